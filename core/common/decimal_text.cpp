@@ -1,0 +1,112 @@
+#include "common/decimal_text.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace vantrel {
+namespace {
+
+// Builds the form from scientific text such as "-1.2345e+02".
+DecimaleTesto daScientifico(std::string_view s) {
+    DecimaleTesto d;
+    if (!s.empty() && s.front() == '-') {
+        d.negativo = true;
+        s.remove_prefix(1);
+    }
+    const std::size_t e = s.find_first_of("eE");
+    const std::string_view mant = s.substr(0, e);
+    int exp = 0;
+    if (e != std::string_view::npos) {
+        std::string_view ex = s.substr(e + 1);
+        if (!ex.empty() && ex.front() == '+') ex.remove_prefix(1);
+        std::from_chars(ex.data(), ex.data() + ex.size(), exp);
+    }
+    int pointPos = static_cast<int>(mant.size());
+    for (std::size_t i = 0; i < mant.size(); ++i) {
+        if (mant[i] == '.')
+            pointPos = static_cast<int>(i);
+        else
+            d.cifre.push_back(mant[i]);
+    }
+    d.esponente = pointPos + exp;
+    std::size_t lead = 0;
+    while (lead < d.cifre.size() && d.cifre[lead] == '0') ++lead;
+    d.cifre.erase(0, lead);
+    d.esponente -= static_cast<int>(lead);
+    while (!d.cifre.empty() && d.cifre.back() == '0') d.cifre.pop_back();
+    if (d.cifre.empty()) {
+        d.esponente = 0;
+        d.negativo = false;
+    }
+    return d;
+}
+
+} // namespace
+
+DecimaleTesto DecimaleTesto::daDouble(double value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    return daScientifico(buf);
+}
+
+DecimaleTesto DecimaleTesto::daFloat(float value) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    DecimaleTesto d = daScientifico(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
+    if (d.cifre.size() > 7) {
+        std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+        d = daScientifico(buf);
+    }
+    return d;
+}
+
+void DecimaleTesto::arrotonda(int decimals) {
+    const int keep = esponente + decimals; // digits kept
+    if (keep >= static_cast<int>(cifre.size())) return;
+    if (keep < 0) {
+        cifre.clear();
+        esponente = 0;
+        negativo = false;
+        return;
+    }
+    const bool up = cifre[static_cast<std::size_t>(keep)] >= '5';
+    cifre.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && cifre[static_cast<std::size_t>(i)] == '9') {
+            cifre[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i < 0) {
+            cifre.insert(cifre.begin(), '1');
+            ++esponente;
+        } else {
+            ++cifre[static_cast<std::size_t>(i)];
+        }
+    }
+    while (!cifre.empty() && cifre.back() == '0') cifre.pop_back();
+    if (cifre.empty()) {
+        esponente = 0;
+        negativo = false;
+    }
+}
+
+std::string DecimaleTesto::parteIntera() const {
+    if (esponente <= 0) return {};
+    std::string out = cifre.substr(0, static_cast<std::size_t>(esponente));
+    out.append(static_cast<std::size_t>(esponente) - out.size(), '0');
+    return out;
+}
+
+std::string DecimaleTesto::parteDecimale(int decimals) const {
+    std::string out;
+    for (int i = 0; i < decimals; ++i) {
+        const int idx = esponente + i; // index into cifre
+        out.push_back(idx >= 0 && idx < static_cast<int>(cifre.size()) ? cifre[static_cast<std::size_t>(idx)] : '0');
+    }
+    return out;
+}
+
+} // namespace vantrel

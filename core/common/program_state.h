@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/services.h"
+#include "rates/tabella_tassi.h"
+#include "shell/settings_records.h"
+
+#include <memory>
+#include <string>
+
+namespace vantrel {
+
+class Finestra;
+
+/// The program-wide state, one instance for the whole run.
+struct StatoProgramma {
+    std::string CartellaReport; // folder proposed for report files, with its trailing separator
+    std::string CartellaDati;   // folder of the settings and rate files, with its trailing separator
+    ImpostaRecord Imposta;
+    OpzStampaRecord OpzStampa;
+    std::string MascheraImporti; // empty until something sets it: the general number format
+    TabellaTassi Tassi;
+};
+
+/// The platform services the windows use; each is replaced by a scripted fake in tests.
+struct Servizi {
+    ServizioMessaggi* messaggi = nullptr;
+    Orologio* orologio = nullptr;
+    DialogoFile* file = nullptr;
+    Stampante* stampante = nullptr;
+    AvvioProcessi* processi = nullptr;
+    StatoConnessione* connessione = nullptr;
+    ClientFtp* ftp = nullptr;
+};
+
+/// What every window is given: the shared state and the services.
+struct Contesto {
+    StatoProgramma stato;
+    Servizi servizi;
+
+    Risposta messaggio(const Messaggio& m) const;
+    Data oggi() const;
+};
+
+} // namespace vantrel

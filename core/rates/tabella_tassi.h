@@ -1,0 +1,46 @@
+#pragma once
+
+#include "rates/record_tassi.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+inline constexpr const char* kFileTassi = "NtassiU.dat";
+inline constexpr const char* kFileNumeroTassi = "NRectassiU.dat";
+
+/// The one in-memory rate table: slots 1 to NumPeriodi mirror the records of the data file,
+/// in the order in which the periods were first saved. At most 200 periods.
+class TabellaTassi {
+public:
+    static constexpr int kMassimo = 200;
+
+    /// Loads NumPeriodi and its slots from the two files of the folder; missing files are
+    /// created empty. A second load replaces the slots it reads and leaves the others.
+    /// False when a file could not be read (what was read stays).
+    bool CaricaTassi(const std::string& cartella);
+
+    /// The first slot whose trimmed key equals `chiave`; 0 when none.
+    int CercaPeriodo(std::string_view chiave) const;
+
+    /// Writes slot n as record n of the data file, then NumPeriodi to the count file.
+    bool Accoda(const std::string& cartella, int n) const;
+    /// Writes slot k as record k of the data file; the count file is not touched.
+    bool Sovrascrivi(const std::string& cartella, int k) const;
+
+    RecordTassi& slot(int i) { return slot_[static_cast<std::size_t>(i)]; }
+    const RecordTassi& slot(int i) const { return slot_[static_cast<std::size_t>(i)]; }
+
+    /// Slots actually held: NumPeriodi limited to 0..200.
+    int validi() const { return NumPeriodi < 0 ? 0 : (NumPeriodi > kMassimo ? kMassimo : NumPeriodi); }
+
+    std::int16_t NumPeriodi = 0;
+    std::int16_t PeriodoScelto = 0;
+
+private:
+    std::array<RecordTassi, kMassimo + 1> slot_{};
+};
+
+} // namespace vantrel

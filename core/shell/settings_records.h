@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vantrel {
+
+/// Record 1 of "Imposta.DAT" (218 bytes), kept whole so that fields never set keep what was read.
+struct ImpostaRecord {
+    static constexpr std::size_t kLunghezza = 218;
+    std::array<std::uint8_t, kLunghezza> byte{};
+
+    std::int16_t decimali() const;
+    void decimali(std::int16_t v);
+    std::string utente() const;  // 30 characters, padding included
+    void utente(const std::string& v);
+    std::string password() const; // 10 characters, padding included
+    void password(const std::string& v);
+    std::int16_t accesso() const; // -1: login required
+    void accesso(std::int16_t v);
+    void primoCampo(const std::string& v); // "0" padded, written at every save
+};
+
+/// Record 1 of "OpzStampa.DAT" (55 bytes).
+struct OpzStampaRecord {
+    static constexpr std::size_t kLunghezza = 55;
+    std::array<std::uint8_t, kLunghezza> byte{};
+
+    std::string orientamento() const; // "1" portrait, "2" landscape
+    void orientamento(const std::string& v);
+    std::int16_t righeVerticale() const;
+    void righeVerticale(std::int16_t v);
+    std::int16_t righeOrizzontale() const;
+    void righeOrizzontale(std::int16_t v);
+};
+
+} // namespace vantrel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/composed_window.h"
+#include "common/program_state.h"
+#include "loan/pannello_mutuo.h"
+#include "reports/lista_report.h"
+#include "teg/teg_calcolo.h"
+
+namespace vantrel {
+
+/// The calculation window "T.E.G. maschera principale" with its three tabs: the period check,
+/// the result list and the loan calculator. Creating it runs the window load.
+class Taeg : public FinestraComposta {
+public:
+    explicit Taeg(Contesto& ctx);
+    static const Schema& schemaTaeg();
+
+    TegCalcolo& calcolo() { return calcolo_; }
+    ListaReport& report() { return report_; }
+    PannelloMutuo& mutuo() { return mutuo_; }
+
+private:
+    Contesto& ctx_;
+    ListaReport report_;
+    TegCalcolo calcolo_;
+    PannelloMutuo mutuo_;
+};
+
+} // namespace vantrel
