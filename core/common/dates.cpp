@@ -34,7 +34,8 @@ constexpr long kEpoch = -25569; // 30/12/1899 in days from 1970
 
 bool readNumber(std::string_view& s, int maxDigits, int& out) {
     std::size_t n = 0;
-    while (n < s.size() && n < static_cast<std::size_t>(maxDigits) && s[n] >= '0' && s[n] <= '9') ++n;
+    while (n < s.size() && n < static_cast<std::size_t>(maxDigits) && s[n] >= '0' && s[n] <= '9')
+        ++n;
     if (n == 0) return false;
     std::from_chars(s.data(), s.data() + n, out);
     s.remove_prefix(n);
@@ -43,9 +44,13 @@ bool readNumber(std::string_view& s, int maxDigits, int& out) {
 
 } // namespace
 
-long Data::numero() const { return daysFromCivil(anno, mese, giorno) - kEpoch; }
+long Data::numero() const {
+    return daysFromCivil(anno, mese, giorno) - kEpoch;
+}
 
-Data Data::daNumero(long n) { return civilFromDays(n + kEpoch); }
+Data Data::daNumero(long n) {
+    return civilFromDays(n + kEpoch);
+}
 
 std::string Data::testo() const {
     char buf[32];
@@ -53,7 +58,9 @@ std::string Data::testo() const {
     return buf;
 }
 
-bool bisestile(int anno) { return anno % 4 == 0 && !(anno % 100 == 0 && anno % 400 != 0); }
+bool bisestile(int anno) {
+    return anno % 4 == 0 && !(anno % 100 == 0 && anno % 400 != 0);
+}
 
 int giorniNelMese(int anno, int mese) {
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -61,8 +68,10 @@ int giorniNelMese(int anno, int mese) {
 }
 
 std::optional<Data> leggiData(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     Data d;
     const auto sep = [&](char& used) {
         if (text.empty() || (text.front() != '/' && text.front() != '-' && text.front() != '.')) return false;
@@ -89,8 +98,12 @@ Data aggiungiMesi(const Data& d, int mesi) {
     return r;
 }
 
-Data aggiungiGiorni(const Data& d, long giorni) { return Data::daNumero(d.numero() + giorni); }
+Data aggiungiGiorni(const Data& d, long giorni) {
+    return Data::daNumero(d.numero() + giorni);
+}
 
-std::string chiavePeriodo(int trimestre, int anno) { return std::to_string(trimestre) + std::to_string(anno); }
+std::string chiavePeriodo(int trimestre, int anno) {
+    return std::to_string(trimestre) + std::to_string(anno);
+}
 
 } // namespace vantrel

@@ -32,10 +32,12 @@ DecimaleTesto daScientifico(std::string_view s) {
     }
     d.esponente = pointPos + exp;
     std::size_t lead = 0;
-    while (lead < d.cifre.size() && d.cifre[lead] == '0') ++lead;
+    while (lead < d.cifre.size() && d.cifre[lead] == '0')
+        ++lead;
     d.cifre.erase(0, lead);
     d.esponente -= static_cast<int>(lead);
-    while (!d.cifre.empty() && d.cifre.back() == '0') d.cifre.pop_back();
+    while (!d.cifre.empty() && d.cifre.back() == '0')
+        d.cifre.pop_back();
     if (d.cifre.empty()) {
         d.esponente = 0;
         d.negativo = false;
@@ -86,7 +88,8 @@ void DecimaleTesto::arrotonda(int decimals) {
             ++cifre[static_cast<std::size_t>(i)];
         }
     }
-    while (!cifre.empty() && cifre.back() == '0') cifre.pop_back();
+    while (!cifre.empty() && cifre.back() == '0')
+        cifre.pop_back();
     if (cifre.empty()) {
         esponente = 0;
         negativo = false;

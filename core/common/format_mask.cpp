@@ -33,7 +33,9 @@ Maschera leggiMaschera(std::string_view mask) {
     return m;
 }
 
-bool mascheraTesto(std::string_view mask) { return !mask.empty() && mask.find_first_not_of('@') == std::string_view::npos; }
+bool mascheraTesto(std::string_view mask) {
+    return !mask.empty() && mask.find_first_not_of('@') == std::string_view::npos;
+}
 
 std::string applica(DecimaleTesto d, std::string_view mask) {
     const Maschera m = leggiMaschera(mask);
@@ -44,15 +46,15 @@ std::string applica(DecimaleTesto d, std::string_view mask) {
         intPart.insert(0, static_cast<std::size_t>(m.interiMinimi) - intPart.size(), '0');
     if (m.raggruppa && intPart.size() > 3) {
         std::string grouped;
-        const std::size_t lead = intPart.size() % 3;
         for (std::size_t i = 0; i < intPart.size(); ++i) {
-            if (i > 0 && (i - lead) % 3 == 0) grouped.push_back('.');
+            if (i > 0 && (intPart.size() - i) % 3 == 0) grouped.push_back('.');
             grouped.push_back(intPart[i]);
         }
         intPart = std::move(grouped);
     }
     std::string frac = d.parteDecimale(m.decimaliMassimi);
-    while (static_cast<int>(frac.size()) > m.decimaliMinimi && frac.back() == '0') frac.pop_back();
+    while (static_cast<int>(frac.size()) > m.decimaliMinimi && frac.back() == '0')
+        frac.pop_back();
 
     std::string out = d.negativo ? "-" : "";
     out += intPart;

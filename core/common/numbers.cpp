@@ -9,8 +9,12 @@
 namespace vantrel {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::optional<double> parseC(const std::string& s) {
     double v = 0;
@@ -26,7 +30,8 @@ bool readExponent(std::string_view t, std::size_t& i, std::string& out) {
     std::string ex = "e";
     if (j < t.size() && (t[j] == '+' || t[j] == '-')) ex.push_back(t[j++]);
     const std::size_t start = j;
-    while (j < t.size() && isDigit(t[j])) ex.push_back(t[j++]);
+    while (j < t.size() && isDigit(t[j]))
+        ex.push_back(t[j++]);
     if (j == start) return false;
     out += ex;
     i = j;
@@ -37,9 +42,11 @@ bool readExponent(std::string_view t, std::size_t& i, std::string& out) {
 
 std::optional<double> leggiNumero(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     std::size_t end = text.size();
-    while (end > i && isBlank(text[end - 1])) --end;
+    while (end > i && isBlank(text[end - 1]))
+        --end;
     text = text.substr(0, end);
 
     std::string c;

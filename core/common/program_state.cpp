@@ -8,6 +8,8 @@ Risposta Contesto::messaggio(const Messaggio& m) const {
     return servizi.messaggi ? servizi.messaggi->mostra(copia) : Risposta::Annulla;
 }
 
-Data Contesto::oggi() const { return servizi.orologio ? servizi.orologio->oggi() : Data{2026, 1, 1}; }
+Data Contesto::oggi() const {
+    return servizi.orologio ? servizi.orologio->oggi() : Data{2026, 1, 1};
+}
 
 } // namespace vantrel

@@ -4,8 +4,8 @@
 
 #include <bit>
 #include <cstring>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 
 namespace vantrel {
 
@@ -57,12 +57,14 @@ float leggiF32(const std::uint8_t* p) {
 
 void scriviF32(std::uint8_t* p, float v) {
     const auto u = std::bit_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF);
 }
 
 void scriviTestoFisso(std::uint8_t* p, std::size_t len, const std::string& utf8) {
     const std::string bytes = daUtf8ACp1252(utf8);
-    for (std::size_t i = 0; i < len; ++i) p[i] = i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : ' ';
+    for (std::size_t i = 0; i < len; ++i)
+        p[i] = i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : ' ';
 }
 
 std::string leggiTestoFisso(const std::uint8_t* p, std::size_t len) {

@@ -20,8 +20,12 @@ std::optional<std::string> RisposteProgrammate::prossimoFile() {
     return p;
 }
 
-std::optional<std::string> RisposteProgrammate::apri(const std::string&, const std::string&) { return prossimoFile(); }
-std::optional<std::string> RisposteProgrammate::salva(const std::string&, const std::string&) { return prossimoFile(); }
+std::optional<std::string> RisposteProgrammate::apri(const std::string&, const std::string&) {
+    return prossimoFile();
+}
+std::optional<std::string> RisposteProgrammate::salva(const std::string&, const std::string&) {
+    return prossimoFile();
+}
 
 Data OrologioDiSistema::oggi() const {
     const std::time_t t = std::time(nullptr);

@@ -3,14 +3,17 @@
 namespace vantrel {
 namespace {
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset of the character with index `n`, or the size when the text is shorter.
 std::size_t offsetOf(std::string_view s, std::size_t n) {
     std::size_t i = 0;
     while (i < s.size() && n > 0) {
         ++i;
-        while (i < s.size() && isContinuation(s[i])) ++i;
+        while (i < s.size() && isContinuation(s[i]))
+            ++i;
         --n;
     }
     return i;
@@ -27,8 +30,10 @@ std::size_t lunghezza(std::string_view utf8) {
 
 std::string_view trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -46,17 +51,24 @@ std::string tabulaDestra(std::string_view s, std::size_t width) {
     return std::string(daCarattere(s, len - width));
 }
 
-std::string_view primiCaratteri(std::string_view s, std::size_t n) { return s.substr(0, offsetOf(s, n)); }
+std::string_view primiCaratteri(std::string_view s, std::size_t n) {
+    return s.substr(0, offsetOf(s, n));
+}
 
-std::string_view daCarattere(std::string_view s, std::size_t from) { return s.substr(offsetOf(s, from)); }
+std::string_view daCarattere(std::string_view s, std::size_t from) {
+    return s.substr(offsetOf(s, from));
+}
 
 void togliUltimoCarattere(std::string& s) {
     if (s.empty()) return;
     std::size_t i = s.size() - 1;
-    while (i > 0 && isContinuation(s[i])) --i;
+    while (i > 0 && isContinuation(s[i]))
+        --i;
     s.erase(i);
 }
 
-bool contiene(std::string_view s, std::string_view what) { return s.find(what) != std::string_view::npos; }
+bool contiene(std::string_view s, std::string_view what) {
+    return s.find(what) != std::string_view::npos;
+}
 
 } // namespace vantrel

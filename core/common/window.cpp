@@ -19,7 +19,8 @@ DefinizioneControllo& Schema::aggiungi(std::string nome, Tipo tipo, std::string 
 
 void Schema::ordineTab(std::vector<std::string> nomi) {
     tab_.clear();
-    for (const auto& n : nomi) tab_.push_back(id(n));
+    for (const auto& n : nomi)
+        tab_.push_back(id(n));
 }
 
 int Schema::trova(std::string_view nome) const {

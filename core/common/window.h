@@ -15,15 +15,15 @@ enum class Tipo { Testo, Etichetta, Pulsante, Opzione, Casella, Lista, Combo, Da
 struct DefinizioneControllo {
     std::string nome;
     Tipo tipo = Tipo::Testo;
-    std::string testo;   // text or caption when the window is created
-    std::string aiuto;   // text shown in the help box while the pointer is over it
+    std::string testo; // text or caption when the window is created
+    std::string aiuto; // text shown in the help box while the pointer is over it
     std::string tooltip;
-    std::string gruppo;  // option buttons of one group exclude each other
+    std::string gruppo; // option buttons of one group exclude each other
     bool solaLettura = false;
     bool visibile = true;
     bool abilitato = true;
     bool selezionato = false;
-    int lunghezzaMassima = 0; // 0: no limit
+    int lunghezzaMassima = 0;   // 0: no limit
     int sinistra = 0, alto = 0; // twips, where the position matters
 };
 
@@ -36,7 +36,7 @@ public:
     /// The order of Tab and of the Enter moves.
     void ordineTab(std::vector<std::string> nomi);
 
-    int id(std::string_view nome) const; // throws std::out_of_range for an unknown name
+    int id(std::string_view nome) const;    // throws std::out_of_range for an unknown name
     int trova(std::string_view nome) const; // -1 when unknown
     const DefinizioneControllo& definizione(int id) const { return controlli_[static_cast<std::size_t>(id)]; }
     std::size_t dimensione() const { return controlli_.size(); }

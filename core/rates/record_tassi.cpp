@@ -35,9 +35,11 @@ std::vector<std::uint8_t> RecordTassi::codifica() const {
     scriviTestoFisso(b.data() + 2, 5, Periodo);
     for (std::size_t k = 0; k < kOrdine.size(); ++k) {
         const auto& s = kOrdine[k];
-        scriviF32(b.data() + 7 + 4 * k, s.medio ? TM[static_cast<std::size_t>(s.indice)] : TU[static_cast<std::size_t>(s.indice)]);
+        scriviF32(b.data() + 7 + 4 * k,
+                  s.medio ? TM[static_cast<std::size_t>(s.indice)] : TU[static_cast<std::size_t>(s.indice)]);
     }
-    for (std::size_t k = 0; k < 4; ++k) b[63 + k] = riserva[k];
+    for (std::size_t k = 0; k < 4; ++k)
+        b[63 + k] = riserva[k];
     return b;
 }
 
@@ -50,7 +52,8 @@ RecordTassi RecordTassi::decodifica(const std::vector<std::uint8_t>& b) {
         const float v = leggiF32(b.data() + 7 + 4 * k);
         (s.medio ? r.TM[static_cast<std::size_t>(s.indice)] : r.TU[static_cast<std::size_t>(s.indice)]) = v;
     }
-    for (std::size_t k = 0; k < 4; ++k) r.riserva[k] = b[63 + k];
+    for (std::size_t k = 0; k < 4; ++k)
+        r.riserva[k] = b[63 + k];
     return r;
 }
 
@@ -63,6 +66,8 @@ float& campoTasso(RecordTassi& r, const std::string& nome) {
     throw std::out_of_range("campo di tasso sconosciuto: " + nome);
 }
 
-float campoTasso(const RecordTassi& r, const std::string& nome) { return campoTasso(const_cast<RecordTassi&>(r), nome); }
+float campoTasso(const RecordTassi& r, const std::string& nome) {
+    return campoTasso(const_cast<RecordTassi&>(r), nome);
+}
 
 } // namespace vantrel

@@ -33,7 +33,8 @@ int TabellaTassi::CercaPeriodo(std::string_view chiave) const {
 }
 
 bool TabellaTassi::Accoda(const std::string& cartella, int n) const {
-    if (!FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(n, slot(n).codifica())) return false;
+    if (!FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(n, slot(n).codifica()))
+        return false;
     std::vector<std::uint8_t> count(2);
     scriviI16(count.data(), NumPeriodi);
     return FileRecord(percorso(cartella, kFileNumeroTassi), 2).scrivi(1, count);

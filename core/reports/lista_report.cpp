@@ -8,8 +8,9 @@ const std::string& testata::trattini() {
 }
 
 const std::string& testata::righeRisultato() {
-    static const std::string s = " Trim.    ind. medio TEG.Tot Soglia Supero     Interessi TEG In. C. Max Scop. TEG CMS  "
-                                 " Ecc.ext. TEG Ecc.   Spese  TEG SP.    Oneri TEG On.";
+    static const std::string s =
+        " Trim.    ind. medio TEG.Tot Soglia Supero     Interessi TEG In. C. Max Scop. TEG CMS  "
+        " Ecc.ext. TEG Ecc.   Spese  TEG SP.    Oneri TEG On.";
     return s;
 }
 
@@ -30,6 +31,8 @@ void ListaReport::accodaTestata() {
     accoda(testata::trattini());
 }
 
-void ListaReport::accoda(std::string riga) { f_[List1_].voci.push_back(std::move(riga)); }
+void ListaReport::accoda(std::string riga) {
+    f_[List1_].voci.push_back(std::move(riga));
+}
 
 } // namespace vantrel

@@ -13,7 +13,7 @@ struct ImpostaRecord {
 
     std::int16_t decimali() const;
     void decimali(std::int16_t v);
-    std::string utente() const;  // 30 characters, padding included
+    std::string utente() const; // 30 characters, padding included
     void utente(const std::string& v);
     std::string password() const; // 10 characters, padding included
     void password(const std::string& v);

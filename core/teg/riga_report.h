@@ -7,8 +7,8 @@ namespace vantrel {
 /// The texts of the calculation window from which a result row is built.
 struct DatiRiga {
     std::string dal; // "dd/mm/yyyy"
-    std::string IndMedio, TegTXT, soglia, Diff, intDare, IntSc, ComMS, ComMS2, CMSc, extrafido, ECCSC, speseN,
-        SpeseSc, ASpese, OneriSc;
+    std::string IndMedio, TegTXT, soglia, Diff, intDare, IntSc, ComMS, ComMS2, CMSc, extrafido, ECCSC, speseN, SpeseSc,
+        ASpese, OneriSc;
 };
 
 /// The 139-character fixed-column result row of one checked period. Each value is formatted with

@@ -12,22 +12,23 @@ const Schema& Taeg::schemaTaeg() {
         TegCalcolo::definisci(sc);
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
-        sc.ordineTab({"dal", "al", "Combo1", "Command8", "Giorni", "NumeriD", "intDare", "ComMS", "extrafido",
-                      "totInt", "speseN", "ComMS2", "ASpese", "tspe", "SpeInt", "Option2", "Option1a", "fido", "Acc",
-                      "Combo2", "Lira", "euro", "Option3", "Option4", "OK", "Command9", "via", "SSCommand2"});
+        sc.ordineTab({"dal",    "al",        "Combo1",   "Command8", "Giorni",   "NumeriD", "intDare",
+                      "ComMS",  "extrafido", "totInt",   "speseN",   "ComMS2",   "ASpese",  "tspe",
+                      "SpeInt", "Option2",   "Option1a", "fido",     "Acc",      "Combo2",  "Lira",
+                      "euro",   "Option3",   "Option4",  "OK",       "Command9", "via",     "SSCommand2"});
         return sc;
     }();
     return s;
 }
 
-Taeg::Taeg(Contesto& ctx)
+Taeg::Taeg(Contesto& ctx, bool caricaTassi)
     : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_),
       mutuo_(*this, ctx) {
     aggiungiParte(calcolo_);
     aggiungiParte(report_);
     aggiungiParte(mutuo_);
     mutuo_.carica();
-    calcolo_.carica();
+    calcolo_.carica(caricaTassi);
 }
 
 } // namespace vantrel

@@ -12,7 +12,8 @@ namespace vantrel {
 /// the result list and the loan calculator. Creating it runs the window load.
 class Taeg : public FinestraComposta {
 public:
-    explicit Taeg(Contesto& ctx);
+    /// `caricaTassi` false keeps the rate table already in memory (a batch loads it once).
+    explicit Taeg(Contesto& ctx, bool caricaTassi = true);
     static const Schema& schemaTaeg();
 
     TegCalcolo& calcolo() { return calcolo_; }

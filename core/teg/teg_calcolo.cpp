@@ -46,22 +46,25 @@ const char* const kAccordatoVuoto =
 
 TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista) : f_(f), ctx_(ctx), lista_(lista) {}
 
-std::optional<double> TegCalcolo::valore(int id) const { return leggiNumero(f_.testo(id)); }
+std::optional<double> TegCalcolo::valore(int id) const {
+    return leggiNumero(f_.testo(id));
+}
 
 Norma TegCalcolo::norma() const {
     const auto& c = tegIds(f_.schema());
     return f_[c.Option4].selezionato ? Norma::Nuova : Norma::Vecchia;
 }
 
-void TegCalcolo::carica() {
+void TegCalcolo::carica(bool caricaTassi) {
     const auto& c = tegIds(f_.schema());
     const Data oggi = ctx_.oggi();
     f_.imposta(c.dal, oggi.testo());
     f_.imposta(c.al, oggi.testo());
-    ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+    if (caricaTassi) ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
     auto& anni = f_[c.Combo1].voci;
     anni.clear();
-    for (int y = oggi.anno - 19; y <= oggi.anno; ++y) anni.push_back(std::to_string(y));
+    for (int y = oggi.anno - 19; y <= oggi.anno; ++y)
+        anni.push_back(std::to_string(y));
     f_.selezionaVoce(c.Combo1, 0);
     lista_.accodaTestata();
     f_[c.Combo2].voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
@@ -70,7 +73,9 @@ void TegCalcolo::carica() {
     f_[c.SSTab1].selezione = 0;
 }
 
-void TegCalcolo::riformatta(int id) { f_.imposta(id, formattaTesto(f_.testo(id), maschera())); }
+void TegCalcolo::riformatta(int id) {
+    f_.imposta(id, formattaTesto(f_.testo(id), maschera()));
+}
 
 void TegCalcolo::periodo(const char* dal, const char* al) {
     const auto& c = tegIds(f_.schema());
@@ -231,8 +236,10 @@ void TegCalcolo::TegBancaItalia() {
     f_.imposta(c.Diff, "");
     f_.imposta(c.TotalSpese, "0");
     for (int q = 0; q < 4; ++q)
-        for (int id : {c.TS[q], c.TU[q], c.TSb[q], c.TUb[q]}) f_.imposta(id, "0");
-    for (int id : {c.TSM, c.TUM, c.TSM2, c.TUM2}) f_.imposta(id, "0");
+        for (int id : {c.TS[q], c.TU[q], c.TSb[q], c.TUb[q]})
+            f_.imposta(id, "0");
+    for (int id : {c.TSM, c.TUM, c.TSM2, c.TUM2})
+        f_.imposta(id, "0");
 
     TassiPeriodo();
 
@@ -249,8 +256,7 @@ void TegCalcolo::TegBancaItalia() {
     if (f_.testo(c.TotalSpese).empty()) f_.imposta(c.TotalSpese, "0");
 
     const auto I = valore(c.intDare), C1 = valore(c.ComMS), C2 = valore(c.ComMS2), E = valore(c.extrafido),
-               S = valore(c.speseN), A = valore(c.ASpese), N = valore(c.indMed2), K = valore(c.ga),
-               F = valore(c.fido);
+               S = valore(c.speseN), A = valore(c.ASpese), N = valore(c.indMed2), K = valore(c.ga), F = valore(c.fido);
     const auto tInt = somma({I, C1, E});
     const auto tSp = somma({S, A, C2});
     if (tSp) f_.imposta(c.TotalSpese, formatta(*tSp, maschera()));
@@ -287,7 +293,8 @@ void TegCalcolo::TegBancaItalia() {
 void TegCalcolo::TegGlobale() {
     const auto& c = tegIds(f_.schema());
     striscia(false);
-    for (int id : {c.soglia, c.Diff, c.tspe, c.TInt}) f_.imposta(id, "");
+    for (int id : {c.soglia, c.Diff, c.tspe, c.TInt})
+        f_.imposta(id, "");
 
     TassiPeriodo();
 
@@ -360,9 +367,12 @@ bool TegCalcolo::tasto(int id, std::string_view t, std::optional<std::string>& r
 
 bool TegCalcolo::cambiato(int id) {
     const auto& c = tegIds(f_.schema());
-    if (id == c.ComMS2) raggruppaCms(true, false);
-    else if (id == c.ComMS) raggruppaCms(false, true);
-    else return false;
+    if (id == c.ComMS2)
+        raggruppaCms(true, false);
+    else if (id == c.ComMS)
+        raggruppaCms(false, true);
+    else
+        return false;
     return true;
 }
 
@@ -398,23 +408,37 @@ bool TegCalcolo::uscito(int id) {
 
 bool TegCalcolo::cliccato(int id) {
     const auto& c = tegIds(f_.schema());
-    if (id == c.Command2) periodo("01/01/", "31/03/");
-    else if (id == c.Command3) periodo("01/04/", "30/06/");
-    else if (id == c.Command4) periodo("01/07/", "30/09/");
-    else if (id == c.Command5) periodo("01/10/", "31/12/");
-    else if (id == c.Command7) periodo("01/01/", "30/06/");
-    else if (id == c.Command10) periodo("01/07/", "31/12/");
-    else if (id == c.Command6) periodo("01/01/", "31/12/");
-    else if (id == c.Command8) giorni();
+    if (id == c.Command2)
+        periodo("01/01/", "31/03/");
+    else if (id == c.Command3)
+        periodo("01/04/", "30/06/");
+    else if (id == c.Command4)
+        periodo("01/07/", "30/09/");
+    else if (id == c.Command5)
+        periodo("01/10/", "31/12/");
+    else if (id == c.Command7)
+        periodo("01/01/", "30/06/");
+    else if (id == c.Command10)
+        periodo("01/07/", "31/12/");
+    else if (id == c.Command6)
+        periodo("01/01/", "31/12/");
+    else if (id == c.Command8)
+        giorni();
     else if (id == c.Option2) {
         f_.imposta(c.fido, f_.testo(c.IndMedio));
         f_.imposta(c.Acc, f_.testo(c.IndMedio));
-    } else if (id == c.euro) ctx_.stato.MascheraImporti = std::string(maschere::euro);
-    else if (id == c.Lira) ctx_.stato.MascheraImporti = std::string(maschere::lire);
-    else if (id == c.OK) TegBancaItalia();
-    else if (id == c.Command9) TegGlobale();
-    else if (id == c.via) RigaReport();
-    else return id == c.Option1a || id == c.Option3 || id == c.Option4;
+    } else if (id == c.euro)
+        ctx_.stato.MascheraImporti = std::string(maschere::euro);
+    else if (id == c.Lira)
+        ctx_.stato.MascheraImporti = std::string(maschere::lire);
+    else if (id == c.OK)
+        TegBancaItalia();
+    else if (id == c.Command9)
+        TegGlobale();
+    else if (id == c.via)
+        RigaReport();
+    else
+        return id == c.Option1a || id == c.Option3 || id == c.Option4;
     return true;
 }
 

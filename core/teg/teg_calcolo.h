@@ -24,7 +24,7 @@ public:
     static void definisci(Schema& s);
 
     /// The window load: dates, rate table, years, categories (the header block goes to the list).
-    void carica();
+    void carica(bool caricaTassi = true);
 
     void TegBancaItalia();
     void TegGlobale();

@@ -1,0 +1,31 @@
+#include "comandi.h"
+
+#include "comando_script.h"
+#include "comando_tassi.h"
+#include "comando_teg.h"
+#include "comune.h"
+
+#include <ostream>
+
+namespace vantrel::cli {
+
+int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    const std::string uso = "Uso: vantrel-cli teg | mutuo | tassi | stampa | script ... (--help per ogni comando)\n";
+    if (args.empty()) {
+        err << uso;
+        return kUso;
+    }
+    const std::string comando = args[0];
+    args.erase(args.begin());
+    if (comando == "--help" || comando == "-h") {
+        out << uso;
+        return kOk;
+    }
+    if (comando == "teg") return comandoTeg(std::move(args), out, err);
+    if (comando == "script") return comandoScript(std::move(args), out, err);
+    if (comando == "tassi") return comandoTassi(std::move(args), out, err);
+    err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;
+    return kUso;
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,169 @@
+#include "comando_script.h"
+
+#include "comune.h"
+#include "finestre.h"
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <stdexcept>
+
+namespace vantrel::cli {
+namespace {
+
+using nlohmann::json;
+
+struct ErroreScript {
+    std::string messaggio;
+};
+
+// Splits a text into the keys typed one by one: UTF-8 characters, "\r" or "\n" for Enter, "\b" for Backspace.
+std::vector<std::string> tasti(const std::string& s) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < s.size();) {
+        std::size_t len = 1;
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b >= 0xF0)
+            len = 4;
+        else if (b >= 0xE0)
+            len = 3;
+        else if (b >= 0xC0)
+            len = 2;
+        std::string k = s.substr(i, len);
+        if (k == "\n") k = "\r";
+        out.push_back(k);
+        i += len;
+    }
+    return out;
+}
+
+void esegui(Finestra& w, const json& passo, std::size_t n) {
+    if (!passo.is_object() || passo.size() != 1)
+        throw ErroreScript{"passo " + std::to_string(n) + ": ogni passo è un oggetto con una sola azione"};
+    const auto& [azione, arg] = *passo.items().begin();
+    const auto nomeControllo = [&](const json& v) {
+        if (!v.is_string())
+            throw ErroreScript{"passo " + std::to_string(n) + ": il nome del controllo deve essere un testo"};
+        const std::string c = v.get<std::string>();
+        if (w.schema().trova(c) < 0)
+            throw ErroreScript{"passo " + std::to_string(n) + ": la finestra " + w.schema().finestra() +
+                               " non ha il controllo \"" + c + "\""};
+        return c;
+    };
+    const auto coppia = [&]() {
+        if (!arg.is_array() || arg.size() != 2)
+            throw ErroreScript{"passo " + std::to_string(n) + ": \"" + azione + "\" vuole [CONTROLLO, VALORE]"};
+        return nomeControllo(arg[0]);
+    };
+    if (azione == "digita") {
+        const std::string c = coppia();
+        if (!arg[1].is_string())
+            throw ErroreScript{"passo " + std::to_string(n) + ": il testo deve essere una stringa"};
+        for (const auto& k : tasti(arg[1].get<std::string>()))
+            w.digita(c, k);
+    } else if (azione == "imposta") {
+        const std::string c = coppia();
+        if (!arg[1].is_string())
+            throw ErroreScript{"passo " + std::to_string(n) + ": il testo deve essere una stringa"};
+        w.incolla(c, arg[1].get<std::string>());
+    } else if (azione == "esci") {
+        w.esci(nomeControllo(arg));
+    } else if (azione == "clicca") {
+        w.clicca(nomeControllo(arg));
+    } else if (azione == "sopra") {
+        w.sopra(nomeControllo(arg));
+    } else if (azione == "seleziona" || azione == "doppioclic") {
+        const std::string c = coppia();
+        if (!arg[1].is_number_integer())
+            throw ErroreScript{"passo " + std::to_string(n) + ": l'indice deve essere un intero"};
+        const int i = arg[1].get<int>();
+        if (azione == "seleziona")
+            w.seleziona(c, i);
+        else
+            w.doppioClic(c, i);
+    } else {
+        throw ErroreScript{"passo " + std::to_string(n) + ": azione sconosciuta \"" + azione + "\""};
+    }
+}
+
+json stato(Finestra& w, const RisposteProgrammate& r) {
+    json campi = json::object(), liste = json::object(), messaggi = json::array();
+    const Schema& s = w.schema();
+    for (std::size_t i = 0; i < s.dimensione(); ++i) {
+        const auto& d = s.definizione(static_cast<int>(i));
+        const Controllo& c = w[static_cast<int>(i)];
+        campi[d.nome] = {{"testo", c.testo}, {"visibile", c.visibile}, {"abilitato", c.abilitato}};
+        if (d.tipo == Tipo::Lista || d.tipo == Tipo::Combo) liste[d.nome] = c.voci;
+    }
+    for (const auto& m : r.mostrati())
+        messaggi.push_back({{"titolo", m.titolo}, {"testo", m.testo}});
+    const int help = s.trova("HELP");
+    return {{"campi", campi}, {"liste", liste}, {"messaggi", messaggi}, {"HELP", help >= 0 ? w[help].testo : ""}};
+}
+
+} // namespace
+
+int comandoScript(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    if (prendiFlag(args, "--help")) {
+        out << "Uso: vantrel-cli script FILE.json [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+               "Esegue una sessione programmata su una finestra e stampa lo stato finale in JSON.\n";
+        return kOk;
+    }
+    OpzioniComuni opz;
+    if (!leggiOpzioniComuni(args, opz, err)) return kUso;
+    if (args.size() != 1 || args[0].starts_with("--")) {
+        err << "vantrel-cli script: indicare un solo file JSON\n";
+        return kUso;
+    }
+    const std::string file = args[0];
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        err << "vantrel-cli script: impossibile leggere il file " << file << "\n";
+        return kUso;
+    }
+    json script;
+    try {
+        script = json::parse(in);
+    } catch (const json::parse_error& e) {
+        err << "vantrel-cli script: " << file << ": JSON non valido (" << e.what() << ")\n";
+        return kInputErrato;
+    }
+    try {
+        if (!script.is_object() || !script.contains("finestra") || !script["finestra"].is_string())
+            throw ErroreScript{"manca \"finestra\""};
+        Sessione s(opz);
+        if (script.contains("risposte")) {
+            if (!script["risposte"].is_array()) throw ErroreScript{"\"risposte\" deve essere un elenco"};
+            for (const auto& r : script["risposte"]) {
+                if (r.is_object() && r.contains("file") && r["file"].is_string())
+                    s.risposte.aggiungi(r["file"].get<std::string>());
+                else if (r == "OK")
+                    s.risposte.aggiungi(Risposta::Ok);
+                else if (r == "Cancel" || r == "Annulla")
+                    s.risposte.aggiungi(Risposta::Annulla);
+                else
+                    throw ErroreScript{"risposta non valida: " + r.dump()};
+            }
+        }
+        const std::string nome = script["finestra"].get<std::string>();
+        auto w = creaFinestra(nome, s.ctx);
+        if (!w) throw ErroreScript{"finestra sconosciuta \"" + nome + "\""};
+        if (script.contains("passi")) {
+            if (!script["passi"].is_array()) throw ErroreScript{"\"passi\" deve essere un elenco"};
+            std::size_t n = 0;
+            for (const auto& p : script["passi"])
+                esegui(*w, p, ++n);
+        }
+        out << stato(*w, s.risposte).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    } catch (const ErroreScript& e) {
+        err << "vantrel-cli script: " << file << ": " << e.messaggio << "\n";
+        return kInputErrato;
+    } catch (const json::exception& e) {
+        err << "vantrel-cli script: " << file << ": " << e.what() << "\n";
+        return kInputErrato;
+    }
+    return kOk;
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/program_state.h"
+#include "common/scripted_services.h"
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+/// Exit statuses of the command line.
+enum Uscita { kOk = 0, kInputErrato = 1, kUso = 2 };
+
+/// The options every command takes: the program folder and today's date.
+struct OpzioniComuni {
+    std::string cartella;
+    std::optional<Data> oggi;
+};
+
+/// Takes --cartella and --oggi out of `args`; false with a message when one is malformed.
+bool leggiOpzioniComuni(std::vector<std::string>& args, OpzioniComuni& o, std::ostream& err);
+
+/// The folder that holds the running executable.
+std::string cartellaEseguibile();
+
+/// A program run on the command line: state, scripted answers and clock, as the desktop sets them
+/// up at start (folders, settings files, amount mask).
+struct Sessione {
+    explicit Sessione(const OpzioniComuni& o);
+    Contesto ctx;
+    RisposteProgrammate risposte;
+    OrologioFisso orologio;
+};
+
+/// Takes the value of option `nome` from args ("--x V"); false when it is missing its value.
+bool prendiValore(std::vector<std::string>& args, const std::string& nome, std::optional<std::string>& valore);
+bool prendiFlag(std::vector<std::string>& args, const std::string& nome);
+
+} // namespace vantrel::cli

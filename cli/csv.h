@@ -1,0 +1,29 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+/// A ";"-separated file with a header line of column names, as the command line reads it.
+struct TabellaCsv {
+    std::vector<std::string> colonne;
+    std::vector<std::vector<std::string>> righe; // each as long as `colonne`
+    std::vector<int> numeriRiga;                 // line number in the file of each row
+
+    /// The text of a column of row r, or nothing when the file has no such column.
+    std::optional<std::string> campo(std::size_t r, const std::string& colonna) const;
+};
+
+/// Reads the file; throws ErroreCsv with an Italian message naming file, line and column.
+TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& colonneAmmesse);
+
+struct ErroreCsv {
+    std::string messaggio;
+};
+
+std::string erroreInput(const std::string& file, int riga, int colonna, const std::string& testo);
+
+} // namespace vantrel::cli

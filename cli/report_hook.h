@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+class Taeg;
+}
+
+namespace vantrel::cli {
+
+/// The lines of the calculation summary that the window last wrote (empty when none).
+std::vector<std::string> riepilogoDi(Taeg& w);
+
+/// Saves lines as a report file; the error text, empty on success.
+std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe);
+
+} // namespace vantrel::cli

@@ -1,0 +1,50 @@
+#include "shell/impostazioni.h"
+
+#include "common/file_esiste.h"
+#include "common/record_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace vantrel {
+namespace {
+
+template <typename Record>
+bool leggiRecord(const std::string& path, Record& r) {
+    std::vector<std::uint8_t> b;
+    const std::string p = path;
+    if (!FileRecord(p, Record::kLunghezza).leggi(1, b)) return false;
+    // Only the bytes present in the file replace the record: a short file leaves the rest.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(p, ec);
+    const std::size_t n = ec ? 0 : std::min<std::size_t>(static_cast<std::size_t>(size), Record::kLunghezza);
+    std::copy_n(b.begin(), n, r.byte.begin());
+    return true;
+}
+
+template <typename Record>
+bool scriviRecord(const std::string& path, const Record& r) {
+    return FileRecord(path, Record::kLunghezza).scrivi(1, std::vector<std::uint8_t>(r.byte.begin(), r.byte.end()));
+}
+
+} // namespace
+
+bool LeggiImpostazioni(StatoProgramma& stato) {
+    const bool a = leggiRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
+    const bool b = leggiRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
+    return a && b;
+}
+
+bool ScriviImpostazioni(const StatoProgramma& stato) {
+    const bool a = scriviRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
+    const bool b = scriviRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
+    return a && b;
+}
+
+void ScegliMaschera(StatoProgramma& stato, int decimali) {
+    static const char* const maschere[] = {"#,###,###,##0", "#,###,###,##0.0", "#,###,###,##0.00", "#,###,###,##0.000",
+                                           "#,###,###,##0.0000"};
+    if (decimali >= 0 && decimali <= 4) stato.MascheraImporti = maschere[decimali];
+}
+
+} // namespace vantrel

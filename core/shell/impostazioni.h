@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/program_state.h"
+
+namespace vantrel {
+
+inline constexpr const char* kFileImposta = "Imposta.DAT";
+inline constexpr const char* kFileOpzStampa = "OpzStampa.DAT";
+
+/// Reads record 1 of both settings files of CartellaDati into the state; a missing file is created
+/// empty and leaves its record as it was. False when a file could not be read.
+bool LeggiImpostazioni(StatoProgramma& stato);
+
+/// Writes both records; false when a file could not be written.
+bool ScriviImpostazioni(const StatoProgramma& stato);
+
+/// Sets MascheraImporti for a number of decimals (0 to 4); any other number leaves it as it was.
+void ScegliMaschera(StatoProgramma& stato, int decimali);
+
+} // namespace vantrel
