@@ -12,7 +12,7 @@ bool TabellaTassi::CaricaTassi(const std::string& cartella) {
     NumPeriodi = leggiI16(buf.data());
 
     const FileRecord dati(percorso(cartella, kFileTassi), RecordTassi::kLunghezza);
-    bool ok = true;
+    bool ok = validi() > 0 || dati.leggi(1, buf); // opening creates a missing data file
     for (int i = 1; i <= validi(); ++i) {
         slot(i) = RecordTassi{};
         if (!dati.leggi(i, buf)) {

@@ -1,0 +1,62 @@
+#include "common/cp1252.h"
+#include "common/dates.h"
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+TEST(Date, LetturaGiornoPrima) {
+    EXPECT_EQ(leggiData("29/02/2024"), (Data{2024, 2, 29}));
+    EXPECT_EQ(leggiData("1/3/2024"), (Data{2024, 3, 1}));
+    EXPECT_EQ(leggiData("29/02/2023"), std::nullopt);
+    EXPECT_EQ(leggiData("31/04/2024"), std::nullopt);
+    EXPECT_EQ(leggiData("01/13/2024"), std::nullopt);
+    EXPECT_EQ(leggiData("01/01/24"), std::nullopt);
+    EXPECT_EQ(leggiData("01/01-2024"), std::nullopt);
+    EXPECT_EQ(leggiData(""), std::nullopt);
+    EXPECT_EQ((Data{2004, 8, 5}).testo(), "05/08/2004");
+}
+
+TEST(Date, ConteggiEMesi) {
+    struct Caso {
+        Data da, a;
+        long giorni;
+    };
+    for (const Caso& c : {Caso{{2024, 1, 1}, {2024, 3, 1}, 60}, Caso{{2023, 1, 1}, {2023, 3, 31}, 89},
+                          Caso{{2024, 3, 6}, {2024, 3, 1}, -5}, Caso{{1899, 12, 30}, {1900, 3, 1}, 61},
+                          Caso{{2000, 1, 1}, {2001, 1, 1}, 366}, Caso{{2100, 1, 1}, {2101, 1, 1}, 365}})
+        EXPECT_EQ(c.a.numero() - c.da.numero(), c.giorni);
+    EXPECT_EQ((Data{1899, 12, 30}).numero(), 0);
+    EXPECT_EQ(Data::daNumero((Data{2026, 3, 15}).numero()), (Data{2026, 3, 15}));
+    EXPECT_EQ(aggiungiMesi({2024, 1, 31}, 1), (Data{2024, 2, 29}));
+    EXPECT_EQ(aggiungiMesi({2023, 1, 31}, 1), (Data{2023, 2, 28}));
+    EXPECT_EQ(aggiungiMesi({2024, 1, 31}, 3), (Data{2024, 4, 30}));
+    EXPECT_EQ(aggiungiMesi({2024, 11, 30}, 14), (Data{2026, 1, 30}));
+    EXPECT_EQ(aggiungiGiorni({2023, 1, 1}, 90), (Data{2023, 4, 1}));
+    EXPECT_TRUE(bisestile(2000));
+    EXPECT_FALSE(bisestile(2100));
+    EXPECT_EQ(chiavePeriodo(3, 2004), "32004");
+}
+
+TEST(CodePage, AndataERitornoDelleLettereItaliane) {
+    const std::string testo = "àèéìòù € perché";
+    const std::string cp = daUtf8ACp1252(testo);
+    EXPECT_EQ(cp.size(), lunghezza(testo));
+    EXPECT_EQ(static_cast<unsigned char>(cp[0]), 0xE0);
+    EXPECT_EQ(static_cast<unsigned char>(cp[7]), 0x80);
+    EXPECT_EQ(daCp1252AUtf8(cp), testo);
+    EXPECT_EQ(daUtf8ACp1252("日本"), "??");
+    EXPECT_EQ(daUtf8ACp1252("\xC3"), "?"); // a cut sequence
+}
+
+TEST(Testi, AllineamentoETaglio) {
+    EXPECT_EQ(tabulaDestra("12,50", 8), "   12,50");
+    EXPECT_EQ(tabulaDestra("1.234.567,00", 5), "67,00");
+    EXPECT_EQ(allineaDestra("abc", 2), "abc");
+    EXPECT_EQ(trim("  x y \t"), "x y");
+}
+
+} // namespace
+} // namespace vantrel

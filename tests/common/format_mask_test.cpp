@@ -1,0 +1,121 @@
+#include "common/format_mask.h"
+#include "common/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vantrel {
+namespace {
+
+struct Lettura {
+    const char* testo;
+    std::optional<double> italiana;
+    double iniziale;
+};
+
+TEST(LetturaNumeri, ItalianaEIniziale) {
+    const Lettura casi[] = {
+        {"1.234,56", 1234.56, 1.234},   // thousands dot ignored; Val stops at the comma
+        {"2,5", 2.5, 2},                 // the leading-number reading stops at ","
+        {"2.5", 25, 2.5},                // a dot is a thousands separator in the Italian reading
+        {"", std::nullopt, 0},           // empty: no number, reads 0
+        {"0", 0, 0},
+        {"0,00", 0, 0},
+        {"0,50", 0.5, 0},               // the CMS test of the formulas reads it as 0
+        {"  12,5  ", 12.5, 12},
+        {"-3", -3, -3},
+        {",5", 0.5, 0},
+        {"abc", std::nullopt, 0},
+        {"12abc", std::nullopt, 12},
+        {"1,2,3", std::nullopt, 1},
+        {",", std::nullopt, 0},
+        {"1e3", 1000, 1000},
+        {"1 000", std::nullopt, 1000},  // Val skips blanks inside the number
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.testo);
+        EXPECT_EQ(leggiNumero(c.testo), c.italiana);
+        EXPECT_DOUBLE_EQ(valNumero(c.testo), c.iniziale);
+    }
+}
+
+TEST(LetturaNumeri, Intero16ArrotondaAlPariEControllaIlCampo) {
+    EXPECT_EQ(leggiIntero16("90"), 90);
+    EXPECT_EQ(leggiIntero16("2,5"), 2);
+    EXPECT_EQ(leggiIntero16("3,5"), 4);
+    EXPECT_EQ(leggiIntero16("32767"), 32767);
+    EXPECT_EQ(leggiIntero16("32768"), std::nullopt);
+    EXPECT_EQ(leggiIntero16("-32768"), -32768);
+    EXPECT_EQ(leggiIntero16("x"), std::nullopt);
+}
+
+struct Formato {
+    double valore;
+    const char* maschera;
+    const char* atteso;
+};
+
+TEST(Maschere, TutteLeMaschereDelProgramma) {
+    const Formato casi[] = {
+        {1234.5, "#,#0.00", "1.234,50"},
+        {0.5, "##.000", ",500"},
+        {0.5, "#0.000", "0,500"},
+        {1234567.5, "#,###,###,##0.00", "1.234.567,50"},
+        {1234567.5, "#,###,###,##0", "1.234.568"},
+        {0.4, "#,###,###,##0", "0"},
+        {11111.111, "###,###,##0.00", "11.111,11"},
+        {100, "###,###,##0.00", "100,00"},
+        {999.995, "###,###,##0.00", "1.000,00"},
+        {1.005, "#0.00", "1,01"},          // rounds on the figure as written, not on the binary fraction
+        {2.675, "#0.00", "2,68"},
+        {-2.675, "#0.00", "-2,68"},        // halves away from zero
+        {-0.001, "#0.00", "0,00"},         // no "-0,00"
+        {7.2345, "#,###.00", "7,23"},
+        {0.5, "#,###.00", ",50"},
+        {12.5, "#0.00", "12,50"},
+        {17.295, "##.00", "17,30"},
+        {0, "##.00", ",00"},
+        {120, "#", "120"},
+        {0, "#", ""},
+        {3.65, "##0.000", "3,650"},
+        {1.0, "#,###,###,##0.0000", "1,0000"},
+        {1e15, "#,###,###,##0", "1.000.000.000.000.000"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::string(c.maschera) + " " + std::to_string(c.valore));
+        EXPECT_EQ(formatta(c.valore, c.maschera), c.atteso);
+    }
+}
+
+TEST(Maschere, TestiEAllineamento) {
+    EXPECT_EQ(formattaTesto("1.234,5", "#,#0.00"), "1.234,50");
+    EXPECT_EQ(formattaTesto("", "#,#0.00"), "");
+    EXPECT_EQ(formattaTesto("NN", "##.000"), "NN");
+    EXPECT_EQ(formattaTesto("12,50", "@@@@@@@@"), "   12,50");
+    EXPECT_EQ(formattaTesto("123456789", "@@@@"), "123456789");
+    EXPECT_EQ(formattaTesto("€ 5", "@@@@@"), "  € 5"); // widths count characters, not bytes
+    EXPECT_EQ(formatta(2.75, ""), "2,75");
+}
+
+TEST(TestoNumerico, PiuBreveCheRileggeLoStessoValore) {
+    EXPECT_EQ(testoNumero(2.75), "2,75");
+    EXPECT_EQ(testoNumero(0.1 + 0.2), "0,30000000000000004");
+    EXPECT_EQ(testoNumero(1234567.0), "1234567");
+    EXPECT_EQ(testoNumero(-0.0), "0");
+    EXPECT_EQ(testoNumero(12.345 - 10.68), "1,665000000000001");
+    EXPECT_EQ(testoNumero(9.57f), "9,57");     // single precision: seven significant digits at most
+    EXPECT_EQ(testoNumero(7.12f), "7,12");
+    EXPECT_EQ(testoNumero(19.785f), "19,785");
+    EXPECT_EQ(testoNumero(1.0f / 3.0f), "0,3333333");
+    EXPECT_EQ(testoNumero(123456.7f), "123456,7");
+}
+
+TEST(Arrotondamento, MetaLontanoDaZero) {
+    EXPECT_DOUBLE_EQ(arrotonda(17.295, 2), 17.3);
+    EXPECT_DOUBLE_EQ(arrotonda(-0.125, 2), -0.13);
+    EXPECT_DOUBLE_EQ(arrotonda(1234.56785, 4), 1234.5679);
+}
+
+} // namespace
+} // namespace vantrel

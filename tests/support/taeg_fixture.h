@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/scripted_services.h"
+#include "support/temp_dir.h"
+#include "teg/taeg.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vantrel::test {
+
+/// A calculation window on an empty program folder, with scripted answers and a fixed clock.
+class FinestraTaeg : public ::testing::Test {
+protected:
+    FinestraTaeg() : orologio(Data{2026, 3, 15}) {
+        ctx.stato.CartellaDati = dir.cartella();
+        ctx.stato.CartellaReport = dir.cartella();
+        ctx.servizi.messaggi = &risposte;
+        ctx.servizi.file = &risposte;
+        ctx.servizi.orologio = &orologio;
+        w = std::make_unique<Taeg>(ctx);
+    }
+
+    /// Stores one quarter of averages: TM1, TM2, TM7, TM8, TM3, TM4, TM6.
+    void periodo(const std::string& chiave, std::initializer_list<float> medie) {
+        TabellaTassi& t = ctx.stato.Tassi;
+        const int n = t.validi() + 1;
+        RecordTassi& r = t.slot(n);
+        r = RecordTassi{};
+        r.NumRec = static_cast<std::int16_t>(n);
+        r.Periodo = chiave;
+        const int ordine[] = {1, 2, 7, 8, 3, 4, 6};
+        int k = 0;
+        for (float m : medie) r.TM[static_cast<std::size_t>(ordine[k++])] = m;
+        t.NumPeriodi = static_cast<std::int16_t>(n);
+    }
+
+    /// Pastes a text and leaves the field, as a user does field after field.
+    void campo(const std::string& nome, const std::string& testo) {
+        w->incolla(nome, testo);
+        w->esci(nome);
+    }
+    const std::string& t(const std::string& nome) { return (*w)[nome].testo; }
+
+    CartellaTemporanea dir;
+    Contesto ctx;
+    RisposteProgrammate risposte;
+    OrologioFisso orologio;
+    std::unique_ptr<Taeg> w;
+};
+
+} // namespace vantrel::test

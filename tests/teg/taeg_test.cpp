@@ -1,0 +1,282 @@
+#include "common/format_mask.h"
+#include "support/taeg_fixture.h"
+#include "teg/soglie.h"
+
+namespace vantrel {
+namespace {
+
+using test::FinestraTaeg;
+
+TEST(Soglie, RegoleVecchiaENuova) {
+    struct Caso {
+        double media;
+        Norma norma;
+        double soglia;
+    };
+    for (const Caso& c : {Caso{7.12, Norma::Vecchia, 10.68}, Caso{7.12, Norma::Nuova, 12.9},
+                          Caso{18, Norma::Nuova, 26}, Caso{16, Norma::Nuova, 24}, Caso{15.99, Norma::Nuova, 23.99},
+                          Caso{11.53, Norma::Vecchia, 17.3}, Caso{static_cast<double>(11.53f), Norma::Vecchia, 17.29},
+                          Caso{0, Norma::Nuova, 4}})
+        EXPECT_DOUBLE_EQ(usura(c.media, c.norma), c.soglia) << c.media;
+}
+
+TEST(Soglie, ClassiDImporto) {
+    struct Caso {
+        int categoria;
+        double accordato;
+        Data inizio;
+        bool lire;
+        int classe;
+    };
+    const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31};
+    const Caso casi[] = {
+        {0, 4999.99, nuove, false, 1},    {0, 5000, nuove, false, 2},          {1, 1499, nuove, false, 1},
+        {1, 1500, nuove, false, 2},       {1, 1499, vecchie, false, 1},        {1, 4999.99, vecchie, false, 1},
+        {1, 5000, vecchie, false, 2},     {2, 4999, nuove, false, 1},          {2, 5000, nuove, false, 2},
+        {2, 99999, nuove, false, 2},      {2, 100000, nuove, false, 3},        {2, 100000, vecchie, false, 2},
+        {0, 9999999, nuove, true, 1},     {0, 10000000, nuove, true, 2},       {1, 2904404, nuove, true, 1},
+        {1, 2904405, nuove, true, 2},     {2, 193626999, nuove, true, 2},      {2, 193627000, nuove, true, 3},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(classeImporto(c.categoria, c.accordato, c.inizio, c.lire), c.classe)
+            << c.categoria << " " << c.accordato << " " << c.inizio.testo();
+}
+
+TEST_F(FinestraTaeg, CaricamentoDellaFinestra) {
+    EXPECT_EQ(t("dal"), "15/03/2026");
+    EXPECT_EQ(t("al"), "15/03/2026");
+    const auto& anni = (*w)["Combo1"].voci;
+    ASSERT_EQ(anni.size(), 20u);
+    EXPECT_EQ(anni.front(), "2007");
+    EXPECT_EQ(anni.back(), "2026");
+    EXPECT_EQ(t("Combo1"), "2007");
+    EXPECT_EQ(t("ga"), "36500");
+    EXPECT_EQ(t("Combo2"), "Conto Corrente");
+    EXPECT_TRUE((*w)["Option1a"].selezionato);
+    EXPECT_TRUE((*w)["Option3"].selezionato);
+    ASSERT_EQ((*w)["List1"].voci.size(), 3u);
+    EXPECT_EQ((*w)["List1"].voci[0], std::string(150, '-'));
+    EXPECT_EQ((*w)["List1"].voci[1].size(), 139u);
+}
+
+TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
+    w->seleziona("Combo1", 17); // 2024
+    EXPECT_EQ(t("ga"), "36600");
+    w->clicca("Command6");
+    EXPECT_EQ(t("dal"), "01/01/2024");
+    EXPECT_EQ(t("al"), "31/12/2024");
+    w->clicca("Command8");
+    EXPECT_EQ(t("Giorni"), "366");
+    w->clicca("Command4");
+    EXPECT_EQ(t("dal"), "01/07/2024");
+    EXPECT_EQ(t("al"), "30/09/2024");
+    w->seleziona("Combo1", 16); // 2023
+    EXPECT_EQ(t("ga"), "36500");
+    w->clicca("Command2");
+    ctx.stato.MascheraImporti = std::string(maschere::euro);
+    campo("NumeriD", "900000");
+    w->clicca("Command8");
+    EXPECT_EQ(t("Giorni"), "90");
+    EXPECT_EQ(t("IndMedio"), "10.000,00");
+    EXPECT_EQ(t("indMed2"), "900.000,00");
+    campo("Giorni", "0"); // "0" leaves the average debt alone
+    EXPECT_EQ(t("IndMedio"), "10.000,00");
+    campo("Giorni", "45");
+    EXPECT_EQ(t("IndMedio"), "20.000,00");
+    w->seleziona("Combo2", 1); // without a credit line: the average debt becomes the accordato
+    EXPECT_TRUE((*w)["Option2"].selezionato);
+    EXPECT_EQ(t("fido"), "20.000,00");
+    EXPECT_EQ(t("Acc"), "20.000,00");
+    w->incolla("al", "01/06/2023");
+    w->incolla("dal", "02/06/2023");
+    w->clicca("Command8");
+    EXPECT_EQ(t("Giorni"), "0");
+}
+
+TEST_F(FinestraTaeg, FiltroDeiTasti) {
+    for (const char* k : {"1", ".", "5", ",", "a", "-", "2"}) w->digita("intDare", k);
+    EXPECT_EQ(t("intDare"), "1,52");
+    w->digita("intDare", "\b");
+    EXPECT_EQ(t("intDare"), "1,5");
+    w->digita("intDare", "\r"); // Enter moves on and never reaches the field
+    EXPECT_EQ(t("intDare"), "1,5");
+    EXPECT_EQ(w->fuoco(), w->id("ComMS"));
+    w->digita("IndMedio", "7"); // read-only
+    EXPECT_EQ(t("IndMedio"), "");
+}
+
+struct CasoTeg {
+    const char* nome;
+    std::vector<std::pair<const char*, const char*>> campi;
+    const char* formula;
+    const char* teg;
+    const char* somma;
+    const char* tInt;
+    const char* tSpes;
+};
+
+class FormuleTeg : public FinestraTaeg, public ::testing::WithParamInterface<CasoTeg> {};
+
+TEST_P(FormuleTeg, TegEParziali) {
+    const CasoTeg& c = GetParam();
+    w->clicca("euro");
+    w->incolla("dal", "01/01/2023");
+    w->incolla("al", "31/03/2023");
+    for (const auto& [nome, testo] : c.campi) campo(nome, testo);
+    w->clicca(c.formula);
+    EXPECT_EQ(t("TegTXT"), c.teg);
+    EXPECT_EQ(t("SommaParziali"), c.somma);
+    EXPECT_EQ(t("TInt"), c.tInt);
+    EXPECT_EQ(t("TSpes"), c.tSpes);
+    EXPECT_TRUE(risposte.mostrati().empty());
+}
+
+const std::vector<std::pair<const char*, const char*>> kBase = {
+    {"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"}, {"extrafido", "0"},
+    {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
+
+std::vector<std::pair<const char*, const char*>> con(std::vector<std::pair<const char*, const char*>> extra) {
+    auto v = kBase;
+    for (const auto& e : extra)
+        for (auto& b : v)
+            if (std::string(b.first) == e.first) b.second = e.second;
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, FormuleTeg,
+    ::testing::Values(
+        CasoTeg{"soli interessi, Banca d'Italia", kBase, "OK", "3,650", "3,650", "3,65", "0"},
+        CasoTeg{"soli interessi, globale", kBase, "Command9", "3,650", "3,650", "3,65", "0"},
+        CasoTeg{"spese, Banca d'Italia", con({{"speseN", "50"}}), "OK", "4,150", "4,150", "3,65", "0,5"},
+        CasoTeg{"spese, globale", con({{"speseN", "50"}}), "Command9", "5,475", "5,475", "3,65", "1,825"},
+        CasoTeg{"CMS come interessi", con({{"ComMS", "20"}}), "OK", "4,380", "4,380", "4,38", "0"},
+        // A "0" left in ComMS reads back as "0,00", which is not the text "0": the CMS partial joins the
+        // interest group, and the global formula takes its CMS partial from ComMS.
+        CasoTeg{"CMS come spese, Banca d'Italia", con({{"ComMS2", "20"}}), "OK", "3,850", "3,850", "3,85", "0"},
+        CasoTeg{"CMS come spese, globale", con({{"ComMS2", "20"}}), "Command9", "4,380", "3,650", "3,65", "0"},
+        CasoTeg{"spese vuote, altri oneri", con({{"speseN", ""}, {"ASpese", "30"}}), "OK", "3,650", "3,950", "3,65",
+                ""}, // no expenses partial: the expense group cannot be summed
+        CasoTeg{"CMS 0,50 letta come zero", con({{"ComMS", "0,50"}}), "OK", "3,668", "3,650", "3,65", "0"},
+        CasoTeg{"accordato 0,00", con({{"fido", "0,00"}, {"speseN", "50"}}), "OK", "3,650", "3,650", "3,65", ""}),
+    [](const auto& param) {
+        std::string n;
+        for (char ch : std::string(param.param.nome)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return n;
+    });
+
+TEST_F(FinestraTaeg, AccordatoMancanteFermaLaFormulaBancaDItalia) {
+    periodo("12023", {10, 8, 12, 11, 9, 7, 6});
+    for (const char* fido : {"0", ""}) {
+        risposte.dimentica();
+        w->incolla("dal", "01/01/2023");
+        w->incolla("fido", fido);
+        w->incolla("TegTXT", "x");
+        w->clicca("OK");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        EXPECT_NE(risposte.mostrati()[0].testo.find(*fido ? "non può essere zero" : "non può essere vuoto"),
+                  std::string::npos);
+        EXPECT_EQ(t("TS1"), "10");   // the rate grid is filled before the check
+        EXPECT_EQ(t("TU1"), "15");
+        EXPECT_EQ(t("TegTXT"), "x"); // nothing computed
+    }
+    w->clicca("Command9"); // the global formula does not need it
+    EXPECT_EQ(risposte.mostrati().size(), 1u);
+}
+
+TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
+    periodo("12023", {7.12f, 6, 12, 11, 9, 8, 7});
+    periodo("22023", {8.12f, 7, 13, 12, 10, 9, 8});
+    periodo("12022", {1, 1, 1, 1, 1, 1, 1});
+    w->clicca("euro");
+    w->incolla("dal", "05/05/2023");
+    w->incolla("al", "30/06/2023");
+    for (const auto& [n, v] : kBase) campo(n, v);
+    campo("intDare", "2.000");
+    w->clicca("OK");
+    EXPECT_EQ(t("TS1"), "7,12");
+    EXPECT_EQ(t("TU1"), "10,68");
+    EXPECT_EQ(t("TS2"), "8,12");
+    EXPECT_EQ(t("TS3"), "0");
+    EXPECT_EQ(t("TS1c"), "NN");
+    EXPECT_EQ(t("TSM"), "7,620");  // the mean of the two quarters found
+    EXPECT_EQ(t("TUM"), "11,430");
+    EXPECT_EQ(t("soglia"), "10,5"); // second quarter, class 2 (accordato 10.000): 7 x 1,5
+    EXPECT_EQ(t("TegTXT"), "73,000");
+    EXPECT_EQ(t("Diff"), "62,5");
+
+    campo("Acc", "4.999,99");
+    w->clicca("OK");
+    EXPECT_EQ(t("soglia"), "12,18"); // class 1: 8,12 x 1,5
+    w->clicca("Option4");
+    w->clicca("OK");
+    EXPECT_EQ(t("TU2"), "14,15"); // 8,12 x 1,25 + 4
+}
+
+TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
+    periodo("32023", {2, 2, 2, 2, 2, 2, 2});
+    w->clicca("euro");
+    w->incolla("dal", "01/08/2023");
+    w->incolla("al", "31/08/2023");
+    for (const auto& [n, v] : kBase) campo(n, v);
+    campo("intDare", "82,1917808219178"); // 3,000 over 36500 / 1.000.000
+    w->clicca("OK");
+    EXPECT_EQ(t("TegTXT"), "3,000");
+    EXPECT_EQ(t("soglia"), "3");
+    EXPECT_EQ(t("Diff"), "");
+    w->clicca("via");
+    const std::string riga = (*w)["List1"].voci.back();
+    EXPECT_EQ(riga.size(), 139u);
+    EXPECT_EQ(riga.substr(0, 7), " 03 23 ");
+    EXPECT_EQ(riga.substr(29, 6), " 3,000");
+    EXPECT_EQ(riga.substr(36, 6), "      "); // no excess
+}
+
+TEST_F(FinestraTaeg, RigaConSoloIndebitamentoMedio) {
+    w->clicca("euro");
+    w->incolla("dal", "10/08/2009");
+    w->incolla("IndMedio", "1234,5");
+    w->clicca("via");
+    const std::string riga = (*w)["List1"].voci.back();
+    EXPECT_EQ(riga, " 03 09      1.234,50" + std::string(119, ' '));
+}
+
+TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
+    w->clicca("Lira");
+    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0");
+    campo("NumeriD", "1234567,8");
+    EXPECT_EQ(t("NumeriD"), "1.234.568");
+    w->clicca("euro");
+    campo("fido", "1234,5");
+    EXPECT_EQ(t("fido"), "1.234,50");
+    EXPECT_EQ(t("Acc"), "1.234,50");
+}
+
+TEST_F(FinestraTaeg, StrisciaDellaFormula) {
+    w->clicca("Command9");
+    EXPECT_EQ(t("LblRisultato"), "T.A.E.G.");
+    EXPECT_FALSE((*w)["TotalSpese"].visibile);
+    EXPECT_TRUE((*w)["Line28"].visibile);
+    EXPECT_EQ((*w)["LblUguale"].sinistra, 2580);
+    EXPECT_EQ((*w)["LblRisultato"].sinistra, 2880);
+    w->incolla("fido", "1");
+    w->clicca("OK");
+    EXPECT_EQ(t("LblRisultato"), "T.E.G.");
+    EXPECT_TRUE((*w)["TotalSpese"].visibile);
+    EXPECT_FALSE((*w)["Line28"].visibile);
+    EXPECT_EQ((*w)["LblUguale"].sinistra, 5520);
+}
+
+TEST_F(FinestraTaeg, AiutoSulPuntatore) {
+    w->sopra("TS2b");
+    EXPECT_EQ(t("HELP"), "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
+                         "al secondo scaglione");
+    w->sopra("TU4");
+    EXPECT_EQ(t("HELP").substr(0, 18), "Tasso usura Quarto");
+    w->sopra("Command6");
+    EXPECT_EQ(t("HELP"),
+              "inserisce nei campi data il periodo riferito all'intero anno indicato nel menù a tendina sottostante");
+}
+
+} // namespace
+} // namespace vantrel
