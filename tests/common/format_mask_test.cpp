@@ -1,9 +1,8 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
@@ -16,13 +15,13 @@ struct Lettura {
 
 TEST(LetturaNumeri, ItalianaEIniziale) {
     const Lettura casi[] = {
-        {"1.234,56", 1234.56, 1.234},   // thousands dot ignored; Val stops at the comma
-        {"2,5", 2.5, 2},                 // the leading-number reading stops at ","
-        {"2.5", 25, 2.5},                // a dot is a thousands separator in the Italian reading
-        {"", std::nullopt, 0},           // empty: no number, reads 0
+        {"1.234,56", 1234.56, 1.234}, // thousands dot ignored; Val stops at the comma
+        {"2,5", 2.5, 2},              // the leading-number reading stops at ","
+        {"2.5", 25, 2.5},             // a dot is a thousands separator in the Italian reading
+        {"", std::nullopt, 0},        // empty: no number, reads 0
         {"0", 0, 0},
         {"0,00", 0, 0},
-        {"0,50", 0.5, 0},               // the CMS test of the formulas reads it as 0
+        {"0,50", 0.5, 0}, // the CMS test of the formulas reads it as 0
         {"  12,5  ", 12.5, 12},
         {"-3", -3, -3},
         {",5", 0.5, 0},
@@ -31,7 +30,7 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {"1,2,3", std::nullopt, 1},
         {",", std::nullopt, 0},
         {"1e3", 1000, 1000},
-        {"1 000", std::nullopt, 1000},  // Val skips blanks inside the number
+        {"1 000", std::nullopt, 1000}, // Val skips blanks inside the number
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.testo);
@@ -67,10 +66,10 @@ TEST(Maschere, TutteLeMaschereDelProgramma) {
         {11111.111, "###,###,##0.00", "11.111,11"},
         {100, "###,###,##0.00", "100,00"},
         {999.995, "###,###,##0.00", "1.000,00"},
-        {1.005, "#0.00", "1,01"},          // rounds on the figure as written, not on the binary fraction
+        {1.005, "#0.00", "1,01"}, // rounds on the figure as written, not on the binary fraction
         {2.675, "#0.00", "2,68"},
-        {-2.675, "#0.00", "-2,68"},        // halves away from zero
-        {-0.001, "#0.00", "0,00"},         // no "-0,00"
+        {-2.675, "#0.00", "-2,68"}, // halves away from zero
+        {-0.001, "#0.00", "0,00"},  // no "-0,00"
         {7.2345, "#,###.00", "7,23"},
         {0.5, "#,###.00", ",50"},
         {12.5, "#0.00", "12,50"},
@@ -104,7 +103,7 @@ TEST(TestoNumerico, PiuBreveCheRileggeLoStessoValore) {
     EXPECT_EQ(testoNumero(1234567.0), "1234567");
     EXPECT_EQ(testoNumero(-0.0), "0");
     EXPECT_EQ(testoNumero(12.345 - 10.68), "1,665000000000001");
-    EXPECT_EQ(testoNumero(9.57f), "9,57");     // single precision: seven significant digits at most
+    EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most
     EXPECT_EQ(testoNumero(7.12f), "7,12");
     EXPECT_EQ(testoNumero(19.785f), "19,785");
     EXPECT_EQ(testoNumero(1.0f / 3.0f), "0,3333333");

@@ -1,9 +1,8 @@
 #include "rates/tabella_tassi.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
@@ -19,7 +18,8 @@ std::vector<unsigned char> recordAMano(std::int16_t n, const char* chiave, std::
     b[0] = static_cast<unsigned char>(n & 0xFF);
     b[1] = static_cast<unsigned char>((n >> 8) & 0xFF);
     const std::size_t len = std::strlen(chiave);
-    for (std::size_t i = 0; i < 5; ++i) b[2 + i] = i < len ? static_cast<unsigned char>(chiave[i]) : ' ';
+    for (std::size_t i = 0; i < 5; ++i)
+        b[2 + i] = i < len ? static_cast<unsigned char>(chiave[i]) : ' ';
     std::size_t off = 7; // TM7 TM8 TM1 TM2 TM3 TM4 TM5 TM6 TU1 TU2 TU3 TU4 TU5 TU6
     for (float f : singles) {
         std::memcpy(&b[off], &f, 4); // the build machine is little-endian, as the files are
@@ -99,8 +99,8 @@ TEST(TabellaTassi, FileCortiEConteggiFuoriMisura) {
     };
     const Caso casi[] = {
         {"conteggio vuoto", {}, 2, 0, ""},
-        {"conteggio oltre i record", {5, 0}, 2, 5, ""},          // slots without a record: blank, zero
-        {"oltre 200", {0x2C, 0x01}, 3, 200, ""},                  // 300 periods: only 200 are read
+        {"conteggio oltre i record", {5, 0}, 2, 5, ""}, // slots without a record: blank, zero
+        {"oltre 200", {0x2C, 0x01}, 3, 200, ""},        // 300 periods: only 200 are read
         {"conteggio negativo", {0xFF, 0xFF}, 1, 0, ""},
         {"conteggio di un byte", {2}, 2, 2, "22001"},
     };

@@ -5,7 +5,6 @@
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace vantrel::test {
@@ -32,7 +31,8 @@ protected:
         r.Periodo = chiave;
         const int ordine[] = {1, 2, 7, 8, 3, 4, 6};
         int k = 0;
-        for (float m : medie) r.TM[static_cast<std::size_t>(ordine[k++])] = m;
+        for (float m : medie)
+            r.TM[static_cast<std::size_t>(ordine[k++])] = m;
         t.NumPeriodi = static_cast<std::int16_t>(n);
     }
 

@@ -14,7 +14,8 @@ class CartellaTemporanea {
 public:
     CartellaTemporanea() {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~CartellaTemporanea() {

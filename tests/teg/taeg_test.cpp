@@ -13,10 +13,10 @@ TEST(Soglie, RegoleVecchiaENuova) {
         Norma norma;
         double soglia;
     };
-    for (const Caso& c : {Caso{7.12, Norma::Vecchia, 10.68}, Caso{7.12, Norma::Nuova, 12.9},
-                          Caso{18, Norma::Nuova, 26}, Caso{16, Norma::Nuova, 24}, Caso{15.99, Norma::Nuova, 23.99},
-                          Caso{11.53, Norma::Vecchia, 17.3}, Caso{static_cast<double>(11.53f), Norma::Vecchia, 17.29},
-                          Caso{0, Norma::Nuova, 4}})
+    for (const Caso& c :
+         {Caso{7.12, Norma::Vecchia, 10.68}, Caso{7.12, Norma::Nuova, 12.9}, Caso{18, Norma::Nuova, 26},
+          Caso{16, Norma::Nuova, 24}, Caso{15.99, Norma::Nuova, 23.99}, Caso{11.53, Norma::Vecchia, 17.3},
+          Caso{static_cast<double>(11.53f), Norma::Vecchia, 17.29}, Caso{0, Norma::Nuova, 4}})
         EXPECT_DOUBLE_EQ(usura(c.media, c.norma), c.soglia) << c.media;
 }
 
@@ -30,12 +30,12 @@ TEST(Soglie, ClassiDImporto) {
     };
     const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31};
     const Caso casi[] = {
-        {0, 4999.99, nuove, false, 1},    {0, 5000, nuove, false, 2},          {1, 1499, nuove, false, 1},
-        {1, 1500, nuove, false, 2},       {1, 1499, vecchie, false, 1},        {1, 4999.99, vecchie, false, 1},
-        {1, 5000, vecchie, false, 2},     {2, 4999, nuove, false, 1},          {2, 5000, nuove, false, 2},
-        {2, 99999, nuove, false, 2},      {2, 100000, nuove, false, 3},        {2, 100000, vecchie, false, 2},
-        {0, 9999999, nuove, true, 1},     {0, 10000000, nuove, true, 2},       {1, 2904404, nuove, true, 1},
-        {1, 2904405, nuove, true, 2},     {2, 193626999, nuove, true, 2},      {2, 193627000, nuove, true, 3},
+        {0, 4999.99, nuove, false, 1}, {0, 5000, nuove, false, 2},     {1, 1499, nuove, false, 1},
+        {1, 1500, nuove, false, 2},    {1, 1499, vecchie, false, 1},   {1, 4999.99, vecchie, false, 1},
+        {1, 5000, vecchie, false, 2},  {2, 4999, nuove, false, 1},     {2, 5000, nuove, false, 2},
+        {2, 99999, nuove, false, 2},   {2, 100000, nuove, false, 3},   {2, 100000, vecchie, false, 2},
+        {0, 9999999, nuove, true, 1},  {0, 10000000, nuove, true, 2},  {1, 2904404, nuove, true, 1},
+        {1, 2904405, nuove, true, 2},  {2, 193626999, nuove, true, 2}, {2, 193627000, nuove, true, 3},
     };
     for (const Caso& c : casi)
         EXPECT_EQ(classeImporto(c.categoria, c.accordato, c.inizio, c.lire), c.classe)
@@ -94,7 +94,8 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
 }
 
 TEST_F(FinestraTaeg, FiltroDeiTasti) {
-    for (const char* k : {"1", ".", "5", ",", "a", "-", "2"}) w->digita("intDare", k);
+    for (const char* k : {"1", ".", "5", ",", "a", "-", "2"})
+        w->digita("intDare", k);
     EXPECT_EQ(t("intDare"), "1,52");
     w->digita("intDare", "\b");
     EXPECT_EQ(t("intDare"), "1,5");
@@ -122,7 +123,8 @@ TEST_P(FormuleTeg, TegEParziali) {
     w->clicca("euro");
     w->incolla("dal", "01/01/2023");
     w->incolla("al", "31/03/2023");
-    for (const auto& [nome, testo] : c.campi) campo(nome, testo);
+    for (const auto& [nome, testo] : c.campi)
+        campo(nome, testo);
     w->clicca(c.formula);
     EXPECT_EQ(t("TegTXT"), c.teg);
     EXPECT_EQ(t("SommaParziali"), c.somma);
@@ -132,7 +134,7 @@ TEST_P(FormuleTeg, TegEParziali) {
 }
 
 const std::vector<std::pair<const char*, const char*>> kBase = {
-    {"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"}, {"extrafido", "0"},
+    {"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
     {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
 
 std::vector<std::pair<const char*, const char*>> con(std::vector<std::pair<const char*, const char*>> extra) {
@@ -161,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTeg{"accordato 0,00", con({{"fido", "0,00"}, {"speseN", "50"}}), "OK", "3,650", "3,650", "3,65", ""}),
     [](const auto& param) {
         std::string n;
-        for (char ch : std::string(param.param.nome)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        for (char ch : std::string(param.param.nome))
+            n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
         return n;
     });
 
@@ -176,7 +179,7 @@ TEST_F(FinestraTaeg, AccordatoMancanteFermaLaFormulaBancaDItalia) {
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         EXPECT_NE(risposte.mostrati()[0].testo.find(*fido ? "non può essere zero" : "non può essere vuoto"),
                   std::string::npos);
-        EXPECT_EQ(t("TS1"), "10");   // the rate grid is filled before the check
+        EXPECT_EQ(t("TS1"), "10"); // the rate grid is filled before the check
         EXPECT_EQ(t("TU1"), "15");
         EXPECT_EQ(t("TegTXT"), "x"); // nothing computed
     }
@@ -191,7 +194,8 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     w->clicca("euro");
     w->incolla("dal", "05/05/2023");
     w->incolla("al", "30/06/2023");
-    for (const auto& [n, v] : kBase) campo(n, v);
+    for (const auto& [n, v] : kBase)
+        campo(n, v);
     campo("intDare", "2.000");
     w->clicca("OK");
     EXPECT_EQ(t("TS1"), "7,12");
@@ -199,7 +203,7 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     EXPECT_EQ(t("TS2"), "8,12");
     EXPECT_EQ(t("TS3"), "0");
     EXPECT_EQ(t("TS1c"), "NN");
-    EXPECT_EQ(t("TSM"), "7,620");  // the mean of the two quarters found
+    EXPECT_EQ(t("TSM"), "7,620"); // the mean of the two quarters found
     EXPECT_EQ(t("TUM"), "11,430");
     EXPECT_EQ(t("soglia"), "10,5"); // second quarter, class 2 (accordato 10.000): 7 x 1,5
     EXPECT_EQ(t("TegTXT"), "73,000");
@@ -218,7 +222,8 @@ TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
     w->clicca("euro");
     w->incolla("dal", "01/08/2023");
     w->incolla("al", "31/08/2023");
-    for (const auto& [n, v] : kBase) campo(n, v);
+    for (const auto& [n, v] : kBase)
+        campo(n, v);
     campo("intDare", "82,1917808219178"); // 3,000 over 36500 / 1.000.000
     w->clicca("OK");
     EXPECT_EQ(t("TegTXT"), "3,000");
@@ -269,8 +274,9 @@ TEST_F(FinestraTaeg, StrisciaDellaFormula) {
 
 TEST_F(FinestraTaeg, AiutoSulPuntatore) {
     w->sopra("TS2b");
-    EXPECT_EQ(t("HELP"), "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
-                         "al secondo scaglione");
+    EXPECT_EQ(t("HELP"),
+              "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
+              "al secondo scaglione");
     w->sopra("TU4");
     EXPECT_EQ(t("HELP").substr(0, 18), "Tasso usura Quarto");
     w->sopra("Command6");

@@ -1,0 +1,160 @@
+#include "comandi.h"
+#include "support/temp_dir.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+using test::CartellaTemporanea;
+
+struct Esito {
+    int codice;
+    std::string out, err;
+};
+
+Esito esegui(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int c = cli::esegui(std::move(args), out, err);
+    return {c, out.str(), err.str()};
+}
+
+TEST(RigaDiComando, ErroriDUsoEDiDati) {
+    CartellaTemporanea dir;
+    struct Caso {
+        const char* nome;
+        const char* csv;
+        int codice;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"colonna sconosciuta", "dal;al;Interessi\n01/01/2023;31/03/2023;5\n", 1,
+         "riga 1, colonna 3: colonna sconosciuta"},
+        {"separatore errato", "dal,al,NumeriD\n01/01/2023,31/03/2023,5\n", 1, "riga 1, colonna 1: separatore errato"},
+        {"troppi campi", "dal;al\n01/01/2023;31/03/2023\n01/01/2023;31/03/2023;7\n", 1, "riga 3, colonna 3"},
+        {"data errata", "dal;al\n01/01/2023;31/02/2023\n", 1, "riga 2, colonna 2: data non valida"},
+        {"scelta errata", "dal;al;valuta\n01/01/2023;31/03/2023;Dollari\n", 1, "riga 2, colonna 3: valore non ammesso"},
+        {"manca al", "dal\n01/01/2023\n", 1, "manca la colonna obbligatoria \"al\""},
+        {"vuoto", "", 1, "manca la riga di intestazione"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const std::string file = dir.file("periodi.csv");
+        test::scriviTesto(file, c.csv);
+        const std::string report = dir.file("out.RKT");
+        const Esito e = esegui({"teg", file, "--cartella", dir.cartella(), "--report", report});
+        EXPECT_EQ(e.codice, c.codice);
+        EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err;
+        EXPECT_NE(e.err.find("periodi.csv"), std::string::npos);
+        EXPECT_EQ(e.out, "");
+        EXPECT_FALSE(std::filesystem::exists(report)); // nothing half-written
+    }
+    EXPECT_EQ(esegui({"teg", dir.file("manca.csv"), "--cartella", dir.cartella()}).codice, 2);
+    EXPECT_EQ(esegui({"teg"}).codice, 2);
+    EXPECT_EQ(esegui({"teg", "x.csv", "--formato", "xml"}).codice, 2);
+    EXPECT_EQ(esegui({"boh"}).codice, 2);
+    EXPECT_EQ(esegui({"teg", "--help"}).codice, 0);
+}
+
+TEST(RigaDiComando, ImportaScriveIFileComeLiDescriveIlFormato) {
+    CartellaTemporanea dir;
+    const std::string csv = dir.file("t.csv");
+    test::scriviTesto(csv, "periodo;TM1;TM2;TM7;TM8;TM3;TM4;TM6;TM5;TU1;TU2;TU3;TU4;TU5;TU6\r\n"
+                           "32004;9,57;8;;;7,5;6;;0,48;14,355;12;11,25;9;0,72;\r\n"
+                           "2005;1;2;3;4;5;6;7;8;9;10;11;12;13;14\r\n");
+    Esito e = esegui({"tassi", "importa", csv, "--cartella", dir.cartella()});
+    ASSERT_EQ(e.codice, 0) << e.err;
+    const auto dati = test::leggiByte(dir.file("NtassiU.dat"));
+    ASSERT_EQ(dati.size(), 134u);
+    const auto single = [&](std::size_t off) {
+        float f;
+        std::memcpy(&f, &dati[off], 4);
+        return f;
+    };
+    EXPECT_EQ(dati[0], 1);
+    EXPECT_EQ(std::string(dati.begin() + 2, dati.begin() + 7), "32004");
+    EXPECT_EQ(single(15), 9.57f);   // TM1
+    EXPECT_EQ(single(7), 0.0f);     // TM7 empty
+    EXPECT_EQ(single(31), 0.48f);   // TM5
+    EXPECT_EQ(single(39), 14.355f); // TU1
+    EXPECT_EQ(std::string(dati.begin() + 67 + 2, dati.begin() + 67 + 7), "2005 ");
+    EXPECT_EQ(single(67 + 35), 7.0f); // TM6
+    EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), (std::vector<unsigned char>{2, 0}));
+
+    // An existing period is kept unless overwriting is asked for.
+    test::scriviTesto(csv, "periodo;TM1\n32004;1\n");
+    e = esegui({"tassi", "importa", csv, "--cartella", dir.cartella()});
+    EXPECT_NE(e.out.find("32004"), std::string::npos);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), dati);
+    e = esegui({"tassi", "importa", csv, "--sovrascrivi", "--cartella", dir.cartella()});
+    ASSERT_EQ(e.codice, 0);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")).size(), 134u);
+
+    test::scriviTesto(csv, "periodo;TM1\n52004;1\n");
+    e = esegui({"tassi", "importa", csv, "--cartella", dir.cartella()});
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_NE(e.err.find("riga 2, colonna 1"), std::string::npos);
+
+    const std::string uscita = dir.file("esportati.csv");
+    ASSERT_EQ(esegui({"tassi", "esporta", uscita, "--cartella", dir.cartella()}).codice, 0);
+    std::ifstream in(uscita);
+    std::string header, riga;
+    std::getline(in, header);
+    std::getline(in, riga);
+    EXPECT_EQ(riga, "32004;1;;;;;;;;;;;;;\r"); // an overwrite stores every rate given, empty ones as 0
+}
+
+TEST(RigaDiComando, TegSuiPeriodiDiEsempio) {
+    CartellaTemporanea dir;
+    ASSERT_EQ(
+        esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()}).codice, 0);
+    const std::string esempi = VANTREL_EXAMPLES_DIR "/periodi.csv";
+    Esito e = esegui({"teg", esempi, "--cartella", dir.cartella(), "--oggi", "05/12/2026", "--formato", "json"});
+    ASSERT_EQ(e.codice, 0) << e.err;
+    const auto json = nlohmann::json::parse(e.out);
+    ASSERT_GE(json.size(), 8u);
+    for (const auto& p : json) {
+        EXPECT_FALSE(p["riga"].get<std::string>().empty());
+        EXPECT_GE(p["riga"].get<std::string>().size(), 139u) << p["riga"]; // a wide value shifts the line
+        EXPECT_FALSE(p["campi"]["soglia"].get<std::string>().empty());
+    }
+    const std::string report = dir.file("esempi.RKT");
+    e = esegui({"teg", esempi, "--cartella", dir.cartella(), "--report", report});
+    ASSERT_EQ(e.codice, 0);
+    const auto bytes = test::leggiByte(report);
+    const std::string fine = "Fine\r\n";
+    ASSERT_GE(bytes.size(), fine.size());
+    EXPECT_EQ(std::string(bytes.end() - 6, bytes.end()), fine);
+}
+
+TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {
+    CartellaTemporanea dir;
+    const std::string file = dir.file("s.json");
+    test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [
+        {"clicca": "euro"}, {"digita": ["NumeriD", "1000000a"]}, {"esci": "NumeriD"},
+        {"imposta": ["intDare", "100"]}, {"esci": "intDare"}, {"imposta": ["fido", ""]},
+        {"clicca": "OK"}, {"sopra": "via"}, {"seleziona": ["Combo1", 5]}],
+        "risposte": ["OK"]})");
+    Esito e = esegui({"script", file, "--cartella", dir.cartella(), "--oggi", "15/03/2026"});
+    ASSERT_EQ(e.codice, 0) << e.err;
+    const auto j = nlohmann::json::parse(e.out);
+    EXPECT_EQ(j["campi"]["NumeriD"]["testo"], "1.000.000,00"); // the letter is dropped by the key filter
+    EXPECT_EQ(j["campi"]["ga"]["testo"], "36600");             // index 5 is 2012, a leap year
+    EXPECT_EQ(j["messaggi"].size(), 1u);
+    EXPECT_EQ(j["messaggi"][0]["titolo"], "Vantrel");
+    EXPECT_EQ(j["liste"]["Combo1"].size(), 20u);
+    EXPECT_EQ(j["HELP"].get<std::string>().substr(0, 24), "Accoda i dati del calcol");
+
+    test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [{"clicca": "Inesistente"}]})");
+    e = esegui({"script", file, "--cartella", dir.cartella()});
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_NE(e.err.find("passo 1"), std::string::npos);
+    test::scriviTesto(file, "{not json");
+    EXPECT_EQ(esegui({"script", file, "--cartella", dir.cartella()}).codice, 1);
+}
+
+} // namespace
+} // namespace vantrel
