@@ -23,25 +23,22 @@ DecimaleTesto daScientifico(std::string_view s) {
         if (!ex.empty() && ex.front() == '+') ex.remove_prefix(1);
         std::from_chars(ex.data(), ex.data() + ex.size(), exp);
     }
+    char digits[64];
+    std::size_t n = 0;
     int pointPos = static_cast<int>(mant.size());
-    for (std::size_t i = 0; i < mant.size(); ++i) {
+    for (std::size_t i = 0; i < mant.size() && n < sizeof digits; ++i) {
         if (mant[i] == '.')
             pointPos = static_cast<int>(i);
         else
-            d.cifre.push_back(mant[i]);
+            digits[n++] = mant[i];
     }
-    d.esponente = pointPos + exp;
     std::size_t lead = 0;
-    while (lead < d.cifre.size() && d.cifre[lead] == '0')
-        ++lead;
-    d.cifre.erase(0, lead);
-    d.esponente -= static_cast<int>(lead);
-    while (!d.cifre.empty() && d.cifre.back() == '0')
-        d.cifre.pop_back();
-    if (d.cifre.empty()) {
-        d.esponente = 0;
-        d.negativo = false;
-    }
+    while (lead < n && digits[lead] == '0') ++lead;
+    std::size_t last = n;
+    while (last > lead && digits[last - 1] == '0') --last;
+    if (last == lead) return DecimaleTesto{};
+    d.cifre.assign(digits + lead, last - lead);
+    d.esponente = pointPos + exp - static_cast<int>(lead);
     return d;
 }
 
@@ -49,8 +46,14 @@ DecimaleTesto daScientifico(std::string_view s) {
 
 DecimaleTesto DecimaleTesto::daDouble(double value) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    return daScientifico(buf);
+    // The shortest text that reads back as the value is the 15-digit rounding whenever it has at most
+    // 15 digits, and it is much cheaper to obtain.
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    std::size_t digits = 0;
+    for (const char* p = buf; p < res.ptr && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') ++digits;
+    if (digits > 15) res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    return daScientifico(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
 }
 
 DecimaleTesto DecimaleTesto::daFloat(float value) {
@@ -58,8 +61,8 @@ DecimaleTesto DecimaleTesto::daFloat(float value) {
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
     DecimaleTesto d = daScientifico(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
     if (d.cifre.size() > 7) {
-        std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
-        d = daScientifico(buf);
+        res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::scientific, 6);
+        d = daScientifico(std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)));
     }
     return d;
 }

@@ -4,6 +4,8 @@
 #include "common/numbers.h"
 #include "common/text.h"
 
+#include <algorithm>
+
 namespace vantrel {
 namespace {
 
@@ -41,24 +43,30 @@ std::string applica(DecimaleTesto d, std::string_view mask) {
     const Maschera m = leggiMaschera(mask);
     d.arrotonda(m.decimaliMassimi);
 
-    std::string intPart = d.parteIntera();
-    if (static_cast<int>(intPart.size()) < m.interiMinimi)
-        intPart.insert(0, static_cast<std::size_t>(m.interiMinimi) - intPart.size(), '0');
-    if (m.raggruppa && intPart.size() > 3) {
-        std::string grouped;
-        for (std::size_t i = 0; i < intPart.size(); ++i) {
-            if (i > 0 && (intPart.size() - i) % 3 == 0) grouped.push_back('.');
-            grouped.push_back(intPart[i]);
-        }
-        intPart = std::move(grouped);
+    // Integer digits: those of the number, padded to the digits the mask always shows.
+    const int nInt = std::max(d.esponente, 0);
+    const int width = std::max(nInt, m.interiMinimi);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(width + width / 3 + m.decimaliMassimi + 3));
+    if (d.negativo) out.push_back('-');
+    for (int i = 0; i < width; ++i) {
+        const int pos = i - (width - nInt); // index into the number's integer digits
+        if (m.raggruppa && i > 0 && (width - i) % 3 == 0) out.push_back('.');
+        out.push_back(pos < 0 || pos >= static_cast<int>(d.cifre.size()) ? '0' : d.cifre[static_cast<std::size_t>(pos)]);
     }
-    std::string frac = d.parteDecimale(m.decimaliMassimi);
-    while (static_cast<int>(frac.size()) > m.decimaliMinimi && frac.back() == '0')
-        frac.pop_back();
-
-    std::string out = d.negativo ? "-" : "";
-    out += intPart;
-    if (!frac.empty()) out += "," + frac;
+    int decimali = m.decimaliMassimi;
+    while (decimali > m.decimaliMinimi) { // optional decimals are dropped when zero
+        const int idx = d.esponente + decimali - 1;
+        if (idx >= 0 && idx < static_cast<int>(d.cifre.size()) && d.cifre[static_cast<std::size_t>(idx)] != '0') break;
+        --decimali;
+    }
+    if (decimali > 0) {
+        out.push_back(',');
+        for (int i = 0; i < decimali; ++i) {
+            const int idx = d.esponente + i;
+            out.push_back(idx >= 0 && idx < static_cast<int>(d.cifre.size()) ? d.cifre[static_cast<std::size_t>(idx)] : '0');
+        }
+    }
     return out;
 }
 

@@ -24,7 +24,7 @@ void Schema::ordineTab(std::vector<std::string> nomi) {
 }
 
 int Schema::trova(std::string_view nome) const {
-    const auto it = indice_.find(std::string(nome));
+    const auto it = indice_.find(nome);
     return it == indice_.end() ? -1 : it->second;
 }
 

@@ -47,7 +47,11 @@ public:
 private:
     std::string finestra_, titolo_;
     std::vector<DefinizioneControllo> controlli_;
-    std::unordered_map<std::string, int> indice_;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> indice_;
     std::vector<int> tab_;
 };
 

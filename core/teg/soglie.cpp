@@ -11,7 +11,7 @@ double usura(double media, Norma norma) {
         s = media < 16 ? media * 1.25 + 4 : media + 8;
     else
         s = media * 1.5;
-    return leggiNumero(formatta(s, maschere::soglia2)).value_or(0.0);
+    return arrotonda(s, 2); // as writing it with "##.00" and reading it back
 }
 
 int classeImporto(int categoria, double a, const Data& inizio, bool lire) {

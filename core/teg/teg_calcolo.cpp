@@ -44,19 +44,20 @@ const char* const kAccordatoVuoto =
 
 } // namespace
 
-TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista) : f_(f), ctx_(ctx), lista_(lista) {}
+TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista)
+    : f_(f), ctx_(ctx), lista_(lista), c_(tegIds(f.schema())) {}
 
 std::optional<double> TegCalcolo::valore(int id) const {
     return leggiNumero(f_.testo(id));
 }
 
 Norma TegCalcolo::norma() const {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     return f_[c.Option4].selezionato ? Norma::Nuova : Norma::Vecchia;
 }
 
 void TegCalcolo::carica(bool caricaTassi) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const Data oggi = ctx_.oggi();
     f_.imposta(c.dal, oggi.testo());
     f_.imposta(c.al, oggi.testo());
@@ -78,7 +79,7 @@ void TegCalcolo::riformatta(int id) {
 }
 
 void TegCalcolo::periodo(const char* dal, const char* al) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const std::string anno(trim(f_.testo(c.Combo1)));
     if (anno.empty()) return;
     const auto d1 = leggiData(dal + anno);
@@ -89,7 +90,7 @@ void TegCalcolo::periodo(const char* dal, const char* al) {
 }
 
 void TegCalcolo::giorni() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const auto d1 = leggiData(f_.testo(c.dal));
     const auto d2 = leggiData(f_.testo(c.al));
     if (d1 && d2) {
@@ -105,7 +106,7 @@ void TegCalcolo::giorni() {
 }
 
 void TegCalcolo::striscia(bool bancaItalia) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     for (int id : {c.LblPiu, c.TotalSpese, c.LblTotaleSpese, c.LineaSpese, c.LblAccordato, c.fido, c.LblPer2, c.cento})
         f_[id].visibile = bancaItalia;
     f_[c.Line28].visibile = !bancaItalia;
@@ -115,48 +116,49 @@ void TegCalcolo::striscia(bool bancaItalia) {
 }
 
 void TegCalcolo::TassiPeriodo() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const std::string& dal = f_.testo(c.dal);
     const std::string anno = dal.size() >= 4 ? dal.substr(dal.size() - 4) : dal;
     const std::string categoria(trim(f_.testo(c.Combo2)));
     const Norma n = norma();
     const TabellaTassi& t = ctx_.stato.Tassi;
 
-    for (int q = 0; q < 4; ++q) {
-        const std::string chiave = std::to_string(q + 1) + anno;
-        for (int i = 1; i <= t.validi(); ++i) {
-            const RecordTassi& r = t.slot(i);
-            if (trim(r.Periodo) != chiave) continue;
-            int m1 = 0, m2 = 0, m3 = 0;
-            if (categoria == "Conto Corrente") {
-                m1 = 1, m2 = 2;
-            } else if (categoria == "Conto senza affidamento") {
-                m1 = 7, m2 = 8;
-            } else if (categoria == "Conto anticipi") {
-                m1 = 3, m2 = 4, m3 = 6;
-            } else {
-                continue;
-            }
-            const auto scrivi = [&](int ts, int tu, int slot) {
-                const float media = r.TM[static_cast<std::size_t>(slot)];
-                f_.imposta(ts, testoNumero(media));
-                f_.imposta(tu, testoNumero(usura(static_cast<double>(media), n)));
-            };
-            scrivi(c.TS[q], c.TU[q], m1);
-            scrivi(c.TSb[q], c.TUb[q], m2);
-            if (m3) {
-                scrivi(c.TSc[q], c.TUc[q], m3);
-            } else {
-                f_.imposta(c.TSc[q], "NN");
-                f_.imposta(c.TUc[q], "NN");
-            }
+    // One pass over the table: each slot belongs to at most one quarter of the year, and for a
+    // quarter stored twice the later slot wins.
+    for (int i = 1; i <= t.validi(); ++i) {
+        const RecordTassi& r = t.slot(i);
+        const std::string_view chiave = trim(r.Periodo);
+        if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4') continue;
+        const int q = chiave[0] - '1';
+        int m1 = 0, m2 = 0, m3 = 0;
+        if (categoria == "Conto Corrente") {
+            m1 = 1, m2 = 2;
+        } else if (categoria == "Conto senza affidamento") {
+            m1 = 7, m2 = 8;
+        } else if (categoria == "Conto anticipi") {
+            m1 = 3, m2 = 4, m3 = 6;
+        } else {
+            continue;
+        }
+        const auto scrivi = [&](int ts, int tu, int slot) {
+            const float media = r.TM[static_cast<std::size_t>(slot)];
+            f_.imposta(ts, testoNumero(media));
+            f_.imposta(tu, testoNumero(usura(static_cast<double>(media), n)));
+        };
+        scrivi(c.TS[q], c.TU[q], m1);
+        scrivi(c.TSb[q], c.TUb[q], m2);
+        if (m3) {
+            scrivi(c.TSc[q], c.TUc[q], m3);
+        } else {
+            f_.imposta(c.TSc[q], "NN");
+            f_.imposta(c.TUc[q], "NN");
         }
     }
     medie();
 }
 
 void TegCalcolo::medie() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const auto media = [&](const int(&campi)[4], int conteggio, int destinazione) {
         float s = 0;
         for (int id : campi) {
@@ -181,7 +183,7 @@ void TegCalcolo::medie() {
 }
 
 void TegCalcolo::SogliaPeriodo() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const std::string& dal = f_.testo(c.dal);
     const int mese = dal.size() >= 5 ? static_cast<int>(valNumero(dal.substr(3, 2))) : 0;
     if (mese < 1 || mese > 12) return;
@@ -199,7 +201,7 @@ void TegCalcolo::SogliaPeriodo() {
 }
 
 void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     const auto scrivi = [&](int id, std::initializer_list<int> campi) {
         double s = 0;
         for (int k : campi) {
@@ -230,7 +232,7 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
 }
 
 void TegCalcolo::TegBancaItalia() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     striscia(true);
     f_.imposta(c.soglia, "");
     f_.imposta(c.Diff, "");
@@ -291,7 +293,7 @@ void TegCalcolo::TegBancaItalia() {
 }
 
 void TegCalcolo::TegGlobale() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     striscia(false);
     for (int id : {c.soglia, c.Diff, c.tspe, c.TInt})
         f_.imposta(id, "");
@@ -329,7 +331,7 @@ void TegCalcolo::TegGlobale() {
 }
 
 void TegCalcolo::RigaReport() {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     DatiRiga d;
     d.dal = f_.testo(c.dal);
     d.IndMedio = f_.testo(c.IndMedio);
@@ -351,7 +353,7 @@ void TegCalcolo::RigaReport() {
 }
 
 bool TegCalcolo::tasto(int id, std::string_view t, std::optional<std::string>& r) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     for (int k : {c.Acc, c.ASpese, c.ComMS, c.ComMS2, c.extrafido, c.fido, c.intDare, c.NumeriD, c.speseN})
         if (k == id) {
             r = filtroNumerico(f_, id, t);
@@ -366,7 +368,7 @@ bool TegCalcolo::tasto(int id, std::string_view t, std::optional<std::string>& r
 }
 
 bool TegCalcolo::cambiato(int id) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     if (id == c.ComMS2)
         raggruppaCms(true, false);
     else if (id == c.ComMS)
@@ -377,7 +379,7 @@ bool TegCalcolo::cambiato(int id) {
 }
 
 bool TegCalcolo::uscito(int id) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     if (id == c.Giorni) {
         const std::string& g = f_.testo(c.Giorni);
         if (g != "0" && !trim(f_.testo(c.NumeriD)).empty()) {
@@ -407,7 +409,7 @@ bool TegCalcolo::uscito(int id) {
 }
 
 bool TegCalcolo::cliccato(int id) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     if (id == c.Command2)
         periodo("01/01/", "31/03/");
     else if (id == c.Command3)
@@ -443,7 +445,7 @@ bool TegCalcolo::cliccato(int id) {
 }
 
 bool TegCalcolo::selezionato(int id) {
-    const auto& c = tegIds(f_.schema());
+    const auto& c = c_;
     if (id == c.Combo1) {
         const auto anno = leggiNumero(f_.testo(c.Combo1));
         f_.imposta(c.ga, anno && bisestile(static_cast<int>(*anno)) ? "36600" : "36500");

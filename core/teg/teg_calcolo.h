@@ -10,6 +10,7 @@
 namespace vantrel {
 
 class ListaReport;
+struct TegIds;
 
 /// The "calcolo T.E.G. " tab of the calculation window: the period record held by its fields,
 /// the derived figures, the two TEG formulas with their partial rates, the rate grid of the year,
@@ -53,6 +54,7 @@ private:
     Finestra& f_;
     Contesto& ctx_;
     ListaReport& lista_;
+    const TegIds& c_;
 };
 
 } // namespace vantrel
