@@ -2,7 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/file_esiste.h"
-#include "common/text.h"
+#include "reports/spazi.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -38,7 +38,7 @@ std::vector<std::string> righeReport(std::string_view c) {
         else
             pos = fine + 1;
         if (riga != "Fine") righe.push_back(daCp1252AUtf8(riga));
-        if (trim(riga) == "Fine") break;
+        if (togliSpazi(riga) == "Fine") break;
     }
     return righe;
 }
@@ -90,7 +90,7 @@ std::optional<std::string> leggiFile(const std::string& path) {
 }
 
 void SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
-    if (trim(nome).empty()) {
+    if (togliSpazi(nome).empty()) {
         ctx.messaggio({kTitoloProgramma, testiReport::mancaNome});
         return;
     }

@@ -3,6 +3,7 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "reports/spazi.h"
 #include "teg/teg_controlli.h"
 
 namespace vantrel {
@@ -26,7 +27,7 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     const auto T = [&](const std::string& x) {
         return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
     };
-    const auto mascherato = [&](int id) { return std::string(trim(formattaTesto(testo(id), maschera))); };
+    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(testo(id), maschera))); };
     const bool cmsInteressi = valNumero(testo(c.ComMS)) != 0;
     const bool cmsSpese = valNumero(testo(c.ComMS2)) != 0;
     const std::string spese =
@@ -66,8 +67,8 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
         r.push_back("          " + centra("36.500 x " + mascherato(c.totInt)) + "      " +
                     centra(mascherato(c.tspe) + " x 100"));
         r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
-        r.push_back("          " + centra(std::string(trim(testo(c.indMed2)))) + "           " +
-                    centra(std::string(trim(testo(c.fido)))));
+        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))) + "           " +
+                    centra(std::string(togliSpazi(testo(c.fido)))));
     } else {
         r.push_back("  ");
         r.push_back("              36.500 x Totale interessi + totale spese ");
@@ -76,7 +77,7 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
         quattroVuote();
         r.push_back("          " + centra("36.500 x " + mascherato(c.totint2)));
         r.push_back("   T.E.G. = --------------------------  = " + teg3);
-        r.push_back("          " + centra(std::string(trim(testo(c.indMed2)))));
+        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))));
         r.push_back("  ");
     }
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})

@@ -1,7 +1,7 @@
 #include "reports/stampa_report.h"
 
 #include "common/numbers.h"
-#include "common/text.h"
+#include "reports/spazi.h"
 
 #include <array>
 #include <string_view>
@@ -57,7 +57,7 @@ bool rigaInGrassetto(const std::string& t) {
                                                                 "nr.",   "CASSA", "Cassa", "BANCA", "Banca"};
     for (auto w : parole)
         if (t.find(w) != std::string::npos) return true;
-    return trim(t) == "Intestato";
+    return togliSpazi(t) == "Intestato";
 }
 
 std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& righe, int L) {

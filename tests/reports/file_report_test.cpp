@@ -73,6 +73,7 @@ TEST(ContenutoReport, Lettura) {
              Caso{"Fine esatto ferma senza entrare", "a\r\nFine\r\nb\r\nFine\r\n", {"a"}},
              Caso{"Fine con spazi entra e ferma", "a\r\n Fine \r\nb\r\n", {"a", " Fine "}},
              Caso{"fine minuscolo e una riga", "fine\r\nb\r\n", {"fine", "b"}},
+             Caso{"il tab non e uno spazio", "\tFine\r\nb\r\n", {"\tFine", "b"}},
              Caso{"senza terminatore", "a\r\nb", {"a", "b"}},
              Caso{"solo CR", "a\rb\rFine\r", {"a", "b"}},
              Caso{"solo LF", "a\nb\nFine\n", {"a", "b"}},
