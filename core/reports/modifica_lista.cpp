@@ -117,8 +117,10 @@ void ModificaLista::tagliaRiga() {
 
 void ModificaLista::incollaRiga() {
     const int i = selezione();
-    if (i >= 0 && i < static_cast<int>(righe().size())) inserisci(i, buffer_ >= 0 ? f_.testo(buffer_) : std::string());
-    if (i >= 0) f_[lista_].selezione = i + 1;
+    if (i >= 0 && i < static_cast<int>(righe().size())) {
+        inserisci(i, buffer_ >= 0 ? f_.testo(buffer_) : std::string());
+        f_[lista_].selezione = i + 1; // the selected line moved down with its text
+    }
     abilita(incolla_, false);
 }
 
