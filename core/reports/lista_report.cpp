@@ -1,20 +1,31 @@
 #include "reports/lista_report.h"
 
+#include "common/numbers.h"
+#include "reports/file_report.h"
+#include "reports/riepilogo.h"
+#include "teg/teg_controlli.h"
+
 namespace vantrel {
+namespace {
 
-const std::string& testata::trattini() {
-    static const std::string s(150, '-');
-    return s;
+ControlliLista controlliTaeg() {
+    ControlliLista n;
+    n.buffer = "testo2";
+    n.giu = "SSCommand4";
+    n.su = "SSCommand5";
+    n.incolla = "Command3D1";
+    n.testata = "SSCommand10";
+    n.pulisci = "Pulisci";
+    n.inCima = "SSCommand7";
+    n.accoda = "SSCommand8";
+    n.suSelezione = "SSCommand9";
+    return n;
 }
 
-const std::string& testata::righeRisultato() {
-    static const std::string s =
-        " Trim.    ind. medio TEG.Tot Soglia Supero     Interessi TEG In. C. Max Scop. TEG CMS  "
-        " Ecc.ext. TEG Ecc.   Spese  TEG SP.    Oneri TEG On.";
-    return s;
-}
+} // namespace
 
-ListaReport::ListaReport(Finestra& f, Contesto& ctx) : f_(f), ctx_(ctx), List1_(f.id("List1")) {}
+ListaReport::ListaReport(Finestra& f, Contesto& ctx)
+    : f_(f), ctx_(ctx), List1_(f.id("List1")), lista_(f, controlliTaeg()) {}
 
 void ListaReport::definisci(Schema& s) {
     s.aggiungi("List1", Tipo::Lista).aiuto =
@@ -23,6 +34,35 @@ void ListaReport::definisci(Schema& s) {
     s.aggiungi("testo", Tipo::Testo).aiuto = "inserire il testo da incollare nel report";
     s.aggiungi("testo2", Tipo::Testo).visibile = false;
     s.aggiungi("nome", Tipo::Testo).aiuto = "inserire il nome con il quale salvare il report";
+
+    struct P {
+        const char* nome;
+        const char* tooltip;
+        const char* aiuto;
+        bool abilitato;
+    };
+    for (const P& p : {
+             P{"SSCommand10", "Aggiungi testata", "inserisce la testata del report", true},
+             P{"Pulisci", "elimina tutto", "pulisci report", true},
+             P{"SSCommand7", "Aggiungi riga in testa", "inserisce il testo di sinistra in cima alla lista", true},
+             P{"SSCommand8", "", "inserisce il testo di sinistra in fondo alla lista", true},
+             P{"SSCommand9", "Aggiungi riga su selezione",
+               "inserisce il testo di sinistra in corrispondenza della riga evidenziata", true},
+             P{"SSCommand4", "sposta riga in basso", "sposta la riga evidenziata verso il basso", false},
+             P{"SSCommand5", "sposta riga in alto", "sposta la riga evidenziata verso l'alto", false},
+             P{"Command3D1", "",
+               "incolla rcalcolo precedentemente rimosso dalla lista, in corrispondenza della riga evidenziata. ",
+               true},
+             P{"SSCommand6", "salva report", "salva report attivo", true},
+             P{"Command3D2", "Carica report", "apri report esistente", true},
+             P{"Stampa", "Stampa report", "stampa report", true},
+             P{"SSCommand1", "", "chiude questa maschera. ", true},
+         }) {
+        auto& d = s.aggiungi(p.nome, Tipo::Pulsante);
+        d.tooltip = p.tooltip;
+        d.aiuto = p.aiuto;
+        d.abilitato = p.abilitato;
+    }
 }
 
 void ListaReport::accodaTestata() {
@@ -33,6 +73,45 @@ void ListaReport::accodaTestata() {
 
 void ListaReport::accoda(std::string riga) {
     f_[List1_].voci.push_back(std::move(riga));
+}
+
+void ListaReport::SpostaCms() {
+    const auto& c = tegIds(f_.schema());
+    if (valNumero(f_.testo(c.ComMS)) != 0) {
+        f_.cambia(c.ComMS2, f_.testo(c.ComMS));
+        f_.cambia(c.ComMS, "0");
+    } else {
+        f_.cambia(c.ComMS, f_.testo(c.ComMS2));
+        f_.cambia(c.ComMS2, "0");
+    }
+    ctx_.messaggio({kTitoloProgramma, testiReport::spostamentoCms});
+}
+
+void ListaReport::riepilogo() {
+    const bool nuova = finestraTesto() == nullptr;
+    if (nuova) stp1_ = std::make_unique<FinestraTesto>(ctx_);
+    stp1_->lista().righe() = riepilogoCalcolo(f_, ctx_.stato.MascheraImporti);
+    if (nuova && apertaFinestraTesto) apertaFinestraTesto(*stp1_);
+}
+
+bool ListaReport::cliccato(int id) {
+    const auto& c = tegIds(f_.schema());
+    const std::string& nome = f_.schema().definizione(id).nome;
+    if (id == c.cmscop)
+        SpostaCms();
+    else if (id == c.SSCommand2)
+        riepilogo();
+    else if (nome == "SSCommand6")
+        SalvaReport(ctx_, lista_.righe(), f_.testo(f_.id("nome")));
+    else if (nome == "Command3D2") {
+        if (ApriReport(ctx_, lista_.righe())) f_[List1_].selezione = -1;
+    } else if (nome == "Stampa")
+        stampaRisultati(ctx_, lista_.righe());
+    else if (nome == "SSCommand1")
+        f_.chiudi();
+    else
+        return lista_.cliccato(id);
+    return true;
 }
 
 } // namespace vantrel

@@ -2,19 +2,18 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "reports/finestre_report.h"
+#include "reports/modifica_lista.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace vantrel {
 
-namespace testata {
-/// 150 "-".
-const std::string& trattini();
-/// The header line of the result rows (139 characters).
-const std::string& righeRisultato();
-} // namespace testata
-
-/// The "Report" tab of the calculation window: the result list List1 and its editing.
+/// The "Report" tab of the calculation window: the result list List1 and its editing, the report
+/// files, the print, and two buttons of the calculation tab that work for the list: the CMS move
+/// (cmscop) and the summary of the calculation (SSCommand2), which fills the text window.
 class ListaReport : public ParteFinestra {
 public:
     ListaReport(Finestra& f, Contesto& ctx);
@@ -24,10 +23,34 @@ public:
     void accodaTestata();
     void accoda(std::string riga);
 
+    ModificaLista& lista() { return lista_; }
+
+    /// Moves the maximum-overdraft commission between the interest side and the expense side.
+    void SpostaCms();
+    /// Writes the summary of the last calculation into the text window, opening it when needed.
+    void riepilogo();
+
+    /// The text window of the summary; null until the first summary or after it was closed.
+    FinestraTesto* finestraTesto() { return stp1_ && !stp1_->chiusa() ? stp1_.get() : nullptr; }
+    /// Called when the summary opens the text window, so that the host can show it.
+    std::function<void(FinestraTesto&)> apertaFinestraTesto;
+
+    bool cliccato(int id) override;
+    bool selezionato(int id) override { return lista_.selezionato(id); }
+    bool doppioCliccato(int id, int indice) override { return lista_.doppioCliccato(id, indice); }
+
 private:
     Finestra& f_;
     Contesto& ctx_;
     int List1_;
+    ModificaLista lista_;
+    std::unique_ptr<FinestraTesto> stp1_;
 };
+
+namespace testiReport {
+inline constexpr const char* spostamentoCms =
+    "Attenzione, lo spostamento delle CMS comporta la necessità di rieseguire il calcolo per avere il corretto "
+    "valore";
+} // namespace testiReport
 
 } // namespace vantrel

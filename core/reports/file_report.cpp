@@ -1,0 +1,123 @@
+#include "reports/file_report.h"
+
+#include "common/cp1252.h"
+#include "common/file_esiste.h"
+#include "reports/spazi.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace vantrel {
+
+std::string contenutoReport(const std::vector<std::string>& righe) {
+    std::string out;
+    std::size_t n = 6;
+    for (const auto& r : righe)
+        n += r.size() + 2;
+    out.reserve(n);
+    for (const auto& r : righe) {
+        out += daUtf8ACp1252(r);
+        out += "\r\n";
+    }
+    out += "Fine\r\n";
+    return out;
+}
+
+std::vector<std::string> righeReport(std::string_view c) {
+    std::vector<std::string> righe;
+    std::size_t pos = 0;
+    while (pos < c.size()) {
+        std::size_t fine = c.find_first_of("\r\n", pos);
+        std::string_view riga = c.substr(pos, fine == std::string_view::npos ? std::string_view::npos : fine - pos);
+        if (fine == std::string_view::npos)
+            pos = c.size();
+        else if (c[fine] == '\r' && fine + 1 < c.size() && c[fine + 1] == '\n')
+            pos = fine + 2;
+        else
+            pos = fine + 1;
+        if (riga != "Fine") righe.push_back(daCp1252AUtf8(riga));
+        if (togliSpazi(riga) == "Fine") break;
+    }
+    return righe;
+}
+
+std::string fileTemporaneo(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path p(path);
+    return (p.parent_path() / ("~" + p.filename().string() + ".tmp")).string();
+}
+
+std::string scriviFileSicuro(const std::string& path, std::string_view contenuto) {
+    namespace fs = std::filesystem;
+    const std::string tmp = fileTemporaneo(path);
+    std::error_code ec;
+    {
+        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+        if (!f) return "non è possibile creare il file temporaneo " + tmp;
+        f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
+        f.flush();
+        if (!f) {
+            f.close();
+            fs::remove(tmp, ec);
+            return "errore di scrittura su " + tmp;
+        }
+    }
+    fs::rename(tmp, path, ec);
+    if (ec) {
+        std::error_code ignorato;
+        fs::remove(tmp, ignorato);
+        return "non è possibile sostituire " + path;
+    }
+    return {};
+}
+
+std::optional<std::string> leggiFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string s;
+    f.seekg(0, std::ios::end);
+    const auto n = f.tellg();
+    if (n < 0) return std::nullopt;
+    s.resize(static_cast<std::size_t>(n));
+    f.seekg(0);
+    f.read(s.data(), n);
+    if (!f) return std::nullopt;
+    return s;
+}
+
+void SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
+    if (togliSpazi(nome).empty()) {
+        ctx.messaggio({kTitoloProgramma, testiReport::mancaNome});
+        return;
+    }
+    if (!ctx.servizi.file) return;
+    // A cancelled dialog stops the save: nothing is written anywhere the user did not choose.
+    const auto path = ctx.servizi.file->salva(nome + ".RKT", ctx.stato.CartellaReport);
+    if (!path || path->empty()) return;
+    if (FileEsiste(*path)) {
+        const Risposta r = ctx.messaggio(
+            {"AVVERTIMENTO!", testiReport::sovrascrivi, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+        if (r != Risposta::Ok) return;
+    }
+    const std::string errore = scriviFileSicuro(*path, contenutoReport(righe));
+    if (!errore.empty())
+        ctx.messaggio({kTitoloProgramma,
+                       testiReport::nonSalvato + errore + ". Il report esistente non è stato modificato.",
+                       Icona::Critica});
+}
+
+bool ApriReport(Contesto& ctx, std::vector<std::string>& righe) {
+    if (!ctx.servizi.file) return false;
+    const auto path = ctx.servizi.file->apri("*.RKT", ctx.stato.CartellaReport);
+    if (!path) return false;
+    const auto contenuto = leggiFile(*path);
+    if (!contenuto) return false;
+    righe = righeReport(*contenuto);
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/composed_window.h"
+#include "common/program_state.h"
+#include "reports/modifica_lista.h"
+
+#include <functional>
+
+namespace vantrel {
+
+/// The report manager "Anteprima stampa reporto dati": an editor of report files. Several may be
+/// open at once, each with its own list and fields.
+class FinestraReport : public FinestraComposta {
+public:
+    explicit FinestraReport(Contesto& ctx);
+    static const Schema& schemaReport();
+
+    ModificaLista& lista() { return lista_; }
+    /// Called by "nuova maschera" (SSCommand11): the host creates and shows one more window.
+    std::function<void()> nuovaFinestra;
+    /// Resize: the list follows the window, keeping its margins; sizes that cannot be set are ignored.
+    void ridimensiona(int larghezza, int altezza);
+    int larghezzaLista() const { return larghezzaLista_; }
+    int altezzaLista() const { return altezzaLista_; }
+
+protected:
+    void cliccato(int id) override;
+
+private:
+    Contesto& ctx_;
+    ModificaLista lista_;
+    int larghezzaLista_ = 0, altezzaLista_ = 0;
+};
+
+/// The text window "Anteprima stampa pagina prospetto tabellare", which receives the calculation
+/// summary and prints it.
+class FinestraTesto : public FinestraComposta {
+public:
+    explicit FinestraTesto(Contesto& ctx);
+    static const Schema& schemaTesto();
+
+    ModificaLista& lista() { return lista_; }
+    void ridimensiona(int larghezza, int altezza);
+    int larghezzaLista() const { return larghezzaLista_; }
+    int altezzaLista() const { return altezzaLista_; }
+
+protected:
+    void cliccato(int id) override;
+
+private:
+    Contesto& ctx_;
+    ModificaLista lista_;
+    int larghezzaLista_ = 0, altezzaLista_ = 0;
+};
+
+/// Prints a result list on the context's printer with the landscape lines per page.
+void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe);
+/// Prints the text window's lines with the portrait lines per page.
+void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe);
+
+} // namespace vantrel

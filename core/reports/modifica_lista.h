@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/window.h"
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+namespace testata {
+/// 150 "-".
+const std::string& trattini();
+/// The header line of the result rows (139 characters).
+const std::string& righeRisultato();
+/// The period header line of a cleared list (140 characters).
+const std::string& periodi();
+} // namespace testata
+
+/// The names of the controls of one editable list. An empty name: the window has no such control.
+struct ControlliLista {
+    std::string lista = "List1";
+    std::string testo = "testo"; // text to insert; takes the cut line
+    std::string buffer;          // hidden paste buffer
+    std::string giu, su;         // move buttons
+    std::string incolla;         // paste button
+    std::string testata, pulisci, inCima, accoda, suSelezione;
+};
+
+/// The editing of a list of text lines by its buttons, its clicks and its double clicks.
+/// The same piece serves every window that carries such a list, under that window's control names.
+class ModificaLista : public ParteFinestra {
+public:
+    ModificaLista(Finestra& f, const ControlliLista& nomi);
+
+    std::vector<std::string>& righe() { return f_[lista_].voci; }
+    int selezione() const { return f_[lista_].selezione; }
+
+    void inserisciTestata();
+    void pulisciLista();
+    void inserisciInCima();
+    void accodaTesto();
+    void inserisciSuSelezione();
+    void spostaGiu();
+    void spostaSu();
+    void tagliaRiga();
+    void incollaRiga();
+
+    bool cliccato(int id) override;
+    bool selezionato(int id) override;
+    bool doppioCliccato(int id, int indice) override;
+
+private:
+    int idSe(const std::string& nome) const;
+    void abilita(int id, bool si);
+    void abilitaSpostamenti(bool si);
+    void inserisci(int indice, std::string riga);
+    std::string testoDaInserire() const;
+
+    Finestra& f_;
+    int lista_, testo_, buffer_, giu_, su_, incolla_, testata_, pulisci_, inCima_, accoda_, suSelezione_;
+};
+
+} // namespace vantrel

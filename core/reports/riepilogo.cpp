@@ -1,0 +1,95 @@
+#include "reports/riepilogo.h"
+
+#include "common/format_mask.h"
+#include "common/numbers.h"
+#include "common/text.h"
+#include "reports/spazi.h"
+#include "teg/teg_controlli.h"
+
+namespace vantrel {
+namespace {
+
+constexpr std::size_t kColonna = 16;
+const std::string kRigaTratteggio = "   ------------------------------------------------------------------------";
+
+/// Centred on 30 characters by left padding only.
+std::string centra(const std::string& s) {
+    const std::size_t n = lunghezza(s);
+    return (n < 30 ? std::string((30 - n) / 2, ' ') : std::string()) + s;
+}
+
+} // namespace
+
+std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view maschera) {
+    const auto& c = tegIds(f.schema());
+    const auto testo = [&](int id) -> const std::string& { return f.testo(id); };
+    const auto V = [&](const std::string& x) { return allineaDestra(formattaTesto(x, maschera), kColonna); };
+    const auto T = [&](const std::string& x) {
+        return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
+    };
+    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(testo(id), maschera))); };
+    const bool cmsInteressi = valNumero(testo(c.ComMS)) != 0;
+    const bool cmsSpese = valNumero(testo(c.ComMS2)) != 0;
+    const std::string spese =
+        cmsSpese ? testoNumero(leggiNumero(testo(c.tspe)).value_or(0) - leggiNumero(testo(c.ComMS2)).value_or(0))
+                 : testo(c.tspe);
+    const std::string teg3 = formattaTesto(testo(c.TegTXT), maschere::tassoMedia);
+
+    std::vector<std::string> r = {
+        " ",
+        "  RIEPILOGO ELEMENTI CALCOLO T.E.G.",
+        "  ",
+        "   Periodo: dal " + testo(c.dal) + "  al: " + testo(c.al),
+        "  ",
+        "   Numeri debitori            " + V(testo(c.indMed2)),
+        "  ",
+        "   Indebitamento medio        " + V(testo(c.IndMedio)),
+        " ",
+        "   Totale Interessi           " + V(testo(c.intDare)),
+        " ",
+        "   Commissioni Max scoperto   " + V(cmsInteressi ? testo(c.ComMS) : testo(c.ComMS2)),
+        " ",
+        "   Totale Spese               " + V(spese),
+        kRigaTratteggio,
+        "   T.E.G.                     " + T(testo(c.TegTXT)),
+        kRigaTratteggio,
+        "  ",
+        "   Formula calcolo T.E.G.",
+        "  ",
+    };
+    const auto quattroVuote = [&] { r.insert(r.end(), 4, "  "); };
+    if (f[c.TotalSpese].visibile) {
+        r.push_back("  ");
+        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
+        r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
+        r.push_back("                   numeri debitori                   accordato");
+        quattroVuote();
+        r.push_back("          " + centra("36.500 x " + mascherato(c.totInt)) + "      " +
+                    centra(mascherato(c.tspe) + " x 100"));
+        r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
+        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))) + "           " +
+                    centra(std::string(togliSpazi(testo(c.fido)))));
+    } else {
+        r.push_back("  ");
+        r.push_back("              36.500 x Totale interessi + totale spese ");
+        r.push_back("   T.E.G. = --------------------------------------------  ");
+        r.push_back("                          numeri debitori ");
+        quattroVuote();
+        r.push_back("          " + centra("36.500 x " + mascherato(c.totint2)));
+        r.push_back("   T.E.G. = --------------------------  = " + teg3);
+        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))));
+        r.push_back("  ");
+    }
+    for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
+        r.push_back(l);
+    r.push_back("                    Tasso medio ufficiale del periodo:  " + V(testo(c.soglia)));
+    r.push_back("  ");
+    r.push_back("                         T.E.G. calcolato nel periodo:  " + V(testo(c.TegTXT)));
+    r.push_back("  ");
+    r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + V(testo(c.Diff)));
+    for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
+        r.push_back(l);
+    return r;
+}
+
+} // namespace vantrel

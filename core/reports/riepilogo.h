@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/window.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+/// The summary of the last calculation of the calculation window `taeg`: the period, the figures,
+/// the formula drawn with its values and the comparison with the threshold. Amounts use `maschera`.
+std::vector<std::string> riepilogoCalcolo(const Finestra& taeg, std::string_view maschera);
+
+} // namespace vantrel

@@ -1,0 +1,112 @@
+#include "reports/stampa_report.h"
+
+#include "common/numbers.h"
+#include "reports/spazi.h"
+
+#include <array>
+#include <string_view>
+
+namespace vantrel {
+namespace {
+
+const std::string kRigaFinePagina = std::string(11, ' ') + std::string(95, '-');
+const std::string kRigaChiusura = std::string(11, ' ') + std::string(94, '-');
+
+/// A page number as printed: a space for the sign, the digits, a space.
+std::string numeroPagina(int p) {
+    return (p < 0 ? "-" : " ") + std::to_string(p < 0 ? -p : p) + " ";
+}
+
+/// Lines one by one with the page ends; `grassetto` tells which lines print bold.
+template <class Grassetto>
+void corpo(Stampante& s, const std::vector<std::string>& righe, int L, std::string_view rientro, Grassetto grassetto) {
+    int c = 0;
+    int p = 1;
+    std::string t;
+    for (const auto& r : righe) {
+        t.assign(rientro);
+        t += r;
+        ++c;
+        if (c == L - 1) {
+            s.riga(kRigaFinePagina);
+            s.riga("");
+            s.riga("                                                     Pagina " + numeroPagina(p));
+            s.nuovaPagina();
+            c = 1;
+            ++p;
+        }
+        if (grassetto(t)) s.grassetto(true);
+        s.riga(t);
+        s.grassetto(false);
+    }
+    for (int k = L - c - 2; k >= 1; --k)
+        s.riga("");
+    s.dimensione(8);
+    s.grassetto(true);
+    s.riga(kRigaChiusura);
+    s.grassetto(false);
+    s.riga("");
+    s.riga("                                                 Pagina " + numeroPagina(p) +
+           "                 .....fine stampa");
+}
+
+} // namespace
+
+bool rigaInGrassetto(const std::string& t) {
+    static constexpr std::array<std::string_view, 10> parole = {"conto", "C/C",   "c/c",   "Conto", "CONTO",
+                                                                "nr.",   "CASSA", "Cassa", "BANCA", "Banca"};
+    for (auto w : parole)
+        if (t.find(w) != std::string::npos) return true;
+    return togliSpazi(t) == "Intestato";
+}
+
+std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& righe, int L) {
+    s.orientamento(Orientamento::Orizzontale);
+    s.riga("");
+    s.font("Arial");
+    s.dimensione(18);
+    s.riga("");
+    s.riga("                                     Elenco dei valori di TEG rilevati ");
+    s.riga("");
+    s.font("Courier New");
+    s.dimensione(8);
+    corpo(s, righe, L, "       ", rigaInGrassetto);
+    return s.fine();
+}
+
+std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& righe, int L) {
+    for (int k = 0; k < 7; ++k)
+        s.riga("");
+    s.font("Courier New");
+    corpo(s, righe, L, "           ", [](const std::string&) { return true; });
+    return s.fine();
+}
+
+void StampanteRegistrata::orientamento(Orientamento o) {
+    out_ << "orientamento " << (o == Orientamento::Orizzontale ? "orizzontale" : "verticale") << '\n';
+}
+void StampanteRegistrata::font(const std::string& nome) {
+    out_ << "font " << nome << '\n';
+}
+void StampanteRegistrata::dimensione(double punti) {
+    out_ << "dimensione " << testoNumero(punti) << '\n';
+}
+void StampanteRegistrata::grassetto(bool attivo) {
+    out_ << "grassetto " << (attivo ? "si" : "no") << '\n';
+}
+void StampanteRegistrata::riga(const std::string& testo) {
+    if (testo.empty())
+        out_ << "vuota\n";
+    else
+        out_ << "riga " << testo << '\n';
+}
+void StampanteRegistrata::nuovaPagina() {
+    out_ << "nuova pagina\n";
+}
+std::string StampanteRegistrata::fine() {
+    out_ << "fine\n";
+    out_.flush();
+    return out_ ? std::string() : std::string("errore di scrittura dei comandi di stampa");
+}
+
+} // namespace vantrel

@@ -1,0 +1,220 @@
+#include "common/scripted_services.h"
+#include "reports/file_report.h"
+#include "reports/finestre_report.h"
+#include "teg/taeg.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+
+std::string leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+void scrivi(const fs::path& p, const std::string& s) {
+    std::ofstream f(p, std::ios::binary);
+    f << s;
+}
+
+class FileReport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vantrel_report_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        ctx.servizi.messaggi = &r;
+        ctx.servizi.file = &r;
+        ctx.servizi.orologio = &clock;
+        ctx.stato.CartellaReport = dir_.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path dir_;
+    Contesto ctx;
+    RisposteProgrammate r;
+    OrologioFisso clock{Data{2026, 3, 15}};
+};
+
+TEST(ContenutoReport, ByteDelFile) {
+    struct Caso {
+        Righe righe;
+        std::string byte;
+    };
+    for (const Caso& c : {
+             Caso{{}, "Fine\r\n"},
+             Caso{{"a", "", "  b  "}, "a\r\n\r\n  b  \r\nFine\r\n"},
+             Caso{{"perché è così €"}, "perch\xE9 \xE8 cos\xEC \x80\r\nFine\r\n"},
+             Caso{{"a", "Fine", "b"}, "a\r\nFine\r\nb\r\nFine\r\n"},
+         }) {
+        EXPECT_EQ(contenutoReport(c.righe), c.byte);
+    }
+}
+
+TEST(ContenutoReport, Lettura) {
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        Righe righe;
+    };
+    for (const Caso& c : {
+             Caso{"solo Fine", "Fine\r\n", {}},
+             Caso{"vuoto", "", {}},
+             Caso{"Fine esatto ferma senza entrare", "a\r\nFine\r\nb\r\nFine\r\n", {"a"}},
+             Caso{"Fine con spazi entra e ferma", "a\r\n Fine \r\nb\r\n", {"a", " Fine "}},
+             Caso{"fine minuscolo e una riga", "fine\r\nb\r\n", {"fine", "b"}},
+             Caso{"il tab non e uno spazio", "\tFine\r\nb\r\n", {"\tFine", "b"}},
+             Caso{"senza terminatore", "a\r\nb", {"a", "b"}},
+             Caso{"solo CR", "a\rb\rFine\r", {"a", "b"}},
+             Caso{"solo LF", "a\nb\nFine\n", {"a", "b"}},
+             Caso{"righe vuote conservate", "\r\n\r\nx\r\nFine\r\n", {"", "", "x"}},
+             Caso{"Windows-1252", "perch\xE9 \x80\r\nFine\r\n", {"perché €"}},
+         }) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(righeReport(c.byte), c.righe);
+    }
+}
+
+TEST(ContenutoReport, CentomilaRighe) {
+    Righe righe;
+    for (int i = 0; i < 100000; ++i)
+        righe.push_back("riga " + std::to_string(i));
+    EXPECT_EQ(righeReport(contenutoReport(righe)), righe);
+}
+
+TEST_F(FileReport, SalvaERiapreDaTaeg) {
+    Taeg t(ctx);
+    t["List1"].voci.push_back("r1");
+    t["List1"].voci.push_back("r2");
+    const Righe prima = t["List1"].voci;
+    const std::string path = (dir_ / "prova.RKT").string();
+    t.incolla("nome", "prova");
+    r.aggiungi(path);
+    t.clicca("SSCommand6");
+    const std::string byte = leggi(path);
+    EXPECT_EQ(byte, contenutoReport(prima));
+    EXPECT_EQ(std::count(byte.begin(), byte.end(), '\n'), 6);
+
+    t.clicca("Pulisci");
+    r.aggiungi(path);
+    t.clicca("Command3D2");
+    EXPECT_EQ(t["List1"].voci, prima);
+    EXPECT_TRUE(r.mostrati().empty());
+}
+
+TEST_F(FileReport, NomeMancante) {
+    for (const char* nome : {"", "   "}) {
+        FinestraReport g(ctx);
+        g.incolla("nome", nome);
+        r.dimentica();
+        g.clicca("OK");
+        ASSERT_EQ(r.mostrati().size(), 1u);
+        EXPECT_EQ(r.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
+    }
+}
+
+/// Records the proposed name and folder of the dialogs.
+struct DialogoSpia : DialogoFile {
+    std::string proposto, cartella;
+    std::optional<std::string> risposta;
+    std::optional<std::string> apri(const std::string& n, const std::string& c) override {
+        proposto = n;
+        cartella = c;
+        return risposta;
+    }
+    std::optional<std::string> salva(const std::string& n, const std::string& c) override { return apri(n, c); }
+};
+
+TEST_F(FileReport, NomeEDCartellaProposti) {
+    DialogoSpia spia;
+    ctx.servizi.file = &spia;
+    FinestraReport g(ctx);
+    g.incolla("nome", " a b ");
+    g.clicca("OK");
+    EXPECT_EQ(spia.proposto, " a b .RKT");
+    EXPECT_EQ(spia.cartella, ctx.stato.CartellaReport);
+    g.clicca("Command3D2");
+    EXPECT_EQ(spia.proposto, "*.RKT");
+    EXPECT_EQ(g["List1"].voci.size(), 3u); // cancelled: the list stays
+}
+
+TEST_F(FileReport, SovrascritturaChiesta) {
+    const fs::path path = dir_ / "x.RKT";
+    for (const bool ok : {false, true}) {
+        scrivi(path, "vecchio\r\nFine\r\n");
+        FinestraReport g(ctx);
+        g.incolla("nome", "x");
+        r.dimentica();
+        r.aggiungi(path.string());
+        r.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
+        g.clicca("OK");
+        ASSERT_EQ(r.mostrati().size(), 1u);
+        const Messaggio& m = r.mostrati()[0];
+        EXPECT_EQ(m.titolo, "AVVERTIMENTO!");
+        EXPECT_EQ(m.testo, "Esiste già un report con questo nome, vuoi sovrascrivere i dati?");
+        EXPECT_EQ(m.pulsanti, Pulsanti::OkAnnulla);
+        EXPECT_EQ(m.icona, Icona::Avviso);
+        EXPECT_EQ(m.predefinita, Risposta::Annulla);
+        EXPECT_EQ(leggi(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
+    }
+}
+
+TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
+    const fs::path path = dir_ / "x.RKT";
+    scrivi(path, "vecchio\r\nFine\r\n");
+    fs::create_directory(fileTemporaneo(path.string())); // the temporary file cannot be created
+    FinestraReport g(ctx);
+    g.incolla("nome", "x");
+    r.aggiungi(path.string());
+    r.aggiungi(Risposta::Ok);
+    g.clicca("OK");
+    EXPECT_EQ(leggi(path), "vecchio\r\nFine\r\n");
+    ASSERT_EQ(r.mostrati().size(), 2u);
+    EXPECT_NE(r.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
+    EXPECT_EQ(r.mostrati()[1].icona, Icona::Critica);
+}
+
+TEST_F(FileReport, SostituzioneFallitaTogliIlTemporaneo) {
+    const fs::path path = dir_ / "cartella.RKT";
+    fs::create_directories(path / "dentro"); // a non-empty folder where the file should go
+    EXPECT_FALSE(scriviFileSicuro(path.string(), "Fine\r\n").empty());
+    EXPECT_TRUE(fs::is_directory(path / "dentro"));
+    EXPECT_FALSE(fs::exists(fileTemporaneo(path.string())));
+}
+
+TEST_F(FileReport, DueGestoriIndipendenti) {
+    FinestraReport a(ctx), b(ctx);
+    a.incolla("testo", "solo in a");
+    a.clicca("SSCommand6");
+    a.incolla("nome", "a");
+    r.aggiungi((dir_ / "a.RKT").string());
+    a.clicca("OK");
+    EXPECT_EQ(b["List1"].voci.size(), 3u);
+    EXPECT_EQ(a["List1"].voci.size(), 4u);
+    r.aggiungi((dir_ / "a.RKT").string());
+    b.clicca("Command3D2");
+    EXPECT_EQ(b["List1"].voci, a["List1"].voci);
+}
+
+TEST_F(FileReport, FileIlleggibileLasciaLaLista) {
+    FinestraReport g(ctx);
+    const Righe prima = g["List1"].voci;
+    for (const std::string& p : {(dir_ / "manca.RKT").string(), dir_.string()}) {
+        r.aggiungi(p);
+        g.clicca("Command3D2");
+        EXPECT_EQ(g["List1"].voci, prima);
+    }
+}
+
+} // namespace
+} // namespace vantrel

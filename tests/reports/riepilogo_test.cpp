@@ -1,0 +1,132 @@
+#include "common/scripted_services.h"
+#include "reports/riepilogo.h"
+#include "teg/taeg.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+struct Ambiente {
+    Contesto ctx;
+    RisposteProgrammate r;
+    OrologioFisso clock{Data{2026, 3, 15}};
+    Ambiente() {
+        ctx.servizi.messaggi = &r;
+        ctx.servizi.file = &r;
+        ctx.servizi.orologio = &clock;
+    }
+};
+
+void periodo(Taeg& t) {
+    t.clicca("euro");
+    t.incolla("dal", "01/01/2025");
+    t.incolla("al", "31/03/2025");
+    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"NumeriD", "9.000.000"},
+                                                                                       {"intDare", "1.234,56"},
+                                                                                       {"ComMS", "50"},
+                                                                                       {"speseN", "30"},
+                                                                                       {"fido", "100.000"}}) {
+        t.incolla(campo, testo);
+        t.esci(campo);
+    }
+    t.clicca("Command8");
+}
+
+TEST(Riepilogo, RigheDopoOgniFormula) {
+    struct Caso {
+        const char* formula;
+        std::size_t righe;
+        const char* primaRigaFormula;
+    };
+    for (const Caso& c : {Caso{"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
+                          Caso{"Command9", 44, "              36.500 x Totale interessi + totale spese "}}) {
+        SCOPED_TRACE(c.formula);
+        Ambiente a;
+        Taeg t(a.ctx);
+        int aperture = 0;
+        t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
+        EXPECT_EQ(t.report().finestraTesto(), nullptr);
+        periodo(t);
+        t.clicca(c.formula);
+        t.clicca("SSCommand2");
+        ASSERT_NE(t.report().finestraTesto(), nullptr);
+        FinestraTesto* stp1 = t.report().finestraTesto();
+        const Righe righe = stp1->lista().righe();
+        ASSERT_EQ(righe.size(), c.righe);
+        EXPECT_EQ(righe[1], "  RIEPILOGO ELEMENTI CALCOLO T.E.G.");
+        EXPECT_EQ(righe[3], "   Periodo: dal 01/01/2025  al: 31/03/2025");
+        EXPECT_EQ(righe[21], c.primaRigaFormula);
+        EXPECT_EQ(righe[c.righe - 5],
+                  "   Supero del TEG rispetto al Tasso medio del periodo:  " + std::string(16, ' '));
+
+        stp1->lista().righe().push_back("aggiunta a mano");
+        t.clicca("SSCommand2"); // rebuilt from scratch in the same window
+        EXPECT_EQ(t.report().finestraTesto(), stp1);
+        EXPECT_EQ(stp1->lista().righe(), righe);
+        EXPECT_EQ(aperture, 1);
+        stp1->clicca("SSCommand2"); // closing: the next summary opens a new one
+        EXPECT_EQ(t.report().finestraTesto(), nullptr);
+        t.clicca("SSCommand2");
+        EXPECT_EQ(aperture, 2);
+    }
+}
+
+TEST(Riepilogo, CommissioniSuEntrambiILati) {
+    struct Caso {
+        const char* ComMS;
+        const char* ComMS2;
+        const char* tspe;
+        const char* commissioni;
+        const char* spese;
+    };
+    for (const Caso& c :
+         {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
+          Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "12,00", "88,00"}}) {
+        SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
+        Ambiente a;
+        Taeg t(a.ctx);
+        t.imposta(t.id("ComMS"), c.ComMS);
+        t.imposta(t.id("ComMS2"), c.ComMS2);
+        t.imposta(t.id("tspe"), c.tspe);
+        const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
+        EXPECT_EQ(r[11], "   Commissioni Max scoperto   " + std::string(16 - std::string(c.commissioni).size(), ' ') +
+                             c.commissioni);
+        EXPECT_EQ(r[13],
+                  "   Totale Spese               " + std::string(16 - std::string(c.spese).size(), ' ') + c.spese);
+    }
+}
+
+TEST(Riepilogo, FormulaDisegnata) {
+    Ambiente a;
+    Taeg t(a.ctx);
+    t["TotalSpese"].visibile = true;
+    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"totInt", "1234,56"},
+                                                                                       {"tspe", "30"},
+                                                                                       {"indMed2", " 9.000.000 "},
+                                                                                       {"fido", "100.000"},
+                                                                                       {"TegTXT", "5,4321"}})
+        t.imposta(t.id(campo), testo);
+    const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
+    ASSERT_EQ(r.size(), 43u);
+    EXPECT_EQ(r[15], "   T.E.G.                                5,432");
+    EXPECT_EQ(r[28], std::string(10, ' ') + std::string(6, ' ') + "36.500 x 1.234,56" + "      " + std::string(9, ' ') +
+                         "30,00 x 100");
+    EXPECT_EQ(r[29], "   T.E.G. = --------------------------  +  ---------------------- = 5,432");
+    EXPECT_EQ(r[30], std::string(10, ' ') + std::string(10, ' ') + "9.000.000" + std::string(11, ' ') +
+                         std::string(11, ' ') + "100.000");
+
+    t["TotalSpese"].visibile = false;
+    t.imposta(t.id("totint2"), "1234567890123456789012,5");
+    const Righe g = riepilogoCalcolo(t, "");
+    ASSERT_EQ(g.size(), 44u);
+    EXPECT_EQ(g[28].substr(0, 19), std::string(10, ' ') + "36.500 x "); // 30 characters or more: no centring
+    EXPECT_EQ(g[29], "   T.E.G. = --------------------------  = 5,432");
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,205 @@
+#include "common/scripted_services.h"
+#include "reports/finestre_report.h"
+#include "reports/stampa_report.h"
+#include "teg/taeg.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+/// What a print put on paper, read back from the recorded operations.
+struct Carta {
+    std::vector<Righe> pagine; // printed lines of each page, empty lines as ""
+    Righe grassetto;           // lines printed bold
+    Righe operazioni;
+};
+
+Carta registra(bool testo, const Righe& righe, int L) {
+    std::ostringstream out;
+    StampanteRegistrata s(out);
+    if (testo)
+        stampaTestoFinestra(s, righe, L);
+    else
+        stampaListaRisultati(s, righe, L);
+    Carta c;
+    c.pagine.emplace_back();
+    bool g = false;
+    std::istringstream in(out.str());
+    for (std::string op; std::getline(in, op);) {
+        c.operazioni.push_back(op);
+        if (op == "nuova pagina")
+            c.pagine.emplace_back();
+        else if (op == "vuota")
+            c.pagine.back().push_back("");
+        else if (op.rfind("riga ", 0) == 0) {
+            c.pagine.back().push_back(op.substr(5));
+            if (g) c.grassetto.push_back(op.substr(5));
+        } else if (op.rfind("grassetto ", 0) == 0)
+            g = op == "grassetto si";
+    }
+    return c;
+}
+
+Righe numerate(int n) {
+    Righe r;
+    for (int i = 1; i <= n; ++i)
+        r.push_back("R" + std::to_string(i));
+    return r;
+}
+
+int righeDiLista(const Righe& pagina, const std::string& rientro) {
+    int n = 0;
+    for (const auto& r : pagina)
+        n += r.rfind(rientro + "R", 0) == 0;
+    return n;
+}
+
+/// Empty lines printed after the last list line, before the closing footer.
+int vuoteFinali(const Righe& operazioni) {
+    auto k = std::find(operazioni.rbegin(), operazioni.rend(), "dimensione 8");
+    int n = 0;
+    while (++k != operazioni.rend() && *k == "vuota")
+        ++n;
+    return n;
+}
+
+const std::string kChiusura = std::string(11, ' ') + std::string(94, '-');
+
+struct Caso {
+    int n, L;
+    std::vector<int> perPagina; // list lines on each page
+    int vuote;
+};
+
+const std::vector<Caso> kCasi = {
+    {0, 60, {0}, 58},
+    {1, 60, {1}, 57},
+    {57, 60, {57}, 1},
+    {58, 60, {58}, 0},
+    {59, 60, {58, 1}, 57},
+    {130, 60, {58, 58, 14}, 44},
+    {0, 10, {0}, 8},
+    {1, 10, {1}, 7},
+    {57, 10, {8, 8, 8, 8, 8, 8, 8, 1}, 7},
+    {58, 10, {8, 8, 8, 8, 8, 8, 8, 2}, 6},
+    {59, 10, {8, 8, 8, 8, 8, 8, 8, 3}, 5},
+    {130, 2, {0, 130}, 0},
+    {1, 0, {1}, 0},
+};
+
+TEST(Stampa, PagineERigheDiChiusura) {
+    for (const bool testo : {false, true}) {
+        for (const Caso& c : kCasi) {
+            SCOPED_TRACE((testo ? "testo " : "risultati ") + std::to_string(c.n) + " righe, L=" + std::to_string(c.L));
+            const Carta carta = registra(testo, numerate(c.n), c.L);
+            const std::string rientro(testo ? 11 : 7, ' ');
+            ASSERT_EQ(carta.pagine.size(), c.perPagina.size());
+            for (std::size_t p = 0; p < c.perPagina.size(); ++p) {
+                EXPECT_EQ(righeDiLista(carta.pagine[p], rientro), c.perPagina[p]) << "pagina " << p + 1;
+                if (p + 1 < c.perPagina.size()) {
+                    const Righe& pg = carta.pagine[p];
+                    ASSERT_GE(pg.size(), 3u);
+                    EXPECT_EQ(pg[pg.size() - 3], std::string(11, ' ') + std::string(95, '-'));
+                    EXPECT_EQ(pg[pg.size() - 2], "");
+                    EXPECT_EQ(pg.back(), std::string(53, ' ') + "Pagina  " + std::to_string(p + 1) + " ");
+                }
+            }
+            const Righe& ultima = carta.pagine.back();
+            EXPECT_EQ(vuoteFinali(carta.operazioni), c.vuote);
+            EXPECT_EQ(ultima[ultima.size() - 3], kChiusura);
+            EXPECT_EQ(ultima.back(), std::string(49, ' ') + "Pagina  " + std::to_string(c.perPagina.size()) + " " +
+                                         std::string(17, ' ') + ".....fine stampa");
+            EXPECT_EQ(carta.operazioni.back(), "fine");
+        }
+    }
+}
+
+TEST(Stampa, OperazioniDiUnaRiga) {
+    const Carta r = registra(false, {"Conto 1"}, 5);
+    EXPECT_EQ(r.operazioni, (Righe{"orientamento orizzontale",
+                                   "vuota",
+                                   "font Arial",
+                                   "dimensione 18",
+                                   "vuota",
+                                   "riga                                      Elenco dei valori di TEG rilevati ",
+                                   "vuota",
+                                   "font Courier New",
+                                   "dimensione 8",
+                                   "grassetto si",
+                                   "riga        Conto 1",
+                                   "grassetto no",
+                                   "vuota",
+                                   "vuota",
+                                   "dimensione 8",
+                                   "grassetto si",
+                                   "riga " + kChiusura,
+                                   "grassetto no",
+                                   "vuota",
+                                   "riga " + std::string(49, ' ') + "Pagina  1                  .....fine stampa",
+                                   "fine"}));
+    const Carta t = registra(true, {""}, 5);
+    EXPECT_EQ(Righe(t.operazioni.begin(), t.operazioni.begin() + 11),
+              (Righe{"vuota", "vuota", "vuota", "vuota", "vuota", "vuota", "vuota", "font Courier New", "grassetto si",
+                     "riga            ", "grassetto no"}));
+    EXPECT_EQ(std::count(t.operazioni.begin(), t.operazioni.end(), "orientamento orizzontale"), 0);
+}
+
+TEST(Stampa, RigheInGrassetto) {
+    struct Parola {
+        const char* riga;
+        bool grassetto;
+    };
+    for (const Parola& c :
+         {Parola{"Conto corrente", true}, Parola{"uno sconto", true}, Parola{"CONTO", true}, Parola{"c/c 1234", true},
+          Parola{"C/C", true}, Parola{"nr. 5", true}, Parola{"Cassa", true}, Parola{"CASSA", true},
+          Parola{"Banca X", true}, Parola{"BANCA", true}, Parola{"banca", false}, Parola{"cassa", false},
+          Parola{"Nr 5", false}, Parola{"Intestato Rossi", false}, Parola{"  Intestato  ", true},
+          Parola{"intestato", false}, Parola{"", false}}) {
+        SCOPED_TRACE(c.riga);
+        const Carta r = registra(false, {c.riga}, 60);
+        EXPECT_EQ(r.grassetto.size(), c.grassetto ? 2u : 1u); // the closing rule is always bold
+    }
+}
+
+TEST(Stampa, FinestreUsanoLeRighePerPaginaGiuste) {
+    Contesto ctx;
+    RisposteProgrammate r;
+    OrologioFisso clock(Data{2026, 3, 15});
+    std::ostringstream out;
+    StampanteRegistrata s(out);
+    ctx.servizi.messaggi = &r;
+    ctx.servizi.file = &r;
+    ctx.servizi.orologio = &clock;
+    ctx.servizi.stampante = &s;
+    ctx.stato.OpzStampa.righeOrizzontale(10);
+    ctx.stato.OpzStampa.righeVerticale(20);
+
+    Taeg t(ctx);
+    t["List1"].voci = numerate(9);
+    t.clicca("Stampa");
+    const std::string daTaeg = out.str();
+    EXPECT_EQ(std::count(daTaeg.begin(), daTaeg.end(), 'P'), 2); // one page end, the closing line
+    out.str("");
+    FinestraReport g(ctx);
+    g["List1"].voci = numerate(9);
+    g.clicca("Stampa");
+    EXPECT_EQ(out.str(), daTaeg);
+
+    out.str("");
+    FinestraTesto f(ctx);
+    f["List1"].voci = numerate(19);
+    f.clicca("Stampa");
+    const std::string testo = out.str();
+    EXPECT_NE(testo.find("Pagina  2 "), std::string::npos);
+    EXPECT_EQ(testo.find("Pagina  3 "), std::string::npos);
+}
+
+} // namespace
+} // namespace vantrel
