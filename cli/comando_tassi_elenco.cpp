@@ -21,7 +21,8 @@ int comandoTassiElenco(const std::string& cartella, std::ostream& out, std::ostr
         return 1;
     }
     out << kIntestazioneTassi1 << '\n' << kIntestazioneTassi2 << '\n';
-    for (const auto& riga : righeElencoTassi(tabella)) out << testoVisibile(riga) << '\n';
+    for (const auto& riga : righeElencoTassi(tabella))
+        out << testoVisibile(riga) << '\n';
     return out ? 0 : 1;
 }
 

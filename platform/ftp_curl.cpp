@@ -1,14 +1,15 @@
 #include "platform/ftp_curl.h"
 
-#include <curl/curl.h>
-
 #include <cstdio>
+#include <curl/curl.h>
 #include <mutex>
 
 namespace vantrel {
 namespace {
 
-CURL* handle(void* p) { return static_cast<CURL*>(p); }
+CURL* handle(void* p) {
+    return static_cast<CURL*>(p);
+}
 
 void inizializzaCurl() {
     static std::once_flag fatto;
@@ -72,8 +73,12 @@ void FtpCurl::host(const std::string& nome, int porta) {
     porta_ = porta;
 }
 
-void FtpCurl::utente(const std::string& nome) { utente_ = nome; }
-void FtpCurl::password(const std::string& parola) { password_ = parola; }
+void FtpCurl::utente(const std::string& nome) {
+    utente_ = nome;
+}
+void FtpCurl::password(const std::string& parola) {
+    password_ = parola;
+}
 
 std::string FtpCurl::url(const std::string& file) const {
     std::string out = "ftp://" + host_ + ":" + std::to_string(porta_) + "/";
@@ -126,7 +131,9 @@ bool FtpCurl::esegui(const std::string& indirizzo, void* file) {
     return true;
 }
 
-bool FtpCurl::connetti() { return esegui(url(""), nullptr); }
+bool FtpCurl::connetti() {
+    return esegui(url(""), nullptr);
+}
 
 bool FtpCurl::scarica(const std::string& remoto, const std::string& locale) {
     std::FILE* f = std::fopen(locale.c_str(), "wb");

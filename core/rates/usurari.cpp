@@ -37,8 +37,12 @@ constexpr int kPrimoAnno = 1997; // the first quarter with official average rate
 
 const char* const kTitoloAttenzione = "ATTENZIONE!";
 
-std::string f(double x) { return allineaDestra(formatta(x, maschere::tasso2), 5); }
-std::string f(float x) { return allineaDestra(formatta(x, maschere::tasso2), 5); }
+std::string f(double x) {
+    return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
+std::string f(float x) {
+    return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
 
 std::string unisci(std::initializer_list<std::string> valori) {
     std::string out;
@@ -55,9 +59,12 @@ std::string unisci(std::initializer_list<std::string> valori) {
 std::optional<int> annoDelPeriodo(std::string_view periodo) {
     const std::string_view k = trim(periodo);
     std::string_view a;
-    if (k.size() == 5) a = k.substr(1);
-    else if (k.size() == 4) a = k;
-    else return std::nullopt;
+    if (k.size() == 5)
+        a = k.substr(1);
+    else if (k.size() == 4)
+        a = k;
+    else
+        return std::nullopt;
     int anno = 0;
     for (char c : a) {
         if (c < '0' || c > '9') return std::nullopt;
@@ -66,7 +73,9 @@ std::optional<int> annoDelPeriodo(std::string_view periodo) {
     return anno >= 1000 ? std::optional<int>(anno) : std::nullopt;
 }
 
-void etichetta(Schema& s, const char* nome, const char* caption) { s.aggiungi(nome, Tipo::Etichetta, caption); }
+void etichetta(Schema& s, const char* nome, const char* caption) {
+    s.aggiungi(nome, Tipo::Etichetta, caption);
+}
 
 Schema creaSchema() {
     Schema s("usurari", "interessi usurari");
@@ -129,9 +138,9 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
         const std::string s = y + q;
         const auto& m = r.TM;
         const auto& u = r.TU;
-        righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
-                        unisci({f(m[1]), f(u[1]), f(m[7]), f(1.5 * static_cast<double>(m[7])), f(m[3]), f(u[3]),
-                                f(u[5])}));
+        righe.push_back(
+            s + "A" + " " + q + "° trim. " + y + "  1° S. " +
+            unisci({f(m[1]), f(u[1]), f(m[7]), f(1.5 * static_cast<double>(m[7])), f(m[3]), f(u[3]), f(u[5])}));
         righe.push_back(s + "B" + "                2° S. " +
                         unisci({f(m[2]), f(u[2]), f(m[8]), f(1.5 * static_cast<double>(m[8])), f(m[4]), f(u[4])}));
         righe.push_back(s + "C" + "                3° S.                             " + f(m[6]) + "  " + f(u[6]));
@@ -141,7 +150,9 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
     return righe;
 }
 
-std::string testoVisibile(std::string_view riga) { return std::string(daCarattere(riga, kChiaveRigaTassi)); }
+std::string testoVisibile(std::string_view riga) {
+    return std::string(daCarattere(riga, kChiaveRigaTassi));
+}
 
 const Schema& Usurari::schemaUsurari() {
     static const Schema s = creaSchema();
@@ -181,7 +192,8 @@ void Usurari::RigheTassi() {
     Controllo& combo = (*this)["Combo3"];
     combo.voci.clear();
     combo.selezione = -1;
-    for (int i = 1; i <= t.validi(); ++i) combo.voci.push_back(voceRichiamo(t.slot(i)));
+    for (int i = 1; i <= t.validi(); ++i)
+        combo.voci.push_back(voceRichiamo(t.slot(i)));
     std::stable_sort(combo.voci.begin(), combo.voci.end());
     Controllo& lista = (*this)["List1"];
     lista.voci = righeElencoTassi(t);
@@ -224,10 +236,14 @@ void Usurari::uscito(int i) {
 
 void Usurari::cliccato(int i) {
     const std::string& n = schema().definizione(i).nome;
-    if (n == "OK") salva();
-    else if (n == "Pulisci") pulisci();
-    else if (n == "Esc") chiudi();
-    else if (n == "SSCommand6") ScaricaTassi();
+    if (n == "OK")
+        salva();
+    else if (n == "Pulisci")
+        pulisci();
+    else if (n == "Esc")
+        chiudi();
+    else if (n == "SSCommand6")
+        ScaricaTassi();
 }
 
 void Usurari::selezionato(int i) {
@@ -250,9 +266,9 @@ void Usurari::salva() {
     const std::string chiave = chiaveScelta();
     const int k = t.CercaPeriodo(chiave);
     if (k > 0) {
-        const Risposta r = ctx_.messaggio({kTitoloAttenzione,
-                                           "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
-                                           Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+        const Risposta r =
+            ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                            Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return;
         t.PeriodoScelto = static_cast<std::int16_t>(k);
         ModifRecord();
@@ -292,7 +308,8 @@ void Usurari::NewRecord(int /*n*/) {
     riempiAnni();
     selezionaVoce(id("Combo1"), 0);
     if (!(*this)["Combo2"].voci.empty()) selezionaVoce(id("Combo2"), 0);
-    for (const char* n : kCampiSalvati) imposta(id(n), "");
+    for (const char* n : kCampiSalvati)
+        imposta(id(n), "");
 }
 
 void Usurari::ModifRecord() {
@@ -322,12 +339,14 @@ void Usurari::ModifRecord() {
 void Usurari::richiama(const std::string& voce) {
     TabellaTassi& t = ctx_.stato.Tassi;
     const std::string s(trim(voce));
-    const std::string chiave(trim(std::string(primiCaratteri(daCarattere(s, 5), 1)) + std::string(primiCaratteri(s, 4))));
+    const std::string chiave(
+        trim(std::string(primiCaratteri(daCarattere(s, 5), 1)) + std::string(primiCaratteri(s, 4))));
     const int k = t.CercaPeriodo(chiave);
     if (k == 0) return;
     t.PeriodoScelto = static_cast<std::int16_t>(k);
     const RecordTassi& r = t.slot(k);
-    for (const char* n : kCampiSalvati) imposta(id(n), formatta(vantrel::campoTasso(r, n), maschere::tasso2));
+    for (const char* n : kCampiSalvati)
+        imposta(id(n), formatta(vantrel::campoTasso(r, n), maschere::tasso2));
     imposta(id("TU7"), formatta(*leggiNumero(testo(id("TM7"))) * 1.5, maschere::tasso2));
     imposta(id("TU8"), formatta(*leggiNumero(testo(id("TM8"))) * 1.5, maschere::tasso2));
 
@@ -340,13 +359,15 @@ void Usurari::richiama(const std::string& voce) {
             }
     };
     scegli("Combo1", primiCaratteri(chiave, 1));
-    scegli("Combo2", chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));
+    scegli("Combo2",
+           chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));
 }
 
 void Usurari::pulisci() {
     for (const char* combo : {"Combo1", "Combo2", "Combo3"})
         if (!(*this)[combo].voci.empty()) selezionaVoce(id(combo), 0);
-    for (const char* n : kCampiSalvati) imposta(id(n), "");
+    for (const char* n : kCampiSalvati)
+        imposta(id(n), "");
 }
 
 void Usurari::ScaricaTassi() {
@@ -371,10 +392,10 @@ void Usurari::ScaricaTassi() {
     const std::string numero = percorso(cartella, kFileNumeroTassi);
     bool confermato = false;
     if (FileEsiste(dati)) {
-        const Risposta r = ctx_.messaggio(
-            {std::string("AVVERTIMENTO!  ") + "\\" + kFileTassi,
-             "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?", Icona::Avviso,
-             Pulsanti::OkAnnulla, Risposta::Annulla});
+        const Risposta r =
+            ctx_.messaggio({std::string("AVVERTIMENTO!  ") + "\\" + kFileTassi,
+                            "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?",
+                            Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return;
         confermato = true;
     }
@@ -405,10 +426,9 @@ void Usurari::ScaricaTassi() {
     if (!ec) std::filesystem::rename(numeroNuovo, numero, ec);
     if (ec) {
         togli();
-        ctx_.messaggio({"",
-                        "Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma: " +
-                            ec.message(),
-                        Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+        ctx_.messaggio(
+            {"", "Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma: " + ec.message(),
+             Icona::Critica, Pulsanti::Ok, Risposta::Ok});
         return;
     }
     TabellaTassi& t = ctx_.stato.Tassi;
