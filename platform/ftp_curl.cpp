@@ -91,7 +91,7 @@ std::string FtpCurl::url(const std::string& file) const {
     return out;
 }
 
-bool FtpCurl::esegui(const std::string& indirizzo, void* file) {
+bool FtpCurl::esegui(const std::string& indirizzo, void* file, long long attesiPrima) {
     errore_.clear();
     CURL* c = handle(curl_);
     if (c == nullptr) {
@@ -121,8 +121,9 @@ bool FtpCurl::esegui(const std::string& indirizzo, void* file) {
     }
     if (file != nullptr) {
         curl_off_t attesi = -1;
-        if (curl_easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &attesi) == CURLE_OK && attesi >= 0 &&
-            attesi != dest.scritti) {
+        if (curl_easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &attesi) != CURLE_OK || attesi < 0)
+            attesi = static_cast<curl_off_t>(attesiPrima);
+        if (attesi >= 0 && attesi != dest.scritti) {
             errore_ = descrizione(CURLE_PARTIAL_FILE) + " (" + std::to_string(dest.scritti) + " byte su " +
                       std::to_string(attesi) + ")";
             return false;
@@ -141,7 +142,12 @@ bool FtpCurl::scarica(const std::string& remoto, const std::string& locale) {
         errore_ = "impossibile creare il file " + locale;
         return false;
     }
-    bool ok = esegui(url(remoto), f);
+    // The size the server gives beforehand tells a whole file from one cut short, even when the
+    // server closes the transfer as if it had ended well.
+    curl_off_t attesi = -1;
+    bool ok = esegui(url(remoto), nullptr);
+    if (ok && curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &attesi) != CURLE_OK) attesi = -1;
+    ok = ok && esegui(url(remoto), f, attesi);
     if (std::fclose(f) != 0 && ok) {
         errore_ = "impossibile scrivere il file " + locale;
         ok = false;

@@ -28,7 +28,7 @@ public:
     void attesaMassima(long secondi) { attesa_ = secondi; }
 
 private:
-    bool esegui(const std::string& url, void* file);
+    bool esegui(const std::string& url, void* file, long long attesiPrima = -1);
     std::string url(const std::string& file) const;
 
     void* curl_ = nullptr; // CURL*
