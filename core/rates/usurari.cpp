@@ -73,6 +73,32 @@ std::optional<int> annoDelPeriodo(std::string_view periodo) {
     return anno >= 1000 ? std::optional<int>(anno) : std::nullopt;
 }
 
+// Puts the two new files in place of the old ones; when the second cannot be moved the old data
+// file comes back, so the folder never holds a mixed set.
+bool sostituisci(const std::string& datiNuovi, const std::string& dati, const std::string& numeroNuovo,
+                 const std::string& numero) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const std::string salvati = dati + ".precedente";
+    const bool cera = fs::exists(dati, ec);
+    if (cera) {
+        fs::rename(dati, salvati, ec);
+        if (ec) return false;
+    }
+    fs::rename(datiNuovi, dati, ec);
+    if (!ec) fs::rename(numeroNuovo, numero, ec);
+    if (ec) {
+        std::error_code ignorato;
+        if (cera)
+            fs::rename(salvati, dati, ignorato);
+        else
+            fs::remove(dati, ignorato);
+        return false;
+    }
+    fs::remove(salvati, ec);
+    return true;
+}
+
 void etichetta(Schema& s, const char* nome, const char* caption) {
     s.aggiungi(nome, Tipo::Etichetta, caption);
 }
@@ -421,13 +447,10 @@ void Usurari::ScaricaTassi() {
                         Risposta::Ok});
         return;
     }
-    std::error_code ec;
-    std::filesystem::rename(datiNuovi, dati, ec);
-    if (!ec) std::filesystem::rename(numeroNuovo, numero, ec);
-    if (ec) {
+    if (!sostituisci(datiNuovi, dati, numeroNuovo, numero)) {
         togli();
         ctx_.messaggio(
-            {"", "Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma: " + ec.message(),
+            {"", "Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma." + conservati,
              Icona::Critica, Pulsanti::Ok, Risposta::Ok});
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,12 +12,9 @@
 namespace vantrel::prova {
 
 /// A fresh folder under the system's temporary folder, removed at the end of the test.
-class CartellaTemporanea {
-public:
-    CartellaTemporanea() {
-        std::random_device rd;
-        path_ =
-            std::filesystem::temp_directory_path() / ("vantrel-tassi-" + std::to_string(rd()) + std::to_string(rd()));
+struct CartellaTemporanea {
+    CartellaTemporanea()
+        : path_(std::filesystem::temp_directory_path() / ("vantrel-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(path_);
     }
     ~CartellaTemporanea() {
@@ -26,7 +23,6 @@ public:
     }
     CartellaTemporanea(const CartellaTemporanea&) = delete;
     CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
-
     const std::filesystem::path& path() const { return path_; }
     std::string conSeparatore() const { return path_.string() + "/"; }
 
@@ -42,60 +38,45 @@ inline Bytes leggiFile(const std::filesystem::path& p) {
 }
 
 inline void scriviFile(const std::filesystem::path& p, const Bytes& b) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-inline void aggiungiI16(Bytes& b, int v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    b.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+inline void aggiungi(Bytes& b, std::uint32_t v, int byte) {
+    for (int i = 0; i < byte; ++i)
+        b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
 }
 
-inline void aggiungiF32(Bytes& b, float v) {
-    std::uint32_t u = 0;
-    static_assert(sizeof u == sizeof v);
-    std::memcpy(&u, &v, sizeof u);
-    for (int i = 0; i < 4; ++i)
-        b.push_back(static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF));
-}
-
-/// One 67-byte record laid out field by field: number, key padded to 5, then TM7 TM8 TM1..TM6,
-/// TU1..TU6 and the four reserved bytes.
+/// One period as the data file lays it out: key padded to 5, then TM7 TM8 TM1..TM6, TU1..TU6, reserved bytes.
 struct Periodo {
     std::string chiave;
     float tm7 = 0, tm8 = 0, tm1 = 0, tm2 = 0, tm3 = 0, tm4 = 0, tm5 = 0, tm6 = 0;
     float tu1 = 0, tu2 = 0, tu3 = 0, tu4 = 0, tu5 = 0, tu6 = 0;
-    std::uint8_t riserva[4] = {0, 0, 0, 0};
+    std::uint32_t riserva = 0;
 };
 
-inline Bytes record(int numero, const Periodo& p) {
-    Bytes b;
-    aggiungiI16(b, numero);
-    for (std::size_t i = 0; i < 5; ++i)
-        b.push_back(static_cast<std::uint8_t>(i < p.chiave.size() ? p.chiave[i] : ' '));
-    for (float v : {p.tm7, p.tm8, p.tm1, p.tm2, p.tm3, p.tm4, p.tm5, p.tm6, p.tu1, p.tu2, p.tu3, p.tu4, p.tu5, p.tu6})
-        aggiungiF32(b, v);
-    for (std::uint8_t r : p.riserva)
-        b.push_back(r);
-    return b;
-}
-
+/// The data file of the given periods, record by record (67 bytes each), laid out by hand.
 inline Bytes fileDati(const std::vector<Periodo>& periodi) {
     Bytes b;
-    for (std::size_t i = 0; i < periodi.size(); ++i) {
-        const Bytes r = record(static_cast<int>(i + 1), periodi[i]);
-        b.insert(b.end(), r.begin(), r.end());
+    for (std::size_t n = 0; n < periodi.size(); ++n) {
+        const Periodo& p = periodi[n];
+        aggiungi(b, static_cast<std::uint32_t>(n + 1), 2);
+        for (std::size_t i = 0; i < 5; ++i)
+            b.push_back(static_cast<std::uint8_t>(i < p.chiave.size() ? p.chiave[i] : ' '));
+        for (float v :
+             {p.tm7, p.tm8, p.tm1, p.tm2, p.tm3, p.tm4, p.tm5, p.tm6, p.tu1, p.tu2, p.tu3, p.tu4, p.tu5, p.tu6})
+            aggiungi(b, std::bit_cast<std::uint32_t>(v), 4);
+        aggiungi(b, p.riserva, 4);
     }
     return b;
 }
 
 inline Bytes fileNumero(int n) {
     Bytes b;
-    aggiungiI16(b, n);
+    aggiungi(b, static_cast<std::uint32_t>(n), 2);
     return b;
 }
 
-/// Writes both rate files of a folder.
 inline void scriviTassi(const std::filesystem::path& cartella, const std::vector<Periodo>& periodi) {
     scriviFile(cartella / "NtassiU.dat", fileDati(periodi));
     scriviFile(cartella / "NRectassiU.dat", fileNumero(static_cast<int>(periodi.size())));

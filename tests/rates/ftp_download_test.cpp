@@ -79,39 +79,28 @@ private:
 };
 
 enum class Esito { Nessuno, Vecchio, Nuovo };
+enum class Guasto { Nessuno, Fuori, PasswordErrata, ServerSpento, SenzaDati, SenzaNumero, Taglio };
 
 struct Caso {
     const char* nome;
-    bool vecchioPresente;
-    std::vector<Risposta> risposte;
-    bool datiSulServer = true;
-    bool numeroSulServer = true;
-    long taglio = -1;
-    const char* password = "tassivtr";
-    bool serverSpento = false;
-    bool online = true;
-    Esito esito = Esito::Nuovo;
-    std::vector<std::string> messaggi{}; // expected beginnings, in order
+    bool vecchioPresente; // a data file is already in the folder
+    Risposta risposta;    // to the overwrite question
+    Guasto guasto;
+    Esito esito;                       // which set the folder holds afterwards
+    std::vector<std::string> messaggi; // beginnings of the boxes shown, in order
 };
 
 class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
 
 std::vector<Periodo> setVecchio() {
-    Periodo a;
-    a.chiave = "12003";
-    a.tm1 = 7;
-    return {a};
+    return {Periodo{"12003", 1, 2, 7}};
 }
 
 std::vector<Periodo> setNuovo() {
     std::vector<Periodo> p;
     for (int anno = 2001; anno <= 2010; ++anno)
-        for (int q = 1; q <= 4; ++q) {
-            Periodo r;
-            r.chiave = std::to_string(q) + std::to_string(anno);
-            r.tm1 = static_cast<float>(anno - 2000) + 0.25f * static_cast<float>(q);
-            p.push_back(r);
-        }
+        for (int q = 1; q <= 4; ++q)
+            p.push_back(Periodo{std::to_string(q) + std::to_string(anno), 1, 2, static_cast<float>(anno - 2000 + q)});
     return p;
 }
 
@@ -120,30 +109,30 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     prova::CartellaTemporanea locale, remota, script;
     { std::ofstream(script.path() / "server.py") << kServer; }
     const std::vector<Periodo> nuovo = setNuovo();
-    if (c.datiSulServer) prova::scriviFile(remota.path() / "NtassiU.dat", prova::fileDati(nuovo));
-    if (c.numeroSulServer)
+    if (c.guasto != Guasto::SenzaDati) prova::scriviFile(remota.path() / "NtassiU.dat", prova::fileDati(nuovo));
+    if (c.guasto != Guasto::SenzaNumero)
         prova::scriviFile(remota.path() / "NRectassiU.dat", prova::fileNumero(static_cast<int>(nuovo.size())));
     if (c.vecchioPresente)
         prova::scriviTassi(locale.path(), setVecchio());
     else
         prova::scriviFile(locale.path() / "NRectassiU.dat", prova::fileNumero(0));
 
-    ServerFtp server(script.path() / "server.py", remota.path(), c.taglio);
-    ASSERT_GT(server.porta(), 0);
+    ServerFtp server(script.path() / "server.py", remota.path(), c.guasto == Guasto::Taglio ? 1000 : -1);
+    ASSERT_GT(server.porta(), 0) << "the test FTP server (python3-pyftpdlib) did not start";
 
     RisposteProgrammate risposte;
-    for (Risposta r : c.risposte)
-        risposte.aggiungi(r);
+    risposte.aggiungi(c.risposta);
     OrologioFisso orologio(Data{2026, 12, 5});
     Connessione connessione;
-    connessione.attiva = c.online;
+    connessione.attiva = c.guasto != Guasto::Fuori;
     FtpCurl ftp;
     ftp.attesaMassima(5);
     Contesto ctx;
     ctx.stato.CartellaDati = locale.conSeparatore();
     ctx.servizi = Servizi{&risposte, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
 
-    Usurari u(ctx, ServerTassi{"127.0.0.1", c.serverSpento ? 1 : server.porta(), "vantreltas", c.password});
+    Usurari u(ctx, ServerTassi{"127.0.0.1", c.guasto == Guasto::ServerSpento ? 1 : server.porta(), "vantreltas",
+                               c.guasto == Guasto::PasswordErrata ? "sbagliata" : "tassivtr"});
     const auto righePrima = u["List1"].voci;
     u.clicca("SSCommand6");
 
@@ -179,60 +168,29 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
 
 const std::string kEsiste = "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?";
 
-INSTANTIATE_TEST_SUITE_P(Casi, ScaricaTassiTest,
-                         ::testing::Values(Caso{.nome = "SenzaFileDati", .vecchioPresente = false, .risposte = {}},
-                                           Caso{.nome = "SovrascritturaConfermata",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .messaggi = {kEsiste}},
-                                           Caso{.nome = "SovrascritturaAnnullata",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Annulla},
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {kEsiste}},
-                                           Caso{.nome = "AccessoRifiutato",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .password = "sbagliata",
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {"connessione - accesso al server rifiutato"}},
-                                           Caso{.nome = "ServerIrraggiungibile",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .serverSpento = true,
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {"connessione - impossibile collegarsi"}},
-                                           Caso{.nome = "NonInLinea",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .online = false,
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {"Attenzione, il collegamento ad internet non è attivo"}},
-                                           Caso{.nome = "FileDatiAssente",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .datiSulServer = false,
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {kEsiste, "file non presente sul server"}},
-                                           Caso{.nome = "FileNumeroAssente",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .numeroSulServer = false,
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {kEsiste, "Tassi Usura - file non presente sul server"}},
-                                           Caso{.nome = "FileNumeroAssenteSenzaDomanda",
-                                                .vecchioPresente = false,
-                                                .risposte = {},
-                                                .numeroSulServer = false,
-                                                .esito = Esito::Nessuno,
-                                                .messaggi = {"file non presente sul server"}},
-                                           Caso{.nome = "TrasferimentoInterrotto",
-                                                .vecchioPresente = true,
-                                                .risposte = {Risposta::Ok},
-                                                .taglio = 1000,
-                                                .esito = Esito::Vecchio,
-                                                .messaggi = {kEsiste, "trasferimento interrotto"}}),
-                         [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScaricaTassiTest,
+    ::testing::Values(
+        Caso{"SenzaFileDati", false, Risposta::Annulla, Guasto::Nessuno, Esito::Nuovo, {}},
+        Caso{"SovrascritturaConfermata", true, Risposta::Ok, Guasto::Nessuno, Esito::Nuovo, {kEsiste}},
+        Caso{"SovrascritturaAnnullata", true, Risposta::Annulla, Guasto::Nessuno, Esito::Vecchio, {kEsiste}},
+        Caso{"AccessoRifiutato", true, Risposta::Ok, Guasto::PasswordErrata, Esito::Vecchio,
+             {"connessione - accesso al server rifiutato"}},
+        Caso{"ServerIrraggiungibile", true, Risposta::Ok, Guasto::ServerSpento, Esito::Vecchio,
+             {"connessione - impossibile collegarsi"}},
+        Caso{"NonInLinea", true, Risposta::Ok, Guasto::Fuori, Esito::Vecchio,
+             {"Attenzione, il collegamento ad internet non è attivo"}},
+        Caso{"FileDatiAssente", true, Risposta::Ok, Guasto::SenzaDati, Esito::Vecchio,
+             {kEsiste, "file non presente sul server"}},
+        Caso{"FileNumeroAssente", true, Risposta::Ok, Guasto::SenzaNumero, Esito::Vecchio,
+             {kEsiste, "Tassi Usura - file non presente sul server"}},
+        Caso{"FileNumeroAssenteSenzaDomanda", false, Risposta::Ok, Guasto::SenzaNumero, Esito::Nessuno,
+             {"file non presente sul server"}},
+        Caso{"TrasferimentoInterrotto", true, Risposta::Ok, Guasto::Taglio, Esito::Vecchio,
+             {kEsiste, "trasferimento interrotto"}}),
+    [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
+// clang-format on
 
 } // namespace
 } // namespace vantrel

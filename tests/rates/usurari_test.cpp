@@ -202,7 +202,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
     };
     for (const Caso& c : {Caso{Risposta::Ok, true}, Caso{Risposta::Annulla, false}}) {
         Periodo vecchio = periodo2004();
-        vecchio.riserva[0] = 1, vecchio.riserva[1] = 2, vecchio.riserva[2] = 3, vecchio.riserva[3] = 4;
+        vecchio.riserva = 0x04030201;
         Periodo altro;
         altro.chiave = "12005";
         prova::scriviTassi(cartella_.path(), {altro, vecchio});
