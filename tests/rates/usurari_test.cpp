@@ -42,22 +42,14 @@ protected:
     Contesto ctx_;
 };
 
+// In record order: TM7 TM8 TM1..TM6, TU1..TU6.
 Periodo periodo2004() {
-    Periodo p;
-    p.chiave = "32004";
-    p.tm1 = 5.5f, p.tu1 = 8.25f, p.tm7 = 9.57f, p.tm3 = 4, p.tu3 = 6, p.tu5 = 1.5f;
-    p.tm2 = 3, p.tu2 = 4.5f, p.tm8 = 10, p.tm4 = 2.25f, p.tu4 = 3, p.tm6 = 1, p.tu6 = 1.5f, p.tm5 = 1;
-    return p;
+    return Periodo{"32004", 9.57f, 10, 5.5f, 3, 4, 2.25f, 1, 1, 8.25f, 4.5f, 6, 3, 1.5f, 1.5f};
 }
 
 TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
-    Periodo cento;
-    cento.chiave = "12003";
-    cento.tm1 = 100;
-    Periodo soloAnno;
-    soloAnno.chiave = "2002"; // saved without a quarter: stored as "2002 "
-    soloAnno.tm1 = 7;
-    prova::scriviTassi(cartella_.path(), {periodo2004(), cento, soloAnno});
+    // Out of order, a rate of 100 and a key saved without a quarter (stored as "2002 ").
+    prova::scriviTassi(cartella_.path(), {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
 
     Usurari u(ctx_);
     const std::string trattini(100, '-');
@@ -188,10 +180,7 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     scegliPeriodo(u, "4", "2004");
     u.incolla("TM1", "2");
     u.clicca("OK");
-    Periodo quarto;
-    quarto.chiave = "42004";
-    quarto.tm1 = 2;
-    EXPECT_EQ(dati(), prova::fileDati({periodo2004(), quarto}));
+    EXPECT_EQ(dati(), prova::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
     EXPECT_EQ(numero(), prova::fileNumero(2));
 }
 
@@ -203,8 +192,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
     for (const Caso& c : {Caso{Risposta::Ok, true}, Caso{Risposta::Annulla, false}}) {
         Periodo vecchio = periodo2004();
         vecchio.riserva = 0x04030201;
-        Periodo altro;
-        altro.chiave = "12005";
+        const Periodo altro{"12005"};
         prova::scriviTassi(cartella_.path(), {altro, vecchio});
         risposte_ = RisposteProgrammate{};
         risposte_.aggiungi(c.risposta);
