@@ -247,7 +247,7 @@ void Usurari::sogliaRiga(int medio) {
         if (cms) return;
         imposta(medio, "0");
     }
-    imposta(soglia, formatta(*leggiNumero(testo(medio)) * 1.5, maschere::tasso2));
+    imposta(soglia, formatta(leggiNumero(testo(medio)).value_or(0.0) * 1.5, maschere::tasso2));
 }
 
 void Usurari::uscito(int i) {
@@ -373,8 +373,8 @@ void Usurari::richiama(const std::string& voce) {
     const RecordTassi& r = t.slot(k);
     for (const char* n : kCampiSalvati)
         imposta(id(n), formatta(vantrel::campoTasso(r, n), maschere::tasso2));
-    imposta(id("TU7"), formatta(*leggiNumero(testo(id("TM7"))) * 1.5, maschere::tasso2));
-    imposta(id("TU8"), formatta(*leggiNumero(testo(id("TM8"))) * 1.5, maschere::tasso2));
+    imposta(id("TU7"), formatta(leggiNumero(testo(id("TM7"))).value_or(0.0) * 1.5, maschere::tasso2));
+    imposta(id("TU8"), formatta(leggiNumero(testo(id("TM8"))).value_or(0.0) * 1.5, maschere::tasso2));
 
     const auto scegli = [this](const char* combo, std::string_view valore) {
         const Controllo& c = (*this)[combo];
