@@ -1,0 +1,85 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vantrel::prova {
+
+/// A fresh folder under the system's temporary folder, removed at the end of the test.
+struct CartellaTemporanea {
+    CartellaTemporanea()
+        : path_(std::filesystem::temp_directory_path() / ("vantrel-" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(path_);
+    }
+    ~CartellaTemporanea() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    CartellaTemporanea(const CartellaTemporanea&) = delete;
+    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string conSeparatore() const { return path_.string() + "/"; }
+
+private:
+    std::filesystem::path path_;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes leggiFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void scriviFile(const std::filesystem::path& p, const Bytes& b) {
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+inline void aggiungi(Bytes& b, std::uint32_t v, int byte) {
+    for (int i = 0; i < byte; ++i)
+        b.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
+}
+
+/// One period as the data file lays it out: key padded to 5, then TM7 TM8 TM1..TM6, TU1..TU6, reserved bytes.
+struct Periodo {
+    std::string chiave;
+    float tm7 = 0, tm8 = 0, tm1 = 0, tm2 = 0, tm3 = 0, tm4 = 0, tm5 = 0, tm6 = 0;
+    float tu1 = 0, tu2 = 0, tu3 = 0, tu4 = 0, tu5 = 0, tu6 = 0;
+    std::uint32_t riserva = 0;
+};
+
+/// The data file of the given periods, record by record (67 bytes each), laid out by hand.
+inline Bytes fileDati(const std::vector<Periodo>& periodi) {
+    Bytes b;
+    for (std::size_t n = 0; n < periodi.size(); ++n) {
+        const Periodo& p = periodi[n];
+        aggiungi(b, static_cast<std::uint32_t>(n + 1), 2);
+        for (std::size_t i = 0; i < 5; ++i)
+            b.push_back(static_cast<std::uint8_t>(i < p.chiave.size() ? p.chiave[i] : ' '));
+        for (float v :
+             {p.tm7, p.tm8, p.tm1, p.tm2, p.tm3, p.tm4, p.tm5, p.tm6, p.tu1, p.tu2, p.tu3, p.tu4, p.tu5, p.tu6})
+            aggiungi(b, std::bit_cast<std::uint32_t>(v), 4);
+        aggiungi(b, p.riserva, 4);
+    }
+    return b;
+}
+
+inline Bytes fileNumero(int n) {
+    Bytes b;
+    aggiungi(b, static_cast<std::uint32_t>(n), 2);
+    return b;
+}
+
+inline void scriviTassi(const std::filesystem::path& cartella, const std::vector<Periodo>& periodi) {
+    scriviFile(cartella / "NtassiU.dat", fileDati(periodi));
+    scriviFile(cartella / "NRectassiU.dat", fileNumero(static_cast<int>(periodi.size())));
+}
+
+} // namespace vantrel::prova

@@ -1,0 +1,196 @@
+#include "common/scripted_services.h"
+#include "platform/ftp_curl.h"
+#include "rates/cartella_temporanea.h"
+#include "rates/usurari.h"
+
+#include <csignal>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+namespace vantrel {
+namespace {
+
+using prova::Bytes;
+using prova::Periodo;
+
+// An FTP server on 127.0.0.1 serving one folder to one account. When a cut is asked for, the data
+// connection of the rate data file is closed after that many bytes.
+constexpr const char* kServer = R"PY(
+import logging, os, sys
+logging.basicConfig(level=logging.ERROR)
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, DTPHandler
+from pyftpdlib.servers import FTPServer
+
+cartella, utente, parola, taglio = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+
+class DtpTagliato(DTPHandler):
+    def send(self, data):
+        if taglio >= 0 and getattr(self.cmd_channel, 'tagliare', False):
+            inviati = self.tot_bytes_sent
+            if inviati >= taglio:
+                self.handle_close()
+                return 0
+            data = data[:taglio - inviati]
+        return DTPHandler.send(self, data)
+
+class Gestore(FTPHandler):
+    dtp_handler = DtpTagliato
+    use_sendfile = False
+    def ftp_RETR(self, file):
+        self.tagliare = os.path.basename(file) == 'NtassiU.dat'
+        return FTPHandler.ftp_RETR(self, file)
+
+autorizzazioni = DummyAuthorizer()
+autorizzazioni.add_user(utente, parola, cartella, perm='elr')
+Gestore.authorizer = autorizzazioni
+Gestore.banner = 'pronto'
+server = FTPServer(('127.0.0.1', 0), Gestore)
+print(server.socket.getsockname()[1], os.getpid(), flush=True)
+server.serve_forever()
+)PY";
+
+struct Connessione : StatoConnessione {
+    bool attiva = true;
+    bool connessioneAttiva() override { return attiva; }
+};
+
+class ServerFtp {
+public:
+    ServerFtp(const std::filesystem::path& script, const std::filesystem::path& cartella, long taglio) {
+        const std::string comando = "exec /usr/bin/python3 " + script.string() + " " + cartella.string() +
+                                    " vantreltas tassivtr " + std::to_string(taglio);
+        out_ = popen(comando.c_str(), "r");
+        if (out_ != nullptr && std::fscanf(out_, "%d %d", &porta_, &pid_) != 2) porta_ = 0;
+    }
+    ~ServerFtp() {
+        if (pid_ > 0) kill(static_cast<pid_t>(pid_), SIGTERM);
+        if (out_ != nullptr) pclose(out_);
+    }
+    ServerFtp(const ServerFtp&) = delete;
+    ServerFtp& operator=(const ServerFtp&) = delete;
+    int porta() const { return porta_; }
+
+private:
+    std::FILE* out_ = nullptr;
+    int porta_ = 0;
+    int pid_ = 0;
+};
+
+enum class Esito { Nessuno, Vecchio, Nuovo };
+enum class Guasto { Nessuno, Fuori, PasswordErrata, ServerSpento, SenzaDati, SenzaNumero, Taglio };
+
+struct Caso {
+    const char* nome;
+    bool vecchioPresente; // a data file is already in the folder
+    Risposta risposta;    // to the overwrite question
+    Guasto guasto;
+    Esito esito;                       // which set the folder holds afterwards
+    std::vector<std::string> messaggi; // beginnings of the boxes shown, in order
+};
+
+class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
+
+std::vector<Periodo> setVecchio() {
+    return {Periodo{"12003", 1, 2, 7}};
+}
+
+std::vector<Periodo> setNuovo() {
+    std::vector<Periodo> p;
+    for (int anno = 2001; anno <= 2010; ++anno)
+        for (int q = 1; q <= 4; ++q)
+            p.push_back(Periodo{std::to_string(q) + std::to_string(anno), 1, 2, static_cast<float>(anno - 2000 + q)});
+    return p;
+}
+
+TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
+    const Caso& c = GetParam();
+    prova::CartellaTemporanea locale, remota, script;
+    { std::ofstream(script.path() / "server.py") << kServer; }
+    const std::vector<Periodo> nuovo = setNuovo();
+    if (c.guasto != Guasto::SenzaDati) prova::scriviFile(remota.path() / "NtassiU.dat", prova::fileDati(nuovo));
+    if (c.guasto != Guasto::SenzaNumero)
+        prova::scriviFile(remota.path() / "NRectassiU.dat", prova::fileNumero(static_cast<int>(nuovo.size())));
+    if (c.vecchioPresente)
+        prova::scriviTassi(locale.path(), setVecchio());
+    else
+        prova::scriviFile(locale.path() / "NRectassiU.dat", prova::fileNumero(0));
+
+    ServerFtp server(script.path() / "server.py", remota.path(), c.guasto == Guasto::Taglio ? 1000 : -1);
+    ASSERT_GT(server.porta(), 0) << "the test FTP server (python3-pyftpdlib) did not start";
+
+    RisposteProgrammate risposte;
+    risposte.aggiungi(c.risposta);
+    OrologioFisso orologio(Data{2026, 12, 5});
+    Connessione connessione;
+    connessione.attiva = c.guasto != Guasto::Fuori;
+    FtpCurl ftp;
+    ftp.attesaMassima(5);
+    Contesto ctx;
+    ctx.stato.CartellaDati = locale.conSeparatore();
+    ctx.servizi = Servizi{&risposte, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
+
+    Usurari u(ctx, ServerTassi{"127.0.0.1", c.guasto == Guasto::ServerSpento ? 1 : server.porta(), "vantreltas",
+                               c.guasto == Guasto::PasswordErrata ? "sbagliata" : "tassivtr"});
+    const auto righePrima = u["List1"].voci;
+    u.clicca("SSCommand6");
+
+    const auto& mostrati = risposte.mostrati();
+    ASSERT_EQ(mostrati.size(), c.messaggi.size()) << (mostrati.empty() ? "" : mostrati.back().testo);
+    for (std::size_t i = 0; i < c.messaggi.size(); ++i)
+        EXPECT_EQ(mostrati[i].testo.rfind(c.messaggi[i], 0), 0u) << mostrati[i].testo;
+
+    const Bytes dati = prova::leggiFile(locale.path() / "NtassiU.dat");
+    const Bytes numero = prova::leggiFile(locale.path() / "NRectassiU.dat");
+    switch (c.esito) {
+    case Esito::Nuovo:
+        EXPECT_EQ(dati, prova::fileDati(nuovo));
+        EXPECT_EQ(numero, prova::fileNumero(40));
+        EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 40);
+        EXPECT_EQ(u["List1"].voci.size(), 160u);
+        EXPECT_EQ(u["Combo3"].voci.back(), "2010 4° trim. ");
+        break;
+    case Esito::Vecchio:
+        EXPECT_EQ(dati, prova::fileDati(setVecchio()));
+        EXPECT_EQ(numero, prova::fileNumero(1));
+        EXPECT_EQ(u["List1"].voci, righePrima);
+        break;
+    case Esito::Nessuno:
+        EXPECT_TRUE(dati.empty());
+        EXPECT_EQ(numero, prova::fileNumero(0));
+        break;
+    }
+    // No temporary file is left behind.
+    for (const auto& e : std::filesystem::directory_iterator(locale.path()))
+        EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat") << e.path();
+}
+
+const std::string kEsiste = "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScaricaTassiTest,
+    ::testing::Values(
+        Caso{"SenzaFileDati", false, Risposta::Annulla, Guasto::Nessuno, Esito::Nuovo, {}},
+        Caso{"SovrascritturaConfermata", true, Risposta::Ok, Guasto::Nessuno, Esito::Nuovo, {kEsiste}},
+        Caso{"SovrascritturaAnnullata", true, Risposta::Annulla, Guasto::Nessuno, Esito::Vecchio, {kEsiste}},
+        Caso{"AccessoRifiutato", true, Risposta::Ok, Guasto::PasswordErrata, Esito::Vecchio,
+             {"connessione - accesso al server rifiutato"}},
+        Caso{"ServerIrraggiungibile", true, Risposta::Ok, Guasto::ServerSpento, Esito::Vecchio,
+             {"connessione - impossibile collegarsi"}},
+        Caso{"NonInLinea", true, Risposta::Ok, Guasto::Fuori, Esito::Vecchio,
+             {"Attenzione, il collegamento ad internet non è attivo"}},
+        Caso{"FileDatiAssente", true, Risposta::Ok, Guasto::SenzaDati, Esito::Vecchio,
+             {kEsiste, "file non presente sul server"}},
+        Caso{"FileNumeroAssente", true, Risposta::Ok, Guasto::SenzaNumero, Esito::Vecchio,
+             {kEsiste, "Tassi Usura - file non presente sul server"}},
+        Caso{"FileNumeroAssenteSenzaDomanda", false, Risposta::Ok, Guasto::SenzaNumero, Esito::Nessuno,
+             {"file non presente sul server"}},
+        Caso{"TrasferimentoInterrotto", true, Risposta::Ok, Guasto::Taglio, Esito::Vecchio,
+             {kEsiste, "trasferimento interrotto"}}),
+    [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
+// clang-format on
+
+} // namespace
+} // namespace vantrel

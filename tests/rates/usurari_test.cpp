@@ -1,0 +1,280 @@
+#include "common/scripted_services.h"
+#include "rates/cartella_temporanea.h"
+#include "rates/usurari.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using prova::Periodo;
+
+class UsurariTest : public ::testing::Test {
+protected:
+    UsurariTest() : orologio_(Data{2026, 12, 5}) {
+        ctx_.stato.CartellaDati = cartella_.conSeparatore();
+        ctx_.servizi.messaggi = &risposte_;
+        ctx_.servizi.orologio = &orologio_;
+    }
+
+    std::vector<std::string> visibili(const Usurari& u) const {
+        std::vector<std::string> out;
+        for (const auto& r : u["List1"].voci)
+            out.push_back(testoVisibile(r));
+        return out;
+    }
+    prova::Bytes dati() const { return prova::leggiFile(cartella_.path() / "NtassiU.dat"); }
+    prova::Bytes numero() const { return prova::leggiFile(cartella_.path() / "NRectassiU.dat"); }
+
+    static void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
+        const auto indice = [&](const char* combo, const std::string& testo) {
+            const auto& v = u[combo].voci;
+            return static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin());
+        };
+        u.seleziona("Combo1", indice("Combo1", trimestre));
+        u.seleziona("Combo2", indice("Combo2", anno));
+    }
+
+    prova::CartellaTemporanea cartella_;
+    RisposteProgrammate risposte_;
+    OrologioFisso orologio_;
+    Contesto ctx_;
+};
+
+// In record order: TM7 TM8 TM1..TM6, TU1..TU6.
+Periodo periodo2004() {
+    return Periodo{"32004", 9.57f, 10, 5.5f, 3, 4, 2.25f, 1, 1, 8.25f, 4.5f, 6, 3, 1.5f, 1.5f};
+}
+
+TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
+    // Out of order, a rate of 100 and a key saved without a quarter (stored as "2002 ").
+    prova::scriviTassi(cartella_.path(), {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
+
+    Usurari u(ctx_);
+    const std::string trattini(100, '-');
+    const std::string vuoti = "   0,00   0,00   0,00   0,00   0,00   0,00";
+    const std::vector<std::string> atteso = {
+        " 2° trim. 002   1° S.  7,00" + vuoti,
+        "                2° S.  0,00   0,00   0,00   0,00   0,00   0,00",
+        "                3° S.                              0,00   0,00",
+        trattini,
+        " 1° trim. 2003  1° S. 100,00" + vuoti, // six characters push the row to the right
+        "                2° S.  0,00   0,00   0,00   0,00   0,00   0,00",
+        "                3° S.                              0,00   0,00",
+        trattini,
+        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,35   4,00   6,00   1,50",
+        "                2° S.  3,00   4,50  10,00  15,00   2,25   3,00",
+        "                3° S.                              1,00   1,50",
+        trattini,
+    };
+    EXPECT_EQ(visibili(u), atteso);
+    // Every row keeps its six-character sort key in the list itself.
+    EXPECT_EQ(u["List1"].voci[8].substr(0, 6), "20043A");
+    EXPECT_EQ(u["List1"].voci[0].substr(0, 6), "002 2A");
+    EXPECT_EQ(u["Combo3"].voci, (std::vector<std::string>{"002  2° trim. ", "2003 1° trim. ", "2004 3° trim. "}));
+}
+
+TEST_F(UsurariTest, YearsCoverEveryStoredPeriodUpToThisYear) {
+    struct Caso {
+        std::vector<std::string> chiavi;
+        std::string primo, ultimo;
+    };
+    for (const Caso& c :
+         {Caso{{}, "1997", "2026"}, Caso{{"32004"}, "1997", "2026"}, Caso{{"41995", "12003"}, "1995", "2026"},
+          Caso{{"12028"}, "1997", "2028"}, Caso{{"1996"}, "1996", "2026"}}) {
+        std::vector<Periodo> periodi;
+        for (const auto& k : c.chiavi)
+            periodi.push_back(Periodo{k});
+        prova::scriviTassi(cartella_.path(), periodi);
+        Usurari u(ctx_);
+        SCOPED_TRACE(c.primo + "-" + c.ultimo);
+        EXPECT_EQ(u["Combo2"].voci.front(), c.primo);
+        EXPECT_EQ(u["Combo2"].voci.back(), c.ultimo);
+        EXPECT_EQ(u["Combo1"].voci, (std::vector<std::string>{"1", "2", "3", "4"}));
+        EXPECT_EQ(u["Combo1"].selezione, -1);
+        EXPECT_EQ(u["Combo2"].selezione, -1);
+        EXPECT_EQ(u["Label2"].testo, " classi di importo   in Euro");
+    }
+}
+
+TEST_F(UsurariTest, KeyFilterOfRateFields) {
+    struct Caso {
+        const char* campo;
+        const char* prima;
+        const char* tasti;
+        const char* dopo;
+    };
+    for (const Caso& c : {Caso{"TM1", "", "5.5", "5,5"}, Caso{"TU3", "", "12,5", "12,5"}, Caso{"TM5", "1,", ",", "1,"},
+                          Caso{"TM8", "1,", ".", "1,"}, Caso{"TM2", "", "a1-b2 %", "12"}, Caso{"TU8", "12", "\b", "1"},
+                          Caso{"TM1", "", "\r", ""}}) {
+        Usurari u(ctx_);
+        u.imposta(u.id(c.campo), c.prima);
+        for (const char* t = c.tasti; *t; ++t)
+            u.digita(c.campo, std::string(1, *t));
+        EXPECT_EQ(u[c.campo].testo, c.dopo) << c.campo << " " << c.prima << " + " << c.tasti;
+    }
+    Usurari u(ctx_);
+    u.digita("TM1", "\r");
+    EXPECT_EQ(u.schema().definizione(u.fuoco()).nome, "TU1");
+    u.digita("TU6", "\r");
+    EXPECT_EQ(u.schema().definizione(u.fuoco()).nome, "TM5");
+}
+
+TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
+    struct Caso {
+        const char* campo;
+        const char* testo; // pasted
+        const char* atteso;
+        const char* soglia;
+        const char* sogliaAttesa; // the threshold field starts as "7"
+    };
+    for (const Caso& c : {Caso{"TM1", "5,5", "5,50", "TU1", "8,25"}, Caso{"TM6", "8", "8,00", "TU6", "12,00"},
+                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,36"},
+                          Caso{"TM8", "1.234,5", "1234,50", "TU8", "1851,75"}, Caso{"TM5", "", "", "TU5", "7"},
+                          Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
+                          Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
+                          Caso{"TU2", "--", "", "TM2", "7"}}) {
+        Usurari u(ctx_);
+        u.imposta(u.id(c.soglia), "7");
+        u.incolla(c.campo, c.testo);
+        u.esci(c.campo);
+        EXPECT_EQ(u[c.campo].testo, c.atteso) << c.campo << " " << c.testo;
+        EXPECT_EQ(u[c.soglia].testo, c.sogliaAttesa) << c.campo << " " << c.testo;
+    }
+}
+
+TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
+    Usurari u(ctx_);
+    scegliPeriodo(u, "3", "2004");
+    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"TM1", "5,5"},
+                                                                                       {"TM2", "3"},
+                                                                                       {"TM7", "9,57"},
+                                                                                       {"TM8", "10"},
+                                                                                       {"TM3", "4"},
+                                                                                       {"TU3", "6"},
+                                                                                       {"TM4", "2,25"},
+                                                                                       {"TU4", "3"},
+                                                                                       {"TM6", "1"},
+                                                                                       {"TU6", "1,5"},
+                                                                                       {"TM5", "1"},
+                                                                                       {"TU5", "1,5"}}) {
+        u.incolla(campo, testo);
+        u.esci(campo);
+    }
+    u.clicca("OK");
+
+    EXPECT_EQ(dati(), prova::fileDati({periodo2004()}));
+    EXPECT_EQ(numero(), prova::fileNumero(1));
+    EXPECT_TRUE(risposte_.mostrati().empty());
+    EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 1);
+    EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
+    EXPECT_EQ(u["List1"].voci.size(), 4u);
+    EXPECT_EQ(u["Combo1"].testo, "1");
+    EXPECT_EQ(u["Combo2"].testo, "1997");
+    for (const char* campo : {"TM1", "TM7", "TM8", "TM5", "TU1", "TU6"})
+        EXPECT_EQ(u[campo].testo, "") << campo;
+    EXPECT_EQ(u["TU7"].testo, "14,36");
+
+    // A second period goes after the first; empty fields are stored as 0.
+    scegliPeriodo(u, "4", "2004");
+    u.incolla("TM1", "2");
+    u.clicca("OK");
+    EXPECT_EQ(dati(), prova::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
+    EXPECT_EQ(numero(), prova::fileNumero(2));
+}
+
+TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
+    struct Caso {
+        Risposta risposta;
+        bool sovrascritto;
+    };
+    for (const Caso& c : {Caso{Risposta::Ok, true}, Caso{Risposta::Annulla, false}}) {
+        Periodo vecchio = periodo2004();
+        vecchio.riserva = 0x04030201;
+        const Periodo altro{"12005"};
+        prova::scriviTassi(cartella_.path(), {altro, vecchio});
+        risposte_ = RisposteProgrammate{};
+        risposte_.aggiungi(c.risposta);
+
+        Usurari u(ctx_);
+        u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
+        EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, 2);
+        EXPECT_EQ(u["Combo1"].testo, "3");
+        EXPECT_EQ(u["Combo2"].testo, "2004");
+        EXPECT_EQ(u["TM7"].testo, "9,57");
+        EXPECT_EQ(u["TU7"].testo, "14,36");
+        EXPECT_EQ(u["TU8"].testo, "15,00");
+        u.incolla("TM1", "6");
+        u.esci("TM1");
+        u.clicca("OK");
+
+        ASSERT_EQ(risposte_.mostrati().size(), 1u);
+        const Messaggio& m = risposte_.mostrati()[0];
+        EXPECT_EQ(m.titolo, "ATTENZIONE!");
+        EXPECT_EQ(m.testo, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?");
+        EXPECT_EQ(m.pulsanti, Pulsanti::OkAnnulla);
+        EXPECT_EQ(m.predefinita, Risposta::Annulla);
+
+        Periodo atteso = vecchio;
+        if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
+        EXPECT_EQ(dati(), prova::fileDati({altro, atteso}));
+        EXPECT_EQ(numero(), prova::fileNumero(2));
+        EXPECT_EQ(ctx_.stato.Tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
+        EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
+        EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
+    }
+}
+
+TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
+    std::vector<Periodo> periodi;
+    for (int anno = 1950; anno < 2000; ++anno)
+        for (int q = 1; q <= 4; ++q)
+            periodi.push_back(Periodo{std::to_string(q) + std::to_string(anno)});
+    prova::scriviTassi(cartella_.path(), periodi);
+    const auto datiPrima = dati();
+
+    Usurari u(ctx_);
+    EXPECT_EQ(u["Combo2"].voci.front(), "1950");
+    scegliPeriodo(u, "1", "2026");
+    u.incolla("TM1", "3");
+    u.clicca("OK");
+
+    ASSERT_EQ(risposte_.mostrati().size(), 1u);
+    EXPECT_NE(risposte_.mostrati()[0].testo.find("200 periodi"), std::string::npos);
+    EXPECT_EQ(dati(), datiPrima);
+    EXPECT_EQ(numero(), prova::fileNumero(200));
+    EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 200);
+    EXPECT_EQ(u["List1"].voci.size(), 800u);
+    EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
+
+    // An existing period can still be corrected.
+    risposte_.aggiungi(Risposta::Ok);
+    scegliPeriodo(u, "2", "1999");
+    u.clicca("OK");
+    EXPECT_EQ(ctx_.stato.Tassi.slot(198).TM[1], 3.0f);
+}
+
+TEST_F(UsurariTest, ClearSelectsTheFirstItemsAndRecallsTheFirstPeriod) {
+    {
+        Usurari u(ctx_);
+        u.clicca("Pulisci");
+        EXPECT_EQ(u["Combo1"].testo, "1");
+        EXPECT_EQ(u["Combo2"].testo, "1997");
+        EXPECT_TRUE(u["Combo3"].voci.empty());
+        EXPECT_TRUE(u["List1"].voci.empty());
+        EXPECT_EQ(u["TM1"].testo, "");
+        EXPECT_EQ(u["TU7"].testo, "0");
+    }
+    prova::scriviTassi(cartella_.path(), {periodo2004()});
+    Usurari u(ctx_);
+    u.clicca("Pulisci");
+    EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, 1);
+    EXPECT_EQ(u["Combo1"].testo, "3");
+    EXPECT_EQ(u["Combo2"].testo, "2004");
+    EXPECT_EQ(u["TM1"].testo, "");
+    EXPECT_EQ(u["TU7"].testo, "14,36");
+}
+
+} // namespace
+} // namespace vantrel
