@@ -46,7 +46,7 @@ std::string applica(DecimaleTesto d, std::string_view mask) {
         std::string grouped;
         const std::size_t lead = intPart.size() % 3;
         for (std::size_t i = 0; i < intPart.size(); ++i) {
-            if (i > 0 && (i - lead) % 3 == 0) grouped.push_back('.');
+            if (i > 0 && (i + 3 - lead) % 3 == 0) grouped.push_back('.');
             grouped.push_back(intPart[i]);
         }
         intPart = std::move(grouped);

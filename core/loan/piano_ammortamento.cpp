@@ -64,18 +64,21 @@ Piano PianoAmm(const CampiPiano& campi, StatoMutuo& st) {
             st.QuotaCapitale = st.Rata - ArrEuro(st.QuotaInteressi);
         }
         totInteressi = totInteressi + ArrEuro(st.QuotaInteressi);
+        // The total is a sum of cent figures: round it on its decimal digits, so that a sum just below
+        // a cent in binary (33225,2 is 33225,19999...) is not pushed up by a cent.
+        const double totale = arrotonda(totInteressi, 2);
         const Data scadenza = AggiungiMese(campi.erogazione, static_cast<std::int16_t>(k * st.MesiRata));
         r.push_back("     " + R(formatta(static_cast<double>(k), maschere::intero), 3) + " " + scadenza.testo() + "  " +
                     R(F(ArrEuro(st.QuotaInteressi)), 12) + " " + R(F(ArrEuro(st.QuotaCapitale)), 12) + " " +
                     R(F(ArrEuro(s)), 7) + " " + R(piano.txtRata, 12) + " " +
                     R(F(ArrEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))), 13));
         st.CapitaleRimborsato = ArrEuro(st.CapitaleRimborsato + st.QuotaCapitale);
-        r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(ArrEuro(totInteressi)), 16) +
+        r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) +
                "   TOTALE SPESE  : " + R(F(s * n), 12);
-        r[7] = "     TOTALE GENERALE        : " + R(F(p + ArrEuro(totInteressi)), 16) +
+        r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) +
                "   SPESE INIZIALI: " + R(F(u), 12);
-        piano.totmutuo = F(p + ArrEuro(totInteressi));
-        piano.TotIntM = F(ArrEuro(totInteressi));
+        piano.totmutuo = F(p + totale);
+        piano.TotIntM = F(totale);
     }
     piano.TSpese = F(s * n);
     return piano;
