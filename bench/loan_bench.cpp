@@ -13,12 +13,14 @@ constexpr double kNetto = 0, kRata = 600, kJ = 0.05;
 constexpr int kRate = 360;
 
 void TaegPeggiore_Veloce(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(vantrel::cercaTaeg(kNetto, kRata, kJ, 12, kRate));
+    for (auto _ : s)
+        benchmark::DoNotOptimize(vantrel::cercaTaeg(kNetto, kRata, kJ, 12, kRate));
 }
 BENCHMARK(TaegPeggiore_Veloce)->Unit(benchmark::kMicrosecond);
 
 void TaegPeggiore_Letterale(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(vantrel::letterale::taeg(kNetto, kRata, kJ, 12, kRate));
+    for (auto _ : s)
+        benchmark::DoNotOptimize(vantrel::letterale::taeg(kNetto, kRata, kJ, 12, kRate));
 }
 BENCHMARK(TaegPeggiore_Letterale)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -26,12 +28,14 @@ BENCHMARK(TaegPeggiore_Letterale)->Unit(benchmark::kMillisecond)->Iterations(1);
 const double kRataTrenta = vantrel::formulaRata(100000, 30, 12, 120) - 1;
 
 void TassoAnnuo30_Veloce(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(vantrel::cercaTassoAnnuo(100000, 120, 12, kRataTrenta));
+    for (auto _ : s)
+        benchmark::DoNotOptimize(vantrel::cercaTassoAnnuo(100000, 120, 12, kRataTrenta));
 }
 BENCHMARK(TassoAnnuo30_Veloce)->Unit(benchmark::kMicrosecond);
 
 void TassoAnnuo30_Letterale(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(vantrel::letterale::tassoAnnuo(100000, 120, 12, kRataTrenta));
+    for (auto _ : s)
+        benchmark::DoNotOptimize(vantrel::letterale::tassoAnnuo(100000, 120, 12, kRataTrenta));
 }
 BENCHMARK(TassoAnnuo30_Letterale)->Unit(benchmark::kMillisecond);
 
