@@ -73,10 +73,8 @@ Piano PianoAmm(const CampiPiano& campi, StatoMutuo& st) {
                     R(F(ArrEuro(s)), 7) + " " + R(piano.txtRata, 12) + " " +
                     R(F(ArrEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))), 13));
         st.CapitaleRimborsato = ArrEuro(st.CapitaleRimborsato + st.QuotaCapitale);
-        r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) +
-               "   TOTALE SPESE  : " + R(F(s * n), 12);
-        r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) +
-               "   SPESE INIZIALI: " + R(F(u), 12);
+        r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) + "   TOTALE SPESE  : " + R(F(s * n), 12);
+        r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) + "   SPESE INIZIALI: " + R(F(u), 12);
         piano.totmutuo = F(p + totale);
         piano.TotIntM = F(totale);
     }

@@ -109,20 +109,18 @@ std::optional<double> cercaTaeg(double netto, double rata, double j, std::int16_
     auto taeg = [&](long k) { return (std::pow(1 + periodo(k), ratePerAnno) - 1) * 100; };
     if (limite <= 0) return std::nullopt;
     // Without a positive instalment the sum does not fall as the rate rises: the first step decides.
-    if (!(rata > 0) || numRate < 1 || !std::isfinite(netto) || !std::isfinite(rata) || ratePerAnno < 1) {
-        if (ferma(0)) return taeg(0);
-        if (!(rata > 0) || numRate < 1 || !std::isfinite(netto)) return std::nullopt;
+    if (!(rata > 0) || numRate < 1 || !std::isfinite(netto) || !std::isfinite(rata) || ratePerAnno < 1 ||
+        !std::isfinite(j))
+        return ferma(0) ? std::optional<double>(taeg(0)) : std::nullopt;
+    // Below a periodic rate of -1 the sum swings in sign: those steps are taken one by one, and the
+    // search goes on from the first step past them.
+    long fatti = 0;
+    for (double jj = j; !(jj / m > -1); jj = jj + kPassoRicerca, ++fatti) {
+        if (fatti >= limite) return std::nullopt;
+        const double p = jj / m;
+        if (arrotonda4(valoreAttuale(rata, p, numRate)) - netto <= 0) return (std::pow(1 + p, ratePerAnno) - 1) * 100;
     }
-    if (!(j / m > -1) || !std::isfinite(j) || ratePerAnno < 1) {
-        double jj = j;
-        for (long k = 0; k < limite; ++k) {
-            const double p = jj / m;
-            const double s = valoreAttuale(rata, p, numRate);
-            jj = jj + kPassoRicerca;
-            if (arrotonda4(s) - netto <= 0) return (std::pow(1 + p, ratePerAnno) - 1) * 100;
-        }
-        return std::nullopt;
-    }
+    if (fatti > 0) return cercaTaeg(netto, rata, avanzaPassi(j, fatti), ratePerAnno, numRate, limite - fatti);
     auto vicino = [&](long k) {
         const double s = valore(k);
         return std::fabs(s - netto) <= 0.0001 + 1e-9 * std::max(1.0, std::fabs(s));

@@ -128,6 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Casi, CercaTaegEstremi,
                                          CasoTaeg{"noInstalmentStopsAtOnce", 1000, 0, 0.06, 12, 12},
                                          CasoTaeg{"negativeInstalment", 1000, -10, 0.06, 12, 12},
                                          CasoTaeg{"zeroRateNoExpenses", 1200, 100, 0, 12, 12},
+                                         CasoTaeg{"negativeRate", 1000, 100, -0.1305, 12, 12},
+                                         CasoTaeg{"startsBelowMinusOnePerPeriod", 1000, 100, -12.0005, 12, 3},
                                          CasoTaeg{"stopsNearTheLastStep", 0.0055, 1, 0.0, 1, 1},
                                          CasoTaeg{"lastStepOnly", 0.0049, 1, 0.0, 1, 1}),
                          [](const auto& caso) { return std::string(caso.param.nome); });
