@@ -223,7 +223,7 @@ bool PannelloMutuo::TassoAnnuo() {
 void PannelloMutuo::costruisciPiano() {
     const auto d0 = ContrData(f_.testo(id_.txtData));
     if (!d0) {
-        f_.daiFuoco(id_.txtData);
+        dataNonValida_ = true;
         return;
     }
     CampiPiano campi{f_.testo(id_.txtImporto), f_.testo(id_.txtNumRate), f_.testo(id_.txtTasso),
@@ -248,6 +248,7 @@ void PannelloMutuo::CmdCalcola() {
         quanti += (dato[k] = !f_.testo(campi[k]).empty()) ? 1 : 0;
     f_[id_.LstPianoAmm].voci.clear();
     f_[id_.LstPianoAmm].selezione = -1;
+    dataNonValida_ = false;
 
     std::string messaggio;
     auto manca = [&](const char* intestazione) {
@@ -322,7 +323,7 @@ void PannelloMutuo::CmdCalcola() {
         }
     }
     if (!messaggio.empty()) avviso(messaggio);
-    if (f_.fuoco() != id_.txtData || ContrData(f_.testo(id_.txtData))) f_.daiFuoco(id_.txtImporto);
+    f_.daiFuoco(dataNonValida_ ? id_.txtData : id_.txtImporto);
     CalcolaTaeg();
 }
 

@@ -45,6 +45,7 @@ private:
     Contesto& ctx_;
     StatoMutuo stato_;
     int bip_ = 0;
+    bool dataNonValida_ = false; // the last plan was refused for its date
     struct Ids {
         int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;
         int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1;

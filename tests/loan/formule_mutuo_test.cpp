@@ -16,20 +16,6 @@ TEST(ArrEuro, RoundsToTheCentHalvesAwayFromZero) {
         EXPECT_DOUBLE_EQ(ArrEuro(c.x), c.atteso) << c.x;
 }
 
-TEST(Tabulasin, RightJustifiesAndCutsOnTheLeft) {
-    EXPECT_EQ(Tabulasin("1,00", 7), "   1,00");
-    EXPECT_EQ(Tabulasin("1234", 3), "234");
-    EXPECT_EQ(Tabulasin("", 2), "  ");
-}
-
-TEST(AggiungiMese, KeepsTheDayOrTakesTheLastOfTheMonth) {
-    const Data d{2024, 1, 31};
-    EXPECT_EQ(AggiungiMese(d, 1), (Data{2024, 2, 29}));
-    EXPECT_EQ(AggiungiMese(d, 2), (Data{2024, 3, 31}));
-    EXPECT_EQ(AggiungiMese(d, 3), (Data{2024, 4, 30}));
-    EXPECT_EQ(AggiungiMese(d, 13), (Data{2025, 2, 28}));
-}
-
 TEST(ContrData, WantsExactlyTenCharactersOfARealDate) {
     EXPECT_EQ(ContrData("31/01/2024"), (Data{2024, 1, 31}));
     EXPECT_FALSE(ContrData("1/1/2024"));

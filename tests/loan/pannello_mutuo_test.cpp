@@ -252,13 +252,12 @@ TEST_F(Mutuo, EnterMoves) {
     EXPECT_EQ(campo("SpesaUT"), "0");
 }
 
-TEST_F(Mutuo, HelpTexts) {
-    t.sopra("txtImporto");
-    EXPECT_EQ(campo("HELP"), "inserire l'importo finanziato");
-    t.sopra("Frame1");
-    EXPECT_EQ(campo("HELP"), "selezionare la frequenza dei pagamenti delle rate");
-    t.sopra("cmdStampa");
-    EXPECT_EQ(campo("HELP"), "stampa il piano del mutuo");
+TEST_F(Mutuo, ShortageStillWritesTheTaegOfTheRateField) {
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("TxtTaeg"), ",00");
+    metti("txtTasso", "7");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("TxtTaeg"), "7,23"); // (1 + 0,07 / 12)^12 - 1
 }
 
 TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
