@@ -1,9 +1,12 @@
 #include "comandi.h"
 
+#include "comando_mutuo.h"
 #include "comando_script.h"
+#include "comando_stampa.h"
 #include "comando_tassi.h"
 #include "comando_teg.h"
 #include "comune.h"
+#include "stampante_pdf.h"
 
 #include <ostream>
 
@@ -24,6 +27,8 @@ int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) 
     if (comando == "teg") return comandoTeg(std::move(args), out, err);
     if (comando == "script") return comandoScript(std::move(args), out, err);
     if (comando == "tassi") return comandoTassi(std::move(args), out, err);
+    if (comando == "mutuo") return comandoMutuo(args, out, err);
+    if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaEseguibile());
     err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;
     return kUso;
 }

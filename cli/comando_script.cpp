@@ -1,7 +1,9 @@
 #include "comando_script.h"
 
 #include "comune.h"
+#include "platform/connessione.h"
 #include "finestre.h"
+#include "platform/ftp_curl.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +19,23 @@ using nlohmann::json;
 struct ErroreScript {
     std::string messaggio;
 };
+
+// The online check of a script that asks for the machine to be offline.
+class Offline : public StatoConnessione {
+public:
+    bool connessioneAttiva() override { return false; }
+};
+
+ServerTassi leggiServer(const json& j) {
+    if (!j.is_object()) throw ErroreScript{"\"server\" deve essere un oggetto"};
+    ServerTassi s;
+    s.host = j.value("host", std::string());
+    s.porta = j.value("porta", 21);
+    s.utente = j.value("utente", std::string());
+    s.password = j.value("password", std::string());
+    if (s.host.empty()) throw ErroreScript{"\"server\" senza \"host\""};
+    return s;
+}
 
 // Splits a text into the keys typed one by one: UTF-8 characters, "\r" or "\n" for Enter, "\b" for Backspace.
 std::vector<std::string> tasti(const std::string& s) {
@@ -146,8 +165,16 @@ int comandoScript(std::vector<std::string> args, std::ostream& out, std::ostream
                     throw ErroreScript{"risposta non valida: " + r.dump()};
             }
         }
+        FtpCurl ftp;
+        ConnessioneDiSistema connessione;
+        Offline offline;
+        s.ctx.servizi.ftp = &ftp;
+        s.ctx.servizi.connessione = script.value("online", true) ? static_cast<StatoConnessione*>(&connessione)
+                                                                 : static_cast<StatoConnessione*>(&offline);
+        std::optional<ServerTassi> server;
+        if (script.contains("server")) server = leggiServer(script["server"]);
         const std::string nome = script["finestra"].get<std::string>();
-        auto w = creaFinestra(nome, s.ctx);
+        auto w = creaFinestra(nome, s.ctx, server);
         if (!w) throw ErroreScript{"finestra sconosciuta \"" + nome + "\""};
         if (script.contains("passi")) {
             if (!script["passi"].is_array()) throw ErroreScript{"\"passi\" deve essere un elenco"};

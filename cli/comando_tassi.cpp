@@ -1,5 +1,7 @@
 #include "comando_tassi.h"
 
+#include "comando_tassi_elenco.h"
+
 #include "common/numbers.h"
 #include "common/text.h"
 #include "comune.h"
@@ -147,6 +149,7 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
     std::string cartella = opz.cartella;
     if (cartella.back() != '/') cartella += '/';
     TabellaTassi t;
+    if (azione == "elenco" && args.size() == 1) return comandoTassiElenco(cartella, out, err);
     if ((azione == "importa" || azione == "esporta") && args.size() == 2) {
         t.CaricaTassi(cartella);
         if (azione == "esporta") return esporta(args[1], t, err);

@@ -2,13 +2,17 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "rates/usurari.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vantrel::cli {
 
 /// Opens a window of the program by its name ("Taeg", ...); nothing for an unknown name.
-std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx);
+/// `server` replaces the rate-set server the program was built with.
+std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx,
+                                       const std::optional<ServerTassi>& server = std::nullopt);
 
 } // namespace vantrel::cli

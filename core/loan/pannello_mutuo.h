@@ -2,6 +2,9 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "loan/stato_mutuo.h"
+
+#include <array>
 
 namespace vantrel {
 
@@ -13,9 +16,41 @@ public:
     /// Prepares the loan fields when the window loads.
     void carica();
 
+    const StatoMutuo& stato() const { return stato_; }
+    /// How many times a dropped key has beeped.
+    int bip() const { return bip_; }
+
+    bool tasto(int id, std::string_view tasto, std::optional<std::string>& risultato) override;
+    bool uscito(int id) override;
+    bool cliccato(int id) override;
+
+    void CmdCalcola();
+    void StampaPiano();
+    void CalcolaTaeg();
+
 private:
+    void RataMutuo();
+    void ImportoMutuo();
+    void NumeroRate();
+    bool TassoAnnuo();
+    void costruisciPiano();
+    void SelTesto(int id);
+    void successivo(int da);
+    void anniInRate();
+    int opzioneScelta() const;
+    void avviso(const std::string& testo);
+    double numero(int id) const;
+
     Finestra& f_;
     Contesto& ctx_;
+    StatoMutuo stato_;
+    int bip_ = 0;
+    bool dataNonValida_ = false; // the last plan was refused for its date
+    struct Ids {
+        int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;
+        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1;
+        std::array<int, 6> Option1;
+    } id_;
 };
 
 } // namespace vantrel

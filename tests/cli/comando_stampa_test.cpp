@@ -1,5 +1,9 @@
 // The command is built here from its source until the command line's own target links it.
-#include "../../cli/comando_stampa.cpp"
+#include "comando_stampa.h"
+#include "reports/stampa_report.h"
+#include "shell/settings_records.h"
+
+#include <fstream>
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,0 +1,7 @@
+#include "stampante_pdf.h"
+
+namespace vantrel::cli {
+
+FabbricaStampantePdf fabbricaStampantePdf() { return {}; }
+
+} // namespace vantrel::cli

@@ -1,0 +1,95 @@
+#include "../../cli/comando_mutuo.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+struct Uscita {
+    int codice;
+    std::string out, err;
+};
+
+Uscita esegui(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int c = comandoMutuo(args, out, err);
+    return {c, out.str(), err.str()};
+}
+
+TEST(ComandoMutuo, OneLoanAsJson) {
+    const auto u =
+        esegui({"--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026", "--formato", "json"});
+    ASSERT_EQ(u.codice, 0) << u.err;
+    const auto j = nlohmann::json::parse(u.out);
+    EXPECT_EQ(j["campi"]["txtRata"], "1.110,21");
+    EXPECT_EQ(j["campi"]["TotIntM"], "33.225,20");
+    EXPECT_EQ(j["campi"]["txtData"], "15/03/2026");
+    EXPECT_EQ(j["piano"].size(), 131u);
+    EXPECT_TRUE(j["messaggi"].empty());
+}
+
+TEST(ComandoMutuo, YearsAndFrequencyAsText) {
+    const auto u = esegui({"--scadenza", "Trimestrale", "--importo", "10000", "--anni", "2", "--tasso", "5"});
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_NE(u.out.find("txtNumRate: 8\n"), std::string::npos);
+    EXPECT_NE(u.out.find("PIANO D'AMMORTAMENTO IN EURO"), std::string::npos);
+}
+
+TEST(ComandoMutuo, SolvesTheCountFromAnEarlierInstalment) {
+    const auto u = esegui({"--importo", "100000", "--tasso", "6", "--rata", "1.110,21"});
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_NE(u.out.find("txtNumRate: 120\n"), std::string::npos) << u.out;
+}
+
+TEST(ComandoMutuo, MessagesAreReported) {
+    const auto u = esegui({"--tasso", "5", "--formato", "json"});
+    ASSERT_EQ(u.codice, 0);
+    const auto j = nlohmann::json::parse(u.out);
+    ASSERT_EQ(j["messaggi"].size(), 1u);
+    EXPECT_EQ(j["messaggi"][0].get<std::string>().rfind("Ho bisogno di almeno 2", 0), 0u);
+}
+
+TEST(ComandoMutuo, UsageErrorsExitWithTwo) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--sconosciuta", "1"},
+                                                                  {"--scadenza", "Settimanale"},
+                                                                  {"--formato", "csv"},
+                                                                  {"--oggi", "32/01/2026"},
+                                                                  {"--importo"},
+                                                                  {"--csv", "/non/esiste.csv"}}) {
+        const auto u = esegui(args);
+        EXPECT_EQ(u.codice, 2) << args[0];
+        EXPECT_FALSE(u.err.empty());
+        EXPECT_TRUE(u.out.empty());
+    }
+    EXPECT_EQ(esegui({"--help"}).codice, 0);
+}
+
+TEST(ComandoMutuo, CsvBatchAndItsBadData) {
+    const auto dir = std::filesystem::temp_directory_path() / "vantrel_mutuo_test";
+    std::filesystem::create_directories(dir);
+    const auto buono = (dir / "buono.csv").string();
+    std::ofstream(buono) << "scadenza;txtImporto;txtNumRate;txtTasso\r\nMensile;100000;120;6\r\nAnnuale;10000;;5\r\n";
+    const auto u = esegui({"--csv", buono, "--formato", "json"});
+    ASSERT_EQ(u.codice, 0) << u.err;
+    const auto j = nlohmann::json::parse(u.out);
+    ASSERT_EQ(j.size(), 2u);
+    EXPECT_EQ(j[0]["campi"]["txtRata"], "1.110,21");
+    EXPECT_EQ(j[1]["messaggi"].size(), 1u);
+
+    const auto cattivo = (dir / "cattivo.csv").string();
+    std::ofstream(cattivo) << "scadenza;txtImporto\nMensile;1000\nSettimanale;1000\n";
+    const auto e = esegui({"--csv", cattivo});
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_NE(e.err.find("cattivo.csv:3"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("scadenza"), std::string::npos);
+    EXPECT_TRUE(e.out.empty());
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace vantrel

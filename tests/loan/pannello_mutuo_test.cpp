@@ -1,0 +1,288 @@
+#include "common/format_mask.h"
+#include "common/numbers.h"
+#include "common/scripted_services.h"
+#include "loan/ricerche_letterali.h"
+#include "teg/taeg.h"
+
+#include <cmath>
+
+// GCC 12 warns wrongly about the string alternative of an answer holding a button.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class StampanteFinta : public Stampante {
+public:
+    void orientamento(Orientamento) override {}
+    void font(const std::string& n) override { nomeFont = n; }
+    void dimensione(double p) override { punti = p; }
+    void grassetto(bool a) override { bold = a; }
+    void riga(const std::string& t) override { righe.push_back(t); }
+    void nuovaPagina() override { ++pagine; }
+    std::string fine() override {
+        ++finiti;
+        return {};
+    }
+    std::string nomeFont;
+    double punti = 0;
+    bool bold = false;
+    std::vector<std::string> righe;
+    int pagine = 1, finiti = 0;
+};
+
+class Mutuo : public testing::Test {
+protected:
+    Contesto contesto() {
+        Contesto c;
+        c.servizi.messaggi = &r;
+        c.servizi.orologio = &clock;
+        c.servizi.stampante = &stampante;
+        return c;
+    }
+    void metti(const char* campo, const std::string& testo) {
+        t.incolla(campo, testo);
+        t.esci(campo);
+    }
+    const std::string& campo(const char* nome) const { return t[nome].testo; }
+    const std::vector<std::string>& piano() const { return t["LstPianoAmm"].voci; }
+    std::string ultimoMessaggio() const { return r.mostrati().empty() ? "" : r.mostrati().back().testo; }
+
+    RisposteProgrammate r;
+    OrologioFisso clock{Data{2026, 3, 15}};
+    StampanteFinta stampante;
+    Contesto ctx = contesto();
+    Taeg t{ctx};
+};
+
+TEST_F(Mutuo, SolvesTheInstalmentBuildsThePlanAndTheTaeg) {
+    EXPECT_EQ(campo("txtData"), "15/03/2026");
+    metti("txtImporto", "100000");
+    EXPECT_EQ(campo("txtImporto"), "100.000,00");
+    metti("txtNumRate", "120");
+    metti("txtTasso", "6");
+    t.clicca("CmdCalcola");
+    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_EQ(campo("txtRata"), "1.110,21");
+    ASSERT_EQ(piano().size(), 131u);
+    EXPECT_EQ(campo("TotIntM"), "33.225,20");
+    EXPECT_EQ(campo("totmutuo"), "133.225,20");
+    EXPECT_EQ(campo("TSpese"), "0,00");
+    // The instalment shown is rounded up to 1.110,21, so the search takes one step past 6 %.
+    EXPECT_EQ(campo("TxtTaeg"), "6,18");
+    EXPECT_EQ(t.fuoco(), t.id("txtImporto"));
+}
+
+TEST_F(Mutuo, ExpensesRaiseTheTaeg) {
+    metti("txtImporto", "100000");
+    metti("txtNumRate", "120");
+    metti("txtTasso", "6");
+    metti("SpesaUT", "1000");
+    metti("SpesaM", "5");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("SpesaUT"), "1.000,00");
+    EXPECT_EQ(campo("txtRata"), "1.115,21");
+    const double atteso = *letterale::taeg(99000, 1115.21, 0.06, 12, 120);
+    EXPECT_EQ(campo("TxtTaeg"), formatta(atteso, maschere::taeg));
+    EXPECT_GT(atteso, 6.5);
+}
+
+TEST_F(Mutuo, TaegSaysSoWhenTheNetAmountIsNotPositive) {
+    metti("txtImporto", "1000");
+    metti("txtNumRate", "2");
+    metti("txtTasso", "5");
+    metti("SpesaUT", "1000");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("TxtTaeg"), "non calcolabile: netto erogato nullo");
+}
+
+TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
+    metti("txtImporto", "100000");
+    metti("txtNumRate", "120");
+    metti("txtTasso", "6");
+    t.clicca("CmdCalcola");
+
+    // The rate, from an instalment that already holds the expense of an earlier calculation.
+    t.incolla("txtTasso", "");
+    t.clicca("CmdCalcola");
+    const double tasso = letterale::tassoAnnuo(100000, 120, 12, 1110.21);
+    EXPECT_EQ(campo("txtTasso"), testoNumero(std::trunc(tasso * 1000) / 1000));
+    EXPECT_EQ(piano().size(), 131u);
+
+    metti("txtTasso", "6");
+    t.clicca("CmdCalcola");
+    t.incolla("txtNumRate", "");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("txtNumRate"), "120");
+
+    t.incolla("txtImporto", "");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("txtImporto"), "100.000,45");
+    EXPECT_TRUE(r.mostrati().empty());
+}
+
+TEST_F(Mutuo, AllFourGivenRecomputesTheInstalment) {
+    metti("txtImporto", "100000");
+    metti("txtNumRate", "120");
+    metti("txtTasso", "6");
+    t["txtRata"].testo = "5,00";
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("txtRata"), "1.110,21");
+}
+
+struct CasoMessaggio {
+    const char* nome;
+    const char *importo, *rate, *tasso, *rata;
+    const char* messaggio;
+};
+
+class MessaggiMutuo : public Mutuo, public testing::WithParamInterface<CasoMessaggio> {};
+
+TEST_P(MessaggiMutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
+    const auto& c = GetParam();
+    t.incolla("txtImporto", c.importo);
+    t.incolla("txtNumRate", c.rate);
+    t.incolla("txtTasso", c.tasso);
+    t["txtRata"].testo = c.rata;
+    t.clicca("CmdCalcola");
+    ASSERT_EQ(r.mostrati().size(), 1u);
+    const Messaggio& m = r.mostrati()[0];
+    EXPECT_EQ(m.titolo, "ATTENZIONE");
+    EXPECT_EQ(m.icona, Icona::Critica);
+    EXPECT_EQ(m.testo, c.messaggio);
+    EXPECT_TRUE(piano().empty());
+    for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
+        for (const char* brutto : {"inf", "nan", "INF", "NAN"})
+            EXPECT_EQ(campo(f).find(brutto), std::string::npos) << f << ": " << campo(f);
+    // A correct calculation still works afterwards.
+    t.incolla("txtImporto", "10000");
+    t.incolla("txtNumRate", "12");
+    t.incolla("txtTasso", "5");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(piano().size(), 23u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, MessaggiMutuo,
+    testing::Values(
+        CasoMessaggio{"none", "", "", "", "",
+                      "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso "
+                      "Annuo\r\nImporto Rata"},
+        CasoMessaggio{"onlyRate", "", "", "7", "",
+                      "Ho bisogno di almeno 2 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nImporto Rata"},
+        CasoMessaggio{"two", "1000", "", "", "100,00",
+                      "Ho bisogno di uno dei seguenti dati:\r\n\r\nNumero Rate\r\nTasso Annuo"},
+        CasoMessaggio{"interestOnly", "100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."},
+        CasoMessaggio{"zeroRate", "1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
+        CasoMessaggio{"zeroCount", "1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
+        CasoMessaggio{"zeroRateForAmount", "", "12", "0", "100,00", "Il tasso annuo deve essere diverso da zero."},
+        CasoMessaggio{"zeroCountForRate", "1000", "0", "", "100,00",
+                      "Il numero delle rate deve essere diverso da zero."},
+        CasoMessaggio{"zeroAmountForRate", "0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
+        CasoMessaggio{"amountNotANumber", "abc", "12", "5", "",
+                      "Il campo \"Importo Mutuo\" non contiene un numero "
+                      "valido."},
+        CasoMessaggio{"countNotANumber", "1000", "x", "5", "",
+                      "Il campo \"Numero Rate\" non contiene un numero "
+                      "valido."}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+TEST_F(Mutuo, InvalidDateBuildsNoPlanAndFocusesTheDate) {
+    metti("txtImporto", "1000");
+    metti("txtNumRate", "12");
+    metti("txtTasso", "5");
+    t.incolla("txtData", "1/1/2026");
+    t.clicca("CmdCalcola");
+    EXPECT_TRUE(piano().empty());
+    EXPECT_EQ(t.fuoco(), t.id("txtData"));
+    t.incolla("txtData", "");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("txtData"), "15/03/2026");
+    EXPECT_EQ(piano().size(), 23u);
+}
+
+TEST_F(Mutuo, InstalmentsFromYears) {
+    t.clicca("Option1(2)");
+    metti("anniX", "10");
+    EXPECT_EQ(campo("txtNumRate"), "40");
+    t.clicca("Option1(0)");
+    EXPECT_EQ(campo("txtNumRate"), "120");
+    EXPECT_FALSE(t["Option1(2)"].selezionato);
+    metti("anniX", "2,5");
+    EXPECT_EQ(campo("txtNumRate"), "24");
+    metti("anniX", "2.5");
+    EXPECT_EQ(campo("txtNumRate"), "30");
+    metti("anniX", "");
+    EXPECT_EQ(campo("txtNumRate"), "0");
+    t.clicca("Option1(4)");
+    metti("anniX", "0.25"); // half an instalment rounds to even
+    EXPECT_EQ(campo("txtNumRate"), "0");
+}
+
+TEST_F(Mutuo, KeyFiltersOfAmountAndRate) {
+    for (const char* k : {"1", "2", ".", "5", ",", "a", "\b"})
+        t.digita("txtImporto", k);
+    EXPECT_EQ(campo("txtImporto"), "12,");
+    EXPECT_EQ(t.mutuo().bip(), 2);
+    for (const char* k : {"7", "x", ".", "5", ".", "1", "2", "3", "4"})
+        t.digita("txtTasso", k);
+    EXPECT_EQ(campo("txtTasso"), "7,5123"); // six characters at most
+    EXPECT_EQ(t.mutuo().bip(), 2);
+    t.digita("anniX", "1");
+    t.digita("anniX", "\r");
+    EXPECT_EQ(campo("anniX"), "1");
+}
+
+TEST_F(Mutuo, EnterMoves) {
+    struct Caso {
+        const char *campo, *va;
+    };
+    t.incolla("txtData", "15/03/2026");
+    for (const Caso& c : {Caso{"txtImporto", "txtData"}, Caso{"txtData", "anniX"}, Caso{"anniX", "txtTasso"},
+                          Caso{"txtTasso", "SpesaUT"}, Caso{"SpesaUT", "SpesaM"}, Caso{"SpesaM", "Option1(0)"},
+                          Caso{"Option1(0)", "txtRata"}, Caso{"txtRata", "CmdCalcola"}}) {
+        t.digita(c.campo, "\r");
+        EXPECT_EQ(t.fuoco(), t.id(c.va)) << c.campo;
+    }
+    EXPECT_EQ(t["txtData"].lunghezzaSelezione, 10);
+    t.clicca("Option1(5)");
+    t.digita("txtData", "\r");
+    EXPECT_EQ(t.fuoco(), t.id("Option1(5)"));
+    EXPECT_EQ(campo("SpesaUT"), "0");
+}
+
+TEST_F(Mutuo, ShortageStillWritesTheTaegOfTheRateField) {
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("TxtTaeg"), ",00");
+    metti("txtTasso", "7");
+    t.clicca("CmdCalcola");
+    EXPECT_EQ(campo("TxtTaeg"), "7,23"); // (1 + 0,07 / 12)^12 - 1
+}
+
+TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
+    t.clicca("cmdStampa"); // nothing to print
+    EXPECT_TRUE(r.mostrati().empty());
+    metti("txtImporto", "10000");
+    metti("txtNumRate", "100");
+    metti("txtTasso", "5");
+    t.clicca("CmdCalcola");
+    ASSERT_EQ(piano().size(), 111u);
+    t.clicca("cmdStampa"); // no answer: Cancel
+    EXPECT_EQ(ultimoMessaggio(), "Accendi la Stampante, Inserisci la carta e clicca su OK.");
+    EXPECT_TRUE(stampante.righe.empty());
+    r.aggiungi(Risposta::Ok);
+    t.clicca("cmdStampa");
+    EXPECT_EQ(stampante.nomeFont, "Courier New");
+    EXPECT_TRUE(stampante.bold);
+    EXPECT_EQ(stampante.punti, 12);
+    EXPECT_EQ(stampante.pagine, 3);
+    EXPECT_EQ(stampante.finiti, 1);
+    ASSERT_EQ(stampante.righe.size(), 111u + 2 * 3);
+    EXPECT_EQ(stampante.righe[52], " ");
+    EXPECT_EQ(stampante.righe[53], "     " + piano()[9]);
+    EXPECT_EQ(stampante.righe[55], "     " + piano()[52]);
+}
+
+} // namespace
+} // namespace vantrel

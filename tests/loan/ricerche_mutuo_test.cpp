@@ -1,0 +1,130 @@
+#include "loan/formule_mutuo.h"
+#include "loan/ricerche_letterali.h"
+#include "loan/ricerche_mutuo.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace vantrel {
+namespace {
+
+// The jump over whole runs of additions must land on the very double the additions reach.
+TEST(AvanzaPassi, MatchesRepeatedAdditionsFromManyStarts) {
+    for (double x0 : {0.5, 0.06, 0.0, -0.03, 1e-5, 0.00012, 3.7, 0.0625, 199.9, -2.5, 0.123456789}) {
+        double x = x0;
+        for (long k = 1; k <= 2000000; ++k) {
+            x = x + 0.0001;
+            if (k % 997 == 0 || k < 50 || k == 2000000) {
+                ASSERT_EQ(avanzaPassi(x0, k), x) << "start " << x0 << " after " << k << " steps";
+            }
+        }
+    }
+}
+
+TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnRandomLoans) {
+    std::mt19937_64 gen(20260315);
+    std::uniform_real_distribution<double> importo(500, 500000), tasso(0.3, 16);
+    std::uniform_int_distribution<int> rate(1, 360), opzione(0, 5);
+    const std::int16_t perAnno[] = {12, 6, 4, 3, 2, 1};
+    for (int c = 0; c < 150; ++c) {
+        const double p = std::round(importo(gen) * 100) / 100;
+        const double n = rate(gen);
+        const std::int16_t m = perAnno[opzione(gen)];
+        const double data = std::round(formulaRata(p, tasso(gen), m, n) * 100) / 100;
+        const auto veloce = cercaTassoAnnuo(p, n, m, data);
+        ASSERT_TRUE(veloce);
+        ASSERT_EQ(*veloce, letterale::tassoAnnuo(p, n, m, data)) << p << " " << n << " " << m << " " << data;
+    }
+}
+
+TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnTheBoundary) {
+    // The given instalment plus one is exactly the instalment of one of the rates tried.
+    double t = 0.5;
+    for (long k = 1; k <= 60000; ++k) {
+        t = t + 0.0001;
+        if (k % 5003 != 0 && k != 1) continue;
+        for (double delta : {-1e-9, 0.0, 1e-9}) {
+            const double data = formulaRata(100000, t, 12, 120) - 1 + delta;
+            ASSERT_EQ(*cercaTassoAnnuo(100000, 120, 12, data), letterale::tassoAnnuo(100000, 120, 12, data))
+                << "step " << k << " delta " << delta;
+        }
+    }
+}
+
+TEST(CercaTassoAnnuo, GivesUpOnLoansItCannotReach) {
+    EXPECT_FALSE(cercaTassoAnnuo(0, 120, 12, 100));
+    EXPECT_FALSE(cercaTassoAnnuo(-1000, 120, 12, 100));
+    EXPECT_FALSE(cercaTassoAnnuo(1, 12, 12, 1e12));
+    EXPECT_EQ(*cercaTassoAnnuo(1000, 12, 12, 1), 0.5 + 0.0001); // already reached at the first rate
+}
+
+TEST(CercaTaeg, EqualsStepByStepSearchOnRandomLoans) {
+    std::mt19937_64 gen(7);
+    std::uniform_real_distribution<double> importo(1000, 200000), tasso(0, 15), quota(0, 0.08), spesa(0, 15);
+    std::uniform_int_distribution<int> rate(1, 60), opzione(0, 5);
+    const std::int16_t perAnno[] = {12, 6, 4, 3, 2, 1};
+    for (int c = 0; c < 300; ++c) {
+        const double p = std::round(importo(gen) * 100) / 100;
+        const double r = std::round(tasso(gen) * 100) / 100;
+        const int n = rate(gen);
+        const std::int16_t m = perAnno[opzione(gen)];
+        const double rata = ArrEuro(formulaRata(p, r, m, n) + spesa(gen));
+        const double netto = arrotonda4(p - std::round(p * quota(gen)));
+        const auto veloce = cercaTaeg(netto, rata, r / 100, m, n);
+        const auto lento = letterale::taeg(netto, rata, r / 100, m, n);
+        ASSERT_EQ(veloce.has_value(), lento.has_value());
+        if (lento) {
+            ASSERT_EQ(*veloce, *lento) << p << " " << r << " " << n << " " << m << " " << rata;
+        }
+    }
+}
+
+TEST(CercaTaeg, EqualsStepByStepSearchOnTheBoundary) {
+    // The net amount equals the rounded sum of one of the steps: the stop falls exactly there.
+    const double rata = 900, j0 = 0.05;
+    double j = j0;
+    for (long k = 0; k <= 4000; ++k, j = j + 0.0001) {
+        if (k % 397 != 0) continue;
+        const double s = arrotonda4(valoreAttuale(rata, j / 12, 24));
+        for (double netto : {s, s - 0.0001, s + 0.0001}) {
+            const auto veloce = cercaTaeg(netto, rata, j0, 12, 24);
+            ASSERT_TRUE(veloce);
+            ASSERT_EQ(*veloce, *letterale::taeg(netto, rata, j0, 12, 24)) << "step " << k;
+        }
+    }
+}
+
+struct CasoTaeg {
+    const char* nome;
+    double netto, rata, j;
+    std::int16_t m;
+    int n;
+};
+
+class CercaTaegEstremi : public testing::TestWithParam<CasoTaeg> {};
+
+TEST_P(CercaTaegEstremi, EqualsStepByStepSearch) {
+    const auto& c = GetParam();
+    const auto veloce = cercaTaeg(c.netto, c.rata, c.j, c.m, c.n);
+    const auto lento = letterale::taeg(c.netto, c.rata, c.j, c.m, c.n);
+    ASSERT_EQ(veloce.has_value(), lento.has_value());
+    if (lento) {
+        EXPECT_EQ(*veloce, *lento);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, CercaTaegEstremi,
+                         testing::Values(CasoTaeg{"nettoZeroNeverStops", 0, 100, 0.05, 12, 2},
+                                         CasoTaeg{"nettoNegativoNeverStops", -50, 100, 0.05, 1, 1},
+                                         CasoTaeg{"noCountStopsAtOnce", 1000, 100, 0.06, 12, 0},
+                                         CasoTaeg{"noInstalmentStopsAtOnce", 1000, 0, 0.06, 12, 12},
+                                         CasoTaeg{"negativeInstalment", 1000, -10, 0.06, 12, 12},
+                                         CasoTaeg{"zeroRateNoExpenses", 1200, 100, 0, 12, 12},
+                                         CasoTaeg{"negativeRate", 1000, 100, -0.1305, 12, 12},
+                                         CasoTaeg{"startsBelowMinusOnePerPeriod", 1000, 100, -12.0005, 12, 3},
+                                         CasoTaeg{"stopsNearTheLastStep", 0.0055, 1, 0.0, 1, 1},
+                                         CasoTaeg{"lastStepOnly", 0.0049, 1, 0.0, 1, 1}),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
+} // namespace
+} // namespace vantrel
