@@ -54,6 +54,10 @@ TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& amm
     if (!in) throw ErroreCsv{path + ": impossibile leggere il file"};
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw ErroreCsv{path + ": impossibile leggere il file"};
+    return leggiCsvTesto(std::move(content), path, ammesse);
+}
+
+TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std::vector<std::string>& ammesse) {
     if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
 
     TabellaCsv t;

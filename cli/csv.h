@@ -20,6 +20,9 @@ struct TabellaCsv {
 /// Reads the file; throws ErroreCsv with an Italian message naming file, line and column.
 TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& colonneAmmesse);
 
+/// The same on a file's content; `path` names it in the messages.
+TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std::vector<std::string>& colonneAmmesse);
+
 struct ErroreCsv {
     std::string messaggio;
 };

@@ -1,38 +1,18 @@
 #include "report_hook.h"
 
-#include "common/cp1252.h"
+#include "reports/file_report.h"
+#include "reports/finestre_report.h"
 #include "teg/taeg.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace vantrel::cli {
 
-std::vector<std::string> riepilogoDi(Taeg&) {
-    return {};
+std::vector<std::string> riepilogoDi(Taeg& w) {
+    FinestraTesto* stp1 = w.report().finestraTesto();
+    return stp1 ? (*stp1)["List1"].voci : std::vector<std::string>{};
 }
 
 std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        for (const auto& r : righe)
-            out << daUtf8ACp1252(r) << "\r\n";
-        out << "Fine\r\n";
-        out.flush();
-        if (!out) {
-            std::remove(tmp.c_str());
-            return "impossibile scrivere il report " + path;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::remove(tmp.c_str());
-        return "impossibile scrivere il report " + path + ": " + ec.message();
-    }
-    return {};
+    return scriviFileSicuro(path, contenutoReport(righe));
 }
 
 } // namespace vantrel::cli
