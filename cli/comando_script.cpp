@@ -1,8 +1,8 @@
 #include "comando_script.h"
 
 #include "comune.h"
-#include "platform/connessione.h"
 #include "finestre.h"
+#include "platform/connessione.h"
 #include "platform/ftp_curl.h"
 
 #include <filesystem>

@@ -1,7 +1,6 @@
 #include "comando_tassi.h"
 
 #include "comando_tassi_elenco.h"
-
 #include "common/numbers.h"
 #include "common/text.h"
 #include "comune.h"

@@ -102,7 +102,7 @@ struct Esito {
 };
 
 // One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const Periodo& p, RisposteProgrammate& risposte) {
+Esito controlla(Taeg& w, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
     risposte.dimentica();
     w.clicca(p.scelte.valuta);
     w.seleziona("Combo2", p.scelte.categoria);
@@ -124,7 +124,8 @@ Esito controlla(Taeg& w, const Periodo& p, RisposteProgrammate& risposte) {
     const auto& lista = w["List1"].voci;
     const std::size_t prima = lista.size();
     w.clicca("via");
-    w.clicca("SSCommand2");
+    // The summary shows no message and changes no field: only the JSON output carries it.
+    if (riepilogo) w.clicca("SSCommand2");
     Esito e;
     if (lista.size() > prima) e.riga = lista.back();
     for (const auto& m : risposte.mostrati())
@@ -195,7 +196,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     for (const Periodo& p : periodi) {
         Taeg w(s.ctx, false);
         if (lista.empty()) lista = w["List1"].voci; // the header block, once
-        const Esito e = controlla(w, p, s.risposte);
+        const Esito e = controlla(w, p, s.risposte, fmt == "json");
         if (!e.riga.empty()) lista.push_back(e.riga);
         if (fmt == "csv") {
             for (const auto& c : kColonneUscita)

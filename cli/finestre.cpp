@@ -1,13 +1,14 @@
 #include "finestre.h"
 
+#include "platform/server_tassi.h"
 #include "rates/usurari.h"
 #include "reports/finestre_report.h"
-#include "platform/server_tassi.h"
 #include "teg/taeg.h"
 
 namespace vantrel::cli {
 
-std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx, const std::optional<ServerTassi>& server) {
+std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx,
+                                       const std::optional<ServerTassi>& server) {
     if (nome == "Taeg") return std::make_unique<Taeg>(ctx);
     if (nome == "usurari") return std::make_unique<Usurari>(ctx, server ? *server : serverTassiPredefinito());
     if (nome == "STP2") return std::make_unique<FinestraReport>(ctx);

@@ -2,6 +2,8 @@
 
 namespace vantrel::cli {
 
-FabbricaStampantePdf fabbricaStampantePdf() { return {}; }
+FabbricaStampantePdf fabbricaStampantePdf() {
+    return {};
+}
 
 } // namespace vantrel::cli

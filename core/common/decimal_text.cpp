@@ -15,7 +15,10 @@ DecimaleTesto daScientifico(std::string_view s) {
         d.negativo = true;
         s.remove_prefix(1);
     }
-    const std::size_t e = s.find_first_of("eE");
+    std::size_t e = 0;
+    while (e < s.size() && s[e] != 'e' && s[e] != 'E')
+        ++e;
+    if (e == s.size()) e = std::string_view::npos;
     const std::string_view mant = s.substr(0, e);
     int exp = 0;
     if (e != std::string_view::npos) {
@@ -33,9 +36,11 @@ DecimaleTesto daScientifico(std::string_view s) {
             digits[n++] = mant[i];
     }
     std::size_t lead = 0;
-    while (lead < n && digits[lead] == '0') ++lead;
+    while (lead < n && digits[lead] == '0')
+        ++lead;
     std::size_t last = n;
-    while (last > lead && digits[last - 1] == '0') --last;
+    while (last > lead && digits[last - 1] == '0')
+        --last;
     if (last == lead) return DecimaleTesto{};
     d.cifre.assign(digits + lead, last - lead);
     d.esponente = pointPos + exp - static_cast<int>(lead);

@@ -52,7 +52,8 @@ std::string applica(DecimaleTesto d, std::string_view mask) {
     for (int i = 0; i < width; ++i) {
         const int pos = i - (width - nInt); // index into the number's integer digits
         if (m.raggruppa && i > 0 && (width - i) % 3 == 0) out.push_back('.');
-        out.push_back(pos < 0 || pos >= static_cast<int>(d.cifre.size()) ? '0' : d.cifre[static_cast<std::size_t>(pos)]);
+        out.push_back(pos < 0 || pos >= static_cast<int>(d.cifre.size()) ? '0'
+                                                                         : d.cifre[static_cast<std::size_t>(pos)]);
     }
     int decimali = m.decimaliMassimi;
     while (decimali > m.decimaliMinimi) { // optional decimals are dropped when zero
@@ -64,7 +65,8 @@ std::string applica(DecimaleTesto d, std::string_view mask) {
         out.push_back(',');
         for (int i = 0; i < decimali; ++i) {
             const int idx = d.esponente + i;
-            out.push_back(idx >= 0 && idx < static_cast<int>(d.cifre.size()) ? d.cifre[static_cast<std::size_t>(idx)] : '0');
+            out.push_back(idx >= 0 && idx < static_cast<int>(d.cifre.size()) ? d.cifre[static_cast<std::size_t>(idx)]
+                                                                             : '0');
         }
     }
     return out;

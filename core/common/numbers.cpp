@@ -47,33 +47,48 @@ std::optional<double> leggiNumero(std::string_view text) {
     std::size_t end = text.size();
     while (end > i && isBlank(text[end - 1]))
         --end;
+    if (end - i > 300) return std::nullopt; // no amount is written this long
     text = text.substr(0, end);
 
-    std::string c;
+    // The number in C form, built in place: sign, digits, point, digits, exponent.
+    char c[320];
+    std::size_t n = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') c.push_back('-');
+        if (text[i] == '-') c[n++] = '-';
         ++i;
     }
     bool digits = false;
     while (i < text.size() && (isDigit(text[i]) || text[i] == '.')) {
         if (text[i] != '.') {
-            c.push_back(text[i]);
+            c[n++] = text[i];
             digits = true;
         }
         ++i;
     }
     if (i < text.size() && text[i] == ',') {
-        c.push_back('.');
+        c[n++] = '.';
         ++i;
         while (i < text.size() && isDigit(text[i])) {
-            c.push_back(text[i++]);
+            c[n++] = text[i++];
             digits = true;
         }
     }
     if (!digits) return std::nullopt;
-    if (!readExponent(text, i, c) || i != text.size()) return std::nullopt;
-    if (c.back() == '.') c.pop_back();
-    return parseC(c);
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        c[n++] = 'e';
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) c[n++] = text[j++];
+        const std::size_t start = j;
+        while (j < text.size() && isDigit(text[j]))
+            c[n++] = text[j++];
+        if (j == start) return std::nullopt;
+        i = j;
+    }
+    if (i != text.size()) return std::nullopt;
+    double v = 0;
+    const auto res = std::from_chars(c, c + n, v);
+    if (res.ec != std::errc() || res.ptr != c + n || !std::isfinite(v)) return std::nullopt;
+    return v;
 }
 
 double valNumero(std::string_view text) {
@@ -142,6 +157,19 @@ std::string testoNumero(float value) {
 double arrotonda(double value, int decimals) {
     DecimaleTesto d = DecimaleTesto::daDouble(value);
     d.arrotonda(decimals);
+    const std::string digits = d.parteIntera() + d.parteDecimale(decimals);
+    if (digits.size() <= 15 && decimals >= 0 && decimals <= 15) {
+        // Exact integers divided by an exact power of ten: the division is correctly rounded, so
+        // this is the double nearest to the decimal text, as reading it back would give.
+        long long n = 0;
+        for (char c : digits)
+            n = n * 10 + (c - '0');
+        double scale = 1;
+        for (int i = 0; i < decimals; ++i)
+            scale *= 10;
+        const double r = static_cast<double>(n) / scale;
+        return d.negativo ? -r : r;
+    }
     std::string s = d.negativo ? "-" : "";
     const std::string intPart = d.parteIntera();
     s += intPart.empty() ? "0" : intPart;

@@ -34,19 +34,26 @@ int Schema::id(std::string_view nome) const {
     return i;
 }
 
-Finestra::Finestra(const Schema& schema) : schema_(&schema) {
-    controlli_.reserve(schema.dimensione());
-    for (std::size_t i = 0; i < schema.dimensione(); ++i) {
-        const auto& d = schema.definizione(static_cast<int>(i));
-        Controllo c;
-        c.testo = d.testo;
-        c.visibile = d.visibile;
-        c.abilitato = d.abilitato;
-        c.selezionato = d.selezionato;
-        c.sinistra = d.sinistra;
-        c.alto = d.alto;
-        controlli_.push_back(std::move(c));
+const std::vector<Controllo>& Schema::prototipo() const {
+    if (definiti_ != controlli_.size()) {
+        prototipo_.clear();
+        prototipo_.reserve(controlli_.size());
+        for (const auto& d : controlli_) {
+            Controllo c;
+            c.testo = d.testo;
+            c.visibile = d.visibile;
+            c.abilitato = d.abilitato;
+            c.selezionato = d.selezionato;
+            c.sinistra = d.sinistra;
+            c.alto = d.alto;
+            prototipo_.push_back(std::move(c));
+        }
+        definiti_ = controlli_.size();
     }
+    return prototipo_;
+}
+
+Finestra::Finestra(const Schema& schema) : schema_(&schema), controlli_(schema.prototipo()) {
     aiuto_ = schema.trova("HELP");
 }
 

@@ -41,6 +41,8 @@ public:
     const DefinizioneControllo& definizione(int id) const { return controlli_[static_cast<std::size_t>(id)]; }
     std::size_t dimensione() const { return controlli_.size(); }
     const std::vector<int>& tab() const { return tab_; }
+    /// The controls as every new window starts with them, built on first use.
+    const std::vector<struct Controllo>& prototipo() const;
     const std::string& finestra() const { return finestra_; }
     const std::string& titolo() const { return titolo_; }
 
@@ -53,6 +55,8 @@ private:
     };
     std::unordered_map<std::string, int, Hash, std::equal_to<>> indice_;
     std::vector<int> tab_;
+    mutable std::vector<struct Controllo> prototipo_;
+    mutable std::size_t definiti_ = 0; // definitions the prototype was built from
 };
 
 /// The live state of one control.

@@ -3,9 +3,8 @@
 #include "reports/stampa_report.h"
 #include "shell/settings_records.h"
 
-#include <fstream>
-
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 

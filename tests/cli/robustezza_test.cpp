@@ -4,9 +4,8 @@
 #include "common/numbers.h"
 #include "csv.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace vantrel {
@@ -15,7 +14,8 @@ namespace {
 std::string testoCasuale(std::mt19937_64& rng, std::string_view alfabeto, std::size_t massimo) {
     std::uniform_int_distribution<std::size_t> len(0, massimo), pick(0, alfabeto.size() - 1);
     std::string s(len(rng), ' ');
-    for (char& c : s) c = alfabeto[pick(rng)];
+    for (char& c : s)
+        c = alfabeto[pick(rng)];
     return s;
 }
 
@@ -62,7 +62,8 @@ TEST(Robustezza, LettoreCsvSuFileCasuali) {
         const std::string contenuto = testoCasuale(rng, alfabeto, 80);
         try {
             const cli::TabellaCsv t = cli::leggiCsvTesto(contenuto, "casuale.csv", colonne);
-            for (const auto& r : t.righe) ASSERT_EQ(r.size(), t.colonne.size());
+            for (const auto& r : t.righe)
+                ASSERT_EQ(r.size(), t.colonne.size());
         } catch (const cli::ErroreCsv& e) {
             ASSERT_EQ(e.messaggio.rfind("casuale.csv", 0), 0u) << e.messaggio;
         }
