@@ -60,7 +60,9 @@ std::vector<std::string> tasti(const std::string& s) {
 void esegui(Finestra& w, const json& passo, std::size_t n) {
     if (!passo.is_object() || passo.size() != 1)
         throw ErroreScript{"passo " + std::to_string(n) + ": ogni passo è un oggetto con una sola azione"};
-    const auto& [azione, arg] = *passo.items().begin();
+    const auto it = passo.begin();
+    const std::string azione = it.key();
+    const json& arg = it.value();
     const auto nomeControllo = [&](const json& v) {
         if (!v.is_string())
             throw ErroreScript{"passo " + std::to_string(n) + ": il nome del controllo deve essere un testo"};
