@@ -16,6 +16,10 @@ inline constexpr long kPassiTassoMassimi = 1000000000;
 /// is. Inside one binade every addition adds the same rounded increment, so whole runs are jumped.
 double avanzaPassi(double x, long passi);
 
+/// The rate the annual-rate search tries after `passi` additions of kPassoRicerca to 0.5: the same
+/// double as avanzaPassi(0.5, passi), read from a table of the runs between binade edges.
+double tassoDopoPassi(long passi);
+
 /// The annual rate: 0.5 plus 0.0001 at each step, the first rate at which the instalment reaches
 /// the given one plus one currency unit. No value when it is not reached within the step limit.
 std::optional<double> cercaTassoAnnuo(double importo, double numRate, std::int16_t ratePerAnno, double rataData,

@@ -2,8 +2,10 @@
 #include "loan/ricerche_letterali.h"
 #include "loan/ricerche_mutuo.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 
 namespace vantrel {
 namespace {
@@ -21,12 +23,36 @@ TEST(AvanzaPassi, MatchesRepeatedAdditionsFromManyStarts) {
     }
 }
 
+// The table of runs must give the very double the search reaches by adding, above all at binade edges.
+TEST(TassoDopoPassi, MatchesRepeatedAdditionsFromHalf) {
+    double x = 0.5;
+    int binade = std::ilogb(x);
+    long ultimoCambio = 0;
+    for (long k = 1; k <= 3000000; ++k) {
+        x = x + 0.0001;
+        if (std::ilogb(x) != binade) {
+            binade = std::ilogb(x);
+            ultimoCambio = k;
+        }
+        if (k - ultimoCambio <= 3 || k % 1009 == 0 || (k + 3) % 5000 < 6) {
+            ASSERT_EQ(tassoDopoPassi(k), x) << "after " << k << " steps";
+        }
+    }
+    EXPECT_EQ(tassoDopoPassi(0), 0.5);
+    std::mt19937_64 gen(11);
+    std::uniform_int_distribution<long> passi(0, 5000000000L);
+    for (int c = 0; c < 200; ++c) {
+        const long k = passi(gen);
+        ASSERT_EQ(tassoDopoPassi(k), avanzaPassi(0.5, k)) << k;
+    }
+}
+
 TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnRandomLoans) {
     std::mt19937_64 gen(20260315);
-    std::uniform_real_distribution<double> importo(500, 500000), tasso(0.3, 16);
-    std::uniform_int_distribution<int> rate(1, 360), opzione(0, 5);
+    std::uniform_real_distribution<double> importo(500, 500000), tasso(0.3, 40);
+    std::uniform_int_distribution<int> rate(1, 480), opzione(0, 5);
     const std::int16_t perAnno[] = {12, 6, 4, 3, 2, 1};
-    for (int c = 0; c < 150; ++c) {
+    for (int c = 0; c < 200; ++c) {
         const double p = std::round(importo(gen) * 100) / 100;
         const double n = rate(gen);
         const std::int16_t m = perAnno[opzione(gen)];
@@ -37,16 +63,57 @@ TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnRandomLoans) {
     }
 }
 
+struct CasoTasso {
+    const char* nome;
+    double importo, numRate;
+    std::int16_t m;
+    double rataData;
+};
+
+class CercaTassoAnnuoEstremi : public testing::TestWithParam<CasoTasso> {};
+
+TEST_P(CercaTassoAnnuoEstremi, EqualsStepByStepSearch) {
+    const auto& c = GetParam();
+    const auto veloce = cercaTassoAnnuo(c.importo, c.numRate, c.m, c.rataData);
+    ASSERT_TRUE(veloce);
+    EXPECT_EQ(*veloce, letterale::tassoAnnuo(c.importo, c.numRate, c.m, c.rataData));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, CercaTassoAnnuoEstremi,
+                         testing::Values(CasoTasso{"oneInstalment", 10000, 1, 12, 10100},
+                                         CasoTasso{"twoYearly", 5000, 2, 1, 3200},
+                                         CasoTasso{"belowTheFirstRate", 100000, 120, 12, 500},
+                                         CasoTasso{"justAboveTheFirstRate", 1200, 12, 12, 100.2},
+                                         CasoTasso{"longLoanHighRate", 250000, 480, 12, 15000},
+                                         CasoTasso{"fractionalCount", 8000, 10.5, 4, 900},
+                                         CasoTasso{"tinyAmount", 0.01, 3, 1, -0.99},
+                                         CasoTasso{"yearlySixtyPercent", 1000, 5, 1, 700},
+                                         CasoTasso{"rateNearSixteen", 100000, 120, 12, 1674.5},
+                                         CasoTasso{"rateNearEight", 50000, 60, 6, 2040}),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
 TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnTheBoundary) {
-    // The given instalment plus one is exactly the instalment of one of the rates tried.
+    // The given instalment plus one is exactly the instalment of one of the rates tried, on the
+    // ordinary steps and on those around the binade edges 1, 2, 4, 8, 16 and 32.
+    struct Prestito {
+        double importo, numRate;
+        std::int16_t m;
+    };
+    const Prestito prestiti[] = {{100000, 120, 12}, {7345.67, 7, 2}, {300000, 360, 12}};
     double t = 0.5;
-    for (long k = 1; k <= 60000; ++k) {
+    int binade = std::ilogb(t);
+    for (long k = 1; k <= 320000; ++k) {
         t = t + 0.0001;
-        if (k % 5003 != 0 && k != 1) continue;
-        for (double delta : {-1e-9, 0.0, 1e-9}) {
-            const double data = formulaRata(100000, t, 12, 120) - 1 + delta;
-            ASSERT_EQ(*cercaTassoAnnuo(100000, 120, 12, data), letterale::tassoAnnuo(100000, 120, 12, data))
-                << "step " << k << " delta " << delta;
+        const bool bordo = std::ilogb(t) != binade || std::ilogb(t + 0.0003) != std::ilogb(t);
+        binade = std::ilogb(t);
+        if (k % 5003 != 0 && k != 1 && !bordo) continue;
+        for (const auto& pr : prestiti) {
+            for (double delta : {-1e-9, 0.0, 1e-9}) {
+                const double data = formulaRata(pr.importo, t, pr.m, pr.numRate) - 1 + delta;
+                ASSERT_EQ(*cercaTassoAnnuo(pr.importo, pr.numRate, pr.m, data),
+                          letterale::tassoAnnuo(pr.importo, pr.numRate, pr.m, data))
+                    << "step " << k << " delta " << delta << " amount " << pr.importo;
+            }
         }
     }
 }
