@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/services.h"
+
+#include <memory>
+#include <string>
+
+class QPrinter;
+
+namespace vantrel::qt {
+
+/// The printer of the printouts: each line is drawn with QPainter on a QPrinter, one below the other,
+/// the next line lower by the font's line spacing; a line that no longer fits on the page opens a new
+/// page by itself. The document starts in a 10-point fixed-pitch font. Font names of the Windows
+/// printer are mapped to families installed here ("Courier New" to a metric twin or the system's
+/// fixed-pitch font, "Arial" to a sans-serif one), so that the columns of the lines stay aligned.
+/// A QGuiApplication must exist (see assicuraApplicazioneQt).
+class StampanteQt : public Stampante {
+public:
+    /// Prints on `stampante` (a system printer chosen by the caller, paper and margins its own).
+    explicit StampanteQt(QPrinter& stampante);
+    /// Prints to a PDF file on A4 paper. The file appears whole when fine() succeeds; until then
+    /// the pages go to a temporary file beside it, removed when the print fails or is abandoned.
+    explicit StampanteQt(const std::string& filePdf);
+    ~StampanteQt() override;
+    StampanteQt(const StampanteQt&) = delete;
+    StampanteQt& operator=(const StampanteQt&) = delete;
+
+    void orientamento(Orientamento o) override;
+    void font(const std::string& nome) override;
+    void dimensione(double punti) override;
+    void grassetto(bool attivo) override;
+    void riga(const std::string& testo) override;
+    void nuovaPagina() override;
+    std::string fine() override;
+
+private:
+    struct Stato;
+    std::unique_ptr<Stato> s_;
+};
+
+/// The installed family that prints in place of `nome`.
+std::string famigliaInstallata(const std::string& nome);
+
+} // namespace vantrel::qt
