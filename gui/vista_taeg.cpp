@@ -163,6 +163,15 @@ QWidget* VistaTaeg::schedaCalcolo() {
     for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
         hc->addWidget(crea(n, esegui));
     g->addWidget(esegui, 4, 0, 1, 3);
+    for (auto* e : pagina->findChildren<QLineEdit*>())
+        if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
+    for (auto* b : periodo->findChildren<QPushButton*>())
+        if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
+    for (auto* w : periodo->findChildren<QWidget*>())
+        if (w->objectName() == QLatin1String("dal") || w->objectName() == QLatin1String("al") ||
+            w->objectName() == QLatin1String("Combo1"))
+            w->setMaximumWidth(120);
+    cms->setMaximumWidth(90);
     return pagina;
 }
 
@@ -218,18 +227,21 @@ QWidget* VistaTaeg::scomposizione() {
                                std::pair{"altri interessi", "ECCSC"}, std::pair{"Spese", "SpeseSc"},
                                std::pair{"Altri Oneri", "OneriSc"}, std::pair{"TEG Totale", "SommaParziali"}}) {
         campo(g, 0, col++, testo, nome, box);
+        legame_->widget(nome)->setMaximumWidth(72);
     }
     g->addWidget(crea("Line22", box), 2, 0, 1, 2);
     g->addWidget(crea("Line27", box), 2, 1, 1, 4);
     campo(g, 3, 0, "totale interessi", "TInt", box);
     campo(g, 3, 3, "totale spese", "TSpes", box);
+    legame_->widget("TInt")->setMaximumWidth(72);
+    legame_->widget("TSpes")->setMaximumWidth(72);
     return box;
 }
 
 QWidget* VistaTaeg::confronto() {
     auto* box = new QGroupBox(QStringLiteral("Confronto tassi soglia"));
     auto* g = new QGridLayout(box);
-    g->setHorizontalSpacing(2);
+    g->setHorizontalSpacing(4);
     g->setVerticalSpacing(1);
     const char* const scaglioni[] = {"-Tassi primo scaglione", "-Tassi secondo scaglione", "-Tassi terzo scaglione"};
     const char* const suffissi[] = {"", "b", "c"};
@@ -238,24 +250,30 @@ QWidget* VistaTaeg::confronto() {
         g->addWidget(etichetta(QString::fromUtf8(righe[r]), box, true), r + 2, 0);
     for (int c = 0; c < 3; ++c) {
         g->addWidget(etichetta(QString::fromUtf8(scaglioni[c]), box, true), 0, 1 + 2 * c, 1, 2);
-        g->addWidget(etichetta(QStringLiteral("Tassi medi del periodo"), box, true), 1, 1 + 2 * c);
-        g->addWidget(etichetta(QStringLiteral("Tassi soglia del periodo"), box, true), 1, 2 + 2 * c);
+        for (int u = 0; u < 2; ++u) {
+            auto* l = etichetta(u ? QStringLiteral("Tassi soglia del periodo") : QStringLiteral("Tassi medi del periodo"),
+                                box, true);
+            l->setWordWrap(true);
+            g->addWidget(l, 1, 1 + 2 * c + u);
+        }
         for (int q = 0; q < 4; ++q)
             for (int u = 0; u < 2; ++u) {
                 const std::string nome = std::string(u ? "TU" : "TS") + std::to_string(q + 1) + suffissi[c];
                 QWidget* w = crea(nome.c_str(), box);
-                w->setMaximumWidth(90);
+                w->setMaximumWidth(64);
                 g->addWidget(w, q + 2, 1 + 2 * c + u);
             }
     }
     const char* const medie[] = {"TSM", "TUM", "TSM2", "TUM2"};
     for (int k = 0; k < 4; ++k) {
         QWidget* w = crea(medie[k], box);
-        w->setMaximumWidth(90);
+        w->setMaximumWidth(64);
         g->addWidget(w, 6, 1 + k);
     }
     campo(g, 7, 1, "T. soglia", "soglia", box);
     campo(g, 7, 2, "Supero", "Diff", box);
+    legame_->widget("soglia")->setMaximumWidth(64);
+    legame_->widget("Diff")->setMaximumWidth(64);
     return box;
 }
 
