@@ -59,7 +59,12 @@ FinestraPrincipale::FinestraPrincipale(Contesto& ctx, const std::string& cartell
     });
 }
 
-FinestraPrincipale::~FinestraPrincipale() = default;
+FinestraPrincipale::~FinestraPrincipale() {
+    // The views go first: their closing reaches the model, which is about to go.
+    for (auto& [tipo, v] : viste_)
+        delete v.data();
+    delete legame_;
+}
 
 void FinestraPrincipale::costruisciMenu() {
     const Schema& s = modello_->schema();

@@ -31,6 +31,8 @@ VistaCalendario::VistaCalendario(Contesto& ctx, QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-VistaCalendario::~VistaCalendario() = default;
+VistaCalendario::~VistaCalendario() {
+    delete legame_; // no event may reach the model while the widgets go
+}
 
 } // namespace vantrel::gui

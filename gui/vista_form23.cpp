@@ -72,6 +72,8 @@ VistaForm23::VistaForm23(Contesto& ctx, QWidget* parent)
     legame_->aggiorna();
 }
 
-VistaForm23::~VistaForm23() = default;
+VistaForm23::~VistaForm23() {
+    delete legame_; // no event may reach the model while the widgets go
+}
 
 } // namespace vantrel::gui

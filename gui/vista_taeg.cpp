@@ -78,7 +78,9 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     legame_->aggiorna();
 }
 
-VistaTaeg::~VistaTaeg() = default;
+VistaTaeg::~VistaTaeg() {
+    delete legame_; // no event may reach the model while the widgets go
+}
 
 void VistaTaeg::mostraScheda(int scheda) {
     (*taeg_)["SSTab1"].selezione = scheda;
@@ -251,8 +253,8 @@ QWidget* VistaTaeg::confronto() {
     for (int c = 0; c < 3; ++c) {
         g->addWidget(etichetta(QString::fromUtf8(scaglioni[c]), box, true), 0, 1 + 2 * c, 1, 2);
         for (int u = 0; u < 2; ++u) {
-            auto* l = etichetta(u ? QStringLiteral("Tassi soglia del periodo") : QStringLiteral("Tassi medi del periodo"),
-                                box, true);
+            auto* l = etichetta(
+                u ? QStringLiteral("Tassi soglia del periodo") : QStringLiteral("Tassi medi del periodo"), box, true);
             l->setWordWrap(true);
             g->addWidget(l, 1, 1 + 2 * c + u);
         }
