@@ -206,7 +206,7 @@ QWidget* VistaTaeg::striscia() {
     metti(etichetta(QStringLiteral("numeri debitori"), s, true), 120, 68, 0);
     metti(etichetta(QStringLiteral("x"), s), 1560, 32, 0);
     pezzo("ga", 1740, 30, 780);
-    linea(crea("Line28", s), 120, 2400);
+    linea(crea("Line28", s), 60, 1500); // the single fraction of the global formula
     pezzo("LblPiu", 2640, 32, 0);
     pezzo("LblTotaleSpese", 2880, 0, 0);
     pezzo("TotalSpese", 2880, 16, 1380);
