@@ -29,9 +29,17 @@ bool scriviRecord(const std::string& path, const Record& r) {
 
 } // namespace
 
+bool LeggiOpzStampa(StatoProgramma& stato) {
+    return leggiRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
+}
+
+bool LeggiImposta(StatoProgramma& stato) {
+    return leggiRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
+}
+
 bool LeggiImpostazioni(StatoProgramma& stato) {
-    const bool a = leggiRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
-    const bool b = leggiRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
+    const bool a = LeggiOpzStampa(stato);
+    const bool b = LeggiImposta(stato);
     return a && b;
 }
 

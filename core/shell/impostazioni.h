@@ -11,6 +11,10 @@ inline constexpr const char* kFileOpzStampa = "OpzStampa.DAT";
 /// empty and leaves its record as it was. False when a file could not be read.
 bool LeggiImpostazioni(StatoProgramma& stato);
 
+/// The two halves of LeggiImpostazioni, for a start-up that protects each step on its own.
+bool LeggiOpzStampa(StatoProgramma& stato);
+bool LeggiImposta(StatoProgramma& stato);
+
 /// Writes both records; false when a file could not be written.
 bool ScriviImpostazioni(const StatoProgramma& stato);
 

@@ -51,4 +51,14 @@ void OpzStampaRecord::righeOrizzontale(std::int16_t v) {
     scriviI16(byte.data() + 3, v);
 }
 
+std::string testoCampo(const std::string& campo) {
+    const auto vuoto = [](char c) { return c == ' ' || c == '\t' || c == '\0'; };
+    std::size_t a = 0, b = campo.size();
+    while (a < b && vuoto(campo[a]))
+        ++a;
+    while (b > a && vuoto(campo[b - 1]))
+        --b;
+    return campo.substr(a, b - a);
+}
+
 } // namespace vantrel

@@ -35,4 +35,8 @@ struct OpzStampaRecord {
     void righeOrizzontale(std::int16_t v);
 };
 
+/// A fixed text field as the windows show and compare it: the padding blanks and the zero bytes of a
+/// record never written are removed at both ends.
+std::string testoCampo(const std::string& campo);
+
 } // namespace vantrel

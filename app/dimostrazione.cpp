@@ -1,0 +1,45 @@
+// Opens the desktop program on a folder and fills one period check through the calculation
+// window's controls, for screenshots of the program at work.
+#include "applicazione.h"
+#include "common/scripted_services.h"
+#include "finestra_principale.h"
+#include "legame_finestra.h"
+#include "messaggi_qt.h"
+#include "qt_testo.h"
+#include "vista_taeg.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    vantrel::gui::preparaApplicazione(app);
+    const QStringList args = QApplication::arguments();
+    const QString cartella = args.size() > 1 ? args.at(1) : QStringLiteral(".");
+
+    vantrel::gui::MessaggiQt messaggi;
+    vantrel::OrologioDiSistema data;
+    vantrel::Contesto ctx;
+    ctx.servizi.messaggi = &messaggi;
+    ctx.servizi.orologio = &data;
+    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
+    finestra.resize(1400, 1050);
+    if (!finestra.modello().avvio()) return 0;
+
+    vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();
+    vantrel::Finestra& f = l.finestra();
+    ctx.stato.MascheraImporti = "###,###,##0.00";
+    f.seleziona("Combo1", 1);
+    f.clicca("Command4");
+    for (auto [campo, valore] : {std::pair{"NumeriD", "9125000"}, std::pair{"intDare", "250"},
+                                 std::pair{"ComMS", "120"}, std::pair{"extrafido", "0"}, std::pair{"speseN", "50"},
+                                 std::pair{"ComMS2", "0"}, std::pair{"ASpese", "15"}, std::pair{"Acc", "100000"}}) {
+        f.incolla(campo, valore);
+        f.esci(campo);
+    }
+    f.clicca("Command8");
+    f.clicca(args.contains(QStringLiteral("--globale")) ? "Command9" : "OK");
+    f.sopra("OK");
+    l.aggiorna();
+    return QApplication::exec();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/dates.h"
+#include "common/program_state.h"
+#include "common/window.h"
+
+namespace vantrel {
+
+/// The calendar window: two month calendars, the day count between them (`nrgg`, filled on a click
+/// on a day) and `Giorni`, a number of days that sets date 2 to date 1 plus that many days.
+/// Dates are held as "dd/mm/yyyy" texts in `CAL1` and `Cal2`.
+class Calendario : public Finestra {
+public:
+    /// The days the calendars can show.
+    static constexpr Data kPrimoGiorno{1601, 1, 1};
+    static constexpr Data kUltimoGiorno{9999, 12, 31};
+
+    explicit Calendario(Contesto& ctx);
+    static const Schema& schemaCalendario();
+
+    Data data1() const;
+    Data data2() const;
+    /// A click on a day of `CAL1` or `Cal2`: the calendar shows that day and the count is updated.
+    void scegliGiorno(std::string_view calendario, const Data& giorno);
+
+    void ContaGiorni();
+    void SommaGiorni();
+
+protected:
+    std::optional<std::string> tasto(int id, std::string_view t) override;
+    void cambiato(int id) override;
+    void cliccato(int id) override;
+
+private:
+    Contesto& ctx_;
+    int CAL1_, Cal2_, nrgg_, Giorni_;
+};
+
+} // namespace vantrel

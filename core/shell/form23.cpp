@@ -1,0 +1,139 @@
+#include "shell/form23.h"
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "shell/impostazioni.h"
+
+#include <algorithm>
+
+namespace vantrel {
+namespace {
+
+std::string senzaSpazi(std::string s) {
+    std::erase(s, ' ');
+    return s;
+}
+
+} // namespace
+
+const Schema& Form23::schemaForm23() {
+    static const Schema s = [] {
+        Schema sc("Form23", "Impostazioni");
+        sc.aggiungi("Titolo", Tipo::Etichetta, "Impostazioni");
+        sc.aggiungi("LblDecimali", Tipo::Etichetta, "nr. decimali");
+        sc.aggiungi("decimali", Tipo::Testo);
+        sc.aggiungi("LblNomeUt", Tipo::Etichetta, "Nome Utente");
+        sc.aggiungi("NomeUt", Tipo::Testo).lunghezzaMassima = 30;
+        sc.aggiungi("LblPassW", Tipo::Etichetta, "Password");
+        sc.aggiungi("PassW", Tipo::Testo).lunghezzaMassima = 10;
+        sc.aggiungi("accesso", Tipo::Casella, "Accesso con password");
+        sc.aggiungi("Frame1", Tipo::Cornice, "Orientamento stampa");
+        sc.aggiungi("verticale", Tipo::Opzione, "verticale").gruppo = "orientamento";
+        sc.aggiungi("orizzontale", Tipo::Opzione, "orizzontale").gruppo = "orientamento";
+        sc.aggiungi("LblRighe", Tipo::Etichetta, "righe per pagina");
+        sc.aggiungi("LineVer", Tipo::Testo);
+        sc.aggiungi("lineor", Tipo::Testo);
+        sc.aggiungi("Nota", Tipo::Etichetta, "tale funzione è limitata alla sola stampa dei movimenti");
+        sc.aggiungi("Salva", Tipo::Pulsante).tooltip = "Conferma";
+        sc.aggiungi("Command3D8", Tipo::Pulsante).tooltip = " Uscita ";
+        sc.ordineTab({"decimali", "NomeUt", "PassW", "accesso", "verticale", "orizzontale", "LineVer", "lineor",
+                      "Salva", "Command3D8"});
+        return sc;
+    }();
+    return s;
+}
+
+Form23::Form23(Contesto& ctx)
+    : Finestra(schemaForm23()), ctx_(ctx), decimali_(id("decimali")), NomeUt_(id("NomeUt")), PassW_(id("PassW")),
+      accesso_(id("accesso")), verticale_(id("verticale")), orizzontale_(id("orizzontale")), LineVer_(id("LineVer")),
+      lineor_(id("lineor")), Salva_(id("Salva")), Command3D8_(id("Command3D8")) {
+    LeggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
+    mostraRecord();
+    daiFuoco(decimali_);
+}
+
+void Form23::mostraRecord() {
+    const ImpostaRecord& imp = ctx_.stato.Imposta;
+    const OpzStampaRecord& opz = ctx_.stato.OpzStampa;
+    imposta(decimali_, std::to_string(imp.decimali()));
+    imposta(NomeUt_, testoCampo(imp.utente()));
+    imposta(PassW_, testoCampo(imp.password()));
+    imposta(LineVer_, std::to_string(opz.righeVerticale()));
+    imposta(lineor_, std::to_string(opz.righeOrizzontale()));
+    const bool vert = opz.orientamento() == "1";
+    (*this)[verticale_].selezionato = vert;
+    (*this)[orizzontale_].selezionato = !vert;
+    (*this)[accesso_].selezionato = imp.accesso() == -1;
+}
+
+std::optional<std::string> Form23::tasto(int id, std::string_view t) {
+    if (id == decimali_) {
+        if (t == "\r") {
+            daiFuoco(NomeUt_);
+            return std::nullopt;
+        }
+        if (t == "\b" || (t.size() == 1 && t[0] >= '0' && t[0] <= '3')) return std::string(t);
+        return std::nullopt;
+    }
+    if (id == NomeUt_ && t == "\r") {
+        daiFuoco(PassW_);
+        return std::nullopt;
+    }
+    return Finestra::tasto(id, t); // Enter in PassW and elsewhere is swallowed
+}
+
+void Form23::cliccato(int id) {
+    if (id == Salva_)
+        SalvaImpostazioni();
+    else if (id == Command3D8_)
+        chiudi();
+}
+
+bool Form23::SalvaImpostazioni() {
+    struct Campo {
+        int id;
+        const char* nome;
+        std::int16_t letto;
+    };
+    const ImpostaRecord& letto = ctx_.stato.Imposta;
+    const OpzStampaRecord& lettoOpz = ctx_.stato.OpzStampa;
+    const Campo campi[] = {{decimali_, "nr. decimali", letto.decimali()},
+                           {lineor_, "righe per pagina (orizzontale)", lettoOpz.righeOrizzontale()},
+                           {LineVer_, "righe per pagina (verticale)", lettoOpz.righeVerticale()}};
+    std::int16_t valori[3] = {};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto v = leggiIntero16(senzaSpazi(testo(campi[k].id)));
+        if (!v) {
+            ctx_.messaggio({.titolo = "ATTENZIONE",
+                            .testo = std::string("Il campo \"") + campi[k].nome +
+                                     "\" richiede un numero intero compreso tra -32768 e 32767: viene ripristinato "
+                                     "il valore precedente.",
+                            .icona = Icona::Avviso});
+            imposta(campi[k].id, std::to_string(campi[k].letto));
+            daiFuoco(campi[k].id);
+            return false;
+        }
+        valori[k] = *v;
+    }
+
+    ImpostaRecord& imp = ctx_.stato.Imposta;
+    OpzStampaRecord& opz = ctx_.stato.OpzStampa;
+    imp.primoCampo("0");
+    imp.decimali(valori[0]);
+    imp.utente(testo(NomeUt_));
+    imp.password(testo(PassW_));
+    imp.accesso((*this)[accesso_].selezionato ? -1 : 0);
+    opz.righeOrizzontale(valori[1]);
+    opz.righeVerticale(valori[2]);
+    opz.orientamento((*this)[verticale_].selezionato ? "1" : "2");
+    const bool scritti = ScriviImpostazioni(ctx_.stato);
+    ScegliMaschera(ctx_.stato, valori[0]);
+    if (!scritti)
+        ctx_.messaggio({.titolo = "ATTENZIONE",
+                        .testo = "Impossibile scrivere le impostazioni nella cartella " + ctx_.stato.CartellaDati,
+                        .icona = Icona::Critica});
+    chiudi();
+    return scritti;
+}
+
+} // namespace vantrel

@@ -1,0 +1,201 @@
+#include "shell/mdi_form1.h"
+
+#include "shell/impostazioni.h"
+#include "shell/pass_word.h"
+
+#include <climits>
+#include <functional>
+
+namespace vantrel {
+namespace {
+
+struct Voce {
+    const char* nome;
+    const char* testo;
+    const char* gruppo;
+    const char* tooltip;
+};
+
+constexpr Voce kVoci[] = {
+    {"ImpStamp", "Imposta stampante", "&File", ""},
+    {"pref", "Preferenze", "&File", ""},
+    {"Sep1", "", "&File", ""},
+    {"Esci", "Esci", "&File", ""},
+    {"calco", "Calcolatrice", "Utilità", ""},
+    {"Cal", "Calendario", "Utilità", ""},
+    {"Sovra", "Sovrapponi", "Finestra", ""},
+    {"AffOriz", "Affianca orizzontalmente", "Finestra", ""},
+    {"AffVert", "Affianca verticalmente", "Finestra", ""},
+    {"DispIcon", "Disponi icone", "Finestra", ""},
+    {"SSCommand5", "", MDIForm1::kGruppoPannello, "calcolo T.E.G."},
+    {"SSCommand13", "", MDIForm1::kGruppoPannello, "tassi usura"},
+    {"SSCommand11", "", MDIForm1::kGruppoPannello, ""},
+    {"SSCommand19", "", MDIForm1::kGruppoPannello, "piano ammortamento"},
+    {"SSCommand23", "", MDIForm1::kGruppoPannello, "calendario"},
+    {"SSCommand25", "", MDIForm1::kGruppoPannello, "calcolatrice"},
+    {"SSCommand21", "", MDIForm1::kGruppoPannello, "preferenze"},
+    {"SSCommand2", "", MDIForm1::kGruppoPannello, " Uscita "},
+};
+
+// The tab of the calculation window that holds the loan calculator and its plan.
+constexpr int kSchedaMutuo = 2;
+
+std::optional<int> comeIntero(long long v) {
+    if (v < INT_MIN || v > INT_MAX) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+// Runs one start-up step; a failing step is skipped.
+void protetto(const std::function<void()>& passo) {
+    try {
+        passo();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int larghezzaPannello,
+                  std::optional<Dimensioni> taeg) {
+    Centratura c;
+    if (minimizzata) return c;
+    const long long W = principale.larghezza, H = principale.altezza;
+    c.logoSinistra = comeIntero((W - logo.larghezza) / 2);
+    c.logoAlto = comeIntero((H - logo.altezza) / 2);
+    c.pannelloSinistra = comeIntero((W - larghezzaPannello) / 2);
+    if (taeg) {
+        c.taegSinistra = comeIntero((W - taeg->larghezza) / 2);
+        c.taegAlto = comeIntero((H - 2300 - taeg->altezza) / 2);
+    }
+    return c;
+}
+
+const Schema& MDIForm1::schemaMDIForm1() {
+    static const Schema s = [] {
+        Schema sc("MDIForm1", "Vantrel  [Rel. 2.00 - 02.06. 2010]");
+        for (const Voce& v : kVoci) {
+            auto& d =
+                sc.aggiungi(v.nome, std::string(v.nome).starts_with("Sep") ? Tipo::Linea : Tipo::Pulsante, v.testo);
+            d.gruppo = v.gruppo;
+            d.tooltip = v.tooltip;
+        }
+        return sc;
+    }();
+    return s;
+}
+
+MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma)
+    : Finestra(schemaMDIForm1()), ctx_(ctx), ospite_(ospite), cartella_(std::move(cartellaProgramma)) {
+    const auto abilita = [&](const char* nome, TipoFinestra t) { (*this)[nome].abilitato = ospite_.disponibile(t); };
+    abilita("SSCommand5", TipoFinestra::Taeg);
+    abilita("SSCommand19", TipoFinestra::Taeg);
+    abilita("SSCommand13", TipoFinestra::Usurari);
+    abilita("SSCommand11", TipoFinestra::STP2);
+    abilita("SSCommand23", TipoFinestra::Calendario);
+    abilita("Cal", TipoFinestra::Calendario);
+    abilita("SSCommand21", TipoFinestra::Form23);
+    abilita("pref", TipoFinestra::Form23);
+}
+
+bool MDIForm1::avvio() {
+    protetto([&] { ospite_.mostraLogo(); });
+    protetto([&] {
+        std::string c = cartella_;
+        if (c.empty() || (c.back() != '/' && c.back() != '\\')) c += '/';
+        ctx_.stato.CartellaReport = c;
+        ctx_.stato.CartellaDati = c;
+    });
+    protetto([&] { ospite_.mostraPrincipale(); });
+    protetto([&] { LeggiOpzStampa(ctx_.stato); });
+    protetto([&] { LeggiImposta(ctx_.stato); });
+    protetto([&] { ScegliMaschera(ctx_.stato, ctx_.stato.Imposta.decimali()); });
+    bool accettato = true;
+    protetto([&] {
+        if (ctx_.stato.Imposta.accesso() != -1) return;
+        passWord finestra(ctx_);
+        ospite_.login(finestra);
+        if (finestra.esito() != passWord::Esito::Accettato) accettato = false;
+    });
+    if (!accettato) {
+        ospite_.termina();
+        return false;
+    }
+    mostra(TipoFinestra::Taeg);
+    return true;
+}
+
+void MDIForm1::mostra(TipoFinestra tipo, int scheda) {
+    if (!ospite_.disponibile(tipo)) return;
+    int& n = aperte_[tipo];
+    if (n > 0) {
+        ospite_.primoPiano(tipo, 0, scheda);
+        return;
+    }
+    ospite_.crea(tipo, scheda);
+    n = 1;
+}
+
+void MDIForm1::nuovoReport() {
+    if (!ospite_.disponibile(TipoFinestra::STP2)) return;
+    ospite_.crea(TipoFinestra::STP2, -1);
+    ++aperte_[TipoFinestra::STP2];
+}
+
+void MDIForm1::finestraChiusa(TipoFinestra tipo) {
+    int& n = aperte_[tipo];
+    if (n > 0) --n;
+}
+
+int MDIForm1::aperte(TipoFinestra tipo) const {
+    const auto it = aperte_.find(tipo);
+    return it == aperte_.end() ? 0 : it->second;
+}
+
+bool MDIForm1::Esci() {
+    const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
+                                       .testo = "Sei Sicuro di Voler Uscire?",
+                                       .icona = Icona::Avviso,
+                                       .pulsanti = Pulsanti::OkAnnulla,
+                                       .predefinita = Risposta::Annulla});
+    if (r != Risposta::Ok) return false;
+    ospite_.termina();
+    return true;
+}
+
+void MDIForm1::avviaCalcolatrice() {
+    if (ctx_.servizi.processi && ctx_.servizi.processi->avviaCalcolatrice()) return;
+    ctx_.messaggio(
+        {.titolo = "", .testo = "Impossibile avviare la calcolatrice di sistema.", .icona = Icona::Informazione});
+}
+
+void MDIForm1::cliccato(int id) {
+    const std::string& n = schema().definizione(id).nome;
+    if (n == "ImpStamp")
+        ospite_.impostaStampante();
+    else if (n == "pref" || n == "SSCommand21")
+        mostra(TipoFinestra::Form23);
+    else if (n == "Esci" || n == "SSCommand2")
+        Esci();
+    else if (n == "calco" || n == "SSCommand25")
+        avviaCalcolatrice();
+    else if (n == "Cal" || n == "SSCommand23")
+        mostra(TipoFinestra::Calendario);
+    else if (n == "Sovra")
+        ospite_.disponi(Disposizione::Sovrapponi);
+    else if (n == "AffOriz")
+        ospite_.disponi(Disposizione::AffiancaOrizzontalmente);
+    else if (n == "AffVert")
+        ospite_.disponi(Disposizione::AffiancaVerticalmente);
+    else if (n == "DispIcon")
+        ospite_.disponi(Disposizione::DisponiIcone);
+    else if (n == "SSCommand5")
+        mostra(TipoFinestra::Taeg);
+    else if (n == "SSCommand13")
+        mostra(TipoFinestra::Usurari);
+    else if (n == "SSCommand11")
+        mostra(TipoFinestra::STP2);
+    else if (n == "SSCommand19")
+        mostra(TipoFinestra::Taeg, kSchedaMutuo);
+}
+
+} // namespace vantrel

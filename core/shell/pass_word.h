@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/program_state.h"
+#include "common/window.h"
+
+#include <cstdint>
+
+namespace vantrel {
+
+/// The login window: the stored user name and password of ImpostaRecord are asked at start.
+/// Three wrong attempts are allowed; the fourth, "Annulla" or closing through the frame refuse
+/// the login and the program ends.
+class passWord : public Finestra {
+public:
+    enum class Esito { InAttesa, Accettato, Rifiutato };
+
+    explicit passWord(Contesto& ctx);
+    static const Schema& schemaPassWord();
+
+    Esito esito() const { return esito_; }
+    std::int16_t tentativi() const { return tentativi_; }
+    /// The window closed through its frame: the login counts as failed.
+    void chiusuraDaCornice();
+
+protected:
+    std::optional<std::string> tasto(int id, std::string_view t) override;
+    void cliccato(int id) override;
+
+private:
+    void verifica();
+    void fallito();
+
+    Contesto& ctx_;
+    int txtUserName_, txtPassword_, cmdOK_, cmdCancel_;
+    std::int16_t tentativi_ = 0;
+    Esito esito_ = Esito::InAttesa;
+};
+
+} // namespace vantrel

@@ -1,0 +1,299 @@
+#include "finestra_principale.h"
+
+#include "icone.h"
+#include "legame_finestra.h"
+#include "qt_testo.h"
+#include "vista_calendario.h"
+#include "vista_form23.h"
+#include "vista_password.h"
+#include "vista_taeg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vantrel::gui {
+namespace {
+
+Dimensioni dimensioni(const QSize& s) {
+    return {twips(s.width()), twips(s.height())};
+}
+
+} // namespace
+
+FinestraPrincipale::FinestraPrincipale(Contesto& ctx, const std::string& cartella, QPrinter* printer)
+    : ctx_(ctx), printer_(printer) {
+    modello_ = std::make_unique<MDIForm1>(ctx_, *this, cartella);
+    legame_ = new LegameFinestra(*modello_, this);
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(qs(modello_->schema().titolo()));
+    auto* centro = new QWidget(this);
+    auto* v = new QVBoxLayout(centro);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    auto* fascia = new QWidget(centro);
+    fascia->setFixedHeight(52);
+    fascia->setAutoFillBackground(true);
+    v->addWidget(fascia);
+    pannello_ = new QWidget(fascia);
+    pannello_->setObjectName(QStringLiteral("pannello2"));
+    area_ = new QMdiArea(centro);
+    area_->setBackground(QColor(0x6d, 0x83, 0x9c));
+    v->addWidget(area_);
+    setCentralWidget(centro);
+    costruisciMenu();
+    costruisciPannello();
+    legame_->aggiorna();
+    resize(1100, 820);
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (w && w->widget() == vista(TipoFinestra::Taeg)) centraTaeg();
+    });
+}
+
+FinestraPrincipale::~FinestraPrincipale() {
+    // The views go first: their closing reaches the model, which is about to go.
+    for (auto& [tipo, v] : viste_)
+        delete v.data();
+    delete legame_;
+}
+
+void FinestraPrincipale::costruisciMenu() {
+    const Schema& s = modello_->schema();
+    std::map<std::string, QMenu*> menu;
+    for (std::size_t i = 0; i < s.dimensione(); ++i) {
+        const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
+        if (d.gruppo == MDIForm1::kGruppoPannello) continue;
+        QMenu*& m = menu[d.gruppo];
+        if (!m) m = menuBar()->addMenu(qs(d.gruppo));
+        if (d.tipo == Tipo::Linea) {
+            m->addSeparator();
+            continue;
+        }
+        QAction* a = m->addAction(qs(d.testo));
+        a->setObjectName(qs(d.nome));
+        a->setEnabled((*modello_)[static_cast<int>(i)].abilitato);
+        const std::string nome = d.nome;
+        connect(a, &QAction::triggered, this, [this, nome] {
+            modello_->clicca(nome);
+            legame_->aggiorna();
+        });
+    }
+}
+
+void FinestraPrincipale::costruisciPannello() {
+    auto* h = new QHBoxLayout(pannello_);
+    h->setContentsMargins(4, 4, 4, 4);
+    h->setSpacing(4);
+    const Schema& s = modello_->schema();
+    for (std::size_t i = 0; i < s.dimensione(); ++i) {
+        const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
+        if (d.gruppo != MDIForm1::kGruppoPannello) continue;
+        auto* b = new QToolButton(pannello_);
+        b->setIcon(icona(qs(d.nome)));
+        b->setIconSize(QSize(32, 32));
+        b->setAutoRaise(true);
+        legame_->lega(d.nome, b);
+        h->addWidget(b);
+    }
+    pannello_->adjustSize();
+}
+
+QWidget* FinestraPrincipale::vista(TipoFinestra tipo) const {
+    const auto it = viste_.find(tipo);
+    return it == viste_.end() ? nullptr : it->second.data();
+}
+
+VistaTaeg* FinestraPrincipale::taeg() const {
+    return qobject_cast<VistaTaeg*>(vista(TipoFinestra::Taeg));
+}
+
+bool FinestraPrincipale::disponibile(TipoFinestra tipo) const {
+    return tipo == TipoFinestra::Taeg || tipo == TipoFinestra::Calendario || tipo == TipoFinestra::Form23;
+}
+
+QMdiSubWindow* FinestraPrincipale::figlia(QWidget* vista, TipoFinestra tipo) {
+    vista->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = area_->addSubWindow(vista);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(vista->windowTitle());
+    connect(vista, &QObject::destroyed, this, [this, tipo] { modello_->finestraChiusa(tipo); });
+    return sub;
+}
+
+void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
+    switch (tipo) {
+    case TipoFinestra::Taeg: {
+        auto* v = new VistaTaeg(ctx_);
+        viste_[tipo] = v;
+        QMdiSubWindow* sub = figlia(v, tipo);
+        if (scheda >= 0) v->mostraScheda(scheda);
+        sub->adjustSize();
+        // When it loads, the window sits 1000 twips from the top, centred across.
+        sub->move(std::max(0, (width() - sub->width()) / 2), px(1000) - 52);
+        sub->show();
+        break;
+    }
+    case TipoFinestra::Form23: {
+        auto* v = new VistaForm23(ctx_);
+        viste_[tipo] = v;
+        QMdiSubWindow* sub = figlia(v, tipo);
+        connect(v, &VistaForm23::chiusa, sub, &QWidget::close);
+        sub->show();
+        break;
+    }
+    case TipoFinestra::Calendario: {
+        auto* v = new VistaCalendario(ctx_, this);
+        v->setAttribute(Qt::WA_DeleteOnClose);
+        viste_[tipo] = v;
+        connect(v, &QObject::destroyed, this, [this] { modello_->finestraChiusa(TipoFinestra::Calendario); });
+        v->show();
+        break;
+    }
+    case TipoFinestra::Usurari:
+    case TipoFinestra::STP2:
+        break;
+    }
+}
+
+void FinestraPrincipale::primoPiano(TipoFinestra tipo, int, int scheda) {
+    QWidget* v = vista(tipo);
+    if (!v) return;
+    if (auto* t = qobject_cast<VistaTaeg*>(v); t && scheda >= 0) t->mostraScheda(scheda);
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (sub->widget() == v) {
+            if (sub->isMinimized()) sub->showNormal();
+            area_->setActiveSubWindow(sub);
+            return;
+        }
+    v->showNormal();
+    v->raise();
+    v->activateWindow();
+}
+
+void FinestraPrincipale::affianca(bool orizzontale) {
+    QList<QMdiSubWindow*> finestre;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (!w->isMinimized()) finestre << w;
+    if (finestre.isEmpty()) return;
+    const QRect r = area_->viewport()->rect();
+    const int n = static_cast<int>(finestre.size());
+    for (int k = 0; k < n; ++k) {
+        finestre[k]->showNormal();
+        if (orizzontale)
+            finestre[k]->setGeometry(0, r.height() * k / n, r.width(), r.height() / n);
+        else
+            finestre[k]->setGeometry(r.width() * k / n, 0, r.width() / n, r.height());
+    }
+}
+
+void FinestraPrincipale::disponi(Disposizione d) {
+    switch (d) {
+    case Disposizione::Sovrapponi:
+        area_->cascadeSubWindows();
+        break;
+    case Disposizione::AffiancaOrizzontalmente:
+        affianca(true);
+        break;
+    case Disposizione::AffiancaVerticalmente:
+        affianca(false);
+        break;
+    case Disposizione::DisponiIcone: {
+        int x = 0;
+        const int y = area_->viewport()->height();
+        for (QMdiSubWindow* w : area_->subWindowList())
+            if (w->isMinimized()) {
+                w->move(x, y - w->height());
+                x += w->width();
+            }
+        break;
+    }
+    }
+}
+
+void FinestraPrincipale::impostaStampante() {
+    if (!printer_) return;
+    QPrintDialog dialogo(printer_, this);
+    dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
+    dialogo.exec(); // the printer keeps what the user chose; a cancel changes nothing
+}
+
+void FinestraPrincipale::mostraLogo() {
+    logo_ = new QWidget(area_->viewport());
+    logo_->setObjectName(QStringLiteral("Form51"));
+    auto* h = new QHBoxLayout(logo_);
+    auto* a = new QLabel(logo_);
+    a->setPixmap(logoProgramma());
+    auto* b = new QLabel(logo_);
+    b->setPixmap(logoProduttore());
+    h->addWidget(a);
+    h->addWidget(b);
+    logo_->adjustSize();
+    logo_->lower();
+    logo_->show();
+}
+
+void FinestraPrincipale::mostraPrincipale() {
+    show();
+    centra();
+}
+
+void FinestraPrincipale::login(passWord& finestra) {
+    if (login_) {
+        login_(finestra);
+        return;
+    }
+    VistaPassword dialogo(finestra, this);
+    dialogo.exec();
+    if (!finestra.chiusa()) finestra.chiusuraDaCornice();
+}
+
+void FinestraPrincipale::termina() {
+    terminata_ = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this) w->close();
+    area_->closeAllSubWindows();
+    hide();
+    QApplication::quit();
+}
+
+void FinestraPrincipale::centra() {
+    const std::optional<Dimensioni> taeg =
+        vista(TipoFinestra::Taeg) ? std::optional(dimensioni(vista(TipoFinestra::Taeg)->parentWidget()->size()))
+                                  : std::nullopt;
+    const Centratura c =
+        vantrel::centra(dimensioni(size()), isMinimized(), logo_ ? dimensioni(logo_->size()) : Dimensioni{},
+                        twips(pannello_->width()), taeg);
+    if (logo_ && c.logoSinistra && c.logoAlto) logo_->move(px(*c.logoSinistra), px(*c.logoAlto));
+    if (c.pannelloSinistra) pannello_->move(px(*c.pannelloSinistra), 0);
+    if (taeg && c.taegSinistra && c.taegAlto)
+        vista(TipoFinestra::Taeg)->parentWidget()->move(px(*c.taegSinistra), px(*c.taegAlto));
+}
+
+void FinestraPrincipale::centraTaeg() {
+    QWidget* v = vista(TipoFinestra::Taeg);
+    if (!v) return;
+    const Centratura c =
+        vantrel::centra(dimensioni(size()), isMinimized(), {}, 0, dimensioni(v->parentWidget()->size()));
+    if (c.taegSinistra && c.taegAlto) v->parentWidget()->move(px(*c.taegSinistra), px(*c.taegAlto));
+}
+
+void FinestraPrincipale::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    centra();
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (!terminata_) termina(); // closing the frame ends the program at once, without the question
+}
+
+} // namespace vantrel::gui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace vantrel::gui {
+
+/// The pictures of the picture buttons, drawn by the program, by control name.
+QIcon icona(const QString& controllo);
+
+/// The two pictures of the logo window: the program's logo and the maker's emblem.
+QPixmap logoProgramma();
+QPixmap logoProduttore();
+
+} // namespace vantrel::gui

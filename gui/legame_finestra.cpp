@@ -1,0 +1,285 @@
+#include "legame_finestra.h"
+
+#include "qt_testo.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace vantrel::gui {
+namespace {
+
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+
+// The model's name of a key: one character, "\b" for Backspace, "\r" for Enter; empty for keys
+// that the widget handles by itself (arrows, Tab, shortcuts).
+std::string nomeTasto(const QKeyEvent* k) {
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) return "\r";
+    if (k->key() == Qt::Key_Backspace) return "\b";
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+    const QString t = k->text();
+    if (t.isEmpty() || t.at(0).unicode() < 0x20 || t.at(0).unicode() == 0x7F) return {};
+    return ss(t);
+}
+
+} // namespace
+
+LegameFinestra::LegameFinestra(Finestra& finestra, QObject* parent)
+    : QObject(parent), f_(finestra), widget_(finestra.schema().dimensione()) {}
+
+QWidget* LegameFinestra::crea(const std::string& nome, QWidget* genitore) {
+    const int id = f_.id(nome);
+    const DefinizioneControllo& d = f_.schema().definizione(id);
+    QWidget* w = nullptr;
+    switch (d.tipo) {
+    case Tipo::Testo: {
+        auto* e = new QLineEdit(genitore);
+        e->setReadOnly(d.solaLettura);
+        if (d.lunghezzaMassima > 0) e->setMaxLength(d.lunghezzaMassima);
+        w = e;
+        break;
+    }
+    case Tipo::Etichetta:
+        w = new QLabel(genitore);
+        break;
+    case Tipo::Pulsante:
+        w = new QPushButton(genitore);
+        break;
+    case Tipo::Opzione: {
+        auto* r = new QRadioButton(genitore);
+        r->setAutoExclusive(false); // the model clears the other options of the group
+        w = r;
+        break;
+    }
+    case Tipo::Casella:
+        w = new QCheckBox(genitore);
+        break;
+    case Tipo::Lista: {
+        auto* l = new QListWidget(genitore);
+        l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        w = l;
+        break;
+    }
+    case Tipo::Combo:
+        w = new QComboBox(genitore);
+        break;
+    case Tipo::Data: {
+        auto* de = new QDateEdit(genitore);
+        de->setDisplayFormat(kFormatoData);
+        de->setCalendarPopup(true);
+        w = de;
+        break;
+    }
+    case Tipo::Cornice:
+        w = new QGroupBox(genitore);
+        break;
+    case Tipo::Linea: {
+        auto* fr = new QFrame(genitore);
+        fr->setFrameShape(QFrame::HLine);
+        fr->setFrameShadow(QFrame::Plain);
+        w = fr;
+        break;
+    }
+    case Tipo::Scheda:
+        w = new QTabWidget(genitore);
+        break;
+    }
+    lega(nome, w);
+    return w;
+}
+
+void LegameFinestra::lega(const std::string& nome, QWidget* w) {
+    const int id = f_.id(nome);
+    const DefinizioneControllo& d = f_.schema().definizione(id);
+    w->setObjectName(qs(nome));
+    if (!d.tooltip.empty()) w->setToolTip(qs(d.tooltip));
+    widget_[static_cast<std::size_t>(id)] = w;
+    collega(id, w);
+    aggiorna(id);
+}
+
+bool LegameFinestra::legato(int id) const {
+    return !widget_[static_cast<std::size_t>(id)].isNull();
+}
+
+QWidget* LegameFinestra::widget(std::string_view nome) const {
+    const int id = f_.schema().trova(nome);
+    return id < 0 ? nullptr : widget_[static_cast<std::size_t>(id)].data();
+}
+
+int LegameFinestra::idDi(QObject* o) const {
+    for (std::size_t i = 0; i < widget_.size(); ++i)
+        if (widget_[i] == o) return static_cast<int>(i);
+    return -1;
+}
+
+void LegameFinestra::evento(const std::function<void()>& azione) {
+    if (aggiornando_) return;
+    azione();
+    aggiorna();
+    if (dopo_) dopo_();
+}
+
+void LegameFinestra::collega(int id, QWidget* w) {
+    const std::string nome = f_.schema().definizione(id).nome;
+    w->installEventFilter(this);
+    w->setAttribute(Qt::WA_Hover);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        connect(e, &QLineEdit::textEdited, this,
+                [this, nome](const QString& t) { evento([&] { f_.incolla(nome, ss(t)); }); });
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        connect(b, &QAbstractButton::clicked, this, [this, nome] { evento([&] { f_.clicca(nome); }); });
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        connect(c, &QComboBox::activated, this, [this, nome](int i) { evento([&] { f_.seleziona(nome, i); }); });
+    } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+        connect(l, &QListWidget::itemClicked, this,
+                [this, nome, l](QListWidgetItem* it) { evento([&] { f_.seleziona(nome, l->row(it)); }); });
+        connect(l, &QListWidget::itemDoubleClicked, this,
+                [this, nome, l](QListWidgetItem* it) { evento([&] { f_.doppioClic(nome, l->row(it)); }); });
+    } else if (auto* de = qobject_cast<QDateEdit*>(w)) {
+        connect(de, &QDateEdit::dateChanged, this,
+                [this, nome](const QDate& d) { evento([&] { f_.incolla(nome, ss(d.toString(kFormatoData))); }); });
+    } else if (auto* cal = qobject_cast<QCalendarWidget*>(w)) {
+        connect(cal, &QCalendarWidget::clicked, this, [this, id, nome](const QDate& d) {
+            evento([&] {
+                f_.imposta(id, ss(d.toString(kFormatoData)));
+                f_.clicca(nome);
+            });
+        });
+    } else if (auto* t = qobject_cast<QTabWidget*>(w)) {
+        connect(t, &QTabWidget::currentChanged, this, [this, id](int i) {
+            if (!aggiornando_) f_[id].selezione = i;
+        });
+    }
+}
+
+bool LegameFinestra::eventFilter(QObject* o, QEvent* e) {
+    const int id = idDi(o);
+    if (id < 0) return false;
+    const std::string& nome = f_.schema().definizione(id).nome;
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        if (!qobject_cast<QLineEdit*>(o)) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+            evento([&] { f_.digita(nome, "\r"); }); // Enter moves on from any control that has a filter
+            return qobject_cast<QAbstractButton*>(o) == nullptr;
+        }
+        const std::string t = nomeTasto(static_cast<QKeyEvent*>(e));
+        if (t.empty()) return false;
+        evento([&] { f_.digita(nome, t); });
+        return true;
+    }
+    case QEvent::FocusIn:
+        if (!aggiornando_) {
+            f_.daiFuoco(id);
+            fuocoMostrato_ = id;
+        }
+        return false;
+    case QEvent::FocusOut: {
+        // Leaving the window or opening a popup is not leaving the field.
+        const auto r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) evento([&] { f_.esci(nome); });
+        return false;
+    }
+    case QEvent::Enter:
+        evento([&] { f_.sopra(nome); });
+        return false;
+    default:
+        return false;
+    }
+}
+
+void LegameFinestra::aggiorna() {
+    aggiornando_ = true;
+    for (std::size_t i = 0; i < widget_.size(); ++i)
+        if (widget_[i]) aggiorna(static_cast<int>(i));
+    aggiornando_ = false;
+    const int fuoco = f_.fuoco();
+    if (fuoco != fuocoMostrato_ && fuoco >= 0 && legato(fuoco)) {
+        fuocoMostrato_ = fuoco;
+        QWidget* w = widget_[static_cast<std::size_t>(fuoco)];
+        w->setFocus(Qt::OtherFocusReason); // the field left gets its focus-out event
+        const Controllo& c = f_[fuoco];
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && c.lunghezzaSelezione > 0)
+            e->setSelection(c.inizioSelezione, c.lunghezzaSelezione);
+    }
+}
+
+void LegameFinestra::aggiorna(int id) {
+    QWidget* w = widget_[static_cast<std::size_t>(id)];
+    const Controllo& c = f_[id];
+    const bool prima = aggiornando_;
+    aggiornando_ = true;
+    const QString testo = qs(c.testo);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->text() != testo) {
+            e->setText(testo);
+            e->setCursorPosition(static_cast<int>(testo.size()));
+        }
+    } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
+        if (p->toPlainText() != testo) p->setPlainText(testo);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (l->text() != testo) {
+            l->setText(testo);
+            if (!l->parentWidget() || !l->parentWidget()->layout()) l->adjustSize();
+        }
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        if (b->text() != testo && !(qobject_cast<QPushButton*>(w) && testo.isEmpty())) b->setText(testo);
+        if (b->isCheckable() || qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
+            b->setChecked(c.selezionato);
+    } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+        QStringList voci;
+        for (const auto& v : c.voci)
+            voci << qs(v);
+        QStringList attuali;
+        for (int k = 0; k < cb->count(); ++k)
+            attuali << cb->itemText(k);
+        if (voci != attuali) {
+            cb->clear();
+            cb->addItems(voci);
+        }
+        cb->setCurrentIndex(c.selezione);
+    } else if (auto* lw = qobject_cast<QListWidget*>(w)) {
+        bool uguali = lw->count() == static_cast<int>(c.voci.size());
+        for (int k = 0; uguali && k < lw->count(); ++k)
+            uguali = lw->item(k)->text() == qs(c.voci[static_cast<std::size_t>(k)]);
+        if (!uguali) {
+            lw->clear();
+            for (const auto& v : c.voci)
+                lw->addItem(qs(v));
+        }
+        lw->setCurrentRow(c.selezione);
+    } else if (auto* de = qobject_cast<QDateEdit*>(w)) {
+        const QDate d = QDate::fromString(testo, kFormatoData);
+        if (d.isValid() && d != de->date()) de->setDate(d);
+    } else if (auto* cal = qobject_cast<QCalendarWidget*>(w)) {
+        const QDate d = QDate::fromString(testo, kFormatoData);
+        if (d.isValid() && d != cal->selectedDate()) cal->setSelectedDate(d);
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        if (g->title() != testo) g->setTitle(testo);
+    } else if (auto* t = qobject_cast<QTabWidget*>(w)) {
+        if (c.selezione >= 0 && c.selezione < t->count()) t->setCurrentIndex(c.selezione);
+    }
+    if (w->isHidden() == c.visibile && (c.visibile == false || w->parentWidget() != nullptr)) w->setHidden(!c.visibile);
+    w->setEnabled(c.abilitato);
+    // Controls whose position matters sit on a panel without layout, at their twips position.
+    if (w->parentWidget() && !w->parentWidget()->layout() && (c.sinistra != 0 || c.alto != 0))
+        w->move(c.sinistra != 0 ? px(c.sinistra) : w->x(), c.alto != 0 ? px(c.alto) : w->y());
+    aggiornando_ = prima;
+}
+
+} // namespace vantrel::gui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/window.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vantrel::gui {
+
+/// Binds the widgets of a view to the controls of a window model by control name (the widget's
+/// objectName). Widgets forward the screen's events to the model (keys through the model's key
+/// filter, edits, focus leaving, clicks, selections, double clicks, the pointer entering a control)
+/// and are brought up to date from the model after each event.
+class LegameFinestra : public QObject {
+    Q_OBJECT
+public:
+    explicit LegameFinestra(Finestra& finestra, QObject* parent = nullptr);
+
+    /// Creates the usual widget for the control's kind under `genitore` and binds it.
+    QWidget* crea(const std::string& nome, QWidget* genitore = nullptr);
+    /// Binds a widget made by the view (a month calendar, a multi-line help box, ...).
+    void lega(const std::string& nome, QWidget* w);
+    bool legato(int id) const;
+    QWidget* widget(std::string_view nome) const;
+    template <typename T>
+    T* w(std::string_view nome) const {
+        return qobject_cast<T*>(widget(nome));
+    }
+
+    /// Brings every widget up to date with the model.
+    void aggiorna();
+    /// Runs after each forwarded event, once the widgets are up to date.
+    void dopoEvento(std::function<void()> f) { dopo_ = std::move(f); }
+
+    Finestra& finestra() { return f_; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void collega(int id, QWidget* w);
+    void evento(const std::function<void()>& azione);
+    void aggiorna(int id);
+    int idDi(QObject* o) const;
+
+    Finestra& f_;
+    std::vector<QPointer<QWidget>> widget_;
+    bool aggiornando_ = false;
+    int fuocoMostrato_ = -1;
+    std::function<void()> dopo_;
+};
+
+} // namespace vantrel::gui

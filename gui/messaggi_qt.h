@@ -1,0 +1,13 @@
+#pragma once
+
+#include "common/services.h"
+
+namespace vantrel::gui {
+
+/// Message and question boxes shown with QMessageBox, buttons "OK" and "Annulla".
+class MessaggiQt : public ServizioMessaggi {
+public:
+    Risposta mostra(const Messaggio& m) override;
+};
+
+} // namespace vantrel::gui

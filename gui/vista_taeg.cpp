@@ -1,0 +1,310 @@
+#include "vista_taeg.h"
+
+#include "legame_finestra.h"
+#include "qt_testo.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+namespace vantrel::gui {
+namespace {
+
+std::vector<std::string> nomiDi(void (*definisci)(Schema&)) {
+    Schema s("", "");
+    definisci(s);
+    std::vector<std::string> nomi;
+    for (std::size_t i = 0; i < s.dimensione(); ++i)
+        nomi.push_back(s.definizione(static_cast<int>(i)).nome);
+    return nomi;
+}
+
+QLabel* etichetta(const QString& testo, QWidget* genitore, bool piccola = false) {
+    auto* l = new QLabel(testo, genitore);
+    if (piccola) {
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+        l->setFont(f);
+    }
+    return l;
+}
+
+} // namespace
+
+VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
+    : QWidget(parent), taeg_(std::make_unique<Taeg>(ctx)), legame_(new LegameFinestra(*taeg_, this)) {
+    setWindowTitle(qs(taeg_->schema().titolo()));
+    auto* v = new QVBoxLayout(this);
+    auto* schede = qobject_cast<QTabWidget*>(crea("SSTab1", this));
+    const auto& titoli = (*taeg_)["SSTab1"].voci;
+    const auto titolo = [&](std::size_t k) { return k < titoli.size() ? qs(titoli[k]) : QString(); };
+    schede->addTab(schedaCalcolo(), titolo(0));
+    auto* report = new QWidget;
+    schede->addTab(report, titolo(1));
+    auto* mutuo = new QWidget;
+    schede->addTab(mutuo, titolo(2));
+    schedaGenerica(report, nomiDi(&ListaReport::definisci));
+    schedaGenerica(mutuo, nomiDi(&PannelloMutuo::definisci));
+    v->addWidget(schede);
+
+    auto* help = new QPlainTextEdit(this);
+    help->setReadOnly(true);
+    help->setMaximumHeight(64);
+    help->setFocusPolicy(Qt::NoFocus);
+    legame_->lega("HELP", help);
+    v->addWidget(help);
+
+    // Controls that a part adds later still reach the screen, on the first tab.
+    std::vector<std::string> altri;
+    const Schema& s = taeg_->schema();
+    for (std::size_t i = 0; i < s.dimensione(); ++i)
+        if (!legame_->legato(static_cast<int>(i))) altri.push_back(s.definizione(static_cast<int>(i)).nome);
+    if (!altri.empty()) schedaGenerica(schede->widget(0), altri);
+
+    QWidget* precedente = nullptr;
+    for (int id : s.tab()) {
+        QWidget* w = legame_->widget(s.definizione(id).nome);
+        if (precedente && w) QWidget::setTabOrder(precedente, w);
+        if (w) precedente = w;
+    }
+    legame_->aggiorna();
+}
+
+VistaTaeg::~VistaTaeg() {
+    delete legame_; // no event may reach the model while the widgets go
+}
+
+void VistaTaeg::mostraScheda(int scheda) {
+    (*taeg_)["SSTab1"].selezione = scheda;
+    legame_->aggiorna();
+}
+
+QWidget* VistaTaeg::crea(const char* nome, QWidget* genitore) {
+    return legame_->crea(nome, genitore);
+}
+
+void VistaTaeg::campo(QGridLayout* g, int riga, int colonna, const char* testo, const char* nome, QWidget* genitore) {
+    if (testo) g->addWidget(etichetta(QString::fromUtf8(testo), genitore, true), riga, colonna);
+    g->addWidget(crea(nome, genitore), riga + 1, colonna);
+}
+
+QWidget* VistaTaeg::schedaCalcolo() {
+    auto* pagina = new QWidget;
+    auto* g = new QGridLayout(pagina);
+
+    auto* periodo = new QGroupBox(QStringLiteral("Periodo di calcolo"), pagina);
+    auto* gp = new QGridLayout(periodo);
+    campo(gp, 0, 0, "Dal", "dal", periodo);
+    campo(gp, 0, 1, "Al", "al", periodo);
+    campo(gp, 0, 2, "anno", "Combo1", periodo);
+    int col = 0;
+    for (const char* n : {"Command2", "Command3", "Command4", "Command5"})
+        gp->addWidget(crea(n, periodo), 2, col++);
+    col = 0;
+    for (const char* n : {"Command7", "Command10", "Command6"})
+        gp->addWidget(crea(n, periodo), 3, col++);
+    gp->addWidget(crea("Command8", periodo), 4, 0, 1, 2);
+    gp->addWidget(crea("Giorni", periodo), 4, 2, 1, 2);
+    g->addWidget(periodo, 0, 0);
+
+    auto* elementi = new QGroupBox(QStringLiteral("elementi di calcolo del T.E.G."), pagina);
+    auto* ge = new QGridLayout(elementi);
+    campo(ge, 0, 0, "Numeri Dare", "NumeriD", elementi);
+    campo(ge, 0, 1, "Indebitamento medio", "IndMedio", elementi);
+    campo(ge, 2, 0, "Interessi Dare", "intDare", elementi);
+    campo(ge, 2, 1, "C.M.S.", "ComMS", elementi);
+    campo(ge, 2, 2, "altri interessi", "extrafido", elementi);
+    campo(ge, 2, 3, "totale interessi", "totInt", elementi);
+    campo(ge, 4, 0, "spese", "speseN", elementi);
+    campo(ge, 4, 1, "C.M.S.", "ComMS2", elementi);
+    campo(ge, 4, 2, "altri oneri", "ASpese", elementi);
+    campo(ge, 4, 3, "totale spese", "tspe", elementi);
+    campo(ge, 6, 3, "totale spese + interessi", "SpeInt", elementi);
+    auto* cms = qobject_cast<QPushButton*>(crea("cmscop", elementi));
+    cms->setText(QStringLiteral("C.M.S. \u2193"));
+    ge->addWidget(cms, 3, 4);
+    g->addWidget(elementi, 0, 1, 1, 2);
+
+    auto* opzioni = new QWidget(pagina);
+    auto* ho = new QHBoxLayout(opzioni);
+    ho->setContentsMargins(0, 0, 0, 0);
+    const auto cornice = [&](const char* nome, std::initializer_list<const char*> figli) {
+        auto* box = crea(nome, opzioni);
+        auto* l = new QVBoxLayout(box);
+        for (const char* f : figli)
+            l->addWidget(crea(f, box));
+        ho->addWidget(box);
+        return l;
+    };
+    auto* acc = cornice("FrameAccordato", {"Option2", "Option1a"});
+    acc->addWidget(etichetta(QStringLiteral("accordato"), opzioni, true));
+    acc->addWidget(crea("Acc", opzioni));
+    cornice("FrameValuta", {"Lira", "euro"});
+    cornice("FrameSoglia", {"Option3", "Option4"});
+    auto* categoria = new QVBoxLayout;
+    categoria->addWidget(etichetta(QStringLiteral("categoria di conto"), opzioni, true));
+    categoria->addWidget(crea("Combo2", opzioni));
+    categoria->addStretch();
+    ho->addLayout(categoria);
+    g->addWidget(opzioni, 1, 0, 1, 3);
+
+    g->addWidget(striscia(), 2, 0, 1, 3);
+    g->addWidget(scomposizione(), 3, 0);
+    g->addWidget(confronto(), 3, 1, 1, 2);
+
+    auto* esegui = new QGroupBox(QStringLiteral("Esegui calcolo"), pagina);
+    auto* hc = new QHBoxLayout(esegui);
+    for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
+        hc->addWidget(crea(n, esegui));
+    g->addWidget(esegui, 4, 0, 1, 3);
+    for (auto* e : pagina->findChildren<QLineEdit*>())
+        if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
+    for (auto* b : periodo->findChildren<QPushButton*>())
+        if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
+    for (auto* w : periodo->findChildren<QWidget*>())
+        if (w->objectName() == QLatin1String("dal") || w->objectName() == QLatin1String("al") ||
+            w->objectName() == QLatin1String("Combo1"))
+            w->setMaximumWidth(120);
+    cms->setMaximumWidth(90);
+    return pagina;
+}
+
+QWidget* VistaTaeg::striscia() {
+    auto* s = new QWidget;
+    s->setObjectName(QStringLiteral("striscia"));
+    s->setFixedSize(px(8100), 86);
+    // Each piece: left edge in twips, top in pixels, width in twips (0: its natural width).
+    const auto metti = [&](QWidget* w, int sinistra, int alto, int larghezza) {
+        if (larghezza > 0) w->setFixedWidth(px(larghezza));
+        if (qobject_cast<QLineEdit*>(w)) w->setFixedHeight(22);
+        const int x = w->x() != 0 ? w->x() : px(sinistra); // a model position wins
+        w->move(x, alto);
+    };
+    const auto pezzo = [&](const char* nome, int sinistra, int alto, int larghezza) {
+        QWidget* w = crea(nome, s);
+        metti(w, sinistra, alto, larghezza);
+        if (auto* l = qobject_cast<QLabel*>(w)) l->adjustSize();
+        return w;
+    };
+    const auto linea = [&](QWidget* w, int sinistra, int larghezza) {
+        w->setGeometry(px(sinistra), 40, px(larghezza), 2);
+    };
+    metti(etichetta(QStringLiteral("totale interessi"), s, true), 120, 0, 0);
+    pezzo("totint2", 120, 16, 1380);
+    auto* lineaInteressi = new QFrame(s);
+    lineaInteressi->setFrameShape(QFrame::HLine);
+    linea(lineaInteressi, 120, 1380);
+    pezzo("indMed2", 120, 44, 1380);
+    metti(etichetta(QStringLiteral("numeri debitori"), s, true), 120, 68, 0);
+    metti(etichetta(QStringLiteral("x"), s), 1560, 32, 0);
+    pezzo("ga", 1740, 30, 780);
+    linea(crea("Line28", s), 60, 1500); // the single fraction of the global formula
+    pezzo("LblPiu", 2640, 32, 0);
+    pezzo("LblTotaleSpese", 2880, 0, 0);
+    pezzo("TotalSpese", 2880, 16, 1380);
+    linea(crea("LineaSpese", s), 2880, 1380);
+    pezzo("fido", 2880, 44, 1380);
+    pezzo("LblAccordato", 2880, 68, 0);
+    pezzo("LblPer2", 4380, 32, 0);
+    pezzo("cento", 4560, 30, 600);
+    pezzo("LblUguale", 0, 32, 0);
+    pezzo("LblRisultato", 0, 32, 0);
+    pezzo("TegTXT", 6600, 30, 1200);
+    return s;
+}
+
+QWidget* VistaTaeg::scomposizione() {
+    auto* box = new QGroupBox(QStringLiteral("Scomposizione T.E.G."));
+    auto* g = new QGridLayout(box);
+    int col = 0;
+    for (auto [testo, nome] : {std::pair{"Interessi", "IntSc"}, std::pair{"C.M.S.", "CMSc"},
+                               std::pair{"altri interessi", "ECCSC"}, std::pair{"Spese", "SpeseSc"},
+                               std::pair{"Altri Oneri", "OneriSc"}, std::pair{"TEG Totale", "SommaParziali"}}) {
+        campo(g, 0, col++, testo, nome, box);
+        legame_->widget(nome)->setMaximumWidth(72);
+    }
+    g->addWidget(crea("Line22", box), 2, 0, 1, 2);
+    g->addWidget(crea("Line27", box), 2, 1, 1, 4);
+    campo(g, 3, 0, "totale interessi", "TInt", box);
+    campo(g, 3, 3, "totale spese", "TSpes", box);
+    legame_->widget("TInt")->setMaximumWidth(72);
+    legame_->widget("TSpes")->setMaximumWidth(72);
+    return box;
+}
+
+QWidget* VistaTaeg::confronto() {
+    auto* box = new QGroupBox(QStringLiteral("Confronto tassi soglia"));
+    auto* g = new QGridLayout(box);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(1);
+    const char* const scaglioni[] = {"-Tassi primo scaglione", "-Tassi secondo scaglione", "-Tassi terzo scaglione"};
+    const char* const suffissi[] = {"", "b", "c"};
+    const char* const righe[] = {"I° Trim.", "II° Trim.", "III° Trim.", "IV° Trim.", "media"};
+    for (int r = 0; r < 5; ++r)
+        g->addWidget(etichetta(QString::fromUtf8(righe[r]), box, true), r + 2, 0);
+    for (int c = 0; c < 3; ++c) {
+        g->addWidget(etichetta(QString::fromUtf8(scaglioni[c]), box, true), 0, 1 + 2 * c, 1, 2);
+        for (int u = 0; u < 2; ++u) {
+            auto* l = etichetta(
+                u ? QStringLiteral("Tassi soglia del periodo") : QStringLiteral("Tassi medi del periodo"), box, true);
+            l->setWordWrap(true);
+            g->addWidget(l, 1, 1 + 2 * c + u);
+        }
+        for (int q = 0; q < 4; ++q)
+            for (int u = 0; u < 2; ++u) {
+                const std::string nome = std::string(u ? "TU" : "TS") + std::to_string(q + 1) + suffissi[c];
+                QWidget* w = crea(nome.c_str(), box);
+                w->setMaximumWidth(64);
+                g->addWidget(w, q + 2, 1 + 2 * c + u);
+            }
+    }
+    const char* const medie[] = {"TSM", "TUM", "TSM2", "TUM2"};
+    for (int k = 0; k < 4; ++k) {
+        QWidget* w = crea(medie[k], box);
+        w->setMaximumWidth(64);
+        g->addWidget(w, 6, 1 + k);
+    }
+    campo(g, 7, 1, "T. soglia", "soglia", box);
+    campo(g, 7, 2, "Supero", "Diff", box);
+    legame_->widget("soglia")->setMaximumWidth(64);
+    legame_->widget("Diff")->setMaximumWidth(64);
+    return box;
+}
+
+void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {
+    auto* contenitore = new QWidget(pagina);
+    auto* g = new QGridLayout(contenitore);
+    if (!pagina->layout()) new QVBoxLayout(pagina);
+    pagina->layout()->addWidget(contenitore);
+    constexpr int kColonne = 4;
+    int riga = 0, col = 0;
+    const auto aCapo = [&] {
+        if (col > 0) ++riga;
+        col = 0;
+    };
+    for (const std::string& nome : nomi) {
+        const int id = taeg_->schema().trova(nome);
+        if (id < 0 || legame_->legato(id)) continue;
+        const DefinizioneControllo& d = taeg_->schema().definizione(id);
+        QWidget* w = legame_->crea(nome, contenitore);
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && !d.aiuto.empty()) e->setPlaceholderText(qs(d.aiuto));
+        if (d.tipo == Tipo::Lista || d.tipo == Tipo::Cornice || d.tipo == Tipo::Linea) {
+            aCapo();
+            g->addWidget(w, riga++, 0, 1, kColonne);
+            if (d.tipo == Tipo::Lista) g->setRowStretch(riga - 1, 1);
+            continue;
+        }
+        g->addWidget(w, riga, col);
+        if (++col == kColonne) aCapo();
+    }
+}
+
+} // namespace vantrel::gui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/program_state.h"
+#include "teg/taeg.h"
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QGridLayout;
+
+namespace vantrel::gui {
+
+class LegameFinestra;
+
+/// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
+/// formula strip, whose pieces sit at their twips positions; the other tabs show whatever controls
+/// their parts define, in the order of the window's schema.
+class VistaTaeg : public QWidget {
+    Q_OBJECT
+public:
+    explicit VistaTaeg(Contesto& ctx, QWidget* parent = nullptr);
+    ~VistaTaeg() override;
+
+    Taeg& modello() { return *taeg_; }
+    LegameFinestra& legame() { return *legame_; }
+    void mostraScheda(int scheda);
+
+private:
+    QWidget* schedaCalcolo();
+    QWidget* striscia();
+    QWidget* confronto();
+    QWidget* scomposizione();
+    void schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi);
+    QWidget* crea(const char* nome, QWidget* genitore);
+    void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, const char* nome, QWidget* genitore);
+
+    std::unique_ptr<Taeg> taeg_;
+    LegameFinestra* legame_;
+};
+
+} // namespace vantrel::gui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "applicazione.h"
+#include "common/program_state.h"
+#include "common/scripted_services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace vantrel::test {
+
+/// A program folder holding the default rate set, scripted answers and a fixed "today".
+struct AmbienteProva {
+    AmbienteProva() : orologio(Data{2026, 3, 15}) {
+        for (const char* nome : {"NtassiU.dat", "NRectassiU.dat"})
+            QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(QLatin1String(nome)),
+                        dir.filePath(QLatin1String(nome)));
+        ctx.stato.CartellaDati = cartella();
+        ctx.stato.CartellaReport = cartella();
+        ctx.servizi.messaggi = &risposte;
+        ctx.servizi.file = &risposte;
+        ctx.servizi.orologio = &orologio;
+    }
+    std::string cartella() const { return dir.path().toStdString() + "/"; }
+    QByteArray leggi(const char* nome) const {
+        QFile f(dir.filePath(QLatin1String(nome)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    RisposteProgrammate risposte;
+    OrologioFisso orologio;
+    Contesto ctx;
+};
+
+/// Italian conventions in every test binary, whatever the machine's locale.
+inline void preparaProva() {
+    gui::preparaApplicazione(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+} // namespace vantrel::test

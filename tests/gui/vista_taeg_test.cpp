@@ -1,0 +1,197 @@
+#include "ambiente_prova.h"
+#include "legame_finestra.h"
+#include "qt_testo.h"
+#include "vista_taeg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace vantrel;
+using namespace vantrel::gui;
+
+class VistaTaegTest : public QObject {
+    Q_OBJECT
+
+    template <typename T = QWidget>
+    T* trova(QWidget& w, const char* nome) {
+        auto* x = w.findChild<T*>(QLatin1String(nome));
+        if (!x) qFatal("manca il controllo %s", nome);
+        return x;
+    }
+    QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
+    void scrivi(QWidget& w, const char* nome, const QString& t) {
+        auto* e = trova<QLineEdit>(w, nome);
+        e->setFocus();
+        QTest::keyClicks(e, t);
+    }
+    void hover(QWidget* w) {
+        QEvent e(QEvent::Enter);
+        QCoreApplication::sendEvent(w, &e);
+    }
+
+private slots:
+    void initTestCase() { test::preparaProva(); }
+
+    void keysGoThroughTheFieldFilter_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("dot becomes comma") << "NumeriD"
+                                           << "12.5"
+                                           << "12,5";
+        QTest::newRow("letters dropped") << "intDare"
+                                         << "1a2b"
+                                         << "12";
+        QTest::newRow("one comma only") << "Acc"
+                                        << "1,2,3"
+                                        << "1,23";
+        QTest::newRow("read-only average") << "IndMedio"
+                                           << "99"
+                                           << "";
+        QTest::newRow("days field free") << "Giorni"
+                                         << "9x"
+                                         << "9x";
+    }
+    void keysGoThroughTheFieldFilter() {
+        QFETCH(QString, campo);
+        QFETCH(QString, tasti);
+        QFETCH(QString, atteso);
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        const QByteArray nome = campo.toLatin1();
+        scrivi(v, nome.constData(), tasti);
+        QCOMPARE(testo(v, nome.constData()), atteso);
+        QCOMPARE(qs(v.modello()[ss(campo)].testo), atteso);
+    }
+
+    void backspaceAndEnter() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        scrivi(v, "NumeriD", QStringLiteral("1234"));
+        QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Backspace);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("123"));
+        QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
+        // leaving the field formats it with the amount mask and copies it into the formula strip
+        QCOMPARE(testo(v, "indMed2"), QStringLiteral("123"));
+        QTest::keyClick(trova(v, "intDare"), Qt::Key_Enter);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "ComMS"));
+    }
+
+    void hoverShowsHelp_data() {
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("aiuto");
+        QTest::newRow("field") << "dal"
+                               << "Immettere data inizio periodo";
+        QTest::newRow("button") << "Command9"
+                                << "esegui calcolo TEG utilizzando la formula globale che accorpa tutte le spese e "
+                                   "gli interessi in un unico valore. ";
+        QTest::newRow("frame") << "FrameValuta"
+                               << "seleziona la valuta di calcolo. ";
+        QTest::newRow("rate grid") << "TU4"
+                                   << "Tasso usura Quarto trimestre dell'anno calcolato e per la categoria di conto "
+                                      "scelto, relativo al primo scaglione";
+        QTest::newRow("report tab") << "nome"
+                                    << "inserire il nome con il quale salvare il report";
+    }
+    void hoverShowsHelp() {
+        QFETCH(QString, controllo);
+        QFETCH(QString, aiuto);
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        auto* help = trova<QPlainTextEdit>(v, "HELP");
+        QVERIFY(help->toPlainText().startsWith(QStringLiteral("Aiuto contestuale")));
+        hover(trova(v, controllo.toLatin1().constData()));
+        QCOMPARE(help->toPlainText(), aiuto);
+    }
+
+    void everyControlIsOnScreenByName() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        const Schema& s = v.modello().schema();
+        for (std::size_t i = 0; i < s.dimensione(); ++i) {
+            const QString nome = qs(s.definizione(static_cast<int>(i)).nome);
+            QVERIFY2(v.findChild<QWidget*>(nome), qPrintable(nome));
+        }
+        QCOMPARE(trova<QTabWidget>(v, "SSTab1")->tabText(0), QStringLiteral("calcolo T.E.G. "));
+        QCOMPARE(trova<QComboBox>(v, "Combo1")->count(), 20);
+        QCOMPARE(trova<QComboBox>(v, "Combo1")->currentText(), QStringLiteral("2007"));
+    }
+
+    void fullCalculationByClicks() {
+        test::AmbienteProva a;
+        a.ctx.stato.MascheraImporti = "###,###,##0.00";
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        auto* anni = trova<QComboBox>(v, "Combo1");
+        anni->setCurrentIndex(1);
+        emit anni->activated(1); // 2008, a leap year
+        QCOMPARE(testo(v, "ga"), QStringLiteral("36600"));
+        QTest::mouseClick(trova(v, "Command2"), Qt::LeftButton);
+        QCOMPARE(qs(v.modello()["dal"].testo), QStringLiteral("01/01/2008"));
+        QCOMPARE(qs(v.modello()["al"].testo), QStringLiteral("31/03/2008"));
+
+        scrivi(v, "NumeriD", QStringLiteral("9125000"));
+        scrivi(v, "intDare", QStringLiteral("250"));
+        scrivi(v, "speseN", QStringLiteral("50"));
+        for (const char* zero : {"ComMS", "extrafido", "ComMS2", "ASpese"})
+            scrivi(v, zero, QStringLiteral("0"));
+        scrivi(v, "Acc", QStringLiteral("100000"));
+        QTest::keyClick(trova(v, "Acc"), Qt::Key_Tab);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("9.125.000,00"));
+        QCOMPARE(testo(v, "fido"), QStringLiteral("100.000,00"));
+        QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
+        QCOMPARE(testo(v, "Giorni"), QStringLiteral("91"));
+
+        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
+        QCOMPARE(testo(v, "TegTXT"), QStringLiteral("1,053"));
+        QCOMPARE(testo(v, "IntSc"), QStringLiteral("1,003"));
+        QCOMPARE(testo(v, "SpeseSc"), QStringLiteral("0,050"));
+        QCOMPARE(testo(v, "TS1b"), QStringLiteral("9,84"));
+        QCOMPARE(testo(v, "TU1b"), QStringLiteral("14,76"));
+        QCOMPARE(testo(v, "soglia"), QStringLiteral("14,76"));
+        QCOMPARE(testo(v, "Diff"), QString());
+        QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.E.G."));
+        QCOMPARE(trova(v, "LblUguale")->x(), px(5520));
+        QCOMPARE(trova(v, "LblRisultato")->x(), px(5880));
+        QVERIFY(trova(v, "TotalSpese")->isVisible());
+        QVERIFY(!trova(v, "Line28")->isVisible());
+
+        QTest::mouseClick(trova(v, "Command9"), Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.A.E.G."));
+        QCOMPARE(trova(v, "LblUguale")->x(), px(2580));
+        QCOMPARE(trova(v, "LblRisultato")->x(), px(2880));
+        QVERIFY(!trova(v, "TotalSpese")->isVisible());
+        QVERIFY(!trova(v, "fido")->isVisible());
+        QVERIFY(trova(v, "Line28")->isVisible());
+
+        const int righe = static_cast<int>(v.modello()["List1"].voci.size());
+        QTest::mouseClick(trova(v, "via"), Qt::LeftButton);
+        QCOMPARE(static_cast<int>(v.modello()["List1"].voci.size()), righe + 1);
+        QVERIFY(a.risposte.mostrati().empty());
+    }
+
+    void currencyOptionsAreExclusive() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        QTest::mouseClick(trova(v, "Lira"), Qt::LeftButton);
+        QVERIFY(trova<QAbstractButton>(v, "Lira")->isChecked());
+        QVERIFY(!trova<QAbstractButton>(v, "euro")->isChecked());
+        QCOMPARE(a.ctx.stato.MascheraImporti, std::string("#,###,###,##0"));
+    }
+};
+
+QTEST_MAIN(VistaTaegTest)
+#include "vista_taeg_test.moc"

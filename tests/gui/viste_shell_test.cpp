@@ -1,0 +1,253 @@
+#include "ambiente_prova.h"
+#include "finestra_principale.h"
+#include "qt_testo.h"
+#include "shell/impostazioni.h"
+#include "vista_calendario.h"
+#include "vista_form23.h"
+#include "vista_password.h"
+#include "vista_taeg.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vantrel;
+using namespace vantrel::gui;
+
+class VisteShellTest : public QObject {
+    Q_OBJECT
+
+    template <typename T = QWidget>
+    T* trova(QObject& w, const char* nome) {
+        auto* x = w.findChild<T*>(QLatin1String(nome));
+        if (!x) qFatal("manca il controllo %s", nome);
+        return x;
+    }
+    static void scriviImposta(test::AmbienteProva& a, int accesso) {
+        ImpostaRecord r;
+        r.utente("MARIO");
+        r.password("pw");
+        r.accesso(static_cast<std::int16_t>(accesso));
+        QFile f(a.dir.filePath(QStringLiteral("Imposta.DAT")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(r.byte.data()), static_cast<qint64>(r.byte.size()));
+    }
+    // One attempt on the login dialog: user name and password typed, OK clicked.
+    void tentativo(VistaPassword& d, const QString& utente, const QString& password) {
+        auto* u = trova<QLineEdit>(d, "txtUserName");
+        auto* p = trova<QLineEdit>(d, "txtPassword");
+        u->setFocus();
+        u->selectAll();
+        QTest::keyClick(u, Qt::Key_Delete);
+        QTest::keyClicks(u, utente);
+        QTest::keyClick(u, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), p);
+        p->selectAll();
+        QTest::keyClick(p, Qt::Key_Delete);
+        QTest::keyClicks(p, password);
+        QTest::keyClick(p, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(d, "cmdOK"));
+        QVERIFY(d.isVisible()); // Enter on the password does not press OK
+        QTest::mouseClick(trova(d, "cmdOK"), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { test::preparaProva(); }
+
+    void loginFourthFailureEndsTheProgram() {
+        test::AmbienteProva a;
+        scriviImposta(a, -1);
+        FinestraPrincipale m(a.ctx, a.cartella());
+        int tentativi = 0;
+        m.eseguiLogin([&](passWord& w) {
+            VistaPassword d(w);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            tentativo(d, QStringLiteral("mario"), QStringLiteral("pw"));
+            tentativo(d, QStringLiteral("MARIO "), QStringLiteral("pw"));
+            tentativo(d, QStringLiteral("MARIO"), QStringLiteral("PW"));
+            QVERIFY(d.isVisible());
+            tentativo(d, QStringLiteral("MARIO"), QString());
+            QVERIFY(!d.isVisible());
+            tentativi = w.tentativi();
+        });
+        QVERIFY(!m.modello().avvio());
+        QCOMPARE(tentativi, 4);
+        QVERIFY(m.terminata());
+        QVERIFY(!m.taeg());
+        QStringList testi;
+        for (const auto& msg : a.risposte.mostrati())
+            testi << qs(msg.testo);
+        QCOMPARE(testi, QStringList({"Nome utente non valido. Riprovare", "Nome utente non valido. Riprovare",
+                                     "Password non valida. Riprovare", "Password non valida. Riprovare",
+                                     "Tentativo di aprire il programma fallito!!!"}));
+        QCOMPARE(a.risposte.mostrati().back().titolo, std::string("Errore"));
+    }
+
+    void loginAcceptedOpensTheCalculationWindow() {
+        test::AmbienteProva a;
+        scriviImposta(a, -1);
+        FinestraPrincipale m(a.ctx, a.cartella());
+        m.eseguiLogin([&](passWord& w) {
+            VistaPassword d(w);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            tentativo(d, QStringLiteral("MARIO"), QStringLiteral("pw"));
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        });
+        QVERIFY(m.modello().avvio());
+        QVERIFY(m.taeg());
+        QVERIFY(!m.terminata());
+    }
+
+    void closingTheLoginThroughItsFrameRefuses() {
+        test::AmbienteProva a;
+        passWord w(a.ctx);
+        VistaPassword d(w);
+        d.show();
+        d.close();
+        QCOMPARE(w.esito(), passWord::Esito::Rifiutato);
+    }
+
+    void exitQuestion_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::newRow("menu") << "Esci";
+        QTest::newRow("tool bar") << "SSCommand2";
+    }
+    void exitQuestion() {
+        QFETCH(QString, comando);
+        test::AmbienteProva a;
+        FinestraPrincipale m(a.ctx, a.cartella());
+        QVERIFY(m.modello().avvio());
+        const auto premi = [&] {
+            if (auto* azione = m.findChild<QAction*>(comando))
+                azione->trigger();
+            else
+                QTest::mouseClick(trova(m, comando.toLatin1().constData()), Qt::LeftButton);
+        };
+        a.risposte.aggiungi(Risposta::Annulla);
+        premi();
+        QVERIFY(!m.terminata());
+        QVERIFY(m.taeg());
+        const Messaggio q = a.risposte.mostrati().back();
+        QCOMPARE(q.testo, std::string("Sei Sicuro di Voler Uscire?"));
+        QCOMPARE(q.titolo, std::string("AVVERTIMENTO!"));
+        QCOMPARE(q.predefinita, Risposta::Annulla);
+        a.risposte.aggiungi(Risposta::Ok);
+        premi();
+        QVERIFY(m.terminata());
+    }
+
+    void oneCalculationWindowOnly() {
+        test::AmbienteProva a;
+        FinestraPrincipale m(a.ctx, a.cartella());
+        QVERIFY(m.modello().avvio());
+        auto* pulsante = trova<QToolButton>(m, "SSCommand5");
+        QCOMPARE(pulsante->toolTip(), QStringLiteral("calcolo T.E.G."));
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 1);
+        QVERIFY(!trova<QToolButton>(m, "SSCommand13")->isEnabled());
+        QTest::mouseClick(trova(m, "SSCommand19"), Qt::LeftButton);
+        QCOMPARE(m.taeg()->modello()["SSTab1"].selezione, 2);
+        QCOMPARE(m.windowTitle(), QStringLiteral("Vantrel  [Rel. 2.00 - 02.06. 2010]"));
+    }
+
+    void settingsRoundTripThroughTheFiles() {
+        test::AmbienteProva a;
+        FinestraPrincipale m(a.ctx, a.cartella());
+        QVERIFY(m.modello().avvio());
+        m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
+        auto* v = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        QVERIFY(v);
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        auto* dec = trova<QLineEdit>(*v, "decimali");
+        dec->setFocus();
+        QTest::keyClick(dec, Qt::Key_Backspace);
+        QTest::keyClicks(dec, QStringLiteral("9x2"));
+        QCOMPARE(dec->text(), QStringLiteral("2"));
+        QTest::keyClick(dec, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "NomeUt"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ROSSI"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "PassW"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1"));
+        QTest::mouseClick(trova(*v, "accesso"), Qt::LeftButton);
+        QTest::mouseClick(trova(*v, "verticale"), Qt::LeftButton);
+        auto* righe = trova<QLineEdit>(*v, "lineor");
+        righe->setFocus();
+        righe->selectAll();
+        QTest::keyClicks(righe, QStringLiteral("45"));
+        QTest::mouseClick(trova(*v, "Salva"), Qt::LeftButton);
+        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+
+        const QByteArray imposta = a.leggi("Imposta.DAT");
+        QCOMPARE(imposta.size(), 218);
+        QCOMPARE(imposta.mid(100, 2), QByteArray("\x02\x00", 2));
+        QCOMPARE(imposta.mid(102, 5), QByteArray("ROSSI"));
+        QCOMPARE(imposta.mid(132, 10), QByteArray("x1        "));
+        QCOMPARE(imposta.mid(142, 2), QByteArray("\xff\xff", 2));
+        const QByteArray opz = a.leggi("OpzStampa.DAT");
+        QCOMPARE(opz.size(), 55);
+        QCOMPARE(opz.at(0), '1');
+        QCOMPARE(opz.mid(3, 2), QByteArray("\x2d\x00", 2));
+        QCOMPARE(a.ctx.stato.MascheraImporti, std::string("#,###,###,##0.00"));
+
+        m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
+        auto* riaperta = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        QCOMPARE(trova<QLineEdit>(*riaperta, "NomeUt")->text(), QStringLiteral("ROSSI"));
+        QCOMPARE(trova<QLineEdit>(*riaperta, "PassW")->echoMode(), QLineEdit::Password);
+        QTest::mouseClick(trova(*riaperta, "Command3D8"), Qt::LeftButton);
+        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+    }
+
+    void calendarDayCounts_data() {
+        QTest::addColumn<QDate>("data1");
+        QTest::addColumn<QDate>("data2");
+        QTest::addColumn<QString>("giorni");
+        QTest::newRow("leap year") << QDate(2024, 1, 1) << QDate(2024, 3, 1) << "60";
+        QTest::newRow("backwards") << QDate(2024, 1, 10) << QDate(2024, 1, 5) << "-5";
+        QTest::newRow("same day") << QDate(2024, 6, 6) << QDate(2024, 6, 6) << "0";
+    }
+    void calendarDayCounts() {
+        QFETCH(QDate, data1);
+        QFETCH(QDate, data2);
+        QFETCH(QString, giorni);
+        test::AmbienteProva a;
+        FinestraPrincipale m(a.ctx, a.cartella());
+        QTest::mouseClick(trova(m, "SSCommand23"), Qt::LeftButton);
+        auto* c = qobject_cast<VistaCalendario*>(m.vista(TipoFinestra::Calendario));
+        QVERIFY(c);
+        QVERIFY(c->isWindow());
+        auto* cal1 = trova<QCalendarWidget>(*c, "CAL1");
+        auto* cal2 = trova<QCalendarWidget>(*c, "Cal2");
+        QCOMPARE(cal1->selectedDate(), QDate(2026, 3, 15));
+        emit cal1->clicked(data1);
+        emit cal2->clicked(data2);
+        QCOMPARE(trova<QLineEdit>(*c, "nrgg")->text(), giorni);
+    }
+
+    void calendarAddsDays() {
+        test::AmbienteProva a;
+        VistaCalendario c(a.ctx);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowActive(&c));
+        emit trova<QCalendarWidget>(c, "CAL1")->clicked(QDate(2023, 1, 1));
+        auto* g = trova<QLineEdit>(c, "Giorni");
+        g->setFocus();
+        QTest::keyClicks(g, QStringLiteral("9a0"));
+        QCOMPARE(g->text(), QStringLiteral("90"));
+        QCOMPARE(trova<QCalendarWidget>(c, "Cal2")->selectedDate(), QDate(2023, 4, 1));
+        g->selectAll();
+        QTest::keyClick(g, Qt::Key_Delete);
+        QCOMPARE(trova<QCalendarWidget>(c, "Cal2")->selectedDate(), QDate(2023, 1, 1));
+    }
+};
+
+QTEST_MAIN(VisteShellTest)
+#include "viste_shell_test.moc"

@@ -1,0 +1,80 @@
+#include "common/scripted_services.h"
+#include "shell/calendario.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class CalendarioTest : public ::testing::Test {
+protected:
+    CalendarioTest() : orologio(Data{2026, 3, 15}) {
+        ctx.servizi.orologio = &orologio;
+        ctx.servizi.messaggi = &risposte;
+    }
+    OrologioFisso orologio;
+    RisposteProgrammate risposte;
+    Contesto ctx;
+};
+
+TEST_F(CalendarioTest, OpensOnTodayWithoutCount) {
+    Calendario c(ctx);
+    EXPECT_EQ(c["CAL1"].testo, "15/03/2026");
+    EXPECT_EQ(c["Cal2"].testo, "15/03/2026");
+    EXPECT_EQ(c["nrgg"].testo, "");
+}
+
+TEST_F(CalendarioTest, DayClickCountsFromDate1ToDate2) {
+    struct Caso {
+        Data d1, d2;
+        const char* atteso;
+    } casi[] = {{{2024, 1, 1}, {2024, 3, 1}, "60"}, // leap year
+                {{2023, 1, 1}, {2023, 3, 1}, "59"},
+                {{2024, 1, 10}, {2024, 1, 5}, "-5"},
+                {{2024, 6, 6}, {2024, 6, 6}, "0"},
+                {{1999, 12, 31}, {2000, 12, 31}, "366"}};
+    for (const Caso& k : casi) {
+        Calendario c(ctx);
+        c.scegliGiorno("CAL1", k.d1);
+        c.scegliGiorno("Cal2", k.d2);
+        EXPECT_EQ(c["nrgg"].testo, k.atteso) << k.d1.testo() << " " << k.d2.testo();
+    }
+}
+
+TEST_F(CalendarioTest, EditingDaysMovesDate2) {
+    struct Caso {
+        const char* giorni;
+        const char* data2;
+    } casi[] = {{"90", "01/04/2023"},  {"", "01/01/2023"},    {"-1", "31/12/2022"},
+                {"2.5", "03/01/2023"}, {"3,9", "04/01/2023"}, {"abc", "01/01/2023"}};
+    for (const Caso& k : casi) {
+        Calendario c(ctx);
+        c.scegliGiorno("CAL1", {2023, 1, 1});
+        const std::string conteggio = c["nrgg"].testo;
+        c.incolla("Giorni", "77");
+        c.incolla("Giorni", k.giorni);
+        EXPECT_EQ(c["Cal2"].testo, k.data2) << k.giorni;
+        EXPECT_EQ(c["nrgg"].testo, conteggio) << "the count waits for the next click";
+    }
+}
+
+TEST_F(CalendarioTest, DaysFieldTakesOnlyNumberCharacters) {
+    Calendario c(ctx);
+    for (const char* t : {"1", "a", "2", " ", "\r", "-", "."})
+        c.digita("Giorni", t);
+    EXPECT_EQ(c["Giorni"].testo, "12-.");
+}
+
+TEST_F(CalendarioTest, DateOutsideTheCalendarIsRefused) {
+    for (const char* giorni : {"3000000", "-1000000"}) {
+        Calendario c(ctx);
+        risposte.dimentica();
+        c.incolla("Giorni", giorni);
+        EXPECT_EQ(c["Cal2"].testo, "15/03/2026") << giorni;
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        EXPECT_NE(risposte.mostrati()[0].testo.find("fuori dal calendario"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,239 @@
+#include "common/scripted_services.h"
+#include "shell/cartella_temporanea.h"
+#include "shell/impostazioni.h"
+#include "shell/mdi_form1.h"
+#include "shell/pass_word.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+// Records what the main window asks of its desktop.
+class OspiteRegistrato : public OspiteFinestre {
+public:
+    bool disponibile(TipoFinestra t) const override { return t != TipoFinestra::Usurari; }
+    void crea(TipoFinestra t, int scheda) override { eventi.push_back("crea " + nome(t) + schedaTesto(scheda)); }
+    void primoPiano(TipoFinestra t, int i, int scheda) override {
+        eventi.push_back("primoPiano " + nome(t) + " " + std::to_string(i) + schedaTesto(scheda));
+    }
+    void disponi(Disposizione d) override { eventi.push_back("disponi " + std::to_string(static_cast<int>(d))); }
+    void impostaStampante() override { eventi.push_back("stampante"); }
+    void mostraLogo() override { eventi.push_back("logo"); }
+    void mostraPrincipale() override {
+        eventi.push_back("principale");
+        if (guastoPrincipale) throw std::runtime_error("guasto");
+    }
+    void login(passWord& w) override {
+        eventi.push_back("login");
+        for (const auto& [u, p] : credenziali) {
+            w.incolla("txtUserName", u);
+            w.incolla("txtPassword", p);
+            w.clicca("cmdOK");
+            if (w.chiusa()) return;
+        }
+        w.chiusuraDaCornice();
+    }
+    void termina() override { eventi.push_back("termina"); }
+
+    static std::string nome(TipoFinestra t) {
+        static const char* const nomi[] = {"Taeg", "usurari", "STP2", "Calendario", "Form23"};
+        return nomi[static_cast<int>(t)];
+    }
+    static std::string schedaTesto(int s) { return s >= 0 ? " scheda " + std::to_string(s) : ""; }
+
+    std::vector<std::string> eventi;
+    std::vector<std::pair<std::string, std::string>> credenziali;
+    bool guastoPrincipale = false;
+};
+
+class AvviaCalcolatrice : public AvvioProcessi {
+public:
+    bool avviaCalcolatrice() override { return riesce; }
+    bool riesce = true;
+};
+
+class MDIForm1Test : public ::testing::Test {
+protected:
+    MDIForm1Test() {
+        ctx.servizi.messaggi = &risposte;
+        ctx.servizi.processi = &calcolatrice;
+    }
+    void scriviImposta(int decimali, int accesso) {
+        ImpostaRecord r;
+        r.decimali(static_cast<std::int16_t>(decimali));
+        r.accesso(static_cast<std::int16_t>(accesso));
+        r.utente("MARIO");
+        r.password("pw");
+        dir.scrivi(kFileImposta, std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
+    }
+    test::CartellaTemporanea dir;
+    Contesto ctx;
+    RisposteProgrammate risposte;
+    AvviaCalcolatrice calcolatrice;
+    OspiteRegistrato ospite;
+};
+
+TEST_F(MDIForm1Test, FirstStartInEmptyFolder) {
+    MDIForm1 m(ctx, ospite, dir.cartella());
+    EXPECT_TRUE(m.avvio());
+    EXPECT_EQ(ospite.eventi, (std::vector<std::string>{"logo", "principale", "crea Taeg"}));
+    EXPECT_EQ(ctx.stato.CartellaDati, dir.cartella());
+    EXPECT_EQ(ctx.stato.CartellaReport, dir.cartella());
+    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0");
+    EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
+    EXPECT_EQ(dir.leggi(kFileOpzStampa).size(), 0u);
+    EXPECT_TRUE(risposte.mostrati().empty()) << "no start-up step shows a message";
+}
+
+TEST_F(MDIForm1Test, FolderGetsItsTrailingSeparator) {
+    std::string senza = dir.cartella();
+    senza.pop_back();
+    MDIForm1 m(ctx, ospite, senza);
+    m.avvio();
+    EXPECT_EQ(ctx.stato.CartellaDati, dir.cartella());
+}
+
+TEST_F(MDIForm1Test, StoredDecimalsChooseTheMask) {
+    struct Caso {
+        int decimali;
+        const char* maschera;
+    } casi[] = {{3, "#,###,###,##0.000"}, {4, "#,###,###,##0.0000"}, {7, "precedente"}, {-1, "precedente"}};
+    for (const Caso& c : casi) {
+        scriviImposta(c.decimali, 0);
+        ctx.stato.MascheraImporti = "precedente";
+        MDIForm1 m(ctx, ospite, dir.cartella());
+        m.avvio();
+        EXPECT_EQ(ctx.stato.MascheraImporti, c.maschera) << c.decimali;
+    }
+}
+
+TEST_F(MDIForm1Test, LoginOnlyWithFlagMinusOne) {
+    struct Caso {
+        int flag;
+        std::vector<std::pair<std::string, std::string>> credenziali;
+        bool continua;
+        std::vector<std::string> eventi;
+    } casi[] = {
+        {0, {}, true, {"logo", "principale", "crea Taeg"}},
+        {1, {}, true, {"logo", "principale", "crea Taeg"}},
+        {-1, {{"MARIO", "pw"}}, true, {"logo", "principale", "login", "crea Taeg"}},
+        {-1, {}, false, {"logo", "principale", "login", "termina"}},
+        {-1, {{"a", "b"}, {"a", "b"}, {"a", "b"}, {"a", "b"}}, false, {"logo", "principale", "login", "termina"}},
+    };
+    for (const Caso& c : casi) {
+        scriviImposta(0, c.flag);
+        OspiteRegistrato o;
+        o.credenziali = c.credenziali;
+        MDIForm1 m(ctx, o, dir.cartella());
+        EXPECT_EQ(m.avvio(), c.continua) << c.flag;
+        EXPECT_EQ(o.eventi, c.eventi);
+    }
+}
+
+TEST_F(MDIForm1Test, FailingStepDoesNotStopTheStartUp) {
+    ospite.guastoPrincipale = true;
+    scriviImposta(2, 0);
+    MDIForm1 m(ctx, ospite, dir.cartella());
+    EXPECT_TRUE(m.avvio());
+    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0.00");
+}
+
+TEST_F(MDIForm1Test, ExitAsksAndOnlyOkEnds) {
+    MDIForm1 m(ctx, ospite, dir.cartella());
+    for (const char* comando : {"Esci", "SSCommand2"}) {
+        ospite.eventi.clear();
+        risposte.dimentica();
+        risposte.aggiungi(Risposta::Annulla);
+        m.clicca(comando);
+        EXPECT_TRUE(ospite.eventi.empty());
+        risposte.aggiungi(Risposta::Ok);
+        m.clicca(comando);
+        EXPECT_EQ(ospite.eventi, std::vector<std::string>{"termina"});
+        ASSERT_EQ(risposte.mostrati().size(), 2u);
+        const Messaggio& q = risposte.mostrati()[0];
+        EXPECT_EQ(q.testo, "Sei Sicuro di Voler Uscire?");
+        EXPECT_EQ(q.titolo, "AVVERTIMENTO!");
+        EXPECT_EQ(q.icona, Icona::Avviso);
+        EXPECT_EQ(q.pulsanti, Pulsanti::OkAnnulla);
+        EXPECT_EQ(q.predefinita, Risposta::Annulla);
+    }
+}
+
+TEST_F(MDIForm1Test, CommandsAskForOneInstancePerKind) {
+    struct Caso {
+        const char* comando;
+        std::vector<std::string> eventi; // after two clicks
+    } casi[] = {
+        {"SSCommand5", {"crea Taeg", "primoPiano Taeg 0"}},
+        {"SSCommand19", {"crea Taeg scheda 2", "primoPiano Taeg 0 scheda 2"}},
+        {"SSCommand23", {"crea Calendario", "primoPiano Calendario 0"}},
+        {"Cal", {"crea Calendario", "primoPiano Calendario 0"}},
+        {"pref", {"crea Form23", "primoPiano Form23 0"}},
+        {"SSCommand21", {"crea Form23", "primoPiano Form23 0"}},
+        {"SSCommand11", {"crea STP2", "primoPiano STP2 0"}},
+        {"SSCommand13", {}}, // no view for this kind: the button is disabled
+        {"ImpStamp", {"stampante", "stampante"}},
+        {"Sovra", {"disponi 0", "disponi 0"}},
+        {"AffOriz", {"disponi 1", "disponi 1"}},
+        {"AffVert", {"disponi 2", "disponi 2"}},
+        {"DispIcon", {"disponi 3", "disponi 3"}},
+    };
+    for (const Caso& c : casi) {
+        OspiteRegistrato o;
+        MDIForm1 m(ctx, o, dir.cartella());
+        m.clicca(c.comando);
+        m.clicca(c.comando);
+        EXPECT_EQ(o.eventi, c.eventi) << c.comando;
+    }
+}
+
+TEST_F(MDIForm1Test, ClosedWindowIsCreatedAgainAndReportsCanMultiply) {
+    MDIForm1 m(ctx, ospite, dir.cartella());
+    m.mostra(TipoFinestra::Calendario);
+    m.finestraChiusa(TipoFinestra::Calendario);
+    m.mostra(TipoFinestra::Calendario);
+    m.nuovoReport();
+    m.nuovoReport();
+    EXPECT_EQ(ospite.eventi,
+              (std::vector<std::string>{"crea Calendario", "crea Calendario", "crea STP2", "crea STP2"}));
+    EXPECT_EQ(m.aperte(TipoFinestra::STP2), 2);
+    EXPECT_FALSE(m["SSCommand13"].abilitato);
+    EXPECT_TRUE(m["SSCommand5"].abilitato);
+}
+
+TEST_F(MDIForm1Test, CalculatorThatCannotStartIsReported) {
+    MDIForm1 m(ctx, ospite, dir.cartella());
+    m.clicca("calco");
+    EXPECT_TRUE(risposte.mostrati().empty());
+    calcolatrice.riesce = false;
+    m.clicca("SSCommand25");
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_EQ(risposte.mostrati()[0].testo, "Impossibile avviare la calcolatrice di sistema.");
+}
+
+TEST(Centratura, TwipsArithmetic) {
+    struct Caso {
+        Dimensioni principale;
+        bool minimizzata;
+        std::optional<Dimensioni> taeg;
+        Centratura attesa;
+    } casi[] = {
+        {{12000, 9000}, false, std::nullopt, {3000, 3000, 4000, std::nullopt, std::nullopt}},
+        {{12000, 9000}, false, Dimensioni{10000, 5000}, {3000, 3000, 4000, 1000, 850}},
+        // narrower than the calculation window: a negative left, applied without a message
+        {{8000, 9000}, false, Dimensioni{10000, 5000}, {1000, 3000, 2000, -1000, 850}},
+        {{12000, 9000}, true, Dimensioni{10000, 5000}, {}},
+    };
+    for (const Caso& c : casi) {
+        const Centratura r = centra(c.principale, c.minimizzata, {6000, 3000}, 4000, c.taeg);
+        EXPECT_EQ(r.logoSinistra, c.attesa.logoSinistra);
+        EXPECT_EQ(r.logoAlto, c.attesa.logoAlto);
+        EXPECT_EQ(r.pannelloSinistra, c.attesa.pannelloSinistra);
+        EXPECT_EQ(r.taegSinistra, c.attesa.taegSinistra);
+        EXPECT_EQ(r.taegAlto, c.attesa.taegAlto);
+    }
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Screenshots of the desktop program after a period check on an empty folder, under a virtual
+# X server. Usage: tools/screenshots.sh [build folder]   (default build/gui)
+set -eu
+radice=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$radice/build/gui}
+cartella=$(mktemp -d)
+trap 'rm -rf "$cartella"' EXIT
+cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$cartella/"
+
+scatta() {
+    xvfb-run -a -s "-screen 0 1400x1050x24" sh -c "
+        '$build/bin/vantrel-dimostrazione' '$cartella' $2 & pid=\$!
+        sleep 3
+        import -window root '$radice/docs/$1'
+        kill \$pid"
+}
+scatta calcolo-banca-italia.png ""
+scatta calcolo-globale.png --globale
+echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png"
