@@ -4,7 +4,6 @@
 #include "teg/taeg.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -37,9 +36,15 @@ void BM_VerificaPeriodo(benchmark::State& state) {
     w.clicca("euro");
     w.seleziona("Combo2", 2);
     for (auto _ : state) {
-        for (const auto& [campo, testo] : {std::pair{"NumeriD", "3.950.000,00"}, {"intDare", "692,04"},
-                                           {"ComMS", "0"}, {"extrafido", "0"}, {"speseN", "55,00"}, {"ComMS2", "0"},
-                                           {"ASpese", "0"}, {"fido", "30.000,00"}, {"Acc", "30.000,00"}}) {
+        for (const auto& [campo, testo] : {std::pair{"NumeriD", "3.950.000,00"},
+                                           {"intDare", "692,04"},
+                                           {"ComMS", "0"},
+                                           {"extrafido", "0"},
+                                           {"speseN", "55,00"},
+                                           {"ComMS2", "0"},
+                                           {"ASpese", "0"},
+                                           {"fido", "30.000,00"},
+                                           {"Acc", "30.000,00"}}) {
             w.incolla(campo, testo);
             w.esci(campo);
         }
@@ -66,17 +71,18 @@ void BM_CliTeg(benchmark::State& state) {
             static const char* const dal[] = {"01/01/", "01/04/", "01/07/", "01/10/"};
             static const char* const al[] = {"31/03/", "30/06/", "30/09/", "31/12/"};
             out << dal[q] << anno << ';' << al[q] << anno << ';'
-                << (i % 3 == 0 ? "Conto Corrente" : i % 3 == 1 ? "Conto senza affidamento" : "Conto anticipi") << ';'
-                << (i % 2 ? "globale" : "Banca d'Italia") << ';' << 1000000 + i * 37 << ";1.234,56;0;0;50,00;0;0;"
-                << 5000 + i % 9000 << ";" << 5000 + i % 9000 << '\n';
+                << (i % 3 == 0   ? "Conto Corrente"
+                    : i % 3 == 1 ? "Conto senza affidamento"
+                                 : "Conto anticipi")
+                << ';' << (i % 2 ? "globale" : "Banca d'Italia") << ';' << 1000000 + i * 37
+                << ";1.234,56;0;0;50,00;0;0;" << 5000 + i % 9000 << ";" << 5000 + i % 9000 << '\n';
         }
     }
     const std::string cartella = cartellaTassi();
     for (auto _ : state) {
         std::ostringstream out, err;
-        const int rc = cli::esegui({"teg", csv.string(), "--formato", "csv", "--cartella", cartella, "--oggi",
-                                    "05/12/2026"},
-                                   out, err);
+        const int rc = cli::esegui(
+            {"teg", csv.string(), "--formato", "csv", "--cartella", cartella, "--oggi", "05/12/2026"}, out, err);
         if (rc != 0) state.SkipWithError("vantrel-cli teg failed");
         benchmark::DoNotOptimize(out.str().size());
     }

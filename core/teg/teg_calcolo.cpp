@@ -128,7 +128,8 @@ void TegCalcolo::TassiPeriodo() {
     for (int i = 1; i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
         const std::string_view chiave = trim(r.Periodo);
-        if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4') continue;
+        if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4')
+            continue;
         const int q = chiave[0] - '1';
         int m1 = 0, m2 = 0, m3 = 0;
         if (categoria == "Conto Corrente") {

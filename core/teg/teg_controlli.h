@@ -7,7 +7,8 @@ namespace vantrel {
 // The controls of the "calcolo T.E.G. " tab, resolved once per schema.
 #define VANTREL_TEG_CONTROLLI(X)                                                                                       \
     X(dal)                                                                                                             \
-    X(al) X(Combo1) X(Combo2) X(Command2) X(Command3) X(Command4) X(Command5) X(Command7) X(Command10) X(Command6)     \
+    X(al)                                                                                                              \
+    X(Combo1) X(Combo2) X(Command2) X(Command3) X(Command4) X(Command5) X(Command7) X(Command10) X(Command6)           \
         X(Command8) X(Giorni) X(NumeriD) X(indMed2) X(IndMedio) X(intDare) X(ComMS) X(ComMS2) X(extrafido) X(speseN)   \
             X(ASpese) X(fido) X(Acc) X(Option2) X(Option1a) X(ga) X(cento) X(totInt) X(totint2) X(TotalSpese) X(tspe)  \
                 X(SpeInt) X(TegTXT) X(IntSc) X(CMSc) X(ECCSC) X(SpeseSc) X(OneriSc) X(SommaParziali) X(TInt) X(TSpes)  \
