@@ -5,6 +5,8 @@
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
 #include "messaggi_qt.h"
+#include "platform/connessione.h"
+#include "platform/ftp_curl.h"
 #include "qt_testo.h"
 #include "stampante_qt.h"
 
@@ -34,6 +36,10 @@ int main(int argc, char** argv) {
     ctx.servizi.stampante = &stampante;
     ctx.servizi.processi = &calcolatrice;
     ctx.servizi.orologio = &data;
+    vantrel::FtpCurl ftp;
+    vantrel::ConnessioneDiSistema connessione;
+    ctx.servizi.ftp = &ftp;
+    ctx.servizi.connessione = &connessione;
 
     vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(vantrel::gui::cartellaProgramma()),
                                               &stampante.printer());

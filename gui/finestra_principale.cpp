@@ -2,9 +2,13 @@
 
 #include "icone.h"
 #include "legame_finestra.h"
+#include "platform/server_tassi.h"
 #include "qt_testo.h"
+#include "rates/usurari.h"
+#include "reports/finestre_report.h"
 #include "vista_calendario.h"
 #include "vista_form23.h"
+#include "vista_generica.h"
 #include "vista_password.h"
 #include "vista_taeg.h"
 
@@ -117,7 +121,8 @@ VistaTaeg* FinestraPrincipale::taeg() const {
 }
 
 bool FinestraPrincipale::disponibile(TipoFinestra tipo) const {
-    return tipo == TipoFinestra::Taeg || tipo == TipoFinestra::Calendario || tipo == TipoFinestra::Form23;
+    return tipo == TipoFinestra::Taeg || tipo == TipoFinestra::Calendario || tipo == TipoFinestra::Form23 ||
+           tipo == TipoFinestra::Usurari || tipo == TipoFinestra::STP2;
 }
 
 QMdiSubWindow* FinestraPrincipale::figlia(QWidget* vista, TipoFinestra tipo) {
@@ -158,9 +163,21 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
         v->show();
         break;
     }
-    case TipoFinestra::Usurari:
-    case TipoFinestra::STP2:
+    case TipoFinestra::Usurari: {
+        auto* v = new VistaGenerica(std::make_unique<Usurari>(ctx_, serverTassiPredefinito()));
+        viste_[tipo] = v;
+        figlia(v, tipo)->show();
         break;
+    }
+    case TipoFinestra::STP2: {
+        auto modello = std::make_unique<FinestraReport>(ctx_);
+        FinestraReport* stp2 = modello.get();
+        auto* v = new VistaGenerica(std::move(modello));
+        stp2->nuovaFinestra = [this] { crea(TipoFinestra::STP2, -1); };
+        viste_[tipo] = v;
+        figlia(v, tipo)->show();
+        break;
+    }
     }
 }
 

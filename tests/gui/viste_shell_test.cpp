@@ -151,9 +151,16 @@ private slots:
         QTest::mouseClick(pulsante, Qt::LeftButton);
         QTest::mouseClick(pulsante, Qt::LeftButton);
         QCOMPARE(m.area()->subWindowList().size(), 1);
-        QVERIFY(!trova<QToolButton>(m, "SSCommand13")->isEnabled());
         QTest::mouseClick(trova(m, "SSCommand19"), Qt::LeftButton);
         QCOMPARE(m.taeg()->modello()["SSTab1"].selezione, 2);
+        // The rate window opens once, with the listing of the stored periods and its fields.
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 2);
+        QVERIFY(m.findChild<QWidget*>(QStringLiteral("TM1")) != nullptr);
+        // Report managers may be opened more than once.
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand11"), Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 3);
         QCOMPARE(m.windowTitle(), QStringLiteral("Vantrel  [Rel. 2.00 - 02.06. 2010]"));
     }
 
