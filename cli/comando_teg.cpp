@@ -88,8 +88,9 @@ std::vector<Periodo> leggiPeriodi(const std::string& file) {
             if (!d) throw errore(nome, "data non valida \"" + v + "\" (usare gg/mm/aaaa)");
             (std::string(nome) == "dal" ? p.dal : p.al) = d->testo();
         }
+        // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
         for (const auto& nome : kCampiInput)
-            if (const auto v = t.campo(r, nome)) p.campi.emplace_back(nome, *v);
+            if (const auto v = t.campo(r, nome); v && !v->empty()) p.campi.emplace_back(nome, *v);
         if (const auto g = t.campo(r, "Giorni"); g && !g->empty()) p.giorni = *g;
         out.push_back(std::move(p));
     }

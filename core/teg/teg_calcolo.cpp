@@ -161,13 +161,14 @@ void TegCalcolo::TassiPeriodo() {
 void TegCalcolo::medie() {
     const auto& c = c_;
     const auto media = [&](const int(&campi)[4], int conteggio, int destinazione) {
-        float s = 0;
+        // Summed and divided in double, kept as a single-precision mean: one rounding, at the end.
+        double s = 0;
         for (int id : campi) {
             const auto v = valore(id);
             if (!v) return;
-            s += static_cast<float>(*v);
+            s += *v;
         }
-        f_.imposta(destinazione, formatta(s / static_cast<float>(conteggio), maschere::tassoMedia));
+        f_.imposta(destinazione, formatta(static_cast<float>(s / conteggio), maschere::tassoMedia));
     };
     const auto conta = [&](const int(&campi)[4]) {
         int k = 0;

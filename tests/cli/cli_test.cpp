@@ -52,6 +52,12 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
         EXPECT_EQ(e.out, "");
         EXPECT_FALSE(std::filesystem::exists(report)); // nothing half-written
     }
+    // An empty cell is a field not given: the empty Acc leaves the fido typed before it alone.
+    test::scriviTesto(dir.file("vuoti.csv"),
+                      "dal;al;NumeriD;intDare;fido;Acc\n01/01/2023;31/03/2023;1.000.000;100;10.000;\n");
+    const Esito vuoti = esegui({"teg", dir.file("vuoti.csv"), "--cartella", dir.cartella(), "--formato", "csv"});
+    EXPECT_NE(vuoti.out.find(";3,650;"), std::string::npos) << vuoti.out;
+    EXPECT_EQ(vuoti.out.find("accordato"), std::string::npos) << vuoti.out;
     EXPECT_EQ(esegui({"teg", dir.file("manca.csv"), "--cartella", dir.cartella()}).codice, 2);
     EXPECT_EQ(esegui({"teg"}).codice, 2);
     EXPECT_EQ(esegui({"teg", "x.csv", "--formato", "xml"}).codice, 2);

@@ -217,6 +217,21 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     EXPECT_EQ(t("TU2"), "14,15"); // 8,12 x 1,25 + 4
 }
 
+TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
+    // The 2014 advances: 8,92 + 8,9 + 9,37 + 9,3 = 36,49 / 4 = 9,1225. Summed step by step in single
+    // precision the mean falls just below the half and shows 9,122.
+    const float tm3[] = {8.92f, 8.9f, 9.37f, 9.3f};
+    for (int q = 0; q < 4; ++q)
+        periodo(std::to_string(q + 1) + "2014", {1, 1, 1, 1, tm3[q], 1, 1});
+    w->seleziona("Combo2", 2);
+    w->incolla("dal", "01/01/2014");
+    w->incolla("al", "31/03/2014");
+    for (const auto& [n, v] : kBase)
+        campo(n, v);
+    w->clicca("OK");
+    EXPECT_EQ(t("TSM"), "9,123");
+}
+
 TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
     periodo("32023", {2, 2, 2, 2, 2, 2, 2});
     w->clicca("euro");
