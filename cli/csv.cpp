@@ -8,7 +8,7 @@ namespace vantrel::cli {
 namespace {
 
 // Splits one line on ";" with optional double quotes ("" inside quotes is a quote).
-std::vector<std::string> dividi(const std::string& line) {
+std::vector<std::string> dividi(std::string_view line) {
     std::vector<std::string> out(1);
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -67,10 +67,10 @@ TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std
     while (pos < content.size()) {
         std::size_t end = content.find('\n', pos);
         if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(pos, end - pos);
+        std::string_view line(content.data() + pos, end - pos);
         pos = end + 1;
         ++numero;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.ends_with('\r')) line.remove_suffix(1);
         if (header) {
             if (line.empty()) throw ErroreCsv{erroreInput(path, numero, 0, "manca la riga di intestazione")};
             t.colonne = dividi(line);
