@@ -1,8 +1,8 @@
 #include "common/decimal_text.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace vantrel {
@@ -47,9 +47,42 @@ DecimaleTesto daScientifico(std::string_view s) {
     return d;
 }
 
+constexpr double kLimiteBreve = 1e15;
+
 } // namespace
 
+double potenzaDieci(int n) {
+    static constexpr double p[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return p[n];
+}
+
+std::optional<DecimaleTesto> DecimaleTesto::breve(double value) {
+    const double a = std::fabs(value);
+    if (!(a < kLimiteBreve) || a == 0) return std::nullopt;
+    // Looks for m / 10^k that reads back as the value, m below 10^15. m and 10^k are exact doubles and
+    // the division is correctly rounded, so the test is exact; such a decimal lies within half a unit
+    // in the last place of the value, where at most one decimal of 15 digits fits.
+    for (int k = 0; k <= 15; ++k) {
+        const double m = std::nearbyint(a * potenzaDieci(k));
+        if (m >= kLimiteBreve) return std::nullopt;
+        if (m == 0 || m / potenzaDieci(k) != a) continue;
+        DecimaleTesto d;
+        d.negativo = value < 0;
+        char buf[24];
+        const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(m));
+        std::size_t n = static_cast<std::size_t>(res.ptr - buf);
+        d.esponente = static_cast<int>(n) - k;
+        while (buf[n - 1] == '0')
+            --n;
+        d.cifre.assign(buf, n);
+        return d;
+    }
+    return std::nullopt;
+}
+
 DecimaleTesto DecimaleTesto::daDouble(double value) {
+    if (auto d = breve(value)) return std::move(*d);
     char buf[64];
     // The shortest text that reads back as the value is the 15-digit rounding whenever it has at most
     // 15 digits, and it is much cheaper to obtain.
