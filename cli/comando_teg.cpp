@@ -5,6 +5,7 @@
 #include "report_hook.h"
 #include "teg/taeg.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -153,7 +154,8 @@ std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
 
 // Appends a CSV field, quoted when it holds a separator, a quote or a line break.
 void accodaCampoCsv(std::string& out, std::string_view s) {
-    if (s.find_first_of(";\"\n\r") == std::string_view::npos) {
+    const auto speciale = [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(s.begin(), s.end(), speciale)) {
         out += s;
         return;
     }

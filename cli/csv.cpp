@@ -9,28 +9,30 @@ namespace {
 
 // Splits one line on ";" with optional double quotes ("" inside quotes is a quote).
 std::vector<std::string> dividi(std::string_view line) {
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                out.back().push_back('"');
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                out.back().push_back(c);
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (true) {
+        std::string& campo = out.emplace_back();
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            while (i < line.size()) {
+                if (line[i] != '"') {
+                    campo += line[i++];
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    campo += '"';
+                    i += 2;
+                } else {
+                    ++i;
+                    break;
+                }
             }
-        } else if (c == '"' && out.back().empty()) {
-            quoted = true;
-        } else if (c == ';') {
-            out.emplace_back();
-        } else {
-            out.back().push_back(c);
         }
+        // Unquoted text, or what follows the closing quote, runs to the next ";".
+        const std::size_t fine = std::min(line.find(';', i), line.size());
+        campo.append(line, i, fine - i);
+        if (fine == line.size()) return out;
+        i = fine + 1;
     }
-    return out;
 }
 
 } // namespace

@@ -49,6 +49,44 @@ DecimaleTesto daScientifico(std::string_view s) {
 
 constexpr double kLimiteBreve = 1e15;
 
+// The form of a positive integer m times 10^-k.
+DecimaleTesto daIntero(bool negativo, std::uint64_t m, int k) {
+    DecimaleTesto d;
+    d.negativo = negativo;
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, m);
+    std::size_t n = static_cast<std::size_t>(res.ptr - buf);
+    d.esponente = static_cast<int>(n) - k;
+    while (buf[n - 1] == '0')
+        --n;
+    d.cifre.assign(buf, n);
+    return d;
+}
+
+// The value rounded to 15 significant digits, worked out exactly for the usual magnitudes: the
+// product by 10^s is held as hi + lo, lo being its exact rounding error. Nothing outside those
+// magnitudes and on an exact half, left to the general conversion.
+std::optional<DecimaleTesto> quindiciCifre(double value) {
+    const double a = std::fabs(value);
+    if (!(a >= 1e-7 && a < kLimiteBreve)) return std::nullopt;
+    int s = 0;
+    while (a * potenzaDieci(s) < 1e14)
+        ++s;
+    double hi = a * potenzaDieci(s);
+    double lo = std::fma(a, potenzaDieci(s), -hi);
+    if (hi == 1e14 && lo < 0) { // the product itself is just below 10^14
+        ++s;
+        hi = a * potenzaDieci(s);
+        lo = std::fma(a, potenzaDieci(s), -hi);
+    }
+    double m = std::nearbyint(hi);
+    const double resto = (hi - m) + lo;
+    if (resto == 0.5 || resto == -0.5) return std::nullopt;
+    if (resto > 0.5) m += 1;
+    if (resto < -0.5) m -= 1;
+    return daIntero(value < 0, static_cast<std::uint64_t>(m), s);
+}
+
 } // namespace
 
 double potenzaDieci(int n) {
@@ -66,23 +104,13 @@ std::optional<DecimaleTesto> DecimaleTesto::breve(double value) {
     for (int k = 0; k <= 15; ++k) {
         const double m = std::nearbyint(a * potenzaDieci(k));
         if (m >= kLimiteBreve) return std::nullopt;
-        if (m == 0 || m / potenzaDieci(k) != a) continue;
-        DecimaleTesto d;
-        d.negativo = value < 0;
-        char buf[24];
-        const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(m));
-        std::size_t n = static_cast<std::size_t>(res.ptr - buf);
-        d.esponente = static_cast<int>(n) - k;
-        while (buf[n - 1] == '0')
-            --n;
-        d.cifre.assign(buf, n);
-        return d;
+        if (m != 0 && m / potenzaDieci(k) == a) return daIntero(value < 0, static_cast<std::uint64_t>(m), k);
     }
     return std::nullopt;
 }
 
 DecimaleTesto DecimaleTesto::daDouble(double value) {
-    if (auto d = breve(value)) return std::move(*d);
+    if (auto d = quindiciCifre(value)) return std::move(*d);
     char buf[64];
     // The shortest text that reads back as the value is the 15-digit rounding whenever it has at most
     // 15 digits, and it is much cheaper to obtain.

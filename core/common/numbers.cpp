@@ -40,11 +40,18 @@ bool readExponent(std::string_view t, std::size_t& i, std::string& out) {
 
 // Plain text of a decimal: every digit, the decimal comma, no grouping.
 std::string testoDecimale(const DecimaleTesto& d) {
-    std::string s = d.negativo ? "-" : "";
-    const std::string intPart = d.parteIntera();
-    s += intPart.empty() ? "0" : intPart;
-    const int fracDigits = static_cast<int>(d.cifre.size()) - d.esponente;
-    if (fracDigits > 0) s += "," + d.parteDecimale(fracDigits);
+    const int cifre = static_cast<int>(d.cifre.size());
+    const auto cifra = [&](int i) { return i >= 0 && i < cifre ? d.cifre[static_cast<std::size_t>(i)] : '0'; };
+    std::string s;
+    if (d.negativo) s += '-';
+    if (d.esponente <= 0) s += '0';
+    for (int i = 0; i < d.esponente; ++i)
+        s += cifra(i);
+    if (cifre > d.esponente) {
+        s += ',';
+        for (int i = d.esponente; i < cifre; ++i)
+            s += cifra(i);
+    }
     return s;
 }
 
