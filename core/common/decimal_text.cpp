@@ -51,15 +51,17 @@ constexpr double kLimiteBreve = 1e15;
 
 // The form of a positive integer m times 10^-k.
 DecimaleTesto daIntero(bool negativo, std::uint64_t m, int k) {
+    int zeri = 0;
+    for (; m % 10 == 0; m /= 10)
+        ++zeri;
+    char buf[20];
+    char* inizio = buf + sizeof buf;
+    for (; m > 0; m /= 10)
+        *--inizio = static_cast<char>('0' + m % 10);
     DecimaleTesto d;
     d.negativo = negativo;
-    char buf[24];
-    const auto res = std::to_chars(buf, buf + sizeof buf, m);
-    std::size_t n = static_cast<std::size_t>(res.ptr - buf);
-    d.esponente = static_cast<int>(n) - k;
-    while (buf[n - 1] == '0')
-        --n;
-    d.cifre.assign(buf, n);
+    d.cifre.assign(inizio, buf + sizeof buf);
+    d.esponente = static_cast<int>(d.cifre.size()) + zeri - k;
     return d;
 }
 
