@@ -34,9 +34,16 @@ struct Scelte {
 
 struct Periodo {
     Scelte scelte;
-    std::array<std::optional<std::string>, kCampiInput.size()> campi; // those the file has
     std::string dal, al;
-    std::optional<std::string> giorni;
+    std::size_t riga = 0; // in the table of the file
+};
+
+// A file of periods: its rows as read, where its fields are, and each period checked.
+struct FilePeriodi {
+    TabellaCsv tabella;
+    std::array<int, kCampiInput.size()> campi{}; // column index of each input field, -1 when absent
+    int giorni = -1;
+    std::vector<Periodo> periodi;
 };
 
 template <std::size_t N>
@@ -46,10 +53,12 @@ int scegli(const std::string& valore, const std::array<const char*, N>& ammessi)
     return -1;
 }
 
-std::vector<Periodo> leggiPeriodi(const std::string& file) {
+FilePeriodi leggiPeriodi(const std::string& file) {
     std::vector<std::string> colonne = {"dal", "al", "Giorni", "categoria", "accordato", "valuta", "norma", "formula"};
     colonne.insert(colonne.end(), kCampiInput.begin(), kCampiInput.end());
-    TabellaCsv t = leggiCsv(file, colonne);
+    FilePeriodi f;
+    f.tabella = leggiCsv(file, colonne);
+    const TabellaCsv& t = f.tabella;
     // Column numbers from 1, 0 when the file has no such column.
     const auto colonna = [&](std::string_view nome) {
         for (std::size_t i = 0; i < t.colonne.size(); ++i)
@@ -60,10 +69,10 @@ std::vector<Periodo> leggiPeriodi(const std::string& file) {
         if (!colonna(obbligatoria))
             throw ErroreCsv{
                 erroreInput(file, 1, 0, std::string("manca la colonna obbligatoria \"") + obbligatoria + "\"")};
-    const int cDal = colonna("dal"), cAl = colonna("al"), cGiorni = colonna("Giorni");
-    std::array<int, kCampiInput.size()> cCampi{};
+    const int cDal = colonna("dal"), cAl = colonna("al");
+    f.giorni = colonna("Giorni") - 1;
     for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        cCampi[k] = colonna(kCampiInput[k]);
+        f.campi[k] = colonna(kCampiInput[k]) - 1;
 
     static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
                                                              "Conto anticipi"};
@@ -74,12 +83,12 @@ std::vector<Periodo> leggiPeriodi(const std::string& file) {
     const int cCategoria = colonna("categoria"), cAccordato = colonna("accordato"), cValuta = colonna("valuta"),
               cNorma = colonna("norma"), cFormula = colonna("formula");
 
-    std::vector<Periodo> out;
-    out.reserve(t.righe.size());
+    f.periodi.reserve(t.righe.size());
     for (std::size_t r = 0; r < t.righe.size(); ++r) {
         const int riga = t.numeriRiga[r];
-        std::vector<std::string>& campi = t.righe[r];
+        const std::vector<std::string>& campi = t.righe[r];
         Periodo p;
+        p.riga = r;
         const auto scelta = [&](int c, const auto& ammessi) {
             if (!c || campi[static_cast<std::size_t>(c - 1)].empty()) return 0;
             const std::string& v = campi[static_cast<std::size_t>(c - 1)];
@@ -98,13 +107,9 @@ std::vector<Periodo> leggiPeriodi(const std::string& file) {
             if (!d) throw ErroreCsv{erroreInput(file, riga, c, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
             (c == cDal ? p.dal : p.al) = d->testo();
         }
-        for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-            if (cCampi[k]) p.campi[k] = std::move(campi[static_cast<std::size_t>(cCampi[k] - 1)]);
-        if (cGiorni && !campi[static_cast<std::size_t>(cGiorni - 1)].empty())
-            p.giorni = std::move(campi[static_cast<std::size_t>(cGiorni - 1)]);
-        out.push_back(std::move(p));
+        f.periodi.push_back(std::move(p));
     }
-    return out;
+    return f;
 }
 
 struct Esito {
@@ -113,21 +118,22 @@ struct Esito {
 };
 
 // One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
+Esito controlla(Taeg& w, const FilePeriodi& f, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
+    const std::vector<std::string>& campi = f.tabella.righe[p.riga];
     risposte.dimentica();
     w.clicca(p.scelte.valuta);
     w.seleziona("Combo2", p.scelte.categoria);
     w.clicca(p.scelte.accordato);
     w.clicca(p.scelte.norma);
     for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        if (p.campi[k]) {
-            w.incolla(kCampiInput[k], *p.campi[k]);
+        if (f.campi[k] >= 0) {
+            w.incolla(kCampiInput[k], campi[static_cast<std::size_t>(f.campi[k])]);
             w.esci(kCampiInput[k]);
         }
     w.incolla("dal", p.dal);
     w.incolla("al", p.al);
-    if (p.giorni) {
-        w.incolla("Giorni", *p.giorni);
+    if (f.giorni >= 0 && !campi[static_cast<std::size_t>(f.giorni)].empty()) {
+        w.incolla("Giorni", campi[static_cast<std::size_t>(f.giorni)]);
         w.esci("Giorni");
     } else {
         w.clicca("Command8");
@@ -198,7 +204,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
         return kUso;
     }
-    std::vector<Periodo> periodi;
+    FilePeriodi periodi;
     try {
         periodi = leggiPeriodi(args[0]);
     } catch (const ErroreCsv& e) {
@@ -208,7 +214,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
 
     Sessione s(opz);
     s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
-    std::vector<std::string> lista;
+    std::vector<std::string> lista; // the result list, kept only where it is printed or saved
+    const bool conLista = fmt == "testo" || report;
     std::string buf; // nothing is written until every row is done
     nlohmann::json json = nlohmann::json::array();
     std::vector<int> uscita;
@@ -220,16 +227,16 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         buf += "messaggio;riga\n";
     }
     std::optional<Taeg> finestra; // one window, loaded afresh for every row
-    for (const Periodo& p : periodi) {
+    for (const Periodo& p : periodi.periodi) {
         if (finestra) {
             finestra->ricarica(false);
         } else {
             finestra.emplace(s.ctx, false);
-            lista = (*finestra)["List1"].voci; // the header block, once
+            if (conLista) lista = (*finestra)["List1"].voci; // the header block, once
         }
         Taeg& w = *finestra;
-        const Esito e = controlla(w, p, s.risposte, fmt == "json");
-        if (!e.riga.empty()) lista.push_back(e.riga);
+        const Esito e = controlla(w, periodi, p, s.risposte, fmt == "json");
+        if (conLista && !e.riga.empty()) lista.push_back(e.riga);
         if (fmt == "csv") {
             for (int id : uscita) {
                 accodaCampoCsv(buf, w.testo(id));
