@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -54,7 +55,12 @@ std::optional<std::string> TabellaCsv::campo(std::size_t r, const std::string& c
 TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& ammesse) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ErroreCsv{path + ": impossibile leggere il file"};
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content;
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) content.reserve(size);
+    char blocco[1 << 16];
+    while (in.read(blocco, sizeof blocco) || in.gcount() > 0)
+        content.append(blocco, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) throw ErroreCsv{path + ": impossibile leggere il file"};
     return leggiCsvTesto(std::move(content), path, ammesse);
 }

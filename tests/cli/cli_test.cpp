@@ -53,6 +53,7 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
         EXPECT_FALSE(std::filesystem::exists(report)); // nothing half-written
     }
     EXPECT_EQ(esegui({"teg", dir.file("manca.csv"), "--cartella", dir.cartella()}).codice, 2);
+    EXPECT_EQ(esegui({"teg", dir.cartella(), "--cartella", dir.cartella()}).codice, 1); // a folder, not a file
     EXPECT_EQ(esegui({"teg"}).codice, 2);
     EXPECT_EQ(esegui({"teg", "x.csv", "--formato", "xml"}).codice, 2);
     EXPECT_EQ(esegui({"boh"}).codice, 2);
