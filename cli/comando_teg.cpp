@@ -5,35 +5,45 @@
 #include "report_hook.h"
 #include "teg/taeg.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
-#include <sstream>
+#include <string_view>
 
 namespace vantrel::cli {
 namespace {
 
-const std::vector<std::string> kCampiInput = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
-                                              "ComMS2",  "ASpese",  "fido",  "Acc"};
-const std::vector<std::string> kColonneUscita = {
+// The input fields in tab order, and the output columns.
+constexpr std::array<const char*, 9> kCampiInput = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
+                                                    "ComMS2",  "ASpese",  "fido",  "Acc"};
+constexpr std::array<const char*, 18> kColonneUscita = {
     "Giorni", "IndMedio", "totInt",  "totint2", "TotalSpese",    "tspe", "SpeInt", "TegTXT", "IntSc",
     "CMSc",   "ECCSC",    "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes",  "soglia", "Diff"};
 
+// The controls clicked for each choice.
 struct Scelte {
-    std::string valuta = "euro";
+    const char* valuta = "euro";
     int categoria = 0;
-    std::string accordato = "Option1a";
-    std::string norma = "Option3";
-    std::string formula = "OK";
+    const char* accordato = "Option1a";
+    const char* norma = "Option3";
+    const char* formula = "OK";
 };
 
 struct Periodo {
     Scelte scelte;
-    std::vector<std::pair<std::string, std::string>> campi; // in tab order
     std::string dal, al;
-    std::optional<std::string> giorni;
+    std::size_t riga = 0; // in the table of the file
+};
+
+// A file of periods: its rows as read, where its fields are, and each period checked.
+struct FilePeriodi {
+    TabellaCsv tabella;
+    std::array<int, kCampiInput.size()> campi{}; // column index of each input field, -1 when absent
+    int giorni = -1;
+    std::vector<Periodo> periodi;
 };
 
 template <std::size_t N>
@@ -43,11 +53,14 @@ int scegli(const std::string& valore, const std::array<const char*, N>& ammessi)
     return -1;
 }
 
-std::vector<Periodo> leggiPeriodi(const std::string& file) {
+FilePeriodi leggiPeriodi(const std::string& file) {
     std::vector<std::string> colonne = {"dal", "al", "Giorni", "categoria", "accordato", "valuta", "norma", "formula"};
     colonne.insert(colonne.end(), kCampiInput.begin(), kCampiInput.end());
-    const TabellaCsv t = leggiCsv(file, colonne);
-    const auto colonna = [&](const std::string& nome) {
+    FilePeriodi f;
+    f.tabella = leggiCsv(file, colonne);
+    const TabellaCsv& t = f.tabella;
+    // Column numbers from 1, 0 when the file has no such column.
+    const auto colonna = [&](std::string_view nome) {
         for (std::size_t i = 0; i < t.colonne.size(); ++i)
             if (t.colonne[i] == nome) return static_cast<int>(i) + 1;
         return 0;
@@ -56,45 +69,47 @@ std::vector<Periodo> leggiPeriodi(const std::string& file) {
         if (!colonna(obbligatoria))
             throw ErroreCsv{
                 erroreInput(file, 1, 0, std::string("manca la colonna obbligatoria \"") + obbligatoria + "\"")};
+    const int cDal = colonna("dal"), cAl = colonna("al");
+    f.giorni = colonna("Giorni") - 1;
+    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
+        f.campi[k] = colonna(kCampiInput[k]) - 1;
 
-    std::vector<Periodo> out;
+    static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
+                                                             "Conto anticipi"};
+    static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
+    static constexpr std::array<const char*, 2> valute = {"Euro", "Lire"};
+    static constexpr std::array<const char*, 2> norme = {"vecchia norma", "nuova norma"};
+    static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
+    const int cCategoria = colonna("categoria"), cAccordato = colonna("accordato"), cValuta = colonna("valuta"),
+              cNorma = colonna("norma"), cFormula = colonna("formula");
+
+    f.periodi.reserve(t.righe.size());
     for (std::size_t r = 0; r < t.righe.size(); ++r) {
         const int riga = t.numeriRiga[r];
+        const std::vector<std::string>& campi = t.righe[r];
         Periodo p;
-        const auto errore = [&](const std::string& nome, const std::string& testo) {
-            return ErroreCsv{erroreInput(file, riga, colonna(nome), testo)};
-        };
-        const auto scelta = [&](const std::string& nome, const auto& ammessi, int predefinita) {
-            const auto v = t.campo(r, nome);
-            if (!v || v->empty()) return predefinita;
-            const int i = scegli(*v, ammessi);
-            if (i < 0) throw errore(nome, "valore non ammesso \"" + *v + "\"");
+        p.riga = r;
+        const auto scelta = [&](int c, const auto& ammessi) {
+            if (!c || campi[static_cast<std::size_t>(c - 1)].empty()) return 0;
+            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
+            const int i = scegli(v, ammessi);
+            if (i < 0) throw ErroreCsv{erroreInput(file, riga, c, "valore non ammesso \"" + v + "\"")};
             return i;
         };
-        static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
-                                                                 "Conto anticipi"};
-        static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
-        static constexpr std::array<const char*, 2> valute = {"Euro", "Lire"};
-        static constexpr std::array<const char*, 2> norme = {"vecchia norma", "nuova norma"};
-        static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
-        p.scelte.categoria = scelta("categoria", categorie, 0);
-        p.scelte.accordato = scelta("accordato", accordati, 0) == 0 ? "Option1a" : "Option2";
-        p.scelte.valuta = scelta("valuta", valute, 0) == 0 ? "euro" : "Lira";
-        p.scelte.norma = scelta("norma", norme, 0) == 0 ? "Option3" : "Option4";
-        p.scelte.formula = scelta("formula", formule, 0) == 0 ? "OK" : "Command9";
-        for (const char* nome : {"dal", "al"}) {
-            const std::string v = *t.campo(r, nome);
+        p.scelte.categoria = scelta(cCategoria, categorie);
+        p.scelte.accordato = scelta(cAccordato, accordati) == 0 ? "Option1a" : "Option2";
+        p.scelte.valuta = scelta(cValuta, valute) == 0 ? "euro" : "Lira";
+        p.scelte.norma = scelta(cNorma, norme) == 0 ? "Option3" : "Option4";
+        p.scelte.formula = scelta(cFormula, formule) == 0 ? "OK" : "Command9";
+        for (const int c : {cDal, cAl}) {
+            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
             const auto d = leggiData(v);
-            if (!d) throw errore(nome, "data non valida \"" + v + "\" (usare gg/mm/aaaa)");
-            (std::string(nome) == "dal" ? p.dal : p.al) = d->testo();
+            if (!d) throw ErroreCsv{erroreInput(file, riga, c, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
+            (c == cDal ? p.dal : p.al) = d->testo();
         }
-        // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
-        for (const auto& nome : kCampiInput)
-            if (const auto v = t.campo(r, nome); v && !v->empty()) p.campi.emplace_back(nome, *v);
-        if (const auto g = t.campo(r, "Giorni"); g && !g->empty()) p.giorni = *g;
-        out.push_back(std::move(p));
+        f.periodi.push_back(std::move(p));
     }
-    return out;
+    return f;
 }
 
 struct Esito {
@@ -103,20 +118,23 @@ struct Esito {
 };
 
 // One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
+Esito controlla(Taeg& w, const FilePeriodi& f, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
+    const std::vector<std::string>& campi = f.tabella.righe[p.riga];
     risposte.dimentica();
     w.clicca(p.scelte.valuta);
     w.seleziona("Combo2", p.scelte.categoria);
     w.clicca(p.scelte.accordato);
     w.clicca(p.scelte.norma);
-    for (const auto& [nome, testo] : p.campi) {
-        w.incolla(nome, testo);
-        w.esci(nome);
-    }
+    // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
+    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
+        if (f.campi[k] >= 0 && !campi[static_cast<std::size_t>(f.campi[k])].empty()) {
+            w.incolla(kCampiInput[k], campi[static_cast<std::size_t>(f.campi[k])]);
+            w.esci(kCampiInput[k]);
+        }
     w.incolla("dal", p.dal);
     w.incolla("al", p.al);
-    if (p.giorni) {
-        w.incolla("Giorni", *p.giorni);
+    if (f.giorni >= 0 && !campi[static_cast<std::size_t>(f.giorni)].empty()) {
+        w.incolla("Giorni", campi[static_cast<std::size_t>(f.giorni)]);
         w.esci("Giorni");
     } else {
         w.clicca("Command8");
@@ -141,12 +159,19 @@ std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     return s;
 }
 
-std::string campoCsv(const std::string& s) {
-    if (s.find_first_of(";\"\n\r") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s)
-        q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
+// Appends a CSV field, quoted when it holds a separator, a quote or a line break.
+void accodaCampoCsv(std::string& out, std::string_view s) {
+    const auto speciale = [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(s.begin(), s.end(), speciale)) {
+        out += s;
+        return;
+    }
+    out += '"';
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 } // namespace
@@ -180,7 +205,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
         return kUso;
     }
-    std::vector<Periodo> periodi;
+    FilePeriodi periodi;
     try {
         periodi = leggiPeriodi(args[0]);
     } catch (const ErroreCsv& e) {
@@ -190,19 +215,38 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
 
     Sessione s(opz);
     s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
-    std::vector<std::string> lista;
-    std::ostringstream buf; // nothing is written until every row is done
+    std::vector<std::string> lista; // the result list, kept only where it is printed or saved
+    const bool conLista = fmt == "testo" || report;
+    std::string buf; // nothing is written until every row is done
     nlohmann::json json = nlohmann::json::array();
-    if (fmt == "csv") buf << unisci(kColonneUscita, ";") << ";messaggio;riga\n";
-    for (const Periodo& p : periodi) {
-        Taeg w(s.ctx, false);
-        if (lista.empty()) lista = w["List1"].voci; // the header block, once
-        const Esito e = controlla(w, p, s.risposte, fmt == "json");
-        if (!e.riga.empty()) lista.push_back(e.riga);
+    std::vector<int> uscita;
+    for (const char* c : kColonneUscita)
+        uscita.push_back(Taeg::schemaTaeg().id(c));
+    if (fmt == "csv") {
+        for (const char* c : kColonneUscita)
+            (buf += c) += ';';
+        buf += "messaggio;riga\n";
+    }
+    std::optional<Taeg> finestra; // one window, loaded afresh for every row
+    for (const Periodo& p : periodi.periodi) {
+        if (finestra) {
+            finestra->ricarica(false);
+        } else {
+            finestra.emplace(s.ctx, false);
+            if (conLista) lista = (*finestra)["List1"].voci; // the header block, once
+        }
+        Taeg& w = *finestra;
+        const Esito e = controlla(w, periodi, p, s.risposte, fmt == "json");
+        if (conLista && !e.riga.empty()) lista.push_back(e.riga);
         if (fmt == "csv") {
-            for (const auto& c : kColonneUscita)
-                buf << campoCsv(w[c].testo) << ';';
-            buf << campoCsv(unisci(e.messaggi, " | ")) << ';' << campoCsv(e.riga) << '\n';
+            for (int id : uscita) {
+                accodaCampoCsv(buf, w.testo(id));
+                buf += ';';
+            }
+            accodaCampoCsv(buf, unisci(e.messaggi, " | "));
+            buf += ';';
+            accodaCampoCsv(buf, e.riga);
+            buf += '\n';
         } else if (fmt == "json") {
             nlohmann::json campi = nlohmann::json::object();
             const Schema& sc = w.schema();
@@ -216,9 +260,9 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     }
     if (fmt == "testo")
         for (const auto& l : lista)
-            buf << l << '\n';
+            (buf += l) += '\n';
     else if (fmt == "json")
-        buf << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        (buf += json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) += '\n';
 
     if (report) {
         const std::string errore = salvaListaComeReport(*report, lista);
@@ -227,7 +271,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             return kInputErrato;
         }
     }
-    out << buf.str();
+    out << buf;
     return kOk;
 }
 

@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -8,29 +9,31 @@ namespace vantrel::cli {
 namespace {
 
 // Splits one line on ";" with optional double quotes ("" inside quotes is a quote).
-std::vector<std::string> dividi(const std::string& line) {
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                out.back().push_back('"');
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                out.back().push_back(c);
+std::vector<std::string> dividi(std::string_view line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (true) {
+        std::string& campo = out.emplace_back();
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            while (i < line.size()) {
+                if (line[i] != '"') {
+                    campo += line[i++];
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    campo += '"';
+                    i += 2;
+                } else {
+                    ++i;
+                    break;
+                }
             }
-        } else if (c == '"' && out.back().empty()) {
-            quoted = true;
-        } else if (c == ';') {
-            out.emplace_back();
-        } else {
-            out.back().push_back(c);
         }
+        // Unquoted text, or what follows the closing quote, runs to the next ";".
+        const std::size_t fine = std::min(line.find(';', i), line.size());
+        campo.append(line, i, fine - i);
+        if (fine == line.size()) return out;
+        i = fine + 1;
     }
-    return out;
 }
 
 } // namespace
@@ -52,7 +55,12 @@ std::optional<std::string> TabellaCsv::campo(std::size_t r, const std::string& c
 TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& ammesse) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ErroreCsv{path + ": impossibile leggere il file"};
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content;
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) content.reserve(size);
+    char blocco[1 << 16];
+    while (in.read(blocco, sizeof blocco) || in.gcount() > 0)
+        content.append(blocco, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) throw ErroreCsv{path + ": impossibile leggere il file"};
     return leggiCsvTesto(std::move(content), path, ammesse);
 }
@@ -67,10 +75,10 @@ TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std
     while (pos < content.size()) {
         std::size_t end = content.find('\n', pos);
         if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(pos, end - pos);
+        std::string_view line(content.data() + pos, end - pos);
         pos = end + 1;
         ++numero;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.ends_with('\r')) line.remove_suffix(1);
         if (header) {
             if (line.empty()) throw ErroreCsv{erroreInput(path, numero, 0, "manca la riga di intestazione")};
             t.colonne = dividi(line);

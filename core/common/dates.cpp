@@ -53,6 +53,18 @@ Data Data::daNumero(long n) {
 }
 
 std::string Data::testo() const {
+    if (giorno >= 0 && giorno <= 99 && mese >= 0 && mese <= 99 && anno >= 0 && anno <= 9999) {
+        // The usual case, without the cost of printf.
+        std::string s = "00/00/0000";
+        const auto cifre = [&](std::size_t fine, int v) {
+            for (std::size_t i = fine; v > 0; --i, v /= 10)
+                s[i] = static_cast<char>('0' + v % 10);
+        };
+        cifre(1, giorno);
+        cifre(4, mese);
+        cifre(9, anno);
+        return s;
+    }
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", giorno, mese, anno);
     return buf;

@@ -1,8 +1,8 @@
 #include "common/decimal_text.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace vantrel {
@@ -47,9 +47,72 @@ DecimaleTesto daScientifico(std::string_view s) {
     return d;
 }
 
+constexpr double kLimiteBreve = 1e15;
+
+// The form of a positive integer m times 10^-k.
+DecimaleTesto daIntero(bool negativo, std::uint64_t m, int k) {
+    int zeri = 0;
+    for (; m % 10 == 0; m /= 10)
+        ++zeri;
+    char buf[20];
+    char* inizio = buf + sizeof buf;
+    for (; m > 0; m /= 10)
+        *--inizio = static_cast<char>('0' + m % 10);
+    DecimaleTesto d;
+    d.negativo = negativo;
+    d.cifre.assign(inizio, buf + sizeof buf);
+    d.esponente = static_cast<int>(d.cifre.size()) + zeri - k;
+    return d;
+}
+
+// The value rounded to 15 significant digits, worked out exactly for the usual magnitudes: the
+// product by 10^s is held as hi + lo, lo being its exact rounding error. Nothing outside those
+// magnitudes and on an exact half, left to the general conversion.
+std::optional<DecimaleTesto> quindiciCifre(double value) {
+    const double a = std::fabs(value);
+    if (!(a >= 1e-7 && a < kLimiteBreve)) return std::nullopt;
+    int s = 0;
+    while (a * potenzaDieci(s) < 1e14)
+        ++s;
+    double hi = a * potenzaDieci(s);
+    double lo = std::fma(a, potenzaDieci(s), -hi);
+    if (hi == 1e14 && lo < 0) { // the product itself is just below 10^14
+        ++s;
+        hi = a * potenzaDieci(s);
+        lo = std::fma(a, potenzaDieci(s), -hi);
+    }
+    double m = std::nearbyint(hi);
+    const double resto = (hi - m) + lo;
+    if (resto == 0.5 || resto == -0.5) return std::nullopt;
+    if (resto > 0.5) m += 1;
+    if (resto < -0.5) m -= 1;
+    return daIntero(value < 0, static_cast<std::uint64_t>(m), s);
+}
+
 } // namespace
 
+double potenzaDieci(int n) {
+    static constexpr double p[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return p[n];
+}
+
+std::optional<DecimaleTesto> DecimaleTesto::breve(double value) {
+    const double a = std::fabs(value);
+    if (!(a < kLimiteBreve) || a == 0) return std::nullopt;
+    // Looks for m / 10^k that reads back as the value, m below 10^15. m and 10^k are exact doubles and
+    // the division is correctly rounded, so the test is exact; such a decimal lies within half a unit
+    // in the last place of the value, where at most one decimal of 15 digits fits.
+    for (int k = 0; k <= 15; ++k) {
+        const double m = std::nearbyint(a * potenzaDieci(k));
+        if (m >= kLimiteBreve) return std::nullopt;
+        if (m != 0 && m / potenzaDieci(k) == a) return daIntero(value < 0, static_cast<std::uint64_t>(m), k);
+    }
+    return std::nullopt;
+}
+
 DecimaleTesto DecimaleTesto::daDouble(double value) {
+    if (auto d = quindiciCifre(value)) return std::move(*d);
     char buf[64];
     // The shortest text that reads back as the value is the 15-digit rounding whenever it has at most
     // 15 digits, and it is much cheaper to obtain.

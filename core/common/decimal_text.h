@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -13,6 +14,8 @@ struct DecimaleTesto {
 
     static DecimaleTesto daDouble(double value); // 15 significant digits
     static DecimaleTesto daFloat(float value);   // shortest text, at most 7 significant digits
+    /// The shortest text of a non-zero value when it has at most 15 significant digits; nothing otherwise.
+    static std::optional<DecimaleTesto> breve(double value);
 
     /// Rounds half away from zero to `decimals` places after the point.
     void arrotonda(int decimals);
@@ -21,5 +24,8 @@ struct DecimaleTesto {
     std::string parteDecimale(int decimals) const;
     bool zero() const { return cifre.empty(); }
 };
+
+/// Exact powers of ten as doubles, 10^0 to 10^22.
+double potenzaDieci(int n);
 
 } // namespace vantrel

@@ -42,32 +42,30 @@ bool mascheraTesto(std::string_view mask) {
 std::string applica(DecimaleTesto d, std::string_view mask) {
     const Maschera m = leggiMaschera(mask);
     d.arrotonda(m.decimaliMassimi);
+    const int nCifre = static_cast<int>(d.cifre.size());
+    // The digit `idx` places after the first of the number's digits; zeros around them.
+    const auto cifra = [&](int idx) { return idx >= 0 && idx < nCifre ? d.cifre[static_cast<std::size_t>(idx)] : '0'; };
 
     // Integer digits: those of the number, padded to the digits the mask always shows.
     const int nInt = std::max(d.esponente, 0);
     const int width = std::max(nInt, m.interiMinimi);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(width + width / 3 + m.decimaliMassimi + 3));
-    if (d.negativo) out.push_back('-');
-    for (int i = 0; i < width; ++i) {
-        const int pos = i - (width - nInt); // index into the number's integer digits
-        if (m.raggruppa && i > 0 && (width - i) % 3 == 0) out.push_back('.');
-        out.push_back(pos < 0 || pos >= static_cast<int>(d.cifre.size()) ? '0'
-                                                                         : d.cifre[static_cast<std::size_t>(pos)]);
-    }
     int decimali = m.decimaliMassimi;
-    while (decimali > m.decimaliMinimi) { // optional decimals are dropped when zero
-        const int idx = d.esponente + decimali - 1;
-        if (idx >= 0 && idx < static_cast<int>(d.cifre.size()) && d.cifre[static_cast<std::size_t>(idx)] != '0') break;
+    while (decimali > m.decimaliMinimi && cifra(d.esponente + decimali - 1) == '0') // optional decimals go when zero
         --decimali;
+
+    const int punti = m.raggruppa && width > 0 ? (width - 1) / 3 : 0;
+    std::string out(static_cast<std::size_t>((d.negativo ? 1 : 0) + width + punti + (decimali > 0 ? decimali + 1 : 0)),
+                    '0');
+    char* p = out.data();
+    if (d.negativo) *p++ = '-';
+    for (int i = 0; i < width; ++i) {
+        if (m.raggruppa && i > 0 && (width - i) % 3 == 0) *p++ = '.';
+        *p++ = cifra(d.esponente - width + i);
     }
     if (decimali > 0) {
-        out.push_back(',');
-        for (int i = 0; i < decimali; ++i) {
-            const int idx = d.esponente + i;
-            out.push_back(idx >= 0 && idx < static_cast<int>(d.cifre.size()) ? d.cifre[static_cast<std::size_t>(idx)]
-                                                                             : '0');
-        }
+        *p++ = ',';
+        for (int i = 0; i < decimali; ++i)
+            *p++ = cifra(d.esponente + i);
     }
     return out;
 }

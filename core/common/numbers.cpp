@@ -38,6 +38,23 @@ bool readExponent(std::string_view t, std::size_t& i, std::string& out) {
     return true;
 }
 
+// Plain text of a decimal: every digit, the decimal comma, no grouping.
+std::string testoDecimale(const DecimaleTesto& d) {
+    const int cifre = static_cast<int>(d.cifre.size());
+    const auto cifra = [&](int i) { return i >= 0 && i < cifre ? d.cifre[static_cast<std::size_t>(i)] : '0'; };
+    std::string s;
+    if (d.negativo) s += '-';
+    if (d.esponente <= 0) s += '0';
+    for (int i = 0; i < d.esponente; ++i)
+        s += cifra(i);
+    if (cifre > d.esponente) {
+        s += ',';
+        for (int i = d.esponente; i < cifre; ++i)
+            s += cifra(i);
+    }
+    return s;
+}
+
 } // namespace
 
 std::optional<double> leggiNumero(std::string_view text) {
@@ -50,30 +67,43 @@ std::optional<double> leggiNumero(std::string_view text) {
     if (end - i > 300) return std::nullopt; // no amount is written this long
     text = text.substr(0, end);
 
-    // The number in C form, built in place: sign, digits, point, digits, exponent.
+    // The number in C form, built in place: sign, digits, point, digits, exponent. Alongside, its
+    // digits as an integer, for the exact quick reading below.
     char c[320];
     std::size_t n = 0;
+    bool negativo = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') c[n++] = '-';
+        negativo = text[i] == '-';
+        if (negativo) c[n++] = '-';
         ++i;
     }
     bool digits = false;
+    std::uint64_t m = 0;
+    int significative = 0, decimali = 0;
+    const auto cifra = [&](char d) {
+        c[n++] = d;
+        digits = true;
+        if (m == 0 && d == '0') return;
+        if (++significative <= 19) m = m * 10 + static_cast<std::uint64_t>(d - '0');
+    };
     while (i < text.size() && (isDigit(text[i]) || text[i] == '.')) {
-        if (text[i] != '.') {
-            c[n++] = text[i];
-            digits = true;
-        }
+        if (text[i] != '.') cifra(text[i]);
         ++i;
     }
     if (i < text.size() && text[i] == ',') {
         c[n++] = '.';
         ++i;
         while (i < text.size() && isDigit(text[i])) {
-            c[n++] = text[i++];
-            digits = true;
+            cifra(text[i++]);
+            ++decimali;
         }
     }
     if (!digits) return std::nullopt;
+    if (i == text.size() && significative <= 15 && decimali <= 22) {
+        // Both exact as doubles and the division correctly rounded: the nearest double, as below.
+        const double v = static_cast<double>(m) / potenzaDieci(decimali);
+        return negativo ? -v : v;
+    }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         c[n++] = 'e';
@@ -135,6 +165,7 @@ std::optional<std::int16_t> leggiIntero16(std::string_view text) {
 
 std::string testoNumero(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
+    if (const auto d = DecimaleTesto::breve(value)) return testoDecimale(*d);
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
     std::string s(buf, static_cast<std::size_t>(res.ptr - buf));
@@ -145,13 +176,7 @@ std::string testoNumero(double value) {
 
 std::string testoNumero(float value) {
     if (value == 0 || !std::isfinite(value)) return "0";
-    const DecimaleTesto d = DecimaleTesto::daFloat(value);
-    std::string s = d.negativo ? "-" : "";
-    const std::string intPart = d.parteIntera();
-    s += intPart.empty() ? "0" : intPart;
-    const int fracDigits = static_cast<int>(d.cifre.size()) - d.esponente;
-    if (fracDigits > 0) s += "," + d.parteDecimale(fracDigits);
-    return s;
+    return testoDecimale(DecimaleTesto::daFloat(value));
 }
 
 double arrotonda(double value, int decimals) {

@@ -57,6 +57,12 @@ Finestra::Finestra(const Schema& schema) : schema_(&schema), controlli_(schema.p
     aiuto_ = schema.trova("HELP");
 }
 
+void Finestra::ripristina() {
+    controlli_ = schema_->prototipo(); // assigning reuses the texts' storage
+    fuoco_ = -1;
+    chiusa_ = false;
+}
+
 std::optional<std::string> Finestra::tasto(int, std::string_view t) {
     if (t == "\r") return std::nullopt; // a single-line field ignores Enter
     return std::string(t);

@@ -69,6 +69,8 @@ struct Controllo {
     bool selezionato = false; // option buttons and check boxes
     int sinistra = 0, alto = 0;
     int inizioSelezione = 0, lunghezzaSelezione = 0; // selected part of a text field
+
+    friend bool operator==(const Controllo&, const Controllo&) = default;
 };
 
 /// A window as a headless model of named controls. The screen's events arrive by control name;
@@ -114,6 +116,8 @@ public:
     void scegliOpzione(int id);
     void selezionaVoce(int id, int indice);
     void chiudi() { chiusa_ = true; }
+    /// Every control back as designed, no focus, the window open: as just created.
+    void ripristina();
 
 protected:
     /// What a typed key does: the text to insert, or nothing when the key is dropped.

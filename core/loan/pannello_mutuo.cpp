@@ -45,7 +45,10 @@ PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx) : f_(f), ctx_(ctx) {
 }
 
 void PannelloMutuo::carica() {
+    stato_ = StatoMutuo{};
     stato_.MesiPeriodo = {1, 2, 3, 4, 6, 12};
+    bip_ = 0;
+    dataNonValida_ = false;
     f_.imposta(id_.txtData, ctx_.oggi().testo());
 }
 

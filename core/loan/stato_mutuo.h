@@ -19,6 +19,8 @@ struct StatoMutuo {
     double QuotaInteressi = 0;
     double QuotaCapitale = 0;
     double CapitaleRimborsato = 0;
+
+    friend bool operator==(const StatoMutuo&, const StatoMutuo&) = default;
 };
 
 } // namespace vantrel

@@ -32,6 +32,7 @@ public:
 
     /// The text window of the summary; null until the first summary or after it was closed.
     FinestraTesto* finestraTesto() { return stp1_ && !stp1_->chiusa() ? stp1_.get() : nullptr; }
+    void chiudiFinestraTesto() { stp1_.reset(); }
     /// Called when the summary opens the text window, so that the host can show it.
     std::function<void(FinestraTesto&)> apertaFinestraTesto;
 

@@ -31,4 +31,11 @@ Taeg::Taeg(Contesto& ctx, bool caricaTassi)
     calcolo_.carica(caricaTassi);
 }
 
+void Taeg::ricarica(bool caricaTassi) {
+    ripristina();
+    report_.chiudiFinestraTesto();
+    mutuo_.carica();
+    calcolo_.carica(caricaTassi);
+}
+
 } // namespace vantrel

@@ -15,6 +15,9 @@ public:
     /// `caricaTassi` false keeps the rate table already in memory (a batch loads it once).
     explicit Taeg(Contesto& ctx, bool caricaTassi = true);
     static const Schema& schemaTaeg();
+    /// The window as freshly created again, without building it anew (a batch checks many periods).
+    /// An open summary window is dropped with the rest.
+    void ricarica(bool caricaTassi = true);
 
     TegCalcolo& calcolo() { return calcolo_; }
     ListaReport& report() { return report_; }

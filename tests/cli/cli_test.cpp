@@ -59,6 +59,7 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
     EXPECT_NE(vuoti.out.find(";3,650;"), std::string::npos) << vuoti.out;
     EXPECT_EQ(vuoti.out.find("accordato"), std::string::npos) << vuoti.out;
     EXPECT_EQ(esegui({"teg", dir.file("manca.csv"), "--cartella", dir.cartella()}).codice, 2);
+    EXPECT_EQ(esegui({"teg", dir.cartella(), "--cartella", dir.cartella()}).codice, 1); // a folder, not a file
     EXPECT_EQ(esegui({"teg"}).codice, 2);
     EXPECT_EQ(esegui({"teg", "x.csv", "--formato", "xml"}).codice, 2);
     EXPECT_EQ(esegui({"boh"}).codice, 2);

@@ -31,6 +31,9 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {",", std::nullopt, 0},
         {"1e3", 1000, 1000},
         {"1 000", std::nullopt, 1000}, // Val skips blanks inside the number
+        {"0,3", 0.3, 0},
+        {"9.007.199.254.740.993", 9007199254740992.0, 9.007}, // 16 digits: the nearest double
+        {"0,000000000000000000000001", 1e-24, 0},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.testo);
@@ -101,6 +104,9 @@ TEST(TestoNumerico, PiuBreveCheRileggeLoStessoValore) {
     EXPECT_EQ(testoNumero(2.75), "2,75");
     EXPECT_EQ(testoNumero(0.1 + 0.2), "0,30000000000000004");
     EXPECT_EQ(testoNumero(1234567.0), "1234567");
+    EXPECT_EQ(testoNumero(123456789012.345), "123456789012,345");
+    EXPECT_EQ(testoNumero(1e15), "1000000000000000");
+    EXPECT_EQ(testoNumero(-1e-7), "-0,0000001");
     EXPECT_EQ(testoNumero(-0.0), "0");
     EXPECT_EQ(testoNumero(12.345 - 10.68), "1,665000000000001");
     EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most

@@ -59,6 +59,28 @@ TEST_F(FinestraTaeg, CaricamentoDellaFinestra) {
     EXPECT_EQ((*w)["List1"].voci[1].size(), 139u);
 }
 
+TEST_F(FinestraTaeg, RicaricataComeNuova) {
+    w->clicca("Lira");
+    w->seleziona("Combo2", 1);
+    campo("NumeriD", "900000");
+    campo("ComMS2", "12");
+    campo("txtImporto", "100000");
+    w->clicca("Command8");
+    w->clicca("Command9");
+    w->clicca("via");
+    w->clicca("SSCommand2");
+    w->clicca("CmdCalcola");
+    w->ricarica(false);
+    Taeg nuova(ctx, false);
+    for (std::size_t i = 0; i < nuova.schema().dimensione(); ++i)
+        EXPECT_TRUE((*w)[static_cast<int>(i)] == nuova[static_cast<int>(i)])
+            << nuova.schema().definizione(static_cast<int>(i)).nome;
+    EXPECT_EQ(w->fuoco(), nuova.fuoco());
+    EXPECT_EQ(w->report().finestraTesto(), nullptr);
+    EXPECT_TRUE(w->mutuo().stato() == nuova.mutuo().stato());
+    EXPECT_EQ(w->mutuo().bip(), 0);
+}
+
 TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     w->seleziona("Combo1", 17); // 2024
     EXPECT_EQ(t("ga"), "36600");
