@@ -100,8 +100,10 @@ struct StampanteQt::Stato {
         if (painter.isActive()) return true;
         if (!errore.empty() || finito) return false;
         if (!painter.begin(printer)) {
-            errore = pdf ? "impossibile creare il file PDF: " + *pdf
-                         : "la stampante non è disponibile: " + printer->printerName().toStdString();
+            const std::string nome = printer->printerName().toStdString();
+            errore = pdf            ? "impossibile creare il file PDF: " + *pdf
+                     : nome.empty() ? std::string("nessuna stampante è installata")
+                                    : "la stampante non è disponibile: " + nome;
             return false;
         }
         painter.setPen(Qt::black);
