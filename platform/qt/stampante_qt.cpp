@@ -69,7 +69,7 @@ struct StampanteQt::Stato {
     struct Voce {
         QFont font;
         QString testo;
-        double base; // baseline, in device pixels from the top of the page
+        double x, base; // start and baseline, in device pixels from the top left of the page
     };
 
     std::unique_ptr<QPrinter> proprio; // the printer of a PDF file
@@ -129,7 +129,7 @@ struct StampanteQt::Stato {
         painter.scale(scala, scala);
         for (const Voce& v : pagina) {
             painter.setFont(v.font);
-            painter.drawText(QPointF(0, v.base), v.testo);
+            painter.drawText(QPointF(v.x, v.base), v.testo);
         }
         painter.restore();
         pagina.clear();
@@ -218,10 +218,13 @@ void StampanteQt::riga(const std::string& testo) {
     s.misura();
     // Past what shrinking can fit, the paper ends the page, as a printer does.
     if (!s.pagina.empty() && s.y + s.altezzaRiga > s.altezzaPagina / kScalaMinima && !s.paginaNuova()) return;
-    if (!testo.empty()) {
-        QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-        s.larghezza = std::max(s.larghezza, s.metriche->horizontalAdvance(t));
-        s.pagina.push_back({s.font, std::move(t), s.y + s.ascesa});
+    // Spaces around the text are not drawn: the indent becomes a distance, and a PDF stays small.
+    if (const auto inizio = testo.find_first_not_of(' '); inizio != std::string::npos) {
+        const auto fine = testo.find_last_not_of(' ') + 1;
+        QString t = QString::fromUtf8(testo.data() + inizio, static_cast<qsizetype>(fine - inizio));
+        const double x = s.metriche->horizontalAdvance(QString(static_cast<qsizetype>(inizio), u' '));
+        s.larghezza = std::max(s.larghezza, x + s.metriche->horizontalAdvance(t));
+        s.pagina.push_back({s.font, std::move(t), x, s.y + s.ascesa});
     }
     s.fondo = s.y + s.altezzaRiga;
     s.y += s.interlinea;
