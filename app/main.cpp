@@ -7,12 +7,13 @@
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
+#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
-#include "stampante_qt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -27,7 +28,9 @@ int main(int argc, char** argv) {
 
     vantrel::gui::MessaggiQt messaggi;
     vantrel::gui::DialogoFileQt file;
-    vantrel::gui::StampanteQt stampante;
+    // The printer chosen with "Imposta stampante" prints every document that follows.
+    QPrinter printer(QPrinter::HighResolution);
+    vantrel::qt::StampanteQt stampante(printer);
     vantrel::gui::AvvioCalcolatrice calcolatrice;
     vantrel::OrologioDiSistema data;
     vantrel::Contesto ctx;
@@ -41,8 +44,7 @@ int main(int argc, char** argv) {
     ctx.servizi.ftp = &ftp;
     ctx.servizi.connessione = &connessione;
 
-    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(vantrel::gui::cartellaProgramma()),
-                                              &stampante.printer());
+    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(vantrel::gui::cartellaProgramma()), &printer);
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect r = schermo->availableGeometry();
         finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));

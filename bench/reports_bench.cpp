@@ -1,6 +1,11 @@
 #include "reports/file_report.h"
 #include "reports/stampa_report.h"
 
+#ifdef VANTREL_STAMPA_QT
+#include "platform/qt/applicazione_qt.h"
+#include "platform/qt/stampante_qt.h"
+#endif
+
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <sstream>
@@ -62,5 +67,26 @@ void Stampa(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * st.range(0));
 }
 BENCHMARK(Stampa)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+#ifdef VANTREL_STAMPA_QT
+void StampaPdf(benchmark::State& st) {
+    qt::assicuraApplicazioneQt();
+    const auto righe = report(static_cast<int>(st.range(0)));
+    const std::string path = (std::filesystem::temp_directory_path() / "vantrel_bench.pdf").string();
+    {
+        // The fonts are loaded once per run, before the first printout: not part of the measure.
+        qt::StampanteQt s(path);
+        stampaListaRisultati(s, {"Conto"}, 60);
+    }
+    for (auto _ : st) {
+        qt::StampanteQt s(path);
+        const std::string errore = stampaListaRisultati(s, righe, 60);
+        if (!errore.empty()) st.SkipWithError(errore.c_str());
+    }
+    st.SetItemsProcessed(st.iterations() * st.range(0));
+    std::filesystem::remove(path);
+}
+BENCHMARK(StampaPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+#endif
 
 } // namespace

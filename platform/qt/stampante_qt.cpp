@@ -11,8 +11,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace vantrel::qt {
 namespace {
@@ -47,6 +49,15 @@ QString famiglia(const QString& nome) {
     return QFontInfo(sans).family();
 }
 
+/// Line spacing in ems of the Windows fonts the printouts name, whatever family stands in for them.
+std::optional<double> interlineaWindows(const QString& nome) {
+    if (nome.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0) return (1705.0 + 615.0) / 2048.0;
+    if (nome.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) return (1854.0 + 434.0 + 67.0) / 2048.0;
+    return std::nullopt;
+}
+
+constexpr double kScalaMinima = 0.8; // a page is shrunk at most this much to fit the paper
+
 } // namespace
 
 std::string famigliaInstallata(const std::string& nome) {
@@ -54,26 +65,45 @@ std::string famigliaInstallata(const std::string& nome) {
 }
 
 struct StampanteQt::Stato {
+    /// A line of the current page: drawn when the page is complete, so that it can be shrunk to fit.
+    struct Voce {
+        QFont font;
+        QString testo;
+        double x, base; // start and baseline, in device pixels from the top left of the page
+    };
+
     std::unique_ptr<QPrinter> proprio; // the printer of a PDF file
     QPrinter* printer = nullptr;
     std::optional<std::string> pdf, temporaneo;
     QPainter painter;
     QFont font;
+    std::optional<double> emWindows; // line spacing in ems of the Windows font asked for
     bool fontCambiato = true;
     double ascesa = 0, altezzaRiga = 0, interlinea = 0; // of the current font, in device pixels
-    double y = 0;                                       // top of the next line on the page
-    double altezzaPagina = 0;
-    bool paginaVuota = true;
+    std::vector<Voce> pagina;
+    double y = 0;         // top of the next line on the page
+    double fondo = 0;     // bottom of the lowest line on the page
+    double larghezza = 0; // of the widest line on the page
+    double altezzaPagina = 0, larghezzaPagina = 0;
+    std::optional<QFontMetricsF> metriche;
     bool finito = false;
     std::string errore;
+
+    void fontIniziale() {
+        font = QFont(famiglia(QStringLiteral("Courier New")), 10);
+        emWindows = interlineaWindows(QStringLiteral("Courier New"));
+        fontCambiato = true;
+    }
 
     /// Starts the document on the first drawing; false when it cannot be printed.
     bool inizia() {
         if (painter.isActive()) return true;
         if (!errore.empty() || finito) return false;
         if (!painter.begin(printer)) {
-            errore = pdf ? "impossibile creare il file PDF: " + *pdf
-                         : "la stampante non è disponibile: " + printer->printerName().toStdString();
+            const std::string nome = printer->printerName().toStdString();
+            errore = pdf            ? "impossibile creare il file PDF: " + *pdf
+                     : nome.empty() ? std::string("nessuna stampante è installata")
+                                    : "la stampante non è disponibile: " + nome;
             return false;
         }
         painter.setPen(Qt::black);
@@ -82,12 +112,31 @@ struct StampanteQt::Stato {
     }
 
     void paginaAperta() {
-        y = 0;
-        paginaVuota = true;
-        altezzaPagina = printer->pageRect(QPrinter::DevicePixel).height();
+        pagina.clear();
+        y = fondo = larghezza = 0;
+        const QRectF area = printer->pageRect(QPrinter::DevicePixel);
+        altezzaPagina = area.height();
+        larghezzaPagina = area.width();
+    }
+
+    /// Draws the lines of the page, shrunk when they run past the paper.
+    void disegnaPagina() {
+        double scala = 1.0;
+        if (fondo > altezzaPagina) scala = altezzaPagina / fondo;
+        if (larghezza > larghezzaPagina) scala = std::min(scala, larghezzaPagina / larghezza);
+        scala = std::max(scala, kScalaMinima);
+        painter.save();
+        painter.scale(scala, scala);
+        for (const Voce& v : pagina) {
+            painter.setFont(v.font);
+            painter.drawText(QPointF(v.x, v.base), v.testo);
+        }
+        painter.restore();
+        pagina.clear();
     }
 
     bool paginaNuova() {
+        disegnaPagina();
         if (!printer->newPage()) {
             errore = "la stampante non ha aperto una nuova pagina";
             return false;
@@ -96,18 +145,18 @@ struct StampanteQt::Stato {
         return true;
     }
 
-    void applicaFont() {
-        fontCambiato = true;
-        if (painter.isActive()) painter.setFont(font);
-    }
-
     void misura() {
         if (!fontCambiato) return;
-        painter.setFont(font);
-        const QFontMetricsF m(font, printer);
+        metriche.emplace(font, printer);
+        const QFontMetricsF& m = *metriche;
         ascesa = m.ascent();
         altezzaRiga = m.height();
         interlinea = m.lineSpacing();
+        if (emWindows) {
+            const double em = font.pointSizeF() * printer->resolution() / 72.0;
+            altezzaRiga = interlinea = *emWindows * em;
+            ascesa = std::min(ascesa, altezzaRiga);
+        }
         fontCambiato = false;
     }
 
@@ -120,7 +169,7 @@ struct StampanteQt::Stato {
 
 StampanteQt::StampanteQt(QPrinter& stampante) : s_(std::make_unique<Stato>()) {
     s_->printer = &stampante;
-    s_->font = QFont(famiglia("Courier New"), 10);
+    s_->fontIniziale();
 }
 
 StampanteQt::StampanteQt(const std::string& filePdf) : s_(std::make_unique<Stato>()) {
@@ -133,7 +182,7 @@ StampanteQt::StampanteQt(const std::string& filePdf) : s_(std::make_unique<Stato
     s_->printer->setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 6, 10, 6), QPageLayout::Millimeter));
     s_->printer->setCreator("Vantrel");
-    s_->font = QFont(famiglia("Courier New"), 10);
+    s_->fontIniziale();
 }
 
 StampanteQt::~StampanteQt() {
@@ -149,29 +198,36 @@ void StampanteQt::orientamento(Orientamento o) {
 void StampanteQt::font(const std::string& nome) {
     s_->font.setFamily(famiglia(QString::fromStdString(nome)));
     s_->font.setFixedPitch(aPassoFisso(QString::fromStdString(nome)));
-    s_->applicaFont();
+    s_->emWindows = interlineaWindows(QString::fromStdString(nome));
+    s_->fontCambiato = true;
 }
 
 void StampanteQt::dimensione(double punti) {
     if (punti > 0) s_->font.setPointSizeF(punti);
-    s_->applicaFont();
+    s_->fontCambiato = true;
 }
 
 void StampanteQt::grassetto(bool attivo) {
     s_->font.setBold(attivo);
-    s_->applicaFont();
+    s_->fontCambiato = true;
 }
 
 void StampanteQt::riga(const std::string& testo) {
     Stato& s = *s_;
     if (!s.inizia()) return;
     s.misura();
-    if (!s.paginaVuota && s.y + s.altezzaRiga > s.altezzaPagina && !s.paginaNuova()) return;
-    if (!testo.empty())
-        s.painter.drawText(QPointF(0, s.y + s.ascesa),
-                           QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+    // Past what shrinking can fit, the paper ends the page, as a printer does.
+    if (!s.pagina.empty() && s.y + s.altezzaRiga > s.altezzaPagina / kScalaMinima && !s.paginaNuova()) return;
+    // Spaces around the text are not drawn: the indent becomes a distance, and a PDF stays small.
+    if (const auto inizio = testo.find_first_not_of(' '); inizio != std::string::npos) {
+        const auto fine = testo.find_last_not_of(' ') + 1;
+        QString t = QString::fromUtf8(testo.data() + inizio, static_cast<qsizetype>(fine - inizio));
+        const double x = s.metriche->horizontalAdvance(QString(static_cast<qsizetype>(inizio), u' '));
+        s.larghezza = std::max(s.larghezza, x + s.metriche->horizontalAdvance(t));
+        s.pagina.push_back({s.font, std::move(t), x, s.y + s.ascesa});
+    }
+    s.fondo = s.y + s.altezzaRiga;
     s.y += s.interlinea;
-    s.paginaVuota = false;
 }
 
 void StampanteQt::nuovaPagina() {
@@ -183,7 +239,10 @@ std::string StampanteQt::fine() {
     if (s.finito) return s.errore;
     s.inizia(); // an empty document still comes out as one blank page
     s.finito = true;
-    if (s.painter.isActive() && !s.painter.end() && s.errore.empty()) s.errore = "la stampa non è stata completata";
+    if (s.painter.isActive()) {
+        s.disegnaPagina();
+        if (!s.painter.end() && s.errore.empty()) s.errore = "la stampa non è stata completata";
+    }
     if (s.errore.empty() && s.printer->printerState() == QPrinter::Error)
         s.errore = "la stampante ha segnalato un errore";
     if (s.pdf && s.errore.empty()) {
@@ -192,7 +251,13 @@ std::string StampanteQt::fine() {
         if (ec) s.errore = "impossibile scrivere il file PDF: " + *s.pdf;
     }
     if (!s.errore.empty()) s.togliTemporaneo();
-    return s.errore;
+    if (s.pdf) return s.errore;
+    // The system printer takes the next document afresh.
+    std::string errore;
+    std::swap(errore, s.errore);
+    s.finito = false;
+    s.fontIniziale();
+    return errore;
 }
 
 } // namespace vantrel::qt

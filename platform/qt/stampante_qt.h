@@ -10,14 +10,18 @@ class QPrinter;
 namespace vantrel::qt {
 
 /// The printer of the printouts: each line is drawn with QPainter on a QPrinter, one below the other,
-/// the next line lower by the font's line spacing; a line that no longer fits on the page opens a new
-/// page by itself. The document starts in a 10-point fixed-pitch font. Font names of the Windows
-/// printer are mapped to families installed here ("Courier New" to a metric twin or the system's
-/// fixed-pitch font, "Arial" to a sans-serif one), so that the columns of the lines stay aligned.
+/// the next line lower by the font's line spacing. The document starts in a 10-point fixed-pitch font.
+/// Font names of the Windows printer are mapped to families installed here ("Courier New" to a metric
+/// twin or the system's fixed-pitch font, "Arial" to a sans-serif one), and those two keep the line
+/// spacing they have on Windows, so that columns stay aligned and a page holds as many lines as there.
+/// The printouts count their own lines per page; a page a little taller or wider than the paper is
+/// shrunk to fit it (down to 80 %), so that the page ends stay where the printout put them and the
+/// footer rules are whole. Only a page taller still is broken by the printer where the paper ends.
 /// A QGuiApplication must exist (see assicuraApplicazioneQt).
 class StampanteQt : public Stampante {
 public:
-    /// Prints on `stampante` (a system printer chosen by the caller, paper and margins its own).
+    /// Prints on `stampante` (a system printer chosen by the caller, paper and margins its own). After
+    /// fine() the next operation starts a new document on the same printer.
     explicit StampanteQt(QPrinter& stampante);
     /// Prints to a PDF file on A4 paper. The file appears whole when fine() succeeds; until then
     /// the pages go to a temporary file beside it, removed when the print fails or is abandoned.

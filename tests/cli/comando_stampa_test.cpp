@@ -1,8 +1,11 @@
-// The command is built here from its source until the command line's own target links it.
 #include "comando_stampa.h"
 #include "reports/stampa_report.h"
 #include "shell/settings_records.h"
+#include "stampante_pdf.h"
+#include "support/temp_dir.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,42 +15,116 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+
+void scriviOpzioni(const std::string& cartella, int orizzontale, int verticale) {
+    OpzStampaRecord opz;
+    opz.righeOrizzontale(orizzontale);
+    opz.righeVerticale(verticale);
+    std::ofstream(fs::path(cartella) / "OpzStampa.DAT", std::ios::binary)
+        .write(reinterpret_cast<const char*>(opz.byte.data()), static_cast<std::streamsize>(opz.byte.size()));
+}
+
+/// A report of n lines; every tenth names an account.
+Righe report(int n) {
+    Righe r;
+    for (int i = 1; i <= n; ++i)
+        r.push_back("riga " + std::to_string(i) + (i % 10 == 0 ? " Conto" : ""));
+    return r;
+}
+
+std::string scriviReport(const test::CartellaTemporanea& dir, const Righe& righe) {
+    const std::string rkt = dir.file("r" + std::to_string(righe.size()) + ".RKT");
+    std::ofstream f(rkt, std::ios::binary);
+    for (const auto& r : righe)
+        f << r << "\r\n";
+    f << "Fine\r\n";
+    return rkt;
+}
+
+const std::string kTitolo = std::string(37, ' ') + "Elenco dei valori di TEG rilevati ";
+
+/// The printer operations a printout of `righe` makes with L lines a page: the lines go in pages of
+/// L - 2, each page but the last closed by the page-end footer, the last filled with empty lines to
+/// L - 2 and closed by the final footer.
+Righe operazioniAttese(const Righe& righe, int L, bool testo) {
+    Righe op;
+    if (testo) {
+        op.assign(7, "vuota");
+        op.push_back("font Courier New");
+    } else {
+        op = {"orientamento orizzontale", "vuota", "font Arial",       "dimensione 18", "vuota",
+              "riga " + kTitolo,          "vuota", "font Courier New", "dimensione 8"};
+    }
+    const std::size_t perPagina = static_cast<std::size_t>(L - 2);
+    int pagina = 1;
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        if (i > 0 && i % perPagina == 0) {
+            op.insert(op.end(),
+                      {"riga " + std::string(11, ' ') + std::string(95, '-'), "vuota",
+                       "riga " + std::string(53, ' ') + "Pagina  " + std::to_string(pagina++) + " ", "nuova pagina"});
+        }
+        if (testo || righe[i].find("Conto") != std::string::npos) op.push_back("grassetto si");
+        op.push_back("riga " + std::string(testo ? 11 : 7, ' ') + righe[i]);
+        op.push_back("grassetto no");
+    }
+    const std::size_t sullUltima = righe.empty() ? 0 : (righe.size() - 1) % perPagina + 1;
+    op.insert(op.end(), perPagina - sullUltima, "vuota");
+    op.insert(op.end(), {"dimensione 8", "grassetto si", "riga " + std::string(11, ' ') + std::string(94, '-'),
+                         "grassetto no", "vuota",
+                         "riga " + std::string(49, ' ') + "Pagina  " + std::to_string(pagina) + " " +
+                             std::string(17, ' ') + ".....fine stampa",
+                         "fine"});
+    return op;
+}
+
+Righe righeDi(const std::string& testo) {
+    Righe r;
+    std::istringstream in(testo);
+    for (std::string l; std::getline(in, l);)
+        r.push_back(l);
+    return r;
+}
+
+std::string esegui(const std::string& comando) {
+    std::string out;
+    if (FILE* p = popen(comando.c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
+            out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+/// The words of a line joined by one space.
+std::string parole(const std::string& riga) {
+    std::istringstream in(riga);
+    std::string p, r;
+    while (in >> p)
+        r += (r.empty() ? "" : " ") + p;
+    return r;
+}
+
+const std::vector<int> kLunghezze = {0, 1, 57, 58, 59, 130};
+const std::vector<int> kRighePerPagina = {58, 20};
 
 TEST(ComandoStampa, UsoECodiciDiUscita) {
-    const fs::path dir = fs::temp_directory_path() / "vantrel_comando_stampa";
-    fs::create_directories(dir);
-    const std::string rkt = (dir / "r.RKT").string();
-    std::ofstream(rkt, std::ios::binary) << "Conto 1\r\nr2\r\nFine\r\n";
-    OpzStampaRecord opz;
-    opz.righeOrizzontale(10);
-    opz.righeVerticale(20);
-    std::ofstream(dir / "OpzStampa.DAT", std::ios::binary)
-        .write(reinterpret_cast<const char*>(opz.byte.data()), static_cast<std::streamsize>(opz.byte.size()));
+    test::CartellaTemporanea dir;
+    const std::string rkt = scriviReport(dir, {"Conto 1", "r2"});
+    scriviOpzioni(dir.cartella(), 10, 20);
 
     struct Caso {
         std::vector<std::string> args;
         int uscita;
     };
-    for (const Caso& c : {Caso{{rkt, "--comandi", "--cartella", dir.string()}, 0}, Caso{{rkt, "--pdf", "x.pdf"}, 2},
+    for (const Caso& c : {Caso{{rkt, "--comandi", "--cartella", dir.cartella()}, 0}, Caso{{rkt, "--pdf", "x.pdf"}, 2},
                           Caso{{"--comandi"}, 2}, Caso{{rkt}, 2}, Caso{{rkt, "--comandi", "--pdf", "x.pdf"}, 2},
-                          Caso{{rkt, "--comandi", "--boh"}, 2}, Caso{{(dir / "manca.RKT").string(), "--comandi"}, 2},
+                          Caso{{rkt, "--comandi", "--boh"}, 2}, Caso{{dir.file("manca.RKT"), "--comandi"}, 2},
                           Caso{{rkt, "--cartella"}, 2}, Caso{{"--help"}, 0}}) {
         std::ostringstream out, err;
         EXPECT_EQ(comandoStampa(c.args, out, err), c.uscita) << c.args[0];
         EXPECT_EQ(err.str().empty(), c.uscita == 0) << err.str();
-    }
-
-    for (const bool riepilogo : {false, true}) {
-        std::ostringstream out, err, atteso;
-        std::vector<std::string> args = {rkt, "--comandi", "--cartella", dir.string()};
-        if (riepilogo) args.push_back("--riepilogo");
-        ASSERT_EQ(comandoStampa(args, out, err), 0);
-        StampanteRegistrata s(atteso);
-        if (riepilogo)
-            stampaTestoFinestra(s, {"Conto 1", "r2"}, 20);
-        else
-            stampaListaRisultati(s, {"Conto 1", "r2"}, 10);
-        EXPECT_EQ(out.str(), atteso.str());
     }
 
     std::ostringstream out, err;
@@ -57,7 +134,69 @@ TEST(ComandoStampa, UsoECodiciDiUscita) {
     };
     EXPECT_EQ(comandoStampa({rkt, "--pdf", "out.pdf"}, out, err, fabbrica), 0);
     EXPECT_NE(out.str().find("fine"), std::string::npos);
-    fs::remove_all(dir);
+}
+
+TEST(ComandoStampa, OperazioniDiStampa) {
+    test::CartellaTemporanea dir;
+    for (const int L : kRighePerPagina) {
+        scriviOpzioni(dir.cartella(), L, L);
+        for (const int n : kLunghezze) {
+            const std::string rkt = scriviReport(dir, report(n));
+            for (const bool riepilogo : {false, true}) {
+                SCOPED_TRACE(std::to_string(n) + " righe, L=" + std::to_string(L) + (riepilogo ? " riepilogo" : ""));
+                std::ostringstream out, err;
+                std::vector<std::string> args = {rkt, "--comandi", "--cartella", dir.cartella()};
+                if (riepilogo) args.push_back("--riepilogo");
+                ASSERT_EQ(comandoStampa(args, out, err), 0) << err.str();
+                EXPECT_EQ(righeDi(out.str()), operazioniAttese(report(n), L, riepilogo));
+            }
+        }
+    }
+}
+
+// The PDF read back: pages, the list lines on each page and the footers.
+TEST(ComandoStampa, FilePdf) {
+    const FabbricaStampantePdf pdf = cli::fabbricaStampantePdf();
+    if (!pdf || std::system("pdftotext -v >/dev/null 2>&1") != 0 || std::system("pdfinfo -v >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "stampa su PDF o poppler-utils assenti";
+    test::CartellaTemporanea dir;
+    for (const int L : kRighePerPagina) {
+        scriviOpzioni(dir.cartella(), L, L);
+        for (const int n : kLunghezze) {
+            const Righe righe = report(n);
+            const std::string rkt = scriviReport(dir, righe);
+            for (const bool riepilogo : {false, true}) {
+                SCOPED_TRACE(std::to_string(n) + " righe, L=" + std::to_string(L) + (riepilogo ? " riepilogo" : ""));
+                const std::string file = dir.file("r.pdf");
+                std::ostringstream out, err;
+                std::vector<std::string> args = {rkt, "--pdf", file, "--cartella", dir.cartella()};
+                if (riepilogo) args.push_back("--riepilogo");
+                ASSERT_EQ(comandoStampa(args, out, err, pdf), 0) << err.str();
+
+                const std::size_t perPagina = static_cast<std::size_t>(L - 2);
+                const std::size_t pagine = righe.empty() ? 1 : (righe.size() + perPagina - 1) / perPagina;
+                EXPECT_NE(esegui("pdfinfo '" + file + "'").find("Pages:           " + std::to_string(pagine) + "\n"),
+                          std::string::npos);
+                std::vector<Righe> attese(pagine);
+                if (!riepilogo) attese[0].push_back(parole(kTitolo));
+                for (std::size_t i = 0; i < righe.size(); ++i)
+                    attese[i / perPagina].push_back(righe[i]);
+                for (std::size_t p = 0; p < pagine; ++p) {
+                    attese[p].push_back(std::string(p + 1 < pagine ? 95 : 94, '-'));
+                    attese[p].push_back("Pagina " + std::to_string(p + 1) +
+                                        (p + 1 < pagine ? "" : " .....fine stampa"));
+                }
+                std::vector<Righe> lette(1);
+                for (const auto& r : righeDi(esegui("pdftotext -layout '" + file + "' -"))) {
+                    for (std::size_t k = 0; k < r.size() && r[k] == '\f'; ++k)
+                        lette.emplace_back();
+                    if (const std::string t = parole(r); !t.empty()) lette.back().push_back(t);
+                }
+                if (lette.back().empty()) lette.pop_back();
+                EXPECT_EQ(lette, attese);
+            }
+        }
+    }
 }
 
 } // namespace

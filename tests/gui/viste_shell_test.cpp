@@ -1,5 +1,6 @@
 #include "ambiente_prova.h"
 #include "finestra_principale.h"
+#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
 #include "shell/impostazioni.h"
 #include "vista_calendario.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QToolButton>
 #include <QtTest>
 
@@ -253,6 +255,20 @@ private slots:
         g->selectAll();
         QTest::keyClick(g, Qt::Key_Delete);
         QCOMPARE(trova<QCalendarWidget>(c, "Cal2")->selectedDate(), QDate(2023, 1, 1));
+    }
+
+    // The desktop keeps one printer for the whole run: each printout is a document of its own.
+    void printerPrintsOneDocumentAfterAnother() {
+        test::AmbienteProva a;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        qt::StampanteQt stampante(printer);
+        for (const char* nome : {"uno.pdf", "due.pdf"}) {
+            printer.setOutputFileName(a.dir.filePath(QLatin1String(nome)));
+            stampante.riga("Conto 1");
+            QCOMPARE(stampante.fine(), std::string());
+            QVERIFY(QFileInfo(a.dir.filePath(QLatin1String(nome))).size() > 0);
+        }
     }
 };
 
