@@ -1,6 +1,5 @@
 #include "applicazione.h"
 #include "avvio_calcolatrice.h"
-#include "cartella_programma.h"
 #include "common/scripted_services.h"
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
@@ -8,6 +7,7 @@
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
 #include "qt_testo.h"
+#include "shell/cartella_programma.h"
 #include "stampante_qt.h"
 
 #include <QApplication>
@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     ctx.servizi.ftp = &ftp;
     ctx.servizi.connessione = &connessione;
 
-    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(vantrel::gui::cartellaProgramma()),
-                                              &stampante.printer());
+    const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
+    vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &stampante.printer());
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect r = schermo->availableGeometry();
         finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));
