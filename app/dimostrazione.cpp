@@ -38,8 +38,9 @@ int main(int argc, char** argv) {
         f.esci(campo);
     }
     f.clicca("Command8");
-    f.clicca(args.contains(QStringLiteral("--globale")) ? "Command9" : "OK");
-    f.sopra("OK");
+    const char* formula = args.contains(QStringLiteral("--globale")) ? "Command9" : "OK";
+    f.clicca(formula);
+    f.sopra(formula);
     l.aggiorna();
     return QApplication::exec();
 }

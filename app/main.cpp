@@ -1,6 +1,5 @@
 #include "applicazione.h"
 #include "avvio_calcolatrice.h"
-#include "cartella_programma.h"
 #include "common/scripted_services.h"
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
@@ -9,6 +8,8 @@
 #include "platform/ftp_curl.h"
 #include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
+#include "shell/cartella_programma.h"
+#include "vista_taeg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,35 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Ends the program at the first paint of the calculation window, printing the time since main
+// began: the start-up time check of tools/tempo_avvio.sh, which times the whole process from outside.
+class UscitaAlPrimoDisegno : public QObject {
+public:
+    explicit UscitaAlPrimoDisegno(const QElapsedTimer& orologio) : orologio_(orologio) {}
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint && !finito_) {
+            finito_ = true;
+            // After this paint has been delivered; no teardown, so the outside timing ends here.
+            QTimer::singleShot(0, [this] {
+                std::printf("calcolo T.E.G. disegnato dopo %lld ms dall'inizio di main\n",
+                            static_cast<long long>(orologio_.elapsed()));
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+private:
+    const QElapsedTimer& orologio_;
+    bool finito_ = false;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer orologio;
@@ -44,17 +74,14 @@ int main(int argc, char** argv) {
     ctx.servizi.ftp = &ftp;
     ctx.servizi.connessione = &connessione;
 
-    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(vantrel::gui::cartellaProgramma()), &printer);
+    const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
+    vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect r = schermo->availableGeometry();
         finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));
     }
+    UscitaAlPrimoDisegno uscita(orologio);
     if (!finestra.modello().avvio()) return 0;
-    if (uscitaDopoAvvio) {
-        QTimer::singleShot(0, &app, [&] {
-            std::printf("calcolo T.E.G. mostrato dopo %lld ms\n", static_cast<long long>(orologio.elapsed()));
-            QApplication::quit();
-        });
-    }
+    if (uscitaDopoAvvio && finestra.taeg()) finestra.taeg()->installEventFilter(&uscita);
     return QApplication::exec();
 }

@@ -28,7 +28,7 @@ int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) 
     if (comando == "script") return comandoScript(std::move(args), out, err);
     if (comando == "tassi") return comandoTassi(std::move(args), out, err);
     if (comando == "mutuo") return comandoMutuo(args, out, err);
-    if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaEseguibile());
+    if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaPredefinita());
     err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;
     return kUso;
 }

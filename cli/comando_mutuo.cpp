@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "common/scripted_services.h"
+#include "comune.h"
 #include "teg/taeg.h"
 
 #include <fstream>
@@ -150,6 +151,9 @@ int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::o
             return 2;
         }
     }
+    // The rate window loads with the calculation window: without --cartella it reads the program
+    // folder, never the current one (where it would leave empty rate files).
+    if (cartella.empty()) cartella = cli::cartellaPredefinita() + '/';
 
     if (csv.empty()) {
         const Esito e = calcola(cartella, oggi, scadenza, valori);

@@ -1,5 +1,6 @@
 #include "comune.h"
 
+#include "shell/cartella_programma.h"
 #include "shell/impostazioni.h"
 
 #include <algorithm>
@@ -24,11 +25,11 @@ bool prendiFlag(std::vector<std::string>& args, const std::string& nome) {
     return true;
 }
 
-std::string cartellaEseguibile() {
+std::string cartellaPredefinita() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return ".";
-    return exe.parent_path().string();
+    return cartellaProgramma(exe.parent_path()).cartella.string();
 }
 
 bool leggiOpzioniComuni(std::vector<std::string>& args, OpzioniComuni& o, std::ostream& err) {
@@ -37,7 +38,7 @@ bool leggiOpzioniComuni(std::vector<std::string>& args, OpzioniComuni& o, std::o
         err << "vantrel-cli: manca il valore dell'opzione --cartella o --oggi\n";
         return false;
     }
-    o.cartella = cartella ? *cartella : cartellaEseguibile();
+    o.cartella = cartella ? *cartella : cartellaPredefinita();
     if (oggi) {
         o.oggi = leggiData(*oggi);
         if (!o.oggi) {

@@ -23,8 +23,8 @@ struct OpzioniComuni {
 /// Takes --cartella and --oggi out of `args`; false with a message when one is malformed.
 bool leggiOpzioniComuni(std::vector<std::string>& args, OpzioniComuni& o, std::ostream& err);
 
-/// The folder that holds the running executable.
-std::string cartellaEseguibile();
+/// The program folder of the running executable: beside it, or the user's data folder when installed.
+std::string cartellaPredefinita();
 
 /// A program run on the command line: state, scripted answers and clock, as the desktop sets them
 /// up at start (folders, settings files, amount mask).

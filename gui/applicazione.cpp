@@ -1,6 +1,7 @@
 #include "applicazione.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,6 +12,9 @@ void preparaApplicazione(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    // The installed menu entry and icon (share/applications, share/icons/hicolor).
+    QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vantrel")));
     auto* traduzioni = new QTranslator(&app);
     if (traduzioni->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

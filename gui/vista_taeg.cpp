@@ -43,6 +43,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     : QWidget(parent), taeg_(std::make_unique<Taeg>(ctx)), legame_(new LegameFinestra(*taeg_, this)) {
     setWindowTitle(qs(taeg_->schema().titolo()));
     auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 6);
     auto* schede = qobject_cast<QTabWidget*>(crea("SSTab1", this));
     const auto& titoli = (*taeg_)["SSTab1"].voci;
     const auto titolo = [&](std::size_t k) { return k < titoli.size() ? qs(titoli[k]) : QString(); };
@@ -57,7 +58,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
 
     auto* help = new QPlainTextEdit(this);
     help->setReadOnly(true);
-    help->setMaximumHeight(64);
+    help->setMaximumHeight(54);
     help->setFocusPolicy(Qt::NoFocus);
     legame_->lega("HELP", help);
     v->addWidget(help);
@@ -99,6 +100,7 @@ void VistaTaeg::campo(QGridLayout* g, int riga, int colonna, const char* testo, 
 QWidget* VistaTaeg::schedaCalcolo() {
     auto* pagina = new QWidget;
     auto* g = new QGridLayout(pagina);
+    g->setVerticalSpacing(3);
 
     auto* periodo = new QGroupBox(QStringLiteral("Periodo di calcolo"), pagina);
     auto* gp = new QGridLayout(periodo);
@@ -117,6 +119,7 @@ QWidget* VistaTaeg::schedaCalcolo() {
 
     auto* elementi = new QGroupBox(QStringLiteral("elementi di calcolo del T.E.G."), pagina);
     auto* ge = new QGridLayout(elementi);
+    ge->setVerticalSpacing(2);
     campo(ge, 0, 0, "Numeri Dare", "NumeriD", elementi);
     campo(ge, 0, 1, "Indebitamento medio", "IndMedio", elementi);
     campo(ge, 2, 0, "Interessi Dare", "intDare", elementi);
@@ -165,8 +168,11 @@ QWidget* VistaTaeg::schedaCalcolo() {
     for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
         hc->addWidget(crea(n, esegui));
     g->addWidget(esegui, 4, 0, 1, 3);
-    for (auto* e : pagina->findChildren<QLineEdit*>())
+    // Compact fields keep the window inside a 1050-pixel main window below its tool bar.
+    for (auto* e : pagina->findChildren<QLineEdit*>()) {
         if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
+        e->setFixedHeight(22);
+    }
     for (auto* b : periodo->findChildren<QPushButton*>())
         if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
     for (auto* w : periodo->findChildren<QWidget*>())
@@ -243,7 +249,7 @@ QWidget* VistaTaeg::scomposizione() {
 QWidget* VistaTaeg::confronto() {
     auto* box = new QGroupBox(QStringLiteral("Confronto tassi soglia"));
     auto* g = new QGridLayout(box);
-    g->setHorizontalSpacing(4);
+    g->setHorizontalSpacing(8);
     g->setVerticalSpacing(1);
     const char* const scaglioni[] = {"-Tassi primo scaglione", "-Tassi secondo scaglione", "-Tassi terzo scaglione"};
     const char* const suffissi[] = {"", "b", "c"};
@@ -256,6 +262,7 @@ QWidget* VistaTaeg::confronto() {
             auto* l = etichetta(
                 u ? QStringLiteral("Tassi soglia del periodo") : QStringLiteral("Tassi medi del periodo"), box, true);
             l->setWordWrap(true);
+            l->setFixedWidth(70);
             g->addWidget(l, 1, 1 + 2 * c + u);
         }
         for (int q = 0; q < 4; ++q)

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Screenshots of the desktop program after a period check on an empty folder, under a virtual
-# X server. Usage: tools/screenshots.sh [build folder]   (default build/gui)
+# X server. Usage: tools/screenshots.sh [build folder]   (default build/dev)
 set -eu
 radice=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$radice/build/gui}
+build=${1:-$radice/build/dev}
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$cartella/"
