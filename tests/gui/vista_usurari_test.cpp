@@ -1,4 +1,5 @@
 #include "ambiente_prova.h"
+#include "ftp_in_attesa.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
 #include "vista_usurari.h"
@@ -10,6 +11,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <chrono>
+#include <thread>
 
 using namespace vantrel;
 using namespace vantrel::gui;
@@ -140,6 +143,30 @@ private slots:
         QVERIFY(trova<QLabel>(v, "LblStato")->text().startsWith(QStringLiteral("Scaricamento non riuscito")));
         QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
         QVERIFY(trova<QPushButton>(v, "SSCommand6")->isEnabled());
+    }
+
+    void slowServerLeavesTheScreenRepainting() {
+        struct Lento : ClientFtp {
+            void azzera() override {}
+            void host(const std::string&, int) override {}
+            void utente(const std::string&) override {}
+            void password(const std::string&) override {}
+            bool connetti() override {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                return true;
+            }
+            bool scarica(const std::string&, const std::string&) override { return false; }
+            std::string ultimoErrore() const override { return "errore"; }
+        } lento;
+        gui::FtpInAttesa ftp(lento);
+        int battiti = 0;
+        QTimer orologio;
+        QObject::connect(&orologio, &QTimer::timeout, [&] { ++battiti; });
+        orologio.start(20);
+        QVERIFY(ftp.connetti());
+        QVERIFY(battiti >= 5); // the event loop ran while the server was answering
+        QVERIFY(!ftp.scarica("a", "b"));
+        QCOMPARE(ftp.ultimoErrore(), std::string("errore"));
     }
 };
 
