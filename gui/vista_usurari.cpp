@@ -185,7 +185,7 @@ QWidget* VistaUsurari::campiTassi() {
         for (auto [nome, col] : {std::pair{medio, 2}, std::pair{soglia, 3}}) {
             auto* e = qobject_cast<QLineEdit*>(legame_->crea(nome, box));
             e->setAlignment(Qt::AlignRight);
-            e->setFixedWidth(64);
+            e->setFixedWidth(58);
             g->addWidget(e, riga, col);
         }
     };
@@ -216,8 +216,8 @@ QWidget* VistaUsurari::campiTassi() {
     separatore(11);
     etichetta("LblCms", 12, 0, 1, 2);
     classe(12, nullptr, "TM5", "TU5");
-    g->setColumnMinimumWidth(0, 180);
-    g->setColumnMinimumWidth(1, 215);
+    g->setColumnMinimumWidth(0, 150);
+    g->setColumnMinimumWidth(1, 180);
     g->setRowStretch(13, 1);
     return box;
 }
