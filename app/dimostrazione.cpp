@@ -1,5 +1,6 @@
 // Opens the desktop program on a folder and fills one period check through the calculation
-// window's controls, for screenshots of the program at work.
+// window's controls, for screenshots of the program at work. With --mutuo it solves a loan on the
+// "Mutuo" tab instead; with --usurari it opens the rate window as well.
 #include "applicazione.h"
 #include "common/scripted_services.h"
 #include "finestra_principale.h"
@@ -28,6 +29,23 @@ int main(int argc, char** argv) {
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();
     vantrel::Finestra& f = l.finestra();
+    if (args.contains(QStringLiteral("--usurari"))) {
+        finestra.modello().clicca("SSCommand13");
+        return QApplication::exec();
+    }
+    if (args.contains(QStringLiteral("--mutuo"))) {
+        finestra.taeg()->mostraScheda(2);
+        for (auto [campo, valore] :
+             {std::pair{"txtImporto", "100000"}, std::pair{"anniX", "10"}, std::pair{"txtTasso", "6"},
+              std::pair{"SpesaUT", "1500"}, std::pair{"SpesaM", "5"}}) {
+            f.incolla(campo, valore);
+            f.esci(campo);
+        }
+        f.clicca("CmdCalcola");
+        f.sopra("CmdCalcola");
+        l.aggiorna();
+        return QApplication::exec();
+    }
     ctx.stato.MascheraImporti = "###,###,##0.00";
     f.seleziona("Combo1", 1);
     f.clicca("Command4");

@@ -3,6 +3,7 @@
 #include "common/scripted_services.h"
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
+#include "ftp_in_attesa.h"
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
     ctx.servizi.stampante = &stampante;
     ctx.servizi.processi = &calcolatrice;
     ctx.servizi.orologio = &data;
-    vantrel::FtpCurl ftp;
+    vantrel::FtpCurl ftpCurl;
+    vantrel::gui::FtpInAttesa ftp(ftpCurl); // the window repaints while the server answers
     vantrel::ConnessioneDiSistema connessione;
     ctx.servizi.ftp = &ftp;
     ctx.servizi.connessione = &connessione;

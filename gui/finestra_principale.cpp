@@ -4,13 +4,13 @@
 #include "legame_finestra.h"
 #include "platform/server_tassi.h"
 #include "qt_testo.h"
-#include "rates/usurari.h"
 #include "reports/finestre_report.h"
 #include "vista_calendario.h"
 #include "vista_form23.h"
 #include "vista_generica.h"
 #include "vista_password.h"
 #include "vista_taeg.h"
+#include "vista_usurari.h"
 
 #include <QAction>
 #include <QApplication>
@@ -164,9 +164,11 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
         break;
     }
     case TipoFinestra::Usurari: {
-        auto* v = new VistaGenerica(std::make_unique<Usurari>(ctx_, serverTassiPredefinito()));
+        auto* v = new VistaUsurari(ctx_, serverTassiPredefinito());
         viste_[tipo] = v;
-        figlia(v, tipo)->show();
+        QMdiSubWindow* sub = figlia(v, tipo);
+        connect(v, &VistaUsurari::chiusa, sub, &QWidget::close);
+        sub->show();
         break;
     }
     case TipoFinestra::STP2: {

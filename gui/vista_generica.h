@@ -11,7 +11,7 @@ class LegameFinestra;
 
 /// A window laid out from its model's controls in schema order: lists across the whole width, the
 /// other controls in a grid. Used for the windows whose layout carries no meaning of its own
-/// (the rate window, the report manager).
+/// (the report manager).
 class VistaGenerica : public QWidget {
     Q_OBJECT
 public:

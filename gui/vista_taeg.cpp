@@ -1,5 +1,6 @@
 #include "vista_taeg.h"
 
+#include "font_fisso.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -53,7 +55,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     auto* mutuo = new QWidget;
     schede->addTab(mutuo, titolo(2));
     schedaGenerica(report, nomiDi(&ListaReport::definisci));
-    schedaGenerica(mutuo, nomiDi(&PannelloMutuo::definisci));
+    schedaMutuo(mutuo);
     v->addWidget(schede);
 
     auto* help = new QPlainTextEdit(this);
@@ -284,6 +286,79 @@ QWidget* VistaTaeg::confronto() {
     legame_->widget("soglia")->setMaximumWidth(64);
     legame_->widget("Diff")->setMaximumWidth(64);
     return box;
+}
+
+void VistaTaeg::schedaMutuo(QWidget* pagina) {
+    auto* v = new QVBoxLayout(pagina);
+    auto* alto = new QHBoxLayout;
+    v->addLayout(alto);
+
+    auto* dati = new QGroupBox(QStringLiteral("Dati del mutuo"), pagina);
+    auto* gd = new QGridLayout(dati);
+    const auto riga = [&](QGridLayout* g, int r, int c, const char* testo, const char* nome, QWidget* box) {
+        auto* l = etichetta(QString::fromUtf8(testo), box);
+        QWidget* w = crea(nome, box);
+        l->setBuddy(w);
+        g->addWidget(l, r, c);
+        g->addWidget(w, r, c + 1);
+        return qobject_cast<QLineEdit*>(w);
+    };
+    riga(gd, 0, 0, "Importo Mutuo", "txtImporto", dati);
+    riga(gd, 0, 2, "Data erogazione", "txtData", dati)->setAlignment(Qt::AlignCenter);
+    riga(gd, 1, 0, "Durata in anni", "anniX", dati);
+    riga(gd, 1, 2, "Numero Rate", "txtNumRate", dati);
+    riga(gd, 2, 0, "Tasso Annuo %", "txtTasso", dati);
+    riga(gd, 2, 2, "Importo Rata", "txtRata", dati);
+    riga(gd, 3, 0, "Spese iniziali", "SpesaUT", dati);
+    riga(gd, 3, 2, "Spese per rata", "SpesaM", dati);
+    gd->setColumnStretch(1, 1);
+    gd->setColumnStretch(3, 1);
+    alto->addWidget(dati, 3);
+
+    auto* frequenza = crea("Frame1", pagina);
+    auto* gf = new QGridLayout(frequenza);
+    for (int k = 0; k < 6; ++k)
+        gf->addWidget(crea(("Option1(" + std::to_string(k) + ")").c_str(), frequenza), k % 3, k / 3);
+    alto->addWidget(frequenza, 2);
+
+    auto* risultati = new QGroupBox(QStringLiteral("Risultati"), pagina);
+    auto* gr = new QGridLayout(risultati);
+    riga(gr, 0, 0, "T.A.E.G. %", "TxtTaeg", risultati);
+    riga(gr, 1, 0, "Totale interessi", "TotIntM", risultati);
+    riga(gr, 2, 0, "Totale mutuo", "totmutuo", risultati);
+    riga(gr, 3, 0, "Totale spese", "TSpese", risultati);
+    alto->addWidget(risultati, 2);
+
+    auto* comandi = new QVBoxLayout;
+    comandi->addWidget(crea("CmdCalcola", pagina));
+    comandi->addWidget(crea("cmdStampa", pagina));
+    comandi->addStretch();
+    alto->addLayout(comandi);
+
+    auto* piano = qobject_cast<QListWidget*>(crea("LstPianoAmm", pagina));
+    piano->setFont(fontFisso(QStringLiteral("Courier New")));
+    piano->setMinimumHeight(240);
+    v->addWidget(piano, 1);
+
+    for (auto* e : pagina->findChildren<QLineEdit*>()) {
+        if (e->objectName() != QLatin1String("txtData")) e->setAlignment(Qt::AlignRight);
+        e->setMinimumWidth(100);
+        if (e->isReadOnly()) { // the user sees at once which figures are only written by the calculation
+            QPalette p = e->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            e->setPalette(p);
+        }
+    }
+    // Tab follows the order of the Enter moves; the frequency options come after the fields.
+    QWidget* precedente = nullptr;
+    for (const char* nome :
+         {"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",   "SpesaUT",    "SpesaM",
+          "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)", "Option1(5)", "txtRata",
+          "CmdCalcola", "cmdStampa",  "TxtTaeg",    "TotIntM",    "totmutuo",   "TSpese",     "LstPianoAmm"}) {
+        QWidget* w = legame_->widget(nome);
+        if (precedente) QWidget::setTabOrder(precedente, w);
+        precedente = w;
+    }
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {

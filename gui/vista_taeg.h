@@ -15,8 +15,9 @@ namespace vantrel::gui {
 class LegameFinestra;
 
 /// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
-/// formula strip, whose pieces sit at their twips positions; the other tabs show whatever controls
-/// their parts define, in the order of the window's schema.
+/// formula strip, whose pieces sit at their twips positions; the "Mutuo" tab groups the loan's
+/// figures, its payment frequency, its results and the plan; the report tab shows its controls in
+/// the order of the window's schema.
 class VistaTaeg : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
     QWidget* striscia();
     QWidget* confronto();
     QWidget* scomposizione();
+    void schedaMutuo(QWidget* pagina);
     void schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi);
     QWidget* crea(const char* nome, QWidget* genitore);
     void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, const char* nome, QWidget* genitore);

@@ -17,4 +17,6 @@ scatta() {
 }
 scatta calcolo-banca-italia.png ""
 scatta calcolo-globale.png --globale
-echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png"
+scatta mutuo.png --mutuo
+scatta tassi-usurari.png --usurari
+echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png"

@@ -142,6 +142,7 @@ Schema creaSchema() {
     s.aggiungi("Pulisci", Tipo::Pulsante).tooltip = " Cancella immissione ";
     s.aggiungi("Esc", Tipo::Pulsante);
     s.aggiungi("SSCommand6", Tipo::Pulsante).tooltip = "scarica tassi dal server";
+    etichetta(s, "LblStato", ""); // what the download is doing
     s.ordineTab({"Combo3", "Combo1", "Combo2", "TM1", "TU1", "TM2", "TU2", "TM7", "TU7", "TM8", "TU8", "TM3", "TU3",
                  "TM4", "TU4", "TM6", "TU6", "TM5", "TU5"});
     return s;
@@ -396,33 +397,53 @@ void Usurari::pulisci() {
         imposta(id(n), "");
 }
 
+void Usurari::passo(const std::string& stato, bool attesa) {
+    imposta(id("LblStato"), stato);
+    inAttesa_ = attesa;
+    if (avanzamento) avanzamento();
+}
+
 void Usurari::ScaricaTassi() {
+    if (scaricando_) return; // a click that reached the window while it waited
+    scaricando_ = true;
+    const bool fatto = scarica();
+    scaricando_ = false;
+    if (!fatto) passo("", false);
+}
+
+// The download proper; false when it stopped with nothing to report (no client, a cancel).
+bool Usurari::scarica() {
     ClientFtp* ftp = ctx_.servizi.ftp;
-    if (ftp == nullptr) return;
+    if (ftp == nullptr) return false;
+    passo("Verifica del collegamento a internet...", true);
     ftp->azzera();
     if (ctx_.servizi.connessione == nullptr || !ctx_.servizi.connessione->connessioneAttiva()) {
+        passo("Collegamento a internet non attivo.", false);
         ctx_.messaggio({"Stato della connessione Internet",
                         "Attenzione, il collegamento ad internet non è attivo, attiva il collegamento e riprova",
                         Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
-        return;
+        return true;
     }
     ftp->host(server_.host, server_.porta);
     ftp->utente(server_.utente);
     ftp->password(server_.password);
+    passo("Collegamento al server dei tassi " + server_.host + "...", true);
     if (!ftp->connetti()) {
+        passo("Collegamento al server dei tassi non riuscito.", false);
         ctx_.messaggio({"", "connessione - " + ftp->ultimoErrore(), Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
-        return;
+        return true;
     }
     const std::string& cartella = ctx_.stato.CartellaDati;
     const std::string dati = percorso(cartella, kFileTassi);
     const std::string numero = percorso(cartella, kFileNumeroTassi);
     bool confermato = false;
     if (FileEsiste(dati)) {
+        passo("In attesa di conferma...", false);
         const Risposta r =
             ctx_.messaggio({std::string("AVVERTIMENTO!  ") + "\\" + kFileTassi,
                             "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?",
                             Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
-        if (r != Risposta::Ok) return;
+        if (r != Risposta::Ok) return false;
         confermato = true;
     }
     // Both files arrive under temporary names and replace the old set only when both are whole.
@@ -434,31 +455,27 @@ void Usurari::ScaricaTassi() {
         std::filesystem::remove(numeroNuovo, ec);
     };
     const std::string conservati = "\nI tassi già presenti non sono stati modificati.";
-    if (!ftp->scarica(kFileTassi, datiNuovi)) {
-        const std::string errore = ftp->ultimoErrore();
+    const auto fallito = [&](const std::string& testo, Icona icona) {
         togli();
-        ctx_.messaggio({"", errore + conservati, Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
-        return;
-    }
-    if (!ftp->scarica(kFileNumeroTassi, numeroNuovo)) {
-        const std::string errore = ftp->ultimoErrore();
-        togli();
-        ctx_.messaggio({"", (confermato ? "Tassi Usura - " : "") + errore + conservati, Icona::Nessuna, Pulsanti::Ok,
-                        Risposta::Ok});
-        return;
-    }
-    if (!sostituisci(datiNuovi, dati, numeroNuovo, numero)) {
-        togli();
-        ctx_.messaggio(
-            {"", "Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma." + conservati,
-             Icona::Critica, Pulsanti::Ok, Risposta::Ok});
-        return;
-    }
+        passo("Scaricamento non riuscito: i tassi già presenti non sono stati modificati.", false);
+        ctx_.messaggio({"", testo + conservati, icona, Pulsanti::Ok, Risposta::Ok});
+        return true;
+    };
+    passo(std::string("Scaricamento di ") + kFileTassi + "...", true);
+    if (!ftp->scarica(kFileTassi, datiNuovi)) return fallito(ftp->ultimoErrore(), Icona::Nessuna);
+    passo(std::string("Scaricamento di ") + kFileNumeroTassi + "...", true);
+    if (!ftp->scarica(kFileNumeroTassi, numeroNuovo))
+        return fallito((confermato ? "Tassi Usura - " : "") + ftp->ultimoErrore(), Icona::Nessuna);
+    if (!sostituisci(datiNuovi, dati, numeroNuovo, numero))
+        return fallito("Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma.",
+                       Icona::Critica);
     TabellaTassi& t = ctx_.stato.Tassi;
     t.CaricaTassi(cartella);
     t.PeriodoScelto = 0;
     RigheTassi();
     riempiAnni();
+    passo("Set di tassi scaricato: " + std::to_string(t.validi()) + " periodi.", false);
+    return true;
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 #include "common/program_state.h"
 #include "common/window.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,12 @@ public:
     void impostaServer(ServerTassi s) { server_ = std::move(s); }
     const ServerTassi& server() const { return server_; }
 
+    /// True while the download waits for the network (not while it asks the user something).
+    bool inAttesa() const { return inAttesa_; }
+    /// Called at every step of the download, after the status text `LblStato` has changed, so that
+    /// the screen can show the wait and repaint before the next blocking call.
+    std::function<void()> avanzamento;
+
 protected:
     std::optional<std::string> tasto(int id, std::string_view t) override;
     void uscito(int id) override;
@@ -70,9 +77,13 @@ private:
     void leggiCampi(RecordTassi& r) const;
     bool campoTasso(int id) const;
     std::string chiaveScelta() const;
+    void passo(const std::string& stato, bool attesa);
+    bool scarica();
 
     Contesto& ctx_;
     ServerTassi server_;
+    bool inAttesa_ = false;
+    bool scaricando_ = false;
 };
 
 } // namespace vantrel

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,6 +57,15 @@ private slots:
         QTest::newRow("days field free") << "Giorni"
                                          << "9x"
                                          << "9x";
+        QTest::newRow("loan amount") << "txtImporto"
+                                     << "1.5,a2"
+                                     << "1,52";
+        QTest::newRow("loan rate") << "txtTasso"
+                                   << "7.5x"
+                                   << "7,5";
+        QTest::newRow("loan instalment read-only") << "txtRata"
+                                                   << "12"
+                                                   << "";
     }
     void keysGoThroughTheFieldFilter() {
         QFETCH(QString, campo);
@@ -63,6 +73,7 @@ private slots:
         QFETCH(QString, atteso);
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
+        v.mostraScheda(campo.startsWith(QLatin1String("txt")) ? 2 : 0);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
         const QByteArray nome = campo.toLatin1();
@@ -163,6 +174,8 @@ private slots:
             {"via", "Accoda i dati del calcolo nella maschera del report. I dati così rappresentati possono essere "
                     "salvati in un file di testo e ripresi successivamente per modifiche o aggiunte."},
             {"nome", "inserire il nome con il quale salvare il report"},
+            {"Frame1", "selezionare la frequenza dei pagamenti delle rate"},
+            {"totmutuo", "costo totale del muto = capitale + interessi + spese"},
         };
         std::vector<std::pair<QString, QString>> aiuti = kAiuti;
         const char* const trimestri[] = {"primo", "secondo", "terzo", "quarto"};
@@ -252,6 +265,66 @@ private slots:
         QTest::mouseClick(trova(v, "via"), Qt::LeftButton);
         QCOMPARE(static_cast<int>(v.modello()["List1"].voci.size()), righe + 1);
         QVERIFY(a.risposte.mostrati().empty());
+    }
+
+    void loanSolvedByClicks() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.mostraScheda(2);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        QCOMPARE(testo(v, "txtData"), QStringLiteral("15/03/2026"));
+        scrivi(v, "txtImporto", QStringLiteral("100000"));
+        QTest::keyClick(trova(v, "txtImporto"), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "txtData"));
+        QCOMPARE(trova<QLineEdit>(v, "txtData")->selectedText(), QStringLiteral("15/03/2026"));
+        QCOMPARE(testo(v, "txtImporto"), QStringLiteral("100.000,00"));
+        scrivi(v, "anniX", QStringLiteral("10"));
+        QTest::keyClick(trova(v, "anniX"), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "txtTasso"));
+        QCOMPARE(testo(v, "txtNumRate"), QStringLiteral("120"));
+        QTest::mouseClick(trova(v, "Option1(2)"), Qt::LeftButton);
+        QCOMPARE(testo(v, "txtNumRate"), QStringLiteral("40"));
+        QVERIFY(!trova<QAbstractButton>(v, "Option1(0)")->isChecked());
+        QTest::mouseClick(trova(v, "Option1(0)"), Qt::LeftButton);
+        QCOMPARE(testo(v, "txtNumRate"), QStringLiteral("120"));
+        scrivi(v, "txtTasso", QStringLiteral("6"));
+        QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
+
+        QVERIFY(a.risposte.mostrati().empty());
+        QCOMPARE(testo(v, "txtRata"), QStringLiteral("1.110,21"));
+        QCOMPARE(testo(v, "totmutuo"), QStringLiteral("133.225,20"));
+        QCOMPARE(testo(v, "TxtTaeg"), QStringLiteral("6,18"));
+        auto* piano = trova<QListWidget>(v, "LstPianoAmm");
+        QCOMPARE(piano->count(), 11 + 120);
+        QVERIFY(piano->item(11)->text().contains(QStringLiteral("500,00       610,21")));
+        const QFontMetrics m(piano->font()); // the columns of the plan line up
+        QCOMPARE(m.horizontalAdvance(QStringLiteral("iiii")), m.horizontalAdvance(QStringLiteral("MMMM")));
+        QVERIFY(piano->isVisible());
+        QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
+    }
+
+    void loanBadInputKeepsTheWindowUsable() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.mostraScheda(2);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        scrivi(v, "txtImporto", QStringLiteral("1000"));
+        scrivi(v, "txtNumRate", QStringLiteral("12"));
+        scrivi(v, "txtTasso", QStringLiteral("0"));
+        QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
+        QCOMPARE(qs(a.risposte.mostrati()[0].testo), QStringLiteral("Il tasso annuo deve essere diverso da zero."));
+        QCOMPARE(trova<QListWidget>(v, "LstPianoAmm")->count(), 0);
+        for (auto* e : trova(v, "LstPianoAmm")->parentWidget()->findChildren<QLineEdit*>())
+            QVERIFY2(!e->text().contains(QLatin1String("inf"), Qt::CaseInsensitive) &&
+                         !e->text().contains(QLatin1String("nan"), Qt::CaseInsensitive),
+                     qPrintable(e->objectName() + QLatin1String(": ") + e->text()));
+        trova<QLineEdit>(v, "txtTasso")->clear();
+        scrivi(v, "txtTasso", QStringLiteral("5"));
+        QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
+        QCOMPARE(trova<QListWidget>(v, "LstPianoAmm")->count(), 11 + 12);
     }
 
     void currencyOptionsAreExclusive() {

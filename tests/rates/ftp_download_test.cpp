@@ -88,6 +88,19 @@ struct Caso {
     Guasto guasto;
     Esito esito;                       // which set the folder holds afterwards
     std::vector<std::string> messaggi; // beginnings of the boxes shown, in order
+    const char* stato;                 // beginning of the status line left on screen
+};
+
+// Counts the boxes shown while the window still says it waits for the network.
+struct BoxDuranteAttesa : ServizioMessaggi {
+    explicit BoxDuranteAttesa(ServizioMessaggi& r) : risposte(r) {}
+    Risposta mostra(const Messaggio& m) override {
+        if (finestra != nullptr && finestra->inAttesa()) ++inAttesa;
+        return risposte.mostra(m);
+    }
+    ServizioMessaggi& risposte;
+    const Usurari* finestra = nullptr;
+    int inAttesa = 0;
 };
 
 class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
@@ -129,14 +142,22 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     ftp.attesaMassima(5);
     Contesto ctx;
     ctx.stato.CartellaDati = locale.conSeparatore();
-    ctx.servizi = Servizi{&risposte, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
+    BoxDuranteAttesa box(risposte);
+    ctx.servizi = Servizi{&box, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
 
     Usurari u(ctx, ServerTassi{"127.0.0.1", c.guasto == Guasto::ServerSpento ? 1 : server.porta(), "vantreltas",
                                c.guasto == Guasto::PasswordErrata ? "sbagliata" : "tassivtr"});
     // Opening the window creates an empty data file; a folder without one is a data file removed since.
     if (!c.vecchioPresente) std::filesystem::remove(locale.path() / "NtassiU.dat");
     const auto righePrima = u["List1"].voci;
+    box.finestra = &u;
+    int attese = 0;
+    u.avanzamento = [&] { attese += u.inAttesa() ? 1 : 0; };
     u.clicca("SSCommand6");
+    EXPECT_GT(attese, 0);
+    EXPECT_FALSE(u.inAttesa());
+    EXPECT_EQ(box.inAttesa, 0) << "a box was shown under the wait";
+    EXPECT_EQ(u.testo(u.id("LblStato")).rfind(c.stato, 0), 0u) << u.testo(u.id("LblStato"));
 
     const auto& mostrati = risposte.mostrati();
     ASSERT_EQ(mostrati.size(), c.messaggi.size()) << (mostrati.empty() ? "" : mostrati.back().testo);
@@ -174,23 +195,25 @@ const std::string kEsiste = "Attenzione, il set di tassi che stai scaricando gi�
 INSTANTIATE_TEST_SUITE_P(
     Casi, ScaricaTassiTest,
     ::testing::Values(
-        Caso{"SenzaFileDati", false, Risposta::Annulla, Guasto::Nessuno, Esito::Nuovo, {}},
-        Caso{"SovrascritturaConfermata", true, Risposta::Ok, Guasto::Nessuno, Esito::Nuovo, {kEsiste}},
-        Caso{"SovrascritturaAnnullata", true, Risposta::Annulla, Guasto::Nessuno, Esito::Vecchio, {kEsiste}},
+        Caso{"SenzaFileDati", false, Risposta::Annulla, Guasto::Nessuno, Esito::Nuovo, {},
+             "Set di tassi scaricato: 40 periodi."},
+        Caso{"SovrascritturaConfermata", true, Risposta::Ok, Guasto::Nessuno, Esito::Nuovo, {kEsiste},
+             "Set di tassi scaricato: 40 periodi."},
+        Caso{"SovrascritturaAnnullata", true, Risposta::Annulla, Guasto::Nessuno, Esito::Vecchio, {kEsiste}, ""},
         Caso{"AccessoRifiutato", true, Risposta::Ok, Guasto::PasswordErrata, Esito::Vecchio,
-             {"connessione - accesso al server rifiutato"}},
+             {"connessione - accesso al server rifiutato"}, "Collegamento al server dei tassi non riuscito."},
         Caso{"ServerIrraggiungibile", true, Risposta::Ok, Guasto::ServerSpento, Esito::Vecchio,
-             {"connessione - impossibile collegarsi"}},
+             {"connessione - impossibile collegarsi"}, "Collegamento al server dei tassi non riuscito."},
         Caso{"NonInLinea", true, Risposta::Ok, Guasto::Fuori, Esito::Vecchio,
-             {"Attenzione, il collegamento ad internet non è attivo"}},
+             {"Attenzione, il collegamento ad internet non è attivo"}, "Collegamento a internet non attivo."},
         Caso{"FileDatiAssente", true, Risposta::Ok, Guasto::SenzaDati, Esito::Vecchio,
-             {kEsiste, "file non presente sul server"}},
+             {kEsiste, "file non presente sul server"}, "Scaricamento non riuscito"},
         Caso{"FileNumeroAssente", true, Risposta::Ok, Guasto::SenzaNumero, Esito::Vecchio,
-             {kEsiste, "Tassi Usura - file non presente sul server"}},
+             {kEsiste, "Tassi Usura - file non presente sul server"}, "Scaricamento non riuscito"},
         Caso{"FileNumeroAssenteSenzaDomanda", false, Risposta::Ok, Guasto::SenzaNumero, Esito::Nessuno,
-             {"file non presente sul server"}},
+             {"file non presente sul server"}, "Scaricamento non riuscito"},
         Caso{"TrasferimentoInterrotto", true, Risposta::Ok, Guasto::Taglio, Esito::Vecchio,
-             {kEsiste, "trasferimento interrotto"}}),
+             {kEsiste, "trasferimento interrotto"}, "Scaricamento non riuscito"}),
     [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
 // clang-format on
 

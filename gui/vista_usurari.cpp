@@ -1,0 +1,274 @@
+#include "vista_usurari.h"
+
+#include "font_fisso.h"
+#include "legame_finestra.h"
+#include "qt_testo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+namespace vantrel::gui {
+namespace {
+
+// Draws the listing rows without their sort key and with each figure right-aligned under its
+// column heading: the stored row keeps two blanks between figures, narrower than the headings.
+class SottoIntestazioni : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& i) const override {
+        QStyledItemDelegate::initStyleOption(o, i);
+        o->text = rigaAllineata(qs(testoVisibile(ss(o->text))));
+    }
+};
+
+} // namespace
+
+QString rigaAllineata(const QString& visibile) {
+    static const QString intestazione = qs(kIntestazioneTassi2);
+    // Where each figure column of the headings ends, and where the period and class headings start.
+    static const std::vector<qsizetype> fini = [] {
+        std::vector<qsizetype> f;
+        for (qsizetype da = 0;;) {
+            const qsizetype medio = intestazione.indexOf(QLatin1String("t. "), da);
+            if (medio < 0) break;
+            const qsizetype fine = intestazione.indexOf(QLatin1Char(' '), medio + 3);
+            f.push_back(fine < 0 ? intestazione.size() : fine);
+            da = f.back();
+        }
+        f.push_back(intestazione.size()); // C.M.S.
+        return f;
+    }();
+    constexpr qsizetype kPrefisso = 22; // period and class before the figures
+    if (visibile.size() <= kPrefisso || visibile.at(0) == QLatin1Char('-'))
+        return visibile.startsWith(QLatin1Char('-')) ? QString(intestazione.size(), QLatin1Char('-')) : visibile;
+    const QString periodo = visibile.left(15).trimmed();
+    const QString classe = visibile.mid(15, kPrefisso - 15).trimmed();
+    const QStringList cifre = visibile.mid(kPrefisso).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString riga(intestazione.size(), QLatin1Char(' '));
+    const auto metti = [&](qsizetype da, const QString& t) {
+        if (riga.size() < da + t.size()) riga.resize(da + t.size(), QLatin1Char(' '));
+        riga.replace(da, t.size(), t);
+    };
+    metti(intestazione.indexOf(QLatin1String("Trimestre")) - 2, periodo);
+    metti(intestazione.indexOf(QLatin1String("scaglione")) + 2, classe);
+    // The third class has only the advances' pair, in the fifth and sixth columns.
+    const std::size_t primo = cifre.size() == 2 ? 4 : 0;
+    for (qsizetype k = 0; k < cifre.size() && primo + static_cast<std::size_t>(k) < fini.size(); ++k) {
+        const QString& c = cifre.at(k);
+        metti(std::max<qsizetype>(0, fini[primo + static_cast<std::size_t>(k)] - c.size()), c);
+    }
+    return riga;
+}
+
+VistaUsurari::VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent)
+    : QWidget(parent), modello_(std::make_unique<Usurari>(ctx, std::move(server))),
+      legame_(new LegameFinestra(*modello_, this)) {
+    setWindowTitle(qs(modello_->schema().titolo()));
+    auto* v = new QVBoxLayout(this);
+
+    auto* titolo = qobject_cast<QLabel*>(legame_->crea("SSPanel1", this));
+    titolo->setFrameShape(QFrame::Panel);
+    titolo->setFrameShadow(QFrame::Raised);
+    titolo->setAlignment(Qt::AlignCenter);
+    QFont ft = titolo->font();
+    ft.setBold(true);
+    ft.setPointSizeF(ft.pointSizeF() * 1.4);
+    titolo->setFont(ft);
+    titolo->setMinimumHeight(32);
+    v->addWidget(titolo);
+
+    auto* periodo = new QHBoxLayout;
+    const auto coppia = [&](const char* etichetta, const char* combo) {
+        auto* l = qobject_cast<QLabel*>(legame_->crea(etichetta, this));
+        QWidget* c = legame_->crea(combo, this);
+        l->setBuddy(c);
+        periodo->addWidget(l);
+        periodo->addWidget(c);
+    };
+    periodo->addWidget(legame_->crea("LblPeriodo", this));
+    coppia("LblTrimestre", "Combo1");
+    coppia("LblAnno", "Combo2");
+    periodo->addSpacing(24);
+    coppia("LblRichiama", "Combo3");
+    periodo->addStretch();
+    legame_->widget("Combo1")->setMinimumWidth(50);
+    legame_->widget("Combo2")->setMinimumWidth(70);
+    legame_->widget("Combo3")->setMinimumWidth(130);
+    v->addLayout(periodo);
+
+    auto* centro = new QHBoxLayout;
+    centro->addWidget(campiTassi());
+    centro->addWidget(elenco(), 1);
+    v->addLayout(centro, 1);
+
+    auto* basso = new QHBoxLayout;
+    auto* stato = qobject_cast<QLabel*>(legame_->crea("LblStato", this));
+    stato->setTextFormat(Qt::PlainText);
+    basso->addWidget(stato, 1);
+    occupato_ = new QProgressBar(this);
+    occupato_->setObjectName(QStringLiteral("attesa"));
+    occupato_->setRange(0, 0); // busy, with no known end
+    occupato_->setMaximumWidth(160);
+    occupato_->setTextVisible(false);
+    occupato_->hide();
+    basso->addWidget(occupato_);
+    const auto pulsante = [&](const char* nome, const QString& testo) {
+        auto* b = qobject_cast<QPushButton*>(legame_->crea(nome, this));
+        if (b->text().isEmpty()) b->setText(testo);
+        basso->addWidget(b);
+    };
+    pulsante("OK", {});
+    pulsante("Pulisci", QStringLiteral("Pulisci"));
+    pulsante("SSCommand6", QStringLiteral("Scarica tassi"));
+    pulsante("Esc", QStringLiteral("Esci"));
+    v->addLayout(basso);
+
+    const Schema& s = modello_->schema();
+    QWidget* precedente = nullptr;
+    for (int id : s.tab()) {
+        QWidget* w = legame_->widget(s.definizione(id).nome);
+        if (precedente) QWidget::setTabOrder(precedente, w);
+        precedente = w;
+    }
+    modello_->avanzamento = [this] { mostraAttesa(); };
+    legame_->dopoEvento([this] {
+        if (modello_->chiusa()) emit chiusa();
+    });
+    legame_->aggiorna();
+}
+
+VistaUsurari::~VistaUsurari() {
+    modello_->avanzamento = nullptr;
+    if (cursore_) QApplication::restoreOverrideCursor();
+    delete legame_; // no event may reach the model while the widgets go
+}
+
+QWidget* VistaUsurari::campiTassi() {
+    auto* box = new QFrame(this);
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(3);
+    const auto etichetta = [&](const char* nome, int riga, int col, int righe = 1, int colonne = 1) {
+        auto* l = qobject_cast<QLabel*>(legame_->crea(nome, box));
+        l->setWordWrap(true);
+        g->addWidget(l, riga, col, righe, colonne);
+        return l;
+    };
+    etichetta("LblCategoria", 0, 0);
+    etichetta("Label2", 0, 1);
+    etichetta("LblMedi", 0, 2);
+    etichetta("LblSoglia", 0, 3);
+    for (int c = 0; c < 4; ++c) {
+        auto* l = qobject_cast<QLabel*>(g->itemAtPosition(0, c)->widget());
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    // One line per class of amount: its caption and its average and threshold fields.
+    const auto classe = [&](int riga, const char* didascalia, const char* medio, const char* soglia) {
+        if (didascalia) etichetta(didascalia, riga, 1);
+        for (auto [nome, col] : {std::pair{medio, 2}, std::pair{soglia, 3}}) {
+            auto* e = qobject_cast<QLineEdit*>(legame_->crea(nome, box));
+            e->setAlignment(Qt::AlignRight);
+            e->setFixedWidth(58);
+            g->addWidget(e, riga, col);
+        }
+    };
+    const auto separatore = [&](int riga) {
+        auto* linea = new QFrame(box);
+        linea->setFrameShape(QFrame::HLine);
+        linea->setFrameShadow(QFrame::Sunken);
+        g->addWidget(linea, riga, 0, 1, 4);
+    };
+    separatore(1);
+    etichetta("LblConto", 2, 0, 2);
+    classe(2, "LblConto1", "TM1", "TU1");
+    classe(3, "LblConto2", "TM2", "TU2");
+    separatore(4);
+    etichetta("LblScoperti", 5, 0, 2);
+    classe(5, "LblScoperti1", "TM7", "TU7");
+    classe(6, "LblScoperti2", "TM8", "TU8");
+    separatore(7);
+    etichetta("LblAnticipi", 8, 0, 3);
+    classe(8, "LblAnticipi1", "TM3", "TU3");
+    auto* secondo = new QVBoxLayout;
+    secondo->setSpacing(0);
+    secondo->addWidget(legame_->crea("LblAnticipi2", box));
+    secondo->addWidget(legame_->crea("LblAnticipi2b", box));
+    g->addLayout(secondo, 9, 1);
+    classe(9, nullptr, "TM4", "TU4");
+    classe(10, "LblAnticipi3", "TM6", "TU6");
+    separatore(11);
+    etichetta("LblCms", 12, 0, 1, 2);
+    classe(12, nullptr, "TM5", "TU5");
+    g->setColumnMinimumWidth(0, 150);
+    g->setColumnMinimumWidth(1, 180);
+    g->setRowStretch(13, 1);
+    return box;
+}
+
+QWidget* VistaUsurari::elenco() {
+    // The panel holds the two headings and the listing, so that they share their left edge.
+    auto* pannello = qobject_cast<QGroupBox*>(legame_->crea("pannello", this));
+    pannello->setFlat(true);
+    auto* v = new QVBoxLayout(pannello);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    const QFont courier = fontFisso(QStringLiteral("Courier New"), 8.25);
+    auto* lista = qobject_cast<QListWidget*>(legame_->crea("List1", pannello));
+    lista->setFont(courier);
+    lista->setItemDelegate(new SottoIntestazioni(lista)); // rows drawn without their sort key
+    lista->setFocusPolicy(Qt::NoFocus);                   // outside the tab order, as the listing is only read
+    // The headings start where the rows' text starts inside the list.
+    const int margine = lista->frameWidth() + lista->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    for (const char* nome : {"LblIntestazione1", "LblIntestazione2"}) {
+        auto* l = qobject_cast<QLabel*>(legame_->crea(nome, pannello));
+        l->setFont(courier);
+        l->setTextFormat(Qt::PlainText);
+        l->setContentsMargins(margine, 0, 0, 0);
+        v->addWidget(l);
+    }
+    v->addWidget(lista, 1);
+    const QFontMetrics m(courier);
+    pannello->setMinimumWidth(m.horizontalAdvance(qs(kIntestazioneTassi2)) + 2 * margine + 24);
+    lista->setMinimumHeight(m.height() * 20);
+    return pannello;
+}
+
+void VistaUsurari::mostraAttesa() {
+    legame_->aggiorna();
+    const bool attesa = modello_->inAttesa();
+    occupato_->setVisible(attesa);
+    if (attesa != cursore_) {
+        if (attesa)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+        cursore_ = attesa;
+    }
+    repaint(); // the next step may block until the server answers
+}
+
+void VistaUsurari::closeEvent(QCloseEvent* e) {
+    if (modello_->inAttesa())
+        e->ignore(); // the download finishes first
+    else
+        QWidget::closeEvent(e);
+}
+
+} // namespace vantrel::gui

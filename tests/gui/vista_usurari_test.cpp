@@ -1,0 +1,174 @@
+#include "ambiente_prova.h"
+#include "ftp_in_attesa.h"
+#include "legame_finestra.h"
+#include "qt_testo.h"
+#include "vista_usurari.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <chrono>
+#include <thread>
+
+using namespace vantrel;
+using namespace vantrel::gui;
+
+namespace {
+
+// An FTP client that looks at the screen while the window waits for it.
+struct FtpOsservato : ClientFtp, StatoConnessione {
+    explicit FtpOsservato(QWidget& v) : vista(v) {}
+    bool connessioneAttiva() override { return true; }
+    void azzera() override {}
+    void host(const std::string&, int) override {}
+    void utente(const std::string&) override {}
+    void password(const std::string&) override {}
+    bool connetti() override { return guarda(); }
+    bool scarica(const std::string&, const std::string&) override { return guarda() && false; }
+    std::string ultimoErrore() const override { return "file non presente sul server dei tassi"; }
+    bool guarda() {
+        attese << vista.findChild<QLabel*>(QStringLiteral("LblStato"))->text();
+        cursore = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        barra = vista.findChild<QProgressBar*>(QStringLiteral("attesa"))->isVisible();
+        return true;
+    }
+    QWidget& vista;
+    QStringList attese;
+    bool cursore = false, barra = false;
+};
+
+} // namespace
+
+class VistaUsurariTest : public QObject {
+    Q_OBJECT
+
+    template <typename T = QWidget>
+    T* trova(QWidget& w, const char* nome) {
+        auto* x = w.findChild<T*>(QLatin1String(nome));
+        if (!x) qFatal("manca il controllo %s", nome);
+        return x;
+    }
+    QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
+
+private slots:
+    void initTestCase() { test::preparaProva(); }
+
+    void rateTypedThroughTheKeyFilterThenSaved() {
+        test::AmbienteProva a;
+        VistaUsurari v(a.ctx, {});
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        auto* tm1 = trova<QLineEdit>(v, "TM1");
+        tm1->setFocus();
+        tm1->selectAll();
+        QTest::keyClick(tm1, Qt::Key_Backspace);
+        QTest::keyClicks(tm1, QStringLiteral("5a.5,."));
+        QCOMPARE(tm1->text(), QStringLiteral("5,5"));
+        QTest::keyClick(tm1, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "TU1"));
+        QCOMPARE(testo(v, "TM1"), QStringLiteral("5,50"));
+        QCOMPARE(testo(v, "TU1"), QStringLiteral("8,25"));
+
+        auto* trimestre = trova<QComboBox>(v, "Combo1");
+        auto* anno = trova<QComboBox>(v, "Combo2");
+        QCOMPARE(trimestre->count(), 4);
+        QCOMPARE(anno->itemText(anno->count() - 1), QStringLiteral("2026"));
+        trimestre->setCurrentIndex(0);
+        emit trimestre->activated(0);
+        anno->setCurrentIndex(0);
+        emit anno->activated(0); // 1997: its first quarter is not stored yet
+        auto* lista = trova<QListWidget>(v, "List1");
+        const int righe = lista->count();
+        const QByteArray numeroPrima = a.leggi("NRectassiU.dat");
+        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
+        QVERIFY(a.risposte.mostrati().empty());
+        QCOMPARE(lista->count(), righe + 4);
+        QVERIFY(a.leggi("NRectassiU.dat") != numeroPrima);
+        QCOMPARE(trova<QComboBox>(v, "Combo3")->itemText(0), QStringLiteral("1997 1° trim. "));
+        QCOMPARE(testo(v, "TM1"), QString());
+        QVERIFY(lista->item(0)->text().startsWith(QStringLiteral("19971A 1° trim. 1997  1° S.  5,50   8,25")));
+    }
+
+    void listingFiguresSitUnderTheirHeadings_data() {
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QList<int>>("colonne"); // which heading columns the row's figures fill
+        QTest::newRow("first class") << 0 << QList<int>{0, 1, 2, 3, 4, 5, 6};
+        QTest::newRow("second class") << 1 << QList<int>{0, 1, 2, 3, 4, 5};
+        QTest::newRow("third class, advances only") << 2 << QList<int>{4, 5};
+    }
+    void listingFiguresSitUnderTheirHeadings() {
+        QFETCH(int, riga);
+        QFETCH(QList<int>, colonne);
+        test::AmbienteProva a;
+        VistaUsurari v(a.ctx, {});
+        const QStringList intestazione = {QStringLiteral("t. medio"), QStringLiteral("t. soglia")};
+        const QString h = qs(kIntestazioneTassi2);
+        QList<int> fini;
+        for (qsizetype da = 0; (da = h.indexOf(QLatin1String("t. "), da)) >= 0; da = fini.back())
+            fini << static_cast<int>(h.indexOf(QLatin1Char(' '), da + 3));
+        fini << static_cast<int>(h.size());
+        const QString mostrata =
+            rigaAllineata(qs(testoVisibile(v.modello()["List1"].voci[static_cast<std::size_t>(riga)])));
+        QVERIFY(mostrata.contains(QStringLiteral("° trim. 1997")) == (riga == 0));
+        QVERIFY(!mostrata.contains(QLatin1String("1997A"))); // the sort key stays out of view
+        const QRegularExpression cifra(QStringLiteral("\\d+,\\d\\d"));
+        QList<int> trovate;
+        for (auto it = cifra.globalMatch(mostrata); it.hasNext();)
+            trovate << static_cast<int>(fini.indexOf(static_cast<int>(it.next().capturedEnd())));
+        QCOMPARE(trovate, colonne);
+        QCOMPARE(rigaAllineata(qs(testoVisibile(v.modello()["List1"].voci[3]))), QString(h.size(), QLatin1Char('-')));
+    }
+
+    void downloadShowsTheWaitAndItsEnd() {
+        test::AmbienteProva a;
+        VistaUsurari v(a.ctx, ServerTassi{"tassi.example", 21, "utente", "parola"});
+        FtpOsservato ftp(v);
+        a.ctx.servizi.ftp = &ftp;
+        a.ctx.servizi.connessione = &ftp;
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        QVERIFY(!trova(v, "attesa")->isVisible());
+        QFile::remove(a.dir.filePath(QStringLiteral("NtassiU.dat"))); // no overwrite question
+        QTest::mouseClick(trova(v, "SSCommand6"), Qt::LeftButton);
+        QCOMPARE(ftp.attese, (QStringList{QStringLiteral("Collegamento al server dei tassi tassi.example..."),
+                                          QStringLiteral("Scaricamento di NtassiU.dat...")}));
+        QVERIFY(ftp.cursore);
+        QVERIFY(ftp.barra);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!trova(v, "attesa")->isVisible());
+        QVERIFY(trova<QLabel>(v, "LblStato")->text().startsWith(QStringLiteral("Scaricamento non riuscito")));
+        QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
+        QVERIFY(trova<QPushButton>(v, "SSCommand6")->isEnabled());
+    }
+
+    void slowServerLeavesTheScreenRepainting() {
+        struct Lento : ClientFtp {
+            void azzera() override {}
+            void host(const std::string&, int) override {}
+            void utente(const std::string&) override {}
+            void password(const std::string&) override {}
+            bool connetti() override {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                return true;
+            }
+            bool scarica(const std::string&, const std::string&) override { return false; }
+            std::string ultimoErrore() const override { return "errore"; }
+        } lento;
+        gui::FtpInAttesa ftp(lento);
+        int battiti = 0;
+        QTimer orologio;
+        QObject::connect(&orologio, &QTimer::timeout, [&] { ++battiti; });
+        orologio.start(20);
+        QVERIFY(ftp.connetti());
+        QVERIFY(battiti >= 5); // the event loop ran while the server was answering
+        QVERIFY(!ftp.scarica("a", "b"));
+        QCOMPARE(ftp.ultimoErrore(), std::string("errore"));
+    }
+};
+
+QTEST_MAIN(VistaUsurariTest)
+#include "vista_usurari_test.moc"
