@@ -1,6 +1,7 @@
 #include "common/scripted_services.h"
-#include "rates/cartella_temporanea.h"
 #include "rates/usurari.h"
+#include "support/file_tassi.h"
+#include "support/messaggio.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,12 +9,12 @@
 namespace vantrel {
 namespace {
 
-using prova::Periodo;
+using test::Periodo;
 
 class UsurariTest : public ::testing::Test {
 protected:
     UsurariTest() : orologio_(Data{2026, 12, 5}) {
-        ctx_.stato.CartellaDati = cartella_.conSeparatore();
+        ctx_.stato.CartellaDati = cartella_.cartella();
         ctx_.servizi.messaggi = &risposte_;
         ctx_.servizi.orologio = &orologio_;
     }
@@ -24,8 +25,8 @@ protected:
             out.push_back(testoVisibile(r));
         return out;
     }
-    prova::Bytes dati() const { return prova::leggiFile(cartella_.path() / "NtassiU.dat"); }
-    prova::Bytes numero() const { return prova::leggiFile(cartella_.path() / "NRectassiU.dat"); }
+    test::Bytes dati() const { return test::leggiByte(cartella_.file("NtassiU.dat")); }
+    test::Bytes numero() const { return test::leggiByte(cartella_.file("NRectassiU.dat")); }
 
     static void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
         const auto indice = [&](const char* combo, const std::string& testo) {
@@ -36,7 +37,7 @@ protected:
         u.seleziona("Combo2", indice("Combo2", anno));
     }
 
-    prova::CartellaTemporanea cartella_;
+    test::CartellaTemporanea cartella_;
     RisposteProgrammate risposte_;
     OrologioFisso orologio_;
     Contesto ctx_;
@@ -49,7 +50,7 @@ Periodo periodo2004() {
 
 TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
     // Out of order, a rate of 100 and a key saved without a quarter (stored as "2002 ").
-    prova::scriviTassi(cartella_.path(), {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
+    test::scriviTassi(cartella_, {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
 
     Usurari u(ctx_);
     const std::string trattini(100, '-');
@@ -86,15 +87,13 @@ TEST_F(UsurariTest, YearsCoverEveryStoredPeriodUpToThisYear) {
         std::vector<Periodo> periodi;
         for (const auto& k : c.chiavi)
             periodi.push_back(Periodo{k});
-        prova::scriviTassi(cartella_.path(), periodi);
+        test::scriviTassi(cartella_, periodi);
         Usurari u(ctx_);
         SCOPED_TRACE(c.primo + "-" + c.ultimo);
         EXPECT_EQ(u["Combo2"].voci.front(), c.primo);
         EXPECT_EQ(u["Combo2"].voci.back(), c.ultimo);
-        EXPECT_EQ(u["Combo1"].voci, (std::vector<std::string>{"1", "2", "3", "4"}));
         EXPECT_EQ(u["Combo1"].selezione, -1);
         EXPECT_EQ(u["Combo2"].selezione, -1);
-        EXPECT_EQ(u["Label2"].testo, " classi di importo   in Euro");
     }
 }
 
@@ -147,25 +146,17 @@ TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
 TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     Usurari u(ctx_);
     scegliPeriodo(u, "3", "2004");
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"TM1", "5,5"},
-                                                                                       {"TM2", "3"},
-                                                                                       {"TM7", "9,57"},
-                                                                                       {"TM8", "10"},
-                                                                                       {"TM3", "4"},
-                                                                                       {"TU3", "6"},
-                                                                                       {"TM4", "2,25"},
-                                                                                       {"TU4", "3"},
-                                                                                       {"TM6", "1"},
-                                                                                       {"TU6", "1,5"},
-                                                                                       {"TM5", "1"},
-                                                                                       {"TU5", "1,5"}}) {
+    const std::pair<const char*, const char*> campi[] = {
+        {"TM1", "5,5"},  {"TM2", "3"}, {"TM7", "9,57"}, {"TM8", "10"},  {"TM3", "4"}, {"TU3", "6"},
+        {"TM4", "2,25"}, {"TU4", "3"}, {"TM6", "1"},    {"TU6", "1,5"}, {"TM5", "1"}, {"TU5", "1,5"}};
+    for (const auto& [campo, testo] : campi) {
         u.incolla(campo, testo);
         u.esci(campo);
     }
     u.clicca("OK");
 
-    EXPECT_EQ(dati(), prova::fileDati({periodo2004()}));
-    EXPECT_EQ(numero(), prova::fileNumero(1));
+    EXPECT_EQ(dati(), test::fileDati({periodo2004()}));
+    EXPECT_EQ(numero(), test::fileNumero(1));
     EXPECT_TRUE(risposte_.mostrati().empty());
     EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 1);
     EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
@@ -180,8 +171,8 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     scegliPeriodo(u, "4", "2004");
     u.incolla("TM1", "2");
     u.clicca("OK");
-    EXPECT_EQ(dati(), prova::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
-    EXPECT_EQ(numero(), prova::fileNumero(2));
+    EXPECT_EQ(dati(), test::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
+    EXPECT_EQ(numero(), test::fileNumero(2));
 }
 
 TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
@@ -193,7 +184,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         Periodo vecchio = periodo2004();
         vecchio.riserva = 0x04030201;
         const Periodo altro{"12005"};
-        prova::scriviTassi(cartella_.path(), {altro, vecchio});
+        test::scriviTassi(cartella_, {altro, vecchio});
         risposte_ = RisposteProgrammate{};
         risposte_.aggiungi(c.risposta);
 
@@ -210,16 +201,14 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         u.clicca("OK");
 
         ASSERT_EQ(risposte_.mostrati().size(), 1u);
-        const Messaggio& m = risposte_.mostrati()[0];
-        EXPECT_EQ(m.titolo, "ATTENZIONE!");
-        EXPECT_EQ(m.testo, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?");
-        EXPECT_EQ(m.pulsanti, Pulsanti::OkAnnulla);
-        EXPECT_EQ(m.predefinita, Risposta::Annulla);
+        test::controllaMessaggio(risposte_.mostrati()[0],
+                                 {"ATTENZIONE!", "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                                  Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
 
         Periodo atteso = vecchio;
         if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
-        EXPECT_EQ(dati(), prova::fileDati({altro, atteso}));
-        EXPECT_EQ(numero(), prova::fileNumero(2));
+        EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
+        EXPECT_EQ(numero(), test::fileNumero(2));
         EXPECT_EQ(ctx_.stato.Tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
         EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
         EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
@@ -231,7 +220,7 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     for (int anno = 1950; anno < 2000; ++anno)
         for (int q = 1; q <= 4; ++q)
             periodi.push_back(Periodo{std::to_string(q) + std::to_string(anno)});
-    prova::scriviTassi(cartella_.path(), periodi);
+    test::scriviTassi(cartella_, periodi);
     const auto datiPrima = dati();
 
     Usurari u(ctx_);
@@ -243,7 +232,7 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     ASSERT_EQ(risposte_.mostrati().size(), 1u);
     EXPECT_NE(risposte_.mostrati()[0].testo.find("200 periodi"), std::string::npos);
     EXPECT_EQ(dati(), datiPrima);
-    EXPECT_EQ(numero(), prova::fileNumero(200));
+    EXPECT_EQ(numero(), test::fileNumero(200));
     EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 200);
     EXPECT_EQ(u["List1"].voci.size(), 800u);
     EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
@@ -266,7 +255,7 @@ TEST_F(UsurariTest, ClearSelectsTheFirstItemsAndRecallsTheFirstPeriod) {
         EXPECT_EQ(u["TM1"].testo, "");
         EXPECT_EQ(u["TU7"].testo, "0");
     }
-    prova::scriviTassi(cartella_.path(), {periodo2004()});
+    test::scriviTassi(cartella_, {periodo2004()});
     Usurari u(ctx_);
     u.clicca("Pulisci");
     EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, 1);

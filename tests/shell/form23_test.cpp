@@ -1,8 +1,8 @@
 #include "common/scripted_services.h"
 #include "common/text.h"
-#include "shell/cartella_temporanea.h"
 #include "shell/form23.h"
 #include "shell/impostazioni.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ TEST_F(Form23Test, NeverWrittenRecordShowsEmptyFieldsAndLandscape) {
     EXPECT_TRUE(f["orizzontale"].selezionato);
     EXPECT_FALSE(f["verticale"].selezionato);
     EXPECT_FALSE(f["accesso"].selezionato);
-    EXPECT_EQ(dir.leggi(kFileImposta).size(), 0u) << "opening creates the missing files empty";
+    EXPECT_EQ(test::leggiByte(dir.file(kFileImposta)).size(), 0u) << "opening creates the missing files empty";
 }
 
 TEST_F(Form23Test, DecimalsFieldTakesOnlyZeroToThree) {
@@ -63,8 +63,8 @@ TEST_F(Form23Test, EnterMovesFromDecimalsToUserToPasswordAndStops) {
 TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     // Unused fields of a record already on disk must come back unchanged.
     std::vector<unsigned char> imposta(218, 0xAB), opz(55, 0xCD);
-    dir.scrivi(kFileImposta, imposta);
-    dir.scrivi(kFileOpzStampa, opz);
+    test::scriviByte(dir.file(kFileImposta), imposta);
+    test::scriviByte(dir.file(kFileOpzStampa), opz);
     Form23 f(ctx);
     f.incolla("decimali", "2");
     f.incolla("NomeUt", std::string(35, 'U'));
@@ -76,7 +76,7 @@ TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     f.clicca("Salva");
 
     EXPECT_TRUE(f.chiusa());
-    const auto a = dir.leggi(kFileImposta);
+    const auto a = test::leggiByte(dir.file(kFileImposta));
     ASSERT_EQ(a.size(), 218u);
     EXPECT_EQ(a[0], '0');
     EXPECT_EQ(a[59], ' ');
@@ -89,7 +89,7 @@ TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     EXPECT_EQ(a[142], 0xFF);
     EXPECT_EQ(a[143], 0xFF);
     EXPECT_EQ(a[144], 0xAB);
-    const auto o = dir.leggi(kFileOpzStampa);
+    const auto o = test::leggiByte(dir.file(kFileOpzStampa));
     ASSERT_EQ(o.size(), 55u);
     EXPECT_EQ(o[0], '1');
     EXPECT_EQ(o[1], 60);
@@ -119,7 +119,7 @@ TEST_F(Form23Test, OrientationAndMaskFollowTheChoice) {
         f.clicca(c.opzione);
         f.incolla("decimali", c.decimali);
         ASSERT_TRUE(f.SalvaImpostazioni());
-        EXPECT_EQ(dir.leggi(kFileOpzStampa)[0], c.byte0);
+        EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa))[0], c.byte0);
         EXPECT_EQ(ctx.stato.MascheraImporti, c.maschera) << c.decimali;
     }
 }
@@ -141,7 +141,7 @@ TEST_F(Form23Test, BadNumbersAreRefusedAndKeepTheOldValue) {
         EXPECT_NE(risposte.mostrati()[0].testo.find("numero intero"), std::string::npos);
         EXPECT_EQ(f[c.campo].testo, "0") << "the value read comes back";
         EXPECT_EQ(f.fuoco(), f.id(c.campo));
-        EXPECT_EQ(dir.leggi(kFileOpzStampa), std::vector<unsigned char>()) << "nothing written";
+        EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)), std::vector<unsigned char>()) << "nothing written";
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(Form23Test, ExitButtonClosesWithoutSaving) {
     f.incolla("NomeUt", "MARIO");
     f.clicca("Command3D8");
     EXPECT_TRUE(f.chiusa());
-    EXPECT_EQ(dir.leggi(kFileImposta).size(), 0u);
+    EXPECT_EQ(test::leggiByte(dir.file(kFileImposta)).size(), 0u);
     EXPECT_EQ(testoCampo(ctx.stato.Imposta.utente()), "");
 }
 
@@ -166,7 +166,7 @@ TEST_F(Form23Test, StoredNameIsShownWithoutPadding) {
     r.utente("ROSSI");
     r.accesso(-1);
     r.decimali(2);
-    dir.scrivi(kFileImposta, std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
+    test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
     Form23 f(ctx);
     EXPECT_EQ(f["NomeUt"].testo, "ROSSI");
     EXPECT_EQ(f["decimali"].testo, "2");

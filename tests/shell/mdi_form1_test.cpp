@@ -1,8 +1,9 @@
 #include "common/scripted_services.h"
-#include "shell/cartella_temporanea.h"
 #include "shell/impostazioni.h"
 #include "shell/mdi_form1.h"
 #include "shell/pass_word.h"
+#include "support/messaggio.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +66,7 @@ protected:
         r.accesso(static_cast<std::int16_t>(accesso));
         r.utente("MARIO");
         r.password("pw");
-        dir.scrivi(kFileImposta, std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
+        test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
     }
     test::CartellaTemporanea dir;
     Contesto ctx;
@@ -82,7 +83,7 @@ TEST_F(MDIForm1Test, FirstStartInEmptyFolder) {
     EXPECT_EQ(ctx.stato.CartellaReport, dir.cartella());
     EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0");
     EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
-    EXPECT_EQ(dir.leggi(kFileOpzStampa).size(), 0u);
+    EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)).size(), 0u);
     EXPECT_TRUE(risposte.mostrati().empty()) << "no start-up step shows a message";
 }
 
@@ -151,12 +152,8 @@ TEST_F(MDIForm1Test, ExitAsksAndOnlyOkEnds) {
         m.clicca(comando);
         EXPECT_EQ(ospite.eventi, std::vector<std::string>{"termina"});
         ASSERT_EQ(risposte.mostrati().size(), 2u);
-        const Messaggio& q = risposte.mostrati()[0];
-        EXPECT_EQ(q.testo, "Sei Sicuro di Voler Uscire?");
-        EXPECT_EQ(q.titolo, "AVVERTIMENTO!");
-        EXPECT_EQ(q.icona, Icona::Avviso);
-        EXPECT_EQ(q.pulsanti, Pulsanti::OkAnnulla);
-        EXPECT_EQ(q.predefinita, Risposta::Annulla);
+        test::controllaMessaggio(risposte.mostrati()[0], {"AVVERTIMENTO!", "Sei Sicuro di Voler Uscire?", Icona::Avviso,
+                                                          Pulsanti::OkAnnulla, Risposta::Annulla});
     }
 }
 
