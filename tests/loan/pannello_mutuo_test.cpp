@@ -2,9 +2,13 @@
 #include "common/numbers.h"
 #include "common/scripted_services.h"
 #include "loan/ricerche_letterali.h"
+#include "reports/stampa_report.h"
+#include "support/messaggio.h"
 #include "teg/taeg.h"
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 
 // GCC 12 warns wrongly about the string alternative of an answer holding a button.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -12,25 +16,6 @@
 
 namespace vantrel {
 namespace {
-
-class StampanteFinta : public Stampante {
-public:
-    void orientamento(Orientamento) override {}
-    void font(const std::string& n) override { nomeFont = n; }
-    void dimensione(double p) override { punti = p; }
-    void grassetto(bool a) override { bold = a; }
-    void riga(const std::string& t) override { righe.push_back(t); }
-    void nuovaPagina() override { ++pagine; }
-    std::string fine() override {
-        ++finiti;
-        return {};
-    }
-    std::string nomeFont;
-    double punti = 0;
-    bool bold = false;
-    std::vector<std::string> righe;
-    int pagine = 1, finiti = 0;
-};
 
 class Mutuo : public testing::Test {
 protected:
@@ -47,11 +32,11 @@ protected:
     }
     const std::string& campo(const char* nome) const { return t[nome].testo; }
     const std::vector<std::string>& piano() const { return t["LstPianoAmm"].voci; }
-    std::string ultimoMessaggio() const { return r.mostrati().empty() ? "" : r.mostrati().back().testo; }
 
     RisposteProgrammate r;
     OrologioFisso clock{Data{2026, 3, 15}};
-    StampanteFinta stampante;
+    std::ostringstream carta;
+    StampanteRegistrata stampante{carta};
     Contesto ctx = contesto();
     Taeg t{ctx};
 };
@@ -131,62 +116,50 @@ TEST_F(Mutuo, AllFourGivenRecomputesTheInstalment) {
     EXPECT_EQ(campo("txtRata"), "1.110,21");
 }
 
-struct CasoMessaggio {
-    const char* nome;
-    const char *importo, *rate, *tasso, *rata;
-    const char* messaggio;
-};
-
-class MessaggiMutuo : public Mutuo, public testing::WithParamInterface<CasoMessaggio> {};
-
-TEST_P(MessaggiMutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
-    const auto& c = GetParam();
-    t.incolla("txtImporto", c.importo);
-    t.incolla("txtNumRate", c.rate);
-    t.incolla("txtTasso", c.tasso);
-    t["txtRata"].testo = c.rata;
-    t.clicca("CmdCalcola");
-    ASSERT_EQ(r.mostrati().size(), 1u);
-    const Messaggio& m = r.mostrati()[0];
-    EXPECT_EQ(m.titolo, "ATTENZIONE");
-    EXPECT_EQ(m.icona, Icona::Critica);
-    EXPECT_EQ(m.testo, c.messaggio);
-    EXPECT_TRUE(piano().empty());
-    for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
-        for (const char* brutto : {"inf", "nan", "INF", "NAN"})
-            EXPECT_EQ(campo(f).find(brutto), std::string::npos) << f << ": " << campo(f);
-    // A correct calculation still works afterwards.
-    t.incolla("txtImporto", "10000");
-    t.incolla("txtNumRate", "12");
-    t.incolla("txtTasso", "5");
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(piano().size(), 23u);
+TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
+    struct Caso {
+        const char *importo, *rate, *tasso, *rata;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"", "", "", "",
+         "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso Annuo\r\nImporto "
+         "Rata"},
+        {"", "", "7", "",
+         "Ho bisogno di almeno 2 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nImporto Rata"},
+        {"1000", "", "", "100,00", "Ho bisogno di uno dei seguenti dati:\r\n\r\nNumero Rate\r\nTasso Annuo"},
+        {"100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."}, // interest only
+        {"1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
+        {"1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
+        {"", "12", "0", "100,00", "Il tasso annuo deve essere diverso da zero."},
+        {"1000", "0", "", "100,00", "Il numero delle rate deve essere diverso da zero."},
+        {"0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
+        {"abc", "12", "5", "", "Il campo \"Importo Mutuo\" non contiene un numero valido."},
+        {"1000", "x", "5", "", "Il campo \"Numero Rate\" non contiene un numero valido."},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.messaggio);
+        r.dimentica();
+        Taeg m(ctx);
+        m.incolla("txtImporto", c.importo);
+        m.incolla("txtNumRate", c.rate);
+        m.incolla("txtTasso", c.tasso);
+        m["txtRata"].testo = c.rata;
+        m.clicca("CmdCalcola");
+        ASSERT_EQ(r.mostrati().size(), 1u);
+        test::controllaMessaggio(r.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
+        EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
+        for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
+            for (const char* brutto : {"inf", "nan", "INF", "NAN"})
+                EXPECT_EQ(m[f].testo.find(brutto), std::string::npos) << f << ": " << m[f].testo;
+        // A correct calculation still works afterwards.
+        m.incolla("txtImporto", "10000");
+        m.incolla("txtNumRate", "12");
+        m.incolla("txtTasso", "5");
+        m.clicca("CmdCalcola");
+        EXPECT_EQ(m["LstPianoAmm"].voci.size(), 23u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Casi, MessaggiMutuo,
-    testing::Values(
-        CasoMessaggio{"none", "", "", "", "",
-                      "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso "
-                      "Annuo\r\nImporto Rata"},
-        CasoMessaggio{"onlyRate", "", "", "7", "",
-                      "Ho bisogno di almeno 2 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nImporto Rata"},
-        CasoMessaggio{"two", "1000", "", "", "100,00",
-                      "Ho bisogno di uno dei seguenti dati:\r\n\r\nNumero Rate\r\nTasso Annuo"},
-        CasoMessaggio{"interestOnly", "100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."},
-        CasoMessaggio{"zeroRate", "1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
-        CasoMessaggio{"zeroCount", "1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
-        CasoMessaggio{"zeroRateForAmount", "", "12", "0", "100,00", "Il tasso annuo deve essere diverso da zero."},
-        CasoMessaggio{"zeroCountForRate", "1000", "0", "", "100,00",
-                      "Il numero delle rate deve essere diverso da zero."},
-        CasoMessaggio{"zeroAmountForRate", "0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
-        CasoMessaggio{"amountNotANumber", "abc", "12", "5", "",
-                      "Il campo \"Importo Mutuo\" non contiene un numero "
-                      "valido."},
-        CasoMessaggio{"countNotANumber", "1000", "x", "5", "",
-                      "Il campo \"Numero Rate\" non contiene un numero "
-                      "valido."}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(Mutuo, InvalidDateBuildsNoPlanAndFocusesTheDate) {
     metti("txtImporto", "1000");
@@ -269,19 +242,23 @@ TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
     t.clicca("CmdCalcola");
     ASSERT_EQ(piano().size(), 111u);
     t.clicca("cmdStampa"); // no answer: Cancel
-    EXPECT_EQ(ultimoMessaggio(), "Accendi la Stampante, Inserisci la carta e clicca su OK.");
-    EXPECT_TRUE(stampante.righe.empty());
+    test::controllaMessaggio(r.mostrati().back(),
+                             {"ATTENZIONE", "Accendi la Stampante, Inserisci la carta e clicca su OK.", Icona::Avviso,
+                              Pulsanti::OkAnnulla, Risposta::Ok});
+    EXPECT_EQ(carta.str(), "");
     r.aggiungi(Risposta::Ok);
     t.clicca("cmdStampa");
-    EXPECT_EQ(stampante.nomeFont, "Courier New");
-    EXPECT_TRUE(stampante.bold);
-    EXPECT_EQ(stampante.punti, 12);
-    EXPECT_EQ(stampante.pagine, 3);
-    EXPECT_EQ(stampante.finiti, 1);
-    ASSERT_EQ(stampante.righe.size(), 111u + 2 * 3);
-    EXPECT_EQ(stampante.righe[52], " ");
-    EXPECT_EQ(stampante.righe[53], "     " + piano()[9]);
-    EXPECT_EQ(stampante.righe[55], "     " + piano()[52]);
+    const std::string ops = carta.str(), m = "\nriga      ";
+    EXPECT_EQ(ops.rfind("font Courier New\ngrassetto si\ndimensione 12\nriga      " + piano()[0] + "\n", 0), 0u);
+    // After 52 lines a new page starts with a blank and the two heading lines of the columns.
+    EXPECT_NE(ops.find(m + piano()[51] + "\nnuova pagina\nriga  " + m + piano()[9] + m + piano()[10] + m + piano()[52] +
+                       m + piano()[53]),
+              std::string::npos);
+    EXPECT_NE(
+        ops.find(m + piano()[100] + "\nnuova pagina\nriga  " + m + piano()[9] + m + piano()[10] + m + piano()[101]),
+        std::string::npos);
+    EXPECT_TRUE(ops.ends_with(m + piano()[110] + "\nfine\n"));
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), '\n'), 3 + 111 + 2 * 4 + 1); // set-up, rows, two breaks, end
 }
 
 } // namespace
