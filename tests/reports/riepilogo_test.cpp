@@ -26,11 +26,9 @@ void periodo(Taeg& t) {
     t.clicca("euro");
     t.incolla("dal", "01/01/2025");
     t.incolla("al", "31/03/2025");
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"NumeriD", "9.000.000"},
-                                                                                       {"intDare", "1.234,56"},
-                                                                                       {"ComMS", "50"},
-                                                                                       {"speseN", "30"},
-                                                                                       {"fido", "100.000"}}) {
+    const std::pair<const char*, const char*> campi[] = {
+        {"NumeriD", "9.000.000"}, {"intDare", "1.234,56"}, {"ComMS", "50"}, {"speseN", "30"}, {"fido", "100.000"}};
+    for (const auto& [campo, testo] : campi) {
         t.incolla(campo, testo);
         t.esci(campo);
     }
@@ -105,11 +103,9 @@ TEST(Riepilogo, FormulaDisegnata) {
     Ambiente a;
     Taeg t(a.ctx);
     t["TotalSpese"].visibile = true;
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"totInt", "1234,56"},
-                                                                                       {"tspe", "30"},
-                                                                                       {"indMed2", " 9.000.000 "},
-                                                                                       {"fido", "100.000"},
-                                                                                       {"TegTXT", "5,4321"}})
+    const std::pair<const char*, const char*> campi[] = {
+        {"totInt", "1234,56"}, {"tspe", "30"}, {"indMed2", " 9.000.000 "}, {"fido", "100.000"}, {"TegTXT", "5,4321"}};
+    for (const auto& [campo, testo] : campi)
         t.imposta(t.id(campo), testo);
     const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
     ASSERT_EQ(r.size(), 43u);
