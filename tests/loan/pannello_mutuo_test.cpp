@@ -1,8 +1,8 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
-#include "common/scripted_services.h"
 #include "loan/ricerche_letterali.h"
 #include "reports/stampa_report.h"
+#include "support/ambiente.h"
 #include "support/messaggio.h"
 #include "teg/taeg.h"
 
@@ -17,15 +17,9 @@
 namespace vantrel {
 namespace {
 
-class Mutuo : public testing::Test {
+class Mutuo : public testing::Test, protected test::Ambiente {
 protected:
-    Contesto contesto() {
-        Contesto c;
-        c.servizi.messaggi = &r;
-        c.servizi.orologio = &clock;
-        c.servizi.stampante = &stampante;
-        return c;
-    }
+    Mutuo() { ctx.servizi.stampante = &stampante; }
     void metti(const char* campo, const std::string& testo) {
         t.incolla(campo, testo);
         t.esci(campo);
@@ -33,11 +27,8 @@ protected:
     const std::string& campo(const char* nome) const { return t[nome].testo; }
     const std::vector<std::string>& piano() const { return t["LstPianoAmm"].voci; }
 
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
     std::ostringstream carta;
     StampanteRegistrata stampante{carta};
-    Contesto ctx = contesto();
     Taeg t{ctx};
 };
 
@@ -48,7 +39,7 @@ TEST_F(Mutuo, SolvesTheInstalmentBuildsThePlanAndTheTaeg) {
     metti("txtNumRate", "120");
     metti("txtTasso", "6");
     t.clicca("CmdCalcola");
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
     EXPECT_EQ(campo("txtRata"), "1.110,21");
     ASSERT_EQ(piano().size(), 131u);
     EXPECT_EQ(campo("TotIntM"), "33.225,20");
@@ -104,7 +95,7 @@ TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
     t.incolla("txtImporto", "");
     t.clicca("CmdCalcola");
     EXPECT_EQ(campo("txtImporto"), "100.000,45");
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
 }
 
 TEST_F(Mutuo, AllFourGivenRecomputesTheInstalment) {
@@ -139,15 +130,15 @@ TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.messaggio);
-        r.dimentica();
+        risposte.dimentica();
         Taeg m(ctx);
         m.incolla("txtImporto", c.importo);
         m.incolla("txtNumRate", c.rate);
         m.incolla("txtTasso", c.tasso);
         m["txtRata"].testo = c.rata;
         m.clicca("CmdCalcola");
-        ASSERT_EQ(r.mostrati().size(), 1u);
-        test::controllaMessaggio(r.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
         EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
         for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
             for (const char* brutto : {"inf", "nan", "INF", "NAN"})
@@ -235,18 +226,18 @@ TEST_F(Mutuo, ShortageStillWritesTheTaegOfTheRateField) {
 
 TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
     t.clicca("cmdStampa"); // nothing to print
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
     metti("txtImporto", "10000");
     metti("txtNumRate", "100");
     metti("txtTasso", "5");
     t.clicca("CmdCalcola");
     ASSERT_EQ(piano().size(), 111u);
     t.clicca("cmdStampa"); // no answer: Cancel
-    test::controllaMessaggio(r.mostrati().back(),
+    test::controllaMessaggio(risposte.mostrati().back(),
                              {"ATTENZIONE", "Accendi la Stampante, Inserisci la carta e clicca su OK.", Icona::Avviso,
                               Pulsanti::OkAnnulla, Risposta::Ok});
     EXPECT_EQ(carta.str(), "");
-    r.aggiungi(Risposta::Ok);
+    risposte.aggiungi(Risposta::Ok);
     t.clicca("cmdStampa");
     const std::string ops = carta.str(), m = "\nriga      ";
     EXPECT_EQ(ops.rfind("font Courier New\ngrassetto si\ndimensione 12\nriga      " + piano()[0] + "\n", 0), 0u);

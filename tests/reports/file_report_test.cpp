@@ -1,8 +1,7 @@
-#include "common/scripted_services.h"
 #include "reports/file_report.h"
 #include "reports/finestre_report.h"
+#include "support/ambiente.h"
 #include "support/messaggio.h"
-#include "support/temp_dir.h"
 #include "teg/taeg.h"
 
 #include <filesystem>
@@ -18,20 +17,7 @@ using Righe = std::vector<std::string>;
 using test::leggiTesto;
 using test::scriviTesto;
 
-class FileReport : public ::testing::Test {
-protected:
-    FileReport() {
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-        ctx.stato.CartellaReport = dir.cartella();
-    }
-
-    test::CartellaTemporanea dir;
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-};
+class FileReport : public ::testing::Test, protected test::Ambiente {};
 
 TEST(ContenutoReport, ByteDelFile) {
     struct Caso {
@@ -86,26 +72,26 @@ TEST_F(FileReport, SalvaERiapreDaTaeg) {
     const Righe prima = t["List1"].voci;
     const std::string path = dir.file("prova.RKT");
     t.incolla("nome", "prova");
-    r.aggiungi(path);
+    risposte.aggiungi(path);
     t.clicca("SSCommand6");
     const std::string byte = leggiTesto(path);
     EXPECT_EQ(byte, contenutoReport(prima));
 
     t.clicca("Pulisci");
-    r.aggiungi(path);
+    risposte.aggiungi(path);
     t.clicca("Command3D2");
     EXPECT_EQ(t["List1"].voci, prima);
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
 }
 
 TEST_F(FileReport, NomeMancante) {
     for (const char* nome : {"", "   "}) {
         FinestraReport g(ctx);
         g.incolla("nome", nome);
-        r.dimentica();
+        risposte.dimentica();
         g.clicca("OK");
-        ASSERT_EQ(r.mostrati().size(), 1u);
-        EXPECT_EQ(r.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        EXPECT_EQ(risposte.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
     }
 }
 
@@ -140,12 +126,12 @@ TEST_F(FileReport, SovrascritturaChiesta) {
         scriviTesto(path, "vecchio\r\nFine\r\n");
         FinestraReport g(ctx);
         g.incolla("nome", "x");
-        r.dimentica();
-        r.aggiungi(path);
-        r.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
+        risposte.dimentica();
+        risposte.aggiungi(path);
+        risposte.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
         g.clicca("OK");
-        ASSERT_EQ(r.mostrati().size(), 1u);
-        test::controllaMessaggio(r.mostrati()[0],
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0],
                                  {"AVVERTIMENTO!", "Esiste già un report con questo nome, vuoi sovrascrivere i dati?",
                                   Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         EXPECT_EQ(leggiTesto(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
@@ -158,13 +144,13 @@ TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
     fs::create_directory(fileTemporaneo(path)); // the temporary file cannot be created
     FinestraReport g(ctx);
     g.incolla("nome", "x");
-    r.aggiungi(path);
-    r.aggiungi(Risposta::Ok);
+    risposte.aggiungi(path);
+    risposte.aggiungi(Risposta::Ok);
     g.clicca("OK");
     EXPECT_EQ(leggiTesto(path), "vecchio\r\nFine\r\n");
-    ASSERT_EQ(r.mostrati().size(), 2u);
-    EXPECT_NE(r.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
-    EXPECT_EQ(r.mostrati()[1].icona, Icona::Critica);
+    ASSERT_EQ(risposte.mostrati().size(), 2u);
+    EXPECT_NE(risposte.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
+    EXPECT_EQ(risposte.mostrati()[1].icona, Icona::Critica);
 }
 
 TEST_F(FileReport, SostituzioneFallitaTogliIlTemporaneo) {
@@ -180,11 +166,11 @@ TEST_F(FileReport, DueGestoriIndipendenti) {
     a.incolla("testo", "solo in a");
     a.clicca("SSCommand6");
     a.incolla("nome", "a");
-    r.aggiungi(dir.file("a.RKT"));
+    risposte.aggiungi(dir.file("a.RKT"));
     a.clicca("OK");
     EXPECT_EQ(b["List1"].voci.size(), 3u);
     EXPECT_EQ(a["List1"].voci.size(), 4u);
-    r.aggiungi(dir.file("a.RKT"));
+    risposte.aggiungi(dir.file("a.RKT"));
     b.clicca("Command3D2");
     EXPECT_EQ(b["List1"].voci, a["List1"].voci);
 }
@@ -193,7 +179,7 @@ TEST_F(FileReport, FileIlleggibileLasciaLaLista) {
     FinestraReport g(ctx);
     const Righe prima = g["List1"].voci;
     for (const std::string& p : {dir.file("manca.RKT"), dir.cartella()}) {
-        r.aggiungi(p);
+        risposte.aggiungi(p);
         g.clicca("Command3D2");
         EXPECT_EQ(g["List1"].voci, prima);
     }

@@ -1,5 +1,5 @@
-#include "common/scripted_services.h"
 #include "reports/finestre_report.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +21,6 @@ const Nomi kTaeg = {{"giu", "SSCommand4"},      {"su", "SSCommand5"},   {"incoll
 const Nomi kGestore = {{"giu", "SSCommand1"},     {"su", "SSCommand3"},   {"incolla", "Command3D1"},
                        {"testata", "SSCommand7"}, {"pulisci", "Pulisci"}, {"cima", "SSCommand4"},
                        {"coda", "SSCommand6"},    {"suSel", "SSCommand5"}};
-
-struct Ambiente {
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-    Ambiente() {
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-    }
-};
 
 Righe& lista(Finestra& f) {
     return f["List1"].voci;
@@ -86,7 +75,7 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
     for (const Caso& c : casi) {
         for (int w = 0; w < 2; ++w) {
             SCOPED_TRACE(std::string(c.nome) + (w == 0 ? " (Taeg)" : " (STP2)"));
-            Ambiente a;
+            test::Ambiente a;
             Taeg t(a.ctx);
             FinestraReport g(a.ctx);
             Finestra& f = w == 0 ? static_cast<Finestra&>(t) : g;
@@ -106,7 +95,7 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
 }
 
 TEST(ModificaLista, StatoInizialeTaglioEPulisci) {
-    Ambiente a;
+    test::Ambiente a;
     Taeg t(a.ctx);
     FinestraReport g(a.ctx);
     const std::string tr(150, '-'), ris = testata::righeRisultato();
@@ -132,7 +121,7 @@ TEST(ModificaLista, StatoInizialeTaglioEPulisci) {
 }
 
 TEST(FinestraTesto, InserimentiETaglio) {
-    Ambiente a;
+    test::Ambiente a;
     FinestraTesto s(a.ctx);
     lista(s) = {"a", "b"};
     s.incolla("testo", "x");
@@ -149,7 +138,7 @@ TEST(FinestraTesto, InserimentiETaglio) {
 }
 
 TEST(FinestraReport, NuovaMascheraEChiusura) {
-    Ambiente a;
+    test::Ambiente a;
     FinestraReport g(a.ctx);
     int richieste = 0;
     g.nuovaFinestra = [&] { ++richieste; };
@@ -171,18 +160,18 @@ TEST(SpostaCms, ScambiaIlLato) {
          {CasoCms{"1.250,00", "0", "0", "1.250,00"}, CasoCms{"0", "1.250,00", "1.250,00", "0"},
           CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "12,00", "0"}, CasoCms{"", "7", "7", "0"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         t.imposta(t.id("ComMS"), c.ComMS);
         t.imposta(t.id("ComMS2"), c.ComMS2);
         t.clicca("cmscop");
         EXPECT_EQ(t.testo(t.id("ComMS")), c.dopo1);
         EXPECT_EQ(t.testo(t.id("ComMS2")), c.dopo2);
-        ASSERT_EQ(a.r.mostrati().size(), 1u);
-        EXPECT_EQ(a.r.mostrati()[0].testo,
+        ASSERT_EQ(a.risposte.mostrati().size(), 1u);
+        EXPECT_EQ(a.risposte.mostrati()[0].testo,
                   "Attenzione, lo spostamento delle CMS comporta la necessità di rieseguire il "
                   "calcolo per avere il corretto valore");
-        EXPECT_EQ(a.r.mostrati()[0].pulsanti, Pulsanti::Ok);
+        EXPECT_EQ(a.risposte.mostrati()[0].pulsanti, Pulsanti::Ok);
     }
 }
 

@@ -1,5 +1,5 @@
-#include "common/scripted_services.h"
 #include "reports/riepilogo.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +10,6 @@ namespace vantrel {
 namespace {
 
 using Righe = std::vector<std::string>;
-
-struct Ambiente {
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-    Ambiente() {
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-    }
-};
 
 void periodo(Taeg& t) {
     t.clicca("euro");
@@ -44,7 +33,7 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
     for (const Caso& c : {Caso{"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
                           Caso{"Command9", 44, "              36.500 x Totale interessi + totale spese "}}) {
         SCOPED_TRACE(c.formula);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         int aperture = 0;
         t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
@@ -86,7 +75,7 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
          {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
           Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "12,00", "88,00"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         t.imposta(t.id("ComMS"), c.ComMS);
         t.imposta(t.id("ComMS2"), c.ComMS2);
@@ -100,7 +89,7 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
 }
 
 TEST(Riepilogo, FormulaDisegnata) {
-    Ambiente a;
+    test::Ambiente a;
     Taeg t(a.ctx);
     t["TotalSpese"].visibile = true;
     const std::pair<const char*, const char*> campi[] = {

@@ -1,21 +1,12 @@
-#include "common/scripted_services.h"
 #include "shell/calendario.h"
+#include "support/ambiente.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class CalendarioTest : public ::testing::Test {
-protected:
-    CalendarioTest() : orologio(Data{2026, 3, 15}) {
-        ctx.servizi.orologio = &orologio;
-        ctx.servizi.messaggi = &risposte;
-    }
-    OrologioFisso orologio;
-    RisposteProgrammate risposte;
-    Contesto ctx;
-};
+class CalendarioTest : public ::testing::Test, protected test::Ambiente {};
 
 TEST_F(CalendarioTest, OpensOnTodayWithoutCount) {
     Calendario c(ctx);

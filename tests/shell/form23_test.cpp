@@ -1,27 +1,19 @@
-#include "common/scripted_services.h"
 #include "common/text.h"
 #include "shell/form23.h"
 #include "shell/impostazioni.h"
-#include "support/temp_dir.h"
+#include "support/ambiente.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class Form23Test : public ::testing::Test {
+class Form23Test : public ::testing::Test, protected test::Ambiente {
 protected:
-    Form23Test() {
-        ctx.stato.CartellaDati = dir.cartella();
-        ctx.servizi.messaggi = &risposte;
-    }
     void digita(Form23& f, const char* campo, std::string_view testo) {
         for (char ch : testo)
             f.digita(campo, std::string(1, ch));
     }
-    test::CartellaTemporanea dir;
-    Contesto ctx;
-    RisposteProgrammate risposte;
 };
 
 TEST_F(Form23Test, NeverWrittenRecordShowsEmptyFieldsAndLandscape) {

@@ -1,9 +1,8 @@
-#include "common/scripted_services.h"
 #include "shell/impostazioni.h"
 #include "shell/mdi_form1.h"
 #include "shell/pass_word.h"
+#include "support/ambiente.h"
 #include "support/messaggio.h"
-#include "support/temp_dir.h"
 
 // GCC 12 warns wrongly about the string alternative of an answer holding a button.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -56,11 +55,12 @@ public:
     bool riesce = true;
 };
 
-class MDIForm1Test : public ::testing::Test {
+class MDIForm1Test : public ::testing::Test, protected test::Ambiente {
 protected:
     MDIForm1Test() {
-        ctx.servizi.messaggi = &risposte;
         ctx.servizi.processi = &calcolatrice;
+        ctx.stato.CartellaDati.clear(); // the start-up sets both folders
+        ctx.stato.CartellaReport.clear();
     }
     void scriviImposta(int decimali, int accesso) {
         ImpostaRecord r;
@@ -70,9 +70,6 @@ protected:
         r.password("pw");
         test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
     }
-    test::CartellaTemporanea dir;
-    Contesto ctx;
-    RisposteProgrammate risposte;
     AvviaCalcolatrice calcolatrice;
     OspiteRegistrato ospite;
 };
