@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace vantrel::test {
 
@@ -34,6 +35,14 @@ struct AmbienteProva {
     OrologioFisso orologio;
     Contesto ctx;
 };
+
+/// The widget or object of the named control; a missing control ends the test.
+template <typename T = QWidget>
+T* trova(QObject& w, const char* nome) {
+    auto* x = w.findChild<T*>(QLatin1String(nome));
+    if (!x) qFatal("manca il controllo %s", nome);
+    return x;
+}
 
 /// Italian conventions in every test binary, whatever the machine's locale.
 inline void preparaProva() {

@@ -14,16 +14,11 @@
 
 using namespace vantrel;
 using namespace vantrel::gui;
+using vantrel::test::trova;
 
 class VistaTaegTest : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T* trova(QWidget& w, const char* nome) {
-        auto* x = w.findChild<T*>(QLatin1String(nome));
-        if (!x) qFatal("manca il controllo %s", nome);
-        return x;
-    }
     QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
     void scrivi(QWidget& w, const char* nome, const QString& t) {
         auto* e = trova<QLineEdit>(w, nome);

@@ -19,16 +19,11 @@
 
 using namespace vantrel;
 using namespace vantrel::gui;
+using vantrel::test::trova;
 
 class VisteShellTest : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T* trova(QObject& w, const char* nome) {
-        auto* x = w.findChild<T*>(QLatin1String(nome));
-        if (!x) qFatal("manca il controllo %s", nome);
-        return x;
-    }
     static void scriviImposta(test::AmbienteProva& a, int accesso) {
         ImpostaRecord r;
         r.utente("MARIO");

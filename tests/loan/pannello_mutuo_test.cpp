@@ -1,10 +1,14 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
-#include "common/scripted_services.h"
 #include "loan/ricerche_letterali.h"
+#include "reports/stampa_report.h"
+#include "support/ambiente.h"
+#include "support/messaggio.h"
 #include "teg/taeg.h"
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 
 // GCC 12 warns wrongly about the string alternative of an answer holding a button.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -13,46 +17,18 @@
 namespace vantrel {
 namespace {
 
-class StampanteFinta : public Stampante {
-public:
-    void orientamento(Orientamento) override {}
-    void font(const std::string& n) override { nomeFont = n; }
-    void dimensione(double p) override { punti = p; }
-    void grassetto(bool a) override { bold = a; }
-    void riga(const std::string& t) override { righe.push_back(t); }
-    void nuovaPagina() override { ++pagine; }
-    std::string fine() override {
-        ++finiti;
-        return {};
-    }
-    std::string nomeFont;
-    double punti = 0;
-    bool bold = false;
-    std::vector<std::string> righe;
-    int pagine = 1, finiti = 0;
-};
-
-class Mutuo : public testing::Test {
+class Mutuo : public testing::Test, protected test::Ambiente {
 protected:
-    Contesto contesto() {
-        Contesto c;
-        c.servizi.messaggi = &r;
-        c.servizi.orologio = &clock;
-        c.servizi.stampante = &stampante;
-        return c;
-    }
+    Mutuo() { ctx.servizi.stampante = &stampante; }
     void metti(const char* campo, const std::string& testo) {
         t.incolla(campo, testo);
         t.esci(campo);
     }
     const std::string& campo(const char* nome) const { return t[nome].testo; }
     const std::vector<std::string>& piano() const { return t["LstPianoAmm"].voci; }
-    std::string ultimoMessaggio() const { return r.mostrati().empty() ? "" : r.mostrati().back().testo; }
 
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-    StampanteFinta stampante;
-    Contesto ctx = contesto();
+    std::ostringstream carta;
+    StampanteRegistrata stampante{carta};
     Taeg t{ctx};
 };
 
@@ -63,7 +39,7 @@ TEST_F(Mutuo, SolvesTheInstalmentBuildsThePlanAndTheTaeg) {
     metti("txtNumRate", "120");
     metti("txtTasso", "6");
     t.clicca("CmdCalcola");
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
     EXPECT_EQ(campo("txtRata"), "1.110,21");
     ASSERT_EQ(piano().size(), 131u);
     EXPECT_EQ(campo("TotIntM"), "33.225,20");
@@ -88,15 +64,6 @@ TEST_F(Mutuo, ExpensesRaiseTheTaeg) {
     EXPECT_GT(atteso, 6.5);
 }
 
-TEST_F(Mutuo, TaegSaysSoWhenTheNetAmountIsNotPositive) {
-    metti("txtImporto", "1000");
-    metti("txtNumRate", "2");
-    metti("txtTasso", "5");
-    metti("SpesaUT", "1000");
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(campo("TxtTaeg"), "non calcolabile: netto erogato nullo");
-}
-
 TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
     metti("txtImporto", "100000");
     metti("txtNumRate", "120");
@@ -119,74 +86,79 @@ TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
     t.incolla("txtImporto", "");
     t.clicca("CmdCalcola");
     EXPECT_EQ(campo("txtImporto"), "100.000,45");
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
 }
 
-TEST_F(Mutuo, AllFourGivenRecomputesTheInstalment) {
-    metti("txtImporto", "100000");
-    metti("txtNumRate", "120");
-    metti("txtTasso", "6");
-    t["txtRata"].testo = "5,00";
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(campo("txtRata"), "1.110,21");
+TEST_F(Mutuo, OneFieldAfterACalculation) {
+    struct Caso {
+        std::vector<std::pair<const char*, const char*>> campi;
+        const char *campo, *atteso;
+    };
+    const Caso casi[] = {
+        {{{"txtImporto", "1000"}, {"txtNumRate", "2"}, {"txtTasso", "5"}, {"SpesaUT", "1000"}},
+         "TxtTaeg",
+         "non calcolabile: netto erogato nullo"},
+        {{{"txtImporto", "100000"}, {"txtNumRate", "120"}, {"txtTasso", "6"}, {"txtRata", "5,00"}},
+         "txtRata",
+         "1.110,21"},                             // all four given: the instalment is computed again
+        {{}, "TxtTaeg", ",00"},                   // too few figures: the TAEG of the rate field is still written
+        {{{"txtTasso", "7"}}, "TxtTaeg", "7,23"}, // (1 + 0,07 / 12)^12 - 1
+    };
+    for (const Caso& c : casi) {
+        Taeg m(ctx);
+        for (const auto& [nome, testo] : c.campi) {
+            m.incolla(nome, testo);
+            m.esci(nome);
+        }
+        m.clicca("CmdCalcola");
+        EXPECT_EQ(m[c.campo].testo, c.atteso) << c.campo;
+    }
 }
 
-struct CasoMessaggio {
-    const char* nome;
-    const char *importo, *rate, *tasso, *rata;
-    const char* messaggio;
-};
-
-class MessaggiMutuo : public Mutuo, public testing::WithParamInterface<CasoMessaggio> {};
-
-TEST_P(MessaggiMutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
-    const auto& c = GetParam();
-    t.incolla("txtImporto", c.importo);
-    t.incolla("txtNumRate", c.rate);
-    t.incolla("txtTasso", c.tasso);
-    t["txtRata"].testo = c.rata;
-    t.clicca("CmdCalcola");
-    ASSERT_EQ(r.mostrati().size(), 1u);
-    const Messaggio& m = r.mostrati()[0];
-    EXPECT_EQ(m.titolo, "ATTENZIONE");
-    EXPECT_EQ(m.icona, Icona::Critica);
-    EXPECT_EQ(m.testo, c.messaggio);
-    EXPECT_TRUE(piano().empty());
-    for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
-        for (const char* brutto : {"inf", "nan", "INF", "NAN"})
-            EXPECT_EQ(campo(f).find(brutto), std::string::npos) << f << ": " << campo(f);
-    // A correct calculation still works afterwards.
-    t.incolla("txtImporto", "10000");
-    t.incolla("txtNumRate", "12");
-    t.incolla("txtTasso", "5");
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(piano().size(), 23u);
+TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
+    struct Caso {
+        const char *importo, *rate, *tasso, *rata;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {"", "", "", "",
+         "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso Annuo\r\nImporto "
+         "Rata"},
+        {"", "", "7", "",
+         "Ho bisogno di almeno 2 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nImporto Rata"},
+        {"1000", "", "", "100,00", "Ho bisogno di uno dei seguenti dati:\r\n\r\nNumero Rate\r\nTasso Annuo"},
+        {"100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."}, // interest only
+        {"1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
+        {"1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
+        {"", "12", "0", "100,00", "Il tasso annuo deve essere diverso da zero."},
+        {"1000", "0", "", "100,00", "Il numero delle rate deve essere diverso da zero."},
+        {"0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
+        {"abc", "12", "5", "", "Il campo \"Importo Mutuo\" non contiene un numero valido."},
+        {"1000", "x", "5", "", "Il campo \"Numero Rate\" non contiene un numero valido."},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.messaggio);
+        risposte.dimentica();
+        Taeg m(ctx);
+        m.incolla("txtImporto", c.importo);
+        m.incolla("txtNumRate", c.rate);
+        m.incolla("txtTasso", c.tasso);
+        m["txtRata"].testo = c.rata;
+        m.clicca("CmdCalcola");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
+        EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
+        for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
+            for (const char* brutto : {"inf", "nan", "INF", "NAN"})
+                EXPECT_EQ(m[f].testo.find(brutto), std::string::npos) << f << ": " << m[f].testo;
+        // A correct calculation still works afterwards.
+        m.incolla("txtImporto", "10000");
+        m.incolla("txtNumRate", "12");
+        m.incolla("txtTasso", "5");
+        m.clicca("CmdCalcola");
+        EXPECT_EQ(m["LstPianoAmm"].voci.size(), 23u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Casi, MessaggiMutuo,
-    testing::Values(
-        CasoMessaggio{"none", "", "", "", "",
-                      "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso "
-                      "Annuo\r\nImporto Rata"},
-        CasoMessaggio{"onlyRate", "", "", "7", "",
-                      "Ho bisogno di almeno 2 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nImporto Rata"},
-        CasoMessaggio{"two", "1000", "", "", "100,00",
-                      "Ho bisogno di uno dei seguenti dati:\r\n\r\nNumero Rate\r\nTasso Annuo"},
-        CasoMessaggio{"interestOnly", "100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."},
-        CasoMessaggio{"zeroRate", "1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
-        CasoMessaggio{"zeroCount", "1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
-        CasoMessaggio{"zeroRateForAmount", "", "12", "0", "100,00", "Il tasso annuo deve essere diverso da zero."},
-        CasoMessaggio{"zeroCountForRate", "1000", "0", "", "100,00",
-                      "Il numero delle rate deve essere diverso da zero."},
-        CasoMessaggio{"zeroAmountForRate", "0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
-        CasoMessaggio{"amountNotANumber", "abc", "12", "5", "",
-                      "Il campo \"Importo Mutuo\" non contiene un numero "
-                      "valido."},
-        CasoMessaggio{"countNotANumber", "1000", "x", "5", "",
-                      "Il campo \"Numero Rate\" non contiene un numero "
-                      "valido."}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(Mutuo, InvalidDateBuildsNoPlanAndFocusesTheDate) {
     metti("txtImporto", "1000");
@@ -252,36 +224,32 @@ TEST_F(Mutuo, EnterMoves) {
     EXPECT_EQ(campo("SpesaUT"), "0");
 }
 
-TEST_F(Mutuo, ShortageStillWritesTheTaegOfTheRateField) {
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(campo("TxtTaeg"), ",00");
-    metti("txtTasso", "7");
-    t.clicca("CmdCalcola");
-    EXPECT_EQ(campo("TxtTaeg"), "7,23"); // (1 + 0,07 / 12)^12 - 1
-}
-
 TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
     t.clicca("cmdStampa"); // nothing to print
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
     metti("txtImporto", "10000");
     metti("txtNumRate", "100");
     metti("txtTasso", "5");
     t.clicca("CmdCalcola");
     ASSERT_EQ(piano().size(), 111u);
     t.clicca("cmdStampa"); // no answer: Cancel
-    EXPECT_EQ(ultimoMessaggio(), "Accendi la Stampante, Inserisci la carta e clicca su OK.");
-    EXPECT_TRUE(stampante.righe.empty());
-    r.aggiungi(Risposta::Ok);
+    test::controllaMessaggio(risposte.mostrati().back(),
+                             {"ATTENZIONE", "Accendi la Stampante, Inserisci la carta e clicca su OK.", Icona::Avviso,
+                              Pulsanti::OkAnnulla, Risposta::Ok});
+    EXPECT_EQ(carta.str(), "");
+    risposte.aggiungi(Risposta::Ok);
     t.clicca("cmdStampa");
-    EXPECT_EQ(stampante.nomeFont, "Courier New");
-    EXPECT_TRUE(stampante.bold);
-    EXPECT_EQ(stampante.punti, 12);
-    EXPECT_EQ(stampante.pagine, 3);
-    EXPECT_EQ(stampante.finiti, 1);
-    ASSERT_EQ(stampante.righe.size(), 111u + 2 * 3);
-    EXPECT_EQ(stampante.righe[52], " ");
-    EXPECT_EQ(stampante.righe[53], "     " + piano()[9]);
-    EXPECT_EQ(stampante.righe[55], "     " + piano()[52]);
+    const std::string ops = carta.str(), m = "\nriga      ";
+    EXPECT_EQ(ops.rfind("font Courier New\ngrassetto si\ndimensione 12\nriga      " + piano()[0] + "\n", 0), 0u);
+    // After 52 lines a new page starts with a blank and the two heading lines of the columns.
+    EXPECT_NE(ops.find(m + piano()[51] + "\nnuova pagina\nriga  " + m + piano()[9] + m + piano()[10] + m + piano()[52] +
+                       m + piano()[53]),
+              std::string::npos);
+    EXPECT_NE(
+        ops.find(m + piano()[100] + "\nnuova pagina\nriga  " + m + piano()[9] + m + piano()[10] + m + piano()[101]),
+        std::string::npos);
+    EXPECT_TRUE(ops.ends_with(m + piano()[110] + "\nfine\n"));
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), '\n'), 3 + 111 + 2 * 4 + 1); // set-up, rows, two breaks, end
 }
 
 } // namespace

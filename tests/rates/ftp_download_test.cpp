@@ -1,7 +1,7 @@
 #include "common/scripted_services.h"
 #include "platform/ftp_curl.h"
-#include "rates/cartella_temporanea.h"
 #include "rates/usurari.h"
+#include "support/file_tassi.h"
 
 #include <csignal>
 #include <cstdio>
@@ -11,8 +11,8 @@
 namespace vantrel {
 namespace {
 
-using prova::Bytes;
-using prova::Periodo;
+using test::Bytes;
+using test::Periodo;
 
 // An FTP server on 127.0.0.1 serving one folder to one account. When a cut is asked for, the data
 // connection of the rate data file is closed after that many bytes.
@@ -119,18 +119,18 @@ std::vector<Periodo> setNuovo() {
 
 TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     const Caso& c = GetParam();
-    prova::CartellaTemporanea locale, remota, script;
-    { std::ofstream(script.path() / "server.py") << kServer; }
+    test::CartellaTemporanea locale, remota, script;
+    { std::ofstream(script.file("server.py")) << kServer; }
     const std::vector<Periodo> nuovo = setNuovo();
-    if (c.guasto != Guasto::SenzaDati) prova::scriviFile(remota.path() / "NtassiU.dat", prova::fileDati(nuovo));
+    if (c.guasto != Guasto::SenzaDati) test::scriviByte(remota.file("NtassiU.dat"), test::fileDati(nuovo));
     if (c.guasto != Guasto::SenzaNumero)
-        prova::scriviFile(remota.path() / "NRectassiU.dat", prova::fileNumero(static_cast<int>(nuovo.size())));
+        test::scriviByte(remota.file("NRectassiU.dat"), test::fileNumero(static_cast<int>(nuovo.size())));
     if (c.vecchioPresente)
-        prova::scriviTassi(locale.path(), setVecchio());
+        test::scriviTassi(locale, setVecchio());
     else
-        prova::scriviFile(locale.path() / "NRectassiU.dat", prova::fileNumero(0));
+        test::scriviByte(locale.file("NRectassiU.dat"), test::fileNumero(0));
 
-    ServerFtp server(script.path() / "server.py", remota.path(), c.guasto == Guasto::Taglio ? 1000 : -1);
+    ServerFtp server(script.file("server.py"), remota.cartella(), c.guasto == Guasto::Taglio ? 1000 : -1);
     ASSERT_GT(server.porta(), 0) << "the test FTP server (python3-pyftpdlib) did not start";
 
     RisposteProgrammate risposte;
@@ -141,14 +141,14 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     FtpCurl ftp;
     ftp.attesaMassima(5);
     Contesto ctx;
-    ctx.stato.CartellaDati = locale.conSeparatore();
+    ctx.stato.CartellaDati = locale.cartella();
     BoxDuranteAttesa box(risposte);
     ctx.servizi = Servizi{&box, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
 
     Usurari u(ctx, ServerTassi{"127.0.0.1", c.guasto == Guasto::ServerSpento ? 1 : server.porta(), "vantreltas",
                                c.guasto == Guasto::PasswordErrata ? "sbagliata" : "tassivtr"});
     // Opening the window creates an empty data file; a folder without one is a data file removed since.
-    if (!c.vecchioPresente) std::filesystem::remove(locale.path() / "NtassiU.dat");
+    if (!c.vecchioPresente) std::filesystem::remove(locale.file("NtassiU.dat"));
     const auto righePrima = u["List1"].voci;
     box.finestra = &u;
     int attese = 0;
@@ -164,28 +164,28 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     for (std::size_t i = 0; i < c.messaggi.size(); ++i)
         EXPECT_EQ(mostrati[i].testo.rfind(c.messaggi[i], 0), 0u) << mostrati[i].testo;
 
-    const Bytes dati = prova::leggiFile(locale.path() / "NtassiU.dat");
-    const Bytes numero = prova::leggiFile(locale.path() / "NRectassiU.dat");
+    const Bytes dati = test::leggiByte(locale.file("NtassiU.dat"));
+    const Bytes numero = test::leggiByte(locale.file("NRectassiU.dat"));
     switch (c.esito) {
     case Esito::Nuovo:
-        EXPECT_EQ(dati, prova::fileDati(nuovo));
-        EXPECT_EQ(numero, prova::fileNumero(40));
+        EXPECT_EQ(dati, test::fileDati(nuovo));
+        EXPECT_EQ(numero, test::fileNumero(40));
         EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 40);
         EXPECT_EQ(u["List1"].voci.size(), 160u);
         EXPECT_EQ(u["Combo3"].voci.back(), "2010 4° trim. ");
         break;
     case Esito::Vecchio:
-        EXPECT_EQ(dati, prova::fileDati(setVecchio()));
-        EXPECT_EQ(numero, prova::fileNumero(1));
+        EXPECT_EQ(dati, test::fileDati(setVecchio()));
+        EXPECT_EQ(numero, test::fileNumero(1));
         EXPECT_EQ(u["List1"].voci, righePrima);
         break;
     case Esito::Nessuno:
         EXPECT_TRUE(dati.empty());
-        EXPECT_EQ(numero, prova::fileNumero(0));
+        EXPECT_EQ(numero, test::fileNumero(0));
         break;
     }
     // No temporary file is left behind.
-    for (const auto& e : std::filesystem::directory_iterator(locale.path()))
+    for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
         EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat") << e.path();
 }
 

@@ -1,33 +1,16 @@
 #include "rates/tabella_tassi.h"
-#include "support/temp_dir.h"
+#include "support/file_tassi.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
 using test::CartellaTemporanea;
+using test::fileDati;
 using test::leggiByte;
+using test::Periodo;
 using test::scriviByte;
-
-// A record laid out by hand from the file's documented offsets, independent of the program's coder.
-std::vector<unsigned char> recordAMano(std::int16_t n, const char* chiave, std::initializer_list<float> singles,
-                                       const unsigned char riserva[4]) {
-    std::vector<unsigned char> b(67, 0);
-    b[0] = static_cast<unsigned char>(n & 0xFF);
-    b[1] = static_cast<unsigned char>((n >> 8) & 0xFF);
-    const std::size_t len = std::strlen(chiave);
-    for (std::size_t i = 0; i < 5; ++i)
-        b[2 + i] = i < len ? static_cast<unsigned char>(chiave[i]) : ' ';
-    std::size_t off = 7; // TM7 TM8 TM1 TM2 TM3 TM4 TM5 TM6 TU1 TU2 TU3 TU4 TU5 TU6
-    for (float f : singles) {
-        std::memcpy(&b[off], &f, 4); // the build machine is little-endian, as the files are
-        off += 4;
-    }
-    std::memcpy(&b[63], riserva, 4);
-    return b;
-}
 
 TEST(TabellaTassi, ScritturaByteperByte) {
     CartellaTemporanea dir;
@@ -38,6 +21,7 @@ TEST(TabellaTassi, ScritturaByteperByte) {
     EXPECT_EQ(std::filesystem::file_size(dir.file("NRectassiU.dat")), 0u);
 
     const char* chiavi[] = {"12004", "22004", "2005"};
+    std::vector<Periodo> attesi;
     for (int n = 1; n <= 3; ++n) {
         RecordTassi& r = t.slot(n);
         r.NumRec = static_cast<std::int16_t>(n);
@@ -47,14 +31,11 @@ TEST(TabellaTassi, ScritturaByteperByte) {
         r.TU[5] = 0.72f;
         t.NumPeriodi = static_cast<std::int16_t>(n);
         ASSERT_TRUE(t.Accoda(dir.cartella(), n));
+        attesi.push_back(Periodo{chiavi[n - 1], 12.5f, 0, r.TM[1]});
+        attesi.back().tu5 = 0.72f;
     }
-    const auto dati = leggiByte(dir.file("NtassiU.dat"));
-    ASSERT_EQ(dati.size(), 201u);
-    const unsigned char zero[4] = {0, 0, 0, 0};
-    const auto terzo = recordAMano(3, "2005", {12.5f, 0, 9.57f * 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.72f, 0}, zero);
-    EXPECT_EQ(std::vector<unsigned char>(dati.begin() + 134, dati.end()), terzo);
-    EXPECT_EQ(dati[136], '2'); // the key of the third record
-    EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), (std::vector<unsigned char>{3, 0}));
+    EXPECT_EQ(leggiByte(dir.file("NtassiU.dat")), fileDati(attesi));
+    EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(3));
 
     TabellaTassi letta;
     ASSERT_TRUE(letta.CaricaTassi(dir.cartella()));
@@ -67,12 +48,10 @@ TEST(TabellaTassi, ScritturaByteperByte) {
 
 TEST(TabellaTassi, RiservaConservataEChiaviDoppie) {
     CartellaTemporanea dir;
-    const unsigned char riserva[4] = {0xAB, 'x', 'y', 'z'};
-    auto a = recordAMano(1, "32004", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, riserva);
-    const auto b = recordAMano(2, "32004", {0, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, riserva);
-    a.insert(a.end(), b.begin(), b.end());
-    scriviByte(dir.file("NtassiU.dat"), a);
-    scriviByte(dir.file("NRectassiU.dat"), {2, 0});
+    const std::uint32_t riserva = 0x7A7978AB; // the bytes AB 'x' 'y' 'z'
+    Periodo primo{"32004", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, riserva};
+    const Periodo secondo{"32004", 0, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, riserva};
+    test::scriviTassi(dir, {primo, secondo});
 
     TabellaTassi t;
     ASSERT_TRUE(t.CaricaTassi(dir.cartella()));
@@ -82,11 +61,9 @@ TEST(TabellaTassi, RiservaConservataEChiaviDoppie) {
     EXPECT_FLOAT_EQ(t.slot(1).TU[6], 14);
     t.slot(1).TM[2] = 4.25f;
     ASSERT_TRUE(t.Sovrascrivi(dir.cartella(), 1));
-    const auto dopo = leggiByte(dir.file("NtassiU.dat"));
-    EXPECT_EQ(dopo.size(), 134u);
-    EXPECT_EQ(std::vector<unsigned char>(dopo.begin() + 63, dopo.begin() + 67),
-              (std::vector<unsigned char>{0xAB, 'x', 'y', 'z'}));
-    EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), (std::vector<unsigned char>{2, 0})); // count untouched
+    primo.tm2 = 4.25f;
+    EXPECT_EQ(leggiByte(dir.file("NtassiU.dat")), fileDati({primo, secondo}));
+    EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(2)); // count untouched
 }
 
 TEST(TabellaTassi, FileCortiEConteggiFuoriMisura) {
@@ -107,15 +84,10 @@ TEST(TabellaTassi, FileCortiEConteggiFuoriMisura) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         CartellaTemporanea dir;
-        std::vector<unsigned char> dati;
-        const unsigned char zero[4] = {0, 0, 0, 0};
-        for (int n = 1; n <= c.righeDati; ++n) {
-            const std::string chiave = std::to_string(n) + "2001";
-            const auto r = recordAMano(static_cast<std::int16_t>(n), chiave.c_str(),
-                                       {0, 0, 1.5f * static_cast<float>(n), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, zero);
-            dati.insert(dati.end(), r.begin(), r.end());
-        }
-        scriviByte(dir.file("NtassiU.dat"), dati);
+        std::vector<Periodo> periodi;
+        for (int n = 1; n <= c.righeDati; ++n)
+            periodi.push_back(Periodo{std::to_string(n) + "2001", 0, 0, 1.5f * static_cast<float>(n)});
+        scriviByte(dir.file("NtassiU.dat"), fileDati(periodi));
         scriviByte(dir.file("NRectassiU.dat"), c.conteggio);
         TabellaTassi t;
         t.CaricaTassi(dir.cartella());

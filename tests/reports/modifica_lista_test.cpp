@@ -1,8 +1,10 @@
-#include "common/scripted_services.h"
 #include "reports/finestre_report.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,177 +13,80 @@ namespace {
 
 using Righe = std::vector<std::string>;
 
-/// One window's names for the same list operations.
-struct Nomi {
-    const char* giu;
-    const char* su;
-    const char* incolla;
-    const char* testata;
-    const char* pulisci;
-    const char* inCima;
-    const char* accoda;
-    const char* suSelezione;
-};
-constexpr Nomi kTaeg{"SSCommand4", "SSCommand5", "Command3D1", "SSCommand10",
-                     "Pulisci",    "SSCommand7", "SSCommand8", "SSCommand9"};
-constexpr Nomi kGestore{"SSCommand1", "SSCommand3", "Command3D1", "SSCommand7",
-                        "Pulisci",    "SSCommand4", "SSCommand6", "SSCommand5"};
-
-struct Ambiente {
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-    Ambiente() {
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-    }
-};
+/// One window's buttons for the same list operations.
+using Nomi = std::map<std::string, std::string>;
+const Nomi kTaeg = {{"giu", "SSCommand4"},      {"su", "SSCommand5"},   {"incolla", "Command3D1"},
+                    {"testata", "SSCommand10"}, {"pulisci", "Pulisci"}, {"cima", "SSCommand7"},
+                    {"coda", "SSCommand8"},     {"suSel", "SSCommand9"}};
+const Nomi kGestore = {{"giu", "SSCommand1"},     {"su", "SSCommand3"},   {"incolla", "Command3D1"},
+                       {"testata", "SSCommand7"}, {"pulisci", "Pulisci"}, {"cima", "SSCommand4"},
+                       {"coda", "SSCommand6"},    {"suSel", "SSCommand5"}};
 
 Righe& lista(Finestra& f) {
     return f["List1"].voci;
 }
 
-// A step of a scenario: click a button, click a line, double click a line, or type into testo.
-struct Passo {
-    enum { Clic, Riga, Doppio, Testo } tipo;
-    int indice = -1;
-    const char* Nomi::*pulsante = nullptr;
-    const char* testo = "";
-};
-Passo clic(const char* Nomi::*p) {
-    return {Passo::Clic, -1, p, ""};
-}
-Passo riga(int i) {
-    return {Passo::Riga, i, nullptr, ""};
-}
-Passo doppio(int i) {
-    return {Passo::Doppio, i, nullptr, ""};
-}
-Passo testo(const char* t) {
-    return {Passo::Testo, -1, nullptr, t};
+/// Steps apart by blanks: "r2" clicks line 2, "d2" double clicks it, "=x" types x into testo, any other
+/// word clicks that button of the window.
+void esegui(Finestra& f, const Nomi& n, const std::string& passi) {
+    std::istringstream in(passi);
+    for (std::string p; in >> p;) {
+        if (p[0] == 'r' || p[0] == 'd') {
+            const int riga = std::stoi(p.substr(1));
+            p[0] == 'r' ? f.seleziona("List1", riga) : f.doppioClic("List1", riga);
+        } else if (p[0] == '=') {
+            f.incolla("testo", p.substr(1));
+        } else {
+            f.clicca(n.at(p));
+        }
+    }
 }
 
 struct Caso {
     const char* nome;
     Righe prima;
-    std::vector<Passo> passi;
+    const char* passi;
     Righe dopo;
-    bool spostamenti; // move buttons enabled at the end
-    bool incolla;     // paste button enabled at the end; -1 none
-    const char* buffer = nullptr;
+    bool spostamenti;             // move buttons enabled at the end
+    bool incolla;                 // paste button enabled at the end
+    const char* buffer = nullptr; // the cut buffer testo2 at the end
 };
-
-void esegui(Finestra& f, const Nomi& n, const Caso& c) {
-    lista(f) = c.prima;
-    for (const Passo& p : c.passi) {
-        switch (p.tipo) {
-        case Passo::Clic:
-            f.clicca(n.*(p.pulsante));
-            break;
-        case Passo::Riga:
-            f.seleziona("List1", p.indice);
-            break;
-        case Passo::Doppio:
-            f.doppioClic("List1", p.indice);
-            break;
-        case Passo::Testo:
-            f.incolla("testo", p.testo);
-            break;
-        }
-    }
-}
-
-const std::vector<Caso>& casi() {
-    static const std::vector<Caso> v = {
-        {"giu sull'ultima riga non cambia nulla",
-         {"a", "b", "c", "d", "e"},
-         {riga(4), clic(&Nomi::giu)},
-         {"a", "b", "c", "d", "e"},
-         true,
-         true},
-        {"su porta la riga sopra e disabilita",
-         {"a", "b", "c", "d", "e"},
-         {riga(4), clic(&Nomi::su)},
-         {"a", "b", "c", "e", "d"},
-         false,
-         true},
-        {"giu porta la riga sotto", {"a", "b", "c"}, {riga(0), clic(&Nomi::giu)}, {"b", "a", "c"}, false, true},
-        {"su sulla prima riga non cambia nulla", {"a", "b"}, {riga(0), clic(&Nomi::su)}, {"a", "b"}, true, true},
-        {"spostare dopo pulisci disabilita soltanto",
-         {"a"},
-         {riga(0), clic(&Nomi::pulisci), clic(&Nomi::giu)},
-         {std::string(150, '-'), testata::periodi(), std::string(150, '-')},
-         false,
-         true},
-        {"taglia e incolla sopra la prima riga",
-         {"-", "h", "-", "r1", "r2"},
-         {doppio(3), riga(0), clic(&Nomi::incolla)},
-         {"r1", "-", "h", "-", "r2"},
-         true,
-         false,
-         "r1"},
-        {"un secondo incolla non e possibile",
-         {"a", "b", "c"},
-         {doppio(1), riga(0), clic(&Nomi::incolla), riga(0), clic(&Nomi::incolla)},
-         {"b", "a", "c"},
-         true,
-         false,
-         "b"},
-        {"incolla senza taglio inserisce una riga vuota",
-         {"a", "b"},
-         {riga(1), clic(&Nomi::incolla)},
-         {"a", "", "b"},
-         true,
-         false,
-         ""},
-        {"inserisci su selezione senza selezione",
-         {"a", "b"},
-         {testo("x"), clic(&Nomi::suSelezione)},
-         {"a", "b"},
-         false,
-         true},
-        {"inserisci su selezione",
-         {"a", "b"},
-         {testo("x"), riga(1), clic(&Nomi::suSelezione)},
-         {"a", "x", "b"},
-         true,
-         true},
-        {"in cima e in fondo inseriscono sempre",
-         {"a"},
-         {testo("x"), clic(&Nomi::inCima), clic(&Nomi::accoda)},
-         {"x", "a", "x"},
-         false,
-         true},
-        {"testo vuoto inserisce righe vuote", {}, {clic(&Nomi::inCima), clic(&Nomi::accoda)}, {"", ""}, false, true},
-        {"la testata si impila",
-         {"a"},
-         {clic(&Nomi::testata), clic(&Nomi::testata)},
-         {std::string(150, '-'), testata::righeRisultato(), std::string(150, '-'), std::string(150, '-'),
-          testata::righeRisultato(), std::string(150, '-'), "a"},
-         false,
-         true},
-    };
-    return v;
-}
 
 // The paste button starts enabled on the calculation window and disabled on the report manager;
 // the cases start from an enabled paste button.
 TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
-    for (const Caso& c : casi()) {
+    const Righe abcde = {"a", "b", "c", "d", "e"};
+    const std::string ris = testata::righeRisultato(), tr(150, '-');
+    const Caso casi[] = {
+        {"giu sull'ultima riga non cambia nulla", abcde, "r4 giu", abcde, true, true},
+        {"su porta la riga sopra e disabilita", abcde, "r4 su", {"a", "b", "c", "e", "d"}, false, true},
+        {"giu porta la riga sotto", {"a", "b", "c"}, "r0 giu", {"b", "a", "c"}, false, true},
+        {"su sulla prima riga non cambia nulla", {"a", "b"}, "r0 su", {"a", "b"}, true, true},
+        {"pulisci, poi giu disabilita soltanto", {"a"}, "r0 pulisci giu", {tr, testata::periodi(), tr}, false, true},
+        {"taglia e incolla in cima", abcde, "d3 r0 incolla", {"d", "a", "b", "c", "e"}, true, false, "d"},
+        {"un solo incolla per taglio", {"a", "b", "c"}, "d1 r0 incolla r0 incolla", {"b", "a", "c"}, true, false, "b"},
+        {"incolla senza taglio: riga vuota", {"a", "b"}, "r1 incolla", {"a", "", "b"}, true, false, ""},
+        {"inserisci su selezione senza selezione", {"a", "b"}, "=x suSel", {"a", "b"}, false, true},
+        {"inserisci su selezione", {"a", "b"}, "=x r1 suSel", {"a", "x", "b"}, true, true},
+        {"in cima e in fondo inseriscono sempre", {"a"}, "=x cima coda", {"x", "a", "x"}, false, true},
+        {"testo vuoto inserisce righe vuote", {}, "cima coda", {"", ""}, false, true},
+        {"la testata si impila", {"a"}, "testata testata", {tr, ris, tr, tr, ris, tr, "a"}, false, true},
+    };
+    for (const Caso& c : casi) {
         for (int w = 0; w < 2; ++w) {
-            Ambiente a;
+            SCOPED_TRACE(std::string(c.nome) + (w == 0 ? " (Taeg)" : " (STP2)"));
+            test::Ambiente a;
             Taeg t(a.ctx);
             FinestraReport g(a.ctx);
             Finestra& f = w == 0 ? static_cast<Finestra&>(t) : g;
             const Nomi& n = w == 0 ? kTaeg : kGestore;
-            f[n.incolla].abilitato = true;
-            esegui(f, n, c);
-            SCOPED_TRACE(std::string(c.nome) + (w == 0 ? " (Taeg)" : " (STP2)"));
+            f[n.at("incolla")].abilitato = true;
+            lista(f) = c.prima;
+            esegui(f, n, c.passi);
             EXPECT_EQ(lista(f), c.dopo);
-            EXPECT_EQ(f[n.giu].abilitato, c.spostamenti);
-            EXPECT_EQ(f[n.su].abilitato, c.spostamenti);
-            EXPECT_EQ(f[n.incolla].abilitato, c.incolla);
+            EXPECT_EQ(f[n.at("giu")].abilitato, c.spostamenti);
+            EXPECT_EQ(f[n.at("su")].abilitato, c.spostamenti);
+            EXPECT_EQ(f[n.at("incolla")].abilitato, c.incolla);
             if (c.buffer) {
                 EXPECT_EQ(f.testo(f.id("testo2")), c.buffer);
             }
@@ -189,45 +94,34 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
     }
 }
 
-TEST(ModificaLista, StatoIniziale) {
-    Ambiente a;
+TEST(ModificaLista, StatoInizialeTaglioEPulisci) {
+    test::Ambiente a;
     Taeg t(a.ctx);
-    EXPECT_FALSE(t["SSCommand4"].abilitato);
-    EXPECT_FALSE(t["SSCommand5"].abilitato);
-    EXPECT_TRUE(t["Command3D1"].abilitato);
-    EXPECT_EQ(lista(t), (Righe{std::string(150, '-'), testata::righeRisultato(), std::string(150, '-')}));
-
     FinestraReport g(a.ctx);
-    EXPECT_FALSE(g["SSCommand1"].abilitato);
-    EXPECT_FALSE(g["SSCommand3"].abilitato);
-    EXPECT_FALSE(g["Command3D1"].abilitato);
+    const std::string tr(150, '-'), ris = testata::righeRisultato();
+    EXPECT_EQ(lista(t), (Righe{tr, ris, tr}));
     EXPECT_EQ(lista(g), lista(t));
-}
+    for (const char* b : {"SSCommand4", "SSCommand5"})
+        EXPECT_FALSE(t[b].abilitato) << b;
+    for (const char* b : {"SSCommand1", "SSCommand3", "Command3D1"})
+        EXPECT_FALSE(g[b].abilitato) << b;
+    EXPECT_TRUE(t["Command3D1"].abilitato);
 
-TEST(ModificaLista, TaglioMetteLaRigaNelTesto) {
-    Ambiente a;
-    Taeg t(a.ctx);
-    t.doppioClic("List1", 1);
-    EXPECT_EQ(t.testo(t.id("testo")), testata::righeRisultato());
-    EXPECT_EQ(lista(t).size(), 2u);
+    t.doppioClic("List1", 1); // the cut line goes into testo, and a paste leaves it there
+    EXPECT_EQ(lista(t), (Righe{tr, tr}));
     t.seleziona("List1", 0);
     t.clicca("Command3D1");
-    EXPECT_EQ(lista(t)[0], testata::righeRisultato());
-    EXPECT_EQ(t.testo(t.id("testo")), testata::righeRisultato()); // the paste leaves testo alone
-}
+    EXPECT_EQ(lista(t), (Righe{ris, tr, tr}));
+    EXPECT_EQ(t.testo(t.id("testo")), ris);
 
-TEST(ModificaLista, PulisciLasciaLaTestataDeiPeriodi) {
-    Ambiente a;
-    Taeg t(a.ctx);
     t.clicca("Pulisci");
     ASSERT_EQ(lista(t).size(), 3u);
     EXPECT_EQ(lista(t)[1].size(), 140u);
     EXPECT_EQ(lista(t)[1].rfind("   dal      al       ind. medio TEG.Tot", 0), 0u);
-    EXPECT_EQ(testata::righeRisultato().size(), 139u);
 }
 
 TEST(FinestraTesto, InserimentiETaglio) {
-    Ambiente a;
+    test::Ambiente a;
     FinestraTesto s(a.ctx);
     lista(s) = {"a", "b"};
     s.incolla("testo", "x");
@@ -244,7 +138,7 @@ TEST(FinestraTesto, InserimentiETaglio) {
 }
 
 TEST(FinestraReport, NuovaMascheraEChiusura) {
-    Ambiente a;
+    test::Ambiente a;
     FinestraReport g(a.ctx);
     int richieste = 0;
     g.nuovaFinestra = [&] { ++richieste; };
@@ -266,18 +160,18 @@ TEST(SpostaCms, ScambiaIlLato) {
          {CasoCms{"1.250,00", "0", "0", "1.250,00"}, CasoCms{"0", "1.250,00", "1.250,00", "0"},
           CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "12,00", "0"}, CasoCms{"", "7", "7", "0"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         t.imposta(t.id("ComMS"), c.ComMS);
         t.imposta(t.id("ComMS2"), c.ComMS2);
         t.clicca("cmscop");
         EXPECT_EQ(t.testo(t.id("ComMS")), c.dopo1);
         EXPECT_EQ(t.testo(t.id("ComMS2")), c.dopo2);
-        ASSERT_EQ(a.r.mostrati().size(), 1u);
-        EXPECT_EQ(a.r.mostrati()[0].testo,
+        ASSERT_EQ(a.risposte.mostrati().size(), 1u);
+        EXPECT_EQ(a.risposte.mostrati()[0].testo,
                   "Attenzione, lo spostamento delle CMS comporta la necessità di rieseguire il "
                   "calcolo per avere il corretto valore");
-        EXPECT_EQ(a.r.mostrati()[0].pulsanti, Pulsanti::Ok);
+        EXPECT_EQ(a.risposte.mostrati()[0].pulsanti, Pulsanti::Ok);
     }
 }
 

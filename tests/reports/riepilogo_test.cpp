@@ -1,5 +1,5 @@
-#include "common/scripted_services.h"
 #include "reports/riepilogo.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +11,13 @@ namespace {
 
 using Righe = std::vector<std::string>;
 
-struct Ambiente {
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock{Data{2026, 3, 15}};
-    Ambiente() {
-        ctx.servizi.messaggi = &r;
-        ctx.servizi.file = &r;
-        ctx.servizi.orologio = &clock;
-    }
-};
-
 void periodo(Taeg& t) {
     t.clicca("euro");
     t.incolla("dal", "01/01/2025");
     t.incolla("al", "31/03/2025");
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"NumeriD", "9.000.000"},
-                                                                                       {"intDare", "1.234,56"},
-                                                                                       {"ComMS", "50"},
-                                                                                       {"speseN", "30"},
-                                                                                       {"fido", "100.000"}}) {
+    const std::pair<const char*, const char*> campi[] = {
+        {"NumeriD", "9.000.000"}, {"intDare", "1.234,56"}, {"ComMS", "50"}, {"speseN", "30"}, {"fido", "100.000"}};
+    for (const auto& [campo, testo] : campi) {
         t.incolla(campo, testo);
         t.esci(campo);
     }
@@ -46,7 +33,7 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
     for (const Caso& c : {Caso{"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
                           Caso{"Command9", 44, "              36.500 x Totale interessi + totale spese "}}) {
         SCOPED_TRACE(c.formula);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         int aperture = 0;
         t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
@@ -88,7 +75,7 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
          {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
           Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "12,00", "88,00"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
-        Ambiente a;
+        test::Ambiente a;
         Taeg t(a.ctx);
         t.imposta(t.id("ComMS"), c.ComMS);
         t.imposta(t.id("ComMS2"), c.ComMS2);
@@ -102,14 +89,12 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
 }
 
 TEST(Riepilogo, FormulaDisegnata) {
-    Ambiente a;
+    test::Ambiente a;
     Taeg t(a.ctx);
     t["TotalSpese"].visibile = true;
-    for (const auto& [campo, testo] : std::vector<std::pair<const char*, const char*>>{{"totInt", "1234,56"},
-                                                                                       {"tspe", "30"},
-                                                                                       {"indMed2", " 9.000.000 "},
-                                                                                       {"fido", "100.000"},
-                                                                                       {"TegTXT", "5,4321"}})
+    const std::pair<const char*, const char*> campi[] = {
+        {"totInt", "1234,56"}, {"tspe", "30"}, {"indMed2", " 9.000.000 "}, {"fido", "100.000"}, {"TegTXT", "5,4321"}};
+    for (const auto& [campo, testo] : campi)
         t.imposta(t.id(campo), testo);
     const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
     ASSERT_EQ(r.size(), 43u);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "common/scripted_services.h"
-#include "support/temp_dir.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +9,9 @@
 namespace vantrel::test {
 
 /// A calculation window on an empty program folder, with scripted answers and a fixed clock.
-class FinestraTaeg : public ::testing::Test {
+class FinestraTaeg : public ::testing::Test, protected Ambiente {
 protected:
-    FinestraTaeg() : orologio(Data{2026, 3, 15}) {
-        ctx.stato.CartellaDati = dir.cartella();
-        ctx.stato.CartellaReport = dir.cartella();
-        ctx.servizi.messaggi = &risposte;
-        ctx.servizi.file = &risposte;
-        ctx.servizi.orologio = &orologio;
-        w = std::make_unique<Taeg>(ctx);
-    }
+    FinestraTaeg() : w(std::make_unique<Taeg>(ctx)) {}
 
     /// Stores one quarter of averages: TM1, TM2, TM7, TM8, TM3, TM4, TM6.
     void periodo(const std::string& chiave, std::initializer_list<float> medie) {
@@ -43,10 +35,6 @@ protected:
     }
     const std::string& t(const std::string& nome) { return (*w)[nome].testo; }
 
-    CartellaTemporanea dir;
-    Contesto ctx;
-    RisposteProgrammate risposte;
-    OrologioFisso orologio;
     std::unique_ptr<Taeg> w;
 };
 

