@@ -18,6 +18,7 @@ struct StatoProgramma {
     ImpostaRecord Imposta;
     OpzStampaRecord OpzStampa;
     std::string MascheraImporti; // empty until something sets it: the general number format
+    bool ImportiInLire = false;  // the calculation window's currency; the Lire mask alone is also 0 decimals in Euro
     TabellaTassi Tassi;
 };
 

@@ -189,8 +189,8 @@ const Schema& Usurari::schemaUsurari() {
 Usurari::Usurari(Contesto& ctx, ServerTassi server) : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
     ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
     RigheTassi();
-    const bool lire = ctx_.stato.MascheraImporti == maschere::lire;
-    imposta(id("Label2"), schema().definizione(id("Label2")).testo + "   in " + (lire ? "Lire" : "Euro"));
+    imposta(id("Label2"),
+            schema().definizione(id("Label2")).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
     riempiAnni();
     (*this)["Combo1"].voci = {"1", "2", "3", "4"};
 }

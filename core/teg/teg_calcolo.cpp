@@ -431,11 +431,10 @@ bool TegCalcolo::cliccato(int id) {
     else if (id == c.Option2) {
         f_.imposta(c.fido, f_.testo(c.IndMedio));
         f_.imposta(c.Acc, f_.testo(c.IndMedio));
-    } else if (id == c.euro)
-        ctx_.stato.MascheraImporti = std::string(maschere::euro);
-    else if (id == c.Lira)
-        ctx_.stato.MascheraImporti = std::string(maschere::lire);
-    else if (id == c.OK)
+    } else if (id == c.euro || id == c.Lira) {
+        ctx_.stato.ImportiInLire = id == c.Lira;
+        ctx_.stato.MascheraImporti = std::string(ctx_.stato.ImportiInLire ? maschere::lire : maschere::euro);
+    } else if (id == c.OK)
         TegBancaItalia();
     else if (id == c.Command9)
         TegGlobale();

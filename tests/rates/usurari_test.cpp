@@ -1,3 +1,4 @@
+#include "common/format_mask.h"
 #include "rates/usurari.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
@@ -85,6 +86,17 @@ TEST_F(UsurariTest, YearsCoverEveryStoredPeriodUpToThisYear) {
         EXPECT_EQ(u["Combo2"].voci.back(), c.ultimo);
         EXPECT_EQ(u["Combo1"].selezione, -1);
         EXPECT_EQ(u["Combo2"].selezione, -1);
+    }
+}
+
+TEST_F(UsurariTest, HeadingNamesTheCurrencyOfTheCalculationWindow) {
+    // Settings of 0 decimals give the same mask as Lire: the heading follows the currency chosen.
+    ctx.stato.MascheraImporti = std::string(maschere::lire);
+    for (const bool lire : {false, true}) {
+        ctx.stato.ImportiInLire = lire;
+        Usurari u(ctx);
+        const std::string& testo = u["Label2"].testo;
+        EXPECT_EQ(testo.substr(testo.size() - 7), lire ? "in Lire" : "in Euro") << testo;
     }
 }
 
