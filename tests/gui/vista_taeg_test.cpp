@@ -134,8 +134,6 @@ private slots:
         emit anni->activated(1); // 2008, a leap year
         QCOMPARE(testo(v, "ga"), QStringLiteral("36600"));
         QTest::mouseClick(trova(v, "Command2"), Qt::LeftButton);
-        QCOMPARE(qs(v.modello()["dal"].testo), QStringLiteral("01/01/2008"));
-        QCOMPARE(qs(v.modello()["al"].testo), QStringLiteral("31/03/2008"));
 
         scrivi(v, "NumeriD", QStringLiteral("9125000"));
         scrivi(v, "intDare", QStringLiteral("250"));
