@@ -14,43 +14,6 @@ namespace {
 using test::Bytes;
 using test::Periodo;
 
-// An FTP server on 127.0.0.1 serving one folder to one account. When a cut is asked for, the data
-// connection of the rate data file is closed after that many bytes.
-constexpr const char* kServer = R"PY(
-import logging, os, sys
-logging.basicConfig(level=logging.ERROR)
-from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, DTPHandler
-from pyftpdlib.servers import FTPServer
-
-cartella, utente, parola, taglio = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
-
-class DtpTagliato(DTPHandler):
-    def send(self, data):
-        if taglio >= 0 and getattr(self.cmd_channel, 'tagliare', False):
-            inviati = self.tot_bytes_sent
-            if inviati >= taglio:
-                self.handle_close()
-                return 0
-            data = data[:taglio - inviati]
-        return DTPHandler.send(self, data)
-
-class Gestore(FTPHandler):
-    dtp_handler = DtpTagliato
-    use_sendfile = False
-    def ftp_RETR(self, file):
-        self.tagliare = os.path.basename(file) == 'NtassiU.dat'
-        return FTPHandler.ftp_RETR(self, file)
-
-autorizzazioni = DummyAuthorizer()
-autorizzazioni.add_user(utente, parola, cartella, perm='elr')
-Gestore.authorizer = autorizzazioni
-Gestore.banner = 'pronto'
-server = FTPServer(('127.0.0.1', 0), Gestore)
-print(server.socket.getsockname()[1], os.getpid(), flush=True)
-server.serve_forever()
-)PY";
-
 struct Connessione : StatoConnessione {
     bool attiva = true;
     bool connessioneAttiva() override { return attiva; }
@@ -58,6 +21,7 @@ struct Connessione : StatoConnessione {
 
 class ServerFtp {
 public:
+    // Starts tests/rates/server_ftp.py on a free port of 127.0.0.1.
     ServerFtp(const std::filesystem::path& script, const std::filesystem::path& cartella, long taglio) {
         const std::string comando = "exec /usr/bin/python3 " + script.string() + " " + cartella.string() +
                                     " vantreltas tassivtr " + std::to_string(taglio);
@@ -119,8 +83,7 @@ std::vector<Periodo> setNuovo() {
 
 TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     const Caso& c = GetParam();
-    test::CartellaTemporanea locale, remota, script;
-    { std::ofstream(script.file("server.py")) << kServer; }
+    test::CartellaTemporanea locale, remota;
     const std::vector<Periodo> nuovo = setNuovo();
     if (c.guasto != Guasto::SenzaDati) test::scriviByte(remota.file("NtassiU.dat"), test::fileDati(nuovo));
     if (c.guasto != Guasto::SenzaNumero)
@@ -130,7 +93,7 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
     else
         test::scriviByte(locale.file("NRectassiU.dat"), test::fileNumero(0));
 
-    ServerFtp server(script.file("server.py"), remota.cartella(), c.guasto == Guasto::Taglio ? 1000 : -1);
+    ServerFtp server(VANTREL_SERVER_FTP, remota.cartella(), c.guasto == Guasto::Taglio ? 1000 : -1);
     ASSERT_GT(server.porta(), 0) << "the test FTP server (python3-pyftpdlib) did not start";
 
     RisposteProgrammate risposte;

@@ -66,12 +66,16 @@ TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     EXPECT_EQ(a[59], ' ');
     EXPECT_EQ(a[60], 0xAB) << "fields never set keep what was read";
     EXPECT_EQ(a[75], 0xAB) << "the currency label is written back as read";
+    EXPECT_EQ(a[100] | a[101] << 8, 2); // decimals, 16 bits little-endian
     EXPECT_EQ(std::string(a.begin() + 102, a.begin() + 132), std::string(30, 'U'));
     EXPECT_EQ(std::string(a.begin() + 132, a.begin() + 142), "segreto   ");
+    EXPECT_EQ(a[142] | a[143] << 8, 0xFFFF); // login asked: -1
     EXPECT_EQ(a[144], 0xAB);
     const auto o = test::leggiByte(dir.file(kFileOpzStampa));
     ASSERT_EQ(o.size(), 55u);
+    EXPECT_EQ(o[0], '1'); // portrait
     EXPECT_EQ(o[1], 60);
+    EXPECT_EQ(o[3] | o[4] << 8, 45);
     EXPECT_EQ(o[5], 0xCD);
     EXPECT_EQ(o[54], 0xCD);
 
