@@ -217,7 +217,14 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
     std::vector<std::string> lista; // the result list, kept only where it is printed or saved
     const bool conLista = fmt == "testo" || report;
-    std::string buf; // nothing is written until every row is done
+    // Every row is read and checked before the first is worked out, so output can flow as it comes:
+    // a large batch then never holds its whole output in memory.
+    std::string buf;
+    const auto scarica = [&](std::size_t soglia) {
+        if (buf.size() < soglia) return;
+        out << buf;
+        buf.clear();
+    };
     nlohmann::json json = nlohmann::json::array();
     std::vector<int> uscita;
     for (const char* c : kColonneUscita)
@@ -247,6 +254,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             buf += ';';
             accodaCampoCsv(buf, e.riga);
             buf += '\n';
+            scarica(1 << 16);
         } else if (fmt == "json") {
             nlohmann::json campi = nlohmann::json::object();
             const Schema& sc = w.schema();
@@ -271,7 +279,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             return kInputErrato;
         }
     }
-    out << buf;
+    scarica(0);
     return kOk;
 }
 
