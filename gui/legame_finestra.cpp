@@ -120,6 +120,23 @@ QWidget* LegameFinestra::widget(std::string_view nome) const {
     return id < 0 ? nullptr : widget_[static_cast<std::size_t>(id)].data();
 }
 
+void LegameFinestra::ordinaTab(const std::vector<std::string_view>& nomi) const {
+    QWidget* precedente = nullptr;
+    for (std::string_view nome : nomi) {
+        QWidget* w = widget(nome);
+        if (!w) continue;
+        if (precedente) QWidget::setTabOrder(precedente, w);
+        precedente = w;
+    }
+}
+
+void LegameFinestra::ordinaTab() const {
+    std::vector<std::string_view> nomi;
+    for (int id : f_.schema().tab())
+        nomi.push_back(f_.schema().definizione(id).nome);
+    ordinaTab(nomi);
+}
+
 int LegameFinestra::idDi(QObject* o) const {
     for (std::size_t i = 0; i < widget_.size(); ++i)
         if (widget_[i] == o) return static_cast<int>(i);

@@ -31,6 +31,11 @@ public:
         return qobject_cast<T*>(widget(nome));
     }
 
+    /// Sets the Tab order of the bound widgets to the order of `nomi`; names without a widget are skipped.
+    void ordinaTab(const std::vector<std::string_view>& nomi) const;
+    /// The same, in the model's own tab order.
+    void ordinaTab() const;
+
     /// Brings every widget up to date with the model.
     void aggiorna();
     /// Runs after each forwarded event, once the widgets are up to date.

@@ -59,13 +59,7 @@ VistaForm23::VistaForm23(Contesto& ctx, QWidget* parent)
     }
     v->addLayout(pulsanti);
 
-    const Schema& s = modello_->schema();
-    QWidget* precedente = nullptr;
-    for (int id : s.tab()) {
-        QWidget* w = legame_->widget(s.definizione(id).nome);
-        if (precedente) QWidget::setTabOrder(precedente, w);
-        precedente = w;
-    }
+    legame_->ordinaTab();
     legame_->dopoEvento([this] {
         if (modello_->chiusa()) emit chiusa();
     });

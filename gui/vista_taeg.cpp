@@ -72,12 +72,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
         if (!legame_->legato(static_cast<int>(i))) altri.push_back(s.definizione(static_cast<int>(i)).nome);
     if (!altri.empty()) schedaGenerica(schede->widget(0), altri);
 
-    QWidget* precedente = nullptr;
-    for (int id : s.tab()) {
-        QWidget* w = legame_->widget(s.definizione(id).nome);
-        if (precedente && w) QWidget::setTabOrder(precedente, w);
-        if (w) precedente = w;
-    }
+    legame_->ordinaTab();
     legame_->aggiorna();
 }
 
@@ -350,15 +345,10 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
         }
     }
     // Tab follows the order of the Enter moves; the frequency options come after the fields.
-    QWidget* precedente = nullptr;
-    for (const char* nome :
-         {"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",   "SpesaUT",    "SpesaM",
-          "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)", "Option1(5)", "txtRata",
-          "CmdCalcola", "cmdStampa",  "TxtTaeg",    "TotIntM",    "totmutuo",   "TSpese",     "LstPianoAmm"}) {
-        QWidget* w = legame_->widget(nome);
-        if (precedente) QWidget::setTabOrder(precedente, w);
-        precedente = w;
-    }
+    legame_->ordinaTab({"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",   "SpesaUT",
+                        "SpesaM",     "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)",
+                        "Option1(5)", "txtRata",    "CmdCalcola", "cmdStampa",  "TxtTaeg",    "TotIntM",
+                        "totmutuo",   "TSpese",     "LstPianoAmm"});
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {

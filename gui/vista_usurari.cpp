@@ -138,13 +138,7 @@ VistaUsurari::VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent)
     pulsante("Esc", QStringLiteral("Esci"));
     v->addLayout(basso);
 
-    const Schema& s = modello_->schema();
-    QWidget* precedente = nullptr;
-    for (int id : s.tab()) {
-        QWidget* w = legame_->widget(s.definizione(id).nome);
-        if (precedente) QWidget::setTabOrder(precedente, w);
-        precedente = w;
-    }
+    legame_->ordinaTab();
     modello_->avanzamento = [this] { mostraAttesa(); };
     legame_->dopoEvento([this] {
         if (modello_->chiusa()) emit chiusa();
