@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vantrel {
@@ -47,7 +48,7 @@ DecimaleTesto daScientifico(std::string_view s) {
     return d;
 }
 
-constexpr double kLimiteBreve = 1e15;
+constexpr double kLimiteQuindici = 1e15;
 
 // The form of a positive integer m times 10^-k.
 DecimaleTesto daIntero(bool negativo, std::uint64_t m, int k) {
@@ -70,7 +71,7 @@ DecimaleTesto daIntero(bool negativo, std::uint64_t m, int k) {
 // magnitudes and on an exact half, left to the general conversion.
 std::optional<DecimaleTesto> quindiciCifre(double value) {
     const double a = std::fabs(value);
-    if (!(a >= 1e-7 && a < kLimiteBreve)) return std::nullopt;
+    if (!(a >= 1e-7 && a < kLimiteQuindici)) return std::nullopt;
     int s = 0;
     while (a * potenzaDieci(s) < 1e14)
         ++s;
@@ -95,20 +96,6 @@ double potenzaDieci(int n) {
     static constexpr double p[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     return p[n];
-}
-
-std::optional<DecimaleTesto> DecimaleTesto::breve(double value) {
-    const double a = std::fabs(value);
-    if (!(a < kLimiteBreve) || a == 0) return std::nullopt;
-    // Looks for m / 10^k that reads back as the value, m below 10^15. m and 10^k are exact doubles and
-    // the division is correctly rounded, so the test is exact; such a decimal lies within half a unit
-    // in the last place of the value, where at most one decimal of 15 digits fits.
-    for (int k = 0; k <= 15; ++k) {
-        const double m = std::nearbyint(a * potenzaDieci(k));
-        if (m >= kLimiteBreve) return std::nullopt;
-        if (m != 0 && m / potenzaDieci(k) == a) return daIntero(value < 0, static_cast<std::uint64_t>(m), k);
-    }
-    return std::nullopt;
 }
 
 DecimaleTesto DecimaleTesto::daDouble(double value) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -14,8 +13,6 @@ struct DecimaleTesto {
 
     static DecimaleTesto daDouble(double value); // 15 significant digits
     static DecimaleTesto daFloat(float value);   // shortest text, at most 7 significant digits
-    /// The shortest text of a non-zero value when it has at most 15 significant digits; nothing otherwise.
-    static std::optional<DecimaleTesto> breve(double value);
 
     /// Rounds half away from zero to `decimals` places after the point.
     void arrotonda(int decimals);

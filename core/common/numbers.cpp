@@ -165,13 +165,9 @@ std::optional<std::int16_t> leggiIntero16(std::string_view text) {
 
 std::string testoNumero(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
-    if (const auto d = DecimaleTesto::breve(value)) return testoDecimale(*d);
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    std::string s(buf, static_cast<std::size_t>(res.ptr - buf));
-    for (char& ch : s)
-        if (ch == '.') ch = ',';
-    return s;
+    // Fifteen significant digits, the precision of a double: the binary noise of a sum such as
+    // 6,2 + 1,16 (7,359999999999999) never reaches the screen.
+    return testoDecimale(DecimaleTesto::daDouble(value));
 }
 
 std::string testoNumero(float value) {

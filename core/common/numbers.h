@@ -21,8 +21,8 @@ double valNumero(std::string_view text);
 /// no value when the text is not a number or the result does not fit.
 std::optional<std::int16_t> leggiIntero16(std::string_view text);
 
-/// Plain number text: the shortest decimal text that reads back as the same double, with the
-/// decimal comma and no grouping (2,75; 0,1; 1234567).
+/// Plain number text: the value rounded to 15 significant digits, trailing zeros dropped, with the
+/// decimal comma and no grouping (2,75; 0,1; 1234567; 7,36 for 7,359999999999999).
 std::string testoNumero(double value);
 
 /// Plain number text of a single-precision value: at most seven significant digits (9,57).

@@ -100,15 +100,27 @@ TEST(Maschere, TestiEAllineamento) {
     EXPECT_EQ(formatta(2.75, ""), "2,75");
 }
 
-TEST(TestoNumerico, PiuBreveCheRileggeLoStessoValore) {
-    EXPECT_EQ(testoNumero(2.75), "2,75");
-    EXPECT_EQ(testoNumero(0.1 + 0.2), "0,30000000000000004");
-    EXPECT_EQ(testoNumero(1234567.0), "1234567");
-    EXPECT_EQ(testoNumero(123456789012.345), "123456789012,345");
-    EXPECT_EQ(testoNumero(1e15), "1000000000000000");
-    EXPECT_EQ(testoNumero(-1e-7), "-0,0000001");
-    EXPECT_EQ(testoNumero(-0.0), "0");
-    EXPECT_EQ(testoNumero(12.345 - 10.68), "1,665000000000001");
+TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
+    struct Caso {
+        double valore;
+        const char* testo;
+    };
+    const Caso casi[] = {
+        {2.75, "2,75"},
+        {7.1 + 0.26, "7,36"}, // 7,359999999999999 in binary
+        {0.1 + 0.2, "0,3"},
+        {12.345 - 10.68, "1,665"},
+        {1.0 / 3.0, "0,333333333333333"},
+        {2.0 / 3.0, "0,666666666666667"}, // the fifteenth digit rounds
+        {1234567.0, "1234567"},
+        {123456789012.345, "123456789012,345"},
+        {1e15, "1000000000000000"},
+        {1234567890123456789.0, "1234567890123460000"},
+        {-1e-7, "-0,0000001"},
+        {-0.0, "0"},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(testoNumero(c.valore), c.testo);
     EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most
     EXPECT_EQ(testoNumero(7.12f), "7,12");
     EXPECT_EQ(testoNumero(19.785f), "19,785");
