@@ -4,6 +4,7 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "rates/avvisi_tassi.h"
 
 #include <algorithm>
 #include <array>
@@ -53,24 +54,6 @@ std::string unisci(std::initializer_list<std::string> valori) {
         primo = false;
     }
     return out;
-}
-
-// The year of a stored key: characters 2 to 5, or the four digits alone of a key without quarter.
-std::optional<int> annoDelPeriodo(std::string_view periodo) {
-    const std::string_view k = trim(periodo);
-    std::string_view a;
-    if (k.size() == 5)
-        a = k.substr(1);
-    else if (k.size() == 4)
-        a = k;
-    else
-        return std::nullopt;
-    int anno = 0;
-    for (char c : a) {
-        if (c < '0' || c > '9') return std::nullopt;
-        anno = anno * 10 + (c - '0');
-    }
-    return anno >= 1000 ? std::optional<int>(anno) : std::nullopt;
 }
 
 // Puts the two new files in place of the old ones; when the second cannot be moved the old data
@@ -188,6 +171,7 @@ const Schema& Usurari::schemaUsurari() {
 
 Usurari::Usurari(Contesto& ctx, ServerTassi server) : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
     ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+    imposta(id("LblStato"), avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
     RigheTassi();
     imposta(id("Label2"),
             schema().definizione(id("Label2")).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
@@ -196,14 +180,7 @@ Usurari::Usurari(Contesto& ctx, ServerTassi server) : Finestra(schemaUsurari()),
 }
 
 void Usurari::riempiAnni() {
-    const TabellaTassi& t = ctx_.stato.Tassi;
-    int primo = kPrimoAnno;
-    int ultimo = ctx_.oggi().anno;
-    for (int i = 1; i <= t.validi(); ++i)
-        if (const auto a = annoDelPeriodo(t.slot(i).Periodo)) {
-            primo = std::min(primo, *a);
-            ultimo = std::max(ultimo, *a);
-        }
+    const auto [primo, ultimo] = anniElenco(ctx_.stato.Tassi, kPrimoAnno, ctx_.oggi().anno);
     Controllo& c = (*this)["Combo2"];
     const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
     c.voci.clear();
@@ -408,7 +385,7 @@ void Usurari::ScaricaTassi() {
     scaricando_ = true;
     const bool fatto = scarica();
     scaricando_ = false;
-    if (!fatto) passo("", false);
+    if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.Tassi), false); // back to what the table needs
 }
 
 // The download proper; false when it stopped with nothing to report (no client, a cancel).

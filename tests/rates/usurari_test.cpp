@@ -68,14 +68,15 @@ TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
     EXPECT_EQ(u["Combo3"].voci, (std::vector<std::string>{"002  2° trim. ", "2003 1° trim. ", "2004 3° trim. "}));
 }
 
-TEST_F(UsurariTest, YearsCoverEveryStoredPeriodUpToThisYear) {
+TEST_F(UsurariTest, YearsCoverEveryStoredPeriodAndTheNextYear) {
     struct Caso {
         std::vector<std::string> chiavi;
         std::string primo, ultimo;
     };
     for (const Caso& c :
-         {Caso{{}, "1997", "2026"}, Caso{{"32004"}, "1997", "2026"}, Caso{{"41995", "12003"}, "1995", "2026"},
-          Caso{{"12028"}, "1997", "2028"}, Caso{{"1996"}, "1996", "2026"}}) {
+         {Caso{{}, "1997", "2027"}, Caso{{"32004"}, "1997", "2027"}, Caso{{"41995", "12003"}, "1995", "2027"},
+          Caso{{"12028"}, "1997", "2029"}, Caso{{"1996"}, "1996", "2027"},
+          Caso{{"12204"}, "1997", "2027"}}) { // a mistyped year does not stretch the list
         std::vector<Periodo> periodi;
         for (const auto& k : c.chiavi)
             periodi.push_back(Periodo{k});
