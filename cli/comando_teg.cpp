@@ -2,6 +2,7 @@
 
 #include "comune.h"
 #include "csv.h"
+#include "rates/avvisi_tassi.h"
 #include "report_hook.h"
 #include "teg/taeg.h"
 
@@ -215,6 +216,9 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
 
     Sessione s(opz);
     s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
+    // Said once here; every period whose quarter has no rates also says it in its messages.
+    if (const std::string a = avvisoTabellaTassi(s.ctx.stato.Tassi); !a.empty())
+        err << "vantrel-cli teg: " << a << "\n";
     std::vector<std::string> lista; // the result list, kept only where it is printed or saved
     const bool conLista = fmt == "testo" || report;
     // Every row is read and checked before the first is worked out, so output can flow as it comes:
@@ -240,6 +244,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             finestra->ricarica(false);
         } else {
             finestra.emplace(s.ctx, false);
+            finestra->calcolo().vuotiAZero(false);           // an empty cell is a field not given
             if (conLista) lista = (*finestra)["List1"].voci; // the header block, once
         }
         Taeg& w = *finestra;

@@ -31,7 +31,7 @@ void PannelloMutuo::definisci(Schema& s) {
     campo(s, "txtRata", "importo rata").solaLettura = true;
     campo(s, "SpesaUT", "inserire le spese iniziali per la stipula del mutuo", "0").tooltip =
         "inserire spese nn collegate alle rate";
-    campo(s, "SpesaM", "inserire le spese fisse per siongola rata", "0").tooltip = "addebito per singola rata";
+    campo(s, "SpesaM", "inserire le spese fisse per singola rata", "0").tooltip = "addebito per singola rata";
     campo(s, "TxtTaeg", "valore TAEG che tiene conto degli interessi e di tutte le spese").solaLettura = true;
     campo(s, "TotIntM", "totale interessi calcolati").solaLettura = true;
     campo(s, "totmutuo", "costo totale del muto = capitale + interessi + spese").solaLettura = true;

@@ -3,6 +3,7 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "rates/avvisi_tassi.h"
 #include "reports/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
@@ -37,10 +38,26 @@ std::optional<double> somma(std::initializer_list<std::optional<double>> xs) {
     return s;
 }
 
+const char* const kTitoloAttenzione = "ATTENZIONE!";
+
 const char* const kAccordatoZero =
     "Attenzione il valore dell'accordato non può essere zero, inserisci un valore valido";
 const char* const kAccordatoVuoto =
-    "Attenzione il valore dell'accordato non può essere vuoto, inseridùsci un valore valido";
+    "Attenzione il valore dell'accordato non può essere vuoto, inserisci un valore valido";
+
+const char* const kNessunCalcolo = "Non c'è nessun calcolo da aggiungere al report: esegui prima il calcolo del "
+                                   "T.E.G. con \"Formula Banca d'Italia\" o \"Formula globale\".";
+
+// The amount fields of the period, with the name each has on screen.
+struct CampoImporto {
+    int TegIds::*campo;
+    const char* nome;
+};
+constexpr CampoImporto kImporti[] = {
+    {&TegIds::intDare, "Interessi Dare"},    {&TegIds::ComMS, "C.M.S. (interessi)"},
+    {&TegIds::extrafido, "altri interessi"}, {&TegIds::speseN, "spese"},
+    {&TegIds::ComMS2, "C.M.S. (spese)"},     {&TegIds::ASpese, "altri oneri"},
+};
 
 } // namespace
 
@@ -61,17 +78,60 @@ void TegCalcolo::carica(bool caricaTassi) {
     const Data oggi = ctx_.oggi();
     f_.imposta(c.dal, oggi.testo());
     f_.imposta(c.al, oggi.testo());
-    if (caricaTassi) ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+    const TabellaTassi& tassi = ctx_.stato.Tassi;
+    if (caricaTassi) {
+        ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+        // Said in the help box, where it stays until the pointer moves; the start-up and every
+        // calculation without rates say it in a box.
+        const int help = f_.schema().trova("HELP");
+        if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && help >= 0) f_.imposta(help, a);
+    }
     auto& anni = f_[c.Combo1].voci;
     anni.clear();
-    for (int y = oggi.anno - 19; y <= oggi.anno; ++y)
+    const auto [primo, ultimo] = anniElenco(tassi, oggi.anno - 19, oggi.anno);
+    for (int y = primo; y <= ultimo; ++y)
         anni.push_back(std::to_string(y));
     f_.selezionaVoce(c.Combo1, 0);
+    annoDelPeriodo();
     lista_.accodaTestata();
     f_[c.Combo2].voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
     f_.selezionaVoce(c.Combo2, 0);
     f_[c.SSTab1].voci = {"calcolo T.E.G. ", "Report", "Mutuo"};
     f_[c.SSTab1].selezione = 0;
+}
+
+void TegCalcolo::annoDelPeriodo() {
+    const auto& c = c_;
+    const auto dal = leggiData(f_.testo(c.dal));
+    if (!dal) return;
+    const std::string anno = std::to_string(dal->anno);
+    const auto& voci = f_[c.Combo1].voci;
+    for (std::size_t k = 0; k < voci.size(); ++k)
+        if (voci[k] == anno) {
+            if (f_[c.Combo1].selezione != static_cast<int>(k)) f_.selezionaVoce(c.Combo1, static_cast<int>(k));
+            return;
+        }
+    f_.imposta(c.ga, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
+}
+
+void TegCalcolo::azzeraVuoti() {
+    std::string azzerati;
+    for (const CampoImporto& k : kImporti) {
+        const int id = c_.*k.campo;
+        if (!trim(f_.testo(id)).empty()) continue;
+        f_.imposta(id, "0");
+        azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
+    }
+    const int help = f_.schema().trova("HELP");
+    if (!azzerati.empty() && help >= 0)
+        f_.imposta(help, "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+}
+
+void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
+    const auto& c = c_;
+    f_.imposta(c.soglia, kSogliaNonDisponibile);
+    f_.imposta(c.Diff, "");
+    ctx_.messaggio({.titolo = kTitoloAttenzione, .testo = avviso, .icona = Icona::Avviso});
 }
 
 void TegCalcolo::riformatta(int id) {
@@ -192,9 +252,17 @@ void TegCalcolo::SogliaPeriodo() {
     const int q = (mese - 1) / 3;
     const auto inizio = leggiData(dal);
     if (!inizio) return;
+    // No threshold of 0 from a quarter, or a class, that the table does not hold: the TEG would
+    // show whole as excess.
+    const std::string anno = dal.substr(dal.size() - 4);
+    if (ctx_.stato.Tassi.CercaPeriodo(std::to_string(q + 1) + anno) == 0)
+        return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.Tassi, q + 1, anno));
     const double accordato = valore(c.Acc).value_or(0.0);
     const int classe = classeImporto(f_[c.Combo2].selezione, accordato, *inizio, f_[c.Lira].selezionato);
     const int campo = classe == 1 ? c.TU[q] : classe == 2 ? c.TUb[q] : c.TUc[q];
+    const int media = classe == 1 ? c.TS[q] : classe == 2 ? c.TSb[q] : c.TSc[q];
+    if (valore(media) == 0.0)
+        return sogliaNonDisponibile(avvisoCategoriaSenzaTasso(q + 1, anno, trim(f_.testo(c.Combo2))));
     const auto t = valore(campo);
     if (t) f_.imposta(c.soglia, testoNumero(*t));
     const auto teg = valore(c.TegTXT);
@@ -334,6 +402,10 @@ void TegCalcolo::TegGlobale() {
 
 void TegCalcolo::RigaReport() {
     const auto& c = c_;
+    if (trim(f_.testo(c.TegTXT)).empty()) {
+        ctx_.messaggio({.titolo = "", .testo = kNessunCalcolo, .icona = Icona::Informazione});
+        return;
+    }
     DatiRiga d;
     d.dal = f_.testo(c.dal);
     d.IndMedio = f_.testo(c.IndMedio);
@@ -375,6 +447,8 @@ bool TegCalcolo::cambiato(int id) {
         raggruppaCms(true, false);
     else if (id == c.ComMS)
         raggruppaCms(false, true);
+    else if (id == c.dal)
+        annoDelPeriodo(); // the days-per-year factor follows the dates
     else
         return false;
     return true;
@@ -434,11 +508,10 @@ bool TegCalcolo::cliccato(int id) {
     } else if (id == c.euro || id == c.Lira) {
         ctx_.stato.ImportiInLire = id == c.Lira;
         ctx_.stato.MascheraImporti = std::string(ctx_.stato.ImportiInLire ? maschere::lire : maschere::euro);
-    } else if (id == c.OK)
-        TegBancaItalia();
-    else if (id == c.Command9)
-        TegGlobale();
-    else if (id == c.via)
+    } else if (id == c.OK || id == c.Command9) {
+        if (vuotiAZero_) azzeraVuoti();
+        id == c.OK ? TegBancaItalia() : TegGlobale();
+    } else if (id == c.via)
         RigaReport();
     else
         return id == c.Option1a || id == c.Option3 || id == c.Option4;

@@ -36,6 +36,11 @@ public:
     /// The CMS regrouping: `primo` runs the ComMS2 case, `secondo` the ComMS case.
     void raggruppaCms(bool primo, bool secondo);
 
+    /// Whether the formula buttons first set the empty amount fields of the period to "0" and say so
+    /// in the help box, so that the headline TEG counts every charge (on by default). A batch that
+    /// reads an empty cell as a field not given turns it off.
+    void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
+
     bool tasto(int id, std::string_view t, std::optional<std::string>& r) override;
     bool cambiato(int id) override;
     bool uscito(int id) override;
@@ -48,6 +53,9 @@ private:
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);
+    void annoDelPeriodo();
+    void azzeraVuoti();
+    void sogliaNonDisponibile(const std::string& avviso);
     void medie();
     Norma norma() const;
 
@@ -55,6 +63,7 @@ private:
     Contesto& ctx_;
     ListaReport& lista_;
     const TegIds& c_;
+    bool vuotiAZero_ = true;
 };
 
 } // namespace vantrel

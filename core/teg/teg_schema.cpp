@@ -54,13 +54,14 @@ void TegCalcolo::definisci(Schema& s) {
                                   " indicato nel menù a tendina sottostante";
         pulsante(s, p.nome, p.caption, aiuto.c_str(), p.tooltip);
     }
-    pulsante(s, "Command8", "giorni      >>",
-             "calcola i giorni del periodo di calcolo e l'indebitamento medio che equivale al risultato della divisone "
-             "dei Numeri Dare per il nr. giorni.");
+    pulsante(
+        s, "Command8", "giorni      >>",
+        "calcola i giorni del periodo di calcolo e l'indebitamento medio che equivale al risultato della divisione "
+        "dei Numeri Dare per il nr. giorni.");
     testo(s, "Giorni", "Nr.giorni del periodo di calcolo.");
     testo(s, "NumeriD", "inserire i Numeri Dare maturati nel periodo indicato nelle date 'dal ...al'. ");
     testo(s, "IndMedio",
-          "Indebitamento medio che equivale al risultato della divisone dei Numeri Dare per il nr. giorni.", true);
+          "Indebitamento medio che equivale al risultato della divisione dei Numeri Dare per il nr. giorni.", true);
     testo(s, "intDare", "inserire gli interessi passivi del periodo");
     testo(s, "ComMS",
           "inserire le commissioni di massimo scoperto del periodo, se le CMS devono essere calcolate come interessi");
@@ -88,7 +89,7 @@ void TegCalcolo::definisci(Schema& s) {
 
     s.aggiungi("FrameSoglia", Tipo::Cornice, "tasso soglia").aiuto =
         "Seleziona il tipo di calcolo da effettuare al fine di definire il tasso soglia per eseguire il confronto. La "
-        "vecchia norma prevedeva un tasso ssoglia pari al tasso medio aumentato del 50%, mantre la nuova norma prevede "
+        "vecchia norma prevedeva un tasso soglia pari al tasso medio aumentato del 50%, mentre la nuova norma prevede "
         "un aumento del 25% + 4% con uno scarto massimo di 8 punti tra il tasso medio e quello soglia.";
     opzione(s, "Option3", "vecchia norma", "norma",
             "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca D'Italia. ", true);

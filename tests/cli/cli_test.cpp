@@ -137,7 +137,7 @@ TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {
     EXPECT_EQ(j["campi"]["ga"]["testo"], "36600");             // index 5 is 2012, a leap year
     EXPECT_EQ(j["messaggi"].size(), 1u);
     EXPECT_EQ(j["messaggi"][0]["titolo"], "Vantrel");
-    EXPECT_EQ(j["liste"]["Combo1"].size(), 20u);
+    EXPECT_EQ(j["liste"]["Combo1"].size(), 21u); // 2007 to next year
     EXPECT_EQ(j["HELP"].get<std::string>().substr(0, 24), "Accoda i dati del calcol");
 
     test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [{"clicca": "Inesistente"}]})");

@@ -45,7 +45,7 @@ TEST(Soglie, ClassiDImporto) {
 TEST_F(FinestraTaeg, CaricamentoDellaFinestra) {
     EXPECT_EQ(t("dal"), "15/03/2026");
     EXPECT_EQ(t("al"), "15/03/2026");
-    EXPECT_EQ((*w)["Combo1"].voci.back(), "2026"); // up to this year
+    EXPECT_EQ((*w)["Combo1"].voci.back(), "2027"); // up to next year
     EXPECT_EQ(t("ga"), "36500");
     EXPECT_EQ(t("Combo2"), "Conto Corrente");
     EXPECT_TRUE((*w)["Option1a"].selezionato);
@@ -142,9 +142,11 @@ TEST_F(FinestraTaeg, FormuleTegEParziali) {
         {"CMS 0,50 letta come zero", con({{"ComMS", "0,50"}}), "OK", "3,668", "3,650", "3,65", "0"},
         {"accordato 0,00", con({{"fido", "0,00"}, {"speseN", "50"}}), "OK", "3,650", "3,650", "3,65", ""},
     };
+    periodo("12023", {10, 8, 12, 11, 9, 7, 6});
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        w = std::make_unique<Taeg>(ctx);
+        w = std::make_unique<Taeg>(ctx, false);
+        w->calcolo().vuotiAZero(false); // the formulas on the fields as given
         w->clicca("euro");
         w->incolla("dal", "01/01/2023");
         w->incolla("al", "31/03/2023");
@@ -247,9 +249,10 @@ TEST_F(FinestraTaeg, RigaConSoloIndebitamentoMedio) {
     w->clicca("euro");
     w->incolla("dal", "10/08/2009");
     w->incolla("IndMedio", "1234,5");
+    w->incolla("TegTXT", "0");
     w->clicca("via");
     const std::string riga = (*w)["List1"].voci.back();
-    EXPECT_EQ(riga, " 03 09      1.234,50" + std::string(119, ' '));
+    EXPECT_EQ(riga, " 03 09      1.234,50   0,000" + std::string(111, ' '));
 }
 
 TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
