@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +79,10 @@ int main(int argc, char** argv) {
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);
+    finestra.modello().cartellaReport(
+        vantrel::cartellaReport(cartella,
+                                vantrel::gui::ss(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
+            .string());
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         const QRect r = schermo->availableGeometry();
         finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));

@@ -71,6 +71,24 @@ SceltaCartella scegliCartella(const fs::path& cartellaEseguibile, bool eseguibil
     return s;
 }
 
+fs::path cartellaDocumenti(const char* xdgDocumentsDir, const char* home) {
+    if (xdgDocumentsDir && *xdgDocumentsDir && fs::path(xdgDocumentsDir).is_absolute()) return xdgDocumentsDir;
+    if (!home || !*home) return {};
+    for (const char* nome : {"Documenti", "Documents"})
+        if (std::error_code ec; fs::is_directory(fs::path(home) / nome, ec)) return fs::path(home) / nome;
+    return fs::path(home) / "Documenti";
+}
+
+fs::path cartellaReport(const SceltaCartella& scelta, fs::path documenti) {
+    if (scelta.portatile) return scelta.cartella;
+    if (documenti.empty()) documenti = cartellaDocumenti(std::getenv("XDG_DOCUMENTS_DIR"), std::getenv("HOME"));
+    if (documenti.empty()) return scelta.cartella;
+    const fs::path report = documenti / "Vantrel";
+    std::error_code ec;
+    fs::create_directories(report, ec);
+    return fs::is_directory(report, ec) ? report : scelta.cartella;
+}
+
 SceltaCartella cartellaProgramma(const fs::path& eseguibile) {
     return scegliCartella(eseguibile, cartellaScrivibile(eseguibile),
                           cartellaUtente(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));

@@ -37,4 +37,15 @@ SceltaCartella scegliCartella(const std::filesystem::path& eseguibile, bool eseg
 /// The choice for the executable folder, with the user folder of the environment.
 SceltaCartella cartellaProgramma(const std::filesystem::path& eseguibile);
 
+/// The user's documents folder when the platform gives none: `$XDG_DOCUMENTS_DIR`, else
+/// `$HOME/Documenti` or `$HOME/Documents`, whichever exists (Documenti when neither does); empty
+/// when neither variable is set. Null pointers stand for unset variables.
+std::filesystem::path cartellaDocumenti(const char* xdgDocumentsDir, const char* home);
+
+/// The folder proposed for reports: the program's folder for a portable copy; for an installed one
+/// `Vantrel` in the user's documents (`documenti`, from the platform; empty: from the environment),
+/// created when missing, so that reports are saved where the user sees them, not in the hidden data
+/// folder. The program's folder when that folder cannot be made.
+std::filesystem::path cartellaReport(const SceltaCartella& scelta, std::filesystem::path documenti);
+
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "shell/mdi_form1.h"
 
+#include "rates/avvisi_tassi.h"
 #include "shell/impostazioni.h"
 #include "shell/pass_word.h"
 
@@ -100,10 +101,12 @@ MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaPr
 bool MDIForm1::avvio() {
     protetto([&] { ospite_.mostraLogo(); });
     protetto([&] {
-        std::string c = cartella_;
-        if (c.empty() || (c.back() != '/' && c.back() != '\\')) c += '/';
-        ctx_.stato.CartellaReport = c;
-        ctx_.stato.CartellaDati = c;
+        const auto conSeparatore = [](std::string c) {
+            if (c.empty() || (c.back() != '/' && c.back() != '\\')) c += '/';
+            return c;
+        };
+        ctx_.stato.CartellaDati = conSeparatore(cartella_);
+        ctx_.stato.CartellaReport = conSeparatore(cartellaReport_.empty() ? cartella_ : cartellaReport_);
     });
     protetto([&] { ospite_.mostraPrincipale(); });
     protetto([&] { LeggiOpzStampa(ctx_.stato); });
@@ -120,6 +123,11 @@ bool MDIForm1::avvio() {
         ospite_.termina();
         return false;
     }
+    protetto([&] { // a first start without a rate set says where to get one
+        ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+        if (const std::string a = avvisoTabellaTassi(ctx_.stato.Tassi); !a.empty())
+            ctx_.messaggio({.titolo = "ATTENZIONE!", .testo = a, .icona = Icona::Avviso});
+    });
     mostra(TipoFinestra::Taeg);
     return true;
 }

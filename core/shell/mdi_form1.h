@@ -65,6 +65,8 @@ public:
     /// Runs the start-up steps, each protected on its own, then opens the calculation window;
     /// false when the login was refused and the program has been ended.
     bool avvio();
+    /// The folder the start-up proposes for reports; by default the program's folder.
+    void cartellaReport(std::string cartella) { cartellaReport_ = std::move(cartella); }
 
     /// Shows the window of a kind: creates it the first time, brings it to the front after that.
     void mostra(TipoFinestra tipo, int scheda = -1);
@@ -85,6 +87,7 @@ private:
     Contesto& ctx_;
     OspiteFinestre& ospite_;
     std::string cartella_;
+    std::string cartellaReport_;
     std::map<TipoFinestra, int> aperte_;
 };
 

@@ -7,9 +7,14 @@
 namespace vantrel {
 
 /// Record 1 of "Imposta.DAT" (218 bytes), kept whole so that fields never set keep what was read.
+/// Before anything is read, and where a short file stops, it holds zeros and two decimals: a first
+/// start writes amounts in euro with their cents, never rounded to the unit.
 struct ImpostaRecord {
     static constexpr std::size_t kLunghezza = 218;
+    static constexpr std::int16_t kDecimaliIniziali = 2;
     std::array<std::uint8_t, kLunghezza> byte{};
+
+    ImpostaRecord() { decimali(kDecimaliIniziali); }
 
     std::int16_t decimali() const;
     void decimali(std::int16_t v);

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(Form23Test, NeverWrittenRecordShowsEmptyFieldsAndLandscape) {
     Form23 f(ctx);
-    EXPECT_EQ(f["decimali"].testo, "0");
+    EXPECT_EQ(f["decimali"].testo, "2"); // euro cents until the user chooses
     EXPECT_EQ(f["NomeUt"].testo, "");
     EXPECT_EQ(f["PassW"].testo, "");
     EXPECT_EQ(f["LineVer"].testo, "0");
@@ -36,7 +36,7 @@ TEST_F(Form23Test, DecimalsFieldTakesOnlyZeroToThree) {
     struct Caso {
         const char* tasti;
         const char* atteso;
-    } casi[] = {{"2", "02"}, {"4", "0"}, {"a9.,", "0"}, {"3\b1", "01"}, {"\b\b3", "3"}};
+    } casi[] = {{"2", "22"}, {"4", "2"}, {"a9.,", "2"}, {"3\b1", "21"}, {"\b\b3", "3"}}; // after the "2" shown
     for (const Caso& c : casi) {
         Form23 f(ctx);
         digita(f, "decimali", c.tasti);
@@ -121,7 +121,7 @@ TEST_F(Form23Test, BadNumbersAreRefusedAndKeepTheOldValue) {
         EXPECT_FALSE(f.chiusa());
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         EXPECT_NE(risposte.mostrati()[0].testo.find("numero intero"), std::string::npos);
-        EXPECT_EQ(f[c.campo].testo, "0") << "the value read comes back";
+        EXPECT_EQ(f[c.campo].testo, std::string(c.campo) == "decimali" ? "2" : "0") << "the value read comes back";
         EXPECT_EQ(f.fuoco(), f.id(c.campo));
         EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)), std::vector<unsigned char>()) << "nothing written";
     }

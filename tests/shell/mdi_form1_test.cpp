@@ -82,10 +82,11 @@ TEST_F(MDIForm1Test, FirstStartInEmptyFolder) {
     EXPECT_EQ(ospite.eventi, (std::vector<std::string>{"logo", "principale", "crea Taeg"}));
     EXPECT_EQ(ctx.stato.CartellaDati, dir.cartella());
     EXPECT_EQ(ctx.stato.CartellaReport, dir.cartella());
-    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0");
+    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0.00"); // cents from the first start
     EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
     EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)).size(), 0u);
-    EXPECT_TRUE(risposte.mostrati().empty()) << "no start-up step shows a message";
+    ASSERT_EQ(risposte.mostrati().size(), 1u) << "only the missing rate set is said";
+    EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
 }
 
 TEST_F(MDIForm1Test, StoredDecimalsChooseTheMask) {
