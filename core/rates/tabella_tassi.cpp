@@ -11,13 +11,19 @@
 namespace vantrel {
 namespace {
 
-std::optional<std::uintmax_t> dimensione(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    const auto n = std::filesystem::file_size(path, ec);
-    if (ec) return std::nullopt;
-    return n;
-}
+// One of the two files as found before the load, which creates a missing one.
+struct FileTrovato {
+    bool esiste = false;
+    std::optional<std::uintmax_t> byte; // none: missing or not an ordinary file
+
+    explicit FileTrovato(const std::string& path) {
+        std::error_code ec;
+        esiste = std::filesystem::exists(path, ec);
+        if (!std::filesystem::is_regular_file(path, ec)) return;
+        const auto n = std::filesystem::file_size(path, ec);
+        if (!ec) byte = n;
+    }
+};
 
 // A period as the program writes it: a key of digits and blanks (the quarter and the year, or a
 // shorter key saved without one of them) and rates that are percentages. Anything else comes from
@@ -33,14 +39,38 @@ bool benFormato(const RecordTassi& r) {
     return true;
 }
 
+std::string periodi(long long n) {
+    return std::to_string(n) + (n == 1 ? " periodo" : " periodi");
+}
+
+// What is wrong with the two rate files, judged from what was found and the count read; empty when
+// they agree.
+std::string difettoFile(const FileTrovato& numero, const FileTrovato& dati, int conteggio) {
+    const std::string fNumero = std::string("il file ") + kFileNumeroTassi,
+                      fDati = std::string("il file ") + kFileTassi;
+    const auto& byteNumero = numero.byte;
+    const auto& byteDati = dati.byte;
+    if (numero.esiste && !byteNumero) return fNumero + " non è un file ordinario";
+    if (dati.esiste && !byteDati) return fDati + " non è un file ordinario";
+    if (byteNumero.value_or(0) != 0 && *byteNumero != 2)
+        return fNumero + " è di " + std::to_string(*byteNumero) + " byte invece di 2";
+    if (byteNumero.value_or(0) == 0 && byteDati.value_or(0) > 0)
+        return fDati + " contiene dati ma manca il loro numero in " + kFileNumeroTassi;
+    if (conteggio < 0 || conteggio > TabellaTassi::kMassimo)
+        return fNumero + " indica " + periodi(conteggio) + ", ammessi da 0 a " + std::to_string(TabellaTassi::kMassimo);
+    const auto presenti = byteDati.value_or(0) / RecordTassi::kLunghezza;
+    if (presenti < static_cast<std::uintmax_t>(conteggio))
+        return fNumero + " indica " + periodi(conteggio) + " ma " + kFileTassi + " ne contiene " +
+               std::to_string(presenti);
+    return {};
+}
+
 } // namespace
 
 bool TabellaTassi::CaricaTassi(const std::string& cartella) {
     const std::string numero = percorso(cartella, kFileNumeroTassi);
     const std::string datiFile = percorso(cartella, kFileTassi);
-    // Measured before the reads, which create a missing file.
-    const auto byteNumero = dimensione(numero);
-    const auto byteDati = dimensione(datiFile);
+    const FileTrovato trovatoNumero(numero), trovatoDati(datiFile); // before the reads create them
     stato_ = StatoTassi::Caricata;
     difetto_.clear();
     const auto guasto = [this](std::string d) {
@@ -50,8 +80,12 @@ bool TabellaTassi::CaricaTassi(const std::string& cartella) {
     };
 
     std::vector<std::uint8_t> buf;
-    if (!FileRecord(numero, 2).leggi(1, buf)) {
-        guasto(std::string("impossibile leggere il file ") + kFileNumeroTassi);
+    const bool assente = !trovatoNumero.esiste && !trovatoDati.esiste;
+    if (!FileRecord(numero, 2).leggi(1, buf)) { // a folder that cannot be written cannot create it either
+        if (assente)
+            stato_ = StatoTassi::Assente;
+        else
+            guasto(std::string("impossibile leggere il file ") + kFileNumeroTassi);
         return false;
     }
     NumPeriodi = leggiI16(buf.data());
@@ -74,26 +108,17 @@ bool TabellaTassi::CaricaTassi(const std::string& cartella) {
         slot(i) = std::move(r);
     }
 
-    const auto n = [](auto v) { return std::to_string(v); };
-    const std::uintmax_t presenti = byteDati.value_or(0) / RecordTassi::kLunghezza;
-    if (!byteNumero && !byteDati) {
+    if (assente) {
         stato_ = StatoTassi::Assente;
-    } else if (byteNumero.value_or(0) != 0 && *byteNumero != 2) {
-        guasto(std::string("il file ") + kFileNumeroTassi + " è di " + n(*byteNumero) + " byte invece di 2");
-    } else if (byteNumero.value_or(0) == 0 && byteDati.value_or(0) > 0) {
-        guasto(std::string("il file ") + kFileTassi + " contiene dati ma manca il loro numero in " + kFileNumeroTassi);
-    } else if (NumPeriodi < 0 || NumPeriodi > kMassimo) {
-        guasto(std::string("il file ") + kFileNumeroTassi + " indica " + n(NumPeriodi) + " periodi, ammessi da 0 a " +
-               n(kMassimo));
-    } else if (presenti < static_cast<std::uintmax_t>(NumPeriodi)) {
-        guasto(std::string("il file ") + kFileNumeroTassi + " indica " + n(NumPeriodi) + " periodi ma " + kFileTassi +
-               " ne contiene " + n(presenti));
-    } else if (malformati > 0) {
-        guasto(n(malformati) + (malformati == 1 ? " periodo" : " periodi") + " con dati non validi in " + kFileTassi +
-               ", a partire dal record " + n(primoMalformato));
-    } else if (stato_ == StatoTassi::Caricata && validi() == 0) {
-        stato_ = StatoTassi::Vuota;
+        return ok;
     }
+    if (const std::string d = difettoFile(trovatoNumero, trovatoDati, NumPeriodi); !d.empty())
+        guasto(d);
+    else if (malformati > 0)
+        guasto(periodi(malformati) + " con dati non validi in " + kFileTassi + ", a partire dal record " +
+               std::to_string(primoMalformato));
+    else if (stato_ == StatoTassi::Caricata && validi() == 0)
+        stato_ = StatoTassi::Vuota;
     return ok;
 }
 
