@@ -17,13 +17,43 @@ namespace {
 constexpr const char* kAiuto =
     "uso: vantrel-cli mutuo [--scadenza Mensile|Bimestrale|Trimestrale|Quadrimestrale|Semestrale|Annuale]\n"
     "       [--importo N] [--data gg/mm/aaaa] [--anni N] [--rate N] [--tasso N] [--spese-iniziali N]\n"
-    "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--cartella DIR] [--oggi gg/mm/aaaa]\n";
+    "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+    "       verifica usura: [--tipo CATEGORIA] [--data-contratto gg/mm/aaaa] [--spese-istruttoria N]\n"
+    "       [--assicurazione N] [--mediazione N] [--tasso-mora N] [--mora-sommata]\n"
+    "       CATEGORIA: Mutuo ipotecario a tasso fisso, Mutuo ipotecario a tasso variabile, Credito personale,\n"
+    "       Cessione del quinto dello stipendio e della pensione, Credito finalizzato, Leasing immobiliare a\n"
+    "       tasso fisso, Leasing immobiliare a tasso variabile, Leasing strumentale, Leasing autoveicoli e\n"
+    "       aeronavali, Altri finanziamenti (maiuscole indifferenti; basta l'inizio del nome)\n";
 
 const char* const kScadenze[6] = {"Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"};
 // Fields in the order they are set, with their command-line options.
 const std::pair<const char*, const char*> kCampi[] = {
     {"importo", "txtImporto"}, {"data", "txtData"},           {"anni", "anniX"},        {"rate", "txtNumRate"},
     {"tasso", "txtTasso"},     {"spese-iniziali", "SpesaUT"}, {"spese-rata", "SpesaM"}, {"rata", "txtRata"}};
+// The usury check's fields and its results, present only when the check is asked for.
+const std::pair<const char*, const char*> kCampiUsura[] = {{"data-contratto", "txtDataContratto"},
+                                                           {"spese-istruttoria", "txtSpeseIstruttoria"},
+                                                           {"assicurazione", "txtAssicurazione"},
+                                                           {"mediazione", "txtMediazione"},
+                                                           {"tasso-mora", "txtTassoMora"}};
+const char* const kRisultatiUsura[] = {"txtTegUsura", "txtSogliaUsura", "txtEsitoUsura", "txtSogliaMora",
+                                       "txtEsitoMora"};
+constexpr const char* kTipo = "cmbTipoOperazione";
+constexpr const char* kMoraSommata = "chkMoraSommata";
+
+/// The kind of operation whose name starts with `testo`, letter case aside; -1 when none.
+int indiceTipo(const std::string& testo) {
+    auto minuscolo = [](std::string s) {
+        for (auto& c : s)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return s;
+    };
+    const auto& tipi = VerificaUsura::tipiOperazione();
+    for (std::size_t k = 0; k < tipi.size(); ++k)
+        if (!testo.empty() && minuscolo(tipi[k]).rfind(minuscolo(testo), 0) == 0) return static_cast<int>(k);
+    return -1;
+}
+
 const char* const kRisultati[] = {"txtImporto", "txtData", "anniX",   "txtNumRate", "txtTasso", "txtRata",
                                   "SpesaUT",    "SpesaM",  "TxtTaeg", "TotIntM",    "totmutuo", "TSpese"};
 
@@ -35,7 +65,7 @@ int indiceScadenza(const std::string& s) {
 
 struct Esito {
     std::map<std::string, std::string> campi;
-    std::vector<std::string> messaggi, piano;
+    std::vector<std::string> messaggi, piano, usura;
 };
 
 /// One loan, as a user would enter it: frequency, the fields in order, then Calcola.
@@ -64,6 +94,21 @@ Esito calcola(const std::string& cartella, Data oggi, int scadenza, const std::m
     Esito e;
     for (const char* c : kRisultati)
         e.campi[c] = t[c].testo;
+    bool usura = valori.count(kTipo) > 0 || valori.count(kMoraSommata) > 0;
+    for (const auto& [opzione, campo] : kCampiUsura)
+        if (const auto it = valori.find(campo); it != valori.end()) {
+            t.incolla(campo, it->second);
+            t.esci(campo);
+            usura = true;
+        }
+    if (usura) {
+        if (const auto it = valori.find(kTipo); it != valori.end()) t.seleziona(kTipo, std::stoi(it->second));
+        if (valori.count(kMoraSommata)) t.clicca(kMoraSommata);
+        t.clicca("cmdVerificaUsura");
+        for (const char* c : kRisultatiUsura)
+            e.campi[c] = t[c].testo;
+        e.usura = t["lstFonteSoglia"].voci;
+    }
     for (const auto& m : risposte.mostrati())
         e.messaggi.push_back(m.testo);
     e.piano = t["LstPianoAmm"].voci;
@@ -71,7 +116,9 @@ Esito calcola(const std::string& cartella, Data oggi, int scadenza, const std::m
 }
 
 nlohmann::json comeJson(const Esito& e) {
-    return {{"campi", e.campi}, {"messaggi", e.messaggi}, {"piano", e.piano}};
+    nlohmann::json j = {{"campi", e.campi}, {"messaggi", e.messaggi}, {"piano", e.piano}};
+    if (!e.usura.empty()) j["usura"] = e.usura;
+    return j;
 }
 
 void comeTesto(const Esito& e, std::ostream& out) {
@@ -79,6 +126,10 @@ void comeTesto(const Esito& e, std::ostream& out) {
         out << r << '\n';
     for (const char* c : kRisultati)
         out << c << ": " << e.campi.at(c) << '\n';
+    for (const char* c : kRisultatiUsura)
+        if (const auto it = e.campi.find(c); it != e.campi.end()) out << c << ": " << it->second << '\n';
+    for (const auto& r : e.usura)
+        out << "usura: " << r << '\n';
     for (const auto& m : e.messaggi) {
         std::string riga = m;
         for (auto p = riga.find("\r\n"); p != std::string::npos; p = riga.find("\r\n"))
@@ -110,6 +161,10 @@ int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::o
             out << kAiuto;
             return 0;
         }
+        if (a == "--mora-sommata") {
+            valori[kMoraSommata] = "1";
+            continue;
+        }
         if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {
             err << "vantrel-cli mutuo: argomento non valido o senza valore: " << a << '\n';
             return 2;
@@ -121,7 +176,21 @@ int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::o
                 valori[controllo] = v;
                 campo = true;
             }
+        for (const auto& [opzione, controllo] : kCampiUsura)
+            if (nome == opzione) {
+                valori[controllo] = v;
+                campo = true;
+            }
         if (campo) continue;
+        if (nome == "tipo") {
+            const int k = indiceTipo(v);
+            if (k < 0) {
+                err << "vantrel-cli mutuo: categoria sconosciuta: " << v << '\n';
+                return 2;
+            }
+            valori[kTipo] = std::to_string(k);
+            continue;
+        }
         if (nome == "scadenza") {
             scadenza = indiceScadenza(v);
             if (scadenza < 0) {

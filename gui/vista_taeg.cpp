@@ -1,5 +1,6 @@
 #include "vista_taeg.h"
 
+#include "cornice_verifica_usura.h"
 #include "font_fisso.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
@@ -333,7 +334,10 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
     auto* piano = qobject_cast<QListWidget*>(crea("LstPianoAmm", pagina));
     piano->setFont(fontFisso(QStringLiteral("Courier New")));
     piano->setMinimumHeight(240);
-    v->addWidget(piano, 1);
+    auto* basso = new QHBoxLayout;
+    basso->addWidget(piano, 3);
+    basso->addWidget(corniceVerificaUsura(*legame_, pagina), 2);
+    v->addLayout(basso, 1);
 
     for (auto* e : pagina->findChildren<QLineEdit*>()) {
         if (e->objectName() != QLatin1String("txtData")) e->setAlignment(Qt::AlignRight);
@@ -345,10 +349,35 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
         }
     }
     // Tab follows the order of the Enter moves; the frequency options come after the fields.
-    legame_->ordinaTab({"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",   "SpesaUT",
-                        "SpesaM",     "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)",
-                        "Option1(5)", "txtRata",    "CmdCalcola", "cmdStampa",  "TxtTaeg",    "TotIntM",
-                        "totmutuo",   "TSpese",     "LstPianoAmm"});
+    legame_->ordinaTab({"txtImporto",
+                        "txtData",
+                        "anniX",
+                        "txtNumRate",
+                        "txtTasso",
+                        "SpesaUT",
+                        "SpesaM",
+                        "Option1(0)",
+                        "Option1(1)",
+                        "Option1(2)",
+                        "Option1(3)",
+                        "Option1(4)",
+                        "Option1(5)",
+                        "txtRata",
+                        "CmdCalcola",
+                        "cmdStampa",
+                        "TxtTaeg",
+                        "TotIntM",
+                        "totmutuo",
+                        "TSpese",
+                        "LstPianoAmm",
+                        "txtDataContratto",
+                        "cmbTipoOperazione",
+                        "txtSpeseIstruttoria",
+                        "txtAssicurazione",
+                        "txtMediazione",
+                        "txtTassoMora",
+                        "chkMoraSommata",
+                        "cmdVerificaUsura"});
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {

@@ -31,6 +31,7 @@ struct Servizi {
     AvvioProcessi* processi = nullptr;
     StatoConnessione* connessione = nullptr;
     ClientFtp* ftp = nullptr;
+    const LettoreZip* zip = nullptr;
 };
 
 /// What every window is given: the shared state and the services.

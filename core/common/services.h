@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -86,6 +87,15 @@ public:
     virtual bool connetti() = 0;
     virtual bool scarica(const std::string& remoto, const std::string& locale) = 0;
     virtual std::string ultimoErrore() const = 0;
+};
+
+/// Opens zip archives (the official rate series is published as one CSV in a .zip).
+class LettoreZip {
+public:
+    virtual ~LettoreZip() = default;
+    /// The content of the archive's only CSV file (or of its only file); no value, with an Italian
+    /// message in `errore`, when there is none, several, or it cannot be read.
+    virtual std::optional<std::string> estraiCsv(std::string_view archivio, std::string& errore) const = 0;
 };
 
 } // namespace vantrel

@@ -369,6 +369,11 @@ void PannelloMutuo::StampaPiano() {
             c = 3;
         }
     }
+    if (bloccoStampa_ && !bloccoStampa_->empty()) {
+        p->riga("");
+        for (const auto& r : *bloccoStampa_)
+            p->riga(margine + r);
+    }
     const std::string errore = p->fine();
     if (!errore.empty()) ctx_.messaggio(Messaggio{"", errore, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
 }

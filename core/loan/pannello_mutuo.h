@@ -5,6 +5,7 @@
 #include "loan/stato_mutuo.h"
 
 #include <array>
+#include <vector>
 
 namespace vantrel {
 
@@ -17,12 +18,17 @@ public:
     void carica();
 
     const StatoMutuo& stato() const { return stato_; }
+    /// Instalments per year of the frequency option selected now.
+    int ratePerAnnoScelte() const { return 12 / stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())]; }
     /// How many times a dropped key has beeped.
     int bip() const { return bip_; }
 
     bool tasto(int id, std::string_view tasto, std::optional<std::string>& risultato) override;
     bool uscito(int id) override;
     bool cliccato(int id) override;
+
+    /// Lines printed after the plan (the usury check), owned by the window.
+    void bloccoInStampa(const std::vector<std::string>* righe) { bloccoStampa_ = righe; }
 
     void CmdCalcola();
     void StampaPiano();
@@ -45,6 +51,7 @@ private:
     Contesto& ctx_;
     StatoMutuo stato_;
     int bip_ = 0;
+    const std::vector<std::string>* bloccoStampa_ = nullptr;
     bool dataNonValida_ = false; // the last plan was refused for its date
     struct Ids {
         int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;

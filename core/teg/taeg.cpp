@@ -12,6 +12,7 @@ const Schema& Taeg::schemaTaeg() {
         TegCalcolo::definisci(sc);
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
+        VerificaUsura::definisci(sc);
         sc.ordineTab({"dal",    "al",        "Combo1",   "Command8", "Giorni",   "NumeriD", "intDare",
                       "ComMS",  "extrafido", "totInt",   "speseN",   "ComMS2",   "ASpese",  "tspe",
                       "SpeInt", "Option2",   "Option1a", "fido",     "Acc",      "Combo2",  "Lira",
@@ -22,12 +23,15 @@ const Schema& Taeg::schemaTaeg() {
 }
 
 Taeg::Taeg(Contesto& ctx, bool caricaTassi)
-    : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_),
-      mutuo_(*this, ctx) {
+    : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_), mutuo_(*this, ctx),
+      usura_(*this, ctx, mutuo_) {
     aggiungiParte(calcolo_);
     aggiungiParte(report_);
     aggiungiParte(mutuo_);
+    aggiungiParte(usura_);
+    mutuo_.bloccoInStampa(&usura_.esito().righe);
     mutuo_.carica();
+    usura_.carica();
     calcolo_.carica(caricaTassi);
 }
 
@@ -35,6 +39,7 @@ void Taeg::ricarica(bool caricaTassi) {
     ripristina();
     report_.chiudiFinestraTesto();
     mutuo_.carica();
+    usura_.carica();
     calcolo_.carica(caricaTassi);
 }
 

@@ -3,6 +3,7 @@
 #include "common/composed_window.h"
 #include "common/program_state.h"
 #include "loan/pannello_mutuo.h"
+#include "loan/verifica_usura.h"
 #include "reports/lista_report.h"
 #include "teg/teg_calcolo.h"
 
@@ -22,12 +23,14 @@ public:
     TegCalcolo& calcolo() { return calcolo_; }
     ListaReport& report() { return report_; }
     PannelloMutuo& mutuo() { return mutuo_; }
+    VerificaUsura& usura() { return usura_; }
 
 private:
     Contesto& ctx_;
     ListaReport report_;
     TegCalcolo calcolo_;
     PannelloMutuo mutuo_;
+    VerificaUsura usura_;
 };
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 #include "../../cli/comando_mutuo.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -47,6 +48,21 @@ TEST(ComandoMutuo, FieldsAndMessagesAsText) {
         for (const std::string& r : c.righe)
             EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
     }
+}
+
+TEST(ComandoMutuo, UsuryCheckOfTheLoan) {
+    test::CartellaTemporanea dir;
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
+                               dir.cartella() + "serie-ufficiale-completa.csv");
+    const auto u = esegui({"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "CREDITO PERS",
+                           "--data-contratto", "15/01/2026", "--assicurazione", "1000", "--tasso-mora", "20",
+                           "--mora-sommata", "--cartella", dir.cartella()});
+    ASSERT_EQ(u.codice, 0) << u.err;
+    for (const char* r :
+         {"txtTegUsura: 23,0486\n", "txtEsitoUsura: oltre la soglia di 4,7236 punti\n", "txtSogliaMora: 22,2000\n",
+          "(35,0000) oltre la soglia", "usura: Categoria: Credito personale\n"})
+        EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
+    EXPECT_EQ(esegui({"--tipo", "mutuo agrario"}).codice, 2);
 }
 
 TEST(ComandoMutuo, UsageErrorsExitWithTwo) {

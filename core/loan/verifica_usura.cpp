@@ -1,0 +1,240 @@
+#include "loan/verifica_usura.h"
+
+#include "common/format_mask.h"
+#include "common/numbers.h"
+#include "loan/formule_mutuo.h"
+#include "loan/pannello_mutuo.h"
+#include "loan/teg_usura.h"
+#include "rates/lettura_serie.h"
+#include "rates/soglia_ufficiale.h"
+
+#include <cmath>
+
+namespace vantrel {
+namespace {
+
+/// A kind of operation and the words of its official category, newest naming first: the series
+/// renamed and split its categories over the years (a single leasing category up to 2009, one
+/// real-estate leasing up to 31/03/2011), so the next words are tried when a date has no match.
+struct TipoOperazione {
+    const char* nome;
+    std::vector<const char*> parole;
+    bool mutuo = false;
+    bool leasing = false;
+};
+
+const std::vector<TipoOperazione>& tipi() {
+    static const std::vector<TipoOperazione> t = {
+        {"Mutuo ipotecario a tasso fisso", {"mutui ipotecari a tasso fisso"}, true, false},
+        {"Mutuo ipotecario a tasso variabile", {"mutui ipotecari a tasso variabile"}, true, false},
+        {"Credito personale", {"credito personale"}},
+        {"Cessione del quinto dello stipendio e della pensione", {"cessione del quinto dello stipendio"}},
+        {"Credito finalizzato", {"credito finalizzato"}},
+        {"Leasing immobiliare a tasso fisso",
+         {"leasing immobiliare a tasso fisso", "leasing immobiliare", "leasing"},
+         false,
+         true},
+        {"Leasing immobiliare a tasso variabile",
+         {"leasing immobiliare a tasso variabile", "leasing immobiliare", "leasing"},
+         false,
+         true},
+        {"Leasing strumentale", {"leasing strumentale", "leasing"}, false, true},
+        {"Leasing autoveicoli e aeronavali", {"leasing autoveicoli aeronavali", "leasing"}, false, true},
+        {"Altri finanziamenti", {"altri finanziamenti"}},
+    };
+    return t;
+}
+
+constexpr const char* kAiutoMora =
+    "inserire il tasso di mora pattuito. La soglia degli interessi moratori applica la regola della soglia al "
+    "TEGM aumentato della maggiorazione media di mora (Cass. SU 19597/2020). Sulla somma del tasso di mora al "
+    "tasso del contratto i tribunali non sono concordi: spuntare la casella per confrontare anche la somma.";
+
+DefinizioneControllo& campo(Schema& s, const char* nome, const char* aiuto, bool solaLettura = false) {
+    auto& d = s.aggiungi(nome, Tipo::Testo);
+    d.aiuto = aiuto;
+    d.solaLettura = solaLettura;
+    return d;
+}
+
+std::string percento(double x) {
+    return formatta(x, "#,##0.0000");
+}
+
+std::string verdetto(double tasso, double soglia) {
+    if (tasso <= soglia) return "entro la soglia";
+    return "oltre la soglia di " + percento(tasso - soglia) + " punti";
+}
+
+} // namespace
+
+const std::vector<std::string>& VerificaUsura::tipiOperazione() {
+    static const std::vector<std::string> nomi = [] {
+        std::vector<std::string> v;
+        for (const auto& t : tipi())
+            v.emplace_back(t.nome);
+        return v;
+    }();
+    return nomi;
+}
+
+void VerificaUsura::definisci(Schema& s) {
+    s.aggiungi("FrameUsura", Tipo::Cornice, "Verifica usura").aiuto =
+        "confronto del TEG del mutuo e del tasso di mora con le soglie d'usura della data del contratto";
+    campo(s, "txtDataContratto", "inserire la data di stipula del contratto (gg/mm/aaaa); vuota: la data di erogazione")
+        .lunghezzaMassima = 10;
+    auto& tipo = s.aggiungi("cmbTipoOperazione", Tipo::Combo);
+    tipo.aiuto = "scegliere la categoria di operazione della rilevazione trimestrale dei tassi medi";
+    campo(s, "txtSpeseIstruttoria",
+          "spese iniziali che entrano nel TEG (istruttoria, perizia, notaio a carico); vuoto: le spese iniziali del "
+          "mutuo");
+    campo(s, "txtAssicurazione", "premio dell'assicurazione collegata al finanziamento, pagato all'erogazione");
+    campo(s, "txtMediazione", "compenso di mediazione pagato all'erogazione");
+    campo(s, "txtTassoMora", kAiutoMora).lunghezzaMassima = 6;
+    s.aggiungi("chkMoraSommata", Tipo::Casella, "confronta anche mora + tasso del contratto").aiuto = kAiutoMora;
+    s.aggiungi("cmdVerificaUsura", Tipo::Pulsante, "Verifica usura").aiuto =
+        "calcola il TEG del mutuo e lo confronta con la soglia d'usura";
+    campo(s, "txtTegUsura", "TEG del mutuo ai fini dell'usura: rate, spese per rata e costi iniziali", true);
+    campo(s, "txtSogliaUsura", "soglia d'usura della categoria e classe alla data del contratto", true);
+    campo(s, "txtEsitoUsura", "esito del confronto del TEG con la soglia", true);
+    campo(s, "txtSogliaMora", "soglia degli interessi di mora: regola applicata a TEGM + maggiorazione", true);
+    campo(s, "txtEsitoMora", "esito del confronto del tasso di mora con la sua soglia", true);
+    s.aggiungi("lstFonteSoglia", Tipo::Lista).aiuto = "categoria, classe, regola e fonte dei tassi usati";
+}
+
+VerificaUsura::VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo)
+    : f_(f), ctx_(ctx), mutuo_(mutuo) {}
+
+void VerificaUsura::carica() {
+    esito_ = {};
+    f_["cmbTipoOperazione"].voci = tipiOperazione();
+    f_["cmbTipoOperazione"].selezione = 0;
+    f_.imposta(f_.id("cmbTipoOperazione"), tipiOperazione().front());
+    f_.imposta(f_.id("txtAssicurazione"), "0");
+    f_.imposta(f_.id("txtMediazione"), "0");
+}
+
+bool VerificaUsura::tasto(int id, std::string_view t, std::optional<std::string>& risultato) {
+    static const char* const numerici[] = {"txtSpeseIstruttoria", "txtAssicurazione", "txtMediazione", "txtTassoMora"};
+    for (const char* n : numerici)
+        if (id == f_.id(n)) {
+            risultato = filtroNumerico(f_, id, t);
+            return true;
+        }
+    return false;
+}
+
+bool VerificaUsura::cliccato(int id) {
+    if (id != f_.id("cmdVerificaUsura")) return false;
+    Verifica();
+    return true;
+}
+
+const SerieUfficiale* VerificaUsura::serie() {
+    if (!serie_) {
+        auto letta = leggiFileSerie(ctx_.stato.CartellaDati + kFileSerieUfficiale, nullptr);
+        if (!letta.ok()) {
+            erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + letta.errore.messaggio() +
+                           "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";
+            return nullptr;
+        }
+        serie_ = std::make_shared<const SerieUfficiale>(std::move(*letta.serie));
+    }
+    return serie_.get();
+}
+
+void VerificaUsura::Verifica() {
+    esito_ = {};
+    auto numero = [&](const char* nome) { return leggiNumero(f_.testo(f_.id(nome))).value_or(0); };
+    auto fine = [&](std::string errore) {
+        esito_.errore = std::move(errore);
+        mostra();
+    };
+
+    std::string data = f_.testo(f_.id("txtDataContratto"));
+    if (data.empty()) data = f_.testo(f_.id("txtData"));
+    const auto contratto = ContrData(data);
+    if (!contratto) return fine("Data del contratto non valida: scriverla come gg/mm/aaaa.");
+    const auto rata = leggiNumero(f_.testo(f_.id("txtRata")));
+    const auto numRate = leggiNumero(f_.testo(f_.id("txtNumRate")));
+    if (!rata || !numRate || *rata <= 0 || *numRate < 1)
+        return fine("Calcolare prima il mutuo: servono la rata e il numero delle rate.");
+
+    const int scelto = std::max(0, f_["cmbTipoOperazione"].selezione);
+    const TipoOperazione& tipo = tipi()[static_cast<std::size_t>(scelto) % tipi().size()];
+    const SerieUfficiale* s = serie();
+    if (!s) return fine(erroreSerie_);
+    const double importo = numero("txtImporto");
+    RicercaSerie trovata;
+    for (const char* parole : tipo.parole) {
+        trovata = s->cerca(*contratto, parole, importo);
+        if (trovata.riga) break;
+    }
+    if (!trovata.riga) return fine("Soglia non trovata per \"" + std::string(tipo.nome) + "\": " + trovata.errore);
+
+    const int perAnno = mutuo_.ratePerAnnoScelte();
+    const double anni = *numRate / perAnno;
+    const TipoMora kindMora = tipo.leasing             ? TipoMora::Leasing
+                              : tipo.mutuo && anni > 5 ? TipoMora::MutuoOltreCinqueAnni
+                                                       : TipoMora::AltriFinanziamenti;
+    const SogliaUfficiale su = sogliaUfficiale(*trovata.riga, kindMora);
+    if (f_.testo(f_.id("txtSpeseIstruttoria")).empty())
+        f_.imposta(f_.id("txtSpeseIstruttoria"), f_.testo(f_.id("SpesaUT")));
+    const CostiMutuo costi{numero("txtSpeseIstruttoria"), numero("txtAssicurazione"), numero("txtMediazione"),
+                           numero("SpesaM")};
+    const auto teg = tegUsuraMutuo(importo, *rata, static_cast<int>(std::lround(*numRate)), perAnno, costi);
+    if (!teg) return fine("TEG non calcolabile: l'importo al netto dei costi iniziali non è positivo.");
+
+    const double soglia = su.sogliaRegola.valore();
+    esito_.tegUsura = percento(*teg);
+    esito_.soglia = su.sogliaRegola.testo(4);
+    esito_.sogliaPubblicata = trovata.riga->soglia.testo();
+    esito_.esito = verdetto(*teg, soglia);
+
+    const auto& r = *trovata.riga;
+    auto& righe = esito_.righe;
+    righe.push_back("VERIFICA USURA");
+    righe.push_back("Data del contratto: " + contratto->testo() + "  -  trimestre " + r.inizio.testo() + " - " +
+                    r.fine.testo());
+    righe.push_back("Categoria: " + r.categoria);
+    righe.push_back("Classe: " + r.classe);
+    righe.push_back("TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola));
+    righe.push_back("Soglia: " + esito_.soglia + " (pubblicata: " + esito_.sogliaPubblicata + ")");
+    righe.push_back("Fonte: " + descrizioneFonte(r.fonte));
+    righe.push_back("Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) +
+                    ", assicurazione " + formatta(costi.assicurazione, maschere::euro) + ", mediazione " +
+                    formatta(costi.mediazione, maschere::euro) + ", spese per rata " +
+                    formatta(costi.spesePerRata, maschere::euro));
+    righe.push_back("TEG del mutuo: " + esito_.tegUsura + "  -  " + esito_.esito);
+
+    const auto mora = leggiNumero(f_.testo(f_.id("txtTassoMora")));
+    if (mora) {
+        const double sogliaMora = su.sogliaMora ? su.sogliaMora->valore() : soglia;
+        esito_.sogliaMora = su.sogliaMora ? su.sogliaMora->testo(4) : esito_.soglia;
+        esito_.esitoMora = "mora " + verdetto(*mora, sogliaMora);
+        if (f_["chkMoraSommata"].selezionato) {
+            const double somma = *mora + numero("txtTasso");
+            esito_.esitoMora += "; mora + tasso del contratto (" + percento(somma) + ") " + verdetto(somma, sogliaMora);
+        }
+        if (su.mora)
+            righe.push_back("Maggiorazione di mora: " + su.mora->punti.testo() + " punti (" + nomeTipoMora(kindMora) +
+                            "; " + su.mora->fonte + ")");
+        else
+            righe.push_back("Maggiorazione di mora non pubblicata per questa data: soglia ordinaria");
+        righe.push_back("Soglia di mora: " + esito_.sogliaMora + "  -  tasso di mora " + percento(*mora) + ": " +
+                        esito_.esitoMora);
+    }
+    mostra();
+}
+
+void VerificaUsura::mostra() {
+    const bool ok = esito_.errore.empty();
+    f_.imposta(f_.id("txtTegUsura"), esito_.tegUsura);
+    f_.imposta(f_.id("txtSogliaUsura"), esito_.soglia);
+    f_.imposta(f_.id("txtEsitoUsura"), ok ? esito_.esito : esito_.errore);
+    f_.imposta(f_.id("txtSogliaMora"), esito_.sogliaMora);
+    f_.imposta(f_.id("txtEsitoMora"), esito_.esitoMora);
+    f_["lstFonteSoglia"].voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
+}
+
+} // namespace vantrel

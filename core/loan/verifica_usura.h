@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/program_state.h"
+#include "common/window.h"
+#include "rates/serie_ufficiale.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+class PannelloMutuo;
+
+/// The figures of one usury check of a loan, for the window, the plan print and the command line.
+struct EsitoUsuraMutuo {
+    std::string errore; // why the check could not be made; empty when it was
+    std::string tegUsura, soglia, sogliaPubblicata, esito, sogliaMora, esitoMora;
+    std::vector<std::string> righe; // the block the plan print carries
+};
+
+/// The "Verifica usura" frame of the "Mutuo" tab: the loan's TEG for the usury check (the TAEG of
+/// the tab with every cost that enters the usury rate) against the threshold of its kind of
+/// operation on the contract date, and the agreed default rate against the default-interest threshold.
+class VerificaUsura : public ParteFinestra {
+public:
+    VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo);
+    static void definisci(Schema& s);
+    /// The kinds of operation offered, in the order of the list.
+    static const std::vector<std::string>& tipiOperazione();
+    void carica();
+
+    bool tasto(int id, std::string_view tasto, std::optional<std::string>& risultato) override;
+    bool cliccato(int id) override;
+
+    /// Runs the check on the tab's current figures and writes the result fields.
+    void Verifica();
+    const EsitoUsuraMutuo& esito() const { return esito_; }
+
+private:
+    const SerieUfficiale* serie();
+    void mostra();
+
+    Finestra& f_;
+    Contesto& ctx_;
+    const PannelloMutuo& mutuo_;
+    std::shared_ptr<const SerieUfficiale> serie_;
+    std::string erroreSerie_;
+    EsitoUsuraMutuo esito_;
+};
+
+/// The file of the complete official series in the program folder.
+inline constexpr const char* kFileSerieUfficiale = "serie-ufficiale-completa.csv";
+
+} // namespace vantrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/dates.h"
+#include "rates/tasso_esatto.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+/// The usury threshold rule: TEGM x 1,5 up to 13/05/2011; from 14/05/2011 TEGM x 1,25 + 4 points,
+/// never more than TEGM + 8 points.
+enum class RegolaSoglia { Vecchia, Nuova };
+
+inline constexpr Data kInizioNuovaRegola{2011, 5, 14};
+
+RegolaSoglia regolaInVigore(const Data& d);
+/// The threshold of an average by the rule, exact (no rounding).
+TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, RegolaSoglia r);
+/// "vecchia norma" / "nuova norma" and the formula in words.
+std::string nomeRegola(RegolaSoglia r);
+std::string formulaRegola(RegolaSoglia r);
+
+/// Kinds of loan the default-interest surcharge distinguishes from 01/01/2018.
+enum class TipoMora { MutuoOltreCinqueAnni, Leasing, AltriFinanziamenti };
+
+/// The average surcharge of default interest stated in the quarterly decrees, with where it comes from.
+struct MaggiorazioneMora {
+    TassoEsatto punti;
+    std::string fonte;
+};
+
+/// The surcharge in force on a date for a kind of loan: 2,1 points from 01/04/2003 (decree of
+/// 25/03/2003) to 31/12/2017; from 01/01/2018 1,9 for mortgage loans over five years, 4,1 for
+/// leasing, 3,1 for the others. Nothing before 01/04/2003 (none published).
+std::optional<MaggiorazioneMora> maggiorazioneMora(const Data& d, TipoMora tipo);
+/// The kind a category name suggests: leasing, mortgage loans (taken as over five years), others.
+TipoMora tipoMoraDiCategoria(std::string_view categoria);
+std::string nomeTipoMora(TipoMora tipo);
+
+} // namespace vantrel

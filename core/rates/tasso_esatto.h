@@ -1,0 +1,37 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+/// A rate in exact decimal form: hundred-millionths of a percentage point, with the number of
+/// decimals it is written with (the series prints 19,785; the rule's figures need up to eight).
+struct TassoEsatto {
+    static constexpr std::int64_t kPunto = 100'000'000; // one percentage point
+    static constexpr int kMaxDecimali = 8;
+
+    std::int64_t unita = 0;
+    int decimali = 0;
+
+    static TassoEsatto punti(std::int64_t interi) { return {interi * kPunto, 0}; }
+    /// Reads "12", "12,5" or "12.5" (at most six decimals, no sign, no grouping); nothing otherwise.
+    static std::optional<TassoEsatto> leggi(std::string_view testo);
+    /// The same value with the fewest decimals that write it exactly.
+    static TassoEsatto esatto(std::int64_t unita);
+
+    double valore() const { return static_cast<double>(unita) / static_cast<double>(kPunto); }
+    /// Rounded half up to `d` decimals.
+    TassoEsatto arrotondato(int d) const;
+    /// Italian text with its own decimals ("19,785"), or rounded half up to `d` decimals ("19,7850").
+    std::string testo() const;
+    std::string testo(int d) const;
+
+    friend bool operator==(const TassoEsatto& a, const TassoEsatto& b) { return a.unita == b.unita; }
+    friend auto operator<=>(const TassoEsatto& a, const TassoEsatto& b) { return a.unita <=> b.unita; }
+};
+
+} // namespace vantrel

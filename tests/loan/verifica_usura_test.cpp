@@ -1,0 +1,108 @@
+#include "loan/teg_usura.h"
+#include "support/ambiente.h"
+#include "teg/taeg.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+// Expected rates worked out apart: bisection on sum(flow / (1 + i)^(k / m)) = net amount, in Python.
+struct CasoTeg {
+    const char* nome;
+    double importo, rata;
+    int n, m;
+    CostiMutuo costi;
+    double atteso;
+};
+
+TEST(TegUsuraMutuo, EquatesTheNetAmountWithInstalmentsAndCosts) {
+    const CasoTeg casi[] = {
+        {"no costs: effective rate of 6 % monthly", 100000, 1110.21, 120, 12, {}, 6.1678859594949},
+        {"every cost", 100000, 1110.21, 120, 12, {1500, 2000, 500, 2.5}, 7.187379446407581},
+        {"insurance alone", 10000, 278.31, 48, 12, {0, 1000, 0, 0}, 23.048611237346638},
+    };
+    for (const auto& c : casi) {
+        const auto teg = tegUsuraMutuo(c.importo, c.rata, c.n, c.m, c.costi);
+        ASSERT_TRUE(teg) << c.nome;
+        EXPECT_NEAR(*teg, c.atteso, 1e-7) << c.nome;
+    }
+    EXPECT_FALSE(tegUsuraMutuo(1000, 100, 12, 12, {1000, 0, 0, 0})) << "nothing disbursed net of costs";
+    EXPECT_FALSE(tegUsuraMutuo(1000, 0, 12, 12, {})) << "no instalment";
+}
+
+class VerificaUsuraMutuo : public testing::Test, protected test::Ambiente {
+protected:
+    VerificaUsuraMutuo() {
+        std::filesystem::copy_file(std::string(VANTREL_DATA_DIR) + "/" + kFileSerieUfficiale,
+                                   dir.cartella() + kFileSerieUfficiale);
+    }
+    void metti(const char* campo, const std::string& testo) {
+        t.incolla(campo, testo);
+        t.esci(campo);
+    }
+    void prestito(const char* importo, const char* rate, const char* tasso, int tipo, const char* data) {
+        metti("txtImporto", importo);
+        metti("txtNumRate", rate);
+        metti("txtTasso", tasso);
+        t.clicca("CmdCalcola");
+        t.seleziona("cmbTipoOperazione", tipo);
+        metti("txtDataContratto", data);
+    }
+    const std::string& campo(const char* nome) const { return t[nome].testo; }
+
+    Taeg t{ctx};
+};
+
+TEST_F(VerificaUsuraMutuo, InsuranceAloneTakesAPersonalLoanOverTheThreshold) {
+    // Personal credit, 1st quarter 2026: TEGM 11,46, threshold 11,46 x 1,25 + 4 = 18,325.
+    prestito("10000", "48", "15", 2, "15/01/2026");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtTegUsura"), "16,0760");
+    EXPECT_EQ(campo("txtSogliaUsura"), "18,3250");
+    EXPECT_EQ(campo("txtEsitoUsura"), "entro la soglia");
+
+    metti("txtAssicurazione", "1000");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtTegUsura"), "23,0486");
+    EXPECT_EQ(campo("txtEsitoUsura"), "oltre la soglia di 4,7236 punti");
+}
+
+TEST_F(VerificaUsuraMutuo, DefaultRateMeetsTheThresholdOfTegmPlusTheSurcharge) {
+    // Fixed-rate mortgage over five years, 1st quarter 2026: TEGM 3,96 + 1,9 = 5,86; 5,86 x 1,25 + 4 = 11,325.
+    prestito("150000", "240", "3,5", 0, "15/01/2026");
+    metti("txtTassoMora", "12");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtSogliaUsura"), "8,9500");
+    EXPECT_EQ(campo("txtSogliaMora"), "11,3250");
+    EXPECT_EQ(campo("txtEsitoMora"), "mora oltre la soglia di 0,6750 punti");
+
+    t.clicca("chkMoraSommata");
+    metti("txtTassoMora", "7");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtEsitoMora"), "mora entro la soglia; mora + tasso del contratto (10,5000) entro la soglia");
+}
+
+TEST_F(VerificaUsuraMutuo, OldRuleAndTheSingleLeasingCategoryBefore2010) {
+    // 2008: one leasing category with classes by amount; 150.000 euro is "oltre 50.000 euro"; old rule x 1,5.
+    prestito("150000", "96", "6", 5, "10/03/2008");
+    t.clicca("cmdVerificaUsura");
+    const auto& fonte = t["lstFonteSoglia"].voci;
+    ASSERT_GE(fonte.size(), 4u);
+    EXPECT_NE(fonte[2].find("LEASING (fino al 31 dicembre 2009)"), std::string::npos) << fonte[2];
+    EXPECT_EQ(fonte[3], "Classe: oltre 50.000 euro");
+    EXPECT_NE(fonte[4].find("vecchia norma"), std::string::npos) << fonte[4];
+}
+
+TEST_F(VerificaUsuraMutuo, SaysWhyWhenItCannotCheck) {
+    t.clicca("cmdVerificaUsura");
+    EXPECT_NE(campo("txtEsitoUsura").find("Calcolare prima il mutuo"), std::string::npos);
+    std::filesystem::remove(dir.cartella() + kFileSerieUfficiale);
+    prestito("10000", "48", "15", 2, "15/01/2026");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_NE(campo("txtEsitoUsura").find("Serie ufficiale dei tassi non disponibile"), std::string::npos);
+}
+
+} // namespace
+} // namespace vantrel

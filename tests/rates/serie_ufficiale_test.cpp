@@ -1,0 +1,241 @@
+#include "rates/lettura_serie.h"
+#include "rates/soglia_ufficiale.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+const SerieUfficiale& serie() {
+    static const EsitoSerie esito = leggiFileSerie(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", nullptr);
+    if (!esito.ok()) ADD_FAILURE() << esito.errore.messaggio();
+    return *esito.serie;
+}
+
+Data data(const char* t) {
+    return *leggiData(t);
+}
+
+// Every row of the series against the rule of its period: exact, or the series' rounding of the
+// exact figure (two decimals from 2015 to 2025, half-way cases either way); the 2018 decree
+// rounds from averages with more decimals than it prints, so its fourth decimal may differ by one.
+TEST(SerieUfficiale, OgniSogliaPubblicataSegueLaRegolaDelPeriodo) {
+    int cap = 0;
+    for (const RigaSerie& r : serie().righe()) {
+        const SogliaUfficiale s = sogliaUfficiale(r);
+        const std::int64_t scarto = std::abs(s.sogliaRegola.unita - r.soglia.unita);
+        std::int64_t unita = TassoEsatto::kPunto; // one unit of the published figure's last decimal
+        for (int d = 0; d < r.soglia.decimali; ++d)
+            unita /= 10;
+        const std::int64_t tolleranza = r.fonte == "decreto-mef" ? unita : unita / 2;
+        EXPECT_LE(scarto, tolleranza) << "riga " << r.riga << ": " << r.soglia.testo() << " contro "
+                                      << s.sogliaRegola.testo();
+        // The cap binds where TEGM + 8 is below TEGM x 1,25 + 4 (at 16 both give 24).
+        cap += s.regola == RegolaSoglia::Nuova && s.sogliaRegola.unita == r.tegm.unita + 8 * TassoEsatto::kPunto &&
+               r.tegm.unita != 16 * TassoEsatto::kPunto;
+    }
+    EXPECT_EQ(serie().righe().size(), 2667u);
+    EXPECT_EQ(serie().periodi().size(), 120u);
+    EXPECT_EQ(cap, 69); // the rows where TEGM + 8 binds
+}
+
+TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
+    struct Caso {
+        const char* data;
+        const char* parole;
+        std::optional<double> importo;
+        const char* categoria; // the start of the name found
+        const char* classe;
+        const char* tegm;
+        const char* pubblicata;
+        RegolaSoglia regola;
+        const char* sogliaRegola; // four decimals
+    };
+    using enum RegolaSoglia;
+    const Caso casi[] = {
+        // Lire classes: 10 million lire are 5.164,57 euro.
+        {"02/04/1997", "aperture di credito", 5164.56, "APERTURE", "fino a 10 milioni di lire", "16,18", "24,27",
+         Vecchia, "24,2700"},
+        {"30/06/1997", "aperture di credito", 5164.58, "APERTURE", "oltre 10 milioni di lire", "13,19", "19,785",
+         Vecchia, "19,7850"},
+        // Mortgages: one category up to 30/06/2004, fixed and floating after, renamed on 01/10/2025.
+        {"15/09/2003",
+         "mutui ipotecari a tasso fisso",
+         {},
+         "MUTUI IPOTECARI A TASSO FISSO E VARIABILE",
+         "intera distribuzione",
+         "4,53",
+         "6,795",
+         Vecchia,
+         "6,7950"},
+        {"01/07/2004",
+         "mutui ipotecari a tasso fisso",
+         {},
+         "MUTUI IPOTECARI A TASSO FISSO (dal",
+         "intera distribuzione",
+         "5,47",
+         "8,205",
+         Vecchia,
+         "8,2050"},
+        {"31/03/2026",
+         "Mutui ipotecari a tasso fisso",
+         {},
+         "Mutui con garanzia ipotecaria a tasso fisso",
+         "intera distribuzione",
+         "3,96",
+         "8,95",
+         Nuova,
+         "8,9500"},
+        // Advances: two classes, the 1st quarter of 2010, 5.000 / 100.000 from 01/04/2010, 50.000 / 200.000 from
+        // 01/04/2017, the 2025 name.
+        {"31/12/2009", "anticipi sconti commerciali imprese banche", 150000, "ANTICIPI, SCONTI COMMERCIALI E ALTRI",
+         "oltre 5.000 euro", nullptr, nullptr, Vecchia, nullptr},
+        {"15/02/2010", "anticipi", 150000, "ANTICIPI, SCONTI COMMERCIALI E ALTRI FINANZIAMENTI ALLE IMPRESE (I",
+         "oltre 5.000 euro", nullptr, nullptr, Vecchia, nullptr},
+        {"01/04/2010", "anticipi e sconti", 100000, "ANTICIPI E SCONTI", "da 5.000 a 100.000 euro", "6,31", "9,465",
+         Vecchia, "9,4650"},
+        {"01/04/2010", "ANTICIPI E SCONTI", 100000.01, "ANTICIPI E SCONTI", "oltre 100.000 euro", "4,28", "6,42",
+         Vecchia, "6,4200"},
+        {"30/06/2017", "anticipi", 200000, "ANTICIPI, SCONTI COMMERCIALI E FINANZIAMENTI", "da 50.000 a 200.000 euro",
+         "5,52", "10,9", Nuova, "10,9000"},
+        {"20/02/2018", "anticipi", 30000, "ANTICIPI, SCONTI COMMERCIALI E FINANZIAMENTI", "fino a 50.000 euro",
+         "7,3839", "13,2299", Nuova, "13,2299"}, // the decree's four decimals
+        {"20/02/2018", "aperture", 9000, "APERTURE", "oltre 5.000 euro", "8,8307", "15,0383", Nuova, "15,0384"},
+        {"01/01/2026", "finanziamenti per anticipi su crediti", 200001, "Finanziamenti per anticipi", "oltre 200.000",
+         "4,99", "10,2375", Nuova, "10,2375"},
+        // The switch of 14/05/2011 inside the 2nd quarter, and the cap of TEGM + 8.
+        {"13/05/2011", "aperture di credito", 100, "APERTURE", "fino a 5.000 euro", "11,1", "16,65", Vecchia,
+         "16,6500"},
+        {"14/05/2011", "aperture di credito", 100, "APERTURE", "fino a 5.000 euro", "11,1", "17,875", Nuova, "17,8750"},
+        {"30/06/2011", "credito revolving", 10, "CREDITO REVOLVING", "fino a 5.000 euro", "17,39", "25,39", Nuova,
+         "25,3900"},
+        {"01/01/2018", "scoperti senza affidamento", 1500, "SCOPERTI", "fino a 1.500 euro", "16,0275", "24,0275", Nuova,
+         "24,0275"},
+        // The quarter the series ends on 01/09/2020 runs to 30/09/2020; one class needs no amount.
+        {"30/09/2020",
+         "credito revolving",
+         {},
+         "CREDITO REVOLVING",
+         "intera distribuzione",
+         "15,95",
+         "23,94",
+         Nuova,
+         "23,9375"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.data) + " " + c.parole);
+        const RicercaSerie r = serie().cerca(data(c.data), c.parole, c.importo);
+        ASSERT_NE(r.riga, nullptr) << r.errore;
+        EXPECT_TRUE(r.riga->categoria.starts_with(c.categoria)) << r.riga->categoria;
+        EXPECT_EQ(r.riga->classe, c.classe);
+        const SogliaUfficiale s = sogliaUfficiale(*r.riga);
+        EXPECT_EQ(s.regola, c.regola);
+        if (!c.tegm) continue;
+        EXPECT_EQ(r.riga->tegm.testo(), c.tegm);
+        EXPECT_EQ(r.riga->soglia.testo(), c.pubblicata);
+        EXPECT_EQ(s.sogliaRegola.testo(4), c.sogliaRegola);
+    }
+}
+
+TEST(SerieUfficiale, RicercheSenzaRisposta) {
+    struct Caso {
+        const char* data;
+        const char* parole;
+        std::optional<double> importo;
+        const char* errore;
+        std::size_t classi;
+    };
+    const Caso casi[] = {
+        {"01/04/1997", "aperture", 1, "la serie ufficiale non ha tassi per il 01/04/1997", 0},
+        {"01/01/2027", "aperture", 1, "la serie ufficiale non ha tassi per il 01/01/2027", 0},
+        {"15/03/2015", "leasing immobiliare", {}, "corrisponde a più categorie", 0},
+        {"15/03/2015", "mutui fondiari", {}, "nessuna categoria in vigore il 15/03/2015", 0},
+        {"15/03/2015", "anticipi", {}, "3 classi di importo: indicare l'importo", 3},
+        {"15/03/2005", "leasing", {}, "4 classi", 4}, // one category before 2010, four classes
+    };
+    for (const Caso& c : casi) {
+        const RicercaSerie r = serie().cerca(data(c.data), c.parole, c.importo);
+        EXPECT_EQ(r.riga, nullptr) << c.parole;
+        EXPECT_NE(r.errore.find(c.errore), std::string::npos) << r.errore;
+        EXPECT_EQ(r.classi.size(), c.classi) << c.parole;
+    }
+}
+
+TEST(SerieUfficiale, CategorieInVigoreCambianoConLaData) {
+    struct Caso {
+        const char* data;
+        std::size_t categorie;
+        const char* prima;
+    };
+    const Caso casi[] = {
+        {"02/04/1997", 8, "APERTURE DI CREDITO IN CONTO CORRENTE"},
+        {"31/12/2009", 10, "APERTURE DI CREDITO IN CONTO CORRENTE"},
+        {"01/01/2010", 15, "APERTURE DI CREDITO IN CONTO CORRENTE"},
+        {"01/10/2025", 16, "Aperture di credito in conto corrente"},
+    };
+    for (const Caso& c : casi) {
+        const auto cat = serie().categorie(data(c.data));
+        ASSERT_EQ(cat.size(), c.categorie) << c.data;
+        EXPECT_EQ(cat[0].nome, c.prima);
+        EXPECT_EQ(cat[0].classi.size(), 2u);
+    }
+}
+
+TEST(SerieUfficiale, MaggiorazioneDegliInteressiMoratori) {
+    struct Caso {
+        const char* data;
+        TipoMora tipo;
+        const char* punti; // empty: none published
+    };
+    using enum TipoMora;
+    const Caso casi[] = {
+        {"31/03/2003", AltriFinanziamenti, ""},
+        {"01/04/2003", Leasing, "2,1"},
+        {"31/12/2017", MutuoOltreCinqueAnni, "2,1"},
+        {"01/01/2018", MutuoOltreCinqueAnni, "1,9"},
+        {"01/01/2018", Leasing, "4,1"},
+        {"31/12/2026", AltriFinanziamenti, "3,1"},
+    };
+    for (const Caso& c : casi) {
+        const auto m = maggiorazioneMora(data(c.data), c.tipo);
+        EXPECT_EQ(m ? m->punti.testo() : "", c.punti) << c.data;
+        if (m) {
+            EXPECT_NE(m->fonte.find("decret"), std::string::npos);
+        }
+    }
+    // 1st quarter 2018, fixed-rate mortgage: (2,938 + 1,9) x 1,25 + 4; revolving: capped at + 8.
+    const RicercaSerie mutuo = serie().cerca(data("01/02/2018"), "mutui ipotecari tasso fisso");
+    ASSERT_NE(mutuo.riga, nullptr);
+    EXPECT_EQ(sogliaUfficiale(*mutuo.riga).sogliaMora->testo(4), "10,0475");
+    const RicercaSerie revolving = serie().cerca(data("01/02/2018"), "revolving");
+    ASSERT_NE(revolving.riga, nullptr);
+    EXPECT_EQ(sogliaUfficiale(*revolving.riga).sogliaMora->testo(4), "27,2488"); // 16,1488 + 3,1 + 8
+    EXPECT_EQ(tipoMoraDiCategoria("LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"), Leasing);
+}
+
+TEST(SerieUfficiale, LimitiDelleClassi) {
+    struct Caso {
+        const char* classe;
+        double importo;
+        bool dentro;
+    };
+    const Caso casi[] = {
+        {"oltre 1.500 fino a 5.000 euro", 1500, false},
+        {"oltre 1.500 fino a 5.000 euro", 1500.01, true},
+        {"oltre 1.500 fino a 5.000 euro", 5000, true},
+        {"oltre 1.500 fino a 5.000 euro", 5000.01, false},
+        {"da 2,5 a 10 milioni di lire", 1291.14, false},
+        {"da 2,5 a 10 milioni di lire", 1291.15, true},
+        {"da 50 milioni di lire", 25822.85, true},
+        {"da 50 milioni di lire", 25822.84, false},
+        {"intera distribuzione", 1e9, true},
+        {"fino a 5.000", 5000, true},
+        {"fino a cinquemila euro", 1, false},
+        {"da 200.000 a 50.000 euro", 100000, false},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(leggiClasse(c.classe).contiene(c.importo), c.dentro) << c.classe << " " << c.importo;
+}
+
+} // namespace
+} // namespace vantrel
