@@ -12,10 +12,10 @@ const Schema& Taeg::schemaTaeg() {
         TegCalcolo::definisci(sc);
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
-        sc.ordineTab({"dal",    "al",        "Combo1",   "Command8", "Giorni",   "NumeriD", "intDare",
-                      "ComMS",  "extrafido", "totInt",   "speseN",   "ComMS2",   "ASpese",  "tspe",
-                      "SpeInt", "Option2",   "Option1a", "fido",     "Acc",      "Combo2",  "Lira",
-                      "euro",   "Option3",   "Option4",  "OK",       "Command9", "via",     "SSCommand2"});
+        sc.ordineTab({"dal",       "al",     "Combo1",   "Command8", "Giorni",    "NumeriD", "intDare", "ComMS",
+                      "extrafido", "totInt", "speseN",   "ComMS2",   "ASpese",    "tspe",    "SpeInt",  "Option2",
+                      "Option1a",  "fido",   "Acc",      "Combo2",   "Lira",      "euro",    "Option3", "Option4",
+                      "Option5",   "OK",     "Command9", "via",      "SSCommand2"});
         return sc;
     }();
     return s;
@@ -27,6 +27,7 @@ Taeg::Taeg(Contesto& ctx, bool caricaTassi)
     aggiungiParte(calcolo_);
     aggiungiParte(report_);
     aggiungiParte(mutuo_);
+    report_.catenaSoglia = [this] { return calcolo_.righeCatenaSoglia(); };
     mutuo_.carica();
     calcolo_.carica(caricaTassi);
 }

@@ -2,10 +2,13 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "teg/catena_soglia.h"
 #include "teg/soglie.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -36,6 +39,11 @@ public:
     /// The CMS regrouping: `primo` runs the ComMS2 case, `secondo` the ComMS case.
     void raggruppaCms(bool primo, bool secondo);
 
+    /// How the last calculation reached its threshold, as the lines of the summary's audit block.
+    std::vector<std::string> righeCatenaSoglia() const;
+    /// Notes of the last calculation that need no answer (shown in the help box).
+    const std::vector<std::string>& avvisi() const { return avvisi_; }
+
     bool tasto(int id, std::string_view t, std::optional<std::string>& r) override;
     bool cambiato(int id) override;
     bool uscito(int id) override;
@@ -49,12 +57,17 @@ private:
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);
     void medie();
-    Norma norma() const;
+    /// The rule the user chose; none when it follows the date of the period.
+    std::optional<Norma> normaScelta() const;
+    Norma normaDelTrimestre(int trimestre, int anno) const;
 
     Finestra& f_;
     Contesto& ctx_;
     ListaReport& lista_;
     const TegIds& c_;
+    std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
+    CatenaSoglia catena_;
+    std::vector<std::string> avvisi_;
 };
 
 } // namespace vantrel
