@@ -5,10 +5,12 @@
 #include "common/text.h"
 #include "comune.h"
 #include "csv.h"
+#include "rates/fonti_tassi.h"
 #include "rates/tabella_tassi.h"
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -98,6 +100,8 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
         return kInputErrato;
     }
     int esito = kOk;
+    std::map<std::string, std::string> fonti; // the periods written, with the file they came from
+    const std::string fonte = "importato dal file " + std::filesystem::path(file).filename().string();
     for (const auto& p : periodi) {
         const int k = t.CercaPeriodo(p.chiave);
         if (k > 0 && !sovrascrivi) {
@@ -126,9 +130,12 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
         }
         if (!ok) {
             err << "vantrel-cli tassi: impossibile scrivere i file dei tassi nella cartella " << cartella << "\n";
+            registraFontiTassi(cartella, fonti);
             return kInputErrato;
         }
+        fonti[p.chiave] = fonte;
     }
+    registraFontiTassi(cartella, fonti);
     return esito;
 }
 

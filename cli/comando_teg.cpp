@@ -29,7 +29,7 @@ struct Scelte {
     const char* valuta = "euro";
     int categoria = 0;
     const char* accordato = "Option1a";
-    const char* norma = "Option3";
+    const char* norma = "Option5"; // the rule in force on the period's dates
     const char* formula = "OK";
 };
 
@@ -79,7 +79,8 @@ FilePeriodi leggiPeriodi(const std::string& file) {
                                                              "Conto anticipi"};
     static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
     static constexpr std::array<const char*, 2> valute = {"Euro", "Lire"};
-    static constexpr std::array<const char*, 2> norme = {"vecchia norma", "nuova norma"};
+    static constexpr std::array<const char*, 3> norme = {"secondo la data", "vecchia norma", "nuova norma"};
+    static constexpr std::array<const char*, 3> opzioniNorma = {"Option5", "Option3", "Option4"};
     static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
     const int cCategoria = colonna("categoria"), cAccordato = colonna("accordato"), cValuta = colonna("valuta"),
               cNorma = colonna("norma"), cFormula = colonna("formula");
@@ -100,7 +101,7 @@ FilePeriodi leggiPeriodi(const std::string& file) {
         p.scelte.categoria = scelta(cCategoria, categorie);
         p.scelte.accordato = scelta(cAccordato, accordati) == 0 ? "Option1a" : "Option2";
         p.scelte.valuta = scelta(cValuta, valute) == 0 ? "euro" : "Lira";
-        p.scelte.norma = scelta(cNorma, norme) == 0 ? "Option3" : "Option4";
+        p.scelte.norma = opzioniNorma[static_cast<std::size_t>(scelta(cNorma, norme))];
         p.scelte.formula = scelta(cFormula, formule) == 0 ? "OK" : "Command9";
         for (const int c : {cDal, cAl}) {
             const std::string& v = campi[static_cast<std::size_t>(c - 1)];
@@ -150,6 +151,8 @@ Esito controlla(Taeg& w, const FilePeriodi& f, const Periodo& p, RisposteProgram
     if (lista.size() > prima) e.riga = lista.back();
     for (const auto& m : risposte.mostrati())
         e.messaggi.push_back(m.testo);
+    for (const auto& a : w.calcolo().avvisi())
+        e.messaggi.push_back(a);
     return e;
 }
 

@@ -149,7 +149,7 @@ QWidget* VistaTaeg::schedaCalcolo() {
     acc->addWidget(etichetta(QStringLiteral("accordato"), opzioni, true));
     acc->addWidget(crea("Acc", opzioni));
     cornice("FrameValuta", {"Lira", "euro"});
-    cornice("FrameSoglia", {"Option3", "Option4"});
+    cornice("FrameSoglia", {"Option3", "Option4", "Option5"});
     auto* categoria = new QVBoxLayout;
     categoria->addWidget(etichetta(QStringLiteral("categoria di conto"), opzioni, true));
     categoria->addWidget(crea("Combo2", opzioni));
@@ -281,6 +281,11 @@ QWidget* VistaTaeg::confronto() {
     campo(g, 7, 2, "Supero", "Diff", box);
     legame_->widget("soglia")->setMaximumWidth(64);
     legame_->widget("Diff")->setMaximumWidth(64);
+    // The category and class whose threshold was used, beside it.
+    g->addWidget(etichetta(QStringLiteral("classe d'importo"), box, true), 7, 3, 1, 4);
+    QWidget* classe = crea("ClasseSoglia", box);
+    classe->setMaximumWidth(300);
+    g->addWidget(classe, 8, 3, 1, 4);
     return box;
 }
 

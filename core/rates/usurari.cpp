@@ -5,11 +5,14 @@
 #include "common/numbers.h"
 #include "common/text.h"
 #include "rates/avvisi_tassi.h"
+#include "rates/fonti_tassi.h"
+#include "rates/norma_soglia.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -148,11 +151,13 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
         const std::string s = y + q;
         const auto& m = r.TM;
         const auto& u = r.TU;
-        righe.push_back(
-            s + "A" + " " + q + "° trim. " + y + "  1° S. " +
-            unisci({f(m[1]), f(u[1]), f(m[7]), f(1.5 * static_cast<double>(m[7])), f(m[3]), f(u[3]), f(u[5])}));
+        // The overdraft thresholds are not stored: the period's rule gives them.
+        const Norma n = normaDellaChiave(r.Periodo);
+        const auto soglia = [&](float media) { return f(sogliaRegola(static_cast<double>(media), n)); };
+        righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
+                        unisci({f(m[1]), f(u[1]), f(m[7]), soglia(m[7]), f(m[3]), f(u[3]), f(u[5])}));
         righe.push_back(s + "B" + "                2° S. " +
-                        unisci({f(m[2]), f(u[2]), f(m[8]), f(1.5 * static_cast<double>(m[8])), f(m[4]), f(u[4])}));
+                        unisci({f(m[2]), f(u[2]), f(m[8]), soglia(m[8]), f(m[4]), f(u[4])}));
         righe.push_back(s + "C" + "                3° S.                             " + f(m[6]) + "  " + f(u[6]));
         righe.push_back(s + "D" + std::string(100, '-'));
     }
@@ -225,7 +230,8 @@ void Usurari::sogliaRiga(int medio) {
         if (cms) return;
         imposta(medio, "0");
     }
-    imposta(soglia, formatta(leggiNumero(testo(medio)).value_or(0.0) * 1.5, maschere::tasso2));
+    imposta(soglia, formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiaveScelta())),
+                             maschere::tasso2));
 }
 
 void Usurari::uscito(int i) {
@@ -303,6 +309,7 @@ void Usurari::salva() {
                         Icona::Critica, Pulsanti::Ok, Risposta::Ok});
         return;
     }
+    registraFontiTassi(ctx_.stato.CartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
     NewRecord(n);
     t.PeriodoScelto = 0;
 }
@@ -332,6 +339,7 @@ void Usurari::ModifRecord() {
                         Icona::Critica, Pulsanti::Ok, Risposta::Ok});
         return;
     }
+    registraFontiTassi(ctx_.stato.CartellaDati, {{r.Periodo, fonti::utente}});
     selezionaVoce(id("Combo1"), 0);
     if (!(*this)["Combo2"].voci.empty()) selezionaVoce(id("Combo2"), 0);
     t.PeriodoScelto = 0;
@@ -351,8 +359,11 @@ void Usurari::richiama(const std::string& voce) {
     const RecordTassi& r = t.slot(k);
     for (const char* n : kCampiSalvati)
         imposta(id(n), formatta(vantrel::campoTasso(r, n), maschere::tasso2));
-    imposta(id("TU7"), formatta(leggiNumero(testo(id("TM7"))).value_or(0.0) * 1.5, maschere::tasso2));
-    imposta(id("TU8"), formatta(leggiNumero(testo(id("TM8"))).value_or(0.0) * 1.5, maschere::tasso2));
+    for (const char* n : {"TM7", "TM8"}) {
+        const std::string soglia = std::string("TU") + n[2];
+        imposta(id(soglia), formatta(sogliaRegola(leggiNumero(testo(id(n))).value_or(0.0), normaDellaChiave(chiave)),
+                                     maschere::tasso2));
+    }
 
     const auto scegli = [this](const char* combo, std::string_view valore) {
         const Controllo& c = (*this)[combo];
@@ -449,6 +460,10 @@ bool Usurari::scarica() {
     TabellaTassi& t = ctx_.stato.Tassi;
     t.CaricaTassi(cartella);
     t.PeriodoScelto = 0;
+    std::map<std::string, std::string> scaricati;
+    for (int i = 1; i <= t.validi(); ++i)
+        scaricati[std::string(trim(t.slot(i).Periodo))] = fonti::server;
+    registraFontiTassi(cartella, scaricati, true);
     RigheTassi();
     riempiAnni();
     passo("Set di tassi scaricato: " + std::to_string(t.validi()) + " periodi.", false);

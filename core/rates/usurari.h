@@ -37,8 +37,10 @@ std::string voceRichiamo(const RecordTassi& r);
 /// What the user sees of a listing row: the row without its sort key.
 std::string testoVisibile(std::string_view riga);
 
-/// The rate window "interessi usurari": the quarterly average rates, their thresholds by the rule
-/// "average increased by half", the listing of every stored quarter and the download of a rate set.
+/// The rate window "interessi usurari": the quarterly average rates, their thresholds by the rule in
+/// force for the chosen quarter (x 1,5 up to the 2nd quarter of 2011, x 1,25 + 4 at most + 8 from the
+/// 3rd), the listing of every stored quarter and the download of a rate set. A saved period records
+/// "inserito dall'utente" as the source of its rates.
 /// Creating it runs the window load.
 class Usurari : public Finestra {
 public:

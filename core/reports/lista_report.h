@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -35,6 +36,8 @@ public:
     void chiudiFinestraTesto() { stp1_.reset(); }
     /// Called when the summary opens the text window, so that the host can show it.
     std::function<void(FinestraTesto&)> apertaFinestraTesto;
+    /// The audit lines of the threshold that the summary appends (from the calculation tab).
+    std::function<std::vector<std::string>()> catenaSoglia;
 
     bool cliccato(int id) override;
     bool selezionato(int id) override { return lista_.selezionato(id); }

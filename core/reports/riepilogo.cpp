@@ -20,7 +20,8 @@ std::string centra(const std::string& s) {
 
 } // namespace
 
-std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view maschera) {
+std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view maschera,
+                                          const std::vector<std::string>& catenaSoglia) {
     const auto& c = tegIds(f.schema());
     const auto testo = [&](int id) -> const std::string& { return f.testo(id); };
     const auto V = [&](const std::string& x) { return allineaDestra(formattaTesto(x, maschera), kColonna); };
@@ -89,6 +90,7 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + V(testo(c.Diff)));
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
         r.push_back(l);
+    r.insert(r.end(), catenaSoglia.begin(), catenaSoglia.end());
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/cartella_programma.h"
 
+#include "rates/fonti_tassi.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -27,6 +29,8 @@ bool copiaTassi(const fs::path& da, const fs::path& a) {
             return false;
         }
     }
+    // The sources of the default rates go along when there are any; without them none is recorded.
+    if (esiste(da / kFileFontiTassi)) fs::copy_file(da / kFileFontiTassi, a / kFileFontiTassi, ec);
     return true;
 }
 

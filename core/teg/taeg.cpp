@@ -13,10 +13,10 @@ const Schema& Taeg::schemaTaeg() {
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
         VerificaUsura::definisci(sc);
-        sc.ordineTab({"dal",    "al",        "Combo1",   "Command8", "Giorni",   "NumeriD", "intDare",
-                      "ComMS",  "extrafido", "totInt",   "speseN",   "ComMS2",   "ASpese",  "tspe",
-                      "SpeInt", "Option2",   "Option1a", "fido",     "Acc",      "Combo2",  "Lira",
-                      "euro",   "Option3",   "Option4",  "OK",       "Command9", "via",     "SSCommand2"});
+        sc.ordineTab({"dal",       "al",     "Combo1",   "Command8", "Giorni",    "NumeriD", "intDare", "ComMS",
+                      "extrafido", "totInt", "speseN",   "ComMS2",   "ASpese",    "tspe",    "SpeInt",  "Option2",
+                      "Option1a",  "fido",   "Acc",      "Combo2",   "Lira",      "euro",    "Option3", "Option4",
+                      "Option5",   "OK",     "Command9", "via",      "SSCommand2"});
         return sc;
     }();
     return s;
@@ -30,6 +30,7 @@ Taeg::Taeg(Contesto& ctx, bool caricaTassi)
     aggiungiParte(mutuo_);
     aggiungiParte(usura_);
     mutuo_.bloccoInStampa(&usura_.esito().righe);
+    report_.catenaSoglia = [this] { return calcolo_.righeCatenaSoglia(); };
     mutuo_.carica();
     usura_.carica();
     calcolo_.carica(caricaTassi);

@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/text.h"
 #include "rates/avvisi_tassi.h"
+#include "rates/fonti_tassi.h"
 #include "reports/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
@@ -68,14 +69,28 @@ std::optional<double> TegCalcolo::valore(int id) const {
     return leggiNumero(f_.testo(id));
 }
 
-Norma TegCalcolo::norma() const {
+std::optional<Norma> TegCalcolo::normaScelta() const {
     const auto& c = c_;
-    return f_[c.Option4].selezionato ? Norma::Nuova : Norma::Vecchia;
+    if (f_[c.Option3].selezionato) return Norma::Vecchia;
+    if (f_[c.Option4].selezionato) return Norma::Nuova;
+    return std::nullopt;
+}
+
+// The rule of one quarter of the grid: the one chosen, or the one in force. The quarter of the
+// change shows the thresholds of the period's own rule.
+Norma TegCalcolo::normaDelTrimestre(int trimestre, int anno) const {
+    if (const auto n = normaScelta()) return *n;
+    const auto dal = leggiData(f_.testo(c_.dal));
+    if (dal && anno == kInizioNuovaNorma.anno && trimestre == kInizioNuovaNorma.trimestre())
+        return normaDelPeriodo(*dal);
+    return vantrel::normaDelTrimestre(trimestre, anno);
 }
 
 void TegCalcolo::carica(bool caricaTassi) {
     const auto& c = c_;
     const Data oggi = ctx_.oggi();
+    catena_ = {};
+    avvisi_.clear();
     f_.imposta(c.dal, oggi.testo());
     f_.imposta(c.al, oggi.testo());
     const TabellaTassi& tassi = ctx_.stato.Tassi;
@@ -180,8 +195,13 @@ void TegCalcolo::TassiPeriodo() {
     const std::string& dal = f_.testo(c.dal);
     const std::string anno = dal.size() >= 4 ? dal.substr(dal.size() - 4) : dal;
     const std::string categoria(trim(f_.testo(c.Combo2)));
-    const Norma n = norma();
+    const bool perData = !normaScelta();
+    const int annoGriglia = static_cast<int>(valNumero(anno));
     const TabellaTassi& t = ctx_.stato.Tassi;
+    trovati_ = {};
+    catena_ = {};
+    avvisi_.clear();
+    f_.imposta(c.ClasseSoglia, "");
 
     // One pass over the table: each slot belongs to at most one quarter of the year, and for a
     // quarter stored twice the later slot wins.
@@ -191,6 +211,7 @@ void TegCalcolo::TassiPeriodo() {
         if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4')
             continue;
         const int q = chiave[0] - '1';
+        const Norma n = normaDelTrimestre(q + 1, annoGriglia);
         int m1 = 0, m2 = 0, m3 = 0;
         if (categoria == "Conto Corrente") {
             m1 = 1, m2 = 2;
@@ -201,10 +222,12 @@ void TegCalcolo::TassiPeriodo() {
         } else {
             continue;
         }
+        trovati_[static_cast<std::size_t>(q)] = true;
         const auto scrivi = [&](int ts, int tu, int slot) {
             const float media = r.TM[static_cast<std::size_t>(slot)];
+            const double m = static_cast<double>(media);
             f_.imposta(ts, testoNumero(media));
-            f_.imposta(tu, testoNumero(usura(static_cast<double>(media), n)));
+            f_.imposta(tu, testoNumero(perData ? sogliaEsatta(m, n) : usura(m, n)));
         };
         scrivi(c.TS[q], c.TU[q], m1);
         scrivi(c.TSb[q], c.TUb[q], m2);
@@ -258,7 +281,9 @@ void TegCalcolo::SogliaPeriodo() {
     if (ctx_.stato.Tassi.CercaPeriodo(std::to_string(q + 1) + anno) == 0)
         return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.Tassi, q + 1, anno));
     const double accordato = valore(c.Acc).value_or(0.0);
-    const int classe = classeImporto(f_[c.Combo2].selezione, accordato, *inizio, f_[c.Lira].selezionato);
+    const int categoria = f_[c.Combo2].selezione;
+    const bool lire = f_[c.Lira].selezionato;
+    const int classe = classeImporto(categoria, accordato, *inizio, lire);
     const int campo = classe == 1 ? c.TU[q] : classe == 2 ? c.TUb[q] : c.TUc[q];
     const int media = classe == 1 ? c.TS[q] : classe == 2 ? c.TSb[q] : c.TSc[q];
     if (valore(media) == 0.0)
@@ -268,6 +293,37 @@ void TegCalcolo::SogliaPeriodo() {
     const auto teg = valore(c.TegTXT);
     const double soglia = t.value_or(0.0);
     if (teg && *teg > soglia) f_.imposta(c.Diff, testoNumero(*teg - soglia));
+
+    // What the summary's audit block and the screen tell of the threshold.
+    CatenaSoglia& k = catena_;
+    k = {};
+    k.calcolata = true;
+    k.trimestre = q + 1;
+    k.anno = inizio->anno;
+    k.categoria = std::string(trim(f_.testo(c.Combo2)));
+    k.accordato = std::string(trim(f_.testo(c.Acc)));
+    k.classe = classe;
+    k.classeTesto = descrizioneClasse(categoria, classe, *inizio, lire);
+    k.classi = categoria == 2 ? 3 : 2;
+    for (int id : {c.TS[q], c.TSb[q], c.TSc[q]})
+        if (static_cast<int>(k.medie.size()) < k.classi) k.medie.push_back(f_.testo(id));
+    k.trovato = trovati_[static_cast<std::size_t>(q)];
+    k.perData = !normaScelta();
+    k.norma = normaDelTrimestre(q + 1, inizio->anno);
+    const auto al = leggiData(f_.testo(c.al));
+    k.aCavallo = al && periodoACavallo(*inizio, *al);
+    k.soglia = f_.testo(c.soglia);
+    f_.imposta(c.ClasseSoglia, k.categoria + ", " + k.classeTesto);
+    if (k.perData && k.aCavallo) {
+        avvisi_.push_back(avvisoACavallo(*inizio, al->testo()));
+        if (const int help = f_.schema().trova("HELP"); help >= 0) f_.imposta(help, avvisi_.back());
+    }
+}
+
+std::vector<std::string> TegCalcolo::righeCatenaSoglia() const {
+    const std::string fonte =
+        catena_.calcolata ? fonteTassi(ctx_.stato.CartellaDati, chiavePeriodo(catena_.trimestre, catena_.anno)) : "";
+    return vantrel::righeCatenaSoglia(catena_, fonte);
 }
 
 void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
@@ -514,7 +570,7 @@ bool TegCalcolo::cliccato(int id) {
     } else if (id == c.via)
         RigaReport();
     else
-        return id == c.Option1a || id == c.Option3 || id == c.Option4;
+        return id == c.Option1a || id == c.Option3 || id == c.Option4 || id == c.Option5;
     return true;
 }
 

@@ -2,10 +2,13 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "teg/catena_soglia.h"
 #include "teg/soglie.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -40,6 +43,10 @@ public:
     /// in the help box, so that the headline TEG counts every charge (on by default). A batch that
     /// reads an empty cell as a field not given turns it off.
     void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
+    /// How the last calculation reached its threshold, as the lines of the summary's audit block.
+    std::vector<std::string> righeCatenaSoglia() const;
+    /// Notes of the last calculation that need no answer (shown in the help box).
+    const std::vector<std::string>& avvisi() const { return avvisi_; }
 
     bool tasto(int id, std::string_view t, std::optional<std::string>& r) override;
     bool cambiato(int id) override;
@@ -57,13 +64,18 @@ private:
     void azzeraVuoti();
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
-    Norma norma() const;
+    /// The rule the user chose; none when it follows the date of the period.
+    std::optional<Norma> normaScelta() const;
+    Norma normaDelTrimestre(int trimestre, int anno) const;
 
     Finestra& f_;
     Contesto& ctx_;
     ListaReport& lista_;
     const TegIds& c_;
     bool vuotiAZero_ = true;
+    std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
+    CatenaSoglia catena_;
+    std::vector<std::string> avvisi_;
 };
 
 } // namespace vantrel

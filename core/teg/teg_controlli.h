@@ -12,10 +12,10 @@ namespace vantrel {
     X(intDare) X(ComMS) X(ComMS2) X(extrafido) X(speseN) X(ASpese) X(fido) X(Acc) \
     X(Option2) X(Option1a) X(ga) X(cento) X(totInt) X(totint2) X(TotalSpese) X(tspe) \
     X(SpeInt) X(TegTXT) X(IntSc) X(CMSc) X(ECCSC) X(SpeseSc) X(OneriSc) X(SommaParziali) \
-    X(TInt) X(TSpes) X(soglia) X(Diff) X(Option3) X(Option4) X(Lira) X(euro) \
+    X(TInt) X(TSpes) X(soglia) X(Diff) X(Option3) X(Option4) X(Option5) X(Lira) X(euro) \
     X(OK) X(Command9) X(via) X(SSCommand2) X(cmscop) X(Line22) X(Line27) X(Line28) \
     X(LblPiu) X(LblTotaleSpese) X(LblAccordato) X(LblPer2) X(LineaSpese) X(LblUguale) X(LblRisultato) X(TSM) \
-    X(TUM) X(TSM2) X(TUM2) X(SSTab1)
+    X(TUM) X(TSM2) X(TUM2) X(SSTab1) X(ClasseSoglia)
 // clang-format on
 
 struct TegIds {

@@ -92,11 +92,17 @@ void TegCalcolo::definisci(Schema& s) {
         "vecchia norma prevedeva un tasso soglia pari al tasso medio aumentato del 50%, mentre la nuova norma prevede "
         "un aumento del 25% + 4% con uno scarto massimo di 8 punti tra il tasso medio e quello soglia.";
     opzione(s, "Option3", "vecchia norma", "norma",
-            "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca D'Italia. ", true);
+            "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca D'Italia. ", false);
     opzione(s, "Option4", "nuova norma", "norma",
             "calcola i tassi soglia aumentando del 25% i tassi medi ed aggiungendo 4 punti, con tetto massimo di 8 "
             "punti tra tassi medi e tassi soglia. ",
             false);
+    opzione(s, "Option5", "secondo la data", "norma",
+            "calcola i tassi soglia con la norma in vigore nel periodo: aumento del 50% per i periodi chiusi prima "
+            "del 14/05/2011, aumento del 25% + 4 punti (al massimo 8 punti) per quelli iniziati da quella data; un "
+            "periodo a cavallo usa le soglie pubblicate per il suo trimestre (vecchia norma). Le soglie sono le cifre "
+            "esatte della norma, senza arrotondamenti. ",
+            true);
 
     // The formula strip: "totale interessi" over "numeri debitori" x ga + "totale spese" over "accordato" x cento.
     testo(s, "totint2", "totale interessi del periodo. ", true);
@@ -147,6 +153,7 @@ void TegCalcolo::definisci(Schema& s) {
     testo(s, "soglia",
           "tasso soglia del trimestre relativo alla classe d'importo e della categoria di conto selezionato. ", true);
     testo(s, "Diff", "differenza tra il tasso soglia ed il calcolo. ", true);
+    testo(s, "ClasseSoglia", "categoria e classe d'importo da cui è preso il tasso soglia del periodo. ", true);
 
     pulsante(s, "OK", "Formula Banca d'Italia",
              "esegui calcolo TEG utilizzando la formula della Banca D'Italia che separa gli interessi dalle spese, "

@@ -1,5 +1,6 @@
 #include "common/scripted_services.h"
 #include "platform/ftp_curl.h"
+#include "rates/fonti_tassi.h"
 #include "rates/usurari.h"
 #include "support/file_tassi.h"
 
@@ -147,9 +148,14 @@ TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
         EXPECT_EQ(numero, test::fileNumero(0));
         break;
     }
-    // No temporary file is left behind.
+    // No temporary file is left behind; a new set records where its rates came from.
     for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
-        EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat") << e.path();
+        EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat" ||
+                    (c.esito == Esito::Nuovo && e.path().filename() == kFileFontiTassi))
+            << e.path();
+    if (c.esito == Esito::Nuovo) {
+        EXPECT_EQ(fonteTassi(locale.cartella(), "42010"), fonti::server);
+    }
 }
 
 const std::string kEsiste = "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?";

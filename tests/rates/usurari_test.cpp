@@ -139,6 +139,7 @@ TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
                           Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
                           Caso{"TU2", "--", "", "TM2", "7"}}) {
         Usurari u(ctx);
+        scegliPeriodo(u, "1", "2004"); // a quarter of the old rule
         u.imposta(u.id(c.soglia), "7");
         u.incolla(c.campo, c.testo);
         u.esci(c.campo);

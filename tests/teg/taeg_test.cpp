@@ -28,14 +28,18 @@ TEST(Soglie, ClassiDImporto) {
         bool lire;
         int classe;
     };
-    const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31};
+    // Advances: two classes up to 31/03/2010, three from 01/04/2010, the limits of 2017 from 01/04/2017.
+    const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31}, anticipi{2010, 4, 1}, anticipi17{2017, 4, 1};
     const Caso casi[] = {
-        {0, 4999.99, nuove, false, 1}, {0, 5000, nuove, false, 2},     {1, 1499, nuove, false, 1},
-        {1, 1500, nuove, false, 2},    {1, 1499, vecchie, false, 1},   {1, 4999.99, vecchie, false, 1},
-        {1, 5000, vecchie, false, 2},  {2, 4999, nuove, false, 1},     {2, 5000, nuove, false, 2},
-        {2, 99999, nuove, false, 2},   {2, 100000, nuove, false, 3},   {2, 100000, vecchie, false, 2},
-        {0, 9999999, nuove, true, 1},  {0, 10000000, nuove, true, 2},  {1, 2904404, nuove, true, 1},
-        {1, 2904405, nuove, true, 2},  {2, 193626999, nuove, true, 2}, {2, 193627000, nuove, true, 3},
+        {0, 4999.99, nuove, false, 1},      {0, 5000, nuove, false, 2},           {1, 1499, nuove, false, 1},
+        {1, 1500, nuove, false, 2},         {1, 1499, vecchie, false, 1},         {1, 4999.99, vecchie, false, 1},
+        {1, 5000, vecchie, false, 2},       {2, 4999, anticipi, false, 1},        {2, 5000, anticipi, false, 2},
+        {2, 99999, anticipi, false, 2},     {2, 100000, anticipi, false, 3},      {2, 100000, vecchie, false, 2},
+        {2, 100000, nuove, false, 2},       {2, 100000, {2017, 3, 31}, false, 3}, {2, 49999, anticipi17, false, 1},
+        {2, 50000, anticipi17, false, 2},   {2, 199999, anticipi17, false, 2},    {2, 200000, anticipi17, false, 3},
+        {0, 9999999, nuove, true, 1},       {0, 10000000, nuove, true, 2},        {1, 2904404, nuove, true, 1},
+        {1, 2904405, nuove, true, 2},       {2, 193626999, anticipi, true, 2},    {2, 193627000, anticipi, true, 3},
+        {2, 96813499, anticipi17, true, 1}, {2, 387254000, anticipi17, true, 3},
     };
     for (const Caso& c : casi)
         EXPECT_EQ(classeImporto(c.categoria, c.accordato, c.inizio, c.lire), c.classe)
@@ -49,7 +53,7 @@ TEST_F(FinestraTaeg, CaricamentoDellaFinestra) {
     EXPECT_EQ(t("ga"), "36500");
     EXPECT_EQ(t("Combo2"), "Conto Corrente");
     EXPECT_TRUE((*w)["Option1a"].selezionato);
-    EXPECT_TRUE((*w)["Option3"].selezionato);
+    EXPECT_TRUE((*w)["Option5"].selezionato); // the rule follows the date
     EXPECT_EQ((*w)["List1"].voci[1].size(), 139u);
 }
 
@@ -173,7 +177,7 @@ TEST_F(FinestraTaeg, AccordatoMancanteFermaLaFormulaBancaDItalia) {
         EXPECT_NE(risposte.mostrati()[0].testo.find(*fido ? "non può essere zero" : "non può essere vuoto"),
                   std::string::npos);
         EXPECT_EQ(t("TS1"), "10"); // the rate grid is filled before the check
-        EXPECT_EQ(t("TU1"), "15");
+        EXPECT_EQ(t("TU1"), "16,5");
         EXPECT_EQ(t("TegTXT"), "x"); // nothing computed
     }
     w->clicca("Command9"); // the global formula does not need it
@@ -185,6 +189,7 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     periodo("22023", {8.12f, 7, 13, 12, 10, 9, 8});
     periodo("12022", {1, 1, 1, 1, 1, 1, 1});
     w->clicca("euro");
+    w->clicca("Option3");
     w->incolla("dal", "05/05/2023");
     w->incolla("al", "30/06/2023");
     for (const auto& [n, v] : kBase)
@@ -228,6 +233,7 @@ TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
 TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
     periodo("32023", {2, 2, 2, 2, 2, 2, 2});
     w->clicca("euro");
+    w->clicca("Option3");
     w->incolla("dal", "01/08/2023");
     w->incolla("al", "31/08/2023");
     for (const auto& [n, v] : kBase)

@@ -1,0 +1,87 @@
+#include "rates/fonti_tassi.h"
+
+#include "common/file_esiste.h"
+#include "common/text.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+constexpr std::string_view kIntestazione = "periodo;fonte";
+
+// A source is one line of text: line breaks and the separator of the key would break the file.
+std::string pulita(std::string_view s) {
+    std::string r(trim(s));
+    for (char& c : r)
+        if (c == '\n' || c == '\r') c = ' ';
+    return r;
+}
+
+} // namespace
+
+std::map<std::string, std::string> leggiFontiTassi(const std::string& cartella) {
+    std::map<std::string, std::string> fonti;
+    std::ifstream f(percorso(cartella, kFileFontiTassi), std::ios::binary);
+    std::string riga;
+    bool prima = true;
+    while (std::getline(f, riga)) {
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        if (prima && riga.starts_with("\xEF\xBB\xBF")) riga.erase(0, 3);
+        const bool intestazione = prima && riga == kIntestazione;
+        prima = false;
+        const auto sep = riga.find(';');
+        if (intestazione || sep == std::string::npos) continue;
+        const std::string chiave(trim(std::string_view(riga).substr(0, sep)));
+        if (!chiave.empty()) fonti[chiave] = pulita(std::string_view(riga).substr(sep + 1));
+    }
+    return fonti;
+}
+
+std::string fonteTassi(const std::string& cartella, std::string_view periodo) {
+    const auto fonti = leggiFontiTassi(cartella);
+    const auto it = fonti.find(std::string(trim(periodo)));
+    return it == fonti.end() || it->second.empty() ? fonti::nonRegistrata : it->second;
+}
+
+bool registraFontiTassi(const std::string& cartella, const std::map<std::string, std::string>& nuove,
+                        bool sostituisci) {
+    namespace fs = std::filesystem;
+    auto fonti = sostituisci ? std::map<std::string, std::string>{} : leggiFontiTassi(cartella);
+    for (const auto& [chiave, fonte] : nuove)
+        fonti[std::string(trim(chiave))] = pulita(fonte);
+    // In the order of the periods (year, then quarter), as a reader of the file expects.
+    std::vector<std::pair<std::string, std::string>> righe(fonti.begin(), fonti.end());
+    const auto ordine = [](const std::string& k) { return k.size() == 5 ? k.substr(1) + k[0] : k; };
+    std::stable_sort(righe.begin(), righe.end(),
+                     [&](const auto& a, const auto& b) { return ordine(a.first) < ordine(b.first); });
+    std::ostringstream s;
+    s << kIntestazione << '\n';
+    for (const auto& [chiave, fonte] : righe)
+        if (!chiave.empty() && chiave.find(';') == std::string::npos) s << chiave << ';' << fonte << '\n';
+
+    const std::string file = percorso(cartella, kFileFontiTassi);
+    const std::string tmp = file + ".tmp";
+    std::error_code ec;
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        out << s.str();
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(tmp, ec);
+            return false;
+        }
+    }
+    fs::rename(tmp, file, ec);
+    if (!ec) return true;
+    std::error_code ignorato;
+    fs::remove(tmp, ignorato);
+    return false;
+}
+
+} // namespace vantrel
