@@ -7,16 +7,17 @@
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
-#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
+#include "scelta_stampa_qt.h"
 #include "shell/cartella_programma.h"
+#include "stampante_dialogo.h"
 #include "vista_taeg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QPrinter>
-#include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -59,9 +60,13 @@ int main(int argc, char** argv) {
 
     vantrel::gui::MessaggiQt messaggi;
     vantrel::gui::DialogoFileQt file;
-    // The printer chosen with "Imposta stampante" prints every document that follows.
+    // "Imposta stampante" sets up this printer; each document then goes through the print dialog,
+    // a PDF proposed in the user's documents.
     QPrinter printer(QPrinter::HighResolution);
-    vantrel::qt::StampanteQt stampante(printer);
+    vantrel::gui::SceltaStampaQt dialogoStampa;
+    QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documenti.isEmpty() || !QDir(documenti).exists()) documenti = QDir::homePath();
+    vantrel::gui::StampanteDialogo stampante(printer, dialogoStampa, messaggi, documenti);
     vantrel::gui::AvvioCalcolatrice calcolatrice;
     vantrel::OrologioDiSistema data;
     vantrel::Contesto ctx;
@@ -78,10 +83,6 @@ int main(int argc, char** argv) {
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);
-    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
-        const QRect r = schermo->availableGeometry();
-        finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));
-    }
     UscitaAlPrimoDisegno uscita(orologio);
     if (!finestra.modello().avvio()) return 0;
     if (uscitaDopoAvvio && finestra.taeg()) finestra.taeg()->installEventFilter(&uscita);
