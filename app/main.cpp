@@ -16,11 +16,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -46,6 +53,49 @@ public:
 private:
     const QElapsedTimer& orologio_;
     bool finito_ = false;
+};
+
+// Writes, four times a second, where each named control is on screen: window title, control name,
+// the visible part's left, top, width and height, and a text field's text, tab separated; the tabs
+// of a tab widget appear as NAME#INDEX. It lets tools/percorso_utente.sh click and type as a user
+// does. Active only when VANTREL_MAPPA_CONTROLLI names the file.
+class MappaControlli : public QObject {
+public:
+    explicit MappaControlli(QString file) : file_(std::move(file)) { startTimer(250); }
+
+protected:
+    void timerEvent(QTimerEvent*) override {
+        QSaveFile f(file_);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) return;
+        QTextStream out(&f);
+        const auto riga = [&](QWidget* w, const QString& nome, const QRect& r, const QString& testo) {
+            if (r.isEmpty()) return;
+            QWidget* finestra = w->window();
+            for (QWidget* p = w; p; p = p->parentWidget())
+                if (qobject_cast<QMdiSubWindow*>(p)) {
+                    finestra = p;
+                    break;
+                }
+            const QPoint g = w->mapToGlobal(r.topLeft());
+            out << finestra->windowTitle() << '\t' << nome << '\t' << g.x() << '\t' << g.y() << '\t' << r.width()
+                << '\t' << r.height() << '\t' << testo << '\n';
+        };
+        for (QWidget* w : QApplication::allWidgets()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || !w->isVisible())
+                continue;
+            const QRect visibile = w->visibleRegion().boundingRect();
+            const auto* e = qobject_cast<QLineEdit*>(w);
+            riga(w, w->objectName(), visibile, e ? e->text() : QString());
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int k = 0; k < t->count(); ++k)
+                    riga(t->tabBar(), w->objectName() + '#' + QString::number(k),
+                         t->tabBar()->tabRect(k) & t->tabBar()->visibleRegion().boundingRect(), {});
+        }
+        f.commit();
+    }
+
+private:
+    QString file_;
 };
 
 } // namespace
@@ -84,6 +134,9 @@ int main(int argc, char** argv) {
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);
     UscitaAlPrimoDisegno uscita(orologio);
+    std::unique_ptr<MappaControlli> mappa;
+    if (const QString percorso = qEnvironmentVariable("VANTREL_MAPPA_CONTROLLI"); !percorso.isEmpty())
+        mappa = std::make_unique<MappaControlli>(percorso);
     if (!finestra.modello().avvio()) return 0;
     if (uscitaDopoAvvio && finestra.taeg()) finestra.taeg()->installEventFilter(&uscita);
     return QApplication::exec();

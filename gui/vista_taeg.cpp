@@ -431,6 +431,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
     auto* g = new QGridLayout(contenitore);
     if (!pagina->layout()) new QVBoxLayout(pagina);
     pagina->layout()->addWidget(contenitore);
+    // The buttons in rows of equal columns below the other controls.
+    auto* pulsanti = new QGridLayout;
+    pulsanti->setContentsMargins(0, 0, 0, 0);
+    constexpr int kPulsantiPerRiga = 6;
+    int nPulsanti = 0;
     constexpr int kColonne = 4;
     int riga = 0, col = 0;
     const auto aCapo = [&] {
@@ -443,6 +448,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
         const DefinizioneControllo& d = taeg_->schema().definizione(id);
         QWidget* w = legame_->crea(nome, contenitore);
         if (auto* e = qobject_cast<QLineEdit*>(w); e && !d.aiuto.empty()) e->setPlaceholderText(qs(d.aiuto));
+        if (d.tipo == Tipo::Pulsante) {
+            pulsanti->addWidget(w, nPulsanti / kPulsantiPerRiga, nPulsanti % kPulsantiPerRiga);
+            ++nPulsanti;
+            continue;
+        }
         if (d.tipo == Tipo::Lista || d.tipo == Tipo::Cornice || d.tipo == Tipo::Linea) {
             aCapo();
             g->addWidget(w, riga++, 0, 1, kColonne);
@@ -452,6 +462,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
         g->addWidget(w, riga, col);
         if (++col == kColonne) aCapo();
     }
+    aCapo();
+    if (nPulsanti > 0)
+        g->addLayout(pulsanti, riga, 0, 1, kColonne);
+    else
+        delete pulsanti;
 }
 
 } // namespace vantrel::gui
