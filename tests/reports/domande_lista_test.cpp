@@ -1,4 +1,5 @@
-// "elimina tutto" and closing a window whose list holds unsaved rows ask first; Cancel changes nothing.
+// "elimina tutto" on a list with rows, and closing a window whose rows are not saved, ask first
+// (Annulla by default); header lines alone, or rows as saved, close without a question.
 #include "reports/finestre_report.h"
 #include "support/ambiente.h"
 #include "support/messaggio.h"
@@ -7,113 +8,59 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace vantrel {
 namespace {
 
-using Righe = std::vector<std::string>;
-
 struct Caso {
     const char* nome;
-    Righe righe;          // lines after the window's own header block
-    bool salva;           // saved before the action
-    const char* aggiunta; // a line added after the save, or nothing
-    const char* azione;   // "pulisci" or "chiudi"
-    Risposta risposta;    // answer to the question, if one comes
-    const char* domanda;  // the question expected, or nothing
-    bool eseguita;        // the list was cleared or the window closed
+    const char* riga;     // a row added to the header block, or none
+    bool salva;           // saved after the row was added
+    const char* aggiunta; // a row added after the save, or none
+    bool pulisci;         // "elimina tutto", else the window's "Chiudi"
+    Risposta risposta;
+    const char* domanda; // the question expected, or none
 };
 
 TEST(DomandeLista, EliminaTuttoEChiusura) {
+    using R = Risposta;
     const Caso casi[] = {
-        {"elimina tutto, annullato",
-         {"riga 1"},
-         false,
-         nullptr,
-         "pulisci",
-         Risposta::Annulla,
-         testiReport::eliminaTutto,
-         false},
-        {"elimina tutto, confermato",
-         {"riga 1"},
-         false,
-         nullptr,
-         "pulisci",
-         Risposta::Ok,
-         testiReport::eliminaTutto,
-         true},
-        {"elimina tutto anche se salvato",
-         {"riga 1"},
-         true,
-         nullptr,
-         "pulisci",
-         Risposta::Annulla,
-         testiReport::eliminaTutto,
-         false},
-        {"elimina tutto di sole testate", {}, false, nullptr, "pulisci", Risposta::Annulla, nullptr, true},
-        {"chiusura con righe non salvate, annullata",
-         {"riga 1"},
-         false,
-         nullptr,
-         "chiudi",
-         Risposta::Annulla,
-         testiReport::righeNonSalvate,
-         false},
-        {"chiusura con righe non salvate, confermata",
-         {"riga 1"},
-         false,
-         nullptr,
-         "chiudi",
-         Risposta::Ok,
-         testiReport::righeNonSalvate,
-         true},
-        {"chiusura dopo il salvataggio", {"riga 1"}, true, nullptr, "chiudi", Risposta::Annulla, nullptr, true},
-        {"chiusura con una riga aggiunta dopo il salvataggio",
-         {"riga 1"},
-         true,
-         "riga 2",
-         "chiudi",
-         Risposta::Annulla,
-         testiReport::righeNonSalvate,
-         false},
-        {"chiusura di sole testate", {}, false, nullptr, "chiudi", Risposta::Annulla, nullptr, true},
+        {"elimina tutto, annullato", "r1", false, nullptr, true, R::Annulla, testiReport::eliminaTutto},
+        {"elimina tutto anche se salvato", "r1", true, nullptr, true, R::Ok, testiReport::eliminaTutto},
+        {"elimina tutto di sole testate", nullptr, false, nullptr, true, R::Annulla, nullptr},
+        {"chiusura non salvata, annullata", "r1", false, nullptr, false, R::Annulla, testiReport::righeNonSalvate},
+        {"chiusura non salvata, confermata", "r1", false, nullptr, false, R::Ok, testiReport::righeNonSalvate},
+        {"chiusura dopo il salvataggio", "r1", true, nullptr, false, R::Annulla, nullptr},
+        {"riga aggiunta dopo il salvataggio", "r1", true, "r2", false, R::Annulla, testiReport::righeNonSalvate},
     };
     for (const Caso& c : casi) {
-        for (int w = 0; w < 2; ++w) {
-            SCOPED_TRACE(std::string(c.nome) + (w == 0 ? " (Taeg)" : " (STP2)"));
+        for (const bool taeg : {true, false}) {
+            SCOPED_TRACE(std::string(c.nome) + (taeg ? " (Taeg)" : " (STP2)"));
             test::Ambiente a;
             std::unique_ptr<Finestra> f;
-            if (w == 0)
+            if (taeg)
                 f = std::make_unique<Taeg>(a.ctx);
             else
                 f = std::make_unique<FinestraReport>(a.ctx);
-            Righe& lista = (*f)["List1"].voci;
-            lista.insert(lista.end(), c.righe.begin(), c.righe.end());
-            const std::string salva = w == 0 ? "SSCommand6" : "OK";
+            auto& lista = (*f)["List1"].voci;
+            if (c.riga) lista.push_back(c.riga);
             if (c.salva) {
                 f->incolla("nome", "prova");
                 a.risposte.aggiungi(a.dir.file("prova.RKT"));
-                f->clicca(salva);
+                f->clicca(taeg ? "SSCommand6" : "OK");
             }
             if (c.aggiunta) lista.push_back(c.aggiunta);
-            const Righe prima = lista;
+            const auto prima = lista;
             a.risposte.dimentica();
             a.risposte.aggiungi(c.risposta);
-            const bool pulisci = std::string(c.azione) == "pulisci";
-            f->clicca(pulisci ? "Pulisci" : (w == 0 ? "SSCommand1" : "SSCommand2"));
+            f->clicca(c.pulisci ? "Pulisci" : taeg ? "SSCommand1" : "SSCommand2");
 
-            if (c.domanda) {
-                ASSERT_EQ(a.risposte.mostrati().size(), 1u);
+            ASSERT_EQ(a.risposte.mostrati().size(), c.domanda ? 1u : 0u);
+            if (c.domanda)
                 test::controllaMessaggio(a.risposte.mostrati()[0], {"AVVERTIMENTO!", c.domanda, Icona::Avviso,
                                                                     Pulsanti::OkAnnulla, Risposta::Annulla});
-            } else {
-                EXPECT_TRUE(a.risposte.mostrati().empty());
-            }
-            if (pulisci)
-                EXPECT_EQ(lista == prima, !c.eseguita);
-            else
-                EXPECT_EQ(f->chiusa(), c.eseguita);
+            const bool eseguita = !c.domanda || c.risposta == R::Ok;
+            EXPECT_EQ(c.pulisci ? lista != prima : f->chiusa(), eseguita);
         }
     }
 }
