@@ -63,8 +63,11 @@ testo() { voce "$1" "$2" | cut -f7; }
 scrivi() { xdotool type --delay 40 "$1"; sleep 0.2; }
 tasto() { xdotool key "$@"; sleep 0.3; }
 scatta() { sleep 0.6; import -window root "$foto/$1.png"; }
-dialogo() { # waits for a top-level window titled $1
-    for _ in $(seq 100); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0; sleep 0.1; done
+dialogo() { # waits for a top-level window titled $1, and for it to take the keys
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && sleep 0.4 && return 0
+        sleep 0.1
+    done
     errore "la finestra \"$1\" non si apre"
 }
 pdf() { # waits for a PDF in the documents and checks that its text matches each of the other arguments
