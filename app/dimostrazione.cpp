@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
     ctx.servizi.messaggi = &messaggi;
     ctx.servizi.orologio = &data;
     vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
-    finestra.resize(1400, 1050);
     if (!finestra.modello().avvio()) return 0;
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();

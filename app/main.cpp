@@ -7,20 +7,27 @@
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
-#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
+#include "scelta_stampa_qt.h"
 #include "shell/cartella_programma.h"
+#include "stampante_dialogo.h"
 #include "vista_taeg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPrinter>
-#include <QScreen>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -48,6 +55,49 @@ private:
     bool finito_ = false;
 };
 
+// Writes, four times a second, where each named control is on screen: window title, control name,
+// the visible part's left, top, width and height, and a text field's text, tab separated; the tabs
+// of a tab widget appear as NAME#INDEX. It lets tools/percorso_utente.sh click and type as a user
+// does. Active only when VANTREL_MAPPA_CONTROLLI names the file.
+class MappaControlli : public QObject {
+public:
+    explicit MappaControlli(QString file) : file_(std::move(file)) { startTimer(250); }
+
+protected:
+    void timerEvent(QTimerEvent*) override {
+        QSaveFile f(file_);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) return;
+        QTextStream out(&f);
+        const auto riga = [&](QWidget* w, const QString& nome, const QRect& r, const QString& testo) {
+            if (r.isEmpty()) return;
+            QWidget* finestra = w->window();
+            for (QWidget* p = w; p; p = p->parentWidget())
+                if (qobject_cast<QMdiSubWindow*>(p)) {
+                    finestra = p;
+                    break;
+                }
+            const QPoint g = w->mapToGlobal(r.topLeft());
+            out << finestra->windowTitle() << '\t' << nome << '\t' << g.x() << '\t' << g.y() << '\t' << r.width()
+                << '\t' << r.height() << '\t' << testo << '\n';
+        };
+        for (QWidget* w : QApplication::allWidgets()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || !w->isVisible())
+                continue;
+            const QRect visibile = w->visibleRegion().boundingRect();
+            const auto* e = qobject_cast<QLineEdit*>(w);
+            riga(w, w->objectName(), visibile, e ? e->text() : QString());
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int k = 0; k < t->count(); ++k)
+                    riga(t->tabBar(), w->objectName() + '#' + QString::number(k),
+                         t->tabBar()->tabRect(k) & t->tabBar()->visibleRegion().boundingRect(), {});
+        }
+        f.commit();
+    }
+
+private:
+    QString file_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,9 +110,13 @@ int main(int argc, char** argv) {
 
     vantrel::gui::MessaggiQt messaggi;
     vantrel::gui::DialogoFileQt file;
-    // The printer chosen with "Imposta stampante" prints every document that follows.
+    // "Imposta stampante" sets up this printer; each document then goes through the print dialog,
+    // a PDF proposed in the user's documents.
     QPrinter printer(QPrinter::HighResolution);
-    vantrel::qt::StampanteQt stampante(printer);
+    vantrel::gui::SceltaStampaQt dialogoStampa;
+    QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documenti.isEmpty() || !QDir(documenti).exists()) documenti = QDir::homePath();
+    vantrel::gui::StampanteDialogo stampante(printer, dialogoStampa, messaggi, documenti);
     vantrel::gui::AvvioCalcolatrice calcolatrice;
     vantrel::OrologioDiSistema data;
     vantrel::Contesto ctx;
@@ -83,11 +137,10 @@ int main(int argc, char** argv) {
         vantrel::cartellaReport(cartella,
                                 vantrel::gui::ss(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
             .string());
-    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
-        const QRect r = schermo->availableGeometry();
-        finestra.resize(std::min(r.width(), 1400), std::min(r.height(), 1050));
-    }
     UscitaAlPrimoDisegno uscita(orologio);
+    std::unique_ptr<MappaControlli> mappa;
+    if (const QString percorso = qEnvironmentVariable("VANTREL_MAPPA_CONTROLLI"); !percorso.isEmpty())
+        mappa = std::make_unique<MappaControlli>(percorso);
     if (!finestra.modello().avvio()) return 0;
     if (uscitaDopoAvvio && finestra.taeg()) finestra.taeg()->installEventFilter(&uscita);
     return QApplication::exec();

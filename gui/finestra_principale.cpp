@@ -5,6 +5,7 @@
 #include "platform/server_tassi.h"
 #include "qt_testo.h"
 #include "reports/finestre_report.h"
+#include "scelta_stampa_qt.h"
 #include "vista_calendario.h"
 #include "vista_form23.h"
 #include "vista_generica.h"
@@ -22,14 +23,22 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantrel::gui {
 namespace {
 
 Dimensioni dimensioni(const QSize& s) {
     return {twips(s.width()), twips(s.height())};
+}
+
+/// A position that keeps a window of `dimensione` inside `spazio` whenever it fits at all.
+QPoint dentro(QPoint p, const QSize& dimensione, const QSize& spazio) {
+    return {std::clamp(p.x(), 0, std::max(0, spazio.width() - dimensione.width())),
+            std::clamp(p.y(), 0, std::max(0, spazio.height() - dimensione.height()))};
 }
 
 } // namespace
@@ -82,6 +91,8 @@ void FinestraPrincipale::costruisciMenu() {
             m->addSeparator();
             continue;
         }
+        if (d.gruppo == "Finestra" && m->actions().isEmpty())
+            connect(m, &QMenu::aboutToShow, this, [this, m] { elencaFinestre(m); });
         QAction* a = m->addAction(qs(d.testo));
         a->setObjectName(qs(d.nome));
         a->setEnabled((*modello_)[static_cast<int>(i)].abilitato);
@@ -125,11 +136,42 @@ bool FinestraPrincipale::disponibile(TipoFinestra tipo) const {
            tipo == TipoFinestra::Usurari || tipo == TipoFinestra::STP2;
 }
 
-QMdiSubWindow* FinestraPrincipale::figlia(QWidget* vista, TipoFinestra tipo) {
+void FinestraPrincipale::elencaFinestre(QMenu* menu) {
+    qDeleteAll(vociFinestre_);
+    vociFinestre_.clear();
+    const QList<QMdiSubWindow*> finestre = area_->subWindowList();
+    if (!finestre.isEmpty()) vociFinestre_ << menu->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow* sub : finestre) {
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == area_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+            if (!sub) return;
+            if (sub->isMinimized()) sub->showNormal();
+            area_->setActiveSubWindow(sub);
+        });
+        vociFinestre_ << a;
+    }
+}
+
+void FinestraPrincipale::adatta(QMdiSubWindow* sub) const {
+    const QSize spazio = area_->viewport()->size();
+    sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()).boundedTo(spazio));
+    sub->move(dentro(sub->pos(), sub->size(), spazio));
+}
+
+QMdiSubWindow* FinestraPrincipale::aggiungi(QWidget* vista) {
     vista->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = area_->addSubWindow(vista);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(vista->windowTitle());
+    adatta(sub);
+    return sub;
+}
+
+QMdiSubWindow* FinestraPrincipale::figlia(QWidget* vista, TipoFinestra tipo) {
+    QMdiSubWindow* sub = aggiungi(vista);
     connect(vista, &QObject::destroyed, this, [this, tipo] { modello_->finestraChiusa(tipo); });
     return sub;
 }
@@ -139,11 +181,12 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
     case TipoFinestra::Taeg: {
         auto* v = new VistaTaeg(ctx_);
         viste_[tipo] = v;
-        QMdiSubWindow* sub = figlia(v, tipo);
         if (scheda >= 0) v->mostraScheda(scheda);
-        sub->adjustSize();
+        QMdiSubWindow* sub = figlia(v, tipo);
+        connect(v, &VistaTaeg::chiusa, sub, &QWidget::close);
+        connect(v, &VistaTaeg::finestraAperta, this, [this](QWidget* w) { aggiungi(w)->show(); });
         // When it loads, the window sits 1000 twips from the top, centred across.
-        sub->move(std::max(0, (width() - sub->width()) / 2), px(1000) - 52);
+        sub->move(dentro({(width() - sub->width()) / 2, px(1000) - 52}, sub->size(), area_->viewport()->size()));
         sub->show();
         break;
     }
@@ -176,8 +219,11 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
         FinestraReport* stp2 = modello.get();
         auto* v = new VistaGenerica(std::move(modello));
         stp2->nuovaFinestra = [this] { crea(TipoFinestra::STP2, -1); };
+        v->chiusuraConsentita = [stp2] { return stp2->lista().chiusuraConfermata(); };
         viste_[tipo] = v;
-        figlia(v, tipo)->show();
+        QMdiSubWindow* sub = figlia(v, tipo);
+        connect(v, &VistaGenerica::chiusa, sub, &QWidget::close);
+        sub->show();
         break;
     }
     }
@@ -242,6 +288,7 @@ void FinestraPrincipale::impostaStampante() {
     if (!printer_) return;
     QPrintDialog dialogo(printer_, this);
     dialogo.setWindowTitle(QStringLiteral("Imposta stampante"));
+    preparaDialogoStampa(dialogo, QStringLiteral("&Imposta"));
     dialogo.exec(); // the printer keeps what the user chose; a cancel changes nothing
 }
 
@@ -261,7 +308,8 @@ void FinestraPrincipale::mostraLogo() {
 }
 
 void FinestraPrincipale::mostraPrincipale() {
-    show();
+    if (const QScreen* schermo = screen()) setGeometry(schermo->availableGeometry());
+    showMaximized();
     centra();
 }
 
@@ -279,7 +327,12 @@ void FinestraPrincipale::termina() {
     terminata_ = true;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this) w->close();
-    area_->closeAllSubWindows();
+    // Gone without their closing questions: the exit question was the last one.
+    QList<QPointer<QMdiSubWindow>> figlie;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        figlie << w;
+    for (const auto& w : figlie)
+        delete w.data();
     hide();
     QApplication::quit();
 }
@@ -293,8 +346,10 @@ void FinestraPrincipale::centra() {
                         twips(pannello_->width()), taeg);
     if (logo_ && c.logoSinistra && c.logoAlto) logo_->move(px(*c.logoSinistra), px(*c.logoAlto));
     if (c.pannelloSinistra) pannello_->move(px(*c.pannelloSinistra), 0);
-    if (taeg && c.taegSinistra && c.taegAlto)
-        vista(TipoFinestra::Taeg)->parentWidget()->move(px(*c.taegSinistra), px(*c.taegAlto));
+    if (taeg && c.taegSinistra && c.taegAlto) {
+        QWidget* sub = vista(TipoFinestra::Taeg)->parentWidget();
+        sub->move(dentro({px(*c.taegSinistra), px(*c.taegAlto)}, sub->size(), area_->viewport()->size()));
+    }
 }
 
 void FinestraPrincipale::centraTaeg() {
@@ -302,7 +357,9 @@ void FinestraPrincipale::centraTaeg() {
     if (!v) return;
     const Centratura c =
         vantrel::centra(dimensioni(size()), isMinimized(), {}, 0, dimensioni(v->parentWidget()->size()));
-    if (c.taegSinistra && c.taegAlto) v->parentWidget()->move(px(*c.taegSinistra), px(*c.taegAlto));
+    if (c.taegSinistra && c.taegAlto)
+        v->parentWidget()->move(
+            dentro({px(*c.taegSinistra), px(*c.taegAlto)}, v->parentWidget()->size(), area_->viewport()->size()));
 }
 
 void FinestraPrincipale::resizeEvent(QResizeEvent* e) {

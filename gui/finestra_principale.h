@@ -11,6 +11,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QPrinter;
 
 namespace vantrel::gui {
@@ -37,6 +38,8 @@ public:
 
     /// Places the logo, the tool bar panel and the calculation window in the middle.
     void centra();
+    /// Sizes a child window to show all it can of itself, and moves it wholly inside the visible area.
+    void adatta(QMdiSubWindow* sub) const;
 
     // OspiteFinestre
     bool disponibile(TipoFinestra tipo) const override;
@@ -57,6 +60,9 @@ private:
     void costruisciMenu();
     void costruisciPannello();
     QMdiSubWindow* figlia(QWidget* vista, TipoFinestra tipo);
+    QMdiSubWindow* aggiungi(QWidget* vista);
+    /// The open child windows at the end of the "Finestra" menu, the active one checked.
+    void elencaFinestre(QMenu* menu);
     void affianca(bool orizzontale);
     void centraTaeg();
 
@@ -68,6 +74,7 @@ private:
     QWidget* logo_ = nullptr;
     QPrinter* printer_ = nullptr;
     std::map<TipoFinestra, QPointer<QWidget>> viste_;
+    QList<QAction*> vociFinestre_;
     std::function<void(passWord&)> login_;
     bool terminata_ = false;
 };

@@ -1,16 +1,21 @@
 #include "vista_taeg.h"
 
+#include "area_scorrevole.h"
 #include "cornice_verifica_usura.h"
 #include "font_fisso.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
+#include "vista_generica.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -50,18 +55,25 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     auto* schede = qobject_cast<QTabWidget*>(crea("SSTab1", this));
     const auto& titoli = (*taeg_)["SSTab1"].voci;
     const auto titolo = [&](std::size_t k) { return k < titoli.size() ? qs(titoli[k]) : QString(); };
-    schede->addTab(schedaCalcolo(), titolo(0));
+    QWidget* calcolo = schedaCalcolo();
     auto* report = new QWidget;
-    schede->addTab(report, titolo(1));
     auto* mutuo = new QWidget;
-    schede->addTab(mutuo, titolo(2));
     schedaGenerica(report, nomiDi(&ListaReport::definisci));
     schedaMutuo(mutuo);
+    // The figures scroll when the screen is short; the calculation's buttons stay in sight below them.
+    auto* primo = new QWidget;
+    auto* vp = new QVBoxLayout(primo);
+    vp->setContentsMargins(0, 0, 0, 0);
+    vp->addWidget(new AreaScorrevole(calcolo), 1);
+    vp->addWidget(esegui(primo));
+    schede->addTab(primo, titolo(0));
+    schede->addTab(new AreaScorrevole(report), titolo(1));
+    schede->addTab(new AreaScorrevole(mutuo), titolo(2));
     v->addWidget(schede);
 
     auto* help = new QPlainTextEdit(this);
     help->setReadOnly(true);
-    help->setMaximumHeight(54);
+    help->setMaximumHeight(3 * help->fontMetrics().lineSpacing() + 8);
     help->setFocusPolicy(Qt::NoFocus);
     legame_->lega("HELP", help);
     v->addWidget(help);
@@ -71,14 +83,65 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     const Schema& s = taeg_->schema();
     for (std::size_t i = 0; i < s.dimensione(); ++i)
         if (!legame_->legato(static_cast<int>(i))) altri.push_back(s.definizione(static_cast<int>(i)).nome);
-    if (!altri.empty()) schedaGenerica(schede->widget(0), altri);
+    if (!altri.empty()) schedaGenerica(calcolo, altri);
 
+    taeg_->report().apertaFinestraTesto = [this](FinestraTesto& f) { apriRiepilogo(f); };
+    // "crea report tabellare" shows the summary every time, brought forward with its new lines.
+    if (auto* b = legame_->w<QAbstractButton>("SSCommand2"))
+        connect(b, &QAbstractButton::clicked, this, &VistaTaeg::mostraRiepilogo);
+    legame_->dopoEvento([this] {
+        if (taeg_->chiusa()) emit chiusa();
+    });
     legame_->ordinaTab();
     legame_->aggiorna();
 }
 
 VistaTaeg::~VistaTaeg() {
+    inChiusura_ = true;
+    // The summary's view goes first: its model belongs to this window's.
+    if (riepilogo_) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(riepilogo_->parentWidget());
+        delete (sub ? static_cast<QWidget*>(sub) : riepilogo_.data());
+    }
+    taeg_->report().apertaFinestraTesto = nullptr;
     delete legame_; // no event may reach the model while the widgets go
+}
+
+void VistaTaeg::apriRiepilogo(FinestraTesto& f) {
+    auto* v = new VistaGenerica(f);
+    v->setAttribute(Qt::WA_DeleteOnClose);
+    riepilogo_ = v;
+    connect(v, &VistaGenerica::chiusa, v, [v] {
+        auto* sub = qobject_cast<QMdiSubWindow*>(v->parentWidget());
+        sub ? sub->close() : v->close();
+    });
+    // Closed through its frame: the next summary opens a new window. A window its own button closed
+    // may already have been replaced by a newer one, which stays.
+    connect(v, &QObject::destroyed, this, [this, m = &f] {
+        if (!inChiusura_ && taeg_->report().finestraTesto() == m) taeg_->report().chiudiFinestraTesto();
+    });
+    emit finestraAperta(v);
+    if (!v->parentWidget()) v->show(); // no host took it: a window of its own
+}
+
+void VistaTaeg::mostraRiepilogo() {
+    if (!riepilogo_) return;
+    riepilogo_->legame().aggiorna();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(riepilogo_->parentWidget()); sub && sub->mdiArea()) {
+        if (sub->isMinimized()) sub->showNormal();
+        sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        riepilogo_->raise();
+        riepilogo_->activateWindow();
+    }
+}
+
+void VistaTaeg::closeEvent(QCloseEvent* e) {
+    if (!taeg_->chiusa() && !taeg_->report().lista().chiusuraConfermata()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }
 
 void VistaTaeg::mostraScheda(int scheda) {
@@ -145,9 +208,14 @@ QWidget* VistaTaeg::schedaCalcolo() {
         ho->addWidget(box);
         return l;
     };
-    auto* acc = cornice("FrameAccordato", {"Option2", "Option1a"});
-    acc->addWidget(etichetta(QStringLiteral("accordato"), opzioni, true));
-    acc->addWidget(crea("Acc", opzioni));
+    auto* accordato = crea("FrameAccordato", opzioni);
+    auto* ga = new QGridLayout(accordato);
+    ga->setVerticalSpacing(2);
+    ga->addWidget(crea("Option2", accordato), 0, 0);
+    ga->addWidget(crea("Option1a", accordato), 1, 0);
+    ga->addWidget(etichetta(QStringLiteral("accordato"), accordato, true), 0, 1);
+    ga->addWidget(crea("Acc", accordato), 1, 1);
+    ho->addWidget(accordato);
     cornice("FrameValuta", {"Lira", "euro"});
     cornice("FrameSoglia", {"Option3", "Option4", "Option5"});
     auto* categoria = new QVBoxLayout;
@@ -161,11 +229,6 @@ QWidget* VistaTaeg::schedaCalcolo() {
     g->addWidget(scomposizione(), 3, 0);
     g->addWidget(confronto(), 3, 1, 1, 2);
 
-    auto* esegui = new QGroupBox(QStringLiteral("Esegui calcolo"), pagina);
-    auto* hc = new QHBoxLayout(esegui);
-    for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
-        hc->addWidget(crea(n, esegui));
-    g->addWidget(esegui, 4, 0, 1, 3);
     // Compact fields keep the window inside a 1050-pixel main window below its tool bar.
     for (auto* e : pagina->findChildren<QLineEdit*>()) {
         if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
@@ -179,6 +242,15 @@ QWidget* VistaTaeg::schedaCalcolo() {
             w->setMaximumWidth(120);
     cms->setMaximumWidth(90);
     return pagina;
+}
+
+QWidget* VistaTaeg::esegui(QWidget* genitore) {
+    auto* box = new QGroupBox(QStringLiteral("Esegui calcolo"), genitore);
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(6, 2, 6, 4);
+    for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
+        h->addWidget(crea(n, box));
+    return box;
 }
 
 QWidget* VistaTaeg::striscia() {
@@ -278,14 +350,17 @@ QWidget* VistaTaeg::confronto() {
         g->addWidget(w, 6, 1 + k);
     }
     campo(g, 7, 1, "T. soglia", "soglia", box);
-    campo(g, 7, 2, "Supero", "Diff", box);
     legame_->widget("soglia")->setMaximumWidth(64);
-    legame_->widget("Diff")->setMaximumWidth(64);
+    g->addWidget(etichetta(QStringLiteral("Supero"), box, true), 7, 2);
+    auto* supero = crea("Diff", box);
+    // Wide enough for a difference written with all its digits.
+    supero->setFixedWidth(supero->fontMetrics().horizontalAdvance(QStringLiteral("-00,0000000000000")) + 12);
+    g->addWidget(supero, 8, 2, 1, 2, Qt::AlignLeft);
     // The category and class whose threshold was used, beside it.
-    g->addWidget(etichetta(QStringLiteral("classe d'importo"), box, true), 7, 3, 1, 4);
+    g->addWidget(etichetta(QStringLiteral("classe d'importo"), box, true), 7, 4, 1, 3);
     QWidget* classe = crea("ClasseSoglia", box);
     classe->setMaximumWidth(300);
-    g->addWidget(classe, 8, 3, 1, 4);
+    g->addWidget(classe, 8, 4, 1, 3);
     return box;
 }
 
@@ -390,6 +465,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
     auto* g = new QGridLayout(contenitore);
     if (!pagina->layout()) new QVBoxLayout(pagina);
     pagina->layout()->addWidget(contenitore);
+    // The buttons in rows of equal columns below the other controls.
+    auto* pulsanti = new QGridLayout;
+    pulsanti->setContentsMargins(0, 0, 0, 0);
+    constexpr int kPulsantiPerRiga = 6;
+    int nPulsanti = 0;
     constexpr int kColonne = 4;
     int riga = 0, col = 0;
     const auto aCapo = [&] {
@@ -402,6 +482,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
         const DefinizioneControllo& d = taeg_->schema().definizione(id);
         QWidget* w = legame_->crea(nome, contenitore);
         if (auto* e = qobject_cast<QLineEdit*>(w); e && !d.aiuto.empty()) e->setPlaceholderText(qs(d.aiuto));
+        if (d.tipo == Tipo::Pulsante) {
+            pulsanti->addWidget(w, nPulsanti / kPulsantiPerRiga, nPulsanti % kPulsantiPerRiga);
+            ++nPulsanti;
+            continue;
+        }
         if (d.tipo == Tipo::Lista || d.tipo == Tipo::Cornice || d.tipo == Tipo::Linea) {
             aCapo();
             g->addWidget(w, riga++, 0, 1, kColonne);
@@ -411,6 +496,11 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
         g->addWidget(w, riga, col);
         if (++col == kColonne) aCapo();
     }
+    aCapo();
+    if (nPulsanti > 0)
+        g->addLayout(pulsanti, riga, 0, 1, kColonne);
+    else
+        delete pulsanti;
 }
 
 } // namespace vantrel::gui

@@ -2,7 +2,9 @@
 
 #include "common/program_state.h"
 #include "teg/taeg.h"
+#include "vista_generica.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -17,7 +19,8 @@ class LegameFinestra;
 /// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
 /// formula strip, whose pieces sit at their twips positions; the "Mutuo" tab groups the loan's
 /// figures, its payment frequency, its results and the plan; the report tab shows its controls in
-/// the order of the window's schema.
+/// the order of the window's schema. Each tab scrolls when the screen cannot hold it.
+/// The text window of the summary is shown by this view, which closes it before its model goes.
 class VistaTaeg : public QWidget {
     Q_OBJECT
 public:
@@ -27,10 +30,24 @@ public:
     Taeg& modello() { return *taeg_; }
     LegameFinestra& legame() { return *legame_; }
     void mostraScheda(int scheda);
+    /// The view of the summary's text window, null when it is not open.
+    VistaGenerica* riepilogo() const { return riepilogo_; }
+
+signals:
+    /// A new window of this one (the summary) is to be shown; the host may adopt it as a child.
+    void finestraAperta(QWidget* vista);
+    /// The model closed the window (its "Chiudi" button).
+    void chiusa();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    void apriRiepilogo(FinestraTesto& finestra);
+    void mostraRiepilogo();
     QWidget* schedaCalcolo();
     QWidget* striscia();
+    QWidget* esegui(QWidget* genitore);
     QWidget* confronto();
     QWidget* scomposizione();
     void schedaMutuo(QWidget* pagina);
@@ -40,6 +57,8 @@ private:
 
     std::unique_ptr<Taeg> taeg_;
     LegameFinestra* legame_;
+    QPointer<VistaGenerica> riepilogo_;
+    bool inChiusura_ = false;
 };
 
 } // namespace vantrel::gui

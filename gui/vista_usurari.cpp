@@ -1,5 +1,6 @@
 #include "vista_usurari.h"
 
+#include "area_scorrevole.h"
 #include "font_fisso.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
@@ -111,10 +112,13 @@ VistaUsurari::VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent)
     legame_->widget("Combo3")->setMinimumWidth(130);
     v->addLayout(periodo);
 
-    auto* centro = new QHBoxLayout;
+    // The fields and the listing scroll on a screen too small for them; the buttons stay in sight.
+    auto* corpo = new QWidget;
+    auto* centro = new QHBoxLayout(corpo);
+    centro->setContentsMargins(0, 0, 0, 0);
     centro->addWidget(campiTassi());
     centro->addWidget(elenco(), 1);
-    v->addLayout(centro, 1);
+    v->addWidget(new AreaScorrevole(corpo, this), 1);
 
     auto* basso = new QHBoxLayout;
     auto* stato = qobject_cast<QLabel*>(legame_->crea("LblStato", this));

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Screenshots of the desktop program after a period check on an empty folder, under a virtual
-# X server. Usage: tools/screenshots.sh [build folder]   (default build/dev)
+# X server the size of a laptop screen (1366x768). Usage: tools/screenshots.sh [build folder]
+# (default build/dev)
 set -eu
 radice=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$radice/build/dev}
@@ -9,7 +10,7 @@ trap 'rm -rf "$cartella"' EXIT
 cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$cartella/"
 
 scatta() {
-    xvfb-run -a -s "-screen 0 1400x1050x24" sh -c "
+    xvfb-run -a -n 42 -s "-screen 0 1366x768x24" sh -c "
         '$build/bin/vantrel-dimostrazione' '$cartella' $2 & pid=\$!
         sleep 3
         import -window root '$radice/docs/$1'

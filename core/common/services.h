@@ -52,6 +52,8 @@ enum class Orientamento { Verticale, Orizzontale };
 class Stampante {
 public:
     virtual ~Stampante() = default;
+    /// Names the document that follows (a PDF of it is proposed under this name, without extension).
+    virtual void documento(const std::string& /*nome*/) {}
     virtual void orientamento(Orientamento o) = 0;
     virtual void font(const std::string& nome) = 0;
     virtual void dimensione(double punti) = 0;

@@ -354,6 +354,8 @@ void PannelloMutuo::StampaPiano() {
     if (ctx_.messaggio(domanda) != Risposta::Ok) return;
     Stampante* p = ctx_.servizi.stampante;
     if (!p) return;
+    p->documento("piano-ammortamento");
+    p->orientamento(Orientamento::Verticale); // whatever the previous document used
     p->font("Courier New");
     p->grassetto(true);
     p->dimensione(12);

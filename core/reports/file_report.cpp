@@ -89,25 +89,25 @@ std::optional<std::string> leggiFile(const std::string& path) {
     return s;
 }
 
-void SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
+bool SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
     if (togliSpazi(nome).empty()) {
         ctx.messaggio({kTitoloProgramma, testiReport::mancaNome});
-        return;
+        return false;
     }
-    if (!ctx.servizi.file) return;
+    if (!ctx.servizi.file) return false;
     // A cancelled dialog stops the save: nothing is written anywhere the user did not choose.
     const auto path = ctx.servizi.file->salva(nome + ".RKT", ctx.stato.CartellaReport);
-    if (!path || path->empty()) return;
+    if (!path || path->empty()) return false;
     if (FileEsiste(*path)) {
         const Risposta r = ctx.messaggio(
             {"AVVERTIMENTO!", testiReport::sovrascrivi, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
-        if (r != Risposta::Ok) return;
+        if (r != Risposta::Ok) return false;
     }
     const std::string errore = scriviFileSicuro(*path, contenutoReport(righe));
-    if (!errore.empty())
-        ctx.messaggio({kTitoloProgramma,
-                       testiReport::nonSalvato + errore + ". Il report esistente non è stato modificato.",
-                       Icona::Critica});
+    if (errore.empty()) return true;
+    ctx.messaggio({kTitoloProgramma, testiReport::nonSalvato + errore + ". Il report esistente non è stato modificato.",
+                   Icona::Critica});
+    return false;
 }
 
 bool ApriReport(Contesto& ctx, std::vector<std::string>& righe) {

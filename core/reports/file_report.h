@@ -28,8 +28,8 @@ std::string fileTemporaneo(const std::string& path);
 /// Reads a whole file; no value when it cannot be opened or read.
 std::optional<std::string> leggiFile(const std::string& path);
 
-/// Saves `righe` as a report file chosen by the user, the name proposed from `nome`.
-void SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome);
+/// Saves `righe` as a report file chosen by the user, the name proposed from `nome`; true when written.
+bool SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome);
 
 /// Replaces `righe` with the lines of a report file chosen by the user; false when nothing was read.
 bool ApriReport(Contesto& ctx, std::vector<std::string>& righe);

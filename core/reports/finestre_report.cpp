@@ -1,12 +1,11 @@
 #include "reports/finestre_report.h"
 
-#include "reports/file_report.h"
 #include "reports/stampa_report.h"
 
 namespace vantrel {
 namespace {
 
-DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* tooltip, const char* caption = "") {
+DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* caption, const char* tooltip) {
     auto& d = s.aggiungi(nome, Tipo::Pulsante, caption);
     d.tooltip = tooltip;
     return d;
@@ -40,14 +39,16 @@ void segnalaErroreStampa(Contesto& ctx, const std::string& errore) {
 
 } // namespace
 
-void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe) {
+void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe, const std::string& documento) {
     if (!ctx.servizi.stampante) return;
+    ctx.servizi.stampante->documento(documento);
     segnalaErroreStampa(ctx,
                         stampaListaRisultati(*ctx.servizi.stampante, righe, ctx.stato.OpzStampa.righeOrizzontale()));
 }
 
 void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe) {
     if (!ctx.servizi.stampante) return;
+    ctx.servizi.stampante->documento("riepilogo-calcolo");
     segnalaErroreStampa(ctx, stampaTestoFinestra(*ctx.servizi.stampante, righe, ctx.stato.OpzStampa.righeVerticale()));
 }
 
@@ -60,19 +61,21 @@ const Schema& FinestraReport::schemaReport() {
         sc.aggiungi("testo2", Tipo::Testo).visibile = false;
         sc.aggiungi("Label2", Tipo::Etichetta, "nome report");
         sc.aggiungi("nome", Tipo::Testo);
-        pulsante(sc, "OK", "salva report");
-        pulsante(sc, "Command3D2", "Carica report");
-        pulsante(sc, "SSCommand11", "nuova maschera");
-        pulsante(sc, "Stampa", "Stampa report");
-        pulsante(sc, "SSCommand2", "chiudi maschera");
-        pulsante(sc, "SSCommand1", "sposta riga in basso").abilitato = false;
-        pulsante(sc, "SSCommand3", "sposta riga in alto").abilitato = false;
-        pulsante(sc, "SSCommand4", "Aggiungi riga in testa");
-        pulsante(sc, "SSCommand6", "");
-        pulsante(sc, "SSCommand5", "Aggiungi riga su selezione");
-        pulsante(sc, "SSCommand7", "Aggiungi testata");
-        pulsante(sc, "Pulisci", "elimina tutto");
-        pulsante(sc, "Command3D1", "").abilitato = false;
+        pulsante(sc, "OK", "Salva", "salva report");
+        pulsante(sc, "Command3D2", "Apri", "Carica report");
+        pulsante(sc, "SSCommand11", "Nuova finestra", "nuova maschera");
+        pulsante(sc, "Stampa", "Stampa", "Stampa report");
+        pulsante(sc, "SSCommand2", "Chiudi", "chiudi maschera");
+        pulsante(sc, "SSCommand1", "Sposta giù", "sposta riga in basso").abilitato = false;
+        pulsante(sc, "SSCommand3", "Sposta su", "sposta riga in alto").abilitato = false;
+        pulsante(sc, "SSCommand4", "Riga in testa", "Aggiungi riga in testa");
+        pulsante(sc, "SSCommand6", "Riga in fondo", "Aggiungi riga in fondo");
+        pulsante(sc, "SSCommand5", "Riga su selezione", "Aggiungi riga su selezione");
+        pulsante(sc, "SSCommand7", "Testata", "Aggiungi testata");
+        pulsante(sc, "Pulisci", "Elimina tutto", "elimina tutto");
+        pulsante(sc, "Command3D1", "Incolla riga",
+                 "Incolla la riga tolta con il doppio click sopra la riga evidenziata")
+            .abilitato = false;
         sc.ordineTab({"testo", "nome"});
         return sc;
     }();
@@ -80,7 +83,7 @@ const Schema& FinestraReport::schemaReport() {
 }
 
 FinestraReport::FinestraReport(Contesto& ctx)
-    : FinestraComposta(schemaReport()), ctx_(ctx), lista_(*this, controlliReport()) {
+    : FinestraComposta(schemaReport()), ctx_(ctx), lista_(*this, controlliReport(), ctx) {
     aggiungiParte(lista_);
     auto& v = lista_.righe();
     v = {testata::trattini(), testata::righeRisultato(), testata::trattini()};
@@ -89,16 +92,16 @@ FinestraReport::FinestraReport(Contesto& ctx)
 void FinestraReport::cliccato(int id) {
     const std::string& nome = schema().definizione(id).nome;
     if (nome == "OK")
-        SalvaReport(ctx_, lista_.righe(), testo(this->id("nome")));
-    else if (nome == "Command3D2") {
-        if (ApriReport(ctx_, lista_.righe())) (*this)[this->id("List1")].selezione = -1;
-    } else if (nome == "SSCommand11") {
+        lista_.salva(testo(this->id("nome")));
+    else if (nome == "Command3D2")
+        lista_.apri();
+    else if (nome == "SSCommand11") {
         if (nuovaFinestra) nuovaFinestra();
     } else if (nome == "Stampa")
-        stampaRisultati(ctx_, lista_.righe());
-    else if (nome == "SSCommand2")
-        chiudi();
-    else
+        stampaRisultati(ctx_, lista_.righe(), "report");
+    else if (nome == "SSCommand2") {
+        if (lista_.chiusuraConfermata()) chiudi();
+    } else
         FinestraComposta::cliccato(id);
 }
 
@@ -113,18 +116,18 @@ const Schema& FinestraTesto::schemaTesto() {
         sc.aggiungi("List1", Tipo::Lista);
         sc.aggiungi("Label1", Tipo::Etichetta, "Testo da aggiungere alla maschera");
         sc.aggiungi("testo", Tipo::Testo);
-        pulsante(sc, "Command3D1", "Aggiungi riga in testa");
-        pulsante(sc, "SSCommand1", "Aggiungi riga su selezione");
-        pulsante(sc, "SSCommand3", "");
-        pulsante(sc, "Stampa", "Stampa");
-        pulsante(sc, "SSCommand2", " Uscita ");
+        pulsante(sc, "Command3D1", "Riga in testa", "Aggiungi riga in testa");
+        pulsante(sc, "SSCommand1", "Riga su selezione", "Aggiungi riga su selezione");
+        pulsante(sc, "SSCommand3", "Riga in fondo", "Aggiungi riga in fondo");
+        pulsante(sc, "Stampa", "Stampa", "Stampa");
+        pulsante(sc, "SSCommand2", "Chiudi", " Uscita ");
         return sc;
     }();
     return s;
 }
 
 FinestraTesto::FinestraTesto(Contesto& ctx)
-    : FinestraComposta(schemaTesto()), ctx_(ctx), lista_(*this, controlliTesto()) {
+    : FinestraComposta(schemaTesto()), ctx_(ctx), lista_(*this, controlliTesto(), ctx) {
     aggiungiParte(lista_);
 }
 

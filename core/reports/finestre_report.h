@@ -53,8 +53,8 @@ private:
     int larghezzaLista_ = 0, altezzaLista_ = 0;
 };
 
-/// Prints a result list on the context's printer with the landscape lines per page.
-void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe);
+/// Prints a result list on the context's printer with the landscape lines per page, as the named document.
+void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe, const std::string& documento);
 /// Prints the text window's lines with the portrait lines per page.
 void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe);
 

@@ -1,7 +1,6 @@
 #include "reports/lista_report.h"
 
 #include "common/numbers.h"
-#include "reports/file_report.h"
 #include "reports/riepilogo.h"
 #include "teg/teg_controlli.h"
 
@@ -25,7 +24,7 @@ ControlliLista controlliTaeg() {
 } // namespace
 
 ListaReport::ListaReport(Finestra& f, Contesto& ctx)
-    : f_(f), ctx_(ctx), List1_(f.id("List1")), lista_(f, controlliTaeg()) {}
+    : f_(f), ctx_(ctx), List1_(f.id("List1")), lista_(f, controlliTaeg(), ctx) {}
 
 void ListaReport::definisci(Schema& s) {
     s.aggiungi("List1", Tipo::Lista).aiuto =
@@ -37,28 +36,31 @@ void ListaReport::definisci(Schema& s) {
 
     struct P {
         const char* nome;
+        const char* didascalia;
         const char* tooltip;
         const char* aiuto;
         bool abilitato;
     };
     for (const P& p : {
-             P{"SSCommand10", "Aggiungi testata", "inserisce la testata del report", true},
-             P{"Pulisci", "elimina tutto", "pulisci report", true},
-             P{"SSCommand7", "Aggiungi riga in testa", "inserisce il testo di sinistra in cima alla lista", true},
-             P{"SSCommand8", "", "inserisce il testo di sinistra in fondo alla lista", true},
-             P{"SSCommand9", "Aggiungi riga su selezione",
+             P{"SSCommand10", "Testata", "Aggiungi testata", "inserisce la testata del report", true},
+             P{"Pulisci", "Elimina tutto", "elimina tutto", "pulisci report", true},
+             P{"SSCommand7", "Riga in testa", "Aggiungi riga in testa",
+               "inserisce il testo di sinistra in cima alla lista", true},
+             P{"SSCommand8", "Riga in fondo", "Aggiungi riga in fondo",
+               "inserisce il testo di sinistra in fondo alla lista", true},
+             P{"SSCommand9", "Riga su selezione", "Aggiungi riga su selezione",
                "inserisce il testo di sinistra in corrispondenza della riga evidenziata", true},
-             P{"SSCommand4", "sposta riga in basso", "sposta la riga evidenziata verso il basso", false},
-             P{"SSCommand5", "sposta riga in alto", "sposta la riga evidenziata verso l'alto", false},
-             P{"Command3D1", "",
+             P{"SSCommand4", "Sposta giù", "sposta riga in basso", "sposta la riga evidenziata verso il basso", false},
+             P{"SSCommand5", "Sposta su", "sposta riga in alto", "sposta la riga evidenziata verso l'alto", false},
+             P{"Command3D1", "Incolla riga", "Incolla la riga tolta con il doppio click sopra la riga evidenziata",
                "incolla rcalcolo precedentemente rimosso dalla lista, in corrispondenza della riga evidenziata. ",
                true},
-             P{"SSCommand6", "salva report", "salva report attivo", true},
-             P{"Command3D2", "Carica report", "apri report esistente", true},
-             P{"Stampa", "Stampa report", "stampa report", true},
-             P{"SSCommand1", "", "chiude questa maschera. ", true},
+             P{"SSCommand6", "Salva", "salva report", "salva report attivo", true},
+             P{"Command3D2", "Apri", "Carica report", "apri report esistente", true},
+             P{"Stampa", "Stampa", "Stampa report", "stampa report", true},
+             P{"SSCommand1", "Chiudi", "Chiudi la finestra di calcolo", "chiude questa maschera. ", true},
          }) {
-        auto& d = s.aggiungi(p.nome, Tipo::Pulsante);
+        auto& d = s.aggiungi(p.nome, Tipo::Pulsante, p.didascalia);
         d.tooltip = p.tooltip;
         d.aiuto = p.aiuto;
         d.abilitato = p.abilitato;
@@ -103,14 +105,14 @@ bool ListaReport::cliccato(int id) {
     else if (id == c.SSCommand2)
         riepilogo();
     else if (nome == "SSCommand6")
-        SalvaReport(ctx_, lista_.righe(), f_.testo(f_.id("nome")));
-    else if (nome == "Command3D2") {
-        if (ApriReport(ctx_, lista_.righe())) f_[List1_].selezione = -1;
-    } else if (nome == "Stampa")
-        stampaRisultati(ctx_, lista_.righe());
-    else if (nome == "SSCommand1")
-        f_.chiudi();
-    else
+        lista_.salva(f_.testo(f_.id("nome")));
+    else if (nome == "Command3D2")
+        lista_.apri();
+    else if (nome == "Stampa")
+        stampaRisultati(ctx_, lista_.righe(), "report-teg");
+    else if (nome == "SSCommand1") {
+        if (lista_.chiusuraConfermata()) f_.chiudi();
+    } else
         return lista_.cliccato(id);
     return true;
 }

@@ -1,5 +1,8 @@
 #include "reports/modifica_lista.h"
 
+#include "reports/file_report.h"
+#include "reports/spazi.h"
+
 #include <iterator>
 
 namespace vantrel {
@@ -22,10 +25,10 @@ const std::string& testata::periodi() {
     return s;
 }
 
-ModificaLista::ModificaLista(Finestra& f, const ControlliLista& n)
-    : f_(f), lista_(f.id(n.lista)), testo_(idSe(n.testo)), buffer_(idSe(n.buffer)), giu_(idSe(n.giu)), su_(idSe(n.su)),
-      incolla_(idSe(n.incolla)), testata_(idSe(n.testata)), pulisci_(idSe(n.pulisci)), inCima_(idSe(n.inCima)),
-      accoda_(idSe(n.accoda)), suSelezione_(idSe(n.suSelezione)) {}
+ModificaLista::ModificaLista(Finestra& f, const ControlliLista& n, Contesto& ctx)
+    : f_(f), ctx_(ctx), lista_(f.id(n.lista)), testo_(idSe(n.testo)), buffer_(idSe(n.buffer)), giu_(idSe(n.giu)),
+      su_(idSe(n.su)), incolla_(idSe(n.incolla)), testata_(idSe(n.testata)), pulisci_(idSe(n.pulisci)),
+      inCima_(idSe(n.inCima)), accoda_(idSe(n.accoda)), suSelezione_(idSe(n.suSelezione)) {}
 
 int ModificaLista::idSe(const std::string& nome) const {
     return nome.empty() ? -1 : f_.id(nome);
@@ -54,7 +57,37 @@ void ModificaLista::inserisciTestata() {
     v.insert(v.begin(), {testata::trattini(), testata::righeRisultato(), testata::trattini()});
 }
 
+bool ModificaLista::haRighe() const {
+    for (const auto& r : righe())
+        if (r != testata::trattini() && r != testata::righeRisultato() && r != testata::periodi() &&
+            !togliSpazi(r).empty())
+            return true;
+    return false;
+}
+
+bool ModificaLista::righeNonSalvate() const {
+    return haRighe() && righe() != salvate_;
+}
+
+bool ModificaLista::chiusuraConfermata() {
+    return !righeNonSalvate() || ctx_.messaggio({"AVVERTIMENTO!", testiReport::righeNonSalvate, Icona::Avviso,
+                                                 Pulsanti::OkAnnulla, Risposta::Annulla}) == Risposta::Ok;
+}
+
+void ModificaLista::salva(const std::string& nome) {
+    if (SalvaReport(ctx_, righe(), nome)) salvate_ = righe();
+}
+
+void ModificaLista::apri() {
+    if (!ApriReport(ctx_, righe())) return;
+    f_[lista_].selezione = -1;
+    salvate_ = righe();
+}
+
 void ModificaLista::pulisciLista() {
+    if (haRighe() && ctx_.messaggio({"AVVERTIMENTO!", testiReport::eliminaTutto, Icona::Avviso, Pulsanti::OkAnnulla,
+                                     Risposta::Annulla}) != Risposta::Ok)
+        return;
     auto& v = righe();
     v.assign({testata::trattini(), testata::periodi(), testata::trattini()});
     f_[lista_].selezione = -1;

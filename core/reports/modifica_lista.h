@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/program_state.h"
 #include "common/window.h"
 
 #include <string>
@@ -28,14 +29,26 @@ struct ControlliLista {
 
 /// The editing of a list of text lines by its buttons, its clicks and its double clicks.
 /// The same piece serves every window that carries such a list, under that window's control names.
+/// It remembers the lines last saved or opened, so that no row is dropped without a question.
 class ModificaLista : public ParteFinestra {
 public:
-    ModificaLista(Finestra& f, const ControlliLista& nomi);
+    ModificaLista(Finestra& f, const ControlliLista& nomi, Contesto& ctx);
 
     std::vector<std::string>& righe() { return f_[lista_].voci; }
+    const std::vector<std::string>& righe() const { return f_[lista_].voci; }
     int selezione() const { return f_[lista_].selezione; }
 
+    /// Saves the list as a report file named from `nome` (the report name field).
+    void salva(const std::string& nome);
+    /// Replaces the list with a report file chosen by the user.
+    void apri();
+    /// Whether the list holds rows (lines other than header lines) that differ from the last saved or opened.
+    bool righeNonSalvate() const;
+    /// Asks before a close would drop unsaved rows; true when the window may close.
+    bool chiusuraConfermata();
+
     void inserisciTestata();
+    /// Asks first when the list holds rows; Cancel leaves the list as it was.
     void pulisciLista();
     void inserisciInCima();
     void accodaTesto();
@@ -56,8 +69,18 @@ private:
     void inserisci(int indice, std::string riga);
     std::string testoDaInserire() const;
 
+    bool haRighe() const;
+
     Finestra& f_;
+    Contesto& ctx_;
+    std::vector<std::string> salvate_; // the lines as last saved or opened
     int lista_, testo_, buffer_, giu_, su_, incolla_, testata_, pulisci_, inCima_, accoda_, suSelezione_;
 };
+
+namespace testiReport {
+inline constexpr const char* eliminaTutto = "Eliminare tutte le righe del report?";
+inline constexpr const char* righeNonSalvate =
+    "Il report contiene righe non salvate, che andranno perse. Chiudere comunque?";
+} // namespace testiReport
 
 } // namespace vantrel

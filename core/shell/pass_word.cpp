@@ -28,7 +28,10 @@ passWord::passWord(Contesto& ctx)
 std::optional<std::string> passWord::tasto(int id, std::string_view t) {
     if (t == "\r") {
         if (id == txtUserName_) daiFuoco(txtPassword_);
-        if (id == txtPassword_) daiFuoco(cmdOK_);
+        if (id == txtPassword_) { // Enter after the password confirms, as OK does
+            daiFuoco(cmdOK_);
+            verifica();
+        }
         return std::nullopt;
     }
     return Finestra::tasto(id, t);

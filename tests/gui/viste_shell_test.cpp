@@ -33,7 +33,7 @@ class VisteShellTest : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(reinterpret_cast<const char*>(r.byte.data()), static_cast<qint64>(r.byte.size()));
     }
-    // One attempt on the login dialog: user name and password typed, OK clicked.
+    // One attempt on the login dialog: user name, Enter, password, Enter (which confirms, as OK does).
     void tentativo(VistaPassword& d, const QString& utente, const QString& password) {
         auto* u = trova<QLineEdit>(d, "txtUserName");
         auto* p = trova<QLineEdit>(d, "txtPassword");
@@ -47,9 +47,6 @@ class VisteShellTest : public QObject {
         QTest::keyClick(p, Qt::Key_Delete);
         QTest::keyClicks(p, password);
         QTest::keyClick(p, Qt::Key_Return);
-        QTRY_COMPARE(QApplication::focusWidget(), trova(d, "cmdOK"));
-        QVERIFY(d.isVisible()); // Enter on the password does not press OK
-        QTest::mouseClick(trova(d, "cmdOK"), Qt::LeftButton);
     }
 
 private slots:

@@ -77,11 +77,13 @@ TEST_F(FileReport, SalvaERiapreDaTaeg) {
     const std::string byte = leggiTesto(path);
     EXPECT_EQ(byte, contenutoReport(prima));
 
+    risposte.aggiungi(Risposta::Ok);
     t.clicca("Pulisci");
     risposte.aggiungi(path);
     t.clicca("Command3D2");
     EXPECT_EQ(t["List1"].voci, prima);
-    EXPECT_TRUE(risposte.mostrati().empty());
+    ASSERT_EQ(risposte.mostrati().size(), 1u); // only the question of "elimina tutto"
+    EXPECT_EQ(risposte.mostrati()[0].testo, testiReport::eliminaTutto);
 }
 
 TEST_F(FileReport, NomeMancante) {

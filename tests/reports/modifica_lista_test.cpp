@@ -62,7 +62,7 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
         {"su porta la riga sopra e disabilita", abcde, "r4 su", {"a", "b", "c", "e", "d"}, false, true},
         {"giu porta la riga sotto", {"a", "b", "c"}, "r0 giu", {"b", "a", "c"}, false, true},
         {"su sulla prima riga non cambia nulla", {"a", "b"}, "r0 su", {"a", "b"}, true, true},
-        {"pulisci, poi giu disabilita soltanto", {"a"}, "r0 pulisci giu", {tr, testata::periodi(), tr}, false, true},
+        {"pulisci, poi giu disabilita soltanto", {tr}, "r0 pulisci giu", {tr, testata::periodi(), tr}, false, true},
         {"taglia e incolla in cima", abcde, "d3 r0 incolla", {"d", "a", "b", "c", "e"}, true, false, "d"},
         {"un solo incolla per taglio", {"a", "b", "c"}, "d1 r0 incolla r0 incolla", {"b", "a", "c"}, true, false, "b"},
         {"incolla senza taglio: riga vuota", {"a", "b"}, "r1 incolla", {"a", "", "b"}, true, false, ""},
