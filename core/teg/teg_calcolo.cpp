@@ -3,6 +3,7 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "rates/set_tassi.h"
 #include "reports/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
@@ -61,7 +62,7 @@ void TegCalcolo::carica(bool caricaTassi) {
     const Data oggi = ctx_.oggi();
     f_.imposta(c.dal, oggi.testo());
     f_.imposta(c.al, oggi.testo());
-    if (caricaTassi) ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+    if (caricaTassi) caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
     auto& anni = f_[c.Combo1].voci;
     anni.clear();
     for (int y = oggi.anno - 19; y <= oggi.anno; ++y)
