@@ -29,9 +29,11 @@ public:
         default:
             return false;
         }
-        for (auto* w = qobject_cast<QWidget*>(oggetto); w != nullptr; w = w->parentWidget())
+        // A window passes its input on to the widget under it, which comes back here.
+        if (!oggetto->isWidgetType()) return false;
+        for (auto* w = static_cast<QWidget*>(oggetto); w != nullptr; w = w->parentWidget())
             if (w->property(kAttivoInAttesa).toBool()) return false;
-        return oggetto->isWidgetType() || oggetto->isWindowType();
+        return true;
     }
 };
 

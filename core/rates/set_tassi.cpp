@@ -27,10 +27,10 @@ constexpr const char* kSuffisso = ".nuovo";
 constexpr std::size_t kCifre = 16;
 constexpr const char* kFineGiornale = "fine";
 
+// Drawn afresh each time, so that two processes, even forked from one, never draw alike.
 std::string esadecimale() {
-    static std::random_device rd;
-    static std::mt19937_64 rng((static_cast<std::uint64_t>(rd()) << 32) ^ rd());
-    std::uint64_t v = rng();
+    std::random_device rd;
+    std::uint64_t v = (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
     std::string s(kCifre, '0');
     for (std::size_t i = kCifre; i-- > 0; v >>= 4)
         s[i] = "0123456789abcdef"[v & 0xF];
