@@ -1,4 +1,6 @@
 #include "rates/set_tassi.h"
+#include "rates/usurari.h"
+#include "support/ambiente.h"
 #include "support/file_tassi.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +82,25 @@ TEST(SetTassi, LaRiparazioneTogliSoloIPropriFile) {
     std::sort(attesi.begin(), attesi.end());
     EXPECT_EQ(fileDella(dir), attesi);
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(setVecchio()));
+}
+
+// The rate window saves on the set as it is on disk: a period another program saved after the window
+// opened stays, and the window's listing shows it.
+TEST(SetTassi, IlSalvataggioDellaFinestraTieneIPeriodiSalvatiAltrove) {
+    test::Ambiente a;
+    test::scriviTassi(a.dir, setVecchio());
+    Usurari u(a.ctx);
+    test::scriviTassi(a.dir, {setVecchio()[0], setVecchio()[1], Periodo{"32003", 1, 2, 9}});
+    u.seleziona("Combo1", 3);
+    u.seleziona("Combo2", static_cast<int>(2004 - 1997));
+    u.incolla("TM1", "4");
+    u.clicca("OK");
+    TabellaTassi t;
+    ASSERT_TRUE(caricaSetTassi(t, a.dir.cartella(), nullptr));
+    ASSERT_EQ(t.NumPeriodi, 4);
+    EXPECT_EQ(t.slot(3).Periodo, "32003");
+    EXPECT_EQ(t.slot(4).Periodo, "42004");
+    EXPECT_EQ(u["Combo3"].voci.size(), 4u);
 }
 
 } // namespace
