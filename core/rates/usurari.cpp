@@ -312,12 +312,11 @@ void Usurari::salva() {
                         Icona::Critica, Pulsanti::Ok, Risposta::Ok, errore});
         return;
     }
-    const int prima = t.validi();
     t = *scritta;
     if (k > 0)
         ModifRecord();
     else
-        NewRecord(prima + 1);
+        NewRecord(t.CercaPeriodo(chiave));
     t.PeriodoScelto = 0;
 }
 
