@@ -6,6 +6,7 @@
 #include "ftp_in_attesa.h"
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
+#include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "qt_testo.h"
 #include "scelta_stampa_qt.h"
@@ -125,11 +126,13 @@ int main(int argc, char** argv) {
     ctx.servizi.stampante = &stampante;
     ctx.servizi.processi = &calcolatrice;
     ctx.servizi.orologio = &data;
-    vantrel::FtpCurl ftpCurl;
-    vantrel::gui::FtpInAttesa ftp(ftpCurl); // the window repaints while the server answers
+    vantrel::FtpCurl reteCurl;
+    vantrel::gui::FtpInAttesa rete(reteCurl); // the window repaints while the server answers
     vantrel::ConnessioneDiSistema connessione;
-    ctx.servizi.ftp = &ftp;
+    vantrel::DiscoPosix disco;
+    ctx.servizi.rete = &rete;
     ctx.servizi.connessione = &connessione;
+    ctx.servizi.disco = &disco;
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);

@@ -8,11 +8,15 @@
 #include "comune.h"
 #include "stampante_pdf.h"
 
+#include <filesystem>
+#include <new>
 #include <ostream>
 
 namespace vantrel::cli {
 
-int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     const std::string uso = "Uso: vantrel-cli teg | mutuo | tassi | stampa | script ... (--help per ogni comando)\n";
     if (args.empty()) {
         err << uso;
@@ -31,6 +35,24 @@ int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) 
     if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaPredefinita());
     err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;
     return kUso;
+}
+
+} // namespace
+
+int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    // Whatever escapes a command ends it with a message and the status of bad data, never an abort.
+    try {
+        return eseguiComando(std::move(args), out, err);
+    } catch (const std::bad_alloc&) {
+        err << "vantrel-cli: memoria insufficiente per completare il comando\n";
+    } catch (const std::filesystem::filesystem_error& e) {
+        err << "vantrel-cli: errore del file system: " << e.path1().string() << ": " << e.code().message() << "\n";
+    } catch (const std::exception& e) {
+        err << "vantrel-cli: errore imprevisto: " << e.what() << "\n";
+    } catch (...) {
+        err << "vantrel-cli: errore imprevisto\n";
+    }
+    return kInputErrato;
 }
 
 } // namespace vantrel::cli

@@ -26,14 +26,20 @@ public:
     bool connessioneAttiva() override { return false; }
 };
 
+// An FTP server given by host and port, or any server by "tipo" ("ftp" or "https") and "indirizzo".
 ServerTassi leggiServer(const json& j) {
     if (!j.is_object()) throw ErroreScript{"\"server\" deve essere un oggetto"};
     ServerTassi s;
-    s.host = j.value("host", std::string());
-    s.porta = j.value("porta", 21);
+    const std::string host = j.value("host", std::string());
+    s.tipo =
+        j.value("tipo", std::string(host.empty() ? "https" : "ftp")) == "ftp" ? TipoServer::Ftp : TipoServer::Https;
+    s.indirizzo =
+        host.empty() ? j.value("indirizzo", std::string()) : host + ":" + std::to_string(j.value("porta", 21));
     s.utente = j.value("utente", std::string());
     s.password = j.value("password", std::string());
-    if (s.host.empty()) throw ErroreScript{"\"server\" senza \"host\""};
+    s.ftpSenzaTls = j.value("senza_tls", false);
+    s.certificati = j.value("certificati", std::string());
+    if (s.indirizzo.empty()) throw ErroreScript{"\"server\" senza \"host\" né \"indirizzo\""};
     return s;
 }
 
@@ -167,10 +173,10 @@ int comandoScript(std::vector<std::string> args, std::ostream& out, std::ostream
                     throw ErroreScript{"risposta non valida: " + r.dump()};
             }
         }
-        FtpCurl ftp;
+        FtpCurl rete;
         ConnessioneDiSistema connessione;
         Offline offline;
-        s.ctx.servizi.ftp = &ftp;
+        s.ctx.servizi.rete = &rete;
         s.ctx.servizi.connessione = script.value("online", true) ? static_cast<StatoConnessione*>(&connessione)
                                                                  : static_cast<StatoConnessione*>(&offline);
         std::optional<ServerTassi> server;

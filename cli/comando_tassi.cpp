@@ -7,7 +7,11 @@
 #include "csv.h"
 #include "rates/fonti_tassi.h"
 #include "rates/tabella_tassi.h"
+#include "platform/disco_posix.h"
+#include "rates/set_tassi.h"
+#include "rates/verifica_set.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -20,7 +24,7 @@ namespace {
 const std::vector<std::string> kColonne = {"periodo", "TM1", "TM2", "TM7", "TM8", "TM3", "TM4", "TM6",
                                            "TM5",     "TU1", "TU2", "TU3", "TU4", "TU5", "TU6"};
 
-int esporta(const std::string& file, const TabellaTassi& t, std::ostream& err) {
+int esporta(const std::string& file, const TabellaTassi& t, Disco* disco, std::ostream& err) {
     std::ostringstream s;
     for (std::size_t i = 0; i < kColonne.size(); ++i)
         s << (i ? ";" : "") << kColonne[i];
@@ -34,109 +38,114 @@ int esporta(const std::string& file, const TabellaTassi& t, std::ostream& err) {
         }
         s << "\r\n";
     }
-    const std::string tmp = file + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out << s.str();
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(tmp);
-            err << "vantrel-cli tassi: impossibile scrivere il file " << file << "\n";
-            return kInputErrato;
-        }
-    }
+    const auto nuovo = scriviTemporaneo(file, s.str(), disco);
     std::error_code ec;
-    std::filesystem::rename(tmp, file, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
+    if (nuovo) std::filesystem::rename(*nuovo, file, ec);
+    if (!nuovo || ec) {
+        if (nuovo) std::filesystem::remove(*nuovo, ec);
         err << "vantrel-cli tassi: impossibile scrivere il file " << file << "\n";
         return kInputErrato;
     }
     return kOk;
 }
 
-struct PeriodoImportato {
-    std::string chiave;
-    RecordTassi valori;
-};
-
-std::vector<PeriodoImportato> leggiImport(const std::string& file) {
+// Every period of the file, checked whole before anything is written.
+std::vector<RecordTassi> leggiImport(const std::string& file) {
     const TabellaCsv t = leggiCsv(file, kColonne);
-    if (t.campo(0, "periodo") == std::nullopt && !t.righe.empty())
-        throw ErroreCsv{erroreInput(file, 1, 0, "manca la colonna \"periodo\"")};
-    std::vector<PeriodoImportato> out;
+    const auto it = std::find(t.colonne.begin(), t.colonne.end(), "periodo");
+    if (it == t.colonne.end()) throw ErroreCsv{erroreInput(file, 1, 0, "manca la colonna \"periodo\"")};
+    if (t.righe.size() > static_cast<std::size_t>(TabellaTassi::kMassimo))
+        throw ErroreCsv{erroreInput(file, t.numeriRiga[TabellaTassi::kMassimo], 0,
+                                    "il file contiene più dei " + std::to_string(TabellaTassi::kMassimo) +
+                                        " periodi che la tabella può tenere")};
+    std::map<std::string, int> viste; // key and the line that holds it
+    std::vector<RecordTassi> out;
     for (std::size_t r = 0; r < t.righe.size(); ++r) {
-        PeriodoImportato p;
+        const int riga = t.numeriRiga[r];
+        RecordTassi p;
         for (std::size_t c = 0; c < t.colonne.size(); ++c) {
             const std::string& v = t.righe[r][c];
+            const auto errore = [&](const std::string& testo) {
+                return ErroreCsv{erroreInput(file, riga, static_cast<int>(c) + 1, testo)};
+            };
             if (t.colonne[c] == "periodo") {
-                p.chiave = std::string(trim(v));
-                const bool chiaveValida =
-                    (p.chiave.size() == 5 && p.chiave[0] >= '1' && p.chiave[0] <= '4') || p.chiave.size() == 4;
-                if (!chiaveValida || p.chiave.find_first_not_of("0123456789") != std::string::npos)
-                    throw ErroreCsv{erroreInput(file, t.numeriRiga[r], static_cast<int>(c) + 1,
-                                                "periodo non valido \"" + v + "\" (trimestre e anno, es. 32004)")};
+                p.Periodo = std::string(trim(v));
+                if (!trimestreDelPeriodo(p.Periodo))
+                    throw errore("periodo non valido \"" + v + "\" (trimestre da 1 a 4 e anno, es. 32004)");
+                if (const auto [doppio, nuovo] = viste.emplace(p.Periodo, riga); !nuovo)
+                    throw errore("periodo " + p.Periodo + " ripetuto (già alla riga " + std::to_string(doppio->second) +
+                                 ")");
                 continue;
             }
             if (trim(v).empty()) continue; // an empty rate is stored as 0
             const auto x = leggiNumero(v);
-            if (!x)
-                throw ErroreCsv{
-                    erroreInput(file, t.numeriRiga[r], static_cast<int>(c) + 1, "tasso non numerico \"" + v + "\"")};
-            campoTasso(p.valori, t.colonne[c]) = static_cast<float>(*x);
+            if (!x) throw errore("tasso non numerico \"" + v + "\"");
+            if (!(*x >= 0 && *x <= 100)) throw errore("tasso \"" + v + "\" non compreso tra 0 e 100");
+            campoTasso(p, t.colonne[c]) = static_cast<float>(*x);
         }
+        if (const std::string e = verificaPeriodo(p); !e.empty()) throw ErroreCsv{erroreInput(file, riga, 0, e)};
         out.push_back(std::move(p));
     }
     return out;
 }
 
-int importa(const std::string& file, bool sovrascrivi, const std::string& cartella, TabellaTassi& t, std::ostream& out,
+int importa(const std::string& file, bool sovrascrivi, const std::string& cartella, Disco* disco, std::ostream& out,
             std::ostream& err) {
-    std::vector<PeriodoImportato> periodi;
+    std::vector<RecordTassi> periodi;
     try {
         periodi = leggiImport(file);
     } catch (const ErroreCsv& e) {
         err << "vantrel-cli tassi: " << e.messaggio << "\n";
         return kInputErrato;
     }
-    int esito = kOk;
+    std::vector<std::string> lasciati;
+    bool piena = false;
+    std::string errore;
+    // On the set as it is on disk, under the folder's lock: what another program saves meanwhile stays.
+    const auto scritta = modificaSetTassi(
+        cartella, disco,
+        [&](TabellaTassi& t) {
+            lasciati.clear();
+            bool cambiata = false;
+            for (const RecordTassi& p : periodi) {
+                const int k = t.CercaPeriodo(p.Periodo);
+                if (k > 0 && !sovrascrivi) {
+                    lasciati.push_back(p.Periodo);
+                    continue;
+                }
+                const int n = k > 0 ? k : t.validi() + 1;
+                if (n > TabellaTassi::kMassimo) {
+                    piena = true;
+                    return false;
+                }
+                RecordTassi& r = t.slot(n);
+                const auto riserva = k > 0 ? r.riserva : std::array<std::uint8_t, 4>{};
+                r = p;
+                r.NumRec = static_cast<std::int16_t>(n);
+                r.riserva = riserva;
+                if (k == 0) t.NumPeriodi = static_cast<std::int16_t>(n);
+                cambiata = true;
+            }
+            return cambiata;
+        },
+        errore);
+    for (const auto& k : lasciati)
+        out << "periodo " << k << " già presente: lasciato com'era (usare --sovrascrivi)\n";
+    if (piena) {
+        err << "vantrel-cli tassi: la tabella dei tassi non ha posto per tutti i periodi del file (al massimo "
+            << TabellaTassi::kMassimo << "): nessun periodo è stato salvato\n";
+        return kInputErrato;
+    }
+    if (!scritta && !errore.empty()) {
+        err << "vantrel-cli tassi: " << errore << ": nessun periodo è stato salvato\n";
+        return kInputErrato;
+    }
     std::map<std::string, std::string> fonti; // the periods written, with the file they came from
     const std::string fonte = "importato dal file " + std::filesystem::path(file).filename().string();
-    for (const auto& p : periodi) {
-        const int k = t.CercaPeriodo(p.chiave);
-        if (k > 0 && !sovrascrivi) {
-            out << "periodo " << p.chiave << " già presente: lasciato com'era (usare --sovrascrivi)\n";
-            continue;
-        }
-        const int n = k > 0 ? k : t.validi() + 1;
-        if (n > TabellaTassi::kMassimo) {
-            err << "vantrel-cli tassi: la tabella dei tassi è piena (" << TabellaTassi::kMassimo
-                << " periodi): il periodo " << p.chiave << " non è stato salvato\n";
-            esito = kInputErrato;
-            break;
-        }
-        RecordTassi& r = t.slot(n);
-        const auto riserva = k > 0 ? r.riserva : std::array<std::uint8_t, 4>{};
-        r = p.valori;
-        r.NumRec = static_cast<std::int16_t>(n);
-        r.Periodo = p.chiave;
-        r.riserva = riserva;
-        bool ok = false;
-        if (k > 0) {
-            ok = t.Sovrascrivi(cartella, k);
-        } else {
-            t.NumPeriodi = static_cast<std::int16_t>(n);
-            ok = t.Accoda(cartella, n);
-        }
-        if (!ok) {
-            err << "vantrel-cli tassi: impossibile scrivere i file dei tassi nella cartella " << cartella << "\n";
-            registraFontiTassi(cartella, fonti);
-            return kInputErrato;
-        }
-        fonti[p.chiave] = fonte;
-    }
-    registraFontiTassi(cartella, fonti);
-    return esito;
+    for (const RecordTassi& p : periodi)
+        if (std::find(lasciati.begin(), lasciati.end(), p.Periodo) == lasciati.end()) fonti[p.Periodo] = fonte;
+    if (scritta) registraFontiTassi(cartella, fonti);
+    return kOk;
 }
 
 } // namespace
@@ -151,20 +160,31 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
     OpzioniComuni opz;
     const bool sovrascrivi = prendiFlag(args, "--sovrascrivi");
     if (!leggiOpzioniComuni(args, opz, err)) return kUso;
+    if (args.empty()) {
+        err << "vantrel-cli tassi: indicare elenco, importa FILE.csv o esporta FILE.csv\n";
+        return kUso;
+    }
     const std::string azione = args[0];
     std::string cartella = opz.cartella;
-    if (cartella.back() != '/') cartella += '/';
-    TabellaTassi t;
+    if (!cartella.ends_with('/')) cartella += '/';
+    DiscoPosix disco;
     if (azione == "elenco" && args.size() == 1) return comandoTassiElenco(cartella, out, err);
     if ((azione == "importa" || azione == "esporta") && args.size() == 2) {
-        t.CaricaTassi(cartella);
-        if (azione == "esporta") return esporta(args[1], t, err);
+        if (azione == "esporta") {
+            TabellaTassi t;
+            caricaSetTassi(t, cartella, &disco);
+            return esporta(args[1], t, &disco, err);
+        }
         std::error_code ec;
         if (!std::filesystem::exists(args[1], ec)) {
             err << "vantrel-cli tassi: il file non esiste: " << args[1] << "\n";
             return kUso;
         }
-        return importa(args[1], sovrascrivi, cartella, t, out, err);
+        if (std::filesystem::is_directory(args[1], ec)) {
+            err << "vantrel-cli tassi: " << args[1] << " è una cartella, non un file CSV\n";
+            return kInputErrato;
+        }
+        return importa(args[1], sovrascrivi, cartella, &disco, out, err);
     }
     err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv o esporta FILE.csv\n";
     return kUso;

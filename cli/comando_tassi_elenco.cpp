@@ -1,5 +1,7 @@
 #include "cli/comando_tassi_elenco.h"
 
+#include "platform/disco_posix.h"
+#include "rates/set_tassi.h"
 #include "rates/usurari.h"
 
 #include <filesystem>
@@ -15,8 +17,9 @@ int comandoTassiElenco(const std::string& cartella, std::ostream& out, std::ostr
     }
     // Read only: a missing rate file is not created here.
     TabellaTassi tabella;
+    DiscoPosix disco;
     if (std::filesystem::exists(std::filesystem::path(cartella) / kFileNumeroTassi, ec) &&
-        !tabella.CaricaTassi(cartella)) {
+        !caricaSetTassi(tabella, cartella, &disco)) {
         err << "vantrel-cli tassi elenco: impossibile leggere i file dei tassi in " << cartella << '\n';
         return 1;
     }

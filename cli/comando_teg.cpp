@@ -3,12 +3,15 @@
 #include "comune.h"
 #include "csv.h"
 #include "rates/avvisi_tassi.h"
+#include "rates/set_tassi.h"
 #include "report_hook.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -36,15 +39,12 @@ struct Scelte {
 struct Periodo {
     Scelte scelte;
     std::string dal, al;
-    std::size_t riga = 0; // in the table of the file
 };
 
-// A file of periods: its rows as read, where its fields are, and each period checked.
-struct FilePeriodi {
-    TabellaCsv tabella;
-    std::array<int, kCampiInput.size()> campi{}; // column index of each input field, -1 when absent
-    int giorni = -1;
-    std::vector<Periodo> periodi;
+// Where the fields of a file of periods are: column indexes from 0, -1 when absent.
+struct Colonne {
+    std::array<int, kCampiInput.size()> campi{};
+    int giorni = -1, dal = -1, al = -1, categoria = -1, accordato = -1, valuta = -1, norma = -1, formula = -1;
 };
 
 template <std::size_t N>
@@ -54,27 +54,39 @@ int scegli(const std::string& valore, const std::array<const char*, N>& ammessi)
     return -1;
 }
 
-FilePeriodi leggiPeriodi(const std::string& file) {
+std::vector<std::string> colonneAmmesse() {
     std::vector<std::string> colonne = {"dal", "al", "Giorni", "categoria", "accordato", "valuta", "norma", "formula"};
     colonne.insert(colonne.end(), kCampiInput.begin(), kCampiInput.end());
-    FilePeriodi f;
-    f.tabella = leggiCsv(file, colonne);
-    const TabellaCsv& t = f.tabella;
-    // Column numbers from 1, 0 when the file has no such column.
+    return colonne;
+}
+
+Colonne leggiColonne(const LettoreCsv& l, const std::string& file) {
     const auto colonna = [&](std::string_view nome) {
-        for (std::size_t i = 0; i < t.colonne.size(); ++i)
-            if (t.colonne[i] == nome) return static_cast<int>(i) + 1;
-        return 0;
+        const auto& c = l.colonne();
+        for (std::size_t i = 0; i < c.size(); ++i)
+            if (c[i] == nome) return static_cast<int>(i);
+        return -1;
     };
     for (const char* obbligatoria : {"dal", "al"})
-        if (!colonna(obbligatoria))
+        if (colonna(obbligatoria) < 0)
             throw ErroreCsv{
                 erroreInput(file, 1, 0, std::string("manca la colonna obbligatoria \"") + obbligatoria + "\"")};
-    const int cDal = colonna("dal"), cAl = colonna("al");
-    f.giorni = colonna("Giorni") - 1;
+    Colonne c;
+    c.dal = colonna("dal");
+    c.al = colonna("al");
+    c.giorni = colonna("Giorni");
+    c.categoria = colonna("categoria");
+    c.accordato = colonna("accordato");
+    c.valuta = colonna("valuta");
+    c.norma = colonna("norma");
+    c.formula = colonna("formula");
     for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        f.campi[k] = colonna(kCampiInput[k]) - 1;
+        c.campi[k] = colonna(kCampiInput[k]);
+    return c;
+}
 
+// The choices and dates of one row, checked; throws ErroreCsv naming line and column.
+Periodo leggiPeriodo(const Colonne& c, const std::vector<std::string>& campi, int riga, const std::string& file) {
     static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
                                                              "Conto anticipi"};
     static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
@@ -82,36 +94,42 @@ FilePeriodi leggiPeriodi(const std::string& file) {
     static constexpr std::array<const char*, 3> norme = {"secondo la data", "vecchia norma", "nuova norma"};
     static constexpr std::array<const char*, 3> opzioniNorma = {"Option5", "Option3", "Option4"};
     static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
-    const int cCategoria = colonna("categoria"), cAccordato = colonna("accordato"), cValuta = colonna("valuta"),
-              cNorma = colonna("norma"), cFormula = colonna("formula");
-
-    f.periodi.reserve(t.righe.size());
-    for (std::size_t r = 0; r < t.righe.size(); ++r) {
-        const int riga = t.numeriRiga[r];
-        const std::vector<std::string>& campi = t.righe[r];
-        Periodo p;
-        p.riga = r;
-        const auto scelta = [&](int c, const auto& ammessi) {
-            if (!c || campi[static_cast<std::size_t>(c - 1)].empty()) return 0;
-            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
-            const int i = scegli(v, ammessi);
-            if (i < 0) throw ErroreCsv{erroreInput(file, riga, c, "valore non ammesso \"" + v + "\"")};
-            return i;
-        };
-        p.scelte.categoria = scelta(cCategoria, categorie);
-        p.scelte.accordato = scelta(cAccordato, accordati) == 0 ? "Option1a" : "Option2";
-        p.scelte.valuta = scelta(cValuta, valute) == 0 ? "euro" : "Lira";
-        p.scelte.norma = opzioniNorma[static_cast<std::size_t>(scelta(cNorma, norme))];
-        p.scelte.formula = scelta(cFormula, formule) == 0 ? "OK" : "Command9";
-        for (const int c : {cDal, cAl}) {
-            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
-            const auto d = leggiData(v);
-            if (!d) throw ErroreCsv{erroreInput(file, riga, c, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
-            (c == cDal ? p.dal : p.al) = d->testo();
-        }
-        f.periodi.push_back(std::move(p));
+    Periodo p;
+    const auto scelta = [&](int col, const auto& ammessi) {
+        if (col < 0 || campi[static_cast<std::size_t>(col)].empty()) return 0;
+        const std::string& v = campi[static_cast<std::size_t>(col)];
+        const int i = scegli(v, ammessi);
+        if (i < 0) throw ErroreCsv{erroreInput(file, riga, col + 1, "valore non ammesso \"" + v + "\"")};
+        return i;
+    };
+    p.scelte.categoria = scelta(c.categoria, categorie);
+    p.scelte.accordato = scelta(c.accordato, accordati) == 0 ? "Option1a" : "Option2";
+    p.scelte.valuta = scelta(c.valuta, valute) == 0 ? "euro" : "Lira";
+    p.scelte.norma = opzioniNorma[static_cast<std::size_t>(scelta(c.norma, norme))];
+    p.scelte.formula = scelta(c.formula, formule) == 0 ? "OK" : "Command9";
+    for (const int col : {c.dal, c.al}) {
+        const std::string& v = campi[static_cast<std::size_t>(col)];
+        const auto d = leggiData(v);
+        if (!d) throw ErroreCsv{erroreInput(file, riga, col + 1, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
+        (col == c.dal ? p.dal : p.al) = d->testo();
     }
-    return f;
+    return p;
+}
+
+// Reads every row of the file, checking it, and hands each to `riga`: once to check the whole file
+// before any output, once more to work the rows out, so that no row is ever kept.
+void perOgniPeriodo(const std::string& file,
+                    const std::function<void(const Colonne&, const std::vector<std::string>&, const Periodo&)>& riga) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) throw ErroreCsv{file + ": è una cartella, non un file CSV"};
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw ErroreCsv{file + ": impossibile leggere il file"};
+    LettoreCsv lettore(in, file, colonneAmmesse());
+    const Colonne c = leggiColonne(lettore, file);
+    std::vector<std::string> campi;
+    int numero = 0;
+    while (lettore.prossima(campi, numero))
+        riga(c, campi, leggiPeriodo(c, campi, numero, file));
 }
 
 struct Esito {
@@ -120,8 +138,8 @@ struct Esito {
 };
 
 // One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const FilePeriodi& f, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
-    const std::vector<std::string>& campi = f.tabella.righe[p.riga];
+Esito controlla(Taeg& w, const Colonne& f, const std::vector<std::string>& campi, const Periodo& p,
+                RisposteProgrammate& risposte, bool riepilogo) {
     risposte.dimentica();
     w.clicca(p.scelte.valuta);
     w.seleziona("Combo2", p.scelte.categoria);
@@ -209,30 +227,27 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
         return kUso;
     }
-    FilePeriodi periodi;
     try {
-        periodi = leggiPeriodi(args[0]);
+        perOgniPeriodo(args[0], [](const Colonne&, const std::vector<std::string>&, const Periodo&) {});
     } catch (const ErroreCsv& e) {
         err << "vantrel-cli teg: " << e.messaggio << "\n";
         return kInputErrato;
     }
 
     Sessione s(opz);
-    s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
+    caricaSetTassi(s.ctx.stato.Tassi, s.ctx.stato.CartellaDati, s.ctx.servizi.disco);
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.Tassi); !a.empty())
         err << "vantrel-cli teg: " << a << "\n";
-    std::vector<std::string> lista; // the result list, kept only where it is printed or saved
-    const bool conLista = fmt == "testo" || report;
-    // Every row is read and checked before the first is worked out, so output can flow as it comes:
-    // a large batch then never holds its whole output in memory.
+    std::vector<std::string> lista; // the result list, kept only where it is saved
+    // The whole file was checked above: output can flow as the rows are worked out, and no row, no
+    // line of output is kept but the report's.
     std::string buf;
     const auto scarica = [&](std::size_t soglia) {
         if (buf.size() < soglia) return;
         out << buf;
         buf.clear();
     };
-    nlohmann::json json = nlohmann::json::array();
     std::vector<int> uscita;
     for (const char* c : kColonneUscita)
         uscita.push_back(Taeg::schemaTaeg().id(c));
@@ -241,18 +256,25 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             (buf += c) += ';';
         buf += "messaggio;riga\n";
     }
+    std::size_t righeJson = 0;
     std::optional<Taeg> finestra; // one window, loaded afresh for every row
-    for (const Periodo& p : periodi.periodi) {
+    const auto unaRiga = [&](const Colonne& colonne, const std::vector<std::string>& campi, const Periodo& p) {
         if (finestra) {
             finestra->ricarica(false);
         } else {
             finestra.emplace(s.ctx, false);
-            finestra->calcolo().vuotiAZero(false);           // an empty cell is a field not given
-            if (conLista) lista = (*finestra)["List1"].voci; // the header block, once
+            finestra->calcolo().vuotiAZero(false); // an empty cell is a field not given
+            for (const auto& l : (*finestra)["List1"].voci) { // the header block, once
+                if (fmt == "testo") (buf += l) += '\n';
+                if (report) lista.push_back(l);
+            }
         }
         Taeg& w = *finestra;
-        const Esito e = controlla(w, periodi, p, s.risposte, fmt == "json");
-        if (conLista && !e.riga.empty()) lista.push_back(e.riga);
+        const Esito e = controlla(w, colonne, campi, p, s.risposte, fmt == "json");
+        if (!e.riga.empty()) {
+            if (fmt == "testo") (buf += e.riga) += '\n';
+            if (report) lista.push_back(e.riga);
+        }
         if (fmt == "csv") {
             for (int id : uscita) {
                 accodaCampoCsv(buf, w.testo(id));
@@ -262,23 +284,31 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             buf += ';';
             accodaCampoCsv(buf, e.riga);
             buf += '\n';
-            scarica(1 << 16);
         } else if (fmt == "json") {
-            nlohmann::json campi = nlohmann::json::object();
+            nlohmann::json campiJson = nlohmann::json::object();
             const Schema& sc = w.schema();
             for (std::size_t i = 0; i < sc.dimensione(); ++i) {
                 const auto& d = sc.definizione(static_cast<int>(i));
-                if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) campi[d.nome] = w[static_cast<int>(i)].testo;
+                if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) campiJson[d.nome] = w[static_cast<int>(i)].testo;
             }
-            json.push_back(
-                {{"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}});
+            const nlohmann::json oggetto = {
+                {"campi", campiJson}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
+            // As one array dumped with an indent of 2 would write it: the object one level in.
+            buf += righeJson++ == 0 ? "[\n  " : ",\n  ";
+            for (const char c : oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) {
+                buf += c;
+                if (c == '\n') buf += "  "; // line breaks inside texts are written as \n
+            }
         }
+        if (!report) scarica(1 << 16);
+    };
+    try {
+        perOgniPeriodo(args[0], unaRiga);
+    } catch (const ErroreCsv& e) { // the file changed since it was checked
+        err << "vantrel-cli teg: " << e.messaggio << "\n";
+        return kInputErrato;
     }
-    if (fmt == "testo")
-        for (const auto& l : lista)
-            (buf += l) += '\n';
-    else if (fmt == "json")
-        (buf += json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) += '\n';
+    if (fmt == "json") buf += righeJson == 0 ? "[]\n" : "\n]\n";
 
     if (report) {
         const std::string errore = salvaListaComeReport(*report, lista);

@@ -36,6 +36,8 @@ std::vector<std::string> dividi(std::string_view line) {
     }
 }
 
+TabellaCsv leggiCsvDa(std::istream& in, const std::string& path, const std::vector<std::string>& ammesse);
+
 } // namespace
 
 std::string erroreInput(const std::string& file, int riga, int colonna, const std::string& testo) {
@@ -46,72 +48,87 @@ std::string erroreInput(const std::string& file, int riga, int colonna, const st
     return s.str();
 }
 
-std::optional<std::string> TabellaCsv::campo(std::size_t r, const std::string& colonna) const {
-    const auto it = std::find(colonne.begin(), colonne.end(), colonna);
-    if (it == colonne.end()) return std::nullopt;
-    return righe[r][static_cast<std::size_t>(it - colonne.begin())];
-}
+namespace {
 
-TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& ammesse) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ErroreCsv{path + ": impossibile leggere il file"};
-    std::string content;
-    std::error_code ec;
-    if (const auto size = std::filesystem::file_size(path, ec); !ec) content.reserve(size);
-    char blocco[1 << 16];
-    while (in.read(blocco, sizeof blocco) || in.gcount() > 0)
-        content.append(blocco, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) throw ErroreCsv{path + ": impossibile leggere il file"};
-    return leggiCsvTesto(std::move(content), path, ammesse);
-}
-
-TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std::vector<std::string>& ammesse) {
-    if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
-
+TabellaCsv leggiCsvDa(std::istream& in, const std::string& path, const std::vector<std::string>& ammesse) {
+    LettoreCsv lettore(in, path, ammesse);
     TabellaCsv t;
-    std::size_t pos = 0;
+    t.colonne = lettore.colonne();
+    std::vector<std::string> campi;
     int numero = 0;
-    bool header = true;
-    while (pos < content.size()) {
-        std::size_t end = content.find('\n', pos);
-        if (end == std::string::npos) end = content.size();
-        std::string_view line(content.data() + pos, end - pos);
-        pos = end + 1;
-        ++numero;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (header) {
-            if (line.empty()) throw ErroreCsv{erroreInput(path, numero, 0, "manca la riga di intestazione")};
-            t.colonne = dividi(line);
-            for (std::size_t c = 0; c < t.colonne.size(); ++c) {
-                const std::string& nome = t.colonne[c];
-                if (std::find(ammesse.begin(), ammesse.end(), nome) != ammesse.end()) continue;
-                if (t.colonne.size() == 1 &&
-                    (nome.find(',') != std::string::npos || nome.find('\t') != std::string::npos))
-                    throw ErroreCsv{
-                        erroreInput(path, numero, 1, "separatore errato: le colonne vanno separate da \";\"")};
-                throw ErroreCsv{
-                    erroreInput(path, numero, static_cast<int>(c) + 1, "colonna sconosciuta \"" + nome + "\"")};
-            }
-            for (std::size_t c = 0; c < t.colonne.size(); ++c)
-                for (std::size_t d = c + 1; d < t.colonne.size(); ++d)
-                    if (t.colonne[c] == t.colonne[d])
-                        throw ErroreCsv{erroreInput(path, numero, static_cast<int>(d) + 1,
-                                                    "colonna ripetuta \"" + t.colonne[d] + "\"")};
-            header = false;
-            continue;
-        }
-        if (line.empty()) continue;
-        auto campi = dividi(line);
-        if (campi.size() > t.colonne.size())
-            throw ErroreCsv{erroreInput(path, numero, static_cast<int>(t.colonne.size()) + 1,
-                                        "la riga ha " + std::to_string(campi.size()) + " campi, l'intestazione " +
-                                            std::to_string(t.colonne.size()))};
-        campi.resize(t.colonne.size());
+    while (lettore.prossima(campi, numero)) {
         t.righe.push_back(std::move(campi));
         t.numeriRiga.push_back(numero);
     }
-    if (header) throw ErroreCsv{erroreInput(path, 1, 0, "il file è vuoto: manca la riga di intestazione")};
     return t;
+}
+
+} // namespace
+
+std::optional<std::string> TabellaCsv::campo(std::size_t r, const std::string& colonna) const {
+    const auto it = std::find(colonne.begin(), colonne.end(), colonna);
+    if (it == colonne.end() || r >= righe.size()) return std::nullopt;
+    return righe[r][static_cast<std::size_t>(it - colonne.begin())];
+}
+
+LettoreCsv::LettoreCsv(std::istream& in, std::string path, const std::vector<std::string>& ammesse)
+    : in_(in), path_(std::move(path)) {
+    std::string testata;
+    if (!riga(testata)) throw ErroreCsv{erroreInput(path_, 1, 0, "il file è vuoto: manca la riga di intestazione")};
+    if (testata.starts_with("\xEF\xBB\xBF")) testata.erase(0, 3);
+    if (testata.empty()) throw ErroreCsv{erroreInput(path_, numero_, 0, "manca la riga di intestazione")};
+    colonne_ = dividi(testata);
+    for (std::size_t c = 0; c < colonne_.size(); ++c) {
+        const std::string& nome = colonne_[c];
+        if (std::find(ammesse.begin(), ammesse.end(), nome) != ammesse.end()) continue;
+        if (colonne_.size() == 1 && (nome.find(',') != std::string::npos || nome.find('\t') != std::string::npos))
+            throw ErroreCsv{erroreInput(path_, numero_, 1, "separatore errato: le colonne vanno separate da \";\"")};
+        throw ErroreCsv{erroreInput(path_, numero_, static_cast<int>(c) + 1, "colonna sconosciuta \"" + nome + "\"")};
+    }
+    for (std::size_t c = 0; c < colonne_.size(); ++c)
+        for (std::size_t d = c + 1; d < colonne_.size(); ++d)
+            if (colonne_[c] == colonne_[d])
+                throw ErroreCsv{
+                    erroreInput(path_, numero_, static_cast<int>(d) + 1, "colonna ripetuta \"" + colonne_[d] + "\"")};
+}
+
+bool LettoreCsv::riga(std::string& testo) {
+    if (!std::getline(in_, testo)) {
+        if (in_.bad()) throw ErroreCsv{path_ + ": impossibile leggere il file"};
+        return false;
+    }
+    ++numero_;
+    if (testo.ends_with('\r')) testo.pop_back();
+    return true;
+}
+
+bool LettoreCsv::prossima(std::vector<std::string>& campi, int& numeroRiga) {
+    std::string testo;
+    while (riga(testo)) {
+        if (testo.empty()) continue;
+        campi = dividi(testo);
+        if (campi.size() > colonne_.size())
+            throw ErroreCsv{erroreInput(path_, numero_, static_cast<int>(colonne_.size()) + 1,
+                                        "la riga ha " + std::to_string(campi.size()) + " campi, l'intestazione " +
+                                            std::to_string(colonne_.size()))};
+        campi.resize(colonne_.size());
+        numeroRiga = numero_;
+        return true;
+    }
+    return false;
+}
+
+TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& ammesse) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw ErroreCsv{path + ": è una cartella, non un file CSV"};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ErroreCsv{path + ": impossibile leggere il file"};
+    return leggiCsvDa(in, path, ammesse);
+}
+
+TabellaCsv leggiCsvTesto(std::string content, const std::string& path, const std::vector<std::string>& ammesse) {
+    std::istringstream in(std::move(content));
+    return leggiCsvDa(in, path, ammesse);
 }
 
 } // namespace vantrel::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,25 @@ struct TabellaCsv {
 
     /// The text of a column of row r, or nothing when the file has no such column.
     std::optional<std::string> campo(std::size_t r, const std::string& colonna) const;
+};
+
+/// Reads a file of that kind one row at a time, so that a file of any length takes little memory.
+/// Every error throws ErroreCsv with an Italian message naming file, line and column.
+class LettoreCsv {
+public:
+    /// Reads the header line and checks its names against `colonneAmmesse`.
+    LettoreCsv(std::istream& in, std::string path, const std::vector<std::string>& colonneAmmesse);
+    const std::vector<std::string>& colonne() const { return colonne_; }
+    /// The next row, as long as the header, and its line number in the file; false at the end.
+    bool prossima(std::vector<std::string>& campi, int& numeroRiga);
+
+private:
+    bool riga(std::string& testo);
+
+    std::istream& in_;
+    std::string path_;
+    std::vector<std::string> colonne_;
+    int numero_ = 0;
 };
 
 /// Reads the file; throws ErroreCsv with an Italian message naming file, line and column.

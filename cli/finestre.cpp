@@ -1,6 +1,5 @@
 #include "finestre.h"
 
-#include "platform/server_tassi.h"
 #include "rates/usurari.h"
 #include "reports/finestre_report.h"
 #include "shell/calendario.h"
@@ -13,7 +12,7 @@ namespace vantrel::cli {
 std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx,
                                        const std::optional<ServerTassi>& server) {
     if (nome == "Taeg") return std::make_unique<Taeg>(ctx);
-    if (nome == "usurari") return std::make_unique<Usurari>(ctx, server ? *server : serverTassiPredefinito());
+    if (nome == "usurari") return std::make_unique<Usurari>(ctx, server);
     if (nome == "STP2") return std::make_unique<FinestraReport>(ctx);
     if (nome == "Form23") return std::make_unique<Form23>(ctx);
     if (nome == "passWord") return std::make_unique<passWord>(ctx);

@@ -11,7 +11,7 @@
 namespace vantrel::cli {
 
 /// Opens a window of the program by its name ("Taeg", ...); nothing for an unknown name.
-/// `server` replaces the rate-set server the program was built with.
+/// `server` replaces the rate-set server of the settings.
 std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx,
                                        const std::optional<ServerTassi>& server = std::nullopt);
 

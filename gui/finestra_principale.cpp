@@ -2,7 +2,6 @@
 
 #include "icone.h"
 #include "legame_finestra.h"
-#include "platform/server_tassi.h"
 #include "qt_testo.h"
 #include "reports/finestre_report.h"
 #include "scelta_stampa_qt.h"
@@ -207,7 +206,7 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
         break;
     }
     case TipoFinestra::Usurari: {
-        auto* v = new VistaUsurari(ctx_, serverTassiPredefinito());
+        auto* v = new VistaUsurari(ctx_);
         viste_[tipo] = v;
         QMdiSubWindow* sub = figlia(v, tipo);
         connect(v, &VistaUsurari::chiusa, sub, &QWidget::close);

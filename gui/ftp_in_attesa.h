@@ -3,29 +3,27 @@
 #include "common/services.h"
 
 #include <functional>
-#include <string>
 
 namespace vantrel::gui {
 
-/// An FTP client that runs the blocking calls of another one (connecting, fetching a file) on a
-/// worker thread while the screen keeps repainting: the rate window shows its wait and its status
-/// line instead of freezing. Keys and clicks wait until the call ends, as with a modal wait.
-class FtpInAttesa : public ClientFtp {
+/// The dynamic property that lets a widget take clicks while a transfer runs (the Annulla button
+/// beside the wait bar).
+inline constexpr const char* kAttivoInAttesa = "attivoInAttesa";
+
+/// A network client that runs the blocking transfer of another one on a worker thread while the
+/// screen keeps repainting: the rate window shows its wait and its status line instead of freezing.
+/// Keys and clicks wait until the transfer ends, as with a modal wait, except on the widgets marked
+/// with `kAttivoInAttesa`, whose Annulla stops it.
+class FtpInAttesa : public ClientRete {
 public:
-    explicit FtpInAttesa(ClientFtp& reale) : reale_(reale) {}
+    explicit FtpInAttesa(ClientRete& reale) : reale_(reale) {}
 
     void azzera() override { reale_.azzera(); }
-    void host(const std::string& nome, int porta) override { reale_.host(nome, porta); }
-    void utente(const std::string& nome) override { reale_.utente(nome); }
-    void password(const std::string& parola) override { reale_.password(parola); }
-    bool connetti() override;
-    bool scarica(const std::string& remoto, const std::string& locale) override;
-    std::string ultimoErrore() const override { return reale_.ultimoErrore(); }
+    EsitoTrasferimento scarica(const Trasferimento& t) override;
+    void annulla() override { reale_.annulla(); }
 
 private:
-    bool attendi(const std::function<bool()>& chiamata);
-
-    ClientFtp& reale_;
+    ClientRete& reale_;
 };
 
 } // namespace vantrel::gui

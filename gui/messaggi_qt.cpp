@@ -12,6 +12,7 @@ Risposta MessaggiQt::mostra(const Messaggio& m) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(qs(m.titolo));
     box.setText(qs(m.testo));
+    if (!m.dettagli.empty()) box.setDetailedText(qs(m.dettagli));
     switch (m.icona) {
     case Icona::Nessuna:
         break;

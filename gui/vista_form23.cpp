@@ -34,7 +34,7 @@ VistaForm23::VistaForm23(Contesto& ctx, QWidget* parent)
     riga(1, "LblNomeUt", "NomeUt");
     riga(2, "LblPassW", "PassW");
     legame_->w<QLineEdit>("PassW")->setEchoMode(QLineEdit::Password);
-    g->addWidget(legame_->crea("accesso", this), 3, 1);
+    g->addWidget(legame_->crea("accesso", this), 3, 1, Qt::AlignLeft); // clicks beside its text miss it
     v->addLayout(g);
 
     auto* frame = legame_->crea("Frame1", this);
@@ -47,7 +47,25 @@ VistaForm23::VistaForm23(Contesto& ctx, QWidget* parent)
     auto* nota = qobject_cast<QLabel*>(legame_->crea("Nota", frame));
     nota->setWordWrap(true);
     gf->addWidget(nota, 3, 0, 1, 2);
-    v->addWidget(frame);
+    auto* riquadri = new QHBoxLayout;
+    riquadri->addWidget(frame);
+
+    auto* server = legame_->crea("FrameServer", this);
+    auto* gs = new QGridLayout(server);
+    const auto rigaServer = [&](int r, const char* etichetta, const char* campo) {
+        gs->addWidget(legame_->crea(etichetta, server), r, 0);
+        gs->addWidget(legame_->crea(campo, server), r, 1);
+    };
+    rigaServer(0, "LblTipoServer", "TipoServer");
+    rigaServer(1, "LblIndirizzoServer", "IndirizzoServer");
+    rigaServer(2, "LblUtenteServer", "UtenteServer");
+    rigaServer(3, "LblPasswordServer", "PasswordServer");
+    legame_->w<QLineEdit>("PasswordServer")->setEchoMode(QLineEdit::Password);
+    gs->addWidget(legame_->crea("FtpSenzaTls", server), 4, 1, Qt::AlignLeft);
+    rigaServer(5, "LblCertificati", "Certificati");
+    legame_->w<QLineEdit>("IndirizzoServer")->setMinimumWidth(360);
+    riquadri->addWidget(server, 1);
+    v->addLayout(riquadri);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();

@@ -2,6 +2,7 @@
 
 #include "area_scorrevole.h"
 #include "font_fisso.h"
+#include "ftp_in_attesa.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
 
@@ -76,7 +77,7 @@ QString rigaAllineata(const QString& visibile) {
     return riga;
 }
 
-VistaUsurari::VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent)
+VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWidget* parent)
     : QWidget(parent), modello_(std::make_unique<Usurari>(ctx, std::move(server))),
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
@@ -131,6 +132,15 @@ VistaUsurari::VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent)
     occupato_->setTextVisible(false);
     occupato_->hide();
     basso->addWidget(occupato_);
+    annulla_ = new QPushButton(QStringLiteral("Annulla"), this);
+    annulla_->setObjectName(QStringLiteral("annullaScaricamento"));
+    annulla_->setProperty(kAttivoInAttesa, true);
+    annulla_->hide();
+    connect(annulla_, &QPushButton::clicked, this, [this] {
+        modello_->annullaScaricamento();
+        annulla_->setEnabled(false);
+    });
+    basso->addWidget(annulla_);
     const auto pulsante = [&](const char* nome, const QString& testo) {
         auto* b = qobject_cast<QPushButton*>(legame_->crea(nome, this));
         if (b->text().isEmpty()) b->setText(testo);
@@ -252,6 +262,8 @@ void VistaUsurari::mostraAttesa() {
     legame_->aggiorna();
     const bool attesa = modello_->inAttesa();
     occupato_->setVisible(attesa);
+    annulla_->setVisible(attesa);
+    if (!attesa) annulla_->setEnabled(true);
     if (attesa != cursore_) {
         if (attesa)
             QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QProgressBar;
+class QPushButton;
 
 namespace vantrel::gui {
 
@@ -19,11 +20,12 @@ QString rigaAllineata(const QString& visibile);
 
 /// The rate window on screen: the sixteen rate fields under their categories and classes on the
 /// left, the listing of every stored quarter under its two heading lines on the right, and a status
-/// line that shows what the download is waiting for.
+/// line that shows what the download is waiting for, with its wait bar and Annulla button.
 class VistaUsurari : public QWidget {
     Q_OBJECT
 public:
-    VistaUsurari(Contesto& ctx, ServerTassi server, QWidget* parent = nullptr);
+    /// `server`, when given, takes the place of the server of the settings.
+    explicit VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server = std::nullopt, QWidget* parent = nullptr);
     ~VistaUsurari() override;
     Usurari& modello() { return *modello_; }
     LegameFinestra& legame() { return *legame_; }
@@ -43,7 +45,8 @@ private:
     std::unique_ptr<Usurari> modello_;
     LegameFinestra* legame_;
     QProgressBar* occupato_ = nullptr;
-    bool cursore_ = false; // the wait cursor is ours to restore
+    QPushButton* annulla_ = nullptr; // stops the download, beside the wait bar
+    bool cursore_ = false;           // the wait cursor is ours to restore
 };
 
 } // namespace vantrel::gui

@@ -2,14 +2,14 @@
 
 #include "common/services.h"
 
-#include <string>
+#include <atomic>
 
 namespace vantrel {
 
-/// The FTP client of the rate-set download on libcurl. The login is kept between the calls of one
-/// run, so the files are fetched on the connection that `connetti` opened. TLS is used when the
-/// server offers it.
-class FtpCurl : public ClientFtp {
+/// The network client of the rate-set download on libcurl: FTP (with TLS required unless the
+/// transfer allows plain FTP), FTPS and HTTPS, certificates always verified. The connection is kept
+/// between the files of one download. Errors come back in Italian, libcurl's own text as the detail.
+class FtpCurl : public ClientRete {
 public:
     FtpCurl();
     ~FtpCurl() override;
@@ -17,24 +17,12 @@ public:
     FtpCurl& operator=(const FtpCurl&) = delete;
 
     void azzera() override;
-    void host(const std::string& nome, int porta) override;
-    void utente(const std::string& nome) override;
-    void password(const std::string& parola) override;
-    bool connetti() override;
-    bool scarica(const std::string& remoto, const std::string& locale) override;
-    std::string ultimoErrore() const override { return errore_; }
-
-    /// Seconds allowed for connecting and for a transfer that stops moving.
-    void attesaMassima(long secondi) { attesa_ = secondi; }
+    EsitoTrasferimento scarica(const Trasferimento& t) override;
+    void annulla() override { annullato_ = true; }
 
 private:
-    bool esegui(const std::string& url, void* file, long long attesiPrima = -1);
-    std::string url(const std::string& file) const;
-
     void* curl_ = nullptr; // CURL*
-    std::string host_, utente_, password_, errore_;
-    int porta_ = 21;
-    long attesa_ = 30;
+    std::atomic<bool> annullato_{false};
 };
 
 } // namespace vantrel

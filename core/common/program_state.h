@@ -30,8 +30,9 @@ struct Servizi {
     Stampante* stampante = nullptr;
     AvvioProcessi* processi = nullptr;
     StatoConnessione* connessione = nullptr;
-    ClientFtp* ftp = nullptr;
     const LettoreZip* zip = nullptr;
+    ClientRete* rete = nullptr;
+    Disco* disco = nullptr; // none: files are written without flushing or locking
 };
 
 /// What every window is given: the shared state and the services.

@@ -2,9 +2,12 @@
 
 #include "common/dates.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -22,6 +25,7 @@ struct Messaggio {
     Icona icona = Icona::Nessuna;
     Pulsanti pulsanti = Pulsanti::Ok;
     Risposta predefinita = Risposta::Ok;
+    std::string dettagli = {}; // technical detail, shown only on request ("Dettagli")
 };
 
 /// Message and question boxes; the desktop shows them, tests and the command line answer them.
@@ -78,17 +82,51 @@ public:
     virtual bool connessioneAttiva() = 0;
 };
 
-/// The FTP client of the rate-set download.
-class ClientFtp {
+/// One file fetched by the rate-set download.
+struct Trasferimento {
+    std::string url; // ftp://, ftps:// or https://
+    std::string utente, password;
+    bool tlsObbligatorio = true; // ftp://: refuse a server that does not offer TLS
+    std::string certificati;     // file of the trusted certificates; empty: the system's
+    long millisecondiMassimi = 120000;
+    std::size_t byteMassimi = 0; // a longer file is refused while it arrives; 0: no limit
+};
+
+struct EsitoTrasferimento {
+    enum class Stato { Ok, Errore, Annullato };
+    Stato stato = Stato::Errore;
+    std::vector<std::uint8_t> dati;
+    std::string errore;   // for the user, in Italian
+    std::string dettagli; // the technical cause
+};
+
+/// The network client of the rate-set download (FTP, FTPS, HTTPS).
+class ClientRete {
 public:
-    virtual ~ClientFtp() = default;
-    virtual void azzera() = 0; // drops a connection left open by an earlier run
-    virtual void host(const std::string& nome, int porta) = 0;
-    virtual void utente(const std::string& nome) = 0;
-    virtual void password(const std::string& parola) = 0;
-    virtual bool connetti() = 0;
-    virtual bool scarica(const std::string& remoto, const std::string& locale) = 0;
-    virtual std::string ultimoErrore() const = 0;
+    virtual ~ClientRete() = default;
+    /// Starts a new download: drops a connection left open by an earlier one and forgets a cancel.
+    virtual void azzera() = 0;
+    virtual EsitoTrasferimento scarica(const Trasferimento& t) = 0;
+    /// Stops the download under way, from any thread: the transfer ends within a second, and so
+    /// does every later one until the next `azzera`.
+    virtual void annulla() = 0;
+};
+
+/// A lock on a file, held until it is destroyed.
+class BloccoFile {
+public:
+    virtual ~BloccoFile() = default;
+};
+
+/// What replacing a set of files safely needs beyond the standard library.
+class Disco {
+public:
+    virtual ~Disco() = default;
+    /// Flushes a file or a folder to the disk; false when it cannot.
+    virtual bool sincronizza(const std::string& percorso) = 0;
+    /// Waits for the lock of `file` (created when missing), shared by every process: exclusive for a
+    /// writer, shared for a reader. Nothing when the lock file cannot be opened.
+    virtual std::unique_ptr<BloccoFile> blocca(const std::string& file, bool esclusivo) = 0;
 };
 
 /// Opens zip archives (the official rate series is published as one CSV in a .zip).

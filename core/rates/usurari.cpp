@@ -7,14 +7,12 @@
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
 #include "rates/norma_soglia.h"
+#include "rates/set_tassi.h"
+#include "rates/verifica_set.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <filesystem>
 #include <map>
-#include <set>
-#include <system_error>
+#include <array>
 
 namespace vantrel {
 namespace {
@@ -59,30 +57,22 @@ std::string unisci(std::initializer_list<std::string> valori) {
     return out;
 }
 
-// Puts the two new files in place of the old ones; when the second cannot be moved the old data
-// file comes back, so the folder never holds a mixed set.
-bool sostituisci(const std::string& datiNuovi, const std::string& dati, const std::string& numeroNuovo,
-                 const std::string& numero) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const std::string salvati = dati + ".precedente";
-    const bool cera = fs::exists(dati, ec);
-    if (cera) {
-        fs::rename(dati, salvati, ec);
-        if (ec) return false;
+// The year of a stored key: characters 2 to 5, or the four digits alone of a key without quarter.
+std::optional<int> annoDelPeriodo(std::string_view periodo) {
+    const std::string_view k = trim(periodo);
+    std::string_view a;
+    if (k.size() == 5)
+        a = k.substr(1);
+    else if (k.size() == 4)
+        a = k;
+    else
+        return std::nullopt;
+    int anno = 0;
+    for (char c : a) {
+        if (c < '0' || c > '9') return std::nullopt;
+        anno = anno * 10 + (c - '0');
     }
-    fs::rename(datiNuovi, dati, ec);
-    if (!ec) fs::rename(numeroNuovo, numero, ec);
-    if (ec) {
-        std::error_code ignorato;
-        if (cera)
-            fs::rename(salvati, dati, ignorato);
-        else
-            fs::remove(dati, ignorato);
-        return false;
-    }
-    fs::remove(salvati, ec);
-    return true;
+    return anno >= 1000 ? std::optional<int>(anno) : std::nullopt;
 }
 
 void etichetta(Schema& s, const char* nome, const char* caption) {
@@ -174,8 +164,9 @@ const Schema& Usurari::schemaUsurari() {
     return s;
 }
 
-Usurari::Usurari(Contesto& ctx, ServerTassi server) : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
-    ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
+    : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
+    caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
     imposta(id("LblStato"), avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
     RigheTassi();
     imposta(id("Label2"),
@@ -280,37 +271,54 @@ void Usurari::salva() {
             ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
                             Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return;
-        t.PeriodoScelto = static_cast<std::int16_t>(k);
-        ModifRecord();
-        return;
     }
-    if (t.validi() >= TabellaTassi::kMassimo) {
+    RecordTassi campi;
+    leggiCampi(campi);
+    // On the set as it is on disk now, under the lock: a period saved meanwhile elsewhere stays.
+    bool piena = false;
+    std::string errore;
+    const auto scritta = modificaSetTassi(
+        ctx_.stato.CartellaDati, ctx_.servizi.disco,
+        [&](TabellaTassi& set) {
+            int n = set.CercaPeriodo(chiave);
+            if (n == 0) {
+                if (set.validi() >= TabellaTassi::kMassimo) {
+                    piena = true;
+                    return false;
+                }
+                n = set.validi() + 1;
+                set.slot(n) = RecordTassi{};
+                set.NumPeriodi = static_cast<std::int16_t>(n);
+            }
+            RecordTassi& r = set.slot(n);
+            const auto riserva = r.riserva;
+            r = campi;
+            r.NumRec = static_cast<std::int16_t>(n);
+            r.Periodo = chiave;
+            r.riserva = riserva;
+            return true;
+        },
+        errore);
+    if (piena) {
         ctx_.messaggio({kTitoloAttenzione,
                         "La tabella dei tassi è piena: contiene già 200 periodi, il massimo consentito. Il periodo " +
                             chiave + " non è stato salvato.",
                         Icona::Avviso, Pulsanti::Ok, Risposta::Ok});
         return;
     }
-    const int n = t.validi() + 1;
-    RecordTassi r;
-    r.NumRec = static_cast<std::int16_t>(n);
-    r.Periodo = chiave;
-    leggiCampi(r);
-    const RecordTassi prima = t.slot(n);
-    const std::int16_t numeroPrima = t.NumPeriodi;
-    t.slot(n) = r;
-    t.NumPeriodi = static_cast<std::int16_t>(n);
-    if (!t.Accoda(ctx_.stato.CartellaDati, n)) {
-        t.slot(n) = prima;
-        t.NumPeriodi = numeroPrima;
+    if (!scritta) {
         ctx_.messaggio({kTitoloAttenzione,
                         "Impossibile scrivere i file dei tassi nella cartella del programma: il periodo non è stato "
                         "salvato.",
-                        Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+                        Icona::Critica, Pulsanti::Ok, Risposta::Ok, errore});
         return;
     }
     registraFontiTassi(ctx_.stato.CartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
-    NewRecord(n);
+    t = *scritta;
+    if (k > 0)
+        ModifRecord();
+    else
+        NewRecord(t.CercaPeriodo(chiave));
     t.PeriodoScelto = 0;
 }
 
@@ -323,26 +331,10 @@ void Usurari::NewRecord(int /*n*/) {
         imposta(id(n), "");
 }
 
+// What the screen does after an existing period was overwritten.
 void Usurari::ModifRecord() {
-    TabellaTassi& t = ctx_.stato.Tassi;
-    const int k = t.PeriodoScelto;
-    const RecordTassi prima = t.slot(k);
-    RecordTassi& r = t.slot(k);
-    r.NumRec = static_cast<std::int16_t>(k);
-    r.Periodo = chiaveScelta();
-    leggiCampi(r);
-    if (!t.Sovrascrivi(ctx_.stato.CartellaDati, k)) {
-        t.slot(k) = prima;
-        ctx_.messaggio({kTitoloAttenzione,
-                        "Impossibile scrivere il file dei tassi nella cartella del programma: i dati del periodo non "
-                        "sono stati modificati.",
-                        Icona::Critica, Pulsanti::Ok, Risposta::Ok});
-        return;
-    }
-    registraFontiTassi(ctx_.stato.CartellaDati, {{r.Periodo, fonti::utente}});
     selezionaVoce(id("Combo1"), 0);
     if (!(*this)["Combo2"].voci.empty()) selezionaVoce(id("Combo2"), 0);
-    t.PeriodoScelto = 0;
     for (const char* n : kCampiSalvati)
         if (std::string_view(n) != "TM7" && std::string_view(n) != "TM8") imposta(id(n), "");
     RigheTassi();
@@ -399,12 +391,27 @@ void Usurari::ScaricaTassi() {
     if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.Tassi), false); // back to what the table needs
 }
 
-// The download proper; false when it stopped with nothing to report (no client, a cancel).
+void Usurari::annullaScaricamento() {
+    if (ctx_.servizi.rete != nullptr) ctx_.servizi.rete->annulla();
+}
+
+ServerTassi Usurari::server() const {
+    return server_ ? *server_ : LeggiServerTassi(ctx_.stato.CartellaDati);
+}
+
+void Usurari::tabellaCambiata(const TabellaTassi& t) {
+    ctx_.stato.Tassi = t;
+    ctx_.stato.Tassi.PeriodoScelto = 0;
+    RigheTassi();
+    riempiAnni();
+}
+
+// The download proper; false when it stopped with nothing to report (no client).
 bool Usurari::scarica() {
-    ClientFtp* ftp = ctx_.servizi.ftp;
-    if (ftp == nullptr) return false;
+    ClientRete* rete = ctx_.servizi.rete;
+    if (rete == nullptr) return false;
     passo("Verifica del collegamento a internet...", true);
-    ftp->azzera();
+    rete->azzera();
     if (ctx_.servizi.connessione == nullptr || !ctx_.servizi.connessione->connessioneAttiva()) {
         passo("Collegamento a internet non attivo.", false);
         ctx_.messaggio({"Stato della connessione Internet",
@@ -412,61 +419,48 @@ bool Usurari::scarica() {
                         Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
         return true;
     }
-    ftp->host(server_.host, server_.porta);
-    ftp->utente(server_.utente);
-    ftp->password(server_.password);
-    passo("Collegamento al server dei tassi " + server_.host + "...", true);
-    if (!ftp->connetti()) {
-        passo("Collegamento al server dei tassi non riuscito.", false);
-        ctx_.messaggio({"", "connessione - " + ftp->ultimoErrore(), Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
-        return true;
-    }
-    const std::string& cartella = ctx_.stato.CartellaDati;
-    const std::string dati = percorso(cartella, kFileTassi);
-    const std::string numero = percorso(cartella, kFileNumeroTassi);
-    bool confermato = false;
-    if (FileEsiste(dati)) {
-        passo("In attesa di conferma...", false);
-        const Risposta r =
-            ctx_.messaggio({std::string("AVVERTIMENTO!  ") + "\\" + kFileTassi,
-                            "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?",
-                            Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
-        if (r != Risposta::Ok) return false;
-        confermato = true;
-    }
-    // Both files arrive under temporary names and replace the old set only when both are whole.
-    const std::string datiNuovi = percorso(cartella, std::string(kFileTassi) + ".scaricato");
-    const std::string numeroNuovo = percorso(cartella, std::string(kFileNumeroTassi) + ".scaricato");
-    const auto togli = [&] {
-        std::error_code ec;
-        std::filesystem::remove(datiNuovi, ec);
-        std::filesystem::remove(numeroNuovo, ec);
-    };
-    const std::string conservati = "\nI tassi già presenti non sono stati modificati.";
-    const auto fallito = [&](const std::string& testo, Icona icona) {
-        togli();
+    const ServerTassi s = server();
+    const std::string conservati = "I tassi già presenti non sono stati modificati.";
+    const auto fallito = [&](const std::string& testo, const std::string& dettagli) {
         passo("Scaricamento non riuscito: i tassi già presenti non sono stati modificati.", false);
-        ctx_.messaggio({"", testo + conservati, icona, Pulsanti::Ok, Risposta::Ok});
+        ctx_.messaggio({"", testo + "\n" + conservati, Icona::Critica, Pulsanti::Ok, Risposta::Ok, dettagli});
         return true;
     };
-    passo(std::string("Scaricamento di ") + kFileTassi + "...", true);
-    if (!ftp->scarica(kFileTassi, datiNuovi)) return fallito(ftp->ultimoErrore(), Icona::Nessuna);
-    passo(std::string("Scaricamento di ") + kFileNumeroTassi + "...", true);
-    if (!ftp->scarica(kFileNumeroTassi, numeroNuovo))
-        return fallito((confermato ? "Tassi Usura - " : "") + ftp->ultimoErrore(), Icona::Nessuna);
-    if (!sostituisci(datiNuovi, dati, numeroNuovo, numero))
-        return fallito("Tassi Usura - impossibile sostituire i file dei tassi nella cartella del programma.",
-                       Icona::Critica);
-    TabellaTassi& t = ctx_.stato.Tassi;
-    t.CaricaTassi(cartella);
-    t.PeriodoScelto = 0;
-    std::map<std::string, std::string> scaricati;
-    for (int i = 1; i <= t.validi(); ++i)
-        scaricati[std::string(trim(t.slot(i).Periodo))] = fonti::server;
-    registraFontiTassi(cartella, scaricati, true);
-    RigheTassi();
-    riempiAnni();
-    passo("Set di tassi scaricato: " + std::to_string(t.validi()) + " periodi.", false);
+    if (trim(s.indirizzo).empty())
+        return fallito("L'indirizzo del server dei tassi non è impostato: indicarlo nelle Impostazioni.", "");
+    EsitoScaricamento arrivato =
+        scaricaSetTassi(*rete, s, convertitore, [this](const std::string& stato) { passo(stato, true); });
+    if (arrivato.stato == EsitoScaricamento::Stato::Annullato) {
+        passo("Scaricamento annullato: i tassi già presenti non sono stati modificati.", false);
+        return true;
+    }
+    if (arrivato.stato != EsitoScaricamento::Stato::Ok) return fallito(arrivato.errore, arrivato.dettagli);
+
+    passo("In attesa di conferma...", false);
+    const EsitoInstallazione e = installaSetTassi(
+        ctx_.stato.CartellaDati, arrivato.tabella, [this](const Messaggio& m) { return ctx_.messaggio(m); },
+        ctx_.servizi.disco);
+    using Stato = EsitoInstallazione::Stato;
+    switch (e.stato) {
+    case Stato::Installato: {
+        tabellaCambiata(e.tabella);
+        std::map<std::string, std::string> scaricati;
+        for (int i = 1; i <= e.tabella.validi(); ++i)
+            scaricati[std::string(trim(e.tabella.slot(i).Periodo))] = fonti::server;
+        registraFontiTassi(ctx_.stato.CartellaDati, scaricati, true);
+        passo(e.messaggio, false);
+        break;
+    }
+    case Stato::Invariato:
+    case Stato::Annullato:
+        passo(e.messaggio, false);
+        break;
+    case Stato::Rifiutato:
+    case Stato::Errore:
+        passo("Scaricamento non riuscito: i tassi già presenti non sono stati modificati.", false);
+        ctx_.messaggio({"", e.messaggio, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+        break;
+    }
     return true;
 }
 

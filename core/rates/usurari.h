@@ -2,21 +2,16 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "rates/scarica_set.h"
+#include "rates/server_tassi.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantrel {
-
-/// Where the rate sets are fetched from.
-struct ServerTassi {
-    std::string host;
-    int porta = 21;
-    std::string utente;
-    std::string password;
-};
 
 /// The two heading lines above the rate listing, aligned with its visible text.
 inline constexpr std::string_view kIntestazioneTassi1 =
@@ -44,17 +39,23 @@ std::string testoVisibile(std::string_view riga);
 /// Creating it runs the window load.
 class Usurari : public Finestra {
 public:
-    explicit Usurari(Contesto& ctx, ServerTassi server = {});
+    /// `server`, when given, takes the place of the server of the settings file.
+    explicit Usurari(Contesto& ctx, std::optional<ServerTassi> server = std::nullopt);
     static const Schema& schemaUsurari();
 
     /// Rebuilds the recall list Combo3 and the listing List1 from the shared table.
     void RigheTassi();
-    /// Fetches a complete rate set from the server and, when both files have arrived whole,
-    /// replaces the rate files and loads the table again.
+    /// Fetches a complete rate set from the server of the settings and, when it has arrived whole and
+    /// the user has seen what changes, replaces the rate files and loads the table again.
     void ScaricaTassi();
+    /// Stops a download under way (the Annulla button of the wait); any thread.
+    void annullaScaricamento();
 
     void impostaServer(ServerTassi s) { server_ = std::move(s); }
-    const ServerTassi& server() const { return server_; }
+    /// The server the next download uses.
+    ServerTassi server() const;
+    /// Reads the official series' zip fetched over HTTPS.
+    ConvertitoreSerie convertitore;
 
     /// True while the download waits for the network (not while it asks the user something).
     bool inAttesa() const { return inAttesa_; }
@@ -81,9 +82,10 @@ private:
     std::string chiaveScelta() const;
     void passo(const std::string& stato, bool attesa);
     bool scarica();
+    void tabellaCambiata(const TabellaTassi& t);
 
     Contesto& ctx_;
-    ServerTassi server_;
+    std::optional<ServerTassi> server_;
     bool inAttesa_ = false;
     bool scaricando_ = false;
 };

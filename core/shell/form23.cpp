@@ -1,7 +1,9 @@
 #include "shell/form23.h"
 
+#include "common/cp1252.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "rates/server_tassi.h"
 #include "shell/impostazioni.h"
 
 #include <algorithm>
@@ -12,6 +14,27 @@ namespace {
 std::string senzaSpazi(std::string s) {
     std::erase(s, ' ');
     return s;
+}
+
+// The items of TipoServer, in the order of TipoServer.
+constexpr const char* kTipiServer[] = {"HTTPS - serie ufficiale (file zip)", "FTP - set di tassi (due file)"};
+
+// The first character of a text that Windows-1252 cannot hold, empty when there is none.
+std::string nonRappresentabile(const std::string& utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t n = 1;
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b >= 0xF0)
+            n = 4;
+        else if (b >= 0xE0)
+            n = 3;
+        else if (b >= 0xC0)
+            n = 2;
+        const std::string c = utf8.substr(i, n);
+        if (daCp1252AUtf8(daUtf8ACp1252(c)) != c) return c;
+        i += n;
+    }
+    return {};
 }
 
 } // namespace
@@ -34,9 +57,22 @@ const Schema& Form23::schemaForm23() {
         sc.aggiungi("LineVer", Tipo::Testo);
         sc.aggiungi("lineor", Tipo::Testo);
         sc.aggiungi("Nota", Tipo::Etichetta, "tale funzione è limitata alla sola stampa dei movimenti");
+        sc.aggiungi("FrameServer", Tipo::Cornice, "Server dei tassi");
+        sc.aggiungi("LblTipoServer", Tipo::Etichetta, "tipo");
+        sc.aggiungi("TipoServer", Tipo::Combo);
+        sc.aggiungi("LblIndirizzoServer", Tipo::Etichetta, "indirizzo");
+        sc.aggiungi("IndirizzoServer", Tipo::Testo);
+        sc.aggiungi("LblUtenteServer", Tipo::Etichetta, "utente");
+        sc.aggiungi("UtenteServer", Tipo::Testo);
+        sc.aggiungi("LblPasswordServer", Tipo::Etichetta, "password");
+        sc.aggiungi("PasswordServer", Tipo::Testo);
+        sc.aggiungi("FtpSenzaTls", Tipo::Casella, "consenti FTP senza cifratura (sconsigliato)");
+        sc.aggiungi("LblCertificati", Tipo::Etichetta, "certificati (file, facoltativo)");
+        sc.aggiungi("Certificati", Tipo::Testo);
         sc.aggiungi("Salva", Tipo::Pulsante).tooltip = "Conferma";
         sc.aggiungi("Command3D8", Tipo::Pulsante).tooltip = " Uscita ";
         sc.ordineTab({"decimali", "NomeUt", "PassW", "accesso", "verticale", "orizzontale", "LineVer", "lineor",
+                      "TipoServer", "IndirizzoServer", "UtenteServer", "PasswordServer", "FtpSenzaTls", "Certificati",
                       "Salva", "Command3D8"});
         return sc;
     }();
@@ -48,6 +84,7 @@ Form23::Form23(Contesto& ctx)
       accesso_(id("accesso")), verticale_(id("verticale")), orizzontale_(id("orizzontale")), LineVer_(id("LineVer")),
       lineor_(id("lineor")), Salva_(id("Salva")), Command3D8_(id("Command3D8")) {
     LeggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
+    (*this)["TipoServer"].voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
     mostraRecord();
     daiFuoco(decimali_);
 }
@@ -64,6 +101,14 @@ void Form23::mostraRecord() {
     (*this)[verticale_].selezionato = vert;
     (*this)[orizzontale_].selezionato = !vert;
     (*this)[accesso_].selezionato = imp.accesso() == -1;
+
+    server_ = LeggiServerTassi(ctx_.stato.CartellaDati);
+    selezionaVoce(id("TipoServer"), server_.tipo == TipoServer::Ftp ? 1 : 0);
+    imposta(id("IndirizzoServer"), server_.indirizzo);
+    imposta(id("UtenteServer"), server_.utente);
+    imposta(id("PasswordServer"), server_.password);
+    (*this)["FtpSenzaTls"].selezionato = server_.ftpSenzaTls;
+    imposta(id("Certificati"), server_.certificati);
 }
 
 std::optional<std::string> Form23::tasto(int id, std::string_view t) {
@@ -115,6 +160,37 @@ bool Form23::SalvaImpostazioni() {
         }
         valori[k] = *v;
     }
+    // The login name and password live in a Windows-1252 record: a character it cannot hold would
+    // come back as "?" and lock the user out at the next start.
+    for (const auto& [campo, nome] : {std::pair{NomeUt_, "Il nome utente"}, std::pair{PassW_, "La password"}}) {
+        const std::string c = nonRappresentabile(testo(campo));
+        if (c.empty()) continue;
+        ctx_.messaggio({.titolo = "ATTENZIONE",
+                        .testo = std::string(nome) + " contiene il carattere \"" + c +
+                                 "\", che il file delle impostazioni non può conservare: usare lettere, cifre e "
+                                 "segni comuni. Le impostazioni non sono state salvate.",
+                        .icona = Icona::Avviso});
+        daiFuoco(campo);
+        return false;
+    }
+    ServerTassi server = server_;
+    server.tipo = (*this)["TipoServer"].selezione == 1 ? TipoServer::Ftp : TipoServer::Https;
+    server.indirizzo = std::string(trim(testo(id("IndirizzoServer"))));
+    server.utente = testo(id("UtenteServer"));
+    server.password = testo(id("PasswordServer"));
+    server.ftpSenzaTls = (*this)["FtpSenzaTls"].selezionato;
+    server.certificati = std::string(trim(testo(id("Certificati"))));
+    if (server.ftpSenzaTls && !server_.ftpSenzaTls &&
+        ctx_.messaggio({.titolo = "ATTENZIONE",
+                        .testo = "Con l'FTP senza cifratura nome utente, password e tassi viaggiano in chiaro e "
+                                 "possono essere letti o alterati lungo la rete. Consentirlo solo per un server "
+                                 "della propria rete. Confermi?",
+                        .icona = Icona::Avviso,
+                        .pulsanti = Pulsanti::OkAnnulla,
+                        .predefinita = Risposta::Annulla}) != Risposta::Ok) {
+        daiFuoco(id("FtpSenzaTls"));
+        return false;
+    }
 
     ImpostaRecord& imp = ctx_.stato.Imposta;
     OpzStampaRecord& opz = ctx_.stato.OpzStampa;
@@ -126,7 +202,7 @@ bool Form23::SalvaImpostazioni() {
     opz.righeOrizzontale(valori[1]);
     opz.righeVerticale(valori[2]);
     opz.orientamento((*this)[verticale_].selezionato ? "1" : "2");
-    const bool scritti = ScriviImpostazioni(ctx_.stato);
+    const bool scritti = ScriviImpostazioni(ctx_.stato) && ScriviServerTassi(ctx_.stato.CartellaDati, server);
     ScegliMaschera(ctx_.stato, valori[0]);
     if (!scritti)
         ctx_.messaggio({.titolo = "ATTENZIONE",

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
+#include "rates/set_tassi.h"
 #include "reports/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
@@ -95,7 +96,7 @@ void TegCalcolo::carica(bool caricaTassi) {
     f_.imposta(c.al, oggi.testo());
     const TabellaTassi& tassi = ctx_.stato.Tassi;
     if (caricaTassi) {
-        ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
+        caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
         // Said in the help box, where it stays until the pointer moves; the start-up and every
         // calculation without rates say it in a box.
         const int help = f_.schema().trova("HELP");

@@ -70,13 +70,13 @@ TEST(RigaDiComando, ImportaScriveIFileComeLiDescriveIlFormato) {
     const std::string csv = dir.file("t.csv");
     test::scriviTesto(csv, "periodo;TM1;TM2;TM7;TM8;TM3;TM4;TM6;TM5;TU1;TU2;TU3;TU4;TU5;TU6\r\n"
                            "32004;9,57;8;;;7,5;6;;0,48;14,355;12;11,25;9;0,72;\r\n"
-                           "2005;1;2;3;4;5;6;7;8;9;10;11;12;13;14\r\n");
+                           "12005;1;2;3;4;5;6;7;8;9;10;11;12;13;14\r\n");
     Esito e = esegui({"tassi", "importa", csv, "--cartella", dir.cartella()});
     ASSERT_EQ(e.codice, 0) << e.err;
     // In the file's order: TM7 TM8 TM1..TM6, TU1..TU6; empty rates are 0.
     const auto dati = test::leggiByte(dir.file("NtassiU.dat"));
     EXPECT_EQ(dati, test::fileDati({{"32004", 0, 0, 9.57f, 8, 7.5f, 6, 0.48f, 0, 14.355f, 12, 11.25f, 9, 0.72f, 0},
-                                    {"2005", 3, 4, 1, 2, 5, 6, 8, 7, 9, 10, 11, 12, 13, 14}}));
+                                    {"12005", 3, 4, 1, 2, 5, 6, 8, 7, 9, 10, 11, 12, 13, 14}}));
     EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(2));
 
     // An existing period is kept unless overwriting is asked for.

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -20,26 +21,25 @@ using vantrel::test::trova;
 
 namespace {
 
-// An FTP client that looks at the screen while the window waits for it.
-struct FtpOsservato : ClientFtp, StatoConnessione {
-    explicit FtpOsservato(QWidget& v) : vista(v) {}
+// A network client that looks at the screen while the window waits for it.
+struct ReteOsservata : ClientRete, StatoConnessione {
+    explicit ReteOsservata(QWidget& v) : vista(v) {}
     bool connessioneAttiva() override { return true; }
     void azzera() override {}
-    void host(const std::string&, int) override {}
-    void utente(const std::string&) override {}
-    void password(const std::string&) override {}
-    bool connetti() override { return guarda(); }
-    bool scarica(const std::string&, const std::string&) override { return guarda() && false; }
-    std::string ultimoErrore() const override { return "file non presente sul server dei tassi"; }
-    bool guarda() {
+    void annulla() override {}
+    EsitoTrasferimento scarica(const Trasferimento&) override {
         attese << vista.findChild<QLabel*>(QStringLiteral("LblStato"))->text();
         cursore = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         barra = vista.findChild<QProgressBar*>(QStringLiteral("attesa"))->isVisible();
-        return true;
+        pulsante = vista.findChild<QPushButton*>(QStringLiteral("annullaScaricamento"))->isVisible();
+        EsitoTrasferimento e;
+        e.errore = "File non presente sul server dei tassi.";
+        e.dettagli = "Remote file not found (libcurl 78)";
+        return e;
     }
     QWidget& vista;
     QStringList attese;
-    bool cursore = false, barra = false;
+    bool cursore = false, barra = false, pulsante = false;
 };
 
 } // namespace
@@ -114,48 +114,71 @@ private slots:
 
     void downloadShowsTheWaitAndItsEnd() {
         test::AmbienteProva a;
-        VistaUsurari v(a.ctx, ServerTassi{"tassi.example", 21, "utente", "parola"});
-        FtpOsservato ftp(v);
-        a.ctx.servizi.ftp = &ftp;
-        a.ctx.servizi.connessione = &ftp;
+        ServerTassi server;
+        server.tipo = TipoServer::Ftp;
+        server.indirizzo = "tassi.example";
+        VistaUsurari v(a.ctx, server);
+        ReteOsservata rete(v);
+        a.ctx.servizi.rete = &rete;
+        a.ctx.servizi.connessione = &rete;
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
         QVERIFY(!trova(v, "attesa")->isVisible());
-        QFile::remove(a.dir.filePath(QStringLiteral("NtassiU.dat"))); // no overwrite question
         QTest::mouseClick(trova(v, "SSCommand6"), Qt::LeftButton);
-        QCOMPARE(ftp.attese, (QStringList{QStringLiteral("Collegamento al server dei tassi tassi.example..."),
-                                          QStringLiteral("Scaricamento di NtassiU.dat...")}));
-        QVERIFY(ftp.cursore);
-        QVERIFY(ftp.barra);
+        QCOMPARE(rete.attese, QStringList{QStringLiteral("Scaricamento di NtassiU.dat da tassi.example...")});
+        QVERIFY(rete.cursore);
+        QVERIFY(rete.barra);
+        QVERIFY(rete.pulsante);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!trova(v, "attesa")->isVisible());
+        QVERIFY(!trova(v, "annullaScaricamento")->isVisible());
         QVERIFY(trova<QLabel>(v, "LblStato")->text().startsWith(QStringLiteral("Scaricamento non riuscito")));
         QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
+        QCOMPARE(a.risposte.mostrati()[0].dettagli, std::string("Remote file not found (libcurl 78)"));
         QVERIFY(trova<QPushButton>(v, "SSCommand6")->isEnabled());
     }
 
-    void slowServerLeavesTheScreenRepainting() {
-        struct Lento : ClientFtp {
+    // While the transfer runs the screen repaints, clicks reach only the Annulla button, and Annulla
+    // stops the transfer.
+    void duringTheWaitOnlyAnnullaTakesClicks() {
+        struct Lento : ClientRete {
+            std::atomic<bool> fermo{false};
             void azzera() override {}
-            void host(const std::string&, int) override {}
-            void utente(const std::string&) override {}
-            void password(const std::string&) override {}
-            bool connetti() override {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                return true;
+            void annulla() override { fermo = true; }
+            EsitoTrasferimento scarica(const Trasferimento&) override {
+                for (int i = 0; i < 300 && !fermo; ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                EsitoTrasferimento e;
+                e.stato = fermo ? EsitoTrasferimento::Stato::Annullato : EsitoTrasferimento::Stato::Ok;
+                return e;
             }
-            bool scarica(const std::string&, const std::string&) override { return false; }
-            std::string ultimoErrore() const override { return "errore"; }
         } lento;
-        gui::FtpInAttesa ftp(lento);
-        int battiti = 0;
+        gui::FtpInAttesa rete(lento);
+        QWidget w;
+        auto* altro = new QPushButton(QStringLiteral("altro"), &w);
+        auto* annulla = new QPushButton(QStringLiteral("Annulla"), &w);
+        annulla->move(0, 40);
+        annulla->setProperty(gui::kAttivoInAttesa, true);
+        QObject::connect(annulla, &QPushButton::clicked, [&] { rete.annulla(); });
+        int altri = 0, battiti = 0;
+        QObject::connect(altro, &QPushButton::clicked, [&] { ++altri; });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTimer orologio;
-        QObject::connect(&orologio, &QTimer::timeout, [&] { ++battiti; });
+        const auto clic = [&](QWidget* b) { // through the window, as the screen's clicks arrive
+            QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, b->geometry().center());
+        };
+        QObject::connect(&orologio, &QTimer::timeout, [&] {
+            if (++battiti == 5) clic(altro);
+            if (battiti == 10) clic(annulla);
+        });
         orologio.start(20);
-        QVERIFY(ftp.connetti());
-        QVERIFY(battiti >= 5); // the event loop ran while the server was answering
-        QVERIFY(!ftp.scarica("a", "b"));
-        QCOMPARE(ftp.ultimoErrore(), std::string("errore"));
+        QElapsedTimer tempo;
+        tempo.start();
+        const EsitoTrasferimento e = rete.scarica({});
+        QCOMPARE(e.stato, EsitoTrasferimento::Stato::Annullato);
+        QVERIFY(tempo.elapsed() < 2000);
+        QCOMPARE(altri, 0);
     }
 };
 

@@ -1,13 +1,20 @@
+// The rate-set download against real servers on 127.0.0.1 (pyftpdlib for FTP and FTPS, Python's
+// http.server for HTTPS, certificates made by openssl for the test): a good set is installed, and
+// every fault leaves the old set byte for byte.
 #include "common/scripted_services.h"
+#include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "rates/fonti_tassi.h"
 #include "rates/usurari.h"
+#include "rates/verifica_set.h"
 #include "support/file_tassi.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
-#include <sys/types.h>
+#include <thread>
 
 namespace vantrel {
 namespace {
@@ -20,21 +27,19 @@ struct Connessione : StatoConnessione {
     bool connessioneAttiva() override { return attiva; }
 };
 
-class ServerFtp {
+// A test server started by a shell command that prints its port and pid.
+class Server {
 public:
-    // Starts tests/rates/server_ftp.py on a free port of 127.0.0.1.
-    ServerFtp(const std::filesystem::path& script, const std::filesystem::path& cartella, long taglio) {
-        const std::string comando = "exec /usr/bin/python3 " + script.string() + " " + cartella.string() +
-                                    " vantreltas tassivtr " + std::to_string(taglio);
-        out_ = popen(comando.c_str(), "r");
+    explicit Server(const std::string& comando) {
+        out_ = popen(("exec " + comando).c_str(), "r");
         if (out_ != nullptr && std::fscanf(out_, "%d %d", &porta_, &pid_) != 2) porta_ = 0;
     }
-    ~ServerFtp() {
+    ~Server() {
         if (pid_ > 0) kill(static_cast<pid_t>(pid_), SIGTERM);
         if (out_ != nullptr) pclose(out_);
     }
-    ServerFtp(const ServerFtp&) = delete;
-    ServerFtp& operator=(const ServerFtp&) = delete;
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
     int porta() const { return porta_; }
 
 private:
@@ -43,35 +48,23 @@ private:
     int pid_ = 0;
 };
 
-enum class Esito { Nessuno, Vecchio, Nuovo };
-enum class Guasto { Nessuno, Fuori, PasswordErrata, ServerSpento, SenzaDati, SenzaNumero, Taglio };
-
-struct Caso {
-    const char* nome;
-    bool vecchioPresente; // a data file is already in the folder
-    Risposta risposta;    // to the overwrite question
-    Guasto guasto;
-    Esito esito;                       // which set the folder holds afterwards
-    std::vector<std::string> messaggi; // beginnings of the boxes shown, in order
-    const char* stato;                 // beginning of the status line left on screen
-};
-
-// Counts the boxes shown while the window still says it waits for the network.
-struct BoxDuranteAttesa : ServizioMessaggi {
-    explicit BoxDuranteAttesa(ServizioMessaggi& r) : risposte(r) {}
-    Risposta mostra(const Messaggio& m) override {
-        if (finestra != nullptr && finestra->inAttesa()) ++inAttesa;
-        return risposte.mostra(m);
+// Two self-signed certificates for 127.0.0.1: the server's and one the server does not have.
+struct Certificati {
+    Certificati() {
+        for (const char* nome : {"server", "altro"}) {
+            const std::string comando = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes "
+                                        "-days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+                                        dir.file(std::string(nome) + ".key") + " -out " +
+                                        dir.file(std::string(nome) + ".pem") + " 2>/dev/null";
+            EXPECT_EQ(std::system(comando.c_str()), 0) << "openssl did not make the test certificate";
+        }
     }
-    ServizioMessaggi& risposte;
-    const Usurari* finestra = nullptr;
-    int inAttesa = 0;
+    test::CartellaTemporanea dir;
 };
 
-class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
-
-std::vector<Periodo> setVecchio() {
-    return {Periodo{"12003", 1, 2, 7}};
+const Certificati& certificati() {
+    static const Certificati c;
+    return c;
 }
 
 std::vector<Periodo> setNuovo() {
@@ -82,107 +75,211 @@ std::vector<Periodo> setNuovo() {
     return p;
 }
 
-TEST_P(ScaricaTassiTest, ReplacesBothFilesOrNeither) {
-    const Caso& c = GetParam();
-    test::CartellaTemporanea locale, remota;
-    const std::vector<Periodo> nuovo = setNuovo();
-    if (c.guasto != Guasto::SenzaDati) test::scriviByte(remota.file("NtassiU.dat"), test::fileDati(nuovo));
-    if (c.guasto != Guasto::SenzaNumero)
-        test::scriviByte(remota.file("NRectassiU.dat"), test::fileNumero(static_cast<int>(nuovo.size())));
-    if (c.vecchioPresente)
-        test::scriviTassi(locale, setVecchio());
-    else
-        test::scriviByte(locale.file("NRectassiU.dat"), test::fileNumero(0));
+std::vector<Periodo> setVecchio() { // the first three periods, one with a rate of its own
+    const std::vector<Periodo> tutti = setNuovo();
+    std::vector<Periodo> p(tutti.begin(), tutti.begin() + 3);
+    p[1].tm1 = 99;
+    return p;
+}
 
-    ServerFtp server(VANTREL_SERVER_FTP, remota.cartella(), c.guasto == Guasto::Taglio ? 1000 : -1);
-    ASSERT_GT(server.porta(), 0) << "the test FTP server (python3-pyftpdlib) did not start";
+// The official series as the fake reader of this test takes it: "PK", then the two rate files.
+bool convertiProva(const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
+    if (zip.size() < 4 || zip[0] != 'P' || zip[1] != 'K') {
+        errore = "non è un file zip";
+        return false;
+    }
+    auto set = leggiSetTassi({zip.begin() + 2, zip.end() - 2}, {zip.end() - 2, zip.end()}, errore);
+    if (set) t = *set;
+    return set.has_value();
+}
+
+enum class Tipo { Ftp, Ftps, Https };
+enum class Remoto { Nuovo, PiuPiccolo, Html, Vuoti, Enorme, SenzaNumero };
+
+struct Caso {
+    const char* nome;
+    Tipo tipo;
+    Remoto remoto;
+    const char* guasto; // options of the server script
+    std::function<void(ServerTassi&, Connessione&)> ritocco;
+    Risposta risposta;     // to the question before replacing
+    bool nuovo;            // the folder holds the new set afterwards
+    const char* messaggio; // beginning of the box shown last, empty when none
+    const char* stato;     // beginning of the status line left on screen
+    bool annulla = false;  // Annulla pressed half a second into the download
+};
+
+void riempi(const test::CartellaTemporanea& remota, Tipo tipo, Remoto r) {
+    Bytes dati = test::fileDati(setNuovo()), numero = test::fileNumero(40);
+    switch (r) {
+    case Remoto::Nuovo:
+        break;
+    case Remoto::PiuPiccolo:
+        dati = test::fileDati({setVecchio()[0], setVecchio()[1]});
+        numero = test::fileNumero(2);
+        break;
+    case Remoto::Html:
+        dati = numero = Bytes{'<', 'h', 't', 'm', 'l', '>', 'n', 'o', '<', '/', 'h', 't', 'm', 'l', '>'};
+        break;
+    case Remoto::Vuoti:
+        dati.clear();
+        numero.clear();
+        break;
+    case Remoto::Enorme:
+    case Remoto::SenzaNumero:
+        break;
+    }
+    if (tipo == Tipo::Https) {
+        Bytes zip = {'P', 'K'};
+        zip.insert(zip.end(), dati.begin(), dati.end());
+        zip.insert(zip.end(), numero.begin(), numero.end());
+        test::scriviByte(remota.file("TEGM_serie_storica.zip"), r == Remoto::Html ? dati : zip);
+        return;
+    }
+    test::scriviByte(remota.file("NtassiU.dat"), dati);
+    if (r == Remoto::Enorme) std::filesystem::resize_file(remota.file("NtassiU.dat"), 1u << 30); // sparse
+    if (r != Remoto::SenzaNumero) test::scriviByte(remota.file("NRectassiU.dat"), numero);
+}
+
+class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
+    const Caso& c = GetParam();
+    const Certificati& cert = certificati();
+    test::CartellaTemporanea locale, remota;
+    riempi(remota, c.tipo, c.remoto);
+    test::scriviTassi(locale, setVecchio());
+    const std::string coppia = cert.dir.file("server.pem") + " " + cert.dir.file("server.key");
+    Server server(c.tipo == Tipo::Https
+                      ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia + " " + c.guasto
+                      : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr " +
+                            (c.tipo == Tipo::Ftps ? "--tls " + coppia + " " : "") + c.guasto);
+    ASSERT_GT(server.porta(), 0) << "the test server (python3-pyftpdlib, python3-openssl) did not start";
+
+    ServerTassi s;
+    s.tipo = c.tipo == Tipo::Https ? TipoServer::Https : TipoServer::Ftp;
+    s.indirizzo = c.tipo == Tipo::Https
+                      ? "https://127.0.0.1:" + std::to_string(server.porta()) + "/TEGM_serie_storica.zip"
+                      : "127.0.0.1:" + std::to_string(server.porta());
+    s.utente = "vantreltas";
+    s.password = "tassivtr";
+    s.ftpSenzaTls = c.tipo == Tipo::Ftp;
+    s.certificati = cert.dir.file("server.pem");
+    s.secondiMassimi = 5;
+    Connessione connessione;
+    if (c.ritocco) c.ritocco(s, connessione);
 
     RisposteProgrammate risposte;
     risposte.aggiungi(c.risposta);
     OrologioFisso orologio(Data{2026, 12, 5});
-    Connessione connessione;
-    connessione.attiva = c.guasto != Guasto::Fuori;
-    FtpCurl ftp;
-    ftp.attesaMassima(5);
+    FtpCurl rete;
+    DiscoPosix disco;
     Contesto ctx;
     ctx.stato.CartellaDati = locale.cartella();
-    BoxDuranteAttesa box(risposte);
-    ctx.servizi = Servizi{&box, &orologio, nullptr, nullptr, nullptr, &connessione, &ftp};
-
-    Usurari u(ctx, ServerTassi{"127.0.0.1", c.guasto == Guasto::ServerSpento ? 1 : server.porta(), "vantreltas",
-                               c.guasto == Guasto::PasswordErrata ? "sbagliata" : "tassivtr"});
-    // Opening the window creates an empty data file; a folder without one is a data file removed since.
-    if (!c.vecchioPresente) std::filesystem::remove(locale.file("NtassiU.dat"));
-    const auto righePrima = u["List1"].voci;
-    box.finestra = &u;
-    int attese = 0;
-    u.avanzamento = [&] { attese += u.inAttesa() ? 1 : 0; };
+    ctx.servizi.messaggi = &risposte;
+    ctx.servizi.orologio = &orologio;
+    ctx.servizi.connessione = &connessione;
+    ctx.servizi.rete = &rete;
+    ctx.servizi.disco = &disco;
+    Usurari u(ctx, s);
+    u.convertitore = convertiProva;
+    using Tempo = std::chrono::steady_clock;
+    Tempo::time_point premuto = Tempo::now();
+    std::thread utente([&] {
+        if (!c.annulla) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        premuto = Tempo::now();
+        u.annullaScaricamento();
+    });
     u.clicca("SSCommand6");
-    EXPECT_GT(attese, 0);
-    EXPECT_FALSE(u.inAttesa());
-    EXPECT_EQ(box.inAttesa, 0) << "a box was shown under the wait";
-    EXPECT_EQ(u.testo(u.id("LblStato")).rfind(c.stato, 0), 0u) << u.testo(u.id("LblStato"));
-
-    const auto& mostrati = risposte.mostrati();
-    ASSERT_EQ(mostrati.size(), c.messaggi.size()) << (mostrati.empty() ? "" : mostrati.back().testo);
-    for (std::size_t i = 0; i < c.messaggi.size(); ++i)
-        EXPECT_EQ(mostrati[i].testo.rfind(c.messaggi[i], 0), 0u) << mostrati[i].testo;
-
-    const Bytes dati = test::leggiByte(locale.file("NtassiU.dat"));
-    const Bytes numero = test::leggiByte(locale.file("NRectassiU.dat"));
-    switch (c.esito) {
-    case Esito::Nuovo:
-        EXPECT_EQ(dati, test::fileDati(nuovo));
-        EXPECT_EQ(numero, test::fileNumero(40));
-        EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 40);
-        EXPECT_EQ(u["List1"].voci.size(), 160u);
-        EXPECT_EQ(u["Combo3"].voci.back(), "2010 4° trim. ");
-        break;
-    case Esito::Vecchio:
-        EXPECT_EQ(dati, test::fileDati(setVecchio()));
-        EXPECT_EQ(numero, test::fileNumero(1));
-        EXPECT_EQ(u["List1"].voci, righePrima);
-        break;
-    case Esito::Nessuno:
-        EXPECT_TRUE(dati.empty());
-        EXPECT_EQ(numero, test::fileNumero(0));
-        break;
+    const auto fine = Tempo::now();
+    utente.join();
+    if (c.annulla) {
+        EXPECT_LT(fine - premuto, std::chrono::seconds(1)) << "the transfer went on after Annulla";
+        EXPECT_TRUE(risposte.mostrati().empty());
     }
-    // No temporary file is left behind; a new set records where its rates came from.
+
+    EXPECT_FALSE(u.inAttesa());
+    EXPECT_EQ(u.testo(u.id("LblStato")).rfind(c.stato, 0), 0u) << u.testo(u.id("LblStato"));
+    const auto& mostrati = risposte.mostrati();
+    if (*c.messaggio != '\0') {
+        ASSERT_FALSE(mostrati.empty());
+        EXPECT_EQ(mostrati.back().testo.rfind(c.messaggio, 0), 0u) << mostrati.back().testo << "\n"
+                                                                   << mostrati.back().dettagli;
+    }
+    const std::vector<Periodo> atteso = c.nuovo ? setNuovo() : setVecchio();
+    EXPECT_EQ(test::leggiByte(locale.file("NtassiU.dat")), test::fileDati(atteso));
+    EXPECT_EQ(test::leggiByte(locale.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
+    EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, static_cast<int>(atteso.size()));
     for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
         EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat" ||
-                    (c.esito == Esito::Nuovo && e.path().filename() == kFileFontiTassi))
+                    e.path().filename() == "NtassiU.blocco" ||
+                    (c.nuovo && e.path().filename() == kFileFontiTassi))
             << e.path();
-    if (c.esito == Esito::Nuovo) {
-        EXPECT_EQ(fonteTassi(locale.cartella(), "42010"), fonti::server);
-    }
 }
 
-const std::string kEsiste = "Attenzione, il set di tassi che stai scaricando già esiste, vuoi sovrascriverlo?";
+const char* const kDomanda = "Il set di tassi contiene 40 periodi; la tabella presente ne contiene 3.\n"
+                             "37 periodi nuovi, 1 modificati, 0 che non sono nel set scaricato.";
+const char* const kNonValido = "Il set di tassi scaricato non è valido: ";
+const char* const kFallito = "Scaricamento non riuscito";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Casi, ScaricaTassiTest,
     ::testing::Values(
-        Caso{"SenzaFileDati", false, Risposta::Annulla, Guasto::Nessuno, Esito::Nuovo, {},
-             "Set di tassi scaricato: 40 periodi."},
-        Caso{"SovrascritturaConfermata", true, Risposta::Ok, Guasto::Nessuno, Esito::Nuovo, {kEsiste},
-             "Set di tassi scaricato: 40 periodi."},
-        Caso{"SovrascritturaAnnullata", true, Risposta::Annulla, Guasto::Nessuno, Esito::Vecchio, {kEsiste}, ""},
-        Caso{"AccessoRifiutato", true, Risposta::Ok, Guasto::PasswordErrata, Esito::Vecchio,
-             {"connessione - accesso al server rifiutato"}, "Collegamento al server dei tassi non riuscito."},
-        Caso{"ServerIrraggiungibile", true, Risposta::Ok, Guasto::ServerSpento, Esito::Vecchio,
-             {"connessione - impossibile collegarsi"}, "Collegamento al server dei tassi non riuscito."},
-        Caso{"NonInLinea", true, Risposta::Ok, Guasto::Fuori, Esito::Vecchio,
-             {"Attenzione, il collegamento ad internet non è attivo"}, "Collegamento a internet non attivo."},
-        Caso{"FileDatiAssente", true, Risposta::Ok, Guasto::SenzaDati, Esito::Vecchio,
-             {kEsiste, "file non presente sul server"}, "Scaricamento non riuscito"},
-        Caso{"FileNumeroAssente", true, Risposta::Ok, Guasto::SenzaNumero, Esito::Vecchio,
-             {kEsiste, "Tassi Usura - file non presente sul server"}, "Scaricamento non riuscito"},
-        Caso{"FileNumeroAssenteSenzaDomanda", false, Risposta::Ok, Guasto::SenzaNumero, Esito::Nessuno,
-             {"file non presente sul server"}, "Scaricamento non riuscito"},
-        Caso{"TrasferimentoInterrotto", true, Risposta::Ok, Guasto::Taglio, Esito::Vecchio,
-             {kEsiste, "trasferimento interrotto"}, "Scaricamento non riuscito"}),
+        Caso{"Ftp", Tipo::Ftp, Remoto::Nuovo, "", {}, Risposta::Ok, true, kDomanda,
+             "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati, 0 tolti)."},
+        Caso{"SetPiuPiccolo", Tipo::Ftp, Remoto::PiuPiccolo, "", {}, Risposta::Annulla, false,
+             "Il set di tassi contiene 2 periodi; la tabella presente ne contiene 3.\n0 periodi nuovi, 0 modificati, "
+             "1 che non sono nel set scaricato.\nI periodi che non sono nel set scaricato andranno persi.",
+             "Sostituzione annullata."},
+        Caso{"Troncato", Tipo::Ftp, Remoto::Nuovo, "--taglio 1000", {}, Risposta::Ok, false,
+             "Trasferimento interrotto: il file è arrivato incompleto.", kFallito},
+        Caso{"PaginaHtml", Tipo::Ftp, Remoto::Html, "", {}, Risposta::Ok, false, kNonValido, kFallito},
+        Caso{"FileVuoti", Tipo::Ftp, Remoto::Vuoti, "", {}, Risposta::Ok, false,
+             "Il set di tassi scaricato non è valido: il file NRectassiU.dat ha 0 byte", kFallito},
+        Caso{"FileEnorme", Tipo::Ftp, Remoto::Enorme, "", {}, Risposta::Ok, false,
+             "Il file sul server dei tassi è più grande del previsto", kFallito},
+        Caso{"FileMancante", Tipo::Ftp, Remoto::SenzaNumero, "", {}, Risposta::Ok, false,
+             "File non presente sul server dei tassi.", kFallito},
+        Caso{"PasswordErrata", Tipo::Ftp, Remoto::Nuovo, "",
+             [](ServerTassi& s, Connessione&) { s.password = "sbagliata"; }, Risposta::Ok, false,
+             "Accesso al server dei tassi rifiutato", kFallito},
+        Caso{"ServerSpento", Tipo::Ftp, Remoto::Nuovo, "",
+             [](ServerTassi& s, Connessione&) { s.indirizzo = "127.0.0.1:1"; }, Risposta::Ok, false,
+             "Il server dei tassi ha rifiutato il collegamento", kFallito},
+        Caso{"HostInesistente", Tipo::Ftp, Remoto::Nuovo, "",
+             [](ServerTassi& s, Connessione&) { s.indirizzo = "nessuno.invalid"; }, Risposta::Ok, false,
+             "Server dei tassi non trovato", kFallito},
+        Caso{"NonInLinea", Tipo::Ftp, Remoto::Nuovo, "",
+             [](ServerTassi&, Connessione& c) { c.attiva = false; }, Risposta::Ok, false,
+             "Attenzione, il collegamento ad internet non è attivo", "Collegamento a internet non attivo."},
+        Caso{"TlsRichiesto", Tipo::Ftp, Remoto::Nuovo, "",
+             [](ServerTassi& s, Connessione&) { s.ftpSenzaTls = false; }, Risposta::Ok, false,
+             "Il server dei tassi non offre un collegamento cifrato (TLS).", kFallito},
+        Caso{"Ftps", Tipo::Ftps, Remoto::Nuovo, "", {}, Risposta::Ok, true, kDomanda, "Set di tassi installato"},
+        Caso{"FtpsCertificatoIgnoto", Tipo::Ftps, Remoto::Nuovo, "",
+             [](ServerTassi& s, Connessione&) { s.certificati = certificati().dir.file("altro.pem"); }, Risposta::Ok,
+             false, "Il certificato del server dei tassi non è attendibile", kFallito},
+        Caso{"Https", Tipo::Https, Remoto::Nuovo, "nessuno", {}, Risposta::Ok, true, kDomanda,
+             "Set di tassi installato"},
+        Caso{"HttpsMancante", Tipo::Https, Remoto::Nuovo, "nessuno",
+             [](ServerTassi& s, Connessione&) { s.indirizzo += ".vecchio"; }, Risposta::Ok, false,
+             "File non presente sul server dei tassi.", kFallito},
+        Caso{"HttpsPaginaHtml", Tipo::Https, Remoto::Html, "nessuno", {}, Risposta::Ok, false,
+             "Il file scaricato non è una serie dei tassi leggibile: non è un file zip", kFallito},
+        Caso{"HttpsTroncato", Tipo::Https, Remoto::Nuovo, "taglio", {}, Risposta::Ok, false,
+             "Trasferimento interrotto", kFallito},
+        Caso{"HttpsEnorme", Tipo::Https, Remoto::Nuovo, "enorme", {}, Risposta::Ok, false,
+             "Il file sul server dei tassi è più grande del previsto", kFallito},
+        Caso{"HttpsCertificatoIgnoto", Tipo::Https, Remoto::Nuovo, "nessuno",
+             [](ServerTassi& s, Connessione&) { s.certificati.clear(); }, Risposta::Ok, false,
+             "Il certificato del server dei tassi non è attendibile", kFallito},
+        Caso{"HttpsLento", Tipo::Https, Remoto::Nuovo, "lento",
+             [](ServerTassi& s, Connessione&) { s.secondiMassimi = 1; }, Risposta::Ok, false,
+             "Il server dei tassi non ha completato lo scaricamento entro il tempo massimo di 1 secondo", kFallito},
+        Caso{"HttpsAnnullato", Tipo::Https, Remoto::Nuovo, "lento", {}, Risposta::Ok, false, "",
+             "Scaricamento annullato", true}),
     [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
 // clang-format on
 

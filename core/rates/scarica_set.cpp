@@ -1,0 +1,78 @@
+#include "rates/scarica_set.h"
+
+#include "rates/verifica_set.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace vantrel {
+namespace {
+
+// The host (and port) of a URL, as the status line names it.
+std::string hostDi(const std::string& url) {
+    const auto da = url.find("://");
+    const std::size_t inizio = da == std::string::npos ? 0 : da + 3;
+    return url.substr(inizio, url.find('/', inizio) - inizio);
+}
+
+} // namespace
+
+EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, const ConvertitoreSerie& converti,
+                                  const std::function<void(const std::string&)>& stato) {
+    using Tempo = std::chrono::steady_clock;
+    const auto scadenza = Tempo::now() + std::chrono::seconds(server.secondiMassimi);
+    const auto fai = [&](const std::string& url, std::size_t massimo) {
+        Trasferimento t;
+        t.url = url;
+        t.utente = server.utente;
+        t.password = server.password;
+        t.tlsObbligatorio = !server.ftpSenzaTls;
+        t.certificati = server.certificati;
+        const auto resto = std::chrono::duration_cast<std::chrono::milliseconds>(scadenza - Tempo::now());
+        t.millisecondiMassimi = std::max<long>(1, static_cast<long>(resto.count()));
+        t.byteMassimi = massimo;
+        return rete.scarica(t);
+    };
+    EsitoScaricamento e;
+    const auto esitoDi = [&](EsitoTrasferimento& r) {
+        e.stato = r.stato == EsitoTrasferimento::Stato::Annullato ? EsitoScaricamento::Stato::Annullato
+                                                                  : EsitoScaricamento::Stato::Errore;
+        e.errore = std::move(r.errore);
+        e.dettagli = std::move(r.dettagli);
+        return e;
+    };
+    std::string errore;
+    if (server.tipo == TipoServer::Ftp) {
+        const std::string base = urlServerFtp(server.indirizzo);
+        const std::string dove = " da " + hostDi(base) + (server.ftpSenzaTls ? " (FTP senza cifratura)..." : "...");
+        if (stato) stato(std::string("Scaricamento di ") + kFileTassi + dove);
+        EsitoTrasferimento dati = fai(base + kFileTassi, kByteMassimiDati);
+        if (dati.stato != EsitoTrasferimento::Stato::Ok) return esitoDi(dati);
+        if (stato) stato(std::string("Scaricamento di ") + kFileNumeroTassi + dove);
+        EsitoTrasferimento numero = fai(base + kFileNumeroTassi, kByteMassimiNumero);
+        if (numero.stato != EsitoTrasferimento::Stato::Ok) return esitoDi(numero);
+        auto t = leggiSetTassi(dati.dati, numero.dati, errore);
+        if (!t) {
+            e.errore = "Il set di tassi scaricato non è valido: " + errore + ".";
+            return e;
+        }
+        e.tabella = std::move(*t);
+    } else {
+        const std::string url = urlServerHttps(server.indirizzo);
+        if (stato) stato("Scaricamento della serie ufficiale dei tassi da " + hostDi(url) + "...");
+        EsitoTrasferimento zip = fai(url, kByteMassimiSerie);
+        if (zip.stato != EsitoTrasferimento::Stato::Ok) return esitoDi(zip);
+        if (!converti) {
+            e.errore = "Questa versione del programma non sa leggere la serie ufficiale dei tassi.";
+            return e;
+        }
+        if (!converti(zip.dati, e.tabella, errore)) {
+            e.errore = "Il file scaricato non è una serie dei tassi leggibile: " + errore + ".";
+            return e;
+        }
+    }
+    e.stato = EsitoScaricamento::Stato::Ok;
+    return e;
+}
+
+} // namespace vantrel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/services.h"
+
+namespace vantrel {
+
+/// Flushing with fsync and locking with flock: the lock is released when its holder ends, however
+/// it ends.
+class DiscoPosix : public Disco {
+public:
+    bool sincronizza(const std::string& percorso) override;
+    std::unique_ptr<BloccoFile> blocca(const std::string& file, bool esclusivo) override;
+};
+
+} // namespace vantrel

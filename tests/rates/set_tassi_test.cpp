@@ -1,0 +1,107 @@
+#include "rates/set_tassi.h"
+#include "rates/usurari.h"
+#include "support/ambiente.h"
+#include "support/file_tassi.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using test::Periodo;
+
+std::vector<Periodo> setVecchio() {
+    return {Periodo{"12003", 1, 2, 7}, Periodo{"22003", 1, 2, 8}};
+}
+
+TabellaTassi tabellaNuova() {
+    TabellaTassi t;
+    for (int i = 1; i <= 5; ++i) {
+        t.slot(i).NumRec = static_cast<std::int16_t>(i);
+        t.slot(i).Periodo = std::to_string(i % 4 + 1) + std::to_string(2010 + i);
+        t.slot(i).TM[1] = static_cast<float>(i);
+    }
+    t.NumPeriodi = 5;
+    return t;
+}
+
+std::vector<std::string> fileDella(const test::CartellaTemporanea& dir) {
+    std::vector<std::string> nomi;
+    for (const auto& e : std::filesystem::directory_iterator(dir.cartella()))
+        nomi.push_back(e.path().filename().string());
+    std::sort(nomi.begin(), nomi.end());
+    return nomi;
+}
+
+// A crash at any step of the replacement, then a start that loads the table: the folder holds the
+// whole old set or the whole new one, never a mix, and nothing else is left behind.
+TEST(SetTassi, UnCrolloInOgniPassoLasciaUnSetIntero) {
+    const TabellaTassi nuova = tabellaNuova();
+    const test::Bytes datiNuovi = [&] {
+        test::CartellaTemporanea d;
+        std::string errore;
+        EXPECT_TRUE(scriviSetTassi(d.cartella(), nuova, nullptr, errore)) << errore;
+        return test::leggiByte(d.file("NtassiU.dat"));
+    }();
+    const struct {
+        PassoSet passo;
+        bool nuovo; // the set in force after the restart
+    } casi[] = {{PassoSet::DatiScritti, false},        {PassoSet::NumeroScritto, false},
+                {PassoSet::NuoviSincronizzati, false}, {PassoSet::GiornaleScritto, false},
+                {PassoSet::GiornaleValido, true},      {PassoSet::DatiSostituiti, true},
+                {PassoSet::NumeroSostituito, true},    {PassoSet::GiornaleTolto, true}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(static_cast<int>(c.passo));
+        test::CartellaTemporanea dir;
+        test::scriviTassi(dir, setVecchio());
+        std::string errore;
+        scriviSetTassi(dir.cartella(), nuova, nullptr, errore, [&](PassoSet p) { return p == c.passo; });
+
+        TabellaTassi riavvio;
+        ASSERT_TRUE(caricaSetTassi(riavvio, dir.cartella(), nullptr));
+        EXPECT_EQ(riavvio.NumPeriodi, c.nuovo ? 5 : 2);
+        EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), c.nuovo ? datiNuovi : test::fileDati(setVecchio()));
+        EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(c.nuovo ? 5 : 2));
+        EXPECT_EQ(fileDella(dir), (std::vector<std::string>{"NRectassiU.dat", "NtassiU.dat"}));
+    }
+}
+
+// The repair removes only the files this program names as its own, never a user's.
+TEST(SetTassi, LaRiparazioneTogliSoloIPropriFile) {
+    test::CartellaTemporanea dir;
+    test::scriviTassi(dir, setVecchio());
+    const std::vector<std::string> altrui = {"NtassiU.dat.tmp", "~NtassiU.dat.tmp", "NtassiU.dat.0123.nuovo",
+                                             "NtassiU.dat.0123456789ABCDEF.nuovo"};
+    for (const auto& n : altrui)
+        test::scriviTesto(dir.file(n), "mio");
+    test::scriviTesto(dir.file("NtassiU.dat.0123456789abcdef.nuovo"), "avanzo");
+    test::scriviTesto(dir.file("NtassiU.giornale"), "incompleto\n"); // cut short: never in force
+    riparaSetTassi(dir.cartella(), nullptr);
+    std::vector<std::string> attesi = altrui;
+    attesi.insert(attesi.end(), {"NRectassiU.dat", "NtassiU.dat"});
+    std::sort(attesi.begin(), attesi.end());
+    EXPECT_EQ(fileDella(dir), attesi);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(setVecchio()));
+}
+
+// The rate window saves on the set as it is on disk: a period another program saved after the window
+// opened stays, and the window's listing shows it.
+TEST(SetTassi, IlSalvataggioDellaFinestraTieneIPeriodiSalvatiAltrove) {
+    test::Ambiente a;
+    test::scriviTassi(a.dir, setVecchio());
+    Usurari u(a.ctx);
+    test::scriviTassi(a.dir, {setVecchio()[0], setVecchio()[1], Periodo{"32003", 1, 2, 9}});
+    u.seleziona("Combo1", 3);
+    u.seleziona("Combo2", static_cast<int>(2004 - 1997));
+    u.incolla("TM1", "4");
+    u.clicca("OK");
+    TabellaTassi t;
+    ASSERT_TRUE(caricaSetTassi(t, a.dir.cartella(), nullptr));
+    ASSERT_EQ(t.NumPeriodi, 4);
+    EXPECT_EQ(t.slot(3).Periodo, "32003");
+    EXPECT_EQ(t.slot(4).Periodo, "42004");
+    EXPECT_EQ(u["Combo3"].voci.size(), 4u);
+}
+
+} // namespace
+} // namespace vantrel

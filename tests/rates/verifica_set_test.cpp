@@ -1,0 +1,123 @@
+#include "rates/set_tassi.h"
+#include "rates/verifica_set.h"
+#include "support/file_tassi.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using test::Bytes;
+using test::Periodo;
+
+std::vector<Periodo> trePeriodi() {
+    return {Periodo{"42010", 1, 2, 3}, Periodo{"12011", 1, 2, 4}, Periodo{"22011", 1, 2, 5}};
+}
+
+TEST(VerificaSet, UnSetVieneLettoSoloSeInteroECoerente) {
+    const auto con = [](std::vector<Periodo> p, std::size_t i, auto cambia) {
+        cambia(p[i]);
+        return test::fileDati(p);
+    };
+    Bytes numeroSbagliato = test::fileDati(trePeriodi());
+    numeroSbagliato[67] = 7; // the second record says it is the seventh
+    const struct {
+        const char* nome;
+        Bytes dati, numero;
+        const char* motivo; // beginning of the reason; empty when the set is read
+    } casi[] = {
+        {"intero", test::fileDati(trePeriodi()), test::fileNumero(3), ""},
+        {"conteggio maggiore", test::fileDati(trePeriodi()), test::fileNumero(4), "il file NtassiU.dat ha 201 byte"},
+        {"zero periodi", {}, test::fileNumero(0), "il set non contiene alcun periodo"},
+        {"pagina html", test::fileDati(trePeriodi()), Bytes{'<', 'h', 't', 'm', 'l', '>'},
+         "il file NRectassiU.dat ha 6"},
+        {"numero del record", numeroSbagliato, test::fileNumero(3), "il record 2 porta il numero 7"},
+        {"trimestre 5", con(trePeriodi(), 1, [](Periodo& p) { p.chiave = "52011"; }), test::fileNumero(3),
+         "periodo non valido \"52011\""},
+        {"anno 1900", con(trePeriodi(), 0, [](Periodo& p) { p.chiave = "41900"; }), test::fileNumero(3),
+         "periodo non valido"},
+        {"fuori ordine", con(trePeriodi(), 2, [](Periodo& p) { p.chiave = "32010"; }), test::fileNumero(3),
+         "il periodo 32010 non segue il periodo 12011"},
+        {"ripetuto", con(trePeriodi(), 2, [](Periodo& p) { p.chiave = "12011"; }), test::fileNumero(3),
+         "il periodo 12011 non segue"},
+        {"tasso oltre 100", con(trePeriodi(), 1, [](Periodo& p) { p.tu6 = 100.5f; }), test::fileNumero(3),
+         "periodo 12011: il tasso TU6 (100,5) non è compreso tra 0 e 100"},
+        {"tasso negativo", con(trePeriodi(), 1, [](Periodo& p) { p.tm5 = -0.01f; }), test::fileNumero(3),
+         "periodo 12011: il tasso TM5"},
+        {"non un numero", con(trePeriodi(), 0, [](Periodo& p) { p.tm7 = std::nanf(""); }), test::fileNumero(3),
+         "periodo 42010: il tasso TM7 (non numerico)"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        std::string errore;
+        const auto t = leggiSetTassi(c.dati, c.numero, errore);
+        EXPECT_EQ(t.has_value(), *c.motivo == '\0');
+        EXPECT_EQ(errore.rfind(c.motivo, 0), 0u) << errore;
+        if (t) {
+            EXPECT_EQ(t->slot(3).TM[1], 5.0f);
+        }
+    }
+}
+
+class InstallaSet : public ::testing::Test {
+protected:
+    InstallaSet() { test::scriviTassi(dir, trePeriodi()); }
+    EsitoInstallazione installa(const std::vector<Periodo>& nuovo, Risposta r) {
+        std::string errore;
+        const auto t = leggiSetTassi(test::fileDati(nuovo), test::fileNumero(static_cast<int>(nuovo.size())), errore);
+        EXPECT_TRUE(t) << errore;
+        return installaSetTassi(dir.cartella(), *t, [&](const Messaggio& m) {
+            domande.push_back(m);
+            return r;
+        });
+    }
+    test::CartellaTemporanea dir;
+    std::vector<Messaggio> domande;
+};
+
+TEST_F(InstallaSet, LaDomandaMostraCosaCambiaENullaCambiaSuAnnulla) {
+    // Older and smaller: one period changed, one missing, none new.
+    const std::vector<Periodo> vecchio = {Periodo{"42010", 1, 2, 3}, Periodo{"12011", 1, 2, 9}};
+    EsitoInstallazione e = installa(vecchio, Risposta::Annulla);
+    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Annullato);
+    ASSERT_EQ(domande.size(), 1u);
+    EXPECT_EQ(domande[0].titolo, "AVVERTIMENTO!");
+    EXPECT_EQ(domande[0].predefinita, Risposta::Annulla);
+    EXPECT_NE(domande[0].testo.find("contiene 2 periodi; la tabella presente ne contiene 3"), std::string::npos);
+    EXPECT_NE(domande[0].testo.find("0 periodi nuovi, 1 modificati, 1 che non sono nel set scaricato"),
+              std::string::npos)
+        << domande[0].testo;
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(trePeriodi()));
+
+    std::vector<Periodo> nuovo = trePeriodi();
+    nuovo.push_back(Periodo{"32011", 1, 2, 6});
+    e = installa(nuovo, Risposta::Ok);
+    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
+    EXPECT_NE(domande[1].testo.find("1 periodi nuovi, 0 modificati, 0 che"), std::string::npos);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(nuovo));
+    EXPECT_EQ(e.tabella.NumPeriodi, 4);
+
+    e = installa(nuovo, Risposta::Ok); // the same set again: nothing to ask, nothing written
+    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Invariato);
+    EXPECT_EQ(domande.size(), 2u);
+}
+
+TEST_F(InstallaSet, UnCambioDuranteLaDomandaAnnullaLaSostituzione) {
+    std::vector<Periodo> nuovo = trePeriodi();
+    nuovo.push_back(Periodo{"32011"});
+    std::string errore;
+    const auto t = leggiSetTassi(test::fileDati(nuovo), test::fileNumero(4), errore);
+    std::vector<Periodo> altro = trePeriodi();
+    altro.push_back(Periodo{"42011"});
+    // Another program saves a period while the question waits for an answer.
+    const EsitoInstallazione e = installaSetTassi(dir.cartella(), *t, [&](const Messaggio&) {
+        test::scriviTassi(dir, altro);
+        return Risposta::Ok;
+    });
+    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Errore);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(altro));
+}
+
+} // namespace
+} // namespace vantrel
