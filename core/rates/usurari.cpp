@@ -57,24 +57,6 @@ std::string unisci(std::initializer_list<std::string> valori) {
     return out;
 }
 
-// The year of a stored key: characters 2 to 5, or the four digits alone of a key without quarter.
-std::optional<int> annoDelPeriodo(std::string_view periodo) {
-    const std::string_view k = trim(periodo);
-    std::string_view a;
-    if (k.size() == 5)
-        a = k.substr(1);
-    else if (k.size() == 4)
-        a = k;
-    else
-        return std::nullopt;
-    int anno = 0;
-    for (char c : a) {
-        if (c < '0' || c > '9') return std::nullopt;
-        anno = anno * 10 + (c - '0');
-    }
-    return anno >= 1000 ? std::optional<int>(anno) : std::nullopt;
-}
-
 void etichetta(Schema& s, const char* nome, const char* caption) {
     s.aggiungi(nome, Tipo::Etichetta, caption);
 }
