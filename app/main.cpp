@@ -7,6 +7,7 @@
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
+#include "platform/lettore_zip.h"
 #include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
 #include "shell/cartella_programma.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     vantrel::ConnessioneDiSistema connessione;
     ctx.servizi.ftp = &ftp;
     ctx.servizi.connessione = &connessione;
+    const vantrel::LettoreZipZlib zip;
+    ctx.servizi.zip = &zip;
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);

@@ -2,6 +2,7 @@
 
 #include "common/program_state.h"
 #include "common/scripted_services.h"
+#include "platform/lettore_zip.h"
 
 #include <iosfwd>
 #include <memory>
@@ -33,6 +34,7 @@ struct Sessione {
     Contesto ctx;
     RisposteProgrammate risposte;
     OrologioFisso orologio;
+    LettoreZipZlib zip;
 };
 
 /// Takes the value of option `nome` from args ("--x V"); false when it is missing its value.

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+class QMenuBar;
 class QProgressBar;
 
 namespace vantrel::gui {
@@ -36,6 +37,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    QMenuBar* barraMenu();
     QWidget* campiTassi();
     QWidget* elenco();
     void mostraAttesa();

@@ -143,6 +143,7 @@ Schema creaSchema() {
     s.aggiungi("Esc", Tipo::Pulsante);
     s.aggiungi("SSCommand6", Tipo::Pulsante).tooltip = "scarica tassi dal server";
     etichetta(s, "LblStato", ""); // what the download is doing
+    s.aggiungi("ImportaSerie", Tipo::Pulsante, "Importa serie ufficiale...").gruppo = "&Tassi"; // a menu item
     s.ordineTab({"Combo3", "Combo1", "Combo2", "TM1", "TU1", "TM2", "TU2", "TM7", "TU7", "TM8", "TU8", "TM3", "TU3",
                  "TM4", "TU4", "TM6", "TU6", "TM5", "TU5"});
     return s;
@@ -271,6 +272,8 @@ void Usurari::cliccato(int i) {
         chiudi();
     else if (n == "SSCommand6")
         ScaricaTassi();
+    else if (n == "ImportaSerie")
+        ImportaSerie();
 }
 
 void Usurari::selezionato(int i) {

@@ -50,6 +50,9 @@ public:
     /// Fetches a complete rate set from the server and, when both files have arrived whole,
     /// replaces the rate files and loads the table again.
     void ScaricaTassi();
+    /// Menu "Importa serie ufficiale...": asks for the Bank of Italy's series (zip or CSV), shows
+    /// what would change and, on OK, fills the rate table from it.
+    void ImportaSerie();
 
     void impostaServer(ServerTassi s) { server_ = std::move(s); }
     const ServerTassi& server() const { return server_; }
