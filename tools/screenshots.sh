@@ -6,10 +6,10 @@ radice=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$radice/build/dev}
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
-cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$cartella/"
+cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$build/bin/serie-ufficiale.csv" "$cartella/"
 
 scatta() {
-    xvfb-run -a -s "-screen 0 1400x1050x24" sh -c "
+    xvfb-run -a -s "-screen 0 ${3:-1400x1050x24}" sh -c "
         '$build/bin/vantrel-dimostrazione' '$cartella' $2 & pid=\$!
         sleep 3
         import -window root '$radice/docs/$1'
@@ -19,4 +19,6 @@ scatta calcolo-banca-italia.png ""
 scatta calcolo-globale.png --globale
 scatta mutuo.png --mutuo
 scatta tassi-usurari.png --usurari
+scatta tassi-soglia-ufficiali.png --soglie 1366x768x24
 echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png"
+echo "docs/tassi-soglia-ufficiali.png"
