@@ -26,7 +26,11 @@ void BM_RicercaSoglia(benchmark::State& state) {
     const vantrel::Data date[] = {{2003, 8, 15}, {2011, 5, 20}, {2018, 2, 1}, {2026, 3, 31}};
     std::size_t i = 0;
     for (auto _ : state) {
-        const vantrel::RicercaSerie r = e.serie->cerca(date[i++ % 4], "anticipi", 30000);
+        const vantrel::RicercaSerie r = e.serie->cerca(date[i++ % 4], "aperture di credito", 30000);
+        if (!r.riga) {
+            state.SkipWithError(r.errore.c_str());
+            break;
+        }
         benchmark::DoNotOptimize(vantrel::sogliaUfficiale(*r.riga).sogliaRegola);
     }
 }
