@@ -1,15 +1,19 @@
 // Opens the desktop program on a folder and fills one period check through the calculation
 // window's controls, for screenshots of the program at work. With --mutuo it solves a loan on the
-// "Mutuo" tab instead; with --usurari it opens the rate window as well.
+// "Mutuo" tab instead; with --usurari it opens the rate window as well; with --soglie the window of
+// the official thresholds, on an advance of 30.000 euro in February 2018.
 #include "applicazione.h"
 #include "common/scripted_services.h"
 #include "finestra_principale.h"
 #include "legame_finestra.h"
 #include "messaggi_qt.h"
 #include "qt_testo.h"
+#include "vista_soglie_ufficiali.h"
 #include "vista_taeg.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -30,6 +34,24 @@ int main(int argc, char** argv) {
     vantrel::Finestra& f = l.finestra();
     if (args.contains(QStringLiteral("--usurari"))) {
         finestra.modello().clicca("SSCommand13");
+        return QApplication::exec();
+    }
+    if (args.contains(QStringLiteral("--soglie"))) {
+        if (const QScreen* schermo = QGuiApplication::primaryScreen())
+            finestra.resize(schermo->availableGeometry().size()); // the whole screen, as small as it is
+        finestra.modello().clicca("SSCommand27");
+        auto* v =
+            qobject_cast<vantrel::gui::VistaSoglieUfficiali*>(finestra.vista(vantrel::TipoFinestra::SoglieUfficiali));
+        if (!v) return 1;
+        vantrel::SoglieUfficiali& s = v->modello();
+        s.incolla("txtData", "20/02/2018");
+        const auto& categorie = s["cboCategoria"].voci;
+        for (std::size_t i = 0; i < categorie.size(); ++i)
+            if (categorie[i].starts_with("ANTICIPI")) s.seleziona("cboCategoria", static_cast<int>(i));
+        s.incolla("txtImporto", "30000");
+        s.esci("txtImporto");
+        v->aggiorna();
+        v->parentWidget()->showMaximized();
         return QApplication::exec();
     }
     if (args.contains(QStringLiteral("--mutuo"))) {

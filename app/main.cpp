@@ -8,6 +8,8 @@
 #include "platform/connessione.h"
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
+#include "platform/lettore_zip.h"
+#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
 #include "scelta_stampa_qt.h"
 #include "shell/cartella_programma.h"
@@ -133,6 +135,8 @@ int main(int argc, char** argv) {
     ctx.servizi.rete = &rete;
     ctx.servizi.connessione = &connessione;
     ctx.servizi.disco = &disco;
+    const vantrel::LettoreZipZlib zip;
+    ctx.servizi.zip = &zip;
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
     vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);

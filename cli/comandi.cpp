@@ -2,6 +2,7 @@
 
 #include "comando_mutuo.h"
 #include "comando_script.h"
+#include "comando_soglie.h"
 #include "comando_stampa.h"
 #include "comando_tassi.h"
 #include "comando_teg.h"
@@ -17,7 +18,8 @@ namespace vantrel::cli {
 namespace {
 
 int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    const std::string uso = "Uso: vantrel-cli teg | mutuo | tassi | stampa | script ... (--help per ogni comando)\n";
+    const std::string uso =
+        "Uso: vantrel-cli teg | mutuo | tassi | soglie | stampa | script ... (--help per ogni comando)\n";
     if (args.empty()) {
         err << uso;
         return kUso;
@@ -32,6 +34,7 @@ int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream
     if (comando == "script") return comandoScript(std::move(args), out, err);
     if (comando == "tassi") return comandoTassi(std::move(args), out, err);
     if (comando == "mutuo") return comandoMutuo(args, out, err);
+    if (comando == "soglie") return comandoSoglie(std::move(args), out, err);
     if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaPredefinita());
     err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;
     return kUso;

@@ -1,6 +1,7 @@
 #include "comando_tassi.h"
 
 #include "comando_tassi_elenco.h"
+#include "comando_tassi_serie.h"
 #include "common/numbers.h"
 #include "common/text.h"
 #include "comune.h"
@@ -153,8 +154,9 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
 int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty() || prendiFlag(args, "--help")) {
         out << "Uso: vantrel-cli tassi elenco | importa FILE.csv [--sovrascrivi] | esporta FILE.csv\n"
-               "      [--cartella DIR]\n"
-               "La tabella dei tassi della cartella del programma.\n";
+               "      | importa-serie FILE.csv|FILE.zip   [--cartella DIR]\n"
+               "La tabella dei tassi della cartella del programma. importa-serie legge la serie ufficiale\n"
+               "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n";
         return args.empty() ? kUso : kOk;
     }
     OpzioniComuni opz;
@@ -169,6 +171,7 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
     if (!cartella.ends_with('/')) cartella += '/';
     DiscoPosix disco;
     if (azione == "elenco" && args.size() == 1) return comandoTassiElenco(cartella, out, err);
+    if (azione == "importa-serie" && args.size() == 2) return comandoTassiSerie(args[1], cartella, out, err);
     if ((azione == "importa" || azione == "esporta") && args.size() == 2) {
         if (azione == "esporta") {
             TabellaTassi t;
@@ -186,7 +189,8 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
         }
         return importa(args[1], sovrascrivi, cartella, &disco, out, err);
     }
-    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv o esporta FILE.csv\n";
+    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv, esporta FILE.csv o importa-serie "
+           "FILE\n";
     return kUso;
 }
 

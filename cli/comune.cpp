@@ -63,6 +63,7 @@ Sessione::Sessione(const OpzioniComuni& o) : orologio(o.oggi ? *o.oggi : Orologi
     ctx.servizi.file = &risposte;
     ctx.servizi.orologio = &orologio;
     ctx.servizi.disco = &disco;
+    ctx.servizi.zip = &zip;
     LeggiImpostazioni(ctx.stato);
     ScegliMaschera(ctx.stato, ctx.stato.Imposta.decimali());
 }

@@ -3,6 +3,7 @@
 #include "common/program_state.h"
 #include "common/scripted_services.h"
 #include "platform/disco_posix.h"
+#include "platform/lettore_zip.h"
 
 #include <iosfwd>
 #include <memory>
@@ -35,6 +36,7 @@ struct Sessione {
     RisposteProgrammate risposte;
     OrologioFisso orologio;
     DiscoPosix disco;
+    LettoreZipZlib zip;
 };
 
 /// Takes the value of option `nome` from args ("--x V"); false when it is missing its value.

@@ -9,6 +9,7 @@
 #include "vista_form23.h"
 #include "vista_generica.h"
 #include "vista_password.h"
+#include "vista_soglie_ufficiali.h"
 #include "vista_taeg.h"
 #include "vista_usurari.h"
 
@@ -132,7 +133,7 @@ VistaTaeg* FinestraPrincipale::taeg() const {
 
 bool FinestraPrincipale::disponibile(TipoFinestra tipo) const {
     return tipo == TipoFinestra::Taeg || tipo == TipoFinestra::Calendario || tipo == TipoFinestra::Form23 ||
-           tipo == TipoFinestra::Usurari || tipo == TipoFinestra::STP2;
+           tipo == TipoFinestra::Usurari || tipo == TipoFinestra::STP2 || tipo == TipoFinestra::SoglieUfficiali;
 }
 
 void FinestraPrincipale::elencaFinestre(QMenu* menu) {
@@ -210,6 +211,14 @@ void FinestraPrincipale::crea(TipoFinestra tipo, int scheda) {
         viste_[tipo] = v;
         QMdiSubWindow* sub = figlia(v, tipo);
         connect(v, &VistaUsurari::chiusa, sub, &QWidget::close);
+        sub->show();
+        break;
+    }
+    case TipoFinestra::SoglieUfficiali: {
+        auto* v = new VistaSoglieUfficiali(ctx_);
+        viste_[tipo] = v;
+        QMdiSubWindow* sub = figlia(v, tipo);
+        connect(v, &VistaSoglieUfficiali::chiusa, sub, &QWidget::close);
         sub->show();
         break;
     }

@@ -104,6 +104,18 @@ void conferma(QPainter& p) {
     p.drawPath(segno);
 }
 
+void andamento(QPainter& p) {
+    p.setPen(QPen(Qt::darkGray, 1.5));
+    p.drawLine(5, 4, 5, 27);
+    p.drawLine(5, 27, 28, 27);
+    p.setPen(QPen(kRosso, 2));
+    p.drawPolyline(
+        QPolygonF({QPointF(6, 10), QPointF(12, 10), QPointF(12, 14), QPointF(19, 14), QPointF(19, 9), QPointF(27, 9)}));
+    p.setPen(QPen(kBlu, 2));
+    p.drawPolyline(QPolygonF(
+        {QPointF(6, 19), QPointF(12, 19), QPointF(12, 22), QPointF(19, 22), QPointF(19, 18), QPointF(27, 18)}));
+}
+
 } // namespace
 
 QIcon icona(const QString& controllo) {
@@ -115,6 +127,8 @@ QIcon icona(const QString& controllo) {
         percento(p);
     else if (controllo == QLatin1String("SSCommand13"))
         tabella(p);
+    else if (controllo == QLatin1String("SSCommand27"))
+        andamento(p);
     else if (controllo == QLatin1String("SSCommand11"))
         documento(p);
     else if (controllo == QLatin1String("SSCommand19"))

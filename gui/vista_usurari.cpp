@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -82,6 +83,7 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
     auto* v = new QVBoxLayout(this);
+    v->setMenuBar(barraMenu());
 
     auto* titolo = qobject_cast<QLabel*>(legame_->crea("SSPanel1", this));
     titolo->setFrameShape(QFrame::Panel);
@@ -164,6 +166,29 @@ VistaUsurari::~VistaUsurari() {
     modello_->avanzamento = nullptr;
     if (cursore_) QApplication::restoreOverrideCursor();
     delete legame_; // no event may reach the model while the widgets go
+}
+
+QMenuBar* VistaUsurari::barraMenu() {
+    // The model's menu items carry their menu's caption as group.
+    auto* barra = new QMenuBar(this);
+    const Schema& s = modello_->schema();
+    for (std::size_t i = 0; i < s.dimensione(); ++i) {
+        const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
+        if (d.tipo != Tipo::Pulsante || d.gruppo.empty()) continue;
+        QMenu* menu = barra->findChild<QMenu*>(qs(d.gruppo));
+        if (!menu) {
+            menu = barra->addMenu(qs(d.gruppo));
+            menu->setObjectName(qs(d.gruppo));
+        }
+        QAction* a = menu->addAction(qs(d.testo));
+        a->setObjectName(qs(d.nome));
+        const std::string nome = d.nome;
+        connect(a, &QAction::triggered, this, [this, nome] {
+            modello_->clicca(nome);
+            legame_->aggiorna();
+        });
+    }
+    return barra;
 }
 
 QWidget* VistaUsurari::campiTassi() {

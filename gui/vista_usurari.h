@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 
@@ -38,6 +39,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    QMenuBar* barraMenu();
     QWidget* campiTassi();
     QWidget* elenco();
     void mostraAttesa();

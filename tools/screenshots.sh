@@ -7,7 +7,7 @@ radice=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$radice/build/dev}
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
-cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$cartella/"
+cp "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$build/bin/serie-ufficiale.csv" "$cartella/"
 
 scatta() {
     xvfb-run -a -n 42 -s "-screen 0 1366x768x24" sh -c "
@@ -20,4 +20,6 @@ scatta calcolo-banca-italia.png ""
 scatta calcolo-globale.png --globale
 scatta mutuo.png --mutuo
 scatta tassi-usurari.png --usurari
+scatta tassi-soglia-ufficiali.png --soglie 1366x768x24
 echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png"
+echo "docs/tassi-soglia-ufficiali.png"

@@ -200,6 +200,9 @@ EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
 
     std::vector<RigaSerie> lette;
     std::unordered_set<std::string> chiavi;
+    const auto righeStimate = static_cast<std::size_t>(std::count(testo.begin(), testo.end(), '\n'));
+    lette.reserve(righeStimate);
+    chiavi.reserve(righeStimate);
     while (!righe.fine()) {
         if (!righe.prossimo(campi, errore)) return esito;
         const int n = righe.riga();

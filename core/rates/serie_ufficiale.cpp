@@ -84,21 +84,17 @@ RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::
         out.errore = "indicare la categoria dell'operazione";
         return out;
     }
-    // The best fit: the whole name said exactly, else the name with the fewest words left unsaid.
-    std::vector<std::size_t> migliori;
-    int scartoMigliore = -1;
+    // Every category that has all the words; of several, the one said in full, if there is one.
+    std::vector<std::size_t> trovate, esatte;
     for (std::size_t i = p->prima; i < p->oltre; ++i) {
         const std::size_t n = nomeRiga_[i];
-        if (std::find(migliori.begin(), migliori.end(), n) != migliori.end()) continue;
-        const int scarto = nomi_[n].radiciConNote == cercate ? -2 : scartoParole(cercate, nomi_[n].radici);
-        if (scarto == -1) continue;
-        if (scartoMigliore == -1 || scarto < scartoMigliore) {
-            migliori.assign(1, n);
-            scartoMigliore = scarto;
-        } else if (scarto == scartoMigliore) {
-            migliori.push_back(n);
-        }
+        if (std::find(trovate.begin(), trovate.end(), n) != trovate.end()) continue;
+        const int scarto = nomi_[n].radiciConNote == cercate ? 0 : scartoParole(cercate, nomi_[n].radici);
+        if (scarto < 0) continue;
+        trovate.push_back(n);
+        if (scarto == 0) esatte.push_back(n);
     }
+    const std::vector<std::size_t>& migliori = esatte.size() == 1 ? esatte : trovate;
     if (migliori.empty()) {
         out.errore = "nessuna categoria in vigore il " + d.testo() + " corrisponde a \"" + std::string(parole) + "\"";
         return out;

@@ -37,9 +37,10 @@ public:
     const PeriodoSerie* periodo(const Data& d) const;
     /// The categories in force on a date, in the series' order.
     std::vector<CategoriaInVigore> categorie(const Data& d) const;
-    /// The row of the category in force on `d` whose name fits `parole` best (words compared
-    /// without case, accents, articles and endings: "mutui ipotecari a tasso fisso"), in the class
-    /// that holds `importo` (euro); without an amount only a category with one class gives a row.
+    /// The row of the category in force on `d` that has all the words of `parole` (compared
+    /// without case, accents, articles and endings: "mutui ipotecari a tasso fisso"; of several,
+    /// the one whose name has no other words, else none), in the class that holds `importo`
+    /// (euro); without an amount only a category with one class gives a row.
     RicercaSerie cerca(const Data& d, std::string_view parole, std::optional<double> importo = {}) const;
 
 private:

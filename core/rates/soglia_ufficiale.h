@@ -4,6 +4,8 @@
 #include "rates/riga_serie.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -22,5 +24,17 @@ struct SogliaUfficiale {
 SogliaUfficiale sogliaUfficiale(const RigaSerie& r, TipoMora tipo);
 /// The same with the kind of loan its category suggests.
 SogliaUfficiale sogliaUfficiale(const RigaSerie& r);
+
+/// One figure of a threshold as the window and the command line show it: a key for files, an
+/// Italian label and the text.
+struct VoceSoglia {
+    const char* chiave;
+    const char* etichetta;
+    std::string testo;
+};
+
+/// Period, category, class, TEGM, rule, threshold by the rule (four decimals), published threshold,
+/// default-interest surcharge and threshold, source: in that order.
+std::vector<VoceSoglia> vociSoglia(const SogliaUfficiale& s);
 
 } // namespace vantrel

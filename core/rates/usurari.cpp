@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
+#include "rates/importa_serie.h"
 #include "rates/norma_soglia.h"
 #include "rates/set_tassi.h"
 #include "rates/verifica_set.h"
@@ -101,6 +102,7 @@ Schema creaSchema() {
     s.aggiungi("Esc", Tipo::Pulsante);
     s.aggiungi("SSCommand6", Tipo::Pulsante).tooltip = "scarica tassi dal server";
     etichetta(s, "LblStato", ""); // what the download is doing
+    s.aggiungi("ImportaSerie", Tipo::Pulsante, "Importa serie ufficiale...").gruppo = "&Tassi"; // a menu item
     s.ordineTab({"Combo3", "Combo1", "Combo2", "TM1", "TU1", "TM2", "TU2", "TM7", "TU7", "TM8", "TU8", "TM3", "TU3",
                  "TM4", "TU4", "TM6", "TU6", "TM5", "TU5"});
     return s;
@@ -148,6 +150,10 @@ const Schema& Usurari::schemaUsurari() {
 
 Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
+    // The official series' zip fetched over HTTPS becomes a whole rate set, checked like any other.
+    convertitore = [this](const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
+        return tabellaDaSerie(zip, ctx_.servizi.zip, t, errore);
+    };
     caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
     imposta(id("LblStato"), avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
     RigheTassi();
@@ -227,6 +233,8 @@ void Usurari::cliccato(int i) {
         chiudi();
     else if (n == "SSCommand6")
         ScaricaTassi();
+    else if (n == "ImportaSerie")
+        ImportaSerie();
 }
 
 void Usurari::selezionato(int i) {

@@ -50,6 +50,9 @@ public:
     void ScaricaTassi();
     /// Stops a download under way (the Annulla button of the wait); any thread.
     void annullaScaricamento();
+    /// Menu "Importa serie ufficiale...": asks for the Bank of Italy's series (zip or CSV), shows
+    /// what would change and, on OK, fills the rate table from it.
+    void ImportaSerie();
 
     void impostaServer(ServerTassi s) { server_ = std::move(s); }
     /// The server the next download uses.

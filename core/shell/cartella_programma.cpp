@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kFileTassi[] = {"NtassiU.dat", "NRectassiU.dat"};
+constexpr const char* kFileSerie = "serie-ufficiale.csv"; // the official series, a read-only reference
 
 bool esiste(const fs::path& p) {
     std::error_code ec;
@@ -72,6 +73,9 @@ SceltaCartella scegliCartella(const fs::path& cartellaEseguibile, bool eseguibil
     fs::create_directories(utente, ec);
     if (!esiste(utente / kFileTassi[0]) && !esiste(utente / kFileTassi[1]))
         s.tassiCopiati = copiaTassi(predefiniti, utente);
+    // The series arrives on its own too: a folder from before it was installed gets it.
+    if (!esiste(utente / kFileSerie) && esiste(predefiniti / kFileSerie))
+        fs::copy_file(predefiniti / kFileSerie, utente / kFileSerie, ec);
     return s;
 }
 

@@ -9,7 +9,8 @@ namespace vantrel {
 /// proposed report folder). A copy of the program in a folder that can be written (portable use)
 /// keeps them beside the executable. An installed program (its default rate set in
 /// `../share/vantrel` beside the executable's folder) or one in a folder that cannot be written
-/// keeps them in the user's data folder, which receives the default rate set on first use.
+/// keeps them in the user's data folder, which receives the default rate set on first use (and
+/// the official series "serie-ufficiale.csv" whenever it lacks it).
 struct SceltaCartella {
     std::filesystem::path cartella;
     /// True when the files stay beside the executable.

@@ -24,12 +24,14 @@ constexpr Voce kVoci[] = {
     {"Esci", "Esci", "&File", ""},
     {"calco", "Calcolatrice", "Utilità", ""},
     {"Cal", "Calendario", "Utilità", ""},
+    {"SoglieUff", "Tassi soglia ufficiali", "Utilità", ""},
     {"Sovra", "Sovrapponi", "Finestra", ""},
     {"AffOriz", "Affianca orizzontalmente", "Finestra", ""},
     {"AffVert", "Affianca verticalmente", "Finestra", ""},
     {"DispIcon", "Disponi icone", "Finestra", ""},
     {"SSCommand5", "", MDIForm1::kGruppoPannello, "calcolo T.E.G."},
     {"SSCommand13", "", MDIForm1::kGruppoPannello, "tassi usura"},
+    {"SSCommand27", "", MDIForm1::kGruppoPannello, "tassi soglia ufficiali"},
     {"SSCommand11", "", MDIForm1::kGruppoPannello, ""},
     {"SSCommand19", "", MDIForm1::kGruppoPannello, "piano ammortamento"},
     {"SSCommand23", "", MDIForm1::kGruppoPannello, "calendario"},
@@ -91,6 +93,8 @@ MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaPr
     abilita("SSCommand5", TipoFinestra::Taeg);
     abilita("SSCommand19", TipoFinestra::Taeg);
     abilita("SSCommand13", TipoFinestra::Usurari);
+    abilita("SSCommand27", TipoFinestra::SoglieUfficiali);
+    abilita("SoglieUff", TipoFinestra::SoglieUfficiali);
     abilita("SSCommand11", TipoFinestra::STP2);
     abilita("SSCommand23", TipoFinestra::Calendario);
     abilita("Cal", TipoFinestra::Calendario);
@@ -200,6 +204,8 @@ void MDIForm1::cliccato(int id) {
         mostra(TipoFinestra::Taeg);
     else if (n == "SSCommand13")
         mostra(TipoFinestra::Usurari);
+    else if (n == "SoglieUff" || n == "SSCommand27")
+        mostra(TipoFinestra::SoglieUfficiali);
     else if (n == "SSCommand11")
         mostra(TipoFinestra::STP2);
     else if (n == "SSCommand19")

@@ -12,7 +12,7 @@ namespace vantrel {
 class passWord;
 
 /// The kinds of window that the main window opens.
-enum class TipoFinestra { Taeg, Usurari, STP2, Calendario, Form23 };
+enum class TipoFinestra { Taeg, Usurari, STP2, Calendario, Form23, SoglieUfficiali };
 
 enum class Disposizione { Sovrapponi, AffiancaOrizzontalmente, AffiancaVerticalmente, DisponiIcone };
 

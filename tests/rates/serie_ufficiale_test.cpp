@@ -149,6 +149,7 @@ TEST(SerieUfficiale, RicercheSenzaRisposta) {
         {"01/04/1997", "aperture", 1, "la serie ufficiale non ha tassi per il 01/04/1997", 0},
         {"01/01/2027", "aperture", 1, "la serie ufficiale non ha tassi per il 01/01/2027", 0},
         {"15/03/2015", "leasing immobiliare", {}, "corrisponde a più categorie", 0},
+        {"15/03/2026", "leasing", {}, "corrisponde a più categorie", 0},
         {"15/03/2015", "mutui fondiari", {}, "nessuna categoria in vigore il 15/03/2015", 0},
         {"15/03/2015", "anticipi", {}, "3 classi di importo: indicare l'importo", 3},
         {"15/03/2005", "leasing", {}, "4 classi", 4}, // one category before 2010, four classes

@@ -1,0 +1,100 @@
+#include "rates/riferimento_serie.h"
+
+#include "common/file_esiste.h"
+#include "rates/lettura_serie.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace vantrel {
+namespace {
+
+// True when `fine` is `grezzo` or has more decimals and `grezzo` is its rounding (either way at half).
+bool arrotondamento(const TassoEsatto& fine, const TassoEsatto& grezzo) {
+    if (fine == grezzo) return true;
+    if (fine.decimali <= grezzo.decimali) return false;
+    std::int64_t meta = TassoEsatto::kPunto / 2;
+    for (int d = 0; d < grezzo.decimali; ++d)
+        meta /= 10;
+    return std::abs(fine.unita - grezzo.unita) <= meta;
+}
+
+// The stored rows of a period hold the imported ones, figure by figure or with more decimals.
+bool periodoPiuPreciso(const SerieUfficiale& a, const PeriodoSerie& pa, const SerieUfficiale& b,
+                       const PeriodoSerie& pb) {
+    if (pa.oltre - pa.prima != pb.oltre - pb.prima) return false;
+    for (std::size_t j = pb.prima; j < pb.oltre; ++j) {
+        const RigaSerie& nuova = b.righe()[j];
+        bool trovata = false;
+        for (std::size_t i = pa.prima; i < pa.oltre && !trovata; ++i) {
+            const RigaSerie& r = a.righe()[i];
+            trovata = r.categoria == nuova.categoria && r.classe == nuova.classe &&
+                      arrotondamento(r.tegm, nuova.tegm) && arrotondamento(r.soglia, nuova.soglia);
+        }
+        if (!trovata) return false;
+    }
+    return true;
+}
+
+// How many periods of `s` share a day with `v`.
+int sovrapposti(const PeriodoSerie& v, const SerieUfficiale& s) {
+    int n = 0;
+    for (const PeriodoSerie& p : s.periodi())
+        n += !(v.fine < p.inizio || p.fine < v.inizio);
+    return n;
+}
+
+} // namespace
+
+SerieUfficiale unisciSerie(const SerieUfficiale* attuale, const SerieUfficiale& importata) {
+    if (!attuale) return importata;
+    std::vector<RigaSerie> righe;
+    righe.reserve(attuale->righe().size() + importata.righe().size());
+    for (const PeriodoSerie& p : importata.periodi()) {
+        const SerieUfficiale* da = &importata;
+        const PeriodoSerie* q = &p;
+        for (const PeriodoSerie& v : attuale->periodi())
+            if (v.inizio == p.inizio && sovrapposti(v, importata) == 1 &&
+                periodoPiuPreciso(*attuale, v, importata, p)) {
+                da = attuale;
+                q = &v;
+            }
+        righe.insert(righe.end(), da->righe().begin() + static_cast<std::ptrdiff_t>(q->prima),
+                     da->righe().begin() + static_cast<std::ptrdiff_t>(q->oltre));
+    }
+    for (const PeriodoSerie& v : attuale->periodi()) {
+        if (sovrapposti(v, importata) == 0)
+            righe.insert(righe.end(), attuale->righe().begin() + static_cast<std::ptrdiff_t>(v.prima),
+                         attuale->righe().begin() + static_cast<std::ptrdiff_t>(v.oltre));
+    }
+    return SerieUfficiale(std::move(righe));
+}
+
+bool scriviRiferimentoSerie(const std::string& cartella, const SerieUfficiale& s, std::string& errore) {
+    namespace fs = std::filesystem;
+    std::random_device rd;
+    const std::string file = percorso(cartella, kFileSerieUfficiale);
+    const std::string nuovo = file + ".nuovo-" + std::to_string(rd());
+    {
+        std::ofstream out(nuovo, std::ios::binary | std::ios::trunc);
+        out << testoSerie(s);
+        out.flush();
+        if (!out) {
+            std::error_code ec;
+            fs::remove(nuovo, ec);
+            errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(nuovo, file, ec);
+    if (ec) {
+        fs::remove(nuovo, ec);
+        errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
+        return false;
+    }
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,240 @@
+#include "rates/soglie_ufficiali.h"
+
+#include "common/file_esiste.h"
+#include "common/numbers.h"
+#include "common/text.h"
+#include "rates/lettura_serie.h"
+#include "rates/riferimento_serie.h"
+
+#include <algorithm>
+
+namespace vantrel {
+namespace {
+
+// The result fields, by the key of the figure they show.
+struct Campo {
+    const char* chiave;
+    const char* controllo;
+};
+constexpr Campo kRisultati[] = {
+    {"tegm", "txtTegm"},
+    {"regola", "txtRegola"},
+    {"soglia_regola", "txtSogliaRegola"},
+    {"soglia_pubblicata", "txtSogliaPubblicata"},
+    {"maggiorazione_mora", "txtMaggiorazione"},
+    {"soglia_mora", "txtSogliaMora"},
+    {"fonte", "txtFonte"},
+    {"fonte_mora", "txtFonteMora"},
+};
+
+constexpr TipoMora kTipiMora[] = {TipoMora::MutuoOltreCinqueAnni, TipoMora::Leasing, TipoMora::AltriFinanziamenti};
+
+Schema creaSchema() {
+    Schema s("SoglieUfficiali", "Tassi soglia ufficiali");
+    const auto coppia = [&](const char* etichetta, const char* testo, const char* nome, Tipo tipo) {
+        s.aggiungi(etichetta, Tipo::Etichetta, testo);
+        return &s.aggiungi(nome, tipo);
+    };
+    coppia("LblData", "Data", "txtData", Tipo::Data);
+    coppia("LblPeriodo", "oppure periodo", "cboPeriodo", Tipo::Combo);
+    coppia("LblCategoria", "Categoria di operazioni in vigore", "cboCategoria", Tipo::Combo);
+    coppia("LblImporto", "Importo (euro, facoltativo)", "txtImporto", Tipo::Testo);
+    coppia("LblClasse", "Classe di importo", "cboClasse", Tipo::Combo);
+    coppia("LblMora", "Interessi moratori: tipo di finanziamento", "cboMora", Tipo::Combo);
+    const VoceSoglia esempio[] = {{"tegm", "TEGM", {}},
+                                  {"regola", "Regola in vigore", {}},
+                                  {"soglia_regola", "Tasso soglia secondo la regola", {}},
+                                  {"soglia_pubblicata", "Tasso soglia pubblicato", {}},
+                                  {"maggiorazione_mora", "Maggiorazione interessi moratori", {}},
+                                  {"soglia_mora", "Tasso soglia interessi moratori", {}},
+                                  {"fonte", "Fonte", {}},
+                                  {"fonte_mora", "Fonte della maggiorazione", {}}};
+    for (std::size_t i = 0; i < std::size(kRisultati); ++i)
+        coppia((std::string("Lbl") + (kRisultati[i].controllo + 3)).c_str(), esempio[i].etichetta,
+               kRisultati[i].controllo, Tipo::Testo)
+            ->solaLettura = true;
+    s.aggiungi("grafico", Tipo::Cornice, "TEGM e tasso soglia negli anni");
+    s.aggiungi("LblStato", Tipo::Etichetta);
+    s.aggiungi("Esc", Tipo::Pulsante, "Chiudi");
+    s.ordineTab({"txtData", "cboPeriodo", "cboCategoria", "txtImporto", "cboClasse", "cboMora", "Esc"});
+    return s;
+}
+
+std::string voceperiodo(const PeriodoSerie& p) {
+    return std::to_string(p.inizio.anno) + " " + std::to_string(p.inizio.trimestre()) + "° trim. (" +
+           p.inizio.testo().substr(0, 5) + " - " + p.fine.testo().substr(0, 5) + ")";
+}
+
+} // namespace
+
+const Schema& SoglieUfficiali::schemaSoglieUfficiali() {
+    static const Schema s = creaSchema();
+    return s;
+}
+
+SoglieUfficiali::SoglieUfficiali(Contesto& ctx) : Finestra(schemaSoglieUfficiali()), ctx_(ctx) {
+    for (const TipoMora t : kTipiMora)
+        (*this)["cboMora"].voci.push_back(nomeTipoMora(t));
+    const std::string file = percorso(ctx_.stato.CartellaDati, kFileSerieUfficiale);
+    EsitoSerie letta = leggiFileSerie(file, nullptr);
+    if (!letta.ok()) {
+        for (const char* nome : {"txtData", "cboPeriodo", "cboCategoria", "txtImporto", "cboClasse", "cboMora"})
+            (*this)[nome].abilitato = false;
+        svuota("La serie ufficiale non è disponibile (" + file + ": " + letta.errore.messaggio() +
+               "). Importarla dalla finestra dei tassi: menu Tassi, \"Importa serie ufficiale...\".");
+        return;
+    }
+    serie_.emplace(std::move(*letta.serie));
+    for (const PeriodoSerie& p : serie_->periodi())
+        (*this)["cboPeriodo"].voci.push_back(voceperiodo(p));
+    // Today, or the nearest end of the series.
+    Data d = ctx_.oggi();
+    d = std::clamp(d, serie_->periodi().front().inizio, serie_->periodi().back().fineEffettiva);
+    imposta(id("txtData"), d.testo());
+    nuovaData();
+}
+
+std::optional<std::string> SoglieUfficiali::tasto(int i, std::string_view t) {
+    if (schema().definizione(i).nome == "txtImporto") return filtroNumerico(*this, i, t);
+    return Finestra::tasto(i, t);
+}
+
+void SoglieUfficiali::cambiato(int i) {
+    if (schema().definizione(i).nome == "txtData") nuovaData();
+}
+
+void SoglieUfficiali::uscito(int i) {
+    const std::string& n = schema().definizione(i).nome;
+    if (n == "txtData") nuovaData();
+    if (n == "txtImporto" && soglia_) sceltaClasse(true);
+}
+
+void SoglieUfficiali::cliccato(int i) {
+    if (schema().definizione(i).nome == "Esc") chiudi();
+}
+
+void SoglieUfficiali::selezionato(int i) {
+    const std::string& n = schema().definizione(i).nome;
+    const int scelta = (*this)[i].selezione;
+    if (!serie_ || scelta < 0) return;
+    if (n == "cboPeriodo") {
+        imposta(id("txtData"), serie_->periodi()[static_cast<std::size_t>(scelta)].inizio.testo());
+        nuovaData();
+    } else if (n == "cboCategoria") {
+        sceltaCategoria();
+    } else if (n == "cboClasse") {
+        imposta(id("txtImporto"), ""); // the class chosen by hand replaces the amount
+        calcola();
+    } else if (n == "cboMora") {
+        calcola();
+    }
+}
+
+void SoglieUfficiali::svuota(const std::string& stato) {
+    soglia_.reset();
+    andamento_.clear();
+    for (const Campo& c : kRisultati)
+        imposta(id(c.controllo), "");
+    imposta(id("LblStato"), stato);
+}
+
+void SoglieUfficiali::nuovaData() {
+    if (!serie_) return;
+    data_ = vantrel::leggiData(testo(id("txtData")));
+    if (!data_) {
+        svuota("Data non valida: usare gg/mm/aaaa.");
+        return;
+    }
+    const PeriodoSerie* p = serie_->periodo(*data_);
+    Controllo& periodo = (*this)["cboPeriodo"];
+    periodo.selezione = p ? static_cast<int>(p - serie_->periodi().data()) : -1;
+    periodo.testo = p ? periodo.voci[static_cast<std::size_t>(periodo.selezione)] : std::string();
+    const std::string scelta = (*this)["cboCategoria"].testo;
+    categorie_ = serie_->categorie(*data_);
+    Controllo& c = (*this)["cboCategoria"];
+    c.voci.clear();
+    c.selezione = -1;
+    c.testo.clear();
+    if (categorie_.empty()) {
+        (*this)["cboClasse"].voci.clear();
+        svuota("La serie ufficiale non ha tassi per il " + data_->testo() + ": va dal " +
+               serie_->periodi().front().inizio.testo() + " al " + serie_->periodi().back().fineEffettiva.testo() +
+               ".");
+        return;
+    }
+    // The same category, else the same kind of operation under the name it has on the new date.
+    int indice = -1;
+    for (std::size_t k = 0; k < categorie_.size(); ++k) {
+        c.voci.push_back(categorie_[k].nome);
+        if (categorie_[k].nome == scelta) indice = static_cast<int>(k);
+    }
+    for (std::size_t k = 0; k < categorie_.size() && indice < 0 && tipo_; ++k)
+        if (tipo_->comprende(categorie_[k].nome)) indice = static_cast<int>(k);
+    c.selezione = std::max(indice, 0);
+    c.testo = c.voci[static_cast<std::size_t>(c.selezione)];
+    sceltaCategoria();
+}
+
+void SoglieUfficiali::sceltaCategoria() {
+    const int k = (*this)["cboCategoria"].selezione;
+    if (k < 0) return;
+    const CategoriaInVigore& cat = categorie_[static_cast<std::size_t>(k)];
+    if (!tipo_ || !tipo_->comprende(cat.nome)) tipo_ = tipoDiCategoria(cat.nome);
+    const TipoMora mora = tipo_ ? tipo_->mora : tipoMoraDiCategoria(cat.nome);
+    Controllo& m = (*this)["cboMora"];
+    m.selezione = static_cast<int>(std::find(std::begin(kTipiMora), std::end(kTipiMora), mora) - kTipiMora);
+    m.testo = m.voci[static_cast<std::size_t>(m.selezione)];
+    Controllo& classi = (*this)["cboClasse"];
+    const std::string prima = classi.testo;
+    classi.voci.clear();
+    for (const RigaSerie* r : cat.classi)
+        classi.voci.push_back(r->classe);
+    const auto stessa = std::find(classi.voci.begin(), classi.voci.end(), prima);
+    classi.selezione = stessa == classi.voci.end() ? 0 : static_cast<int>(stessa - classi.voci.begin());
+    classi.testo = classi.voci[static_cast<std::size_t>(classi.selezione)];
+    sceltaClasse(!trim(testo(id("txtImporto"))).empty());
+}
+
+void SoglieUfficiali::sceltaClasse(bool perImporto) {
+    const int k = (*this)["cboCategoria"].selezione;
+    if (k < 0) return;
+    std::string stato;
+    if (perImporto) {
+        const auto importo = leggiNumero(testo(id("txtImporto")));
+        const auto& classi = categorie_[static_cast<std::size_t>(k)].classi;
+        const auto it = std::find_if(classi.begin(), classi.end(),
+                                     [&](const RigaSerie* r) { return importo && r->limiti.contiene(*importo); });
+        Controllo& c = (*this)["cboClasse"];
+        if (it != classi.end()) {
+            c.selezione = static_cast<int>(it - classi.begin());
+            c.testo = c.voci[static_cast<std::size_t>(c.selezione)];
+        } else if (!trim(testo(id("txtImporto"))).empty()) {
+            stato = "Nessuna classe della categoria comprende l'importo indicato: scegliere la classe.";
+        }
+    }
+    calcola();
+    if (!stato.empty()) imposta(id("LblStato"), stato);
+}
+
+void SoglieUfficiali::calcola() {
+    const int k = (*this)["cboCategoria"].selezione;
+    const int c = (*this)["cboClasse"].selezione;
+    const int m = (*this)["cboMora"].selezione;
+    if (k < 0 || c < 0 || m < 0) return;
+    const RigaSerie& r = *categorie_[static_cast<std::size_t>(k)].classi[static_cast<std::size_t>(c)];
+    soglia_ = sogliaUfficiale(r, kTipiMora[m]);
+    for (const VoceSoglia& v : vociSoglia(*soglia_))
+        for (const Campo& f : kRisultati)
+            if (std::string_view(f.chiave) == v.chiave) imposta(id(f.controllo), v.testo);
+    imposta(id("LblStato"), "");
+    // The chart follows the class by an amount it holds: the one typed, else the class's upper
+    // limit (just above its lower limit when it has none).
+    std::optional<double> importo = leggiNumero(testo(id("txtImporto")));
+    if (!importo)
+        importo = r.limiti.finoA   ? r.limiti.finoA
+                  : r.limiti.oltre ? std::optional(*r.limiti.oltre + 0.01)
+                                   : std::nullopt;
+    andamento_ = tipo_ ? vantrel::andamento(*serie_, *tipo_, importo) : std::vector<PuntoAndamento>{};
+}
+
+} // namespace vantrel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "rates/regola_soglia.h"
+#include "rates/serie_ufficiale.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+/// A kind of operation followed across the renamings of the official categories (01/07/2003,
+/// 01/07/2004, 01/01/2010, 01/04/2010, 01/04/2011, 01/04/2017, 01/10/2025).
+struct TipoOperazione {
+    std::string nome;                                  // "Mutui ipotecari a tasso fisso"
+    TipoMora mora;                                     // the kind of loan of the default-interest surcharge
+    std::vector<std::string> categorie;                // every official name it has had
+    std::vector<std::vector<std::string>> radici = {}; // their words, as radiciParole gives them
+
+    /// Whether an official name is one of the kind's (compared by words, case and accents aside).
+    bool comprende(std::string_view categoria) const;
+};
+
+/// Every kind, in the order of the official tables.
+const std::vector<TipoOperazione>& tipiOperazione();
+/// The first kind an official name belongs to; nullptr when none. A name of two kinds (the
+/// mortgages "a tasso fisso e variabile" up to 2004) belongs to both.
+const TipoOperazione* tipoDiCategoria(std::string_view categoria);
+
+/// One period of a kind of operation: its dates and figures, for a chart over the years.
+struct PuntoAndamento {
+    Data inizio;
+    Data fine;
+    TassoEsatto tegm;
+    TassoEsatto soglia;       // as published
+    TassoEsatto sogliaRegola; // by the rule in force
+};
+
+/// The kind's figures period by period in the class that holds `importo` (euro), or in its only
+/// class; periods where the kind has no such class are left out.
+std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazione& tipo,
+                                      std::optional<double> importo);
+
+} // namespace vantrel

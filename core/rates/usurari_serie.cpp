@@ -1,0 +1,37 @@
+#include "rates/importa_serie.h"
+#include "rates/usurari.h"
+
+namespace vantrel {
+
+void Usurari::ImportaSerie() {
+    if (ctx_.servizi.file == nullptr) return;
+    const std::string& cartella = ctx_.stato.CartellaDati;
+    const auto file = ctx_.servizi.file->apri("TEGM_serie_storica.zip", cartella);
+    if (!file) return;
+    const EsitoImportaSerie esito =
+        importaSerieUfficiale(
+            *file, cartella, ctx_.servizi.zip,
+            [this](const RiepilogoImportazione& r) {
+            return ctx_.messaggio({"Importa serie ufficiale",
+                                   "Riportare la serie ufficiale nella tabella dei tassi?\n" + r.testo() +
+                                       ".\nI periodi che non sono nella serie restano come sono.",
+                                   Icona::Domanda, Pulsanti::OkAnnulla, Risposta::Annulla}) == Risposta::Ok;
+            },
+            ctx_.servizi.disco);
+    if (esito.messaggio.empty()) return; // declined
+    if (esito.fatto) {
+        TabellaTassi& t = ctx_.stato.Tassi;
+        t.CaricaTassi(cartella);
+        t.PeriodoScelto = 0;
+        RigheTassi();
+        riempiAnni();
+        imposta(id("LblStato"), esito.messaggio);
+    }
+    ctx_.messaggio({"Importa serie ufficiale",
+                    esito.fatto ? esito.messaggio
+                                : "La serie ufficiale non è stata importata: " + esito.messaggio +
+                                      "\nI tassi già presenti non sono stati modificati.",
+                    esito.fatto ? Icona::Informazione : Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+}
+
+} // namespace vantrel

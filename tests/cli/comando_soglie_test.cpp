@@ -1,0 +1,72 @@
+#include "comandi.h"
+#include "rates/riferimento_serie.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+struct Esito {
+    int codice;
+    std::string out, err;
+};
+
+Esito esegui(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int c = cli::esegui(std::move(args), out, err);
+    return {c, out.str(), err.str()};
+}
+
+TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
+    test::CartellaTemporanea dir;
+    const std::string serie = VANTREL_DATA_DIR "/serie-ufficiale-completa.csv";
+    // No series yet: bad data; after the import the same question answers.
+    EXPECT_EQ(esegui({"soglie", "--data", "01/02/2018", "--cartella", dir.cartella()}).codice, 1);
+    EXPECT_EQ(esegui({"tassi", "importa-serie", dir.file("manca.zip"), "--cartella", dir.cartella()}).codice, 2);
+    test::scriviTesto(dir.file("x.csv"), "INIZIO;FINE\n");
+    EXPECT_EQ(esegui({"tassi", "importa-serie", dir.file("x.csv"), "--cartella", dir.cartella()}).codice, 1);
+    const Esito importa = esegui({"tassi", "importa-serie", serie, "--cartella", dir.cartella()});
+    ASSERT_EQ(importa.codice, 0) << importa.err;
+    EXPECT_NE(importa.out.find("119 periodi nuovi"), std::string::npos);
+
+    struct Caso {
+        std::vector<std::string> opzioni;
+        int codice;
+        std::size_t righe; // objects of the JSON answer
+    };
+    const Caso casi[] = {
+        {{"--data", "01/02/2018"}, 0, 24},                           // every category and class
+        {{"--data", "01/02/2018", "--categoria", "anticipi"}, 0, 3}, // every class of one category
+        {{"--data", "01/02/2018", "--categoria", "anticipi", "--importo", "30000"}, 0, 1},
+        {{"--data", "01/02/2018", "--categoria", "leasing"}, 1, 0}, // several categories
+        {{"--data", "01/01/2027"}, 1, 0},                           // after the series
+        {{"--data", "31/02/2018"}, 2, 0},
+        {{"--data", "01/02/2018", "--formato", "xml"}, 2, 0},
+    };
+    for (const Caso& c : casi) {
+        std::vector<std::string> args = {"soglie", "--cartella", dir.cartella(), "--formato", "json"};
+        if (std::find(c.opzioni.begin(), c.opzioni.end(), "--formato") != c.opzioni.end()) args.resize(3);
+        args.insert(args.end(), c.opzioni.begin(), c.opzioni.end());
+        const Esito e = esegui(args);
+        EXPECT_EQ(e.codice, c.codice) << c.opzioni[1] << e.err;
+        if (c.codice != 0) {
+            EXPECT_FALSE(e.err.empty());
+            continue;
+        }
+        const auto json = nlohmann::json::parse(e.out);
+        EXPECT_EQ(json.size(), c.righe);
+        EXPECT_EQ(json[0]["periodo"], "01/01/2018 - 31/03/2018");
+    }
+    const Esito csv = esegui({"soglie", "--data", "20/02/2018", "--categoria", "anticipi", "--importo", "30000",
+                              "--formato", "csv", "--cartella", dir.cartella()});
+    EXPECT_NE(csv.out.find(";7,3839;nuova norma: TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti;13,2299;13,2299;"),
+              std::string::npos)
+        << csv.out;
+}
+
+} // namespace
+} // namespace vantrel

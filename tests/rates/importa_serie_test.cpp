@@ -1,0 +1,173 @@
+#include "rates/importa_serie.h"
+#include "rates/lettura_serie.h"
+#include "rates/riferimento_serie.h"
+#include "support/temp_dir.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+using test::CartellaTemporanea;
+
+const std::string kSerie = VANTREL_DATA_DIR "/serie-ufficiale-completa.csv";
+
+// The bundled default set, read here on its own: key, then the columns of its header.
+struct PeriodoPredefinito {
+    std::string chiave;
+    std::map<std::string, double> tassi;
+};
+std::vector<PeriodoPredefinito> setPredefinito() {
+    std::istringstream in(test::leggiTesto(VANTREL_DATA_DIR "/tassi-ufficiali.csv"));
+    std::vector<std::string> colonne;
+    std::vector<PeriodoPredefinito> out;
+    for (std::string riga; std::getline(in, riga);) {
+        if (riga.ends_with('\r')) riga.pop_back();
+        std::vector<std::string> campi;
+        std::istringstream r(riga);
+        for (std::string c; std::getline(r, c, ';');)
+            campi.push_back(c);
+        if (colonne.empty()) {
+            colonne = campi;
+            continue;
+        }
+        PeriodoPredefinito p{campi[0], {}};
+        for (std::size_t i = 1; i < colonne.size(); ++i) {
+            std::string v = i < campi.size() ? campi[i] : "";
+            std::replace(v.begin(), v.end(), ',', '.');
+            p.tassi[colonne[i]] = v.empty() ? 0 : std::stod(v);
+        }
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+void scriviPredefinito(const std::string& cartella) {
+    TabellaTassi t;
+    t.CaricaTassi(cartella);
+    for (const PeriodoPredefinito& p : setPredefinito()) {
+        const int n = t.validi() + 1;
+        t.slot(n).NumRec = static_cast<std::int16_t>(n);
+        t.slot(n).Periodo = p.chiave;
+        for (const auto& [nome, v] : p.tassi)
+            campoTasso(t.slot(n), nome) = static_cast<float>(v);
+        t.NumPeriodi = static_cast<std::int16_t>(n);
+        ASSERT_TRUE(t.Accoda(cartella, n));
+    }
+}
+
+TabellaTassi carica(const std::string& cartella) {
+    TabellaTassi t;
+    t.CaricaTassi(cartella);
+    return t;
+}
+
+TEST(ImportaSerie, LaSerieCompletaDaIlSetPredefinito) {
+    CartellaTemporanea dir;
+    const EsitoImportaSerie e = importaSerieUfficiale(kSerie, dir.cartella(), nullptr);
+    ASSERT_TRUE(e.fatto) << e.messaggio;
+    EXPECT_EQ(e.riepilogo.nuovi, 119);
+    const TabellaTassi t = carica(dir.cartella());
+    const auto attesi = setPredefinito();
+    ASSERT_EQ(t.validi(), static_cast<int>(attesi.size()));
+    for (int i = 1; i <= t.validi(); ++i) {
+        const PeriodoPredefinito& p = attesi[static_cast<std::size_t>(i) - 1];
+        ASSERT_EQ(t.slot(i).Periodo, p.chiave);
+        for (const auto& [nome, v] : p.tassi) {
+            const float letto = campoTasso(t.slot(i), nome);
+            if (nome == "TM5" || nome == "TU5")
+                EXPECT_EQ(letto, 0) << p.chiave << " " << nome; // the series has no CMS
+            else if (nome.starts_with("TM"))
+                EXPECT_EQ(letto, static_cast<float>(v)) << p.chiave << " " << nome;
+            else // the decrees' four decimals against the series' two
+                EXPECT_NEAR(letto, v, 0.005 + 1e-5) << p.chiave << " " << nome;
+        }
+    }
+    EXPECT_EQ(test::leggiTesto(dir.file(kFileSerieUfficiale)), test::leggiTesto(kSerie));
+}
+
+TEST(ImportaSerie, SulSetPredefinitoNonCambiaNulla) {
+    CartellaTemporanea dir;
+    scriviPredefinito(dir.cartella());
+    const auto dati = test::leggiByte(dir.file(kFileTassi));
+    const EsitoImportaSerie e = importaSerieUfficiale(kSerie, dir.cartella(), nullptr);
+    ASSERT_TRUE(e.fatto) << e.messaggio;
+    EXPECT_EQ(e.riepilogo.invariati, 119);
+    EXPECT_EQ(e.riepilogo.modificati, 0); // the decrees' four decimals and the 1997 CMS stay
+    EXPECT_EQ(test::leggiByte(dir.file(kFileTassi)), dati);
+}
+
+// The Bank of Italy's own file against a folder that has the completed series: it prints two
+// decimals for 1st quarter 2018 and ends the 3rd quarter of 2020 on 01/09; a new quarter arrives.
+TEST(ImportaSerie, SerieDellaBancaDItaliaSuUnaCartellaCompleta) {
+    CartellaTemporanea dir;
+    ASSERT_TRUE(importaSerieUfficiale(kSerie, dir.cartella(), nullptr).fatto);
+    std::string bdi = "INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA\n";
+    const SerieUfficiale completa = *leggiFileSerie(kSerie, nullptr).serie;
+    for (const RigaSerie& r : completa.righe()) {
+        const std::string inizio = r.inizio.testo();
+        const std::string fine = inizio == "01/07/2020" ? "01/09/2020" : r.fine.testo();
+        std::string categoria = r.categoria;
+        if (categoria.find(';') != std::string::npos) categoria = '"' + categoria + '"';
+        const std::string resto = categoria + ";" + r.classe + ";" + r.tegm.testo(2) + ";" + r.soglia.testo(2) + "\n";
+        bdi += inizio + ";" + fine + ";" + resto;
+        if (inizio == "01/10/2026") bdi += "01/01/2027;31/03/2027;" + resto;
+    }
+    test::scriviTesto(dir.file("bdi.csv"), bdi);
+    const EsitoImportaSerie e = importaSerieUfficiale(dir.file("bdi.csv"), dir.cartella(), nullptr);
+    ASSERT_TRUE(e.fatto) << e.messaggio;
+    EXPECT_EQ(e.riepilogo.nuovi, 1);
+    EXPECT_EQ(e.riepilogo.modificati, 0);
+    const EsitoSerie rif = leggiFileSerie(dir.file(kFileSerieUfficiale), nullptr);
+    ASSERT_TRUE(rif.ok()) << rif.errore.messaggio();
+    EXPECT_EQ(rif.serie->periodi().size(), 121u);
+    const PeriodoSerie* q2018 = rif.serie->periodo(Data{2018, 2, 1});
+    EXPECT_EQ(rif.serie->righe()[q2018->prima].fonte, "decreto-mef");
+    EXPECT_EQ(rif.serie->periodo(Data{2020, 9, 15})->fine, (Data{2020, 9, 30}));
+    EXPECT_EQ(rif.serie->righe()[q2018->prima].tegm.testo(), "11,0154");
+}
+
+TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
+    CartellaTemporanea dir;
+    scriviPredefinito(dir.cartella());
+    const auto dati = test::leggiByte(dir.file(kFileTassi));
+    const auto numero = test::leggiByte(dir.file(kFileNumeroTassi));
+    std::string rinominata = test::leggiTesto(kSerie);
+    for (std::size_t p = 0; (p = rinominata.find("ANTICIPI E SCONTI (dal", p)) != std::string::npos;)
+        rinominata.replace(p, 17, "ANTICIPI E RIBASSI");
+    test::scriviTesto(dir.file("rinominata.csv"), rinominata);
+    test::scriviTesto(dir.file("rotta.csv"), "inizio;fine;categoria;classe;tegm;soglia\n01/01/2020;x;A;B;1;2\n");
+    struct Caso {
+        std::string file;
+        bool conferma;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {dir.file("rinominata.csv"), true,
+         "nel periodo 01/04/2010-30/06/2010 manca il tasso \"anticipi e sconti, prima"},
+        {dir.file("rotta.csv"), true, "rotta.csv, riga 2, colonna 2: data di fine non valida"},
+        {dir.file("manca.csv"), true, "il file non esiste"},
+        {kSerie, false, ""},
+    };
+    for (const Caso& c : casi) {
+        int domande = 0;
+        const EsitoImportaSerie e =
+            importaSerieUfficiale(c.file, dir.cartella(), nullptr, [&](const RiepilogoImportazione& r) {
+                ++domande;
+                EXPECT_EQ(r.invariati, 119);
+                return c.conferma;
+            });
+        EXPECT_FALSE(e.fatto);
+        EXPECT_NE(e.messaggio.find(c.messaggio), std::string::npos) << e.messaggio;
+        EXPECT_EQ(domande, c.conferma ? 0 : 1);
+        EXPECT_EQ(test::leggiByte(dir.file(kFileTassi)), dati);
+        EXPECT_EQ(test::leggiByte(dir.file(kFileNumeroTassi)), numero);
+        EXPECT_FALSE(std::filesystem::exists(dir.file(kFileSerieUfficiale)));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.cartella()), {}), 4); // nothing left behind
+}
+
+} // namespace
+} // namespace vantrel
