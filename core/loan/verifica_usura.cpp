@@ -6,6 +6,7 @@
 #include "loan/pannello_mutuo.h"
 #include "loan/teg_usura.h"
 #include "rates/lettura_serie.h"
+#include "rates/riferimento_serie.h"
 #include "rates/soglia_ufficiale.h"
 
 #include <cmath>

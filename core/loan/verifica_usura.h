@@ -50,7 +50,4 @@ private:
     EsitoUsuraMutuo esito_;
 };
 
-/// The file of the complete official series in the program folder.
-inline constexpr const char* kFileSerieUfficiale = "serie-ufficiale-completa.csv";
-
 } // namespace vantrel

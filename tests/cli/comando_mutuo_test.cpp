@@ -53,7 +53,7 @@ TEST(ComandoMutuo, FieldsAndMessagesAsText) {
 TEST(ComandoMutuo, UsuryCheckOfTheLoan) {
     test::CartellaTemporanea dir;
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
-                               dir.cartella() + "serie-ufficiale-completa.csv");
+                               dir.cartella() + "serie-ufficiale.csv");
     const auto u = esegui({"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "CREDITO PERS",
                            "--data-contratto", "15/01/2026", "--assicurazione", "1000", "--tasso-mora", "20",
                            "--mora-sommata", "--cartella", dir.cartella()});

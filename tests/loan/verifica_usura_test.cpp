@@ -1,4 +1,5 @@
 #include "loan/teg_usura.h"
+#include "rates/riferimento_serie.h"
 #include "support/ambiente.h"
 #include "teg/taeg.h"
 
@@ -35,7 +36,7 @@ TEST(TegUsuraMutuo, EquatesTheNetAmountWithInstalmentsAndCosts) {
 class VerificaUsuraMutuo : public testing::Test, protected test::Ambiente {
 protected:
     VerificaUsuraMutuo() {
-        std::filesystem::copy_file(std::string(VANTREL_DATA_DIR) + "/" + kFileSerieUfficiale,
+        std::filesystem::copy_file(std::string(VANTREL_DATA_DIR) + "/serie-ufficiale-completa.csv",
                                    dir.cartella() + kFileSerieUfficiale);
     }
     void metti(const char* campo, const std::string& testo) {
