@@ -25,13 +25,13 @@ passWord::passWord(Contesto& ctx)
     daiFuoco(txtUserName_);
 }
 
-std::optional<std::string> passWord::tasto(int id, std::string_view t) {
-    if (t == "\r") {
+std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
+    if (b.tasto == "\r") {
         if (id == txtUserName_) daiFuoco(txtPassword_);
         if (id == txtPassword_) daiFuoco(cmdOK_);
         return std::nullopt;
     }
-    return Finestra::tasto(id, t);
+    return Finestra::tasto(id, b);
 }
 
 void passWord::cliccato(int id) {
@@ -71,8 +71,7 @@ void passWord::verifica() {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Password non valida. Riprovare"});
         daiFuoco(txtPassword_);
         Controllo& c = (*this)[txtPassword_];
-        c.inizioSelezione = 0;
-        c.lunghezzaSelezione = static_cast<int>(lunghezza(c.testo));
+        c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
         fallito();
         return;
     }

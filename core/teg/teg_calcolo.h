@@ -36,7 +36,7 @@ public:
     /// The CMS regrouping: `primo` runs the ComMS2 case, `secondo` the ComMS case.
     void raggruppaCms(bool primo, bool secondo);
 
-    bool tasto(int id, std::string_view t, std::optional<std::string>& r) override;
+    bool tasto(int id, const Battuta& b, std::optional<std::string>& r) override;
     bool cambiato(int id) override;
     bool uscito(int id) override;
     bool cliccato(int id) override;
