@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 
@@ -63,6 +64,15 @@ std::vector<std::string> tasti(const std::string& s) {
     return out;
 }
 
+std::optional<Tasto> tastoDi(const std::string& nome) {
+    static const std::pair<const char*, Tasto> nomi[] = {
+        {"Home", Tasto::Home},           {"End", Tasto::Fine},    {"Left", Tasto::Sinistra}, {"Right", Tasto::Destra},
+        {"Backspace", Tasto::Backspace}, {"Delete", Tasto::Canc}, {"Enter", Tasto::Invio},   {"Tab", Tasto::Tab}};
+    for (const auto& [n, t] : nomi)
+        if (nome == n) return t;
+    return std::nullopt;
+}
+
 void esegui(Finestra& w, const json& passo, std::size_t n) {
     if (!passo.is_object() || passo.size() != 1)
         throw ErroreScript{"passo " + std::to_string(n) + ": ogni passo è un oggetto con una sola azione"};
@@ -100,6 +110,20 @@ void esegui(Finestra& w, const json& passo, std::size_t n) {
         w.clicca(nomeControllo(arg));
     } else if (azione == "sopra") {
         w.sopra(nomeControllo(arg));
+    } else if (azione == "selezione") {
+        if (!arg.is_array() || arg.size() != 3 || !arg[1].is_number_integer() || !arg[2].is_number_integer() ||
+            arg[1].get<int>() < 0 || arg[2].get<int>() < 0)
+            throw ErroreScript{"passo " + std::to_string(n) +
+                               ": \"selezione\" vuole [CONTROLLO, INIZIO, LUNGHEZZA] con interi non negativi"};
+        const int inizio = arg[1].get<int>();
+        w.selezionaTesto(nomeControllo(arg[0]), inizio + arg[2].get<int>(), inizio);
+    } else if (azione == "tasto") {
+        const std::string c = coppia();
+        const auto t = arg[1].is_string() ? tastoDi(arg[1].get<std::string>()) : std::nullopt;
+        if (!t)
+            throw ErroreScript{"passo " + std::to_string(n) +
+                               ": tasto sconosciuto (Home, End, Left, Right, Backspace, Delete, Enter, Tab)"};
+        w.premi(c, *t);
     } else if (azione == "seleziona" || azione == "doppioclic") {
         const std::string c = coppia();
         if (!arg[1].is_number_integer())
@@ -120,7 +144,11 @@ json stato(Finestra& w, const RisposteProgrammate& r) {
     for (std::size_t i = 0; i < s.dimensione(); ++i) {
         const auto& d = s.definizione(static_cast<int>(i));
         const Controllo& c = w[static_cast<int>(i)];
-        campi[d.nome] = {{"testo", c.testo}, {"visibile", c.visibile}, {"abilitato", c.abilitato}};
+        campi[d.nome] = {{"testo", c.testo},
+                         {"visibile", c.visibile},
+                         {"abilitato", c.abilitato},
+                         {"cursore", c.cursore},
+                         {"selezione", {c.inizioSelezione, c.lunghezzaSelezione}}};
         if (d.tipo == Tipo::Lista || d.tipo == Tipo::Combo) liste[d.nome] = c.voci;
     }
     for (const auto& m : r.mostrati())

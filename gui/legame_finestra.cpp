@@ -4,16 +4,19 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,15 +27,45 @@ namespace {
 
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
 
-// The model's name of a key: one character, "\b" for Backspace, "\r" for Enter; empty for keys
-// that the widget handles by itself (arrows, Tab, shortcuts).
-std::string nomeTasto(const QKeyEvent* k) {
-    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) return "\r";
-    if (k->key() == Qt::Key_Backspace) return "\b";
-    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
-    const QString t = k->text();
+// The character a key types, empty for keys that type none (arrows, Tab, shortcuts).
+std::string carattere(const QKeyEvent& k) {
+    if (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+    const QString t = k.text();
     if (t.isEmpty() || t.at(0).unicode() < 0x20 || t.at(0).unicode() == 0x7F) return {};
     return ss(t);
+}
+
+std::optional<Tasto> tastoSenzaCarattere(int key) {
+    switch (key) {
+    case Qt::Key_Home:
+        return Tasto::Home;
+    case Qt::Key_End:
+        return Tasto::Fine;
+    case Qt::Key_Left:
+        return Tasto::Sinistra;
+    case Qt::Key_Right:
+        return Tasto::Destra;
+    case Qt::Key_Backspace:
+        return Tasto::Backspace;
+    case Qt::Key_Delete:
+        return Tasto::Canc;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Tasto::Invio;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The model counts characters, QString UTF-16 units (two for a character beyond U+FFFF).
+int posizioneQt(const QString& t, int caratteri) {
+    int i = 0;
+    for (int k = 0; k < caratteri && i < t.size(); ++k)
+        i += t.at(i).isHighSurrogate() && i + 1 < t.size() ? 2 : 1;
+    return i;
+}
+int posizioneModello(const QString& t, int i) {
+    return static_cast<int>(QStringView(t).left(i).toUcs4().size());
 }
 
 } // namespace
@@ -155,8 +188,15 @@ void LegameFinestra::collega(int id, QWidget* w) {
     w->installEventFilter(this);
     w->setAttribute(Qt::WA_Hover);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        connect(e, &QLineEdit::textEdited, this,
-                [this, nome](const QString& t) { evento([&] { f_.incolla(nome, ss(t)); }); });
+        // Edits the widget still makes itself (its context menu, an input method) arrive whole.
+        connect(e, &QLineEdit::textEdited, this, [this, id, nome](const QString& t) {
+            evento([&] {
+                f_.incolla(nome, ss(t));
+                sincronizza(id);
+            });
+        });
+        connect(e, &QLineEdit::cursorPositionChanged, this, [this, id] { sincronizza(id); });
+        connect(e, &QLineEdit::selectionChanged, this, [this, id] { sincronizza(id); });
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         connect(b, &QAbstractButton::clicked, this, [this, nome] { evento([&] { f_.clicca(nome); }); });
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
@@ -189,15 +229,22 @@ bool LegameFinestra::eventFilter(QObject* o, QEvent* e) {
     const std::string& nome = f_.schema().definizione(id).nome;
     switch (e->type()) {
     case QEvent::KeyPress: {
-        if (!qobject_cast<QLineEdit*>(o)) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
-            evento([&] { f_.digita(nome, "\r"); }); // Enter moves on from any control that has a filter
-            return qobject_cast<QAbstractButton*>(o) == nullptr;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (const auto* le = qobject_cast<QLineEdit*>(o)) return tastoCampo(id, *le, *k);
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+        evento([&] { f_.digita(nome, "\r"); }); // Enter moves on from any control that has a filter
+        return qobject_cast<QAbstractButton*>(o) == nullptr;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto* le = qobject_cast<QLineEdit*>(o);
+        const auto* m = static_cast<QMouseEvent*>(e);
+        if (!le || m->button() != Qt::LeftButton) return false;
+        if (le->echoMode() != QLineEdit::Normal) { // a hidden text shows no words
+            evento([&] { f_.selezionaTutto(nome); });
+            return true;
         }
-        const std::string t = nomeTasto(static_cast<QKeyEvent*>(e));
-        if (t.empty()) return false;
-        evento([&] { f_.digita(nome, t); });
+        const int pos = posizioneModello(le->text(), le->cursorPositionAt(m->position().toPoint()));
+        evento([&] { f_.doppioClic(nome, pos); });
         return true;
     }
     case QEvent::FocusIn:
@@ -220,6 +267,65 @@ bool LegameFinestra::eventFilter(QObject* o, QEvent* e) {
     }
 }
 
+bool LegameFinestra::tastoCampo(int id, const QLineEdit& e, const QKeyEvent& k) {
+    const std::string& nome = f_.schema().definizione(id).nome;
+    sincronizza(id); // a selection made with the mouse reaches the model before the key
+    const bool nascosto = e.echoMode() != QLineEdit::Normal;
+    if (k.matches(QKeySequence::SelectAll)) {
+        evento([&] { f_.selezionaTutto(nome); });
+    } else if (k.matches(QKeySequence::Undo)) {
+        evento([&] { f_.annulla(nome); });
+    } else if (k.matches(QKeySequence::Redo)) {
+        evento([&] { f_.ripeti(nome); });
+    } else if (k.matches(QKeySequence::Paste)) {
+        const std::string t = ss(QGuiApplication::clipboard()->text());
+        evento([&] { f_.incollaAlCursore(nome, t); });
+    } else if (k.matches(QKeySequence::Cut)) {
+        if (!nascosto) { // a password never reaches the clipboard
+            std::string tagliato;
+            evento([&] { tagliato = f_.taglia(nome); });
+            if (!tagliato.empty()) QGuiApplication::clipboard()->setText(qs(tagliato));
+        }
+    } else if (const auto t = tastoSenzaCarattere(k.key());
+               t && !(k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        evento([&] { f_.premi(nome, *t, k.modifiers() & Qt::ShiftModifier); });
+    } else if (const std::string c = carattere(k); !c.empty()) {
+        evento([&] { f_.digita(nome, c); });
+    } else {
+        return false; // Tab, copy, word moves: the widget's own; a caret it moves comes back through its signals
+    }
+    return true;
+}
+
+void LegameFinestra::sincronizza(int id) {
+    auto* e = qobject_cast<QLineEdit*>(widget_[static_cast<std::size_t>(id)].data());
+    if (aggiornando_ || !e || !e->hasFocus()) return;
+    const QString t = e->text();
+    if (t != qs(f_[id].testo)) return; // the widget is mid-edit: its text arrives next
+    const int cursore = e->cursorPosition();
+    int ancora = cursore;
+    if (e->hasSelectedText()) ancora = e->selectionStart() == cursore ? e->selectionEnd() : e->selectionStart();
+    const Controllo& c = f_[id];
+    const int a = posizioneModello(t, ancora), k = posizioneModello(t, cursore);
+    if (k == c.cursore && std::min(a, k) == c.inizioSelezione && std::abs(a - k) == c.lunghezzaSelezione) return;
+    f_.selezionaTesto(f_.schema().definizione(id).nome, a, k);
+}
+
+void LegameFinestra::mostraCursore(int id, QLineEdit& e) {
+    const Controllo& c = f_[id];
+    const QString t = e.text();
+    const int cursore = posizioneQt(t, c.cursore);
+    if (c.lunghezzaSelezione == 0) {
+        if (e.hasSelectedText() || e.cursorPosition() != cursore) e.setCursorPosition(cursore);
+        return;
+    }
+    const int inizio = posizioneQt(t, c.inizioSelezione),
+              fine = posizioneQt(t, c.inizioSelezione + c.lunghezzaSelezione);
+    if (e.cursorPosition() == cursore && e.selectionStart() == inizio && e.selectionEnd() == fine) return;
+    const int ancora = cursore == inizio ? fine : inizio;
+    e.setSelection(ancora, cursore - ancora); // Qt leaves the caret at the far end
+}
+
 void LegameFinestra::aggiorna() {
     aggiornando_ = true;
     for (std::size_t i = 0; i < widget_.size(); ++i)
@@ -230,9 +336,11 @@ void LegameFinestra::aggiorna() {
         fuocoMostrato_ = fuoco;
         QWidget* w = widget_[static_cast<std::size_t>(fuoco)];
         w->setFocus(Qt::OtherFocusReason); // the field left gets its focus-out event
-        const Controllo& c = f_[fuoco];
-        if (auto* e = qobject_cast<QLineEdit*>(w); e && c.lunghezzaSelezione > 0)
-            e->setSelection(c.inizioSelezione, c.lunghezzaSelezione);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            aggiornando_ = true;
+            mostraCursore(fuoco, *e);
+            aggiornando_ = false;
+        }
     }
 }
 
@@ -243,10 +351,8 @@ void LegameFinestra::aggiorna(int id) {
     aggiornando_ = true;
     const QString testo = qs(c.testo);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (e->text() != testo) {
-            e->setText(testo);
-            e->setCursorPosition(static_cast<int>(testo.size()));
-        }
+        if (e->text() != testo) e->setText(testo);
+        mostraCursore(id, *e);
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
         if (p->toPlainText() != testo) p->setPlainText(testo);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {

@@ -2,6 +2,8 @@
 
 #include "common/window.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -14,7 +16,9 @@ namespace vantrel::gui {
 /// Binds the widgets of a view to the controls of a window model by control name (the widget's
 /// objectName). Widgets forward the screen's events to the model (keys through the model's key
 /// filter, edits, focus leaving, clicks, selections, double clicks, the pointer entering a control)
-/// and are brought up to date from the model after each event.
+/// and are brought up to date from the model after each event. A line edit edits nothing itself: its
+/// keys, pastes and double clicks go to the model, which then sets its text, caret and selection;
+/// a caret moved or a selection made with the mouse is passed to the model as it happens.
 class LegameFinestra : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +52,9 @@ protected:
 
 private:
     void collega(int id, QWidget* w);
+    bool tastoCampo(int id, const QLineEdit& e, const QKeyEvent& k);
+    void sincronizza(int id); // the caret and selection of a focused line edit into the model
+    void mostraCursore(int id, QLineEdit& e);
     void evento(const std::function<void()>& azione);
     void aggiorna(int id);
     int idDi(QObject* o) const;

@@ -2,11 +2,11 @@
 
 namespace vantrel {
 
-std::optional<std::string> FinestraComposta::tasto(int id, std::string_view t) {
+std::optional<std::string> FinestraComposta::tasto(int id, const Battuta& b) {
     std::optional<std::string> r;
     for (auto* p : parti_)
-        if (p->tasto(id, t, r)) return r;
-    return Finestra::tasto(id, t);
+        if (p->tasto(id, b, r)) return r;
+    return Finestra::tasto(id, b);
 }
 
 void FinestraComposta::cambiato(int id) {

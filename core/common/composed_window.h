@@ -14,7 +14,7 @@ public:
 protected:
     void aggiungiParte(ParteFinestra& p) { parti_.push_back(&p); }
 
-    std::optional<std::string> tasto(int id, std::string_view t) override;
+    std::optional<std::string> tasto(int id, const Battuta& b) override;
     void cambiato(int id) override;
     void uscito(int id) override;
     void cliccato(int id) override;

@@ -68,10 +68,26 @@ struct Controllo {
     bool abilitato = true;
     bool selezionato = false; // option buttons and check boxes
     int sinistra = 0, alto = 0;
-    int inizioSelezione = 0, lunghezzaSelezione = 0; // selected part of a text field
+    // A text field's caret and selected part, in characters; the caret is at one end of the selection.
+    int cursore = 0;
+    int inizioSelezione = 0, lunghezzaSelezione = 0;
+
+    /// Selects from `ancora` to the caret `cursore` (characters), as a drag or Shift+arrows do.
+    void selezionaTesto(int ancora, int cursore);
 
     friend bool operator==(const Controllo&, const Controllo&) = default;
 };
+
+/// A key on its way into a text field. `tasto` is one character (UTF-8), "\b" for Backspace or "\r" for
+/// Enter; `resto` is the field's text as the key finds it, the selection already taken out, so a filter
+/// judges the text the field will hold.
+struct Battuta {
+    std::string_view tasto;
+    std::string_view resto;
+};
+
+/// The keys of a text field that type no character.
+enum class Tasto { Home, Fine, Sinistra, Destra, Backspace, Canc, Invio, Tab };
 
 /// A window as a headless model of named controls. The screen's events arrive by control name;
 /// each runs one operation to its end. The desktop views and the command line drive the same model.
@@ -91,15 +107,30 @@ public:
     const Controllo& operator[](std::string_view nome) const { return (*this)[id(nome)]; }
 
     const std::string& testo(int id) const { return (*this)[id].testo; }
-    /// Sets a text without raising the field's change event.
-    void imposta(int id, std::string testo) { (*this)[id].testo = std::move(testo); }
+    /// Sets a text without raising the field's change event: the caret goes to the end, nothing selected
+    /// (a text set to what it already is leaves them alone).
+    void imposta(int id, std::string testo);
 
-    // The screen's events. `tasto` is one character (UTF-8), "\b" for Backspace or "\r" for Enter.
+    // The screen's events. `tasto` is one character (UTF-8), "\b" for Backspace or "\r" for Enter; it goes
+    // through the field's key filter and then replaces the selection or goes in at the caret.
     void digita(std::string_view controllo, std::string_view tasto);
+    /// A key that types no character; with `maiuscolo` (Shift) the arrows, Home and End extend the selection.
+    void premi(std::string_view controllo, Tasto tasto, bool maiuscolo = false);
+    /// The field's whole text replaced as by pasting (no key filter; cut to the maximum length).
     void incolla(std::string_view controllo, std::string testo);
+    /// Ctrl+V: `testo` (its first line, cut to the room left) replaces the selection or goes in at the caret.
+    void incollaAlCursore(std::string_view controllo, std::string_view testo);
+    /// Ctrl+X: removes the selection and returns it for the clipboard.
+    std::string taglia(std::string_view controllo);
+    void selezionaTutto(std::string_view controllo); // Ctrl+A
+    void annulla(std::string_view controllo);        // Ctrl+Z
+    void ripeti(std::string_view controllo);         // Ctrl+Y
+    /// The mouse leaves the caret at `cursore` with the text from `ancora` selected (characters).
+    void selezionaTesto(std::string_view controllo, int ancora, int cursore);
     void esci(std::string_view controllo);
     void clicca(std::string_view controllo);
     void seleziona(std::string_view controllo, int indice);
+    /// On a list `indice` is the line; on a text field the character clicked, whose word or number is selected.
     void doppioClic(std::string_view controllo, int indice);
     void sopra(std::string_view controllo);
 
@@ -121,7 +152,7 @@ public:
 
 protected:
     /// What a typed key does: the text to insert, or nothing when the key is dropped.
-    virtual std::optional<std::string> tasto(int id, std::string_view tasto);
+    virtual std::optional<std::string> tasto(int id, const Battuta& b);
     virtual void cambiato(int /*id*/) {}
     virtual void uscito(int /*id*/) {}
     virtual void cliccato(int /*id*/) {}
@@ -132,8 +163,27 @@ protected:
     int aiuto_ = -1;
 
 private:
+    // How an edit joins the undo history: a run of typed keys (or of Backspaces) is undone at once.
+    enum class Modifica { Nessuna, Digitazione, Backspace, Canc, Altra };
+    struct Istantanea {
+        std::string testo;
+        int ancora = 0, cursore = 0;
+    };
+    struct Storia {
+        std::vector<Istantanea> indietro, avanti;
+        Modifica ultima = Modifica::Nessuna;
+    };
+
+    Controllo* campo(int id); // the field when it takes keys (visible and enabled), with the focus
+    bool modificabile(int id) const;
+    void modifica(int id, std::string testo, int cursore, Modifica tipo);
+    void ripristinaIstantanea(int id, bool indietro);
+    void dimenticaStoria(int id);
+    void separa(int id); // a caret move: the next edit is a step of its own
+
     const Schema* schema_;
     std::vector<Controllo> controlli_;
+    std::vector<Storia> storia_; // per control, made on the first edit
     int fuoco_ = -1;
     bool chiusa_ = false;
 };
@@ -144,9 +194,7 @@ class ParteFinestra {
 public:
     virtual ~ParteFinestra() = default;
     /// Sets `risultato` to what the field receives (nothing: the key is dropped).
-    virtual bool tasto(int /*id*/, std::string_view /*tasto*/, std::optional<std::string>& /*risultato*/) {
-        return false;
-    }
+    virtual bool tasto(int /*id*/, const Battuta& /*b*/, std::optional<std::string>& /*risultato*/) { return false; }
     virtual bool cambiato(int /*id*/) { return false; }
     virtual bool uscito(int /*id*/) { return false; }
     virtual bool cliccato(int /*id*/) { return false; }
@@ -156,6 +204,6 @@ public:
 
 /// The usual key filter of the amount and rate fields: digits, one decimal comma ("." becomes ","),
 /// Backspace; Enter moves the focus on. Returns what the field receives.
-std::optional<std::string> filtroNumerico(Finestra& f, int id, std::string_view tasto);
+std::optional<std::string> filtroNumerico(Finestra& f, int id, const Battuta& b);
 
 } // namespace vantrel

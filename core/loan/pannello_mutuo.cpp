@@ -68,8 +68,7 @@ void PannelloMutuo::avviso(const std::string& testo) {
 
 void PannelloMutuo::SelTesto(int id) {
     Controllo& c = f_[id];
-    c.inizioSelezione = 0;
-    c.lunghezzaSelezione = static_cast<int>(lunghezza(c.testo));
+    c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
     if (c.visibile && c.abilitato) f_.daiFuoco(id);
 }
 
@@ -94,7 +93,8 @@ void PannelloMutuo::successivo(int da) {
     }
 }
 
-bool PannelloMutuo::tasto(int id, std::string_view t, std::optional<std::string>& risultato) {
+bool PannelloMutuo::tasto(int id, const Battuta& b, std::optional<std::string>& risultato) {
+    const std::string_view t = b.tasto;
     const bool invio = t == "\r";
     risultato = std::nullopt;
     if (id == id_.txtImporto) {
@@ -104,7 +104,7 @@ bool PannelloMutuo::tasto(int id, std::string_view t, std::optional<std::string>
             risultato = std::string(t);
         } else if (t.size() == 1 && carattereImporto(t[0])) {
             const char c = t[0] == '.' ? ',' : t[0];
-            if (c == ',' && f_.testo(id).find(',') != std::string::npos)
+            if (c == ',' && b.resto.find(',') != std::string_view::npos)
                 ++bip_;
             else
                 risultato = std::string(1, c);
@@ -117,7 +117,7 @@ bool PannelloMutuo::tasto(int id, std::string_view t, std::optional<std::string>
         if (invio)
             successivo(id);
         else
-            risultato = filtroNumerico(f_, id, t);
+            risultato = filtroNumerico(f_, id, b);
         return true;
     }
     if (id == id_.anniX) {

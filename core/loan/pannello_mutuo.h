@@ -23,7 +23,7 @@ public:
     /// How many times a dropped key has beeped.
     int bip() const { return bip_; }
 
-    bool tasto(int id, std::string_view tasto, std::optional<std::string>& risultato) override;
+    bool tasto(int id, const Battuta& b, std::optional<std::string>& risultato) override;
     bool uscito(int id) override;
     bool cliccato(int id) override;
 

@@ -115,7 +115,7 @@ void VerificaUsura::carica() {
     f_.imposta(f_.id("txtMediazione"), "0");
 }
 
-bool VerificaUsura::tasto(int id, std::string_view t, std::optional<std::string>& risultato) {
+bool VerificaUsura::tasto(int id, const Battuta& t, std::optional<std::string>& risultato) {
     static const char* const numerici[] = {"txtSpeseIstruttoria", "txtAssicurazione", "txtMediazione", "txtTassoMora"};
     for (const char* n : numerici)
         if (id == f_.id(n)) {

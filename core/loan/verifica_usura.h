@@ -31,7 +31,7 @@ public:
     static const std::vector<std::string>& tipiOperazione();
     void carica();
 
-    bool tasto(int id, std::string_view tasto, std::optional<std::string>& risultato) override;
+    bool tasto(int id, const Battuta& tasto, std::optional<std::string>& risultato) override;
     bool cliccato(int id) override;
 
     /// Runs the check on the tab's current figures and writes the result fields.

@@ -94,7 +94,7 @@ SoglieUfficiali::SoglieUfficiali(Contesto& ctx) : Finestra(schemaSoglieUfficiali
     nuovaData();
 }
 
-std::optional<std::string> SoglieUfficiali::tasto(int i, std::string_view t) {
+std::optional<std::string> SoglieUfficiali::tasto(int i, const Battuta& t) {
     if (schema().definizione(i).nome == "txtImporto") return filtroNumerico(*this, i, t);
     return Finestra::tasto(i, t);
 }

@@ -30,7 +30,7 @@ public:
     const std::optional<SogliaUfficiale>& soglia() const { return soglia_; }
 
 protected:
-    std::optional<std::string> tasto(int id, std::string_view t) override;
+    std::optional<std::string> tasto(int id, const Battuta& t) override;
     void cambiato(int id) override;
     void uscito(int id) override;
     void cliccato(int id) override;

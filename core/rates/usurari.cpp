@@ -193,9 +193,9 @@ bool Usurari::campoTasso(int i) const {
     return n.size() == 3 && (n.starts_with("TM") || n.starts_with("TU")) && n[2] >= '1' && n[2] <= '8';
 }
 
-std::optional<std::string> Usurari::tasto(int i, std::string_view t) {
-    if (campoTasso(i)) return filtroNumerico(*this, i, t);
-    return Finestra::tasto(i, t);
+std::optional<std::string> Usurari::tasto(int i, const Battuta& b) {
+    if (campoTasso(i)) return filtroNumerico(*this, i, b);
+    return Finestra::tasto(i, b);
 }
 
 void Usurari::sogliaRiga(int medio) {

@@ -67,7 +67,7 @@ public:
     std::function<void()> avanzamento;
 
 protected:
-    std::optional<std::string> tasto(int id, std::string_view t) override;
+    std::optional<std::string> tasto(int id, const Battuta& b) override;
     void uscito(int id) override;
     void cliccato(int id) override;
     void selezionato(int id) override;

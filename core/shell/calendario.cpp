@@ -64,8 +64,9 @@ void Calendario::SommaGiorni() {
     imposta(Cal2_, Data::daNumero(static_cast<long>(giorno)).testo());
 }
 
-std::optional<std::string> Calendario::tasto(int id, std::string_view t) {
-    if (id != Giorni_) return Finestra::tasto(id, t);
+std::optional<std::string> Calendario::tasto(int id, const Battuta& b) {
+    if (id != Giorni_) return Finestra::tasto(id, b);
+    const std::string_view t = b.tasto;
     if (t == "\r") return std::nullopt;
     if (t == "\b") return std::string(t);
     if (t.size() == 1 && ((t[0] >= '0' && t[0] <= '9') || t[0] == '-' || t[0] == '.')) return std::string(t);

@@ -27,7 +27,7 @@ public:
     void SommaGiorni();
 
 protected:
-    std::optional<std::string> tasto(int id, std::string_view t) override;
+    std::optional<std::string> tasto(int id, const Battuta& b) override;
     void cambiato(int id) override;
     void cliccato(int id) override;
 

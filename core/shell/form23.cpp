@@ -111,7 +111,8 @@ void Form23::mostraRecord() {
     imposta(id("Certificati"), server_.certificati);
 }
 
-std::optional<std::string> Form23::tasto(int id, std::string_view t) {
+std::optional<std::string> Form23::tasto(int id, const Battuta& b) {
+    const std::string_view t = b.tasto;
     if (id == decimali_) {
         if (t == "\r") {
             daiFuoco(NomeUt_);
@@ -124,7 +125,7 @@ std::optional<std::string> Form23::tasto(int id, std::string_view t) {
         daiFuoco(PassW_);
         return std::nullopt;
     }
-    return Finestra::tasto(id, t); // Enter in PassW and elsewhere is swallowed
+    return Finestra::tasto(id, b); // Enter in PassW and elsewhere is swallowed
 }
 
 void Form23::cliccato(int id) {

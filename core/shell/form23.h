@@ -21,7 +21,7 @@ public:
     bool SalvaImpostazioni();
 
 protected:
-    std::optional<std::string> tasto(int id, std::string_view t) override;
+    std::optional<std::string> tasto(int id, const Battuta& b) override;
     void cliccato(int id) override;
 
 private:

@@ -25,8 +25,8 @@ passWord::passWord(Contesto& ctx)
     daiFuoco(txtUserName_);
 }
 
-std::optional<std::string> passWord::tasto(int id, std::string_view t) {
-    if (t == "\r") {
+std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
+    if (b.tasto == "\r") {
         if (id == txtUserName_) daiFuoco(txtPassword_);
         if (id == txtPassword_) { // Enter after the password confirms, as OK does
             daiFuoco(cmdOK_);
@@ -34,7 +34,7 @@ std::optional<std::string> passWord::tasto(int id, std::string_view t) {
         }
         return std::nullopt;
     }
-    return Finestra::tasto(id, t);
+    return Finestra::tasto(id, b);
 }
 
 void passWord::cliccato(int id) {
@@ -74,8 +74,7 @@ void passWord::verifica() {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Password non valida. Riprovare"});
         daiFuoco(txtPassword_);
         Controllo& c = (*this)[txtPassword_];
-        c.inizioSelezione = 0;
-        c.lunghezzaSelezione = static_cast<int>(lunghezza(c.testo));
+        c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
         fallito();
         return;
     }

@@ -483,14 +483,14 @@ void TegCalcolo::RigaReport() {
     lista_.accoda(vantrel::RigaReport(d, maschera()));
 }
 
-bool TegCalcolo::tasto(int id, std::string_view t, std::optional<std::string>& r) {
+bool TegCalcolo::tasto(int id, const Battuta& b, std::optional<std::string>& r) {
     const auto& c = c_;
     for (int k : {c.Acc, c.ASpese, c.ComMS, c.ComMS2, c.extrafido, c.fido, c.intDare, c.NumeriD, c.speseN})
         if (k == id) {
-            r = filtroNumerico(f_, id, t);
+            r = filtroNumerico(f_, id, b);
             return true;
         }
-    if (id == c.Giorni && t == "\r") {
+    if (id == c.Giorni && b.tasto == "\r") {
         f_.fuocoSuccessivo(id);
         r.reset();
         return true;

@@ -48,7 +48,7 @@ public:
     /// Notes of the last calculation that need no answer (shown in the help box).
     const std::vector<std::string>& avvisi() const { return avvisi_; }
 
-    bool tasto(int id, std::string_view t, std::optional<std::string>& r) override;
+    bool tasto(int id, const Battuta& b, std::optional<std::string>& r) override;
     bool cambiato(int id) override;
     bool uscito(int id) override;
     bool cliccato(int id) override;
