@@ -113,7 +113,7 @@ else
     scrivi 300
 fi
 tasto Tab
-[ "$(testo "$T" intDare)" = "300" ] || errore "Interessi Dare dopo la correzione: \"$(testo "$T" intDare)\""
+[[ "$(testo "$T" intDare)" =~ ^300(,00)?$ ]] || errore "Interessi Dare dopo la correzione: \"$(testo "$T" intDare)\""
 clicca "$T" OK
 scatta 02-correzione
 

@@ -91,7 +91,7 @@ private slots:
         VistaGenerica* r = t.riepilogo();
         QVERIFY(r);
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), r);
-        QCOMPARE(trova<QListWidget>(*r, "List1")->count(), 43);
+        QVERIFY(trova<QListWidget>(*r, "List1")->count() > 43); // the summary, then its threshold chain
 
         d.scelta.risposte = {d.pdf("riepilogo-calcolo.pdf")};
         d.premi(*r, "Stampa");
