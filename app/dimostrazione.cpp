@@ -63,6 +63,13 @@ int main(int argc, char** argv) {
             f.esci(campo);
         }
         f.clicca("CmdCalcola");
+        // The usury check of the same loan, as a mortgage signed in January 2026 with insurance.
+        for (auto [campo, valore] : {std::pair{"txtDataContratto", "15/01/2026"}, std::pair{"txtAssicurazione", "2000"},
+                                     std::pair{"txtTassoMora", "9"}}) {
+            f.incolla(campo, valore);
+            f.esci(campo);
+        }
+        f.clicca("cmdVerificaUsura");
         f.sopra("CmdCalcola");
         l.aggiorna();
         return QApplication::exec();

@@ -125,6 +125,16 @@ bool VerificaUsura::tasto(int id, const Battuta& t, std::optional<std::string>& 
     return false;
 }
 
+bool VerificaUsura::uscito(int id) {
+    // The costs are amounts and read as the loan's own expense fields do: two decimals, grouped.
+    for (const char* n : {"txtSpeseIstruttoria", "txtAssicurazione", "txtMediazione"})
+        if (id == f_.id(n)) {
+            if (const auto v = leggiNumero(f_.testo(id))) f_.imposta(id, formatta(*v, maschere::euro));
+            return true;
+        }
+    return false;
+}
+
 bool VerificaUsura::cliccato(int id) {
     if (id != f_.id("cmdVerificaUsura")) return false;
     Verifica();

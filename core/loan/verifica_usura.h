@@ -32,6 +32,7 @@ public:
     void carica();
 
     bool tasto(int id, const Battuta& tasto, std::optional<std::string>& risultato) override;
+    bool uscito(int id) override;
     bool cliccato(int id) override;
 
     /// Runs the check on the tab's current figures and writes the result fields.
