@@ -176,6 +176,44 @@ private slots:
         QVERIFY(a.risposte.mostrati().empty());
     }
 
+    // The formula button counts every charge: empty amount fields become "0" and the help box says
+    // so; a quarter the rate table lacks shows no threshold and no excess, and a box says why.
+    void emptyFieldsAndMissingRatesByClicks() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        auto* anni = trova<QComboBox>(v, "Combo1");
+        const int anno = anni->findText(QStringLiteral("2025"));
+        anni->setCurrentIndex(anno);
+        emit anni->activated(anno);
+        QTest::mouseClick(trova(v, "Command2"), Qt::LeftButton);
+        scrivi(v, "NumeriD", QStringLiteral("9125000"));
+        scrivi(v, "intDare", QStringLiteral("250"));
+        scrivi(v, "Acc", QStringLiteral("100000"));
+        QTest::keyClick(trova(v, "Acc"), Qt::Key_Tab);
+        QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
+        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
+        for (const char* vuoto : {"ComMS", "extrafido", "speseN", "ComMS2", "ASpese"})
+            QVERIFY2(testo(v, vuoto).startsWith(QLatin1Char('0')), vuoto);
+        QVERIFY(trova<QPlainTextEdit>(v, "HELP")->toPlainText().contains(QStringLiteral("altri interessi")));
+        QVERIFY(!testo(v, "TegTXT").isEmpty());
+        QVERIFY(a.risposte.mostrati().empty());
+
+        // The 4th quarter of 2027 is in the year list (next year's rates come in December) but not in the table.
+        const int prossimo = anni->findText(QStringLiteral("2027"));
+        QVERIFY(prossimo >= 0);
+        anni->setCurrentIndex(prossimo);
+        emit anni->activated(prossimo);
+        QTest::mouseClick(trova(v, "Command5"), Qt::LeftButton);
+        QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
+        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
+        QCOMPARE(testo(v, "soglia"), QStringLiteral("n.d."));
+        QCOMPARE(testo(v, "Diff"), QString());
+        QVERIFY(!a.risposte.mostrati().empty());
+        QVERIFY(qs(a.risposte.mostrati().back().testo).contains(QStringLiteral("Tassi del trimestre non disponibili")));
+    }
+
     void loanSolvedByClicks() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
