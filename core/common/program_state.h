@@ -4,12 +4,9 @@
 #include "rates/tabella_tassi.h"
 #include "shell/settings_records.h"
 
-#include <memory>
 #include <string>
 
 namespace vantrel {
-
-class Finestra;
 
 /// The program-wide state, one instance for the whole run.
 struct StatoProgramma {

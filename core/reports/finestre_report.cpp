@@ -105,11 +105,6 @@ void FinestraReport::cliccato(int id) {
         FinestraComposta::cliccato(id);
 }
 
-void FinestraReport::ridimensiona(int larghezza, int altezza) {
-    if (larghezza - 100 > 0) larghezzaLista_ = larghezza - 100;
-    if (altezza - 1500 > 0) altezzaLista_ = altezza - 1500;
-}
-
 const Schema& FinestraTesto::schemaTesto() {
     static const Schema s = [] {
         Schema sc("STP1", "Anteprima stampa pagina prospetto tabellare");
@@ -139,11 +134,6 @@ void FinestraTesto::cliccato(int id) {
         chiudi();
     else
         FinestraComposta::cliccato(id);
-}
-
-void FinestraTesto::ridimensiona(int larghezza, int altezza) {
-    if (larghezza - 100 > 0) larghezzaLista_ = larghezza - 100;
-    if (altezza - 1000 > 0) altezzaLista_ = altezza - 1000;
 }
 
 } // namespace vantrel

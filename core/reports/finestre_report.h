@@ -18,10 +18,6 @@ public:
     ModificaLista& lista() { return lista_; }
     /// Called by "nuova maschera" (SSCommand11): the host creates and shows one more window.
     std::function<void()> nuovaFinestra;
-    /// Resize: the list follows the window, keeping its margins; sizes that cannot be set are ignored.
-    void ridimensiona(int larghezza, int altezza);
-    int larghezzaLista() const { return larghezzaLista_; }
-    int altezzaLista() const { return altezzaLista_; }
 
 protected:
     void cliccato(int id) override;
@@ -29,7 +25,6 @@ protected:
 private:
     Contesto& ctx_;
     ModificaLista lista_;
-    int larghezzaLista_ = 0, altezzaLista_ = 0;
 };
 
 /// The text window "Anteprima stampa pagina prospetto tabellare", which receives the calculation
@@ -40,9 +35,6 @@ public:
     static const Schema& schemaTesto();
 
     ModificaLista& lista() { return lista_; }
-    void ridimensiona(int larghezza, int altezza);
-    int larghezzaLista() const { return larghezzaLista_; }
-    int altezzaLista() const { return altezzaLista_; }
 
 protected:
     void cliccato(int id) override;
@@ -50,7 +42,6 @@ protected:
 private:
     Contesto& ctx_;
     ModificaLista lista_;
-    int larghezzaLista_ = 0, altezzaLista_ = 0;
 };
 
 /// Prints a result list on the context's printer with the landscape lines per page, as the named document.

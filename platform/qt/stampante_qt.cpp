@@ -60,10 +60,6 @@ constexpr double kScalaMinima = 0.8; // a page is shrunk at most this much to fi
 
 } // namespace
 
-std::string famigliaInstallata(const std::string& nome) {
-    return famiglia(QString::fromStdString(nome)).toStdString();
-}
-
 struct StampanteQt::Stato {
     /// A line of the current page: drawn when the page is complete, so that it can be shrunk to fit.
     struct Voce {

@@ -43,7 +43,4 @@ private:
     std::unique_ptr<Stato> s_;
 };
 
-/// The installed family that prints in place of `nome`.
-std::string famigliaInstallata(const std::string& nome);
-
 } // namespace vantrel::qt

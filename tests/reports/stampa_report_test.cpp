@@ -1,6 +1,7 @@
 #include "common/scripted_services.h"
 #include "reports/finestre_report.h"
 #include "reports/stampa_report.h"
+#include "support/ambiente.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
@@ -169,14 +170,10 @@ TEST(Stampa, RigheInGrassetto) {
 }
 
 TEST(Stampa, FinestreUsanoLeRighePerPaginaGiuste) {
-    Contesto ctx;
-    RisposteProgrammate r;
-    OrologioFisso clock(Data{2026, 3, 15});
+    test::Ambiente a; // the calculation window loads the rate files of its folder
+    Contesto& ctx = a.ctx;
     std::ostringstream out;
     StampanteRegistrata s(out);
-    ctx.servizi.messaggi = &r;
-    ctx.servizi.file = &r;
-    ctx.servizi.orologio = &clock;
     ctx.servizi.stampante = &s;
     ctx.stato.OpzStampa.righeOrizzontale(10);
     ctx.stato.OpzStampa.righeVerticale(20);
