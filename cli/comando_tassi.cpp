@@ -6,10 +6,10 @@
 #include "common/text.h"
 #include "comune.h"
 #include "csv.h"
-#include "rates/fonti_tassi.h"
-#include "rates/tabella_tassi.h"
 #include "platform/disco_posix.h"
+#include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
+#include "rates/tabella_tassi.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>

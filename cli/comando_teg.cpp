@@ -263,7 +263,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             finestra->ricarica(false);
         } else {
             finestra.emplace(s.ctx, false);
-            finestra->calcolo().vuotiAZero(false); // an empty cell is a field not given
+            finestra->calcolo().vuotiAZero(false);            // an empty cell is a field not given
             for (const auto& l : (*finestra)["List1"].voci) { // the header block, once
                 if (fmt == "testo") (buf += l) += '\n';
                 if (report) lista.push_back(l);

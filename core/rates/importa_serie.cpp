@@ -1,13 +1,12 @@
 #include "rates/importa_serie.h"
 
 #include "common/file_esiste.h"
+#include "common/services.h"
 #include "common/text.h"
+#include "rates/fonti_tassi.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"
-#include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
-
-#include "common/services.h"
 
 #include <cmath>
 #include <filesystem>
@@ -119,7 +118,8 @@ EsitoImportaSerie importaSerieUfficiale(const std::string& file, const std::stri
     esito.fatto = true;
     std::map<std::string, std::string> fonti;
     for (const auto& p : periodi.periodi)
-        fonti[p.chiave] = "serie ufficiale della Banca d'Italia (" + std::filesystem::path(file).filename().string() + ")";
+        fonti[p.chiave] =
+            "serie ufficiale della Banca d'Italia (" + std::filesystem::path(file).filename().string() + ")";
     registraFontiTassi(cartella, fonti); // the rates stand even where their source cannot be noted
     esito.messaggio = "Serie ufficiale importata: " + esito.riepilogo.testo() + ".";
     if (!scriviRiferimentoSerie(cartella, unita, errore))

@@ -12,8 +12,8 @@
 #include "rates/verifica_set.h"
 
 #include <algorithm>
-#include <map>
 #include <array>
+#include <map>
 
 namespace vantrel {
 namespace {

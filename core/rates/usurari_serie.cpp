@@ -8,16 +8,15 @@ void Usurari::ImportaSerie() {
     const std::string& cartella = ctx_.stato.CartellaDati;
     const auto file = ctx_.servizi.file->apri("TEGM_serie_storica.zip", cartella);
     if (!file) return;
-    const EsitoImportaSerie esito =
-        importaSerieUfficiale(
-            *file, cartella, ctx_.servizi.zip,
-            [this](const RiepilogoImportazione& r) {
+    const EsitoImportaSerie esito = importaSerieUfficiale(
+        *file, cartella, ctx_.servizi.zip,
+        [this](const RiepilogoImportazione& r) {
             return ctx_.messaggio({"Importa serie ufficiale",
                                    "Riportare la serie ufficiale nella tabella dei tassi?\n" + r.testo() +
                                        ".\nI periodi che non sono nella serie restano come sono.",
                                    Icona::Domanda, Pulsanti::OkAnnulla, Risposta::Annulla}) == Risposta::Ok;
-            },
-            ctx_.servizi.disco);
+        },
+        ctx_.servizi.disco);
     if (esito.messaggio.empty()) return; // declined
     if (esito.fatto) {
         TabellaTassi& t = ctx_.stato.Tassi;

@@ -213,8 +213,7 @@ TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, static_cast<int>(atteso.size()));
     for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
         EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat" ||
-                    e.path().filename() == "NtassiU.blocco" ||
-                    (c.nuovo && e.path().filename() == kFileFontiTassi))
+                    e.path().filename() == "NtassiU.blocco" || (c.nuovo && e.path().filename() == kFileFontiTassi))
             << e.path();
 }
 
