@@ -1,10 +1,14 @@
+#include "platform/lettore_zip.h"
 #include "rates/importa_serie.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"
 #include "support/temp_dir.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 
 namespace vantrel {
@@ -167,6 +171,40 @@ TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
         EXPECT_FALSE(std::filesystem::exists(dir.file(kFileSerieUfficiale)));
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.cartella()), {}), 4); // nothing left behind
+}
+
+} // namespace
+} // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// The zip the download fetches over HTTPS becomes the same table as the import of its CSV.
+TEST(TabellaDaSerie, ZipDownloadedGivesTheImportedTable) {
+    test::CartellaTemporanea dir;
+    const std::string zip = dir.file("TEGM_serie_storica.zip");
+    ASSERT_EQ(std::system(("/usr/bin/python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1],'w',"
+                           "zipfile.ZIP_DEFLATED).write(sys.argv[2],'TEGM.csv')\" '" +
+                           zip + "' '" + kSerie + "'")
+                              .c_str()),
+              0);
+    std::ifstream in(zip, std::ios::binary);
+    const std::vector<std::uint8_t> byte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const LettoreZipZlib lettore;
+    TabellaTassi scaricata;
+    std::string errore;
+    ASSERT_TRUE(tabellaDaSerie(byte, &lettore, scaricata, errore)) << errore;
+    ASSERT_TRUE(importaSerieUfficiale(kSerie, dir.cartella(), nullptr).fatto);
+    TabellaTassi importata;
+    importata.CaricaTassi(dir.cartella());
+    ASSERT_EQ(scaricata.validi(), importata.validi());
+    for (int i = 1; i <= importata.validi(); ++i) {
+        EXPECT_EQ(scaricata.slot(i).Periodo, importata.slot(i).Periodo);
+        EXPECT_EQ(scaricata.slot(i).TM, importata.slot(i).TM) << importata.slot(i).Periodo;
+        EXPECT_EQ(scaricata.slot(i).TU, importata.slot(i).TU) << importata.slot(i).Periodo;
+    }
+    EXPECT_FALSE(tabellaDaSerie({'P', 'K', 3, 4, 0}, &lettore, scaricata, errore));
+    EXPECT_FALSE(errore.empty());
 }
 
 } // namespace
