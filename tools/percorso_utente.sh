@@ -33,7 +33,9 @@ n=42
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
 Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
 pid_x=$!
-# No real printer is ever offered: the print dialog has only the PDF file.
+# No real printer is ever offered: the print dialog has only the PDF file. The test command runs
+# the other Qt tests offscreen; this one must show its windows on the virtual screen.
+unset QT_QPA_PLATFORM
 export DISPLAY=":$n" HOME="$casa" XDG_CONFIG_HOME="$casa/.config" XDG_RUNTIME_DIR="$lavoro/run" \
     CUPS_SERVER="$lavoro/nessun-server" VANTREL_MAPPA_CONTROLLI="$mappa"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
