@@ -1,8 +1,10 @@
 #include "comando_teg.h"
 
 #include "comune.h"
-#include "csv.h"
+#include "platform/xlsx/scrittore_xlsx_file.h"
 #include "report_hook.h"
+#include "reports/fogli_pratica.h"
+#include "reports/importa_periodi.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
@@ -16,141 +18,10 @@
 namespace vantrel::cli {
 namespace {
 
-// The input fields in tab order, and the output columns.
-constexpr std::array<const char*, 9> kCampiInput = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
-                                                    "ComMS2",  "ASpese",  "fido",  "Acc"};
+// The output columns.
 constexpr std::array<const char*, 18> kColonneUscita = {
     "Giorni", "IndMedio", "totInt",  "totint2", "TotalSpese",    "tspe", "SpeInt", "TegTXT", "IntSc",
     "CMSc",   "ECCSC",    "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes",  "soglia", "Diff"};
-
-// The controls clicked for each choice.
-struct Scelte {
-    const char* valuta = "euro";
-    int categoria = 0;
-    const char* accordato = "Option1a";
-    const char* norma = "Option3";
-    const char* formula = "OK";
-};
-
-struct Periodo {
-    Scelte scelte;
-    std::string dal, al;
-    std::size_t riga = 0; // in the table of the file
-};
-
-// A file of periods: its rows as read, where its fields are, and each period checked.
-struct FilePeriodi {
-    TabellaCsv tabella;
-    std::array<int, kCampiInput.size()> campi{}; // column index of each input field, -1 when absent
-    int giorni = -1;
-    std::vector<Periodo> periodi;
-};
-
-template <std::size_t N>
-int scegli(const std::string& valore, const std::array<const char*, N>& ammessi) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (valore == ammessi[i]) return static_cast<int>(i);
-    return -1;
-}
-
-FilePeriodi leggiPeriodi(const std::string& file) {
-    std::vector<std::string> colonne = {"dal", "al", "Giorni", "categoria", "accordato", "valuta", "norma", "formula"};
-    colonne.insert(colonne.end(), kCampiInput.begin(), kCampiInput.end());
-    FilePeriodi f;
-    f.tabella = leggiCsv(file, colonne);
-    const TabellaCsv& t = f.tabella;
-    // Column numbers from 1, 0 when the file has no such column.
-    const auto colonna = [&](std::string_view nome) {
-        for (std::size_t i = 0; i < t.colonne.size(); ++i)
-            if (t.colonne[i] == nome) return static_cast<int>(i) + 1;
-        return 0;
-    };
-    for (const char* obbligatoria : {"dal", "al"})
-        if (!colonna(obbligatoria))
-            throw ErroreCsv{
-                erroreInput(file, 1, 0, std::string("manca la colonna obbligatoria \"") + obbligatoria + "\"")};
-    const int cDal = colonna("dal"), cAl = colonna("al");
-    f.giorni = colonna("Giorni") - 1;
-    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        f.campi[k] = colonna(kCampiInput[k]) - 1;
-
-    static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
-                                                             "Conto anticipi"};
-    static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
-    static constexpr std::array<const char*, 2> valute = {"Euro", "Lire"};
-    static constexpr std::array<const char*, 2> norme = {"vecchia norma", "nuova norma"};
-    static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
-    const int cCategoria = colonna("categoria"), cAccordato = colonna("accordato"), cValuta = colonna("valuta"),
-              cNorma = colonna("norma"), cFormula = colonna("formula");
-
-    f.periodi.reserve(t.righe.size());
-    for (std::size_t r = 0; r < t.righe.size(); ++r) {
-        const int riga = t.numeriRiga[r];
-        const std::vector<std::string>& campi = t.righe[r];
-        Periodo p;
-        p.riga = r;
-        const auto scelta = [&](int c, const auto& ammessi) {
-            if (!c || campi[static_cast<std::size_t>(c - 1)].empty()) return 0;
-            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
-            const int i = scegli(v, ammessi);
-            if (i < 0) throw ErroreCsv{erroreInput(file, riga, c, "valore non ammesso \"" + v + "\"")};
-            return i;
-        };
-        p.scelte.categoria = scelta(cCategoria, categorie);
-        p.scelte.accordato = scelta(cAccordato, accordati) == 0 ? "Option1a" : "Option2";
-        p.scelte.valuta = scelta(cValuta, valute) == 0 ? "euro" : "Lira";
-        p.scelte.norma = scelta(cNorma, norme) == 0 ? "Option3" : "Option4";
-        p.scelte.formula = scelta(cFormula, formule) == 0 ? "OK" : "Command9";
-        for (const int c : {cDal, cAl}) {
-            const std::string& v = campi[static_cast<std::size_t>(c - 1)];
-            const auto d = leggiData(v);
-            if (!d) throw ErroreCsv{erroreInput(file, riga, c, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
-            (c == cDal ? p.dal : p.al) = d->testo();
-        }
-        f.periodi.push_back(std::move(p));
-    }
-    return f;
-}
-
-struct Esito {
-    std::vector<std::string> messaggi;
-    std::string riga;
-};
-
-// One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const FilePeriodi& f, const Periodo& p, RisposteProgrammate& risposte, bool riepilogo) {
-    const std::vector<std::string>& campi = f.tabella.righe[p.riga];
-    risposte.dimentica();
-    w.clicca(p.scelte.valuta);
-    w.seleziona("Combo2", p.scelte.categoria);
-    w.clicca(p.scelte.accordato);
-    w.clicca(p.scelte.norma);
-    // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
-    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        if (f.campi[k] >= 0 && !campi[static_cast<std::size_t>(f.campi[k])].empty()) {
-            w.incolla(kCampiInput[k], campi[static_cast<std::size_t>(f.campi[k])]);
-            w.esci(kCampiInput[k]);
-        }
-    w.incolla("dal", p.dal);
-    w.incolla("al", p.al);
-    if (f.giorni >= 0 && !campi[static_cast<std::size_t>(f.giorni)].empty()) {
-        w.incolla("Giorni", campi[static_cast<std::size_t>(f.giorni)]);
-        w.esci("Giorni");
-    } else {
-        w.clicca("Command8");
-    }
-    w.clicca(p.scelte.formula);
-    const auto& lista = w["List1"].voci;
-    const std::size_t prima = lista.size();
-    w.clicca("via");
-    // The summary shows no message and changes no field: only the JSON output carries it.
-    if (riepilogo) w.clicca("SSCommand2");
-    Esito e;
-    if (lista.size() > prima) e.riga = lista.back();
-    for (const auto& m : risposte.mostrati())
-        e.messaggi.push_back(m.testo);
-    return e;
-}
 
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     std::string s;
@@ -178,14 +49,23 @@ void accodaCampoCsv(std::string& out, std::string_view s) {
 
 int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     if (prendiFlag(args, "--help")) {
-        out << "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--cartella DIR] "
-               "[--oggi gg/mm/aaaa]\n"
-               "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n";
+        out << "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
+               "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+               "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n"
+               "Il file è un CSV come lo salva Excel: \";\" tra le celle, virgola decimale, UTF-8 o Windows-1252.\n"
+               "Le colonne vanno per intestazione: i nomi dei campi (dal, al, NumeriD, intDare, ...) oppure\n"
+               "\"Dal\", \"Al\", \"Giorni\", \"Numeri debitori\", \"Interessi\", \"CMS\", \"Altri interessi\",\n"
+               "\"Spese\", \"CMS spese\", \"Altri oneri\", \"Accordato\", \"Fido utilizzato\", \"Categoria\",\n"
+               "\"Valuta\", \"Norma\", \"Formula\"; le altre colonne sono ignorate.\n"
+               "  --report OUT.RKT  salva anche la lista dei risultati come report\n"
+               "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
+               "                    cartella di Excel\n";
         return kOk;
     }
     OpzioniComuni opz;
-    std::optional<std::string> formato, report;
-    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", report)) {
+    std::optional<std::string> formato, report, xlsx;
+    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", report) ||
+        !prendiValore(args, "--xlsx", xlsx)) {
         err << "vantrel-cli teg: manca il valore di un'opzione\n";
         return kUso;
     }
@@ -205,17 +85,24 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
         return kUso;
     }
-    FilePeriodi periodi;
+    PeriodiImportati periodi;
     try {
-        periodi = leggiPeriodi(args[0]);
-    } catch (const ErroreCsv& e) {
-        err << "vantrel-cli teg: " << e.messaggio << "\n";
+        periodi = leggiFilePeriodi(args[0]);
+    } catch (const ErroreImportazione& e) {
+        err << "vantrel-cli teg: " << args[0] << (e.riga > 0 ? ", " : ": ") << e.messaggio() << "\n";
         return kInputErrato;
+    }
+    if (!periodi.colonneIgnorate.empty()) {
+        err << "vantrel-cli teg: " << args[0] << ": colonne ignorate:";
+        for (const auto& c : periodi.colonneIgnorate)
+            err << " \"" << c << "\"";
+        err << "\n";
     }
 
     Sessione s(opz);
     s.ctx.stato.Tassi.CaricaTassi(s.ctx.stato.CartellaDati);
-    std::vector<std::string> lista; // the result list, kept only where it is printed or saved
+    std::vector<EsitoTrimestre> esiti; // kept only for the workbook
+    std::vector<std::string> lista;    // the result list, kept only where it is printed or saved
     const bool conLista = fmt == "testo" || report;
     // Every row is read and checked before the first is worked out, so output can flow as it comes:
     // a large batch then never holds its whole output in memory.
@@ -234,16 +121,11 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             (buf += c) += ';';
         buf += "messaggio;riga\n";
     }
-    std::optional<Taeg> finestra; // one window, loaded afresh for every row
-    for (const Periodo& p : periodi.periodi) {
-        if (finestra) {
-            finestra->ricarica(false);
-        } else {
-            finestra.emplace(s.ctx, false);
-            if (conLista) lista = (*finestra)["List1"].voci; // the header block, once
-        }
-        Taeg& w = *finestra;
-        const Esito e = controlla(w, periodi, p, s.risposte, fmt == "json");
+    ControlloPeriodi controllo(s.ctx); // one window, loaded afresh for every row
+    if (conLista && !periodi.periodi.empty()) lista = controllo.finestra()["List1"].voci; // the header block, once
+    for (const PeriodoDaControllare& p : periodi.periodi) {
+        EsitoControllo e = controllo.controlla(p, fmt == "json");
+        Taeg& w = controllo.finestra();
         if (conLista && !e.riga.empty()) lista.push_back(e.riga);
         if (fmt == "csv") {
             for (int id : uscita) {
@@ -265,6 +147,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             json.push_back(
                 {{"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}});
         }
+        if (xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.Tassi, p, std::move(e)));
     }
     if (fmt == "testo")
         for (const auto& l : lista)
@@ -274,6 +157,13 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
 
     if (report) {
         const std::string errore = salvaListaComeReport(*report, lista);
+        if (!errore.empty()) {
+            err << "vantrel-cli teg: " << errore << "\n";
+            return kInputErrato;
+        }
+    }
+    if (xlsx) {
+        const std::string errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *xlsx);
         if (!errore.empty()) {
             err << "vantrel-cli teg: " << errore << "\n";
             return kInputErrato;

@@ -31,6 +31,9 @@ struct Servizi {
     AvvioProcessi* processi = nullptr;
     StatoConnessione* connessione = nullptr;
     ClientFtp* ftp = nullptr;
+    ScrittoreXlsx* xlsx = nullptr;
+    DisegnoGrafico* grafico = nullptr;
+    StampantiPdf* pdf = nullptr;
 };
 
 /// What every window is given: the shared state and the services.

@@ -2,8 +2,10 @@
 
 #include "common/dates.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -56,6 +58,9 @@ public:
     virtual void dimensione(double punti) = 0;
     virtual void grassetto(bool attivo) = 0;
     virtual void riga(const std::string& testo) = 0; // an empty text prints an empty line
+    /// A PNG picture below the last line, as wide as the page allows; a printer that draws no
+    /// pictures leaves it out.
+    virtual void immagine(std::string_view /*png*/) {}
     virtual void nuovaPagina() = 0;
     /// Ends the document and sends it; the error text, empty on success.
     virtual std::string fine() = 0;
@@ -86,6 +91,33 @@ public:
     virtual bool connetti() = 0;
     virtual bool scarica(const std::string& remoto, const std::string& locale) = 0;
     virtual std::string ultimoErrore() const = 0;
+};
+
+struct CartellaLavoro;
+struct DatiGrafico;
+
+/// Writes a workbook as an .xlsx file, replacing the file only when the whole of it is written.
+class ScrittoreXlsx {
+public:
+    virtual ~ScrittoreXlsx() = default;
+    /// The error text, empty on success.
+    virtual std::string scrivi(const CartellaLavoro& c, const std::string& path) = 0;
+};
+
+/// Draws the chart of an account's quarters as a PNG picture.
+class DisegnoGrafico {
+public:
+    virtual ~DisegnoGrafico() = default;
+    /// The bytes of the picture, in pixels; empty when it cannot be drawn.
+    virtual std::string png(const DatiGrafico& d, int larghezza, int altezza) = 0;
+};
+
+/// Makes printers that write PDF files.
+class StampantiPdf {
+public:
+    virtual ~StampantiPdf() = default;
+    /// Null when the file cannot be made there.
+    virtual std::unique_ptr<Stampante> apri(const std::string& filePdf) = 0;
 };
 
 } // namespace vantrel
