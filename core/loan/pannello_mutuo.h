@@ -2,6 +2,7 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
 
 #include <array>
@@ -17,6 +18,8 @@ public:
     void carica();
 
     const StatoMutuo& stato() const { return stato_; }
+    /// The plan the list shows; no instalments when none was built.
+    const Piano& piano() const { return piano_; }
     /// How many times a dropped key has beeped.
     int bip() const { return bip_; }
 
@@ -27,6 +30,8 @@ public:
     void CmdCalcola();
     void StampaPiano();
     void CalcolaTaeg();
+    /// "Esporta Excel..." and "Esporta CSV...": the plan, one row per instalment, with its totals.
+    void EsportaPiano(bool excel);
 
 private:
     void RataMutuo();
@@ -44,11 +49,13 @@ private:
     Finestra& f_;
     Contesto& ctx_;
     StatoMutuo stato_;
+    Piano piano_; // without its lines, which the list holds
     int bip_ = 0;
     bool dataNonValida_ = false; // the last plan was refused for its date
     struct Ids {
         int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;
-        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1;
+        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1, cmdEsportaXlsx,
+            cmdEsportaCsv;
         std::array<int, 6> Option1;
     } id_;
 };
