@@ -12,6 +12,7 @@ const Schema& Taeg::schemaTaeg() {
         TegCalcolo::definisci(sc);
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
+        RiepilogoPratica::definisci(sc);
         sc.ordineTab({"dal",    "al",        "Combo1",   "Command8", "Giorni",   "NumeriD", "intDare",
                       "ComMS",  "extrafido", "totInt",   "speseN",   "ComMS2",   "ASpese",  "tspe",
                       "SpeInt", "Option2",   "Option1a", "fido",     "Acc",      "Combo2",  "Lira",
@@ -22,13 +23,15 @@ const Schema& Taeg::schemaTaeg() {
 }
 
 Taeg::Taeg(Contesto& ctx, bool caricaTassi)
-    : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_),
-      mutuo_(*this, ctx) {
+    : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_), mutuo_(*this, ctx),
+      pratica_(*this, ctx, report_) {
     aggiungiParte(calcolo_);
     aggiungiParte(report_);
     aggiungiParte(mutuo_);
+    aggiungiParte(pratica_);
     mutuo_.carica();
     calcolo_.carica(caricaTassi);
+    pratica_.carica();
 }
 
 void Taeg::ricarica(bool caricaTassi) {
@@ -36,6 +39,7 @@ void Taeg::ricarica(bool caricaTassi) {
     report_.chiudiFinestraTesto();
     mutuo_.carica();
     calcolo_.carica(caricaTassi);
+    pratica_.carica();
 }
 
 } // namespace vantrel

@@ -4,12 +4,13 @@
 #include "common/program_state.h"
 #include "loan/pannello_mutuo.h"
 #include "reports/lista_report.h"
+#include "reports/riepilogo_pratica.h"
 #include "teg/teg_calcolo.h"
 
 namespace vantrel {
 
-/// The calculation window "T.E.G. maschera principale" with its three tabs: the period check,
-/// the result list and the loan calculator. Creating it runs the window load.
+/// The calculation window "T.E.G. maschera principale" with its tabs: the period check, the result
+/// list, the loan calculator and the account summary. Creating it runs the window load.
 class Taeg : public FinestraComposta {
 public:
     /// `caricaTassi` false keeps the rate table already in memory (a batch loads it once).
@@ -22,12 +23,14 @@ public:
     TegCalcolo& calcolo() { return calcolo_; }
     ListaReport& report() { return report_; }
     PannelloMutuo& mutuo() { return mutuo_; }
+    RiepilogoPratica& pratica() { return pratica_; }
 
 private:
     Contesto& ctx_;
     ListaReport report_;
     TegCalcolo calcolo_;
     PannelloMutuo mutuo_;
+    RiepilogoPratica pratica_;
 };
 
 } // namespace vantrel
