@@ -9,7 +9,16 @@
 namespace vantrel::gui {
 namespace {
 
-const QString kFiltro = QStringLiteral("Report (*.RKT *.rkt);;Tutti i file (*)");
+// The files of the proposed name's kind first: reports unless the name says otherwise.
+QString filtro(const std::string& nome) {
+    const QString n = qs(nome).toLower();
+    const QString tutti = QStringLiteral(";;Tutti i file (*)");
+    if (n.endsWith(QLatin1String(".csv"))) return QStringLiteral("CSV (*.csv *.CSV)") + tutti;
+    if (n.endsWith(QLatin1String(".xlsx"))) return QStringLiteral("Cartella di Excel (*.xlsx)") + tutti;
+    if (n.endsWith(QLatin1String(".pdf"))) return QStringLiteral("PDF (*.pdf)") + tutti;
+    if (n.endsWith(QLatin1String(".png"))) return QStringLiteral("Immagine PNG (*.png)") + tutti;
+    return QStringLiteral("Report (*.RKT *.rkt)") + tutti;
+}
 
 QString iniziale(const std::string& nome, const std::string& cartella) {
     return QDir(qs(cartella)).filePath(qs(nome));
@@ -24,12 +33,12 @@ std::optional<std::string> esito(const QString& scelto) {
 
 std::optional<std::string> DialogoFileQt::apri(const std::string& nomeProposto, const std::string& cartella) {
     return esito(QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Apri"),
-                                              iniziale(nomeProposto, cartella), kFiltro));
+                                              iniziale(nomeProposto, cartella), filtro(nomeProposto)));
 }
 
 std::optional<std::string> DialogoFileQt::salva(const std::string& nomeProposto, const std::string& cartella) {
     return esito(QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Salva con nome"),
-                                              iniziale(nomeProposto, cartella), kFiltro));
+                                              iniziale(nomeProposto, cartella), filtro(nomeProposto)));
 }
 
 } // namespace vantrel::gui
