@@ -1,9 +1,11 @@
 // Opens the desktop program on a folder and fills one period check through the calculation
 // window's controls, for screenshots of the program at work. With --mutuo it solves a loan on the
-// "Mutuo" tab instead; with --usurari it opens the rate window as well.
+// "Mutuo" tab instead; with --usurari it opens the rate window as well; with --pratica FILE.csv it
+// imports the quarters of an account and shows the account summary with its chart.
 #include "applicazione.h"
 #include "common/scripted_services.h"
 #include "finestra_principale.h"
+#include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "messaggi_qt.h"
 #include "qt_testo.h"
@@ -20,9 +22,13 @@ int main(int argc, char** argv) {
 
     vantrel::gui::MessaggiQt messaggi;
     vantrel::OrologioDiSistema data;
+    vantrel::RisposteProgrammate file;
+    vantrel::gui::DisegnoGraficoQt grafico;
     vantrel::Contesto ctx;
     ctx.servizi.messaggi = &messaggi;
     ctx.servizi.orologio = &data;
+    ctx.servizi.file = &file;
+    ctx.servizi.grafico = &grafico;
     vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
     finestra.resize(1400, 1050);
     if (!finestra.modello().avvio()) return 0;
@@ -31,6 +37,12 @@ int main(int argc, char** argv) {
     vantrel::Finestra& f = l.finestra();
     if (args.contains(QStringLiteral("--usurari"))) {
         finestra.modello().clicca("SSCommand13");
+        return QApplication::exec();
+    }
+    if (const auto i = args.indexOf(QStringLiteral("--pratica")); i > 0 && i + 1 < args.size()) {
+        file.aggiungi(vantrel::gui::ss(args.at(i + 1)));
+        f.clicca("ImportaPeriodi");
+        l.aggiorna();
         return QApplication::exec();
     }
     if (args.contains(QStringLiteral("--mutuo"))) {

@@ -4,12 +4,15 @@
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
 #include "ftp_in_attesa.h"
+#include "grafico_pratica.h"
 #include "messaggi_qt.h"
 #include "platform/connessione.h"
 #include "platform/ftp_curl.h"
 #include "platform/qt/stampante_qt.h"
+#include "platform/xlsx/scrittore_xlsx_file.h"
 #include "qt_testo.h"
 #include "shell/cartella_programma.h"
+#include "stampanti_pdf_qt.h"
 #include "vista_taeg.h"
 
 #include <QApplication>
@@ -70,6 +73,12 @@ int main(int argc, char** argv) {
     ctx.servizi.stampante = &stampante;
     ctx.servizi.processi = &calcolatrice;
     ctx.servizi.orologio = &data;
+    vantrel::ScrittoreXlsxFile xlsx;
+    vantrel::gui::DisegnoGraficoQt grafico;
+    vantrel::gui::StampantiPdfQt pdf;
+    ctx.servizi.xlsx = &xlsx;
+    ctx.servizi.grafico = &grafico;
+    ctx.servizi.pdf = &pdf;
     vantrel::FtpCurl ftpCurl;
     vantrel::gui::FtpInAttesa ftp(ftpCurl); // the window repaints while the server answers
     vantrel::ConnessioneDiSistema connessione;

@@ -3,6 +3,7 @@
 #include "font_fisso.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
+#include "vista_pratica.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,7 +55,11 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     schede->addTab(report, titolo(1));
     auto* mutuo = new QWidget;
     schede->addTab(mutuo, titolo(2));
-    schedaGenerica(report, nomiDi(&ListaReport::definisci));
+    pratica_ = new VistaPratica(taeg_->pratica(), *legame_);
+    schede->addTab(pratica_, titolo(3));
+    auto nomiReport = nomiDi(&ListaReport::definisci);
+    nomiReport.insert(nomiReport.end() - 1, "ImportaPeriodi"); // before the close button
+    schedaGenerica(report, nomiReport);
     schedaMutuo(mutuo);
     v->addWidget(schede);
 
@@ -327,6 +332,8 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
     auto* comandi = new QVBoxLayout;
     comandi->addWidget(crea("CmdCalcola", pagina));
     comandi->addWidget(crea("cmdStampa", pagina));
+    comandi->addWidget(crea("cmdEsportaXlsx", pagina));
+    comandi->addWidget(crea("cmdEsportaCsv", pagina));
     comandi->addStretch();
     alto->addLayout(comandi);
 
@@ -345,10 +352,10 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
         }
     }
     // Tab follows the order of the Enter moves; the frequency options come after the fields.
-    legame_->ordinaTab({"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",   "SpesaUT",
-                        "SpesaM",     "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)",
-                        "Option1(5)", "txtRata",    "CmdCalcola", "cmdStampa",  "TxtTaeg",    "TotIntM",
-                        "totmutuo",   "TSpese",     "LstPianoAmm"});
+    legame_->ordinaTab({"txtImporto", "txtData",    "anniX",      "txtNumRate", "txtTasso",       "SpesaUT",
+                        "SpesaM",     "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)",     "Option1(4)",
+                        "Option1(5)", "txtRata",    "CmdCalcola", "cmdStampa",  "cmdEsportaXlsx", "cmdEsportaCsv",
+                        "TxtTaeg",    "TotIntM",    "totmutuo",   "TSpese",     "LstPianoAmm"});
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {

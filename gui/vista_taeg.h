@@ -13,6 +13,7 @@ class QGridLayout;
 namespace vantrel::gui {
 
 class LegameFinestra;
+class VistaPratica;
 
 /// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
 /// formula strip, whose pieces sit at their twips positions; the "Mutuo" tab groups the loan's
@@ -26,6 +27,7 @@ public:
 
     Taeg& modello() { return *taeg_; }
     LegameFinestra& legame() { return *legame_; }
+    VistaPratica& pratica() { return *pratica_; }
     void mostraScheda(int scheda);
 
 private:
@@ -40,6 +42,7 @@ private:
 
     std::unique_ptr<Taeg> taeg_;
     LegameFinestra* legame_;
+    VistaPratica* pratica_ = nullptr;
 };
 
 } // namespace vantrel::gui

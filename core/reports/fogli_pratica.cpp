@@ -100,9 +100,11 @@ void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti) {
     };
     riga("Trimestri controllati",
          Cella::diFormula("=COUNT(" + intervallo(0) + ")", static_cast<double>(t.trimestri), Formato::Intero));
-    riga("Trimestri oltre la soglia", Cella::diFormula("=COUNTIF(" + intervallo(8) + ",\"" + kOltreSoglia + "\")",
-                                                       static_cast<double>(t.oltre), Formato::Intero));
-    riga("Supero massimo", Cella::diFormula("=MAX(" + intervallo(7) + ")", t.superoMassimo, Formato::Tasso));
+    riga("Trimestri oltre la soglia",
+         Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsito) + ",\"" + kOltreSoglia + "\")",
+                          static_cast<double>(t.oltre), Formato::Intero));
+    riga("Supero massimo",
+         Cella::diFormula("=MAX(" + intervallo(kColonnaSupero) + ")", t.superoMassimo, Formato::Tasso));
 }
 
 CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {

@@ -9,6 +9,8 @@ namespace vantrel {
 
 /// The text of the result column of a quarter over the threshold; the others read "entro soglia".
 inline constexpr const char* kOltreSoglia = "OLTRE SOGLIA";
+/// The columns of the results table that hold the excess and that result.
+inline constexpr std::size_t kColonnaSupero = 7, kColonnaEsito = 8;
 
 /// Quarters checked, quarters over the threshold and the largest excess.
 struct TotaliPratica {

@@ -1,6 +1,6 @@
 #include "reports/riepilogo_pratica.h"
 
-#include "common/numbers.h"
+#include "common/format_mask.h"
 #include "common/text.h"
 #include "reports/file_report.h"
 #include "reports/fogli_pratica.h"
@@ -53,6 +53,8 @@ void RiepilogoPratica::definisci(Schema& s) {
     s.aggiungi("TotSuperi", Tipo::Etichetta).aiuto = "trimestri con il TEG oltre il tasso soglia";
     s.aggiungi("SuperoMax", Tipo::Etichetta).aiuto = "il supero più alto e il suo trimestre";
     s.aggiungi("StatoPratica", Tipo::Etichetta);
+    s.aggiungi("GraficoPratica", Tipo::Etichetta).aiuto =
+        "TEG e tasso soglia di ogni trimestre; i triangoli rossi segnano i trimestri oltre la soglia";
     s.aggiungi("Avanzamento", Tipo::Etichetta).visibile = false;
     for (auto* d : {&pulsante(s, "EsportaExcel", "Esporta Excel...",
                               "salva il riepilogo, i dati dei trimestri e i tassi usati in una cartella di Excel"),
@@ -66,6 +68,7 @@ void RiepilogoPratica::definisci(Schema& s) {
 }
 
 void RiepilogoPratica::carica() {
+    ++importazioni_;
     periodi_.clear();
     prossimo_ = 0;
     esiti_.clear();
@@ -112,6 +115,7 @@ void RiepilogoPratica::ImportaPeriodi() {
 
 void RiepilogoPratica::avvia(PeriodiImportati periodi, const std::string& file) {
     carica();
+    ++importazioni_;
     periodi_ = std::move(periodi.periodi);
     ignorate_ = std::move(periodi.colonneIgnorate);
     file_ = file;
@@ -174,9 +178,9 @@ void RiepilogoPratica::concludi() {
     const TotaliPratica t = totaliPratica(esiti_);
     f_.imposta(id_.TotTrimestri, std::to_string(t.trimestri));
     f_.imposta(id_.TotSuperi, std::to_string(t.oltre));
-    f_.imposta(id_.SuperoMax,
-               t.massimo ? testoNumero(t.superoMassimo) + " (dal " + t.massimo->dal + " al " + t.massimo->al + ")"
-                         : std::string("nessuno"));
+    f_.imposta(id_.SuperoMax, t.massimo ? formatta(t.superoMassimo, maschere::tasso3Riga) + " (dal " + t.massimo->dal +
+                                              " al " + t.massimo->al + ")"
+                                        : std::string("nessuno"));
     f_[id_.Avanzamento].visibile = false;
     std::string stato = std::to_string(t.trimestri) + " trimestri controllati da " +
                         std::filesystem::path(file_).filename().string() + ", " + std::to_string(t.oltre) +

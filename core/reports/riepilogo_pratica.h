@@ -40,6 +40,8 @@ public:
     bool inCorso() const { return prossimo_ < periodi_.size(); }
     std::size_t fatti() const { return prossimo_; }
     std::size_t totale() const { return periodi_.size(); }
+    /// How many imports have started: a host showing the table knows when it was replaced.
+    int importazioni() const { return importazioni_; }
 
     const std::vector<EsitoTrimestre>& esiti() const { return esiti_; }
     /// The results table as shown, with its totals once every quarter is checked.
@@ -76,6 +78,7 @@ private:
     } id_;
     std::vector<PeriodoDaControllare> periodi_;
     std::size_t prossimo_ = 0;
+    int importazioni_ = 0;
     std::vector<EsitoTrimestre> esiti_;
     Foglio tabella_;
     std::string file_;

@@ -1,6 +1,6 @@
 #include "reports/stampa_pratica.h"
 
-#include "common/numbers.h"
+#include "common/format_mask.h"
 #include "common/text.h"
 #include "reports/fogli_pratica.h"
 
@@ -54,7 +54,8 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
     s.riga(kRientro + "Trimestri controllati: " + std::to_string(tot.trimestri) + periodo);
     s.riga(kRientro + "Trimestri oltre la soglia: " + std::to_string(tot.oltre));
     s.riga(kRientro + "Supero massimo: " +
-           (tot.massimo ? testoNumero(tot.superoMassimo) + " (dal " + tot.massimo->dal + " al " + tot.massimo->al + ")"
+           (tot.massimo ? formatta(tot.superoMassimo, maschere::tasso3Riga) + " (dal " + tot.massimo->dal + " al " +
+                              tot.massimo->al + ")"
                         : std::string("nessuno")));
 
     // The results table, with its header on every page.
@@ -92,7 +93,7 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
         s.grassetto(false);
         s.riga("");
         s.font("Courier New");
-        s.dimensione(7);
+        s.dimensione(8);
         s.riga(linea(titoli));
         s.riga(trattini);
     };

@@ -95,7 +95,10 @@ lxw_error scriviFoglio(lxw_workbook* wb, const Formati& fm, const Foglio& f) {
 std::string ScrittoreXlsxFile::scrivi(const CartellaLavoro& c, const std::string& path) {
     // The workbook goes to a temporary file beside the target, which then takes its place.
     const std::string tmp = fileTemporaneo(path);
-    lxw_workbook* wb = workbook_new(tmp.c_str());
+    // Rows go straight to the file as they are written: less memory and time for long sheets.
+    lxw_workbook_options opzioni{};
+    opzioni.constant_memory = LXW_TRUE;
+    lxw_workbook* wb = workbook_new_opt(tmp.c_str(), &opzioni);
     if (!wb) return "impossibile creare " + path;
     lxw_error e = LXW_NO_ERROR;
     {
