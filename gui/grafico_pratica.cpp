@@ -58,7 +58,8 @@ QChart* creaGraficoPratica(const DatiGrafico& d) {
     auto* asseY = new QValueAxis;
     asseY->setTitleText(QStringLiteral("tasso %"));
     asseY->setRange(0, std::max(1.0, massimo * 1.1));
-    asseY->setLabelFormat(QStringLiteral("%.1f"));
+    asseY->applyNiceNumbers();
+    asseY->setLabelFormat(QStringLiteral("%.0f"));
     grafico->addAxis(asseX, Qt::AlignBottom);
     grafico->addAxis(asseY, Qt::AlignLeft);
     for (QAbstractSeries* s : grafico->series()) {

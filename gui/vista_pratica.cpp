@@ -3,6 +3,7 @@
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_pratica.h"
+#include "reports/fogli_pratica.h"
 #include "reports/riepilogo_pratica.h"
 
 #include <QChart>
@@ -42,8 +43,9 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const int carattere = tabella_->fontMetrics().averageCharWidth();
     const auto& colonne = pratica.tabella().colonne;
-    for (std::size_t c = 0; c < colonne.size(); ++c)
-        tabella_->setColumnWidth(static_cast<int>(c), static_cast<int>(colonne[c].larghezza * carattere) + 12);
+    for (std::size_t c = 0; c < colonne.size(); ++c) // the result column also holds the warning icon
+        tabella_->setColumnWidth(static_cast<int>(c),
+                                 static_cast<int>(colonne[c].larghezza * carattere) + (c == kColonnaEsito ? 36 : 12));
     legame.lega("TabellaPratica", tabella_);
 
     grafico_->setRenderHint(QPainter::Antialiasing);

@@ -19,4 +19,5 @@ scatta calcolo-banca-italia.png ""
 scatta calcolo-globale.png --globale
 scatta mutuo.png --mutuo
 scatta tassi-usurari.png --usurari
-echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png"
+scatta riepilogo-pratica.png "--pratica '$radice/examples/conto-24-trimestri.csv'"
+echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png docs/riepilogo-pratica.png"
