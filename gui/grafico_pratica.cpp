@@ -44,9 +44,9 @@ QChart* creaGraficoPratica(const DatiGrafico& d) {
     for (const PuntoGrafico& p : d.punti) {
         const qreal x = istante(p.inizio);
         teg->append(x, p.teg);
-        soglia->append(x, p.soglia);
+        if (p.soglia) soglia->append(x, *p.soglia);
         if (p.supero) supero->append(x, p.teg);
-        massimo = std::max({massimo, p.teg, p.soglia});
+        massimo = std::max({massimo, p.teg, p.soglia.value_or(0)});
     }
     for (QXYSeries* s : std::initializer_list<QXYSeries*>{teg, soglia, supero})
         grafico->addSeries(s);

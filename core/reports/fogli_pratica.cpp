@@ -77,7 +77,9 @@ void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e) {
                             Cella::daCampo(e.TegTXT, Formato::Tasso),
                             Cella::daCampo(e.soglia, Formato::Tasso),
                             Cella::daCampo(e.Diff, Formato::Tasso),
-                            Cella::diTesto(e.oltreSoglia() ? kOltreSoglia : "entro soglia"),
+                            Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
+                                           : leggiNumero(e.soglia) ? "entro soglia"
+                                                                   : "soglia non disponibile"),
                             Cella::diTesto(e.norma),
                             Cella::diTesto(e.formula)};
     for (const auto& p : e.parziali)

@@ -11,7 +11,7 @@ DatiGrafico datiGrafico(const std::vector<EsitoTrimestre>& esiti, const std::str
         const auto inizio = leggiData(e.dal);
         const auto teg = leggiNumero(e.TegTXT);
         if (!inizio || !teg) continue;
-        d.punti.push_back({*inizio, *teg, leggiNumero(e.soglia).value_or(0), e.oltreSoglia()});
+        d.punti.push_back({*inizio, *teg, leggiNumero(e.soglia), e.oltreSoglia()});
     }
     return d;
 }

@@ -3,6 +3,7 @@
 #include "common/dates.h"
 #include "reports/esito_trimestre.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace vantrel {
 /// One quarter on the chart of an account.
 struct PuntoGrafico {
     Data inizio;
-    double teg = 0, soglia = 0;
+    double teg = 0;
+    std::optional<double> soglia; // none when the quarter's threshold is not known
     bool supero = false;
 };
 
@@ -21,7 +23,7 @@ struct DatiGrafico {
     std::vector<PuntoGrafico> punti; // in the order of the file
 };
 
-/// The quarters whose dates and TEG read as such; a threshold that is not a number counts as 0.
+/// The quarters whose dates and TEG read as such.
 DatiGrafico datiGrafico(const std::vector<EsitoTrimestre>& esiti, const std::string& titolo);
 
 } // namespace vantrel
