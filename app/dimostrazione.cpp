@@ -1,10 +1,13 @@
 // Opens the desktop program on a folder and fills one period check through the calculation
 // window's controls, for screenshots of the program at work. With --mutuo it solves a loan on the
 // "Mutuo" tab instead; with --usurari it opens the rate window as well; with --soglie the window of
-// the official thresholds, on an advance of 30.000 euro in February 2018.
+// the official thresholds, on an advance of 30.000 euro in February 2018; with --pratica FILE.csv it
+// imports the quarters of an account and shows the account summary with its chart. With
+// --cattura FILE.png it saves the whole calculation window as a picture and ends.
 #include "applicazione.h"
 #include "common/scripted_services.h"
 #include "finestra_principale.h"
+#include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "messaggi_qt.h"
 #include "qt_testo.h"
@@ -24,14 +27,23 @@ int main(int argc, char** argv) {
 
     vantrel::gui::MessaggiQt messaggi;
     vantrel::OrologioDiSistema data;
+    vantrel::RisposteProgrammate file;
+    vantrel::gui::DisegnoGraficoQt grafico;
     vantrel::Contesto ctx;
     ctx.servizi.messaggi = &messaggi;
     ctx.servizi.orologio = &data;
+    ctx.servizi.file = &file;
+    ctx.servizi.grafico = &grafico;
     vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
     if (!finestra.modello().avvio()) return 0;
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();
     vantrel::Finestra& f = l.finestra();
+    if (const auto c = args.indexOf(QStringLiteral("--cattura")); c > 0 && c + 1 < args.size())
+        QTimer::singleShot(2500, &finestra, [&finestra, percorso = args.at(c + 1)] {
+            finestra.taeg()->grab().save(percorso);
+            QApplication::quit();
+        });
     if (args.contains(QStringLiteral("--usurari"))) {
         finestra.modello().clicca("SSCommand13");
         return QApplication::exec();
@@ -52,6 +64,14 @@ int main(int argc, char** argv) {
         s.esci("txtImporto");
         v->aggiorna();
         v->parentWidget()->showMaximized();
+        return QApplication::exec();
+    }
+    if (const auto i = args.indexOf(QStringLiteral("--pratica")); i > 0 && i + 1 < args.size()) {
+        file.aggiungi(vantrel::gui::ss(args.at(i + 1)));
+        ctx.servizi.messaggi = &file; // the note on the ignored columns would cover the table
+        f.clicca("ImportaPeriodi");
+        ctx.servizi.messaggi = &messaggi;
+        l.aggiorna();
         return QApplication::exec();
     }
     if (args.contains(QStringLiteral("--mutuo"))) {

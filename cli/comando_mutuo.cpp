@@ -3,6 +3,8 @@
 #include "common/dates.h"
 #include "common/scripted_services.h"
 #include "comune.h"
+#include "loan/fogli_piano.h"
+#include "platform/xlsx/scrittore_xlsx_file.h"
 #include "teg/taeg.h"
 
 #include <fstream>
@@ -17,13 +19,16 @@ namespace {
 constexpr const char* kAiuto =
     "uso: vantrel-cli mutuo [--scadenza Mensile|Bimestrale|Trimestrale|Quadrimestrale|Semestrale|Annuale]\n"
     "       [--importo N] [--data gg/mm/aaaa] [--anni N] [--rate N] [--tasso N] [--spese-iniziali N]\n"
-    "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+    "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--xlsx OUT.xlsx]\n"
+    "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
     "       verifica usura: [--tipo CATEGORIA] [--data-contratto gg/mm/aaaa] [--spese-istruttoria N]\n"
     "       [--assicurazione N] [--mediazione N] [--tasso-mora N] [--mora-sommata]\n"
     "       CATEGORIA: Mutuo ipotecario a tasso fisso, Mutuo ipotecario a tasso variabile, Credito personale,\n"
     "       Cessione del quinto dello stipendio e della pensione, Credito finalizzato, Leasing immobiliare a\n"
     "       tasso fisso, Leasing immobiliare a tasso variabile, Leasing strumentale, Leasing autoveicoli e\n"
-    "       aeronavali, Altri finanziamenti (maiuscole indifferenti; basta l'inizio del nome)\n";
+    "       aeronavali, Altri finanziamenti (maiuscole indifferenti; basta l'inizio del nome)\n"
+    "  --xlsx OUT.xlsx  salva anche il piano (una riga per rata, totali come formule) e i dati del mutuo\n"
+    "                   in una cartella di Excel; non con --csv\n";
 
 const char* const kScadenze[6] = {"Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"};
 // Fields in the order they are set, with their command-line options.
@@ -66,6 +71,7 @@ int indiceScadenza(const std::string& s) {
 struct Esito {
     std::map<std::string, std::string> campi;
     std::vector<std::string> messaggi, piano, usura;
+    CartellaLavoro cartella; // the plan as a workbook
 };
 
 /// One loan, as a user would enter it: frequency, the fields in order, then Calcola.
@@ -112,6 +118,13 @@ Esito calcola(const std::string& cartella, Data oggi, int scadenza, const std::m
     for (const auto& m : risposte.mostrati())
         e.messaggi.push_back(m.testo);
     e.piano = t["LstPianoAmm"].voci;
+    if (!t.mutuo().piano().rate.empty()) {
+        DatiMutuo dati;
+        for (const char* c : {"txtImporto", "txtData", "", "txtNumRate", "txtTasso", "txtRata", "SpesaUT", "SpesaM",
+                              "TxtTaeg", "TotIntM", "totmutuo", "TSpese"})
+            dati.push_back(*c ? t[c].testo : kScadenze[scadenza < 0 ? 0 : scadenza]);
+        e.cartella = cartellaPiano(t.mutuo().piano(), dati);
+    }
     return e;
 }
 
@@ -152,7 +165,7 @@ std::vector<std::string> dividi(const std::string& riga) {
 
 int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::map<std::string, std::string> valori;
-    std::string formato = "testo", cartella, csv;
+    std::string formato = "testo", cartella, csv, xlsx;
     int scadenza = -1;
     Data oggi = OrologioDiSistema().oggi();
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -215,6 +228,8 @@ int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::o
             oggi = *d;
         } else if (nome == "csv") {
             csv = v;
+        } else if (nome == "xlsx") {
+            xlsx = v;
         } else {
             err << "vantrel-cli mutuo: opzione sconosciuta: " << a << '\n';
             return 2;
@@ -226,11 +241,26 @@ int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::o
 
     if (csv.empty()) {
         const Esito e = calcola(cartella, oggi, scadenza, valori);
+        if (!xlsx.empty()) {
+            if (e.cartella.fogli.empty()) {
+                err << "vantrel-cli mutuo: nessun piano da salvare in " << xlsx << '\n';
+                return 1;
+            }
+            const std::string errore = ScrittoreXlsxFile().scrivi(e.cartella, xlsx);
+            if (!errore.empty()) {
+                err << "vantrel-cli mutuo: " << errore << '\n';
+                return 1;
+            }
+        }
         if (formato == "json")
             out << comeJson(e).dump(2) << '\n';
         else
             comeTesto(e, out);
         return 0;
+    }
+    if (!xlsx.empty()) {
+        err << "vantrel-cli mutuo: --xlsx vale per un solo mutuo, non con --csv\n";
+        return 2;
     }
 
     std::ifstream in(csv);

@@ -1,17 +1,19 @@
 #include "comando_teg.h"
 
 #include "comune.h"
-#include "csv.h"
+#include "platform/xlsx/scrittore_xlsx_file.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/set_tassi.h"
 #include "report_hook.h"
+#include "reports/file_report.h"
+#include "reports/fogli_pratica.h"
+#include "reports/importa_periodi.h"
+#include "teg/controllo_periodo.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -20,158 +22,18 @@
 namespace vantrel::cli {
 namespace {
 
-// The input fields in tab order, and the output columns.
-constexpr std::array<const char*, 9> kCampiInput = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
-                                                    "ComMS2",  "ASpese",  "fido",  "Acc"};
+// The output columns.
 constexpr std::array<const char*, 18> kColonneUscita = {
     "Giorni", "IndMedio", "totInt",  "totint2", "TotalSpese",    "tspe", "SpeInt", "TegTXT", "IntSc",
     "CMSc",   "ECCSC",    "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes",  "soglia", "Diff"};
 
-// The controls clicked for each choice.
-struct Scelte {
-    const char* valuta = "euro";
-    int categoria = 0;
-    const char* accordato = "Option1a";
-    const char* norma = "Option5"; // the rule in force on the period's dates
-    const char* formula = "OK";
-};
-
-struct Periodo {
-    Scelte scelte;
-    std::string dal, al;
-};
-
-// Where the fields of a file of periods are: column indexes from 0, -1 when absent.
-struct Colonne {
-    std::array<int, kCampiInput.size()> campi{};
-    int giorni = -1, dal = -1, al = -1, categoria = -1, accordato = -1, valuta = -1, norma = -1, formula = -1;
-};
-
-template <std::size_t N>
-int scegli(const std::string& valore, const std::array<const char*, N>& ammessi) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (valore == ammessi[i]) return static_cast<int>(i);
-    return -1;
-}
-
-std::vector<std::string> colonneAmmesse() {
-    std::vector<std::string> colonne = {"dal", "al", "Giorni", "categoria", "accordato", "valuta", "norma", "formula"};
-    colonne.insert(colonne.end(), kCampiInput.begin(), kCampiInput.end());
-    return colonne;
-}
-
-Colonne leggiColonne(const LettoreCsv& l, const std::string& file) {
-    const auto colonna = [&](std::string_view nome) {
-        const auto& c = l.colonne();
-        for (std::size_t i = 0; i < c.size(); ++i)
-            if (c[i] == nome) return static_cast<int>(i);
-        return -1;
-    };
-    for (const char* obbligatoria : {"dal", "al"})
-        if (colonna(obbligatoria) < 0)
-            throw ErroreCsv{
-                erroreInput(file, 1, 0, std::string("manca la colonna obbligatoria \"") + obbligatoria + "\"")};
-    Colonne c;
-    c.dal = colonna("dal");
-    c.al = colonna("al");
-    c.giorni = colonna("Giorni");
-    c.categoria = colonna("categoria");
-    c.accordato = colonna("accordato");
-    c.valuta = colonna("valuta");
-    c.norma = colonna("norma");
-    c.formula = colonna("formula");
-    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        c.campi[k] = colonna(kCampiInput[k]);
-    return c;
-}
-
-// The choices and dates of one row, checked; throws ErroreCsv naming line and column.
-Periodo leggiPeriodo(const Colonne& c, const std::vector<std::string>& campi, int riga, const std::string& file) {
-    static constexpr std::array<const char*, 3> categorie = {"Conto Corrente", "Conto senza affidamento",
-                                                             "Conto anticipi"};
-    static constexpr std::array<const char*, 2> accordati = {"Fido", "indebitam. medio"};
-    static constexpr std::array<const char*, 2> valute = {"Euro", "Lire"};
-    static constexpr std::array<const char*, 3> norme = {"secondo la data", "vecchia norma", "nuova norma"};
-    static constexpr std::array<const char*, 3> opzioniNorma = {"Option5", "Option3", "Option4"};
-    static constexpr std::array<const char*, 2> formule = {"Banca d'Italia", "globale"};
-    Periodo p;
-    const auto scelta = [&](int col, const auto& ammessi) {
-        if (col < 0 || campi[static_cast<std::size_t>(col)].empty()) return 0;
-        const std::string& v = campi[static_cast<std::size_t>(col)];
-        const int i = scegli(v, ammessi);
-        if (i < 0) throw ErroreCsv{erroreInput(file, riga, col + 1, "valore non ammesso \"" + v + "\"")};
-        return i;
-    };
-    p.scelte.categoria = scelta(c.categoria, categorie);
-    p.scelte.accordato = scelta(c.accordato, accordati) == 0 ? "Option1a" : "Option2";
-    p.scelte.valuta = scelta(c.valuta, valute) == 0 ? "euro" : "Lira";
-    p.scelte.norma = opzioniNorma[static_cast<std::size_t>(scelta(c.norma, norme))];
-    p.scelte.formula = scelta(c.formula, formule) == 0 ? "OK" : "Command9";
-    for (const int col : {c.dal, c.al}) {
-        const std::string& v = campi[static_cast<std::size_t>(col)];
-        const auto d = leggiData(v);
-        if (!d) throw ErroreCsv{erroreInput(file, riga, col + 1, "data non valida \"" + v + "\" (usare gg/mm/aaaa)")};
-        (col == c.dal ? p.dal : p.al) = d->testo();
-    }
-    return p;
-}
-
-// Reads every row of the file, checking it, and hands each to `riga`: once to check the whole file
-// before any output, once more to work the rows out, so that no row is ever kept.
-void perOgniPeriodo(const std::string& file,
-                    const std::function<void(const Colonne&, const std::vector<std::string>&, const Periodo&)>& riga) {
+// Reads the file's text, once: a folder or an unreadable file is an error of the input.
+std::string testoPeriodi(const std::string& file) {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw ErroreCsv{file + ": è una cartella, non un file CSV"};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw ErroreCsv{file + ": impossibile leggere il file"};
-    LettoreCsv lettore(in, file, colonneAmmesse());
-    const Colonne c = leggiColonne(lettore, file);
-    std::vector<std::string> campi;
-    int numero = 0;
-    while (lettore.prossima(campi, numero))
-        riga(c, campi, leggiPeriodo(c, campi, numero, file));
-}
-
-struct Esito {
-    std::vector<std::string> messaggi;
-    std::string riga;
-};
-
-// One check on a freshly loaded window, done as a user would.
-Esito controlla(Taeg& w, const Colonne& f, const std::vector<std::string>& campi, const Periodo& p,
-                RisposteProgrammate& risposte, bool riepilogo) {
-    risposte.dimentica();
-    w.clicca(p.scelte.valuta);
-    w.seleziona("Combo2", p.scelte.categoria);
-    w.clicca(p.scelte.accordato);
-    w.clicca(p.scelte.norma);
-    // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
-    for (std::size_t k = 0; k < kCampiInput.size(); ++k)
-        if (f.campi[k] >= 0 && !campi[static_cast<std::size_t>(f.campi[k])].empty()) {
-            w.incolla(kCampiInput[k], campi[static_cast<std::size_t>(f.campi[k])]);
-            w.esci(kCampiInput[k]);
-        }
-    w.incolla("dal", p.dal);
-    w.incolla("al", p.al);
-    if (f.giorni >= 0 && !campi[static_cast<std::size_t>(f.giorni)].empty()) {
-        w.incolla("Giorni", campi[static_cast<std::size_t>(f.giorni)]);
-        w.esci("Giorni");
-    } else {
-        w.clicca("Command8");
-    }
-    w.clicca(p.scelte.formula);
-    const auto& lista = w["List1"].voci;
-    const std::size_t prima = lista.size();
-    w.clicca("via");
-    // The summary shows no message and changes no field: only the JSON output carries it.
-    if (riepilogo) w.clicca("SSCommand2");
-    Esito e;
-    if (lista.size() > prima) e.riga = lista.back();
-    for (const auto& m : risposte.mostrati())
-        e.messaggi.push_back(m.testo);
-    for (const auto& a : w.calcolo().avvisi())
-        e.messaggi.push_back(a);
-    return e;
+    if (std::filesystem::is_directory(file, ec)) throw ErroreImportazione{0, "", "è una cartella, non un file CSV"};
+    auto contenuto = leggiFile(file);
+    if (!contenuto) throw ErroreImportazione{0, "", "impossibile leggere il file"};
+    return std::move(*contenuto);
 }
 
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
@@ -200,14 +62,20 @@ void accodaCampoCsv(std::string& out, std::string_view s) {
 
 int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     if (prendiFlag(args, "--help")) {
-        out << "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--cartella DIR] "
-               "[--oggi gg/mm/aaaa]\n"
-               "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n";
+        out << "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
+               "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+               "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n"
+               "  --report OUT.RKT  salva anche la lista dei risultati come report\n"
+               "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
+               "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
+               "                    (\";\" tra le celle, virgola decimale, UTF-8 o Windows-1252) con le\n"
+               "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n";
         return kOk;
     }
     OpzioniComuni opz;
-    std::optional<std::string> formato, report;
-    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", report)) {
+    std::optional<std::string> formato, report, xlsx;
+    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", report) ||
+        !prendiValore(args, "--xlsx", xlsx)) {
         err << "vantrel-cli teg: manca il valore di un'opzione\n";
         return kUso;
     }
@@ -227,11 +95,22 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
         return kUso;
     }
+    // Every row is checked before any output, then read again to be worked out: no row is kept.
+    std::optional<LettorePeriodi> lettore;
     try {
-        perOgniPeriodo(args[0], [](const Colonne&, const std::vector<std::string>&, const Periodo&) {});
-    } catch (const ErroreCsv& e) {
-        err << "vantrel-cli teg: " << e.messaggio << "\n";
+        lettore.emplace(testoPeriodi(args[0]));
+        for (PeriodoDaControllare p; lettore->prossimo(p);) {
+        }
+        lettore->riavvolgi();
+    } catch (const ErroreImportazione& e) {
+        err << "vantrel-cli teg: " << args[0] << (e.riga > 0 ? ", " : ": ") << e.messaggio() << "\n";
         return kInputErrato;
+    }
+    if (!lettore->colonneIgnorate().empty()) {
+        err << "vantrel-cli teg: " << args[0] << ": colonne ignorate:";
+        for (const auto& c : lettore->colonneIgnorate())
+            err << " \"" << c << "\"";
+        err << "\n";
     }
 
     Sessione s(opz);
@@ -239,7 +118,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.Tassi); !a.empty())
         err << "vantrel-cli teg: " << a << "\n";
-    std::vector<std::string> lista; // the result list, kept only where it is saved
+    std::vector<std::string> lista;    // the result list, kept only where it is saved
+    std::vector<EsitoTrimestre> esiti; // kept only for the workbook
     // The whole file was checked above: output can flow as the rows are worked out, and no row, no
     // line of output is kept but the report's.
     std::string buf;
@@ -257,20 +137,18 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         buf += "messaggio;riga\n";
     }
     std::size_t righeJson = 0;
-    std::optional<Taeg> finestra; // one window, loaded afresh for every row
-    const auto unaRiga = [&](const Colonne& colonne, const std::vector<std::string>& campi, const Periodo& p) {
-        if (finestra) {
-            finestra->ricarica(false);
-        } else {
-            finestra.emplace(s.ctx, false);
-            finestra->calcolo().vuotiAZero(false);            // an empty cell is a field not given
-            for (const auto& l : (*finestra)["List1"].voci) { // the header block, once
+    std::optional<ControlloPeriodi> controllo; // one window, loaded afresh for every row
+    const auto unaRiga = [&](const PeriodoDaControllare& p) {
+        if (!controllo) {
+            controllo.emplace(s.ctx);
+            controllo->finestra().calcolo().vuotiAZero(false);          // an empty cell is a field not given
+            for (const auto& l : controllo->finestra()["List1"].voci) { // the header block, once
                 if (fmt == "testo") (buf += l) += '\n';
                 if (report) lista.push_back(l);
             }
         }
-        Taeg& w = *finestra;
-        const Esito e = controlla(w, colonne, campi, p, s.risposte, fmt == "json");
+        EsitoControllo e = controllo->controlla(p, fmt == "json");
+        Taeg& w = controllo->finestra();
         if (!e.riga.empty()) {
             if (fmt == "testo") (buf += e.riga) += '\n';
             if (report) lista.push_back(e.riga);
@@ -300,18 +178,22 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
                 if (c == '\n') buf += "  "; // line breaks inside texts are written as \n
             }
         }
+        if (xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.Tassi, p, std::move(e)));
         if (!report) scarica(1 << 16);
     };
-    try {
-        perOgniPeriodo(args[0], unaRiga);
-    } catch (const ErroreCsv& e) { // the file changed since it was checked
-        err << "vantrel-cli teg: " << e.messaggio << "\n";
-        return kInputErrato;
-    }
+    for (PeriodoDaControllare p; lettore->prossimo(p);)
+        unaRiga(p);
     if (fmt == "json") buf += righeJson == 0 ? "[]\n" : "\n]\n";
 
     if (report) {
         const std::string errore = salvaListaComeReport(*report, lista);
+        if (!errore.empty()) {
+            err << "vantrel-cli teg: " << errore << "\n";
+            return kInputErrato;
+        }
+    }
+    if (xlsx) {
+        const std::string errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *xlsx);
         if (!errore.empty()) {
             err << "vantrel-cli teg: " << errore << "\n";
             return kInputErrato;

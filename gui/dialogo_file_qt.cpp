@@ -9,12 +9,18 @@
 namespace vantrel::gui {
 namespace {
 
-// The files of a kind the proposed name has: reports, or the official rate series.
+// The files of the proposed name's kind first (the official rate series is a .zip or a .csv): reports
+// unless the name says otherwise.
 QString filtro(const std::string& nome) {
     const QString n = qs(nome).toLower();
-    if (n.endsWith(QLatin1String(".zip")) || n.endsWith(QLatin1String(".csv")))
-        return QStringLiteral("Serie ufficiale (*.zip *.csv *.ZIP *.CSV);;Tutti i file (*)");
-    return QStringLiteral("Report (*.RKT *.rkt);;Tutti i file (*)");
+    const QString tutti = QStringLiteral(";;Tutti i file (*)");
+    const QString serie = QStringLiteral("Serie ufficiale (*.zip *.csv *.ZIP *.CSV)");
+    if (n.endsWith(QLatin1String(".zip"))) return serie + tutti;
+    if (n.endsWith(QLatin1String(".csv"))) return QStringLiteral("CSV (*.csv *.CSV);;") + serie + tutti;
+    if (n.endsWith(QLatin1String(".xlsx"))) return QStringLiteral("Cartella di Excel (*.xlsx)") + tutti;
+    if (n.endsWith(QLatin1String(".pdf"))) return QStringLiteral("PDF (*.pdf)") + tutti;
+    if (n.endsWith(QLatin1String(".png"))) return QStringLiteral("Immagine PNG (*.png)") + tutti;
+    return QStringLiteral("Report (*.RKT *.rkt)") + tutti;
 }
 
 QString iniziale(const std::string& nome, const std::string& cartella) {

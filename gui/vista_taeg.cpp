@@ -6,6 +6,7 @@
 #include "legame_finestra.h"
 #include "qt_testo.h"
 #include "vista_generica.h"
+#include "vista_pratica.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -58,7 +59,10 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     QWidget* calcolo = schedaCalcolo();
     auto* report = new QWidget;
     auto* mutuo = new QWidget;
-    schedaGenerica(report, nomiDi(&ListaReport::definisci));
+    pratica_ = new VistaPratica(taeg_->pratica(), *legame_);
+    auto nomiReport = nomiDi(&ListaReport::definisci);
+    nomiReport.insert(nomiReport.end() - 1, "ImportaPeriodi"); // before the close button
+    schedaGenerica(report, nomiReport);
     schedaMutuo(mutuo);
     // The figures scroll when the screen is short; the calculation's buttons stay in sight below them.
     auto* primo = new QWidget;
@@ -69,6 +73,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     schede->addTab(primo, titolo(0));
     schede->addTab(new AreaScorrevole(report), titolo(1));
     schede->addTab(new AreaScorrevole(mutuo), titolo(2));
+    schede->addTab(pratica_, titolo(3));
     v->addWidget(schede);
 
     auto* help = new QPlainTextEdit(this);
@@ -408,6 +413,8 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
     auto* comandi = new QVBoxLayout;
     comandi->addWidget(crea("CmdCalcola", pagina));
     comandi->addWidget(crea("cmdStampa", pagina));
+    comandi->addWidget(crea("cmdEsportaXlsx", pagina));
+    comandi->addWidget(crea("cmdEsportaCsv", pagina));
     comandi->addStretch();
     alto->addLayout(comandi);
 
@@ -445,6 +452,8 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
                         "txtRata",
                         "CmdCalcola",
                         "cmdStampa",
+                        "cmdEsportaXlsx",
+                        "cmdEsportaCsv",
                         "TxtTaeg",
                         "TotIntM",
                         "totmutuo",

@@ -15,6 +15,7 @@ class QGridLayout;
 namespace vantrel::gui {
 
 class LegameFinestra;
+class VistaPratica;
 
 /// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
 /// formula strip, whose pieces sit at their twips positions; the "Mutuo" tab groups the loan's
@@ -29,6 +30,7 @@ public:
 
     Taeg& modello() { return *taeg_; }
     LegameFinestra& legame() { return *legame_; }
+    VistaPratica& pratica() { return *pratica_; }
     void mostraScheda(int scheda);
     /// The view of the summary's text window, null when it is not open.
     VistaGenerica* riepilogo() const { return riepilogo_; }
@@ -59,6 +61,7 @@ private:
     LegameFinestra* legame_;
     QPointer<VistaGenerica> riepilogo_;
     bool inChiusura_ = false;
+    VistaPratica* pratica_ = nullptr;
 };
 
 } // namespace vantrel::gui

@@ -23,3 +23,5 @@ scatta tassi-usurari.png --usurari
 scatta tassi-soglia-ufficiali.png --soglie 1366x768x24
 echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png"
 echo "docs/tassi-soglia-ufficiali.png"
+scatta riepilogo-pratica.png "--pratica '$radice/examples/conto-24-trimestri.csv'"
+echo "docs/calcolo-banca-italia.png docs/calcolo-globale.png docs/mutuo.png docs/tassi-usurari.png docs/riepilogo-pratica.png"

@@ -30,6 +30,9 @@ struct Servizi {
     const LettoreZip* zip = nullptr;
     ClientRete* rete = nullptr;
     Disco* disco = nullptr; // none: files are written without flushing or locking
+    ScrittoreXlsx* xlsx = nullptr;
+    DisegnoGrafico* grafico = nullptr;
+    StampantiPdf* pdf = nullptr;
 };
 
 /// What every window is given: the shared state and the services.

@@ -63,6 +63,9 @@ public:
     virtual void dimensione(double punti) = 0;
     virtual void grassetto(bool attivo) = 0;
     virtual void riga(const std::string& testo) = 0; // an empty text prints an empty line
+    /// A PNG picture below the last line, as wide as the page allows; a printer that draws no
+    /// pictures leaves it out.
+    virtual void immagine(std::string_view /*png*/) {}
     virtual void nuovaPagina() = 0;
     /// Ends the document and sends it; the error text, empty on success.
     virtual std::string fine() = 0;
@@ -136,6 +139,33 @@ public:
     /// The content of the archive's only CSV file (or of its only file); no value, with an Italian
     /// message in `errore`, when there is none, several, or it cannot be read.
     virtual std::optional<std::string> estraiCsv(std::string_view archivio, std::string& errore) const = 0;
+};
+
+struct CartellaLavoro;
+struct DatiGrafico;
+
+/// Writes a workbook as an .xlsx file, replacing the file only when the whole of it is written.
+class ScrittoreXlsx {
+public:
+    virtual ~ScrittoreXlsx() = default;
+    /// The error text, empty on success.
+    virtual std::string scrivi(const CartellaLavoro& c, const std::string& path) = 0;
+};
+
+/// Draws the chart of an account's quarters as a PNG picture.
+class DisegnoGrafico {
+public:
+    virtual ~DisegnoGrafico() = default;
+    /// The bytes of the picture, in pixels; empty when it cannot be drawn.
+    virtual std::string png(const DatiGrafico& d, int larghezza, int altezza) = 0;
+};
+
+/// Makes printers that write PDF files.
+class StampantiPdf {
+public:
+    virtual ~StampantiPdf() = default;
+    /// Null when the file cannot be made there.
+    virtual std::unique_ptr<Stampante> apri(const std::string& filePdf) = 0;
 };
 
 } // namespace vantrel

@@ -39,6 +39,9 @@ void PannelloMutuo::definisci(Schema& s) {
     s.aggiungi("LstPianoAmm", Tipo::Lista);
     s.aggiungi("CmdCalcola", Tipo::Pulsante, "Calcola").aiuto = "avvia il calcolo del mutuo";
     s.aggiungi("cmdStampa", Tipo::Pulsante, "Stampa").aiuto = "stampa il piano del mutuo";
+    s.aggiungi("cmdEsportaXlsx", Tipo::Pulsante, "Esporta Excel...").aiuto =
+        "salva il piano, una riga per rata con i totali, e i dati del mutuo in una cartella di Excel";
+    s.aggiungi("cmdEsportaCsv", Tipo::Pulsante, "Esporta CSV...").aiuto = "salva il piano in un file CSV";
 }
 
 } // namespace vantrel

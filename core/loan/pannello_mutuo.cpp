@@ -3,9 +3,11 @@
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
+#include "loan/fogli_piano.h"
 #include "loan/formule_mutuo.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/ricerche_mutuo.h"
+#include "reports/file_report.h"
 
 #include <cmath>
 
@@ -39,6 +41,8 @@ PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx) : f_(f), ctx_(ctx) {
               s.id("CmdCalcola"),
               s.id("cmdStampa"),
               s.id("Frame1"),
+              s.id("cmdEsportaXlsx"),
+              s.id("cmdEsportaCsv"),
               {}};
     for (int k = 0; k < 6; ++k)
         id_.Option1[static_cast<std::size_t>(k)] = s.id("Option1(" + std::to_string(k) + ")");
@@ -47,6 +51,7 @@ PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx) : f_(f), ctx_(ctx) {
 void PannelloMutuo::carica() {
     stato_ = StatoMutuo{};
     stato_.MesiPeriodo = {1, 2, 3, 4, 6, 12};
+    piano_ = {};
     bip_ = 0;
     dataNonValida_ = false;
     f_.imposta(id_.txtData, ctx_.oggi().testo());
@@ -167,6 +172,10 @@ bool PannelloMutuo::cliccato(int id) {
         StampaPiano();
         return true;
     }
+    if (id == id_.cmdEsportaXlsx || id == id_.cmdEsportaCsv) {
+        EsportaPiano(id == id_.cmdEsportaXlsx);
+        return true;
+    }
     for (int o : id_.Option1)
         if (id == o) {
             anniInRate();
@@ -233,6 +242,7 @@ void PannelloMutuo::costruisciPiano() {
                      f_.testo(id_.SpesaM),     f_.testo(id_.SpesaUT),    *d0};
     Piano piano = PianoAmm(campi, stato_);
     f_[id_.LstPianoAmm].voci = std::move(piano.righe);
+    piano_ = piano;
     f_.imposta(id_.txtRata, piano.txtRata);
     if (!piano.TotIntM.empty()) f_.imposta(id_.TotIntM, piano.TotIntM);
     if (!piano.totmutuo.empty()) f_.imposta(id_.totmutuo, piano.totmutuo);
@@ -251,6 +261,7 @@ void PannelloMutuo::CmdCalcola() {
         quanti += (dato[k] = !f_.testo(campi[k]).empty()) ? 1 : 0;
     f_[id_.LstPianoAmm].voci.clear();
     f_[id_.LstPianoAmm].selezione = -1;
+    piano_ = {};
     dataNonValida_ = false;
 
     std::string messaggio;
@@ -378,6 +389,31 @@ void PannelloMutuo::StampaPiano() {
     }
     const std::string errore = p->fine();
     if (!errore.empty()) ctx_.messaggio(Messaggio{"", errore, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+}
+
+void PannelloMutuo::EsportaPiano(bool excel) {
+    if (piano_.rate.empty()) {
+        avviso("Calcolare prima il piano d'ammortamento.");
+        return;
+    }
+    if (!ctx_.servizi.file) return;
+    const auto path = ctx_.servizi.file->salva(excel ? "piano.xlsx" : "piano.csv", ctx_.stato.CartellaReport);
+    if (!path || path->empty()) return;
+    const int scadenza = id_.Option1[static_cast<std::size_t>(opzioneScelta())];
+    DatiMutuo dati;
+    for (int id : {id_.txtImporto, id_.txtData, scadenza, id_.txtNumRate, id_.txtTasso, id_.txtRata, id_.SpesaUT,
+                   id_.SpesaM, id_.TxtTaeg, id_.TotIntM, id_.totmutuo, id_.TSpese})
+        dati.push_back(f_.testo(id));
+    const CartellaLavoro c = cartellaPiano(piano_, dati);
+    std::string errore;
+    if (!excel)
+        errore = scriviFileSicuro(*path, csvFoglio(c.fogli.front()));
+    else if (ctx_.servizi.xlsx)
+        errore = ctx_.servizi.xlsx->scrivi(c, *path);
+    else
+        errore = "la scrittura dei file Excel non è disponibile";
+    if (!errore.empty())
+        ctx_.messaggio({kTitoloProgramma, "Impossibile salvare " + *path + ": " + errore, Icona::Critica});
 }
 
 } // namespace vantrel

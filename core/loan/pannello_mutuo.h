@@ -2,6 +2,7 @@
 
 #include "common/program_state.h"
 #include "common/window.h"
+#include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
 
 #include <array>
@@ -20,6 +21,8 @@ public:
     const StatoMutuo& stato() const { return stato_; }
     /// Instalments per year of the frequency option selected now.
     int ratePerAnnoScelte() const { return 12 / stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())]; }
+    /// The plan the list shows; no instalments when none was built.
+    const Piano& piano() const { return piano_; }
     /// How many times a dropped key has beeped.
     int bip() const { return bip_; }
 
@@ -33,6 +36,8 @@ public:
     void CmdCalcola();
     void StampaPiano();
     void CalcolaTaeg();
+    /// "Esporta Excel..." and "Esporta CSV...": the plan, one row per instalment, with its totals.
+    void EsportaPiano(bool excel);
 
 private:
     void RataMutuo();
@@ -50,12 +55,14 @@ private:
     Finestra& f_;
     Contesto& ctx_;
     StatoMutuo stato_;
+    Piano piano_; // without its lines, which the list holds
     int bip_ = 0;
     const std::vector<std::string>* bloccoStampa_ = nullptr;
     bool dataNonValida_ = false; // the last plan was refused for its date
     struct Ids {
         int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;
-        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1;
+        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1, cmdEsportaXlsx,
+            cmdEsportaCsv;
         std::array<int, 6> Option1;
     } id_;
 };

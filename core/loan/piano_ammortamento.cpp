@@ -72,6 +72,8 @@ Piano PianoAmm(const CampiPiano& campi, StatoMutuo& st) {
                     R(F(ArrEuro(st.QuotaInteressi)), 12) + " " + R(F(ArrEuro(st.QuotaCapitale)), 12) + " " +
                     R(F(ArrEuro(s)), 7) + " " + R(piano.txtRata, 12) + " " +
                     R(F(ArrEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))), 13));
+        piano.rate.push_back({k, scadenza, ArrEuro(st.QuotaInteressi), ArrEuro(st.QuotaCapitale), ArrEuro(s),
+                              arrotonda(s + st.Rata, 2), ArrEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))});
         st.CapitaleRimborsato = ArrEuro(st.CapitaleRimborsato + st.QuotaCapitale);
         r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) + "   TOTALE SPESE  : " + R(F(s * n), 12);
         r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) + "   SPESE INIZIALI: " + R(F(u), 12);

@@ -14,10 +14,18 @@ struct CampiPiano {
     Data erogazione;
 };
 
+/// One instalment of the plan, its figures as the plan prints them (to the cent).
+struct RataPiano {
+    int numero = 0;
+    Data scadenza;
+    double interessi = 0, capitale = 0, spese = 0, totale = 0, residuo = 0;
+};
+
 /// The plan list and the field texts it writes.
 struct Piano {
     std::vector<std::string> righe;
     std::string txtRata, TotIntM, totmutuo, TSpese;
+    std::vector<RataPiano> rate;
 };
 
 /// Builds the amortization plan; `stato` must hold MesiRata and RatePerAnno of the chosen frequency.

@@ -100,6 +100,9 @@ void StampanteRegistrata::riga(const std::string& testo) {
     else
         out_ << "riga " << testo << '\n';
 }
+void StampanteRegistrata::immagine(std::string_view png) {
+    out_ << "immagine " << png.size() << " byte\n";
+}
 void StampanteRegistrata::nuovaPagina() {
     out_ << "nuova pagina\n";
 }

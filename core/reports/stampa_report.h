@@ -21,7 +21,7 @@ std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& ri
 
 /// A printer that writes each operation as one text line:
 ///   orientamento verticale|orizzontale, font NAME, dimensione N, grassetto si|no,
-///   riga TEXT (the text after one space, kept whole), vuota, nuova pagina, fine.
+///   riga TEXT (the text after one space, kept whole), vuota, immagine N byte, nuova pagina, fine.
 class StampanteRegistrata : public Stampante {
 public:
     explicit StampanteRegistrata(std::ostream& out) : out_(out) {}
@@ -30,6 +30,7 @@ public:
     void dimensione(double punti) override;
     void grassetto(bool attivo) override;
     void riga(const std::string& testo) override;
+    void immagine(std::string_view png) override;
     void nuovaPagina() override;
     std::string fine() override;
 

@@ -13,6 +13,7 @@ const Schema& Taeg::schemaTaeg() {
         ListaReport::definisci(sc);
         PannelloMutuo::definisci(sc);
         VerificaUsura::definisci(sc);
+        RiepilogoPratica::definisci(sc);
         sc.ordineTab({"dal",       "al",     "Combo1",   "Command8", "Giorni",    "NumeriD", "intDare", "ComMS",
                       "extrafido", "totInt", "speseN",   "ComMS2",   "ASpese",    "tspe",    "SpeInt",  "Option2",
                       "Option1a",  "fido",   "Acc",      "Combo2",   "Lira",      "euro",    "Option3", "Option4",
@@ -24,16 +25,18 @@ const Schema& Taeg::schemaTaeg() {
 
 Taeg::Taeg(Contesto& ctx, bool caricaTassi)
     : FinestraComposta(schemaTaeg()), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_), mutuo_(*this, ctx),
-      usura_(*this, ctx, mutuo_) {
+      usura_(*this, ctx, mutuo_), pratica_(*this, ctx, report_) {
     aggiungiParte(calcolo_);
     aggiungiParte(report_);
     aggiungiParte(mutuo_);
     aggiungiParte(usura_);
+    aggiungiParte(pratica_);
     mutuo_.bloccoInStampa(&usura_.esito().righe);
     report_.catenaSoglia = [this] { return calcolo_.righeCatenaSoglia(); };
     mutuo_.carica();
     usura_.carica();
     calcolo_.carica(caricaTassi);
+    pratica_.carica();
 }
 
 void Taeg::ricarica(bool caricaTassi) {
@@ -42,6 +45,7 @@ void Taeg::ricarica(bool caricaTassi) {
     mutuo_.carica();
     usura_.carica();
     calcolo_.carica(caricaTassi);
+    pratica_.carica();
 }
 
 } // namespace vantrel

@@ -5,12 +5,13 @@
 #include "loan/pannello_mutuo.h"
 #include "loan/verifica_usura.h"
 #include "reports/lista_report.h"
+#include "reports/riepilogo_pratica.h"
 #include "teg/teg_calcolo.h"
 
 namespace vantrel {
 
-/// The calculation window "T.E.G. maschera principale" with its three tabs: the period check,
-/// the result list and the loan calculator. Creating it runs the window load.
+/// The calculation window "T.E.G. maschera principale" with its tabs: the period check, the result
+/// list, the loan calculator and the account summary. Creating it runs the window load.
 class Taeg : public FinestraComposta {
 public:
     /// `caricaTassi` false keeps the rate table already in memory (a batch loads it once).
@@ -24,6 +25,7 @@ public:
     ListaReport& report() { return report_; }
     PannelloMutuo& mutuo() { return mutuo_; }
     VerificaUsura& usura() { return usura_; }
+    RiepilogoPratica& pratica() { return pratica_; }
 
 private:
     Contesto& ctx_;
@@ -31,6 +33,7 @@ private:
     TegCalcolo calcolo_;
     PannelloMutuo mutuo_;
     VerificaUsura usura_;
+    RiepilogoPratica pratica_;
 };
 
 } // namespace vantrel

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -66,6 +67,8 @@ struct StampanteQt::Stato {
         QFont font;
         QString testo;
         double x, base; // start and baseline, in device pixels from the top left of the page
+        QImage figura;  // a picture instead of the text, drawn in `riquadro`
+        QRectF riquadro;
     };
 
     std::unique_ptr<QPrinter> proprio; // the printer of a PDF file
@@ -124,6 +127,10 @@ struct StampanteQt::Stato {
         painter.save();
         painter.scale(scala, scala);
         for (const Voce& v : pagina) {
+            if (!v.figura.isNull()) {
+                painter.drawImage(v.riquadro, v.figura);
+                continue;
+            }
             painter.setFont(v.font);
             painter.drawText(QPointF(v.x, v.base), v.testo);
         }
@@ -220,10 +227,30 @@ void StampanteQt::riga(const std::string& testo) {
         QString t = QString::fromUtf8(testo.data() + inizio, static_cast<qsizetype>(fine - inizio));
         const double x = s.metriche->horizontalAdvance(QString(static_cast<qsizetype>(inizio), u' '));
         s.larghezza = std::max(s.larghezza, x + s.metriche->horizontalAdvance(t));
-        s.pagina.push_back({s.font, std::move(t), x, s.y + s.ascesa});
+        s.pagina.push_back({s.font, std::move(t), x, s.y + s.ascesa, {}, {}});
     }
     s.fondo = s.y + s.altezzaRiga;
     s.y += s.interlinea;
+}
+
+void StampanteQt::immagine(std::string_view png) {
+    Stato& s = *s_;
+    QImage figura;
+    if (!figura.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG") ||
+        !s.inizia())
+        return;
+    if (s.altezzaPagina - s.y < s.altezzaPagina / 3 && !s.pagina.empty() && !s.paginaNuova()) return;
+    const double spazio = s.altezzaPagina - s.y;
+    double l = s.larghezzaPagina, a = l * figura.height() / figura.width();
+    if (a > spazio) {
+        l *= spazio / a;
+        a = spazio;
+    }
+    Stato::Voce v{s.font, {}, 0, 0, std::move(figura), QRectF(0, s.y, l, a)};
+    s.pagina.push_back(std::move(v));
+    s.larghezza = std::max(s.larghezza, l);
+    s.y += a;
+    s.fondo = s.y;
 }
 
 void StampanteQt::nuovaPagina() {

@@ -35,6 +35,9 @@ public:
     void dimensione(double punti) override;
     void grassetto(bool attivo) override;
     void riga(const std::string& testo) override;
+    /// The picture spans the page width, shrunk to the height left on the page; when less than a
+    /// third of the page is left it opens the next one.
+    void immagine(std::string_view png) override;
     void nuovaPagina() override;
     std::string fine() override;
 

@@ -30,13 +30,14 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
         const char* messaggio;
     };
     const Caso casi[] = {
-        {"colonna sconosciuta", "dal;al;Interessi\n01/01/2023;31/03/2023;5\n", 1,
-         "riga 1, colonna 3: colonna sconosciuta"},
-        {"separatore errato", "dal,al,NumeriD\n01/01/2023,31/03/2023,5\n", 1, "riga 1, colonna 1: separatore errato"},
+        {"importo errato", "dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n", 1,
+         "riga 2, colonna Interessi: '12,3,4' non è un importo"},
+        {"separatore errato", "dal,al,NumeriD\n01/01/2023,31/03/2023,5\n", 1, "riga 1: separatore errato"},
         {"troppi campi", "dal;al\n01/01/2023;31/03/2023\n01/01/2023;31/03/2023;7\n", 1, "riga 3, colonna 3"},
-        {"data errata", "dal;al\n01/01/2023;31/02/2023\n", 1, "riga 2, colonna 2: data non valida"},
-        {"scelta errata", "dal;al;valuta\n01/01/2023;31/03/2023;Dollari\n", 1, "riga 2, colonna 3: valore non ammesso"},
-        {"manca al", "dal\n01/01/2023\n", 1, "manca la colonna obbligatoria \"al\""},
+        {"data errata", "dal;al\n01/01/2023;31/02/2023\n", 1, "riga 2, colonna al: '31/02/2023' non è una data"},
+        {"scelta errata", "dal;al;valuta\n01/01/2023;31/03/2023;Dollari\n", 1,
+         "riga 2, colonna valuta: 'Dollari' non è ammesso"},
+        {"manca al", "dal\n01/01/2023\n", 1, "manca la colonna obbligatoria \"Al\""},
         {"vuoto", "", 1, "manca la riga di intestazione"},
     };
     for (const Caso& c : casi) {
@@ -51,6 +52,11 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
         EXPECT_EQ(e.out, "");
         EXPECT_FALSE(std::filesystem::exists(report)); // nothing half-written
     }
+    // An unknown column is named and left aside.
+    test::scriviTesto(dir.file("note.csv"), "dal;al;Note\n01/01/2023;31/03/2023;5\n");
+    const Esito note = esegui({"teg", dir.file("note.csv"), "--cartella", dir.cartella()});
+    EXPECT_EQ(note.codice, 0);
+    EXPECT_NE(note.err.find("colonne ignorate: \"Note\""), std::string::npos) << note.err;
     // An empty cell is a field not given: the empty Acc leaves the fido typed before it alone.
     test::scriviTesto(dir.file("vuoti.csv"),
                       "dal;al;NumeriD;intDare;fido;Acc\n01/01/2023;31/03/2023;1.000.000;100;10.000;\n");

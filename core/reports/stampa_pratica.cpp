@@ -1,0 +1,157 @@
+#include "reports/stampa_pratica.h"
+
+#include "common/format_mask.h"
+#include "common/text.h"
+#include "reports/fogli_pratica.h"
+
+#include <algorithm>
+
+namespace vantrel {
+namespace {
+
+const std::string kRientro(6, ' ');
+
+// Short titles of the printed columns, by column of the results table; the notes follow the table.
+constexpr const char* kTitoli[] = {"N.",    "Dal",   "Al",      "Categoria", "Cl.", "TEG",        "Soglia", "Supero",
+                                   "Esito", "Norma", "Formula", "Int.",      "CMS", "Altri int.", "Spese",  "Oneri"};
+constexpr std::size_t kColonne = std::size(kTitoli);
+
+std::string allinea(const std::string& s, std::size_t larghezza, bool destra) {
+    const std::size_t n = lunghezza(s);
+    if (n >= larghezza) return s;
+    const std::string pad(larghezza - n, ' ');
+    return destra ? pad + s : s + pad;
+}
+
+} // namespace
+
+std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
+    static const std::vector<EsitoTrimestre> nessuno;
+    const std::vector<EsitoTrimestre>& esiti = d.esiti ? *d.esiti : nessuno;
+    const Foglio vuoto = foglioRiepilogo();
+    const Foglio& tabella = d.tabella ? *d.tabella : vuoto;
+    const TotaliPratica tot = totaliPratica(esiti);
+    const int L = d.righePerPagina >= 20 ? d.righePerPagina : 40;
+
+    // Cover.
+    s.orientamento(Orientamento::Orizzontale);
+    s.font("Arial");
+    s.dimensione(24);
+    s.grassetto(true);
+    for (int k = 0; k < 4; ++k)
+        s.riga("");
+    s.riga(kRientro + "Verifica dei tassi soglia del conto");
+    s.grassetto(false);
+    s.dimensione(18);
+    s.riga("");
+    s.riga(kRientro + (d.nome.empty() ? std::string("Pratica senza nome") : d.nome));
+    s.riga("");
+    s.dimensione(12);
+    s.riga(kRientro + "Data: " + d.oggi.testo());
+    s.riga("");
+    std::string periodo;
+    if (!esiti.empty()) periodo = ", dal " + esiti.front().dal + " al " + esiti.back().al;
+    s.riga(kRientro + "Trimestri controllati: " + std::to_string(tot.trimestri) + periodo);
+    s.riga(kRientro + "Trimestri oltre la soglia: " + std::to_string(tot.oltre));
+    s.riga(kRientro + "Supero massimo: " +
+           (tot.massimo ? formatta(tot.superoMassimo, maschere::tasso3Riga) + " (dal " + tot.massimo->dal + " al " +
+                              tot.massimo->al + ")"
+                        : std::string("nessuno")));
+
+    // The results table, with its header on every page.
+    s.nuovaPagina();
+    std::vector<std::vector<std::string>> celle;
+    std::size_t larghezze[kColonne];
+    for (std::size_t c = 0; c < kColonne; ++c)
+        larghezze[c] = lunghezza(kTitoli[c]);
+    for (const auto& r : tabella.righe) {
+        auto& testi = celle.emplace_back();
+        for (std::size_t c = 0; c < kColonne && c < r.size(); ++c) {
+            testi.push_back(testoCella(r[c]));
+            larghezze[c] = std::max(larghezze[c], lunghezza(testi.back()));
+        }
+    }
+    const auto linea = [&](const std::vector<std::string>& testi) {
+        std::string l = kRientro;
+        for (std::size_t c = 0; c < testi.size(); ++c) {
+            const Formato f = c < tabella.colonne.size() ? tabella.colonne[c].formato : Formato::Generale;
+            const bool destra = f == Formato::Intero || f == Formato::Tasso || f == Formato::Importo;
+            l += allinea(testi[c], larghezze[c], destra) + (c + 1 < testi.size() ? " " : "");
+        }
+        return l;
+    };
+    std::size_t larghezzaTotale = 0;
+    for (std::size_t w : larghezze)
+        larghezzaTotale += w + 1;
+    const std::string trattini = kRientro + std::string(larghezzaTotale, '-');
+    const std::vector<std::string> titoli(std::begin(kTitoli), std::end(kTitoli));
+    const auto intestazione = [&] {
+        s.font("Arial");
+        s.dimensione(14);
+        s.grassetto(true);
+        s.riga(kRientro + "Riepilogo dei trimestri");
+        s.grassetto(false);
+        s.riga("");
+        s.font("Courier New");
+        s.dimensione(8);
+        s.riga(linea(titoli));
+        s.riga(trattini);
+    };
+    intestazione();
+    int c = 4;
+    for (std::size_t r = 0; r < celle.size(); ++r) {
+        if (c >= L) {
+            s.nuovaPagina();
+            intestazione();
+            c = 4;
+        }
+        const bool oltre = r < tabella.evidenziate.size() && tabella.evidenziate[r];
+        s.grassetto(oltre);
+        s.riga(linea(celle[r]));
+        s.grassetto(false);
+        ++c;
+    }
+    s.riga(trattini);
+    for (const auto& t : tabella.totali)
+        s.riga(kRientro + allinea(testoCella(t[0]), 30, false) + testoCella(t[5]));
+    // The messages of the checks, by row number.
+    bool note = false;
+    for (std::size_t r = 0; r < esiti.size(); ++r)
+        for (const auto& m : esiti[r].messaggi) {
+            if (!note) s.riga("");
+            note = true;
+            s.riga(kRientro + "N. " + std::to_string(r + 1) + ": " + m);
+        }
+
+    if (!d.grafico.empty()) {
+        s.nuovaPagina();
+        s.font("Arial");
+        s.dimensione(14);
+        s.grassetto(true);
+        s.riga(kRientro + "Andamento del TEG e del tasso soglia");
+        s.grassetto(false);
+        s.riga("");
+        s.immagine(d.grafico);
+    }
+
+    // The summary of each quarter over the threshold, in portrait.
+    s.orientamento(Orientamento::Verticale);
+    for (std::size_t r = 0; r < esiti.size(); ++r) {
+        const EsitoTrimestre& e = esiti[r];
+        if (!e.oltreSoglia()) continue;
+        s.nuovaPagina();
+        s.font("Arial");
+        s.dimensione(12);
+        s.grassetto(true);
+        s.riga(kRientro + "Trimestre oltre la soglia N. " + std::to_string(r + 1) + ": dal " + e.dal + " al " + e.al);
+        s.riga("");
+        s.font("Courier New");
+        s.dimensione(9);
+        for (const auto& l : e.riepilogo)
+            s.riga(kRientro + l);
+        s.grassetto(false);
+    }
+    return s.fine();
+}
+
+} // namespace vantrel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "common/program_state.h"
+#include "common/scripted_services.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+class Taeg;
+
+/// The input fields of a period in tab order, as a user fills them.
+inline constexpr std::array<const char*, 9> kCampiPeriodo = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
+                                                             "ComMS2",  "ASpese",  "fido",  "Acc"};
+
+/// One account period to check: the texts of its fields and the controls its choices click.
+struct PeriodoDaControllare {
+    int riga = 0;                                        // row of the file it was read from
+    std::string dal, al;                                 // "dd/mm/yyyy"
+    std::string Giorni;                                  // empty: the days are counted from the dates
+    std::array<std::string, kCampiPeriodo.size()> campi; // empty: the field is not given
+    std::string valuta = "euro";
+    int categoria = 0; // item of Combo2
+    std::string accordato = "Option1a";
+    std::string norma = "Option5"; // the rule in force on the period's dates
+    std::string formula = "OK";
+};
+
+/// What one check showed: the message boxes and the result row appended to the list.
+struct EsitoControllo {
+    std::vector<std::string> messaggi;
+    std::string riga;
+};
+
+/// The batch check: every period on a calculation window loaded afresh, done as a user would:
+/// currency, category, accordato and threshold rule; the fields given, in tab order, pasted and
+/// left; the dates; the days (or "giorni      >>"); the formula button; "crea report".
+/// The message boxes shown during a check are recorded, never shown; the calculation's warnings
+/// follow them.
+class ControlloPeriodi {
+public:
+    /// The windows work on `ctx`'s state; its message service is replaced by the recorder.
+    explicit ControlloPeriodi(Contesto& ctx);
+    ~ControlloPeriodi();
+    ControlloPeriodi(const ControlloPeriodi&) = delete;
+    ControlloPeriodi& operator=(const ControlloPeriodi&) = delete;
+
+    /// `riepilogo` also writes the calculation summary ("crea report tabellare").
+    EsitoControllo controlla(const PeriodoDaControllare& p, bool riepilogo = false);
+    /// The window of the last check, as the check left it (loaded once, on the first check).
+    Taeg& finestra();
+
+private:
+    Contesto& ctx_;
+    ServizioMessaggi* messaggi_; // the service replaced while the checks run
+    RisposteProgrammate risposte_;
+    std::unique_ptr<Taeg> finestra_;
+    bool usata_ = false; // a check has run on the window since it was loaded
+};
+
+} // namespace vantrel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/services.h"
+#include "reports/grafico_pratica.h"
+
+class QChart;
+
+namespace vantrel::gui {
+
+/// The names of the chart's series, in the order the chart holds them.
+inline constexpr const char* kSerieTeg = "TEG";
+inline constexpr const char* kSerieSoglia = "Tasso soglia";
+inline constexpr const char* kSerieSupero = "Oltre la soglia";
+
+/// The chart of an account: the TEG and the threshold of each quarter as lines over the quarters'
+/// start dates, and the quarters over the threshold marked with red triangles on the TEG line.
+QChart* creaGraficoPratica(const DatiGrafico& d);
+
+/// Draws the chart off screen (a QApplication must exist).
+class DisegnoGraficoQt : public DisegnoGrafico {
+public:
+    std::string png(const DatiGrafico& d, int larghezza, int altezza) override;
+};
+
+} // namespace vantrel::gui
