@@ -2,7 +2,7 @@
 #include "comandi.h"
 #include "common/scripted_services.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
-#include "reports/fogli_pratica.h"
+#include "teg/fogli_pratica.h"
 #include "teg/taeg.h"
 
 #include <benchmark/benchmark.h>

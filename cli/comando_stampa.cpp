@@ -1,9 +1,9 @@
 #include "comando_stampa.h"
 
 #include "common/file_esiste.h"
+#include "programma/record_impostazioni.h"
 #include "reports/file_report.h"
 #include "reports/stampa_report.h"
-#include "shell/settings_records.h"
 
 #include <fstream>
 #include <optional>

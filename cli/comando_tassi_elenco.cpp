@@ -1,8 +1,8 @@
-#include "cli/comando_tassi_elenco.h"
+#include "comando_tassi_elenco.h"
 
+#include "finestre_tassi/usurari.h"
 #include "platform/disco_posix.h"
 #include "rates/set_tassi.h"
-#include "rates/usurari.h"
 
 #include <filesystem>
 #include <system_error>

@@ -6,9 +6,9 @@
 #include "rates/set_tassi.h"
 #include "report_hook.h"
 #include "reports/file_report.h"
-#include "reports/fogli_pratica.h"
-#include "reports/importa_periodi.h"
 #include "teg/controllo_periodo.h"
+#include "teg/fogli_pratica.h"
+#include "teg/importa_periodi.h"
 #include "teg/taeg.h"
 
 #include <algorithm>

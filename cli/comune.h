@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/scripted_services.h"
 #include "platform/disco_posix.h"
 #include "platform/lettore_zip.h"
+#include "programma/stato_programma.h"
 
 #include <iosfwd>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "finestre.h"
 
-#include "rates/usurari.h"
+#include "finestre_tassi/usurari.h"
 #include "reports/finestre_report.h"
 #include "shell/calendario.h"
 #include "shell/form23.h"

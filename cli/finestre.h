@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/window.h"
-#include "rates/usurari.h"
+#include "finestre_tassi/usurari.h"
+#include "programma/stato_programma.h"
 
 #include <memory>
 #include <optional>

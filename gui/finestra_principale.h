@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/program_state.h"
+#include "programma/stato_programma.h"
 #include "shell/mdi_form1.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/services.h"
-#include "reports/grafico_pratica.h"
+#include "teg/grafico_pratica.h"
 
 class QChart;
 

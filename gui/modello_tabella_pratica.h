@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/riepilogo_pratica.h"
+#include "teg/riepilogo_pratica.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

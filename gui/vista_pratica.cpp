@@ -3,8 +3,8 @@
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_pratica.h"
-#include "reports/fogli_pratica.h"
-#include "reports/riepilogo_pratica.h"
+#include "teg/fogli_pratica.h"
+#include "teg/riepilogo_pratica.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/program_state.h"
-#include "rates/soglie_ufficiali.h"
+#include "finestre_tassi/soglie_ufficiali.h"
+#include "programma/stato_programma.h"
 
 #include <QWidget>
 #include <memory>

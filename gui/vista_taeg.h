@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/program_state.h"
+#include "programma/stato_programma.h"
 #include "teg/taeg.h"
 #include "vista_generica.h"
 

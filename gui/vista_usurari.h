@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/program_state.h"
-#include "rates/usurari.h"
+#include "finestre_tassi/usurari.h"
+#include "programma/stato_programma.h"
 
 #include <QWidget>
 #include <memory>

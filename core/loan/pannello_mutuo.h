@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/window.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
+#include "programma/stato_programma.h"
 
 #include <array>
 #include <vector>

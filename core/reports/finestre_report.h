@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/composed_window.h"
-#include "common/program_state.h"
+#include "programma/stato_programma.h"
 #include "reports/modifica_lista.h"
 
 #include <functional>

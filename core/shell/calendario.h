@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/dates.h"
-#include "common/program_state.h"
 #include "common/window.h"
+#include "programma/stato_programma.h"
 
 namespace vantrel {
 

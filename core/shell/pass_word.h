@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/window.h"
+#include "programma/stato_programma.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "common/composed_window.h"
-#include "common/program_state.h"
 #include "loan/pannello_mutuo.h"
 #include "loan/verifica_usura.h"
-#include "reports/lista_report.h"
-#include "reports/riepilogo_pratica.h"
+#include "programma/stato_programma.h"
+#include "teg/lista_report.h"
+#include "teg/riepilogo_pratica.h"
 #include "teg/teg_calcolo.h"
 
 namespace vantrel {

@@ -6,7 +6,7 @@
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
-#include "reports/lista_report.h"
+#include "teg/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
 

@@ -1,6 +1,6 @@
 #include "comando_stampa.h"
+#include "programma/record_impostazioni.h"
 #include "reports/stampa_report.h"
-#include "shell/settings_records.h"
 #include "stampante_pdf.h"
 #include "support/temp_dir.h"
 

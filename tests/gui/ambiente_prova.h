@@ -1,8 +1,8 @@
 #pragma once
 
 #include "applicazione.h"
-#include "common/program_state.h"
 #include "common/scripted_services.h"
+#include "programma/stato_programma.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // http.server for HTTPS, certificates made by openssl for the test): a good set is installed, and
 // every fault leaves the old set byte for byte.
 #include "common/scripted_services.h"
+#include "finestre_tassi/usurari.h"
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "rates/fonti_tassi.h"
-#include "rates/usurari.h"
 #include "rates/verifica_set.h"
 #include "support/file_tassi.h"
 

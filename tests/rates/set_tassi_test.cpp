@@ -1,5 +1,5 @@
+#include "finestre_tassi/usurari.h"
 #include "rates/set_tassi.h"
-#include "rates/usurari.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
 

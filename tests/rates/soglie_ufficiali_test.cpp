@@ -1,5 +1,5 @@
+#include "finestre_tassi/soglie_ufficiali.h"
 #include "rates/riferimento_serie.h"
-#include "rates/soglie_ufficiali.h"
 #include "support/ambiente.h"
 
 #include <filesystem>

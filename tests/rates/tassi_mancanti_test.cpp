@@ -1,7 +1,7 @@
 // A rate table that is missing, empty or damaged is told apart and said in Italian, by the table
 // load and by the rate window; a damaged period never gives a threshold.
+#include "finestre_tassi/usurari.h"
 #include "rates/avvisi_tassi.h"
-#include "rates/usurari.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
 

@@ -1,5 +1,5 @@
+#include "finestre_tassi/usurari.h"
 #include "rates/riferimento_serie.h"
-#include "rates/usurari.h"
 #include "support/ambiente.h"
 
 #include <gtest/gtest.h>

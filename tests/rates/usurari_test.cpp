@@ -1,5 +1,5 @@
 #include "common/format_mask.h"
-#include "rates/usurari.h"
+#include "finestre_tassi/usurari.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
 #include "support/messaggio.h"

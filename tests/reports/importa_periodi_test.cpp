@@ -1,5 +1,5 @@
 // Files of account periods as a spreadsheet saves them.
-#include "reports/importa_periodi.h"
+#include "teg/importa_periodi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "reports/riepilogo.h"
 #include "support/ambiente.h"
+#include "teg/riepilogo.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>

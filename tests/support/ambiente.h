@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/scripted_services.h"
+#include "programma/stato_programma.h"
 #include "support/temp_dir.h"
 
 namespace vantrel::test {

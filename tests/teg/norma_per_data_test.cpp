@@ -1,6 +1,6 @@
 #include "common/numbers.h"
+#include "finestre_tassi/usurari.h"
 #include "rates/fonti_tassi.h"
-#include "rates/usurari.h"
 #include "support/file_tassi.h"
 #include "support/taeg_fixture.h"
 

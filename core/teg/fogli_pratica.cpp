@@ -1,4 +1,4 @@
-#include "reports/fogli_pratica.h"
+#include "teg/fogli_pratica.h"
 
 #include "common/dates.h"
 #include "common/numbers.h"

@@ -1,11 +1,11 @@
-#include "reports/riepilogo_pratica.h"
+#include "teg/riepilogo_pratica.h"
 
 #include "common/format_mask.h"
 #include "common/text.h"
 #include "reports/file_report.h"
-#include "reports/fogli_pratica.h"
-#include "reports/lista_report.h"
-#include "reports/stampa_pratica.h"
+#include "teg/fogli_pratica.h"
+#include "teg/lista_report.h"
+#include "teg/stampa_pratica.h"
 #include "teg/taeg.h"
 
 #include <filesystem>

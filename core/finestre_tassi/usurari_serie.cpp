@@ -1,5 +1,5 @@
+#include "finestre_tassi/usurari.h"
 #include "rates/importa_serie.h"
-#include "rates/usurari.h"
 
 namespace vantrel {
 

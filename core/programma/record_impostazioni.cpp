@@ -1,4 +1,4 @@
-#include "shell/settings_records.h"
+#include "programma/record_impostazioni.h"
 
 #include "common/record_file.h"
 

@@ -1,4 +1,4 @@
-#include "reports/riepilogo.h"
+#include "teg/riepilogo.h"
 
 #include "common/format_mask.h"
 #include "common/numbers.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/dates.h"
-#include "reports/esito_trimestre.h"
+#include "teg/esito_trimestre.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "common/dates.h"
 #include "common/services.h"
 #include "reports/cartella_lavoro.h"
-#include "reports/esito_trimestre.h"
+#include "teg/esito_trimestre.h"
 
 #include <string>
 #include <vector>

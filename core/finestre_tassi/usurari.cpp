@@ -1,4 +1,4 @@
-#include "rates/usurari.h"
+#include "finestre_tassi/usurari.h"
 
 #include "common/file_esiste.h"
 #include "common/format_mask.h"

@@ -1,4 +1,4 @@
-#include "reports/esito_trimestre.h"
+#include "teg/esito_trimestre.h"
 
 #include "common/dates.h"
 #include "common/numbers.h"

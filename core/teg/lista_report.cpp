@@ -1,7 +1,7 @@
-#include "reports/lista_report.h"
+#include "teg/lista_report.h"
 
 #include "common/numbers.h"
-#include "reports/riepilogo.h"
+#include "teg/riepilogo.h"
 #include "teg/teg_controlli.h"
 
 namespace vantrel {

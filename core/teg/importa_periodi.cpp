@@ -1,4 +1,4 @@
-#include "reports/importa_periodi.h"
+#include "teg/importa_periodi.h"
 
 #include "common/cp1252.h"
 #include "common/dates.h"

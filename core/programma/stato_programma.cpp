@@ -1,4 +1,4 @@
-#include "common/program_state.h"
+#include "programma/stato_programma.h"
 
 namespace vantrel {
 

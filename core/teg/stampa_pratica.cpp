@@ -1,8 +1,8 @@
-#include "reports/stampa_pratica.h"
+#include "teg/stampa_pratica.h"
 
 #include "common/format_mask.h"
 #include "common/text.h"
-#include "reports/fogli_pratica.h"
+#include "teg/fogli_pratica.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "reports/grafico_pratica.h"
+#include "teg/grafico_pratica.h"
 
 #include "common/numbers.h"
 

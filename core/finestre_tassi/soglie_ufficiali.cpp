@@ -1,4 +1,4 @@
-#include "rates/soglie_ufficiali.h"
+#include "finestre_tassi/soglie_ufficiali.h"
 
 #include "common/file_esiste.h"
 #include "common/numbers.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/window.h"
+#include "programma/stato_programma.h"
 #include "rates/scarica_set.h"
 #include "rates/server_tassi.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/program_state.h"
 #include "common/window.h"
+#include "programma/stato_programma.h"
 #include "reports/cartella_lavoro.h"
-#include "reports/esito_trimestre.h"
-#include "reports/grafico_pratica.h"
-#include "reports/importa_periodi.h"
+#include "teg/esito_trimestre.h"
+#include "teg/grafico_pratica.h"
+#include "teg/importa_periodi.h"
 
 #include <chrono>
 #include <functional>

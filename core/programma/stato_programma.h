@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/services.h"
+#include "programma/record_impostazioni.h"
 #include "rates/tabella_tassi.h"
-#include "shell/settings_records.h"
 
 #include <string>
 

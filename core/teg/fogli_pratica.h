@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/cartella_lavoro.h"
-#include "reports/esito_trimestre.h"
+#include "teg/esito_trimestre.h"
 
 #include <vector>
 
