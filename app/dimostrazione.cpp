@@ -5,7 +5,7 @@
 // imports the quarters of an account and shows the account summary with its chart. With
 // --cattura FILE.png it saves the whole calculation window as a picture and ends.
 #include "applicazione.h"
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "finestra_principale.h"
 #include "grafico_pratica.h"
 #include "legame_finestra.h"

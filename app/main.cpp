@@ -1,6 +1,6 @@
 #include "applicazione.h"
 #include "avvio_calcolatrice.h"
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "dialogo_file_qt.h"
 #include "finestra_principale.h"
 #include "ftp_in_attesa.h"

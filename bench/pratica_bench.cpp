@@ -1,6 +1,6 @@
 // A whole account of 10.000 quarters: import and check in the desktop model, export as a workbook.
 #include "comandi.h"
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "teg/fogli_pratica.h"
 #include "teg/taeg.h"

@@ -1,6 +1,6 @@
 // One period check through the calculation window, and the batch check of the command line.
 #include "comandi.h"
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "teg/taeg.h"
 
 #include <benchmark/benchmark.h>

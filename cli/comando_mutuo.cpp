@@ -1,7 +1,7 @@
 #include "comando_mutuo.h"
 
-#include "common/dates.h"
-#include "common/scripted_services.h"
+#include "common/date.h"
+#include "common/servizi_simulati.h"
 #include "comune.h"
 #include "loan/fogli_piano.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"

@@ -1,7 +1,7 @@
 #include "comando_soglie.h"
 
 #include "common/file_esiste.h"
-#include "common/numbers.h"
+#include "common/numeri.h"
 #include "comune.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"

@@ -2,8 +2,8 @@
 
 #include "comando_tassi_elenco.h"
 #include "comando_tassi_serie.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "comune.h"
 #include "csv.h"
 #include "platform/disco_posix.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "platform/disco_posix.h"
 #include "platform/lettore_zip.h"
 #include "programma/stato_programma.h"

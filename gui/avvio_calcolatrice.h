@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/services.h"
+#include "common/servizi.h"
 
 #include <QStringList>
 

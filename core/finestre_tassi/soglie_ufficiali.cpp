@@ -1,8 +1,8 @@
 #include "finestre_tassi/soglie_ufficiali.h"
 
 #include "common/file_esiste.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"
 

@@ -1,9 +1,9 @@
 #include "finestre_tassi/usurari.h"
 
 #include "common/file_esiste.h"
-#include "common/format_mask.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
 #include "rates/importa_serie.h"

@@ -1,7 +1,7 @@
 #include "loan/formule_mutuo.h"
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "loan/pannello_mutuo.h"
 
-#include "common/format_mask.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "loan/fogli_piano.h"
 #include "loan/formule_mutuo.h"
 #include "loan/piano_ammortamento.h"

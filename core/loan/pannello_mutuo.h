@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/window.h"
+#include "common/finestra.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
 #include "programma/stato_programma.h"

@@ -1,7 +1,7 @@
 #include "loan/verifica_usura.h"
 
-#include "common/format_mask.h"
-#include "common/numbers.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
 #include "loan/formule_mutuo.h"
 #include "loan/pannello_mutuo.h"
 #include "loan/teg_usura.h"

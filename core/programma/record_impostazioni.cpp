@@ -1,6 +1,6 @@
 #include "programma/record_impostazioni.h"
 
-#include "common/record_file.h"
+#include "common/file_record.h"
 
 namespace vantrel {
 

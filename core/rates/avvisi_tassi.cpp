@@ -1,6 +1,6 @@
 #include "rates/avvisi_tassi.h"
 
-#include "common/text.h"
+#include "common/testo.h"
 
 #include <algorithm>
 #include <optional>

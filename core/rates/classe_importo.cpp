@@ -1,6 +1,6 @@
 #include "rates/classe_importo.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "rates/fonti_tassi.h"
 
 #include "common/file_esiste.h"
-#include "common/text.h"
+#include "common/testo.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "rates/importa_serie.h"
 
 #include "common/file_esiste.h"
-#include "common/services.h"
-#include "common/text.h"
+#include "common/servizi.h"
+#include "common/testo.h"
 #include "rates/fonti_tassi.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"

@@ -1,7 +1,7 @@
 #include "rates/lettura_serie.h"
 
 #include "common/cp1252.h"
-#include "common/services.h"
+#include "common/servizi.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "rates/norma_soglia.h"
 
-#include "common/format_mask.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 
 namespace vantrel {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/dates.h"
+#include "common/date.h"
 
 #include <string>
 #include <string_view>

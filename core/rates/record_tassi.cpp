@@ -1,6 +1,6 @@
 #include "rates/record_tassi.h"
 
-#include "common/record_file.h"
+#include "common/file_record.h"
 
 #include <stdexcept>
 

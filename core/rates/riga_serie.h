@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/dates.h"
+#include "common/date.h"
 #include "rates/classe_importo.h"
 #include "rates/tasso_esatto.h"
 

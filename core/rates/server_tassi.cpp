@@ -1,7 +1,7 @@
 #include "rates/server_tassi.h"
 
 #include "common/file_esiste.h"
-#include "common/text.h"
+#include "common/testo.h"
 #include "rates/set_tassi.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "rates/set_tassi.h"
 
 #include "common/file_esiste.h"
-#include "common/record_file.h"
+#include "common/file_record.h"
 
 #include <array>
 #include <cstdio>

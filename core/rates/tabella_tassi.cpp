@@ -1,8 +1,8 @@
 #include "rates/tabella_tassi.h"
 
 #include "common/file_esiste.h"
-#include "common/record_file.h"
-#include "common/text.h"
+#include "common/file_record.h"
+#include "common/testo.h"
 
 #include <cmath>
 #include <filesystem>

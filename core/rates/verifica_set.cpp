@@ -1,8 +1,8 @@
 #include "rates/verifica_set.h"
 
-#include "common/numbers.h"
-#include "common/record_file.h"
-#include "common/text.h"
+#include "common/file_record.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "rates/set_tassi.h"
 
 #include <cmath>

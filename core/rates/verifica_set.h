@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/services.h"
+#include "common/servizi.h"
 #include "rates/tabella_tassi.h"
 
 #include <cstdint>

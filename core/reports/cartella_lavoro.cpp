@@ -1,8 +1,8 @@
 #include "reports/cartella_lavoro.h"
 
-#include "common/dates.h"
-#include "common/format_mask.h"
-#include "common/numbers.h"
+#include "common/date.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
 
 #include <cmath>
 

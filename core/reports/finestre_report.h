@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/composed_window.h"
+#include "common/finestra_composta.h"
 #include "programma/stato_programma.h"
 #include "reports/modifica_lista.h"
 

@@ -1,6 +1,6 @@
 #include "reports/stampa_report.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 #include "reports/spazi.h"
 
 #include <array>

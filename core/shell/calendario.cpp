@@ -1,6 +1,6 @@
 #include "shell/calendario.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/dates.h"
-#include "common/window.h"
+#include "common/date.h"
+#include "common/finestra.h"
 #include "programma/stato_programma.h"
 
 namespace vantrel {

@@ -1,8 +1,8 @@
 #include "shell/form23.h"
 
 #include "common/cp1252.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "rates/server_tassi.h"
 #include "shell/impostazioni.h"
 

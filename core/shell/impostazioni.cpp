@@ -1,7 +1,7 @@
 #include "shell/impostazioni.h"
 
 #include "common/file_esiste.h"
-#include "common/record_file.h"
+#include "common/file_record.h"
 
 #include <algorithm>
 #include <filesystem>

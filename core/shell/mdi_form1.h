@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/window.h"
+#include "common/finestra.h"
 #include "programma/stato_programma.h"
 
 #include <map>

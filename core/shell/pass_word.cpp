@@ -1,6 +1,6 @@
 #include "shell/pass_word.h"
 
-#include "common/text.h"
+#include "common/testo.h"
 
 namespace vantrel {
 

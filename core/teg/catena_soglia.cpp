@@ -1,6 +1,6 @@
 #include "teg/catena_soglia.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 
 namespace vantrel {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "programma/stato_programma.h"
 
 #include <array>

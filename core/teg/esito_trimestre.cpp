@@ -1,7 +1,7 @@
 #include "teg/esito_trimestre.h"
 
-#include "common/dates.h"
-#include "common/numbers.h"
+#include "common/date.h"
+#include "common/numeri.h"
 #include "teg/soglie.h"
 #include "teg/teg_controlli.h"
 

@@ -1,8 +1,8 @@
 #include "teg/fogli_pratica.h"
 
-#include "common/dates.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/date.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 
 namespace vantrel {
 namespace {

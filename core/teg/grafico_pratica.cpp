@@ -1,6 +1,6 @@
 #include "teg/grafico_pratica.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 
 namespace vantrel {
 

@@ -1,9 +1,9 @@
 #include "teg/importa_periodi.h"
 
 #include "common/cp1252.h"
-#include "common/dates.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/date.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "reports/file_report.h"
 
 #include <algorithm>

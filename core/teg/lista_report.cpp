@@ -1,6 +1,6 @@
 #include "teg/lista_report.h"
 
-#include "common/numbers.h"
+#include "common/numeri.h"
 #include "teg/riepilogo.h"
 #include "teg/teg_controlli.h"
 

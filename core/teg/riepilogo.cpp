@@ -1,8 +1,8 @@
 #include "teg/riepilogo.h"
 
-#include "common/format_mask.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "reports/spazi.h"
 #include "teg/teg_controlli.h"
 

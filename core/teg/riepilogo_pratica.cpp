@@ -1,7 +1,7 @@
 #include "teg/riepilogo_pratica.h"
 
-#include "common/format_mask.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/testo.h"
 #include "reports/file_report.h"
 #include "teg/fogli_pratica.h"
 #include "teg/lista_report.h"

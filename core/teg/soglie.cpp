@@ -1,6 +1,6 @@
 #include "teg/soglie.h"
 
-#include "common/format_mask.h"
+#include "common/maschera_formato.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "teg/stampa_pratica.h"
 
-#include "common/format_mask.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/testo.h"
 #include "teg/fogli_pratica.h"
 
 #include <algorithm>

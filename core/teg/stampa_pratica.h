@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/dates.h"
-#include "common/services.h"
+#include "common/date.h"
+#include "common/servizi.h"
 #include "reports/cartella_lavoro.h"
 #include "teg/esito_trimestre.h"
 

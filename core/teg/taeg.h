@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/composed_window.h"
+#include "common/finestra_composta.h"
 #include "loan/pannello_mutuo.h"
 #include "loan/verifica_usura.h"
 #include "programma/stato_programma.h"

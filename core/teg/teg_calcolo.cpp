@@ -1,8 +1,8 @@
 #include "teg/teg_calcolo.h"
 
-#include "common/format_mask.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"

@@ -1,7 +1,7 @@
 // A million random inputs for the number readings, the mask engine and the CSV reader: none may
 // crash (the sanitizer build runs this too) and each answer must keep its promises.
-#include "common/format_mask.h"
-#include "common/numbers.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
 #include "csv.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "applicazione.h"
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "programma/stato_programma.h"
 
 #include <QApplication>

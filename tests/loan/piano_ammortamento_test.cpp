@@ -1,4 +1,4 @@
-#include "common/numbers.h"
+#include "common/numeri.h"
 #include "loan/piano_ammortamento.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The rate-set download against real servers on 127.0.0.1 (pyftpdlib for FTP and FTPS, Python's
 // http.server for HTTPS, certificates made by openssl for the test): a good set is installed, and
 // every fault leaves the old set byte for byte.
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "finestre_tassi/usurari.h"
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"

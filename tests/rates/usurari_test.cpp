@@ -1,4 +1,4 @@
-#include "common/format_mask.h"
+#include "common/maschera_formato.h"
 #include "finestre_tassi/usurari.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"

@@ -1,4 +1,4 @@
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 #include "reports/finestre_report.h"
 #include "reports/stampa_report.h"
 #include "support/ambiente.h"

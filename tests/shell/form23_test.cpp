@@ -1,4 +1,4 @@
-#include "common/text.h"
+#include "common/testo.h"
 #include "shell/form23.h"
 #include "shell/impostazioni.h"
 #include "support/ambiente.h"

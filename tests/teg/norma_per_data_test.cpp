@@ -1,4 +1,4 @@
-#include "common/numbers.h"
+#include "common/numeri.h"
 #include "finestre_tassi/usurari.h"
 #include "rates/fonti_tassi.h"
 #include "support/file_tassi.h"

@@ -1,4 +1,4 @@
-#include "common/format_mask.h"
+#include "common/maschera_formato.h"
 #include "support/taeg_fixture.h"
 #include "teg/soglie.h"
 

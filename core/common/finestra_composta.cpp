@@ -1,4 +1,4 @@
-#include "common/composed_window.h"
+#include "common/finestra_composta.h"
 
 namespace vantrel {
 

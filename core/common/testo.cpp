@@ -1,4 +1,4 @@
-#include "common/text.h"
+#include "common/testo.h"
 
 namespace vantrel {
 namespace {

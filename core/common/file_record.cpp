@@ -1,4 +1,4 @@
-#include "common/record_file.h"
+#include "common/file_record.h"
 
 #include "common/cp1252.h"
 

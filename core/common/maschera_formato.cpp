@@ -1,8 +1,8 @@
-#include "common/format_mask.h"
+#include "common/maschera_formato.h"
 
-#include "common/decimal_text.h"
-#include "common/numbers.h"
-#include "common/text.h"
+#include "common/numeri.h"
+#include "common/testo.h"
+#include "common/testo_decimale.h"
 
 #include <algorithm>
 

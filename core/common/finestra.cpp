@@ -1,6 +1,6 @@
-#include "common/window.h"
+#include "common/finestra.h"
 
-#include "common/text.h"
+#include "common/testo.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
-#include "common/format_mask.h"
-#include "common/numbers.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

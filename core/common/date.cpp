@@ -1,4 +1,4 @@
-#include "common/dates.h"
+#include "common/date.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "common/decimal_text.h"
+#include "common/testo_decimale.h"
 
 #include <charconv>
 #include <cmath>

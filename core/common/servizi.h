@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/dates.h"
+#include "common/date.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "common/scripted_services.h"
+#include "common/servizi_simulati.h"
 
 #include <ctime>
 

@@ -1,6 +1,6 @@
 #include "common/cp1252.h"
-#include "common/dates.h"
-#include "common/text.h"
+#include "common/date.h"
+#include "common/testo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "common/numbers.h"
+#include "common/numeri.h"
 
-#include "common/decimal_text.h"
+#include "common/testo_decimale.h"
 
 #include <charconv>
 #include <cmath>
