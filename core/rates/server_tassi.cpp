@@ -24,7 +24,7 @@ bool conSchema(const std::string& s) {
 
 } // namespace
 
-ServerTassi LeggiServerTassi(const std::string& cartella) {
+ServerTassi leggiServerTassi(const std::string& cartella) {
     ServerTassi s;
     std::ifstream in(std::filesystem::u8path(percorso(cartella, kFileServerTassi)), std::ios::binary);
     std::string riga;
@@ -53,7 +53,7 @@ ServerTassi LeggiServerTassi(const std::string& cartella) {
     return s;
 }
 
-bool ScriviServerTassi(const std::string& cartella, const ServerTassi& s) {
+bool scriviServerTassi(const std::string& cartella, const ServerTassi& s) {
     std::ostringstream o;
     o << "tipo=" << (s.tipo == TipoServer::Ftp ? "ftp" : "https") << '\n'
       << "indirizzo=" << suUnaRiga(s.indirizzo) << '\n'

@@ -1,10 +1,31 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/program_state.h"
 #include "common/window.h"
 #include "rates/server_tassi.h"
 
 namespace vantrel {
+
+// The controls of "Impostazioni": the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_IMPOSTAZIONI(X)                                                                              \
+    X(decimali, "decimali")                                                                                            \
+    X(nomeUtente, "NomeUt")                                                                                            \
+    X(password, "PassW")                                                                                               \
+    X(accessoConPassword, "accesso")                                                                                   \
+    X(verticale, "verticale")                                                                                          \
+    X(orizzontale, "orizzontale")                                                                                      \
+    X(righeVerticale, "LineVer")                                                                                       \
+    X(righeOrizzontale, "lineor")                                                                                      \
+    X(tipoServer, "TipoServer")                                                                                        \
+    X(indirizzoServer, "IndirizzoServer")                                                                              \
+    X(utenteServer, "UtenteServer")                                                                                    \
+    X(passwordServer, "PasswordServer")                                                                                \
+    X(ftpSenzaTls, "FtpSenzaTls")                                                                                      \
+    X(certificati, "Certificati")                                                                                      \
+    X(salva, "Salva")                                                                                                  \
+    X(esci, "Command3D8")
+VANTREL_STRUTTURA_CONTROLLI(ControlliImpostazioni, VANTREL_CONTROLLI_IMPOSTAZIONI)
 
 /// The settings window "Impostazioni": number of decimals, login user name, password and flag,
 /// print orientation and lines per page, and the server of the rate-set download. Opening it reads
@@ -18,7 +39,7 @@ public:
     /// A number field that is empty, not a number or outside the 16-bit range is refused with a
     /// message: nothing is written, the field gets back the value read and the window stays open. So is
     /// a login name or password with a character that the settings file cannot hold.
-    bool SalvaImpostazioni();
+    bool salvaImpostazioni();
 
 protected:
     std::optional<std::string> tasto(int id, const Battuta& b) override;
@@ -29,7 +50,7 @@ private:
 
     Contesto& ctx_;
     ServerTassi server_; // as read, with the settings the window does not show
-    int decimali_, NomeUt_, PassW_, accesso_, verticale_, orizzontale_, LineVer_, lineor_, Salva_, Command3D8_;
+    const ControlliImpostazioni& c_;
 };
 
 } // namespace vantrel
