@@ -1,5 +1,6 @@
 #include "loan/pannello_mutuo.h"
 
+#include "common/file_sicuro.h"
 #include "common/format_mask.h"
 #include "common/numbers.h"
 #include "common/text.h"
@@ -7,7 +8,6 @@
 #include "loan/formule_mutuo.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/ricerche_mutuo.h"
-#include "reports/file_report.h"
 
 #include <cmath>
 
@@ -378,7 +378,7 @@ void PannelloMutuo::esportaPiano(bool excel) {
     const CartellaLavoro c = cartellaPiano(piano_, dati);
     std::string errore;
     if (!excel)
-        errore = scriviFileSicuro(*path, csvFoglio(c.fogli.front()));
+        errore = sostituisciFile(*path, csvFoglio(c.fogli.front()));
     else if (ctx_.servizi.xlsx)
         errore = ctx_.servizi.xlsx->scrivi(c, *path);
     else

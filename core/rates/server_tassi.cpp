@@ -1,8 +1,8 @@
 #include "rates/server_tassi.h"
 
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "common/text.h"
-#include "rates/set_tassi.h"
 
 #include <filesystem>
 #include <fstream>
@@ -62,14 +62,7 @@ bool scriviServerTassi(const std::string& cartella, const ServerTassi& s) {
       << "ftp_senza_tls=" << (s.ftpSenzaTls ? 1 : 0) << '\n'
       << "certificati=" << suUnaRiga(s.certificati) << '\n'
       << "secondi_massimi=" << s.secondiMassimi << '\n';
-    const std::string file = percorso(cartella, kFileServerTassi);
-    const auto nuovo = scriviTemporaneo(file, o.str(), nullptr);
-    if (!nuovo) return false;
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::u8path(*nuovo), std::filesystem::u8path(file), ec);
-    if (!ec) return true;
-    std::filesystem::remove(std::filesystem::u8path(*nuovo), ec);
-    return false;
+    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str()).empty();
 }
 
 std::string urlServerFtp(const std::string& indirizzo) {
