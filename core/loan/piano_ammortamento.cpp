@@ -17,6 +17,23 @@ std::string R(const std::string& t, std::size_t w) {
     return tabulaDestra(t, w);
 }
 
+// The heading of the plan; its lines 6 and 7 take the totals as the rows add up.
+std::vector<std::string> intestazione(const CampiPiano& campi, const std::string& rata, const std::string& spese) {
+    return {" ",
+            std::string(22, ' ') + "PIANO D'AMMORTAMENTO IN EURO",
+            std::string(22, ' ') + "============================",
+            " ",
+            "     IMPORTO MUTUO          : " + R(formattaTesto(campi.txtImporto, maschere::importoMutuo), 16) +
+                "   NUMERO RATE   : " + R(formattaTesto(campi.txtNumRate, maschere::intero), 3),
+            "     RATA FISSA             : " + R(formattaTesto(rata, maschere::importoMutuo), 16) +
+                "   TASSO ANNUALE : " + R(formattaTesto(campi.txtTasso, maschere::tasso3), 13),
+            "     TOTALE SPESE           : " + R(spese, 16),
+            " ",
+            " ",
+            "     N.   SCADENZA   Q.INTERESSI   Q.CAPITALE    SPESE   TOTALE RATA   DEB.RESIDUO   ",
+            "     --- ---------- ------------- ------------ -------- ------------- ------------- "};
+}
+
 } // namespace
 
 Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
@@ -38,19 +55,7 @@ Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
     piano.txtRata = F(s + st.Rata);
 
     auto& r = piano.righe;
-    r.push_back(" ");
-    r.push_back(std::string(22, ' ') + "PIANO D'AMMORTAMENTO IN EURO");
-    r.push_back(std::string(22, ' ') + "============================");
-    r.push_back(" ");
-    r.push_back("     IMPORTO MUTUO          : " + R(formattaTesto(campi.txtImporto, maschere::importoMutuo), 16) +
-                "   NUMERO RATE   : " + R(formattaTesto(campi.txtNumRate, maschere::intero), 3));
-    r.push_back("     RATA FISSA             : " + R(formattaTesto(piano.txtRata, maschere::importoMutuo), 16) +
-                "   TASSO ANNUALE : " + R(formattaTesto(campi.txtTasso, maschere::tasso3), 13));
-    r.push_back("     TOTALE SPESE           : " + R(F(s * n), 16));
-    r.push_back(" ");
-    r.push_back(" ");
-    r.push_back("     N.   SCADENZA   Q.INTERESSI   Q.CAPITALE    SPESE   TOTALE RATA   DEB.RESIDUO   ");
-    r.push_back("     --- ---------- ------------- ------------ -------- ------------- ------------- ");
+    r = intestazione(campi, piano.txtRata, F(s * n));
 
     for (int k = 1; k <= n; ++k) {
         st.QuotaInteressi = (p - st.CapitaleRimborsato) * st.TassoPeriodo;

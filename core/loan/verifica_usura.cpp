@@ -67,6 +67,23 @@ std::string verdetto(double tasso, double soglia) {
     return "oltre la soglia di " + percento(tasso - soglia) + " punti";
 }
 
+// The block the plan print carries: the threshold used, where it comes from, the loan's TEG.
+std::vector<std::string> righeVerifica(const Data& contratto, const RigaSerie& r, const SogliaUfficiale& su,
+                                       const CostiMutuo& costi, const EsitoUsuraMutuo& e) {
+    return {"VERIFICA USURA",
+            "Data del contratto: " + contratto.testo() + "  -  trimestre " + r.inizio.testo() + " - " + r.fine.testo(),
+            "Categoria: " + r.categoria,
+            "Classe: " + r.classe,
+            "TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola),
+            "Soglia: " + e.soglia + " (pubblicata: " + e.sogliaPubblicata + ")",
+            "Fonte: " + descrizioneFonte(r.fonte),
+            "Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) + ", assicurazione " +
+                formatta(costi.assicurazione, maschere::euro) + ", mediazione " +
+                formatta(costi.mediazione, maschere::euro) + ", spese per rata " +
+                formatta(costi.spesePerRata, maschere::euro),
+            "TEG del mutuo: " + e.tegUsura + "  -  " + e.esito};
+}
+
 } // namespace
 
 const std::vector<std::string>& VerificaUsura::tipiOperazione() {
@@ -204,22 +221,7 @@ void VerificaUsura::verifica() {
     esito_.sogliaPubblicata = trovata.riga->soglia.testo();
     esito_.esito = verdetto(*teg, soglia);
 
-    const auto& r = *trovata.riga;
-    auto& righe = esito_.righe;
-    righe.push_back("VERIFICA USURA");
-    righe.push_back("Data del contratto: " + contratto->testo() + "  -  trimestre " + r.inizio.testo() + " - " +
-                    r.fine.testo());
-    righe.push_back("Categoria: " + r.categoria);
-    righe.push_back("Classe: " + r.classe);
-    righe.push_back("TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola));
-    righe.push_back("Soglia: " + esito_.soglia + " (pubblicata: " + esito_.sogliaPubblicata + ")");
-    righe.push_back("Fonte: " + descrizioneFonte(r.fonte));
-    righe.push_back("Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) +
-                    ", assicurazione " + formatta(costi.assicurazione, maschere::euro) + ", mediazione " +
-                    formatta(costi.mediazione, maschere::euro) + ", spese per rata " +
-                    formatta(costi.spesePerRata, maschere::euro));
-    righe.push_back("TEG del mutuo: " + esito_.tegUsura + "  -  " + esito_.esito);
-
+    esito_.righe = righeVerifica(*contratto, *trovata.riga, su, costi, esito_);
     if (const auto mora = leggiNumero(f_.testo(c_.tassoMora))) verificaMora(*mora, su, soglia, kindMora);
     mostra();
 }

@@ -7,6 +7,7 @@
 #include "shell/impostazioni.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vantrel {
 namespace {
@@ -132,7 +133,7 @@ void Form23::cliccato(int id) {
         chiudi();
 }
 
-bool Form23::salvaImpostazioni() {
+std::optional<std::array<std::int16_t, 3>> Form23::numeriLetti() {
     struct Campo {
         int id;
         const char* nome;
@@ -143,7 +144,7 @@ bool Form23::salvaImpostazioni() {
     const Campo campi[] = {{c_.decimali, "nr. decimali", letto.decimali()},
                            {c_.righeOrizzontale, "righe per pagina (orizzontale)", lettoOpz.righeOrizzontale()},
                            {c_.righeVerticale, "righe per pagina (verticale)", lettoOpz.righeVerticale()}};
-    std::int16_t valori[3] = {};
+    std::array<std::int16_t, 3> valori{};
     for (std::size_t k = 0; k < 3; ++k) {
         const auto v = leggiIntero16(senzaSpazi(testo(campi[k].id)));
         if (!v) {
@@ -154,10 +155,14 @@ bool Form23::salvaImpostazioni() {
                             .icona = Icona::Avviso});
             imposta(campi[k].id, std::to_string(campi[k].letto));
             daiFuoco(campi[k].id);
-            return false;
+            return std::nullopt;
         }
         valori[k] = *v;
     }
+    return valori;
+}
+
+bool Form23::accessoConservabile() {
     // The login name and password live in a Windows-1252 record: a character it cannot hold would
     // come back as "?" and lock the user out at the next start.
     for (const auto& [campo, nome] :
@@ -172,6 +177,10 @@ bool Form23::salvaImpostazioni() {
         daiFuoco(campo);
         return false;
     }
+    return true;
+}
+
+std::optional<ServerTassi> Form23::serverScelto() {
     ServerTassi server = server_;
     server.tipo = (*this)[c_.tipoServer].selezione == 1 ? TipoServer::Ftp : TipoServer::Https;
     server.indirizzo = std::string(trim(testo(c_.indirizzoServer)));
@@ -188,21 +197,29 @@ bool Form23::salvaImpostazioni() {
                         .pulsanti = Pulsanti::OkAnnulla,
                         .predefinita = Risposta::Annulla}) != Risposta::Ok) {
         daiFuoco(c_.ftpSenzaTls);
-        return false;
+        return std::nullopt;
     }
+    return server;
+}
+
+bool Form23::salvaImpostazioni() {
+    const auto valori = numeriLetti();
+    if (!valori || !accessoConservabile()) return false;
+    const auto server = serverScelto();
+    if (!server) return false;
 
     ImpostaRecord& imp = ctx_.stato.Imposta;
     OpzStampaRecord& opz = ctx_.stato.OpzStampa;
     imp.primoCampo("0");
-    imp.decimali(valori[0]);
+    imp.decimali((*valori)[0]);
     imp.utente(testo(c_.nomeUtente));
     imp.password(testo(c_.password));
     imp.accesso((*this)[c_.accessoConPassword].selezionato ? -1 : 0);
-    opz.righeOrizzontale(valori[1]);
-    opz.righeVerticale(valori[2]);
+    opz.righeOrizzontale((*valori)[1]);
+    opz.righeVerticale((*valori)[2]);
     opz.orientamento((*this)[c_.verticale].selezionato ? "1" : "2");
-    const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.CartellaDati, server);
-    scegliMaschera(ctx_.stato, valori[0]);
+    const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.CartellaDati, *server);
+    scegliMaschera(ctx_.stato, (*valori)[0]);
     if (!scritti)
         ctx_.messaggio({.titolo = "ATTENZIONE",
                         .testo = "Impossibile scrivere le impostazioni nella cartella " + ctx_.stato.CartellaDati,

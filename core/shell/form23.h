@@ -5,6 +5,10 @@
 #include "common/window.h"
 #include "rates/server_tassi.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
 namespace vantrel {
 
 // The controls of "Impostazioni": the name in the code, the control's own name.
@@ -47,6 +51,11 @@ protected:
 
 private:
     void mostraRecord();
+    // The checks of the save, each with its message: the three numbers, the login's characters, the
+    // rate server (FTP in clear asks for confirmation).
+    std::optional<std::array<std::int16_t, 3>> numeriLetti();
+    bool accessoConservabile();
+    std::optional<ServerTassi> serverScelto();
 
     Contesto& ctx_;
     ServerTassi server_; // as read, with the settings the window does not show
