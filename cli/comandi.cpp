@@ -33,7 +33,7 @@ int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream
     if (comando == "teg") return comandoTeg(std::move(args), out, err);
     if (comando == "script") return comandoScript(std::move(args), out, err);
     if (comando == "tassi") return comandoTassi(std::move(args), out, err);
-    if (comando == "mutuo") return comandoMutuo(args, out, err);
+    if (comando == "mutuo") return comandoMutuo(std::move(args), out, err);
     if (comando == "soglie") return comandoSoglie(std::move(args), out, err);
     if (comando == "stampa") return comandoStampa(args, out, err, fabbricaStampantePdf(), cartellaPredefinita());
     err << "vantrel-cli: comando sconosciuto \"" << comando << "\"\n" << uso;

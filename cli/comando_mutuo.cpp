@@ -3,17 +3,19 @@
 #include "common/date.h"
 #include "common/servizi_simulati.h"
 #include "comune.h"
+#include "csv.h"
 #include "loan/fogli_piano.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "teg/taeg.h"
 
-#include <fstream>
+#include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
+#include <ostream>
+#include <span>
 
-namespace vantrel {
+namespace vantrel::cli {
 namespace {
 
 constexpr const char* kAiuto =
@@ -45,6 +47,29 @@ const char* const kRisultatiUsura[] = {"txtTegUsura", "txtSogliaUsura", "txtEsit
                                        "txtEsitoMora"};
 constexpr const char* kTipo = "cmbTipoOperazione";
 constexpr const char* kMoraSommata = "chkMoraSommata";
+const char* const kRisultati[] = {"txtImporto", "txtData", "anniX",   "txtNumRate", "txtTasso", "txtRata",
+                                  "SpesaUT",    "SpesaM",  "TxtTaeg", "TotIntM",    "totmutuo", "TSpese"};
+
+/// One loan as the user enters it: the frequency (-1: the one the window starts with) and the
+/// texts of the fields, by control name.
+struct Mutuo {
+    int scadenza = -1;
+    std::map<std::string, std::string> valori;
+};
+
+/// What the command was asked.
+struct Richiesta {
+    OpzioniComuni comuni;
+    std::string formato = "testo";
+    std::optional<std::string> csv, xlsx;
+    Mutuo mutuo; // from the options, when there is no --csv
+};
+
+struct Esito {
+    std::map<std::string, std::string> campi;
+    std::vector<std::string> messaggi, piano, usura;
+    CartellaLavoro cartella; // the plan as a workbook
+};
 
 /// The kind of operation whose name starts with `testo`, letter case aside; -1 when none.
 int indiceTipo(const std::string& testo) {
@@ -59,23 +84,126 @@ int indiceTipo(const std::string& testo) {
     return -1;
 }
 
-const char* const kRisultati[] = {"txtImporto", "txtData", "anniX",   "txtNumRate", "txtTasso", "txtRata",
-                                  "SpesaUT",    "SpesaM",  "TxtTaeg", "TotIntM",    "totmutuo", "TSpese"};
-
 int indiceScadenza(const std::string& s) {
     for (int k = 0; k < 6; ++k)
         if (s == kScadenze[k]) return k;
     return -1;
 }
 
-struct Esito {
-    std::map<std::string, std::string> campi;
-    std::vector<std::string> messaggi, piano, usura;
-    CartellaLavoro cartella; // the plan as a workbook
-};
+// Reading: the options, then the file of loans.
 
-/// One loan, as a user would enter it: frequency, the fields in order, then Calcola.
-Esito calcola(const std::string& cartella, Data oggi, int scadenza, const std::map<std::string, std::string>& valori) {
+/// Fills `r` from the options; false with a message when one is unknown or malformed.
+bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& err) {
+    std::optional<std::string> formato, scadenza, tipo;
+    bool valori = prendiValore(args, "--formato", formato) && prendiValore(args, "--csv", r.csv) &&
+                  prendiValore(args, "--xlsx", r.xlsx) && prendiValore(args, "--scadenza", scadenza) &&
+                  prendiValore(args, "--tipo", tipo);
+    using Coppie = std::span<const std::pair<const char*, const char*>>;
+    for (const Coppie elenco : {Coppie(kCampi), Coppie(kCampiUsura)})
+        for (const auto& [opzione, controllo] : elenco) {
+            std::optional<std::string> v;
+            valori = valori && prendiValore(args, std::string("--") + opzione, v);
+            if (v) r.mutuo.valori[controllo] = *v;
+        }
+    if (!valori) {
+        err << "vantrel-cli mutuo: manca il valore di un'opzione\n";
+        return false;
+    }
+    if (prendiFlag(args, "--mora-sommata")) r.mutuo.valori[kMoraSommata] = "1";
+    if (!leggiOpzioniComuni(args, r.comuni, err)) return false;
+    if (!args.empty()) {
+        err << "vantrel-cli mutuo: opzione sconosciuta: " << args.front() << '\n';
+        return false;
+    }
+    if (tipo) {
+        const int k = indiceTipo(*tipo);
+        if (k < 0) {
+            err << "vantrel-cli mutuo: categoria sconosciuta: " << *tipo << '\n';
+            return false;
+        }
+        r.mutuo.valori[kTipo] = std::to_string(k);
+    }
+    if (scadenza) {
+        r.mutuo.scadenza = indiceScadenza(*scadenza);
+        if (r.mutuo.scadenza < 0) {
+            err << "vantrel-cli mutuo: scadenza sconosciuta: " << *scadenza << '\n';
+            return false;
+        }
+    }
+    r.formato = formato.value_or("testo");
+    if (r.formato != "testo" && r.formato != "json") {
+        err << "vantrel-cli mutuo: formato sconosciuto: " << r.formato << '\n';
+        return false;
+    }
+    if (r.csv && r.xlsx) {
+        err << "vantrel-cli mutuo: --xlsx vale per un solo mutuo, non con --csv\n";
+        return false;
+    }
+    return true;
+}
+
+/// The loans of a file, one a row, every row checked before any is worked out; throws ErroreCsv.
+std::vector<Mutuo> leggiMutui(const std::string& file, int scadenza) {
+    std::vector<std::string> colonne = {"scadenza"};
+    for (const auto& [opzione, controllo] : kCampi)
+        colonne.emplace_back(controllo);
+    const TabellaCsv t = leggiCsv(file, colonne);
+    std::vector<Mutuo> mutui;
+    for (std::size_t r = 0; r < t.righe.size(); ++r) {
+        Mutuo m{scadenza, {}};
+        for (std::size_t c = 0; c < t.colonne.size(); ++c) {
+            const std::string& v = t.righe[r][c];
+            if (v.empty()) continue;
+            if (t.colonne[c] != "scadenza") {
+                m.valori[t.colonne[c]] = v;
+                continue;
+            }
+            m.scadenza = indiceScadenza(v);
+            if (m.scadenza < 0)
+                throw ErroreCsv{
+                    erroreInput(file, t.numeriRiga[r], static_cast<int>(c) + 1, "scadenza sconosciuta \"" + v + "\"")};
+        }
+        mutui.push_back(std::move(m));
+    }
+    return mutui;
+}
+
+// Running: one loan through the calculation window.
+
+/// Sets the frequency and the fields in order, as the user would, then clicks Calcola.
+void inserisci(Taeg& t, const Mutuo& m) {
+    // Clicking an option also fills the count from the years (0 when none): only a chosen frequency
+    // is clicked, Mensile being selected already when the window opens.
+    if (m.scadenza >= 0) t.clicca("Option1(" + std::to_string(m.scadenza) + ")");
+    for (const auto& [opzione, campo] : kCampi) {
+        const auto it = m.valori.find(campo);
+        if (it == m.valori.end()) continue;
+        if (std::string(campo) == "txtRata")
+            t.imposta(t.id(campo), it->second); // the user cannot type it: an earlier calculation left it
+        else
+            t.incolla(campo, it->second);
+        t.esci(campo);
+    }
+    t.clicca("CmdCalcola");
+}
+
+/// The usury check, when one of its fields was given; true when it ran.
+bool verificaUsura(Taeg& t, const Mutuo& m) {
+    bool usura = m.valori.count(kTipo) > 0 || m.valori.count(kMoraSommata) > 0;
+    for (const auto& [opzione, campo] : kCampiUsura)
+        if (const auto it = m.valori.find(campo); it != m.valori.end()) {
+            t.incolla(campo, it->second);
+            t.esci(campo);
+            usura = true;
+        }
+    if (!usura) return false;
+    if (const auto it = m.valori.find(kTipo); it != m.valori.end()) t.seleziona(kTipo, std::stoi(it->second));
+    if (m.valori.count(kMoraSommata)) t.clicca(kMoraSommata);
+    t.clicca("cmdVerificaUsura");
+    return true;
+}
+
+Esito calcola(const std::string& cartella, Data oggi, const Mutuo& m) {
     RisposteProgrammate risposte;
     OrologioFisso orologio(oggi);
     Contesto ctx;
@@ -84,49 +212,29 @@ Esito calcola(const std::string& cartella, Data oggi, int scadenza, const std::m
     ctx.stato.CartellaDati = ctx.stato.CartellaReport = cartella;
     Taeg t(ctx);
     risposte.dimentica(); // what the window says while loading (rate files) is not about the loan
-    // Clicking an option also fills the count from the years (0 when none): only a chosen frequency
-    // is clicked, Mensile being selected already when the window opens.
-    if (scadenza >= 0) t.clicca("Option1(" + std::to_string(scadenza) + ")");
-    for (const auto& [opzione, campo] : kCampi) {
-        const auto it = valori.find(campo);
-        if (it == valori.end()) continue;
-        if (std::string(campo) == "txtRata")
-            t.imposta(t.id(campo), it->second); // the user cannot type it: an earlier calculation left it
-        else
-            t.incolla(campo, it->second);
-        t.esci(campo);
-    }
-    t.clicca("CmdCalcola");
+    inserisci(t, m);
     Esito e;
     for (const char* c : kRisultati)
         e.campi[c] = t[c].testo;
-    bool usura = valori.count(kTipo) > 0 || valori.count(kMoraSommata) > 0;
-    for (const auto& [opzione, campo] : kCampiUsura)
-        if (const auto it = valori.find(campo); it != valori.end()) {
-            t.incolla(campo, it->second);
-            t.esci(campo);
-            usura = true;
-        }
-    if (usura) {
-        if (const auto it = valori.find(kTipo); it != valori.end()) t.seleziona(kTipo, std::stoi(it->second));
-        if (valori.count(kMoraSommata)) t.clicca(kMoraSommata);
-        t.clicca("cmdVerificaUsura");
+    if (verificaUsura(t, m)) {
         for (const char* c : kRisultatiUsura)
             e.campi[c] = t[c].testo;
         e.usura = t["lstFonteSoglia"].voci;
     }
-    for (const auto& m : risposte.mostrati())
-        e.messaggi.push_back(m.testo);
+    for (const auto& messaggio : risposte.mostrati())
+        e.messaggi.push_back(messaggio.testo);
     e.piano = t["LstPianoAmm"].voci;
     if (!t.mutuo().piano().rate.empty()) {
         DatiMutuo dati;
         for (const char* c : {"txtImporto", "txtData", "", "txtNumRate", "txtTasso", "txtRata", "SpesaUT", "SpesaM",
                               "TxtTaeg", "TotIntM", "totmutuo", "TSpese"})
-            dati.push_back(*c ? t[c].testo : kScadenze[scadenza < 0 ? 0 : scadenza]);
+            dati.push_back(*c ? t[c].testo : kScadenze[m.scadenza < 0 ? 0 : m.scadenza]);
         e.cartella = cartellaPiano(t.mutuo().piano(), dati);
     }
     return e;
 }
+
+// Writing: text or JSON, and the workbook.
 
 nlohmann::json comeJson(const Esito& e) {
     nlohmann::json j = {{"campi", e.campi}, {"messaggi", e.messaggi}, {"piano", e.piano}};
@@ -151,177 +259,67 @@ void comeTesto(const Esito& e, std::ostream& out) {
     }
 }
 
-std::vector<std::string> dividi(const std::string& riga) {
-    std::vector<std::string> parti;
-    std::string parte;
-    std::istringstream in(riga);
-    while (std::getline(in, parte, ';'))
-        parti.push_back(parte);
-    if (!riga.empty() && riga.back() == ';') parti.emplace_back();
-    return parti;
-}
-
-} // namespace
-
-int comandoMutuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::map<std::string, std::string> valori;
-    std::string formato = "testo", cartella, csv, xlsx;
-    int scadenza = -1;
-    Data oggi = OrologioDiSistema().oggi();
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help") {
-            out << kAiuto;
-            return 0;
-        }
-        if (a == "--mora-sommata") {
-            valori[kMoraSommata] = "1";
-            continue;
-        }
-        if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {
-            err << "vantrel-cli mutuo: argomento non valido o senza valore: " << a << '\n';
-            return 2;
-        }
-        const std::string nome = a.substr(2), v = args[++i];
-        bool campo = false;
-        for (const auto& [opzione, controllo] : kCampi)
-            if (nome == opzione) {
-                valori[controllo] = v;
-                campo = true;
-            }
-        for (const auto& [opzione, controllo] : kCampiUsura)
-            if (nome == opzione) {
-                valori[controllo] = v;
-                campo = true;
-            }
-        if (campo) continue;
-        if (nome == "tipo") {
-            const int k = indiceTipo(v);
-            if (k < 0) {
-                err << "vantrel-cli mutuo: categoria sconosciuta: " << v << '\n';
-                return 2;
-            }
-            valori[kTipo] = std::to_string(k);
-            continue;
-        }
-        if (nome == "scadenza") {
-            scadenza = indiceScadenza(v);
-            if (scadenza < 0) {
-                err << "vantrel-cli mutuo: scadenza sconosciuta: " << v << '\n';
-                return 2;
-            }
-        } else if (nome == "formato") {
-            if (v != "testo" && v != "json") {
-                err << "vantrel-cli mutuo: formato sconosciuto: " << v << '\n';
-                return 2;
-            }
-            formato = v;
-        } else if (nome == "cartella") {
-            cartella = v;
-            if (!cartella.empty() && cartella.back() != '/' && cartella.back() != '\\') cartella += '/';
-        } else if (nome == "oggi") {
-            const auto d = leggiData(v);
-            if (!d) {
-                err << "vantrel-cli mutuo: data non valida per --oggi: " << v << '\n';
-                return 2;
-            }
-            oggi = *d;
-        } else if (nome == "csv") {
-            csv = v;
-        } else if (nome == "xlsx") {
-            xlsx = v;
-        } else {
-            err << "vantrel-cli mutuo: opzione sconosciuta: " << a << '\n';
-            return 2;
-        }
-    }
-    // The rate window loads with the calculation window: without --cartella it reads the program
-    // folder, never the current one (where it would leave empty rate files).
-    if (cartella.empty()) cartella = cli::cartellaPredefinita() + '/';
-
-    if (csv.empty()) {
-        const Esito e = calcola(cartella, oggi, scadenza, valori);
-        if (!xlsx.empty()) {
-            if (e.cartella.fogli.empty()) {
-                err << "vantrel-cli mutuo: nessun piano da salvare in " << xlsx << '\n';
-                return 1;
-            }
-            const std::string errore = ScrittoreXlsxFile().scrivi(e.cartella, xlsx);
-            if (!errore.empty()) {
-                err << "vantrel-cli mutuo: " << errore << '\n';
-                return 1;
-            }
-        }
-        if (formato == "json")
-            out << comeJson(e).dump(2) << '\n';
-        else
-            comeTesto(e, out);
-        return 0;
-    }
-    if (!xlsx.empty()) {
-        err << "vantrel-cli mutuo: --xlsx vale per un solo mutuo, non con --csv\n";
-        return 2;
-    }
-
-    std::ifstream in(csv);
-    if (!in) {
-        err << "vantrel-cli mutuo: file non trovato: " << csv << '\n';
-        return 2;
-    }
-    std::string riga;
-    if (!std::getline(in, riga)) {
-        err << csv << ":1: manca la riga di intestazione\n";
-        return 1;
-    }
-    if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-    const std::vector<std::string> colonne = dividi(riga);
-    for (std::size_t c = 0; c < colonne.size(); ++c) {
-        bool nota = colonne[c] == "scadenza";
-        for (const auto& [opzione, controllo] : kCampi)
-            nota = nota || colonne[c] == controllo;
-        if (!nota) {
-            err << csv << ":1: colonna " << c + 1 << " sconosciuta: " << colonne[c] << '\n';
-            return 1;
-        }
-    }
-    // Everything is computed before anything is written, so bad data leaves no half output.
-    std::vector<Esito> esiti;
-    for (int numero = 2; std::getline(in, riga); ++numero) {
-        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-        if (riga.empty()) continue;
-        const std::vector<std::string> parti = dividi(riga);
-        if (parti.size() > colonne.size()) {
-            err << csv << ":" << numero << ": più colonne dell'intestazione\n";
-            return 1;
-        }
-        std::map<std::string, std::string> v;
-        int s = scadenza;
-        for (std::size_t c = 0; c < parti.size(); ++c) {
-            if (colonne[c] == "scadenza") {
-                if (parti[c].empty()) continue;
-                s = indiceScadenza(parti[c]);
-                if (s < 0) {
-                    err << csv << ":" << numero << ": colonna scadenza: valore sconosciuto: " << parti[c] << '\n';
-                    return 1;
-                }
-            } else if (!parti[c].empty()) {
-                v[colonne[c]] = parti[c];
-            }
-        }
-        esiti.push_back(calcola(cartella, oggi, s, v));
-    }
+/// One loan as an object; the loans of a file as an array, in text separated by an empty line.
+void scrivi(const std::vector<Esito>& esiti, bool elenco, const std::string& formato, std::ostream& out) {
     if (formato == "json") {
         nlohmann::json a = nlohmann::json::array();
         for (const auto& e : esiti)
             a.push_back(comeJson(e));
-        out << a.dump(2) << '\n';
-    } else {
-        for (std::size_t k = 0; k < esiti.size(); ++k) {
-            if (k > 0) out << '\n';
-            comeTesto(esiti[k], out);
-        }
+        out << (elenco ? a : a.front()).dump(2) << '\n';
+        return;
     }
-    return 0;
+    for (std::size_t k = 0; k < esiti.size(); ++k) {
+        if (k > 0) out << '\n';
+        comeTesto(esiti[k], out);
+    }
 }
 
-} // namespace vantrel
+} // namespace
+
+int comandoMutuo(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    if (prendiFlag(args, "--help")) {
+        out << kAiuto;
+        return kOk;
+    }
+    Richiesta r;
+    if (!leggiOpzioni(args, r, err)) return kUso;
+    std::vector<Mutuo> mutui{r.mutuo};
+    if (r.csv) {
+        std::error_code ec;
+        if (!std::filesystem::exists(*r.csv, ec)) {
+            err << "vantrel-cli mutuo: il file non esiste: " << *r.csv << '\n';
+            return kUso;
+        }
+        try {
+            mutui = leggiMutui(*r.csv, r.mutuo.scadenza);
+        } catch (const ErroreCsv& e) {
+            err << "vantrel-cli mutuo: " << e.messaggio << '\n';
+            return kInputErrato;
+        }
+    }
+
+    // The rate window loads with the calculation window: it reads the program folder, never the
+    // current one (where it would leave empty rate files).
+    std::string cartella = r.comuni.cartella;
+    if (!cartella.empty() && cartella.back() != '/' && cartella.back() != '\\') cartella += '/';
+    const Data oggi = r.comuni.oggi.value_or(OrologioDiSistema().oggi());
+    // Everything is computed before anything is written, so bad data leaves no half output.
+    std::vector<Esito> esiti;
+    for (const Mutuo& m : mutui)
+        esiti.push_back(calcola(cartella, oggi, m));
+
+    if (r.xlsx) {
+        if (esiti.front().cartella.fogli.empty()) {
+            err << "vantrel-cli mutuo: nessun piano da salvare in " << *r.xlsx << '\n';
+            return kInputErrato;
+        }
+        if (const std::string errore = ScrittoreXlsxFile().scrivi(esiti.front().cartella, *r.xlsx); !errore.empty()) {
+            err << "vantrel-cli mutuo: " << errore << '\n';
+            return kInputErrato;
+        }
+    }
+    scrivi(esiti, r.csv.has_value(), r.formato, out);
+    return kOk;
+}
+
+} // namespace vantrel::cli

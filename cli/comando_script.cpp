@@ -74,35 +74,32 @@ std::optional<Tasto> tastoDi(const std::string& nome) {
 }
 
 void esegui(Finestra& w, const json& passo, std::size_t n) {
-    if (!passo.is_object() || passo.size() != 1)
-        throw ErroreScript{"passo " + std::to_string(n) + ": ogni passo è un oggetto con una sola azione"};
+    const auto errore = [n](const std::string& testo) {
+        return ErroreScript{"passo " + std::to_string(n) + ": " + testo};
+    };
+    if (!passo.is_object() || passo.size() != 1) throw errore("ogni passo è un oggetto con una sola azione");
     const auto it = passo.begin();
     const std::string azione = it.key();
     const json& arg = it.value();
     const auto nomeControllo = [&](const json& v) {
-        if (!v.is_string())
-            throw ErroreScript{"passo " + std::to_string(n) + ": il nome del controllo deve essere un testo"};
+        if (!v.is_string()) throw errore("il nome del controllo deve essere un testo");
         const std::string c = v.get<std::string>();
         if (w.schema().trova(c) < 0)
-            throw ErroreScript{"passo " + std::to_string(n) + ": la finestra " + w.schema().finestra() +
-                               " non ha il controllo \"" + c + "\""};
+            throw errore("la finestra " + w.schema().finestra() + " non ha il controllo \"" + c + "\"");
         return c;
     };
     const auto coppia = [&]() {
-        if (!arg.is_array() || arg.size() != 2)
-            throw ErroreScript{"passo " + std::to_string(n) + ": \"" + azione + "\" vuole [CONTROLLO, VALORE]"};
+        if (!arg.is_array() || arg.size() != 2) throw errore("\"" + azione + "\" vuole [CONTROLLO, VALORE]");
         return nomeControllo(arg[0]);
     };
     if (azione == "digita") {
         const std::string c = coppia();
-        if (!arg[1].is_string())
-            throw ErroreScript{"passo " + std::to_string(n) + ": il testo deve essere una stringa"};
+        if (!arg[1].is_string()) throw errore("il testo deve essere una stringa");
         for (const auto& k : tasti(arg[1].get<std::string>()))
             w.digita(c, k);
     } else if (azione == "imposta") {
         const std::string c = coppia();
-        if (!arg[1].is_string())
-            throw ErroreScript{"passo " + std::to_string(n) + ": il testo deve essere una stringa"};
+        if (!arg[1].is_string()) throw errore("il testo deve essere una stringa");
         w.incolla(c, arg[1].get<std::string>());
     } else if (azione == "esci") {
         w.esci(nomeControllo(arg));
@@ -113,28 +110,39 @@ void esegui(Finestra& w, const json& passo, std::size_t n) {
     } else if (azione == "selezione") {
         if (!arg.is_array() || arg.size() != 3 || !arg[1].is_number_integer() || !arg[2].is_number_integer() ||
             arg[1].get<int>() < 0 || arg[2].get<int>() < 0)
-            throw ErroreScript{"passo " + std::to_string(n) +
-                               ": \"selezione\" vuole [CONTROLLO, INIZIO, LUNGHEZZA] con interi non negativi"};
+            throw errore("\"selezione\" vuole [CONTROLLO, INIZIO, LUNGHEZZA] con interi non negativi");
         const int inizio = arg[1].get<int>();
         w.selezionaTesto(nomeControllo(arg[0]), inizio + arg[2].get<int>(), inizio);
     } else if (azione == "tasto") {
         const std::string c = coppia();
         const auto t = arg[1].is_string() ? tastoDi(arg[1].get<std::string>()) : std::nullopt;
-        if (!t)
-            throw ErroreScript{"passo " + std::to_string(n) +
-                               ": tasto sconosciuto (Home, End, Left, Right, Backspace, Delete, Enter, Tab)"};
+        if (!t) throw errore("tasto sconosciuto (Home, End, Left, Right, Backspace, Delete, Enter, Tab)");
         w.premi(c, *t);
     } else if (azione == "seleziona" || azione == "doppioclic") {
         const std::string c = coppia();
-        if (!arg[1].is_number_integer())
-            throw ErroreScript{"passo " + std::to_string(n) + ": l'indice deve essere un intero"};
+        if (!arg[1].is_number_integer()) throw errore("l'indice deve essere un intero");
         const int i = arg[1].get<int>();
         if (azione == "seleziona")
             w.seleziona(c, i);
         else
             w.doppioClic(c, i);
     } else {
-        throw ErroreScript{"passo " + std::to_string(n) + ": azione sconosciuta \"" + azione + "\""};
+        throw errore("azione sconosciuta \"" + azione + "\"");
+    }
+}
+
+// The answers to the question boxes and file dialogs, in order.
+void leggiRisposte(const json& elenco, RisposteProgrammate& risposte) {
+    if (!elenco.is_array()) throw ErroreScript{"\"risposte\" deve essere un elenco"};
+    for (const auto& r : elenco) {
+        if (r.is_object() && r.contains("file") && r["file"].is_string())
+            risposte.aggiungi(r["file"].get<std::string>());
+        else if (r == "OK")
+            risposte.aggiungi(Risposta::Ok);
+        else if (r == "Cancel" || r == "Annulla")
+            risposte.aggiungi(Risposta::Annulla);
+        else
+            throw ErroreScript{"risposta non valida: " + r.dump()};
     }
 }
 
@@ -188,19 +196,7 @@ int comandoScript(std::vector<std::string> args, std::ostream& out, std::ostream
         if (!script.is_object() || !script.contains("finestra") || !script["finestra"].is_string())
             throw ErroreScript{"manca \"finestra\""};
         Sessione s(opz);
-        if (script.contains("risposte")) {
-            if (!script["risposte"].is_array()) throw ErroreScript{"\"risposte\" deve essere un elenco"};
-            for (const auto& r : script["risposte"]) {
-                if (r.is_object() && r.contains("file") && r["file"].is_string())
-                    s.risposte.aggiungi(r["file"].get<std::string>());
-                else if (r == "OK")
-                    s.risposte.aggiungi(Risposta::Ok);
-                else if (r == "Cancel" || r == "Annulla")
-                    s.risposte.aggiungi(Risposta::Annulla);
-                else
-                    throw ErroreScript{"risposta non valida: " + r.dump()};
-            }
-        }
+        if (script.contains("risposte")) leggiRisposte(script["risposte"], s.risposte);
         FtpCurl rete;
         ConnessioneDiSistema connessione;
         Offline offline;

@@ -28,69 +28,69 @@ std::string campoCsv(const std::string& t) {
     return q + '"';
 }
 
-} // namespace
+/// What the command was asked.
+struct RichiestaSoglie {
+    OpzioniComuni comuni;
+    std::string formato;
+    Data giorno;
+    std::optional<std::string> categoria;
+    std::optional<double> euro;
+};
 
-int comandoSoglie(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    if (prendiFlag(args, "--help")) {
-        out << kAiuto;
-        return kOk;
-    }
-    std::optional<std::string> data, categoria, importo, formato;
-    OpzioniComuni opz;
-    if (!prendiValore(args, "--data", data) || !prendiValore(args, "--categoria", categoria) ||
+/// Fills `r` from the options; false after a message.
+bool leggiOpzioni(std::vector<std::string>& args, RichiestaSoglie& r, std::ostream& err) {
+    std::optional<std::string> data, importo, formato;
+    if (!prendiValore(args, "--data", data) || !prendiValore(args, "--categoria", r.categoria) ||
         !prendiValore(args, "--importo", importo) || !prendiValore(args, "--formato", formato)) {
         err << "vantrel-cli soglie: manca il valore di un'opzione\n" << kAiuto;
-        return kUso;
+        return false;
     }
-    if (!leggiOpzioniComuni(args, opz, err)) return kUso;
+    if (!leggiOpzioniComuni(args, r.comuni, err)) return false;
     if (!args.empty()) {
         err << "vantrel-cli soglie: argomento sconosciuto \"" << args[0] << "\"\n" << kAiuto;
-        return kUso;
+        return false;
     }
-    const std::string fmt = formato.value_or("testo");
-    if (fmt != "testo" && fmt != "csv" && fmt != "json") {
-        err << "vantrel-cli soglie: formato sconosciuto \"" << fmt << "\" (testo, csv o json)\n";
-        return kUso;
+    r.formato = formato.value_or("testo");
+    if (r.formato != "testo" && r.formato != "csv" && r.formato != "json") {
+        err << "vantrel-cli soglie: formato sconosciuto \"" << r.formato << "\" (testo, csv o json)\n";
+        return false;
     }
     const auto giorno = data ? leggiData(*data) : std::nullopt;
     if (!giorno) {
         err << "vantrel-cli soglie: indicare una data valida con --data gg/mm/aaaa\n";
-        return kUso;
+        return false;
     }
-    const auto euro = importo ? leggiNumero(*importo) : std::nullopt;
-    if (importo && (!euro || *euro < 0)) {
+    r.giorno = *giorno;
+    r.euro = importo ? leggiNumero(*importo) : std::nullopt;
+    if (importo && (!r.euro || *r.euro < 0)) {
         err << "vantrel-cli soglie: importo non valido \"" << *importo << "\"\n";
-        return kUso;
+        return false;
     }
-    const std::string file = percorso(opz.cartella, kFileSerieUfficiale);
-    const EsitoSerie letta = leggiFileSerie(file, nullptr);
-    if (!letta.ok()) {
-        err << "vantrel-cli soglie: serie ufficiale non disponibile: " << file << ": " << letta.errore.messaggio()
-            << " (importarla con vantrel-cli tassi importa-serie)\n";
-        return kInputErrato;
-    }
-    const SerieUfficiale& serie = *letta.serie;
+    return true;
+}
+
+/// The rows of the series asked for: the class of the amount, every class of the category, or every
+/// row in force on the day; none after a message.
+std::vector<const RigaSerie*> righeScelte(const SerieUfficiale& serie, const RichiestaSoglie& q, std::ostream& err) {
     std::vector<const RigaSerie*> righe;
-    if (categoria) {
-        const RicercaSerie r = serie.cerca(*giorno, *categoria, euro);
+    if (q.categoria) {
+        const RicercaSerie r = serie.cerca(q.giorno, *q.categoria, q.euro);
         if (r.riga)
             righe.push_back(r.riga);
-        else if (!euro && !r.classi.empty())
+        else if (!q.euro && !r.classi.empty())
             righe = r.classi; // every class of the category
-        else {
+        else
             err << "vantrel-cli soglie: " << r.errore << "\n";
-            return kInputErrato;
-        }
-    } else {
-        for (const CategoriaInVigore& c : serie.categorie(*giorno))
-            for (const RigaSerie* r : c.classi)
-                if (!euro || r->limiti.contiene(*euro)) righe.push_back(r);
-        if (righe.empty()) {
-            err << "vantrel-cli soglie: la serie ufficiale non ha tassi per il " << giorno->testo() << "\n";
-            return kInputErrato;
-        }
+        return righe;
     }
+    for (const CategoriaInVigore& c : serie.categorie(q.giorno))
+        for (const RigaSerie* r : c.classi)
+            if (!q.euro || r->limiti.contiene(*q.euro)) righe.push_back(r);
+    if (righe.empty()) err << "vantrel-cli soglie: la serie ufficiale non ha tassi per il " << q.giorno.testo() << "\n";
+    return righe;
+}
 
+void scrivi(const std::vector<const RigaSerie*>& righe, const std::string& fmt, std::ostream& out) {
     nlohmann::ordered_json json = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const std::vector<VoceSoglia> voci = vociSoglia(sogliaUfficiale(*righe[i]));
@@ -112,6 +112,27 @@ int comandoSoglie(std::vector<std::string> args, std::ostream& out, std::ostream
         }
     }
     if (fmt == "json") out << json.dump(2) << "\n";
+}
+
+} // namespace
+
+int comandoSoglie(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    if (prendiFlag(args, "--help")) {
+        out << kAiuto;
+        return kOk;
+    }
+    RichiestaSoglie r;
+    if (!leggiOpzioni(args, r, err)) return kUso;
+    const std::string file = percorso(r.comuni.cartella, kFileSerieUfficiale);
+    const EsitoSerie letta = leggiFileSerie(file, nullptr);
+    if (!letta.ok()) {
+        err << "vantrel-cli soglie: serie ufficiale non disponibile: " << file << ": " << letta.errore.messaggio()
+            << " (importarla con vantrel-cli tassi importa-serie)\n";
+        return kInputErrato;
+    }
+    const std::vector<const RigaSerie*> righe = righeScelte(*letta.serie, r, err);
+    if (righe.empty()) return kInputErrato;
+    scrivi(righe, r.formato, out);
     return out ? kOk : kInputErrato;
 }
 

@@ -2,6 +2,7 @@
 
 #include "comando_tassi_elenco.h"
 #include "comando_tassi_serie.h"
+#include "common/file_sicuro.h"
 #include "common/numeri.h"
 #include "common/testo.h"
 #include "comune.h"
@@ -39,11 +40,7 @@ int esporta(const std::string& file, const TabellaTassi& t, Disco* disco, std::o
         }
         s << "\r\n";
     }
-    const auto nuovo = scriviTemporaneo(file, s.str(), disco);
-    std::error_code ec;
-    if (nuovo) std::filesystem::rename(*nuovo, file, ec);
-    if (!nuovo || ec) {
-        if (nuovo) std::filesystem::remove(*nuovo, ec);
+    if (!sostituisciFile(file, s.str(), disco).empty()) {
         err << "vantrel-cli tassi: impossibile scrivere il file " << file << "\n";
         return kInputErrato;
     }

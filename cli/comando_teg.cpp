@@ -58,31 +58,37 @@ void accodaCampoCsv(std::string& out, std::string_view s) {
     out += '"';
 }
 
-} // namespace
+constexpr const char* kAiuto =
+    "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
+    "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+    "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n"
+    "  --report OUT.RKT  salva anche la lista dei risultati come report\n"
+    "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
+    "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
+    "                    (\";\" tra le celle, virgola decimale, UTF-8 o Windows-1252) con le\n"
+    "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n";
 
-int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    if (prendiFlag(args, "--help")) {
-        out << "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
-               "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
-               "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n"
-               "  --report OUT.RKT  salva anche la lista dei risultati come report\n"
-               "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
-               "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
-               "                    (\";\" tra le celle, virgola decimale, UTF-8 o Windows-1252) con le\n"
-               "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n";
-        return kOk;
-    }
-    OpzioniComuni opz;
-    std::optional<std::string> formato, report, xlsx;
-    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", report) ||
-        !prendiValore(args, "--xlsx", xlsx)) {
+/// What the command was asked.
+struct RichiestaTeg {
+    OpzioniComuni comuni;
+    std::string formato, file;
+    std::optional<std::string> report, xlsx;
+};
+
+// Reading: the options, then the whole file of periods.
+
+/// Fills `r` from the options; kOk, or the exit status after a message.
+int leggiOpzioni(std::vector<std::string>& args, RichiestaTeg& r, std::ostream& err) {
+    std::optional<std::string> formato;
+    if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", r.report) ||
+        !prendiValore(args, "--xlsx", r.xlsx)) {
         err << "vantrel-cli teg: manca il valore di un'opzione\n";
         return kUso;
     }
-    if (!leggiOpzioniComuni(args, opz, err)) return kUso;
-    const std::string fmt = formato.value_or("testo");
-    if (fmt != "testo" && fmt != "csv" && fmt != "json") {
-        err << "vantrel-cli teg: formato sconosciuto \"" << fmt << "\" (testo, csv o json)\n";
+    if (!leggiOpzioniComuni(args, r.comuni, err)) return kUso;
+    r.formato = formato.value_or("testo");
+    if (r.formato != "testo" && r.formato != "csv" && r.formato != "json") {
+        err << "vantrel-cli teg: formato sconosciuto \"" << r.formato << "\" (testo, csv o json)\n";
         return kUso;
     }
     if (args.size() != 1 || args[0].starts_with("--")) {
@@ -90,30 +96,126 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             << (args.empty() ? "" : ", non \"" + args[0] + "\"") << "\n";
         return kUso;
     }
+    r.file = args[0];
     std::error_code ec;
-    if (!std::filesystem::exists(args[0], ec)) {
-        err << "vantrel-cli teg: il file non esiste: " << args[0] << "\n";
+    if (!std::filesystem::exists(r.file, ec)) {
+        err << "vantrel-cli teg: il file non esiste: " << r.file << "\n";
         return kUso;
     }
-    // Every row is checked before any output, then read again to be worked out: no row is kept.
-    std::optional<LettorePeriodi> lettore;
+    return kOk;
+}
+
+/// Checks every row before any output, then rewinds, so that the rows are read again to be worked
+/// out and none is kept; kOk, or the exit status after a message.
+int leggiPeriodi(const std::string& file, std::optional<LettorePeriodi>& lettore, std::ostream& err) {
     try {
-        lettore.emplace(testoPeriodi(args[0]));
+        lettore.emplace(testoPeriodi(file));
         for (PeriodoDaControllare p; lettore->prossimo(p);) {
         }
         lettore->riavvolgi();
     } catch (const ErroreImportazione& e) {
-        err << "vantrel-cli teg: " << args[0] << (e.riga > 0 ? ", " : ": ") << e.messaggio() << "\n";
+        err << "vantrel-cli teg: " << file << (e.riga > 0 ? ", " : ": ") << e.messaggio() << "\n";
         return kInputErrato;
     }
     if (!lettore->colonneIgnorate().empty()) {
-        err << "vantrel-cli teg: " << args[0] << ": colonne ignorate:";
+        err << "vantrel-cli teg: " << file << ": colonne ignorate:";
         for (const auto& c : lettore->colonneIgnorate())
             err << " \"" << c << "\"";
         err << "\n";
     }
+    return kOk;
+}
 
-    Sessione s(opz);
+// Writing: the result list as text, the output fields as CSV or every field as JSON, flowing out
+// as the rows are worked out.
+class UscitaTeg {
+public:
+    UscitaTeg(const std::string& formato, std::ostream& out) : formato_(formato), out_(out) {
+        for (const char* c : kColonneUscita)
+            colonne_.push_back(Taeg::schemaTaeg().id(c));
+        if (formato_ != "csv") return;
+        for (const char* c : kColonneUscita)
+            (buf_ += c) += ';';
+        buf_ += "messaggio;riga\n";
+    }
+
+    /// The header block of the result list, once.
+    void intestazione(const std::string& riga) {
+        if (formato_ == "testo") (buf_ += riga) += '\n';
+    }
+
+    void periodo(Taeg& w, const EsitoControllo& e) {
+        if (formato_ == "testo" && !e.riga.empty()) (buf_ += e.riga) += '\n';
+        if (formato_ == "csv") {
+            for (int id : colonne_) {
+                accodaCampoCsv(buf_, w.testo(id));
+                buf_ += ';';
+            }
+            accodaCampoCsv(buf_, unisci(e.messaggi, " | "));
+            buf_ += ';';
+            accodaCampoCsv(buf_, e.riga);
+            buf_ += '\n';
+        } else if (formato_ == "json") {
+            nlohmann::json campi = nlohmann::json::object();
+            const Schema& sc = w.schema();
+            for (std::size_t i = 0; i < sc.dimensione(); ++i) {
+                const auto& d = sc.definizione(static_cast<int>(i));
+                if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) campi[d.nome] = w[static_cast<int>(i)].testo;
+            }
+            const nlohmann::json oggetto = {
+                {"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
+            // As one array dumped with an indent of 2 would write it: the object one level in.
+            buf_ += righeJson_++ == 0 ? "[\n  " : ",\n  ";
+            for (const char c : oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) {
+                buf_ += c;
+                if (c == '\n') buf_ += "  "; // line breaks inside texts are written as \n
+            }
+        }
+    }
+
+    void fine() {
+        if (formato_ == "json") buf_ += righeJson_ == 0 ? "[]\n" : "\n]\n";
+    }
+
+    /// Sends what is kept once it reaches `soglia` bytes (0: all of it).
+    void scarica(std::size_t soglia) {
+        if (buf_.size() < soglia) return;
+        out_ << buf_;
+        buf_.clear();
+    }
+
+private:
+    const std::string& formato_;
+    std::ostream& out_;
+    std::vector<int> colonne_;
+    std::string buf_;
+    std::size_t righeJson_ = 0;
+};
+
+/// The report and the workbook, when asked for; kOk, or the exit status after a message.
+int salvaFile(const RichiestaTeg& r, const std::vector<std::string>& lista, const std::vector<EsitoTrimestre>& esiti,
+              std::ostream& err) {
+    std::string errore;
+    if (r.report) errore = salvaListaComeReport(*r.report, lista);
+    if (errore.empty() && r.xlsx) errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *r.xlsx);
+    if (errore.empty()) return kOk;
+    err << "vantrel-cli teg: " << errore << "\n";
+    return kInputErrato;
+}
+
+} // namespace
+
+int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    if (prendiFlag(args, "--help")) {
+        out << kAiuto;
+        return kOk;
+    }
+    RichiestaTeg r;
+    if (const int esito = leggiOpzioni(args, r, err); esito != kOk) return esito;
+    std::optional<LettorePeriodi> lettore;
+    if (const int esito = leggiPeriodi(r.file, lettore, err); esito != kOk) return esito;
+
+    Sessione s(r.comuni);
     caricaSetTassi(s.ctx.stato.Tassi, s.ctx.stato.CartellaDati, s.ctx.servizi.disco);
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.Tassi); !a.empty())
@@ -122,84 +224,27 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     std::vector<EsitoTrimestre> esiti; // kept only for the workbook
     // The whole file was checked above: output can flow as the rows are worked out, and no row, no
     // line of output is kept but the report's.
-    std::string buf;
-    const auto scarica = [&](std::size_t soglia) {
-        if (buf.size() < soglia) return;
-        out << buf;
-        buf.clear();
-    };
-    std::vector<int> uscita;
-    for (const char* c : kColonneUscita)
-        uscita.push_back(Taeg::schemaTaeg().id(c));
-    if (fmt == "csv") {
-        for (const char* c : kColonneUscita)
-            (buf += c) += ';';
-        buf += "messaggio;riga\n";
-    }
-    std::size_t righeJson = 0;
+    UscitaTeg uscita(r.formato, out);
     std::optional<ControlloPeriodi> controllo; // one window, loaded afresh for every row
-    const auto unaRiga = [&](const PeriodoDaControllare& p) {
+    for (PeriodoDaControllare p; lettore->prossimo(p);) {
         if (!controllo) {
             controllo.emplace(s.ctx);
-            controllo->finestra().calcolo().vuotiAZero(false);          // an empty cell is a field not given
-            for (const auto& l : controllo->finestra()["List1"].voci) { // the header block, once
-                if (fmt == "testo") (buf += l) += '\n';
-                if (report) lista.push_back(l);
+            controllo->finestra().calcolo().vuotiAZero(false); // an empty cell is a field not given
+            for (const auto& l : controllo->finestra()["List1"].voci) {
+                uscita.intestazione(l);
+                if (r.report) lista.push_back(l);
             }
         }
-        EsitoControllo e = controllo->controlla(p, fmt == "json");
+        EsitoControllo e = controllo->controlla(p, r.formato == "json");
         Taeg& w = controllo->finestra();
-        if (!e.riga.empty()) {
-            if (fmt == "testo") (buf += e.riga) += '\n';
-            if (report) lista.push_back(e.riga);
-        }
-        if (fmt == "csv") {
-            for (int id : uscita) {
-                accodaCampoCsv(buf, w.testo(id));
-                buf += ';';
-            }
-            accodaCampoCsv(buf, unisci(e.messaggi, " | "));
-            buf += ';';
-            accodaCampoCsv(buf, e.riga);
-            buf += '\n';
-        } else if (fmt == "json") {
-            nlohmann::json campiJson = nlohmann::json::object();
-            const Schema& sc = w.schema();
-            for (std::size_t i = 0; i < sc.dimensione(); ++i) {
-                const auto& d = sc.definizione(static_cast<int>(i));
-                if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) campiJson[d.nome] = w[static_cast<int>(i)].testo;
-            }
-            const nlohmann::json oggetto = {
-                {"campi", campiJson}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
-            // As one array dumped with an indent of 2 would write it: the object one level in.
-            buf += righeJson++ == 0 ? "[\n  " : ",\n  ";
-            for (const char c : oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) {
-                buf += c;
-                if (c == '\n') buf += "  "; // line breaks inside texts are written as \n
-            }
-        }
-        if (xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.Tassi, p, std::move(e)));
-        if (!report) scarica(1 << 16);
-    };
-    for (PeriodoDaControllare p; lettore->prossimo(p);)
-        unaRiga(p);
-    if (fmt == "json") buf += righeJson == 0 ? "[]\n" : "\n]\n";
-
-    if (report) {
-        const std::string errore = salvaListaComeReport(*report, lista);
-        if (!errore.empty()) {
-            err << "vantrel-cli teg: " << errore << "\n";
-            return kInputErrato;
-        }
+        uscita.periodo(w, e);
+        if (r.report && !e.riga.empty()) lista.push_back(e.riga);
+        if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.Tassi, p, std::move(e)));
+        if (!r.report) uscita.scarica(1 << 16);
     }
-    if (xlsx) {
-        const std::string errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *xlsx);
-        if (!errore.empty()) {
-            err << "vantrel-cli teg: " << errore << "\n";
-            return kInputErrato;
-        }
-    }
-    scarica(0);
+    uscita.fine();
+    if (const int esito = salvaFile(r, lista, esiti, err); esito != kOk) return esito;
+    uscita.scarica(0);
     return kOk;
 }
 

@@ -64,8 +64,8 @@ Sessione::Sessione(const OpzioniComuni& o) : orologio(o.oggi ? *o.oggi : Orologi
     ctx.servizi.orologio = &orologio;
     ctx.servizi.disco = &disco;
     ctx.servizi.zip = &zip;
-    LeggiImpostazioni(ctx.stato);
-    ScegliMaschera(ctx.stato, ctx.stato.Imposta.decimali());
+    leggiImpostazioni(ctx.stato);
+    scegliMaschera(ctx.stato, ctx.stato.Imposta.decimali());
 }
 
 } // namespace vantrel::cli

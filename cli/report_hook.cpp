@@ -1,5 +1,6 @@
 #include "report_hook.h"
 
+#include "common/file_sicuro.h"
 #include "reports/file_report.h"
 #include "reports/finestre_report.h"
 #include "teg/taeg.h"
@@ -12,7 +13,7 @@ std::vector<std::string> riepilogoDi(Taeg& w) {
 }
 
 std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe) {
-    return scriviFileSicuro(path, contenutoReport(righe));
+    return sostituisciFile(path, contenutoReport(righe));
 }
 
 } // namespace vantrel::cli

@@ -72,60 +72,64 @@ const Schema& SoglieUfficiali::schemaSoglieUfficiali() {
     return s;
 }
 
-SoglieUfficiali::SoglieUfficiali(Contesto& ctx) : Finestra(schemaSoglieUfficiali()), ctx_(ctx) {
+SoglieUfficiali::SoglieUfficiali(Contesto& ctx)
+    : Finestra(schemaSoglieUfficiali()), ctx_(ctx), c_(controlli<ControlliSoglieUfficiali>(schema())) {
     for (const TipoMora t : kTipiMora)
-        (*this)["cboMora"].voci.push_back(nomeTipoMora(t));
+        (*this)[c_.tipoMora].voci.push_back(nomeTipoMora(t));
     const std::string file = percorso(ctx_.stato.CartellaDati, kFileSerieUfficiale);
     EsitoSerie letta = leggiFileSerie(file, nullptr);
     if (!letta.ok()) {
-        for (const char* nome : {"txtData", "cboPeriodo", "cboCategoria", "txtImporto", "cboClasse", "cboMora"})
-            (*this)[nome].abilitato = false;
+        for (int i : {c_.data, c_.periodo, c_.categoria, c_.importo, c_.classe, c_.tipoMora})
+            (*this)[i].abilitato = false;
         svuota("La serie ufficiale non è disponibile (" + file + ": " + letta.errore.messaggio() +
                "). Importarla dalla finestra dei tassi: menu Tassi, \"Importa serie ufficiale...\".");
         return;
     }
     serie_.emplace(std::move(*letta.serie));
     for (const PeriodoSerie& p : serie_->periodi())
-        (*this)["cboPeriodo"].voci.push_back(voceperiodo(p));
+        (*this)[c_.periodo].voci.push_back(voceperiodo(p));
     // Today, or the nearest end of the series.
     Data d = ctx_.oggi();
     d = std::clamp(d, serie_->periodi().front().inizio, serie_->periodi().back().fineEffettiva);
-    imposta(id("txtData"), d.testo());
+    imposta(c_.data, d.testo());
     nuovaData();
 }
 
+std::array<int, 8> SoglieUfficiali::risultati() const {
+    return {c_.tegm,       c_.regola, c_.sogliaRegola, c_.sogliaPubblicata, c_.maggiorazioneMora,
+            c_.sogliaMora, c_.fonte,  c_.fonteMora};
+}
+
 std::optional<std::string> SoglieUfficiali::tasto(int i, const Battuta& t) {
-    if (schema().definizione(i).nome == "txtImporto") return filtroNumerico(*this, i, t);
+    if (i == c_.importo) return filtroNumerico(*this, i, t);
     return Finestra::tasto(i, t);
 }
 
 void SoglieUfficiali::cambiato(int i) {
-    if (schema().definizione(i).nome == "txtData") nuovaData();
+    if (i == c_.data) nuovaData();
 }
 
 void SoglieUfficiali::uscito(int i) {
-    const std::string& n = schema().definizione(i).nome;
-    if (n == "txtData") nuovaData();
-    if (n == "txtImporto" && soglia_) sceltaClasse(true);
+    if (i == c_.data) nuovaData();
+    if (i == c_.importo && soglia_) sceltaClasse(true);
 }
 
 void SoglieUfficiali::cliccato(int i) {
-    if (schema().definizione(i).nome == "Esc") chiudi();
+    if (i == c_.chiudi) chiudi();
 }
 
 void SoglieUfficiali::selezionato(int i) {
-    const std::string& n = schema().definizione(i).nome;
     const int scelta = (*this)[i].selezione;
     if (!serie_ || scelta < 0) return;
-    if (n == "cboPeriodo") {
-        imposta(id("txtData"), serie_->periodi()[static_cast<std::size_t>(scelta)].inizio.testo());
+    if (i == c_.periodo) {
+        imposta(c_.data, serie_->periodi()[static_cast<std::size_t>(scelta)].inizio.testo());
         nuovaData();
-    } else if (n == "cboCategoria") {
+    } else if (i == c_.categoria) {
         sceltaCategoria();
-    } else if (n == "cboClasse") {
-        imposta(id("txtImporto"), ""); // the class chosen by hand replaces the amount
+    } else if (i == c_.classe) {
+        imposta(c_.importo, ""); // the class chosen by hand replaces the amount
         calcola();
-    } else if (n == "cboMora") {
+    } else if (i == c_.tipoMora) {
         calcola();
     }
 }
@@ -133,30 +137,30 @@ void SoglieUfficiali::selezionato(int i) {
 void SoglieUfficiali::svuota(const std::string& stato) {
     soglia_.reset();
     andamento_.clear();
-    for (const Campo& c : kRisultati)
-        imposta(id(c.controllo), "");
-    imposta(id("LblStato"), stato);
+    for (int i : risultati())
+        imposta(i, "");
+    imposta(c_.stato, stato);
 }
 
 void SoglieUfficiali::nuovaData() {
     if (!serie_) return;
-    data_ = vantrel::leggiData(testo(id("txtData")));
+    data_ = vantrel::leggiData(testo(c_.data));
     if (!data_) {
         svuota("Data non valida: usare gg/mm/aaaa.");
         return;
     }
     const PeriodoSerie* p = serie_->periodo(*data_);
-    Controllo& periodo = (*this)["cboPeriodo"];
+    Controllo& periodo = (*this)[c_.periodo];
     periodo.selezione = p ? static_cast<int>(p - serie_->periodi().data()) : -1;
     periodo.testo = p ? periodo.voci[static_cast<std::size_t>(periodo.selezione)] : std::string();
-    const std::string scelta = (*this)["cboCategoria"].testo;
+    const std::string scelta = (*this)[c_.categoria].testo;
     categorie_ = serie_->categorie(*data_);
-    Controllo& c = (*this)["cboCategoria"];
+    Controllo& c = (*this)[c_.categoria];
     c.voci.clear();
     c.selezione = -1;
     c.testo.clear();
     if (categorie_.empty()) {
-        (*this)["cboClasse"].voci.clear();
+        (*this)[c_.classe].voci.clear();
         svuota("La serie ufficiale non ha tassi per il " + data_->testo() + ": va dal " +
                serie_->periodi().front().inizio.testo() + " al " + serie_->periodi().back().fineEffettiva.testo() +
                ".");
@@ -176,15 +180,15 @@ void SoglieUfficiali::nuovaData() {
 }
 
 void SoglieUfficiali::sceltaCategoria() {
-    const int k = (*this)["cboCategoria"].selezione;
+    const int k = (*this)[c_.categoria].selezione;
     if (k < 0) return;
     const CategoriaInVigore& cat = categorie_[static_cast<std::size_t>(k)];
     if (!tipo_ || !tipo_->comprende(cat.nome)) tipo_ = tipoDiCategoria(cat.nome);
     const TipoMora mora = tipo_ ? tipo_->mora : tipoMoraDiCategoria(cat.nome);
-    Controllo& m = (*this)["cboMora"];
+    Controllo& m = (*this)[c_.tipoMora];
     m.selezione = static_cast<int>(std::find(std::begin(kTipiMora), std::end(kTipiMora), mora) - kTipiMora);
     m.testo = m.voci[static_cast<std::size_t>(m.selezione)];
-    Controllo& classi = (*this)["cboClasse"];
+    Controllo& classi = (*this)[c_.classe];
     const std::string prima = classi.testo;
     classi.voci.clear();
     for (const RigaSerie* r : cat.classi)
@@ -192,44 +196,45 @@ void SoglieUfficiali::sceltaCategoria() {
     const auto stessa = std::find(classi.voci.begin(), classi.voci.end(), prima);
     classi.selezione = stessa == classi.voci.end() ? 0 : static_cast<int>(stessa - classi.voci.begin());
     classi.testo = classi.voci[static_cast<std::size_t>(classi.selezione)];
-    sceltaClasse(!trim(testo(id("txtImporto"))).empty());
+    sceltaClasse(!trim(testo(c_.importo)).empty());
 }
 
 void SoglieUfficiali::sceltaClasse(bool perImporto) {
-    const int k = (*this)["cboCategoria"].selezione;
+    const int k = (*this)[c_.categoria].selezione;
     if (k < 0) return;
     std::string stato;
     if (perImporto) {
-        const auto importo = leggiNumero(testo(id("txtImporto")));
+        const auto importo = leggiNumero(testo(c_.importo));
         const auto& classi = categorie_[static_cast<std::size_t>(k)].classi;
         const auto it = std::find_if(classi.begin(), classi.end(),
                                      [&](const RigaSerie* r) { return importo && r->limiti.contiene(*importo); });
-        Controllo& c = (*this)["cboClasse"];
+        Controllo& c = (*this)[c_.classe];
         if (it != classi.end()) {
             c.selezione = static_cast<int>(it - classi.begin());
             c.testo = c.voci[static_cast<std::size_t>(c.selezione)];
-        } else if (!trim(testo(id("txtImporto"))).empty()) {
+        } else if (!trim(testo(c_.importo)).empty()) {
             stato = "Nessuna classe della categoria comprende l'importo indicato: scegliere la classe.";
         }
     }
     calcola();
-    if (!stato.empty()) imposta(id("LblStato"), stato);
+    if (!stato.empty()) imposta(c_.stato, stato);
 }
 
 void SoglieUfficiali::calcola() {
-    const int k = (*this)["cboCategoria"].selezione;
-    const int c = (*this)["cboClasse"].selezione;
-    const int m = (*this)["cboMora"].selezione;
+    const int k = (*this)[c_.categoria].selezione;
+    const int c = (*this)[c_.classe].selezione;
+    const int m = (*this)[c_.tipoMora].selezione;
     if (k < 0 || c < 0 || m < 0) return;
     const RigaSerie& r = *categorie_[static_cast<std::size_t>(k)].classi[static_cast<std::size_t>(c)];
     soglia_ = sogliaUfficiale(r, kTipiMora[m]);
+    const auto campi = risultati();
     for (const VoceSoglia& v : vociSoglia(*soglia_))
-        for (const Campo& f : kRisultati)
-            if (std::string_view(f.chiave) == v.chiave) imposta(id(f.controllo), v.testo);
-    imposta(id("LblStato"), "");
+        for (std::size_t f = 0; f < std::size(kRisultati); ++f)
+            if (std::string_view(kRisultati[f].chiave) == v.chiave) imposta(campi[f], v.testo);
+    imposta(c_.stato, "");
     // The chart follows the class by an amount it holds: the one typed, else the class's upper
     // limit (just above its lower limit when it has none).
-    std::optional<double> importo = leggiNumero(testo(id("txtImporto")));
+    std::optional<double> importo = leggiNumero(testo(c_.importo));
     if (!importo)
         importo = r.limiti.finoA   ? r.limiti.finoA
                   : r.limiti.oltre ? std::optional(*r.limiti.oltre + 0.01)

@@ -1,14 +1,37 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
 #include "rates/soglia_ufficiale.h"
 #include "rates/tipi_operazione.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
 namespace vantrel {
+
+// The controls of "Tassi soglia ufficiali": the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_SOGLIE_UFFICIALI(X)                                                                          \
+    X(data, "txtData")                                                                                                 \
+    X(periodo, "cboPeriodo")                                                                                           \
+    X(categoria, "cboCategoria")                                                                                       \
+    X(importo, "txtImporto")                                                                                           \
+    X(classe, "cboClasse")                                                                                             \
+    X(tipoMora, "cboMora")                                                                                             \
+    X(tegm, "txtTegm")                                                                                                 \
+    X(regola, "txtRegola")                                                                                             \
+    X(sogliaRegola, "txtSogliaRegola")                                                                                 \
+    X(sogliaPubblicata, "txtSogliaPubblicata")                                                                         \
+    X(maggiorazioneMora, "txtMaggiorazione")                                                                           \
+    X(sogliaMora, "txtSogliaMora")                                                                                     \
+    X(fonte, "txtFonte")                                                                                               \
+    X(fonteMora, "txtFonteMora")                                                                                       \
+    X(grafico, "grafico")                                                                                              \
+    X(stato, "LblStato")                                                                                               \
+    X(chiudi, "Esc")
+VANTREL_STRUTTURA_CONTROLLI(ControlliSoglieUfficiali, VANTREL_CONTROLLI_SOGLIE_UFFICIALI)
 
 /// The window "Tassi soglia ufficiali": a date (or a quarter of the official series) and a kind
 /// of operation among the categories in force on that date, optionally an amount that picks the
@@ -42,8 +65,11 @@ private:
     void sceltaClasse(bool perImporto);
     void calcola();
     void svuota(const std::string& stato);
+    /// The result fields, in the order of their keys.
+    std::array<int, 8> risultati() const;
 
     Contesto& ctx_;
+    const ControlliSoglieUfficiali& c_;
     std::optional<SerieUfficiale> serie_;
     std::optional<Data> data_;
     std::vector<CategoriaInVigore> categorie_;

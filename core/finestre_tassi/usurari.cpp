@@ -32,10 +32,6 @@ constexpr std::array<Riga, 8> kRighe = {{{"TM1", "TU1"},
                                          {"TM6", "TU6"},
                                          {"TM5", "TU5"}}};
 
-// The fields stored in a record, in the order the save reads them.
-constexpr std::array<const char*, 14> kCampiSalvati = {"TM1", "TM2", "TM3", "TM4", "TM5", "TM6", "TM7",
-                                                       "TM8", "TU1", "TU2", "TU3", "TU4", "TU5", "TU6"};
-
 constexpr int kPrimoAnno = 1997; // the first quarter with official average rates
 
 const char* const kTitoloAttenzione = "ATTENZIONE!";
@@ -149,23 +145,23 @@ const Schema& Usurari::schemaUsurari() {
 }
 
 Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
-    : Finestra(schemaUsurari()), ctx_(ctx), server_(std::move(server)) {
+    : Finestra(schemaUsurari()), ctx_(ctx), c_(controlli<ControlliTassi>(schema())), server_(std::move(server)) {
     // The official series' zip fetched over HTTPS becomes a whole rate set, checked like any other.
     convertitore = [this](const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
         return tabellaDaSerie(zip, ctx_.servizi.zip, t, errore);
     };
     caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
-    imposta(id("LblStato"), avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
-    RigheTassi();
-    imposta(id("Label2"),
-            schema().definizione(id("Label2")).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
+    imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
+    righeTassi();
+    imposta(c_.classiDiImporto,
+            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
     riempiAnni();
-    (*this)["Combo1"].voci = {"1", "2", "3", "4"};
+    (*this)[c_.trimestre].voci = {"1", "2", "3", "4"};
 }
 
 void Usurari::riempiAnni() {
     const auto [primo, ultimo] = anniElenco(ctx_.stato.Tassi, kPrimoAnno, ctx_.oggi().anno);
-    Controllo& c = (*this)["Combo2"];
+    Controllo& c = (*this)[c_.anno];
     const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
     c.voci.clear();
     c.selezione = -1;
@@ -175,22 +171,41 @@ void Usurari::riempiAnni() {
     }
 }
 
-void Usurari::RigheTassi() {
+void Usurari::righeTassi() {
     const TabellaTassi& t = ctx_.stato.Tassi;
-    Controllo& combo = (*this)["Combo3"];
+    Controllo& combo = (*this)[c_.richiama];
     combo.voci.clear();
     combo.selezione = -1;
     for (int i = 1; i <= t.validi(); ++i)
         combo.voci.push_back(voceRichiamo(t.slot(i)));
     std::stable_sort(combo.voci.begin(), combo.voci.end());
-    Controllo& lista = (*this)["List1"];
+    Controllo& lista = (*this)[c_.elenco];
     lista.voci = righeElencoTassi(t);
     lista.selezione = -1;
 }
 
+std::array<int, 14> Usurari::campiSalvati() const {
+    return {
+        c_.medioContoFino,     c_.medioContoOltre,    c_.medioAnticipiFino,  c_.medioAnticipiMedi,  c_.cms,
+        c_.medioAnticipiOltre, c_.medioScopertiFino,  c_.medioScopertiOltre, c_.sogliaContoFino,    c_.sogliaContoOltre,
+        c_.sogliaAnticipiFino, c_.sogliaAnticipiMedi, c_.sogliaCms,          c_.sogliaAnticipiOltre};
+}
+
+int Usurari::sogliaDi(int medio) const {
+    const std::pair<int, int> righe[] = {
+        {c_.medioContoFino, c_.sogliaContoFino},         {c_.medioContoOltre, c_.sogliaContoOltre},
+        {c_.medioScopertiFino, c_.sogliaScopertiFino},   {c_.medioScopertiOltre, c_.sogliaScopertiOltre},
+        {c_.medioAnticipiFino, c_.sogliaAnticipiFino},   {c_.medioAnticipiMedi, c_.sogliaAnticipiMedi},
+        {c_.medioAnticipiOltre, c_.sogliaAnticipiOltre}, {c_.cms, c_.sogliaCms}};
+    for (const auto& [m, soglia] : righe)
+        if (m == medio) return soglia;
+    return -1;
+}
+
 bool Usurari::campoTasso(int i) const {
-    const std::string& n = schema().definizione(i).nome;
-    return n.size() == 3 && (n.starts_with("TM") || n.starts_with("TU")) && n[2] >= '1' && n[2] <= '8';
+    const auto salvati = campiSalvati();
+    return sogliaDi(i) >= 0 || i == c_.sogliaScopertiFino || i == c_.sogliaScopertiOltre ||
+           std::find(salvati.begin(), salvati.end(), i) != salvati.end();
 }
 
 std::optional<std::string> Usurari::tasto(int i, const Battuta& b) {
@@ -199,14 +214,12 @@ std::optional<std::string> Usurari::tasto(int i, const Battuta& b) {
 }
 
 void Usurari::sogliaRiga(int medio) {
-    const std::string& nome = schema().definizione(medio).nome;
-    const int soglia = id("TU" + nome.substr(2));
+    const int soglia = sogliaDi(medio);
     // A pasted text that is not a number counts as an empty field.
     if (!testo(medio).empty() && !leggiNumero(testo(medio))) imposta(medio, "");
     imposta(medio, formattaTesto(testo(medio), maschere::tasso2));
-    const bool cms = nome == "TM5";
     if (testo(medio).empty()) {
-        if (cms) return;
+        if (medio == c_.cms) return;
         imposta(medio, "0");
     }
     imposta(soglia, formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiaveScelta())),
@@ -215,7 +228,7 @@ void Usurari::sogliaRiga(int medio) {
 
 void Usurari::uscito(int i) {
     if (!campoTasso(i)) return;
-    if (schema().definizione(i).nome.starts_with("TM")) {
+    if (sogliaDi(i) >= 0) {
         sogliaRiga(i);
         return;
     }
@@ -224,32 +237,31 @@ void Usurari::uscito(int i) {
 }
 
 void Usurari::cliccato(int i) {
-    const std::string& n = schema().definizione(i).nome;
-    if (n == "OK")
+    if (i == c_.conferma)
         salva();
-    else if (n == "Pulisci")
+    else if (i == c_.pulisci)
         pulisci();
-    else if (n == "Esc")
+    else if (i == c_.esci)
         chiudi();
-    else if (n == "SSCommand6")
-        ScaricaTassi();
-    else if (n == "ImportaSerie")
-        ImportaSerie();
+    else if (i == c_.scarica)
+        scaricaTassi();
+    else if (i == c_.importaSerie)
+        importaSerie();
 }
 
 void Usurari::selezionato(int i) {
-    if (schema().definizione(i).nome != "Combo3") return;
+    if (i != c_.richiama) return;
     const Controllo& c = (*this)[i];
     if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
 }
 
 std::string Usurari::chiaveScelta() const {
-    return std::string(trim(testo(id("Combo1")))) + std::string(trim(testo(id("Combo2"))));
+    return std::string(trim(testo(c_.trimestre))) + std::string(trim(testo(c_.anno)));
 }
 
 void Usurari::leggiCampi(RecordTassi& r) const {
-    for (const char* n : kCampiSalvati)
-        vantrel::campoTasso(r, n) = static_cast<float>(leggiNumero(testo(id(n))).value_or(0.0));
+    for (int i : campiSalvati())
+        vantrel::campoTasso(r, schema().definizione(i).nome) = static_cast<float>(leggiNumero(testo(i)).value_or(0.0));
 }
 
 void Usurari::salva() {
@@ -306,28 +318,28 @@ void Usurari::salva() {
     registraFontiTassi(ctx_.stato.CartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
     t = *scritta;
     if (k > 0)
-        ModifRecord();
+        dopoSovrascrittura();
     else
-        NewRecord(t.CercaPeriodo(chiave));
+        dopoNuovoPeriodo();
     t.PeriodoScelto = 0;
 }
 
-void Usurari::NewRecord(int /*n*/) {
-    RigheTassi();
+void Usurari::dopoNuovoPeriodo() {
+    righeTassi();
     riempiAnni();
-    selezionaVoce(id("Combo1"), 0);
-    if (!(*this)["Combo2"].voci.empty()) selezionaVoce(id("Combo2"), 0);
-    for (const char* n : kCampiSalvati)
-        imposta(id(n), "");
+    selezionaVoce(c_.trimestre, 0);
+    if (!(*this)[c_.anno].voci.empty()) selezionaVoce(c_.anno, 0);
+    for (int i : campiSalvati())
+        imposta(i, "");
 }
 
 // What the screen does after an existing period was overwritten.
-void Usurari::ModifRecord() {
-    selezionaVoce(id("Combo1"), 0);
-    if (!(*this)["Combo2"].voci.empty()) selezionaVoce(id("Combo2"), 0);
-    for (const char* n : kCampiSalvati)
-        if (std::string_view(n) != "TM7" && std::string_view(n) != "TM8") imposta(id(n), "");
-    RigheTassi();
+void Usurari::dopoSovrascrittura() {
+    selezionaVoce(c_.trimestre, 0);
+    if (!(*this)[c_.anno].voci.empty()) selezionaVoce(c_.anno, 0);
+    for (int i : campiSalvati())
+        if (i != c_.medioScopertiFino && i != c_.medioScopertiOltre) imposta(i, "");
+    righeTassi();
 }
 
 void Usurari::richiama(const std::string& voce) {
@@ -339,41 +351,41 @@ void Usurari::richiama(const std::string& voce) {
     if (k == 0) return;
     t.PeriodoScelto = static_cast<std::int16_t>(k);
     const RecordTassi& r = t.slot(k);
-    for (const char* n : kCampiSalvati)
-        imposta(id(n), formatta(vantrel::campoTasso(r, n), maschere::tasso2));
-    for (const char* n : {"TM7", "TM8"}) {
-        const std::string soglia = std::string("TU") + n[2];
-        imposta(id(soglia), formatta(sogliaRegola(leggiNumero(testo(id(n))).value_or(0.0), normaDellaChiave(chiave)),
-                                     maschere::tasso2));
-    }
+    for (int i : campiSalvati())
+        imposta(i, formatta(vantrel::campoTasso(r, schema().definizione(i).nome), maschere::tasso2));
+    // The overdraft thresholds are not stored: the period's rule gives them.
+    for (int medio : {c_.medioScopertiFino, c_.medioScopertiOltre})
+        imposta(sogliaDi(medio),
+                formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiave)),
+                         maschere::tasso2));
+    scegliVoce(c_.trimestre, primiCaratteri(chiave, 1));
+    scegliVoce(c_.anno,
+               chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));
+}
 
-    const auto scegli = [this](const char* combo, std::string_view valore) {
-        const Controllo& c = (*this)[combo];
-        for (std::size_t j = 0; j < c.voci.size(); ++j)
-            if (trim(c.voci[j]) == valore) {
-                selezionaVoce(id(combo), static_cast<int>(j));
-                return;
-            }
-    };
-    scegli("Combo1", primiCaratteri(chiave, 1));
-    scegli("Combo2",
-           chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));
+void Usurari::scegliVoce(int combo, std::string_view valore) {
+    const Controllo& c = (*this)[combo];
+    for (std::size_t j = 0; j < c.voci.size(); ++j)
+        if (trim(c.voci[j]) == valore) {
+            selezionaVoce(combo, static_cast<int>(j));
+            return;
+        }
 }
 
 void Usurari::pulisci() {
-    for (const char* combo : {"Combo1", "Combo2", "Combo3"})
-        if (!(*this)[combo].voci.empty()) selezionaVoce(id(combo), 0);
-    for (const char* n : kCampiSalvati)
-        imposta(id(n), "");
+    for (int combo : {c_.trimestre, c_.anno, c_.richiama})
+        if (!(*this)[combo].voci.empty()) selezionaVoce(combo, 0);
+    for (int i : campiSalvati())
+        imposta(i, "");
 }
 
 void Usurari::passo(const std::string& stato, bool attesa) {
-    imposta(id("LblStato"), stato);
+    imposta(c_.stato, stato);
     inAttesa_ = attesa;
     if (avanzamento) avanzamento();
 }
 
-void Usurari::ScaricaTassi() {
+void Usurari::scaricaTassi() {
     if (scaricando_) return; // a click that reached the window while it waited
     scaricando_ = true;
     const bool fatto = scarica();
@@ -386,13 +398,13 @@ void Usurari::annullaScaricamento() {
 }
 
 ServerTassi Usurari::server() const {
-    return server_ ? *server_ : LeggiServerTassi(ctx_.stato.CartellaDati);
+    return server_ ? *server_ : leggiServerTassi(ctx_.stato.CartellaDati);
 }
 
 void Usurari::tabellaCambiata(const TabellaTassi& t) {
     ctx_.stato.Tassi = t;
     ctx_.stato.Tassi.PeriodoScelto = 0;
-    RigheTassi();
+    righeTassi();
     riempiAnni();
 }
 

@@ -3,7 +3,7 @@
 
 namespace vantrel {
 
-void Usurari::ImportaSerie() {
+void Usurari::importaSerie() {
     if (ctx_.servizi.file == nullptr) return;
     const std::string& cartella = ctx_.stato.CartellaDati;
     const auto file = ctx_.servizi.file->apri("TEGM_serie_storica.zip", cartella);
@@ -22,9 +22,9 @@ void Usurari::ImportaSerie() {
         TabellaTassi& t = ctx_.stato.Tassi;
         t.CaricaTassi(cartella);
         t.PeriodoScelto = 0;
-        RigheTassi();
+        righeTassi();
         riempiAnni();
-        imposta(id("LblStato"), esito.messaggio);
+        imposta(c_.stato, esito.messaggio);
     }
     ctx_.messaggio({"Importa serie ufficiale",
                     esito.fatto ? esito.messaggio

@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-double ArrEuro(double x) {
+double arrotondaEuro(double x) {
     const double segno = x < 0 ? -1.0 : 1.0;
     double a = std::fabs(x);
     const double f = a * 100 - std::floor(a * 100);
@@ -15,15 +15,7 @@ double ArrEuro(double x) {
     return std::trunc(a * 100) * segno / 100;
 }
 
-std::string Tabulasin(std::string_view sp, std::int16_t ssp) {
-    return tabulaDestra(sp, ssp < 0 ? 0 : static_cast<std::size_t>(ssp));
-}
-
-Data AggiungiMese(const Data& partenza, std::int16_t piuMese) {
-    return aggiungiMesi(partenza, piuMese);
-}
-
-std::optional<Data> ContrData(std::string_view sdat) {
+std::optional<Data> leggiDataErogazione(std::string_view sdat) {
     if (sdat.size() != 10) return std::nullopt;
     return leggiData(sdat);
 }

@@ -10,16 +10,10 @@
 namespace vantrel {
 
 /// Cent rounding, halves away from zero, done on the figure times 100 as the plan has always done.
-double ArrEuro(double x);
-
-/// `sp` right-justified in `ssp` characters; a longer text loses its leftmost characters.
-std::string Tabulasin(std::string_view sp, std::int16_t ssp);
-
-/// `piuMese` calendar months after the start, on the last day of a shorter month.
-Data AggiungiMese(const Data& partenza, std::int16_t piuMese);
+double arrotondaEuro(double x);
 
 /// A disbursement date: exactly 10 characters that read as a date; no value otherwise.
-std::optional<Data> ContrData(std::string_view sdat);
+std::optional<Data> leggiDataErogazione(std::string_view sdat);
 
 /// The fixed instalment of a French loan: P x i / (1 - (1 + i)^-n), with i = tasso / 100 / ratePerAnno.
 double formulaRata(double importo, double tasso, std::int16_t ratePerAnno, double numRate);

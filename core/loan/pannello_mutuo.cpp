@@ -1,5 +1,6 @@
 #include "loan/pannello_mutuo.h"
 
+#include "common/file_sicuro.h"
 #include "common/maschera_formato.h"
 #include "common/numeri.h"
 #include "common/testo.h"
@@ -7,7 +8,6 @@
 #include "loan/formule_mutuo.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/ricerche_mutuo.h"
-#include "reports/file_report.h"
 
 #include <cmath>
 
@@ -15,6 +15,11 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kImpossibile = "Calcolo impossibile, riprova con altri dati.";
+constexpr const char* kTassoZero = "Il tasso annuo deve essere diverso da zero.";
+constexpr const char* kRateZero = "Il numero delle rate deve essere diverso da zero.";
+
+// The four figures of a loan, any three of which give the fourth.
+enum Dato { kImporto, kNumeroRate, kTasso, kRata };
 constexpr const char* kNomiDati[4] = {"Importo Mutuo", "Numero Rate", "Tasso Annuo", "Importo Rata"};
 
 bool carattereImporto(char c) {
@@ -23,30 +28,8 @@ bool carattereImporto(char c) {
 
 } // namespace
 
-PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx) : f_(f), ctx_(ctx) {
-    const Schema& s = f.schema();
-    id_ = Ids{s.id("txtImporto"),
-              s.id("txtData"),
-              s.id("anniX"),
-              s.id("txtNumRate"),
-              s.id("txtTasso"),
-              s.id("txtRata"),
-              s.id("SpesaUT"),
-              s.id("SpesaM"),
-              s.id("TxtTaeg"),
-              s.id("TotIntM"),
-              s.id("totmutuo"),
-              s.id("TSpese"),
-              s.id("LstPianoAmm"),
-              s.id("CmdCalcola"),
-              s.id("cmdStampa"),
-              s.id("Frame1"),
-              s.id("cmdEsportaXlsx"),
-              s.id("cmdEsportaCsv"),
-              {}};
-    for (int k = 0; k < 6; ++k)
-        id_.Option1[static_cast<std::size_t>(k)] = s.id("Option1(" + std::to_string(k) + ")");
-}
+PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx)
+    : f_(f), ctx_(ctx), c_(controlli<ControlliMutuo>(f.schema())) {}
 
 void PannelloMutuo::carica() {
     stato_ = StatoMutuo{};
@@ -54,16 +37,21 @@ void PannelloMutuo::carica() {
     piano_ = {};
     bip_ = 0;
     dataNonValida_ = false;
-    f_.imposta(id_.txtData, ctx_.oggi().testo());
+    f_.imposta(c_.dataErogazione, ctx_.oggi().testo());
 }
 
 double PannelloMutuo::numero(int id) const {
     return leggiNumero(f_.testo(id)).value_or(0);
 }
 
+std::array<int, 6> PannelloMutuo::scadenze() const {
+    return {c_.mensile, c_.bimestrale, c_.trimestrale, c_.quadrimestrale, c_.semestrale, c_.annuale};
+}
+
 int PannelloMutuo::opzioneScelta() const {
+    const auto opzioni = scadenze();
     for (int k = 0; k < 6; ++k)
-        if (f_[id_.Option1[static_cast<std::size_t>(k)]].selezionato) return k;
+        if (f_[opzioni[static_cast<std::size_t>(k)]].selezionato) return k;
     return 0;
 }
 
@@ -71,7 +59,7 @@ void PannelloMutuo::avviso(const std::string& testo) {
     ctx_.messaggio(Messaggio{"ATTENZIONE", testo, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
 }
 
-void PannelloMutuo::SelTesto(int id) {
+void PannelloMutuo::selezionaTesto(int id) {
     Controllo& c = f_[id];
     c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
     if (c.visibile && c.abilitato) f_.daiFuoco(id);
@@ -79,10 +67,11 @@ void PannelloMutuo::SelTesto(int id) {
 
 void PannelloMutuo::successivo(int da) {
     // The tab order of the tab; the selected frequency option is one stop among the fields.
-    const auto& o = id_.Option1;
-    const int ordine[] = {id_.txtImporto, id_.txtData,  o[5],        id_.anniX,   o[4],         id_.txtNumRate,
-                          o[3],           id_.txtTasso, o[2],        id_.SpesaUT, o[1],         id_.SpesaM,
-                          o[0],           id_.txtRata,  id_.TxtTaeg, id_.TotIntM, id_.totmutuo, id_.TSpese};
+    const auto o = scadenze();
+    const int ordine[] = {
+        c_.importo,     c_.dataErogazione, o[5], c_.anni,         o[4], c_.numeroRate, o[3],    c_.tassoAnnuo,
+        o[2],           c_.speseIniziali,  o[1], c_.spesePerRata, o[0], c_.rata,       c_.taeg, c_.totaleInteressi,
+        c_.costoTotale, c_.totaleSpese};
     constexpr int n = static_cast<int>(std::size(ordine));
     int pos = 0;
     for (int k = 0; k < n; ++k)
@@ -102,9 +91,9 @@ bool PannelloMutuo::tasto(int id, const Battuta& b, std::optional<std::string>& 
     const std::string_view t = b.tasto;
     const bool invio = t == "\r";
     risultato = std::nullopt;
-    if (id == id_.txtImporto) {
+    if (id == c_.importo) {
         if (invio) {
-            SelTesto(id_.txtData);
+            selezionaTesto(c_.dataErogazione);
         } else if (t == "\b") {
             risultato = std::string(t);
         } else if (t.size() == 1 && carattereImporto(t[0])) {
@@ -118,65 +107,65 @@ bool PannelloMutuo::tasto(int id, const Battuta& b, std::optional<std::string>& 
         }
         return true;
     }
-    if (id == id_.txtTasso) {
+    if (id == c_.tassoAnnuo) {
         if (invio)
             successivo(id);
         else
             risultato = filtroNumerico(f_, id, b);
         return true;
     }
-    if (id == id_.anniX) {
+    if (id == c_.anni) {
         if (invio)
-            f_.daiFuoco(id_.txtTasso);
+            f_.daiFuoco(c_.tassoAnnuo);
         else
             risultato = std::string(t);
         return true;
     }
-    if (id == id_.txtRata) {
-        if (invio) f_.daiFuoco(id_.CmdCalcola);
+    if (id == c_.rata) {
+        if (invio) f_.daiFuoco(c_.calcola);
         return true;
     }
-    if (id == id_.txtData || id == id_.SpesaUT || id == id_.SpesaM) {
+    if (id == c_.dataErogazione || id == c_.speseIniziali || id == c_.spesePerRata) {
         if (invio)
             successivo(id);
         else
             risultato = std::string(t);
         return true;
     }
-    for (int o : id_.Option1)
+    for (int o : scadenze())
         if (id == o) {
-            if (invio) SelTesto(id_.txtRata);
+            if (invio) selezionaTesto(c_.rata);
             return true;
         }
     return false;
 }
 
 bool PannelloMutuo::uscito(int id) {
-    if (id == id_.txtImporto || id == id_.txtRata || id == id_.SpesaUT || id == id_.SpesaM) {
+    if (id == c_.importo || id == c_.rata || id == c_.speseIniziali || id == c_.spesePerRata) {
         f_.imposta(id, formattaTesto(f_.testo(id), maschere::importoCampo));
         return true;
     }
-    if (id == id_.anniX) {
+    if (id == c_.anni) {
         anniInRate();
         return true;
     }
-    return id == id_.txtData;
+    return id == c_.dataErogazione;
 }
 
 bool PannelloMutuo::cliccato(int id) {
-    if (id == id_.CmdCalcola) {
-        CmdCalcola();
+    if (id == c_.calcola) {
+        calcola();
         return true;
     }
-    if (id == id_.cmdStampa) {
-        StampaPiano();
+    if (id == c_.stampa) {
+        stampaPiano();
         return true;
     }
-    if (id == id_.cmdEsportaXlsx || id == id_.cmdEsportaCsv) {
-        EsportaPiano(id == id_.cmdEsportaXlsx);
+    if (id == c_.esportaExcel || id == c_.esportaCsv) {
+        esportaPiano(id == c_.esportaExcel);
         return true;
     }
-    for (int o : id_.Option1)
+    for (int o : scadenze())
         if (id == o) {
             anniInRate();
             return true;
@@ -186,179 +175,161 @@ bool PannelloMutuo::cliccato(int id) {
 
 void PannelloMutuo::anniInRate() {
     const int mesi = stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
-    const double anni = valNumero(f_.testo(id_.anniX));
+    const double anni = valNumero(f_.testo(c_.anni));
     double rate = std::nearbyint(anni * (12 / mesi)) + 0.0; // + 0.0 turns -0 into 0
     if (!std::isfinite(rate)) rate = 0;
-    f_.cambia(id_.txtNumRate, testoNumero(rate));
+    f_.cambia(c_.numeroRate, testoNumero(rate));
 }
 
-void PannelloMutuo::RataMutuo() {
+void PannelloMutuo::rataDelTasso() {
     stato_.TassoPeriodo = stato_.Tasso / 100 / stato_.RatePerAnno;
-    const double importo = numero(id_.txtImporto);
-    stato_.Rata = formulaRata(importo, stato_.Tasso, stato_.RatePerAnno, numero(id_.txtNumRate));
+    const double importo = numero(c_.importo);
+    stato_.Rata = formulaRata(importo, stato_.Tasso, stato_.RatePerAnno, numero(c_.numeroRate));
     stato_.QuotaInteressi = (importo - stato_.CapitaleRimborsato) * stato_.TassoPeriodo;
     stato_.QuotaCapitale = stato_.Rata - stato_.QuotaInteressi;
 }
 
-void PannelloMutuo::ImportoMutuo() {
-    const double tasso = numero(id_.txtTasso);
-    stato_.TassoPeriodo = tasso / 100 / stato_.RatePerAnno;
-    stato_.Importo = formulaImporto(numero(id_.txtRata), tasso, stato_.RatePerAnno, numero(id_.txtNumRate));
-}
-
-void PannelloMutuo::NumeroRate() {
-    const auto tasso = leggiNumero(f_.testo(id_.txtTasso));
-    const auto rata = leggiNumero(f_.testo(id_.txtRata));
-    const auto importo = leggiNumero(f_.testo(id_.txtImporto));
-    if (!tasso || !rata || !importo) {
-        stato_.CalcoloOk = false;
-        return;
-    }
-    stato_.TassoPeriodo = *tasso / 100 / stato_.RatePerAnno;
-    const auto n = formulaNumeroRate(*rata, *importo, *tasso, stato_.RatePerAnno);
-    if (!n) {
-        stato_.CalcoloOk = false;
-        return;
-    }
-    stato_.NumRate = *n;
-}
-
-bool PannelloMutuo::TassoAnnuo() {
-    const auto t =
-        cercaTassoAnnuo(numero(id_.txtImporto), numero(id_.txtNumRate), stato_.RatePerAnno, numero(id_.txtRata));
-    if (!t) return false;
-    stato_.Tasso = *t;
-    RataMutuo();
-    return true;
-}
-
 void PannelloMutuo::costruisciPiano() {
-    const auto d0 = ContrData(f_.testo(id_.txtData));
+    const auto d0 = leggiDataErogazione(f_.testo(c_.dataErogazione));
     if (!d0) {
         dataNonValida_ = true;
         return;
     }
-    CampiPiano campi{f_.testo(id_.txtImporto), f_.testo(id_.txtNumRate), f_.testo(id_.txtTasso),
-                     f_.testo(id_.SpesaM),     f_.testo(id_.SpesaUT),    *d0};
-    Piano piano = PianoAmm(campi, stato_);
-    f_[id_.LstPianoAmm].voci = std::move(piano.righe);
+    CampiPiano campi{f_.testo(c_.importo),      f_.testo(c_.numeroRate),    f_.testo(c_.tassoAnnuo),
+                     f_.testo(c_.spesePerRata), f_.testo(c_.speseIniziali), *d0};
+    Piano piano = pianoAmmortamento(campi, stato_);
+    f_[c_.piano].voci = std::move(piano.righe);
     piano_ = piano;
-    f_.imposta(id_.txtRata, piano.txtRata);
-    if (!piano.TotIntM.empty()) f_.imposta(id_.TotIntM, piano.TotIntM);
-    if (!piano.totmutuo.empty()) f_.imposta(id_.totmutuo, piano.totmutuo);
-    f_.imposta(id_.TSpese, piano.TSpese);
+    f_.imposta(c_.rata, piano.txtRata);
+    if (!piano.TotIntM.empty()) f_.imposta(c_.totaleInteressi, piano.TotIntM);
+    if (!piano.totmutuo.empty()) f_.imposta(c_.costoTotale, piano.totmutuo);
+    f_.imposta(c_.totaleSpese, piano.TSpese);
 }
 
-void PannelloMutuo::CmdCalcola() {
-    if (f_.testo(id_.txtData).empty()) f_.imposta(id_.txtData, ctx_.oggi().testo());
+std::string PannelloMutuo::datiMancanti(const bool dato[4]) const {
+    static constexpr const char* kIntestazioni[3] = {
+        "Ho bisogno di almeno 3 dei seguenti dati:", "Ho bisogno di almeno 2 dei seguenti dati:",
+        "Ho bisogno di uno dei seguenti dati:"};
+    int quanti = 0;
+    for (int k = 0; k < 4; ++k)
+        quanti += dato[k] ? 1 : 0;
+    std::string messaggio = std::string(kIntestazioni[quanti]) + "\r\n";
+    for (int k = 0; k < 4; ++k)
+        if (!dato[k]) messaggio += std::string("\r\n") + kNomiDati[k];
+    return messaggio;
+}
+
+// A given figure that is not a number stops the calculation with its own message instead of
+// writing a meaningless figure.
+std::string PannelloMutuo::nonNumerico(std::initializer_list<int> dati) const {
+    const int campi[4] = {c_.importo, c_.numeroRate, c_.tassoAnnuo, c_.rata};
+    for (int k : dati)
+        if (!leggiNumero(f_.testo(campi[k])))
+            return std::string("Il campo \"") + kNomiDati[k] + "\" non contiene un numero valido.";
+    return {};
+}
+
+std::string PannelloMutuo::trovaRata() {
+    if (auto m = nonNumerico({kImporto, kNumeroRate, kTasso}); !m.empty()) return m;
+    if (numero(c_.tassoAnnuo) == 0) return kTassoZero;
+    if (numero(c_.numeroRate) == 0) return kRateZero;
+    stato_.Tasso = numero(c_.tassoAnnuo);
+    rataDelTasso();
+    if (!std::isfinite(stato_.Rata)) return kImpossibile;
+    f_.imposta(c_.rata, formatta(stato_.Rata, maschere::importoMutuo));
+    costruisciPiano();
+    return {};
+}
+
+std::string PannelloMutuo::trovaTasso() {
+    if (auto m = nonNumerico({kImporto, kNumeroRate, kRata}); !m.empty()) return m;
+    if (numero(c_.numeroRate) == 0) return kRateZero;
+    const auto t = cercaTassoAnnuo(numero(c_.importo), numero(c_.numeroRate), stato_.RatePerAnno, numero(c_.rata));
+    if (!t) return kImpossibile;
+    stato_.Tasso = *t;
+    rataDelTasso();
+    if (!std::isfinite(stato_.Tasso)) return kImpossibile;
+    f_.imposta(c_.tassoAnnuo, testoNumero(std::trunc(stato_.Tasso * 1000) / 1000));
+    costruisciPiano();
+    return {};
+}
+
+std::string PannelloMutuo::trovaNumeroRate() {
+    if (auto m = nonNumerico({kImporto, kTasso, kRata}); !m.empty()) return m;
+    const double tasso = numero(c_.tassoAnnuo);
+    stato_.TassoPeriodo = tasso / 100 / stato_.RatePerAnno;
+    const auto n = formulaNumeroRate(numero(c_.rata), numero(c_.importo), tasso, stato_.RatePerAnno);
+    stato_.CalcoloOk = n.has_value();
+    if (!n) return kImpossibile;
+    stato_.NumRate = *n;
+    f_.imposta(c_.numeroRate, testoNumero(stato_.NumRate));
+    costruisciPiano();
+    return {};
+}
+
+std::string PannelloMutuo::trovaImporto() {
+    if (auto m = nonNumerico({kNumeroRate, kTasso, kRata}); !m.empty()) return m;
+    if (numero(c_.tassoAnnuo) == 0) return kTassoZero;
+    if (numero(c_.numeroRate) == 0) return kRateZero;
+    const double tasso = numero(c_.tassoAnnuo);
+    stato_.TassoPeriodo = tasso / 100 / stato_.RatePerAnno;
+    stato_.Importo = formulaImporto(numero(c_.rata), tasso, stato_.RatePerAnno, numero(c_.numeroRate));
+    if (!std::isfinite(stato_.Importo)) return kImpossibile;
+    f_.imposta(c_.importo, formatta(stato_.Importo, maschere::importoMutuo));
+    costruisciPiano();
+    return {};
+}
+
+void PannelloMutuo::calcola() {
+    if (f_.testo(c_.dataErogazione).empty()) f_.imposta(c_.dataErogazione, ctx_.oggi().testo());
     stato_.MesiRata = stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
     stato_.RatePerAnno = static_cast<std::int16_t>(std::lround(12.0 / stato_.MesiRata));
 
-    const int campi[4] = {id_.txtImporto, id_.txtNumRate, id_.txtTasso, id_.txtRata};
+    const int campi[4] = {c_.importo, c_.numeroRate, c_.tassoAnnuo, c_.rata};
     bool dato[4];
     int quanti = 0;
     for (int k = 0; k < 4; ++k)
         quanti += (dato[k] = !f_.testo(campi[k]).empty()) ? 1 : 0;
-    f_[id_.LstPianoAmm].voci.clear();
-    f_[id_.LstPianoAmm].selezione = -1;
+    f_[c_.piano].voci.clear();
+    f_[c_.piano].selezione = -1;
     piano_ = {};
     dataNonValida_ = false;
 
+    // With all four given the instalment is worked out again from the other three.
     std::string messaggio;
-    auto manca = [&](const char* intestazione) {
-        messaggio = std::string(intestazione) + "\r\n";
-        for (int k = 0; k < 4; ++k)
-            if (!dato[k]) messaggio += std::string("\r\n") + kNomiDati[k];
-    };
-    // A given figure that is not a number, or one that would divide by zero, stops the calculation
-    // with its own message instead of writing a meaningless figure.
-    auto verifica = [&](std::initializer_list<int> usati) {
-        for (int k : usati)
-            if (!leggiNumero(f_.testo(campi[k]))) {
-                messaggio = std::string("Il campo \"") + kNomiDati[k] + "\" non contiene un numero valido.";
-                return false;
-            }
-        return true;
-    };
-    auto nonZero = [&](int k, const char* testo) {
-        if (numero(campi[k]) != 0) return true;
-        messaggio = testo;
-        return false;
-    };
-    constexpr const char* kTassoZero = "Il tasso annuo deve essere diverso da zero.";
-    constexpr const char* kRateZero = "Il numero delle rate deve essere diverso da zero.";
-
-    if (quanti == 0) {
-        manca("Ho bisogno di almeno 3 dei seguenti dati:");
-    } else if (quanti == 1) {
-        manca("Ho bisogno di almeno 2 dei seguenti dati:");
-    } else if (quanti == 2) {
-        manca("Ho bisogno di uno dei seguenti dati:");
-    } else if (dato[0] && dato[1] && dato[2]) {
-        if (verifica({0, 1, 2}) && nonZero(2, kTassoZero) && nonZero(1, kRateZero)) {
-            stato_.Tasso = numero(id_.txtTasso);
-            RataMutuo();
-            if (std::isfinite(stato_.Rata)) {
-                f_.imposta(id_.txtRata, formatta(stato_.Rata, maschere::importoMutuo));
-                costruisciPiano();
-            } else {
-                messaggio = kImpossibile;
-            }
-        }
-    } else if (dato[0] && dato[1] && dato[3]) {
-        if (verifica({0, 1, 3}) && nonZero(1, kRateZero)) {
-            if (TassoAnnuo() && std::isfinite(stato_.Tasso)) {
-                f_.imposta(id_.txtTasso, testoNumero(std::trunc(stato_.Tasso * 1000) / 1000));
-                costruisciPiano();
-            } else {
-                messaggio = kImpossibile;
-            }
-        }
-    } else if (dato[0] && dato[2] && dato[3]) {
-        if (verifica({0, 2, 3})) {
-            stato_.CalcoloOk = true;
-            NumeroRate();
-            if (stato_.CalcoloOk) {
-                f_.imposta(id_.txtNumRate, testoNumero(stato_.NumRate));
-                costruisciPiano();
-            } else {
-                messaggio = kImpossibile;
-            }
-        }
-    } else {
-        if (verifica({1, 2, 3}) && nonZero(2, kTassoZero) && nonZero(1, kRateZero)) {
-            ImportoMutuo();
-            if (std::isfinite(stato_.Importo)) {
-                f_.imposta(id_.txtImporto, formatta(stato_.Importo, maschere::importoMutuo));
-                costruisciPiano();
-            } else {
-                messaggio = kImpossibile;
-            }
-        }
-    }
+    if (quanti < 3)
+        messaggio = datiMancanti(dato);
+    else if (dato[kImporto] && dato[kNumeroRate] && dato[kTasso])
+        messaggio = trovaRata();
+    else if (!dato[kTasso])
+        messaggio = trovaTasso();
+    else if (!dato[kNumeroRate])
+        messaggio = trovaNumeroRate();
+    else
+        messaggio = trovaImporto();
     if (!messaggio.empty()) avviso(messaggio);
-    f_.daiFuoco(dataNonValida_ ? id_.txtData : id_.txtImporto);
-    CalcolaTaeg();
+    f_.daiFuoco(dataNonValida_ ? c_.dataErogazione : c_.importo);
+    calcolaTaeg();
 }
 
-void PannelloMutuo::CalcolaTaeg() {
-    const double netto = arrotonda4(numero(id_.txtImporto) - numero(id_.SpesaUT));
-    const double rata = numero(id_.txtRata);
-    const double j = numero(id_.txtTasso) / 100;
+void PannelloMutuo::calcolaTaeg() {
+    const double netto = arrotonda4(numero(c_.importo) - numero(c_.speseIniziali));
+    const double rata = numero(c_.rata);
+    const double j = numero(c_.tassoAnnuo) / 100;
     const std::int16_t m =
         static_cast<std::int16_t>(12 / stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())]);
-    const int n = leggiIntero16(f_.testo(id_.txtNumRate)).value_or(0);
+    const int n = leggiIntero16(f_.testo(c_.numeroRate)).value_or(0);
     const auto taeg = cercaTaeg(netto, rata, j, m, n);
     if (taeg && std::isfinite(*taeg))
-        f_.imposta(id_.TxtTaeg, formatta(*taeg, maschere::taeg));
+        f_.imposta(c_.taeg, formatta(*taeg, maschere::taeg));
     else if (!taeg && netto <= 0)
-        f_.imposta(id_.TxtTaeg, "non calcolabile: netto erogato nullo");
+        f_.imposta(c_.taeg, "non calcolabile: netto erogato nullo");
     else
-        f_.imposta(id_.TxtTaeg, "non calcolabile");
+        f_.imposta(c_.taeg, "non calcolabile");
 }
 
-void PannelloMutuo::StampaPiano() {
-    const auto& righe = f_[id_.LstPianoAmm].voci;
+void PannelloMutuo::stampaPiano() {
+    const auto& righe = f_[c_.piano].voci;
     if (righe.size() <= 1) return;
     const Messaggio domanda{"ATTENZIONE", "Accendi la Stampante, Inserisci la carta e clicca su OK.", Icona::Avviso,
                             Pulsanti::OkAnnulla, Risposta::Ok};
@@ -391,7 +362,7 @@ void PannelloMutuo::StampaPiano() {
     if (!errore.empty()) ctx_.messaggio(Messaggio{"", errore, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
 }
 
-void PannelloMutuo::EsportaPiano(bool excel) {
+void PannelloMutuo::esportaPiano(bool excel) {
     if (piano_.rate.empty()) {
         avviso("Calcolare prima il piano d'ammortamento.");
         return;
@@ -399,15 +370,15 @@ void PannelloMutuo::EsportaPiano(bool excel) {
     if (!ctx_.servizi.file) return;
     const auto path = ctx_.servizi.file->salva(excel ? "piano.xlsx" : "piano.csv", ctx_.stato.CartellaReport);
     if (!path || path->empty()) return;
-    const int scadenza = id_.Option1[static_cast<std::size_t>(opzioneScelta())];
+    const int scadenza = scadenze()[static_cast<std::size_t>(opzioneScelta())];
     DatiMutuo dati;
-    for (int id : {id_.txtImporto, id_.txtData, scadenza, id_.txtNumRate, id_.txtTasso, id_.txtRata, id_.SpesaUT,
-                   id_.SpesaM, id_.TxtTaeg, id_.TotIntM, id_.totmutuo, id_.TSpese})
+    for (int id : {c_.importo, c_.dataErogazione, scadenza, c_.numeroRate, c_.tassoAnnuo, c_.rata, c_.speseIniziali,
+                   c_.spesePerRata, c_.taeg, c_.totaleInteressi, c_.costoTotale, c_.totaleSpese})
         dati.push_back(f_.testo(id));
     const CartellaLavoro c = cartellaPiano(piano_, dati);
     std::string errore;
     if (!excel)
-        errore = scriviFileSicuro(*path, csvFoglio(c.fogli.front()));
+        errore = sostituisciFile(*path, csvFoglio(c.fogli.front()));
     else if (ctx_.servizi.xlsx)
         errore = ctx_.servizi.xlsx->scrivi(c, *path);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/finestra.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
@@ -9,6 +10,34 @@
 #include <vector>
 
 namespace vantrel {
+
+// The controls of the "Mutuo" tab: the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_MUTUO(X)                                                                                     \
+    X(importo, "txtImporto")                                                                                           \
+    X(dataErogazione, "txtData")                                                                                       \
+    X(anni, "anniX")                                                                                                   \
+    X(numeroRate, "txtNumRate")                                                                                        \
+    X(tassoAnnuo, "txtTasso")                                                                                          \
+    X(rata, "txtRata")                                                                                                 \
+    X(speseIniziali, "SpesaUT")                                                                                        \
+    X(spesePerRata, "SpesaM")                                                                                          \
+    X(taeg, "TxtTaeg")                                                                                                 \
+    X(totaleInteressi, "TotIntM")                                                                                      \
+    X(costoTotale, "totmutuo")                                                                                         \
+    X(totaleSpese, "TSpese")                                                                                           \
+    X(piano, "LstPianoAmm")                                                                                            \
+    X(calcola, "CmdCalcola")                                                                                           \
+    X(stampa, "cmdStampa")                                                                                             \
+    X(corniceScadenza, "Frame1")                                                                                       \
+    X(esportaExcel, "cmdEsportaXlsx")                                                                                  \
+    X(esportaCsv, "cmdEsportaCsv")                                                                                     \
+    X(mensile, "Option1(0)")                                                                                           \
+    X(bimestrale, "Option1(1)")                                                                                        \
+    X(trimestrale, "Option1(2)")                                                                                       \
+    X(quadrimestrale, "Option1(3)")                                                                                    \
+    X(semestrale, "Option1(4)")                                                                                        \
+    X(annuale, "Option1(5)")
+VANTREL_STRUTTURA_CONTROLLI(ControlliMutuo, VANTREL_CONTROLLI_MUTUO)
 
 /// The "Mutuo" tab of the calculation window: the loan calculator.
 class PannelloMutuo : public ParteFinestra {
@@ -33,21 +62,28 @@ public:
     /// Lines printed after the plan (the usury check), owned by the window.
     void bloccoInStampa(const std::vector<std::string>* righe) { bloccoStampa_ = righe; }
 
-    void CmdCalcola();
-    void StampaPiano();
-    void CalcolaTaeg();
+    /// "Calcola": the missing one of amount, number of instalments, rate and instalment, then the plan.
+    void calcola();
+    void stampaPiano();
+    void calcolaTaeg();
     /// "Esporta Excel..." and "Esporta CSV...": the plan, one row per instalment, with its totals.
-    void EsportaPiano(bool excel);
+    void esportaPiano(bool excel);
 
 private:
-    void RataMutuo();
-    void ImportoMutuo();
-    void NumeroRate();
-    bool TassoAnnuo();
+    // One solver per missing figure: each checks its three figures, writes the fourth and builds the
+    // plan; an empty text when done, otherwise what to tell the user.
+    std::string trovaRata();
+    std::string trovaTasso();
+    std::string trovaNumeroRate();
+    std::string trovaImporto();
+    std::string datiMancanti(const bool dato[4]) const;
+    std::string nonNumerico(std::initializer_list<int> campi) const;
+    void rataDelTasso();
     void costruisciPiano();
-    void SelTesto(int id);
+    void selezionaTesto(int id);
     void successivo(int da);
     void anniInRate();
+    std::array<int, 6> scadenze() const;
     int opzioneScelta() const;
     void avviso(const std::string& testo);
     double numero(int id) const;
@@ -59,12 +95,7 @@ private:
     int bip_ = 0;
     const std::vector<std::string>* bloccoStampa_ = nullptr;
     bool dataNonValida_ = false; // the last plan was refused for its date
-    struct Ids {
-        int txtImporto, txtData, anniX, txtNumRate, txtTasso, txtRata, SpesaUT, SpesaM;
-        int TxtTaeg, TotIntM, totmutuo, TSpese, LstPianoAmm, CmdCalcola, cmdStampa, Frame1, cmdEsportaXlsx,
-            cmdEsportaCsv;
-        std::array<int, 6> Option1;
-    } id_;
+    const ControlliMutuo& c_;
 };
 
 } // namespace vantrel

@@ -31,6 +31,6 @@ struct Piano {
 /// Builds the amortization plan; `stato` must hold MesiRata and RatePerAnno of the chosen frequency.
 /// Interest shares are rounded to the cent, the rounding remainder is carried to the next row and the
 /// last row closes on the remaining debt.
-Piano PianoAmm(const CampiPiano& campi, StatoMutuo& stato);
+Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& stato);
 
 } // namespace vantrel

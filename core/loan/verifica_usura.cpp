@@ -67,6 +67,23 @@ std::string verdetto(double tasso, double soglia) {
     return "oltre la soglia di " + percento(tasso - soglia) + " punti";
 }
 
+// The block the plan print carries: the threshold used, where it comes from, the loan's TEG.
+std::vector<std::string> righeVerifica(const Data& contratto, const RigaSerie& r, const SogliaUfficiale& su,
+                                       const CostiMutuo& costi, const EsitoUsuraMutuo& e) {
+    return {"VERIFICA USURA",
+            "Data del contratto: " + contratto.testo() + "  -  trimestre " + r.inizio.testo() + " - " + r.fine.testo(),
+            "Categoria: " + r.categoria,
+            "Classe: " + r.classe,
+            "TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola),
+            "Soglia: " + e.soglia + " (pubblicata: " + e.sogliaPubblicata + ")",
+            "Fonte: " + descrizioneFonte(r.fonte),
+            "Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) + ", assicurazione " +
+                formatta(costi.assicurazione, maschere::euro) + ", mediazione " +
+                formatta(costi.mediazione, maschere::euro) + ", spese per rata " +
+                formatta(costi.spesePerRata, maschere::euro),
+            "TEG del mutuo: " + e.tegUsura + "  -  " + e.esito};
+}
+
 } // namespace
 
 const std::vector<std::string>& VerificaUsura::tipiOperazione() {
@@ -104,21 +121,25 @@ void VerificaUsura::definisci(Schema& s) {
 }
 
 VerificaUsura::VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo)
-    : f_(f), ctx_(ctx), mutuo_(mutuo) {}
+    : f_(f), ctx_(ctx), mutuo_(mutuo), c_(controlli<ControlliVerificaUsura>(f.schema())),
+      m_(controlli<ControlliMutuo>(f.schema())) {}
+
+double VerificaUsura::numero(int id) const {
+    return leggiNumero(f_.testo(id)).value_or(0);
+}
 
 void VerificaUsura::carica() {
     esito_ = {};
-    f_["cmbTipoOperazione"].voci = tipiOperazione();
-    f_["cmbTipoOperazione"].selezione = 0;
-    f_.imposta(f_.id("cmbTipoOperazione"), tipiOperazione().front());
-    f_.imposta(f_.id("txtAssicurazione"), "0");
-    f_.imposta(f_.id("txtMediazione"), "0");
+    f_[c_.tipoOperazione].voci = tipiOperazione();
+    f_[c_.tipoOperazione].selezione = 0;
+    f_.imposta(c_.tipoOperazione, tipiOperazione().front());
+    f_.imposta(c_.assicurazione, "0");
+    f_.imposta(c_.mediazione, "0");
 }
 
 bool VerificaUsura::tasto(int id, const Battuta& t, std::optional<std::string>& risultato) {
-    static const char* const numerici[] = {"txtSpeseIstruttoria", "txtAssicurazione", "txtMediazione", "txtTassoMora"};
-    for (const char* n : numerici)
-        if (id == f_.id(n)) {
+    for (int n : {c_.speseIstruttoria, c_.assicurazione, c_.mediazione, c_.tassoMora})
+        if (id == n) {
             risultato = filtroNumerico(f_, id, t);
             return true;
         }
@@ -127,8 +148,8 @@ bool VerificaUsura::tasto(int id, const Battuta& t, std::optional<std::string>& 
 
 bool VerificaUsura::uscito(int id) {
     // The costs are amounts and read as the loan's own expense fields do: two decimals, grouped.
-    for (const char* n : {"txtSpeseIstruttoria", "txtAssicurazione", "txtMediazione"})
-        if (id == f_.id(n)) {
+    for (int n : {c_.speseIstruttoria, c_.assicurazione, c_.mediazione})
+        if (id == n) {
             if (const auto v = leggiNumero(f_.testo(id))) f_.imposta(id, formatta(*v, maschere::euro));
             return true;
         }
@@ -136,8 +157,8 @@ bool VerificaUsura::uscito(int id) {
 }
 
 bool VerificaUsura::cliccato(int id) {
-    if (id != f_.id("cmdVerificaUsura")) return false;
-    Verifica();
+    if (id != c_.verifica) return false;
+    verifica();
     return true;
 }
 
@@ -154,28 +175,27 @@ const SerieUfficiale* VerificaUsura::serie() {
     return serie_.get();
 }
 
-void VerificaUsura::Verifica() {
+void VerificaUsura::verifica() {
     esito_ = {};
-    auto numero = [&](const char* nome) { return leggiNumero(f_.testo(f_.id(nome))).value_or(0); };
     auto fine = [&](std::string errore) {
         esito_.errore = std::move(errore);
         mostra();
     };
 
-    std::string data = f_.testo(f_.id("txtDataContratto"));
-    if (data.empty()) data = f_.testo(f_.id("txtData"));
-    const auto contratto = ContrData(data);
+    std::string data = f_.testo(c_.dataContratto);
+    if (data.empty()) data = f_.testo(m_.dataErogazione);
+    const auto contratto = leggiDataErogazione(data);
     if (!contratto) return fine("Data del contratto non valida: scriverla come gg/mm/aaaa.");
-    const auto rata = leggiNumero(f_.testo(f_.id("txtRata")));
-    const auto numRate = leggiNumero(f_.testo(f_.id("txtNumRate")));
+    const auto rata = leggiNumero(f_.testo(m_.rata));
+    const auto numRate = leggiNumero(f_.testo(m_.numeroRate));
     if (!rata || !numRate || *rata <= 0 || *numRate < 1)
         return fine("Calcolare prima il mutuo: servono la rata e il numero delle rate.");
 
-    const int scelto = std::max(0, f_["cmbTipoOperazione"].selezione);
+    const int scelto = std::max(0, f_[c_.tipoOperazione].selezione);
     const TipoOperazione& tipo = tipi()[static_cast<std::size_t>(scelto) % tipi().size()];
     const SerieUfficiale* s = serie();
     if (!s) return fine(erroreSerie_);
-    const double importo = numero("txtImporto");
+    const double importo = numero(m_.importo);
     RicercaSerie trovata;
     for (const char* parole : tipo.parole) {
         trovata = s->cerca(*contratto, parole, importo);
@@ -189,10 +209,9 @@ void VerificaUsura::Verifica() {
                               : tipo.mutuo && anni > 5 ? TipoMora::MutuoOltreCinqueAnni
                                                        : TipoMora::AltriFinanziamenti;
     const SogliaUfficiale su = sogliaUfficiale(*trovata.riga, kindMora);
-    if (f_.testo(f_.id("txtSpeseIstruttoria")).empty())
-        f_.imposta(f_.id("txtSpeseIstruttoria"), f_.testo(f_.id("SpesaUT")));
-    const CostiMutuo costi{numero("txtSpeseIstruttoria"), numero("txtAssicurazione"), numero("txtMediazione"),
-                           numero("SpesaM")};
+    if (f_.testo(c_.speseIstruttoria).empty()) f_.imposta(c_.speseIstruttoria, f_.testo(m_.speseIniziali));
+    const CostiMutuo costi{numero(c_.speseIstruttoria), numero(c_.assicurazione), numero(c_.mediazione),
+                           numero(m_.spesePerRata)};
     const auto teg = tegUsuraMutuo(importo, *rata, static_cast<int>(std::lround(*numRate)), perAnno, costi);
     if (!teg) return fine("TEG non calcolabile: l'importo al netto dei costi iniziali non è positivo.");
 
@@ -202,50 +221,37 @@ void VerificaUsura::Verifica() {
     esito_.sogliaPubblicata = trovata.riga->soglia.testo();
     esito_.esito = verdetto(*teg, soglia);
 
-    const auto& r = *trovata.riga;
-    auto& righe = esito_.righe;
-    righe.push_back("VERIFICA USURA");
-    righe.push_back("Data del contratto: " + contratto->testo() + "  -  trimestre " + r.inizio.testo() + " - " +
-                    r.fine.testo());
-    righe.push_back("Categoria: " + r.categoria);
-    righe.push_back("Classe: " + r.classe);
-    righe.push_back("TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola));
-    righe.push_back("Soglia: " + esito_.soglia + " (pubblicata: " + esito_.sogliaPubblicata + ")");
-    righe.push_back("Fonte: " + descrizioneFonte(r.fonte));
-    righe.push_back("Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) +
-                    ", assicurazione " + formatta(costi.assicurazione, maschere::euro) + ", mediazione " +
-                    formatta(costi.mediazione, maschere::euro) + ", spese per rata " +
-                    formatta(costi.spesePerRata, maschere::euro));
-    righe.push_back("TEG del mutuo: " + esito_.tegUsura + "  -  " + esito_.esito);
-
-    const auto mora = leggiNumero(f_.testo(f_.id("txtTassoMora")));
-    if (mora) {
-        const double sogliaMora = su.sogliaMora ? su.sogliaMora->valore() : soglia;
-        esito_.sogliaMora = su.sogliaMora ? su.sogliaMora->testo(4) : esito_.soglia;
-        esito_.esitoMora = "mora " + verdetto(*mora, sogliaMora);
-        if (f_["chkMoraSommata"].selezionato) {
-            const double somma = *mora + numero("txtTasso");
-            esito_.esitoMora += "; mora + tasso del contratto (" + percento(somma) + ") " + verdetto(somma, sogliaMora);
-        }
-        if (su.mora)
-            righe.push_back("Maggiorazione di mora: " + su.mora->punti.testo() + " punti (" + nomeTipoMora(kindMora) +
-                            "; " + su.mora->fonte + ")");
-        else
-            righe.push_back("Maggiorazione di mora non pubblicata per questa data: soglia ordinaria");
-        righe.push_back("Soglia di mora: " + esito_.sogliaMora + "  -  tasso di mora " + percento(*mora) + ": " +
-                        esito_.esitoMora);
-    }
+    esito_.righe = righeVerifica(*contratto, *trovata.riga, su, costi, esito_);
+    if (const auto mora = leggiNumero(f_.testo(c_.tassoMora))) verificaMora(*mora, su, soglia, kindMora);
     mostra();
+}
+
+void VerificaUsura::verificaMora(double mora, const SogliaUfficiale& su, double soglia, TipoMora tipoMora) {
+    const double sogliaMora = su.sogliaMora ? su.sogliaMora->valore() : soglia;
+    esito_.sogliaMora = su.sogliaMora ? su.sogliaMora->testo(4) : esito_.soglia;
+    esito_.esitoMora = "mora " + verdetto(mora, sogliaMora);
+    if (f_[c_.moraSommata].selezionato) {
+        const double somma = mora + numero(m_.tassoAnnuo);
+        esito_.esitoMora += "; mora + tasso del contratto (" + percento(somma) + ") " + verdetto(somma, sogliaMora);
+    }
+    auto& righe = esito_.righe;
+    if (su.mora)
+        righe.push_back("Maggiorazione di mora: " + su.mora->punti.testo() + " punti (" + nomeTipoMora(tipoMora) +
+                        "; " + su.mora->fonte + ")");
+    else
+        righe.push_back("Maggiorazione di mora non pubblicata per questa data: soglia ordinaria");
+    righe.push_back("Soglia di mora: " + esito_.sogliaMora + "  -  tasso di mora " + percento(mora) + ": " +
+                    esito_.esitoMora);
 }
 
 void VerificaUsura::mostra() {
     const bool ok = esito_.errore.empty();
-    f_.imposta(f_.id("txtTegUsura"), esito_.tegUsura);
-    f_.imposta(f_.id("txtSogliaUsura"), esito_.soglia);
-    f_.imposta(f_.id("txtEsitoUsura"), ok ? esito_.esito : esito_.errore);
-    f_.imposta(f_.id("txtSogliaMora"), esito_.sogliaMora);
-    f_.imposta(f_.id("txtEsitoMora"), esito_.esitoMora);
-    f_["lstFonteSoglia"].voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
+    f_.imposta(c_.tegUsura, esito_.tegUsura);
+    f_.imposta(c_.soglia, esito_.soglia);
+    f_.imposta(c_.esito, ok ? esito_.esito : esito_.errore);
+    f_.imposta(c_.sogliaMora, esito_.sogliaMora);
+    f_.imposta(c_.esitoMora, esito_.esitoMora);
+    f_[c_.fonteSoglia].voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 #include "rates/fonti_tassi.h"
 
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "common/testo.h"
 
 #include <algorithm>
@@ -64,24 +65,7 @@ bool registraFontiTassi(const std::string& cartella, const std::map<std::string,
     for (const auto& [chiave, fonte] : righe)
         if (!chiave.empty() && chiave.find(';') == std::string::npos) s << chiave << ';' << fonte << '\n';
 
-    const std::string file = percorso(cartella, kFileFontiTassi);
-    const std::string tmp = file + ".tmp";
-    std::error_code ec;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out << s.str();
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    fs::rename(tmp, file, ec);
-    if (!ec) return true;
-    std::error_code ignorato;
-    fs::remove(tmp, ignorato);
-    return false;
+    return sostituisciFile(percorso(cartella, kFileFontiTassi), s.str()).empty();
 }
 
 } // namespace vantrel

@@ -153,29 +153,29 @@ std::string ErroreSerie::messaggio() const {
     return s.empty() ? testo : s + ": " + testo;
 }
 
-EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
-    EsitoSerie esito;
-    ErroreSerie& errore = esito.errore;
-    std::string testo;
-    if (contenuto.starts_with("\xEF\xBB\xBF")) {
-        testo.assign(contenuto.substr(3));
-    } else if (contenuto.starts_with("\xFF\xFE") || contenuto.starts_with("\xFE\xFF")) {
+namespace {
+
+using Indici = std::array<int, kColonne>;
+
+// The text in UTF-8 from UTF-8 (with or without its mark) or Windows-1252; nothing for UTF-16 or an
+// empty file.
+std::optional<std::string> testoDellaSerie(std::string_view contenuto, ErroreSerie& errore) {
+    if (contenuto.starts_with("\xEF\xBB\xBF")) return std::string(contenuto.substr(3));
+    if (contenuto.starts_with("\xFF\xFE") || contenuto.starts_with("\xFE\xFF")) {
         errore = {0, 0, "il file è in UTF-16: salvarlo come CSV in UTF-8 o Windows-1252"};
-        return esito;
-    } else if (utf8Valido(contenuto)) {
-        testo.assign(contenuto);
-    } else {
-        testo = daCp1252AUtf8(contenuto);
+        return std::nullopt;
     }
+    std::string testo = utf8Valido(contenuto) ? std::string(contenuto) : daCp1252AUtf8(contenuto);
     if (senzaSpazi(testo).find_first_not_of("\r\n") == std::string_view::npos) {
         errore = {0, 0, "il file è vuoto"};
-        return esito;
+        return std::nullopt;
     }
-    const char sep = separatore(testo);
-    Scomposizione righe(testo, sep == 0 ? ';' : sep);
-    std::vector<std::string> campi;
-    if (!righe.prossimo(campi, errore)) return esito;
-    std::array<int, kColonne> indice;
+    return testo;
+}
+
+// Where each column is in the header (-1: absent); nothing when one is repeated or a needed one missing.
+std::optional<Indici> indiciColonne(const std::vector<std::string>& campi, ErroreSerie& errore) {
+    Indici indice;
     indice.fill(-1);
     for (std::size_t c = 0; c < campi.size(); ++c) {
         const std::string nome = minuscole(campi[c]);
@@ -183,7 +183,7 @@ EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
             if (nome == kNomi[k]) {
                 if (indice[k] >= 0) {
                     errore = {1, static_cast<int>(c) + 1, tra("colonna ripetuta \"", campi[c])};
-                    return esito;
+                    return std::nullopt;
                 }
                 indice[k] = static_cast<int>(c);
             }
@@ -193,14 +193,86 @@ EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
             errore = {1, 0,
                       "manca la colonna " + std::string(kIntestazioni[k]) +
                           " (servono le colonne INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA)"};
-            return esito;
+            return std::nullopt;
         }
+    return indice;
+}
+
+// One row of rates, line `n` of the file; nothing when a field is wrong.
+std::optional<RigaSerie> leggiRiga(const std::vector<std::string>& campi, const Indici& indice, int n,
+                                   ErroreSerie& errore) {
+    const auto campo = [&](Colonna k) -> std::string_view {
+        return indice[k] < 0 || static_cast<std::size_t>(indice[k]) >= campi.size()
+                   ? std::string_view()
+                   : senzaSpazi(campi[static_cast<std::size_t>(indice[k])]);
+    };
+    const auto sbaglio = [&](Colonna k, std::string t) -> std::optional<RigaSerie> {
+        errore = {n, indice[k] + 1, std::move(t)};
+        return std::nullopt;
+    };
+    RigaSerie r;
+    r.riga = n;
+    const auto inizio = leggiDataSerie(campo(Inizio));
+    if (!inizio) return sbaglio(Inizio, tra("data di inizio non valida \"", campo(Inizio)));
+    const auto fine = leggiDataSerie(campo(Fine));
+    if (!fine) return sbaglio(Fine, tra("data di fine non valida \"", campo(Fine)));
+    if (*fine < *inizio) return sbaglio(Fine, "la fine del periodo precede l'inizio");
+    r.inizio = *inizio;
+    r.fine = *fine;
+    r.categoria = std::string(campo(Categoria));
+    if (r.categoria.empty()) return sbaglio(Categoria, "manca la categoria");
+    r.classe = std::string(campo(Classe));
+    r.limiti = leggiClasse(r.classe);
+    for (const Colonna k : {Tegm, Soglia}) {
+        const auto x = TassoEsatto::leggi(campo(k));
+        if (!x || x->unita >= 100 * TassoEsatto::kPunto)
+            return sbaglio(k, tra(k == Tegm ? "TEGM non valido \"" : "tasso soglia non valido \"", campo(k),
+                                  "\" (un tasso da 0 a 100, al massimo sei decimali)"));
+        (k == Tegm ? r.tegm : r.soglia) = *x;
+    }
+    r.fonte = campo(Fonte).empty() ? std::string("bdi-serie") : std::string(campo(Fonte));
+    return r;
+}
+
+// Rows of one period share its end; periods follow each other without overlapping.
+bool periodiCoerenti(const SerieUfficiale& serie, const Indici& indice, ErroreSerie& errore) {
+    const auto& p = serie.periodi();
+    for (std::size_t k = 0; k < p.size(); ++k) {
+        for (std::size_t i = p[k].prima; i < p[k].oltre; ++i)
+            if (serie.righe()[i].fine != p[k].fine) {
+                errore = {serie.righe()[i].riga, indice[Fine] + 1,
+                          "il periodo che inizia il " + p[k].inizio.testo() + " ha due date di fine"};
+                return false;
+            }
+        if (k > 0 && p[k].inizio <= p[k - 1].fine) {
+            errore = {serie.righe()[p[k].prima].riga, indice[Inizio] + 1,
+                      "il periodo " + p[k].inizio.testo() + "-" + p[k].fine.testo() + " si sovrappone al periodo " +
+                          p[k - 1].inizio.testo() + "-" + p[k - 1].fine.testo()};
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
+    EsitoSerie esito;
+    ErroreSerie& errore = esito.errore;
+    const auto testo = testoDellaSerie(contenuto, errore);
+    if (!testo) return esito;
+    const char sep = separatore(*testo);
+    Scomposizione righe(*testo, sep == 0 ? ';' : sep);
+    std::vector<std::string> campi;
+    if (!righe.prossimo(campi, errore)) return esito;
+    const auto indice = indiciColonne(campi, errore);
+    if (!indice) return esito;
     const std::size_t necessarie =
-        static_cast<std::size_t>(*std::max_element(indice.begin(), indice.begin() + Fonte)) + 1;
+        static_cast<std::size_t>(*std::max_element(indice->begin(), indice->begin() + Fonte)) + 1;
 
     std::vector<RigaSerie> lette;
     std::unordered_set<std::string> chiavi;
-    const auto righeStimate = static_cast<std::size_t>(std::count(testo.begin(), testo.end(), '\n'));
+    const auto righeStimate = static_cast<std::size_t>(std::count(testo->begin(), testo->end(), '\n'));
     lette.reserve(righeStimate);
     chiavi.reserve(righeStimate);
     while (!righe.fine()) {
@@ -213,61 +285,21 @@ EsitoSerie leggiSerieUfficiale(std::string_view contenuto) {
                           std::to_string(necessarie)};
             return esito;
         }
-        const auto campo = [&](Colonna k) -> std::string_view {
-            return indice[k] < 0 || static_cast<std::size_t>(indice[k]) >= campi.size()
-                       ? std::string_view()
-                       : senzaSpazi(campi[static_cast<std::size_t>(indice[k])]);
-        };
-        const auto sbaglio = [&](Colonna k, std::string t) {
-            errore = {n, indice[k] + 1, std::move(t)};
+        auto r = leggiRiga(campi, *indice, n, errore);
+        if (!r) return esito;
+        if (!chiavi.insert(r->inizio.testo() + '\n' + r->categoria + '\n' + r->classe).second) {
+            errore = {n, (*indice)[Classe] + 1,
+                      "riga ripetuta: stesso periodo, categoria e classe di una riga precedente"};
             return esito;
-        };
-        RigaSerie r;
-        r.riga = n;
-        const auto inizio = leggiDataSerie(campo(Inizio));
-        if (!inizio) return sbaglio(Inizio, tra("data di inizio non valida \"", campo(Inizio)));
-        const auto fine = leggiDataSerie(campo(Fine));
-        if (!fine) return sbaglio(Fine, tra("data di fine non valida \"", campo(Fine)));
-        if (*fine < *inizio) return sbaglio(Fine, "la fine del periodo precede l'inizio");
-        r.inizio = *inizio;
-        r.fine = *fine;
-        r.categoria = std::string(campo(Categoria));
-        if (r.categoria.empty()) return sbaglio(Categoria, "manca la categoria");
-        r.classe = std::string(campo(Classe));
-        r.limiti = leggiClasse(r.classe);
-        for (const Colonna k : {Tegm, Soglia}) {
-            const auto x = TassoEsatto::leggi(campo(k));
-            if (!x || x->unita >= 100 * TassoEsatto::kPunto)
-                return sbaglio(k, tra(k == Tegm ? "TEGM non valido \"" : "tasso soglia non valido \"", campo(k),
-                                      "\" (un tasso da 0 a 100, al massimo sei decimali)"));
-            (k == Tegm ? r.tegm : r.soglia) = *x;
         }
-        r.fonte = campo(Fonte).empty() ? std::string("bdi-serie") : std::string(campo(Fonte));
-        if (!chiavi.insert(r.inizio.testo() + '\n' + r.categoria + '\n' + r.classe).second)
-            return sbaglio(Classe, "riga ripetuta: stesso periodo, categoria e classe di una riga precedente");
-        lette.push_back(std::move(r));
+        lette.push_back(std::move(*r));
     }
     if (lette.empty()) {
         errore = {0, 0, "il file non contiene righe di tassi"};
         return esito;
     }
     SerieUfficiale serie(std::move(lette));
-    // Rows of one period share its end; periods follow each other without overlapping.
-    const auto& p = serie.periodi();
-    for (std::size_t k = 0; k < p.size(); ++k) {
-        for (std::size_t i = p[k].prima; i < p[k].oltre; ++i)
-            if (serie.righe()[i].fine != p[k].fine) {
-                errore = {serie.righe()[i].riga, indice[Fine] + 1,
-                          "il periodo che inizia il " + p[k].inizio.testo() + " ha due date di fine"};
-                return esito;
-            }
-        if (k > 0 && p[k].inizio <= p[k - 1].fine) {
-            errore = {serie.righe()[p[k].prima].riga, indice[Inizio] + 1,
-                      "il periodo " + p[k].inizio.testo() + "-" + p[k].fine.testo() + " si sovrappone al periodo " +
-                          p[k - 1].inizio.testo() + "-" + p[k - 1].fine.testo()};
-            return esito;
-        }
-    }
+    if (!periodiCoerenti(serie, *indice, errore)) return esito;
     esito.serie.emplace(std::move(serie));
     return esito;
 }

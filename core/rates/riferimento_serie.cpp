@@ -1,6 +1,7 @@
 #include "rates/riferimento_serie.h"
 
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "rates/lettura_serie.h"
 
 #include <filesystem>
@@ -72,29 +73,9 @@ SerieUfficiale unisciSerie(const SerieUfficiale* attuale, const SerieUfficiale& 
 }
 
 bool scriviRiferimentoSerie(const std::string& cartella, const SerieUfficiale& s, std::string& errore) {
-    namespace fs = std::filesystem;
-    std::random_device rd;
-    const std::string file = percorso(cartella, kFileSerieUfficiale);
-    const std::string nuovo = file + ".nuovo-" + std::to_string(rd());
-    {
-        std::ofstream out(nuovo, std::ios::binary | std::ios::trunc);
-        out << testoSerie(s);
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(nuovo, ec);
-            errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(nuovo, file, ec);
-    if (ec) {
-        fs::remove(nuovo, ec);
-        errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
-        return false;
-    }
-    return true;
+    if (sostituisciFile(percorso(cartella, kFileSerieUfficiale), testoSerie(s)).empty()) return true;
+    errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
+    return false;
 }
 
 } // namespace vantrel

@@ -1,8 +1,8 @@
 #include "rates/server_tassi.h"
 
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "common/testo.h"
-#include "rates/set_tassi.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +24,7 @@ bool conSchema(const std::string& s) {
 
 } // namespace
 
-ServerTassi LeggiServerTassi(const std::string& cartella) {
+ServerTassi leggiServerTassi(const std::string& cartella) {
     ServerTassi s;
     std::ifstream in(std::filesystem::u8path(percorso(cartella, kFileServerTassi)), std::ios::binary);
     std::string riga;
@@ -53,7 +53,7 @@ ServerTassi LeggiServerTassi(const std::string& cartella) {
     return s;
 }
 
-bool ScriviServerTassi(const std::string& cartella, const ServerTassi& s) {
+bool scriviServerTassi(const std::string& cartella, const ServerTassi& s) {
     std::ostringstream o;
     o << "tipo=" << (s.tipo == TipoServer::Ftp ? "ftp" : "https") << '\n'
       << "indirizzo=" << suUnaRiga(s.indirizzo) << '\n'
@@ -62,14 +62,7 @@ bool ScriviServerTassi(const std::string& cartella, const ServerTassi& s) {
       << "ftp_senza_tls=" << (s.ftpSenzaTls ? 1 : 0) << '\n'
       << "certificati=" << suUnaRiga(s.certificati) << '\n'
       << "secondi_massimi=" << s.secondiMassimi << '\n';
-    const std::string file = percorso(cartella, kFileServerTassi);
-    const auto nuovo = scriviTemporaneo(file, o.str(), nullptr);
-    if (!nuovo) return false;
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::u8path(*nuovo), std::filesystem::u8path(file), ec);
-    if (!ec) return true;
-    std::filesystem::remove(std::filesystem::u8path(*nuovo), ec);
-    return false;
+    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str()).empty();
 }
 
 std::string urlServerFtp(const std::string& indirizzo) {

@@ -29,9 +29,9 @@ struct ServerTassi {
 };
 
 /// Reads the settings file of the folder; a missing file or setting keeps the default.
-ServerTassi LeggiServerTassi(const std::string& cartella);
+ServerTassi leggiServerTassi(const std::string& cartella);
 /// Writes the settings file as a whole; false when it cannot be written.
-bool ScriviServerTassi(const std::string& cartella, const ServerTassi& s);
+bool scriviServerTassi(const std::string& cartella, const ServerTassi& s);
 
 /// The folder URL of an FTP server ("ftp://host:port/"), from what the user typed.
 std::string urlServerFtp(const std::string& indirizzo);

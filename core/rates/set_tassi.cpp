@@ -2,6 +2,7 @@
 
 #include "common/file_esiste.h"
 #include "common/file_record.h"
+#include "common/file_sicuro.h"
 
 #include <array>
 #include <cstdio>
@@ -23,26 +24,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSuffisso = ".nuovo";
-constexpr std::size_t kCifre = 16;
 constexpr const char* kFineGiornale = "fine";
-
-// Drawn afresh each time, so that two processes, even forked from one, never draw alike.
-std::string esadecimale() {
-    std::random_device rd;
-    std::uint64_t v = (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
-    std::string s(kCifre, '0');
-    for (std::size_t i = kCifre; i-- > 0; v >>= 4)
-        s[i] = "0123456789abcdef"[v & 0xF];
-    return s;
-}
 
 // A name this code gives to a new file: one of the set's names, a dot, 16 hex digits, ".nuovo".
 bool nomeTemporaneo(const std::string& nome) {
     for (const char* base : {kFileTassi, kFileNumeroTassi, kFileGiornaleTassi}) {
         const std::string b = std::string(base) + ".";
-        if (nome.size() != b.size() + kCifre + 6 || !nome.starts_with(b) || !nome.ends_with(kSuffisso)) continue;
-        const std::string_view cifre = std::string_view(nome).substr(b.size(), kCifre);
+        if (nome.size() != b.size() + kCifreFileNuovo + kSuffissoFileNuovo.size() || !nome.starts_with(b) ||
+            !nome.ends_with(kSuffissoFileNuovo))
+            continue;
+        const std::string_view cifre = std::string_view(nome).substr(b.size(), kCifreFileNuovo);
         if (cifre.find_first_not_of("0123456789abcdef") == std::string_view::npos) return true;
     }
     return false;
@@ -75,25 +66,6 @@ std::string byteSet(const TabellaTassi& t, std::string& numero) {
 }
 
 } // namespace
-
-std::optional<std::string> scriviTemporaneo(const std::string& destinazione, const std::string& contenuto,
-                                            Disco* disco) {
-    for (int tentativo = 0; tentativo < 8; ++tentativo) {
-        const std::string path = destinazione + "." + esadecimale() + kSuffisso;
-        // "x": a file of that name, however unlikely, is never overwritten.
-        std::FILE* f = std::fopen(path.c_str(), "wbx");
-        if (f == nullptr) {
-            if (FileEsiste(path)) continue;
-            return std::nullopt;
-        }
-        const bool scritto = std::fwrite(contenuto.data(), 1, contenuto.size(), f) == contenuto.size();
-        const bool chiuso = std::fclose(f) == 0;
-        if (scritto && chiuso && sincronizza(disco, path)) return path;
-        togli(path);
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
 
 BloccoSetTassi::BloccoSetTassi(const std::string& cartella, Disco* disco, bool esclusivo) {
     if (disco != nullptr) blocco_ = disco->blocca(percorso(cartella, kFileBloccoTassi), esclusivo);

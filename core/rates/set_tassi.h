@@ -58,9 +58,4 @@ bool caricaSetTassi(TabellaTassi& t, const std::string& cartella, Disco* disco);
 std::optional<TabellaTassi> modificaSetTassi(const std::string& cartella, Disco* disco,
                                              const std::function<bool(TabellaTassi&)>& modifica, std::string& errore);
 
-/// Writes `contenuto` into a new file with a name of its own beside `destinazione`, flushed; its
-/// path, or nothing when it could not be written (nothing is left then).
-std::optional<std::string> scriviTemporaneo(const std::string& destinazione, const std::string& contenuto,
-                                            Disco* disco);
-
 } // namespace vantrel

@@ -128,7 +128,7 @@ int TabellaTassi::CercaPeriodo(std::string_view chiave) const {
     return 0;
 }
 
-bool TabellaTassi::Accoda(const std::string& cartella, int n) const {
+bool TabellaTassi::accoda(const std::string& cartella, int n) const {
     if (!FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(n, slot(n).codifica()))
         return false;
     std::vector<std::uint8_t> count(2);
@@ -136,7 +136,7 @@ bool TabellaTassi::Accoda(const std::string& cartella, int n) const {
     return FileRecord(percorso(cartella, kFileNumeroTassi), 2).scrivi(1, count);
 }
 
-bool TabellaTassi::Sovrascrivi(const std::string& cartella, int k) const {
+bool TabellaTassi::sovrascrivi(const std::string& cartella, int k) const {
     return FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(k, slot(k).codifica());
 }
 

@@ -39,9 +39,9 @@ public:
     int CercaPeriodo(std::string_view chiave) const;
 
     /// Writes slot n as record n of the data file, then NumPeriodi to the count file.
-    bool Accoda(const std::string& cartella, int n) const;
+    bool accoda(const std::string& cartella, int n) const;
     /// Writes slot k as record k of the data file; the count file is not touched.
-    bool Sovrascrivi(const std::string& cartella, int k) const;
+    bool sovrascrivi(const std::string& cartella, int k) const;
 
     RecordTassi& slot(int i) { return slot_[static_cast<std::size_t>(i)]; }
     const RecordTassi& slot(int i) const { return slot_[static_cast<std::size_t>(i)]; }

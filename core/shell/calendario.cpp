@@ -24,19 +24,18 @@ const Schema& Calendario::schemaCalendario() {
 }
 
 Calendario::Calendario(Contesto& ctx)
-    : Finestra(schemaCalendario()), ctx_(ctx), CAL1_(id("CAL1")), Cal2_(id("Cal2")), nrgg_(id("nrgg")),
-      Giorni_(id("Giorni")) {
+    : Finestra(schemaCalendario()), ctx_(ctx), c_(controlli<ControlliCalendario>(schema())) {
     const std::string oggi = ctx_.oggi().testo();
-    imposta(CAL1_, oggi);
-    imposta(Cal2_, oggi);
+    imposta(c_.data1, oggi);
+    imposta(c_.data2, oggi);
 }
 
 Data Calendario::data1() const {
-    return leggiData(testo(CAL1_)).value_or(ctx_.oggi());
+    return leggiData(testo(c_.data1)).value_or(ctx_.oggi());
 }
 
 Data Calendario::data2() const {
-    return leggiData(testo(Cal2_)).value_or(ctx_.oggi());
+    return leggiData(testo(c_.data2)).value_or(ctx_.oggi());
 }
 
 void Calendario::scegliGiorno(std::string_view calendario, const Data& giorno) {
@@ -46,12 +45,12 @@ void Calendario::scegliGiorno(std::string_view calendario, const Data& giorno) {
     clicca(calendario);
 }
 
-void Calendario::ContaGiorni() {
-    imposta(nrgg_, std::to_string(data2().numero() - data1().numero()));
+void Calendario::contaGiorni() {
+    imposta(c_.giorniTraLeDate, std::to_string(data2().numero() - data1().numero()));
 }
 
-void Calendario::SommaGiorni() {
-    const double n = std::floor(valNumero(testo(Giorni_)));
+void Calendario::sommaGiorni() {
+    const double n = std::floor(valNumero(testo(c_.giorniDaAggiungere)));
     const double giorno = static_cast<double>(data1().numero()) + n;
     if (!(giorno >= static_cast<double>(kPrimoGiorno.numero()) &&
           giorno <= static_cast<double>(kUltimoGiorno.numero()))) {
@@ -61,11 +60,11 @@ void Calendario::SommaGiorni() {
                         .icona = Icona::Avviso});
         return;
     }
-    imposta(Cal2_, Data::daNumero(static_cast<long>(giorno)).testo());
+    imposta(c_.data2, Data::daNumero(static_cast<long>(giorno)).testo());
 }
 
 std::optional<std::string> Calendario::tasto(int id, const Battuta& b) {
-    if (id != Giorni_) return Finestra::tasto(id, b);
+    if (id != c_.giorniDaAggiungere) return Finestra::tasto(id, b);
     const std::string_view t = b.tasto;
     if (t == "\r") return std::nullopt;
     if (t == "\b") return std::string(t);
@@ -74,11 +73,11 @@ std::optional<std::string> Calendario::tasto(int id, const Battuta& b) {
 }
 
 void Calendario::cambiato(int id) {
-    if (id == Giorni_) SommaGiorni();
+    if (id == c_.giorniDaAggiungere) sommaGiorni();
 }
 
 void Calendario::cliccato(int id) {
-    if (id == CAL1_ || id == Cal2_) ContaGiorni();
+    if (id == c_.data1 || id == c_.data2) contaGiorni();
 }
 
 } // namespace vantrel

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/date.h"
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
 
 namespace vantrel {
+
+// The controls of the calendar window: the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_CALENDARIO(X)                                                                                \
+    X(data1, "CAL1")                                                                                                   \
+    X(data2, "Cal2")                                                                                                   \
+    X(giorniTraLeDate, "nrgg")                                                                                         \
+    X(giorniDaAggiungere, "Giorni")
+VANTREL_STRUTTURA_CONTROLLI(ControlliCalendario, VANTREL_CONTROLLI_CALENDARIO)
 
 /// The calendar window: two month calendars, the day count between them (`nrgg`, filled on a click
 /// on a day) and `Giorni`, a number of days that sets date 2 to date 1 plus that many days.
@@ -23,8 +32,8 @@ public:
     /// A click on a day of `CAL1` or `Cal2`: the calendar shows that day and the count is updated.
     void scegliGiorno(std::string_view calendario, const Data& giorno);
 
-    void ContaGiorni();
-    void SommaGiorni();
+    void contaGiorni();
+    void sommaGiorni();
 
 protected:
     std::optional<std::string> tasto(int id, const Battuta& b) override;
@@ -33,7 +42,7 @@ protected:
 
 private:
     Contesto& ctx_;
-    int CAL1_, Cal2_, nrgg_, Giorni_;
+    const ControlliCalendario& c_;
 };
 
 } // namespace vantrel

@@ -7,6 +7,7 @@
 #include "shell/impostazioni.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vantrel {
 namespace {
@@ -79,63 +80,60 @@ const Schema& Form23::schemaForm23() {
     return s;
 }
 
-Form23::Form23(Contesto& ctx)
-    : Finestra(schemaForm23()), ctx_(ctx), decimali_(id("decimali")), NomeUt_(id("NomeUt")), PassW_(id("PassW")),
-      accesso_(id("accesso")), verticale_(id("verticale")), orizzontale_(id("orizzontale")), LineVer_(id("LineVer")),
-      lineor_(id("lineor")), Salva_(id("Salva")), Command3D8_(id("Command3D8")) {
-    LeggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
-    (*this)["TipoServer"].voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
+Form23::Form23(Contesto& ctx) : Finestra(schemaForm23()), ctx_(ctx), c_(controlli<ControlliImpostazioni>(schema())) {
+    leggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
+    (*this)[c_.tipoServer].voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
     mostraRecord();
-    daiFuoco(decimali_);
+    daiFuoco(c_.decimali);
 }
 
 void Form23::mostraRecord() {
     const ImpostaRecord& imp = ctx_.stato.Imposta;
     const OpzStampaRecord& opz = ctx_.stato.OpzStampa;
-    imposta(decimali_, std::to_string(imp.decimali()));
-    imposta(NomeUt_, testoCampo(imp.utente()));
-    imposta(PassW_, testoCampo(imp.password()));
-    imposta(LineVer_, std::to_string(opz.righeVerticale()));
-    imposta(lineor_, std::to_string(opz.righeOrizzontale()));
+    imposta(c_.decimali, std::to_string(imp.decimali()));
+    imposta(c_.nomeUtente, testoCampo(imp.utente()));
+    imposta(c_.password, testoCampo(imp.password()));
+    imposta(c_.righeVerticale, std::to_string(opz.righeVerticale()));
+    imposta(c_.righeOrizzontale, std::to_string(opz.righeOrizzontale()));
     const bool vert = opz.orientamento() == "1";
-    (*this)[verticale_].selezionato = vert;
-    (*this)[orizzontale_].selezionato = !vert;
-    (*this)[accesso_].selezionato = imp.accesso() == -1;
+    (*this)[c_.verticale].selezionato = vert;
+    (*this)[c_.orizzontale].selezionato = !vert;
+    (*this)[c_.accessoConPassword].selezionato = imp.accesso() == -1;
 
-    server_ = LeggiServerTassi(ctx_.stato.CartellaDati);
-    selezionaVoce(id("TipoServer"), server_.tipo == TipoServer::Ftp ? 1 : 0);
-    imposta(id("IndirizzoServer"), server_.indirizzo);
-    imposta(id("UtenteServer"), server_.utente);
-    imposta(id("PasswordServer"), server_.password);
-    (*this)["FtpSenzaTls"].selezionato = server_.ftpSenzaTls;
-    imposta(id("Certificati"), server_.certificati);
+    server_ = leggiServerTassi(ctx_.stato.CartellaDati);
+    selezionaVoce(c_.tipoServer, server_.tipo == TipoServer::Ftp ? 1 : 0);
+    imposta(c_.indirizzoServer, server_.indirizzo);
+    imposta(c_.utenteServer, server_.utente);
+    imposta(c_.passwordServer, server_.password);
+    (*this)[c_.ftpSenzaTls].selezionato = server_.ftpSenzaTls;
+    imposta(c_.certificati, server_.certificati);
 }
 
 std::optional<std::string> Form23::tasto(int id, const Battuta& b) {
     const std::string_view t = b.tasto;
-    if (id == decimali_) {
+    if (id == c_.decimali) {
         if (t == "\r") {
-            daiFuoco(NomeUt_);
+            daiFuoco(c_.nomeUtente);
             return std::nullopt;
         }
         if (t == "\b" || (t.size() == 1 && t[0] >= '0' && t[0] <= '3')) return std::string(t);
         return std::nullopt;
     }
-    if (id == NomeUt_ && t == "\r") {
-        daiFuoco(PassW_);
+    if (id == c_.nomeUtente && t == "\r") {
+        daiFuoco(c_.password);
         return std::nullopt;
     }
     return Finestra::tasto(id, b); // Enter in PassW and elsewhere is swallowed
 }
 
 void Form23::cliccato(int id) {
-    if (id == Salva_)
-        SalvaImpostazioni();
-    else if (id == Command3D8_)
+    if (id == c_.salva)
+        salvaImpostazioni();
+    else if (id == c_.esci)
         chiudi();
 }
 
-bool Form23::SalvaImpostazioni() {
+std::optional<std::array<std::int16_t, 3>> Form23::numeriLetti() {
     struct Campo {
         int id;
         const char* nome;
@@ -143,10 +141,10 @@ bool Form23::SalvaImpostazioni() {
     };
     const ImpostaRecord& letto = ctx_.stato.Imposta;
     const OpzStampaRecord& lettoOpz = ctx_.stato.OpzStampa;
-    const Campo campi[] = {{decimali_, "nr. decimali", letto.decimali()},
-                           {lineor_, "righe per pagina (orizzontale)", lettoOpz.righeOrizzontale()},
-                           {LineVer_, "righe per pagina (verticale)", lettoOpz.righeVerticale()}};
-    std::int16_t valori[3] = {};
+    const Campo campi[] = {{c_.decimali, "nr. decimali", letto.decimali()},
+                           {c_.righeOrizzontale, "righe per pagina (orizzontale)", lettoOpz.righeOrizzontale()},
+                           {c_.righeVerticale, "righe per pagina (verticale)", lettoOpz.righeVerticale()}};
+    std::array<std::int16_t, 3> valori{};
     for (std::size_t k = 0; k < 3; ++k) {
         const auto v = leggiIntero16(senzaSpazi(testo(campi[k].id)));
         if (!v) {
@@ -157,13 +155,18 @@ bool Form23::SalvaImpostazioni() {
                             .icona = Icona::Avviso});
             imposta(campi[k].id, std::to_string(campi[k].letto));
             daiFuoco(campi[k].id);
-            return false;
+            return std::nullopt;
         }
         valori[k] = *v;
     }
+    return valori;
+}
+
+bool Form23::accessoConservabile() {
     // The login name and password live in a Windows-1252 record: a character it cannot hold would
     // come back as "?" and lock the user out at the next start.
-    for (const auto& [campo, nome] : {std::pair{NomeUt_, "Il nome utente"}, std::pair{PassW_, "La password"}}) {
+    for (const auto& [campo, nome] :
+         {std::pair{c_.nomeUtente, "Il nome utente"}, std::pair{c_.password, "La password"}}) {
         const std::string c = nonRappresentabile(testo(campo));
         if (c.empty()) continue;
         ctx_.messaggio({.titolo = "ATTENZIONE",
@@ -174,13 +177,17 @@ bool Form23::SalvaImpostazioni() {
         daiFuoco(campo);
         return false;
     }
+    return true;
+}
+
+std::optional<ServerTassi> Form23::serverScelto() {
     ServerTassi server = server_;
-    server.tipo = (*this)["TipoServer"].selezione == 1 ? TipoServer::Ftp : TipoServer::Https;
-    server.indirizzo = std::string(trim(testo(id("IndirizzoServer"))));
-    server.utente = testo(id("UtenteServer"));
-    server.password = testo(id("PasswordServer"));
-    server.ftpSenzaTls = (*this)["FtpSenzaTls"].selezionato;
-    server.certificati = std::string(trim(testo(id("Certificati"))));
+    server.tipo = (*this)[c_.tipoServer].selezione == 1 ? TipoServer::Ftp : TipoServer::Https;
+    server.indirizzo = std::string(trim(testo(c_.indirizzoServer)));
+    server.utente = testo(c_.utenteServer);
+    server.password = testo(c_.passwordServer);
+    server.ftpSenzaTls = (*this)[c_.ftpSenzaTls].selezionato;
+    server.certificati = std::string(trim(testo(c_.certificati)));
     if (server.ftpSenzaTls && !server_.ftpSenzaTls &&
         ctx_.messaggio({.titolo = "ATTENZIONE",
                         .testo = "Con l'FTP senza cifratura nome utente, password e tassi viaggiano in chiaro e "
@@ -189,22 +196,30 @@ bool Form23::SalvaImpostazioni() {
                         .icona = Icona::Avviso,
                         .pulsanti = Pulsanti::OkAnnulla,
                         .predefinita = Risposta::Annulla}) != Risposta::Ok) {
-        daiFuoco(id("FtpSenzaTls"));
-        return false;
+        daiFuoco(c_.ftpSenzaTls);
+        return std::nullopt;
     }
+    return server;
+}
+
+bool Form23::salvaImpostazioni() {
+    const auto valori = numeriLetti();
+    if (!valori || !accessoConservabile()) return false;
+    const auto server = serverScelto();
+    if (!server) return false;
 
     ImpostaRecord& imp = ctx_.stato.Imposta;
     OpzStampaRecord& opz = ctx_.stato.OpzStampa;
     imp.primoCampo("0");
-    imp.decimali(valori[0]);
-    imp.utente(testo(NomeUt_));
-    imp.password(testo(PassW_));
-    imp.accesso((*this)[accesso_].selezionato ? -1 : 0);
-    opz.righeOrizzontale(valori[1]);
-    opz.righeVerticale(valori[2]);
-    opz.orientamento((*this)[verticale_].selezionato ? "1" : "2");
-    const bool scritti = ScriviImpostazioni(ctx_.stato) && ScriviServerTassi(ctx_.stato.CartellaDati, server);
-    ScegliMaschera(ctx_.stato, valori[0]);
+    imp.decimali((*valori)[0]);
+    imp.utente(testo(c_.nomeUtente));
+    imp.password(testo(c_.password));
+    imp.accesso((*this)[c_.accessoConPassword].selezionato ? -1 : 0);
+    opz.righeOrizzontale((*valori)[1]);
+    opz.righeVerticale((*valori)[2]);
+    opz.orientamento((*this)[c_.verticale].selezionato ? "1" : "2");
+    const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.CartellaDati, *server);
+    scegliMaschera(ctx_.stato, (*valori)[0]);
     if (!scritti)
         ctx_.messaggio({.titolo = "ATTENZIONE",
                         .testo = "Impossibile scrivere le impostazioni nella cartella " + ctx_.stato.CartellaDati,

@@ -29,27 +29,27 @@ bool scriviRecord(const std::string& path, const Record& r) {
 
 } // namespace
 
-bool LeggiOpzStampa(StatoProgramma& stato) {
+bool leggiOpzStampa(StatoProgramma& stato) {
     return leggiRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
 }
 
-bool LeggiImposta(StatoProgramma& stato) {
+bool leggiImposta(StatoProgramma& stato) {
     return leggiRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
 }
 
-bool LeggiImpostazioni(StatoProgramma& stato) {
-    const bool a = LeggiOpzStampa(stato);
-    const bool b = LeggiImposta(stato);
+bool leggiImpostazioni(StatoProgramma& stato) {
+    const bool a = leggiOpzStampa(stato);
+    const bool b = leggiImposta(stato);
     return a && b;
 }
 
-bool ScriviImpostazioni(const StatoProgramma& stato) {
+bool scriviImpostazioni(const StatoProgramma& stato) {
     const bool a = scriviRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
     const bool b = scriviRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
     return a && b;
 }
 
-void ScegliMaschera(StatoProgramma& stato, int decimali) {
+void scegliMaschera(StatoProgramma& stato, int decimali) {
     static const char* const maschere[] = {"#,###,###,##0", "#,###,###,##0.0", "#,###,###,##0.00", "#,###,###,##0.000",
                                            "#,###,###,##0.0000"};
     if (decimali >= 0 && decimali <= 4) stato.MascheraImporti = maschere[decimali];

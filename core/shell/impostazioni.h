@@ -9,16 +9,16 @@ inline constexpr const char* kFileOpzStampa = "OpzStampa.DAT";
 
 /// Reads record 1 of both settings files of CartellaDati into the state; a missing file is created
 /// empty and leaves its record as it was. False when a file could not be read.
-bool LeggiImpostazioni(StatoProgramma& stato);
+bool leggiImpostazioni(StatoProgramma& stato);
 
-/// The two halves of LeggiImpostazioni, for a start-up that protects each step on its own.
-bool LeggiOpzStampa(StatoProgramma& stato);
-bool LeggiImposta(StatoProgramma& stato);
+/// The two halves of leggiImpostazioni, for a start-up that protects each step on its own.
+bool leggiOpzStampa(StatoProgramma& stato);
+bool leggiImposta(StatoProgramma& stato);
 
 /// Writes both records; false when a file could not be written.
-bool ScriviImpostazioni(const StatoProgramma& stato);
+bool scriviImpostazioni(const StatoProgramma& stato);
 
 /// Sets MascheraImporti for a number of decimals (0 to 4); any other number leaves it as it was.
-void ScegliMaschera(StatoProgramma& stato, int decimali);
+void scegliMaschera(StatoProgramma& stato, int decimali);
 
 } // namespace vantrel

@@ -88,18 +88,19 @@ const Schema& MDIForm1::schemaMDIForm1() {
 }
 
 MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma)
-    : Finestra(schemaMDIForm1()), ctx_(ctx), ospite_(ospite), cartella_(std::move(cartellaProgramma)) {
-    const auto abilita = [&](const char* nome, TipoFinestra t) { (*this)[nome].abilitato = ospite_.disponibile(t); };
-    abilita("SSCommand5", TipoFinestra::Taeg);
-    abilita("SSCommand19", TipoFinestra::Taeg);
-    abilita("SSCommand13", TipoFinestra::Usurari);
-    abilita("SSCommand27", TipoFinestra::SoglieUfficiali);
-    abilita("SoglieUff", TipoFinestra::SoglieUfficiali);
-    abilita("SSCommand11", TipoFinestra::STP2);
-    abilita("SSCommand23", TipoFinestra::Calendario);
-    abilita("Cal", TipoFinestra::Calendario);
-    abilita("SSCommand21", TipoFinestra::Form23);
-    abilita("pref", TipoFinestra::Form23);
+    : Finestra(schemaMDIForm1()), ctx_(ctx), ospite_(ospite), c_(controlli<ControlliPrincipale>(schema())),
+      cartella_(std::move(cartellaProgramma)) {
+    const auto abilita = [&](int id, TipoFinestra t) { (*this)[id].abilitato = ospite_.disponibile(t); };
+    abilita(c_.pulsanteTeg, TipoFinestra::Taeg);
+    abilita(c_.pulsantePiano, TipoFinestra::Taeg);
+    abilita(c_.pulsanteTassi, TipoFinestra::Usurari);
+    abilita(c_.pulsanteSoglieUfficiali, TipoFinestra::SoglieUfficiali);
+    abilita(c_.soglieUfficiali, TipoFinestra::SoglieUfficiali);
+    abilita(c_.pulsanteReport, TipoFinestra::STP2);
+    abilita(c_.pulsanteCalendario, TipoFinestra::Calendario);
+    abilita(c_.calendario, TipoFinestra::Calendario);
+    abilita(c_.pulsantePreferenze, TipoFinestra::Form23);
+    abilita(c_.preferenze, TipoFinestra::Form23);
 }
 
 bool MDIForm1::avvio() {
@@ -113,9 +114,9 @@ bool MDIForm1::avvio() {
         ctx_.stato.CartellaReport = conSeparatore(cartellaReport_.empty() ? cartella_ : cartellaReport_);
     });
     protetto([&] { ospite_.mostraPrincipale(); });
-    protetto([&] { LeggiOpzStampa(ctx_.stato); });
-    protetto([&] { LeggiImposta(ctx_.stato); });
-    protetto([&] { ScegliMaschera(ctx_.stato, ctx_.stato.Imposta.decimali()); });
+    protetto([&] { leggiOpzStampa(ctx_.stato); });
+    protetto([&] { leggiImposta(ctx_.stato); });
+    protetto([&] { scegliMaschera(ctx_.stato, ctx_.stato.Imposta.decimali()); });
     bool accettato = true;
     protetto([&] {
         if (ctx_.stato.Imposta.accesso() != -1) return;
@@ -163,7 +164,7 @@ int MDIForm1::aperte(TipoFinestra tipo) const {
     return it == aperte_.end() ? 0 : it->second;
 }
 
-bool MDIForm1::Esci() {
+bool MDIForm1::esci() {
     const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
                                        .testo = "Sei Sicuro di Voler Uscire?",
                                        .icona = Icona::Avviso,
@@ -181,34 +182,33 @@ void MDIForm1::avviaCalcolatrice() {
 }
 
 void MDIForm1::cliccato(int id) {
-    const std::string& n = schema().definizione(id).nome;
-    if (n == "ImpStamp")
+    if (id == c_.impostaStampante)
         ospite_.impostaStampante();
-    else if (n == "pref" || n == "SSCommand21")
+    else if (id == c_.preferenze || id == c_.pulsantePreferenze)
         mostra(TipoFinestra::Form23);
-    else if (n == "Esci" || n == "SSCommand2")
-        Esci();
-    else if (n == "calco" || n == "SSCommand25")
+    else if (id == c_.esci || id == c_.pulsanteUscita)
+        esci();
+    else if (id == c_.calcolatrice || id == c_.pulsanteCalcolatrice)
         avviaCalcolatrice();
-    else if (n == "Cal" || n == "SSCommand23")
+    else if (id == c_.calendario || id == c_.pulsanteCalendario)
         mostra(TipoFinestra::Calendario);
-    else if (n == "Sovra")
+    else if (id == c_.sovrapponi)
         ospite_.disponi(Disposizione::Sovrapponi);
-    else if (n == "AffOriz")
+    else if (id == c_.affiancaOrizzontalmente)
         ospite_.disponi(Disposizione::AffiancaOrizzontalmente);
-    else if (n == "AffVert")
+    else if (id == c_.affiancaVerticalmente)
         ospite_.disponi(Disposizione::AffiancaVerticalmente);
-    else if (n == "DispIcon")
+    else if (id == c_.disponiIcone)
         ospite_.disponi(Disposizione::DisponiIcone);
-    else if (n == "SSCommand5")
+    else if (id == c_.pulsanteTeg)
         mostra(TipoFinestra::Taeg);
-    else if (n == "SSCommand13")
+    else if (id == c_.pulsanteTassi)
         mostra(TipoFinestra::Usurari);
-    else if (n == "SoglieUff" || n == "SSCommand27")
+    else if (id == c_.soglieUfficiali || id == c_.pulsanteSoglieUfficiali)
         mostra(TipoFinestra::SoglieUfficiali);
-    else if (n == "SSCommand11")
+    else if (id == c_.pulsanteReport)
         mostra(TipoFinestra::STP2);
-    else if (n == "SSCommand19")
+    else if (id == c_.pulsantePiano)
         mostra(TipoFinestra::Taeg, kSchedaMutuo);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
 
@@ -53,6 +54,30 @@ struct Centratura {
 Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int larghezzaPannello,
                   std::optional<Dimensioni> taeg);
 
+// The menu items and tool buttons of the main window: the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_PRINCIPALE(X)                                                                                \
+    X(impostaStampante, "ImpStamp")                                                                                    \
+    X(preferenze, "pref")                                                                                              \
+    X(separatore, "Sep1")                                                                                              \
+    X(esci, "Esci")                                                                                                    \
+    X(calcolatrice, "calco")                                                                                           \
+    X(calendario, "Cal")                                                                                               \
+    X(soglieUfficiali, "SoglieUff")                                                                                    \
+    X(sovrapponi, "Sovra")                                                                                             \
+    X(affiancaOrizzontalmente, "AffOriz")                                                                              \
+    X(affiancaVerticalmente, "AffVert")                                                                                \
+    X(disponiIcone, "DispIcon")                                                                                        \
+    X(pulsanteTeg, "SSCommand5")                                                                                       \
+    X(pulsanteTassi, "SSCommand13")                                                                                    \
+    X(pulsanteSoglieUfficiali, "SSCommand27")                                                                          \
+    X(pulsanteReport, "SSCommand11")                                                                                   \
+    X(pulsantePiano, "SSCommand19")                                                                                    \
+    X(pulsanteCalendario, "SSCommand23")                                                                               \
+    X(pulsanteCalcolatrice, "SSCommand25")                                                                             \
+    X(pulsantePreferenze, "SSCommand21")                                                                               \
+    X(pulsanteUscita, "SSCommand2")
+VANTREL_STRUTTURA_CONTROLLI(ControlliPrincipale, VANTREL_CONTROLLI_PRINCIPALE)
+
 /// The main window: start-up, menu bar, tool bar and exit. Menu items carry their menu's caption
 /// in `gruppo`, tool buttons the group "pannello2"; each click asks the host for a window kind.
 /// Every kind has one shared instance; the report manager can have further ones.
@@ -77,7 +102,7 @@ public:
     int aperte(TipoFinestra tipo) const;
 
     /// The exit question; true when the answer was OK and the program has been ended.
-    bool Esci();
+    bool esci();
     void avviaCalcolatrice();
 
 protected:
@@ -86,6 +111,7 @@ protected:
 private:
     Contesto& ctx_;
     OspiteFinestre& ospite_;
+    const ControlliPrincipale& c_;
     std::string cartella_;
     std::string cartellaReport_;
     std::map<TipoFinestra, int> aperte_;

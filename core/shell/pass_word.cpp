@@ -19,17 +19,15 @@ const Schema& passWord::schemaPassWord() {
     return s;
 }
 
-passWord::passWord(Contesto& ctx)
-    : Finestra(schemaPassWord()), ctx_(ctx), txtUserName_(id("txtUserName")), txtPassword_(id("txtPassword")),
-      cmdOK_(id("cmdOK")), cmdCancel_(id("cmdCancel")) {
-    daiFuoco(txtUserName_);
+passWord::passWord(Contesto& ctx) : Finestra(schemaPassWord()), ctx_(ctx), c_(controlli<ControlliAccesso>(schema())) {
+    daiFuoco(c_.nomeUtente);
 }
 
 std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
     if (b.tasto == "\r") {
-        if (id == txtUserName_) daiFuoco(txtPassword_);
-        if (id == txtPassword_) { // Enter after the password confirms, as OK does
-            daiFuoco(cmdOK_);
+        if (id == c_.nomeUtente) daiFuoco(c_.password);
+        if (id == c_.password) { // Enter after the password confirms, as OK does
+            daiFuoco(c_.ok);
             verifica();
         }
         return std::nullopt;
@@ -38,9 +36,9 @@ std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
 }
 
 void passWord::cliccato(int id) {
-    if (id == cmdOK_) {
+    if (id == c_.ok) {
         verifica();
-    } else if (id == cmdCancel_) {
+    } else if (id == c_.annulla) {
         esito_ = Esito::Rifiutato;
         chiudi();
     }
@@ -62,18 +60,18 @@ void passWord::fallito() {
 
 void passWord::verifica() {
     const ImpostaRecord& imp = ctx_.stato.Imposta;
-    if (testo(txtUserName_) != testoCampo(imp.utente())) {
+    if (testo(c_.nomeUtente) != testoCampo(imp.utente())) {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Nome utente non valido. Riprovare"});
         fallito();
         if (chiusa()) return;
-        imposta(txtUserName_, "");
-        daiFuoco(txtUserName_);
+        imposta(c_.nomeUtente, "");
+        daiFuoco(c_.nomeUtente);
         return;
     }
-    if (testo(txtPassword_) != testoCampo(imp.password())) {
+    if (testo(c_.password) != testoCampo(imp.password())) {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Password non valida. Riprovare"});
-        daiFuoco(txtPassword_);
-        Controllo& c = (*this)[txtPassword_];
+        daiFuoco(c_.password);
+        Controllo& c = (*this)[c_.password];
         c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
         fallito();
         return;

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "common/controlli.h"
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
 
 #include <cstdint>
 
 namespace vantrel {
+
+// The controls of the login window: the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_ACCESSO(X)                                                                                   \
+    X(nomeUtente, "txtUserName")                                                                                       \
+    X(password, "txtPassword")                                                                                         \
+    X(ok, "cmdOK")                                                                                                     \
+    X(annulla, "cmdCancel")
+VANTREL_STRUTTURA_CONTROLLI(ControlliAccesso, VANTREL_CONTROLLI_ACCESSO)
 
 /// The login window: the stored user name and password of ImpostaRecord are asked at start.
 /// Three wrong attempts are allowed; the fourth, "Annulla" or closing through the frame refuse
@@ -31,7 +40,7 @@ private:
     void fallito();
 
     Contesto& ctx_;
-    int txtUserName_, txtPassword_, cmdOK_, cmdCancel_;
+    const ControlliAccesso& c_;
     std::int16_t tentativi_ = 0;
     Esito esito_ = Esito::InAttesa;
 };

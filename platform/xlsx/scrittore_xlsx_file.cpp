@@ -1,7 +1,7 @@
 #include "platform/xlsx/scrittore_xlsx_file.h"
 
+#include "common/file_sicuro.h"
 #include "reports/cartella_lavoro.h"
-#include "reports/file_report.h"
 
 #include <array>
 #include <filesystem>
@@ -93,32 +93,25 @@ lxw_error scriviFoglio(lxw_workbook* wb, const Formati& fm, const Foglio& f) {
 } // namespace
 
 std::string ScrittoreXlsxFile::scrivi(const CartellaLavoro& c, const std::string& path) {
-    // The workbook goes to a temporary file beside the target, which then takes its place.
-    const std::string tmp = fileTemporaneo(path);
-    // Rows go straight to the file as they are written: less memory and time for long sheets.
-    lxw_workbook_options opzioni{};
-    opzioni.constant_memory = LXW_TRUE;
-    lxw_workbook* wb = workbook_new_opt(tmp.c_str(), &opzioni);
-    if (!wb) return "impossibile creare " + path;
-    lxw_error e = LXW_NO_ERROR;
-    {
-        const Formati fm(wb);
-        for (const Foglio& f : c.fogli)
-            if (e == LXW_NO_ERROR) e = scriviFoglio(wb, fm, f);
-    }
-    const lxw_error chiusura = workbook_close(wb);
-    if (e == LXW_NO_ERROR) e = chiusura;
-    std::error_code ec;
-    if (e != LXW_NO_ERROR) {
-        std::filesystem::remove(tmp, ec);
-        return std::string("impossibile scrivere la cartella di lavoro (") + lxw_strerror(e) + ")";
-    }
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        return "non è possibile sostituire " + path;
-    }
-    return {};
+    // The workbook goes to a new file beside the target, which then takes its place.
+    return sostituisciFile(path, [&](const std::string& nuovo) -> std::string {
+        // Rows go straight to the file as they are written: less memory and time for long sheets.
+        lxw_workbook_options opzioni{};
+        opzioni.constant_memory = LXW_TRUE;
+        lxw_workbook* wb = workbook_new_opt(nuovo.c_str(), &opzioni);
+        if (!wb) return "impossibile creare " + path;
+        lxw_error e = LXW_NO_ERROR;
+        {
+            const Formati fm(wb);
+            for (const Foglio& f : c.fogli)
+                if (e == LXW_NO_ERROR) e = scriviFoglio(wb, fm, f);
+        }
+        const lxw_error chiusura = workbook_close(wb);
+        if (e == LXW_NO_ERROR) e = chiusura;
+        if (e != LXW_NO_ERROR)
+            return std::string("impossibile scrivere la cartella di lavoro (") + lxw_strerror(e) + ")";
+        return {};
+    });
 }
 
 } // namespace vantrel

@@ -16,7 +16,7 @@ struct Uscita {
 
 Uscita esegui(const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    const int c = comandoMutuo(args, out, err);
+    const int c = cli::comandoMutuo(args, out, err);
     return {c, out.str(), err.str()};
 }
 
@@ -95,7 +95,7 @@ TEST(ComandoMutuo, CsvBatchAndItsBadData) {
     test::scriviTesto(cattivo, "scadenza;txtImporto\nMensile;1000\nSettimanale;1000\n");
     const auto e = esegui({"--csv", cattivo});
     EXPECT_EQ(e.codice, 1);
-    EXPECT_NE(e.err.find("cattivo.csv:3"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("cattivo.csv, riga 3"), std::string::npos) << e.err;
     EXPECT_NE(e.err.find("scadenza"), std::string::npos);
     EXPECT_TRUE(e.out.empty());
 }

@@ -9,19 +9,19 @@ struct CasoArr {
     double x, atteso;
 };
 
-TEST(ArrEuro, RoundsToTheCentHalvesAwayFromZero) {
+TEST(ArrotondaEuro, RoundsToTheCentHalvesAwayFromZero) {
     for (const CasoArr& c : {CasoArr{0.005, 0.01}, CasoArr{-0.005, -0.01}, CasoArr{1.234, 1.23}, CasoArr{1.235, 1.24},
                              CasoArr{-2.675, -2.68}, CasoArr{500.0, 500.0}, CasoArr{0.0049, 0.0},
                              CasoArr{99389.785, 99389.79}, CasoArr{6.3249, 6.32}})
-        EXPECT_DOUBLE_EQ(ArrEuro(c.x), c.atteso) << c.x;
+        EXPECT_DOUBLE_EQ(arrotondaEuro(c.x), c.atteso) << c.x;
 }
 
-TEST(ContrData, WantsExactlyTenCharactersOfARealDate) {
-    EXPECT_EQ(ContrData("31/01/2024"), (Data{2024, 1, 31}));
-    EXPECT_FALSE(ContrData("1/1/2024"));
-    EXPECT_FALSE(ContrData("31/02/2024"));
-    EXPECT_FALSE(ContrData(""));
-    EXPECT_FALSE(ContrData("aa/bb/cccc"));
+TEST(LeggiDataErogazione, WantsExactlyTenCharactersOfARealDate) {
+    EXPECT_EQ(leggiDataErogazione("31/01/2024"), (Data{2024, 1, 31}));
+    EXPECT_FALSE(leggiDataErogazione("1/1/2024"));
+    EXPECT_FALSE(leggiDataErogazione("31/02/2024"));
+    EXPECT_FALSE(leggiDataErogazione(""));
+    EXPECT_FALSE(leggiDataErogazione("aa/bb/cccc"));
 }
 
 TEST(FormulaNumeroRate, RoundsHalvesUpAndRefusesWhatCannotBePaid) {

@@ -13,7 +13,7 @@ Piano costruisci(const std::string& importo, const std::string& rate, const std:
     StatoMutuo st;
     st.MesiRata = static_cast<std::int16_t>(mesi);
     st.RatePerAnno = static_cast<std::int16_t>(12 / mesi);
-    return PianoAmm(CampiPiano{importo, rate, tasso, spesaM, "0", d0}, st);
+    return pianoAmmortamento(CampiPiano{importo, rate, tasso, spesaM, "0", d0}, st);
 }
 
 // Columns of a row, counted from 1 as the layout of the plan gives them.
@@ -24,7 +24,7 @@ double cifra(const std::string& riga, std::size_t da, std::size_t a) {
     return leggiNumero(colonna(riga, da, a)).value_or(NAN);
 }
 
-TEST(PianoAmm, HundredThousandAtSixPercentOverTenYears) {
+TEST(PianoAmmortamento, HundredThousandAtSixPercentOverTenYears) {
     const Piano p = costruisci("100000", "120", "6", Data{2026, 3, 15});
     ASSERT_EQ(p.righe.size(), 11u + 120u);
     EXPECT_EQ(p.txtRata, "1.110,21");
@@ -48,7 +48,7 @@ TEST(PianoAmm, HundredThousandAtSixPercentOverTenYears) {
     EXPECT_EQ(cent, 10000000);
 }
 
-TEST(PianoAmm, LastRowClosesOnTheRemainingDebt) {
+TEST(PianoAmmortamento, LastRowClosesOnTheRemainingDebt) {
     const Piano p = costruisci("10000", "12", "5", Data{2026, 1, 10});
     const std::string& ultima = p.righe.back();
     EXPECT_EQ(cifra(ultima, 22, 33), 3.51);
@@ -56,7 +56,7 @@ TEST(PianoAmm, LastRowClosesOnTheRemainingDebt) {
     EXPECT_EQ(cifra(ultima, 69, 81), 0.01);
 }
 
-TEST(PianoAmm, DueDatesCountFromTheDisbursement) {
+TEST(PianoAmmortamento, DueDatesCountFromTheDisbursement) {
     const Piano p = costruisci("1000", "4", "5", Data{2024, 1, 31});
     const char* attese[] = {"29/02/2024", "31/03/2024", "30/04/2024", "31/05/2024"};
     for (int k = 0; k < 4; ++k)
@@ -66,7 +66,7 @@ TEST(PianoAmm, DueDatesCountFromTheDisbursement) {
     EXPECT_EQ(colonna(trimestrale.righe[12], 10, 19), "30/05/2025");
 }
 
-TEST(PianoAmm, ExpensePerInstalmentShowsInEveryRow) {
+TEST(PianoAmmortamento, ExpensePerInstalmentShowsInEveryRow) {
     const Piano p = costruisci("100000", "120", "6", Data{2026, 3, 15}, 1, "5");
     EXPECT_EQ(p.txtRata, "1.115,21");
     EXPECT_EQ(p.TSpese, "600,00");
@@ -77,13 +77,13 @@ TEST(PianoAmm, ExpensePerInstalmentShowsInEveryRow) {
     }
 }
 
-TEST(PianoAmm, LongFiguresLoseTheirLeftCharacters) {
+TEST(PianoAmmortamento, LongFiguresLoseTheirLeftCharacters) {
     const Piano p = costruisci("1234567890123", "1000", "1", Data{2026, 3, 15});
     EXPECT_NE(p.righe[4].find(" : 4.567.890.123,00   "), std::string::npos);
     EXPECT_EQ(p.righe[4].substr(p.righe[4].size() - 3), "000");
 }
 
-TEST(PianoAmm, CapitalColumnAddsUpToTheAmountOnRandomLoans) {
+TEST(PianoAmmortamento, CapitalColumnAddsUpToTheAmountOnRandomLoans) {
     std::mt19937_64 gen(42);
     std::uniform_int_distribution<long> cent(100000, 100000000);
     std::uniform_real_distribution<double> tasso(0.1, 15);

@@ -132,7 +132,7 @@ TEST(CercaTaeg, EqualsStepByStepSearchOnEdgeAndRandomLoans) {
         const double r = std::round(tasso(gen) * 100) / 100;
         const int n = rate(gen);
         const std::int16_t m = perAnno[opzione(gen)];
-        const double rata = ArrEuro(formulaRata(p, r, m, n) + spesa(gen));
+        const double rata = arrotondaEuro(formulaRata(p, r, m, n) + spesa(gen));
         casi.push_back({arrotonda4(p - std::round(p * quota(gen))), rata, r / 100, m, n});
     }
     for (const Caso& c : casi) {

@@ -58,7 +58,7 @@ void scriviPredefinito(const std::string& cartella) {
         for (const auto& [nome, v] : p.tassi)
             campoTasso(t.slot(n), nome) = static_cast<float>(v);
         t.NumPeriodi = static_cast<std::int16_t>(n);
-        ASSERT_TRUE(t.Accoda(cartella, n));
+        ASSERT_TRUE(t.accoda(cartella, n));
     }
 }
 

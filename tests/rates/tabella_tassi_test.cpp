@@ -30,7 +30,7 @@ TEST(TabellaTassi, ScritturaByteperByte) {
         r.TM[7] = 12.5f;
         r.TU[5] = 0.72f;
         t.NumPeriodi = static_cast<std::int16_t>(n);
-        ASSERT_TRUE(t.Accoda(dir.cartella(), n));
+        ASSERT_TRUE(t.accoda(dir.cartella(), n));
         attesi.push_back(Periodo{chiavi[n - 1], 12.5f, 0, r.TM[1]});
         attesi.back().tu5 = 0.72f;
     }
@@ -60,7 +60,7 @@ TEST(TabellaTassi, RiservaConservataEChiaviDoppie) {
     EXPECT_FLOAT_EQ(t.slot(1).TM[1], 3);
     EXPECT_FLOAT_EQ(t.slot(1).TU[6], 14);
     t.slot(1).TM[2] = 4.25f;
-    ASSERT_TRUE(t.Sovrascrivi(dir.cartella(), 1));
+    ASSERT_TRUE(t.sovrascrivi(dir.cartella(), 1));
     primo.tm2 = 4.25f;
     EXPECT_EQ(leggiByte(dir.file("NtassiU.dat")), fileDati({primo, secondo}));
     EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(2)); // count untouched

@@ -100,7 +100,7 @@ TEST_F(Form23Test, OrientationAndMaskFollowTheChoice) {
         Form23 f(ctx);
         f.clicca(c.opzione);
         f.incolla("decimali", c.decimali);
-        ASSERT_TRUE(f.SalvaImpostazioni());
+        ASSERT_TRUE(f.salvaImpostazioni());
         EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa))[0], c.byte0);
         EXPECT_EQ(ctx.stato.MascheraImporti, c.maschera) << c.decimali;
     }
@@ -117,7 +117,7 @@ TEST_F(Form23Test, BadNumbersAreRefusedAndKeepTheOldValue) {
         f.incolla("LineVer", "50");
         f.incolla(c.campo, c.testo);
         risposte.dimentica();
-        EXPECT_FALSE(f.SalvaImpostazioni()) << c.campo << "=" << c.testo;
+        EXPECT_FALSE(f.salvaImpostazioni()) << c.campo << "=" << c.testo;
         EXPECT_FALSE(f.chiusa());
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         EXPECT_NE(risposte.mostrati()[0].testo.find("numero intero"), std::string::npos);
@@ -130,7 +130,7 @@ TEST_F(Form23Test, BadNumbersAreRefusedAndKeepTheOldValue) {
 TEST_F(Form23Test, SpacesInsideNumbersAreIgnored) {
     Form23 f(ctx);
     f.incolla("lineor", " 1 2 ");
-    ASSERT_TRUE(f.SalvaImpostazioni());
+    ASSERT_TRUE(f.salvaImpostazioni());
     EXPECT_EQ(ctx.stato.OpzStampa.righeOrizzontale(), 12);
 }
 

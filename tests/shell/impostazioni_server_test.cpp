@@ -34,7 +34,7 @@ TEST_F(ImpostazioniServer, IlServerSiScegliePoiSiRileggeDalFile) {
     ASSERT_EQ(conferma.mostrati.size(), 1u);
     EXPECT_NE(conferma.mostrati[0].testo.find("in chiaro"), std::string::npos);
 
-    const ServerTassi s = LeggiServerTassi(dir.cartella());
+    const ServerTassi s = leggiServerTassi(dir.cartella());
     EXPECT_EQ(s.tipo, TipoServer::Ftp);
     EXPECT_EQ(s.indirizzo, "ftp.esempio.it:2121");
     EXPECT_EQ(s.utente, "studio=rossi");
@@ -65,7 +65,7 @@ TEST_F(ImpostazioniServer, UnCaratterePersoNelFileDelleImpostazioniVieneRifiutat
     f.incolla("NomeUt", "Müller€");
     f.clicca("Salva");
     EXPECT_TRUE(f.chiusa());
-    LeggiImposta(ctx.stato);
+    leggiImposta(ctx.stato);
     EXPECT_EQ(testoCampo(ctx.stato.Imposta.utente()), "Müller€");
 }
 
