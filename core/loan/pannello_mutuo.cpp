@@ -72,7 +72,7 @@ void PannelloMutuo::avviso(const std::string& testo) {
 }
 
 void PannelloMutuo::SelTesto(int id) {
-    Controllo& c = f_[id];
+    Controllo& c = modifica(f_, id);
     c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
     if (c.visibile && c.abilitato) f_.daiFuoco(id);
 }
@@ -241,7 +241,7 @@ void PannelloMutuo::costruisciPiano() {
     CampiPiano campi{f_.testo(id_.txtImporto), f_.testo(id_.txtNumRate), f_.testo(id_.txtTasso),
                      f_.testo(id_.SpesaM),     f_.testo(id_.SpesaUT),    *d0};
     Piano piano = PianoAmm(campi, stato_);
-    f_[id_.LstPianoAmm].voci = std::move(piano.righe);
+    modifica(f_, id_.LstPianoAmm).voci = std::move(piano.righe);
     piano_ = piano;
     f_.imposta(id_.txtRata, piano.txtRata);
     if (!piano.TotIntM.empty()) f_.imposta(id_.TotIntM, piano.TotIntM);
@@ -259,8 +259,8 @@ void PannelloMutuo::CmdCalcola() {
     int quanti = 0;
     for (int k = 0; k < 4; ++k)
         quanti += (dato[k] = !f_.testo(campi[k]).empty()) ? 1 : 0;
-    f_[id_.LstPianoAmm].voci.clear();
-    f_[id_.LstPianoAmm].selezione = -1;
+    modifica(f_, id_.LstPianoAmm).voci.clear();
+    modifica(f_, id_.LstPianoAmm).selezione = -1;
     piano_ = {};
     dataNonValida_ = false;
 

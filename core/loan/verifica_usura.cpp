@@ -108,8 +108,8 @@ VerificaUsura::VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mu
 
 void VerificaUsura::carica() {
     esito_ = {};
-    f_["cmbTipoOperazione"].voci = tipiOperazione();
-    f_["cmbTipoOperazione"].selezione = 0;
+    modifica(f_, f_.id("cmbTipoOperazione")).voci = tipiOperazione();
+    modifica(f_, f_.id("cmbTipoOperazione")).selezione = 0;
     f_.imposta(f_.id("cmbTipoOperazione"), tipiOperazione().front());
     f_.imposta(f_.id("txtAssicurazione"), "0");
     f_.imposta(f_.id("txtMediazione"), "0");
@@ -245,7 +245,7 @@ void VerificaUsura::mostra() {
     f_.imposta(f_.id("txtEsitoUsura"), ok ? esito_.esito : esito_.errore);
     f_.imposta(f_.id("txtSogliaMora"), esito_.sogliaMora);
     f_.imposta(f_.id("txtEsitoMora"), esito_.esitoMora);
-    f_["lstFonteSoglia"].voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
+    modifica(f_, f_.id("lstFonteSoglia")).voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
 }
 
 } // namespace vantrel

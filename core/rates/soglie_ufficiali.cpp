@@ -74,19 +74,19 @@ const Schema& SoglieUfficiali::schemaSoglieUfficiali() {
 
 SoglieUfficiali::SoglieUfficiali(Contesto& ctx) : Finestra(schemaSoglieUfficiali()), ctx_(ctx) {
     for (const TipoMora t : kTipiMora)
-        (*this)["cboMora"].voci.push_back(nomeTipoMora(t));
+        modifica("cboMora").voci.push_back(nomeTipoMora(t));
     const std::string file = percorso(ctx_.stato.CartellaDati, kFileSerieUfficiale);
     EsitoSerie letta = leggiFileSerie(file, nullptr);
     if (!letta.ok()) {
         for (const char* nome : {"txtData", "cboPeriodo", "cboCategoria", "txtImporto", "cboClasse", "cboMora"})
-            (*this)[nome].abilitato = false;
+            modifica(nome).abilitato = false;
         svuota("La serie ufficiale non è disponibile (" + file + ": " + letta.errore.messaggio() +
                "). Importarla dalla finestra dei tassi: menu Tassi, \"Importa serie ufficiale...\".");
         return;
     }
     serie_.emplace(std::move(*letta.serie));
     for (const PeriodoSerie& p : serie_->periodi())
-        (*this)["cboPeriodo"].voci.push_back(voceperiodo(p));
+        modifica("cboPeriodo").voci.push_back(voceperiodo(p));
     // Today, or the nearest end of the series.
     Data d = ctx_.oggi();
     d = std::clamp(d, serie_->periodi().front().inizio, serie_->periodi().back().fineEffettiva);
@@ -146,17 +146,17 @@ void SoglieUfficiali::nuovaData() {
         return;
     }
     const PeriodoSerie* p = serie_->periodo(*data_);
-    Controllo& periodo = (*this)["cboPeriodo"];
+    Controllo& periodo = modifica("cboPeriodo");
     periodo.selezione = p ? static_cast<int>(p - serie_->periodi().data()) : -1;
     periodo.testo = p ? periodo.voci[static_cast<std::size_t>(periodo.selezione)] : std::string();
     const std::string scelta = (*this)["cboCategoria"].testo;
     categorie_ = serie_->categorie(*data_);
-    Controllo& c = (*this)["cboCategoria"];
+    Controllo& c = modifica("cboCategoria");
     c.voci.clear();
     c.selezione = -1;
     c.testo.clear();
     if (categorie_.empty()) {
-        (*this)["cboClasse"].voci.clear();
+        modifica("cboClasse").voci.clear();
         svuota("La serie ufficiale non ha tassi per il " + data_->testo() + ": va dal " +
                serie_->periodi().front().inizio.testo() + " al " + serie_->periodi().back().fineEffettiva.testo() +
                ".");
@@ -181,10 +181,10 @@ void SoglieUfficiali::sceltaCategoria() {
     const CategoriaInVigore& cat = categorie_[static_cast<std::size_t>(k)];
     if (!tipo_ || !tipo_->comprende(cat.nome)) tipo_ = tipoDiCategoria(cat.nome);
     const TipoMora mora = tipo_ ? tipo_->mora : tipoMoraDiCategoria(cat.nome);
-    Controllo& m = (*this)["cboMora"];
+    Controllo& m = modifica("cboMora");
     m.selezione = static_cast<int>(std::find(std::begin(kTipiMora), std::end(kTipiMora), mora) - kTipiMora);
     m.testo = m.voci[static_cast<std::size_t>(m.selezione)];
-    Controllo& classi = (*this)["cboClasse"];
+    Controllo& classi = modifica("cboClasse");
     const std::string prima = classi.testo;
     classi.voci.clear();
     for (const RigaSerie* r : cat.classi)
@@ -204,7 +204,7 @@ void SoglieUfficiali::sceltaClasse(bool perImporto) {
         const auto& classi = categorie_[static_cast<std::size_t>(k)].classi;
         const auto it = std::find_if(classi.begin(), classi.end(),
                                      [&](const RigaSerie* r) { return importo && r->limiti.contiene(*importo); });
-        Controllo& c = (*this)["cboClasse"];
+        Controllo& c = modifica("cboClasse");
         if (it != classi.end()) {
             c.selezione = static_cast<int>(it - classi.begin());
             c.testo = c.voci[static_cast<std::size_t>(c.selezione)];

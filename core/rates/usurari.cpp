@@ -160,12 +160,12 @@ Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     imposta(id("Label2"),
             schema().definizione(id("Label2")).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
     riempiAnni();
-    (*this)["Combo1"].voci = {"1", "2", "3", "4"};
+    modifica("Combo1").voci = {"1", "2", "3", "4"};
 }
 
 void Usurari::riempiAnni() {
     const auto [primo, ultimo] = anniElenco(ctx_.stato.Tassi, kPrimoAnno, ctx_.oggi().anno);
-    Controllo& c = (*this)["Combo2"];
+    Controllo& c = modifica("Combo2");
     const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
     c.voci.clear();
     c.selezione = -1;
@@ -177,13 +177,13 @@ void Usurari::riempiAnni() {
 
 void Usurari::RigheTassi() {
     const TabellaTassi& t = ctx_.stato.Tassi;
-    Controllo& combo = (*this)["Combo3"];
+    Controllo& combo = modifica("Combo3");
     combo.voci.clear();
     combo.selezione = -1;
     for (int i = 1; i <= t.validi(); ++i)
         combo.voci.push_back(voceRichiamo(t.slot(i)));
     std::stable_sort(combo.voci.begin(), combo.voci.end());
-    Controllo& lista = (*this)["List1"];
+    Controllo& lista = modifica("List1");
     lista.voci = righeElencoTassi(t);
     lista.selezione = -1;
 }

@@ -65,9 +65,12 @@ constexpr Alias kIntestazioni[] = {
     {"accordato", kAccordatoOFido},
 };
 
+// A word of a choice column and what it picks: the control clicked, or for the category the item of
+// its list.
 struct Scelta {
     const char* chiave;
-    const char* controllo; // the control clicked; for the category, the item of Combo2
+    int ControlliTeg::*controllo = nullptr;
+    int voce = 0;
 };
 struct Scelte {
     std::vector<Scelta> voci;
@@ -75,20 +78,25 @@ struct Scelte {
 };
 
 const Scelte& scelte(int ruolo) {
-    static const Scelte categoria{{{"conto corrente", "0"}, {"conto senza affidamento", "1"}, {"conto anticipi", "2"}},
-                                  "Conto Corrente, Conto senza affidamento o Conto anticipi"};
-    static const Scelte accordato{
-        {{"fido", "Option1a"}, {"indebitam medio", "Option2"}, {"indebitamento medio", "Option2"}},
-        "Fido o indebitam. medio"};
-    static const Scelte valuta{{{"euro", "euro"}, {"eur", "euro"}, {"lire", "Lira"}, {"lira", "Lira"}, {"itl", "Lira"}},
-                               "Euro o Lire"};
-    static const Scelte norma{{{"secondo la data", "Option5"},
-                               {"vecchia norma", "Option3"},
-                               {"vecchia", "Option3"},
-                               {"nuova norma", "Option4"},
-                               {"nuova", "Option4"}},
+    using C = ControlliTeg;
+    static const Scelte categoria{
+        {{"conto corrente", nullptr, 0}, {"conto senza affidamento", nullptr, 1}, {"conto anticipi", nullptr, 2}},
+        "Conto Corrente, Conto senza affidamento o Conto anticipi"};
+    static const Scelte accordato{{{"fido", &C::accordatoFido},
+                                   {"indebitam medio", &C::accordatoIndebitamento},
+                                   {"indebitamento medio", &C::accordatoIndebitamento}},
+                                  "Fido o indebitam. medio"};
+    static const Scelte valuta{
+        {{"euro", &C::euro}, {"eur", &C::euro}, {"lire", &C::lire}, {"lira", &C::lire}, {"itl", &C::lire}},
+        "Euro o Lire"};
+    static const Scelte norma{{{"secondo la data", &C::normaPerData},
+                               {"vecchia norma", &C::vecchiaNorma},
+                               {"vecchia", &C::vecchiaNorma},
+                               {"nuova norma", &C::nuovaNorma},
+                               {"nuova", &C::nuovaNorma}},
                               "secondo la data, vecchia norma o nuova norma"};
-    static const Scelte formula{{{"banca ditalia", "OK"}, {"globale", "Command9"}}, "Banca d'Italia o globale"};
+    static const Scelte formula{{{"banca ditalia", &C::calcolaBancaItalia}, {"globale", &C::calcolaGlobale}},
+                                "Banca d'Italia o globale"};
     switch (ruolo) {
     case kCategoria:
         return categoria;
@@ -217,11 +225,10 @@ int ruoloDi(const std::string& intestazione) {
     return kIgnota;
 }
 
-std::optional<std::string> scelta(int ruolo, std::string_view cella) {
-    if (ruolo == kValuta && trim(cella) == "€") return "euro";
-    const std::string k = chiave(cella);
+std::optional<Scelta> scelta(int ruolo, std::string_view cella) {
+    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiave(cella);
     for (const Scelta& s : scelte(ruolo).voci)
-        if (k == s.chiave) return s.controllo;
+        if (k == s.chiave) return s;
     return std::nullopt;
 }
 
@@ -379,7 +386,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         } else if (ruolo == kGiorni) {
             const auto g = leggiIntero16(v);
             if (!g || *g <= 0) throw errore("non è un numero di giorni");
-            p.Giorni = v;
+            p.giorni = v;
         } else if (ruolo >= kCampo && ruolo < kCategoria) {
             const auto testoCampo = importo(v);
             if (!testoCampo) throw errore("non è un importo");
@@ -389,19 +396,19 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
             if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
             switch (ruolo) {
             case kCategoria:
-                p.categoria = (*s)[0] - '0';
+                p.categoria = s->voce;
                 break;
             case kAccordato:
-                p.accordato = *s;
+                p.accordato = s->controllo;
                 break;
             case kValuta:
-                p.valuta = *s;
+                p.valuta = s->controllo;
                 break;
             case kNorma:
-                p.norma = *s;
+                p.norma = s->controllo;
                 break;
             default:
-                p.formula = *s;
+                p.formula = s->controllo;
             }
         }
     }

@@ -84,7 +84,7 @@ Form23::Form23(Contesto& ctx)
       accesso_(id("accesso")), verticale_(id("verticale")), orizzontale_(id("orizzontale")), LineVer_(id("LineVer")),
       lineor_(id("lineor")), Salva_(id("Salva")), Command3D8_(id("Command3D8")) {
     LeggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
-    (*this)["TipoServer"].voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
+    modifica("TipoServer").voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
     mostraRecord();
     daiFuoco(decimali_);
 }
@@ -98,16 +98,16 @@ void Form23::mostraRecord() {
     imposta(LineVer_, std::to_string(opz.righeVerticale()));
     imposta(lineor_, std::to_string(opz.righeOrizzontale()));
     const bool vert = opz.orientamento() == "1";
-    (*this)[verticale_].selezionato = vert;
-    (*this)[orizzontale_].selezionato = !vert;
-    (*this)[accesso_].selezionato = imp.accesso() == -1;
+    modifica(verticale_).selezionato = vert;
+    modifica(orizzontale_).selezionato = !vert;
+    modifica(accesso_).selezionato = imp.accesso() == -1;
 
     server_ = LeggiServerTassi(ctx_.stato.CartellaDati);
     selezionaVoce(id("TipoServer"), server_.tipo == TipoServer::Ftp ? 1 : 0);
     imposta(id("IndirizzoServer"), server_.indirizzo);
     imposta(id("UtenteServer"), server_.utente);
     imposta(id("PasswordServer"), server_.password);
-    (*this)["FtpSenzaTls"].selezionato = server_.ftpSenzaTls;
+    modifica("FtpSenzaTls").selezionato = server_.ftpSenzaTls;
     imposta(id("Certificati"), server_.certificati);
 }
 

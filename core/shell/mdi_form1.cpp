@@ -89,7 +89,7 @@ const Schema& MDIForm1::schemaMDIForm1() {
 
 MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma)
     : Finestra(schemaMDIForm1()), ctx_(ctx), ospite_(ospite), cartella_(std::move(cartellaProgramma)) {
-    const auto abilita = [&](const char* nome, TipoFinestra t) { (*this)[nome].abilitato = ospite_.disponibile(t); };
+    const auto abilita = [&](const char* nome, TipoFinestra t) { modifica(nome).abilitato = ospite_.disponibile(t); };
     abilita("SSCommand5", TipoFinestra::Taeg);
     abilita("SSCommand19", TipoFinestra::Taeg);
     abilita("SSCommand13", TipoFinestra::Usurari);

@@ -73,7 +73,7 @@ void passWord::verifica() {
     if (testo(txtPassword_) != testoCampo(imp.password())) {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Password non valida. Riprovare"});
         daiFuoco(txtPassword_);
-        Controllo& c = (*this)[txtPassword_];
+        Controllo& c = modifica(txtPassword_);
         c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
         fallito();
         return;

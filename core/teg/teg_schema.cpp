@@ -1,4 +1,5 @@
 #include "teg/teg_calcolo.h"
+#include "teg/teg_controlli.h"
 
 namespace vantrel {
 namespace {
@@ -133,11 +134,10 @@ void TegCalcolo::definisci(Schema& s) {
 
     static const char* const trimestri[] = {"primo", "secondo", "terzo", "quarto"};
     static const char* const classi[] = {"primo", "secondo", "terzo"};
-    static const char* const suffissi[] = {"", "b", "c"};
     for (int c = 0; c < 3; ++c)
         for (int q = 0; q < 4; ++q)
             for (int u = 0; u < 2; ++u) {
-                const std::string nome = std::string(u ? "TU" : "TS") + std::to_string(q + 1) + suffissi[c];
+                const std::string nome = GrigliaTassi::nome(u != 0, c, q);
                 std::string quarto = trimestri[q];
                 if (u && q == 3 && c == 0) quarto = "Quarto";
                 const std::string aiuto = std::string(u ? "Tasso usura " : "Tasso medio ") + quarto +
