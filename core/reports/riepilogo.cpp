@@ -18,6 +18,34 @@ std::string centra(const std::string& s) {
     return (n < 30 ? std::string((30 - n) / 2, ' ') : std::string()) + s;
 }
 
+/// The formula of the calculation, once in words and once with the figures.
+std::vector<std::string> formulaCalcolo(const Finestra& f, std::string_view maschera, const std::string& teg3) {
+    const auto& c = controlli<ControlliTeg>(f.schema());
+    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(f.testo(id), maschera))); };
+    const auto nudo = [&](int id) { return std::string(togliSpazi(f.testo(id))); };
+    std::vector<std::string> r = {"  "};
+    if (f[c.formulaSpese].visibile) {
+        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
+        r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
+        r.push_back("                   numeri debitori                   accordato");
+        r.insert(r.end(), 4, "  ");
+        r.push_back("          " + centra("36.500 x " + mascherato(c.totaleInteressi)) + "      " +
+                    centra(mascherato(c.totaleSpese) + " x 100"));
+        r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
+        r.push_back("          " + centra(nudo(c.formulaNumeri)) + "           " + centra(nudo(c.fido)));
+    } else {
+        r.push_back("              36.500 x Totale interessi + totale spese ");
+        r.push_back("   T.E.G. = --------------------------------------------  ");
+        r.push_back("                          numeri debitori ");
+        r.insert(r.end(), 4, "  ");
+        r.push_back("          " + centra("36.500 x " + mascherato(c.formulaInteressi)));
+        r.push_back("   T.E.G. = --------------------------  = " + teg3);
+        r.push_back("          " + centra(nudo(c.formulaNumeri)));
+        r.push_back("  ");
+    }
+    return r;
+}
+
 } // namespace
 
 std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view maschera,
@@ -28,7 +56,6 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     const auto T = [&](const std::string& x) {
         return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
     };
-    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(testo(id), maschera))); };
     const bool cmsInteressi = valNumero(testo(c.cmsInteressi)) != 0;
     const bool cmsSpese = valNumero(testo(c.cmsSpese)) != 0;
     const std::string spese =
@@ -59,29 +86,8 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
         "   Formula calcolo T.E.G.",
         "  ",
     };
-    const auto quattroVuote = [&] { r.insert(r.end(), 4, "  "); };
-    if (f[c.formulaSpese].visibile) {
-        r.push_back("  ");
-        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
-        r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
-        r.push_back("                   numeri debitori                   accordato");
-        quattroVuote();
-        r.push_back("          " + centra("36.500 x " + mascherato(c.totaleInteressi)) + "      " +
-                    centra(mascherato(c.totaleSpese) + " x 100"));
-        r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
-        r.push_back("          " + centra(std::string(togliSpazi(testo(c.formulaNumeri)))) + "           " +
-                    centra(std::string(togliSpazi(testo(c.fido)))));
-    } else {
-        r.push_back("  ");
-        r.push_back("              36.500 x Totale interessi + totale spese ");
-        r.push_back("   T.E.G. = --------------------------------------------  ");
-        r.push_back("                          numeri debitori ");
-        quattroVuote();
-        r.push_back("          " + centra("36.500 x " + mascherato(c.formulaInteressi)));
-        r.push_back("   T.E.G. = --------------------------  = " + teg3);
-        r.push_back("          " + centra(std::string(togliSpazi(testo(c.formulaNumeri)))));
-        r.push_back("  ");
-    }
+    const auto formula = formulaCalcolo(f, maschera, teg3);
+    r.insert(r.end(), formula.begin(), formula.end());
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
         r.push_back(l);
     r.push_back("                    Tasso medio ufficiale del periodo:  " + V(testo(c.soglia)));

@@ -4,8 +4,8 @@
 
 namespace vantrel {
 
-// The controls of the "calcolo T.E.G. " tab.
 // clang-format off
+// `Taeg`, tab "calcolo T.E.G."
 #define VANTREL_CONTROLLI_TEG(X)                                                                                       \
     X(schede, "SSTab1")                                                                                                \
     X(dataInizio, "dal") X(dataFine, "al") X(anno, "Combo1") X(categoria, "Combo2")                                    \
