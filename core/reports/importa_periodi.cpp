@@ -268,6 +268,53 @@ std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std
     return std::to_string(c + 1);
 }
 
+// The header: the first row naming both dates (title rows may stand above it), else the first
+// non-empty row; none in an empty file. `i` and `riga` are left on the first row after it.
+std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& riga) {
+    Record rec;
+    std::size_t primaPiena = std::string::npos;
+    int rigaPrimaPiena = 0;
+    std::optional<Record> testata;
+    while (riga < 30 && prossimoRecord(testo, i, riga, rec)) {
+        bool dal = false, al = false;
+        for (const auto& c : rec.celle) {
+            const int ruolo = ruoloDi(c);
+            dal = dal || ruolo == kDal;
+            al = al || ruolo == kAl;
+        }
+        if (dal && al) return rec;
+        if (primaPiena == std::string::npos && !rec.vuoto()) {
+            primaPiena = i;
+            rigaPrimaPiena = riga;
+            testata = rec;
+        }
+    }
+    if (testata) { // no row names both dates
+        i = primaPiena;
+        riga = rigaPrimaPiena;
+    }
+    return testata;
+}
+
+void applicaScelta(PeriodoDaControllare& p, int ruolo, const Scelta& s) {
+    switch (ruolo) {
+    case kCategoria:
+        p.categoria = s.voce;
+        break;
+    case kAccordato:
+        p.accordato = s.controllo;
+        break;
+    case kValuta:
+        p.valuta = s.controllo;
+        break;
+    case kNorma:
+        p.norma = s.controllo;
+        break;
+    default:
+        p.formula = s.controllo;
+    }
+}
+
 } // namespace
 
 std::string ErroreImportazione::messaggio() const {
@@ -278,33 +325,10 @@ std::string ErroreImportazione::messaggio() const {
 }
 
 LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(contenuto)) {
-    // The header: the first row naming both dates (title rows may stand above it), else the first
-    // non-empty row.
     Record rec;
-    std::size_t i = 0, primaPiena = std::string::npos;
-    int riga = 0, rigaPrimaPiena = 0;
-    std::optional<Record> testata;
-    while (riga < 30 && prossimoRecord(testo_, i, riga, rec)) {
-        bool dal = false, al = false;
-        for (const auto& c : rec.celle) {
-            const int ruolo = ruoloDi(c);
-            dal = dal || ruolo == kDal;
-            al = al || ruolo == kAl;
-        }
-        if (dal && al) {
-            testata = rec;
-            break;
-        }
-        if (primaPiena == std::string::npos && !rec.vuoto()) {
-            primaPiena = i;
-            rigaPrimaPiena = riga;
-            testata = rec;
-        }
-    }
-    if (testata && testata->riga == rigaPrimaPiena) { // no row names both dates
-        i = primaPiena;
-        riga = rigaPrimaPiena;
-    }
+    std::size_t i = 0;
+    int riga = 0;
+    const std::optional<Record> testata = testataDi(testo_, i, riga);
     if (!testata) throw ErroreImportazione{0, "", "il file è vuoto: manca la riga di intestazione"};
     inizio_ = i;
     rigaInizio_ = riga;
@@ -394,22 +418,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         } else {
             const auto s = scelta(ruolo, v);
             if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
-            switch (ruolo) {
-            case kCategoria:
-                p.categoria = s->voce;
-                break;
-            case kAccordato:
-                p.accordato = s->controllo;
-                break;
-            case kValuta:
-                p.valuta = s->controllo;
-                break;
-            case kNorma:
-                p.norma = s->controllo;
-                break;
-            default:
-                p.formula = s->controllo;
-            }
+            applicaScelta(p, ruolo, *s);
         }
     }
     return true;
