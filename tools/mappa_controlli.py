@@ -1,51 +1,43 @@
 #!/usr/bin/env python3
-"""Prints the control-name map of ARCHITECTURE.md ("Nomi dei controlli") from the windows' lists of pairs.
+"""Prints the map of control names for ARCHITECTURE.md: for every window that names its controls
+with VANTREL_STRUTTURA_CONTROLLI, the control's own name beside the name the code reads.
 
-Every `#define VANTREL_CONTROLLI_...(X)` list of X(nameInTheCode, "ControlName") pairs under core/ gives one
-table; the comment line right above the #define is its heading. Usage: tools/mappa_controlli.py [FILE.h ...]
-(default: every header under core/). The test nomi_controlli_test checks that ARCHITECTURE.md lists every pair.
+    tools/mappa_controlli.py [FOLDER ...]     (default: core)
 """
 import pathlib
 import re
 import sys
 
 RADICE = pathlib.Path(__file__).resolve().parent.parent
-COPPIA = re.compile(r'X\((\w+),\s*"([^"]+)"\)')
-# Controls resolved as arrays beside a list, by the list's macro.
-ARRAY = {
-    "VANTREL_CONTROLLI_TEG": [
-        ("TS1..TS4, TS1b..TS4b, TS1c..TS4c", "tassiMedi[classe][trimestre]"),
-        ("TU1..TU4, TU1b..TU4b, TU1c..TU4c", "soglie[classe][trimestre]"),
-    ],
-}
+ELENCO = re.compile(r"#define\s+(VANTREL_CONTROLLI_\w+)\(X\)((?:[^\n]*\\\n)*[^\n]*)")
+STRUTTURA = re.compile(r"VANTREL_STRUTTURA_CONTROLLI\((\w+),\s*(\w+)\)")
+COPPIA = re.compile(r'X\((\w+),\s*"([^"]*)"\)')
+# The comment just above a list says which window it belongs to.
+COMMENTO = re.compile(r"((?://[^\n]*\n)+)#define\s+(VANTREL_CONTROLLI_\w+)")
 
 
-def elenchi(testo):
-    righe = testo.split("\n")
-    for i, riga in enumerate(righe):
-        m = re.match(r"#define (VANTREL_CONTROLLI_\w+)\(X\)", riga)
-        if not m:
-            continue
-        titolo = righe[i - 1].lstrip("/ ").strip() if i > 0 and righe[i - 1].startswith("//") else m.group(1)
-        corpo = []
-        for r in righe[i:]:
-            corpo.append(r)
-            if not r.rstrip().endswith("\\"):
-                break
-        yield m.group(1), titolo, COPPIA.findall("\n".join(corpo))
+def sezioni(cartella):
+    for h in sorted(cartella.rglob("*.h")):
+        testo = h.read_text(encoding="utf-8")
+        elenchi = {m.group(1): COPPIA.findall(m.group(2)) for m in ELENCO.finditer(testo)}
+        commenti = {m.group(2): " ".join(r.strip("/ ").strip() for r in m.group(1).splitlines())
+                    for m in COMMENTO.finditer(testo)}
+        for m in STRUTTURA.finditer(testo):
+            struttura, elenco = m.groups()
+            if elenco in elenchi:
+                yield h.relative_to(RADICE), struttura, commenti.get(elenco, ""), elenchi[elenco]
 
 
 def main(argv):
-    file = [pathlib.Path(a) for a in argv] or sorted((RADICE / "core").rglob("*.h"))
-    for f in file:
-        for macro, titolo, coppie in elenchi(f.read_text(encoding="utf-8")):
-            print(f"### {titolo}\n")
-            print("| Control | In the code |")
-            print("|---|---|")
-            for nome, controllo in coppie:
-                print(f"| `{controllo}` | `{nome}` |")
-            for controllo, nome in ARRAY.get(macro, []):
-                print(f"| `{controllo}` | `{nome}` |")
+    cartelle = [RADICE / a for a in argv] or [RADICE / "core"]
+    for cartella in cartelle:
+        for file, struttura, commento, coppie in sezioni(cartella):
+            print(f"### `{struttura}` ({file})\n")
+            if commento:
+                print(commento.split(":")[0] + ".\n")
+            print("| Controllo | Nel codice |\n|---|---|")
+            for nome, legacy in coppie:
+                print(f"| `{legacy}` | `{nome}` |")
             print()
 
 

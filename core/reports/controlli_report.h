@@ -6,7 +6,7 @@ namespace vantrel {
 
 // clang-format off
 
-// `Taeg`, tab "Report"
+// The controls of the "Report" tab of the calculation window `Taeg`
 #define VANTREL_CONTROLLI_REPORT_TEG(X)                                                                                \
     X(risultati, "List1") X(testoDaInserire, "testo") X(rigaTolta, "testo2") X(nomeReport, "nome")                     \
     X(testata, "SSCommand10") X(eliminaTutto, "Pulisci") X(rigaInTesta, "SSCommand7") X(rigaInFondo, "SSCommand8")     \
@@ -14,14 +14,14 @@ namespace vantrel {
     X(incollaRiga, "Command3D1") X(salva, "SSCommand6") X(apri, "Command3D2") X(stampa, "Stampa")                      \
     X(chiudi, "SSCommand1")
 
-// `Taeg`, tab "Riepilogo pratica"
+// The controls of the "Riepilogo pratica" tab of the calculation window `Taeg`
 #define VANTREL_CONTROLLI_PRATICA(X)                                                                                   \
     X(importaPeriodi, "ImportaPeriodi") X(tabella, "TabellaPratica") X(trimestri, "TotTrimestri")                      \
     X(superi, "TotSuperi") X(superoMassimo, "SuperoMax") X(stato, "StatoPratica") X(grafico, "GraficoPratica")         \
     X(avanzamento, "Avanzamento") X(esportaExcel, "EsportaExcel") X(esportaCsv, "EsportaCsv")                          \
     X(salvaGrafico, "SalvaGrafico") X(stampaPratica, "StampaPratica") X(esportaPdf, "PdfPratica")
 
-// `STP2`, the report manager "Anteprima stampa reporto dati"
+// The controls of the report manager `STP2` "Anteprima stampa reporto dati"
 #define VANTREL_CONTROLLI_GESTIONE_REPORT(X)                                                                           \
     X(righe, "List1") X(etichettaTesto, "Label1") X(testoDaInserire, "testo") X(rigaTolta, "testo2")                   \
     X(etichettaNome, "Label2") X(nomeReport, "nome") X(salva, "OK") X(apri, "Command3D2")                              \
@@ -29,7 +29,7 @@ namespace vantrel {
     X(spostaSu, "SSCommand3") X(rigaInTesta, "SSCommand4") X(rigaInFondo, "SSCommand6")                                \
     X(rigaSuSelezione, "SSCommand5") X(testata, "SSCommand7") X(eliminaTutto, "Pulisci") X(incollaRiga, "Command3D1")
 
-// `STP1`, the text window "Anteprima stampa pagina prospetto tabellare"
+// The controls of the text window `STP1` "Anteprima stampa pagina prospetto tabellare"
 #define VANTREL_CONTROLLI_FINESTRA_TESTO(X)                                                                            \
     X(righe, "List1") X(etichettaTesto, "Label1") X(testoDaInserire, "testo") X(rigaInTesta, "Command3D1")             \
     X(rigaSuSelezione, "SSCommand1") X(rigaInFondo, "SSCommand3") X(stampa, "Stampa") X(chiudi, "SSCommand2")
@@ -37,8 +37,8 @@ namespace vantrel {
 // clang-format on
 
 VANTREL_STRUTTURA_CONTROLLI(ControlliReportTeg, VANTREL_CONTROLLI_REPORT_TEG)
+VANTREL_STRUTTURA_CONTROLLI(ControlliPratica, VANTREL_CONTROLLI_PRATICA)
 VANTREL_STRUTTURA_CONTROLLI(ControlliGestioneReport, VANTREL_CONTROLLI_GESTIONE_REPORT)
 VANTREL_STRUTTURA_CONTROLLI(ControlliFinestraTesto, VANTREL_CONTROLLI_FINESTRA_TESTO)
-VANTREL_STRUTTURA_CONTROLLI(ControlliPratica, VANTREL_CONTROLLI_PRATICA)
 
 } // namespace vantrel

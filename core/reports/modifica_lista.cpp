@@ -71,11 +71,11 @@ bool ModificaLista::chiusuraConfermata() {
 }
 
 void ModificaLista::salva(const std::string& nome) {
-    if (SalvaReport(ctx_, righe(), nome)) salvate_ = righe();
+    if (salvaReport(ctx_, righe(), nome)) salvate_ = righe();
 }
 
 void ModificaLista::apri() {
-    if (!ApriReport(ctx_, righe())) return;
+    if (!apriReport(ctx_, righe())) return;
     modifica(f_, lista_).selezione = -1;
     salvate_ = righe();
 }

@@ -5,7 +5,8 @@
 namespace vantrel {
 
 // clang-format off
-// `Taeg`, tab "calcolo T.E.G."
+
+// The controls of the "calcolo T.E.G. " tab of the calculation window `Taeg`
 #define VANTREL_CONTROLLI_TEG(X)                                                                                       \
     X(schede, "SSTab1")                                                                                                \
     X(dataInizio, "dal") X(dataFine, "al") X(anno, "Combo1") X(categoria, "Combo2")                                    \

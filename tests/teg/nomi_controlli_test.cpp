@@ -21,14 +21,14 @@ std::string tabella(const std::string& titolo) {
     const std::string doc = ss.str();
     const std::size_t mappa = doc.find("\n## Nomi dei controlli\n");
     if (mappa == std::string::npos) return {};
-    const std::size_t inizio = doc.find("\n### " + titolo + "\n", mappa);
+    const std::size_t inizio = doc.find("\n#### " + titolo + "\n", mappa);
     if (inizio == std::string::npos) return {};
     const std::size_t fine = doc.find("\n#", inizio + 1);
     return doc.substr(inizio, fine == std::string::npos ? std::string::npos : fine - inizio);
 }
 
 // Each window's pairs name controls of that window and sit, all of them, in its table: a renamed control or
-// a new pair fails here until the map is printed again (tools/mappa_controlli.py).
+// a new pair fails here until the map is printed again (tools/mappa_controlli.py core/teg core/reports).
 TEST(NomiControlli, OgniCoppiaNellaMappaDellaSuaFinestra) {
     struct Caso {
         const char* titolo;
@@ -36,12 +36,12 @@ TEST(NomiControlli, OgniCoppiaNellaMappaDellaSuaFinestra) {
         const Schema& schema;
     };
     const Caso casi[] = {
-        {R"(`Taeg`, tab "calcolo T.E.G.")", ControlliTeg::kNomi, Taeg::schemaTaeg()},
-        {R"(`Taeg`, tab "Report")", ControlliReportTeg::kNomi, Taeg::schemaTaeg()},
-        {R"(`Taeg`, tab "Riepilogo pratica")", ControlliPratica::kNomi, Taeg::schemaTaeg()},
-        {R"(`STP2`, the report manager "Anteprima stampa reporto dati")", ControlliGestioneReport::kNomi,
+        {"`ControlliTeg` (core/teg/teg_controlli.h)", ControlliTeg::kNomi, Taeg::schemaTaeg()},
+        {"`ControlliReportTeg` (core/reports/controlli_report.h)", ControlliReportTeg::kNomi, Taeg::schemaTaeg()},
+        {"`ControlliPratica` (core/reports/controlli_report.h)", ControlliPratica::kNomi, Taeg::schemaTaeg()},
+        {"`ControlliGestioneReport` (core/reports/controlli_report.h)", ControlliGestioneReport::kNomi,
          FinestraReport::schemaReport()},
-        {R"(`STP1`, the text window "Anteprima stampa pagina prospetto tabellare")", ControlliFinestraTesto::kNomi,
+        {"`ControlliFinestraTesto` (core/reports/controlli_report.h)", ControlliFinestraTesto::kNomi,
          FinestraTesto::schemaTesto()},
     };
     for (const Caso& c : casi) {
@@ -54,8 +54,8 @@ TEST(NomiControlli, OgniCoppiaNellaMappaDellaSuaFinestra) {
                 << controllo << " -> " << nome;
         }
     }
-    // The rate grid: twelve cells per row, every one a control of the tab.
-    const std::string t = tabella(R"(`Taeg`, tab "calcolo T.E.G.")");
+    // The rate grid: the class picks the suffix, the quarter the digit.
+    const std::string t = tabella("`ControlliTeg` (core/teg/teg_controlli.h)");
     EXPECT_NE(t.find("`tassiMedi[classe][trimestre]`"), std::string::npos);
     EXPECT_NE(t.find("`soglie[classe][trimestre]`"), std::string::npos);
     const GrigliaTassi g(Taeg::schemaTaeg());
