@@ -54,7 +54,7 @@ void BM_VerificaPeriodo(benchmark::State& state) {
         w.clicca("OK");
         w.clicca("via");
         benchmark::DoNotOptimize(w["List1"].voci.back());
-        w["List1"].voci.pop_back();
+        w.report().lista().righe().pop_back();
     }
 }
 BENCHMARK(BM_VerificaPeriodo)->Unit(benchmark::kMicrosecond);

@@ -217,8 +217,8 @@ void LegameFinestra::collega(int id, QWidget* w) {
             });
         });
     } else if (auto* t = qobject_cast<QTabWidget*>(w)) {
-        connect(t, &QTabWidget::currentChanged, this, [this, id](int i) {
-            if (!aggiornando_) f_[id].selezione = i;
+        connect(t, &QTabWidget::currentChanged, this, [this, nome](int i) {
+            if (!aggiornando_) f_.seleziona(nome, i);
         });
     }
 }

@@ -150,7 +150,7 @@ void VistaTaeg::closeEvent(QCloseEvent* e) {
 }
 
 void VistaTaeg::mostraScheda(int scheda) {
-    (*taeg_)["SSTab1"].selezione = scheda;
+    taeg_->seleziona("SSTab1", scheda);
     legame_->aggiorna();
 }
 

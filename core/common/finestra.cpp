@@ -146,7 +146,7 @@ std::optional<std::string> Finestra::tasto(int, const Battuta& b) {
 }
 
 void Finestra::imposta(int id, std::string t) {
-    Controllo& c = (*this)[id];
+    Controllo& c = modifica(id);
     if (c.testo == t) return;
     c.testo = std::move(t);
     const int n = caratteri(c.testo);
@@ -155,7 +155,7 @@ void Finestra::imposta(int id, std::string t) {
 }
 
 Controllo* Finestra::campo(int id) {
-    Controllo& c = (*this)[id];
+    Controllo& c = modifica(id);
     if (!c.visibile || !c.abilitato) return nullptr;
     fuoco_ = id;
     // A text written directly may have left the caret beyond its end.
@@ -169,8 +169,8 @@ bool Finestra::modificabile(int id) const {
     return !d.solaLettura && (d.tipo == Tipo::Testo || d.tipo == Tipo::Combo);
 }
 
-void Finestra::modifica(int id, std::string t, int cursore, Modifica tipo) {
-    Controllo& c = (*this)[id];
+void Finestra::modificaTesto(int id, std::string t, int cursore, Modifica tipo) {
+    Controllo& c = modifica(id);
     if (t == c.testo) {
         c.selezionaTesto(cursore, cursore);
         return;
@@ -192,7 +192,7 @@ void Finestra::ripristinaIstantanea(int id, bool indietro) {
     auto& da = indietro ? s.indietro : s.avanti;
     auto& verso = indietro ? s.avanti : s.indietro;
     if (da.empty()) return;
-    Controllo& c = (*this)[id];
+    Controllo& c = modifica(id);
     verso.push_back({c.testo, ancora(c), c.cursore});
     Istantanea x = std::move(da.back());
     da.pop_back();
@@ -224,7 +224,7 @@ void Finestra::digita(std::string_view controllo, std::string_view t) {
     const int n = caratteri(*out);
     if (massimo > 0 && caratteri(nuovo) + n > massimo) return;
     nuovo.insert(p.da, *out);
-    modifica(i, std::move(nuovo), c->inizioSelezione + n, Modifica::Digitazione);
+    modificaTesto(i, std::move(nuovo), c->inizioSelezione + n, Modifica::Digitazione);
 }
 
 void Finestra::premi(std::string_view controllo, Tasto t, bool maiuscolo) {
@@ -252,7 +252,7 @@ void Finestra::premi(std::string_view controllo, Tasto t, bool maiuscolo) {
         if (nuovo == i) return;
         esci(controllo);
         if (fuoco_ == nuovo && schema_->definizione(nuovo).tipo == Tipo::Testo) {
-            Controllo& f = (*this)[nuovo];
+            Controllo& f = modifica(nuovo);
             f.selezionaTesto(0, caratteri(f.testo));
         }
         return;
@@ -276,11 +276,14 @@ void Finestra::premi(std::string_view controllo, Tasto t, bool maiuscolo) {
             a = std::min(n, c->cursore + 1);
     }
     if (da == a) return;
-    modifica(i, Pezzi(c->testo, da, a - da).resto(), da, indietro ? Modifica::Backspace : Modifica::Canc);
+    modificaTesto(i, Pezzi(c->testo, da, a - da).resto(), da, indietro ? Modifica::Backspace : Modifica::Canc);
 }
 
 void Finestra::incolla(std::string_view controllo, std::string t) {
-    const int i = id(controllo);
+    incolla(id(controllo), std::move(t));
+}
+
+void Finestra::incolla(int i, std::string t) {
     const auto& d = schema_->definizione(i);
     if (d.lunghezzaMassima > 0 && d.tipo == Tipo::Testo)
         t = std::string(primiCaratteri(t, static_cast<std::size_t>(d.lunghezzaMassima)));
@@ -298,7 +301,7 @@ void Finestra::incollaAlCursore(std::string_view controllo, std::string_view t) 
     const int massimo = schema_->definizione(i).lunghezzaMassima;
     if (massimo > 0) t = primiCaratteri(t, static_cast<std::size_t>(std::max(0, massimo - caratteri(nuovo))));
     nuovo.insert(p.da, t);
-    modifica(i, std::move(nuovo), c->inizioSelezione + caratteri(t), Modifica::Altra);
+    modificaTesto(i, std::move(nuovo), c->inizioSelezione + caratteri(t), Modifica::Altra);
 }
 
 std::string Finestra::taglia(std::string_view controllo) {
@@ -307,7 +310,7 @@ std::string Finestra::taglia(std::string_view controllo) {
     if (!c || !modificabile(i) || c->lunghezzaSelezione == 0) return {};
     const Pezzi p(c->testo, c->inizioSelezione, c->lunghezzaSelezione);
     std::string tagliato = c->testo.substr(p.da, p.a - p.da);
-    modifica(i, p.resto(), c->inizioSelezione, Modifica::Altra);
+    modificaTesto(i, p.resto(), c->inizioSelezione, Modifica::Altra);
     return tagliato;
 }
 
@@ -339,15 +342,21 @@ void Finestra::selezionaTesto(std::string_view controllo, int a, int cursore) {
 }
 
 void Finestra::esci(std::string_view controllo) {
-    const int i = id(controllo);
-    Controllo& c = (*this)[i];
+    esci(id(controllo));
+}
+
+void Finestra::esci(int i) {
+    Controllo& c = modifica(i);
     c.selezionaTesto(c.cursore, c.cursore); // a field left keeps its caret, not its selection
     uscito(i);
 }
 
 void Finestra::clicca(std::string_view controllo) {
-    const int i = id(controllo);
-    Controllo& c = (*this)[i];
+    clicca(id(controllo));
+}
+
+void Finestra::clicca(int i) {
+    Controllo& c = modifica(i);
     if (!c.visibile || !c.abilitato) return;
     switch (schema_->definizione(i).tipo) {
     case Tipo::Opzione:
@@ -363,8 +372,11 @@ void Finestra::clicca(std::string_view controllo) {
 }
 
 void Finestra::seleziona(std::string_view controllo, int indice) {
-    const int i = id(controllo);
-    Controllo& c = (*this)[i];
+    seleziona(id(controllo), indice);
+}
+
+void Finestra::seleziona(int i, int indice) {
+    Controllo& c = modifica(i);
     if (!c.visibile || !c.abilitato) return;
     if (indice < 0 || indice >= static_cast<int>(c.voci.size())) return;
     selezionaVoce(i, indice);
@@ -381,7 +393,7 @@ void Finestra::doppioClic(std::string_view controllo, int indice) {
         }
         return;
     }
-    Controllo& c = (*this)[i];
+    Controllo& c = modifica(i);
     if (!c.visibile || !c.abilitato) return;
     if (indice < 0 || indice >= static_cast<int>(c.voci.size())) return; // not on a line
     selezionaVoce(i, indice);
@@ -391,7 +403,7 @@ void Finestra::doppioClic(std::string_view controllo, int indice) {
 void Finestra::sopra(std::string_view controllo) {
     const int i = id(controllo);
     const auto& aiuto = schema_->definizione(i).aiuto;
-    if (aiuto_ >= 0 && !aiuto.empty()) (*this)[aiuto_].testo = aiuto;
+    if (aiuto_ >= 0 && !aiuto.empty()) modifica(aiuto_).testo = aiuto;
 }
 
 void Finestra::fuocoSuccessivo(int da) {
@@ -425,12 +437,12 @@ void Finestra::scegliOpzione(int id) {
         const auto& d = schema_->definizione(static_cast<int>(k));
         if (d.tipo == Tipo::Opzione && d.gruppo == gruppo) controlli_[k].selezionato = false;
     }
-    (*this)[id].selezionato = true;
+    modifica(id).selezionato = true;
     cliccato(id);
 }
 
 void Finestra::selezionaVoce(int id, int indice) {
-    Controllo& c = (*this)[id];
+    Controllo& c = modifica(id);
     c.selezione = indice;
     if (schema_->definizione(id).tipo == Tipo::Combo) imposta(id, c.voci[static_cast<std::size_t>(indice)]);
     selezionato(id);

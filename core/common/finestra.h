@@ -101,10 +101,11 @@ public:
     const Schema& schema() const { return *schema_; }
     int id(std::string_view nome) const { return schema_->id(nome); }
 
-    Controllo& operator[](int id) { return controlli_[static_cast<std::size_t>(id)]; }
+    /// A control's state, to read: only the window's own operations change it (a view forwards events).
     const Controllo& operator[](int id) const { return controlli_[static_cast<std::size_t>(id)]; }
-    Controllo& operator[](std::string_view nome) { return (*this)[id(nome)]; }
     const Controllo& operator[](std::string_view nome) const { return (*this)[id(nome)]; }
+    /// The help box of the window, -1 when it has none.
+    int aiuto() const { return aiuto_; }
 
     const std::string& testo(int id) const { return (*this)[id].testo; }
     /// Sets a text without raising the field's change event: the caret goes to the end, nothing selected
@@ -118,6 +119,7 @@ public:
     void premi(std::string_view controllo, Tasto tasto, bool maiuscolo = false);
     /// The field's whole text replaced as by pasting (no key filter; cut to the maximum length).
     void incolla(std::string_view controllo, std::string testo);
+    void incolla(int id, std::string testo);
     /// Ctrl+V: `testo` (its first line, cut to the room left) replaces the selection or goes in at the caret.
     void incollaAlCursore(std::string_view controllo, std::string_view testo);
     /// Ctrl+X: removes the selection and returns it for the clipboard.
@@ -128,8 +130,11 @@ public:
     /// The mouse leaves the caret at `cursore` with the text from `ancora` selected (characters).
     void selezionaTesto(std::string_view controllo, int ancora, int cursore);
     void esci(std::string_view controllo);
+    void esci(int id);
     void clicca(std::string_view controllo);
+    void clicca(int id);
     void seleziona(std::string_view controllo, int indice);
+    void seleziona(int id, int indice);
     /// On a list `indice` is the line; on a text field the character clicked, whose word or number is selected.
     void doppioClic(std::string_view controllo, int indice);
     void sopra(std::string_view controllo);
@@ -151,6 +156,10 @@ public:
     void ripristina();
 
 protected:
+    /// A control's state, to change: for the window's operations and its parts only.
+    Controllo& modifica(int id) { return controlli_[static_cast<std::size_t>(id)]; }
+    Controllo& modifica(std::string_view nome) { return modifica(id(nome)); }
+
     /// What a typed key does: the text to insert, or nothing when the key is dropped.
     virtual std::optional<std::string> tasto(int id, const Battuta& b);
     virtual void cambiato(int /*id*/) {}
@@ -176,7 +185,7 @@ private:
 
     Controllo* campo(int id); // the field when it takes keys (visible and enabled), with the focus
     bool modificabile(int id) const;
-    void modifica(int id, std::string testo, int cursore, Modifica tipo);
+    void modificaTesto(int id, std::string testo, int cursore, Modifica tipo);
     void ripristinaIstantanea(int id, bool indietro);
     void dimenticaStoria(int id);
     void separa(int id); // a caret move: the next edit is a step of its own
@@ -186,6 +195,8 @@ private:
     std::vector<Storia> storia_; // per control, made on the first edit
     int fuoco_ = -1;
     bool chiusa_ = false;
+
+    friend class ParteFinestra;
 };
 
 /// A part of a window (one tab, one panel) with its own controls and operations. The window
@@ -200,6 +211,10 @@ public:
     virtual bool cliccato(int /*id*/) { return false; }
     virtual bool selezionato(int /*id*/) { return false; }
     virtual bool doppioCliccato(int /*id*/, int /*indice*/) { return false; }
+
+protected:
+    /// A control of the window the part belongs to, to change.
+    static Controllo& modifica(Finestra& f, int id) { return f.modifica(id); }
 };
 
 /// The usual key filter of the amount and rate fields: digits, one decimal comma ("." becomes ","),

@@ -75,19 +75,19 @@ const Schema& SoglieUfficiali::schemaSoglieUfficiali() {
 SoglieUfficiali::SoglieUfficiali(Contesto& ctx)
     : Finestra(schemaSoglieUfficiali()), ctx_(ctx), c_(controlli<ControlliSoglieUfficiali>(schema())) {
     for (const TipoMora t : kTipiMora)
-        (*this)[c_.tipoMora].voci.push_back(nomeTipoMora(t));
+        modifica(c_.tipoMora).voci.push_back(nomeTipoMora(t));
     const std::string file = percorso(ctx_.stato.CartellaDati, kFileSerieUfficiale);
     EsitoSerie letta = leggiFileSerie(file, nullptr);
     if (!letta.ok()) {
         for (int i : {c_.data, c_.periodo, c_.categoria, c_.importo, c_.classe, c_.tipoMora})
-            (*this)[i].abilitato = false;
+            modifica(i).abilitato = false;
         svuota("La serie ufficiale non è disponibile (" + file + ": " + letta.errore.messaggio() +
                "). Importarla dalla finestra dei tassi: menu Tassi, \"Importa serie ufficiale...\".");
         return;
     }
     serie_.emplace(std::move(*letta.serie));
     for (const PeriodoSerie& p : serie_->periodi())
-        (*this)[c_.periodo].voci.push_back(voceperiodo(p));
+        modifica(c_.periodo).voci.push_back(voceperiodo(p));
     // Today, or the nearest end of the series.
     Data d = ctx_.oggi();
     d = std::clamp(d, serie_->periodi().front().inizio, serie_->periodi().back().fineEffettiva);
@@ -150,17 +150,17 @@ void SoglieUfficiali::nuovaData() {
         return;
     }
     const PeriodoSerie* p = serie_->periodo(*data_);
-    Controllo& periodo = (*this)[c_.periodo];
+    Controllo& periodo = modifica(c_.periodo);
     periodo.selezione = p ? static_cast<int>(p - serie_->periodi().data()) : -1;
     periodo.testo = p ? periodo.voci[static_cast<std::size_t>(periodo.selezione)] : std::string();
     const std::string scelta = (*this)[c_.categoria].testo;
     categorie_ = serie_->categorie(*data_);
-    Controllo& c = (*this)[c_.categoria];
+    Controllo& c = modifica(c_.categoria);
     c.voci.clear();
     c.selezione = -1;
     c.testo.clear();
     if (categorie_.empty()) {
-        (*this)[c_.classe].voci.clear();
+        modifica(c_.classe).voci.clear();
         svuota("La serie ufficiale non ha tassi per il " + data_->testo() + ": va dal " +
                serie_->periodi().front().inizio.testo() + " al " + serie_->periodi().back().fineEffettiva.testo() +
                ".");
@@ -185,10 +185,10 @@ void SoglieUfficiali::sceltaCategoria() {
     const CategoriaInVigore& cat = categorie_[static_cast<std::size_t>(k)];
     if (!tipo_ || !tipo_->comprende(cat.nome)) tipo_ = tipoDiCategoria(cat.nome);
     const TipoMora mora = tipo_ ? tipo_->mora : tipoMoraDiCategoria(cat.nome);
-    Controllo& m = (*this)[c_.tipoMora];
+    Controllo& m = modifica(c_.tipoMora);
     m.selezione = static_cast<int>(std::find(std::begin(kTipiMora), std::end(kTipiMora), mora) - kTipiMora);
     m.testo = m.voci[static_cast<std::size_t>(m.selezione)];
-    Controllo& classi = (*this)[c_.classe];
+    Controllo& classi = modifica(c_.classe);
     const std::string prima = classi.testo;
     classi.voci.clear();
     for (const RigaSerie* r : cat.classi)
@@ -208,7 +208,7 @@ void SoglieUfficiali::sceltaClasse(bool perImporto) {
         const auto& classi = categorie_[static_cast<std::size_t>(k)].classi;
         const auto it = std::find_if(classi.begin(), classi.end(),
                                      [&](const RigaSerie* r) { return importo && r->limiti.contiene(*importo); });
-        Controllo& c = (*this)[c_.classe];
+        Controllo& c = modifica(c_.classe);
         if (it != classi.end()) {
             c.selezione = static_cast<int>(it - classi.begin());
             c.testo = c.voci[static_cast<std::size_t>(c.selezione)];

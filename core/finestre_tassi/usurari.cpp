@@ -156,12 +156,12 @@ Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     imposta(c_.classiDiImporto,
             schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
     riempiAnni();
-    (*this)[c_.trimestre].voci = {"1", "2", "3", "4"};
+    modifica(c_.trimestre).voci = {"1", "2", "3", "4"};
 }
 
 void Usurari::riempiAnni() {
     const auto [primo, ultimo] = anniElenco(ctx_.stato.Tassi, kPrimoAnno, ctx_.oggi().anno);
-    Controllo& c = (*this)[c_.anno];
+    Controllo& c = modifica(c_.anno);
     const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
     c.voci.clear();
     c.selezione = -1;
@@ -173,13 +173,13 @@ void Usurari::riempiAnni() {
 
 void Usurari::righeTassi() {
     const TabellaTassi& t = ctx_.stato.Tassi;
-    Controllo& combo = (*this)[c_.richiama];
+    Controllo& combo = modifica(c_.richiama);
     combo.voci.clear();
     combo.selezione = -1;
     for (int i = 1; i <= t.validi(); ++i)
         combo.voci.push_back(voceRichiamo(t.slot(i)));
     std::stable_sort(combo.voci.begin(), combo.voci.end());
-    Controllo& lista = (*this)[c_.elenco];
+    Controllo& lista = modifica(c_.elenco);
     lista.voci = righeElencoTassi(t);
     lista.selezione = -1;
 }

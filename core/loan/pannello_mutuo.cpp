@@ -60,7 +60,7 @@ void PannelloMutuo::avviso(const std::string& testo) {
 }
 
 void PannelloMutuo::selezionaTesto(int id) {
-    Controllo& c = f_[id];
+    Controllo& c = modifica(f_, id);
     c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
     if (c.visibile && c.abilitato) f_.daiFuoco(id);
 }
@@ -198,7 +198,7 @@ void PannelloMutuo::costruisciPiano() {
     CampiPiano campi{f_.testo(c_.importo),      f_.testo(c_.numeroRate),    f_.testo(c_.tassoAnnuo),
                      f_.testo(c_.spesePerRata), f_.testo(c_.speseIniziali), *d0};
     Piano piano = pianoAmmortamento(campi, stato_);
-    f_[c_.piano].voci = std::move(piano.righe);
+    modifica(f_, c_.piano).voci = std::move(piano.righe);
     piano_ = piano;
     f_.imposta(c_.rata, piano.txtRata);
     if (!piano.TotIntM.empty()) f_.imposta(c_.totaleInteressi, piano.TotIntM);
@@ -290,8 +290,8 @@ void PannelloMutuo::calcola() {
     int quanti = 0;
     for (int k = 0; k < 4; ++k)
         quanti += (dato[k] = !f_.testo(campi[k]).empty()) ? 1 : 0;
-    f_[c_.piano].voci.clear();
-    f_[c_.piano].selezione = -1;
+    modifica(f_, c_.piano).voci.clear();
+    modifica(f_, c_.piano).selezione = -1;
     piano_ = {};
     dataNonValida_ = false;
 

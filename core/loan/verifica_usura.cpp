@@ -130,8 +130,8 @@ double VerificaUsura::numero(int id) const {
 
 void VerificaUsura::carica() {
     esito_ = {};
-    f_[c_.tipoOperazione].voci = tipiOperazione();
-    f_[c_.tipoOperazione].selezione = 0;
+    modifica(f_, c_.tipoOperazione).voci = tipiOperazione();
+    modifica(f_, c_.tipoOperazione).selezione = 0;
     f_.imposta(c_.tipoOperazione, tipiOperazione().front());
     f_.imposta(c_.assicurazione, "0");
     f_.imposta(c_.mediazione, "0");
@@ -251,7 +251,7 @@ void VerificaUsura::mostra() {
     f_.imposta(c_.esito, ok ? esito_.esito : esito_.errore);
     f_.imposta(c_.sogliaMora, esito_.sogliaMora);
     f_.imposta(c_.esitoMora, esito_.esitoMora);
-    f_[c_.fonteSoglia].voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
+    modifica(f_, c_.fonteSoglia).voci = ok ? esito_.righe : std::vector<std::string>{esito_.errore};
 }
 
 } // namespace vantrel

@@ -89,7 +89,7 @@ std::optional<std::string> leggiFile(const std::string& path) {
     return s;
 }
 
-bool SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
+bool salvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome) {
     if (togliSpazi(nome).empty()) {
         ctx.messaggio({kTitoloProgramma, testiReport::mancaNome});
         return false;
@@ -110,7 +110,7 @@ bool SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std
     return false;
 }
 
-bool ApriReport(Contesto& ctx, std::vector<std::string>& righe) {
+bool apriReport(Contesto& ctx, std::vector<std::string>& righe) {
     if (!ctx.servizi.file) return false;
     const auto path = ctx.servizi.file->apri("*.RKT", ctx.stato.CartellaReport);
     if (!path) return false;

@@ -29,10 +29,10 @@ std::string fileTemporaneo(const std::string& path);
 std::optional<std::string> leggiFile(const std::string& path);
 
 /// Saves `righe` as a report file chosen by the user, the name proposed from `nome`; true when written.
-bool SalvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome);
+bool salvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std::string& nome);
 
 /// Replaces `righe` with the lines of a report file chosen by the user; false when nothing was read.
-bool ApriReport(Contesto& ctx, std::vector<std::string>& righe);
+bool apriReport(Contesto& ctx, std::vector<std::string>& righe);
 
 namespace testiReport {
 inline constexpr const char* mancaNome = "manca il nome del report, inserire il dato e riprovare";

@@ -11,26 +11,26 @@ DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* caption,
     return d;
 }
 
-ControlliLista controlliReport() {
-    ControlliLista n;
-    n.buffer = "testo2";
-    n.giu = "SSCommand1";
-    n.su = "SSCommand3";
-    n.incolla = "Command3D1";
-    n.testata = "SSCommand7";
-    n.pulisci = "Pulisci";
-    n.inCima = "SSCommand4";
-    n.accoda = "SSCommand6";
-    n.suSelezione = "SSCommand5";
-    return n;
+ControlliLista controlliLista(const ControlliGestioneReport& c) {
+    return {.lista = c.righe,
+            .testo = c.testoDaInserire,
+            .buffer = c.rigaTolta,
+            .giu = c.spostaGiu,
+            .su = c.spostaSu,
+            .incolla = c.incollaRiga,
+            .testata = c.testata,
+            .pulisci = c.eliminaTutto,
+            .inCima = c.rigaInTesta,
+            .accoda = c.rigaInFondo,
+            .suSelezione = c.rigaSuSelezione};
 }
 
-ControlliLista controlliTesto() {
-    ControlliLista n;
-    n.inCima = "Command3D1";
-    n.suSelezione = "SSCommand1";
-    n.accoda = "SSCommand3";
-    return n;
+ControlliLista controlliLista(const ControlliFinestraTesto& c) {
+    return {.lista = c.righe,
+            .testo = c.testoDaInserire,
+            .inCima = c.rigaInTesta,
+            .accoda = c.rigaInFondo,
+            .suSelezione = c.rigaSuSelezione};
 }
 
 void segnalaErroreStampa(Contesto& ctx, const std::string& errore) {
@@ -83,23 +83,23 @@ const Schema& FinestraReport::schemaReport() {
 }
 
 FinestraReport::FinestraReport(Contesto& ctx)
-    : FinestraComposta(schemaReport()), ctx_(ctx), lista_(*this, controlliReport(), ctx) {
+    : FinestraComposta(schemaReport()), ctx_(ctx), c_(controlli<ControlliGestioneReport>(schema())),
+      lista_(*this, controlliLista(c_), ctx) {
     aggiungiParte(lista_);
     auto& v = lista_.righe();
     v = {testata::trattini(), testata::righeRisultato(), testata::trattini()};
 }
 
 void FinestraReport::cliccato(int id) {
-    const std::string& nome = schema().definizione(id).nome;
-    if (nome == "OK")
-        lista_.salva(testo(this->id("nome")));
-    else if (nome == "Command3D2")
+    if (id == c_.salva)
+        lista_.salva(testo(c_.nomeReport));
+    else if (id == c_.apri)
         lista_.apri();
-    else if (nome == "SSCommand11") {
+    else if (id == c_.nuovaFinestra) {
         if (nuovaFinestra) nuovaFinestra();
-    } else if (nome == "Stampa")
+    } else if (id == c_.stampa)
         stampaRisultati(ctx_, lista_.righe(), "report");
-    else if (nome == "SSCommand2") {
+    else if (id == c_.chiudi) {
         if (lista_.chiusuraConfermata()) chiudi();
     } else
         FinestraComposta::cliccato(id);
@@ -122,15 +122,15 @@ const Schema& FinestraTesto::schemaTesto() {
 }
 
 FinestraTesto::FinestraTesto(Contesto& ctx)
-    : FinestraComposta(schemaTesto()), ctx_(ctx), lista_(*this, controlliTesto(), ctx) {
+    : FinestraComposta(schemaTesto()), ctx_(ctx), c_(controlli<ControlliFinestraTesto>(schema())),
+      lista_(*this, controlliLista(c_), ctx) {
     aggiungiParte(lista_);
 }
 
 void FinestraTesto::cliccato(int id) {
-    const std::string& nome = schema().definizione(id).nome;
-    if (nome == "Stampa")
+    if (id == c_.stampa)
         stampaTesto(ctx_, lista_.righe());
-    else if (nome == "SSCommand2")
+    else if (id == c_.chiudi)
         chiudi();
     else
         FinestraComposta::cliccato(id);

@@ -2,6 +2,7 @@
 
 #include "common/finestra_composta.h"
 #include "programma/stato_programma.h"
+#include "reports/controlli_report.h"
 #include "reports/modifica_lista.h"
 
 #include <functional>
@@ -16,7 +17,7 @@ public:
     static const Schema& schemaReport();
 
     ModificaLista& lista() { return lista_; }
-    /// Called by "nuova maschera" (SSCommand11): the host creates and shows one more window.
+    /// Called by "nuova maschera": the host creates and shows one more window.
     std::function<void()> nuovaFinestra;
 
 protected:
@@ -24,6 +25,7 @@ protected:
 
 private:
     Contesto& ctx_;
+    const ControlliGestioneReport& c_;
     ModificaLista lista_;
 };
 
@@ -41,6 +43,7 @@ protected:
 
 private:
     Contesto& ctx_;
+    const ControlliFinestraTesto& c_;
     ModificaLista lista_;
 };
 

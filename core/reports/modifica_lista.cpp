@@ -26,16 +26,12 @@ const std::string& testata::periodi() {
 }
 
 ModificaLista::ModificaLista(Finestra& f, const ControlliLista& n, Contesto& ctx)
-    : f_(f), ctx_(ctx), lista_(f.id(n.lista)), testo_(idSe(n.testo)), buffer_(idSe(n.buffer)), giu_(idSe(n.giu)),
-      su_(idSe(n.su)), incolla_(idSe(n.incolla)), testata_(idSe(n.testata)), pulisci_(idSe(n.pulisci)),
-      inCima_(idSe(n.inCima)), accoda_(idSe(n.accoda)), suSelezione_(idSe(n.suSelezione)) {}
-
-int ModificaLista::idSe(const std::string& nome) const {
-    return nome.empty() ? -1 : f_.id(nome);
-}
+    : f_(f), ctx_(ctx), lista_(n.lista), testo_(n.testo), buffer_(n.buffer), giu_(n.giu), su_(n.su),
+      incolla_(n.incolla), testata_(n.testata), pulisci_(n.pulisci), inCima_(n.inCima), accoda_(n.accoda),
+      suSelezione_(n.suSelezione) {}
 
 void ModificaLista::abilita(int id, bool si) {
-    if (id >= 0) f_[id].abilitato = si;
+    if (id >= 0) modifica(f_, id).abilitato = si;
 }
 
 void ModificaLista::abilitaSpostamenti(bool si) {
@@ -75,12 +71,12 @@ bool ModificaLista::chiusuraConfermata() {
 }
 
 void ModificaLista::salva(const std::string& nome) {
-    if (SalvaReport(ctx_, righe(), nome)) salvate_ = righe();
+    if (salvaReport(ctx_, righe(), nome)) salvate_ = righe();
 }
 
 void ModificaLista::apri() {
-    if (!ApriReport(ctx_, righe())) return;
-    f_[lista_].selezione = -1;
+    if (!apriReport(ctx_, righe())) return;
+    modifica(f_, lista_).selezione = -1;
     salvate_ = righe();
 }
 
@@ -90,7 +86,7 @@ void ModificaLista::pulisciLista() {
         return;
     auto& v = righe();
     v.assign({testata::trattini(), testata::periodi(), testata::trattini()});
-    f_[lista_].selezione = -1;
+    modifica(f_, lista_).selezione = -1;
 }
 
 void ModificaLista::inserisciInCima() {
@@ -105,7 +101,7 @@ void ModificaLista::inserisciSuSelezione() {
     const int i = selezione();
     if (i < 0 || i >= static_cast<int>(righe().size())) return;
     inserisci(i, testoDaInserire());
-    f_[lista_].selezione = i + 1; // the selected line moved down with its text
+    modifica(f_, lista_).selezione = i + 1; // the selected line moved down with its text
 }
 
 void ModificaLista::spostaGiu() {
@@ -118,7 +114,7 @@ void ModificaLista::spostaGiu() {
         v.erase(v.begin() + i);
         inserisci(i + 1, std::move(r));
     }
-    f_[lista_].selezione = -1;
+    modifica(f_, lista_).selezione = -1;
     abilitaSpostamenti(false);
 }
 
@@ -132,7 +128,7 @@ void ModificaLista::spostaSu() {
         v.erase(v.begin() + i);
         inserisci(i - 1, std::move(r));
     }
-    f_[lista_].selezione = -1;
+    modifica(f_, lista_).selezione = -1;
     abilitaSpostamenti(false);
 }
 
@@ -145,14 +141,14 @@ void ModificaLista::tagliaRiga() {
     if (testo_ >= 0) f_.imposta(testo_, riga);
     if (buffer_ >= 0) f_.imposta(buffer_, riga);
     v.erase(v.begin() + i);
-    f_[lista_].selezione = -1;
+    modifica(f_, lista_).selezione = -1;
 }
 
 void ModificaLista::incollaRiga() {
     const int i = selezione();
     if (i >= 0 && i < static_cast<int>(righe().size())) {
         inserisci(i, buffer_ >= 0 ? f_.testo(buffer_) : std::string());
-        f_[lista_].selezione = i + 1; // the selected line moved down with its text
+        modifica(f_, lista_).selezione = i + 1; // the selected line moved down with its text
     }
     abilita(incolla_, false);
 }

@@ -17,14 +17,15 @@ const std::string& righeRisultato();
 const std::string& periodi();
 } // namespace testata
 
-/// The names of the controls of one editable list. An empty name: the window has no such control.
+/// The controls of one editable list in its window. -1: the window has no such control.
 struct ControlliLista {
-    std::string lista = "List1";
-    std::string testo = "testo"; // text to insert; takes the cut line
-    std::string buffer;          // hidden paste buffer
-    std::string giu, su;         // move buttons
-    std::string incolla;         // paste button
-    std::string testata, pulisci, inCima, accoda, suSelezione;
+    int lista = -1;
+    int testo = -1;  // text to insert; takes the cut line
+    int buffer = -1; // hidden paste buffer
+    int giu = -1;    // move buttons
+    int su = -1;
+    int incolla = -1; // paste button
+    int testata = -1, pulisci = -1, inCima = -1, accoda = -1, suSelezione = -1;
 };
 
 /// The editing of a list of text lines by its buttons, its clicks and its double clicks.
@@ -32,9 +33,9 @@ struct ControlliLista {
 /// It remembers the lines last saved or opened, so that no row is dropped without a question.
 class ModificaLista : public ParteFinestra {
 public:
-    ModificaLista(Finestra& f, const ControlliLista& nomi, Contesto& ctx);
+    ModificaLista(Finestra& f, const ControlliLista& controlli, Contesto& ctx);
 
-    std::vector<std::string>& righe() { return f_[lista_].voci; }
+    std::vector<std::string>& righe() { return modifica(f_, lista_).voci; }
     const std::vector<std::string>& righe() const { return f_[lista_].voci; }
     int selezione() const { return f_[lista_].selezione; }
 
@@ -63,7 +64,6 @@ public:
     bool doppioCliccato(int id, int indice) override;
 
 private:
-    int idSe(const std::string& nome) const;
     void abilita(int id, bool si);
     void abilitaSpostamenti(bool si);
     void inserisci(int indice, std::string riga);

@@ -82,7 +82,7 @@ const Schema& Form23::schemaForm23() {
 
 Form23::Form23(Contesto& ctx) : Finestra(schemaForm23()), ctx_(ctx), c_(controlli<ControlliImpostazioni>(schema())) {
     leggiImpostazioni(ctx_.stato); // reading errors leave the records as they were
-    (*this)[c_.tipoServer].voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
+    modifica(c_.tipoServer).voci.assign(std::begin(kTipiServer), std::end(kTipiServer));
     mostraRecord();
     daiFuoco(c_.decimali);
 }
@@ -96,16 +96,16 @@ void Form23::mostraRecord() {
     imposta(c_.righeVerticale, std::to_string(opz.righeVerticale()));
     imposta(c_.righeOrizzontale, std::to_string(opz.righeOrizzontale()));
     const bool vert = opz.orientamento() == "1";
-    (*this)[c_.verticale].selezionato = vert;
-    (*this)[c_.orizzontale].selezionato = !vert;
-    (*this)[c_.accessoConPassword].selezionato = imp.accesso() == -1;
+    modifica(c_.verticale).selezionato = vert;
+    modifica(c_.orizzontale).selezionato = !vert;
+    modifica(c_.accessoConPassword).selezionato = imp.accesso() == -1;
 
     server_ = leggiServerTassi(ctx_.stato.CartellaDati);
     selezionaVoce(c_.tipoServer, server_.tipo == TipoServer::Ftp ? 1 : 0);
     imposta(c_.indirizzoServer, server_.indirizzo);
     imposta(c_.utenteServer, server_.utente);
     imposta(c_.passwordServer, server_.password);
-    (*this)[c_.ftpSenzaTls].selezionato = server_.ftpSenzaTls;
+    modifica(c_.ftpSenzaTls).selezionato = server_.ftpSenzaTls;
     imposta(c_.certificati, server_.certificati);
 }
 
@@ -186,7 +186,7 @@ std::optional<ServerTassi> Form23::serverScelto() {
     server.indirizzo = std::string(trim(testo(c_.indirizzoServer)));
     server.utente = testo(c_.utenteServer);
     server.password = testo(c_.passwordServer);
-    server.ftpSenzaTls = (*this)[c_.ftpSenzaTls].selezionato;
+    server.ftpSenzaTls = modifica(c_.ftpSenzaTls).selezionato;
     server.certificati = std::string(trim(testo(c_.certificati)));
     if (server.ftpSenzaTls && !server_.ftpSenzaTls &&
         ctx_.messaggio({.titolo = "ATTENZIONE",
@@ -214,10 +214,10 @@ bool Form23::salvaImpostazioni() {
     imp.decimali((*valori)[0]);
     imp.utente(testo(c_.nomeUtente));
     imp.password(testo(c_.password));
-    imp.accesso((*this)[c_.accessoConPassword].selezionato ? -1 : 0);
+    imp.accesso(modifica(c_.accessoConPassword).selezionato ? -1 : 0);
     opz.righeOrizzontale((*valori)[1]);
     opz.righeVerticale((*valori)[2]);
-    opz.orientamento((*this)[c_.verticale].selezionato ? "1" : "2");
+    opz.orientamento(modifica(c_.verticale).selezionato ? "1" : "2");
     const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.CartellaDati, *server);
     scegliMaschera(ctx_.stato, (*valori)[0]);
     if (!scritti)

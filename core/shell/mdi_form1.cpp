@@ -90,7 +90,7 @@ const Schema& MDIForm1::schemaMDIForm1() {
 MDIForm1::MDIForm1(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma)
     : Finestra(schemaMDIForm1()), ctx_(ctx), ospite_(ospite), c_(controlli<ControlliPrincipale>(schema())),
       cartella_(std::move(cartellaProgramma)) {
-    const auto abilita = [&](int id, TipoFinestra t) { (*this)[id].abilitato = ospite_.disponibile(t); };
+    const auto abilita = [&](int id, TipoFinestra t) { modifica(id).abilitato = ospite_.disponibile(t); };
     abilita(c_.pulsanteTeg, TipoFinestra::Taeg);
     abilita(c_.pulsantePiano, TipoFinestra::Taeg);
     abilita(c_.pulsanteTassi, TipoFinestra::Usurari);

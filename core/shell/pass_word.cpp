@@ -71,7 +71,7 @@ void passWord::verifica() {
     if (testo(c_.password) != testoCampo(imp.password())) {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Password non valida. Riprovare"});
         daiFuoco(c_.password);
-        Controllo& c = (*this)[c_.password];
+        Controllo& c = modifica(c_.password);
         c.selezionaTesto(0, static_cast<int>(lunghezza(c.testo)));
         fallito();
         return;

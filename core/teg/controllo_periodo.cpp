@@ -23,29 +23,31 @@ EsitoControllo ControlloPeriodi::controlla(const PeriodoDaControllare& p, bool r
     if (usata_) w.ricarica(false);
     usata_ = true;
     risposte_.dimentica();
-    w.clicca(p.valuta);
-    w.seleziona("Combo2", p.categoria);
-    w.clicca(p.accordato);
-    w.clicca(p.norma);
-    // An empty cell is a field not given, as for Giorni: pasting nothing into Acc would empty fido.
+    const auto& c = controlli<ControlliTeg>(w.schema());
+    const auto& r = controlli<ControlliReportTeg>(w.schema());
+    w.clicca(c.*p.valuta);
+    w.seleziona(c.categoria, p.categoria);
+    w.clicca(c.*p.accordato);
+    w.clicca(c.*p.norma);
+    // An empty cell is a field not given, as for the days: pasting nothing into the accordato would empty fido.
     for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)
         if (!p.campi[k].empty()) {
-            w.incolla(kCampiPeriodo[k], p.campi[k]);
-            w.esci(kCampiPeriodo[k]);
+            w.incolla(c.*kCampiPeriodo[k], p.campi[k]);
+            w.esci(c.*kCampiPeriodo[k]);
         }
-    w.incolla("dal", p.dal);
-    w.incolla("al", p.al);
-    if (!p.Giorni.empty()) {
-        w.incolla("Giorni", p.Giorni);
-        w.esci("Giorni");
+    w.incolla(c.dataInizio, p.dal);
+    w.incolla(c.dataFine, p.al);
+    if (!p.giorni.empty()) {
+        w.incolla(c.giorni, p.giorni);
+        w.esci(c.giorni);
     } else {
-        w.clicca("Command8");
+        w.clicca(c.calcolaGiorni);
     }
-    w.clicca(p.formula);
-    const auto& lista = w["List1"].voci;
+    w.clicca(c.*p.formula);
+    const auto& lista = w[r.risultati].voci;
     const std::size_t prima = lista.size();
-    w.clicca("via");
-    if (riepilogo) w.clicca("SSCommand2");
+    w.clicca(c.creaReport);
+    if (riepilogo) w.clicca(c.creaReportTabellare);
     EsitoControllo e;
     if (lista.size() > prima) e.riga = lista.back();
     for (const auto& m : risposte_.mostrati())

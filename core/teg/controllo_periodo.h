@@ -2,6 +2,7 @@
 
 #include "common/servizi_simulati.h"
 #include "programma/stato_programma.h"
+#include "teg/teg_controlli.h"
 
 #include <array>
 #include <memory>
@@ -13,20 +14,22 @@ namespace vantrel {
 class Taeg;
 
 /// The input fields of a period in tab order, as a user fills them.
-inline constexpr std::array<const char*, 9> kCampiPeriodo = {"NumeriD", "intDare", "ComMS", "extrafido", "speseN",
-                                                             "ComMS2",  "ASpese",  "fido",  "Acc"};
+inline constexpr std::array<int ControlliTeg::*, 9> kCampiPeriodo = {
+    &ControlliTeg::numeriDebitori, &ControlliTeg::interessiDare, &ControlliTeg::cmsInteressi,
+    &ControlliTeg::altriInteressi, &ControlliTeg::spese,         &ControlliTeg::cmsSpese,
+    &ControlliTeg::altriOneri,     &ControlliTeg::fido,          &ControlliTeg::accordato};
 
 /// One account period to check: the texts of its fields and the controls its choices click.
 struct PeriodoDaControllare {
     int riga = 0;                                        // row of the file it was read from
     std::string dal, al;                                 // "dd/mm/yyyy"
-    std::string Giorni;                                  // empty: the days are counted from the dates
+    std::string giorni;                                  // empty: the days are counted from the dates
     std::array<std::string, kCampiPeriodo.size()> campi; // empty: the field is not given
-    std::string valuta = "euro";
-    int categoria = 0; // item of Combo2
-    std::string accordato = "Option1a";
-    std::string norma = "Option5"; // the rule in force on the period's dates
-    std::string formula = "OK";
+    int ControlliTeg::*valuta = &ControlliTeg::euro;
+    int categoria = 0; // item of the category list
+    int ControlliTeg::*accordato = &ControlliTeg::accordatoFido;
+    int ControlliTeg::*norma = &ControlliTeg::normaPerData; // the rule in force on the period's dates
+    int ControlliTeg::*formula = &ControlliTeg::calcolaBancaItalia;
 };
 
 /// What one check showed: the message boxes and the result row appended to the list.

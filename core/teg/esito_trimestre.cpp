@@ -9,36 +9,35 @@ namespace vantrel {
 
 EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, const PeriodoDaControllare& p,
                               EsitoControllo e) {
-    const auto& c = tegIds(w.schema());
+    const auto& c = controlli<ControlliTeg>(w.schema());
     EsitoTrimestre t;
     t.riga = p.riga;
-    t.dal = w.testo(c.dal);
-    t.al = w.testo(c.al);
-    t.categoria = w[c.Combo2].selezione >= 0 ? w.testo(c.Combo2) : std::string();
-    const bool lire = w[c.Lira].selezionato;
+    t.dal = w.testo(c.dataInizio);
+    t.al = w.testo(c.dataFine);
+    t.categoria = w[c.categoria].selezione >= 0 ? w.testo(c.categoria) : std::string();
+    const bool lire = w[c.lire].selezionato;
     t.valuta = lire ? "Lire" : "Euro";
     // The rule is the caption of the selected option of its group, however many the group has.
-    const std::string& gruppo = w.schema().definizione(c.Option3).gruppo;
+    const std::string& gruppo = w.schema().definizione(c.vecchiaNorma).gruppo;
     for (std::size_t i = 0; i < w.schema().dimensione(); ++i) {
         const int id = static_cast<int>(i);
         if (w.schema().definizione(id).gruppo == gruppo && w[id].selezionato) t.norma = w.testo(id);
     }
-    t.formula = p.formula == "OK" ? "Banca d'Italia" : "globale";
-    t.TegTXT = w.testo(c.TegTXT);
+    t.formula = p.formula == &ControlliTeg::calcolaBancaItalia ? "Banca d'Italia" : "globale";
+    t.teg = w.testo(c.teg);
     t.soglia = w.testo(c.soglia);
-    t.Diff = w.testo(c.Diff);
+    t.supero = w.testo(c.supero);
     for (std::size_t k = 0; k < kParziali.size(); ++k)
-        t.parziali[k] = w.testo(w.id(kParziali[k]));
+        t.parziali[k] = w.testo(c.*kParziali[k]);
     for (std::size_t k = 0; k < kDatiPeriodo.size(); ++k)
-        t.dati[k] = w.testo(w.id(kDatiPeriodo[k]));
+        t.dati[k] = w.testo(c.*kDatiPeriodo[k]);
 
     // The threshold's class and quarter, as the window picks them.
     if (const auto inizio = leggiData(t.dal)) {
-        const int categoria = w[c.Combo2].selezione;
-        t.classe = classeImporto(categoria, leggiNumero(w.testo(c.Acc)).value_or(0.0), *inizio, lire);
+        const int categoria = w[c.categoria].selezione;
+        t.classe = classeImporto(categoria, leggiNumero(w.testo(c.accordato)).value_or(0.0), *inizio, lire);
         const int q = inizio->trimestre() - 1;
-        const int(&medie)[4] = t.classe == 1 ? c.TS : t.classe == 2 ? c.TSb : c.TSc;
-        t.tassoMedio = w.testo(medie[q]);
+        t.tassoMedio = w.testo(controlli<GrigliaTassi>(w.schema()).tassiMedi[t.classe - 1][q]);
         static const char* const voci[3][3] = {{"TM1", "TM2", ""}, {"TM7", "TM8", ""}, {"TM3", "TM4", "TM6"}};
         if (categoria >= 0 && categoria < 3) t.voceTasso = voci[categoria][t.classe - 1];
         t.periodoTassi = chiavePeriodo(inizio->trimestre(), inizio->anno);

@@ -11,27 +11,32 @@ namespace vantrel {
 
 class Finestra;
 
-/// The partial rates of the decomposition and the figures of a period, by control name.
-inline constexpr std::array<const char*, 5> kParziali = {"IntSc", "CMSc", "ECCSC", "SpeseSc", "OneriSc"};
-inline constexpr std::array<const char*, 11> kDatiPeriodo = {
-    "Giorni", "NumeriD", "IndMedio", "intDare", "ComMS", "extrafido", "speseN", "ComMS2", "ASpese", "fido", "Acc"};
+/// The partial rates of the decomposition and the figures of a period, as the window shows them.
+inline constexpr std::array<int ControlliTeg::*, 5> kParziali = {&ControlliTeg::tegInteressi, &ControlliTeg::tegCms,
+                                                                 &ControlliTeg::tegAltriInteressi,
+                                                                 &ControlliTeg::tegSpese, &ControlliTeg::tegAltriOneri};
+inline constexpr std::array<int ControlliTeg::*, 11> kDatiPeriodo = {
+    &ControlliTeg::giorni,        &ControlliTeg::numeriDebitori, &ControlliTeg::indebitamentoMedio,
+    &ControlliTeg::interessiDare, &ControlliTeg::cmsInteressi,   &ControlliTeg::altriInteressi,
+    &ControlliTeg::spese,         &ControlliTeg::cmsSpese,       &ControlliTeg::altriOneri,
+    &ControlliTeg::fido,          &ControlliTeg::accordato};
 
 /// One checked quarter of an account, as the calculation window left it.
 struct EsitoTrimestre {
     int riga = 0; // row of the file
     std::string dal, al, categoria, valuta, norma, formula;
-    int classe = 1;                               // class of amount, 1 to 3
-    std::string periodoTassi;                     // key of the quarter in the rate table ("32004")
-    std::string voceTasso;                        // the average rate used ("TM1")
-    bool inTabella = false;                       // the rate table holds the quarter
-    std::string TegTXT, soglia, Diff, tassoMedio; // as the fields show them
+    int classe = 1;                              // class of amount, 1 to 3
+    std::string periodoTassi;                    // key of the quarter in the rate table ("32004")
+    std::string voceTasso;                       // the average rate used ("TM1")
+    bool inTabella = false;                      // the rate table holds the quarter
+    std::string teg, soglia, supero, tassoMedio; // as the fields show them
     std::array<std::string, kParziali.size()> parziali;
     std::array<std::string, kDatiPeriodo.size()> dati;
     std::vector<std::string> messaggi;
     std::string rigaReport;
     std::vector<std::string> riepilogo; // the calculation summary, kept for the quarters over the threshold
 
-    bool oltreSoglia() const { return !Diff.empty(); }
+    bool oltreSoglia() const { return !supero.empty(); }
 };
 
 /// Reads the outcome of a check from the calculation window `w` that ran it.

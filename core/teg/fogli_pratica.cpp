@@ -36,7 +36,7 @@ TotaliPratica totaliPratica(const std::vector<EsitoTrimestre>& esiti) {
     for (const auto& e : esiti) {
         if (!e.oltreSoglia()) continue;
         ++t.oltre;
-        const double s = leggiNumero(e.Diff).value_or(0);
+        const double s = leggiNumero(e.supero).value_or(0);
         if (!t.massimo || s > t.superoMassimo) {
             t.superoMassimo = s;
             t.massimo = &e;
@@ -74,9 +74,9 @@ void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e) {
                             data(e.al),
                             Cella::diTesto(e.categoria),
                             intero(e.classe),
-                            Cella::daCampo(e.TegTXT, Formato::Tasso),
+                            Cella::daCampo(e.teg, Formato::Tasso),
                             Cella::daCampo(e.soglia, Formato::Tasso),
-                            Cella::daCampo(e.Diff, Formato::Tasso),
+                            Cella::daCampo(e.supero, Formato::Tasso),
                             Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
                                            : leggiNumero(e.soglia) ? "entro soglia"
                                                                    : "soglia non disponibile"),

@@ -9,7 +9,7 @@ DatiGrafico datiGrafico(const std::vector<EsitoTrimestre>& esiti, const std::str
     d.titolo = titolo;
     for (const auto& e : esiti) {
         const auto inizio = leggiData(e.dal);
-        const auto teg = leggiNumero(e.TegTXT);
+        const auto teg = leggiNumero(e.teg);
         if (!inizio || !teg) continue;
         d.punti.push_back({*inizio, *teg, leggiNumero(e.soglia), e.oltreSoglia()});
     }

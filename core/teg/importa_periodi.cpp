@@ -65,9 +65,12 @@ constexpr Alias kIntestazioni[] = {
     {"accordato", kAccordatoOFido},
 };
 
+// A word of a choice column and what it picks: the control clicked, or for the category the item of
+// its list.
 struct Scelta {
     const char* chiave;
-    const char* controllo; // the control clicked; for the category, the item of Combo2
+    int ControlliTeg::*controllo = nullptr;
+    int voce = 0;
 };
 struct Scelte {
     std::vector<Scelta> voci;
@@ -75,20 +78,25 @@ struct Scelte {
 };
 
 const Scelte& scelte(int ruolo) {
-    static const Scelte categoria{{{"conto corrente", "0"}, {"conto senza affidamento", "1"}, {"conto anticipi", "2"}},
-                                  "Conto Corrente, Conto senza affidamento o Conto anticipi"};
-    static const Scelte accordato{
-        {{"fido", "Option1a"}, {"indebitam medio", "Option2"}, {"indebitamento medio", "Option2"}},
-        "Fido o indebitam. medio"};
-    static const Scelte valuta{{{"euro", "euro"}, {"eur", "euro"}, {"lire", "Lira"}, {"lira", "Lira"}, {"itl", "Lira"}},
-                               "Euro o Lire"};
-    static const Scelte norma{{{"secondo la data", "Option5"},
-                               {"vecchia norma", "Option3"},
-                               {"vecchia", "Option3"},
-                               {"nuova norma", "Option4"},
-                               {"nuova", "Option4"}},
+    using C = ControlliTeg;
+    static const Scelte categoria{
+        {{"conto corrente", nullptr, 0}, {"conto senza affidamento", nullptr, 1}, {"conto anticipi", nullptr, 2}},
+        "Conto Corrente, Conto senza affidamento o Conto anticipi"};
+    static const Scelte accordato{{{"fido", &C::accordatoFido},
+                                   {"indebitam medio", &C::accordatoIndebitamento},
+                                   {"indebitamento medio", &C::accordatoIndebitamento}},
+                                  "Fido o indebitam. medio"};
+    static const Scelte valuta{
+        {{"euro", &C::euro}, {"eur", &C::euro}, {"lire", &C::lire}, {"lira", &C::lire}, {"itl", &C::lire}},
+        "Euro o Lire"};
+    static const Scelte norma{{{"secondo la data", &C::normaPerData},
+                               {"vecchia norma", &C::vecchiaNorma},
+                               {"vecchia", &C::vecchiaNorma},
+                               {"nuova norma", &C::nuovaNorma},
+                               {"nuova", &C::nuovaNorma}},
                               "secondo la data, vecchia norma o nuova norma"};
-    static const Scelte formula{{{"banca ditalia", "OK"}, {"globale", "Command9"}}, "Banca d'Italia o globale"};
+    static const Scelte formula{{{"banca ditalia", &C::calcolaBancaItalia}, {"globale", &C::calcolaGlobale}},
+                                "Banca d'Italia o globale"};
     switch (ruolo) {
     case kCategoria:
         return categoria;
@@ -217,11 +225,10 @@ int ruoloDi(const std::string& intestazione) {
     return kIgnota;
 }
 
-std::optional<std::string> scelta(int ruolo, std::string_view cella) {
-    if (ruolo == kValuta && trim(cella) == "€") return "euro";
-    const std::string k = chiave(cella);
+std::optional<Scelta> scelta(int ruolo, std::string_view cella) {
+    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiave(cella);
     for (const Scelta& s : scelte(ruolo).voci)
-        if (k == s.chiave) return s.controllo;
+        if (k == s.chiave) return s;
     return std::nullopt;
 }
 
@@ -261,6 +268,53 @@ std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std
     return std::to_string(c + 1);
 }
 
+// The header: the first row naming both dates (title rows may stand above it), else the first
+// non-empty row; none in an empty file. `i` and `riga` are left on the first row after it.
+std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& riga) {
+    Record rec;
+    std::size_t primaPiena = std::string::npos;
+    int rigaPrimaPiena = 0;
+    std::optional<Record> testata;
+    while (riga < 30 && prossimoRecord(testo, i, riga, rec)) {
+        bool dal = false, al = false;
+        for (const auto& c : rec.celle) {
+            const int ruolo = ruoloDi(c);
+            dal = dal || ruolo == kDal;
+            al = al || ruolo == kAl;
+        }
+        if (dal && al) return rec;
+        if (primaPiena == std::string::npos && !rec.vuoto()) {
+            primaPiena = i;
+            rigaPrimaPiena = riga;
+            testata = rec;
+        }
+    }
+    if (testata) { // no row names both dates
+        i = primaPiena;
+        riga = rigaPrimaPiena;
+    }
+    return testata;
+}
+
+void applicaScelta(PeriodoDaControllare& p, int ruolo, const Scelta& s) {
+    switch (ruolo) {
+    case kCategoria:
+        p.categoria = s.voce;
+        break;
+    case kAccordato:
+        p.accordato = s.controllo;
+        break;
+    case kValuta:
+        p.valuta = s.controllo;
+        break;
+    case kNorma:
+        p.norma = s.controllo;
+        break;
+    default:
+        p.formula = s.controllo;
+    }
+}
+
 } // namespace
 
 std::string ErroreImportazione::messaggio() const {
@@ -271,33 +325,10 @@ std::string ErroreImportazione::messaggio() const {
 }
 
 LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(contenuto)) {
-    // The header: the first row naming both dates (title rows may stand above it), else the first
-    // non-empty row.
     Record rec;
-    std::size_t i = 0, primaPiena = std::string::npos;
-    int riga = 0, rigaPrimaPiena = 0;
-    std::optional<Record> testata;
-    while (riga < 30 && prossimoRecord(testo_, i, riga, rec)) {
-        bool dal = false, al = false;
-        for (const auto& c : rec.celle) {
-            const int ruolo = ruoloDi(c);
-            dal = dal || ruolo == kDal;
-            al = al || ruolo == kAl;
-        }
-        if (dal && al) {
-            testata = rec;
-            break;
-        }
-        if (primaPiena == std::string::npos && !rec.vuoto()) {
-            primaPiena = i;
-            rigaPrimaPiena = riga;
-            testata = rec;
-        }
-    }
-    if (testata && testata->riga == rigaPrimaPiena) { // no row names both dates
-        i = primaPiena;
-        riga = rigaPrimaPiena;
-    }
+    std::size_t i = 0;
+    int riga = 0;
+    const std::optional<Record> testata = testataDi(testo_, i, riga);
     if (!testata) throw ErroreImportazione{0, "", "il file è vuoto: manca la riga di intestazione"};
     inizio_ = i;
     rigaInizio_ = riga;
@@ -379,7 +410,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         } else if (ruolo == kGiorni) {
             const auto g = leggiIntero16(v);
             if (!g || *g <= 0) throw errore("non è un numero di giorni");
-            p.Giorni = v;
+            p.giorni = v;
         } else if (ruolo >= kCampo && ruolo < kCategoria) {
             const auto testoCampo = importo(v);
             if (!testoCampo) throw errore("non è un importo");
@@ -387,22 +418,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         } else {
             const auto s = scelta(ruolo, v);
             if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
-            switch (ruolo) {
-            case kCategoria:
-                p.categoria = (*s)[0] - '0';
-                break;
-            case kAccordato:
-                p.accordato = *s;
-                break;
-            case kValuta:
-                p.valuta = *s;
-                break;
-            case kNorma:
-                p.norma = *s;
-                break;
-            default:
-                p.formula = *s;
-            }
+            applicaScelta(p, ruolo, *s);
         }
     }
     return true;

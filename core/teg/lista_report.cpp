@@ -7,24 +7,24 @@
 namespace vantrel {
 namespace {
 
-ControlliLista controlliTaeg() {
-    ControlliLista n;
-    n.buffer = "testo2";
-    n.giu = "SSCommand4";
-    n.su = "SSCommand5";
-    n.incolla = "Command3D1";
-    n.testata = "SSCommand10";
-    n.pulisci = "Pulisci";
-    n.inCima = "SSCommand7";
-    n.accoda = "SSCommand8";
-    n.suSelezione = "SSCommand9";
-    return n;
+ControlliLista controlliLista(const ControlliReportTeg& c) {
+    return {.lista = c.risultati,
+            .testo = c.testoDaInserire,
+            .buffer = c.rigaTolta,
+            .giu = c.spostaGiu,
+            .su = c.spostaSu,
+            .incolla = c.incollaRiga,
+            .testata = c.testata,
+            .pulisci = c.eliminaTutto,
+            .inCima = c.rigaInTesta,
+            .accoda = c.rigaInFondo,
+            .suSelezione = c.rigaSuSelezione};
 }
 
 } // namespace
 
 ListaReport::ListaReport(Finestra& f, Contesto& ctx)
-    : f_(f), ctx_(ctx), List1_(f.id("List1")), lista_(f, controlliTaeg(), ctx) {}
+    : f_(f), ctx_(ctx), c_(controlli<ControlliReportTeg>(f.schema())), lista_(f, controlliLista(c_), ctx) {}
 
 void ListaReport::definisci(Schema& s) {
     s.aggiungi("List1", Tipo::Lista).aiuto =
@@ -74,17 +74,17 @@ void ListaReport::accodaTestata() {
 }
 
 void ListaReport::accoda(std::string riga) {
-    f_[List1_].voci.push_back(std::move(riga));
+    modifica(f_, c_.risultati).voci.push_back(std::move(riga));
 }
 
-void ListaReport::SpostaCms() {
-    const auto& c = tegIds(f_.schema());
-    if (valNumero(f_.testo(c.ComMS)) != 0) {
-        f_.cambia(c.ComMS2, f_.testo(c.ComMS));
-        f_.cambia(c.ComMS, "0");
+void ListaReport::spostaCms() {
+    const auto& c = controlli<ControlliTeg>(f_.schema());
+    if (valNumero(f_.testo(c.cmsInteressi)) != 0) {
+        f_.cambia(c.cmsSpese, f_.testo(c.cmsInteressi));
+        f_.cambia(c.cmsInteressi, "0");
     } else {
-        f_.cambia(c.ComMS, f_.testo(c.ComMS2));
-        f_.cambia(c.ComMS2, "0");
+        f_.cambia(c.cmsInteressi, f_.testo(c.cmsSpese));
+        f_.cambia(c.cmsSpese, "0");
     }
     ctx_.messaggio({kTitoloProgramma, testiReport::spostamentoCms});
 }
@@ -98,19 +98,18 @@ void ListaReport::riepilogo() {
 }
 
 bool ListaReport::cliccato(int id) {
-    const auto& c = tegIds(f_.schema());
-    const std::string& nome = f_.schema().definizione(id).nome;
-    if (id == c.cmscop)
-        SpostaCms();
-    else if (id == c.SSCommand2)
+    const auto& t = controlli<ControlliTeg>(f_.schema());
+    if (id == t.spostaCms)
+        spostaCms();
+    else if (id == t.creaReportTabellare)
         riepilogo();
-    else if (nome == "SSCommand6")
-        lista_.salva(f_.testo(f_.id("nome")));
-    else if (nome == "Command3D2")
+    else if (id == c_.salva)
+        lista_.salva(f_.testo(c_.nomeReport));
+    else if (id == c_.apri)
         lista_.apri();
-    else if (nome == "Stampa")
+    else if (id == c_.stampa)
         stampaRisultati(ctx_, lista_.righe(), "report-teg");
-    else if (nome == "SSCommand1") {
+    else if (id == c_.chiudi) {
         if (lista_.chiusuraConfermata()) f_.chiudi();
     } else
         return lista_.cliccato(id);

@@ -2,6 +2,7 @@
 
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
+#include "reports/controlli_report.h"
 #include "reports/finestre_report.h"
 #include "reports/modifica_lista.h"
 
@@ -12,9 +13,9 @@
 
 namespace vantrel {
 
-/// The "Report" tab of the calculation window: the result list List1 and its editing, the report
-/// files, the print, and two buttons of the calculation tab that work for the list: the CMS move
-/// (cmscop) and the summary of the calculation (SSCommand2), which fills the text window.
+/// The "Report" tab of the calculation window: the result list and its editing, the report files,
+/// the print, and two buttons of the calculation tab that work for the list: the CMS move and the
+/// summary of the calculation ("crea report tabellare"), which fills the text window.
 class ListaReport : public ParteFinestra {
 public:
     ListaReport(Finestra& f, Contesto& ctx);
@@ -27,7 +28,7 @@ public:
     ModificaLista& lista() { return lista_; }
 
     /// Moves the maximum-overdraft commission between the interest side and the expense side.
-    void SpostaCms();
+    void spostaCms();
     /// Writes the summary of the last calculation into the text window, opening it when needed.
     void riepilogo();
 
@@ -46,7 +47,7 @@ public:
 private:
     Finestra& f_;
     Contesto& ctx_;
-    int List1_;
+    const ControlliReportTeg& c_;
     ModificaLista lista_;
     std::unique_ptr<FinestraTesto> stp1_;
 };

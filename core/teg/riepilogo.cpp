@@ -18,76 +18,83 @@ std::string centra(const std::string& s) {
     return (n < 30 ? std::string((30 - n) / 2, ' ') : std::string()) + s;
 }
 
+/// The formula of the calculation, once in words and once with the figures.
+std::vector<std::string> formulaCalcolo(const Finestra& f, std::string_view maschera, const std::string& teg3) {
+    const auto& c = controlli<ControlliTeg>(f.schema());
+    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(f.testo(id), maschera))); };
+    const auto nudo = [&](int id) { return std::string(togliSpazi(f.testo(id))); };
+    std::vector<std::string> r = {"  "};
+    if (f[c.formulaSpese].visibile) {
+        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
+        r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
+        r.push_back("                   numeri debitori                   accordato");
+        r.insert(r.end(), 4, "  ");
+        r.push_back("          " + centra("36.500 x " + mascherato(c.totaleInteressi)) + "      " +
+                    centra(mascherato(c.totaleSpese) + " x 100"));
+        r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
+        r.push_back("          " + centra(nudo(c.formulaNumeri)) + "           " + centra(nudo(c.fido)));
+    } else {
+        r.push_back("              36.500 x Totale interessi + totale spese ");
+        r.push_back("   T.E.G. = --------------------------------------------  ");
+        r.push_back("                          numeri debitori ");
+        r.insert(r.end(), 4, "  ");
+        r.push_back("          " + centra("36.500 x " + mascherato(c.formulaInteressi)));
+        r.push_back("   T.E.G. = --------------------------  = " + teg3);
+        r.push_back("          " + centra(nudo(c.formulaNumeri)));
+        r.push_back("  ");
+    }
+    return r;
+}
+
 } // namespace
 
 std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view maschera,
                                           const std::vector<std::string>& catenaSoglia) {
-    const auto& c = tegIds(f.schema());
+    const auto& c = controlli<ControlliTeg>(f.schema());
     const auto testo = [&](int id) -> const std::string& { return f.testo(id); };
     const auto V = [&](const std::string& x) { return allineaDestra(formattaTesto(x, maschera), kColonna); };
     const auto T = [&](const std::string& x) {
         return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
     };
-    const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(testo(id), maschera))); };
-    const bool cmsInteressi = valNumero(testo(c.ComMS)) != 0;
-    const bool cmsSpese = valNumero(testo(c.ComMS2)) != 0;
+    const bool cmsInteressi = valNumero(testo(c.cmsInteressi)) != 0;
+    const bool cmsSpese = valNumero(testo(c.cmsSpese)) != 0;
     const std::string spese =
-        cmsSpese ? testoNumero(leggiNumero(testo(c.tspe)).value_or(0) - leggiNumero(testo(c.ComMS2)).value_or(0))
-                 : testo(c.tspe);
-    const std::string teg3 = formattaTesto(testo(c.TegTXT), maschere::tassoMedia);
+        cmsSpese
+            ? testoNumero(leggiNumero(testo(c.totaleSpese)).value_or(0) - leggiNumero(testo(c.cmsSpese)).value_or(0))
+            : testo(c.totaleSpese);
+    const std::string teg3 = formattaTesto(testo(c.teg), maschere::tassoMedia);
 
     std::vector<std::string> r = {
         " ",
         "  RIEPILOGO ELEMENTI CALCOLO T.E.G.",
         "  ",
-        "   Periodo: dal " + testo(c.dal) + "  al: " + testo(c.al),
+        "   Periodo: dal " + testo(c.dataInizio) + "  al: " + testo(c.dataFine),
         "  ",
-        "   Numeri debitori            " + V(testo(c.indMed2)),
+        "   Numeri debitori            " + V(testo(c.formulaNumeri)),
         "  ",
-        "   Indebitamento medio        " + V(testo(c.IndMedio)),
+        "   Indebitamento medio        " + V(testo(c.indebitamentoMedio)),
         " ",
-        "   Totale Interessi           " + V(testo(c.intDare)),
+        "   Totale Interessi           " + V(testo(c.interessiDare)),
         " ",
-        "   Commissioni Max scoperto   " + V(cmsInteressi ? testo(c.ComMS) : testo(c.ComMS2)),
+        "   Commissioni Max scoperto   " + V(cmsInteressi ? testo(c.cmsInteressi) : testo(c.cmsSpese)),
         " ",
         "   Totale Spese               " + V(spese),
         kRigaTratteggio,
-        "   T.E.G.                     " + T(testo(c.TegTXT)),
+        "   T.E.G.                     " + T(testo(c.teg)),
         kRigaTratteggio,
         "  ",
         "   Formula calcolo T.E.G.",
         "  ",
     };
-    const auto quattroVuote = [&] { r.insert(r.end(), 4, "  "); };
-    if (f[c.TotalSpese].visibile) {
-        r.push_back("  ");
-        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
-        r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
-        r.push_back("                   numeri debitori                   accordato");
-        quattroVuote();
-        r.push_back("          " + centra("36.500 x " + mascherato(c.totInt)) + "      " +
-                    centra(mascherato(c.tspe) + " x 100"));
-        r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
-        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))) + "           " +
-                    centra(std::string(togliSpazi(testo(c.fido)))));
-    } else {
-        r.push_back("  ");
-        r.push_back("              36.500 x Totale interessi + totale spese ");
-        r.push_back("   T.E.G. = --------------------------------------------  ");
-        r.push_back("                          numeri debitori ");
-        quattroVuote();
-        r.push_back("          " + centra("36.500 x " + mascherato(c.totint2)));
-        r.push_back("   T.E.G. = --------------------------  = " + teg3);
-        r.push_back("          " + centra(std::string(togliSpazi(testo(c.indMed2)))));
-        r.push_back("  ");
-    }
+    const auto formula = formulaCalcolo(f, maschera, teg3);
+    r.insert(r.end(), formula.begin(), formula.end());
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
         r.push_back(l);
     r.push_back("                    Tasso medio ufficiale del periodo:  " + V(testo(c.soglia)));
     r.push_back("  ");
-    r.push_back("                         T.E.G. calcolato nel periodo:  " + V(testo(c.TegTXT)));
+    r.push_back("                         T.E.G. calcolato nel periodo:  " + V(testo(c.teg)));
     r.push_back("  ");
-    r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + V(testo(c.Diff)));
+    r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + V(testo(c.supero)));
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
         r.push_back(l);
     r.insert(r.end(), catenaSoglia.begin(), catenaSoglia.end());

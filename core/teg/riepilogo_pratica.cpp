@@ -7,6 +7,7 @@
 #include "teg/lista_report.h"
 #include "teg/stampa_pratica.h"
 #include "teg/taeg.h"
+#include "teg/teg_controlli.h"
 
 #include <filesystem>
 
@@ -37,11 +38,9 @@ std::string elenco(const std::vector<std::string>& nomi) {
 } // namespace
 
 RiepilogoPratica::RiepilogoPratica(Finestra& f, Contesto& ctx, ListaReport& lista)
-    : f_(f), ctx_(ctx),
-      lista_(lista), id_{f.id("ImportaPeriodi"), f.id("TabellaPratica"), f.id("TotTrimestri"),  f.id("TotSuperi"),
-                         f.id("SuperoMax"),      f.id("StatoPratica"),   f.id("Avanzamento"),   f.id("EsportaExcel"),
-                         f.id("EsportaCsv"),     f.id("SalvaGrafico"),   f.id("StampaPratica"), f.id("PdfPratica"),
-                         f.id("nome"),           f.id("SSTab1")} {}
+    : f_(f), ctx_(ctx), lista_(lista), c_(controlli<ControlliPratica>(f.schema())),
+      nomeReport_(controlli<ControlliReportTeg>(f.schema()).nomeReport),
+      schede_(controlli<ControlliTeg>(f.schema()).schede) {}
 
 RiepilogoPratica::~RiepilogoPratica() = default;
 
@@ -78,17 +77,17 @@ void RiepilogoPratica::carica() {
     ignorate_.clear();
     controllo_.reset();
     contesto_.reset();
-    auto& schede = f_[id_.SSTab1].voci;
+    auto& schede = modifica(f_, schede_).voci;
     if (schede.size() == 3) schede.push_back(testiPratica::scheda);
 }
 
 std::string RiepilogoPratica::nome() const {
-    const std::string_view n = trim(f_.testo(id_.nome));
+    const std::string_view n = trim(f_.testo(nomeReport_));
     if (!n.empty()) return std::string(n);
     return file_.empty() ? std::string() : std::filesystem::path(file_).stem().string();
 }
 
-void RiepilogoPratica::ImportaPeriodi() {
+void RiepilogoPratica::importaPeriodi() {
     if (inCorso() || !ctx_.servizi.file) return;
     const auto path = ctx_.servizi.file->apri("periodi.csv", ctx_.stato.CartellaReport);
     if (!path || path->empty()) return;
@@ -120,11 +119,11 @@ void RiepilogoPratica::avvia(PeriodiImportati periodi, const std::string& file) 
     periodi_ = std::move(periodi.periodi);
     ignorate_ = std::move(periodi.colonneIgnorate);
     file_ = file;
-    f_[id_.TabellaPratica].voci.clear();
-    f_[id_.TabellaPratica].selezione = -1;
-    for (int id : {id_.TotTrimestri, id_.TotSuperi, id_.SuperoMax})
+    modifica(f_, c_.tabella).voci.clear();
+    modifica(f_, c_.tabella).selezione = -1;
+    for (int id : {c_.trimestri, c_.superi, c_.superoMassimo})
         f_.imposta(id, "");
-    if (trim(f_.testo(id_.nome)).empty()) f_.imposta(id_.nome, nome());
+    if (trim(f_.testo(nomeReport_)).empty()) f_.imposta(nomeReport_, nome());
     // The checks run on a copy of the program's state: the currency of a quarter must not become
     // the window's, nor its messages the user's.
     contesto_ = std::make_unique<Contesto>();
@@ -132,10 +131,9 @@ void RiepilogoPratica::avvia(PeriodiImportati periodi, const std::string& file) 
     contesto_->servizi.orologio = ctx_.servizi.orologio;
     controllo_ = std::make_unique<ControlloPeriodi>(*contesto_);
     esiti_.reserve(periodi_.size());
-    f_[id_.SSTab1].selezione = 3;
-    f_[id_.Avanzamento].visibile = true;
-    f_.imposta(id_.StatoPratica,
-               "Controllo dei trimestri di " + std::filesystem::path(file).filename().string() + "...");
+    modifica(f_, schede_).selezione = 3;
+    modifica(f_, c_.avanzamento).visibile = true;
+    f_.imposta(c_.stato, "Controllo dei trimestri di " + std::filesystem::path(file).filename().string() + "...");
     abilita();
     if (continua) {
         continua();
@@ -147,7 +145,7 @@ void RiepilogoPratica::avvia(PeriodiImportati periodi, const std::string& file) 
 
 bool RiepilogoPratica::passo(std::chrono::milliseconds tempo) {
     const auto fine = std::chrono::steady_clock::now() + tempo;
-    auto& voci = f_[id_.TabellaPratica].voci;
+    auto& voci = modifica(f_, c_.tabella).voci;
     for (int n = 0; inCorso(); ++n) {
         if (n > 0 && n % 16 == 0 && std::chrono::steady_clock::now() >= fine) break;
         const PeriodoDaControllare& p = periodi_[prossimo_++];
@@ -155,7 +153,7 @@ bool RiepilogoPratica::passo(std::chrono::milliseconds tempo) {
         Taeg& w = controllo_->finestra();
         EsitoTrimestre t = esitoTrimestre(w, contesto_->stato.Tassi, p, std::move(e));
         if (t.oltreSoglia()) {
-            w.clicca("SSCommand2");
+            w.clicca(controlli<ControlliTeg>(w.schema()).creaReportTabellare);
             if (FinestraTesto* stp1 = w.report().finestraTesto()) t.riepilogo = stp1->lista().righe();
         }
         if (!t.rigaReport.empty()) lista_.accoda(t.rigaReport);
@@ -163,7 +161,7 @@ bool RiepilogoPratica::passo(std::chrono::milliseconds tempo) {
         voci.push_back(testoRiga(tabella_.righe.back()));
         esiti_.push_back(std::move(t));
     }
-    f_.imposta(id_.Avanzamento, std::to_string(prossimo_) + " di " + std::to_string(periodi_.size()));
+    f_.imposta(c_.avanzamento, std::to_string(prossimo_) + " di " + std::to_string(periodi_.size()));
     if (inCorso()) {
         if (continua) continua();
         return true;
@@ -177,25 +175,25 @@ void RiepilogoPratica::concludi() {
     contesto_.reset();
     totaliRiepilogo(tabella_, esiti_);
     const TotaliPratica t = totaliPratica(esiti_);
-    f_.imposta(id_.TotTrimestri, std::to_string(t.trimestri));
-    f_.imposta(id_.TotSuperi, std::to_string(t.oltre));
-    f_.imposta(id_.SuperoMax, t.massimo ? formatta(t.superoMassimo, maschere::tasso3Riga) + " (dal " + t.massimo->dal +
-                                              " al " + t.massimo->al + ")"
-                                        : std::string("nessuno"));
-    f_[id_.Avanzamento].visibile = false;
+    f_.imposta(c_.trimestri, std::to_string(t.trimestri));
+    f_.imposta(c_.superi, std::to_string(t.oltre));
+    f_.imposta(c_.superoMassimo, t.massimo ? formatta(t.superoMassimo, maschere::tasso3Riga) + " (dal " +
+                                                 t.massimo->dal + " al " + t.massimo->al + ")"
+                                           : std::string("nessuno"));
+    modifica(f_, c_.avanzamento).visibile = false;
     std::string stato = std::to_string(t.trimestri) + " trimestri controllati da " +
                         std::filesystem::path(file_).filename().string() + ", " + std::to_string(t.oltre) +
                         " oltre la soglia.";
     if (!ignorate_.empty()) stato += " Colonne ignorate: " + elenco(ignorate_) + ".";
-    f_.imposta(id_.StatoPratica, stato);
+    f_.imposta(c_.stato, stato);
     abilita();
 }
 
 void RiepilogoPratica::abilita() {
-    f_[id_.ImportaPeriodi].abilitato = !inCorso();
+    modifica(f_, c_.importaPeriodi).abilitato = !inCorso();
     const bool pronta = !inCorso() && !esiti_.empty();
-    for (int id : {id_.EsportaExcel, id_.EsportaCsv, id_.SalvaGrafico, id_.StampaPratica, id_.PdfPratica})
-        f_[id].abilitato = pronta;
+    for (int id : {c_.esportaExcel, c_.esportaCsv, c_.salvaGrafico, c_.stampaPratica, c_.esportaPdf})
+        modifica(f_, id).abilitato = pronta;
 }
 
 DatiGrafico RiepilogoPratica::grafico() const {
@@ -215,13 +213,13 @@ std::optional<std::string> RiepilogoPratica::fileDaSalvare(const std::string& es
 
 void RiepilogoPratica::esportato(const std::string& errore, const std::string& path) {
     if (errore.empty()) {
-        f_.imposta(id_.StatoPratica, "Salvato: " + path);
+        f_.imposta(c_.stato, "Salvato: " + path);
         return;
     }
     ctx_.messaggio({kTitoloProgramma, "Impossibile salvare " + path + ": " + errore, Icona::Critica});
 }
 
-void RiepilogoPratica::EsportaExcel() {
+void RiepilogoPratica::esportaExcel() {
     const auto path = fileDaSalvare(".xlsx");
     if (!path) return;
     esportato(ctx_.servizi.xlsx ? ctx_.servizi.xlsx->scrivi(cartellaPratica(esiti_), *path)
@@ -229,12 +227,12 @@ void RiepilogoPratica::EsportaExcel() {
               *path);
 }
 
-void RiepilogoPratica::EsportaCsv() {
+void RiepilogoPratica::esportaCsv() {
     const auto path = fileDaSalvare(".csv");
     if (path) esportato(scriviFileSicuro(*path, csvFoglio(tabella_)), *path);
 }
 
-void RiepilogoPratica::SalvaGrafico() {
+void RiepilogoPratica::salvaGrafico() {
     const auto path = fileDaSalvare("-grafico.png");
     if (!path) return;
     const std::string png = ctx_.servizi.grafico ? ctx_.servizi.grafico->png(grafico(), 1600, 900) : std::string();
@@ -249,16 +247,16 @@ std::string RiepilogoPratica::stampa(Stampante& s) {
     d.tabella = &tabella_;
     if (ctx_.servizi.grafico) d.grafico = ctx_.servizi.grafico->png(grafico(), 2400, 1200);
     d.righePerPagina = ctx_.stato.OpzStampa.righeOrizzontale();
-    return stampaPratica(s, d);
+    return vantrel::stampaPratica(s, d);
 }
 
-void RiepilogoPratica::StampaPratica() {
+void RiepilogoPratica::stampaPratica() {
     if (inCorso() || esiti_.empty() || !ctx_.servizi.stampante) return;
     const std::string errore = stampa(*ctx_.servizi.stampante);
     if (!errore.empty()) ctx_.messaggio({kTitoloProgramma, "Errore di stampa: " + errore, Icona::Critica});
 }
 
-void RiepilogoPratica::EsportaPdf() {
+void RiepilogoPratica::esportaPdf() {
     if (!ctx_.servizi.pdf) return;
     const auto path = fileDaSalvare(".pdf");
     if (!path) return;
@@ -267,18 +265,18 @@ void RiepilogoPratica::EsportaPdf() {
 }
 
 bool RiepilogoPratica::cliccato(int id) {
-    if (id == id_.ImportaPeriodi)
-        ImportaPeriodi();
-    else if (id == id_.EsportaExcel)
-        EsportaExcel();
-    else if (id == id_.EsportaCsv)
-        EsportaCsv();
-    else if (id == id_.SalvaGrafico)
-        SalvaGrafico();
-    else if (id == id_.StampaPratica)
-        StampaPratica();
-    else if (id == id_.PdfPratica)
-        EsportaPdf();
+    if (id == c_.importaPeriodi)
+        importaPeriodi();
+    else if (id == c_.esportaExcel)
+        esportaExcel();
+    else if (id == c_.esportaCsv)
+        esportaCsv();
+    else if (id == c_.salvaGrafico)
+        salvaGrafico();
+    else if (id == c_.stampaPratica)
+        stampaPratica();
+    else if (id == c_.esportaPdf)
+        esportaPdf();
     else
         return false;
     return true;

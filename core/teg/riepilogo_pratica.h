@@ -3,6 +3,7 @@
 #include "common/finestra.h"
 #include "programma/stato_programma.h"
 #include "reports/cartella_lavoro.h"
+#include "reports/controlli_report.h"
 #include "teg/esito_trimestre.h"
 #include "teg/grafico_pratica.h"
 #include "teg/importa_periodi.h"
@@ -32,7 +33,7 @@ public:
 
     /// "Importa periodi...": asks for the file, reads it and starts the checks. A file with a bad
     /// cell is refused with a message naming its row and column; nothing is imported then.
-    void ImportaPeriodi();
+    void importaPeriodi();
     /// Starts checking the quarters read from `file`; the account shown before is replaced.
     void avvia(PeriodiImportati periodi, const std::string& file);
     /// Checks quarters for about `tempo` (at least one); true while some are left.
@@ -50,11 +51,11 @@ public:
     /// The account's name: the report name, else the name of the imported file.
     std::string nome() const;
 
-    void EsportaExcel();
-    void EsportaCsv();
-    void SalvaGrafico();
-    void StampaPratica();
-    void EsportaPdf();
+    void esportaExcel();
+    void esportaCsv();
+    void salvaGrafico();
+    void stampaPratica();
+    void esportaPdf();
 
     /// Called when quarters are left after a step: the host runs the next step from its event loop,
     /// so that the screen stays live. Without it the whole file is checked at once.
@@ -72,10 +73,8 @@ private:
     Finestra& f_;
     Contesto& ctx_;
     ListaReport& lista_;
-    struct Ids {
-        int ImportaPeriodi, TabellaPratica, TotTrimestri, TotSuperi, SuperoMax, StatoPratica, Avanzamento;
-        int EsportaExcel, EsportaCsv, SalvaGrafico, StampaPratica, PdfPratica, nome, SSTab1;
-    } id_;
+    const ControlliPratica& c_;
+    int nomeReport_, schede_; // the report name of the "Report" tab, the tabs of the window
     std::vector<PeriodoDaControllare> periodi_;
     std::size_t prossimo_ = 0;
     int importazioni_ = 0;

@@ -14,29 +14,29 @@ void colonna(std::string& riga, std::string_view testo, std::string_view mask, s
 
 } // namespace
 
-std::string RigaReport(const DatiRiga& d, const std::string& m) {
+std::string rigaReport(const DatiRiga& d, const std::string& m) {
     std::string riga = " ";
     const std::string mese = d.dal.size() >= 5 ? d.dal.substr(3, 2) : "";
     const int trimestre = (static_cast<int>(valNumero(mese)) - 1) / 3 + 1;
     riga += "0" + std::to_string(trimestre < 1 || trimestre > 4 ? 0 : trimestre) + " ";
     riga += d.dal.size() >= 10 ? d.dal.substr(8, 2) : "  ";
 
-    const auto medio = leggiNumero(d.IndMedio);
+    const auto medio = leggiNumero(d.indebitamentoMedio);
     riga += ' ';
     riga += allineaDestra(medio ? formatta(*medio, m) : std::string(), 13);
-    colonna(riga, d.TegTXT, maschere::tasso3Riga, 7);
+    colonna(riga, d.teg, maschere::tasso3Riga, 7);
     colonna(riga, d.soglia, maschere::tasso3Riga, 6);
-    colonna(riga, d.Diff, maschere::tasso3Riga, 6);
-    colonna(riga, d.intDare, m, 13);
-    colonna(riga, d.IntSc, maschere::tasso3Riga, 7);
-    colonna(riga, valNumero(d.ComMS) != 0 ? d.ComMS : d.ComMS2, m, 12);
-    colonna(riga, d.CMSc, maschere::tasso3Riga, 7);
-    colonna(riga, d.extrafido, m, 10);
-    colonna(riga, d.ECCSC, maschere::tasso3, 6);
-    colonna(riga, d.speseN, m, 10);
-    colonna(riga, d.SpeseSc, maschere::tasso3, 6);
-    colonna(riga, d.ASpese, m, 10);
-    colonna(riga, d.OneriSc, maschere::tasso3, 6);
+    colonna(riga, d.supero, maschere::tasso3Riga, 6);
+    colonna(riga, d.interessiDare, m, 13);
+    colonna(riga, d.tegInteressi, maschere::tasso3Riga, 7);
+    colonna(riga, valNumero(d.cmsInteressi) != 0 ? d.cmsInteressi : d.cmsSpese, m, 12);
+    colonna(riga, d.tegCms, maschere::tasso3Riga, 7);
+    colonna(riga, d.altriInteressi, m, 10);
+    colonna(riga, d.tegAltriInteressi, maschere::tasso3, 6);
+    colonna(riga, d.spese, m, 10);
+    colonna(riga, d.tegSpese, maschere::tasso3, 6);
+    colonna(riga, d.altriOneri, m, 10);
+    colonna(riga, d.tegAltriOneri, maschere::tasso3, 6);
     return riga;
 }
 

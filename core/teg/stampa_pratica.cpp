@@ -23,17 +23,8 @@ std::string allinea(const std::string& s, std::size_t larghezza, bool destra) {
     return destra ? pad + s : s + pad;
 }
 
-} // namespace
-
-std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
-    static const std::vector<EsitoTrimestre> nessuno;
-    const std::vector<EsitoTrimestre>& esiti = d.esiti ? *d.esiti : nessuno;
-    const Foglio vuoto = foglioRiepilogo();
-    const Foglio& tabella = d.tabella ? *d.tabella : vuoto;
+void copertina(Stampante& s, const DatiStampaPratica& d, const std::vector<EsitoTrimestre>& esiti) {
     const TotaliPratica tot = totaliPratica(esiti);
-    const int L = d.righePerPagina >= 20 ? d.righePerPagina : 40;
-
-    // Cover.
     s.orientamento(Orientamento::Orizzontale);
     s.font("Arial");
     s.dimensione(24);
@@ -57,35 +48,39 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
            (tot.massimo ? formatta(tot.superoMassimo, maschere::tasso3Riga) + " (dal " + tot.massimo->dal + " al " +
                               tot.massimo->al + ")"
                         : std::string("nessuno")));
+}
 
-    // The results table, with its header on every page.
-    s.nuovaPagina();
-    std::vector<std::vector<std::string>> celle;
-    std::size_t larghezze[kColonne];
-    for (std::size_t c = 0; c < kColonne; ++c)
-        larghezze[c] = lunghezza(kTitoli[c]);
-    for (const auto& r : tabella.righe) {
-        auto& testi = celle.emplace_back();
-        for (std::size_t c = 0; c < kColonne && c < r.size(); ++c) {
-            testi.push_back(testoCella(r[c]));
-            larghezze[c] = std::max(larghezze[c], lunghezza(testi.back()));
+// The results table as printed lines: each cell as text, each column as wide as its widest cell.
+class TabellaStampata {
+public:
+    explicit TabellaStampata(const Foglio& tabella) : tabella_(tabella) {
+        for (std::size_t c = 0; c < kColonne; ++c)
+            larghezze_[c] = lunghezza(kTitoli[c]);
+        for (const auto& r : tabella.righe) {
+            auto& testi = celle_.emplace_back();
+            for (std::size_t c = 0; c < kColonne && c < r.size(); ++c) {
+                testi.push_back(testoCella(r[c]));
+                larghezze_[c] = std::max(larghezze_[c], lunghezza(testi.back()));
+            }
         }
     }
-    const auto linea = [&](const std::vector<std::string>& testi) {
+
+    std::string linea(const std::vector<std::string>& testi) const {
         std::string l = kRientro;
         for (std::size_t c = 0; c < testi.size(); ++c) {
-            const Formato f = c < tabella.colonne.size() ? tabella.colonne[c].formato : Formato::Generale;
+            const Formato f = c < tabella_.colonne.size() ? tabella_.colonne[c].formato : Formato::Generale;
             const bool destra = f == Formato::Intero || f == Formato::Tasso || f == Formato::Importo;
-            l += allinea(testi[c], larghezze[c], destra) + (c + 1 < testi.size() ? " " : "");
+            l += allinea(testi[c], larghezze_[c], destra) + (c + 1 < testi.size() ? " " : "");
         }
         return l;
-    };
-    std::size_t larghezzaTotale = 0;
-    for (std::size_t w : larghezze)
-        larghezzaTotale += w + 1;
-    const std::string trattini = kRientro + std::string(larghezzaTotale, '-');
-    const std::vector<std::string> titoli(std::begin(kTitoli), std::end(kTitoli));
-    const auto intestazione = [&] {
+    }
+    std::string trattini() const {
+        std::size_t totale = 0;
+        for (std::size_t w : larghezze_)
+            totale += w + 1;
+        return kRientro + std::string(totale, '-');
+    }
+    void intestazione(Stampante& s) const {
         s.font("Arial");
         s.dimensione(14);
         s.grassetto(true);
@@ -94,26 +89,39 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
         s.riga("");
         s.font("Courier New");
         s.dimensione(8);
-        s.riga(linea(titoli));
-        s.riga(trattini);
-    };
-    intestazione();
+        s.riga(linea(std::vector<std::string>(std::begin(kTitoli), std::end(kTitoli))));
+        s.riga(trattini());
+    }
+    const std::vector<std::vector<std::string>>& celle() const { return celle_; }
+
+private:
+    const Foglio& tabella_;
+    std::vector<std::vector<std::string>> celle_;
+    std::size_t larghezze_[kColonne];
+};
+
+// The results table, with its header on every page, its totals and the messages of the checks.
+void tabellaRisultati(Stampante& s, const Foglio& tabella, const std::vector<EsitoTrimestre>& esiti,
+                      int righePerPagina) {
+    const TabellaStampata t(tabella);
+    s.nuovaPagina();
+    t.intestazione(s);
     int c = 4;
-    for (std::size_t r = 0; r < celle.size(); ++r) {
-        if (c >= L) {
+    for (std::size_t r = 0; r < t.celle().size(); ++r) {
+        if (c >= righePerPagina) {
             s.nuovaPagina();
-            intestazione();
+            t.intestazione(s);
             c = 4;
         }
         const bool oltre = r < tabella.evidenziate.size() && tabella.evidenziate[r];
         s.grassetto(oltre);
-        s.riga(linea(celle[r]));
+        s.riga(t.linea(t.celle()[r]));
         s.grassetto(false);
         ++c;
     }
-    s.riga(trattini);
-    for (const auto& t : tabella.totali)
-        s.riga(kRientro + allinea(testoCella(t[0]), 30, false) + testoCella(t[5]));
+    s.riga(t.trattini());
+    for (const auto& tot : tabella.totali)
+        s.riga(kRientro + allinea(testoCella(tot[0]), 30, false) + testoCella(tot[5]));
     // The messages of the checks, by row number.
     bool note = false;
     for (std::size_t r = 0; r < esiti.size(); ++r)
@@ -122,19 +130,21 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
             note = true;
             s.riga(kRientro + "N. " + std::to_string(r + 1) + ": " + m);
         }
+}
 
-    if (!d.grafico.empty()) {
-        s.nuovaPagina();
-        s.font("Arial");
-        s.dimensione(14);
-        s.grassetto(true);
-        s.riga(kRientro + "Andamento del TEG e del tasso soglia");
-        s.grassetto(false);
-        s.riga("");
-        s.immagine(d.grafico);
-    }
+void paginaGrafico(Stampante& s, const std::string& png) {
+    s.nuovaPagina();
+    s.font("Arial");
+    s.dimensione(14);
+    s.grassetto(true);
+    s.riga(kRientro + "Andamento del TEG e del tasso soglia");
+    s.grassetto(false);
+    s.riga("");
+    s.immagine(png);
+}
 
-    // The summary of each quarter over the threshold, in portrait.
+// The summary of each quarter over the threshold, in portrait.
+void trimestriOltreSoglia(Stampante& s, const std::vector<EsitoTrimestre>& esiti) {
     s.orientamento(Orientamento::Verticale);
     for (std::size_t r = 0; r < esiti.size(); ++r) {
         const EsitoTrimestre& e = esiti[r];
@@ -151,6 +161,18 @@ std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
             s.riga(kRientro + l);
         s.grassetto(false);
     }
+}
+
+} // namespace
+
+std::string stampaPratica(Stampante& s, const DatiStampaPratica& d) {
+    static const std::vector<EsitoTrimestre> nessuno;
+    const std::vector<EsitoTrimestre>& esiti = d.esiti ? *d.esiti : nessuno;
+    const Foglio vuoto = foglioRiepilogo();
+    copertina(s, d, esiti);
+    tabellaRisultati(s, d.tabella ? *d.tabella : vuoto, esiti, d.righePerPagina >= 20 ? d.righePerPagina : 40);
+    if (!d.grafico.empty()) paginaGrafico(s, d.grafico);
+    trimestriOltreSoglia(s, esiti);
     return s.fine();
 }
 

@@ -52,28 +52,36 @@ const char* const kNessunCalcolo = "Non c'è nessun calcolo da aggiungere al rep
 
 // The amount fields of the period, with the name each has on screen.
 struct CampoImporto {
-    int TegIds::*campo;
+    int ControlliTeg::*campo;
     const char* nome;
 };
 constexpr CampoImporto kImporti[] = {
-    {&TegIds::intDare, "Interessi Dare"},    {&TegIds::ComMS, "C.M.S. (interessi)"},
-    {&TegIds::extrafido, "altri interessi"}, {&TegIds::speseN, "spese"},
-    {&TegIds::ComMS2, "C.M.S. (spese)"},     {&TegIds::ASpese, "altri oneri"},
+    {&ControlliTeg::interessiDare, "Interessi Dare"},   {&ControlliTeg::cmsInteressi, "C.M.S. (interessi)"},
+    {&ControlliTeg::altriInteressi, "altri interessi"}, {&ControlliTeg::spese, "spese"},
+    {&ControlliTeg::cmsSpese, "C.M.S. (spese)"},        {&ControlliTeg::altriOneri, "altri oneri"},
 };
+
+// The average-rate slots of the rate records that a category reads, class by class (0: none).
+std::optional<std::array<int, 3>> vociCategoria(std::string_view categoria) {
+    if (categoria == "Conto Corrente") return std::array{1, 2, 0};
+    if (categoria == "Conto senza affidamento") return std::array{7, 8, 0};
+    if (categoria == "Conto anticipi") return std::array{3, 4, 6};
+    return std::nullopt;
+}
 
 } // namespace
 
 TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista)
-    : f_(f), ctx_(ctx), lista_(lista), c_(tegIds(f.schema())) {}
+    : f_(f), ctx_(ctx), lista_(lista), c_(controlli<ControlliTeg>(f.schema())),
+      g_(controlli<GrigliaTassi>(f.schema())) {}
 
 std::optional<double> TegCalcolo::valore(int id) const {
     return leggiNumero(f_.testo(id));
 }
 
 std::optional<Norma> TegCalcolo::normaScelta() const {
-    const auto& c = c_;
-    if (f_[c.Option3].selezionato) return Norma::Vecchia;
-    if (f_[c.Option4].selezionato) return Norma::Nuova;
+    if (f_[c_.vecchiaNorma].selezionato) return Norma::Vecchia;
+    if (f_[c_.nuovaNorma].selezionato) return Norma::Nuova;
     return std::nullopt;
 }
 
@@ -81,7 +89,7 @@ std::optional<Norma> TegCalcolo::normaScelta() const {
 // change shows the thresholds of the period's own rule.
 Norma TegCalcolo::normaDelTrimestre(int trimestre, int anno) const {
     if (const auto n = normaScelta()) return *n;
-    const auto dal = leggiData(f_.testo(c_.dal));
+    const auto dal = leggiData(f_.testo(c_.dataInizio));
     if (dal && anno == kInizioNuovaNorma.anno && trimestre == kInizioNuovaNorma.trimestre())
         return normaDelPeriodo(*dal);
     return vantrel::normaDelTrimestre(trimestre, anno);
@@ -92,42 +100,41 @@ void TegCalcolo::carica(bool caricaTassi) {
     const Data oggi = ctx_.oggi();
     catena_ = {};
     avvisi_.clear();
-    f_.imposta(c.dal, oggi.testo());
-    f_.imposta(c.al, oggi.testo());
+    f_.imposta(c.dataInizio, oggi.testo());
+    f_.imposta(c.dataFine, oggi.testo());
     const TabellaTassi& tassi = ctx_.stato.Tassi;
     if (caricaTassi) {
         caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
         // Said in the help box, where it stays until the pointer moves; the start-up and every
         // calculation without rates say it in a box.
-        const int help = f_.schema().trova("HELP");
-        if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && help >= 0) f_.imposta(help, a);
+        if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && f_.aiuto() >= 0) f_.imposta(f_.aiuto(), a);
     }
-    auto& anni = f_[c.Combo1].voci;
+    auto& anni = modifica(f_, c.anno).voci;
     anni.clear();
     const auto [primo, ultimo] = anniElenco(tassi, oggi.anno - 19, oggi.anno);
     for (int y = primo; y <= ultimo; ++y)
         anni.push_back(std::to_string(y));
-    f_.selezionaVoce(c.Combo1, 0);
+    f_.selezionaVoce(c.anno, 0);
     annoDelPeriodo();
     lista_.accodaTestata();
-    f_[c.Combo2].voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
-    f_.selezionaVoce(c.Combo2, 0);
-    f_[c.SSTab1].voci = {"calcolo T.E.G. ", "Report", "Mutuo"};
-    f_[c.SSTab1].selezione = 0;
+    modifica(f_, c.categoria).voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
+    f_.selezionaVoce(c.categoria, 0);
+    modifica(f_, c.schede).voci = {"calcolo T.E.G. ", "Report", "Mutuo"};
+    modifica(f_, c.schede).selezione = 0;
 }
 
 void TegCalcolo::annoDelPeriodo() {
     const auto& c = c_;
-    const auto dal = leggiData(f_.testo(c.dal));
+    const auto dal = leggiData(f_.testo(c.dataInizio));
     if (!dal) return;
     const std::string anno = std::to_string(dal->anno);
-    const auto& voci = f_[c.Combo1].voci;
+    const auto& voci = f_[c.anno].voci;
     for (std::size_t k = 0; k < voci.size(); ++k)
         if (voci[k] == anno) {
-            if (f_[c.Combo1].selezione != static_cast<int>(k)) f_.selezionaVoce(c.Combo1, static_cast<int>(k));
+            if (f_[c.anno].selezione != static_cast<int>(k)) f_.selezionaVoce(c.anno, static_cast<int>(k));
             return;
         }
-    f_.imposta(c.ga, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
+    f_.imposta(c.formulaGiorniAnno, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
 }
 
 void TegCalcolo::azzeraVuoti() {
@@ -138,15 +145,13 @@ void TegCalcolo::azzeraVuoti() {
         f_.imposta(id, "0");
         azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
     }
-    const int help = f_.schema().trova("HELP");
-    if (!azzerati.empty() && help >= 0)
-        f_.imposta(help, "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+    if (!azzerati.empty() && f_.aiuto() >= 0)
+        f_.imposta(f_.aiuto(), "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
 }
 
 void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
-    const auto& c = c_;
-    f_.imposta(c.soglia, kSogliaNonDisponibile);
-    f_.imposta(c.Diff, "");
+    f_.imposta(c_.soglia, kSogliaNonDisponibile);
+    f_.imposta(c_.supero, "");
     ctx_.messaggio({.titolo = kTitoloAttenzione, .testo = avviso, .icona = Icona::Avviso});
 }
 
@@ -156,87 +161,78 @@ void TegCalcolo::riformatta(int id) {
 
 void TegCalcolo::periodo(const char* dal, const char* al) {
     const auto& c = c_;
-    const std::string anno(trim(f_.testo(c.Combo1)));
+    const std::string anno(trim(f_.testo(c.anno)));
     if (anno.empty()) return;
     const auto d1 = leggiData(dal + anno);
     const auto d2 = leggiData(al + anno);
     if (!d1 || !d2) return;
-    f_.imposta(c.dal, d1->testo());
-    f_.imposta(c.al, d2->testo());
+    f_.imposta(c.dataInizio, d1->testo());
+    f_.imposta(c.dataFine, d2->testo());
 }
 
 void TegCalcolo::giorni() {
     const auto& c = c_;
-    const auto d1 = leggiData(f_.testo(c.dal));
-    const auto d2 = leggiData(f_.testo(c.al));
+    const auto d1 = leggiData(f_.testo(c.dataInizio));
+    const auto d2 = leggiData(f_.testo(c.dataFine));
     if (d1 && d2) {
         const long n = d2->numero() - d1->numero() + 1;
-        if (n >= -32768 && n <= 32767) f_.imposta(c.Giorni, std::to_string(n));
+        if (n >= -32768 && n <= 32767) f_.imposta(c.giorni, std::to_string(n));
     }
-    if (trim(f_.testo(c.NumeriD)).empty()) return;
-    if (const auto m = dividi(valore(c.NumeriD), valore(c.Giorni))) f_.imposta(c.IndMedio, formatta(*m, maschera()));
-    if (f_[c.Option2].selezionato) {
-        f_.imposta(c.fido, f_.testo(c.IndMedio));
-        f_.imposta(c.Acc, f_.testo(c.IndMedio));
+    if (trim(f_.testo(c.numeriDebitori)).empty()) return;
+    if (const auto m = dividi(valore(c.numeriDebitori), valore(c.giorni)))
+        f_.imposta(c.indebitamentoMedio, formatta(*m, maschera()));
+    if (f_[c.accordatoIndebitamento].selezionato) {
+        f_.imposta(c.fido, f_.testo(c.indebitamentoMedio));
+        f_.imposta(c.accordato, f_.testo(c.indebitamentoMedio));
     }
 }
 
 void TegCalcolo::striscia(bool bancaItalia) {
     const auto& c = c_;
-    for (int id : {c.LblPiu, c.TotalSpese, c.LblTotaleSpese, c.LineaSpese, c.LblAccordato, c.fido, c.LblPer2, c.cento})
-        f_[id].visibile = bancaItalia;
-    f_[c.Line28].visibile = !bancaItalia;
-    f_[c.LblRisultato].testo = bancaItalia ? "T.E.G." : "T.A.E.G.";
-    f_[c.LblUguale].sinistra = bancaItalia ? 5520 : 2580;
-    f_[c.LblRisultato].sinistra = bancaItalia ? 5880 : 2880;
+    for (int id : {c.formulaPiu, c.formulaSpese, c.formulaEtichettaSpese, c.formulaLineaSpese,
+                   c.formulaEtichettaAccordato, c.fido, c.formulaPer, c.formulaCento})
+        modifica(f_, id).visibile = bancaItalia;
+    modifica(f_, c.formulaLineaGlobale).visibile = !bancaItalia;
+    modifica(f_, c.formulaRisultato).testo = bancaItalia ? "T.E.G." : "T.A.E.G.";
+    modifica(f_, c.formulaUguale).sinistra = bancaItalia ? 5520 : 2580;
+    modifica(f_, c.formulaRisultato).sinistra = bancaItalia ? 5880 : 2880;
 }
 
-void TegCalcolo::TassiPeriodo() {
-    const auto& c = c_;
-    const std::string& dal = f_.testo(c.dal);
+void TegCalcolo::scriviTassi(int classe, int trimestre, float media, Norma n, bool perData) {
+    const double m = static_cast<double>(media);
+    f_.imposta(g_.tassiMedi[classe][trimestre], testoNumero(media));
+    f_.imposta(g_.soglie[classe][trimestre], testoNumero(perData ? sogliaEsatta(m, n) : usura(m, n)));
+}
+
+void TegCalcolo::tassiPeriodo() {
+    const std::string& dal = f_.testo(c_.dataInizio);
     const std::string anno = dal.size() >= 4 ? dal.substr(dal.size() - 4) : dal;
-    const std::string categoria(trim(f_.testo(c.Combo2)));
+    const auto voci = vociCategoria(trim(f_.testo(c_.categoria)));
     const bool perData = !normaScelta();
     const int annoGriglia = static_cast<int>(valNumero(anno));
     const TabellaTassi& t = ctx_.stato.Tassi;
     trovati_ = {};
     catena_ = {};
     avvisi_.clear();
-    f_.imposta(c.ClasseSoglia, "");
+    f_.imposta(c_.classeSoglia, "");
 
     // One pass over the table: each slot belongs to at most one quarter of the year, and for a
     // quarter stored twice the later slot wins.
-    for (int i = 1; i <= t.validi(); ++i) {
+    for (int i = 1; voci && i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
         const std::string_view chiave = trim(r.Periodo);
         if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4')
             continue;
         const int q = chiave[0] - '1';
         const Norma n = normaDelTrimestre(q + 1, annoGriglia);
-        int m1 = 0, m2 = 0, m3 = 0;
-        if (categoria == "Conto Corrente") {
-            m1 = 1, m2 = 2;
-        } else if (categoria == "Conto senza affidamento") {
-            m1 = 7, m2 = 8;
-        } else if (categoria == "Conto anticipi") {
-            m1 = 3, m2 = 4, m3 = 6;
-        } else {
-            continue;
-        }
         trovati_[static_cast<std::size_t>(q)] = true;
-        const auto scrivi = [&](int ts, int tu, int slot) {
-            const float media = r.TM[static_cast<std::size_t>(slot)];
-            const double m = static_cast<double>(media);
-            f_.imposta(ts, testoNumero(media));
-            f_.imposta(tu, testoNumero(perData ? sogliaEsatta(m, n) : usura(m, n)));
-        };
-        scrivi(c.TS[q], c.TU[q], m1);
-        scrivi(c.TSb[q], c.TUb[q], m2);
-        if (m3) {
-            scrivi(c.TSc[q], c.TUc[q], m3);
-        } else {
-            f_.imposta(c.TSc[q], "NN");
-            f_.imposta(c.TUc[q], "NN");
+        for (int classe = 0; classe < 3; ++classe) {
+            if (const int voce = (*voci)[static_cast<std::size_t>(classe)])
+                scriviTassi(classe, q, r.TM[static_cast<std::size_t>(voce)], n, perData);
+            else {
+                f_.imposta(g_.tassiMedi[classe][q], "NN");
+                f_.imposta(g_.soglie[classe][q], "NN");
+            }
         }
     }
     medie();
@@ -260,17 +256,17 @@ void TegCalcolo::medie() {
             if (f_.testo(id) != "0") ++k;
         return k == 0 ? 1 : k;
     };
-    const int k1 = conta(c.TS);
-    const int k2 = conta(c.TSb);
-    media(c.TS, k1, c.TSM);
-    media(c.TU, k1, c.TUM);
-    media(c.TSb, k2, c.TSM2);
-    media(c.TUb, k2, c.TUM2);
+    const int k1 = conta(g_.tassiMedi[0]);
+    const int k2 = conta(g_.tassiMedi[1]);
+    media(g_.tassiMedi[0], k1, c.mediaTassiMediClasse1);
+    media(g_.soglie[0], k1, c.mediaSoglieClasse1);
+    media(g_.tassiMedi[1], k2, c.mediaTassiMediClasse2);
+    media(g_.soglie[1], k2, c.mediaSoglieClasse2);
 }
 
-void TegCalcolo::SogliaPeriodo() {
+void TegCalcolo::sogliaPeriodo() {
     const auto& c = c_;
-    const std::string& dal = f_.testo(c.dal);
+    const std::string& dal = f_.testo(c.dataInizio);
     const int mese = dal.size() >= 5 ? static_cast<int>(valNumero(dal.substr(3, 2))) : 0;
     if (mese < 1 || mese > 12) return;
     const int q = (mese - 1) / 3;
@@ -281,43 +277,44 @@ void TegCalcolo::SogliaPeriodo() {
     const std::string anno = dal.substr(dal.size() - 4);
     if (ctx_.stato.Tassi.CercaPeriodo(std::to_string(q + 1) + anno) == 0)
         return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.Tassi, q + 1, anno));
-    const double accordato = valore(c.Acc).value_or(0.0);
-    const int categoria = f_[c.Combo2].selezione;
-    const bool lire = f_[c.Lira].selezionato;
-    const int classe = classeImporto(categoria, accordato, *inizio, lire);
-    const int campo = classe == 1 ? c.TU[q] : classe == 2 ? c.TUb[q] : c.TUc[q];
-    const int media = classe == 1 ? c.TS[q] : classe == 2 ? c.TSb[q] : c.TSc[q];
-    if (valore(media) == 0.0)
-        return sogliaNonDisponibile(avvisoCategoriaSenzaTasso(q + 1, anno, trim(f_.testo(c.Combo2))));
-    const auto t = valore(campo);
+    const double accordato = valore(c.accordato).value_or(0.0);
+    const int classe = classeImporto(f_[c.categoria].selezione, accordato, *inizio, f_[c.lire].selezionato);
+    if (valore(g_.tassiMedi[classe - 1][q]) == 0.0)
+        return sogliaNonDisponibile(avvisoCategoriaSenzaTasso(q + 1, anno, trim(f_.testo(c.categoria))));
+    const auto t = valore(g_.soglie[classe - 1][q]);
     if (t) f_.imposta(c.soglia, testoNumero(*t));
-    const auto teg = valore(c.TegTXT);
+    const auto teg = valore(c.teg);
     const double soglia = t.value_or(0.0);
-    if (teg && *teg > soglia) f_.imposta(c.Diff, testoNumero(*teg - soglia));
+    if (teg && *teg > soglia) f_.imposta(c.supero, testoNumero(*teg - soglia));
+    registraCatena(q, *inizio, classe);
+}
 
-    // What the summary's audit block and the screen tell of the threshold.
+// What the summary's audit block and the screen tell of the threshold.
+void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
+    const auto& c = c_;
+    const int categoria = f_[c.categoria].selezione;
     CatenaSoglia& k = catena_;
     k = {};
     k.calcolata = true;
     k.trimestre = q + 1;
-    k.anno = inizio->anno;
-    k.categoria = std::string(trim(f_.testo(c.Combo2)));
-    k.accordato = std::string(trim(f_.testo(c.Acc)));
+    k.anno = inizio.anno;
+    k.categoria = std::string(trim(f_.testo(c.categoria)));
+    k.accordato = std::string(trim(f_.testo(c.accordato)));
     k.classe = classe;
-    k.classeTesto = descrizioneClasse(categoria, classe, *inizio, lire);
+    k.classeTesto = descrizioneClasse(categoria, classe, inizio, f_[c.lire].selezionato);
     k.classi = categoria == 2 ? 3 : 2;
-    for (int id : {c.TS[q], c.TSb[q], c.TSc[q]})
-        if (static_cast<int>(k.medie.size()) < k.classi) k.medie.push_back(f_.testo(id));
+    for (int classeGriglia = 0; classeGriglia < k.classi; ++classeGriglia)
+        k.medie.push_back(f_.testo(g_.tassiMedi[classeGriglia][q]));
     k.trovato = trovati_[static_cast<std::size_t>(q)];
     k.perData = !normaScelta();
-    k.norma = normaDelTrimestre(q + 1, inizio->anno);
-    const auto al = leggiData(f_.testo(c.al));
-    k.aCavallo = al && periodoACavallo(*inizio, *al);
+    k.norma = normaDelTrimestre(q + 1, inizio.anno);
+    const auto al = leggiData(f_.testo(c.dataFine));
+    k.aCavallo = al && periodoACavallo(inizio, *al);
     k.soglia = f_.testo(c.soglia);
-    f_.imposta(c.ClasseSoglia, k.categoria + ", " + k.classeTesto);
+    f_.imposta(c.classeSoglia, k.categoria + ", " + k.classeTesto);
     if (k.perData && k.aCavallo) {
-        avvisi_.push_back(avvisoACavallo(*inizio, al->testo()));
-        if (const int help = f_.schema().trova("HELP"); help >= 0) f_.imposta(help, avvisi_.back());
+        avvisi_.push_back(avvisoACavallo(inizio, al->testo()));
+        if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), avvisi_.back());
     }
 }
 
@@ -338,159 +335,194 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
         }
         f_.imposta(id, testoNumero(s));
     };
-    const bool cms2 = f_.testo(c.ComMS2) != "0";
-    const bool cms1 = f_.testo(c.ComMS) != "0";
-    if (primo && cms2) {
-        f_[c.Line27].visibile = true;
-        f_[c.Line22].visibile = false;
-        scrivi(c.TInt, {c.IntSc, c.ECCSC});
-        scrivi(c.TSpes, {c.CMSc, c.SpeseSc, c.OneriSc});
+    const bool cmsSpese = f_.testo(c.cmsSpese) != "0";
+    const bool cmsInteressi = f_.testo(c.cmsInteressi) != "0";
+    if (primo && cmsSpese) {
+        modifica(f_, c.lineaCmsSpese).visibile = true;
+        modifica(f_, c.lineaCmsInteressi).visibile = false;
+        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegAltriInteressi});
+        scrivi(c.tegVociSpese, {c.tegCms, c.tegSpese, c.tegAltriOneri});
     }
-    if (secondo && cms1) {
-        f_[c.Line22].visibile = true;
-        f_[c.Line27].visibile = false;
-        scrivi(c.TInt, {c.IntSc, c.CMSc, c.ECCSC});
-        scrivi(c.TSpes, {c.SpeseSc, c.OneriSc});
+    if (secondo && cmsInteressi) {
+        modifica(f_, c.lineaCmsInteressi).visibile = true;
+        modifica(f_, c.lineaCmsSpese).visibile = false;
+        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
+        scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
-    if (primo && secondo && !cms1 && !cms2) {
-        scrivi(c.TInt, {c.IntSc, c.CMSc, c.ECCSC});
-        scrivi(c.TSpes, {c.SpeseSc, c.OneriSc});
+    if (primo && secondo && !cmsInteressi && !cmsSpese) {
+        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
+        scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
 }
 
-void TegCalcolo::TegBancaItalia() {
+std::optional<double> TegCalcolo::Cifre::suNumeri(std::optional<double> x) const {
+    return dividi(per(x, giorniAnno), numeri);
+}
+
+std::optional<double> TegCalcolo::Cifre::suAccordato(std::optional<double> x) const {
+    return dividi(per(x, 100.0), fido);
+}
+
+// The fields both formulas read, an empty "altri oneri" counting as 0.
+TegCalcolo::Cifre TegCalcolo::cifre() {
+    const auto& c = c_;
+    if (f_.testo(c.altriOneri).empty()) f_.imposta(c.altriOneri, "0");
+    if (f_.testo(c.formulaSpese).empty()) f_.imposta(c.formulaSpese, "0");
+    return {.interessi = valore(c.interessiDare),
+            .cmsInteressi = valore(c.cmsInteressi),
+            .cmsSpese = valore(c.cmsSpese),
+            .altriInteressi = valore(c.altriInteressi),
+            .spese = valore(c.spese),
+            .altriOneri = valore(c.altriOneri),
+            .numeri = valore(c.formulaNumeri),
+            .giorniAnno = valore(c.formulaGiorniAnno),
+            .fido = valore(c.fido)};
+}
+
+// The interest with its CMS and the expenses with theirs, into their total fields.
+TegCalcolo::Totali TegCalcolo::totali(const Cifre& x) {
+    const auto& c = c_;
+    const Totali t{somma({x.interessi, x.cmsInteressi, x.altriInteressi}), somma({x.spese, x.altriOneri, x.cmsSpese})};
+    if (t.interessi) f_.imposta(c.totaleInteressi, formatta(*t.interessi, maschera()));
+    if (t.spese) f_.imposta(c.totaleSpese, formatta(*t.spese, maschera()));
+    if (const auto si = somma({valore(c.totaleSpese), t.interessi.value_or(0.0)}))
+        f_.imposta(c.totaleInteressiSpese, formatta(*si, maschera()));
+    return t;
+}
+
+double TegCalcolo::parziale(std::optional<double> v, int campo) {
+    if (v) f_.imposta(campo, formatta(*v, maschere::tasso3));
+    return v.value_or(0.0);
+}
+
+// The Bank of Italy formula puts the CMS as interest over the debit numbers, as expenses over the
+// accordato; the global one puts either over the debit numbers.
+double TegCalcolo::parzialeCms(const Cifre& x, bool bancaItalia) {
+    const auto& c = c_;
+    if (!bancaItalia)
+        return parziale(x.suNumeri(f_.testo(c.cmsInteressi) != "0" ? x.cmsInteressi : x.cmsSpese), c.tegCms);
+    double p = 0;
+    if (valNumero(f_.testo(c.cmsInteressi)) != 0) p = parziale(x.suNumeri(x.cmsInteressi), c.tegCms);
+    if (valNumero(f_.testo(c.cmsSpese)) != 0 && f_.testo(c.cmsSpese) != "0") {
+        if (const auto v = x.suAccordato(x.cmsSpese)) p = parziale(v, c.tegCms);
+    }
+    return p;
+}
+
+// Each charge as a rate of its own, and their sum.
+void TegCalcolo::parziali(const Cifre& x, bool bancaItalia) {
+    const auto& c = c_;
+    const auto spesa = [&](std::optional<double> v) { return bancaItalia ? x.suAccordato(v) : x.suNumeri(v); };
+    const double pInt = parziale(x.suNumeri(x.interessi), c.tegInteressi);
+    const double pCms = parzialeCms(x, bancaItalia);
+    const double pExt = parziale(x.suNumeri(x.altriInteressi), c.tegAltriInteressi);
+    const double pSp = parziale(spesa(x.spese), c.tegSpese);
+    const double pOn = parziale(spesa(x.altriOneri), c.tegAltriOneri);
+    f_.imposta(c.sommaParziali, formatta(pInt + pCms + pExt + pSp + pOn, maschere::tasso3));
+}
+
+void TegCalcolo::concludi(const Cifre& x, std::optional<double> rapportoSpese) {
+    const double interessi = x.suNumeri(valore(c_.formulaInteressi)).value_or(0.0);
+    f_.imposta(c_.teg, formatta(rapportoSpese ? interessi + *rapportoSpese : interessi, maschere::tasso3));
+    parziali(x, rapportoSpese.has_value());
+    raggruppaCms(true, true);
+    sogliaPeriodo();
+}
+
+// The grid and the threshold start from 0: a quarter the table lacks shows 0.
+void TegCalcolo::preparaBancaItalia() {
     const auto& c = c_;
     striscia(true);
     f_.imposta(c.soglia, "");
-    f_.imposta(c.Diff, "");
-    f_.imposta(c.TotalSpese, "0");
-    for (int q = 0; q < 4; ++q)
-        for (int id : {c.TS[q], c.TU[q], c.TSb[q], c.TUb[q]})
-            f_.imposta(id, "0");
-    for (int id : {c.TSM, c.TUM, c.TSM2, c.TUM2})
+    f_.imposta(c.supero, "");
+    f_.imposta(c.formulaSpese, "0");
+    for (int classe = 0; classe < 2; ++classe)
+        for (int q = 0; q < 4; ++q) {
+            f_.imposta(g_.tassiMedi[classe][q], "0");
+            f_.imposta(g_.soglie[classe][q], "0");
+        }
+    for (int id : {c.mediaTassiMediClasse1, c.mediaSoglieClasse1, c.mediaTassiMediClasse2, c.mediaSoglieClasse2})
         f_.imposta(id, "0");
+}
 
-    TassiPeriodo();
-
-    const std::string_view fido = trim(f_.testo(c.fido));
+bool TegCalcolo::accordatoValido() {
+    const std::string_view fido = trim(f_.testo(c_.fido));
     if (fido == "0") {
         ctx_.messaggio({.titolo = "", .testo = kAccordatoZero});
-        return;
+        return false;
     }
     if (fido.empty()) {
         ctx_.messaggio({.titolo = "", .testo = kAccordatoVuoto});
-        return;
+        return false;
     }
-    if (f_.testo(c.ASpese).empty()) f_.imposta(c.ASpese, "0");
-    if (f_.testo(c.TotalSpese).empty()) f_.imposta(c.TotalSpese, "0");
-
-    const auto I = valore(c.intDare), C1 = valore(c.ComMS), C2 = valore(c.ComMS2), E = valore(c.extrafido),
-               S = valore(c.speseN), A = valore(c.ASpese), N = valore(c.indMed2), K = valore(c.ga), F = valore(c.fido);
-    const auto tInt = somma({I, C1, E});
-    const auto tSp = somma({S, A, C2});
-    if (tSp) f_.imposta(c.TotalSpese, formatta(*tSp, maschera()));
-    if (tInt) f_.imposta(c.totInt, formatta(*tInt, maschera()));
-    if (tSp) f_.imposta(c.tspe, formatta(*tSp, maschera()));
-    f_.imposta(c.totint2, f_.testo(c.totInt));
-    if (const auto si = somma({valore(c.tspe), tInt.value_or(0.0)})) f_.imposta(c.SpeInt, formatta(*si, maschera()));
-
-    const double rInt = dividi(per(valore(c.totint2), K), N).value_or(0.0);
-    double rSp = 0;
-    if (F && *F != 0 && !trim(f_.testo(c.speseN)).empty()) rSp = dividi(per(tSp.value_or(0.0), 100.0), F).value_or(0.0);
-    f_.imposta(c.TegTXT, formatta(rInt + rSp, maschere::tasso3));
-
-    const auto parziale = [&](std::optional<double> v, int campo) {
-        if (v) f_.imposta(campo, formatta(*v, maschere::tasso3));
-        return v.value_or(0.0);
-    };
-    const double pInt = parziale(dividi(per(I, K), N), c.IntSc);
-    double pCms = 0;
-    if (valNumero(f_.testo(c.ComMS)) != 0) pCms = parziale(dividi(per(C1, K), N), c.CMSc);
-    if (valNumero(f_.testo(c.ComMS2)) != 0 && f_.testo(c.ComMS2) != "0") {
-        const auto v = dividi(per(C2, 100.0), F);
-        if (v) pCms = parziale(v, c.CMSc);
-    }
-    const double pExt = parziale(dividi(per(E, K), N), c.ECCSC);
-    const double pSp = parziale(dividi(per(S, 100.0), F), c.SpeseSc);
-    const double pOn = parziale(dividi(per(A, 100.0), F), c.OneriSc);
-    f_.imposta(c.SommaParziali, formatta(pInt + pCms + pExt + pSp + pOn, maschere::tasso3));
-
-    raggruppaCms(true, true);
-    SogliaPeriodo();
+    return true;
 }
 
-void TegCalcolo::TegGlobale() {
+// Interest over the debit numbers plus expenses over the accordato.
+void TegCalcolo::tegBancaItalia() {
+    const auto& c = c_;
+    preparaBancaItalia();
+    tassiPeriodo();
+    if (!accordatoValido()) return;
+    const Cifre x = cifre();
+    const Totali t = totali(x);
+    if (t.spese) f_.imposta(c.formulaSpese, formatta(*t.spese, maschera()));
+    f_.imposta(c.formulaInteressi, f_.testo(c.totaleInteressi));
+    double rapportoSpese = 0;
+    if (x.fido && *x.fido != 0 && !trim(f_.testo(c.spese)).empty())
+        rapportoSpese = x.suAccordato(t.spese.value_or(0.0)).value_or(0.0);
+    concludi(x, rapportoSpese);
+}
+
+// Interest and expenses together over the debit numbers.
+void TegCalcolo::tegGlobale() {
     const auto& c = c_;
     striscia(false);
-    for (int id : {c.soglia, c.Diff, c.tspe, c.TInt})
+    for (int id : {c.soglia, c.supero, c.totaleSpese, c.tegVociInteressi})
         f_.imposta(id, "");
-
-    TassiPeriodo();
-
-    if (f_.testo(c.ASpese).empty()) f_.imposta(c.ASpese, "0");
-    if (f_.testo(c.TotalSpese).empty()) f_.imposta(c.TotalSpese, "0");
-
-    const auto I = valore(c.intDare), C1 = valore(c.ComMS), C2 = valore(c.ComMS2), E = valore(c.extrafido),
-               S = valore(c.speseN), A = valore(c.ASpese), N = valore(c.indMed2), K = valore(c.ga);
-    const auto tInt = somma({I, C1, E});
-    const auto tSp = somma({S, A, C2});
-    if (tInt) f_.imposta(c.totInt, formatta(*tInt, maschera()));
-    if (tSp) f_.imposta(c.tspe, formatta(*tSp, maschera()));
-    if (const auto t2 = somma({tSp.value_or(0.0), valore(c.totInt)})) f_.imposta(c.totint2, testoNumero(*t2));
-    if (const auto si = somma({valore(c.tspe), tInt.value_or(0.0)})) f_.imposta(c.SpeInt, formatta(*si, maschera()));
-
-    const double teg = dividi(per(valore(c.totint2), K), N).value_or(0.0);
-    f_.imposta(c.TegTXT, formatta(teg, maschere::tasso3));
-
-    const auto parziale = [&](std::optional<double> v, int campo) {
-        if (v) f_.imposta(campo, formatta(*v, maschere::tasso3));
-        return v.value_or(0.0);
-    };
-    const double pInt = parziale(dividi(per(I, K), N), c.IntSc);
-    const double pCms = parziale(dividi(per(f_.testo(c.ComMS) != "0" ? C1 : C2, K), N), c.CMSc);
-    const double pExt = parziale(dividi(per(E, K), N), c.ECCSC);
-    const double pSp = parziale(dividi(per(S, K), N), c.SpeseSc);
-    const double pOn = parziale(dividi(per(A, K), N), c.OneriSc);
-    f_.imposta(c.SommaParziali, formatta(pInt + pCms + pExt + pSp + pOn, maschere::tasso3));
-
-    raggruppaCms(true, true);
-    SogliaPeriodo();
+    tassiPeriodo();
+    const Cifre x = cifre();
+    const Totali t = totali(x);
+    if (const auto tutto = somma({t.spese.value_or(0.0), valore(c.totaleInteressi)}))
+        f_.imposta(c.formulaInteressi, testoNumero(*tutto));
+    concludi(x, std::nullopt);
 }
 
-void TegCalcolo::RigaReport() {
+void TegCalcolo::creaReport() {
     const auto& c = c_;
-    if (trim(f_.testo(c.TegTXT)).empty()) {
+    if (trim(f_.testo(c.teg)).empty()) {
         ctx_.messaggio({.titolo = "", .testo = kNessunCalcolo, .icona = Icona::Informazione});
         return;
     }
     DatiRiga d;
-    d.dal = f_.testo(c.dal);
-    d.IndMedio = f_.testo(c.IndMedio);
-    d.TegTXT = f_.testo(c.TegTXT);
+    d.dal = f_.testo(c.dataInizio);
+    d.indebitamentoMedio = f_.testo(c.indebitamentoMedio);
+    d.teg = f_.testo(c.teg);
     d.soglia = f_.testo(c.soglia);
-    d.Diff = f_.testo(c.Diff);
-    d.intDare = f_.testo(c.intDare);
-    d.IntSc = f_.testo(c.IntSc);
-    d.ComMS = f_.testo(c.ComMS);
-    d.ComMS2 = f_.testo(c.ComMS2);
-    d.CMSc = f_.testo(c.CMSc);
-    d.extrafido = f_.testo(c.extrafido);
-    d.ECCSC = f_.testo(c.ECCSC);
-    d.speseN = f_.testo(c.speseN);
-    d.SpeseSc = f_.testo(c.SpeseSc);
-    d.ASpese = f_.testo(c.ASpese);
-    d.OneriSc = f_.testo(c.OneriSc);
-    lista_.accoda(vantrel::RigaReport(d, maschera()));
+    d.supero = f_.testo(c.supero);
+    d.interessiDare = f_.testo(c.interessiDare);
+    d.tegInteressi = f_.testo(c.tegInteressi);
+    d.cmsInteressi = f_.testo(c.cmsInteressi);
+    d.cmsSpese = f_.testo(c.cmsSpese);
+    d.tegCms = f_.testo(c.tegCms);
+    d.altriInteressi = f_.testo(c.altriInteressi);
+    d.tegAltriInteressi = f_.testo(c.tegAltriInteressi);
+    d.spese = f_.testo(c.spese);
+    d.tegSpese = f_.testo(c.tegSpese);
+    d.altriOneri = f_.testo(c.altriOneri);
+    d.tegAltriOneri = f_.testo(c.tegAltriOneri);
+    lista_.accoda(rigaReport(d, maschera()));
 }
 
 bool TegCalcolo::tasto(int id, const Battuta& b, std::optional<std::string>& r) {
     const auto& c = c_;
-    for (int k : {c.Acc, c.ASpese, c.ComMS, c.ComMS2, c.extrafido, c.fido, c.intDare, c.NumeriD, c.speseN})
+    for (int k : {c.accordato, c.altriOneri, c.cmsInteressi, c.cmsSpese, c.altriInteressi, c.fido, c.interessiDare,
+                  c.numeriDebitori, c.spese})
         if (k == id) {
             r = filtroNumerico(f_, id, b);
             return true;
         }
-    if (id == c.Giorni && b.tasto == "\r") {
+    if (id == c.giorni && b.tasto == "\r") {
         f_.fuocoSuccessivo(id);
         r.reset();
         return true;
@@ -500,11 +532,11 @@ bool TegCalcolo::tasto(int id, const Battuta& b, std::optional<std::string>& r) 
 
 bool TegCalcolo::cambiato(int id) {
     const auto& c = c_;
-    if (id == c.ComMS2)
+    if (id == c.cmsSpese)
         raggruppaCms(true, false);
-    else if (id == c.ComMS)
+    else if (id == c.cmsInteressi)
         raggruppaCms(false, true);
-    else if (id == c.dal)
+    else if (id == c.dataInizio)
         annoDelPeriodo(); // the days-per-year factor follows the dates
     else
         return false;
@@ -513,27 +545,27 @@ bool TegCalcolo::cambiato(int id) {
 
 bool TegCalcolo::uscito(int id) {
     const auto& c = c_;
-    if (id == c.Giorni) {
-        const std::string& g = f_.testo(c.Giorni);
-        if (g != "0" && !trim(f_.testo(c.NumeriD)).empty()) {
+    if (id == c.giorni) {
+        const std::string& g = f_.testo(c.giorni);
+        if (g != "0" && !trim(f_.testo(c.numeriDebitori)).empty()) {
             const auto n = leggiIntero16(g);
-            if (const auto m = dividi(valore(c.NumeriD), n ? std::optional<double>(*n) : std::nullopt))
-                f_.imposta(c.IndMedio, formatta(*m, maschera()));
-            if (f_[c.Option2].selezionato) f_.imposta(c.fido, f_.testo(c.IndMedio));
+            if (const auto m = dividi(valore(c.numeriDebitori), n ? std::optional<double>(*n) : std::nullopt))
+                f_.imposta(c.indebitamentoMedio, formatta(*m, maschera()));
+            if (f_[c.accordatoIndebitamento].selezionato) f_.imposta(c.fido, f_.testo(c.indebitamentoMedio));
         }
     } else if (id == c.fido) {
         riformatta(c.fido);
-        f_.imposta(c.Acc, f_.testo(c.fido));
-    } else if (id == c.Acc) {
-        riformatta(c.Acc);
-        f_.imposta(c.fido, f_.testo(c.Acc));
-    } else if (id == c.NumeriD) {
-        riformatta(c.NumeriD);
-        f_.imposta(c.indMed2, f_.testo(c.NumeriD));
-    } else if (id == c.ComMS || id == c.ComMS2) {
+        f_.imposta(c.accordato, f_.testo(c.fido));
+    } else if (id == c.accordato) {
+        riformatta(c.accordato);
+        f_.imposta(c.fido, f_.testo(c.accordato));
+    } else if (id == c.numeriDebitori) {
+        riformatta(c.numeriDebitori);
+        f_.imposta(c.formulaNumeri, f_.testo(c.numeriDebitori));
+    } else if (id == c.cmsInteressi || id == c.cmsSpese) {
         f_.cambia(id, formattaTesto(f_.testo(id), maschera()));
-    } else if (id == c.ASpese || id == c.extrafido || id == c.intDare || id == c.speseN || id == c.totInt ||
-               id == c.tspe || id == c.SpeInt) {
+    } else if (id == c.altriOneri || id == c.altriInteressi || id == c.interessiDare || id == c.spese ||
+               id == c.totaleInteressi || id == c.totaleSpese || id == c.totaleInteressiSpese) {
         riformatta(id);
     } else {
         return false;
@@ -543,45 +575,45 @@ bool TegCalcolo::uscito(int id) {
 
 bool TegCalcolo::cliccato(int id) {
     const auto& c = c_;
-    if (id == c.Command2)
+    if (id == c.primoTrimestre)
         periodo("01/01/", "31/03/");
-    else if (id == c.Command3)
+    else if (id == c.secondoTrimestre)
         periodo("01/04/", "30/06/");
-    else if (id == c.Command4)
+    else if (id == c.terzoTrimestre)
         periodo("01/07/", "30/09/");
-    else if (id == c.Command5)
+    else if (id == c.quartoTrimestre)
         periodo("01/10/", "31/12/");
-    else if (id == c.Command7)
+    else if (id == c.primoSemestre)
         periodo("01/01/", "30/06/");
-    else if (id == c.Command10)
+    else if (id == c.secondoSemestre)
         periodo("01/07/", "31/12/");
-    else if (id == c.Command6)
+    else if (id == c.annoIntero)
         periodo("01/01/", "31/12/");
-    else if (id == c.Command8)
+    else if (id == c.calcolaGiorni)
         giorni();
-    else if (id == c.Option2) {
-        f_.imposta(c.fido, f_.testo(c.IndMedio));
-        f_.imposta(c.Acc, f_.testo(c.IndMedio));
-    } else if (id == c.euro || id == c.Lira) {
-        ctx_.stato.ImportiInLire = id == c.Lira;
+    else if (id == c.accordatoIndebitamento) {
+        f_.imposta(c.fido, f_.testo(c.indebitamentoMedio));
+        f_.imposta(c.accordato, f_.testo(c.indebitamentoMedio));
+    } else if (id == c.euro || id == c.lire) {
+        ctx_.stato.ImportiInLire = id == c.lire;
         ctx_.stato.MascheraImporti = std::string(ctx_.stato.ImportiInLire ? maschere::lire : maschere::euro);
-    } else if (id == c.OK || id == c.Command9) {
+    } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
         if (vuotiAZero_) azzeraVuoti();
-        id == c.OK ? TegBancaItalia() : TegGlobale();
-    } else if (id == c.via)
-        RigaReport();
+        id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
+    } else if (id == c.creaReport)
+        creaReport();
     else
-        return id == c.Option1a || id == c.Option3 || id == c.Option4 || id == c.Option5;
+        return id == c.accordatoFido || id == c.vecchiaNorma || id == c.nuovaNorma || id == c.normaPerData;
     return true;
 }
 
 bool TegCalcolo::selezionato(int id) {
     const auto& c = c_;
-    if (id == c.Combo1) {
-        const auto anno = leggiNumero(f_.testo(c.Combo1));
-        f_.imposta(c.ga, anno && bisestile(static_cast<int>(*anno)) ? "36600" : "36500");
-    } else if (id == c.Combo2) {
-        if (f_[c.Combo2].selezione == 1) f_.scegliOpzione(c.Option2);
+    if (id == c.anno) {
+        const auto anno = leggiNumero(f_.testo(c.anno));
+        f_.imposta(c.formulaGiorniAnno, anno && bisestile(static_cast<int>(*anno)) ? "36600" : "36500");
+    } else if (id == c.categoria) {
+        if (f_[c.categoria].selezione == 1) f_.scegliOpzione(c.accordatoIndebitamento);
     } else {
         return false;
     }

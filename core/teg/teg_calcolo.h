@@ -13,7 +13,8 @@
 namespace vantrel {
 
 class ListaReport;
-struct TegIds;
+struct ControlliTeg;
+struct GrigliaTassi;
 
 /// The "calcolo T.E.G. " tab of the calculation window: the period record held by its fields,
 /// the derived figures, the two TEG formulas with their partial rates, the rate grid of the year,
@@ -30,13 +31,16 @@ public:
     /// The window load: dates, rate table, years, categories (the header block goes to the list).
     void carica(bool caricaTassi = true);
 
-    void TegBancaItalia();
-    void TegGlobale();
-    void TassiPeriodo();
-    void SogliaPeriodo();
-    void RigaReport();
+    void tegBancaItalia();
+    void tegGlobale();
+    /// Fills the rate grid of the year with the averages and thresholds of the category.
+    void tassiPeriodo();
+    /// The threshold of the period's quarter and class, and the excess of the TEG over it.
+    void sogliaPeriodo();
+    /// "crea report": appends the result row of the calculation to the list.
+    void creaReport();
     void giorni();
-    /// The CMS regrouping: `primo` runs the ComMS2 case, `secondo` the ComMS case.
+    /// The CMS regrouping: `primo` runs the case of the CMS as expenses, `secondo` as interest.
     void raggruppaCms(bool primo, bool secondo);
 
     /// Whether the formula buttons first set the empty amount fields of the period to "0" and say so
@@ -55,7 +59,32 @@ public:
     bool selezionato(int id) override;
 
 private:
+    /// The figures of the period both formulas start from.
+    struct Cifre {
+        std::optional<double> interessi, cmsInteressi, cmsSpese, altriInteressi, spese, altriOneri;
+        std::optional<double> numeri, giorniAnno, fido;
+        /// A charge as a rate over the debit numbers (x days of the year x 100).
+        std::optional<double> suNumeri(std::optional<double> x) const;
+        /// A charge as a rate over the accordato (x 100).
+        std::optional<double> suAccordato(std::optional<double> x) const;
+    };
+    struct Totali {
+        std::optional<double> interessi, spese;
+    };
+
     std::optional<double> valore(int id) const;
+    void preparaBancaItalia();
+    bool accordatoValido();
+    Cifre cifre();
+    Totali totali(const Cifre& x);
+    /// The common tail of both formulas: the TEG (plus `rapportoSpese`, the expenses over the accordato,
+    /// when given), the partial rates, the CMS regrouping and the threshold.
+    void concludi(const Cifre& x, std::optional<double> rapportoSpese);
+    double parziale(std::optional<double> v, int campo);
+    double parzialeCms(const Cifre& x, bool bancaItalia);
+    void parziali(const Cifre& x, bool bancaItalia);
+    void scriviTassi(int classe, int trimestre, float media, Norma n, bool perData);
+    void registraCatena(int trimestre, const Data& inizio, int classe);
     const std::string& maschera() const { return ctx_.stato.MascheraImporti; }
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
@@ -71,7 +100,8 @@ private:
     Finestra& f_;
     Contesto& ctx_;
     ListaReport& lista_;
-    const TegIds& c_;
+    const ControlliTeg& c_;
+    const GrigliaTassi& g_;
     bool vuotiAZero_ = true;
     std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
     CatenaSoglia catena_;

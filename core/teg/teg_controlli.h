@@ -1,33 +1,49 @@
 #pragma once
 
-#include "common/finestra.h"
+#include "common/controlli.h"
 
 namespace vantrel {
 
-// The controls of the "calcolo T.E.G. " tab, resolved once per schema.
 // clang-format off
-#define VANTREL_TEG_CONTROLLI(X) \
-    X(dal) X(al) X(Combo1) X(Combo2) X(Command2) X(Command3) X(Command4) X(Command5) \
-    X(Command7) X(Command10) X(Command6) X(Command8) X(Giorni) X(NumeriD) X(indMed2) X(IndMedio) \
-    X(intDare) X(ComMS) X(ComMS2) X(extrafido) X(speseN) X(ASpese) X(fido) X(Acc) \
-    X(Option2) X(Option1a) X(ga) X(cento) X(totInt) X(totint2) X(TotalSpese) X(tspe) \
-    X(SpeInt) X(TegTXT) X(IntSc) X(CMSc) X(ECCSC) X(SpeseSc) X(OneriSc) X(SommaParziali) \
-    X(TInt) X(TSpes) X(soglia) X(Diff) X(Option3) X(Option4) X(Option5) X(Lira) X(euro) \
-    X(OK) X(Command9) X(via) X(SSCommand2) X(cmscop) X(Line22) X(Line27) X(Line28) \
-    X(LblPiu) X(LblTotaleSpese) X(LblAccordato) X(LblPer2) X(LineaSpese) X(LblUguale) X(LblRisultato) X(TSM) \
-    X(TUM) X(TSM2) X(TUM2) X(SSTab1) X(ClasseSoglia)
+
+// The controls of the "calcolo T.E.G. " tab of the calculation window `Taeg`
+#define VANTREL_CONTROLLI_TEG(X)                                                                                       \
+    X(schede, "SSTab1")                                                                                                \
+    X(dataInizio, "dal") X(dataFine, "al") X(anno, "Combo1") X(categoria, "Combo2")                                    \
+    X(primoTrimestre, "Command2") X(secondoTrimestre, "Command3") X(terzoTrimestre, "Command4")                        \
+    X(quartoTrimestre, "Command5") X(primoSemestre, "Command7") X(secondoSemestre, "Command10")                        \
+    X(annoIntero, "Command6") X(calcolaGiorni, "Command8")                                                             \
+    X(giorni, "Giorni") X(numeriDebitori, "NumeriD") X(indebitamentoMedio, "IndMedio")                                 \
+    X(interessiDare, "intDare") X(cmsInteressi, "ComMS") X(altriInteressi, "extrafido") X(totaleInteressi, "totInt")   \
+    X(spese, "speseN") X(cmsSpese, "ComMS2") X(altriOneri, "ASpese") X(totaleSpese, "tspe")                            \
+    X(totaleInteressiSpese, "SpeInt") X(spostaCms, "cmscop")                                                           \
+    X(accordatoIndebitamento, "Option2") X(accordatoFido, "Option1a") X(fido, "fido") X(accordato, "Acc")              \
+    X(lire, "Lira") X(euro, "euro")                                                                                    \
+    X(vecchiaNorma, "Option3") X(nuovaNorma, "Option4") X(normaPerData, "Option5")                                     \
+    X(formulaInteressi, "totint2") X(formulaNumeri, "indMed2") X(formulaGiorniAnno, "ga")                              \
+    X(formulaSpese, "TotalSpese") X(formulaCento, "cento") X(formulaPiu, "LblPiu")                                     \
+    X(formulaEtichettaSpese, "LblTotaleSpese") X(formulaEtichettaAccordato, "LblAccordato") X(formulaPer, "LblPer2")   \
+    X(formulaLineaSpese, "LineaSpese") X(formulaLineaGlobale, "Line28") X(formulaUguale, "LblUguale")                  \
+    X(formulaRisultato, "LblRisultato") X(teg, "TegTXT")                                                               \
+    X(tegInteressi, "IntSc") X(tegCms, "CMSc") X(tegAltriInteressi, "ECCSC") X(tegSpese, "SpeseSc")                    \
+    X(tegAltriOneri, "OneriSc") X(sommaParziali, "SommaParziali") X(tegVociInteressi, "TInt")                          \
+    X(tegVociSpese, "TSpes") X(lineaCmsInteressi, "Line22") X(lineaCmsSpese, "Line27")                                 \
+    X(mediaTassiMediClasse1, "TSM") X(mediaSoglieClasse1, "TUM") X(mediaTassiMediClasse2, "TSM2")                      \
+    X(mediaSoglieClasse2, "TUM2")                                                                                      \
+    X(soglia, "soglia") X(supero, "Diff") X(classeSoglia, "ClasseSoglia")                                              \
+    X(calcolaBancaItalia, "OK") X(calcolaGlobale, "Command9") X(creaReport, "via")                                     \
+    X(creaReportTabellare, "SSCommand2")
 // clang-format on
+VANTREL_STRUTTURA_CONTROLLI(ControlliTeg, VANTREL_CONTROLLI_TEG)
 
-struct TegIds {
-#define VANTREL_ID(n) int n;
-    VANTREL_TEG_CONTROLLI(VANTREL_ID)
-#undef VANTREL_ID
-    int TS[4], TU[4], TSb[4], TUb[4], TSc[4], TUc[4];
-
-    explicit TegIds(const Schema& s);
+/// The rate grid of the year on the same tab: for each class of amount (first, second, third) and
+/// quarter, the average rate (TS1..TS4, TS1b..TS4b, TS1c..TS4c) and its threshold (TU1..TU4, ...).
+struct GrigliaTassi {
+    int tassiMedi[3][4];
+    int soglie[3][4];
+    explicit GrigliaTassi(const Schema& s);
+    /// The control's name of a cell: `soglia` false for the average rate.
+    static std::string nome(bool soglia, int classe, int trimestre);
 };
-
-/// The ids of the tab in the schema of its window (one schema per kind of window).
-const TegIds& tegIds(const Schema& s);
 
 } // namespace vantrel

@@ -1,4 +1,5 @@
 #include "teg/teg_calcolo.h"
+#include "teg/teg_controlli.h"
 
 namespace vantrel {
 namespace {
@@ -26,9 +27,8 @@ void etichetta(Schema& s, const char* nome, const char* caption, int sinistra = 
     s.aggiungi(nome, Tipo::Etichetta, caption).sinistra = sinistra;
 }
 
-} // namespace
-
-void TegCalcolo::definisci(Schema& s) {
+// The period: its dates, the year and category lists, the buttons that fill the dates, the days.
+void definisciPeriodo(Schema& s) {
     s.aggiungi("SSTab1", Tipo::Scheda);
     auto& dal = s.aggiungi("dal", Tipo::Data);
     dal.aiuto = "Immettere data inizio periodo";
@@ -58,6 +58,10 @@ void TegCalcolo::definisci(Schema& s) {
         s, "Command8", "giorni      >>",
         "calcola i giorni del periodo di calcolo e l'indebitamento medio che equivale al risultato della divisione "
         "dei Numeri Dare per il nr. giorni.");
+}
+
+// The figures of the period and their totals.
+void definisciImporti(Schema& s) {
     testo(s, "Giorni", "Nr.giorni del periodo di calcolo.");
     testo(s, "NumeriD", "inserire i Numeri Dare maturati nel periodo indicato nelle date 'dal ...al'. ");
     testo(s, "IndMedio",
@@ -75,7 +79,10 @@ void TegCalcolo::definisci(Schema& s) {
     testo(s, "SpeInt", "totale interessi e spese del periodo. ");
     pulsante(s, "cmscop", "",
              "muove le commissioni di massimo scoperto del periodo, dalla riga interessi alla riga spese");
+}
 
+// The accordato, the currency and the threshold rule.
+void definisciScelte(Schema& s) {
     s.aggiungi("FrameAccordato", Tipo::Cornice, "accordato =").aiuto =
         "opzione per la scelta del parametro per la determinazione dell'accordato. ";
     opzione(s, "Option2", "indebitam. medio", "accordato", "sceglie l'indebitamento medio come accordato. ", false);
@@ -103,8 +110,10 @@ void TegCalcolo::definisci(Schema& s) {
             "periodo a cavallo usa le soglie pubblicate per il suo trimestre (vecchia norma). Le soglie sono le cifre "
             "esatte della norma, senza arrotondamenti. ",
             true);
+}
 
-    // The formula strip: "totale interessi" over "numeri debitori" x ga + "totale spese" over "accordato" x cento.
+// The formula strip: "totale interessi" over "numeri debitori" x ga + "totale spese" over "accordato" x cento.
+void definisciStriscia(Schema& s) {
     testo(s, "totint2", "totale interessi del periodo. ", true);
     testo(s, "indMed2", "totale numeri debitori del periodo. ", true);
     testo(s, "ga", "nr giorni anno x 100 ", true, "36500");
@@ -119,7 +128,10 @@ void TegCalcolo::definisci(Schema& s) {
     etichetta(s, "LblUguale", "=", 5520);
     etichetta(s, "LblRisultato", "T.E.G.", 5880);
     testo(s, "TegTXT", "risultato operazione. ", true);
+}
 
+// The TEG of each charge and of the interest and expense groups.
+void definisciParziali(Schema& s) {
     testo(s, "IntSc", "TEG soli interessi. ", true);
     testo(s, "CMSc", "TEG sole CMS. ", true);
     testo(s, "ECCSC", "TEG solo altri interessi. ", true);
@@ -130,14 +142,16 @@ void TegCalcolo::definisci(Schema& s) {
     testo(s, "TSpes", "totale TEG voci spese. ", true);
     s.aggiungi("Line22", Tipo::Linea);
     s.aggiungi("Line27", Tipo::Linea);
+}
 
+// The averages and thresholds of the year, class by class and quarter by quarter.
+void definisciGriglia(Schema& s) {
     static const char* const trimestri[] = {"primo", "secondo", "terzo", "quarto"};
     static const char* const classi[] = {"primo", "secondo", "terzo"};
-    static const char* const suffissi[] = {"", "b", "c"};
     for (int c = 0; c < 3; ++c)
         for (int q = 0; q < 4; ++q)
             for (int u = 0; u < 2; ++u) {
-                const std::string nome = std::string(u ? "TU" : "TS") + std::to_string(q + 1) + suffissi[c];
+                const std::string nome = GrigliaTassi::nome(u != 0, c, q);
                 std::string quarto = trimestri[q];
                 if (u && q == 3 && c == 0) quarto = "Quarto";
                 const std::string aiuto = std::string(u ? "Tasso usura " : "Tasso medio ") + quarto +
@@ -146,6 +160,10 @@ void TegCalcolo::definisci(Schema& s) {
                                           classi[c] + " scaglione";
                 testo(s, nome.c_str(), aiuto.c_str(), true);
             }
+}
+
+// The comparison with the threshold and the commands.
+void definisciConfronto(Schema& s) {
     testo(s, "TSM", "", true);
     testo(s, "TUM", "", true);
     testo(s, "TSM2", "", true);
@@ -167,6 +185,18 @@ void TegCalcolo::definisci(Schema& s) {
              "un file di testo e ripresi successivamente per modifiche o aggiunte.");
     pulsante(s, "SSCommand2", "crea report tabellare",
              "crea un riepilogo con i dati del calcolo dove vengono indicate le formule ed i relativi valori");
+}
+
+} // namespace
+
+void TegCalcolo::definisci(Schema& s) {
+    definisciPeriodo(s);
+    definisciImporti(s);
+    definisciScelte(s);
+    definisciStriscia(s);
+    definisciParziali(s);
+    definisciGriglia(s);
+    definisciConfronto(s);
 }
 
 } // namespace vantrel

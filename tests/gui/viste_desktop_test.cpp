@@ -248,7 +248,7 @@ private slots:
     void rowsAreNotDroppedWithoutAQuestion() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
-        t.modello()["List1"].voci.push_back("riga non salvata");
+        t.modello().report().accoda("riga non salvata");
         t.legame().aggiorna();
         d.premi(t, "Pulisci"); // no answer: Annulla
         QCOMPARE(trova<QListWidget>(t, "List1")->count(), 4);

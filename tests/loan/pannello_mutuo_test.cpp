@@ -4,6 +4,7 @@
 #include "reports/stampa_report.h"
 #include "support/ambiente.h"
 #include "support/messaggio.h"
+#include "support/stato_finestra.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
@@ -143,7 +144,7 @@ TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
         m.incolla("txtImporto", c.importo);
         m.incolla("txtNumRate", c.rate);
         m.incolla("txtTasso", c.tasso);
-        m["txtRata"].testo = c.rata;
+        test::stato(m, "txtRata").testo = c.rata;
         m.clicca("CmdCalcola");
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});

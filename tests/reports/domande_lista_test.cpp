@@ -3,6 +3,7 @@
 #include "reports/finestre_report.h"
 #include "support/ambiente.h"
 #include "support/messaggio.h"
+#include "support/stato_finestra.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ TEST(DomandeLista, EliminaTuttoEChiusura) {
                 f = std::make_unique<Taeg>(a.ctx);
             else
                 f = std::make_unique<FinestraReport>(a.ctx);
-            auto& lista = (*f)["List1"].voci;
+            auto& lista = test::stato(*f, "List1").voci;
             if (c.riga) lista.push_back(c.riga);
             if (c.salva) {
                 f->incolla("nome", "prova");

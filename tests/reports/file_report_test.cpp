@@ -2,6 +2,7 @@
 #include "reports/finestre_report.h"
 #include "support/ambiente.h"
 #include "support/messaggio.h"
+#include "support/stato_finestra.h"
 #include "teg/taeg.h"
 
 #include <filesystem>
@@ -67,8 +68,7 @@ TEST(ContenutoReport, CentomilaRighe) {
 
 TEST_F(FileReport, SalvaERiapreDaTaeg) {
     Taeg t(ctx);
-    t["List1"].voci.push_back("r1");
-    t["List1"].voci.push_back("r2");
+    test::stato(t, "List1").voci = {"r1", "r2"};
     const Righe prima = t["List1"].voci;
     const std::string path = dir.file("prova.RKT");
     t.incolla("nome", "prova");

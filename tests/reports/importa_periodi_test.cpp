@@ -38,21 +38,21 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         const PeriodoDaControllare& p = r.periodi[0];
         EXPECT_EQ(p.dal, "01/04/2019");
         EXPECT_EQ(p.al, "30/06/2019");
-        EXPECT_EQ(p.Giorni, "90");
+        EXPECT_EQ(p.giorni, "90");
         const std::array<std::string, 9> attesi = {"1.000", "2", "3", "4", "5", "6", "7", "8", "9"};
         EXPECT_EQ(p.campi, attesi);
         EXPECT_EQ(p.categoria, 2);
-        EXPECT_EQ(p.valuta, "Lira");
-        EXPECT_EQ(p.norma, "Option4");
-        EXPECT_EQ(p.formula, "Command9");
+        EXPECT_TRUE(p.valuta == &ControlliTeg::lire);
+        EXPECT_TRUE(p.norma == &ControlliTeg::nuovaNorma);
+        EXPECT_TRUE(p.formula == &ControlliTeg::calcolaGlobale);
         EXPECT_EQ(r.colonneIgnorate, c.ignorate);
     }
     // "accordato" is the option when its cells are options, the credit line when they are amounts.
     const auto opzione = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;indebitam. medio\n").periodi.at(0);
-    EXPECT_EQ(opzione.accordato, "Option2");
+    EXPECT_TRUE(opzione.accordato == &ControlliTeg::accordatoIndebitamento);
     EXPECT_EQ(opzione.campi[7], "");
     const auto fido = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;10.000\n").periodi.at(0);
-    EXPECT_EQ(fido.accordato, "Option1a");
+    EXPECT_TRUE(fido.accordato == &ControlliTeg::accordatoFido);
     EXPECT_EQ(fido.campi[7], "10.000");
 }
 

@@ -1,5 +1,6 @@
 #include "reports/finestre_report.h"
 #include "support/ambiente.h"
+#include "support/stato_finestra.h"
 #include "teg/taeg.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ const Nomi kGestore = {{"giu", "SSCommand1"},     {"su", "SSCommand3"},   {"inco
                        {"coda", "SSCommand6"},    {"suSel", "SSCommand5"}};
 
 Righe& lista(Finestra& f) {
-    return f["List1"].voci;
+    return test::stato(f, "List1").voci;
 }
 
 /// Steps apart by blanks: "r2" clicks line 2, "d2" double clicks it, "=x" types x into testo, any other
@@ -80,7 +81,7 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
             FinestraReport g(a.ctx);
             Finestra& f = w == 0 ? static_cast<Finestra&>(t) : g;
             const Nomi& n = w == 0 ? kTaeg : kGestore;
-            f[n.at("incolla")].abilitato = true;
+            test::stato(f, n.at("incolla")).abilitato = true;
             lista(f) = c.prima;
             esegui(f, n, c.passi);
             EXPECT_EQ(lista(f), c.dopo);

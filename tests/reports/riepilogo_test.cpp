@@ -1,4 +1,5 @@
 #include "support/ambiente.h"
+#include "support/stato_finestra.h"
 #include "teg/riepilogo.h"
 #include "teg/taeg.h"
 
@@ -92,7 +93,7 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
 TEST(Riepilogo, FormulaDisegnata) {
     test::Ambiente a;
     Taeg t(a.ctx);
-    t["TotalSpese"].visibile = true;
+    test::stato(t, "TotalSpese").visibile = true;
     const std::pair<const char*, const char*> campi[] = {
         {"totInt", "1234,56"}, {"tspe", "30"}, {"indMed2", " 9.000.000 "}, {"fido", "100.000"}, {"TegTXT", "5,4321"}};
     for (const auto& [campo, testo] : campi)
@@ -106,7 +107,7 @@ TEST(Riepilogo, FormulaDisegnata) {
     EXPECT_EQ(r[30], std::string(10, ' ') + std::string(10, ' ') + "9.000.000" + std::string(11, ' ') +
                          std::string(11, ' ') + "100.000");
 
-    t["TotalSpese"].visibile = false;
+    test::stato(t, "TotalSpese").visibile = false;
     t.imposta(t.id("totint2"), "1234567890123456789012,5");
     const Righe g = riepilogoCalcolo(t, "");
     ASSERT_EQ(g.size(), 44u);

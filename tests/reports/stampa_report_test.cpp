@@ -2,6 +2,7 @@
 #include "reports/finestre_report.h"
 #include "reports/stampa_report.h"
 #include "support/ambiente.h"
+#include "support/stato_finestra.h"
 #include "teg/taeg.h"
 
 #include <algorithm>
@@ -179,19 +180,19 @@ TEST(Stampa, FinestreUsanoLeRighePerPaginaGiuste) {
     ctx.stato.OpzStampa.righeVerticale(20);
 
     Taeg t(ctx);
-    t["List1"].voci = numerate(9);
+    test::stato(t, "List1").voci = numerate(9);
     t.clicca("Stampa");
     const std::string daTaeg = out.str();
     EXPECT_EQ(std::count(daTaeg.begin(), daTaeg.end(), 'P'), 2); // one page end, the closing line
     out.str("");
     FinestraReport g(ctx);
-    g["List1"].voci = numerate(9);
+    test::stato(g, "List1").voci = numerate(9);
     g.clicca("Stampa");
     EXPECT_EQ(out.str(), daTaeg);
 
     out.str("");
     FinestraTesto f(ctx);
-    f["List1"].voci = numerate(19);
+    test::stato(f, "List1").voci = numerate(19);
     f.clicca("Stampa");
     const std::string testo = out.str();
     EXPECT_NE(testo.find("Pagina  2 "), std::string::npos);
