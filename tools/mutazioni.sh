@@ -5,7 +5,7 @@
 # of the tree (build/mutazioni/sorgenti, uncommitted changes included), which is rebuilt
 # incrementally and tested with ctest; the working tree is never touched. "{NL}" in a text stands
 # for a line break, so that a fault can delete a line or hang on its neighbour to be found once.
-# A fault is "preso" when a test fails or times out, "sopravvissuto" when every test passes,
+# A fault is "preso" when a test fails or times out (the failing tests are named), "sopravvissuto" when every test passes,
 # "non compila" when the build fails (counted apart), "non applicabile" when its original text is
 # not found exactly once. Prints each outcome, the score and the survivors.
 # The desktop journey under a virtual X server (percorso_utente) is left out: it takes minutes, and
@@ -24,14 +24,15 @@ ultimo=${3:-100000}
 limite=${MUTAZIONI_LIMITE:-900}
 lavoro=${MUTAZIONI_CARTELLA:-$radice/build/mutazioni}
 copia=$lavoro/sorgenti
-build=$lavoro/build
+build=$copia/build/dev # where the dev build lies in the tree: ccache then finds the same relative paths
 
 # The scratch copy, with the times of the files kept so that only what changed is rebuilt.
-rm -rf "$copia"
-mkdir -p "$copia" "$build"
+mkdir -p "$copia"
+find "$copia" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} + # the build is kept
 elenco=$lavoro/mutazioni.txt
 cp "$elenco_dato" "$elenco" # the list as it was at the start, whatever happens to it meanwhile
 tar -C "$radice" --exclude=./build --exclude=./.git -cf - . | tar -C "$copia" -xf -
+mkdir -p "$build"
 # A run killed in the middle of a fault leaves that file's objects built from the fault: rebuild it.
 [ -f "$lavoro/in_corso" ] && touch "$copia/$(cat "$lavoro/in_corso")" && rm -f "$lavoro/in_corso"
 if [ $controlla -eq 0 ]; then
@@ -89,11 +90,13 @@ while [ "$n" -le "$ultimo" ]; do
     inizio=$(date +%s)
     if ! timeout "$limite" cmake --build "$build" -j2 >"$lavoro/guasto.log" 2>&1; then
         echo "[$n] non compila  $descrizione"; noncompila=$((noncompila + 1))
-    elif timeout "$limite" bash -c "$(declare -f prove); build='$build' prove --stop-on-failure --timeout 120" \
+    elif timeout "$limite" bash -c "$(declare -f prove); build='$build' prove --timeout 120" \
         >"$lavoro/guasto.log" 2>&1; then
         echo "[$n] SOPRAVVISSUTO ($(($(date +%s) - inizio)) s)  $descrizione"; sopravvissuti+=("[$n] $descrizione")
     else
-        echo "[$n] preso ($(($(date +%s) - inizio)) s)  $descrizione"; presi=$((presi + 1))
+        # The tests that caught it: a test that alone catches a fault must not be cut.
+        chi=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$lavoro/guasto.log" | tr '\n' ' ')
+        echo "[$n] preso ($(($(date +%s) - inizio)) s) [${chi% }]  $descrizione"; presi=$((presi + 1))
     fi
     ripristina
     n=$((n + 1))

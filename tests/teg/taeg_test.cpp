@@ -271,12 +271,5 @@ TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
     EXPECT_EQ(t("Acc"), "1.234,50");
 }
 
-TEST_F(FinestraTaeg, AiutoSulPuntatore) {
-    w->sopra("TS2b");
-    EXPECT_EQ(t("HELP"),
-              "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
-              "al secondo scaglione");
-}
-
 } // namespace
 } // namespace vantrel
