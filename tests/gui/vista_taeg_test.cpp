@@ -3,6 +3,7 @@
 #include "qt_testo.h"
 #include "vista_taeg.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,29 @@ private slots:
         QCOMPARE(testo(v, "indMed2"), QStringLiteral("123"));
         QTest::keyClick(trova(v, "intDare"), Qt::Key_Enter);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "ComMS"));
+    }
+
+    // Tab goes from each control to the next of the window's order that can take the focus.
+    void tabFollowsTheWindowOrder() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        std::vector<QWidget*> ordine;
+        for (const int id : v.modello().schema().tab()) {
+            QWidget* w = trova(v, v.modello().schema().definizione(id).nome.c_str());
+            // A date field takes Tab for its own day, month and year.
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+                !qobject_cast<QAbstractSpinBox*>(w))
+                ordine.push_back(w);
+        }
+        QVERIFY(ordine.size() > 20);
+        for (std::size_t k = 0; k + 1 < ordine.size(); ++k) {
+            ordine[k]->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(QApplication::focusWidget(), ordine[k]);
+            QTest::keyClick(ordine[k], Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), ordine[k + 1]);
+        }
     }
 
     // Every control of every tab that has a help text shows its own while the pointer is over it.
