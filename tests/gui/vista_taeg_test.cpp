@@ -134,10 +134,23 @@ private slots:
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         const Schema& s = v.modello().schema();
+        // Each control is on screen by its name, enabled and editable as the model says.
+        int spenti = 0, soloLettura = 0;
         for (std::size_t i = 0; i < s.dimensione(); ++i) {
-            const QString nome = qs(s.definizione(static_cast<int>(i)).nome);
-            QVERIFY2(v.findChild<QWidget*>(nome), qPrintable(nome));
+            const auto& d = s.definizione(static_cast<int>(i));
+            const QString nome = qs(d.nome);
+            auto* w = v.findChild<QWidget*>(nome);
+            QVERIFY2(w, qPrintable(nome));
+            const bool abilitato = v.modello()[static_cast<int>(i)].abilitato;
+            QVERIFY2(w->testAttribute(Qt::WA_ForceDisabled) == !abilitato, qPrintable(nome));
+            spenti += !abilitato;
+            if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                QVERIFY2(e->isReadOnly() == d.solaLettura, qPrintable(nome));
+                soloLettura += d.solaLettura;
+            }
         }
+        QVERIFY(spenti > 0);
+        QVERIFY(soloLettura > 0);
         QCOMPARE(trova<QTabWidget>(v, "SSTab1")->tabText(0), QStringLiteral("calcolo T.E.G. "));
         QCOMPARE(trova<QComboBox>(v, "Combo1")->itemText(0), QStringLiteral("1997"));   // the rate table's first year
         QCOMPARE(trova<QComboBox>(v, "Combo1")->currentText(), QStringLiteral("2026")); // that of the dates
