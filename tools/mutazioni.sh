@@ -64,7 +64,7 @@ if len(sys.argv) > 4:  # --ripristina: the original back, with a new time so tha
     os.remove(os.path.join(os.path.dirname(copia), "in_corso"))
     sys.exit(0)
 print(file + ": " + " ".join(originale.split()) + "  ->  " + " ".join(guasto.split()))
-testo = open(percorso, encoding="utf-8").read()
+testo = open(percorso, encoding="utf-8").read() if os.path.isfile(percorso) else ""
 if testo.count(originale) != 1:
     sys.exit(4)
 shutil.copyfile(percorso, percorso + ".originale")
