@@ -93,12 +93,19 @@ LettoreCsv::LettoreCsv(std::istream& in, std::string path, const std::vector<std
 }
 
 bool LettoreCsv::riga(std::string& testo) {
-    if (!std::getline(in_, testo)) {
+    if (seguito_) {
+        testo = std::move(*seguito_);
+        seguito_.reset();
+    } else if (!std::getline(in_, testo)) {
         if (in_.bad()) throw ErroreCsv{path_ + ": impossibile leggere il file"};
         return false;
     }
     ++numero_;
-    if (testo.ends_with('\r')) testo.pop_back();
+    // A lone CR ends a line too (files saved by older Mac programs): the rest waits for the next call.
+    if (const std::size_t cr = testo.find('\r'); cr != std::string::npos) {
+        if (cr + 1 < testo.size()) seguito_ = testo.substr(cr + 1);
+        testo.resize(cr);
+    }
     return true;
 }
 

@@ -35,6 +35,7 @@ private:
     std::string path_;
     std::vector<std::string> colonne_;
     int numero_ = 0;
+    std::optional<std::string> seguito_; // what followed a lone CR on the last line read
 };
 
 /// Reads the file; throws ErroreCsv with an Italian message naming file, line and column.

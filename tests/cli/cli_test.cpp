@@ -110,17 +110,8 @@ TEST(RigaDiComando, TegSuiPeriodiDiEsempio) {
     ASSERT_EQ(
         esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()}).codice, 0);
     const std::string esempi = VANTREL_EXAMPLES_DIR "/periodi.csv";
-    Esito e = esegui({"teg", esempi, "--cartella", dir.cartella(), "--oggi", "05/12/2026", "--formato", "json"});
-    ASSERT_EQ(e.codice, 0) << e.err;
-    const auto json = nlohmann::json::parse(e.out);
-    ASSERT_GE(json.size(), 8u);
-    for (const auto& p : json) {
-        EXPECT_FALSE(p["riga"].get<std::string>().empty());
-        EXPECT_GE(p["riga"].get<std::string>().size(), 139u) << p["riga"]; // a wide value shifts the line
-        EXPECT_FALSE(p["campi"]["soglia"].get<std::string>().empty());
-    }
     const std::string report = dir.file("esempi.RKT");
-    e = esegui({"teg", esempi, "--cartella", dir.cartella(), "--report", report});
+    const Esito e = esegui({"teg", esempi, "--cartella", dir.cartella(), "--report", report});
     ASSERT_EQ(e.codice, 0);
     const auto bytes = test::leggiByte(report);
     const std::string fine = "Fine\r\n";

@@ -85,6 +85,16 @@ TEST_F(VerificaUsuraMutuo, DefaultRateMeetsTheThresholdOfTegmPlusTheSurcharge) {
     EXPECT_EQ(campo("txtEsitoMora"), "mora entro la soglia; mora + tasso del contratto (10,5000) entro la soglia");
 }
 
+// A mortgage of exactly five years takes the surcharge of the other loans (3,1, not 1,9); no contract
+// date means the loan's own date (15/03/2026); a rate on the threshold is within it.
+TEST_F(VerificaUsuraMutuo, FiveYearsAreNotOverFiveAndTheThresholdItselfIsWithin) {
+    prestito("50000", "60", "3,5", 0, "");
+    metti("txtTassoMora", "12,825"); // (3,96 + 3,1) x 1,25 + 4
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtSogliaMora"), "12,8250");
+    EXPECT_EQ(campo("txtEsitoMora"), "mora entro la soglia");
+}
+
 TEST_F(VerificaUsuraMutuo, OldRuleAndTheSingleLeasingCategoryBefore2010) {
     // 2008: one leasing category with classes by amount; 150.000 euro is "oltre 50.000 euro"; old rule x 1,5.
     prestito("150000", "96", "6", 5, "10/03/2008");

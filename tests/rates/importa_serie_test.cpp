@@ -133,6 +133,28 @@ TEST(ImportaSerie, SerieDellaBancaDItaliaSuUnaCartellaCompleta) {
     EXPECT_EQ(rif.serie->righe()[q2018->prima].tegm.testo(), "11,0154");
 }
 
+// A stored rate with more decimals stays when the series prints it rounded, and only then.
+TEST(ImportaSerie, UnTassoConPiuDecimaliRestaSeLaSerieLoArrotonda) {
+    TabellaTassi t;
+    t.NumPeriodi = 1;
+    t.slot(1).NumRec = 1;
+    t.slot(1).Periodo = "12018";
+    t.slot(1).TM[1] = 11.018f; // a typing slip: 11,02 would be the series' rounding
+    t.slot(1).TM[3] = 7.3839f; // the decree's figure
+    PeriodoDallaSerie p;
+    p.chiave = "12018";
+    p.valori = t.slot(1);
+    p.valori.TM[1] = 11.01f;
+    p.valori.TM[3] = 7.38f;
+    p.decimaliTM[1] = p.decimaliTM[3] = 2;
+    RiepilogoImportazione r;
+    std::string errore;
+    ASSERT_TRUE(unisciPeriodi(t, {p}, r, errore)) << errore;
+    EXPECT_EQ(r.modificati, 1);
+    EXPECT_EQ(t.slot(1).TM[1], 11.01f);
+    EXPECT_EQ(t.slot(1).TM[3], 7.3839f);
+}
+
 TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
     CartellaTemporanea dir;
     scriviPredefinito(dir.cartella());

@@ -2,6 +2,8 @@
 #include "support/taeg_fixture.h"
 #include "teg/soglie.h"
 
+#include <array>
+
 namespace vantrel {
 namespace {
 
@@ -215,19 +217,32 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     EXPECT_EQ(t("TU2"), "14,15"); // 8,12 x 1,25 + 4
 }
 
+// The mean of the quarters is summed in double and kept in single precision: one rounding, at the end.
 TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
-    // The 2014 advances: 8,92 + 8,9 + 9,37 + 9,3 = 36,49 / 4 = 9,1225. Summed step by step in single
-    // precision the mean falls just below the half and shows 9,122.
-    const float tm3[] = {8.92f, 8.9f, 9.37f, 9.3f};
-    for (int q = 0; q < 4; ++q)
-        periodo(std::to_string(q + 1) + "2014", {1, 1, 1, 1, tm3[q], 1, 1});
-    w->seleziona("Combo2", 2);
-    w->incolla("dal", "01/01/2014");
-    w->incolla("al", "31/03/2014");
-    for (const auto& [n, v] : kBase)
-        campo(n, v);
-    w->clicca("OK");
-    EXPECT_EQ(t("TSM"), "9,123");
+    struct Caso {
+        const char* anno;
+        std::array<float, 4> medie;
+        const char* tsm;
+    };
+    const Caso casi[] = {
+        // 2014 advances: 36,49 / 4 = 9,1225; summed step by step in single precision it shows 9,122.
+        {"2014", {8.92f, 8.9f, 9.37f, 9.3f}, "9,123"},
+        // 20,001999 / 4 lies just under 5,0005 in double, on it in single precision.
+        {"2015", {5.0005f, 5.0005f, 5.0005f, 5.000499f}, "5,001"},
+    };
+    for (const Caso& c : casi) {
+        for (int q = 0; q < 4; ++q) {
+            const float m = c.medie[static_cast<std::size_t>(q)];
+            periodo(std::to_string(q + 1) + c.anno, {1, 1, 1, 1, m, 1, 1});
+        }
+        w->seleziona("Combo2", 2);
+        w->incolla("dal", std::string("01/01/") + c.anno);
+        w->incolla("al", std::string("31/03/") + c.anno);
+        for (const auto& [n, v] : kBase)
+            campo(n, v);
+        w->clicca("OK");
+        EXPECT_EQ(t("TSM"), c.tsm) << c.anno;
+    }
 }
 
 TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
@@ -269,13 +284,6 @@ TEST_F(FinestraTaeg, LaValutaCambiaLaMaschera) {
     campo("fido", "1234,5");
     EXPECT_EQ(t("fido"), "1.234,50");
     EXPECT_EQ(t("Acc"), "1.234,50");
-}
-
-TEST_F(FinestraTaeg, AiutoSulPuntatore) {
-    w->sopra("TS2b");
-    EXPECT_EQ(t("HELP"),
-              "Tasso medio secondo trimestre dell'anno calcolato e per la categoria di conto scelto, relativo "
-              "al secondo scaglione");
 }
 
 } // namespace

@@ -1,0 +1,94 @@
+// The example periods and the reference loan against figures worked out independently of the program
+// (tests/data/*_attesi.csv, *_atteso.csv: tools/cifre_attese.py computed them as a spreadsheet would).
+#include "comandi.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+using Righe = std::vector<std::vector<std::string>>;
+
+/// The lines of a ";"-separated text, each split into its fields (the files hold no quotes).
+Righe dividi(const std::string& testo) {
+    Righe r;
+    std::istringstream in(testo);
+    for (std::string riga; std::getline(in, riga);) {
+        auto& campi = r.emplace_back();
+        std::size_t da = 0;
+        for (std::size_t fine; (fine = riga.find(';', da)) != std::string::npos; da = fine + 1)
+            campi.push_back(riga.substr(da, fine - da));
+        campi.push_back(riga.substr(da));
+    }
+    return r;
+}
+
+nlohmann::json esegui(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::esegui(args, out, err), 0) << err.str();
+    return out.str().empty() ? nlohmann::json() : nlohmann::json::parse(out.str());
+}
+
+// Lire and Euro, CMS on either side, both formulas, every rule (chosen or by date, across the change of
+// 14/05/2011), the class limits of 2010 and 2017, a leap year.
+TEST(CifreAttese, PeriodiCampoPerCampo) {
+    test::CartellaTemporanea dir;
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()},
+                          out, err),
+              0);
+    const std::pair<const char*, const char*> casi[] = {
+        {VANTREL_EXAMPLES_DIR "/periodi.csv", VANTREL_TEST_DATA "/periodi_attesi.csv"},
+        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv"}};
+    for (const auto& [ingresso, file] : casi) {
+        const Righe attese = dividi(test::leggiTesto(file));
+        const auto uscita =
+            esegui({"teg", ingresso, "--formato", "json", "--cartella", dir.cartella(), "--oggi", "15/03/2026"});
+        ASSERT_EQ(uscita.size() + 1, attese.size()) << file;
+        for (std::size_t r = 1; r < attese.size(); ++r) {
+            const auto& u = uscita[r - 1];
+            for (std::size_t k = 1; k < attese[0].size(); ++k) {
+                const std::string& colonna = attese[0][k];
+                const std::string testo = colonna == "riga"     ? u["riga"].get<std::string>()
+                                          : colonna == "avvisi" ? std::to_string(u["messaggi"].size())
+                                                                : u["campi"][colonna].get<std::string>();
+                EXPECT_EQ(testo, attese[r][k]) << file << ", periodo dal " << attese[r][0] << ", " << colonna;
+            }
+        }
+    }
+}
+
+// Rows 1, 80 and 120 and the totals of 100.000 at 6 % in 120 months; the due dates of every frequency
+// from the last day of January of a leap year.
+TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
+    const auto mutuo = [](const std::vector<std::string>& opzioni) {
+        std::vector<std::string> args = {"mutuo", "--formato", "json"};
+        args.insert(args.end(), opzioni.begin(), opzioni.end());
+        return esegui(args);
+    };
+    const auto riferimento = mutuo({"--importo", "100000", "--rate", "120", "--tasso", "6", "--data", "15/03/2026"});
+    const Righe attese = dividi(test::leggiTesto(VANTREL_TEST_DATA "/mutuo_atteso.csv"));
+    ASSERT_EQ(attese.size(), 13u);
+    for (std::size_t r = 1; r < attese.size(); ++r) {
+        const std::string &scadenza = attese[r][0], &campo = attese[r][1], &atteso = attese[r][2];
+        SCOPED_TRACE(scadenza + " " + campo);
+        if (campo.starts_with("riga ")) { // the plan's rows follow its eleven heading lines
+            EXPECT_EQ(riferimento["piano"][10 + std::stoul(campo.substr(5))], atteso);
+        } else if (campo == "scadenze") {
+            const auto p = mutuo({"--scadenza", scadenza, "--importo", "1200", "--rate", "13", "--tasso", "5", "--data",
+                                  "31/01/2024"})["piano"];
+            std::string date;
+            for (std::size_t k = 11; k < p.size(); ++k)
+                date += (date.empty() ? "" : " ") + p[k].get<std::string>().substr(9, 10);
+            EXPECT_EQ(date, atteso);
+        } else {
+            EXPECT_EQ(riferimento["campi"][campo], atteso);
+        }
+    }
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,431 @@
+#!/usr/bin/python3
+"""Works out, the way a spreadsheet would, the figures the program must show for the example
+periods and for the reference loan, and writes them under tests/data/ for the golden tests.
+
+Nothing here calls the program: the periods are followed field by field as the calculation window
+receives them (paste, leave the field, days button, formula button, "crea report"), with the rate
+table read from data/tassi-ufficiali.csv, and the loan plan is built instalment by instalment.
+
+    tools/cifre_attese.py            rewrites tests/data/periodi_attesi.csv (examples/periodi.csv),
+                                     periodi_per_data_attesi.csv (tests/data/periodi_per_data.csv)
+                                     and mutuo_atteso.csv
+    tools/cifre_attese.py --verifica exits 1 when the files differ from what it works out
+
+The expected files are committed data; this script is how they were worked out. Rerun it only when
+a rule changes, and read the difference before committing it.
+"""
+
+import csv
+import datetime
+import io
+import math
+import os
+import struct
+import sys
+from decimal import ROUND_HALF_UP, Decimal
+
+RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+LIRE = "#,###,###,##0"
+EURO = "###,###,##0.00"
+NUOVA_NORMA = datetime.date(2011, 5, 14)  # the day the threshold rule changed
+
+
+# --- numbers as the screens write and read them ---------------------------------------------------
+
+def decimale(x):
+    """The decimal a spreadsheet holds: the double to fifteen significant digits."""
+    return Decimal("%.15g" % float(x))
+
+
+def maschera(x, m):
+    """x written with a mask such as "###,###,##0.00": rounded half away from zero on its decimal
+    digits, "." between thousands when the mask groups, "," before the decimals."""
+    intera, _, frazione = m.partition(".")
+    d = decimale(x).quantize(Decimal(1).scaleb(-len(frazione)), rounding=ROUND_HALF_UP)
+    segno = "-" if d < 0 else ""
+    d = abs(d)
+    testo = format(d, "f")
+    cifre, _, dec = testo.partition(".")
+    minime = intera.count("0")
+    cifre = cifre.lstrip("0")
+    cifre = cifre.rjust(minime, "0")
+    if "," in intera and cifre:
+        gruppi = []
+        while len(cifre) > 3:
+            gruppi.insert(0, cifre[-3:])
+            cifre = cifre[:-3]
+        gruppi.insert(0, cifre)
+        cifre = ".".join(gruppi)
+    risultato = cifre + ("," + dec if frazione else "")
+    if set(risultato) <= set("0.,"):
+        segno = ""
+    return segno + risultato
+
+
+def valore(testo):
+    """A field's text as a number, the Italian way ("1.234,56"); None when it is not one."""
+    t = testo.strip().replace(".", "").replace(",", ".")
+    try:
+        return float(t) if t and t.lower() not in ("inf", "nan", "-inf", "+inf") else None
+    except ValueError:
+        return None
+
+
+def numero_iniziale(testo):
+    """The leading number of a text, with "." as decimal point: "9,63" reads 9."""
+    t = testo.replace(" ", "")
+    fine = 0
+    while fine < len(t) and (t[fine].isdigit() or (t[fine] in "+-" and fine == 0) or t[fine] == "."):
+        fine += 1
+    try:
+        return float(t[:fine])
+    except ValueError:
+        return 0.0
+
+
+def semplice(x):
+    """Plain number text: the double to fifteen significant digits, "," before the decimals."""
+    t = format(decimale(x).normalize(), "f")
+    if "." in t:
+        t = t.rstrip("0").rstrip(".")
+    return "0" if t in ("-0", "") else t.replace(".", ",")
+
+
+def f32(x):
+    return struct.unpack("<f", struct.pack("<f", x))[0]
+
+
+def semplice32(x):
+    """Plain number text of a single-precision rate: the fewest digits that read back as it, at
+    most seven."""
+    for cifre in range(1, 8):
+        t = "%.*g" % (cifre, x)
+        if f32(float(t)) == x:
+            return semplice(float(t))
+    return semplice(float("%.7g" % x))
+
+
+def maschera32(x, m):
+    """A single-precision value through a mask: its own shortest digits are what get rounded."""
+    for cifre in range(1, 8):
+        t = "%.*g" % (cifre, x)
+        if f32(float(t)) == x:
+            break
+    else:
+        t = "%.7g" % x
+    return maschera(float(t), m)
+
+
+def destra(testo, larghezza):
+    return testo.rjust(larghezza)
+
+
+def formattato(testo, m):
+    v = valore(testo)
+    return testo if v is None else maschera(v, m)
+
+
+# --- the rate table -------------------------------------------------------------------------------
+
+def tabella_tassi():
+    tassi = {}
+    with open(os.path.join(RADICE, "data", "tassi-ufficiali.csv"), encoding="utf-8", newline="") as f:
+        for r in csv.DictReader(f, delimiter=";"):
+            tassi[r["periodo"].strip()] = {c: f32(valore(v) or 0.0) for c, v in r.items() if c != "periodo"}
+    return tassi
+
+
+def regola(media, nuova):
+    return (media * 1.25 + 4 if media < 16 else media + 8) if nuova else media * 1.5
+
+
+def arrotondato(x, decimali):
+    return float(decimale(x).quantize(Decimal(1).scaleb(-decimali), rounding=ROUND_HALF_UP))
+
+
+def usura(media, nuova):
+    """A rule chosen by hand: the threshold with two decimals."""
+    return arrotondato(regola(media, nuova), 2)
+
+
+def soglia_esatta(media, nuova):
+    """The rule in force: the published average (four decimals at most) through the rule, exact."""
+    return arrotondato(regola(arrotondato(media, 4), nuova), 6)
+
+
+def nuova_nel_trimestre(q, anno, dal):
+    """The rule in force in a quarter; the quarter of the change follows the period's first day."""
+    if (anno, q) == (2011, 2):
+        return dal >= NUOVA_NORMA
+    return (anno, q) > (2011, 2)
+
+
+# --- one period through the calculation window ----------------------------------------------------
+
+CATEGORIE = {"Conto Corrente": ("TM1", "TM2", None), "Conto senza affidamento": ("TM7", "TM8", None),
+             "Conto anticipi": ("TM3", "TM4", "TM6")}
+ORDINE = ["NumeriD", "intDare", "ComMS", "extrafido", "speseN", "ComMS2", "ASpese", "fido", "Acc"]
+COLONNE = ["Giorni", "IndMedio", "totInt", "totint2", "TotalSpese", "tspe", "SpeInt", "TegTXT", "IntSc", "CMSc",
+           "ECCSC", "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes", "TSM", "TUM", "TSM2", "TUM2", "soglia",
+           "Diff", "riga", "avvisi"]
+
+
+def data(testo):
+    g, m, a = testo.split("/")
+    return datetime.date(int(a), int(m), int(g))
+
+
+def somma(c, *nomi):
+    valori = [valore(c[n]) for n in nomi]
+    return None if None in valori else sum(valori[1:], valori[0])
+
+
+def limiti_classe(categoria, inizio):
+    """The lower limits, in euro, of the classes above the first."""
+    if inizio < datetime.date(2010, 1, 1):
+        return [5000]
+    if categoria == "Conto senza affidamento":
+        return [1500]
+    if categoria == "Conto Corrente" or inizio < datetime.date(2010, 4, 1):
+        return [5000]
+    if inizio < datetime.date(2017, 4, 1):
+        return [5000, 100000]
+    return [50000, 200000]
+
+
+def in_valuta(euro, lire):
+    """5.000 euro is taken as 10 million lire; the other limits are converted at 1936,27."""
+    if not lire:
+        return euro
+    return 10000000 if euro == 5000 else int(Decimal(euro) * Decimal("1936.27") + Decimal("0.5"))
+
+
+def periodo(riga, tassi):
+    c = {n: "" for n in ORDINE + COLONNE}
+    lire = riga.get("valuta", "Euro") == "Lire"
+    m = LIRE if lire else EURO
+    categoria = riga.get("categoria") or "Conto Corrente"
+    medio = riga.get("accordato") == "indebitam. medio" or categoria == "Conto senza affidamento"
+    norma = riga.get("norma") or "secondo la data"
+
+    for campo in ORDINE:  # pasted and left, in tab order
+        testo = riga.get(campo, "")
+        if not testo:
+            continue
+        c[campo] = formattato(testo, m)
+        if campo == "NumeriD":
+            c["indMed2"] = c["NumeriD"]
+        elif campo == "fido":
+            c["Acc"] = c["fido"]
+        elif campo == "Acc":
+            c["fido"] = c["Acc"]
+    dal, al = riga["dal"], riga["al"]
+    c["Giorni"] = str((data(al) - data(dal)).days + 1)
+    if c["NumeriD"].strip():
+        c["IndMedio"] = maschera(valore(c["NumeriD"]) / int(c["Giorni"]), m)
+        if medio:
+            c["fido"] = c["Acc"] = c["IndMedio"]
+
+    globale = riga.get("formula") == "globale"
+    # Days of the year x 100 follow the year of "dal".
+    anno = data(dal).year
+    K = 36600 if anno % 4 == 0 and (anno % 100 != 0 or anno % 400 == 0) else 36500
+    medie, griglia = {}, {}
+    for q in range(1, 5):  # the rate grid of the year, by class
+        t = tassi.get("%d%s" % (q, dal[-4:]))
+        for classe, slot in enumerate(CATEGORIE[categoria]):
+            if t is None:
+                medie[(q, classe)] = griglia[(q, classe)] = "0" if classe < 2 else ""
+            elif slot is None:
+                medie[(q, classe)] = griglia[(q, classe)] = "NN"
+            else:
+                media = t[slot]
+                medie[(q, classe)] = semplice32(media)
+                if norma == "secondo la data":
+                    griglia[(q, classe)] = semplice(soglia_esatta(media, nuova_nel_trimestre(q, anno, data(dal))))
+                else:
+                    griglia[(q, classe)] = semplice(usura(media, norma == "nuova norma"))
+    # The means of the year's first two classes, over the quarters found, kept in single precision.
+    for classe, (ts, tu) in enumerate((("TSM", "TUM"), ("TSM2", "TUM2"))):
+        contati = sum(1 for q in range(1, 5) if medie[(q, classe)] != "0") or 1
+        for campo, fonte in ((ts, medie), (tu, griglia)):
+            valori = [valore(fonte[(q, classe)]) for q in range(1, 5)]
+            c[campo] = "" if None in valori else maschera32(f32(sum(valori) / contati), "##.000")
+
+    I, C1, E = valore(c["intDare"]), valore(c["ComMS"]), valore(c["extrafido"])
+    S, C2 = valore(c["speseN"]), valore(c["ComMS2"])
+    if not c["ASpese"]:
+        c["ASpese"] = "0"
+    A = valore(c["ASpese"])
+    if not c["TotalSpese"]:
+        c["TotalSpese"] = "0"
+    N, F = valore(c["indMed2"]), valore(c["fido"])
+    t_int, t_sp = I + C1 + E, S + A + C2
+    c["totInt"], c["tspe"] = maschera(t_int, m), maschera(t_sp, m)
+    c["SpeInt"] = maschera(valore(c["tspe"]) + t_int, m)
+    if globale:
+        c["totint2"] = semplice(t_sp + valore(c["totInt"]))
+        teg = valore(c["totint2"]) * K / N
+        cms = (C1 if c["ComMS"] != "0" else C2) * K / N
+        c["CMSc"] = maschera(cms, "#0.000")
+        parziali = [I * K / N, cms, E * K / N, S * K / N, A * K / N]
+    else:
+        c["TotalSpese"] = maschera(t_sp, m)
+        c["totint2"] = c["totInt"]
+        teg = valore(c["totint2"]) * K / N + (t_sp * 100 / F if F and c["speseN"].strip() else 0)
+        cms = 0.0
+        if numero_iniziale(c["ComMS"]) != 0:
+            cms = C1 * K / N
+            c["CMSc"] = maschera(cms, "#0.000")
+        if numero_iniziale(c["ComMS2"]) != 0 and c["ComMS2"] != "0":
+            cms = C2 * 100 / F
+            c["CMSc"] = maschera(cms, "#0.000")
+        parziali = [I * K / N, cms, E * K / N, S * 100 / F, A * 100 / F]
+    c["TegTXT"] = maschera(teg, "#0.000")
+    for campo, p in zip(["IntSc", None, "ECCSC", "SpeseSc", "OneriSc"], parziali):
+        if campo:
+            c[campo] = maschera(p, "#0.000")
+    c["SommaParziali"] = maschera(sum(parziali[1:], parziali[0]), "#0.000")
+
+    # The interest and expense groups of the partial rates: the CMS joins the expense group when its
+    # second field holds an amount, the interest group when the first does (that case is looked at last).
+    gruppi = []
+    if c["ComMS2"] != "0":
+        gruppi.append((("IntSc", "ECCSC"), ("CMSc", "SpeseSc", "OneriSc")))
+    if c["ComMS"] != "0":
+        gruppi.append((("IntSc", "CMSc", "ECCSC"), ("SpeseSc", "OneriSc")))
+    if c["ComMS2"] == "0" and c["ComMS"] == "0":
+        gruppi.append((("IntSc", "CMSc", "ECCSC"), ("SpeseSc", "OneriSc")))
+    for interessi, spese in gruppi:
+        for campo, nomi in (("TInt", interessi), ("TSpes", spese)):
+            s = somma(c, *nomi)
+            if s is not None:
+                c[campo] = semplice(s)
+
+    # The threshold of the period: quarter from the month of "dal", class from the accordato.
+    q = (int(dal[3:5]) - 1) // 3 + 1
+    a = valore(c["Acc"]) or 0.0
+    classe = sum(1 for limite in limiti_classe(categoria, data(dal)) if a >= in_valuta(limite, lire))
+    soglia = valore(griglia[(q, classe)])
+    c["soglia"] = semplice(soglia)
+    if valore(c["TegTXT"]) > soglia:
+        c["Diff"] = semplice(valore(c["TegTXT"]) - soglia)
+
+    cms_riga = c["ComMS"] if numero_iniziale(c["ComMS"]) != 0 else c["ComMS2"]
+    pezzi = [
+        "0%d %s" % (q, dal[-2:]), destra(maschera(valore(c["IndMedio"]), m), 13),
+        destra(formattato(c["TegTXT"], "##0.000"), 7), destra(formattato(c["soglia"], "##0.000"), 6),
+        destra(formattato(c["Diff"], "##0.000"), 6), destra(formattato(c["intDare"], m), 13),
+        destra(formattato(c["IntSc"], "##0.000"), 7), destra(formattato(cms_riga, m), 12),
+        destra(formattato(c["CMSc"], "##0.000"), 7), destra(formattato(c["extrafido"], m), 10),
+        destra(formattato(c["ECCSC"], "#0.000"), 6), destra(formattato(c["speseN"], m), 10),
+        destra(formattato(c["SpeseSc"], "#0.000"), 6), destra(formattato(c["ASpese"], m), 10),
+        destra(formattato(c["OneriSc"], "#0.000"), 6)]
+    c["riga"] = " " + " ".join(pezzi)
+    # A period across the day of the change, under the rule in force, is told which threshold it gets.
+    c["avvisi"] = str(int(norma == "secondo la data" and data(dal) < NUOVA_NORMA <= data(al)))
+    return c
+
+
+def periodi_attesi(file):
+    tassi = tabella_tassi()
+    out = io.StringIO()
+    w = csv.writer(out, delimiter=";", lineterminator="\n")
+    w.writerow(["dal"] + COLONNE)
+    with open(os.path.join(RADICE, file), encoding="utf-8", newline="") as f:
+        for riga in csv.DictReader(f, delimiter=";"):
+            c = periodo(riga, tassi)
+            w.writerow([riga["dal"]] + [c[n] for n in COLONNE])
+    return out.getvalue()
+
+
+# --- the loan plan --------------------------------------------------------------------------------
+
+def arr_euro(x):
+    segno = -1 if x < 0 else 1
+    a = abs(x)
+    if a * 100 - math.floor(a * 100) >= 0.5:
+        a = a + 0.01
+    return math.trunc(a * 100) * segno / 100
+
+
+def aggiungi_mesi(d, mesi):
+    n = d.year * 12 + d.month - 1 + mesi
+    anno, mese = divmod(n, 12)
+    mese += 1
+    ultimo = (datetime.date(anno + (mese == 12), mese % 12 + 1, 1) - datetime.timedelta(days=1)).day
+    return datetime.date(anno, mese, min(d.day, ultimo))
+
+
+def piano(importo, rate, tasso, d0, mesi):
+    """The rows, the instalment and the totals of a plan without expenses."""
+    F = lambda x: maschera(x, "#,#0.00")  # noqa: E731
+    i = tasso / 100 / (12 // mesi)
+    rata = importo * i / (1 - (1 + i) ** (-rate))
+    righe, rimborsato, resto = [], 0.0, 0.0
+    centesimi = 0  # the interest column added up as a spreadsheet adds it, in whole cents
+    for k in range(1, rate + 1):
+        qi = (importo - rimborsato) * i
+        resto = resto + (qi - arr_euro(qi))
+        qi = arr_euro(qi)
+        if resto > 0.01:
+            resto, qi = resto - 0.01, qi + 0.01
+        if k == rate:
+            qi = rata - (importo - rimborsato)
+        qc = rata - arr_euro(qi)
+        if importo - rimborsato < qc:
+            qi = qc - (importo - rimborsato) + qi
+            qc = rata - arr_euro(qi)
+        centesimi += round(arr_euro(qi) * 100)
+        scadenza = aggiungi_mesi(d0, k * mesi).strftime("%d/%m/%Y")
+        righe.append("     " + destra(str(k), 3)[-3:] + " " + scadenza + "  " + destra(F(arr_euro(qi)), 12) + " " +
+                     destra(F(arr_euro(qc)), 12) + " " + destra(F(0), 7) + " " + destra(F(arr_euro(rata)), 12) + " " +
+                     destra(F(arr_euro(importo - (rimborsato + qc))), 13))
+        rimborsato = arr_euro(rimborsato + qc)
+    return righe, F(rata), F(centesimi / 100), F(importo + centesimi / 100)
+
+
+SCADENZE = ["Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"]
+
+
+def mutuo_atteso():
+    out = io.StringIO()
+    w = csv.writer(out, delimiter=";", lineterminator="\n")
+    w.writerow(["scadenza", "campo", "atteso"])
+    righe, rata, interessi, totale = piano(100000.0, 120, 6.0, datetime.date(2026, 3, 15), 1)
+    w.writerow(["Mensile", "txtRata", rata])
+    w.writerow(["Mensile", "TotIntM", interessi])
+    w.writerow(["Mensile", "totmutuo", totale])
+    for k in (1, 80, 120):
+        w.writerow(["Mensile", "riga %d" % k, righe[k - 1]])
+    # Every frequency from the last day of January of a leap year: each due date counts from the start.
+    for mesi, nome in zip((1, 2, 3, 4, 6, 12), SCADENZE):
+        righe = piano(1200.0, 13, 5.0, datetime.date(2024, 1, 31), mesi)[0]
+        w.writerow([nome, "scadenze", " ".join(r[9:19] for r in righe)])
+    return out.getvalue()
+
+
+def main():
+    file = {"periodi_attesi.csv": periodi_attesi("examples/periodi.csv"),
+            "periodi_per_data_attesi.csv": periodi_attesi("tests/data/periodi_per_data.csv"),
+            "mutuo_atteso.csv": mutuo_atteso()}
+    cartella = os.path.join(RADICE, "tests", "data")
+    diversi = []
+    for nome, testo in file.items():
+        percorso = os.path.join(cartella, nome)
+        if "--verifica" in sys.argv:
+            with open(percorso, encoding="utf-8", newline="") as f:
+                if f.read() != testo:
+                    diversi.append(nome)
+        else:
+            os.makedirs(cartella, exist_ok=True)
+            with open(percorso, "w", encoding="utf-8", newline="") as f:
+                f.write(testo)
+    if diversi:
+        print("cifre attese da rigenerare con tools/cifre_attese.py: " + ", ".join(diversi))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
