@@ -5,6 +5,7 @@
 #include "rates/avvisi_tassi.h"
 #include "rates/set_tassi.h"
 #include "report_hook.h"
+#include "reports/cartella_lavoro.h"
 #include "reports/file_report.h"
 #include "teg/controllo_periodo.h"
 #include "teg/fogli_pratica.h"
@@ -41,21 +42,6 @@ std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     for (std::size_t i = 0; i < v.size(); ++i)
         s += (i ? sep : "") + v[i];
     return s;
-}
-
-// Appends a CSV field, quoted when it holds a separator, a quote or a line break.
-void accodaCampoCsv(std::string& out, std::string_view s) {
-    const auto speciale = [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; };
-    if (std::none_of(s.begin(), s.end(), speciale)) {
-        out += s;
-        return;
-    }
-    out += '"';
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
 }
 
 constexpr const char* kAiuto =

@@ -9,8 +9,18 @@
 namespace vantrel {
 namespace {
 
-void accodaCsv(std::string& out, const std::string& s) {
-    if (s.find_first_of(";\"\r\n") == std::string::npos) {
+void rigaCsv(std::string& out, const std::vector<Cella>& celle) {
+    for (std::size_t c = 0; c < celle.size(); ++c) {
+        if (c) out += ';';
+        accodaCampoCsv(out, testoCella(celle[c]));
+    }
+    out += "\r\n";
+}
+
+} // namespace
+
+void accodaCampoCsv(std::string& out, std::string_view s) {
+    if (s.find_first_of(";\"\r\n") == std::string_view::npos) {
         out += s;
         return;
     }
@@ -21,16 +31,6 @@ void accodaCsv(std::string& out, const std::string& s) {
     }
     out += '"';
 }
-
-void rigaCsv(std::string& out, const std::vector<Cella>& celle) {
-    for (std::size_t c = 0; c < celle.size(); ++c) {
-        if (c) out += ';';
-        accodaCsv(out, testoCella(celle[c]));
-    }
-    out += "\r\n";
-}
-
-} // namespace
 
 Cella Cella::diTesto(std::string t) {
     return {Tipo::Testo, std::move(t), 0, Formato::Generale};

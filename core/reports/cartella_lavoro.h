@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -55,6 +56,9 @@ std::string testoCella(const Cella& c);
 /// A sheet as a CSV file a spreadsheet opens on an Italian system: UTF-8 with its BOM, ";" between
 /// cells, the header row, the rows, an empty row and the totals, CR LF line ends.
 std::string csvFoglio(const Foglio& f);
+
+/// Appends a CSV field for ";"-separated files, quoted when it holds ";", a quote or a line break.
+void accodaCampoCsv(std::string& out, std::string_view s);
 
 /// The name of a column ("A", "B", ..., "AA") and of a cell ("C25") of a sheet.
 std::string nomeColonnaFoglio(std::size_t colonna);

@@ -11,20 +11,6 @@ DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* caption,
     return d;
 }
 
-ControlliLista controlliLista(const ControlliGestioneReport& c) {
-    return {.lista = c.righe,
-            .testo = c.testoDaInserire,
-            .buffer = c.rigaTolta,
-            .giu = c.spostaGiu,
-            .su = c.spostaSu,
-            .incolla = c.incollaRiga,
-            .testata = c.testata,
-            .pulisci = c.eliminaTutto,
-            .inCima = c.rigaInTesta,
-            .accoda = c.rigaInFondo,
-            .suSelezione = c.rigaSuSelezione};
-}
-
 ControlliLista controlliLista(const ControlliFinestraTesto& c) {
     return {.lista = c.righe,
             .testo = c.testoDaInserire,
@@ -84,7 +70,7 @@ const Schema& FinestraReport::schemaReport() {
 
 FinestraReport::FinestraReport(Contesto& ctx)
     : FinestraComposta(schemaReport()), ctx_(ctx), c_(controlli<ControlliGestioneReport>(schema())),
-      lista_(*this, controlliLista(c_), ctx) {
+      lista_(*this, listaCompleta(c_, c_.righe), ctx) {
     aggiungiParte(lista_);
     auto& v = lista_.righe();
     v = {testata::trattini(), testata::righeRisultato(), testata::trattini()};

@@ -28,6 +28,23 @@ struct ControlliLista {
     int testata = -1, pulisci = -1, inCima = -1, accoda = -1, suSelezione = -1;
 };
 
+/// The controls of a list with every editing button, from a window's named controls (the list
+/// itself is `lista`: windows call it by what it holds).
+template <class Controlli>
+ControlliLista listaCompleta(const Controlli& c, int lista) {
+    return {.lista = lista,
+            .testo = c.testoDaInserire,
+            .buffer = c.rigaTolta,
+            .giu = c.spostaGiu,
+            .su = c.spostaSu,
+            .incolla = c.incollaRiga,
+            .testata = c.testata,
+            .pulisci = c.eliminaTutto,
+            .inCima = c.rigaInTesta,
+            .accoda = c.rigaInFondo,
+            .suSelezione = c.rigaSuSelezione};
+}
+
 /// The editing of a list of text lines by its buttons, its clicks and its double clicks.
 /// The same piece serves every window that carries such a list, under that window's control names.
 /// It remembers the lines last saved or opened, so that no row is dropped without a question.

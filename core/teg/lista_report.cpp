@@ -5,26 +5,9 @@
 #include "teg/teg_controlli.h"
 
 namespace vantrel {
-namespace {
-
-ControlliLista controlliLista(const ControlliReportTeg& c) {
-    return {.lista = c.risultati,
-            .testo = c.testoDaInserire,
-            .buffer = c.rigaTolta,
-            .giu = c.spostaGiu,
-            .su = c.spostaSu,
-            .incolla = c.incollaRiga,
-            .testata = c.testata,
-            .pulisci = c.eliminaTutto,
-            .inCima = c.rigaInTesta,
-            .accoda = c.rigaInFondo,
-            .suSelezione = c.rigaSuSelezione};
-}
-
-} // namespace
-
 ListaReport::ListaReport(Finestra& f, Contesto& ctx)
-    : f_(f), ctx_(ctx), c_(controlli<ControlliReportTeg>(f.schema())), lista_(f, controlliLista(c_), ctx) {}
+    : f_(f), ctx_(ctx), c_(controlli<ControlliReportTeg>(f.schema())), lista_(f, listaCompleta(c_, c_.risultati), ctx) {
+}
 
 void ListaReport::definisci(Schema& s) {
     s.aggiungi("List1", Tipo::Lista).aiuto =
