@@ -279,35 +279,6 @@ private slots:
         QVERIFY(piano->isVisible());
         QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
     }
-
-    void loanBadInputKeepsTheWindowUsable() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.mostraScheda(2);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        scrivi(v, "txtImporto", QStringLiteral("1000"));
-        scrivi(v, "txtNumRate", QStringLiteral("12"));
-        scrivi(v, "txtTasso", QStringLiteral("0"));
-        QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
-        QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
-        QCOMPARE(trova<QListWidget>(v, "LstPianoAmm")->count(), 0);
-        trova<QLineEdit>(v, "txtTasso")->clear();
-        scrivi(v, "txtTasso", QStringLiteral("5"));
-        QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
-        QCOMPARE(trova<QListWidget>(v, "LstPianoAmm")->count(), 11 + 12);
-    }
-
-    void currencyOptionsAreExclusive() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
-        QTest::mouseClick(trova(v, "Lira"), Qt::LeftButton);
-        QVERIFY(trova<QAbstractButton>(v, "Lira")->isChecked());
-        QVERIFY(!trova<QAbstractButton>(v, "euro")->isChecked());
-        QCOMPARE(a.ctx.stato.MascheraImporti, std::string("#,###,###,##0"));
-    }
 };
 
 QTEST_MAIN(VistaTaegTest)
