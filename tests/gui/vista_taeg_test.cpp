@@ -151,7 +151,6 @@ private slots:
         }
         QVERIFY(spenti > 0);
         QVERIFY(soloLettura > 0);
-        QCOMPARE(trova<QTabWidget>(v, "SSTab1")->tabText(0), QStringLiteral("calcolo T.E.G. "));
         QCOMPARE(trova<QComboBox>(v, "Combo1")->itemText(0), QStringLiteral("1997"));   // the rate table's first year
         QCOMPARE(trova<QComboBox>(v, "Combo1")->currentText(), QStringLiteral("2026")); // that of the dates
     }
@@ -184,24 +183,12 @@ private slots:
         QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
         QCOMPARE(testo(v, "TegTXT"), QStringLiteral("1,053"));
         QCOMPARE(testo(v, "soglia"), QStringLiteral("14,76"));
-        // The strip reads left to right: the last visible term, "=", the result, none over another.
-        const auto inFila = [&](std::initializer_list<const char*> nomi) {
-            QWidget* prima = nullptr;
-            for (const char* nome : nomi) {
-                QWidget* w = trova(v, nome);
-                if (prima) QVERIFY2(prima->geometry().right() < w->geometry().left(), nome);
-                prima = w;
-            }
-        };
         QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.E.G."));
-        inFila({"TotalSpese", "LblUguale", "LblRisultato"});
         QVERIFY(trova(v, "TotalSpese")->isVisible());
         QVERIFY(!trova(v, "Line28")->isVisible());
 
         QTest::mouseClick(trova(v, "Command9"), Qt::LeftButton);
         QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.A.E.G."));
-        inFila({"totint2", "LblUguale", "LblRisultato"});
-        QVERIFY(trova(v, "LblUguale")->geometry().right() < trova(v, "TotalSpese")->geometry().left());
         QVERIFY(!trova(v, "TotalSpese")->isVisible());
         QVERIFY(!trova(v, "fido")->isVisible());
         QVERIFY(trova(v, "Line28")->isVisible());
