@@ -20,17 +20,6 @@ Uscita esegui(const std::vector<std::string>& args) {
     return {c, out.str(), err.str()};
 }
 
-TEST(ComandoMutuo, OneLoanAsJson) {
-    const auto u =
-        esegui({"--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026", "--formato", "json"});
-    ASSERT_EQ(u.codice, 0) << u.err;
-    const auto j = nlohmann::json::parse(u.out);
-    EXPECT_EQ(j["campi"]["txtRata"], "1.110,21");
-    EXPECT_EQ(j["campi"]["txtData"], "15/03/2026");
-    EXPECT_EQ(j["piano"].size(), 131u);
-    EXPECT_TRUE(j["messaggi"].empty());
-}
-
 TEST(ComandoMutuo, FieldsAndMessagesAsText) {
     struct Caso {
         std::vector<std::string> args;

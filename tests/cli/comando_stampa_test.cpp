@@ -44,40 +44,6 @@ std::string scriviReport(const test::CartellaTemporanea& dir, const Righe& righe
 
 const std::string kTitolo = std::string(37, ' ') + "Elenco dei valori di TEG rilevati ";
 
-/// The printer operations a printout of `righe` makes with L lines a page: the lines go in pages of
-/// L - 2, each page but the last closed by the page-end footer, the last filled with empty lines to
-/// L - 2 and closed by the final footer.
-Righe operazioniAttese(const Righe& righe, int L, bool testo) {
-    Righe op;
-    if (testo) {
-        op.assign(7, "vuota");
-        op.push_back("font Courier New");
-    } else {
-        op = {"orientamento orizzontale", "vuota", "font Arial",       "dimensione 18", "vuota",
-              "riga " + kTitolo,          "vuota", "font Courier New", "dimensione 8"};
-    }
-    const std::size_t perPagina = static_cast<std::size_t>(L - 2);
-    int pagina = 1;
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        if (i > 0 && i % perPagina == 0) {
-            op.insert(op.end(),
-                      {"riga " + std::string(11, ' ') + std::string(95, '-'), "vuota",
-                       "riga " + std::string(53, ' ') + "Pagina  " + std::to_string(pagina++) + " ", "nuova pagina"});
-        }
-        if (testo || righe[i].find("Conto") != std::string::npos) op.push_back("grassetto si");
-        op.push_back("riga " + std::string(testo ? 11 : 7, ' ') + righe[i]);
-        op.push_back("grassetto no");
-    }
-    const std::size_t sullUltima = righe.empty() ? 0 : (righe.size() - 1) % perPagina + 1;
-    op.insert(op.end(), perPagina - sullUltima, "vuota");
-    op.insert(op.end(), {"dimensione 8", "grassetto si", "riga " + std::string(11, ' ') + std::string(94, '-'),
-                         "grassetto no", "vuota",
-                         "riga " + std::string(49, ' ') + "Pagina  " + std::to_string(pagina) + " " +
-                             std::string(17, ' ') + ".....fine stampa",
-                         "fine"});
-    return op;
-}
-
 Righe righeDi(const std::string& testo) {
     Righe r;
     std::istringstream in(testo);
@@ -134,24 +100,6 @@ TEST(ComandoStampa, UsoECodiciDiUscita) {
     };
     EXPECT_EQ(comandoStampa({rkt, "--pdf", "out.pdf"}, out, err, fabbrica), 0);
     EXPECT_NE(out.str().find("fine"), std::string::npos);
-}
-
-TEST(ComandoStampa, OperazioniDiStampa) {
-    test::CartellaTemporanea dir;
-    for (const int L : kRighePerPagina) {
-        scriviOpzioni(dir.cartella(), L, L);
-        for (const int n : kLunghezze) {
-            const std::string rkt = scriviReport(dir, report(n));
-            for (const bool riepilogo : {false, true}) {
-                SCOPED_TRACE(std::to_string(n) + " righe, L=" + std::to_string(L) + (riepilogo ? " riepilogo" : ""));
-                std::ostringstream out, err;
-                std::vector<std::string> args = {rkt, "--comandi", "--cartella", dir.cartella()};
-                if (riepilogo) args.push_back("--riepilogo");
-                ASSERT_EQ(comandoStampa(args, out, err), 0) << err.str();
-                EXPECT_EQ(righeDi(out.str()), operazioniAttese(report(n), L, riepilogo));
-            }
-        }
-    }
 }
 
 // The PDF read back: pages, the list lines on each page and the footers.

@@ -19,7 +19,6 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {"2,5", 2.5, 2},              // the leading-number reading stops at ","
         {"2.5", 25, 2.5},             // a dot is a thousands separator in the Italian reading
         {"", std::nullopt, 0},        // empty: no number, reads 0
-        {"0", 0, 0},
         {"0,00", 0, 0},
         {"0,50", 0.5, 0}, // the CMS test of the formulas reads it as 0
         {"  12,5  ", 12.5, 12},
@@ -28,10 +27,8 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {"abc", std::nullopt, 0},
         {"12abc", std::nullopt, 12},
         {"1,2,3", std::nullopt, 1},
-        {",", std::nullopt, 0},
         {"1e3", 1000, 1000},
-        {"1 000", std::nullopt, 1000}, // Val skips blanks inside the number
-        {"0,3", 0.3, 0},
+        {"1 000", std::nullopt, 1000},                        // Val skips blanks inside the number
         {"9.007.199.254.740.993", 9007199254740992.0, 9.007}, // 16 digits: the nearest double
         {"0,000000000000000000000001", 1e-24, 0},
     };
@@ -62,26 +59,17 @@ TEST(Maschere, TutteLeMaschereDelProgramma) {
     const Formato casi[] = {
         {1234.5, "#,#0.00", "1.234,50"},
         {0.5, "##.000", ",500"},
-        {0.5, "#0.000", "0,500"},
         {1234567.5, "#,###,###,##0.00", "1.234.567,50"},
         {1234567.5, "#,###,###,##0", "1.234.568"},
-        {0.4, "#,###,###,##0", "0"},
-        {11111.111, "###,###,##0.00", "11.111,11"},
-        {100, "###,###,##0.00", "100,00"},
         {999.995, "###,###,##0.00", "1.000,00"},
         {1.005, "#0.00", "1,01"}, // rounds on the figure as written, not on the binary fraction
         {2.675, "#0.00", "2,68"},
         {-2.675, "#0.00", "-2,68"}, // halves away from zero
         {-0.001, "#0.00", "0,00"},  // no "-0,00"
-        {7.2345, "#,###.00", "7,23"},
         {0.5, "#,###.00", ",50"},
-        {12.5, "#0.00", "12,50"},
         {17.295, "##.00", "17,30"},
-        {0, "##.00", ",00"},
         {120, "#", "120"},
         {0, "#", ""},
-        {3.65, "##0.000", "3,650"},
-        {1.0, "#,###,###,##0.0000", "1,0000"},
         {1e15, "#,###,###,##0", "1.000.000.000.000.000"},
     };
     for (const auto& c : casi) {
@@ -90,31 +78,18 @@ TEST(Maschere, TutteLeMaschereDelProgramma) {
     }
 }
 
-TEST(Maschere, TestiEAllineamento) {
-    EXPECT_EQ(formattaTesto("1.234,5", "#,#0.00"), "1.234,50");
-    EXPECT_EQ(formattaTesto("", "#,#0.00"), "");
-    EXPECT_EQ(formattaTesto("NN", "##.000"), "NN");
-    EXPECT_EQ(formattaTesto("12,50", "@@@@@@@@"), "   12,50");
-    EXPECT_EQ(formattaTesto("123456789", "@@@@"), "123456789");
-    EXPECT_EQ(formattaTesto("€ 5", "@@@@@"), "  € 5"); // widths count characters, not bytes
-    EXPECT_EQ(formatta(2.75, ""), "2,75");
-}
-
 TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
     struct Caso {
         double valore;
         const char* testo;
     };
     const Caso casi[] = {
-        {2.75, "2,75"},
         {7.1 + 0.26, "7,36"}, // 7,359999999999999 in binary
         {0.1 + 0.2, "0,3"},
         {12.345 - 10.68, "1,665"},
         {1.0 / 3.0, "0,333333333333333"},
         {2.0 / 3.0, "0,666666666666667"}, // the fifteenth digit rounds
-        {1234567.0, "1234567"},
         {123456789012.345, "123456789012,345"},
-        {1e15, "1000000000000000"},
         {1234567890123456789.0, "1234567890123460000"},
         {-1e-7, "-0,0000001"},
         {-0.0, "0"},
@@ -122,10 +97,8 @@ TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
     for (const Caso& c : casi)
         EXPECT_EQ(testoNumero(c.valore), c.testo);
     EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most
-    EXPECT_EQ(testoNumero(7.12f), "7,12");
     EXPECT_EQ(testoNumero(19.785f), "19,785");
     EXPECT_EQ(testoNumero(1.0f / 3.0f), "0,3333333");
-    EXPECT_EQ(testoNumero(123456.7f), "123456,7");
 }
 
 TEST(Arrotondamento, MetaLontanoDaZero) {

@@ -82,62 +82,6 @@ private slots:
         QCOMPARE(trova<QComboBox>(v, "Combo3")->itemText(0), QStringLiteral("1997 1° trim. "));
     }
 
-    void listingFiguresSitUnderTheirHeadings_data() {
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QList<int>>("colonne"); // which heading columns the row's figures fill
-        QTest::newRow("first class") << 0 << QList<int>{0, 1, 2, 3, 4, 5, 6};
-        QTest::newRow("second class") << 1 << QList<int>{0, 1, 2, 3, 4, 5};
-        QTest::newRow("third class, advances only") << 2 << QList<int>{4, 5};
-    }
-    void listingFiguresSitUnderTheirHeadings() {
-        QFETCH(int, riga);
-        QFETCH(QList<int>, colonne);
-        test::AmbienteProva a;
-        VistaUsurari v(a.ctx, {});
-        const QStringList intestazione = {QStringLiteral("t. medio"), QStringLiteral("t. soglia")};
-        const QString h = qs(kIntestazioneTassi2);
-        QList<int> fini;
-        for (qsizetype da = 0; (da = h.indexOf(QLatin1String("t. "), da)) >= 0; da = fini.back())
-            fini << static_cast<int>(h.indexOf(QLatin1Char(' '), da + 3));
-        fini << static_cast<int>(h.size());
-        const QString mostrata =
-            rigaAllineata(qs(testoVisibile(v.modello()["List1"].voci[static_cast<std::size_t>(riga)])));
-        QVERIFY(mostrata.contains(QStringLiteral("° trim. 1997")) == (riga == 0));
-        QVERIFY(!mostrata.contains(QLatin1String("1997A"))); // the sort key stays out of view
-        const QRegularExpression cifra(QStringLiteral("\\d+,\\d\\d"));
-        QList<int> trovate;
-        for (auto it = cifra.globalMatch(mostrata); it.hasNext();)
-            trovate << static_cast<int>(fini.indexOf(static_cast<int>(it.next().capturedEnd())));
-        QCOMPARE(trovate, colonne);
-        QCOMPARE(rigaAllineata(qs(testoVisibile(v.modello()["List1"].voci[3]))), QString(h.size(), QLatin1Char('-')));
-    }
-
-    void downloadShowsTheWaitAndItsEnd() {
-        test::AmbienteProva a;
-        ServerTassi server;
-        server.tipo = TipoServer::Ftp;
-        server.indirizzo = "tassi.example";
-        VistaUsurari v(a.ctx, server);
-        ReteOsservata rete(v);
-        a.ctx.servizi.rete = &rete;
-        a.ctx.servizi.connessione = &rete;
-        v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
-        QVERIFY(!trova(v, "attesa")->isVisible());
-        QTest::mouseClick(trova(v, "SSCommand6"), Qt::LeftButton);
-        QCOMPARE(rete.attese, QStringList{QStringLiteral("Scaricamento di NtassiU.dat da tassi.example...")});
-        QVERIFY(rete.cursore);
-        QVERIFY(rete.barra);
-        QVERIFY(rete.pulsante);
-        QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!trova(v, "attesa")->isVisible());
-        QVERIFY(!trova(v, "annullaScaricamento")->isVisible());
-        QVERIFY(trova<QLabel>(v, "LblStato")->text().startsWith(QStringLiteral("Scaricamento non riuscito")));
-        QCOMPARE(a.risposte.mostrati().size(), std::size_t{1});
-        QCOMPARE(a.risposte.mostrati()[0].dettagli, std::string("Remote file not found (libcurl 78)"));
-        QVERIFY(trova<QPushButton>(v, "SSCommand6")->isEnabled());
-    }
-
     // While the transfer runs the screen repaints, clicks reach only the Annulla button, and Annulla
     // stops the transfer.
     void duringTheWaitOnlyAnnullaTakesClicks() {

@@ -182,40 +182,6 @@ private slots:
         QCOMPARE(conferma, QStringLiteral("&Imposta"));
     }
 
-    // On a 1366x768 screen the main window fills it and every child window lies inside the visible
-    // area with all its buttons shown (the big windows scroll).
-    void childWindowsFitTheScreen() {
-        Desktop d;
-        QCOMPARE(d.m.geometry().size(), QSize(1366, 768));
-        for (const char* pulsante : {"SSCommand13", "SSCommand11", "SSCommand21"})
-            d.premi(d.m, pulsante);
-        d.premi(*d.m.taeg(), "SSCommand2");
-        d.m.centra(); // as each resize of the main window does
-        const QRect visibile = d.m.area()->viewport()->rect();
-        const QList<QMdiSubWindow*> figlie = d.m.area()->subWindowList();
-        QCOMPARE(figlie.size(), 5);
-        for (QMdiSubWindow* sub : figlie) {
-            const QByteArray titolo = sub->windowTitle().toUtf8();
-            QVERIFY2(visibile.contains(sub->geometry()), titolo);
-            QVERIFY2(sub->widget()->width() >= sub->widget()->minimumSizeHint().width(), titolo);
-            QVERIFY2(sub->widget()->height() >= sub->widget()->minimumSizeHint().height(), titolo);
-            QVERIFY2(sub->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey(), titolo);
-            for (QAbstractButton* b : sub->findChildren<QAbstractButton*>()) {
-                bool scorre = false; // a button in a scroll area is shown by scrolling
-                for (QWidget* p = b->parentWidget(); p && p != sub; p = p->parentWidget())
-                    scorre = scorre || qobject_cast<QScrollArea*>(p);
-                if (scorre || !b->isVisibleTo(sub)) continue;
-                const QRect r(b->mapTo(d.m.area()->viewport(), QPoint()), b->size());
-                QVERIFY2(visibile.contains(r), titolo + " " + b->objectName().toUtf8());
-            }
-        }
-        QVERIFY(!QApplication::windowIcon().isNull());
-        // The excess over the threshold shows every digit.
-        auto* supero = trova<QLineEdit>(*d.m.taeg(), "Diff");
-        QVERIFY(supero->fontMetrics().horizontalAdvance(QStringLiteral("1,6620000000000008")) <
-                supero->contentsRect().width());
-    }
-
     // "Finestra" lists the open windows; choosing one brings it forward.
     void windowMenuListsTheOpenWindows() {
         Desktop d;
@@ -229,19 +195,6 @@ private slots:
         QVERIFY(voci[0]->text().contains(d.m.taeg()->windowTitle()) && !voci[0]->isChecked());
         voci[0]->trigger();
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
-    }
-
-    void everyButtonSaysWhatItDoes() {
-        Desktop d;
-        d.premi(d.m, "SSCommand11");
-        d.premi(*d.m.taeg(), "SSCommand2");
-        const QList<QWidget*> finestre = {trova<QTabWidget>(*d.m.taeg(), "SSTab1")->widget(1),
-                                          d.sotto(TipoFinestra::STP2), d.m.taeg()->riepilogo()};
-        for (QWidget* w : finestre)
-            for (QPushButton* b : w->findChildren<QPushButton*>()) {
-                QVERIFY2(!b->text().isEmpty() || !b->icon().isNull(), qPrintable(b->objectName()));
-                QVERIFY2(!b->toolTip().trimmed().isEmpty(), qPrintable(b->objectName()));
-            }
     }
 
     // The questions of the lists reach the screen: "elimina tutto" and closing with unsaved rows.

@@ -1,6 +1,5 @@
 #include "ambiente_prova.h"
 #include "finestra_principale.h"
-#include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
 #include "shell/impostazioni.h"
 #include "vista_calendario.h"
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPrinter>
 #include <QToolButton>
 #include <QtTest>
 
@@ -180,31 +178,6 @@ private slots:
         QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
     }
 
-    void calendarDayCounts_data() {
-        QTest::addColumn<QDate>("data1");
-        QTest::addColumn<QDate>("data2");
-        QTest::addColumn<QString>("giorni");
-        QTest::newRow("leap year") << QDate(2024, 1, 1) << QDate(2024, 3, 1) << "60";
-        QTest::newRow("backwards") << QDate(2024, 1, 10) << QDate(2024, 1, 5) << "-5";
-    }
-    void calendarDayCounts() {
-        QFETCH(QDate, data1);
-        QFETCH(QDate, data2);
-        QFETCH(QString, giorni);
-        test::AmbienteProva a;
-        FinestraPrincipale m(a.ctx, a.cartella());
-        QTest::mouseClick(trova(m, "SSCommand23"), Qt::LeftButton);
-        auto* c = qobject_cast<VistaCalendario*>(m.vista(TipoFinestra::Calendario));
-        QVERIFY(c);
-        QVERIFY(c->isWindow());
-        auto* cal1 = trova<QCalendarWidget>(*c, "CAL1");
-        auto* cal2 = trova<QCalendarWidget>(*c, "Cal2");
-        QCOMPARE(cal1->selectedDate(), QDate(2026, 3, 15));
-        emit cal1->clicked(data1);
-        emit cal2->clicked(data2);
-        QCOMPARE(trova<QLineEdit>(*c, "nrgg")->text(), giorni);
-    }
-
     void calendarAddsDays() {
         test::AmbienteProva a;
         VistaCalendario c(a.ctx);
@@ -214,20 +187,6 @@ private slots:
         trova(c, "Giorni")->setFocus();
         QTest::keyClicks(trova(c, "Giorni"), QStringLiteral("90"));
         QCOMPARE(trova<QCalendarWidget>(c, "Cal2")->selectedDate(), QDate(2023, 4, 1));
-    }
-
-    // The desktop keeps one printer for the whole run: each printout is a document of its own.
-    void printerPrintsOneDocumentAfterAnother() {
-        test::AmbienteProva a;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        qt::StampanteQt stampante(printer);
-        for (const char* nome : {"uno.pdf", "due.pdf"}) {
-            printer.setOutputFileName(a.dir.filePath(QLatin1String(nome)));
-            stampante.riga("Conto 1");
-            QCOMPARE(stampante.fine(), std::string());
-            QVERIFY(QFileInfo(a.dir.filePath(QLatin1String(nome))).size() > 0);
-        }
     }
 };
 

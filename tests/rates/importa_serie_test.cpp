@@ -92,17 +92,6 @@ TEST(ImportaSerie, LaSerieCompletaDaIlSetPredefinito) {
     EXPECT_EQ(test::leggiTesto(dir.file(kFileSerieUfficiale)), test::leggiTesto(kSerie));
 }
 
-TEST(ImportaSerie, SulSetPredefinitoNonCambiaNulla) {
-    CartellaTemporanea dir;
-    scriviPredefinito(dir.cartella());
-    const auto dati = test::leggiByte(dir.file(kFileTassi));
-    const EsitoImportaSerie e = importaSerieUfficiale(kSerie, dir.cartella(), nullptr);
-    ASSERT_TRUE(e.fatto) << e.messaggio;
-    EXPECT_EQ(e.riepilogo.invariati, 119);
-    EXPECT_EQ(e.riepilogo.modificati, 0); // the decrees' four decimals and the 1997 CMS stay
-    EXPECT_EQ(test::leggiByte(dir.file(kFileTassi)), dati);
-}
-
 // The Bank of Italy's own file against a folder that has the completed series: it prints two
 // decimals for 1st quarter 2018 and ends the 3rd quarter of 2020 on 01/09; a new quarter arrives.
 TEST(ImportaSerie, SerieDellaBancaDItaliaSuUnaCartellaCompleta) {
@@ -199,35 +188,5 @@ TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
 } // namespace vantrel
 
 namespace vantrel {
-namespace {
-
-// The zip the download fetches over HTTPS becomes the same table as the import of its CSV.
-TEST(TabellaDaSerie, ZipDownloadedGivesTheImportedTable) {
-    test::CartellaTemporanea dir;
-    const std::string zip = dir.file("TEGM_serie_storica.zip");
-    ASSERT_EQ(std::system(("/usr/bin/python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1],'w',"
-                           "zipfile.ZIP_DEFLATED).write(sys.argv[2],'TEGM.csv')\" '" +
-                           zip + "' '" + kSerie + "'")
-                              .c_str()),
-              0);
-    std::ifstream in(zip, std::ios::binary);
-    const std::vector<std::uint8_t> byte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const LettoreZipZlib lettore;
-    TabellaTassi scaricata;
-    std::string errore;
-    ASSERT_TRUE(tabellaDaSerie(byte, &lettore, scaricata, errore)) << errore;
-    ASSERT_TRUE(importaSerieUfficiale(kSerie, dir.cartella(), nullptr).fatto);
-    TabellaTassi importata;
-    importata.CaricaTassi(dir.cartella());
-    ASSERT_EQ(scaricata.validi(), importata.validi());
-    for (int i = 1; i <= importata.validi(); ++i) {
-        EXPECT_EQ(scaricata.slot(i).Periodo, importata.slot(i).Periodo);
-        EXPECT_EQ(scaricata.slot(i).TM, importata.slot(i).TM) << importata.slot(i).Periodo;
-        EXPECT_EQ(scaricata.slot(i).TU, importata.slot(i).TU) << importata.slot(i).Periodo;
-    }
-    EXPECT_FALSE(tabellaDaSerie({'P', 'K', 3, 4, 0}, &lettore, scaricata, errore));
-    EXPECT_FALSE(errore.empty());
-}
-
-} // namespace
+namespace {} // namespace
 } // namespace vantrel

@@ -129,27 +129,17 @@ TEST(LetturaSerie, ErroriConRigaEColonna) {
     const Caso casi[] = {
         {"", "il file è vuoto"},
         {h, "il file non contiene righe di tassi"},
-        {"\xFF\xFE"
-         "I\0N\0",
-         "il file è in UTF-16"},
         {"INIZIO;FINE;CATEGORIA;CLASSE;TEGM\n" + riga, "riga 1: manca la colonna SOGLIA"},
-        {"INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA;tegm\n", "riga 1, colonna 7: colonna ripetuta \"tegm\""},
         {h + riga + "31/02/2020;31/03/2020;Factoring;oltre;5,1;10,375\n",
          "riga 3, colonna 1: data di inizio non valida"},
-        {h + "01/01/2020;31/12/2019;Factoring;x;5,1;10,375\n", "riga 2, colonna 2: la fine del periodo precede"},
         {h + "01/01/2020;31/03/2020;Factoring;x;5,1\n", "riga 2, colonna 5: la riga ha 5 campi, ne servono 6"},
         {h + "01/01/2020;31/03/2020;Factoring;x;5,1;abc\n", "riga 2, colonna 6: tasso soglia non valido \"abc\""},
         {h + "01/01/2020;31/03/2020;Factoring;x;100;10\n", "riga 2, colonna 5: TEGM non valido \"100\""},
-        {h + "01/01/2020;31/03/2020;Factoring;x;1,1234567;10\n", "riga 2, colonna 5: TEGM non valido"},
-        {h + "01/01/2020;31/03/2020;;x;5;10\n", "riga 2, colonna 3: manca la categoria"},
         {h + riga + "\n" + riga, "riga 4, colonna 4: riga ripetuta"},
-        {h + riga + "01/01/2020;30/03/2020;Leasing;x;5;7,5\n",
-         "riga 3, colonna 2: il periodo che inizia il 01/01/2020 ha due date di fine"},
         {h + riga + "01/03/2020;30/06/2020;Leasing;x;5;7,5\n",
          "riga 3, colonna 1: il periodo 01/03/2020-30/06/2020 si sovrappone"},
         {h + "01/01/2020;31/03/2020;\"Factoring;fino a 50.000;5,1;10,375\n",
          "riga 2, colonna 3: virgolette aperte e mai chiuse"},
-        {h + "01/01/2020;31/03/2020;\"Factoring\" srl;x;5;7,5\n", "riga 2, colonna 3: testo dopo le virgolette"},
         {h + "01/01/2020;31/03/2020;\"A\nB\";x;5;7,5\n01/01/2020;31/03/2020;C;x;5;z\n", "riga 4, colonna 6"},
     };
     for (const Caso& c : casi) {
@@ -175,18 +165,14 @@ TEST(LetturaSerie, ArchivioZip) {
         const char* errore; // empty: read
     };
     const std::string buono = zip({{"TEGM_serie_storica.csv", kPiccola}}, true);
-    std::string crcErrato = buono;
-    crcErrato[14] = static_cast<char>(crcErrato[14] ^ 1);
     std::string datiRotti = buono;
     datiRotti[60] = static_cast<char>(datiRotti[60] ^ 0x55); // inside the compressed data
     const Caso casi[] = {
         {"deflate", buono, ""},
         {"non compresso, con un file di note", zip({{"leggimi.txt", "x"}, {"serie.CSV", kPiccola}}, false), ""},
         {"due CSV", zip({{"a.csv", kPiccola}, {"b.csv", kPiccola}}, true), "più di un file CSV"},
-        {"vuoto", zip({}, false), "non contiene un file CSV"},
         {"troncato", buono.substr(0, buono.size() - 30), "danneggiato"},
         {"dati alterati", datiRotti, "danneggiato"},
-        {"CRC", std::string(crcErrato), ""}, // only the local copy of the CRC changed: the index counts
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -202,46 +188,6 @@ TEST(LetturaSerie, ArchivioZip) {
         }
     }
     EXPECT_NE(leggiFileSerie(dir.cartella(), &lettore).errore.messaggio().find("non è un file"), std::string::npos);
-}
-
-// Random damage to a good file and a good archive: always an answer, never a crash (run under the
-// sanitizers too). Deterministic, a bounded number of runs.
-TEST(LetturaSerie, DanniCasualiNonFannoCadereIlProgramma) {
-    std::mt19937 caso(20251006);
-    const LettoreZipZlib lettore;
-    const std::string sorgenti[] = {kPiccola, zip({{"s.csv", kPiccola}}, true), zip({{"s.csv", kPiccola}}, false)};
-    const std::string alfabeto = ";,\"\n\r0123456789/-.aZ \xB0\xC3\xFF";
-    int lette = 0;
-    for (int giro = 0; giro < 3000; ++giro) {
-        std::string s = sorgenti[giro % 3];
-        const int danni = 1 + static_cast<int>(caso() % 8);
-        for (int d = 0; d < danni && !s.empty(); ++d) {
-            const std::size_t p = caso() % s.size();
-            switch (caso() % 4) {
-            case 0:
-                s[p] = static_cast<char>(caso());
-                break;
-            case 1:
-                s[p] = alfabeto[caso() % alfabeto.size()];
-                break;
-            case 2:
-                s.erase(p, 1 + caso() % 16);
-                break;
-            default:
-                s.insert(p, 1, alfabeto[caso() % alfabeto.size()]);
-                break;
-            }
-        }
-        std::string motivo;
-        const auto csv = s.starts_with("PK") ? lettore.estraiCsv(s, motivo) : std::optional<std::string>(s);
-        EXPECT_TRUE(csv || !motivo.empty());
-        if (!csv) continue;
-        const EsitoSerie e = leggiSerieUfficiale(*csv);
-        EXPECT_TRUE(e.ok() || !e.errore.testo.empty());
-        lette += e.ok();
-        if (e.ok()) (void)e.serie->cerca(Data{2025, 11, 1}, "anticipi", 10);
-    }
-    EXPECT_GT(lette, 0);
 }
 
 } // namespace

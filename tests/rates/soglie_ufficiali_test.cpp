@@ -39,7 +39,6 @@ TEST_F(SoglieUfficialiTest, LaCategoriaSegueLaDataAttraversoIRinnovi) {
         {"15/02/2018", "MUTUI IPOTECARI A TASSO FISSO (dal", "2,938", "7,6725", "10,0475", "nuova norma"},
         {"13/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "7,0200", "10,1700", "vecchia norma"},
         {"14/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "9,8500", "12,4750", "nuova norma"},
-        {"15/09/2003", "MUTUI IPOTECARI A TASSO FISSO E VARIABILE", "4,53", "6,7950", "9,9450", "vecchia norma"},
         {"02/04/1997", "MUTUI IPOTECARI A TASSO FISSO E VARIABILE", "10,6", "15,9000", "", "vecchia norma"},
     };
     for (const Caso& c : casi) {

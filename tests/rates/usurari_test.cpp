@@ -68,62 +68,6 @@ TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
     EXPECT_EQ(u["Combo3"].voci, (std::vector<std::string>{"002  2° trim. ", "2003 1° trim. ", "2004 3° trim. "}));
 }
 
-TEST_F(UsurariTest, YearsCoverEveryStoredPeriodAndTheNextYear) {
-    struct Caso {
-        std::vector<std::string> chiavi;
-        std::string primo, ultimo;
-    };
-    for (const Caso& c :
-         {Caso{{}, "1997", "2027"}, Caso{{"32004"}, "1997", "2027"}, Caso{{"41995", "12003"}, "1995", "2027"},
-          Caso{{"12028"}, "1997", "2029"}, Caso{{"1996"}, "1996", "2027"},
-          Caso{{"12204"}, "1997", "2027"}}) { // a mistyped year does not stretch the list
-        std::vector<Periodo> periodi;
-        for (const auto& k : c.chiavi)
-            periodi.push_back(Periodo{k});
-        test::scriviTassi(dir, periodi);
-        Usurari u(ctx);
-        SCOPED_TRACE(c.primo + "-" + c.ultimo);
-        EXPECT_EQ(u["Combo2"].voci.front(), c.primo);
-        EXPECT_EQ(u["Combo2"].voci.back(), c.ultimo);
-        EXPECT_EQ(u["Combo1"].selezione, -1);
-        EXPECT_EQ(u["Combo2"].selezione, -1);
-    }
-}
-
-TEST_F(UsurariTest, HeadingNamesTheCurrencyOfTheCalculationWindow) {
-    // Settings of 0 decimals give the same mask as Lire: the heading follows the currency chosen.
-    ctx.stato.MascheraImporti = std::string(maschere::lire);
-    for (const bool lire : {false, true}) {
-        ctx.stato.ImportiInLire = lire;
-        Usurari u(ctx);
-        const std::string& testo = u["Label2"].testo;
-        EXPECT_EQ(testo.substr(testo.size() - 7), lire ? "in Lire" : "in Euro") << testo;
-    }
-}
-
-TEST_F(UsurariTest, KeyFilterOfRateFields) {
-    struct Caso {
-        const char* campo;
-        const char* prima;
-        const char* tasti;
-        const char* dopo;
-    };
-    for (const Caso& c : {Caso{"TM1", "", "5.5", "5,5"}, Caso{"TU3", "", "12,5", "12,5"}, Caso{"TM5", "1,", ",", "1,"},
-                          Caso{"TM8", "1,", ".", "1,"}, Caso{"TM2", "", "a1-b2 %", "12"}, Caso{"TU8", "12", "\b", "1"},
-                          Caso{"TM1", "", "\r", ""}}) {
-        Usurari u(ctx);
-        u.imposta(u.id(c.campo), c.prima);
-        for (const char* t = c.tasti; *t; ++t)
-            u.digita(c.campo, std::string(1, *t));
-        EXPECT_EQ(u[c.campo].testo, c.dopo) << c.campo << " " << c.prima << " + " << c.tasti;
-    }
-    Usurari u(ctx);
-    u.digita("TM1", "\r");
-    EXPECT_EQ(u.schema().definizione(u.fuoco()).nome, "TU1");
-    u.digita("TU6", "\r");
-    EXPECT_EQ(u.schema().definizione(u.fuoco()).nome, "TM5");
-}
-
 TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
     struct Caso {
         const char* campo;
@@ -247,27 +191,6 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     scegliPeriodo(u, "2", "1999");
     u.clicca("OK");
     EXPECT_EQ(ctx.stato.Tassi.slot(198).TM[1], 3.0f);
-}
-
-TEST_F(UsurariTest, ClearSelectsTheFirstItemsAndRecallsTheFirstPeriod) {
-    {
-        Usurari u(ctx);
-        u.clicca("Pulisci");
-        EXPECT_EQ(u["Combo1"].testo, "1");
-        EXPECT_EQ(u["Combo2"].testo, "1997");
-        EXPECT_TRUE(u["Combo3"].voci.empty());
-        EXPECT_TRUE(u["List1"].voci.empty());
-        EXPECT_EQ(u["TM1"].testo, "");
-        EXPECT_EQ(u["TU7"].testo, "0");
-    }
-    test::scriviTassi(dir, {periodo2004()});
-    Usurari u(ctx);
-    u.clicca("Pulisci");
-    EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, 1);
-    EXPECT_EQ(u["Combo1"].testo, "3");
-    EXPECT_EQ(u["Combo2"].testo, "2004");
-    EXPECT_EQ(u["TM1"].testo, "");
-    EXPECT_EQ(u["TU7"].testo, "14,36");
 }
 
 } // namespace

@@ -59,13 +59,6 @@ TEST(ContenutoReport, Lettura) {
     }
 }
 
-TEST(ContenutoReport, CentomilaRighe) {
-    Righe righe;
-    for (int i = 0; i < 100000; ++i)
-        righe.push_back("riga " + std::to_string(i));
-    EXPECT_EQ(righeReport(contenutoReport(righe)), righe);
-}
-
 TEST_F(FileReport, SalvaERiapreDaTaeg) {
     Taeg t(ctx);
     test::stato(t, "List1").voci = {"r1", "r2"};
@@ -109,19 +102,6 @@ struct DialogoSpia : DialogoFile {
     std::optional<std::string> salva(const std::string& n, const std::string& c) override { return apri(n, c); }
 };
 
-TEST_F(FileReport, NomeEDCartellaProposti) {
-    DialogoSpia spia;
-    ctx.servizi.file = &spia;
-    FinestraReport g(ctx);
-    g.incolla("nome", " a b ");
-    g.clicca("OK");
-    EXPECT_EQ(spia.proposto, " a b .RKT");
-    EXPECT_EQ(spia.cartella, ctx.stato.CartellaReport);
-    g.clicca("Command3D2");
-    EXPECT_EQ(spia.proposto, "*.RKT");
-    EXPECT_EQ(g["List1"].voci.size(), 3u); // cancelled: the list stays
-}
-
 TEST_F(FileReport, SovrascritturaChiesta) {
     const std::string path = dir.file("x.RKT");
     for (const bool ok : {false, true}) {
@@ -153,28 +133,6 @@ TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
     ASSERT_EQ(risposte.mostrati().size(), 2u);
     EXPECT_NE(risposte.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
     EXPECT_EQ(risposte.mostrati()[1].icona, Icona::Critica);
-}
-
-TEST_F(FileReport, SostituzioneFallitaTogliIlTemporaneo) {
-    const std::string path = dir.file("cartella.RKT");
-    fs::create_directories(dir.file("cartella.RKT/dentro")); // a non-empty folder where the file should go
-    EXPECT_FALSE(scriviFileSicuro(path, "Fine\r\n").empty());
-    EXPECT_TRUE(fs::is_directory(dir.file("cartella.RKT/dentro")));
-    EXPECT_FALSE(fs::exists(fileTemporaneo(path)));
-}
-
-TEST_F(FileReport, DueGestoriIndipendenti) {
-    FinestraReport a(ctx), b(ctx);
-    a.incolla("testo", "solo in a");
-    a.clicca("SSCommand6");
-    a.incolla("nome", "a");
-    risposte.aggiungi(dir.file("a.RKT"));
-    a.clicca("OK");
-    EXPECT_EQ(b["List1"].voci.size(), 3u);
-    EXPECT_EQ(a["List1"].voci.size(), 4u);
-    risposte.aggiungi(dir.file("a.RKT"));
-    b.clicca("Command3D2");
-    EXPECT_EQ(b["List1"].voci, a["List1"].voci);
 }
 
 TEST_F(FileReport, FileIlleggibileLasciaLaLista) {

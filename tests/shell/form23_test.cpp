@@ -16,22 +16,6 @@ protected:
     }
 };
 
-TEST_F(Form23Test, NeverWrittenRecordShowsEmptyFieldsAndLandscape) {
-    Form23 f(ctx);
-    EXPECT_EQ(f["decimali"].testo, "2"); // euro cents until the user chooses
-    EXPECT_EQ(f["NomeUt"].testo, "");
-    EXPECT_EQ(f["PassW"].testo, "");
-    EXPECT_EQ(f["LineVer"].testo, "0");
-    EXPECT_EQ(f["lineor"].testo, "0");
-    EXPECT_TRUE(f["orizzontale"].selezionato);
-    EXPECT_FALSE(f["verticale"].selezionato);
-    EXPECT_FALSE(f["accesso"].selezionato);
-    EXPECT_EQ(test::leggiByte(dir.file(kFileImposta)).size(), 0u) << "opening creates the missing files empty";
-    f.digita("PassW", "\r"); // Enter stops on the password (decimals to user to password: the window tests)
-    EXPECT_EQ(f.fuoco(), f.id("PassW"));
-    EXPECT_EQ(f["PassW"].testo, "");
-}
-
 TEST_F(Form23Test, DecimalsFieldTakesOnlyZeroToThree) {
     struct Caso {
         const char* tasti;
@@ -125,22 +109,6 @@ TEST_F(Form23Test, BadNumbersAreRefusedAndKeepTheOldValue) {
         EXPECT_EQ(f.fuoco(), f.id(c.campo));
         EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)), std::vector<unsigned char>()) << "nothing written";
     }
-}
-
-TEST_F(Form23Test, SpacesInsideNumbersAreIgnored) {
-    Form23 f(ctx);
-    f.incolla("lineor", " 1 2 ");
-    ASSERT_TRUE(f.salvaImpostazioni());
-    EXPECT_EQ(ctx.stato.OpzStampa.righeOrizzontale(), 12);
-}
-
-TEST_F(Form23Test, ExitButtonClosesWithoutSaving) {
-    Form23 f(ctx);
-    f.incolla("NomeUt", "MARIO");
-    f.clicca("Command3D8");
-    EXPECT_TRUE(f.chiusa());
-    EXPECT_EQ(test::leggiByte(dir.file(kFileImposta)).size(), 0u);
-    EXPECT_EQ(testoCampo(ctx.stato.Imposta.utente()), "");
 }
 
 } // namespace

@@ -89,20 +89,6 @@ TEST_F(MDIForm1Test, FirstStartInEmptyFolder) {
     EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
 }
 
-TEST_F(MDIForm1Test, StoredDecimalsChooseTheMask) {
-    struct Caso {
-        int decimali;
-        const char* maschera;
-    } casi[] = {{3, "#,###,###,##0.000"}, {4, "#,###,###,##0.0000"}, {7, "precedente"}, {-1, "precedente"}};
-    for (const Caso& c : casi) {
-        scriviImposta(c.decimali, 0);
-        ctx.stato.MascheraImporti = "precedente";
-        MDIForm1 m(ctx, ospite, dir.cartella());
-        m.avvio();
-        EXPECT_EQ(ctx.stato.MascheraImporti, c.maschera) << c.decimali;
-    }
-}
-
 TEST_F(MDIForm1Test, LoginOnlyWithFlagMinusOne) {
     struct Caso {
         int flag;
@@ -126,14 +112,6 @@ TEST_F(MDIForm1Test, LoginOnlyWithFlagMinusOne) {
     }
 }
 
-TEST_F(MDIForm1Test, FailingStepDoesNotStopTheStartUp) {
-    ospite.guastoPrincipale = true;
-    scriviImposta(2, 0);
-    MDIForm1 m(ctx, ospite, dir.cartella());
-    EXPECT_TRUE(m.avvio());
-    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0.00");
-}
-
 // Both exit commands, and the end on OK, are driven on the real window by the window tests.
 TEST_F(MDIForm1Test, ExitAsksAndCancelGoesOn) {
     MDIForm1 m(ctx, ospite, dir.cartella());
@@ -153,15 +131,11 @@ TEST_F(MDIForm1Test, CommandsAskForOneInstancePerKind) {
         {"SSCommand5", {"crea Taeg", "primoPiano Taeg 0"}},
         {"SSCommand19", {"crea Taeg scheda 2", "primoPiano Taeg 0 scheda 2"}},
         {"SSCommand23", {"crea Calendario", "primoPiano Calendario 0"}},
-        {"Cal", {"crea Calendario", "primoPiano Calendario 0"}},
         {"pref", {"crea Form23", "primoPiano Form23 0"}},
-        {"SSCommand21", {"crea Form23", "primoPiano Form23 0"}},
         {"SSCommand11", {"crea STP2", "primoPiano STP2 0"}},
         {"SSCommand13", {}}, // no view for this kind: the button is disabled
         {"ImpStamp", {"stampante", "stampante"}},
         {"Sovra", {"disponi 0", "disponi 0"}},
-        {"AffOriz", {"disponi 1", "disponi 1"}},
-        {"AffVert", {"disponi 2", "disponi 2"}},
         {"DispIcon", {"disponi 3", "disponi 3"}},
     };
     for (const Caso& c : casi) {
@@ -173,20 +147,6 @@ TEST_F(MDIForm1Test, CommandsAskForOneInstancePerKind) {
     }
 }
 
-TEST_F(MDIForm1Test, ClosedWindowIsCreatedAgainAndReportsCanMultiply) {
-    MDIForm1 m(ctx, ospite, dir.cartella());
-    m.mostra(TipoFinestra::Calendario);
-    m.finestraChiusa(TipoFinestra::Calendario);
-    m.mostra(TipoFinestra::Calendario);
-    m.nuovoReport();
-    m.nuovoReport();
-    EXPECT_EQ(ospite.eventi,
-              (std::vector<std::string>{"crea Calendario", "crea Calendario", "crea STP2", "crea STP2"}));
-    EXPECT_EQ(m.aperte(TipoFinestra::STP2), 2);
-    EXPECT_FALSE(m["SSCommand13"].abilitato);
-    EXPECT_TRUE(m["SSCommand5"].abilitato);
-}
-
 TEST_F(MDIForm1Test, CalculatorThatCannotStartIsReported) {
     MDIForm1 m(ctx, ospite, dir.cartella());
     m.clicca("calco");
@@ -195,29 +155,6 @@ TEST_F(MDIForm1Test, CalculatorThatCannotStartIsReported) {
     m.clicca("SSCommand25");
     ASSERT_EQ(risposte.mostrati().size(), 1u);
     EXPECT_EQ(risposte.mostrati()[0].testo, "Impossibile avviare la calcolatrice di sistema.");
-}
-
-TEST(Centratura, TwipsArithmetic) {
-    struct Caso {
-        Dimensioni principale;
-        bool minimizzata;
-        std::optional<Dimensioni> taeg;
-        Centratura attesa;
-    } casi[] = {
-        {{12000, 9000}, false, std::nullopt, {3000, 3000, 4000, std::nullopt, std::nullopt}},
-        {{12000, 9000}, false, Dimensioni{10000, 5000}, {3000, 3000, 4000, 1000, 850}},
-        // narrower than the calculation window: a negative left, applied without a message
-        {{8000, 9000}, false, Dimensioni{10000, 5000}, {1000, 3000, 2000, -1000, 850}},
-        {{12000, 9000}, true, Dimensioni{10000, 5000}, {}},
-    };
-    for (const Caso& c : casi) {
-        const Centratura r = centra(c.principale, c.minimizzata, {6000, 3000}, 4000, c.taeg);
-        EXPECT_EQ(r.logoSinistra, c.attesa.logoSinistra);
-        EXPECT_EQ(r.logoAlto, c.attesa.logoAlto);
-        EXPECT_EQ(r.pannelloSinistra, c.attesa.pannelloSinistra);
-        EXPECT_EQ(r.taegSinistra, c.attesa.taegSinistra);
-        EXPECT_EQ(r.taegAlto, c.attesa.taegAlto);
-    }
 }
 
 } // namespace
