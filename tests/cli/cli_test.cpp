@@ -1,4 +1,4 @@
-#include "comandi.h"
+#include "support/esegui_cli.h"
 #include "support/file_tassi.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +10,8 @@ namespace {
 
 using test::CartellaTemporanea;
 
-struct Esito {
-    int codice;
-    std::string out, err;
-};
-
-Esito esegui(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int c = cli::esegui(std::move(args), out, err);
-    return {c, out.str(), err.str()};
-}
+using test::esegui;
+using test::Esito;
 
 TEST(RigaDiComando, ErroriDUsoEDiDati) {
     CartellaTemporanea dir;

@@ -1,5 +1,5 @@
-#include "comandi.h"
 #include "rates/riferimento_serie.h"
+#include "support/esegui_cli.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -10,16 +10,8 @@
 namespace vantrel {
 namespace {
 
-struct Esito {
-    int codice;
-    std::string out, err;
-};
-
-Esito esegui(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int c = cli::esegui(std::move(args), out, err);
-    return {c, out.str(), err.str()};
-}
+using test::esegui;
+using test::Esito;
 
 TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
     test::CartellaTemporanea dir;
