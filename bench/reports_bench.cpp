@@ -1,3 +1,4 @@
+#include "common/file_sicuro.h"
 #include "reports/file_report.h"
 #include "reports/stampa_report.h"
 
@@ -36,7 +37,7 @@ void Salva(benchmark::State& st) {
     const auto righe = report(static_cast<int>(st.range(0)));
     const std::string path = percorsoBench();
     for (auto _ : st) {
-        const std::string errore = scriviFileSicuro(path, contenutoReport(righe));
+        const std::string errore = sostituisciFile(path, contenutoReport(righe));
         if (!errore.empty()) st.SkipWithError(errore.c_str());
     }
     st.SetItemsProcessed(st.iterations() * st.range(0));
@@ -46,7 +47,7 @@ BENCHMARK(Salva)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void Apri(benchmark::State& st) {
     const std::string path = percorsoBench();
-    scriviFileSicuro(path, contenutoReport(report(static_cast<int>(st.range(0)))));
+    sostituisciFile(path, contenutoReport(report(static_cast<int>(st.range(0)))));
     for (auto _ : st) {
         auto righe = righeReport(*leggiFile(path));
         benchmark::DoNotOptimize(righe.data());

@@ -1,14 +1,13 @@
 #include "stampante_dialogo.h"
 
+#include "common/file_sicuro.h"
 #include "platform/qt/stampante_qt.h"
 #include "qt_testo.h"
-#include "reports/file_report.h"
 #include "scelta_stampa.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <filesystem>
 
 namespace vantrel::gui {
 
@@ -108,15 +107,11 @@ std::string StampanteDialogo::fine() {
 
     // A PDF is written beside its place and takes it only when whole: a failed print leaves the old one.
     const std::string pdf = ss(p.outputFileName());
-    const std::string temporaneo = fileTemporaneo(pdf);
-    p.setOutputFileName(qs(temporaneo));
-    std::error_code ec;
-    if (disegna(p, operazioni).empty()) {
-        std::filesystem::rename(temporaneo, pdf, ec);
-        if (!ec) return {};
-    }
-    std::filesystem::remove(temporaneo, ec);
-    return "impossibile creare il file PDF: " + pdf;
+    const std::string errore = sostituisciFile(pdf, [&](const std::string& nuovo) {
+        p.setOutputFileName(qs(nuovo));
+        return disegna(p, operazioni);
+    });
+    return errore.empty() ? std::string() : "impossibile creare il file PDF: " + pdf;
 }
 
 } // namespace vantrel::gui

@@ -12,16 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Drawn afresh each time, so that two processes, even forked from one, never draw alike.
-std::string nomeNuovo(const std::string& destinazione) {
-    std::random_device rd;
-    std::uint64_t v = (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
-    std::string s(kCifreFileNuovo, '0');
-    for (std::size_t i = kCifreFileNuovo; i-- > 0; v >>= 4)
-        s[i] = "0123456789abcdef"[v & 0xF];
-    return destinazione + "." + s + std::string(kSuffissoFileNuovo);
-}
-
 void togli(const std::string& path) {
     std::error_code ec;
     fs::remove(fs::u8path(path), ec);
@@ -35,7 +25,7 @@ struct Scritto {
 
 Scritto scrivi(const std::string& destinazione, std::string_view contenuto, Disco* disco) {
     for (int tentativo = 0; tentativo < 8; ++tentativo) {
-        const std::string path = nomeNuovo(destinazione);
+        const std::string path = nomeFileNuovo(destinazione);
         // "x": a file of that name, however unlikely, is never overwritten.
         std::FILE* f = std::fopen(path.c_str(), "wbx");
         if (f == nullptr) {
@@ -61,6 +51,16 @@ std::string alPostoDi(const std::string& nuovo, const std::string& path) {
 
 } // namespace
 
+// Drawn afresh each time, so that two processes, even forked from one, never draw alike.
+std::string nomeFileNuovo(const std::string& destinazione) {
+    std::random_device rd;
+    std::uint64_t v = (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
+    std::string s(kCifreFileNuovo, '0');
+    for (std::size_t i = kCifreFileNuovo; i-- > 0; v >>= 4)
+        s[i] = "0123456789abcdef"[v & 0xF];
+    return destinazione + "." + s + std::string(kSuffissoFileNuovo);
+}
+
 std::optional<std::string> scriviTemporaneo(const std::string& destinazione, std::string_view contenuto, Disco* disco) {
     return scrivi(destinazione, contenuto, disco).path;
 }
@@ -71,7 +71,7 @@ std::string sostituisciFile(const std::string& path, std::string_view contenuto,
 }
 
 std::string sostituisciFile(const std::string& path, const std::function<std::string(const std::string&)>& scrivi) {
-    const std::string nuovo = nomeNuovo(path);
+    const std::string nuovo = nomeFileNuovo(path);
     if (std::string errore = scrivi(nuovo); !errore.empty()) {
         togli(nuovo);
         return errore;

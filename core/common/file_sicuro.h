@@ -14,6 +14,10 @@ namespace vantrel {
 inline constexpr std::size_t kCifreFileNuovo = 16;
 inline constexpr std::string_view kSuffissoFileNuovo = ".nuovo";
 
+/// A fresh name for a new file beside `destinazione`, for writers that make the file themselves and
+/// rename it into place when whole (a PDF printer).
+std::string nomeFileNuovo(const std::string& destinazione);
+
 /// Writes `contenuto` into a new file beside `destinazione`, flushed through `disco` when given; its
 /// path, or nothing when it could not be written (nothing is left then).
 std::optional<std::string> scriviTemporaneo(const std::string& destinazione, std::string_view contenuto,

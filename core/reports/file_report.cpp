@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "reports/spazi.h"
 
 #include <cstdio>
@@ -43,36 +44,6 @@ std::vector<std::string> righeReport(std::string_view c) {
     return righe;
 }
 
-std::string fileTemporaneo(const std::string& path) {
-    namespace fs = std::filesystem;
-    const fs::path p(path);
-    return (p.parent_path() / ("~" + p.filename().string() + ".tmp")).string();
-}
-
-std::string scriviFileSicuro(const std::string& path, std::string_view contenuto) {
-    namespace fs = std::filesystem;
-    const std::string tmp = fileTemporaneo(path);
-    std::error_code ec;
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return "non è possibile creare il file temporaneo " + tmp;
-        f.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            fs::remove(tmp, ec);
-            return "errore di scrittura su " + tmp;
-        }
-    }
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        std::error_code ignorato;
-        fs::remove(tmp, ignorato);
-        return "non è possibile sostituire " + path;
-    }
-    return {};
-}
-
 std::optional<std::string> leggiFile(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
@@ -103,7 +74,7 @@ bool salvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std
             {"AVVERTIMENTO!", testiReport::sovrascrivi, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return false;
     }
-    const std::string errore = scriviFileSicuro(*path, contenutoReport(righe));
+    const std::string errore = sostituisciFile(*path, contenutoReport(righe), ctx.servizi.disco);
     if (errore.empty()) return true;
     ctx.messaggio({kTitoloProgramma, testiReport::nonSalvato + errore + ". Il report esistente non è stato modificato.",
                    Icona::Critica});

@@ -17,14 +17,6 @@ std::string contenutoReport(const std::vector<std::string>& righe);
 /// without such a line is read to its end.
 std::vector<std::string> righeReport(std::string_view contenuto);
 
-/// Replaces the file at `path` with `contenuto` safely: the bytes go to a temporary file in the same
-/// folder, which then takes the place of the old file. On failure the old file is left whole and
-/// the temporary one removed. Returns an empty text on success, otherwise what went wrong.
-std::string scriviFileSicuro(const std::string& path, std::string_view contenuto);
-
-/// The temporary file used while `path` is being replaced.
-std::string fileTemporaneo(const std::string& path);
-
 /// Reads a whole file; no value when it cannot be opened or read.
 std::optional<std::string> leggiFile(const std::string& path);
 

@@ -1,5 +1,6 @@
 #include "teg/riepilogo_pratica.h"
 
+#include "common/file_sicuro.h"
 #include "common/maschera_formato.h"
 #include "common/testo.h"
 #include "reports/file_report.h"
@@ -229,14 +230,14 @@ void RiepilogoPratica::esportaExcel() {
 
 void RiepilogoPratica::esportaCsv() {
     const auto path = fileDaSalvare(".csv");
-    if (path) esportato(scriviFileSicuro(*path, csvFoglio(tabella_)), *path);
+    if (path) esportato(sostituisciFile(*path, csvFoglio(tabella_)), *path);
 }
 
 void RiepilogoPratica::salvaGrafico() {
     const auto path = fileDaSalvare("-grafico.png");
     if (!path) return;
     const std::string png = ctx_.servizi.grafico ? ctx_.servizi.grafico->png(grafico(), 1600, 900) : std::string();
-    esportato(png.empty() ? std::string("il grafico non può essere disegnato") : scriviFileSicuro(*path, png), *path);
+    esportato(png.empty() ? std::string("il grafico non può essere disegnato") : sostituisciFile(*path, png), *path);
 }
 
 std::string RiepilogoPratica::stampa(Stampante& s) {

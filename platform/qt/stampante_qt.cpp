@@ -1,6 +1,6 @@
 #include "platform/qt/stampante_qt.h"
 
-#include "reports/file_report.h"
+#include "common/file_sicuro.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -179,7 +179,7 @@ StampanteQt::StampanteQt(const std::string& filePdf) : s_(std::make_unique<Stato
     s_->proprio = std::make_unique<QPrinter>(QPrinter::HighResolution);
     s_->printer = s_->proprio.get();
     s_->pdf = filePdf;
-    s_->temporaneo = fileTemporaneo(filePdf);
+    s_->temporaneo = nomeFileNuovo(filePdf);
     s_->printer->setOutputFormat(QPrinter::PdfFormat);
     s_->printer->setOutputFileName(QString::fromStdString(*s_->temporaneo));
     s_->printer->setPageLayout(

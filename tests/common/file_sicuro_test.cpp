@@ -1,4 +1,5 @@
 #include "common/file_sicuro.h"
+#include "support/disco_guasto.h"
 #include "support/temp_dir.h"
 
 #include <algorithm>
@@ -7,13 +8,6 @@
 
 namespace vantrel {
 namespace {
-
-// A disk whose flush fails, as a full or removed device does.
-class DiscoGuasto : public Disco {
-public:
-    bool sincronizza(const std::string&) override { return false; }
-    std::unique_ptr<BloccoFile> blocca(const std::string&, bool) override { return nullptr; }
-};
 
 std::vector<std::string> nomi(const std::string& cartella) {
     std::vector<std::string> v;
@@ -25,7 +19,7 @@ std::vector<std::string> nomi(const std::string& cartella) {
 
 // A replaced file holds the new bytes; any failure leaves the old one whole and no new file beside it.
 TEST(FileSicuro, SostituisceOLasciaIlVecchioIntatto) {
-    DiscoGuasto guasto;
+    test::DiscoGuasto guasto;
     const struct {
         const char* caso;
         std::string (*sostituisci)(const std::string& path, Disco* guasto);

@@ -1,6 +1,7 @@
 #include "reports/file_report.h"
 #include "reports/finestre_report.h"
 #include "support/ambiente.h"
+#include "support/disco_guasto.h"
 #include "support/messaggio.h"
 #include "support/stato_finestra.h"
 #include "teg/taeg.h"
@@ -123,7 +124,8 @@ TEST_F(FileReport, SovrascritturaChiesta) {
 TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
     const std::string path = dir.file("x.RKT");
     scriviTesto(path, "vecchio\r\nFine\r\n");
-    fs::create_directory(fileTemporaneo(path)); // the temporary file cannot be created
+    test::DiscoGuasto guasto;
+    ctx.servizi.disco = &guasto;
     FinestraReport g(ctx);
     g.incolla("nome", "x");
     risposte.aggiungi(path);
