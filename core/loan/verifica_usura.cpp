@@ -74,7 +74,7 @@ std::vector<std::string> righeVerifica(const Data& contratto, const RigaSerie& r
             "Data del contratto: " + contratto.testo() + "  -  trimestre " + r.inizio.testo() + " - " + r.fine.testo(),
             "Categoria: " + r.categoria,
             "Classe: " + r.classe,
-            "TEGM: " + r.tegm.testo() + "  -  " + nomeRegola(su.regola) + ": " + formulaRegola(su.regola),
+            "TEGM: " + r.tegm.testo() + "  -  " + nomeNorma(su.regola) + ": " + formulaNorma(su.regola),
             "Soglia: " + e.soglia + " (pubblicata: " + e.sogliaPubblicata + ")",
             "Fonte: " + descrizioneFonte(r.fonte),
             "Costi nel TEG: spese iniziali " + formatta(costi.speseIniziali, maschere::euro) + ", assicurazione " +

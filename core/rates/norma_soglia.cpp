@@ -4,21 +4,50 @@
 #include "common/numeri.h"
 #include "common/testo.h"
 
+#include <algorithm>
+
 namespace vantrel {
 namespace {
 
-constexpr double kFattoreVecchia = 1.5;
-constexpr double kFattoreNuova = 1.25;
-constexpr double kPuntiNuova = 4;
-constexpr double kScartoMassimo = 8;
+// The rules' figures, written once for both forms: the average times 3/2; from 14/05/2011 times 5/4
+// plus 4 points, never more than 8 points above it.
+struct Fattore {
+    int num, den;
+};
+constexpr Fattore kFattoreVecchia{3, 2};
+constexpr Fattore kFattoreNuova{5, 4};
+constexpr int kPuntiNuova = 4;
+constexpr int kScartoMassimo = 8;
 // At or above this average the cap of 8 points binds (16 x 1,25 + 4 = 16 + 8).
-constexpr double kMediaTetto = (kScartoMassimo - kPuntiNuova) / (kFattoreNuova - 1);
+constexpr double kMediaTetto =
+    static_cast<double>((kScartoMassimo - kPuntiNuova) * kFattoreNuova.den) / (kFattoreNuova.num - kFattoreNuova.den);
+
+// x num / den gives the same double as x 1,5 or x 1,25: the product rounds once, the division by a
+// power of two is exact.
+double per(double x, Fattore f) {
+    return x * f.num / f.den;
+}
 
 } // namespace
 
 double sogliaRegola(double media, Norma norma) {
-    if (norma == Norma::Vecchia) return media * kFattoreVecchia;
-    return media < kMediaTetto ? media * kFattoreNuova + kPuntiNuova : media + kScartoMassimo;
+    if (norma == Norma::Vecchia) return per(media, kFattoreVecchia);
+    return media < kMediaTetto ? per(media, kFattoreNuova) + kPuntiNuova : media + kScartoMassimo;
+}
+
+TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, Norma norma) {
+    const std::int64_t t = tegm.unita;
+    if (norma == Norma::Vecchia) return TassoEsatto::esatto(t * kFattoreVecchia.num / kFattoreVecchia.den);
+    return TassoEsatto::esatto(std::min(t * kFattoreNuova.num / kFattoreNuova.den + kPuntiNuova * TassoEsatto::kPunto,
+                                        t + kScartoMassimo * TassoEsatto::kPunto));
+}
+
+std::string nomeNorma(Norma norma) {
+    return norma == Norma::Vecchia ? "vecchia norma" : "nuova norma";
+}
+
+std::string formulaNorma(Norma norma) {
+    return norma == Norma::Vecchia ? "TEGM × 1,5" : "TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti";
 }
 
 double usura(double media, Norma norma) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/date.h"
+#include "rates/tasso_esatto.h"
 
 #include <string>
 #include <string_view>
@@ -14,8 +15,11 @@ enum class Norma { Vecchia, Nuova };
 /// The day the rule of the average x 1,25 + 4 took effect.
 inline constexpr Data kInizioNuovaNorma{2011, 5, 14};
 
-/// The rule's figure for an average rate, unrounded: the one place where the rules are written.
+/// The rule's figure for an average rate, unrounded, in double precision as the calculation window
+/// has always worked it out.
 double sogliaRegola(double media, Norma norma);
+/// The same in exact decimals, for the published series (no rounding).
+TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, Norma norma);
 
 /// The threshold rounded to two decimals, as the calculation window gives it under a rule the user
 /// chose (so that results kept from earlier versions stay the same).
@@ -39,6 +43,10 @@ Norma normaDelTrimestre(int trimestre, int anno);
 /// The same for a stored period key (32004); a key without a quarter counts as its first quarter,
 /// an unreadable one as a period of today's rule.
 Norma normaDellaChiave(std::string_view periodo);
+
+/// "vecchia norma" / "nuova norma" and the formula in words.
+std::string nomeNorma(Norma norma);
+std::string formulaNorma(Norma norma);
 
 /// A rate with at least two and at most six decimals (11,70; 13,229875).
 std::string testoTasso(double tasso);

@@ -5,7 +5,7 @@ namespace vantrel {
 SogliaUfficiale sogliaUfficiale(const RigaSerie& r, TipoMora tipo) {
     SogliaUfficiale s;
     s.riga = &r;
-    s.regola = regolaInVigore(r.inizio);
+    s.regola = normaDelPeriodo(r.inizio);
     s.sogliaRegola = sogliaSecondoRegola(r.tegm, s.regola);
     s.tipoMora = tipo;
     s.mora = maggiorazioneMora(r.inizio, tipo);
@@ -26,7 +26,7 @@ std::vector<VoceSoglia> vociSoglia(const SogliaUfficiale& s) {
         {"categoria", "Categoria", r.categoria},
         {"classe", "Classe di importo", r.classe},
         {"tegm", "TEGM", r.tegm.testo()},
-        {"regola", "Regola", nomeRegola(s.regola) + ": " + formulaRegola(s.regola)},
+        {"regola", "Regola", nomeNorma(s.regola) + ": " + formulaNorma(s.regola)},
         {"soglia_regola", "Tasso soglia secondo la regola", s.sogliaRegola.testo(4)},
         {"soglia_pubblicata", "Tasso soglia pubblicato", r.soglia.testo()},
         {"maggiorazione_mora", "Maggiorazione interessi moratori", mora},

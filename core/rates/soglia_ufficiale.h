@@ -1,6 +1,7 @@
 #pragma once
 
-#include "rates/regola_soglia.h"
+#include "rates/maggiorazione_mora.h"
+#include "rates/norma_soglia.h"
 #include "rates/riga_serie.h"
 
 #include <optional>
@@ -14,7 +15,7 @@ namespace vantrel {
 /// with its threshold (the rule applied to TEGM + surcharge).
 struct SogliaUfficiale {
     const RigaSerie* riga = nullptr;
-    RegolaSoglia regola = RegolaSoglia::Vecchia;
+    Norma regola = Norma::Vecchia;
     TassoEsatto sogliaRegola;
     TipoMora tipoMora = TipoMora::AltriFinanziamenti;
     std::optional<MaggiorazioneMora> mora;

@@ -124,7 +124,7 @@ std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazi
         }
         if (!scelta || (!importo && classi > 1)) continue;
         out.push_back({p.inizio, p.fineEffettiva, scelta->tegm, scelta->soglia,
-                       sogliaSecondoRegola(scelta->tegm, regolaInVigore(p.inizio))});
+                       sogliaSecondoRegola(scelta->tegm, normaDelPeriodo(p.inizio))});
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "rates/regola_soglia.h"
+#include "rates/maggiorazione_mora.h"
+#include "rates/norma_soglia.h"
 #include "rates/serie_ufficiale.h"
 
 #include <optional>

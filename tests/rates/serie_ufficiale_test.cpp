@@ -31,7 +31,7 @@ TEST(SerieUfficiale, OgniSogliaPubblicataSegueLaRegolaDelPeriodo) {
         EXPECT_LE(scarto, tolleranza) << "riga " << r.riga << ": " << r.soglia.testo() << " contro "
                                       << s.sogliaRegola.testo();
         // The cap binds where TEGM + 8 is below TEGM x 1,25 + 4 (at 16 both give 24).
-        cap += s.regola == RegolaSoglia::Nuova && s.sogliaRegola.unita == r.tegm.unita + 8 * TassoEsatto::kPunto &&
+        cap += s.regola == Norma::Nuova && s.sogliaRegola.unita == r.tegm.unita + 8 * TassoEsatto::kPunto &&
                r.tegm.unita != 16 * TassoEsatto::kPunto;
     }
     EXPECT_EQ(serie().righe().size(), 2667u);
@@ -48,10 +48,10 @@ TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
         const char* classe;
         const char* tegm;
         const char* pubblicata;
-        RegolaSoglia regola;
+        Norma regola;
         const char* sogliaRegola; // four decimals
     };
-    using enum RegolaSoglia;
+    using enum Norma;
     const Caso casi[] = {
         // Lire classes: 10 million lire are 5.164,57 euro.
         {"02/04/1997", "aperture di credito", 5164.56, "APERTURE", "fino a 10 milioni di lire", "16,18", "24,27",

@@ -1,28 +1,8 @@
-#include "rates/regola_soglia.h"
+#include "rates/maggiorazione_mora.h"
 
 #include "rates/parole_categoria.h"
 
-#include <algorithm>
-
 namespace vantrel {
-
-RegolaSoglia regolaInVigore(const Data& d) {
-    return d < kInizioNuovaRegola ? RegolaSoglia::Vecchia : RegolaSoglia::Nuova;
-}
-
-TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, RegolaSoglia r) {
-    const std::int64_t t = tegm.unita;
-    if (r == RegolaSoglia::Vecchia) return TassoEsatto::esatto(t * 3 / 2);
-    return TassoEsatto::esatto(std::min(t * 5 / 4 + 4 * TassoEsatto::kPunto, t + 8 * TassoEsatto::kPunto));
-}
-
-std::string nomeRegola(RegolaSoglia r) {
-    return r == RegolaSoglia::Vecchia ? "vecchia norma" : "nuova norma";
-}
-
-std::string formulaRegola(RegolaSoglia r) {
-    return r == RegolaSoglia::Vecchia ? "TEGM × 1,5" : "TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti";
-}
 
 std::optional<MaggiorazioneMora> maggiorazioneMora(const Data& d, TipoMora tipo) {
     if (d < Data{2003, 4, 1}) return std::nullopt;

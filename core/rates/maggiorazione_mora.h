@@ -9,19 +9,6 @@
 
 namespace vantrel {
 
-/// The usury threshold rule: TEGM x 1,5 up to 13/05/2011; from 14/05/2011 TEGM x 1,25 + 4 points,
-/// never more than TEGM + 8 points.
-enum class RegolaSoglia { Vecchia, Nuova };
-
-inline constexpr Data kInizioNuovaRegola{2011, 5, 14};
-
-RegolaSoglia regolaInVigore(const Data& d);
-/// The threshold of an average by the rule, exact (no rounding).
-TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, RegolaSoglia r);
-/// "vecchia norma" / "nuova norma" and the formula in words.
-std::string nomeRegola(RegolaSoglia r);
-std::string formulaRegola(RegolaSoglia r);
-
 /// Kinds of loan the default-interest surcharge distinguishes from 01/01/2018.
 enum class TipoMora { MutuoOltreCinqueAnni, Leasing, AltriFinanziamenti };
 
