@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         l.aggiorna();
         return QApplication::exec();
     }
-    ctx.stato.MascheraImporti = "###,###,##0.00";
+    ctx.stato.mascheraImporti = "###,###,##0.00";
     f.seleziona("Combo1", 1);
     f.clicca("Command4");
     for (auto [campo, valore] : {std::pair{"NumeriD", "9125000"}, std::pair{"intDare", "250"},

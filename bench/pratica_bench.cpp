@@ -55,7 +55,7 @@ struct Programma {
     OrologioFisso orologio{Data{2026, 12, 5}};
     Contesto ctx;
     Programma() {
-        ctx.stato.CartellaDati = ctx.stato.CartellaReport = cartella().dir.string() + "/";
+        ctx.stato.cartellaDati = ctx.stato.cartellaReport = cartella().dir.string() + "/";
         ctx.servizi.messaggi = &risposte;
         ctx.servizi.file = &risposte;
         ctx.servizi.orologio = &orologio;

@@ -29,7 +29,7 @@ void BM_VerificaPeriodo(benchmark::State& state) {
     Contesto ctx;
     RisposteProgrammate risposte;
     OrologioFisso orologio(Data{2026, 12, 5});
-    ctx.stato.CartellaDati = cartellaTassi();
+    ctx.stato.cartellaDati = cartellaTassi();
     ctx.servizi.messaggi = &risposte;
     ctx.servizi.orologio = &orologio;
     Taeg w(ctx);

@@ -209,7 +209,7 @@ Esito calcola(const std::string& cartella, Data oggi, const Mutuo& m) {
     Contesto ctx;
     ctx.servizi.messaggi = &risposte;
     ctx.servizi.orologio = &orologio;
-    ctx.stato.CartellaDati = ctx.stato.CartellaReport = cartella;
+    ctx.stato.cartellaDati = ctx.stato.cartellaReport = cartella;
     Taeg t(ctx);
     risposte.dimentica(); // what the window says while loading (rate files) is not about the loan
     inserisci(t, m);

@@ -66,7 +66,7 @@ int comandoStampa(const std::vector<std::string>& args, std::ostream& out, std::
     }
     if (!file) return erroreUso(err, std::string("manca il file da stampare; ") + kUso);
     if (comandi == pdf.has_value()) return erroreUso(err, std::string("indicare --pdf oppure --comandi; ") + kUso);
-    if (!FileEsiste(*file)) return erroreUso(err, "file non trovato: " + *file);
+    if (!fileEsiste(*file)) return erroreUso(err, "file non trovato: " + *file);
     const auto contenuto = leggiFile(*file);
     if (!contenuto) return erroreUso(err, "impossibile leggere il file: " + *file);
     const auto righe = righeReport(*contenuto);

@@ -33,7 +33,7 @@ int esporta(const std::string& file, const TabellaTassi& t, Disco* disco, std::o
     s << "\r\n";
     for (int i = 1; i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
-        s << trim(r.Periodo);
+        s << trim(r.periodo);
         for (std::size_t c = 1; c < kColonne.size(); ++c) {
             const float v = campoTasso(r, kColonne[c]);
             s << ';' << (v == 0 ? std::string() : testoNumero(v));
@@ -67,11 +67,11 @@ std::vector<RecordTassi> leggiImport(const std::string& file) {
                 return ErroreCsv{erroreInput(file, riga, static_cast<int>(c) + 1, testo)};
             };
             if (t.colonne[c] == "periodo") {
-                p.Periodo = std::string(trim(v));
-                if (!trimestreDelPeriodo(p.Periodo))
+                p.periodo = std::string(trim(v));
+                if (!trimestreDelPeriodo(p.periodo))
                     throw errore("periodo non valido \"" + v + "\" (trimestre da 1 a 4 e anno, es. 32004)");
-                if (const auto [doppio, nuovo] = viste.emplace(p.Periodo, riga); !nuovo)
-                    throw errore("periodo " + p.Periodo + " ripetuto (già alla riga " + std::to_string(doppio->second) +
+                if (const auto [doppio, nuovo] = viste.emplace(p.periodo, riga); !nuovo)
+                    throw errore("periodo " + p.periodo + " ripetuto (già alla riga " + std::to_string(doppio->second) +
                                  ")");
                 continue;
             }
@@ -106,9 +106,9 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
             lasciati.clear();
             bool cambiata = false;
             for (const RecordTassi& p : periodi) {
-                const int k = t.CercaPeriodo(p.Periodo);
+                const int k = t.cercaPeriodo(p.periodo);
                 if (k > 0 && !sovrascrivi) {
-                    lasciati.push_back(p.Periodo);
+                    lasciati.push_back(p.periodo);
                     continue;
                 }
                 const int n = k > 0 ? k : t.validi() + 1;
@@ -119,7 +119,7 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
                 RecordTassi& r = t.slot(n);
                 const auto riserva = k > 0 ? r.riserva : std::array<std::uint8_t, 4>{};
                 r = p;
-                r.NumRec = static_cast<std::int16_t>(n);
+                r.numRec = static_cast<std::int16_t>(n);
                 r.riserva = riserva;
                 if (k == 0) t.NumPeriodi = static_cast<std::int16_t>(n);
                 cambiata = true;
@@ -141,7 +141,7 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
     std::map<std::string, std::string> fonti; // the periods written, with the file they came from
     const std::string fonte = "importato dal file " + std::filesystem::path(file).filename().string();
     for (const RecordTassi& p : periodi)
-        if (std::find(lasciati.begin(), lasciati.end(), p.Periodo) == lasciati.end()) fonti[p.Periodo] = fonte;
+        if (std::find(lasciati.begin(), lasciati.end(), p.periodo) == lasciati.end()) fonti[p.periodo] = fonte;
     if (scritta) registraFontiTassi(cartella, fonti);
     return kOk;
 }

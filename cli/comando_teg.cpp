@@ -202,9 +202,9 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     if (const int esito = leggiPeriodi(r.file, lettore, err); esito != kOk) return esito;
 
     Sessione s(r.comuni);
-    caricaSetTassi(s.ctx.stato.Tassi, s.ctx.stato.CartellaDati, s.ctx.servizi.disco);
+    caricaSetTassi(s.ctx.stato.tassi, s.ctx.stato.cartellaDati, s.ctx.servizi.disco);
     // Said once here; every period whose quarter has no rates also says it in its messages.
-    if (const std::string a = avvisoTabellaTassi(s.ctx.stato.Tassi); !a.empty())
+    if (const std::string a = avvisoTabellaTassi(s.ctx.stato.tassi); !a.empty())
         err << "vantrel-cli teg: " << a << "\n";
     std::vector<std::string> lista;    // the result list, kept only where it is saved
     std::vector<EsitoTrimestre> esiti; // kept only for the workbook
@@ -225,7 +225,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         Taeg& w = controllo->finestra();
         uscita.periodo(w, e);
         if (r.report && !e.riga.empty()) lista.push_back(e.riga);
-        if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.Tassi, p, std::move(e)));
+        if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));
         if (!r.report) uscita.scarica(1 << 16);
     }
     uscita.fine();

@@ -57,15 +57,15 @@ bool leggiOpzioniComuni(std::vector<std::string>& args, OpzioniComuni& o, std::o
 Sessione::Sessione(const OpzioniComuni& o) : orologio(o.oggi ? *o.oggi : OrologioDiSistema().oggi()) {
     std::string cartella = o.cartella;
     if (!cartella.empty() && cartella.back() != '/') cartella += '/';
-    ctx.stato.CartellaDati = cartella;
-    ctx.stato.CartellaReport = cartella;
+    ctx.stato.cartellaDati = cartella;
+    ctx.stato.cartellaReport = cartella;
     ctx.servizi.messaggi = &risposte;
     ctx.servizi.file = &risposte;
     ctx.servizi.orologio = &orologio;
     ctx.servizi.disco = &disco;
     ctx.servizi.zip = &zip;
     leggiImpostazioni(ctx.stato);
-    scegliMaschera(ctx.stato, ctx.stato.Imposta.decimali());
+    scegliMaschera(ctx.stato, ctx.stato.imposta.decimali());
 }
 
 } // namespace vantrel::cli

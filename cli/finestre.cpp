@@ -15,7 +15,7 @@ std::unique_ptr<Finestra> creaFinestra(const std::string& nome, Contesto& ctx,
     if (nome == "usurari") return std::make_unique<Usurari>(ctx, server);
     if (nome == "STP2") return std::make_unique<FinestraReport>(ctx);
     if (nome == "Form23") return std::make_unique<Form23>(ctx);
-    if (nome == "passWord") return std::make_unique<passWord>(ctx);
+    if (nome == "passWord") return std::make_unique<PassWord>(ctx);
     if (nome == "Calendario") return std::make_unique<Calendario>(ctx);
     return nullptr;
 }

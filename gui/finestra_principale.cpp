@@ -321,7 +321,7 @@ void FinestraPrincipale::mostraPrincipale() {
     centra();
 }
 
-void FinestraPrincipale::login(passWord& finestra) {
+void FinestraPrincipale::login(PassWord& finestra) {
     if (login_) {
         login_(finestra);
         return;

@@ -34,7 +34,7 @@ public:
     VistaTaeg* taeg() const;
     bool terminata() const { return terminata_; }
     /// Replaces the modal run of the login dialog (tests answer it themselves).
-    void eseguiLogin(std::function<void(passWord&)> f) { login_ = std::move(f); }
+    void eseguiLogin(std::function<void(PassWord&)> f) { login_ = std::move(f); }
 
     /// Places the logo, the tool bar panel and the calculation window in the middle.
     void centra();
@@ -49,7 +49,7 @@ public:
     void impostaStampante() override;
     void mostraLogo() override;
     void mostraPrincipale() override;
-    void login(passWord& finestra) override;
+    void login(PassWord& finestra) override;
     void termina() override;
 
 protected:
@@ -75,7 +75,7 @@ private:
     QPrinter* printer_ = nullptr;
     std::map<TipoFinestra, QPointer<QWidget>> viste_;
     QList<QAction*> vociFinestre_;
-    std::function<void(passWord&)> login_;
+    std::function<void(PassWord&)> login_;
     bool terminata_ = false;
 };
 

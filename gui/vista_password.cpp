@@ -10,7 +10,7 @@
 
 namespace vantrel::gui {
 
-VistaPassword::VistaPassword(passWord& modello, QWidget* parent)
+VistaPassword::VistaPassword(PassWord& modello, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       modello_(modello), legame_(new LegameFinestra(modello, this)) {
     setWindowTitle(QStringLiteral("Accesso a Vantrel"));
@@ -34,7 +34,7 @@ VistaPassword::VistaPassword(passWord& modello, QWidget* parent)
     g->addWidget(ok, 2, 1);
     g->addWidget(annulla, 2, 2);
     legame_->dopoEvento([this] {
-        if (modello_.chiusa()) done(modello_.esito() == passWord::Esito::Accettato ? Accepted : Rejected);
+        if (modello_.chiusa()) done(modello_.esito() == PassWord::Esito::Accettato ? Accepted : Rejected);
     });
     legame_->aggiorna();
     setFixedSize(sizeHint());

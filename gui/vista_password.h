@@ -13,8 +13,8 @@ class LegameFinestra;
 class VistaPassword : public QDialog {
     Q_OBJECT
 public:
-    explicit VistaPassword(passWord& modello, QWidget* parent = nullptr);
-    passWord& modello() { return modello_; }
+    explicit VistaPassword(PassWord& modello, QWidget* parent = nullptr);
+    PassWord& modello() { return modello_; }
 
     void reject() override;
 
@@ -22,7 +22,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    passWord& modello_;
+    PassWord& modello_;
     LegameFinestra* legame_;
 };
 

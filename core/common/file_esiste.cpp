@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-bool FileEsiste(const std::string& path) {
+bool fileEsiste(const std::string& path) {
     if (path.empty()) return false;
     std::error_code ec;
     return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec) && !ec;

@@ -5,7 +5,7 @@
 namespace vantrel {
 
 /// True when the path names an existing ordinary file; any error of the lookup gives false.
-bool FileEsiste(const std::string& path);
+bool fileEsiste(const std::string& path);
 
 /// Joins a folder (with or without its trailing separator) and a file name.
 std::string percorso(const std::string& cartella, const std::string& nome);

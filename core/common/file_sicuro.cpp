@@ -29,7 +29,7 @@ Scritto scrivi(const std::string& destinazione, std::string_view contenuto, Disc
         // "x": a file of that name, however unlikely, is never overwritten.
         std::FILE* f = std::fopen(path.c_str(), "wbx");
         if (f == nullptr) {
-            if (FileEsiste(path)) continue;
+            if (fileEsiste(path)) continue;
             return {std::nullopt, "non è possibile creare il file temporaneo " + path};
         }
         const bool scritto = std::fwrite(contenuto.data(), 1, contenuto.size(), f) == contenuto.size();

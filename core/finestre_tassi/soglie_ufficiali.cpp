@@ -76,7 +76,7 @@ SoglieUfficiali::SoglieUfficiali(Contesto& ctx)
     : Finestra(schemaSoglieUfficiali()), ctx_(ctx), c_(controlli<ControlliSoglieUfficiali>(schema())) {
     for (const TipoMora t : kTipiMora)
         modifica(c_.tipoMora).voci.push_back(nomeTipoMora(t));
-    const std::string file = percorso(ctx_.stato.CartellaDati, kFileSerieUfficiale);
+    const std::string file = percorso(ctx_.stato.cartellaDati, kFileSerieUfficiale);
     EsitoSerie letta = leggiFileSerie(file, nullptr);
     if (!letta.ok()) {
         for (int i : {c_.data, c_.periodo, c_.categoria, c_.importo, c_.classe, c_.tipoMora})

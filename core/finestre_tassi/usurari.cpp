@@ -107,8 +107,8 @@ Schema creaSchema() {
 } // namespace
 
 std::string voceRichiamo(const RecordTassi& r) {
-    const std::string q(primiCaratteri(r.Periodo, 1));
-    const std::string y(primiCaratteri(daCarattere(r.Periodo, 1), 4));
+    const std::string q(primiCaratteri(r.periodo, 1));
+    const std::string y(primiCaratteri(daCarattere(r.periodo, 1), 4));
     return y + " " + q + "° trim. ";
 }
 
@@ -116,13 +116,13 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
     std::vector<std::string> righe;
     for (int i = 1; i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
-        const std::string q(primiCaratteri(r.Periodo, 1));
-        const std::string y(primiCaratteri(daCarattere(r.Periodo, 1), 4));
+        const std::string q(primiCaratteri(r.periodo, 1));
+        const std::string y(primiCaratteri(daCarattere(r.periodo, 1), 4));
         const std::string s = y + q;
         const auto& m = r.TM;
         const auto& u = r.TU;
         // The overdraft thresholds are not stored: the period's rule gives them.
-        const Norma n = normaDellaChiave(r.Periodo);
+        const Norma n = normaDellaChiave(r.periodo);
         const auto soglia = [&](float media) { return f(sogliaRegola(static_cast<double>(media), n)); };
         righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
                         unisci({f(m[1]), f(u[1]), f(m[7]), soglia(m[7]), f(m[3]), f(u[3]), f(u[5])}));
@@ -150,17 +150,17 @@ Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     convertitore = [this](const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
         return tabellaDaSerie(zip, ctx_.servizi.zip, t, errore);
     };
-    caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
-    imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.Tassi)); // a missing or damaged table is said at once
+    caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
+    imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.tassi)); // a missing or damaged table is said at once
     righeTassi();
     imposta(c_.classiDiImporto,
-            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.ImportiInLire ? "Lire" : "Euro"));
+            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.importiInLire ? "Lire" : "Euro"));
     riempiAnni();
     modifica(c_.trimestre).voci = {"1", "2", "3", "4"};
 }
 
 void Usurari::riempiAnni() {
-    const auto [primo, ultimo] = anniElenco(ctx_.stato.Tassi, kPrimoAnno, ctx_.oggi().anno);
+    const auto [primo, ultimo] = anniElenco(ctx_.stato.tassi, kPrimoAnno, ctx_.oggi().anno);
     Controllo& c = modifica(c_.anno);
     const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
     c.voci.clear();
@@ -172,7 +172,7 @@ void Usurari::riempiAnni() {
 }
 
 void Usurari::righeTassi() {
-    const TabellaTassi& t = ctx_.stato.Tassi;
+    const TabellaTassi& t = ctx_.stato.tassi;
     Controllo& combo = modifica(c_.richiama);
     combo.voci.clear();
     combo.selezione = -1;
@@ -265,9 +265,9 @@ void Usurari::leggiCampi(RecordTassi& r) const {
 }
 
 void Usurari::salva() {
-    TabellaTassi& t = ctx_.stato.Tassi;
+    TabellaTassi& t = ctx_.stato.tassi;
     const std::string chiave = chiaveScelta();
-    const int k = t.CercaPeriodo(chiave);
+    const int k = t.cercaPeriodo(chiave);
     if (k > 0) {
         const Risposta r =
             ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
@@ -280,9 +280,9 @@ void Usurari::salva() {
     bool piena = false;
     std::string errore;
     const auto scritta = modificaSetTassi(
-        ctx_.stato.CartellaDati, ctx_.servizi.disco,
+        ctx_.stato.cartellaDati, ctx_.servizi.disco,
         [&](TabellaTassi& set) {
-            int n = set.CercaPeriodo(chiave);
+            int n = set.cercaPeriodo(chiave);
             if (n == 0) {
                 if (set.validi() >= TabellaTassi::kMassimo) {
                     piena = true;
@@ -295,8 +295,8 @@ void Usurari::salva() {
             RecordTassi& r = set.slot(n);
             const auto riserva = r.riserva;
             r = campi;
-            r.NumRec = static_cast<std::int16_t>(n);
-            r.Periodo = chiave;
+            r.numRec = static_cast<std::int16_t>(n);
+            r.periodo = chiave;
             r.riserva = riserva;
             return true;
         },
@@ -315,7 +315,7 @@ void Usurari::salva() {
                         Icona::Critica, Pulsanti::Ok, Risposta::Ok, errore});
         return;
     }
-    registraFontiTassi(ctx_.stato.CartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
+    registraFontiTassi(ctx_.stato.cartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
     t = *scritta;
     if (k > 0)
         dopoSovrascrittura();
@@ -343,11 +343,11 @@ void Usurari::dopoSovrascrittura() {
 }
 
 void Usurari::richiama(const std::string& voce) {
-    TabellaTassi& t = ctx_.stato.Tassi;
+    TabellaTassi& t = ctx_.stato.tassi;
     const std::string s(trim(voce));
     const std::string chiave(
         trim(std::string(primiCaratteri(daCarattere(s, 5), 1)) + std::string(primiCaratteri(s, 4))));
-    const int k = t.CercaPeriodo(chiave);
+    const int k = t.cercaPeriodo(chiave);
     if (k == 0) return;
     t.PeriodoScelto = static_cast<std::int16_t>(k);
     const RecordTassi& r = t.slot(k);
@@ -390,7 +390,7 @@ void Usurari::scaricaTassi() {
     scaricando_ = true;
     const bool fatto = scarica();
     scaricando_ = false;
-    if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.Tassi), false); // back to what the table needs
+    if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.tassi), false); // back to what the table needs
 }
 
 void Usurari::annullaScaricamento() {
@@ -398,12 +398,12 @@ void Usurari::annullaScaricamento() {
 }
 
 ServerTassi Usurari::server() const {
-    return server_ ? *server_ : leggiServerTassi(ctx_.stato.CartellaDati);
+    return server_ ? *server_ : leggiServerTassi(ctx_.stato.cartellaDati);
 }
 
 void Usurari::tabellaCambiata(const TabellaTassi& t) {
-    ctx_.stato.Tassi = t;
-    ctx_.stato.Tassi.PeriodoScelto = 0;
+    ctx_.stato.tassi = t;
+    ctx_.stato.tassi.PeriodoScelto = 0;
     righeTassi();
     riempiAnni();
 }
@@ -440,7 +440,7 @@ bool Usurari::scarica() {
 
     passo("In attesa di conferma...", false);
     const EsitoInstallazione e = installaSetTassi(
-        ctx_.stato.CartellaDati, arrivato.tabella, [this](const Messaggio& m) { return ctx_.messaggio(m); },
+        ctx_.stato.cartellaDati, arrivato.tabella, [this](const Messaggio& m) { return ctx_.messaggio(m); },
         ctx_.servizi.disco);
     using Stato = EsitoInstallazione::Stato;
     switch (e.stato) {
@@ -448,8 +448,8 @@ bool Usurari::scarica() {
         tabellaCambiata(e.tabella);
         std::map<std::string, std::string> scaricati;
         for (int i = 1; i <= e.tabella.validi(); ++i)
-            scaricati[std::string(trim(e.tabella.slot(i).Periodo))] = fonti::server;
-        registraFontiTassi(ctx_.stato.CartellaDati, scaricati, true);
+            scaricati[std::string(trim(e.tabella.slot(i).periodo))] = fonti::server;
+        registraFontiTassi(ctx_.stato.cartellaDati, scaricati, true);
         passo(e.messaggio, false);
         break;
     }

@@ -5,7 +5,7 @@ namespace vantrel {
 
 void Usurari::importaSerie() {
     if (ctx_.servizi.file == nullptr) return;
-    const std::string& cartella = ctx_.stato.CartellaDati;
+    const std::string& cartella = ctx_.stato.cartellaDati;
     const auto file = ctx_.servizi.file->apri("TEGM_serie_storica.zip", cartella);
     if (!file) return;
     const EsitoImportaSerie esito = importaSerieUfficiale(
@@ -19,8 +19,8 @@ void Usurari::importaSerie() {
         ctx_.servizi.disco);
     if (esito.messaggio.empty()) return; // declined
     if (esito.fatto) {
-        TabellaTassi& t = ctx_.stato.Tassi;
-        t.CaricaTassi(cartella);
+        TabellaTassi& t = ctx_.stato.tassi;
+        t.caricaTassi(cartella);
         t.PeriodoScelto = 0;
         righeTassi();
         riempiAnni();

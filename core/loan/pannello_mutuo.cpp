@@ -33,7 +33,7 @@ PannelloMutuo::PannelloMutuo(Finestra& f, Contesto& ctx)
 
 void PannelloMutuo::carica() {
     stato_ = StatoMutuo{};
-    stato_.MesiPeriodo = {1, 2, 3, 4, 6, 12};
+    stato_.mesiPeriodo = {1, 2, 3, 4, 6, 12};
     piano_ = {};
     bip_ = 0;
     dataNonValida_ = false;
@@ -174,7 +174,7 @@ bool PannelloMutuo::cliccato(int id) {
 }
 
 void PannelloMutuo::anniInRate() {
-    const int mesi = stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
+    const int mesi = stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
     const double anni = valNumero(f_.testo(c_.anni));
     double rate = std::nearbyint(anni * (12 / mesi)) + 0.0; // + 0.0 turns -0 into 0
     if (!std::isfinite(rate)) rate = 0;
@@ -182,11 +182,11 @@ void PannelloMutuo::anniInRate() {
 }
 
 void PannelloMutuo::rataDelTasso() {
-    stato_.TassoPeriodo = stato_.Tasso / 100 / stato_.RatePerAnno;
+    stato_.tassoPeriodo = stato_.tasso / 100 / stato_.ratePerAnno;
     const double importo = numero(c_.importo);
-    stato_.Rata = formulaRata(importo, stato_.Tasso, stato_.RatePerAnno, numero(c_.numeroRate));
-    stato_.QuotaInteressi = (importo - stato_.CapitaleRimborsato) * stato_.TassoPeriodo;
-    stato_.QuotaCapitale = stato_.Rata - stato_.QuotaInteressi;
+    stato_.rata = formulaRata(importo, stato_.tasso, stato_.ratePerAnno, numero(c_.numeroRate));
+    stato_.quotaInteressi = (importo - stato_.capitaleRimborsato) * stato_.tassoPeriodo;
+    stato_.quotaCapitale = stato_.rata - stato_.quotaInteressi;
 }
 
 void PannelloMutuo::costruisciPiano() {
@@ -200,10 +200,10 @@ void PannelloMutuo::costruisciPiano() {
     Piano piano = pianoAmmortamento(campi, stato_);
     modifica(f_, c_.piano).voci = std::move(piano.righe);
     piano_ = piano;
-    f_.imposta(c_.rata, piano.txtRata);
-    if (!piano.TotIntM.empty()) f_.imposta(c_.totaleInteressi, piano.TotIntM);
-    if (!piano.totmutuo.empty()) f_.imposta(c_.costoTotale, piano.totmutuo);
-    f_.imposta(c_.totaleSpese, piano.TSpese);
+    f_.imposta(c_.rata, piano.rata);
+    if (!piano.totaleInteressi.empty()) f_.imposta(c_.totaleInteressi, piano.totaleInteressi);
+    if (!piano.totaleMutuo.empty()) f_.imposta(c_.costoTotale, piano.totaleMutuo);
+    f_.imposta(c_.totaleSpese, piano.totaleSpese);
 }
 
 std::string PannelloMutuo::datiMancanti(const bool dato[4]) const {
@@ -233,10 +233,10 @@ std::string PannelloMutuo::trovaRata() {
     if (auto m = nonNumerico({kImporto, kNumeroRate, kTasso}); !m.empty()) return m;
     if (numero(c_.tassoAnnuo) == 0) return kTassoZero;
     if (numero(c_.numeroRate) == 0) return kRateZero;
-    stato_.Tasso = numero(c_.tassoAnnuo);
+    stato_.tasso = numero(c_.tassoAnnuo);
     rataDelTasso();
-    if (!std::isfinite(stato_.Rata)) return kImpossibile;
-    f_.imposta(c_.rata, formatta(stato_.Rata, maschere::importoMutuo));
+    if (!std::isfinite(stato_.rata)) return kImpossibile;
+    f_.imposta(c_.rata, formatta(stato_.rata, maschere::importoMutuo));
     costruisciPiano();
     return {};
 }
@@ -244,12 +244,12 @@ std::string PannelloMutuo::trovaRata() {
 std::string PannelloMutuo::trovaTasso() {
     if (auto m = nonNumerico({kImporto, kNumeroRate, kRata}); !m.empty()) return m;
     if (numero(c_.numeroRate) == 0) return kRateZero;
-    const auto t = cercaTassoAnnuo(numero(c_.importo), numero(c_.numeroRate), stato_.RatePerAnno, numero(c_.rata));
+    const auto t = cercaTassoAnnuo(numero(c_.importo), numero(c_.numeroRate), stato_.ratePerAnno, numero(c_.rata));
     if (!t) return kImpossibile;
-    stato_.Tasso = *t;
+    stato_.tasso = *t;
     rataDelTasso();
-    if (!std::isfinite(stato_.Tasso)) return kImpossibile;
-    f_.imposta(c_.tassoAnnuo, testoNumero(std::trunc(stato_.Tasso * 1000) / 1000));
+    if (!std::isfinite(stato_.tasso)) return kImpossibile;
+    f_.imposta(c_.tassoAnnuo, testoNumero(std::trunc(stato_.tasso * 1000) / 1000));
     costruisciPiano();
     return {};
 }
@@ -257,12 +257,12 @@ std::string PannelloMutuo::trovaTasso() {
 std::string PannelloMutuo::trovaNumeroRate() {
     if (auto m = nonNumerico({kImporto, kTasso, kRata}); !m.empty()) return m;
     const double tasso = numero(c_.tassoAnnuo);
-    stato_.TassoPeriodo = tasso / 100 / stato_.RatePerAnno;
-    const auto n = formulaNumeroRate(numero(c_.rata), numero(c_.importo), tasso, stato_.RatePerAnno);
-    stato_.CalcoloOk = n.has_value();
+    stato_.tassoPeriodo = tasso / 100 / stato_.ratePerAnno;
+    const auto n = formulaNumeroRate(numero(c_.rata), numero(c_.importo), tasso, stato_.ratePerAnno);
+    stato_.calcoloOk = n.has_value();
     if (!n) return kImpossibile;
-    stato_.NumRate = *n;
-    f_.imposta(c_.numeroRate, testoNumero(stato_.NumRate));
+    stato_.numRate = *n;
+    f_.imposta(c_.numeroRate, testoNumero(stato_.numRate));
     costruisciPiano();
     return {};
 }
@@ -272,18 +272,18 @@ std::string PannelloMutuo::trovaImporto() {
     if (numero(c_.tassoAnnuo) == 0) return kTassoZero;
     if (numero(c_.numeroRate) == 0) return kRateZero;
     const double tasso = numero(c_.tassoAnnuo);
-    stato_.TassoPeriodo = tasso / 100 / stato_.RatePerAnno;
-    stato_.Importo = formulaImporto(numero(c_.rata), tasso, stato_.RatePerAnno, numero(c_.numeroRate));
-    if (!std::isfinite(stato_.Importo)) return kImpossibile;
-    f_.imposta(c_.importo, formatta(stato_.Importo, maschere::importoMutuo));
+    stato_.tassoPeriodo = tasso / 100 / stato_.ratePerAnno;
+    stato_.importo = formulaImporto(numero(c_.rata), tasso, stato_.ratePerAnno, numero(c_.numeroRate));
+    if (!std::isfinite(stato_.importo)) return kImpossibile;
+    f_.imposta(c_.importo, formatta(stato_.importo, maschere::importoMutuo));
     costruisciPiano();
     return {};
 }
 
 void PannelloMutuo::calcola() {
     if (f_.testo(c_.dataErogazione).empty()) f_.imposta(c_.dataErogazione, ctx_.oggi().testo());
-    stato_.MesiRata = stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
-    stato_.RatePerAnno = static_cast<std::int16_t>(std::lround(12.0 / stato_.MesiRata));
+    stato_.mesiRata = stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
+    stato_.ratePerAnno = static_cast<std::int16_t>(std::lround(12.0 / stato_.mesiRata));
 
     const int campi[4] = {c_.importo, c_.numeroRate, c_.tassoAnnuo, c_.rata};
     bool dato[4];
@@ -317,7 +317,7 @@ void PannelloMutuo::calcolaTaeg() {
     const double rata = numero(c_.rata);
     const double j = numero(c_.tassoAnnuo) / 100;
     const std::int16_t m =
-        static_cast<std::int16_t>(12 / stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())]);
+        static_cast<std::int16_t>(12 / stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())]);
     const int n = leggiIntero16(f_.testo(c_.numeroRate)).value_or(0);
     const auto taeg = cercaTaeg(netto, rata, j, m, n);
     if (taeg && std::isfinite(*taeg))
@@ -368,7 +368,7 @@ void PannelloMutuo::esportaPiano(bool excel) {
         return;
     }
     if (!ctx_.servizi.file) return;
-    const auto path = ctx_.servizi.file->salva(excel ? "piano.xlsx" : "piano.csv", ctx_.stato.CartellaReport);
+    const auto path = ctx_.servizi.file->salva(excel ? "piano.xlsx" : "piano.csv", ctx_.stato.cartellaReport);
     if (!path || path->empty()) return;
     const int scadenza = scadenze()[static_cast<std::size_t>(opzioneScelta())];
     DatiMutuo dati;

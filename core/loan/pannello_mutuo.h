@@ -49,7 +49,7 @@ public:
 
     const StatoMutuo& stato() const { return stato_; }
     /// Instalments per year of the frequency option selected now.
-    int ratePerAnnoScelte() const { return 12 / stato_.MesiPeriodo[static_cast<std::size_t>(opzioneScelta())]; }
+    int ratePerAnnoScelte() const { return 12 / stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())]; }
     /// The plan the list shows; no instalments when none was built.
     const Piano& piano() const { return piano_; }
     /// How many times a dropped key has beeped.

@@ -23,10 +23,10 @@ std::vector<std::string> intestazione(const CampiPiano& campi, const std::string
             std::string(22, ' ') + "PIANO D'AMMORTAMENTO IN EURO",
             std::string(22, ' ') + "============================",
             " ",
-            "     IMPORTO MUTUO          : " + R(formattaTesto(campi.txtImporto, maschere::importoMutuo), 16) +
-                "   NUMERO RATE   : " + R(formattaTesto(campi.txtNumRate, maschere::intero), 3),
+            "     IMPORTO MUTUO          : " + R(formattaTesto(campi.importo, maschere::importoMutuo), 16) +
+                "   NUMERO RATE   : " + R(formattaTesto(campi.numeroRate, maschere::intero), 3),
             "     RATA FISSA             : " + R(formattaTesto(rata, maschere::importoMutuo), 16) +
-                "   TASSO ANNUALE : " + R(formattaTesto(campi.txtTasso, maschere::tasso3), 13),
+                "   TASSO ANNUALE : " + R(formattaTesto(campi.tasso, maschere::tasso3), 13),
             "     TOTALE SPESE           : " + R(spese, 16),
             " ",
             " ",
@@ -38,58 +38,58 @@ std::vector<std::string> intestazione(const CampiPiano& campi, const std::string
 
 Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
     Piano piano;
-    const std::int16_t n = leggiIntero16(campi.txtNumRate).value_or(0);
-    st.CapitaleRimborsato = 0;
-    st.QuotaInteressi = 0;
-    st.Rata = 0;
+    const std::int16_t n = leggiIntero16(campi.numeroRate).value_or(0);
+    st.capitaleRimborsato = 0;
+    st.quotaInteressi = 0;
+    st.rata = 0;
     double totInteressi = 0;
     double resto = 0;
-    const double s = leggiNumero(campi.SpesaM).value_or(0);
-    const double u = leggiNumero(campi.SpesaUT).value_or(0);
-    const double p = leggiNumero(campi.txtImporto).value_or(0);
-    const double numero = leggiNumero(campi.txtNumRate).value_or(0);
+    const double s = leggiNumero(campi.spesePerRata).value_or(0);
+    const double u = leggiNumero(campi.speseIniziali).value_or(0);
+    const double p = leggiNumero(campi.importo).value_or(0);
+    const double numero = leggiNumero(campi.numeroRate).value_or(0);
 
-    st.Tasso = leggiNumero(campi.txtTasso).value_or(0);
-    st.TassoPeriodo = st.Tasso / 100 / st.RatePerAnno;
-    st.Rata = formulaRata(p, st.Tasso, st.RatePerAnno, numero);
-    piano.txtRata = F(s + st.Rata);
+    st.tasso = leggiNumero(campi.tasso).value_or(0);
+    st.tassoPeriodo = st.tasso / 100 / st.ratePerAnno;
+    st.rata = formulaRata(p, st.tasso, st.ratePerAnno, numero);
+    piano.rata = F(s + st.rata);
 
     auto& r = piano.righe;
-    r = intestazione(campi, piano.txtRata, F(s * n));
+    r = intestazione(campi, piano.rata, F(s * n));
 
     for (int k = 1; k <= n; ++k) {
-        st.QuotaInteressi = (p - st.CapitaleRimborsato) * st.TassoPeriodo;
-        resto = resto + (st.QuotaInteressi - arrotondaEuro(st.QuotaInteressi));
-        st.QuotaInteressi = arrotondaEuro(st.QuotaInteressi);
+        st.quotaInteressi = (p - st.capitaleRimborsato) * st.tassoPeriodo;
+        resto = resto + (st.quotaInteressi - arrotondaEuro(st.quotaInteressi));
+        st.quotaInteressi = arrotondaEuro(st.quotaInteressi);
         if (resto > 0.01) { // a remainder of exactly one cent, or a negative one, changes nothing
             resto = resto - 0.01;
-            st.QuotaInteressi = st.QuotaInteressi + 0.01;
+            st.quotaInteressi = st.quotaInteressi + 0.01;
         }
-        if (k == numero) st.QuotaInteressi = st.Rata - (p - st.CapitaleRimborsato); // the last row closes the debt
-        st.QuotaCapitale = st.Rata - arrotondaEuro(st.QuotaInteressi);
-        if (p - st.CapitaleRimborsato < st.QuotaCapitale) {
-            st.QuotaInteressi = st.QuotaCapitale - (p - st.CapitaleRimborsato) + st.QuotaInteressi;
-            st.QuotaCapitale = st.Rata - arrotondaEuro(st.QuotaInteressi);
+        if (k == numero) st.quotaInteressi = st.rata - (p - st.capitaleRimborsato); // the last row closes the debt
+        st.quotaCapitale = st.rata - arrotondaEuro(st.quotaInteressi);
+        if (p - st.capitaleRimborsato < st.quotaCapitale) {
+            st.quotaInteressi = st.quotaCapitale - (p - st.capitaleRimborsato) + st.quotaInteressi;
+            st.quotaCapitale = st.rata - arrotondaEuro(st.quotaInteressi);
         }
-        totInteressi = totInteressi + arrotondaEuro(st.QuotaInteressi);
+        totInteressi = totInteressi + arrotondaEuro(st.quotaInteressi);
         // The total is a sum of cent figures: round it on its decimal digits, so that a sum just below
         // a cent in binary (33225,2 is 33225,19999...) is not pushed up by a cent.
         const double totale = arrotonda(totInteressi, 2);
-        const Data scadenza = aggiungiMesi(campi.erogazione, static_cast<std::int16_t>(k * st.MesiRata));
+        const Data scadenza = aggiungiMesi(campi.erogazione, static_cast<std::int16_t>(k * st.mesiRata));
         r.push_back("     " + R(formatta(static_cast<double>(k), maschere::intero), 3) + " " + scadenza.testo() + "  " +
-                    R(F(arrotondaEuro(st.QuotaInteressi)), 12) + " " + R(F(arrotondaEuro(st.QuotaCapitale)), 12) + " " +
-                    R(F(arrotondaEuro(s)), 7) + " " + R(piano.txtRata, 12) + " " +
-                    R(F(arrotondaEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))), 13));
-        piano.rate.push_back({k, scadenza, arrotondaEuro(st.QuotaInteressi), arrotondaEuro(st.QuotaCapitale),
-                              arrotondaEuro(s), arrotonda(s + st.Rata, 2),
-                              arrotondaEuro(p - (st.CapitaleRimborsato + st.QuotaCapitale))});
-        st.CapitaleRimborsato = arrotondaEuro(st.CapitaleRimborsato + st.QuotaCapitale);
+                    R(F(arrotondaEuro(st.quotaInteressi)), 12) + " " + R(F(arrotondaEuro(st.quotaCapitale)), 12) + " " +
+                    R(F(arrotondaEuro(s)), 7) + " " + R(piano.rata, 12) + " " +
+                    R(F(arrotondaEuro(p - (st.capitaleRimborsato + st.quotaCapitale))), 13));
+        piano.rate.push_back({k, scadenza, arrotondaEuro(st.quotaInteressi), arrotondaEuro(st.quotaCapitale),
+                              arrotondaEuro(s), arrotonda(s + st.rata, 2),
+                              arrotondaEuro(p - (st.capitaleRimborsato + st.quotaCapitale))});
+        st.capitaleRimborsato = arrotondaEuro(st.capitaleRimborsato + st.quotaCapitale);
         r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) + "   TOTALE SPESE  : " + R(F(s * n), 12);
         r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) + "   SPESE INIZIALI: " + R(F(u), 12);
-        piano.totmutuo = F(p + totale);
-        piano.TotIntM = F(totale);
+        piano.totaleMutuo = F(p + totale);
+        piano.totaleInteressi = F(totale);
     }
-    piano.TSpese = F(s * n);
+    piano.totaleSpese = F(s * n);
     return piano;
 }
 

@@ -10,7 +10,7 @@ namespace vantrel {
 
 /// The field texts a plan is built from.
 struct CampiPiano {
-    std::string txtImporto, txtNumRate, txtTasso, SpesaM, SpesaUT;
+    std::string importo, numeroRate, tasso, spesePerRata, speseIniziali;
     Data erogazione;
 };
 
@@ -24,11 +24,11 @@ struct RataPiano {
 /// The plan list and the field texts it writes.
 struct Piano {
     std::vector<std::string> righe;
-    std::string txtRata, TotIntM, totmutuo, TSpese;
+    std::string rata, totaleInteressi, totaleMutuo, totaleSpese;
     std::vector<RataPiano> rate;
 };
 
-/// Builds the amortization plan; `stato` must hold MesiRata and RatePerAnno of the chosen frequency.
+/// Builds the amortization plan; `stato` must hold mesiRata and ratePerAnno of the chosen frequency.
 /// Interest shares are rounded to the cent, the rounding remainder is carried to the next row and the
 /// last row closes on the remaining debt.
 Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& stato);

@@ -164,7 +164,7 @@ bool VerificaUsura::cliccato(int id) {
 
 const SerieUfficiale* VerificaUsura::serie() {
     if (!serie_) {
-        auto letta = leggiFileSerie(ctx_.stato.CartellaDati + kFileSerieUfficiale, nullptr);
+        auto letta = leggiFileSerie(ctx_.stato.cartellaDati + kFileSerieUfficiale, nullptr);
         if (!letta.ok()) {
             erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + letta.errore.messaggio() +
                            "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";

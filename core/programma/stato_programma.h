@@ -10,13 +10,13 @@ namespace vantrel {
 
 /// The program-wide state, one instance for the whole run.
 struct StatoProgramma {
-    std::string CartellaReport; // folder proposed for report files, with its trailing separator
-    std::string CartellaDati;   // folder of the settings and rate files, with its trailing separator
-    ImpostaRecord Imposta;
-    OpzStampaRecord OpzStampa;
-    std::string MascheraImporti; // empty until something sets it: the general number format
-    bool ImportiInLire = false;  // the calculation window's currency; the Lire mask alone is also 0 decimals in Euro
-    TabellaTassi Tassi;
+    std::string cartellaReport; // folder proposed for report files, with its trailing separator
+    std::string cartellaDati;   // folder of the settings and rate files, with its trailing separator
+    ImpostaRecord imposta;
+    OpzStampaRecord opzStampa;
+    std::string mascheraImporti; // empty until something sets it: the general number format
+    bool importiInLire = false;  // the calculation window's currency; the Lire mask alone is also 0 decimals in Euro
+    TabellaTassi tassi;
 };
 
 /// The platform services the windows use; each is replaced by a scripted fake in tests.

@@ -77,7 +77,7 @@ std::string avvisoCategoriaSenzaTasso(int q, std::string_view anno, std::string_
 std::pair<int, int> anniElenco(const TabellaTassi& t, int primo, int annoCorrente) {
     int ultimo = annoCorrente;
     for (int i = 1; i <= t.validi(); ++i)
-        if (const auto a = annoDelPeriodo(t.slot(i).Periodo); a && *a >= 1900 && *a <= annoCorrente + 10) {
+        if (const auto a = annoDelPeriodo(t.slot(i).periodo); a && *a >= 1900 && *a <= annoCorrente + 10) {
             primo = std::min(primo, *a);
             ultimo = std::max(ultimo, *a);
         }

@@ -52,7 +52,7 @@ bool unisciPeriodi(TabellaTassi& t, const std::vector<PeriodoDallaSerie>& period
     std::set<std::string> chiavi;
     for (const PeriodoDallaSerie& p : periodi) {
         chiavi.insert(p.chiave);
-        const int k = t.CercaPeriodo(p.chiave);
+        const int k = t.cercaPeriodo(p.chiave);
         if (k == 0) {
             const int n = t.validi() + 1;
             if (n > TabellaTassi::kMassimo) {
@@ -61,7 +61,7 @@ bool unisciPeriodi(TabellaTassi& t, const std::vector<PeriodoDallaSerie>& period
                 return false;
             }
             t.slot(n) = p.valori;
-            t.slot(n).NumRec = static_cast<std::int16_t>(n);
+            t.slot(n).numRec = static_cast<std::int16_t>(n);
             t.NumPeriodi = static_cast<std::int16_t>(n);
             ++r.nuovi;
             continue;
@@ -79,7 +79,7 @@ bool unisciPeriodi(TabellaTassi& t, const std::vector<PeriodoDallaSerie>& period
         }
     }
     for (int i = 1; i <= t.validi(); ++i)
-        r.assenti += !trim(t.slot(i).Periodo).empty() && !chiavi.contains(std::string(trim(t.slot(i).Periodo)));
+        r.assenti += !trim(t.slot(i).periodo).empty() && !chiavi.contains(std::string(trim(t.slot(i).periodo)));
     return true;
 }
 

@@ -81,7 +81,7 @@ PeriodiDallaSerie periodiDallaSerie(const SerieUfficiale& s) {
         PeriodoDallaSerie q;
         q.chiave = chiave;
         q.inizio = p.inizio;
-        q.valori.Periodo = chiave;
+        q.valori.periodo = chiave;
         std::array<int, 9> riga{}; // the row that filled each slot
         for (std::size_t i = p.prima; i < p.oltre; ++i) {
             const RigaSerie& r = s.righe()[i];

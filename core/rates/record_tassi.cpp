@@ -31,8 +31,8 @@ constexpr std::array<Slot, 14> kOrdine = {{{true, 7},
 
 std::vector<std::uint8_t> RecordTassi::codifica() const {
     std::vector<std::uint8_t> b(kLunghezza, 0);
-    scriviI16(b.data(), NumRec);
-    scriviTestoFisso(b.data() + 2, 5, Periodo);
+    scriviI16(b.data(), numRec);
+    scriviTestoFisso(b.data() + 2, 5, periodo);
     for (std::size_t k = 0; k < kOrdine.size(); ++k) {
         const auto& s = kOrdine[k];
         scriviF32(b.data() + 7 + 4 * k,
@@ -45,8 +45,8 @@ std::vector<std::uint8_t> RecordTassi::codifica() const {
 
 RecordTassi RecordTassi::decodifica(const std::vector<std::uint8_t>& b) {
     RecordTassi r;
-    r.NumRec = leggiI16(b.data());
-    r.Periodo = leggiTestoFisso(b.data() + 2, 5);
+    r.numRec = leggiI16(b.data());
+    r.periodo = leggiTestoFisso(b.data() + 2, 5);
     for (std::size_t k = 0; k < kOrdine.size(); ++k) {
         const auto& s = kOrdine[k];
         const float v = leggiF32(b.data() + 7 + 4 * k);

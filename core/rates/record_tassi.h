@@ -14,8 +14,8 @@ namespace vantrel {
 struct RecordTassi {
     static constexpr std::size_t kLunghezza = 67;
 
-    std::int16_t NumRec = 0;
-    std::string Periodo;                   // quarter digit and four-digit year, "32004"
+    std::int16_t numRec = 0;
+    std::string periodo;                   // quarter digit and four-digit year, "32004"
     std::array<float, 9> TM{};             // TM[1]..TM[8]; TM[0] unused
     std::array<float, 7> TU{};             // TU[1]..TU[6]; TU[0] unused
     std::array<std::uint8_t, 4> riserva{}; // reserved bytes, kept as read

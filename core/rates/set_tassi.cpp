@@ -166,7 +166,7 @@ bool scriviSetTassi(const std::string& cartella, const TabellaTassi& t, Disco* d
 
 bool caricaSetTassi(TabellaTassi& t, const std::string& cartella, Disco* disco) {
     const BloccoSetTassi blocco(cartella, disco, false);
-    return t.CaricaTassi(cartella);
+    return t.caricaTassi(cartella);
 }
 
 std::optional<TabellaTassi> modificaSetTassi(const std::string& cartella, Disco* disco,
@@ -174,7 +174,7 @@ std::optional<TabellaTassi> modificaSetTassi(const std::string& cartella, Disco*
     errore.clear();
     const BloccoSetTassi blocco(cartella, disco, true);
     TabellaTassi t;
-    if (!t.CaricaTassi(cartella)) {
+    if (!t.caricaTassi(cartella)) {
         errore = "impossibile leggere i file dei tassi nella cartella " + cartella;
         return std::nullopt;
     }

@@ -29,7 +29,7 @@ struct FileTrovato {
 // shorter key saved without one of them) and rates that are percentages. Anything else comes from
 // a damaged or foreign file.
 bool benFormato(const RecordTassi& r) {
-    for (char c : r.Periodo)
+    for (char c : r.periodo)
         if (c != ' ' && (c < '0' || c > '9')) return false;
     const auto tasso = [](float v) { return std::isfinite(v) && v >= 0 && v <= 1000; };
     for (std::size_t i = 1; i < r.TM.size(); ++i)
@@ -67,7 +67,7 @@ std::string difettoFile(const FileTrovato& numero, const FileTrovato& dati, int 
 
 } // namespace
 
-bool TabellaTassi::CaricaTassi(const std::string& cartella) {
+bool TabellaTassi::caricaTassi(const std::string& cartella) {
     const std::string numero = percorso(cartella, kFileNumeroTassi);
     const std::string datiFile = percorso(cartella, kFileTassi);
     const FileTrovato trovatoNumero(numero), trovatoDati(datiFile); // before the reads create them
@@ -122,9 +122,9 @@ bool TabellaTassi::CaricaTassi(const std::string& cartella) {
     return ok;
 }
 
-int TabellaTassi::CercaPeriodo(std::string_view chiave) const {
+int TabellaTassi::cercaPeriodo(std::string_view chiave) const {
     for (int i = 1; i <= validi(); ++i)
-        if (trim(slot(i).Periodo) == chiave) return i;
+        if (trim(slot(i).periodo) == chiave) return i;
     return 0;
 }
 

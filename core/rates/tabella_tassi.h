@@ -29,14 +29,14 @@ public:
     /// created empty. A second load replaces the slots it reads and leaves the others.
     /// False when a file could not be read (what was read stays). A malformed period is left out
     /// (its slot blank), so that no threshold comes from it; `stato()` tells what the load found.
-    bool CaricaTassi(const std::string& cartella);
+    bool caricaTassi(const std::string& cartella);
 
     StatoTassi stato() const { return stato_; }
     /// For an unreadable table, what is wrong with it (Italian); empty otherwise.
     const std::string& difetto() const { return difetto_; }
 
     /// The first slot whose trimmed key equals `chiave`; 0 when none.
-    int CercaPeriodo(std::string_view chiave) const;
+    int cercaPeriodo(std::string_view chiave) const;
 
     /// Writes slot n as record n of the data file, then NumPeriodi to the count file.
     bool accoda(const std::string& cartella, int n) const;

@@ -16,11 +16,11 @@ constexpr std::array<const char*, 14> kCampi = {"TM1", "TM2", "TM3", "TM4", "TM5
 
 const char* const kConservati = "I tassi già presenti non sono stati modificati.";
 
-// The first slot of each key, as CercaPeriodo finds it.
+// The first slot of each key, as cercaPeriodo finds it.
 std::map<std::string, int> perChiave(const TabellaTassi& t) {
     std::map<std::string, int> m;
     for (int i = 1; i <= t.validi(); ++i)
-        m.emplace(std::string(trim(t.slot(i).Periodo)), i);
+        m.emplace(std::string(trim(t.slot(i).periodo)), i);
     return m;
 }
 
@@ -52,7 +52,7 @@ std::optional<int> trimestreDelPeriodo(std::string_view chiave) {
 }
 
 std::string verificaPeriodo(const RecordTassi& r) {
-    const std::string chiave(trim(r.Periodo));
+    const std::string chiave(trim(r.periodo));
     if (!trimestreDelPeriodo(chiave))
         return "periodo non valido \"" + chiave + "\" (trimestre da 1 a 4 e anno, es. 32004)";
     for (const char* c : kCampi) {
@@ -73,10 +73,10 @@ std::string verificaSetTassi(const TabellaTassi& t) {
     for (int i = 1; i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
         if (std::string e = verificaPeriodo(r); !e.empty()) return e;
-        const int q = *trimestreDelPeriodo(trim(r.Periodo));
+        const int q = *trimestreDelPeriodo(trim(r.periodo));
         if (q <= prima)
-            return "il periodo " + std::string(trim(r.Periodo)) + " non segue il periodo " +
-                   std::string(trim(t.slot(i - 1).Periodo)) +
+            return "il periodo " + std::string(trim(r.periodo)) + " non segue il periodo " +
+                   std::string(trim(t.slot(i - 1).periodo)) +
                    " (i periodi devono essere in ordine di tempo e senza ripetizioni)";
         prima = q;
     }
@@ -109,8 +109,8 @@ std::optional<TabellaTassi> leggiSetTassi(const std::vector<std::uint8_t>& dati,
     for (int i = 1; i <= n; ++i) {
         const auto inizio = dati.begin() + static_cast<std::ptrdiff_t>((i - 1) * RecordTassi::kLunghezza);
         t.slot(i) = RecordTassi::decodifica({inizio, inizio + RecordTassi::kLunghezza});
-        if (t.slot(i).NumRec != i) {
-            errore = "il record " + std::to_string(i) + " porta il numero " + std::to_string(t.slot(i).NumRec) +
+        if (t.slot(i).numRec != i) {
+            errore = "il record " + std::to_string(i) + " porta il numero " + std::to_string(t.slot(i).numRec) +
                      ": il file non è un file di tassi";
             return std::nullopt;
         }
@@ -147,7 +147,7 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
     }
     TabellaTassi set = nuovo;
     for (int i = 1; i <= set.validi(); ++i)
-        set.slot(i).NumRec = static_cast<std::int16_t>(i);
+        set.slot(i).numRec = static_cast<std::int16_t>(i);
     set.PeriodoScelto = 0;
 
     TabellaTassi locale;

@@ -67,9 +67,9 @@ bool salvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std
     }
     if (!ctx.servizi.file) return false;
     // A cancelled dialog stops the save: nothing is written anywhere the user did not choose.
-    const auto path = ctx.servizi.file->salva(nome + ".RKT", ctx.stato.CartellaReport);
+    const auto path = ctx.servizi.file->salva(nome + ".RKT", ctx.stato.cartellaReport);
     if (!path || path->empty()) return false;
-    if (FileEsiste(*path)) {
+    if (fileEsiste(*path)) {
         const Risposta r = ctx.messaggio(
             {"AVVERTIMENTO!", testiReport::sovrascrivi, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return false;
@@ -83,7 +83,7 @@ bool salvaReport(Contesto& ctx, const std::vector<std::string>& righe, const std
 
 bool apriReport(Contesto& ctx, std::vector<std::string>& righe) {
     if (!ctx.servizi.file) return false;
-    const auto path = ctx.servizi.file->apri("*.RKT", ctx.stato.CartellaReport);
+    const auto path = ctx.servizi.file->apri("*.RKT", ctx.stato.cartellaReport);
     if (!path) return false;
     const auto contenuto = leggiFile(*path);
     if (!contenuto) return false;

@@ -29,13 +29,13 @@ void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe, const
     if (!ctx.servizi.stampante) return;
     ctx.servizi.stampante->documento(documento);
     segnalaErroreStampa(ctx,
-                        stampaListaRisultati(*ctx.servizi.stampante, righe, ctx.stato.OpzStampa.righeOrizzontale()));
+                        stampaListaRisultati(*ctx.servizi.stampante, righe, ctx.stato.opzStampa.righeOrizzontale()));
 }
 
 void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe) {
     if (!ctx.servizi.stampante) return;
     ctx.servizi.stampante->documento("riepilogo-calcolo");
-    segnalaErroreStampa(ctx, stampaTestoFinestra(*ctx.servizi.stampante, righe, ctx.stato.OpzStampa.righeVerticale()));
+    segnalaErroreStampa(ctx, stampaTestoFinestra(*ctx.servizi.stampante, righe, ctx.stato.opzStampa.righeVerticale()));
 }
 
 const Schema& FinestraReport::schemaReport() {

@@ -88,8 +88,8 @@ Form23::Form23(Contesto& ctx) : Finestra(schemaForm23()), ctx_(ctx), c_(controll
 }
 
 void Form23::mostraRecord() {
-    const ImpostaRecord& imp = ctx_.stato.Imposta;
-    const OpzStampaRecord& opz = ctx_.stato.OpzStampa;
+    const ImpostaRecord& imp = ctx_.stato.imposta;
+    const OpzStampaRecord& opz = ctx_.stato.opzStampa;
     imposta(c_.decimali, std::to_string(imp.decimali()));
     imposta(c_.nomeUtente, testoCampo(imp.utente()));
     imposta(c_.password, testoCampo(imp.password()));
@@ -100,7 +100,7 @@ void Form23::mostraRecord() {
     modifica(c_.orizzontale).selezionato = !vert;
     modifica(c_.accessoConPassword).selezionato = imp.accesso() == -1;
 
-    server_ = leggiServerTassi(ctx_.stato.CartellaDati);
+    server_ = leggiServerTassi(ctx_.stato.cartellaDati);
     selezionaVoce(c_.tipoServer, server_.tipo == TipoServer::Ftp ? 1 : 0);
     imposta(c_.indirizzoServer, server_.indirizzo);
     imposta(c_.utenteServer, server_.utente);
@@ -139,8 +139,8 @@ std::optional<std::array<std::int16_t, 3>> Form23::numeriLetti() {
         const char* nome;
         std::int16_t letto;
     };
-    const ImpostaRecord& letto = ctx_.stato.Imposta;
-    const OpzStampaRecord& lettoOpz = ctx_.stato.OpzStampa;
+    const ImpostaRecord& letto = ctx_.stato.imposta;
+    const OpzStampaRecord& lettoOpz = ctx_.stato.opzStampa;
     const Campo campi[] = {{c_.decimali, "nr. decimali", letto.decimali()},
                            {c_.righeOrizzontale, "righe per pagina (orizzontale)", lettoOpz.righeOrizzontale()},
                            {c_.righeVerticale, "righe per pagina (verticale)", lettoOpz.righeVerticale()}};
@@ -208,8 +208,8 @@ bool Form23::salvaImpostazioni() {
     const auto server = serverScelto();
     if (!server) return false;
 
-    ImpostaRecord& imp = ctx_.stato.Imposta;
-    OpzStampaRecord& opz = ctx_.stato.OpzStampa;
+    ImpostaRecord& imp = ctx_.stato.imposta;
+    OpzStampaRecord& opz = ctx_.stato.opzStampa;
     imp.primoCampo("0");
     imp.decimali((*valori)[0]);
     imp.utente(testo(c_.nomeUtente));
@@ -218,11 +218,11 @@ bool Form23::salvaImpostazioni() {
     opz.righeOrizzontale((*valori)[1]);
     opz.righeVerticale((*valori)[2]);
     opz.orientamento(modifica(c_.verticale).selezionato ? "1" : "2");
-    const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.CartellaDati, *server);
+    const bool scritti = scriviImpostazioni(ctx_.stato) && scriviServerTassi(ctx_.stato.cartellaDati, *server);
     scegliMaschera(ctx_.stato, (*valori)[0]);
     if (!scritti)
         ctx_.messaggio({.titolo = "ATTENZIONE",
-                        .testo = "Impossibile scrivere le impostazioni nella cartella " + ctx_.stato.CartellaDati,
+                        .testo = "Impossibile scrivere le impostazioni nella cartella " + ctx_.stato.cartellaDati,
                         .icona = Icona::Critica});
     chiudi();
     return scritti;

@@ -30,11 +30,11 @@ bool scriviRecord(const std::string& path, const Record& r) {
 } // namespace
 
 bool leggiOpzStampa(StatoProgramma& stato) {
-    return leggiRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
+    return leggiRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
 }
 
 bool leggiImposta(StatoProgramma& stato) {
-    return leggiRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
+    return leggiRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
 }
 
 bool leggiImpostazioni(StatoProgramma& stato) {
@@ -44,15 +44,15 @@ bool leggiImpostazioni(StatoProgramma& stato) {
 }
 
 bool scriviImpostazioni(const StatoProgramma& stato) {
-    const bool a = scriviRecord(percorso(stato.CartellaDati, kFileImposta), stato.Imposta);
-    const bool b = scriviRecord(percorso(stato.CartellaDati, kFileOpzStampa), stato.OpzStampa);
+    const bool a = scriviRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
+    const bool b = scriviRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
     return a && b;
 }
 
 void scegliMaschera(StatoProgramma& stato, int decimali) {
     static const char* const maschere[] = {"#,###,###,##0", "#,###,###,##0.0", "#,###,###,##0.00", "#,###,###,##0.000",
                                            "#,###,###,##0.0000"};
-    if (decimali >= 0 && decimali <= 4) stato.MascheraImporti = maschere[decimali];
+    if (decimali >= 0 && decimali <= 4) stato.mascheraImporti = maschere[decimali];
 }
 
 } // namespace vantrel

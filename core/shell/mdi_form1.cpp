@@ -110,27 +110,27 @@ bool MDIForm1::avvio() {
             if (c.empty() || (c.back() != '/' && c.back() != '\\')) c += '/';
             return c;
         };
-        ctx_.stato.CartellaDati = conSeparatore(cartella_);
-        ctx_.stato.CartellaReport = conSeparatore(cartellaReport_.empty() ? cartella_ : cartellaReport_);
+        ctx_.stato.cartellaDati = conSeparatore(cartella_);
+        ctx_.stato.cartellaReport = conSeparatore(cartellaReport_.empty() ? cartella_ : cartellaReport_);
     });
     protetto([&] { ospite_.mostraPrincipale(); });
     protetto([&] { leggiOpzStampa(ctx_.stato); });
     protetto([&] { leggiImposta(ctx_.stato); });
-    protetto([&] { scegliMaschera(ctx_.stato, ctx_.stato.Imposta.decimali()); });
+    protetto([&] { scegliMaschera(ctx_.stato, ctx_.stato.imposta.decimali()); });
     bool accettato = true;
     protetto([&] {
-        if (ctx_.stato.Imposta.accesso() != -1) return;
-        passWord finestra(ctx_);
+        if (ctx_.stato.imposta.accesso() != -1) return;
+        PassWord finestra(ctx_);
         ospite_.login(finestra);
-        if (finestra.esito() != passWord::Esito::Accettato) accettato = false;
+        if (finestra.esito() != PassWord::Esito::Accettato) accettato = false;
     });
     if (!accettato) {
         ospite_.termina();
         return false;
     }
     protetto([&] { // a first start without a rate set says where to get one
-        ctx_.stato.Tassi.CaricaTassi(ctx_.stato.CartellaDati);
-        if (const std::string a = avvisoTabellaTassi(ctx_.stato.Tassi); !a.empty())
+        ctx_.stato.tassi.caricaTassi(ctx_.stato.cartellaDati);
+        if (const std::string a = avvisoTabellaTassi(ctx_.stato.tassi); !a.empty())
             ctx_.messaggio({.titolo = "ATTENZIONE!", .testo = a, .icona = Icona::Avviso});
     });
     mostra(TipoFinestra::Taeg);

@@ -10,7 +10,7 @@
 
 namespace vantrel {
 
-class passWord;
+class PassWord;
 
 /// The kinds of window that the main window opens.
 enum class TipoFinestra { Taeg, Usurari, STP2, Calendario, Form23, SoglieUfficiali };
@@ -32,7 +32,7 @@ public:
     virtual void mostraLogo() = 0;
     virtual void mostraPrincipale() = 0;
     /// Shows the login window modally and returns when it has closed.
-    virtual void login(passWord& finestra) = 0;
+    virtual void login(PassWord& finestra) = 0;
     /// Ends the program: every window closes without a question.
     virtual void termina() = 0;
 };

@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-const Schema& passWord::schemaPassWord() {
+const Schema& PassWord::schemaPassWord() {
     static const Schema s = [] {
         Schema sc("passWord", "Accesso");
         sc.aggiungi("lblLabels0", Tipo::Etichetta, "&Nome utente:");
@@ -19,11 +19,11 @@ const Schema& passWord::schemaPassWord() {
     return s;
 }
 
-passWord::passWord(Contesto& ctx) : Finestra(schemaPassWord()), ctx_(ctx), c_(controlli<ControlliAccesso>(schema())) {
+PassWord::PassWord(Contesto& ctx) : Finestra(schemaPassWord()), ctx_(ctx), c_(controlli<ControlliAccesso>(schema())) {
     daiFuoco(c_.nomeUtente);
 }
 
-std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
+std::optional<std::string> PassWord::tasto(int id, const Battuta& b) {
     if (b.tasto == "\r") {
         if (id == c_.nomeUtente) daiFuoco(c_.password);
         if (id == c_.password) { // Enter after the password confirms, as OK does
@@ -35,7 +35,7 @@ std::optional<std::string> passWord::tasto(int id, const Battuta& b) {
     return Finestra::tasto(id, b);
 }
 
-void passWord::cliccato(int id) {
+void PassWord::cliccato(int id) {
     if (id == c_.ok) {
         verifica();
     } else if (id == c_.annulla) {
@@ -44,12 +44,12 @@ void passWord::cliccato(int id) {
     }
 }
 
-void passWord::chiusuraDaCornice() {
+void PassWord::chiusuraDaCornice() {
     if (esito_ == Esito::InAttesa) esito_ = Esito::Rifiutato;
     chiudi();
 }
 
-void passWord::fallito() {
+void PassWord::fallito() {
     ++tentativi_;
     if (tentativi_ == 4) {
         ctx_.messaggio({.titolo = "Errore", .testo = "Tentativo di aprire il programma fallito!!!"});
@@ -58,8 +58,8 @@ void passWord::fallito() {
     }
 }
 
-void passWord::verifica() {
-    const ImpostaRecord& imp = ctx_.stato.Imposta;
+void PassWord::verifica() {
+    const ImpostaRecord& imp = ctx_.stato.imposta;
     if (testo(c_.nomeUtente) != testoCampo(imp.utente())) {
         ctx_.messaggio({.titolo = "Accesso", .testo = "Nome utente non valido. Riprovare"});
         fallito();

@@ -19,11 +19,11 @@ VANTREL_STRUTTURA_CONTROLLI(ControlliAccesso, VANTREL_CONTROLLI_ACCESSO)
 /// The login window: the stored user name and password of ImpostaRecord are asked at start.
 /// Three wrong attempts are allowed; the fourth, "Annulla" or closing through the frame refuse
 /// the login and the program ends.
-class passWord : public Finestra {
+class PassWord : public Finestra {
 public:
     enum class Esito { InAttesa, Accettato, Rifiutato };
 
-    explicit passWord(Contesto& ctx);
+    explicit PassWord(Contesto& ctx);
     static const Schema& schemaPassWord();
 
     Esito esito() const { return esito_; }

@@ -41,7 +41,7 @@ EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, cons
         static const char* const voci[3][3] = {{"TM1", "TM2", ""}, {"TM7", "TM8", ""}, {"TM3", "TM4", "TM6"}};
         if (categoria >= 0 && categoria < 3) t.voceTasso = voci[categoria][t.classe - 1];
         t.periodoTassi = chiavePeriodo(inizio->trimestre(), inizio->anno);
-        t.inTabella = tassi.CercaPeriodo(t.periodoTassi) != 0;
+        t.inTabella = tassi.cercaPeriodo(t.periodoTassi) != 0;
     }
     t.messaggi = std::move(e.messaggi);
     t.rigaReport = std::move(e.riga);

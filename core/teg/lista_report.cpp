@@ -76,7 +76,7 @@ void ListaReport::riepilogo() {
     const bool nuova = finestraTesto() == nullptr;
     if (nuova) stp1_ = std::make_unique<FinestraTesto>(ctx_);
     stp1_->lista().righe() =
-        riepilogoCalcolo(f_, ctx_.stato.MascheraImporti, catenaSoglia ? catenaSoglia() : std::vector<std::string>{});
+        riepilogoCalcolo(f_, ctx_.stato.mascheraImporti, catenaSoglia ? catenaSoglia() : std::vector<std::string>{});
     if (nuova && apertaFinestraTesto) apertaFinestraTesto(*stp1_);
 }
 

@@ -90,7 +90,7 @@ std::string RiepilogoPratica::nome() const {
 
 void RiepilogoPratica::importaPeriodi() {
     if (inCorso() || !ctx_.servizi.file) return;
-    const auto path = ctx_.servizi.file->apri("periodi.csv", ctx_.stato.CartellaReport);
+    const auto path = ctx_.servizi.file->apri("periodi.csv", ctx_.stato.cartellaReport);
     if (!path || path->empty()) return;
     PeriodiImportati periodi;
     try {
@@ -152,7 +152,7 @@ bool RiepilogoPratica::passo(std::chrono::milliseconds tempo) {
         const PeriodoDaControllare& p = periodi_[prossimo_++];
         EsitoControllo e = controllo_->controlla(p);
         Taeg& w = controllo_->finestra();
-        EsitoTrimestre t = esitoTrimestre(w, contesto_->stato.Tassi, p, std::move(e));
+        EsitoTrimestre t = esitoTrimestre(w, contesto_->stato.tassi, p, std::move(e));
         if (t.oltreSoglia()) {
             w.clicca(controlli<ControlliTeg>(w.schema()).creaReportTabellare);
             if (FinestraTesto* stp1 = w.report().finestraTesto()) t.riepilogo = stp1->lista().righe();
@@ -207,7 +207,7 @@ std::optional<std::string> RiepilogoPratica::fileDaSalvare(const std::string& es
     for (char& c : base)
         if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) c = '_';
     const auto path =
-        ctx_.servizi.file->salva((base.empty() ? "pratica" : base) + estensione, ctx_.stato.CartellaReport);
+        ctx_.servizi.file->salva((base.empty() ? "pratica" : base) + estensione, ctx_.stato.cartellaReport);
     if (!path || path->empty()) return std::nullopt;
     return path;
 }
@@ -247,7 +247,7 @@ std::string RiepilogoPratica::stampa(Stampante& s) {
     d.esiti = &esiti_;
     d.tabella = &tabella_;
     if (ctx_.servizi.grafico) d.grafico = ctx_.servizi.grafico->png(grafico(), 2400, 1200);
-    d.righePerPagina = ctx_.stato.OpzStampa.righeOrizzontale();
+    d.righePerPagina = ctx_.stato.opzStampa.righeOrizzontale();
     return vantrel::stampaPratica(s, d);
 }
 

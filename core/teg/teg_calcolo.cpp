@@ -102,9 +102,9 @@ void TegCalcolo::carica(bool caricaTassi) {
     avvisi_.clear();
     f_.imposta(c.dataInizio, oggi.testo());
     f_.imposta(c.dataFine, oggi.testo());
-    const TabellaTassi& tassi = ctx_.stato.Tassi;
+    const TabellaTassi& tassi = ctx_.stato.tassi;
     if (caricaTassi) {
-        caricaSetTassi(ctx_.stato.Tassi, ctx_.stato.CartellaDati, ctx_.servizi.disco);
+        caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
         // Said in the help box, where it stays until the pointer moves; the start-up and every
         // calculation without rates say it in a box.
         if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && f_.aiuto() >= 0) f_.imposta(f_.aiuto(), a);
@@ -210,7 +210,7 @@ void TegCalcolo::tassiPeriodo() {
     const auto voci = vociCategoria(trim(f_.testo(c_.categoria)));
     const bool perData = !normaScelta();
     const int annoGriglia = static_cast<int>(valNumero(anno));
-    const TabellaTassi& t = ctx_.stato.Tassi;
+    const TabellaTassi& t = ctx_.stato.tassi;
     trovati_ = {};
     catena_ = {};
     avvisi_.clear();
@@ -220,7 +220,7 @@ void TegCalcolo::tassiPeriodo() {
     // quarter stored twice the later slot wins.
     for (int i = 1; voci && i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
-        const std::string_view chiave = trim(r.Periodo);
+        const std::string_view chiave = trim(r.periodo);
         if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4')
             continue;
         const int q = chiave[0] - '1';
@@ -275,8 +275,8 @@ void TegCalcolo::sogliaPeriodo() {
     // No threshold of 0 from a quarter, or a class, that the table does not hold: the TEG would
     // show whole as excess.
     const std::string anno = dal.substr(dal.size() - 4);
-    if (ctx_.stato.Tassi.CercaPeriodo(std::to_string(q + 1) + anno) == 0)
-        return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.Tassi, q + 1, anno));
+    if (ctx_.stato.tassi.cercaPeriodo(std::to_string(q + 1) + anno) == 0)
+        return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.tassi, q + 1, anno));
     const double accordato = valore(c.accordato).value_or(0.0);
     const int classe = classeImporto(f_[c.categoria].selezione, accordato, *inizio, f_[c.lire].selezionato);
     if (valore(g_.tassiMedi[classe - 1][q]) == 0.0)
@@ -320,7 +320,7 @@ void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
 
 std::vector<std::string> TegCalcolo::righeCatenaSoglia() const {
     const std::string fonte =
-        catena_.calcolata ? fonteTassi(ctx_.stato.CartellaDati, chiavePeriodo(catena_.trimestre, catena_.anno)) : "";
+        catena_.calcolata ? fonteTassi(ctx_.stato.cartellaDati, chiavePeriodo(catena_.trimestre, catena_.anno)) : "";
     return vantrel::righeCatenaSoglia(catena_, fonte);
 }
 
@@ -595,8 +595,8 @@ bool TegCalcolo::cliccato(int id) {
         f_.imposta(c.fido, f_.testo(c.indebitamentoMedio));
         f_.imposta(c.accordato, f_.testo(c.indebitamentoMedio));
     } else if (id == c.euro || id == c.lire) {
-        ctx_.stato.ImportiInLire = id == c.lire;
-        ctx_.stato.MascheraImporti = std::string(ctx_.stato.ImportiInLire ? maschere::lire : maschere::euro);
+        ctx_.stato.importiInLire = id == c.lire;
+        ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
         if (vuotiAZero_) azzeraVuoti();
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();

@@ -85,7 +85,7 @@ private:
     void parziali(const Cifre& x, bool bancaItalia);
     void scriviTassi(int classe, int trimestre, float media, Norma n, bool perData);
     void registraCatena(int trimestre, const Data& inizio, int classe);
-    const std::string& maschera() const { return ctx_.stato.MascheraImporti; }
+    const std::string& maschera() const { return ctx_.stato.mascheraImporti; }
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);

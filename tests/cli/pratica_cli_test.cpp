@@ -68,7 +68,7 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     EXPECT_EQ(w["TotSuperi"].testo, "5");
     ASSERT_EQ(risposte.mostrati().size(), 1u); // the ignored column is named
     EXPECT_NE(risposte.mostrati()[0].testo.find("\"Note\""), std::string::npos);
-    EXPECT_EQ(ctx.stato.MascheraImporti, ""); // the quarters' currency stays theirs
+    EXPECT_EQ(ctx.stato.mascheraImporti, ""); // the quarters' currency stays theirs
 
     // The results as CSV, numbers as a spreadsheet reads them on an Italian system.
     risposte.aggiungi(dir.file("riepilogo.csv"));

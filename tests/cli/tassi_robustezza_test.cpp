@@ -141,7 +141,7 @@ TEST(TassiRobustezza, DueProcessiCheImportanoNonPerdonoPeriodi) {
     EXPECT_EQ(t.NumPeriodi, 100);
     for (int anno : {2000, 2020})
         for (int n = 0; n < 50; ++n)
-            EXPECT_GT(t.CercaPeriodo(std::to_string(n % 4 + 1) + std::to_string(anno + n / 4)), 0) << anno << n;
+            EXPECT_GT(t.cercaPeriodo(std::to_string(n % 4 + 1) + std::to_string(anno + n / 4)), 0) << anno << n;
 }
 
 } // namespace

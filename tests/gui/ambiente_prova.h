@@ -18,8 +18,8 @@ struct AmbienteProva {
         for (const char* nome : {"NtassiU.dat", "NRectassiU.dat"})
             QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(QLatin1String(nome)),
                         dir.filePath(QLatin1String(nome)));
-        ctx.stato.CartellaDati = cartella();
-        ctx.stato.CartellaReport = cartella();
+        ctx.stato.cartellaDati = cartella();
+        ctx.stato.cartellaReport = cartella();
         ctx.servizi.messaggi = &risposte;
         ctx.servizi.file = &risposte;
         ctx.servizi.orologio = &orologio;

@@ -157,7 +157,7 @@ private slots:
 
     void fullCalculationByClicks() {
         test::AmbienteProva a;
-        a.ctx.stato.MascheraImporti = "###,###,##0.00";
+        a.ctx.stato.mascheraImporti = "###,###,##0.00";
         VistaTaeg v(a.ctx);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));

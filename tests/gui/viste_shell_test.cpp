@@ -55,7 +55,7 @@ private slots:
         scriviImposta(a, -1);
         FinestraPrincipale m(a.ctx, a.cartella());
         int tentativi = 0;
-        m.eseguiLogin([&](passWord& w) {
+        m.eseguiLogin([&](PassWord& w) {
             VistaPassword d(w);
             d.show();
             QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -78,7 +78,7 @@ private slots:
         test::AmbienteProva a;
         scriviImposta(a, -1);
         FinestraPrincipale m(a.ctx, a.cartella());
-        m.eseguiLogin([&](passWord& w) {
+        m.eseguiLogin([&](PassWord& w) {
             VistaPassword d(w);
             d.show();
             QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -92,11 +92,11 @@ private slots:
 
     void closingTheLoginThroughItsFrameRefuses() {
         test::AmbienteProva a;
-        passWord w(a.ctx);
+        PassWord w(a.ctx);
         VistaPassword d(w);
         d.show();
         d.close();
-        QCOMPARE(w.esito(), passWord::Esito::Rifiutato);
+        QCOMPARE(w.esito(), PassWord::Esito::Rifiutato);
     }
 
     void exitQuestion_data() {

@@ -11,8 +11,8 @@ namespace {
 Piano costruisci(const std::string& importo, const std::string& rate, const std::string& tasso, Data d0, int mesi = 1,
                  const std::string& spesaM = "0") {
     StatoMutuo st;
-    st.MesiRata = static_cast<std::int16_t>(mesi);
-    st.RatePerAnno = static_cast<std::int16_t>(12 / mesi);
+    st.mesiRata = static_cast<std::int16_t>(mesi);
+    st.ratePerAnno = static_cast<std::int16_t>(12 / mesi);
     return pianoAmmortamento(CampiPiano{importo, rate, tasso, spesaM, "0", d0}, st);
 }
 
@@ -34,8 +34,8 @@ TEST(PianoAmmortamento, LastRowClosesOnTheRemainingDebt) {
 
 TEST(PianoAmmortamento, ExpensePerInstalmentShowsInEveryRow) {
     const Piano p = costruisci("100000", "120", "6", Data{2026, 3, 15}, 1, "5");
-    EXPECT_EQ(p.txtRata, "1.115,21");
-    EXPECT_EQ(p.TSpese, "600,00");
+    EXPECT_EQ(p.rata, "1.115,21");
+    EXPECT_EQ(p.totaleSpese, "600,00");
     EXPECT_NE(p.righe[6].find("600,00"), std::string::npos);
     for (std::size_t r = 11; r < p.righe.size(); ++r) {
         EXPECT_EQ(colonna(p.righe[r], 48, 54), "   5,00");

@@ -50,11 +50,11 @@ std::vector<PeriodoPredefinito> setPredefinito() {
 
 void scriviPredefinito(const std::string& cartella) {
     TabellaTassi t;
-    t.CaricaTassi(cartella);
+    t.caricaTassi(cartella);
     for (const PeriodoPredefinito& p : setPredefinito()) {
         const int n = t.validi() + 1;
-        t.slot(n).NumRec = static_cast<std::int16_t>(n);
-        t.slot(n).Periodo = p.chiave;
+        t.slot(n).numRec = static_cast<std::int16_t>(n);
+        t.slot(n).periodo = p.chiave;
         for (const auto& [nome, v] : p.tassi)
             campoTasso(t.slot(n), nome) = static_cast<float>(v);
         t.NumPeriodi = static_cast<std::int16_t>(n);
@@ -64,7 +64,7 @@ void scriviPredefinito(const std::string& cartella) {
 
 TabellaTassi carica(const std::string& cartella) {
     TabellaTassi t;
-    t.CaricaTassi(cartella);
+    t.caricaTassi(cartella);
     return t;
 }
 
@@ -78,7 +78,7 @@ TEST(ImportaSerie, LaSerieCompletaDaIlSetPredefinito) {
     ASSERT_EQ(t.validi(), static_cast<int>(attesi.size()));
     for (int i = 1; i <= t.validi(); ++i) {
         const PeriodoPredefinito& p = attesi[static_cast<std::size_t>(i) - 1];
-        ASSERT_EQ(t.slot(i).Periodo, p.chiave);
+        ASSERT_EQ(t.slot(i).periodo, p.chiave);
         for (const auto& [nome, v] : p.tassi) {
             const float letto = campoTasso(t.slot(i), nome);
             if (nome == "TM5" || nome == "TU5")
@@ -126,8 +126,8 @@ TEST(ImportaSerie, SerieDellaBancaDItaliaSuUnaCartellaCompleta) {
 TEST(ImportaSerie, UnTassoConPiuDecimaliRestaSeLaSerieLoArrotonda) {
     TabellaTassi t;
     t.NumPeriodi = 1;
-    t.slot(1).NumRec = 1;
-    t.slot(1).Periodo = "12018";
+    t.slot(1).numRec = 1;
+    t.slot(1).periodo = "12018";
     t.slot(1).TM[1] = 11.018f; // a typing slip: 11,02 would be the series' rounding
     t.slot(1).TM[3] = 7.3839f; // the decree's figure
     PeriodoDallaSerie p;

@@ -17,8 +17,8 @@ std::vector<Periodo> setVecchio() {
 TabellaTassi tabellaNuova() {
     TabellaTassi t;
     for (int i = 1; i <= 5; ++i) {
-        t.slot(i).NumRec = static_cast<std::int16_t>(i);
-        t.slot(i).Periodo = std::to_string(i % 4 + 1) + std::to_string(2010 + i);
+        t.slot(i).numRec = static_cast<std::int16_t>(i);
+        t.slot(i).periodo = std::to_string(i % 4 + 1) + std::to_string(2010 + i);
         t.slot(i).TM[1] = static_cast<float>(i);
     }
     t.NumPeriodi = 5;
@@ -98,8 +98,8 @@ TEST(SetTassi, IlSalvataggioDellaFinestraTieneIPeriodiSalvatiAltrove) {
     TabellaTassi t;
     ASSERT_TRUE(caricaSetTassi(t, a.dir.cartella(), nullptr));
     ASSERT_EQ(t.NumPeriodi, 4);
-    EXPECT_EQ(t.slot(3).Periodo, "32003");
-    EXPECT_EQ(t.slot(4).Periodo, "42004");
+    EXPECT_EQ(t.slot(3).periodo, "32003");
+    EXPECT_EQ(t.slot(4).periodo, "42004");
     EXPECT_EQ(u["Combo3"].voci.size(), 4u);
 }
 

@@ -15,7 +15,7 @@ using test::scriviByte;
 TEST(TabellaTassi, ScritturaByteperByte) {
     CartellaTemporanea dir;
     TabellaTassi t;
-    ASSERT_TRUE(t.CaricaTassi(dir.cartella())); // missing files are created empty
+    ASSERT_TRUE(t.caricaTassi(dir.cartella())); // missing files are created empty
     EXPECT_EQ(t.NumPeriodi, 0);
     EXPECT_TRUE(std::filesystem::exists(dir.file("NtassiU.dat")));
     EXPECT_EQ(std::filesystem::file_size(dir.file("NRectassiU.dat")), 0u);
@@ -24,8 +24,8 @@ TEST(TabellaTassi, ScritturaByteperByte) {
     std::vector<Periodo> attesi;
     for (int n = 1; n <= 3; ++n) {
         RecordTassi& r = t.slot(n);
-        r.NumRec = static_cast<std::int16_t>(n);
-        r.Periodo = chiavi[n - 1];
+        r.numRec = static_cast<std::int16_t>(n);
+        r.periodo = chiavi[n - 1];
         r.TM[1] = 9.57f * static_cast<float>(n);
         r.TM[7] = 12.5f;
         r.TU[5] = 0.72f;
@@ -38,11 +38,11 @@ TEST(TabellaTassi, ScritturaByteperByte) {
     EXPECT_EQ(leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(3));
 
     TabellaTassi letta;
-    ASSERT_TRUE(letta.CaricaTassi(dir.cartella()));
+    ASSERT_TRUE(letta.caricaTassi(dir.cartella()));
     EXPECT_EQ(letta.NumPeriodi, 3);
-    EXPECT_EQ(letta.CercaPeriodo("2005"), 3); // a year alone is stored with a trailing blank
-    EXPECT_EQ(letta.CercaPeriodo("22004"), 2);
-    EXPECT_EQ(letta.CercaPeriodo("32004"), 0);
+    EXPECT_EQ(letta.cercaPeriodo("2005"), 3); // a year alone is stored with a trailing blank
+    EXPECT_EQ(letta.cercaPeriodo("22004"), 2);
+    EXPECT_EQ(letta.cercaPeriodo("32004"), 0);
     EXPECT_FLOAT_EQ(letta.slot(1).TM[1], 9.57f);
 }
 
@@ -54,8 +54,8 @@ TEST(TabellaTassi, RiservaConservataEChiaviDoppie) {
     test::scriviTassi(dir, {primo, secondo});
 
     TabellaTassi t;
-    ASSERT_TRUE(t.CaricaTassi(dir.cartella()));
-    EXPECT_EQ(t.CercaPeriodo("32004"), 1); // the first match wins
+    ASSERT_TRUE(t.caricaTassi(dir.cartella()));
+    EXPECT_EQ(t.cercaPeriodo("32004"), 1); // the first match wins
     EXPECT_FLOAT_EQ(t.slot(1).TM[7], 1);
     EXPECT_FLOAT_EQ(t.slot(1).TM[1], 3);
     EXPECT_FLOAT_EQ(t.slot(1).TU[6], 14);
@@ -90,10 +90,10 @@ TEST(TabellaTassi, FileCortiEConteggiFuoriMisura) {
         scriviByte(dir.file("NtassiU.dat"), fileDati(periodi));
         scriviByte(dir.file("NRectassiU.dat"), c.conteggio);
         TabellaTassi t;
-        t.CaricaTassi(dir.cartella());
+        t.caricaTassi(dir.cartella());
         EXPECT_EQ(t.validi(), c.validi);
         if (c.validi > 0) {
-            EXPECT_EQ(t.slot(c.validi).Periodo, c.chiaveUltima);
+            EXPECT_EQ(t.slot(c.validi).periodo, c.chiaveUltima);
             if (std::string(c.chiaveUltima).empty()) {
                 EXPECT_EQ(t.slot(c.validi).TM[1], 0.0f);
             }

@@ -48,14 +48,14 @@ TEST(TassiMancanti, IlCaricamentoDistingueAssenteVuotaEDanneggiata) {
         if (c.dati) test::scriviByte(dir.file(kFileTassi), *c.dati);
         if (c.numero) test::scriviByte(dir.file(kFileNumeroTassi), *c.numero);
         TabellaTassi t;
-        t.CaricaTassi(dir.cartella());
+        t.caricaTassi(dir.cartella());
         EXPECT_EQ(t.stato(), c.stato);
         EXPECT_NE(t.difetto().find(c.difetto), std::string::npos) << t.difetto();
         EXPECT_EQ(avvisoTabellaTassi(t).empty(), c.stato == StatoTassi::Caricata);
         // The damaged period is left out; the good one stays.
         if (std::string(c.nome).starts_with("chiave") || std::string(c.nome).starts_with("tasso")) {
-            EXPECT_EQ(t.CercaPeriodo("12020"), 1);
-            EXPECT_EQ(t.slot(2).Periodo, "");
+            EXPECT_EQ(t.cercaPeriodo("12020"), 1);
+            EXPECT_EQ(t.slot(2).periodo, "");
         }
     }
 }

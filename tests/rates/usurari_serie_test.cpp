@@ -22,7 +22,7 @@ TEST(UsurariSerie, ImportaSerieUfficialeDalMenu) {
     }
     ASSERT_EQ(a.risposte.mostrati().size(), 2u);
     EXPECT_EQ(a.risposte.mostrati()[1].icona, Icona::Informazione);
-    EXPECT_EQ(a.ctx.stato.Tassi.validi(), 119);
+    EXPECT_EQ(a.ctx.stato.tassi.validi(), 119);
     EXPECT_EQ(u["Combo3"].voci.size(), 119u);
     EXPECT_EQ(u["List1"].voci.size(), 4u * 119);
     EXPECT_TRUE(std::filesystem::exists(a.dir.file(kFileSerieUfficiale)));
@@ -35,7 +35,7 @@ TEST(UsurariSerie, ImportaSerieUfficialeDalMenu) {
     ASSERT_EQ(a.risposte.mostrati().size(), 1u);
     EXPECT_EQ(a.risposte.mostrati()[0].icona, Icona::Critica);
     EXPECT_NE(a.risposte.mostrati()[0].testo.find("manca la colonna INIZIO"), std::string::npos);
-    EXPECT_EQ(a.ctx.stato.Tassi.validi(), 119);
+    EXPECT_EQ(a.ctx.stato.tassi.validi(), 119);
 }
 
 } // namespace

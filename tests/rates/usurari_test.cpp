@@ -107,7 +107,7 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     EXPECT_EQ(dati(), test::fileDati({periodo2004()}));
     EXPECT_EQ(numero(), test::fileNumero(1));
     EXPECT_TRUE(risposte.mostrati().empty());
-    EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 1);
+    EXPECT_EQ(ctx.stato.tassi.NumPeriodi, 1);
     EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
     EXPECT_EQ(u["List1"].voci.size(), 4u);
     EXPECT_EQ(u["Combo1"].testo, "1");
@@ -139,7 +139,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
 
         Usurari u(ctx);
         u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
-        EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, 2);
+        EXPECT_EQ(ctx.stato.tassi.PeriodoScelto, 2);
         EXPECT_EQ(u["Combo1"].testo, "3");
         EXPECT_EQ(u["Combo2"].testo, "2004");
         EXPECT_EQ(u["TM7"].testo, "9,57");
@@ -158,8 +158,8 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
         EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
         EXPECT_EQ(numero(), test::fileNumero(2));
-        EXPECT_EQ(ctx.stato.Tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
-        EXPECT_EQ(ctx.stato.Tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
+        EXPECT_EQ(ctx.stato.tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
+        EXPECT_EQ(ctx.stato.tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
         EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
     }
 }
@@ -182,7 +182,7 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     EXPECT_NE(risposte.mostrati()[0].testo.find("200 periodi"), std::string::npos);
     EXPECT_EQ(dati(), datiPrima);
     EXPECT_EQ(numero(), test::fileNumero(200));
-    EXPECT_EQ(ctx.stato.Tassi.NumPeriodi, 200);
+    EXPECT_EQ(ctx.stato.tassi.NumPeriodi, 200);
     EXPECT_EQ(u["List1"].voci.size(), 800u);
     EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
 
@@ -190,7 +190,7 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     risposte.aggiungi(Risposta::Ok);
     scegliPeriodo(u, "2", "1999");
     u.clicca("OK");
-    EXPECT_EQ(ctx.stato.Tassi.slot(198).TM[1], 3.0f);
+    EXPECT_EQ(ctx.stato.tassi.slot(198).TM[1], 3.0f);
 }
 
 } // namespace

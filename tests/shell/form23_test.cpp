@@ -86,7 +86,7 @@ TEST_F(Form23Test, OrientationAndMaskFollowTheChoice) {
         f.incolla("decimali", c.decimali);
         ASSERT_TRUE(f.salvaImpostazioni());
         EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa))[0], c.byte0);
-        EXPECT_EQ(ctx.stato.MascheraImporti, c.maschera) << c.decimali;
+        EXPECT_EQ(ctx.stato.mascheraImporti, c.maschera) << c.decimali;
     }
 }
 

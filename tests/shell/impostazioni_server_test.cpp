@@ -66,7 +66,7 @@ TEST_F(ImpostazioniServer, UnCaratterePersoNelFileDelleImpostazioniVieneRifiutat
     f.clicca("Salva");
     EXPECT_TRUE(f.chiusa());
     leggiImposta(ctx.stato);
-    EXPECT_EQ(testoCampo(ctx.stato.Imposta.utente()), "Müller€");
+    EXPECT_EQ(testoCampo(ctx.stato.imposta.utente()), "Müller€");
 }
 
 } // namespace

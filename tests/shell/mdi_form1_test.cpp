@@ -26,7 +26,7 @@ public:
         eventi.push_back("principale");
         if (guastoPrincipale) throw std::runtime_error("guasto");
     }
-    void login(passWord& w) override {
+    void login(PassWord& w) override {
         eventi.push_back("login");
         for (const auto& [u, p] : credenziali) {
             w.incolla("txtUserName", u);
@@ -59,8 +59,8 @@ class MDIForm1Test : public ::testing::Test, protected test::Ambiente {
 protected:
     MDIForm1Test() {
         ctx.servizi.processi = &calcolatrice;
-        ctx.stato.CartellaDati.clear(); // the start-up sets both folders
-        ctx.stato.CartellaReport.clear();
+        ctx.stato.cartellaDati.clear(); // the start-up sets both folders
+        ctx.stato.cartellaReport.clear();
     }
     void scriviImposta(int decimali, int accesso) {
         ImpostaRecord r;
@@ -80,9 +80,9 @@ TEST_F(MDIForm1Test, FirstStartInEmptyFolder) {
     MDIForm1 m(ctx, ospite, senza);
     EXPECT_TRUE(m.avvio());
     EXPECT_EQ(ospite.eventi, (std::vector<std::string>{"logo", "principale", "crea Taeg"}));
-    EXPECT_EQ(ctx.stato.CartellaDati, dir.cartella());
-    EXPECT_EQ(ctx.stato.CartellaReport, dir.cartella());
-    EXPECT_EQ(ctx.stato.MascheraImporti, "#,###,###,##0.00"); // cents from the first start
+    EXPECT_EQ(ctx.stato.cartellaDati, dir.cartella());
+    EXPECT_EQ(ctx.stato.cartellaReport, dir.cartella());
+    EXPECT_EQ(ctx.stato.mascheraImporti, "#,###,###,##0.00"); // cents from the first start
     EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
     EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)).size(), 0u);
     ASSERT_EQ(risposte.mostrati().size(), 1u) << "only the missing rate set is said";

@@ -20,33 +20,33 @@ TEST(PassWord, AttemptsEndAsExpected) {
         const char* utenteMemorizzato;
         const char* passwordMemorizzata;
         std::vector<Tentativo> tentativi;
-        passWord::Esito esito;
+        PassWord::Esito esito;
         std::vector<std::string> messaggi; // texts of the boxes, in order
     };
     const Caso casi[] = {
-        {"right at once", "MARIO", "pw", {{"MARIO", "pw"}}, passWord::Esito::Accettato, {}},
+        {"right at once", "MARIO", "pw", {{"MARIO", "pw"}}, PassWord::Esito::Accettato, {}},
         {"three wrong names then right",
          "MARIO",
          "pw",
          {{"x", "pw"}, {"y", "pw"}, {"z", "pw"}, {"MARIO", "pw"}},
-         passWord::Esito::Accettato,
+         PassWord::Esito::Accettato,
          {kUtente, kUtente, kUtente}},
         {"name is case sensitive and not trimmed",
          "MARIO     ",
          "pw",
          {{"mario", "pw"}, {" MARIO", "pw"}, {"MARIO ", "pw"}},
-         passWord::Esito::InAttesa,
+         PassWord::Esito::InAttesa,
          {kUtente, kUtente, kUtente}},
-        {"empty stored password takes empty field", "MARIO", "", {{"MARIO", ""}}, passWord::Esito::Accettato, {}},
+        {"empty stored password takes empty field", "MARIO", "", {{"MARIO", ""}}, PassWord::Esito::Accettato, {}},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         Contesto ctx;
         RisposteProgrammate risposte;
         ctx.servizi.messaggi = &risposte;
-        ctx.stato.Imposta.utente(c.utenteMemorizzato);
-        ctx.stato.Imposta.password(c.passwordMemorizzata);
-        passWord w(ctx);
+        ctx.stato.imposta.utente(c.utenteMemorizzato);
+        ctx.stato.imposta.password(c.passwordMemorizzata);
+        PassWord w(ctx);
         for (const Tentativo& t : c.tentativi) {
             ASSERT_FALSE(w.chiusa());
             w.incolla("txtUserName", t.utente);
@@ -54,7 +54,7 @@ TEST(PassWord, AttemptsEndAsExpected) {
             w.clicca("cmdOK");
         }
         EXPECT_EQ(w.esito(), c.esito);
-        EXPECT_EQ(w.chiusa(), c.esito != passWord::Esito::InAttesa);
+        EXPECT_EQ(w.chiusa(), c.esito != PassWord::Esito::InAttesa);
         std::vector<std::string> testi;
         for (const auto& m : risposte.mostrati())
             testi.push_back(m.testo);
@@ -66,9 +66,9 @@ TEST(PassWord, WrongNameEmptiesItWrongPasswordSelectsIt) {
     Contesto ctx;
     RisposteProgrammate risposte;
     ctx.servizi.messaggi = &risposte;
-    ctx.stato.Imposta.utente("MARIO");
-    ctx.stato.Imposta.password("pw");
-    passWord w(ctx);
+    ctx.stato.imposta.utente("MARIO");
+    ctx.stato.imposta.password("pw");
+    PassWord w(ctx);
     w.incolla("txtUserName", "LUIGI");
     w.incolla("txtPassword", "abc");
     w.clicca("cmdOK");
@@ -85,7 +85,7 @@ TEST(PassWord, WrongNameEmptiesItWrongPasswordSelectsIt) {
     EXPECT_EQ(w.tentativi(), 2);
 
     w.clicca("cmdCancel");
-    EXPECT_EQ(w.esito(), passWord::Esito::Rifiutato);
+    EXPECT_EQ(w.esito(), PassWord::Esito::Rifiutato);
     EXPECT_TRUE(w.chiusa());
 }
 

@@ -10,8 +10,8 @@ namespace vantrel::test {
 /// answers, and whose "today" is 15/03/2026.
 struct Ambiente {
     Ambiente() {
-        ctx.stato.CartellaDati = dir.cartella();
-        ctx.stato.CartellaReport = dir.cartella();
+        ctx.stato.cartellaDati = dir.cartella();
+        ctx.stato.cartellaReport = dir.cartella();
         ctx.servizi.messaggi = &risposte;
         ctx.servizi.file = &risposte;
         ctx.servizi.orologio = &orologio;

@@ -15,12 +15,12 @@ protected:
 
     /// Stores one quarter of averages: TM1, TM2, TM7, TM8, TM3, TM4, TM6.
     void periodo(const std::string& chiave, std::initializer_list<float> medie) {
-        TabellaTassi& t = ctx.stato.Tassi;
+        TabellaTassi& t = ctx.stato.tassi;
         const int n = t.validi() + 1;
         RecordTassi& r = t.slot(n);
         r = RecordTassi{};
-        r.NumRec = static_cast<std::int16_t>(n);
-        r.Periodo = chiave;
+        r.numRec = static_cast<std::int16_t>(n);
+        r.periodo = chiave;
         const int ordine[] = {1, 2, 7, 8, 3, 4, 6};
         int k = 0;
         for (float m : medie)

@@ -19,7 +19,7 @@ protected:
     /// global-formula check of the period with that accordato.
     void calcola(const std::string& dal, const std::string& al, int categoria, const std::string& accordato,
                  const std::string& chiave, const std::array<float, 7>& m, bool lire = false) {
-        ctx.stato.Tassi = TabellaTassi{};
+        ctx.stato.tassi = TabellaTassi{};
         w = std::make_unique<Taeg>(ctx, false);
         periodo(chiave, {m[0], m[1], m[2], m[3], m[4], m[5], m[6]});
         w->clicca(lire ? "Lira" : "euro");
@@ -50,7 +50,7 @@ TEST_F(NormaPerData, IlRiepilogoMostraLaCatenaDellaSoglia) {
                                "7,3839 x 1,25 + 4 = 13,229875", "nuova norma, secondo la data", fonti::nonRegistrata})
         EXPECT_NE(r.find(atteso), std::string::npos) << atteso << "\n" << r;
 
-    ASSERT_TRUE(registraFontiTassi(ctx.stato.CartellaDati, {{"12018", "decreto MEF del trimestre"}}));
+    ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
     EXPECT_NE(riepilogo().find("decreto MEF del trimestre"), std::string::npos);
 
     // Saving the quarter in the rate window makes its rates the user's.
@@ -63,8 +63,8 @@ TEST_F(NormaPerData, IlRiepilogoMostraLaCatenaDellaSoglia) {
     scegli("Combo2", "2018");
     u.incolla("TM3", "7,3839");
     u.clicca("OK");
-    EXPECT_EQ(fonteTassi(ctx.stato.CartellaDati, "12018"), fonti::utente);
-    EXPECT_EQ(fonteTassi(ctx.stato.CartellaDati, "22018"), fonti::nonRegistrata);
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "22018"), fonti::nonRegistrata);
 }
 
 TEST(FontiTassi, RegistrateAccantoAiTassi) {

@@ -62,7 +62,7 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     w->seleziona("Combo1", 16); // 2023
     EXPECT_EQ(t("ga"), "36500");
     w->clicca("Command2");
-    ctx.stato.MascheraImporti = std::string(maschere::euro);
+    ctx.stato.mascheraImporti = std::string(maschere::euro);
     campo("NumeriD", "900000");
     w->clicca("Command8");
     EXPECT_EQ(t("Giorni"), "90");
