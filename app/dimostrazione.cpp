@@ -18,6 +18,70 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+using vantrel::Finestra;
+using vantrel::gui::FinestraPrincipale;
+
+void riempi(Finestra& f, std::initializer_list<std::pair<const char*, const char*>> campi) {
+    for (const auto& [campo, valore] : campi) {
+        f.incolla(campo, valore);
+        f.esci(campo);
+    }
+}
+
+// The official thresholds of an advance of 30.000 euro in February 2018.
+int soglie(FinestraPrincipale& finestra) {
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        finestra.resize(schermo->availableGeometry().size()); // the whole screen, as small as it is
+    finestra.modello().clicca("SSCommand27");
+    auto* v = qobject_cast<vantrel::gui::VistaSoglieUfficiali*>(finestra.vista(vantrel::TipoFinestra::SoglieUfficiali));
+    if (!v) return 1;
+    vantrel::SoglieUfficiali& s = v->modello();
+    s.incolla("txtData", "20/02/2018");
+    const auto& categorie = s["cboCategoria"].voci;
+    for (std::size_t i = 0; i < categorie.size(); ++i)
+        if (categorie[i].starts_with("ANTICIPI")) s.seleziona("cboCategoria", static_cast<int>(i));
+    riempi(s, {{"txtImporto", "30000"}});
+    v->aggiorna();
+    v->parentWidget()->showMaximized();
+    return QApplication::exec();
+}
+
+// A loan of 100.000 at 6 % over ten years, then its usury check as a mortgage signed in January 2026
+// with insurance.
+void mutuo(FinestraPrincipale& finestra, Finestra& f) {
+    finestra.taeg()->mostraScheda(2);
+    riempi(f, {{"txtImporto", "100000"}, {"anniX", "10"}, {"txtTasso", "6"}, {"SpesaUT", "1500"}, {"SpesaM", "5"}});
+    f.clicca("CmdCalcola");
+    riempi(f, {{"txtDataContratto", "15/01/2026"}, {"txtAssicurazione", "2000"}, {"txtTassoMora", "9"}});
+    f.clicca("cmdVerificaUsura");
+    f.sopra("CmdCalcola");
+}
+
+// One quarter of an account, checked with the Bank of Italy formula or, with --globale, the global one.
+void periodo(vantrel::Contesto& ctx, Finestra& f, bool globale) {
+    ctx.stato.mascheraImporti = "###,###,##0.00";
+    f.seleziona("Combo1", 1);
+    f.clicca("Command4");
+    riempi(f, {{"NumeriD", "9125000"},
+               {"intDare", "250"},
+               {"ComMS", "120"},
+               {"extrafido", "0"},
+               {"speseN", "50"},
+               {"ComMS2", "0"},
+               {"ASpese", "15"},
+               {"Acc", "100000"}});
+    f.clicca("Command8");
+    const char* formula = globale ? "Command9" : "OK";
+    f.clicca(formula);
+    f.sopra(formula);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,11 +98,11 @@ int main(int argc, char** argv) {
     ctx.servizi.orologio = &data;
     ctx.servizi.file = &file;
     ctx.servizi.grafico = &grafico;
-    vantrel::gui::FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
+    FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
     if (!finestra.modello().avvio()) return 0;
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();
-    vantrel::Finestra& f = l.finestra();
+    Finestra& f = l.finestra();
     if (const auto c = args.indexOf(QStringLiteral("--cattura")); c > 0 && c + 1 < args.size())
         QTimer::singleShot(2500, &finestra, [&finestra, percorso = args.at(c + 1)] {
             finestra.taeg()->grab().save(percorso);
@@ -48,65 +112,17 @@ int main(int argc, char** argv) {
         finestra.modello().clicca("SSCommand13");
         return QApplication::exec();
     }
-    if (args.contains(QStringLiteral("--soglie"))) {
-        if (const QScreen* schermo = QGuiApplication::primaryScreen())
-            finestra.resize(schermo->availableGeometry().size()); // the whole screen, as small as it is
-        finestra.modello().clicca("SSCommand27");
-        auto* v =
-            qobject_cast<vantrel::gui::VistaSoglieUfficiali*>(finestra.vista(vantrel::TipoFinestra::SoglieUfficiali));
-        if (!v) return 1;
-        vantrel::SoglieUfficiali& s = v->modello();
-        s.incolla("txtData", "20/02/2018");
-        const auto& categorie = s["cboCategoria"].voci;
-        for (std::size_t i = 0; i < categorie.size(); ++i)
-            if (categorie[i].starts_with("ANTICIPI")) s.seleziona("cboCategoria", static_cast<int>(i));
-        s.incolla("txtImporto", "30000");
-        s.esci("txtImporto");
-        v->aggiorna();
-        v->parentWidget()->showMaximized();
-        return QApplication::exec();
-    }
+    if (args.contains(QStringLiteral("--soglie"))) return soglie(finestra);
     if (const auto i = args.indexOf(QStringLiteral("--pratica")); i > 0 && i + 1 < args.size()) {
         file.aggiungi(vantrel::gui::ss(args.at(i + 1)));
         ctx.servizi.messaggi = &file; // the note on the ignored columns would cover the table
         f.clicca("ImportaPeriodi");
         ctx.servizi.messaggi = &messaggi;
-        l.aggiorna();
-        return QApplication::exec();
+    } else if (args.contains(QStringLiteral("--mutuo"))) {
+        mutuo(finestra, f);
+    } else {
+        periodo(ctx, f, args.contains(QStringLiteral("--globale")));
     }
-    if (args.contains(QStringLiteral("--mutuo"))) {
-        finestra.taeg()->mostraScheda(2);
-        for (auto [campo, valore] :
-             {std::pair{"txtImporto", "100000"}, std::pair{"anniX", "10"}, std::pair{"txtTasso", "6"},
-              std::pair{"SpesaUT", "1500"}, std::pair{"SpesaM", "5"}}) {
-            f.incolla(campo, valore);
-            f.esci(campo);
-        }
-        f.clicca("CmdCalcola");
-        // The usury check of the same loan, as a mortgage signed in January 2026 with insurance.
-        for (auto [campo, valore] : {std::pair{"txtDataContratto", "15/01/2026"}, std::pair{"txtAssicurazione", "2000"},
-                                     std::pair{"txtTassoMora", "9"}}) {
-            f.incolla(campo, valore);
-            f.esci(campo);
-        }
-        f.clicca("cmdVerificaUsura");
-        f.sopra("CmdCalcola");
-        l.aggiorna();
-        return QApplication::exec();
-    }
-    ctx.stato.mascheraImporti = "###,###,##0.00";
-    f.seleziona("Combo1", 1);
-    f.clicca("Command4");
-    for (auto [campo, valore] : {std::pair{"NumeriD", "9125000"}, std::pair{"intDare", "250"},
-                                 std::pair{"ComMS", "120"}, std::pair{"extrafido", "0"}, std::pair{"speseN", "50"},
-                                 std::pair{"ComMS2", "0"}, std::pair{"ASpese", "15"}, std::pair{"Acc", "100000"}}) {
-        f.incolla(campo, valore);
-        f.esci(campo);
-    }
-    f.clicca("Command8");
-    const char* formula = args.contains(QStringLiteral("--globale")) ? "Command9" : "OK";
-    f.clicca(formula);
-    f.sopra(formula);
     l.aggiorna();
     return QApplication::exec();
 }
