@@ -121,7 +121,7 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
                 r = p;
                 r.numRec = static_cast<std::int16_t>(n);
                 r.riserva = riserva;
-                if (k == 0) t.NumPeriodi = static_cast<std::int16_t>(n);
+                if (k == 0) t.numPeriodi = static_cast<std::int16_t>(n);
                 cambiata = true;
             }
             return cambiata;

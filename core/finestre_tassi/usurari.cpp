@@ -290,7 +290,7 @@ void Usurari::salva() {
                 }
                 n = set.validi() + 1;
                 set.slot(n) = RecordTassi{};
-                set.NumPeriodi = static_cast<std::int16_t>(n);
+                set.numPeriodi = static_cast<std::int16_t>(n);
             }
             RecordTassi& r = set.slot(n);
             const auto riserva = r.riserva;
@@ -321,7 +321,7 @@ void Usurari::salva() {
         dopoSovrascrittura();
     else
         dopoNuovoPeriodo();
-    t.PeriodoScelto = 0;
+    t.periodoScelto = 0;
 }
 
 void Usurari::dopoNuovoPeriodo() {
@@ -349,7 +349,7 @@ void Usurari::richiama(const std::string& voce) {
         trim(std::string(primiCaratteri(daCarattere(s, 5), 1)) + std::string(primiCaratteri(s, 4))));
     const int k = t.cercaPeriodo(chiave);
     if (k == 0) return;
-    t.PeriodoScelto = static_cast<std::int16_t>(k);
+    t.periodoScelto = static_cast<std::int16_t>(k);
     const RecordTassi& r = t.slot(k);
     for (int i : campiSalvati())
         imposta(i, formatta(vantrel::campoTasso(r, schema().definizione(i).nome), maschere::tasso2));
@@ -403,7 +403,7 @@ ServerTassi Usurari::server() const {
 
 void Usurari::tabellaCambiata(const TabellaTassi& t) {
     ctx_.stato.tassi = t;
-    ctx_.stato.tassi.PeriodoScelto = 0;
+    ctx_.stato.tassi.periodoScelto = 0;
     righeTassi();
     riempiAnni();
 }

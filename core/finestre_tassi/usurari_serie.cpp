@@ -21,7 +21,7 @@ void Usurari::importaSerie() {
     if (esito.fatto) {
         TabellaTassi& t = ctx_.stato.tassi;
         t.caricaTassi(cartella);
-        t.PeriodoScelto = 0;
+        t.periodoScelto = 0;
         righeTassi();
         riempiAnni();
         imposta(c_.stato, esito.messaggio);

@@ -62,7 +62,7 @@ bool unisciPeriodi(TabellaTassi& t, const std::vector<PeriodoDallaSerie>& period
             }
             t.slot(n) = p.valori;
             t.slot(n).numRec = static_cast<std::int16_t>(n);
-            t.NumPeriodi = static_cast<std::int16_t>(n);
+            t.numPeriodi = static_cast<std::int16_t>(n);
             ++r.nuovi;
             continue;
         }

@@ -88,7 +88,7 @@ bool TabellaTassi::caricaTassi(const std::string& cartella) {
             guasto(std::string("impossibile leggere il file ") + kFileNumeroTassi);
         return false;
     }
-    NumPeriodi = leggiI16(buf.data());
+    numPeriodi = leggiI16(buf.data());
 
     const FileRecord dati(datiFile, RecordTassi::kLunghezza);
     bool ok = validi() > 0 || dati.leggi(1, buf); // opening creates a missing data file
@@ -112,7 +112,7 @@ bool TabellaTassi::caricaTassi(const std::string& cartella) {
         stato_ = StatoTassi::Assente;
         return ok;
     }
-    if (const std::string d = difettoFile(trovatoNumero, trovatoDati, NumPeriodi); !d.empty())
+    if (const std::string d = difettoFile(trovatoNumero, trovatoDati, numPeriodi); !d.empty())
         guasto(d);
     else if (malformati > 0)
         guasto(periodi(malformati) + " con dati non validi in " + kFileTassi + ", a partire dal record " +
@@ -132,7 +132,7 @@ bool TabellaTassi::accoda(const std::string& cartella, int n) const {
     if (!FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(n, slot(n).codifica()))
         return false;
     std::vector<std::uint8_t> count(2);
-    scriviI16(count.data(), NumPeriodi);
+    scriviI16(count.data(), numPeriodi);
     return FileRecord(percorso(cartella, kFileNumeroTassi), 2).scrivi(1, count);
 }
 

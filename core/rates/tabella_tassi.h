@@ -19,13 +19,13 @@ enum class StatoTassi {
     Illeggibile // the files disagree or hold malformed periods: `difetto()` says what
 };
 
-/// The one in-memory rate table: slots 1 to NumPeriodi mirror the records of the data file,
+/// The one in-memory rate table: slots 1 to numPeriodi mirror the records of the data file,
 /// in the order in which the periods were first saved. At most 200 periods.
 class TabellaTassi {
 public:
     static constexpr int kMassimo = 200;
 
-    /// Loads NumPeriodi and its slots from the two files of the folder; missing files are
+    /// Loads numPeriodi and its slots from the two files of the folder; missing files are
     /// created empty. A second load replaces the slots it reads and leaves the others.
     /// False when a file could not be read (what was read stays). A malformed period is left out
     /// (its slot blank), so that no threshold comes from it; `stato()` tells what the load found.
@@ -38,7 +38,7 @@ public:
     /// The first slot whose trimmed key equals `chiave`; 0 when none.
     int cercaPeriodo(std::string_view chiave) const;
 
-    /// Writes slot n as record n of the data file, then NumPeriodi to the count file.
+    /// Writes slot n as record n of the data file, then numPeriodi to the count file.
     bool accoda(const std::string& cartella, int n) const;
     /// Writes slot k as record k of the data file; the count file is not touched.
     bool sovrascrivi(const std::string& cartella, int k) const;
@@ -46,11 +46,11 @@ public:
     RecordTassi& slot(int i) { return slot_[static_cast<std::size_t>(i)]; }
     const RecordTassi& slot(int i) const { return slot_[static_cast<std::size_t>(i)]; }
 
-    /// Slots actually held: NumPeriodi limited to 0..200.
-    int validi() const { return NumPeriodi < 0 ? 0 : (NumPeriodi > kMassimo ? kMassimo : NumPeriodi); }
+    /// Slots actually held: numPeriodi limited to 0..200.
+    int validi() const { return numPeriodi < 0 ? 0 : (numPeriodi > kMassimo ? kMassimo : numPeriodi); }
 
-    std::int16_t NumPeriodi = 0;
-    std::int16_t PeriodoScelto = 0;
+    std::int16_t numPeriodi = 0;
+    std::int16_t periodoScelto = 0;
 
 private:
     std::array<RecordTassi, kMassimo + 1> slot_{};

@@ -66,8 +66,8 @@ std::string verificaPeriodo(const RecordTassi& r) {
 
 std::string verificaSetTassi(const TabellaTassi& t) {
     if (t.validi() == 0) return "il set non contiene alcun periodo";
-    if (t.NumPeriodi > TabellaTassi::kMassimo)
-        return "il set contiene " + std::to_string(t.NumPeriodi) + " periodi, più dei " +
+    if (t.numPeriodi > TabellaTassi::kMassimo)
+        return "il set contiene " + std::to_string(t.numPeriodi) + " periodi, più dei " +
                std::to_string(TabellaTassi::kMassimo) + " ammessi";
     int prima = 0;
     for (int i = 1; i <= t.validi(); ++i) {
@@ -105,7 +105,7 @@ std::optional<TabellaTassi> leggiSetTassi(const std::vector<std::uint8_t>& dati,
         return std::nullopt;
     }
     TabellaTassi t;
-    t.NumPeriodi = static_cast<std::int16_t>(n);
+    t.numPeriodi = static_cast<std::int16_t>(n);
     for (int i = 1; i <= n; ++i) {
         const auto inizio = dati.begin() + static_cast<std::ptrdiff_t>((i - 1) * RecordTassi::kLunghezza);
         t.slot(i) = RecordTassi::decodifica({inizio, inizio + RecordTassi::kLunghezza});
@@ -148,7 +148,7 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
     TabellaTassi set = nuovo;
     for (int i = 1; i <= set.validi(); ++i)
         set.slot(i).numRec = static_cast<std::int16_t>(i);
-    set.PeriodoScelto = 0;
+    set.periodoScelto = 0;
 
     TabellaTassi locale;
     caricaSetTassi(locale, cartella, disco);

@@ -138,7 +138,7 @@ TEST(TassiRobustezza, DueProcessiCheImportanoNonPerdonoPeriodi) {
     ASSERT_EQ(b, 0);
     TabellaTassi t;
     ASSERT_TRUE(caricaSetTassi(t, dir.cartella(), nullptr));
-    EXPECT_EQ(t.NumPeriodi, 100);
+    EXPECT_EQ(t.numPeriodi, 100);
     for (int anno : {2000, 2020})
         for (int n = 0; n < 50; ++n)
             EXPECT_GT(t.cercaPeriodo(std::to_string(n % 4 + 1) + std::to_string(anno + n / 4)), 0) << anno << n;

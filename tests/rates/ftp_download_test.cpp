@@ -202,7 +202,7 @@ TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     const std::vector<Periodo> atteso = c.nuovo ? setNuovo() : setVecchio();
     EXPECT_EQ(test::leggiByte(locale.file("NtassiU.dat")), test::fileDati(atteso));
     EXPECT_EQ(test::leggiByte(locale.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
-    EXPECT_EQ(ctx.stato.tassi.NumPeriodi, static_cast<int>(atteso.size()));
+    EXPECT_EQ(ctx.stato.tassi.numPeriodi, static_cast<int>(atteso.size()));
     for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
         EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat" ||
                     e.path().filename() == "NtassiU.blocco" || (c.nuovo && e.path().filename() == kFileFontiTassi))

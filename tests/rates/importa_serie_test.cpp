@@ -57,7 +57,7 @@ void scriviPredefinito(const std::string& cartella) {
         t.slot(n).periodo = p.chiave;
         for (const auto& [nome, v] : p.tassi)
             campoTasso(t.slot(n), nome) = static_cast<float>(v);
-        t.NumPeriodi = static_cast<std::int16_t>(n);
+        t.numPeriodi = static_cast<std::int16_t>(n);
         ASSERT_TRUE(t.accoda(cartella, n));
     }
 }
@@ -125,7 +125,7 @@ TEST(ImportaSerie, SerieDellaBancaDItaliaSuUnaCartellaCompleta) {
 // A stored rate with more decimals stays when the series prints it rounded, and only then.
 TEST(ImportaSerie, UnTassoConPiuDecimaliRestaSeLaSerieLoArrotonda) {
     TabellaTassi t;
-    t.NumPeriodi = 1;
+    t.numPeriodi = 1;
     t.slot(1).numRec = 1;
     t.slot(1).periodo = "12018";
     t.slot(1).TM[1] = 11.018f; // a typing slip: 11,02 would be the series' rounding

@@ -21,7 +21,7 @@ TabellaTassi tabellaNuova() {
         t.slot(i).periodo = std::to_string(i % 4 + 1) + std::to_string(2010 + i);
         t.slot(i).TM[1] = static_cast<float>(i);
     }
-    t.NumPeriodi = 5;
+    t.numPeriodi = 5;
     return t;
 }
 
@@ -59,7 +59,7 @@ TEST(SetTassi, UnCrolloInOgniPassoLasciaUnSetIntero) {
 
         TabellaTassi riavvio;
         ASSERT_TRUE(caricaSetTassi(riavvio, dir.cartella(), nullptr));
-        EXPECT_EQ(riavvio.NumPeriodi, c.nuovo ? 5 : 2);
+        EXPECT_EQ(riavvio.numPeriodi, c.nuovo ? 5 : 2);
         EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), c.nuovo ? datiNuovi : test::fileDati(setVecchio()));
         EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(c.nuovo ? 5 : 2));
         EXPECT_EQ(fileDella(dir), (std::vector<std::string>{"NRectassiU.dat", "NtassiU.dat"}));
@@ -97,7 +97,7 @@ TEST(SetTassi, IlSalvataggioDellaFinestraTieneIPeriodiSalvatiAltrove) {
     u.clicca("OK");
     TabellaTassi t;
     ASSERT_TRUE(caricaSetTassi(t, a.dir.cartella(), nullptr));
-    ASSERT_EQ(t.NumPeriodi, 4);
+    ASSERT_EQ(t.numPeriodi, 4);
     EXPECT_EQ(t.slot(3).periodo, "32003");
     EXPECT_EQ(t.slot(4).periodo, "42004");
     EXPECT_EQ(u["Combo3"].voci.size(), 4u);

@@ -16,7 +16,7 @@ TEST(TabellaTassi, ScritturaByteperByte) {
     CartellaTemporanea dir;
     TabellaTassi t;
     ASSERT_TRUE(t.caricaTassi(dir.cartella())); // missing files are created empty
-    EXPECT_EQ(t.NumPeriodi, 0);
+    EXPECT_EQ(t.numPeriodi, 0);
     EXPECT_TRUE(std::filesystem::exists(dir.file("NtassiU.dat")));
     EXPECT_EQ(std::filesystem::file_size(dir.file("NRectassiU.dat")), 0u);
 
@@ -29,7 +29,7 @@ TEST(TabellaTassi, ScritturaByteperByte) {
         r.TM[1] = 9.57f * static_cast<float>(n);
         r.TM[7] = 12.5f;
         r.TU[5] = 0.72f;
-        t.NumPeriodi = static_cast<std::int16_t>(n);
+        t.numPeriodi = static_cast<std::int16_t>(n);
         ASSERT_TRUE(t.accoda(dir.cartella(), n));
         attesi.push_back(Periodo{chiavi[n - 1], 12.5f, 0, r.TM[1]});
         attesi.back().tu5 = 0.72f;
@@ -39,7 +39,7 @@ TEST(TabellaTassi, ScritturaByteperByte) {
 
     TabellaTassi letta;
     ASSERT_TRUE(letta.caricaTassi(dir.cartella()));
-    EXPECT_EQ(letta.NumPeriodi, 3);
+    EXPECT_EQ(letta.numPeriodi, 3);
     EXPECT_EQ(letta.cercaPeriodo("2005"), 3); // a year alone is stored with a trailing blank
     EXPECT_EQ(letta.cercaPeriodo("22004"), 2);
     EXPECT_EQ(letta.cercaPeriodo("32004"), 0);

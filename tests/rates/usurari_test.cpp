@@ -107,7 +107,7 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     EXPECT_EQ(dati(), test::fileDati({periodo2004()}));
     EXPECT_EQ(numero(), test::fileNumero(1));
     EXPECT_TRUE(risposte.mostrati().empty());
-    EXPECT_EQ(ctx.stato.tassi.NumPeriodi, 1);
+    EXPECT_EQ(ctx.stato.tassi.numPeriodi, 1);
     EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
     EXPECT_EQ(u["List1"].voci.size(), 4u);
     EXPECT_EQ(u["Combo1"].testo, "1");
@@ -139,7 +139,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
 
         Usurari u(ctx);
         u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
-        EXPECT_EQ(ctx.stato.tassi.PeriodoScelto, 2);
+        EXPECT_EQ(ctx.stato.tassi.periodoScelto, 2);
         EXPECT_EQ(u["Combo1"].testo, "3");
         EXPECT_EQ(u["Combo2"].testo, "2004");
         EXPECT_EQ(u["TM7"].testo, "9,57");
@@ -159,7 +159,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
         EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
         EXPECT_EQ(numero(), test::fileNumero(2));
         EXPECT_EQ(ctx.stato.tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
-        EXPECT_EQ(ctx.stato.tassi.PeriodoScelto, c.sovrascritto ? 0 : 2);
+        EXPECT_EQ(ctx.stato.tassi.periodoScelto, c.sovrascritto ? 0 : 2);
         EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
     }
 }
@@ -182,7 +182,7 @@ TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
     EXPECT_NE(risposte.mostrati()[0].testo.find("200 periodi"), std::string::npos);
     EXPECT_EQ(dati(), datiPrima);
     EXPECT_EQ(numero(), test::fileNumero(200));
-    EXPECT_EQ(ctx.stato.tassi.NumPeriodi, 200);
+    EXPECT_EQ(ctx.stato.tassi.numPeriodi, 200);
     EXPECT_EQ(u["List1"].voci.size(), 800u);
     EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
 

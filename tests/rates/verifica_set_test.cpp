@@ -96,7 +96,7 @@ TEST_F(InstallaSet, LaDomandaMostraCosaCambiaENullaCambiaSuAnnulla) {
     EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
     EXPECT_NE(domande[1].testo.find("1 periodi nuovi, 0 modificati, 0 che"), std::string::npos);
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(nuovo));
-    EXPECT_EQ(e.tabella.NumPeriodi, 4);
+    EXPECT_EQ(e.tabella.numPeriodi, 4);
 
     e = installa(nuovo, Risposta::Ok); // the same set again: nothing to ask, nothing written
     EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Invariato);

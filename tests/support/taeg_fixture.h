@@ -25,7 +25,7 @@ protected:
         int k = 0;
         for (float m : medie)
             r.TM[static_cast<std::size_t>(ordine[k++])] = m;
-        t.NumPeriodi = static_cast<std::int16_t>(n);
+        t.numPeriodi = static_cast<std::int16_t>(n);
     }
 
     /// Pastes a text and leaves the field, as a user does field after field.

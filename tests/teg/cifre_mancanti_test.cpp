@@ -48,7 +48,7 @@ TEST_F(CifreMancanti, SenzaTassiDelTrimestreNienteSogliaNeSupero) {
         periodoDigitato("01/01/2023", c.categoria, kPeriodo);
         w->clicca(c.formula);
         ASSERT_NE(t("soglia"), "n.d."); // the quarter of 2023 has its rates
-        if (std::string(c.nome) == "tabella vuota") ctx.stato.tassi.NumPeriodi = 0;
+        if (std::string(c.nome) == "tabella vuota") ctx.stato.tassi.numPeriodi = 0;
         w->incolla("dal", c.dal);
         w->clicca(c.formula);
         EXPECT_EQ(t("soglia"), "n.d.");
@@ -60,7 +60,7 @@ TEST_F(CifreMancanti, SenzaTassiDelTrimestreNienteSogliaNeSupero) {
         w->clicca("via");
         const std::string riga = (*w)["List1"].voci.back();
         EXPECT_EQ(riga.substr(29, 13), "  n.d.       "); // no threshold, no excess
-        ctx.stato.tassi.NumPeriodi = 2;
+        ctx.stato.tassi.numPeriodi = 2;
     }
 }
 
