@@ -23,22 +23,24 @@ std::vector<std::string> formulaCalcolo(const Finestra& f, std::string_view masc
     const auto& c = controlli<ControlliTeg>(f.schema());
     const auto mascherato = [&](int id) { return std::string(togliSpazi(formattaTesto(f.testo(id), maschera))); };
     const auto nudo = [&](int id) { return std::string(togliSpazi(f.testo(id))); };
+    // The days of the year times 100 the calculation used: 36.600 in a leap year.
+    const std::string giorni = valNumero(f.testo(c.formulaGiorniAnno)) == 36600 ? "36.600" : "36.500";
     std::vector<std::string> r = {"  "};
     if (f[c.formulaSpese].visibile) {
-        r.push_back("              36.500 x Totale interessi           Totale spese x 100");
+        r.push_back("              " + giorni + " x Totale interessi           Totale spese x 100");
         r.push_back("   T.E.G. = ------------------------------  +  ------------------------");
         r.push_back("                   numeri debitori                   accordato");
         r.insert(r.end(), 4, "  ");
-        r.push_back("          " + centra("36.500 x " + mascherato(c.totaleInteressi)) + "      " +
+        r.push_back("          " + centra(giorni + " x " + mascherato(c.totaleInteressi)) + "      " +
                     centra(mascherato(c.totaleSpese) + " x 100"));
         r.push_back("   T.E.G. = --------------------------  +  ---------------------- = " + teg3);
         r.push_back("          " + centra(nudo(c.formulaNumeri)) + "           " + centra(nudo(c.fido)));
     } else {
-        r.push_back("              36.500 x Totale interessi + totale spese ");
+        r.push_back("              " + giorni + " x Totale interessi + totale spese ");
         r.push_back("   T.E.G. = --------------------------------------------  ");
         r.push_back("                          numeri debitori ");
         r.insert(r.end(), 4, "  ");
-        r.push_back("          " + centra("36.500 x " + mascherato(c.formulaInteressi)));
+        r.push_back("          " + centra(giorni + " x " + mascherato(c.formulaInteressi)));
         r.push_back("   T.E.G. = --------------------------  = " + teg3);
         r.push_back("          " + centra(nudo(c.formulaNumeri)));
         r.push_back("  ");

@@ -1,6 +1,9 @@
 // Figures the window must not show silently wrong: a threshold the rate table cannot give, a TEG
 // that leaves out a charge typed as an empty field, a days-per-year factor of another year.
 #include "support/taeg_fixture.h"
+#include "teg/riepilogo.h"
+
+#include <algorithm>
 
 namespace vantrel {
 namespace {
@@ -122,6 +125,11 @@ TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {
         w->incolla("dal", c.dal);
         EXPECT_EQ(t("Combo1"), c.anno) << c.dal;
         EXPECT_EQ(t("ga"), c.ga) << c.dal;
+        // The summary writes the factor the calculation used.
+        const std::string fattore = std::string(c.ga).insert(2, ".") + " x Totale interessi";
+        const auto r = riepilogoCalcolo(*w, "", {});
+        EXPECT_TRUE(std::ranges::any_of(r, [&](const std::string& x) { return x.find(fattore) != std::string::npos; }))
+            << c.dal;
     }
     w->seleziona("Combo1", static_cast<int>(anni.size()) - 1);
     w->clicca("Command2");
