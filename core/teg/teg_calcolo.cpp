@@ -429,13 +429,10 @@ void TegCalcolo::concludi(const Cifre& x, std::optional<double> rapportoSpese) {
     sogliaPeriodo();
 }
 
-// The grid and the threshold start from 0: a quarter the table lacks shows 0.
-void TegCalcolo::preparaBancaItalia() {
+// The grid starts from 0 for either formula: a quarter the table lacks shows 0, never the rates of
+// the year calculated before.
+void TegCalcolo::azzeraGriglia() {
     const auto& c = c_;
-    striscia(true);
-    f_.imposta(c.soglia, "");
-    f_.imposta(c.supero, "");
-    f_.imposta(c.formulaSpese, "0");
     for (int classe = 0; classe < 2; ++classe)
         for (int q = 0; q < 4; ++q) {
             f_.imposta(g_.tassiMedi[classe][q], "0");
@@ -443,6 +440,15 @@ void TegCalcolo::preparaBancaItalia() {
         }
     for (int id : {c.mediaTassiMediClasse1, c.mediaSoglieClasse1, c.mediaTassiMediClasse2, c.mediaSoglieClasse2})
         f_.imposta(id, "0");
+}
+
+void TegCalcolo::preparaBancaItalia() {
+    const auto& c = c_;
+    striscia(true);
+    f_.imposta(c.soglia, "");
+    f_.imposta(c.supero, "");
+    f_.imposta(c.formulaSpese, "0");
+    azzeraGriglia();
 }
 
 bool TegCalcolo::accordatoValido() {
@@ -480,6 +486,7 @@ void TegCalcolo::tegGlobale() {
     striscia(false);
     for (int id : {c.soglia, c.supero, c.totaleSpese, c.tegVociInteressi})
         f_.imposta(id, "");
+    azzeraGriglia();
     tassiPeriodo();
     const Cifre x = cifre();
     const Totali t = totali(x);

@@ -73,6 +73,7 @@ private:
     };
 
     std::optional<double> valore(int id) const;
+    void azzeraGriglia();
     void preparaBancaItalia();
     bool accordatoValido();
     Cifre cifre();
