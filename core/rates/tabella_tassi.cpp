@@ -128,16 +128,4 @@ int TabellaTassi::cercaPeriodo(std::string_view chiave) const {
     return 0;
 }
 
-bool TabellaTassi::accoda(const std::string& cartella, int n) const {
-    if (!FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(n, slot(n).codifica()))
-        return false;
-    std::vector<std::uint8_t> count(2);
-    scriviI16(count.data(), numPeriodi);
-    return FileRecord(percorso(cartella, kFileNumeroTassi), 2).scrivi(1, count);
-}
-
-bool TabellaTassi::sovrascrivi(const std::string& cartella, int k) const {
-    return FileRecord(percorso(cartella, kFileTassi), RecordTassi::kLunghezza).scrivi(k, slot(k).codifica());
-}
-
 } // namespace vantrel

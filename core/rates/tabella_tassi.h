@@ -38,11 +38,6 @@ public:
     /// The first slot whose trimmed key equals `chiave`; 0 when none.
     int cercaPeriodo(std::string_view chiave) const;
 
-    /// Writes slot n as record n of the data file, then numPeriodi to the count file.
-    bool accoda(const std::string& cartella, int n) const;
-    /// Writes slot k as record k of the data file; the count file is not touched.
-    bool sovrascrivi(const std::string& cartella, int k) const;
-
     RecordTassi& slot(int i) { return slot_[static_cast<std::size_t>(i)]; }
     const RecordTassi& slot(int i) const { return slot_[static_cast<std::size_t>(i)]; }
 

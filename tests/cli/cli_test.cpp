@@ -16,26 +16,21 @@ using test::Esito;
 TEST(RigaDiComando, ErroriDUsoEDiDati) {
     CartellaTemporanea dir;
     struct Caso {
-        const char* nome;
         const char* csv;
-        int codice;
         const char* messaggio;
     };
     const Caso casi[] = {
-        {"importo errato", "dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n", 1,
-         "riga 2, colonna Interessi: '12,3,4' non è un importo"},
-        {"separatore errato", "dal,al,NumeriD\n01/01/2023,31/03/2023,5\n", 1, "riga 1: separatore errato"},
-        {"data errata", "dal;al\n01/01/2023;31/02/2023\n", 1, "riga 2, colonna al: '31/02/2023' non è una data"},
-        {"manca al", "dal\n01/01/2023\n", 1, "manca la colonna obbligatoria \"Al\""},
-        {"vuoto", "", 1, "manca la riga di intestazione"},
+        {"dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n", "riga 2, colonna Interessi: '12,3,4' non è un importo"},
+        {"dal;al\n01/01/2023;31/02/2023\n", "riga 2, colonna al: '31/02/2023' non è una data"},
+        {"dal\n01/01/2023\n", "manca la colonna obbligatoria \"Al\""},
     };
     for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.messaggio);
         const std::string file = dir.file("periodi.csv");
         test::scriviTesto(file, c.csv);
         const std::string report = dir.file("out.RKT");
         const Esito e = esegui({"teg", file, "--cartella", dir.cartella(), "--report", report});
-        EXPECT_EQ(e.codice, c.codice);
+        EXPECT_EQ(e.codice, 1);
         EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err;
         EXPECT_NE(e.err.find("periodi.csv"), std::string::npos);
         EXPECT_EQ(e.out, "");
@@ -109,7 +104,6 @@ TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {
     EXPECT_EQ(j["messaggi"].size(), 1u);
     EXPECT_EQ(j["messaggi"][0]["titolo"], "Vantrel");
     EXPECT_EQ(j["liste"]["Combo1"].size(), 21u); // 2007 to next year
-    EXPECT_EQ(j["HELP"].get<std::string>().substr(0, 24), "Accoda i dati del calcol");
 
     test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [{"clicca": "Inesistente"}]})");
     e = esegui({"script", file, "--cartella", dir.cartella()});

@@ -1,40 +1,30 @@
-#include "../../cli/comando_mutuo.h"
+#include "support/esegui_cli.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace vantrel {
 namespace {
 
-struct Uscita {
-    int codice;
-    std::string out, err;
-};
-
-Uscita esegui(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int c = cli::comandoMutuo(args, out, err);
-    return {c, out.str(), err.str()};
+test::Esito esegui(std::vector<std::string> args) {
+    args.insert(args.begin(), "mutuo");
+    return test::esegui(std::move(args));
 }
 
 TEST(ComandoMutuo, FieldsAndMessagesAsText) {
-    struct Caso {
-        std::vector<std::string> args;
-        std::vector<std::string> righe; // each found in the output
-    };
-    const Caso casi[] = {
+    // The options, then texts each found in the output.
+    const std::pair<std::vector<std::string>, std::vector<std::string>> casi[] = {
         {{"--scadenza", "Trimestrale", "--importo", "10000", "--anni", "2", "--tasso", "5"},
          {"txtNumRate: 8\n", "PIANO D'AMMORTAMENTO IN EURO"}},
         {{"--importo", "100000", "--tasso", "6", "--rata", "1.110,21"}, {"txtNumRate: 120\n"}},
         {{"--tasso", "5"}, {"messaggio: Ho bisogno di almeno 2 dei seguenti dati: |  | Importo Mutuo |"}},
     };
-    for (const Caso& c : casi) {
-        const auto u = esegui(c.args);
+    for (const auto& [opzioni, righe] : casi) {
+        const auto u = esegui(opzioni);
         ASSERT_EQ(u.codice, 0) << u.err;
-        for (const std::string& r : c.righe)
+        for (const std::string& r : righe)
             EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
     }
 }
@@ -55,12 +45,10 @@ TEST(ComandoMutuo, UsuryCheckOfTheLoan) {
 }
 
 TEST(ComandoMutuo, UsageErrorsExitWithTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--sconosciuta", "1"},
-                                                                  {"--scadenza", "Settimanale"},
-                                                                  {"--formato", "csv"},
-                                                                  {"--oggi", "32/01/2026"},
-                                                                  {"--importo"},
-                                                                  {"--csv", "/non/esiste.csv"}}) {
+    const std::vector<std::string> casi[] = {{"--sconosciuta", "1"}, {"--scadenza", "Settimanale"},
+                                             {"--formato", "csv"},   {"--oggi", "32/01/2026"},
+                                             {"--importo"},          {"--csv", "/non/esiste.csv"}};
+    for (const auto& args : casi) {
         const auto u = esegui(args);
         EXPECT_EQ(u.codice, 2) << args[0];
         EXPECT_FALSE(u.err.empty());

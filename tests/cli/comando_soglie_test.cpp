@@ -1,4 +1,5 @@
 #include "rates/riferimento_serie.h"
+#include "rates/set_tassi.h"
 #include "support/esegui_cli.h"
 #include "support/temp_dir.h"
 
@@ -24,6 +25,27 @@ TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
     const Esito importa = esegui({"tassi", "importa-serie", serie, "--cartella", dir.cartella()});
     ASSERT_EQ(importa.codice, 0) << importa.err;
     EXPECT_NE(importa.out.find("119 periodi nuovi"), std::string::npos);
+    EXPECT_EQ(test::leggiTesto(dir.file(kFileSerieUfficiale)), test::leggiTesto(serie));
+
+    // The series gives the bundled default set: the same averages, the thresholds the decrees printed with
+    // four decimals rounded to the series' two, and no CMS, which the series does not have.
+    test::CartellaTemporanea predefinito;
+    ASSERT_EQ(
+        esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", predefinito.cartella()})
+            .codice,
+        0);
+    TabellaTassi attesa, importata;
+    ASSERT_TRUE(caricaSetTassi(attesa, predefinito.cartella(), nullptr));
+    ASSERT_TRUE(caricaSetTassi(importata, dir.cartella(), nullptr));
+    ASSERT_EQ(importata.validi(), attesa.validi());
+    for (int i = 1; i <= attesa.validi(); ++i) {
+        const RecordTassi &a = attesa.slot(i), &b = importata.slot(i);
+        ASSERT_EQ(b.periodo, a.periodo);
+        for (std::size_t k = 1; k <= 8; ++k)
+            EXPECT_EQ(b.TM[k], k == 5 ? 0 : a.TM[k]) << a.periodo << " TM" << k;
+        for (std::size_t k = 1; k <= 6; ++k)
+            EXPECT_NEAR(b.TU[k], k == 5 ? 0 : a.TU[k], 0.005 + 1e-5) << a.periodo << " TU" << k;
+    }
 
     struct Caso {
         std::vector<std::string> opzioni;
@@ -34,6 +56,7 @@ TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
         {{"--data", "01/02/2018"}, 0, 24},                           // every category and class
         {{"--data", "01/02/2018", "--categoria", "anticipi"}, 0, 3}, // every class of one category
         {{"--data", "01/02/2018", "--categoria", "anticipi", "--importo", "30000"}, 0, 1},
+        {{"--data", "01/02/2018", "--importo", "1500"}, 0, 16},     // the one class of each category that holds it
         {{"--data", "01/02/2018", "--categoria", "leasing"}, 1, 0}, // several categories
         {{"--data", "01/01/2027"}, 1, 0},                           // after the series
         {{"--data", "31/02/2018"}, 2, 0},

@@ -1,7 +1,7 @@
 // A whole account: the desktop import against vantrel-cli teg, and the workbooks read back.
-#include "comandi.h"
 #include "common/cp1252.h"
 #include "support/ambiente.h"
+#include "support/esegui_cli.h"
 #include "teg/taeg.h"
 
 #include <cstdio>
@@ -21,13 +21,6 @@ std::vector<std::string> righe(const std::string& testo) {
     return r;
 }
 
-int cli(std::vector<std::string> args, std::string* out = nullptr) {
-    std::ostringstream o, e;
-    const int c = cli::esegui(std::move(args), o, e);
-    if (out) *out = o.str();
-    return c;
-}
-
 /// What the Python reader prints of a workbook.
 std::string leggiXlsx(const std::string& path, const std::string& script) {
     const std::string py = path + ".py";
@@ -44,7 +37,10 @@ std::string leggiXlsx(const std::string& path, const std::string& script) {
 
 struct Pratica : ::testing::Test, test::Ambiente {
     Pratica() {
-        EXPECT_EQ(cli({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()}), 0);
+        EXPECT_EQ(
+            test::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()})
+                .codice,
+            0);
     }
 };
 
@@ -54,16 +50,14 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     file.replace(0, file.find('\r'),
                  "dal;al;NumeriD;intDare;ComMS;extrafido;speseN;ComMS2;ASpese;fido;categoria;norma;Note");
     test::scriviTesto(dir.file("nomi.csv"), file);
-    std::string attese;
-    ASSERT_EQ(cli({"teg", dir.file("nomi.csv"), "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--xlsx",
-                   dir.file("nomi.xlsx")},
-                  &attese),
-              0);
+    const test::Esito attese = test::esegui({"teg", dir.file("nomi.csv"), "--cartella", dir.cartella(), "--oggi",
+                                             "15/03/2026", "--xlsx", dir.file("nomi.xlsx")});
+    ASSERT_EQ(attese.codice, 0) << attese.err;
 
     Taeg w(ctx);
     risposte.aggiungi(kEsempio);
     w.clicca("ImportaPeriodi");
-    EXPECT_EQ(w["List1"].voci, righe(attese));
+    EXPECT_EQ(w["List1"].voci, righe(attese.out));
     EXPECT_EQ(w["TotTrimestri"].testo, "24");
     EXPECT_EQ(w["TotSuperi"].testo, "5");
     ASSERT_EQ(risposte.mostrati().size(), 1u); // the ignored column is named
@@ -92,9 +86,9 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
 
 TEST_F(Pratica, CartelleDiExcelDeiTrimestriEDelPiano) {
     const std::string xlsx = dir.file("conto.xlsx");
-    ASSERT_EQ(cli({"teg", kEsempio, "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--formato", "csv", "--xlsx",
-                   xlsx}),
-              0);
+    ASSERT_EQ(
+        test::esegui({"teg", kEsempio, "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--xlsx", xlsx}).codice,
+        0);
     EXPECT_EQ(leggiXlsx(xlsx, R"(r = wb.worksheets[0]
 print(wb.sheetnames, r.freeze_panes, r.max_row)
 print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
@@ -108,8 +102,9 @@ print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.wor
               "1619800 #,##0.00 9.84\n");
 
     const std::string piano = dir.file("piano.xlsx");
-    ASSERT_EQ(cli({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026",
-                   "--cartella", dir.cartella(), "--xlsx", piano}),
+    ASSERT_EQ(test::esegui({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026",
+                            "--cartella", dir.cartella(), "--xlsx", piano})
+                  .codice,
               0);
     EXPECT_EQ(leggiXlsx(piano, R"(p = wb.worksheets[0]
 print(p.max_row, p['A121'].value, p['F121'].value, p['C2'].number_format, p['B2'].value.date())

@@ -1,12 +1,12 @@
 // The rate-set download against real servers on 127.0.0.1 (pyftpdlib for FTP and FTPS, Python's
 // http.server for HTTPS, certificates made by openssl for the test): a good set is installed, and
 // every fault leaves the old set byte for byte.
-#include "common/servizi_simulati.h"
 #include "finestre_tassi/usurari.h"
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "rates/fonti_tassi.h"
 #include "rates/verifica_set.h"
+#include "support/ambiente.h"
 #include "support/file_tassi.h"
 
 #include <chrono>
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <thread>
 
 namespace vantrel {
@@ -23,8 +24,7 @@ using test::Bytes;
 using test::Periodo;
 
 struct Connessione : StatoConnessione {
-    bool attiva = true;
-    bool connessioneAttiva() override { return attiva; }
+    bool connessioneAttiva() override { return true; }
 };
 
 // A test server started by a shell command that prints its port and pid.
@@ -48,16 +48,13 @@ private:
     int pid_ = 0;
 };
 
-// Two self-signed certificates for 127.0.0.1: the server's and one the server does not have.
+// The server's self-signed certificate for 127.0.0.1.
 struct Certificati {
     Certificati() {
-        for (const char* nome : {"server", "altro"}) {
-            const std::string comando = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes "
-                                        "-days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
-                                        dir.file(std::string(nome) + ".key") + " -out " +
-                                        dir.file(std::string(nome) + ".pem") + " 2>/dev/null";
-            EXPECT_EQ(std::system(comando.c_str()), 0) << "openssl did not make the test certificate";
-        }
+        const std::string comando = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+                                    "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+                                    dir.file("server.key") + " -out " + dir.file("server.pem") + " 2>/dev/null";
+        EXPECT_EQ(std::system(comando.c_str()), 0) << "openssl did not make the test certificate";
     }
     test::CartellaTemporanea dir;
 };
@@ -94,39 +91,27 @@ bool convertiProva(const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::s
 }
 
 enum class Tipo { Ftp, Ftps, Https };
-enum class Remoto { Nuovo, PiuPiccolo, Html };
 
 struct Caso {
     const char* nome;
     Tipo tipo;
-    Remoto remoto;
-    const char* guasto; // options of the server script
-    std::function<void(ServerTassi&, Connessione&)> ritocco;
+    bool piccolo; // the server has the first two old periods, not the new set
+    std::function<void(ServerTassi&)> ritocco;
     Risposta risposta;     // to the question before replacing
     bool nuovo;            // the folder holds the new set afterwards
     const char* messaggio; // beginning of the box shown last, empty when none
     const char* stato;     // beginning of the status line left on screen
-    bool annulla = false;  // Annulla pressed half a second into the download
+    bool annulla = false;  // Annulla pressed half a second into a slow download
 };
 
-void riempi(const test::CartellaTemporanea& remota, Tipo tipo, Remoto r) {
-    Bytes dati = test::fileDati(setNuovo()), numero = test::fileNumero(40);
-    switch (r) {
-    case Remoto::Nuovo:
-        break;
-    case Remoto::PiuPiccolo:
-        dati = test::fileDati({setVecchio()[0], setVecchio()[1]});
-        numero = test::fileNumero(2);
-        break;
-    case Remoto::Html:
-        dati = numero = Bytes{'<', 'h', 't', 'm', 'l', '>', 'n', 'o', '<', '/', 'h', 't', 'm', 'l', '>'};
-        break;
-    }
+void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
+    const Bytes dati = piccolo ? test::fileDati({setVecchio()[0], setVecchio()[1]}) : test::fileDati(setNuovo());
+    const Bytes numero = test::fileNumero(piccolo ? 2 : 40);
     if (tipo == Tipo::Https) {
         Bytes zip = {'P', 'K'};
         zip.insert(zip.end(), dati.begin(), dati.end());
         zip.insert(zip.end(), numero.begin(), numero.end());
-        test::scriviByte(remota.file("TEGM_serie_storica.zip"), r == Remoto::Html ? dati : zip);
+        test::scriviByte(remota.file("TEGM_serie_storica.zip"), zip);
         return;
     }
     test::scriviByte(remota.file("NtassiU.dat"), dati);
@@ -138,14 +123,16 @@ class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
 TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     const Caso& c = GetParam();
     const Certificati& cert = certificati();
-    test::CartellaTemporanea locale, remota;
-    riempi(remota, c.tipo, c.remoto);
-    test::scriviTassi(locale, setVecchio());
+    test::Ambiente a;
+    test::CartellaTemporanea remota;
+    riempi(remota, c.tipo, c.piccolo);
+    test::scriviTassi(a.dir, setVecchio());
     const std::string coppia = cert.dir.file("server.pem") + " " + cert.dir.file("server.key");
     Server server(c.tipo == Tipo::Https
-                      ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia + " " + c.guasto
-                      : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr " +
-                            (c.tipo == Tipo::Ftps ? "--tls " + coppia + " " : "") + c.guasto);
+                      ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia +
+                            (c.annulla ? " lento" : " nessuno")
+                      : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr" +
+                            (c.tipo == Tipo::Ftps ? " --tls " + coppia : ""));
     ASSERT_GT(server.porta(), 0) << "the test server (python3-pyftpdlib, python3-openssl) did not start";
 
     ServerTassi s;
@@ -158,22 +145,15 @@ TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     s.ftpSenzaTls = c.tipo == Tipo::Ftp;
     s.certificati = cert.dir.file("server.pem");
     s.secondiMassimi = 5;
+    if (c.ritocco) c.ritocco(s);
+    a.risposte.aggiungi(c.risposta);
     Connessione connessione;
-    if (c.ritocco) c.ritocco(s, connessione);
-
-    RisposteProgrammate risposte;
-    risposte.aggiungi(c.risposta);
-    OrologioFisso orologio(Data{2026, 12, 5});
     FtpCurl rete;
     DiscoPosix disco;
-    Contesto ctx;
-    ctx.stato.cartellaDati = locale.cartella();
-    ctx.servizi.messaggi = &risposte;
-    ctx.servizi.orologio = &orologio;
-    ctx.servizi.connessione = &connessione;
-    ctx.servizi.rete = &rete;
-    ctx.servizi.disco = &disco;
-    Usurari u(ctx, s);
+    a.ctx.servizi.connessione = &connessione;
+    a.ctx.servizi.rete = &rete;
+    a.ctx.servizi.disco = &disco;
+    Usurari u(a.ctx, s);
     u.convertitore = convertiProva;
     using Tempo = std::chrono::steady_clock;
     Tempo::time_point premuto = Tempo::now();
@@ -188,52 +168,51 @@ TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     utente.join();
     if (c.annulla) {
         EXPECT_LT(fine - premuto, std::chrono::seconds(1)) << "the transfer went on after Annulla";
-        EXPECT_TRUE(risposte.mostrati().empty());
+        EXPECT_TRUE(a.risposte.mostrati().empty());
     }
 
     EXPECT_FALSE(u.inAttesa());
     EXPECT_EQ(u.testo(u.id("LblStato")).rfind(c.stato, 0), 0u) << u.testo(u.id("LblStato"));
-    const auto& mostrati = risposte.mostrati();
+    const auto& mostrati = a.risposte.mostrati();
     if (*c.messaggio != '\0') {
         ASSERT_FALSE(mostrati.empty());
         EXPECT_EQ(mostrati.back().testo.rfind(c.messaggio, 0), 0u) << mostrati.back().testo << "\n"
                                                                    << mostrati.back().dettagli;
     }
     const std::vector<Periodo> atteso = c.nuovo ? setNuovo() : setVecchio();
-    EXPECT_EQ(test::leggiByte(locale.file("NtassiU.dat")), test::fileDati(atteso));
-    EXPECT_EQ(test::leggiByte(locale.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
-    EXPECT_EQ(ctx.stato.tassi.numPeriodi, static_cast<int>(atteso.size()));
-    for (const auto& e : std::filesystem::directory_iterator(locale.cartella()))
-        EXPECT_TRUE(e.path().filename() == "NtassiU.dat" || e.path().filename() == "NRectassiU.dat" ||
-                    e.path().filename() == "NtassiU.blocco" || (c.nuovo && e.path().filename() == kFileFontiTassi))
-            << e.path();
+    EXPECT_EQ(test::leggiByte(a.dir.file("NtassiU.dat")), test::fileDati(atteso));
+    EXPECT_EQ(test::leggiByte(a.dir.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
+    EXPECT_EQ(a.ctx.stato.tassi.numPeriodi, static_cast<int>(atteso.size()));
+    const std::set<std::string> nostri = {"NtassiU.dat", "NRectassiU.dat", "NtassiU.blocco",
+                                          c.nuovo ? kFileFontiTassi : ""};
+    for (const auto& e : std::filesystem::directory_iterator(a.dir.cartella())) // nothing half-written left
+        EXPECT_TRUE(nostri.contains(e.path().filename().string())) << e.path();
 }
 
 const char* const kDomanda = "Il set di tassi contiene 40 periodi; la tabella presente ne contiene 3.\n"
                              "37 periodi nuovi, 1 modificati, 0 che non sono nel set scaricato.";
-const char* const kNonValido = "Il set di tassi scaricato non è valido: ";
 const char* const kFallito = "Scaricamento non riuscito";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Casi, ScaricaTassiTest,
     ::testing::Values(
-        Caso{"Ftp", Tipo::Ftp, Remoto::Nuovo, "", {}, Risposta::Ok, true, kDomanda,
+        Caso{"Ftp", Tipo::Ftp, false, {}, Risposta::Ok, true, kDomanda,
              "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati, 0 tolti)."},
-        Caso{"SetPiuPiccolo", Tipo::Ftp, Remoto::PiuPiccolo, "", {}, Risposta::Annulla, false,
+        Caso{"SetPiuPiccolo", Tipo::Ftp, true, {}, Risposta::Annulla, false,
              "Il set di tassi contiene 2 periodi; la tabella presente ne contiene 3.\n0 periodi nuovi, 0 modificati, "
              "1 che non sono nel set scaricato.\nI periodi che non sono nel set scaricato andranno persi.",
              "Sostituzione annullata."},
-        Caso{"PaginaHtml", Tipo::Ftp, Remoto::Html, "", {}, Risposta::Ok, false, kNonValido, kFallito},
-        Caso{"TlsRichiesto", Tipo::Ftp, Remoto::Nuovo, "",
-             [](ServerTassi& s, Connessione&) { s.ftpSenzaTls = false; }, Risposta::Ok, false,
+        Caso{"Ftps", Tipo::Ftps, false, {}, Risposta::Ok, true, kDomanda, "Set di tassi installato"},
+        Caso{"TlsRichiesto", Tipo::Ftp, false,
+             [](ServerTassi& s) { s.ftpSenzaTls = false; }, Risposta::Ok, false,
              "Il server dei tassi non offre un collegamento cifrato (TLS).", kFallito},
-        Caso{"Https", Tipo::Https, Remoto::Nuovo, "nessuno", {}, Risposta::Ok, true, kDomanda,
+        Caso{"Https", Tipo::Https, false, {}, Risposta::Ok, true, kDomanda,
              "Set di tassi installato"},
-        Caso{"HttpsCertificatoIgnoto", Tipo::Https, Remoto::Nuovo, "nessuno",
-             [](ServerTassi& s, Connessione&) { s.certificati.clear(); }, Risposta::Ok, false,
+        Caso{"HttpsCertificatoIgnoto", Tipo::Https, false,
+             [](ServerTassi& s) { s.certificati.clear(); }, Risposta::Ok, false,
              "Il certificato del server dei tassi non è attendibile", kFallito},
-        Caso{"HttpsAnnullato", Tipo::Https, Remoto::Nuovo, "lento", {}, Risposta::Ok, false, "",
+        Caso{"HttpsAnnullato", Tipo::Https, false, {}, Risposta::Ok, false, "",
              "Scaricamento annullato", true}),
     [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
 // clang-format on

@@ -1,15 +1,10 @@
-#include "platform/lettore_zip.h"
 #include "rates/importa_serie.h"
 #include "rates/lettura_serie.h"
 #include "rates/riferimento_serie.h"
 #include "support/temp_dir.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -17,80 +12,6 @@ namespace {
 using test::CartellaTemporanea;
 
 const std::string kSerie = VANTREL_DATA_DIR "/serie-ufficiale-completa.csv";
-
-// The bundled default set, read here on its own: key, then the columns of its header.
-struct PeriodoPredefinito {
-    std::string chiave;
-    std::map<std::string, double> tassi;
-};
-std::vector<PeriodoPredefinito> setPredefinito() {
-    std::istringstream in(test::leggiTesto(VANTREL_DATA_DIR "/tassi-ufficiali.csv"));
-    std::vector<std::string> colonne;
-    std::vector<PeriodoPredefinito> out;
-    for (std::string riga; std::getline(in, riga);) {
-        if (riga.ends_with('\r')) riga.pop_back();
-        std::vector<std::string> campi;
-        std::istringstream r(riga);
-        for (std::string c; std::getline(r, c, ';');)
-            campi.push_back(c);
-        if (colonne.empty()) {
-            colonne = campi;
-            continue;
-        }
-        PeriodoPredefinito p{campi[0], {}};
-        for (std::size_t i = 1; i < colonne.size(); ++i) {
-            std::string v = i < campi.size() ? campi[i] : "";
-            std::replace(v.begin(), v.end(), ',', '.');
-            p.tassi[colonne[i]] = v.empty() ? 0 : std::stod(v);
-        }
-        out.push_back(std::move(p));
-    }
-    return out;
-}
-
-void scriviPredefinito(const std::string& cartella) {
-    TabellaTassi t;
-    t.caricaTassi(cartella);
-    for (const PeriodoPredefinito& p : setPredefinito()) {
-        const int n = t.validi() + 1;
-        t.slot(n).numRec = static_cast<std::int16_t>(n);
-        t.slot(n).periodo = p.chiave;
-        for (const auto& [nome, v] : p.tassi)
-            campoTasso(t.slot(n), nome) = static_cast<float>(v);
-        t.numPeriodi = static_cast<std::int16_t>(n);
-        ASSERT_TRUE(t.accoda(cartella, n));
-    }
-}
-
-TabellaTassi carica(const std::string& cartella) {
-    TabellaTassi t;
-    t.caricaTassi(cartella);
-    return t;
-}
-
-TEST(ImportaSerie, LaSerieCompletaDaIlSetPredefinito) {
-    CartellaTemporanea dir;
-    const EsitoImportaSerie e = importaSerieUfficiale(kSerie, dir.cartella(), nullptr);
-    ASSERT_TRUE(e.fatto) << e.messaggio;
-    EXPECT_EQ(e.riepilogo.nuovi, 119);
-    const TabellaTassi t = carica(dir.cartella());
-    const auto attesi = setPredefinito();
-    ASSERT_EQ(t.validi(), static_cast<int>(attesi.size()));
-    for (int i = 1; i <= t.validi(); ++i) {
-        const PeriodoPredefinito& p = attesi[static_cast<std::size_t>(i) - 1];
-        ASSERT_EQ(t.slot(i).periodo, p.chiave);
-        for (const auto& [nome, v] : p.tassi) {
-            const float letto = campoTasso(t.slot(i), nome);
-            if (nome == "TM5" || nome == "TU5")
-                EXPECT_EQ(letto, 0) << p.chiave << " " << nome; // the series has no CMS
-            else if (nome.starts_with("TM"))
-                EXPECT_EQ(letto, static_cast<float>(v)) << p.chiave << " " << nome;
-            else // the decrees' four decimals against the series' two
-                EXPECT_NEAR(letto, v, 0.005 + 1e-5) << p.chiave << " " << nome;
-        }
-    }
-    EXPECT_EQ(test::leggiTesto(dir.file(kFileSerieUfficiale)), test::leggiTesto(kSerie));
-}
 
 // The Bank of Italy's own file against a folder that has the completed series: it prints two
 // decimals for 1st quarter 2018 and ends the 3rd quarter of 2020 on 01/09; a new quarter arrives.
@@ -145,8 +66,10 @@ TEST(ImportaSerie, UnTassoConPiuDecimaliRestaSeLaSerieLoArrotonda) {
 }
 
 TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
-    CartellaTemporanea dir;
-    scriviPredefinito(dir.cartella());
+    CartellaTemporanea dir, importata;
+    ASSERT_TRUE(importaSerieUfficiale(kSerie, importata.cartella(), nullptr).fatto);
+    for (const char* f : {kFileTassi, kFileNumeroTassi})
+        std::filesystem::copy_file(importata.file(f), dir.file(f));
     const auto dati = test::leggiByte(dir.file(kFileTassi));
     const auto numero = test::leggiByte(dir.file(kFileNumeroTassi));
     std::string rinominata = test::leggiTesto(kSerie);
@@ -185,8 +108,4 @@ TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
 }
 
 } // namespace
-} // namespace vantrel
-
-namespace vantrel {
-namespace {} // namespace
 } // namespace vantrel

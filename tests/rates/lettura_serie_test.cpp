@@ -2,67 +2,27 @@
 #include "rates/lettura_serie.h"
 #include "support/temp_dir.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
-#include <random>
-#include <zlib.h>
+#include <regex>
 
 namespace vantrel {
 namespace {
 
-// A zip archive of the given files, stored or deflated, as the Bank of Italy's download is.
+// A zip archive of the given files, stored or deflated as the Bank of Italy's download is, made by
+// Python's zipfile: another implementation than the reader's.
 std::string zip(const std::vector<std::pair<std::string, std::string>>& file, bool comprimi) {
-    std::string out;
-    std::string indice;
-    const auto le = [](std::string& s, std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i, v >>= 8)
-            s += static_cast<char>(v & 0xFF);
-    };
+    test::CartellaTemporanea dir;
+    std::string comando = std::string("/usr/bin/python3 -c 'import sys, zipfile\n"
+                                      "with zipfile.ZipFile(sys.argv[1], \"w\", zipfile.") +
+                          (comprimi ? "ZIP_DEFLATED" : "ZIP_STORED") +
+                          ") as z:\n    for f in sys.argv[2:]: z.write(f, f.rsplit(\"/\", 1)[1])' " + dir.file("a.zip");
     for (const auto& [nome, testo] : file) {
-        std::string dati = testo;
-        if (comprimi) {
-            z_stream z{};
-            deflateInit2(&z, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-            dati.resize(deflateBound(&z, static_cast<uLong>(testo.size())));
-            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(testo.data()));
-            z.avail_in = static_cast<uInt>(testo.size());
-            z.next_out = reinterpret_cast<Bytef*>(dati.data());
-            z.avail_out = static_cast<uInt>(dati.size());
-            deflate(&z, Z_FINISH);
-            dati.resize(z.total_out);
-            deflateEnd(&z);
-        }
-        const auto crc = static_cast<std::uint32_t>(
-            crc32(0, reinterpret_cast<const Bytef*>(testo.data()), static_cast<uInt>(testo.size())));
-        const auto offset = static_cast<std::uint32_t>(out.size());
-        std::string comune;
-        le(comune, 20, 2);
-        le(comune, 0, 2);
-        le(comune, comprimi ? 8 : 0, 2);
-        le(comune, 0, 4); // time and date
-        le(comune, crc, 4);
-        le(comune, static_cast<std::uint32_t>(dati.size()), 4);
-        le(comune, static_cast<std::uint32_t>(testo.size()), 4);
-        le(comune, static_cast<std::uint32_t>(nome.size()), 2);
-        le(comune, 0, 2);
-        le(out, 0x04034b50, 4);
-        out += comune + nome + dati;
-        le(indice, 0x02014b50, 4);
-        le(indice, 20, 2);
-        indice += comune;
-        le(indice, 0, 2 + 2 + 2 + 4); // comment length, disk, attributes
-        le(indice, offset, 4);
-        indice += nome;
+        test::scriviTesto(dir.file(nome), testo);
+        comando += " " + dir.file(nome);
     }
-    const auto inizioIndice = static_cast<std::uint32_t>(out.size());
-    out += indice;
-    le(out, 0x06054b50, 4);
-    le(out, 0, 4);
-    le(out, static_cast<std::uint32_t>(file.size()), 2);
-    le(out, static_cast<std::uint32_t>(file.size()), 2);
-    le(out, static_cast<std::uint32_t>(indice.size()), 4);
-    le(out, inizioIndice, 4);
-    le(out, 0, 2);
-    return out;
+    EXPECT_EQ(std::system(comando.c_str()), 0);
+    return test::leggiTesto(dir.file("a.zip"));
 }
 
 const std::string kPiccola = "INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA\n"
@@ -79,20 +39,11 @@ TEST(LetturaSerie, FormatiDelFile) {
             s.replace(p, da.size(), a);
         return s;
     };
-    struct Caso {
-        const char* nome;
-        std::string testo;
-    };
     const std::string virgole =
         sostituisci(sostituisci(sostituisci(kPiccola, ",", "."), ";", ","),
                     "\"Finanziamenti per anticipi, importazione\"", "\"Finanziamenti per anticipi; importazione\"");
-    std::string iso = kPiccola;
-    for (const auto& [da, a] : {std::pair{"01/10/2025", "2025-10-01"},
-                                {"31/12/2025", "2025-12-31"},
-                                {"01/04/2011", "2011-04-01"},
-                                {"13/05/2011", "2011-05-13"}})
-        iso = sostituisci(iso, da, a);
-    const Caso casi[] = {
+    const std::string iso = std::regex_replace(kPiccola, std::regex(R"((\d\d)/(\d\d)/(\d{4}))"), "$3-$2-$1");
+    const std::pair<const char*, std::string> casi[] = {
         {"UTF-8", kPiccola},
         {"BOM e CRLF", "\xEF\xBB\xBF" + sostituisci(kPiccola, "\n", "\r\n")},
         {"Windows-1252", sostituisci(kPiccola, "°", "\xB0")},
@@ -103,9 +54,9 @@ TEST(LetturaSerie, FormatiDelFile) {
         {"virgola e punto decimale", virgole},
         {"date ISO e riga vuota", iso + "\n"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
-        const EsitoSerie e = leggiSerieUfficiale(c.testo);
+    for (const auto& [nome, testo] : casi) {
+        SCOPED_TRACE(nome);
+        const EsitoSerie e = leggiSerieUfficiale(testo);
         ASSERT_TRUE(e.ok()) << e.errore.messaggio();
         const auto& r = e.serie->righe();
         ASSERT_EQ(r.size(), 3u);
@@ -122,11 +73,7 @@ TEST(LetturaSerie, FormatiDelFile) {
 TEST(LetturaSerie, ErroriConRigaEColonna) {
     const std::string h = "INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA\n";
     const std::string riga = "01/01/2020;31/03/2020;Factoring;fino a 50.000;5,1;10,375\n";
-    struct Caso {
-        std::string testo;
-        const char* messaggio;
-    };
-    const Caso casi[] = {
+    const std::pair<std::string, const char*> casi[] = {
         {"", "il file è vuoto"},
         {h, "il file non contiene righe di tassi"},
         {"INIZIO;FINE;CATEGORIA;CLASSE;TEGM\n" + riga, "riga 1: manca la colonna SOGLIA"},
@@ -136,16 +83,16 @@ TEST(LetturaSerie, ErroriConRigaEColonna) {
         {h + "01/01/2020;31/03/2020;Factoring;x;5,1;abc\n", "riga 2, colonna 6: tasso soglia non valido \"abc\""},
         {h + "01/01/2020;31/03/2020;Factoring;x;100;10\n", "riga 2, colonna 5: TEGM non valido \"100\""},
         {h + riga + "\n" + riga, "riga 4, colonna 4: riga ripetuta"},
-        {h + riga + "01/03/2020;30/06/2020;Leasing;x;5;7,5\n",
-         "riga 3, colonna 1: il periodo 01/03/2020-30/06/2020 si sovrappone"},
+        {h + riga + "31/03/2020;30/06/2020;Leasing;x;5;7,5\n", // one day in common
+         "riga 3, colonna 1: il periodo 31/03/2020-30/06/2020 si sovrappone"},
         {h + "01/01/2020;31/03/2020;\"Factoring;fino a 50.000;5,1;10,375\n",
          "riga 2, colonna 3: virgolette aperte e mai chiuse"},
         {h + "01/01/2020;31/03/2020;\"A\nB\";x;5;7,5\n01/01/2020;31/03/2020;C;x;5;z\n", "riga 4, colonna 6"},
     };
-    for (const Caso& c : casi) {
-        const EsitoSerie e = leggiSerieUfficiale(c.testo);
-        EXPECT_FALSE(e.ok()) << c.messaggio;
-        EXPECT_TRUE(e.errore.messaggio().starts_with(c.messaggio)) << e.errore.messaggio();
+    for (const auto& [testo, messaggio] : casi) {
+        const EsitoSerie e = leggiSerieUfficiale(testo);
+        EXPECT_FALSE(e.ok()) << messaggio;
+        EXPECT_TRUE(e.errore.messaggio().starts_with(messaggio)) << e.errore.messaggio();
     }
 }
 

@@ -1,47 +1,31 @@
 # An FTP server on 127.0.0.1 serving one folder to one account; prints its port and pid.
-# --tls CERT KEY: FTPS, TLS required on both channels. --taglio N: the data connection of the rate
-# data file closes after N bytes. --lento B: data sent at B bytes a second.
+# --tls CERT KEY: FTPS, TLS required on both channels.
 import argparse, logging, os
 logging.basicConfig(level=logging.ERROR)
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_DTPHandler, TLS_FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 a = argparse.ArgumentParser()
 a.add_argument('cartella')
 a.add_argument('utente')
 a.add_argument('parola')
-a.add_argument('--taglio', type=int, default=-1)
 a.add_argument('--tls', nargs=2)
-a.add_argument('--lento', type=int, default=0)
 arg = a.parse_args()
 
-base_dtp = TLS_DTPHandler if arg.tls else ThrottledDTPHandler
+base_dtp = TLS_DTPHandler if arg.tls else DTPHandler
 
 class Dtp(base_dtp):
-    read_limit = 0
-    write_limit = arg.lento
     def readable(self):
         # libcurl opens the data connection before asking for the file and starts TLS on it only
         # then: an idle connection waiting for its command is not a closed one.
         if not self._initialized and not self.receive:
             return getattr(self, '_ssl_want_read', False)
         return base_dtp.readable(self)
-    def send(self, data):
-        if arg.taglio >= 0 and getattr(self.cmd_channel, 'tagliare', False):
-            inviati = self.tot_bytes_sent
-            if inviati >= arg.taglio:
-                self.handle_close()
-                return 0
-            data = data[:arg.taglio - inviati]
-        return base_dtp.send(self, data)
 
 class Gestore(TLS_FTPHandler if arg.tls else FTPHandler):
     dtp_handler = Dtp
     use_sendfile = False
-    def ftp_RETR(self, file):
-        self.tagliare = os.path.basename(file) == 'NtassiU.dat'
-        return super().ftp_RETR(file)
 
 if arg.tls:
     Gestore.certfile, Gestore.keyfile = arg.tls

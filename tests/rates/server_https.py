@@ -1,7 +1,5 @@
 # An HTTPS server on 127.0.0.1 serving the files of one folder; prints its port and pid.
-# The certificate and key are given. A fault can be asked for on every file:
-# taglio (Content-Length says more than is sent), lento (one byte every 0.2 s), enorme (an endless
-# file announced as 10 GB).
+# The certificate and key are given; "lento" sends one byte every 0.2 s.
 import http.server, os, ssl, sys, time
 
 cartella, cert, chiave, guasto = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
@@ -17,19 +15,14 @@ class Gestore(http.server.BaseHTTPRequestHandler):
             return
         dati = open(percorso, 'rb').read()
         self.send_response(200)
-        self.send_header('Content-Length', str(10 ** 10 if guasto == 'enorme' else len(dati)))
+        self.send_header('Content-Length', str(len(dati)))
         self.end_headers()
         try:
-            if guasto == 'taglio':
-                self.wfile.write(dati[:len(dati) // 2])
-            elif guasto == 'lento':
+            if guasto == 'lento':
                 for b in dati:
                     self.wfile.write(bytes([b]))
                     self.wfile.flush()
                     time.sleep(0.2)
-            elif guasto == 'enorme':
-                while True:
-                    self.wfile.write(bytes(65536))
             else:
                 self.wfile.write(dati)
         except (BrokenPipeError, ConnectionResetError, ssl.SSLError):

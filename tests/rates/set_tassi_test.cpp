@@ -1,5 +1,6 @@
 #include "finestre_tassi/usurari.h"
 #include "rates/set_tassi.h"
+#include "rates/verifica_set.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
 
@@ -14,15 +15,9 @@ std::vector<Periodo> setVecchio() {
     return {Periodo{"12003", 1, 2, 7}, Periodo{"22003", 1, 2, 8}};
 }
 
-TabellaTassi tabellaNuova() {
-    TabellaTassi t;
-    for (int i = 1; i <= 5; ++i) {
-        t.slot(i).numRec = static_cast<std::int16_t>(i);
-        t.slot(i).periodo = std::to_string(i % 4 + 1) + std::to_string(2010 + i);
-        t.slot(i).TM[1] = static_cast<float>(i);
-    }
-    t.numPeriodi = 5;
-    return t;
+std::vector<Periodo> setNuovo() {
+    return {Periodo{"22011", 0, 0, 1}, Periodo{"32012", 0, 0, 2}, Periodo{"42013", 0, 0, 3}, Periodo{"12014", 0, 0, 4},
+            Periodo{"22015", 0, 0, 5}};
 }
 
 std::vector<std::string> fileDella(const test::CartellaTemporanea& dir) {
@@ -36,32 +31,25 @@ std::vector<std::string> fileDella(const test::CartellaTemporanea& dir) {
 // A crash at any step of the replacement, then a start that loads the table: the folder holds the
 // whole old set or the whole new one, never a mix, and nothing else is left behind.
 TEST(SetTassi, UnCrolloInOgniPassoLasciaUnSetIntero) {
-    const TabellaTassi nuova = tabellaNuova();
-    const test::Bytes datiNuovi = [&] {
-        test::CartellaTemporanea d;
-        std::string errore;
-        EXPECT_TRUE(scriviSetTassi(d.cartella(), nuova, nullptr, errore)) << errore;
-        return test::leggiByte(d.file("NtassiU.dat"));
-    }();
-    const struct {
-        PassoSet passo;
-        bool nuovo; // the set in force after the restart
-    } casi[] = {{PassoSet::DatiScritti, false},        {PassoSet::NumeroScritto, false},
-                {PassoSet::NuoviSincronizzati, false}, {PassoSet::GiornaleScritto, false},
-                {PassoSet::GiornaleValido, true},      {PassoSet::DatiSostituiti, true},
-                {PassoSet::NumeroSostituito, true},    {PassoSet::GiornaleTolto, true}};
-    for (const auto& c : casi) {
-        SCOPED_TRACE(static_cast<int>(c.passo));
+    std::string errore;
+    const auto nuova = leggiSetTassi(test::fileDati(setNuovo()), test::fileNumero(5), errore);
+    ASSERT_TRUE(nuova) << errore;
+    // The step the crash follows, and whether the new set is in force after the restart.
+    const std::pair<PassoSet, bool> casi[] = {{PassoSet::DatiScritti, false},        {PassoSet::NumeroScritto, false},
+                                              {PassoSet::NuoviSincronizzati, false}, {PassoSet::GiornaleScritto, false},
+                                              {PassoSet::GiornaleValido, true},      {PassoSet::DatiSostituiti, true},
+                                              {PassoSet::NumeroSostituito, true},    {PassoSet::GiornaleTolto, true}};
+    for (const auto& [passo, nuovo] : casi) {
+        SCOPED_TRACE(static_cast<int>(passo));
         test::CartellaTemporanea dir;
         test::scriviTassi(dir, setVecchio());
-        std::string errore;
-        scriviSetTassi(dir.cartella(), nuova, nullptr, errore, [&](PassoSet p) { return p == c.passo; });
+        scriviSetTassi(dir.cartella(), *nuova, nullptr, errore, [passo = passo](PassoSet p) { return p == passo; });
 
         TabellaTassi riavvio;
         ASSERT_TRUE(caricaSetTassi(riavvio, dir.cartella(), nullptr));
-        EXPECT_EQ(riavvio.numPeriodi, c.nuovo ? 5 : 2);
-        EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), c.nuovo ? datiNuovi : test::fileDati(setVecchio()));
-        EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(c.nuovo ? 5 : 2));
+        EXPECT_EQ(riavvio.numPeriodi, nuovo ? 5 : 2);
+        EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(nuovo ? setNuovo() : setVecchio()));
+        EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(nuovo ? 5 : 2));
         EXPECT_EQ(fileDella(dir), (std::vector<std::string>{"NRectassiU.dat", "NtassiU.dat"}));
     }
 }
