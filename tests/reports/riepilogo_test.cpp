@@ -38,7 +38,6 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
         Taeg t(a.ctx);
         int aperture = 0;
         t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
-        EXPECT_EQ(t.report().finestraTesto(), nullptr);
         periodo(t);
         t.clicca(c.formula);
         t.clicca("SSCommand2");
@@ -54,10 +53,6 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
         EXPECT_EQ(t.report().finestraTesto(), stp1);
         EXPECT_EQ(stp1->lista().righe(), righe);
         EXPECT_EQ(aperture, 1);
-        stp1->clicca("SSCommand2"); // closing: the next summary opens a new one
-        EXPECT_EQ(t.report().finestraTesto(), nullptr);
-        t.clicca("SSCommand2");
-        EXPECT_EQ(aperture, 2);
     }
 }
 

@@ -19,7 +19,6 @@ using Righe = std::vector<std::string>;
 /// What a print put on paper, read back from the recorded operations.
 struct Carta {
     std::vector<Righe> pagine; // printed lines of each page, empty lines as ""
-    Righe grassetto;           // lines printed bold
     Righe operazioni;
 };
 
@@ -32,7 +31,6 @@ Carta registra(bool testo, const Righe& righe, int L) {
         stampaListaRisultati(s, righe, L);
     Carta c;
     c.pagine.emplace_back();
-    bool g = false;
     std::istringstream in(out.str());
     for (std::string op; std::getline(in, op);) {
         c.operazioni.push_back(op);
@@ -40,11 +38,8 @@ Carta registra(bool testo, const Righe& righe, int L) {
             c.pagine.emplace_back();
         else if (op == "vuota")
             c.pagine.back().push_back("");
-        else if (op.rfind("riga ", 0) == 0) {
+        else if (op.rfind("riga ", 0) == 0)
             c.pagine.back().push_back(op.substr(5));
-            if (g) c.grassetto.push_back(op.substr(5));
-        } else if (op.rfind("grassetto ", 0) == 0)
-            g = op == "grassetto si";
     }
     return c;
 }

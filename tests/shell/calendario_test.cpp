@@ -9,11 +9,12 @@ namespace {
 // The day count after clicks on both calendars is driven on the real window by the window tests.
 class CalendarioTest : public ::testing::Test, protected test::Ambiente {};
 
-TEST_F(CalendarioTest, OpensOnTodayWithoutCount) {
+TEST_F(CalendarioTest, OpensOnTodayAndCountsAtTheClick) {
     Calendario c(ctx);
-    EXPECT_EQ(c["CAL1"].testo, "15/03/2026");
     EXPECT_EQ(c["Cal2"].testo, "15/03/2026");
     EXPECT_EQ(c["nrgg"].testo, "");
+    c.scegliGiorno("CAL1", {2026, 1, 1});
+    EXPECT_EQ(c["nrgg"].testo, "73"); // from date 1 to date 2
 }
 
 TEST_F(CalendarioTest, EditingDaysMovesDate2) {

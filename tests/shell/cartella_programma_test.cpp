@@ -30,12 +30,14 @@ TEST_P(SceltaCartellaTest, ChoosesFolderAndFillsRateSetOnce) {
         fs::create_directories(share);
         test::scriviByte((share / "NtassiU.dat").string(), kTabella);
         test::scriviByte((share / "NRectassiU.dat").string(), kConteggio);
+        test::scriviTesto((share / "serie-ufficiale.csv").string(), "installata");
     }
     const std::string gia = c.giaUtente;
     if (!gia.empty()) {
         fs::create_directories(utente);
         test::scriviByte((utente / "NRectassiU.dat").string(), {7, 0});
         if (gia == "entrambi") test::scriviByte((utente / "NtassiU.dat").string(), {'4'});
+        if (gia == "entrambi") test::scriviTesto((utente / "serie-ufficiale.csv").string(), "dell'utente");
     }
 
     const SceltaCartella s = scegliCartella(bin.string() + "/", c.scrivibile, utente);
@@ -43,6 +45,11 @@ TEST_P(SceltaCartellaTest, ChoosesFolderAndFillsRateSetOnce) {
     EXPECT_EQ(s.cartella, c.attesoUtente ? utente : bin);
     EXPECT_EQ(s.portatile, !c.attesoUtente);
     EXPECT_EQ(s.tassiCopiati, c.attesoCopiati);
+    // The series arrives on its own too, also in a folder with a rate set from an earlier version.
+    if (c.attesoUtente && c.installato) {
+        EXPECT_EQ(test::leggiTesto((utente / "serie-ufficiale.csv").string()),
+                  gia == "entrambi" ? "dell'utente" : "installata");
+    }
     if (!c.attesoUtente) {
         EXPECT_FALSE(fs::exists(utente));
     } else if (c.attesoCopiati) {
@@ -72,9 +79,6 @@ TEST(CartellaUtenteTest, FollowsXdgThenHome) {
     EXPECT_EQ(cartellaUtente("relativa", "/home/a"), fs::path("/home/a/.local/share/vantrel"));
     EXPECT_EQ(cartellaUtente(nullptr, "/home/a"), fs::path("/home/a/.local/share/vantrel"));
     EXPECT_EQ(cartellaUtente("", nullptr), fs::path());
-}
-
-TEST(CartellaUtenteTest, NoUserFolderKeepsExecutableFolder) {
     EXPECT_EQ(scegliCartella("/opt/vantrel", false, {}).cartella, fs::path("/opt/vantrel"));
 }
 
@@ -84,6 +88,44 @@ TEST(CartellaScrivibileTest, TriesWithoutLeavingFiles) {
     EXPECT_TRUE(cartellaScrivibile(t.file("")));
     EXPECT_FALSE(cartellaScrivibile(t.file("file")));
     EXPECT_EQ(std::distance(fs::directory_iterator(t.file("")), fs::directory_iterator()), 1);
+}
+
+// Reports of an installed program go where the user sees them: `Vantrel` in the documents folder.
+TEST(CartellaReport, DocumentiDellUtentePerUnaCopiaInstallata) {
+    test::CartellaTemporanea radice;
+    const fs::path programma = radice.file("dati"), documenti = radice.file("Documenti");
+    fs::create_directories(programma);
+    fs::create_directories(documenti);
+    test::scriviByte(radice.file("file"), {'x'});
+    struct CasoReport {
+        const char* nome;
+        bool portatile;
+        fs::path documenti;
+        fs::path atteso;
+    };
+    const CasoReport casi[] = {
+        {"copia portatile", true, documenti, programma},
+        {"copia installata", false, documenti, documenti / "Vantrel"},
+        {"documenti non utilizzabili", false, fs::path(radice.file("file")), programma},
+    };
+    for (const CasoReport& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(cartellaReport(SceltaCartella{programma, c.portatile, false}, c.documenti), c.atteso);
+        EXPECT_TRUE(fs::is_directory(c.atteso));
+        EXPECT_EQ(fs::exists(documenti / "Vantrel"), !c.portatile);
+    }
+}
+
+TEST(CartellaReport, DocumentiDallAmbiente) {
+    test::CartellaTemporanea casa;
+    const std::string home = casa.cartella();
+    EXPECT_EQ(cartellaDocumenti("/dati/Documenti", home.c_str()), fs::path("/dati/Documenti"));
+    EXPECT_EQ(cartellaDocumenti("relativa", home.c_str()), fs::path(home) / "Documenti"); // neither exists
+    fs::create_directories(casa.file("Documents"));
+    EXPECT_EQ(cartellaDocumenti(nullptr, home.c_str()), fs::path(home) / "Documents");
+    fs::create_directories(casa.file("Documenti"));
+    EXPECT_EQ(cartellaDocumenti("", home.c_str()), fs::path(home) / "Documenti");
+    EXPECT_EQ(cartellaDocumenti(nullptr, nullptr), fs::path());
 }
 
 } // namespace

