@@ -32,6 +32,13 @@ find "$copia" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} + # the buil
 elenco=$lavoro/mutazioni.txt
 cp "$elenco_dato" "$elenco" # the list as it was at the start, whatever happens to it meanwhile
 tar -C "$radice" --exclude=./build --exclude=./.git -cf - . | tar -C "$copia" -xf -
+# A file edited while an earlier run was building keeps a time older than its objects: whatever
+# changed since the last copy is made newer, so that it is rebuilt.
+(cd "$copia" && find . -path ./build -prune -o -type f -print0 | sort -z | xargs -0 sha1sum) >"$lavoro/somme.nuove"
+if [ -f "$lavoro/somme" ]; then
+    diff "$lavoro/somme" "$lavoro/somme.nuove" | sed -n 's/^> [0-9a-f]*  //p' | (cd "$copia" && xargs -r touch)
+fi
+mv "$lavoro/somme.nuove" "$lavoro/somme"
 mkdir -p "$build"
 # A run killed in the middle of a fault leaves that file's objects built from the fault: rebuild it.
 [ -f "$lavoro/in_corso" ] && touch "$copia/$(cat "$lavoro/in_corso")" && rm -f "$lavoro/in_corso"
