@@ -55,15 +55,20 @@ std::optional<std::string> inflaziona(std::string_view dati, std::size_t atteso,
     return out;
 }
 
-} // namespace
+std::nullopt_t rotto(std::string& errore, const char* perche) {
+    errore = std::string("l'archivio zip è danneggiato: ") + perche;
+    return std::nullopt;
+}
 
-std::optional<std::string> LettoreZipZlib::estraiCsv(std::string_view a, std::string& errore) const {
-    const auto rotto = [&](const char* perche) {
-        errore = std::string("l'archivio zip è danneggiato: ") + perche;
-        return std::nullopt;
-    };
+std::nullopt_t rifiuto(std::string& errore, const char* perche) {
+    errore = perche;
+    return std::nullopt;
+}
+
+// The files the central directory lists, folders apart.
+std::optional<std::vector<Voce>> indice(std::string_view a, std::string& errore) {
     // The end of central directory record: 22 bytes plus a comment of up to 65535.
-    if (a.size() < 22) return rotto("troppo corto");
+    if (a.size() < 22) return rotto(errore, "troppo corto");
     std::size_t fine = std::string_view::npos;
     const std::size_t minimo = a.size() > 22 + 65535 ? a.size() - 22 - 65535 : 0;
     for (std::size_t p = a.size() - 22 + 1; p-- > minimo;)
@@ -71,20 +76,19 @@ std::optional<std::string> LettoreZipZlib::estraiCsv(std::string_view a, std::st
             fine = p;
             break;
         }
-    if (fine == std::string_view::npos) return rotto("manca l'indice dei file");
+    if (fine == std::string_view::npos) return rotto(errore, "manca l'indice dei file");
     const std::uint32_t voci = le(a, fine + 10, 2);
     const std::uint32_t dimIndice = le(a, fine + 12, 4);
     const std::uint32_t inizioIndice = le(a, fine + 16, 4);
-    if (voci == 0xFFFF || inizioIndice == 0xFFFFFFFF) {
-        errore = "archivio zip in formato ZIP64, non supportato";
-        return std::nullopt;
-    }
-    if (static_cast<std::uint64_t>(inizioIndice) + dimIndice > fine) return rotto("indice dei file fuori posto");
+    if (voci == 0xFFFF || inizioIndice == 0xFFFFFFFF)
+        return rifiuto(errore, "archivio zip in formato ZIP64, non supportato");
+    if (static_cast<std::uint64_t>(inizioIndice) + dimIndice > fine)
+        return rotto(errore, "indice dei file fuori posto");
 
     std::vector<Voce> file;
     std::size_t p = inizioIndice;
     for (std::uint32_t i = 0; i < voci; ++i) {
-        if (p + 46 > fine || le(a, p, 4) != 0x02014b50) return rotto("indice dei file illeggibile");
+        if (p + 46 > fine || le(a, p, 4) != 0x02014b50) return rotto(errore, "indice dei file illeggibile");
         Voce v;
         v.flag = static_cast<std::uint16_t>(le(a, p + 8, 2));
         v.metodo = static_cast<std::uint16_t>(le(a, p + 10, 2));
@@ -94,53 +98,62 @@ std::optional<std::string> LettoreZipZlib::estraiCsv(std::string_view a, std::st
         const std::size_t lunghezzaNome = le(a, p + 28, 2);
         const std::size_t altro = le(a, p + 30, 2) + static_cast<std::size_t>(le(a, p + 32, 2));
         v.offset = le(a, p + 42, 4);
-        if (p + 46 + lunghezzaNome + altro > fine) return rotto("indice dei file illeggibile");
+        if (p + 46 + lunghezzaNome + altro > fine) return rotto(errore, "indice dei file illeggibile");
         v.nome.assign(a.substr(p + 46, lunghezzaNome));
         p += 46 + lunghezzaNome + altro;
-        if (!v.nome.empty() && v.nome.back() != '/') file.push_back(std::move(v)); // folders apart
+        if (!v.nome.empty() && v.nome.back() != '/') file.push_back(std::move(v));
     }
+    return file;
+}
+
+// The only CSV file (or the only file), if the program can read it.
+const Voce* unicoCsv(const std::vector<Voce>& file, std::string& errore) {
     std::vector<const Voce*> csv;
     for (const Voce& v : file)
         if (finisceCon(v.nome, ".csv")) csv.push_back(&v);
     if (csv.empty() && file.size() == 1) csv.push_back(&file[0]);
-    if (csv.empty()) {
-        errore = "l'archivio zip non contiene un file CSV";
-        return std::nullopt;
-    }
-    if (csv.size() > 1) {
-        errore = "l'archivio zip contiene più di un file CSV";
-        return std::nullopt;
-    }
+    const auto no = [&](const char* perche) -> const Voce* {
+        errore = perche;
+        return nullptr;
+    };
+    if (csv.empty()) return no("l'archivio zip non contiene un file CSV");
+    if (csv.size() > 1) return no("l'archivio zip contiene più di un file CSV");
     const Voce& v = *csv[0];
-    if (v.flag & 1) {
-        errore = "il file dell'archivio zip è cifrato";
-        return std::nullopt;
-    }
-    if (v.metodo != 0 && v.metodo != 8) {
-        errore = "il file dell'archivio zip è compresso con un metodo non supportato";
-        return std::nullopt;
-    }
-    if (v.esteso > kMassimoEstratto) {
-        errore = "il file dell'archivio zip è troppo grande";
-        return std::nullopt;
-    }
+    if (v.flag & 1) return no("il file dell'archivio zip è cifrato");
+    if (v.metodo != 0 && v.metodo != 8) return no("il file dell'archivio zip è compresso con un metodo non supportato");
+    if (v.esteso > kMassimoEstratto) return no("il file dell'archivio zip è troppo grande");
+    return &v;
+}
+
+// The file's bytes, stored or deflated, checked against their CRC.
+std::optional<std::string> contenuto(std::string_view a, const Voce& v, std::string& errore) {
     if (static_cast<std::uint64_t>(v.offset) + 30 > a.size() || le(a, v.offset, 4) != 0x04034b50)
-        return rotto("intestazione del file illeggibile");
+        return rotto(errore, "intestazione del file illeggibile");
     const std::size_t dati =
         v.offset + 30 + static_cast<std::size_t>(le(a, v.offset + 26, 2)) + le(a, v.offset + 28, 2);
-    if (dati + v.compresso > a.size()) return rotto("il file compresso è troncato");
+    if (dati + v.compresso > a.size()) return rotto(errore, "il file compresso è troncato");
     const std::string_view compresso = a.substr(dati, v.compresso);
     std::optional<std::string> out;
     if (v.metodo == 0) {
-        if (v.compresso != v.esteso) return rotto("dimensioni incoerenti");
+        if (v.compresso != v.esteso) return rotto(errore, "dimensioni incoerenti");
         out.emplace(compresso);
     } else {
         out = inflaziona(compresso, v.esteso, errore);
         if (!out) return std::nullopt;
     }
     const auto crc = crc32(0L, reinterpret_cast<const Bytef*>(out->data()), static_cast<uInt>(out->size()));
-    if (crc != v.crc) return rotto("il controllo CRC del file non torna");
+    if (crc != v.crc) return rotto(errore, "il controllo CRC del file non torna");
     return out;
+}
+
+} // namespace
+
+std::optional<std::string> LettoreZipZlib::estraiCsv(std::string_view a, std::string& errore) const {
+    const auto file = indice(a, errore);
+    if (!file) return std::nullopt;
+    const Voce* v = unicoCsv(*file, errore);
+    if (!v) return std::nullopt;
+    return contenuto(a, *v, errore);
 }
 
 } // namespace vantrel
