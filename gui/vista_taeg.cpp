@@ -46,6 +46,39 @@ QLabel* etichetta(const QString& testo, QWidget* genitore, bool piccola = false)
     return l;
 }
 
+// Tab follows the order of the Enter moves; the frequency options come after the fields.
+const std::vector<std::string_view> kOrdineMutuo = {"txtImporto",
+                                                    "txtData",
+                                                    "anniX",
+                                                    "txtNumRate",
+                                                    "txtTasso",
+                                                    "SpesaUT",
+                                                    "SpesaM",
+                                                    "Option1(0)",
+                                                    "Option1(1)",
+                                                    "Option1(2)",
+                                                    "Option1(3)",
+                                                    "Option1(4)",
+                                                    "Option1(5)",
+                                                    "txtRata",
+                                                    "CmdCalcola",
+                                                    "cmdStampa",
+                                                    "cmdEsportaXlsx",
+                                                    "cmdEsportaCsv",
+                                                    "TxtTaeg",
+                                                    "TotIntM",
+                                                    "totmutuo",
+                                                    "TSpese",
+                                                    "LstPianoAmm",
+                                                    "txtDataContratto",
+                                                    "cmbTipoOperazione",
+                                                    "txtSpeseIstruttoria",
+                                                    "txtAssicurazione",
+                                                    "txtMediazione",
+                                                    "txtTassoMora",
+                                                    "chkMoraSommata",
+                                                    "cmdVerificaUsura"};
+
 } // namespace
 
 VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
@@ -167,7 +200,22 @@ QWidget* VistaTaeg::schedaCalcolo() {
     auto* pagina = new QWidget;
     auto* g = new QGridLayout(pagina);
     g->setVerticalSpacing(3);
+    g->addWidget(periodoCalcolo(pagina), 0, 0);
+    g->addWidget(elementiCalcolo(pagina), 0, 1, 1, 2);
+    g->addWidget(opzioniCalcolo(pagina), 1, 0, 1, 3);
+    g->addWidget(striscia(), 2, 0, 1, 3);
+    g->addWidget(scomposizione(), 3, 0);
+    g->addWidget(confronto(), 3, 1, 1, 2);
 
+    // Compact fields keep the window inside a 1050-pixel main window below its tool bar.
+    for (auto* e : pagina->findChildren<QLineEdit*>()) {
+        if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
+        e->setFixedHeight(22);
+    }
+    return pagina;
+}
+
+QWidget* VistaTaeg::periodoCalcolo(QWidget* pagina) {
     auto* periodo = new QGroupBox(QStringLiteral("Periodo di calcolo"), pagina);
     auto* gp = new QGridLayout(periodo);
     campo(gp, 0, 0, "Dal", "dal", periodo);
@@ -181,8 +229,16 @@ QWidget* VistaTaeg::schedaCalcolo() {
         gp->addWidget(crea(n, periodo), 3, col++);
     gp->addWidget(crea("Command8", periodo), 4, 0, 1, 2);
     gp->addWidget(crea("Giorni", periodo), 4, 2, 1, 2);
-    g->addWidget(periodo, 0, 0);
+    for (auto* b : periodo->findChildren<QPushButton*>())
+        if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
+    for (auto* w : periodo->findChildren<QWidget*>())
+        if (w->objectName() == QLatin1String("dal") || w->objectName() == QLatin1String("al") ||
+            w->objectName() == QLatin1String("Combo1"))
+            w->setMaximumWidth(120);
+    return periodo;
+}
 
+QWidget* VistaTaeg::elementiCalcolo(QWidget* pagina) {
     auto* elementi = new QGroupBox(QStringLiteral("elementi di calcolo del T.E.G."), pagina);
     auto* ge = new QGridLayout(elementi);
     ge->setVerticalSpacing(2);
@@ -199,9 +255,13 @@ QWidget* VistaTaeg::schedaCalcolo() {
     campo(ge, 6, 3, "totale spese + interessi", "SpeInt", elementi);
     auto* cms = qobject_cast<QPushButton*>(crea("cmscop", elementi));
     cms->setText(QStringLiteral("C.M.S. \u2193"));
+    cms->setMaximumWidth(90);
     ge->addWidget(cms, 3, 4);
-    g->addWidget(elementi, 0, 1, 1, 2);
+    return elementi;
+}
 
+// The accordato, the currency, the threshold rule and the category, in one row.
+QWidget* VistaTaeg::opzioniCalcolo(QWidget* pagina) {
     auto* opzioni = new QWidget(pagina);
     auto* ho = new QHBoxLayout(opzioni);
     ho->setContentsMargins(0, 0, 0, 0);
@@ -228,25 +288,7 @@ QWidget* VistaTaeg::schedaCalcolo() {
     categoria->addWidget(crea("Combo2", opzioni));
     categoria->addStretch();
     ho->addLayout(categoria);
-    g->addWidget(opzioni, 1, 0, 1, 3);
-
-    g->addWidget(striscia(), 2, 0, 1, 3);
-    g->addWidget(scomposizione(), 3, 0);
-    g->addWidget(confronto(), 3, 1, 1, 2);
-
-    // Compact fields keep the window inside a 1050-pixel main window below its tool bar.
-    for (auto* e : pagina->findChildren<QLineEdit*>()) {
-        if (e->maximumWidth() == QWIDGETSIZE_MAX) e->setMaximumWidth(110);
-        e->setFixedHeight(22);
-    }
-    for (auto* b : periodo->findChildren<QPushButton*>())
-        if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
-    for (auto* w : periodo->findChildren<QWidget*>())
-        if (w->objectName() == QLatin1String("dal") || w->objectName() == QLatin1String("al") ||
-            w->objectName() == QLatin1String("Combo1"))
-            w->setMaximumWidth(120);
-    cms->setMaximumWidth(90);
-    return pagina;
+    return opzioni;
 }
 
 QWidget* VistaTaeg::esegui(QWidget* genitore) {
@@ -371,11 +413,30 @@ QWidget* VistaTaeg::confronto() {
 
 void VistaTaeg::schedaMutuo(QWidget* pagina) {
     auto* v = new QVBoxLayout(pagina);
-    auto* alto = new QHBoxLayout;
-    v->addLayout(alto);
+    v->addLayout(datiMutuo(pagina));
+    auto* piano = qobject_cast<QListWidget*>(crea("LstPianoAmm", pagina));
+    piano->setFont(fontFisso(QStringLiteral("Courier New")));
+    piano->setMinimumHeight(240);
+    auto* basso = new QHBoxLayout;
+    basso->addWidget(piano, 3);
+    basso->addWidget(corniceVerificaUsura(*legame_, pagina), 2);
+    v->addLayout(basso, 1);
 
-    auto* dati = new QGroupBox(QStringLiteral("Dati del mutuo"), pagina);
-    auto* gd = new QGridLayout(dati);
+    for (auto* e : pagina->findChildren<QLineEdit*>()) {
+        if (e->objectName() != QLatin1String("txtData")) e->setAlignment(Qt::AlignRight);
+        e->setMinimumWidth(100);
+        if (e->isReadOnly()) { // the user sees at once which figures are only written by the calculation
+            QPalette p = e->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            e->setPalette(p);
+        }
+    }
+    legame_->ordinaTab(kOrdineMutuo);
+}
+
+// The loan's figures, its frequency, its results and its buttons, side by side.
+QHBoxLayout* VistaTaeg::datiMutuo(QWidget* pagina) {
+    auto* alto = new QHBoxLayout;
     const auto riga = [&](QGridLayout* g, int r, int c, const char* testo, const char* nome, QWidget* box) {
         auto* l = etichetta(QString::fromUtf8(testo), box);
         QWidget* w = crea(nome, box);
@@ -384,6 +445,8 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
         g->addWidget(w, r, c + 1);
         return qobject_cast<QLineEdit*>(w);
     };
+    auto* dati = new QGroupBox(QStringLiteral("Dati del mutuo"), pagina);
+    auto* gd = new QGridLayout(dati);
     riga(gd, 0, 0, "Importo Mutuo", "txtImporto", dati);
     riga(gd, 0, 2, "Data erogazione", "txtData", dati)->setAlignment(Qt::AlignCenter);
     riga(gd, 1, 0, "Durata in anni", "anniX", dati);
@@ -411,62 +474,11 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
     alto->addWidget(risultati, 2);
 
     auto* comandi = new QVBoxLayout;
-    comandi->addWidget(crea("CmdCalcola", pagina));
-    comandi->addWidget(crea("cmdStampa", pagina));
-    comandi->addWidget(crea("cmdEsportaXlsx", pagina));
-    comandi->addWidget(crea("cmdEsportaCsv", pagina));
+    for (const char* nome : {"CmdCalcola", "cmdStampa", "cmdEsportaXlsx", "cmdEsportaCsv"})
+        comandi->addWidget(crea(nome, pagina));
     comandi->addStretch();
     alto->addLayout(comandi);
-
-    auto* piano = qobject_cast<QListWidget*>(crea("LstPianoAmm", pagina));
-    piano->setFont(fontFisso(QStringLiteral("Courier New")));
-    piano->setMinimumHeight(240);
-    auto* basso = new QHBoxLayout;
-    basso->addWidget(piano, 3);
-    basso->addWidget(corniceVerificaUsura(*legame_, pagina), 2);
-    v->addLayout(basso, 1);
-
-    for (auto* e : pagina->findChildren<QLineEdit*>()) {
-        if (e->objectName() != QLatin1String("txtData")) e->setAlignment(Qt::AlignRight);
-        e->setMinimumWidth(100);
-        if (e->isReadOnly()) { // the user sees at once which figures are only written by the calculation
-            QPalette p = e->palette();
-            p.setColor(QPalette::Base, p.color(QPalette::Window));
-            e->setPalette(p);
-        }
-    }
-    // Tab follows the order of the Enter moves; the frequency options come after the fields.
-    legame_->ordinaTab({"txtImporto",
-                        "txtData",
-                        "anniX",
-                        "txtNumRate",
-                        "txtTasso",
-                        "SpesaUT",
-                        "SpesaM",
-                        "Option1(0)",
-                        "Option1(1)",
-                        "Option1(2)",
-                        "Option1(3)",
-                        "Option1(4)",
-                        "Option1(5)",
-                        "txtRata",
-                        "CmdCalcola",
-                        "cmdStampa",
-                        "cmdEsportaXlsx",
-                        "cmdEsportaCsv",
-                        "TxtTaeg",
-                        "TotIntM",
-                        "totmutuo",
-                        "TSpese",
-                        "LstPianoAmm",
-                        "txtDataContratto",
-                        "cmbTipoOperazione",
-                        "txtSpeseIstruttoria",
-                        "txtAssicurazione",
-                        "txtMediazione",
-                        "txtTassoMora",
-                        "chkMoraSommata",
-                        "cmdVerificaUsura"});
+    return alto;
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {

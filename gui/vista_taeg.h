@@ -11,6 +11,7 @@
 #include <vector>
 
 class QGridLayout;
+class QHBoxLayout;
 
 namespace vantrel::gui {
 
@@ -48,11 +49,15 @@ private:
     void apriRiepilogo(FinestraTesto& finestra);
     void mostraRiepilogo();
     QWidget* schedaCalcolo();
+    QWidget* periodoCalcolo(QWidget* pagina);
+    QWidget* elementiCalcolo(QWidget* pagina);
+    QWidget* opzioniCalcolo(QWidget* pagina);
     QWidget* striscia();
     QWidget* esegui(QWidget* genitore);
     QWidget* confronto();
     QWidget* scomposizione();
     void schedaMutuo(QWidget* pagina);
+    QHBoxLayout* datiMutuo(QWidget* pagina);
     void schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi);
     QWidget* crea(const char* nome, QWidget* genitore);
     void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, const char* nome, QWidget* genitore);
