@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include "common/testo.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -14,20 +16,7 @@ std::vector<std::string> dividi(std::string_view line) {
     std::size_t i = 0;
     while (true) {
         std::string& campo = out.emplace_back();
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            while (i < line.size()) {
-                if (line[i] != '"') {
-                    campo += line[i++];
-                } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                    campo += '"';
-                    i += 2;
-                } else {
-                    ++i;
-                    break;
-                }
-            }
-        }
+        if (i < line.size() && line[i] == '"') leggiCellaVirgolettata(line, i, campo);
         // Unquoted text, or what follows the closing quote, runs to the next ";".
         const std::size_t fine = std::min(line.find(';', i), line.size());
         campo.append(line, i, fine - i);

@@ -71,4 +71,19 @@ bool contiene(std::string_view s, std::string_view what) {
     return s.find(what) != std::string_view::npos;
 }
 
+bool leggiCellaVirgolettata(std::string_view t, std::size_t& i, std::string& cella) {
+    for (++i; i < t.size();) {
+        if (t[i] != '"') {
+            cella += t[i++];
+        } else if (i + 1 < t.size() && t[i + 1] == '"') {
+            cella += '"';
+            i += 2;
+        } else {
+            ++i;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace vantrel

@@ -26,4 +26,8 @@ void togliUltimoCarattere(std::string& s);
 
 bool contiene(std::string_view s, std::string_view what);
 
+/// Reads a quoted CSV cell whose opening quote is at `t[i]`: appends its text to `cella` (a doubled
+/// quote is one quote) and leaves `i` after the closing quote. False when the quote is never closed.
+bool leggiCellaVirgolettata(std::string_view t, std::size_t& i, std::string& cella);
+
 } // namespace vantrel

@@ -188,22 +188,8 @@ bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
     r.celle.clear();
     while (true) {
         std::string& c = r.celle.emplace_back();
-        if (i < t.size() && t[i] == '"') {
-            bool chiusa = false;
-            for (++i; i < t.size();) {
-                if (t[i] != '"') {
-                    c += t[i++];
-                } else if (i + 1 < t.size() && t[i + 1] == '"') {
-                    c += '"';
-                    i += 2;
-                } else {
-                    ++i;
-                    chiusa = true;
-                    break;
-                }
-            }
-            if (!chiusa) throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
-        }
+        if (i < t.size() && t[i] == '"' && !leggiCellaVirgolettata(t, i, c))
+            throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
         // Unquoted text, or what follows the closing quote, runs to the next ";" or line end.
         const std::size_t fine = std::min(t.find_first_of(";\r\n", i), t.size());
         c.append(t, i, fine - i);
