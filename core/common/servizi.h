@@ -141,6 +141,31 @@ public:
     virtual std::optional<std::string> estraiCsv(std::string_view archivio, std::string& errore) const = 0;
 };
 
+/// One cell of a sheet as read: its text, and for a number cell its value (an amount, or a date as
+/// its serial, days from 30/12/1899).
+struct CellaFoglio {
+    std::string testo;
+    std::optional<double> numero;
+};
+
+/// The rows of a sheet or of a CSV file, read one at a time so that a long file takes little memory.
+class RigheFoglio {
+public:
+    virtual ~RigheFoglio() = default;
+    /// The next row and its number as a spreadsheet counts them; false after the last or at an error,
+    /// which `errore` then says (in Italian).
+    virtual bool prossima(std::vector<CellaFoglio>& celle, int& riga) = 0;
+    virtual const std::string& errore() const = 0;
+};
+
+/// Reads the first sheet of an Excel workbook (.xlsx).
+class LettoreXlsx {
+public:
+    virtual ~LettoreXlsx() = default;
+    /// Null, with the reason in `errore` (Italian), when the file is no workbook that can be read.
+    virtual std::unique_ptr<RigheFoglio> apri(const std::string& path, std::string& errore) const = 0;
+};
+
 struct CartellaLavoro;
 struct DatiGrafico;
 
