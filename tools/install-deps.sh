@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build clang-format
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6-dev
     libcurl4-openssl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-charts-dev libxlsxwriter-dev zlib1g-dev openssl
+    qt6-charts-dev libxlsxwriter-dev zlib1g-dev openssl libsqlite3-dev libzip-dev libexpat1-dev
     python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils xvfb xauth xdotool imagemagick lld
 )
 
