@@ -6,11 +6,11 @@
 // --cattura FILE.png it saves the whole calculation window as a picture and ends.
 #include "applicazione.h"
 #include "common/servizi_simulati.h"
-#include "finestra_principale.h"
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "messaggi_qt.h"
 #include "qt_testo.h"
+#include "vista_principale.h"
 #include "vista_soglie_ufficiali.h"
 #include "vista_taeg.h"
 
@@ -24,7 +24,7 @@
 namespace {
 
 using vantrel::Finestra;
-using vantrel::gui::FinestraPrincipale;
+using vantrel::gui::VistaPrincipale;
 
 void riempi(Finestra& f, std::initializer_list<std::pair<const char*, const char*>> campi) {
     for (const auto& [campo, valore] : campi) {
@@ -34,7 +34,7 @@ void riempi(Finestra& f, std::initializer_list<std::pair<const char*, const char
 }
 
 // The official thresholds of an advance of 30.000 euro in February 2018.
-int soglie(FinestraPrincipale& finestra) {
+int soglie(VistaPrincipale& finestra) {
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         finestra.resize(schermo->availableGeometry().size()); // the whole screen, as small as it is
     finestra.modello().clicca("SSCommand27");
@@ -53,7 +53,7 @@ int soglie(FinestraPrincipale& finestra) {
 
 // A loan of 100.000 at 6 % over ten years, then its usury check as a mortgage signed in January 2026
 // with insurance.
-void mutuo(FinestraPrincipale& finestra, Finestra& f) {
+void mutuo(VistaPrincipale& finestra, Finestra& f) {
     finestra.taeg()->mostraScheda(2);
     riempi(f, {{"txtImporto", "100000"}, {"anniX", "10"}, {"txtTasso", "6"}, {"SpesaUT", "1500"}, {"SpesaM", "5"}});
     f.clicca("CmdCalcola");
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     ctx.servizi.orologio = &data;
     ctx.servizi.file = &file;
     ctx.servizi.grafico = &grafico;
-    FinestraPrincipale finestra(ctx, vantrel::gui::ss(cartella));
+    VistaPrincipale finestra(ctx, vantrel::gui::ss(cartella));
     if (!finestra.modello().avvio()) return 0;
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();

@@ -2,7 +2,6 @@
 #include "avvio_calcolatrice.h"
 #include "common/servizi_simulati.h"
 #include "dialogo_file_qt.h"
-#include "finestra_principale.h"
 #include "ftp_in_attesa.h"
 #include "grafico_pratica.h"
 #include "messaggi_qt.h"
@@ -17,6 +16,7 @@
 #include "shell/cartella_programma.h"
 #include "stampante_dialogo.h"
 #include "stampanti_pdf_qt.h"
+#include "vista_principale.h"
 #include "vista_taeg.h"
 
 #include <QApplication>
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     ctx.servizi.zip = &zip;
 
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
-    vantrel::gui::FinestraPrincipale finestra(ctx, cartella.cartella.string(), &printer);
+    vantrel::gui::VistaPrincipale finestra(ctx, cartella.cartella.string(), &printer);
     finestra.modello().cartellaReport(
         vantrel::cartellaReport(cartella,
                                 vantrel::gui::ss(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))

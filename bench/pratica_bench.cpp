@@ -1,9 +1,9 @@
 // A whole account of 10.000 quarters: import and check in the desktop model, export as a workbook.
+#include "account/fogli_pratica.h"
+#include "calculation/taeg.h"
 #include "comandi.h"
 #include "common/servizi_simulati.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
-#include "teg/fogli_pratica.h"
-#include "teg/taeg.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

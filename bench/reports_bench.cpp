@@ -1,4 +1,5 @@
 #include "common/file_sicuro.h"
+#include "common/stampante_registrata.h"
 #include "reports/file_report.h"
 #include "reports/stampa_report.h"
 

@@ -1,7 +1,7 @@
 // One period check through the calculation window, and the batch check of the command line.
+#include "calculation/taeg.h"
 #include "comandi.h"
 #include "common/servizi_simulati.h"
-#include "teg/taeg.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

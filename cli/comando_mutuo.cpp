@@ -1,12 +1,12 @@
 #include "comando_mutuo.h"
 
+#include "calculation/taeg.h"
 #include "common/date.h"
 #include "common/servizi_simulati.h"
 #include "comune.h"
 #include "csv.h"
 #include "loan/fogli_piano.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
-#include "teg/taeg.h"
 
 #include <filesystem>
 #include <map>

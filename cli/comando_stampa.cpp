@@ -1,7 +1,8 @@
 #include "comando_stampa.h"
 
 #include "common/file_esiste.h"
-#include "programma/record_impostazioni.h"
+#include "common/stampante_registrata.h"
+#include "program/record_impostazioni.h"
 #include "reports/file_report.h"
 #include "reports/stampa_report.h"
 

@@ -1,7 +1,7 @@
 #include "comando_tassi_elenco.h"
 
-#include "finestre_tassi/usurari.h"
 #include "platform/disco_posix.h"
+#include "rate_windows/usurari.h"
 #include "rates/set_tassi.h"
 
 #include <filesystem>

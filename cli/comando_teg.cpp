@@ -1,16 +1,16 @@
 #include "comando_teg.h"
 
+#include "account/fogli_pratica.h"
+#include "account/importa_periodi.h"
+#include "common/cartella_lavoro.h"
 #include "comune.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/set_tassi.h"
 #include "report_hook.h"
-#include "reports/cartella_lavoro.h"
 #include "reports/file_report.h"
 #include "teg/controllo_periodo.h"
-#include "teg/fogli_pratica.h"
-#include "teg/importa_periodi.h"
-#include "teg/taeg.h"
+#include "teg/finestra_calcolo.h"
 
 #include <algorithm>
 #include <array>
@@ -118,7 +118,7 @@ class UscitaTeg {
 public:
     UscitaTeg(const std::string& formato, std::ostream& out) : formato_(formato), out_(out) {
         for (const char* c : kColonneUscita)
-            colonne_.push_back(Taeg::schemaTaeg().id(c));
+            colonne_.push_back(FinestraCalcolo::schemaCalcolo().id(c));
         if (formato_ != "csv") return;
         for (const char* c : kColonneUscita)
             (buf_ += c) += ';';
@@ -130,7 +130,7 @@ public:
         if (formato_ == "testo") (buf_ += riga) += '\n';
     }
 
-    void periodo(Taeg& w, const EsitoControllo& e) {
+    void periodo(FinestraCalcolo& w, const EsitoControllo& e) {
         if (formato_ == "testo" && !e.riga.empty()) (buf_ += e.riga) += '\n';
         if (formato_ == "csv") {
             for (int id : colonne_) {
@@ -222,7 +222,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
             }
         }
         EsitoControllo e = controllo->controlla(p, r.formato == "json");
-        Taeg& w = controllo->finestra();
+        FinestraCalcolo& w = controllo->finestra();
         uscita.periodo(w, e);
         if (r.report && !e.riga.empty()) lista.push_back(e.riga);
         if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));

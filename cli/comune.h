@@ -3,7 +3,7 @@
 #include "common/servizi_simulati.h"
 #include "platform/disco_posix.h"
 #include "platform/lettore_zip.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 #include <iosfwd>
 #include <memory>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/finestra.h"
-#include "finestre_tassi/usurari.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
+#include "rate_windows/usurari.h"
 
 #include <memory>
 #include <optional>

@@ -2,12 +2,13 @@
 
 #include "common/file_sicuro.h"
 #include "reports/file_report.h"
-#include "reports/finestre_report.h"
-#include "teg/taeg.h"
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
+#include "teg/finestra_calcolo.h"
 
 namespace vantrel::cli {
 
-std::vector<std::string> riepilogoDi(Taeg& w) {
+std::vector<std::string> riepilogoDi(FinestraCalcolo& w) {
     FinestraTesto* stp1 = w.report().finestraTesto();
     return stp1 ? (*stp1)["List1"].voci : std::vector<std::string>{};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "account/grafico_pratica.h"
 #include "common/servizi.h"
-#include "teg/grafico_pratica.h"
 
 class QChart;
 

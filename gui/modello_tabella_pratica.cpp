@@ -1,7 +1,7 @@
 #include "modello_tabella_pratica.h"
 
+#include "account/fogli_pratica.h"
 #include "qt_testo.h"
-#include "teg/fogli_pratica.h"
 
 #include <QApplication>
 #include <QBrush>

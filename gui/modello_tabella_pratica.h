@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teg/riepilogo_pratica.h"
+#include "account/riepilogo_pratica.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

@@ -1,10 +1,10 @@
 #include "vista_pratica.h"
 
+#include "account/fogli_pratica.h"
+#include "account/riepilogo_pratica.h"
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_pratica.h"
-#include "teg/fogli_pratica.h"
-#include "teg/riepilogo_pratica.h"
 
 #include <QChart>
 #include <QChartView>

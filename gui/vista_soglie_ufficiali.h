@@ -1,7 +1,7 @@
 #pragma once
 
-#include "finestre_tassi/soglie_ufficiali.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
+#include "rate_windows/soglie_ufficiali.h"
 
 #include <QWidget>
 #include <memory>

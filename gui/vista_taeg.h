@@ -1,7 +1,7 @@
 #pragma once
 
-#include "programma/stato_programma.h"
-#include "teg/taeg.h"
+#include "calculation/taeg.h"
+#include "program/stato_programma.h"
 #include "vista_generica.h"
 
 #include <QPointer>

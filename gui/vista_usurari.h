@@ -1,7 +1,7 @@
 #pragma once
 
-#include "finestre_tassi/usurari.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
+#include "rate_windows/usurari.h"
 
 #include <QWidget>
 #include <memory>

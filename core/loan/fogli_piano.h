@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/cartella_lavoro.h"
 #include "loan/piano_ammortamento.h"
-#include "reports/cartella_lavoro.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "common/finestra.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/stato_mutuo.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 #include <array>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "common/controlli.h"
 #include "common/finestra.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 #include "rates/serie_ufficiale.h"
 #include "rates/soglia_ufficiale.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/finestra.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 #include <string>
 #include <vector>

@@ -50,6 +50,10 @@ void corpo(Stampante& s, const std::vector<std::string>& righe, int L, std::stri
            "                 .....fine stampa");
 }
 
+void segnalaErroreStampa(Contesto& ctx, const std::string& errore) {
+    if (!errore.empty()) ctx.messaggio({kTitoloProgramma, "Errore di stampa: " + errore, Icona::Critica});
+}
+
 } // namespace
 
 bool rigaInGrassetto(const std::string& t) {
@@ -82,34 +86,17 @@ std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& ri
     return s.fine();
 }
 
-void StampanteRegistrata::orientamento(Orientamento o) {
-    out_ << "orientamento " << (o == Orientamento::Orizzontale ? "orizzontale" : "verticale") << '\n';
+void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe, const std::string& documento) {
+    if (!ctx.servizi.stampante) return;
+    ctx.servizi.stampante->documento(documento);
+    segnalaErroreStampa(ctx,
+                        stampaListaRisultati(*ctx.servizi.stampante, righe, ctx.stato.opzStampa.righeOrizzontale()));
 }
-void StampanteRegistrata::font(const std::string& nome) {
-    out_ << "font " << nome << '\n';
-}
-void StampanteRegistrata::dimensione(double punti) {
-    out_ << "dimensione " << testoNumero(punti) << '\n';
-}
-void StampanteRegistrata::grassetto(bool attivo) {
-    out_ << "grassetto " << (attivo ? "si" : "no") << '\n';
-}
-void StampanteRegistrata::riga(const std::string& testo) {
-    if (testo.empty())
-        out_ << "vuota\n";
-    else
-        out_ << "riga " << testo << '\n';
-}
-void StampanteRegistrata::immagine(std::string_view png) {
-    out_ << "immagine " << png.size() << " byte\n";
-}
-void StampanteRegistrata::nuovaPagina() {
-    out_ << "nuova pagina\n";
-}
-std::string StampanteRegistrata::fine() {
-    out_ << "fine\n";
-    out_.flush();
-    return out_ ? std::string() : std::string("errore di scrittura dei comandi di stampa");
+
+void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe) {
+    if (!ctx.servizi.stampante) return;
+    ctx.servizi.stampante->documento("riepilogo-calcolo");
+    segnalaErroreStampa(ctx, stampaTestoFinestra(*ctx.servizi.stampante, righe, ctx.stato.opzStampa.righeVerticale()));
 }
 
 } // namespace vantrel

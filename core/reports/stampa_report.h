@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/servizi.h"
+#include "program/stato_programma.h"
 
 #include <ostream>
 #include <string>
@@ -19,23 +20,9 @@ std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& r
 /// The print of the text window: the printer's own orientation, 11 spaces of indent, every line bold.
 std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& righe, int righePerPagina);
 
-/// A printer that writes each operation as one text line:
-///   orientamento verticale|orizzontale, font NAME, dimensione N, grassetto si|no,
-///   riga TEXT (the text after one space, kept whole), vuota, immagine N byte, nuova pagina, fine.
-class StampanteRegistrata : public Stampante {
-public:
-    explicit StampanteRegistrata(std::ostream& out) : out_(out) {}
-    void orientamento(Orientamento o) override;
-    void font(const std::string& nome) override;
-    void dimensione(double punti) override;
-    void grassetto(bool attivo) override;
-    void riga(const std::string& testo) override;
-    void immagine(std::string_view png) override;
-    void nuovaPagina() override;
-    std::string fine() override;
-
-private:
-    std::ostream& out_;
-};
+/// Prints a result list on the context's printer with the landscape lines per page, as the named document.
+void stampaRisultati(Contesto& ctx, const std::vector<std::string>& righe, const std::string& documento);
+/// Prints the text window's lines with the portrait lines per page.
+void stampaTesto(Contesto& ctx, const std::vector<std::string>& righe);
 
 } // namespace vantrel

@@ -3,7 +3,7 @@
 #include "common/controlli.h"
 #include "common/date.h"
 #include "common/finestra.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 namespace vantrel {
 

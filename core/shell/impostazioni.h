@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
 #include "teg/controllo_periodo.h"
 
-#include "teg/taeg.h"
+#include "teg/finestra_calcolo.h"
 
 namespace vantrel {
 
@@ -13,13 +13,13 @@ ControlloPeriodi::~ControlloPeriodi() {
     ctx_.servizi.messaggi = messaggi_;
 }
 
-Taeg& ControlloPeriodi::finestra() {
-    if (!finestra_) finestra_ = std::make_unique<Taeg>(ctx_, false);
+FinestraCalcolo& ControlloPeriodi::finestra() {
+    if (!finestra_) finestra_ = std::make_unique<FinestraCalcolo>(ctx_, false);
     return *finestra_;
 }
 
 EsitoControllo ControlloPeriodi::controlla(const PeriodoDaControllare& p, bool riepilogo) {
-    Taeg& w = finestra();
+    FinestraCalcolo& w = finestra();
     if (usata_) w.ricarica(false);
     usata_ = true;
     risposte_.dimentica();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/servizi_simulati.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 #include "teg/teg_controlli.h"
 
 #include <array>
@@ -11,7 +11,7 @@
 
 namespace vantrel {
 
-class Taeg;
+class FinestraCalcolo;
 
 /// The input fields of a period in tab order, as a user fills them.
 inline constexpr std::array<int ControlliTeg::*, 9> kCampiPeriodo = {
@@ -54,13 +54,13 @@ public:
     /// `riepilogo` also writes the calculation summary ("crea report tabellare").
     EsitoControllo controlla(const PeriodoDaControllare& p, bool riepilogo = false);
     /// The window of the last check, as the check left it (loaded once, on the first check).
-    Taeg& finestra();
+    FinestraCalcolo& finestra();
 
 private:
     Contesto& ctx_;
     ServizioMessaggi* messaggi_; // the service replaced while the checks run
     RisposteProgrammate risposte_;
-    std::unique_ptr<Taeg> finestra_;
+    std::unique_ptr<FinestraCalcolo> finestra_;
     bool usata_ = false; // a check has run on the window since it was loaded
 };
 

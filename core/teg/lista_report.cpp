@@ -1,6 +1,7 @@
 #include "teg/lista_report.h"
 
 #include "common/numeri.h"
+#include "reports/stampa_report.h"
 #include "teg/riepilogo.h"
 #include "teg/teg_controlli.h"
 

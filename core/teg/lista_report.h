@@ -1,9 +1,10 @@
 #pragma once
 
 #include "common/finestra.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 #include "reports/controlli_report.h"
-#include "reports/finestre_report.h"
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
 #include "reports/modifica_lista.h"
 
 #include <functional>

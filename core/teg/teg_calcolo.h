@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/finestra.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 #include "teg/catena_soglia.h"
 #include "teg/soglie.h"
 

@@ -1,7 +1,7 @@
 #include "platform/xlsx/scrittore_xlsx_file.h"
 
+#include "common/cartella_lavoro.h"
 #include "common/file_sicuro.h"
-#include "reports/cartella_lavoro.h"
 
 #include <array>
 #include <filesystem>

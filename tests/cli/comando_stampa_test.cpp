@@ -1,5 +1,6 @@
 #include "comando_stampa.h"
-#include "programma/record_impostazioni.h"
+#include "common/stampante_registrata.h"
+#include "program/record_impostazioni.h"
 #include "reports/stampa_report.h"
 #include "stampante_pdf.h"
 #include "support/temp_dir.h"

@@ -1,8 +1,8 @@
 // A whole account: the desktop import against vantrel-cli teg, and the workbooks read back.
+#include "calculation/taeg.h"
 #include "common/cp1252.h"
 #include "support/ambiente.h"
 #include "support/esegui_cli.h"
-#include "teg/taeg.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

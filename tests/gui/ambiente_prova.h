@@ -2,7 +2,7 @@
 
 #include "applicazione.h"
 #include "common/servizi_simulati.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 
 #include <QApplication>
 #include <QDir>

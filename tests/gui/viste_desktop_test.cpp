@@ -1,16 +1,16 @@
 // The desktop program: login, exit, one window per kind, settings, the summary window, printing
 // through the print dialog, the window menu and the questions before rows are lost.
 #include "ambiente_prova.h"
-#include "finestra_principale.h"
 #include "qt_testo.h"
 #include "scelta_stampa.h"
 #include "scelta_stampa_qt.h"
 #include "shell/impostazioni.h"
 #include "stampante_dialogo.h"
+#include "vista_accesso.h"
 #include "vista_calendario.h"
-#include "vista_form23.h"
 #include "vista_generica.h"
-#include "vista_password.h"
+#include "vista_impostazioni.h"
+#include "vista_principale.h"
 #include "vista_taeg.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ struct Desktop : test::AmbienteProva {
     QPrinter impostazioni{QPrinter::HighResolution};
     SceltaProgrammata scelta;
     StampanteDialogo stampante;
-    FinestraPrincipale m;
+    VistaPrincipale m;
 };
 
 bool inizioPdf(const QString& file) {
@@ -83,7 +83,7 @@ void scriviImposta(test::AmbienteProva& a, int accesso) {
     f.write(reinterpret_cast<const char*>(r.byte.data()), static_cast<qint64>(r.byte.size()));
 }
 // One attempt on the login dialog: user name, Enter, password, Enter (which confirms, as OK does).
-void tentativo(VistaPassword& d, const QString& utente, const QString& password) {
+void tentativo(VistaAccesso& d, const QString& utente, const QString& password) {
     auto* u = trova<QLineEdit>(d, "txtUserName");
     auto* p = trova<QLineEdit>(d, "txtPassword");
     u->setFocus();
@@ -140,7 +140,7 @@ private slots:
         w.incolla("txtTasso", "5");
         w.clicca("CmdCalcola");
         d.m.modello().clicca("SSCommand11");
-        auto* stp2 = qobject_cast<VistaGenerica*>(d.m.vista(TipoFinestra::STP2));
+        auto* stp2 = qobject_cast<VistaGenerica*>(d.m.vista(TipoFinestra::GestoreReport));
         QVERIFY(stp2);
         d.scelta.risposte = {d.pdf("a.pdf"), d.pdf("b.pdf"), d.pdf("c.pdf")};
         d.risposte.aggiungi(Risposta::Ok); // "Accendi la Stampante"
@@ -239,9 +239,9 @@ private slots:
         QFETCH(bool, accettato);
         test::AmbienteProva a;
         scriviImposta(a, -1);
-        FinestraPrincipale m(a.ctx, a.cartella());
-        m.eseguiLogin([&](PassWord& w) {
-            VistaPassword d(w);
+        VistaPrincipale m(a.ctx, a.cartella());
+        m.eseguiLogin([&](Accesso& w) {
+            VistaAccesso d(w);
             d.show();
             QVERIFY(QTest::qWaitForWindowActive(&d));
             for (const QString& t : tentativi) {
@@ -259,11 +259,11 @@ private slots:
 
     void closingTheLoginThroughItsFrameRefuses() {
         test::AmbienteProva a;
-        PassWord w(a.ctx);
-        VistaPassword d(w);
+        Accesso w(a.ctx);
+        VistaAccesso d(w);
         d.show();
         d.close();
-        QCOMPARE(w.esito(), PassWord::Esito::Rifiutato);
+        QCOMPARE(w.esito(), Accesso::Esito::Rifiutato);
     }
 
     // Both exit commands ask: Annulla goes on, OK ends the program.
@@ -280,7 +280,7 @@ private slots:
 
     void oneCalculationWindowOnly() {
         Desktop d;
-        FinestraPrincipale& m = d.m;
+        VistaPrincipale& m = d.m;
         auto* pulsante = trova<QToolButton>(m, "SSCommand5");
         QTest::mouseClick(pulsante, Qt::LeftButton);
         QTest::mouseClick(pulsante, Qt::LeftButton);
@@ -299,9 +299,9 @@ private slots:
 
     void settingsRoundTripThroughTheFiles() {
         Desktop d;
-        FinestraPrincipale& m = d.m;
+        VistaPrincipale& m = d.m;
         m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
-        auto* v = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        auto* v = qobject_cast<VistaImpostazioni*>(m.vista(TipoFinestra::Impostazioni));
         QVERIFY(v);
         m.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m));
@@ -314,14 +314,14 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "PassW"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1"));
         QTest::mouseClick(trova(*v, "Salva"), Qt::LeftButton);
-        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+        QTRY_VERIFY(!m.vista(TipoFinestra::Impostazioni));
 
         m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
-        auto* riaperta = qobject_cast<VistaForm23*>(m.vista(TipoFinestra::Form23));
+        auto* riaperta = qobject_cast<VistaImpostazioni*>(m.vista(TipoFinestra::Impostazioni));
         QCOMPARE(trova<QLineEdit>(*riaperta, "NomeUt")->text(), QStringLiteral("ROSSI"));
         QCOMPARE(trova<QLineEdit>(*riaperta, "PassW")->echoMode(), QLineEdit::Password);
         QTest::mouseClick(trova(*riaperta, "Command3D8"), Qt::LeftButton);
-        QTRY_VERIFY(!m.vista(TipoFinestra::Form23));
+        QTRY_VERIFY(!m.vista(TipoFinestra::Impostazioni));
     }
 
     void calendarAddsDays() {

@@ -1,11 +1,11 @@
 #include "common/maschera_formato.h"
 #include "common/numeri.h"
+#include "common/stampante_registrata.h"
 #include "loan/ricerche_letterali.h"
-#include "reports/stampa_report.h"
 #include "support/ambiente.h"
+#include "support/finestra_mutuo.h"
 #include "support/messaggio.h"
 #include "support/stato_finestra.h"
-#include "teg/taeg.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +30,7 @@ protected:
 
     std::ostringstream carta;
     StampanteRegistrata stampante{carta};
-    Taeg t{ctx};
+    test::FinestraMutuo t{ctx};
 };
 
 TEST_F(Mutuo, ExpensesRaiseTheTaeg) {
@@ -91,7 +91,7 @@ TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.messaggio);
         risposte.dimentica();
-        Taeg m(ctx);
+        test::FinestraMutuo m(ctx);
         m.incolla("txtImporto", c.importo);
         m.incolla("txtNumRate", c.rate);
         m.incolla("txtTasso", c.tasso);

@@ -1,7 +1,7 @@
 #include "loan/teg_usura.h"
 #include "rates/riferimento_serie.h"
 #include "support/ambiente.h"
-#include "teg/taeg.h"
+#include "support/finestra_mutuo.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -53,7 +53,7 @@ protected:
     }
     const std::string& campo(const char* nome) const { return t[nome].testo; }
 
-    Taeg t{ctx};
+    test::FinestraMutuo t{ctx};
 };
 
 TEST_F(VerificaUsuraMutuo, InsuranceAloneTakesAPersonalLoanOverTheThreshold) {

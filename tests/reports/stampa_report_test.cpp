@@ -1,9 +1,10 @@
 #include "common/servizi_simulati.h"
-#include "reports/finestre_report.h"
+#include "common/stampante_registrata.h"
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
 #include "reports/stampa_report.h"
 #include "support/ambiente.h"
 #include "support/stato_finestra.h"
-#include "teg/taeg.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "rates/server_tassi.h"
-#include "shell/form23.h"
+#include "shell/finestra_impostazioni.h"
 #include "shell/impostazioni.h"
 #include "support/ambiente.h"
 
@@ -14,7 +14,7 @@ class ImpostazioniServer : public ::testing::Test, protected test::Ambiente {};
 
 TEST_F(ImpostazioniServer, IlServerSiScegliePoiSiRileggeDalFile) {
     risposte.aggiungi(Risposta::Ok); // to the warning on plain FTP
-    Form23 f(ctx);
+    FinestraImpostazioni f(ctx);
     // Without a settings file: the official series over HTTPS.
     EXPECT_EQ(f["TipoServer"].selezione, 0);
     EXPECT_EQ(f["IndirizzoServer"].testo, kIndirizzoSerieUfficiale);
@@ -37,7 +37,7 @@ TEST_F(ImpostazioniServer, IlServerSiScegliePoiSiRileggeDalFile) {
     EXPECT_TRUE(s.ftpSenzaTls);
     EXPECT_EQ(s.certificati, "/etc/ca.pem");
     EXPECT_EQ(urlServerFtp(s.indirizzo), "ftp://ftp.esempio.it:2121/");
-    Form23 riaperta(ctx);
+    FinestraImpostazioni riaperta(ctx);
     EXPECT_EQ(riaperta["TipoServer"].selezione, 1);
     EXPECT_TRUE(riaperta["FtpSenzaTls"].selezionato);
     EXPECT_EQ(riaperta["PasswordServer"].testo, "pàssword");
@@ -47,7 +47,7 @@ TEST_F(ImpostazioniServer, UnCaratterePersoNelFileDelleImpostazioniVieneRifiutat
     for (const char* campo : {"NomeUt", "PassW"}) {
         SCOPED_TRACE(campo);
         risposte.dimentica();
-        Form23 f(ctx);
+        FinestraImpostazioni f(ctx);
         f.incolla(campo, "Łukasz€"); // the euro sign is in Windows-1252, Ł is not
         f.clicca("Salva");
         EXPECT_FALSE(f.chiusa());
@@ -56,7 +56,7 @@ TEST_F(ImpostazioniServer, UnCaratterePersoNelFileDelleImpostazioniVieneRifiutat
         EXPECT_NE(risposte.mostrati()[0].testo.find("\"Ł\""), std::string::npos) << risposte.mostrati()[0].testo;
         EXPECT_EQ(test::leggiByte(dir.file(kFileImposta)).size(), 0u) << "nothing written";
     }
-    Form23 f(ctx);
+    FinestraImpostazioni f(ctx);
     f.incolla("NomeUt", "Müller€");
     f.clicca("Salva");
     EXPECT_TRUE(f.chiusa());

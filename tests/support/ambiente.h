@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/servizi_simulati.h"
-#include "programma/stato_programma.h"
+#include "program/stato_programma.h"
 #include "support/temp_dir.h"
 
 namespace vantrel::test {

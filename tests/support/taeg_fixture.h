@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/ambiente.h"
-#include "teg/taeg.h"
+#include "teg/finestra_calcolo.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,7 +11,7 @@ namespace vantrel::test {
 /// A calculation window on an empty program folder, with scripted answers and a fixed clock.
 class FinestraTaeg : public ::testing::Test, protected Ambiente {
 protected:
-    FinestraTaeg() : w(std::make_unique<Taeg>(ctx)) {}
+    FinestraTaeg() : w(std::make_unique<FinestraCalcolo>(ctx)) {}
 
     /// Stores one quarter of averages: TM1, TM2, TM7, TM8, TM3, TM4, TM6.
     void periodo(const std::string& chiave, std::initializer_list<float> medie) {
@@ -35,7 +35,7 @@ protected:
     }
     const std::string& t(const std::string& nome) { return (*w)[nome].testo; }
 
-    std::unique_ptr<Taeg> w;
+    std::unique_ptr<FinestraCalcolo> w;
 };
 
 } // namespace vantrel::test

@@ -1,5 +1,4 @@
 #include "common/numeri.h"
-#include "finestre_tassi/usurari.h"
 #include "rates/fonti_tassi.h"
 #include "support/file_tassi.h"
 #include "support/taeg_fixture.h"
@@ -20,7 +19,7 @@ protected:
     void calcola(const std::string& dal, const std::string& al, int categoria, const std::string& accordato,
                  const std::string& chiave, const std::array<float, 7>& m, bool lire = false) {
         ctx.stato.tassi = TabellaTassi{};
-        w = std::make_unique<Taeg>(ctx, false);
+        w = std::make_unique<FinestraCalcolo>(ctx, false);
         periodo(chiave, {m[0], m[1], m[2], m[3], m[4], m[5], m[6]});
         w->clicca(lire ? "Lira" : "euro");
         w->seleziona("Combo2", categoria);
@@ -52,19 +51,6 @@ TEST_F(NormaPerData, IlRiepilogoMostraLaCatenaDellaSoglia) {
 
     ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
     EXPECT_NE(riepilogo().find("decreto MEF del trimestre"), std::string::npos);
-
-    // Saving the quarter in the rate window makes its rates the user's.
-    Usurari u(ctx);
-    const auto scegli = [&](const char* combo, const char* testo) {
-        const auto& v = u[combo].voci;
-        u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
-    };
-    scegli("Combo1", "1");
-    scegli("Combo2", "2018");
-    u.incolla("TM3", "7,3839");
-    u.clicca("OK");
-    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
-    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "22018"), fonti::nonRegistrata);
 }
 
 TEST(FontiTassi, RegistrateAccantoAiTassi) {
@@ -77,38 +63,6 @@ TEST(FontiTassi, RegistrateAccantoAiTassi) {
     ASSERT_TRUE(registraFontiTassi(c, {{"32018", fonti::server}}, true));
     EXPECT_EQ(fonteTassi(c, "12018"), fonti::nonRegistrata);
     EXPECT_EQ(fonteTassi(c, " 32018 "), fonti::server);
-}
-
-// The rate window turns a typed average into the threshold of the chosen quarter's rule.
-TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
-    struct Caso {
-        const char *trimestre, *anno, *media, *soglia;
-    };
-    const Caso casi[] = {
-        {"1", "2011", "10,45", "15,68"}, {"2", "2011", "10,45", "15,68"}, // the 2nd quarter as published
-        {"3", "2011", "10,45", "17,06"}, {"4", "2026", "10,45", "17,06"},
-        {"4", "2026", "16,08", "24,08"}, {"", "", "10,45", "17,06"}, // no quarter chosen: the rule in force today
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
-        test::Ambiente a;
-        Usurari u(a.ctx);
-        for (const auto& [combo, testo] : {std::pair{"Combo1", c.trimestre}, std::pair{"Combo2", c.anno}}) {
-            const auto& v = u[combo].voci;
-            if (*testo) u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
-        }
-        u.incolla("TM7", c.media);
-        u.esci("TM7");
-        EXPECT_EQ(u["TU7"].testo, c.soglia);
-    }
-    // The listing computes the overdraft thresholds by the rule of each stored quarter.
-    test::Ambiente a;
-    test::scriviTassi(a.dir, {test::Periodo{"22011", 13.6f}, test::Periodo{"32011", 14.65f}});
-    Usurari u(a.ctx);
-    const auto& righe = u["List1"].voci;
-    ASSERT_EQ(righe.size(), 8u);
-    EXPECT_NE(righe[0].find(" 13,60  20,40 "), std::string::npos) << righe[0]; // x 1,5
-    EXPECT_NE(righe[4].find(" 14,65  22,31 "), std::string::npos) << righe[4]; // x 1,25 + 4
 }
 
 } // namespace

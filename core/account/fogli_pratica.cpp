@@ -1,0 +1,169 @@
+#include "account/fogli_pratica.h"
+
+#include "common/date.h"
+#include "common/numeri.h"
+#include "common/testo.h"
+
+namespace vantrel {
+namespace {
+
+Cella data(const std::string& testo) {
+    const auto d = leggiData(testo);
+    return d ? Cella::diNumero(static_cast<double>(d->numero()), Formato::Data) : Cella::diTesto(testo);
+}
+
+Cella intero(double v) {
+    return Cella::diNumero(v, Formato::Intero);
+}
+
+std::string unisci(const std::vector<std::string>& v) {
+    std::string s;
+    for (const auto& m : v)
+        s += (s.empty() ? "" : " | ") + m;
+    return s;
+}
+
+std::string fonte(const EsitoTrimestre& e) {
+    if (!e.inTabella) return "trimestre " + e.periodoTassi + " assente dalla tabella dei tassi: soglia 0";
+    return "tabella dei tassi del programma (NtassiU.dat), periodo " + e.periodoTassi + ", " + e.voceTasso;
+}
+
+} // namespace
+
+TotaliPratica totaliPratica(const std::vector<EsitoTrimestre>& esiti) {
+    TotaliPratica t;
+    t.trimestri = esiti.size();
+    for (const auto& e : esiti) {
+        if (!e.oltreSoglia()) continue;
+        ++t.oltre;
+        const double s = leggiNumero(e.supero).value_or(0);
+        if (!t.massimo || s > t.superoMassimo) {
+            t.superoMassimo = s;
+            t.massimo = &e;
+        }
+    }
+    return t;
+}
+
+Foglio foglioRiepilogo() {
+    Foglio f;
+    f.nome = "Riepilogo";
+    f.colonne = {{"N.", 5, Formato::Intero},
+                 {"Dal", 11, Formato::Data},
+                 {"Al", 11, Formato::Data},
+                 {"Categoria", 24, Formato::Generale},
+                 {"Classe", 7, Formato::Intero},
+                 {"TEG", 9, Formato::Tasso},
+                 {"Tasso soglia", 10, Formato::Tasso},
+                 {"Supero", 9, Formato::Tasso},
+                 {"Esito", 14, Formato::Generale},
+                 {"Norma", 14, Formato::Generale},
+                 {"Formula", 15, Formato::Generale},
+                 {"TEG interessi", 10, Formato::Tasso},
+                 {"TEG CMS", 10, Formato::Tasso},
+                 {"TEG altri interessi", 10, Formato::Tasso},
+                 {"TEG spese", 10, Formato::Tasso},
+                 {"TEG altri oneri", 10, Formato::Tasso},
+                 {"Note", 40, Formato::Generale}};
+    return f;
+}
+
+void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e) {
+    std::vector<Cella> r = {intero(static_cast<double>(f.righe.size() + 1)),
+                            data(e.dal),
+                            data(e.al),
+                            Cella::diTesto(e.categoria),
+                            intero(e.classe),
+                            Cella::daCampo(e.teg, Formato::Tasso),
+                            Cella::daCampo(e.soglia, Formato::Tasso),
+                            Cella::daCampo(e.supero, Formato::Tasso),
+                            Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
+                                           : leggiNumero(e.soglia) ? "entro soglia"
+                                                                   : "soglia non disponibile"),
+                            Cella::diTesto(e.norma),
+                            Cella::diTesto(e.formula)};
+    for (const auto& p : e.parziali)
+        r.push_back(Cella::daCampo(p, Formato::Tasso));
+    r.push_back(Cella::diTesto(unisci(e.messaggi)));
+    f.righe.push_back(std::move(r));
+    f.evidenziate.push_back(e.oltreSoglia());
+}
+
+void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti) {
+    f.totali.clear();
+    if (f.righe.empty()) return;
+    const TotaliPratica t = totaliPratica(esiti);
+    const auto intervallo = [&](std::size_t c) { return nomeCella(c, 1) + ":" + nomeCella(c, f.righe.size()); };
+    const auto riga = [&](const char* titolo, Cella valore) {
+        std::vector<Cella> r(6);
+        r[0] = Cella::diTesto(titolo);
+        r[5] = std::move(valore);
+        f.totali.push_back(std::move(r));
+    };
+    riga("Trimestri controllati",
+         Cella::diFormula("=COUNT(" + intervallo(0) + ")", static_cast<double>(t.trimestri), Formato::Intero));
+    riga("Trimestri oltre la soglia",
+         Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsito) + ",\"" + kOltreSoglia + "\")",
+                          static_cast<double>(t.oltre), Formato::Intero));
+    riga("Supero massimo",
+         Cella::diFormula("=MAX(" + intervallo(kColonnaSupero) + ")", t.superoMassimo, Formato::Tasso));
+}
+
+CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
+    CartellaLavoro c;
+    Foglio riepilogo = foglioRiepilogo();
+    for (const auto& e : esiti)
+        accodaRiepilogo(riepilogo, e);
+    totaliRiepilogo(riepilogo, esiti);
+    c.fogli.push_back(std::move(riepilogo));
+
+    Foglio dati;
+    dati.nome = "Dati dei trimestri";
+    dati.colonne = {{"N.", 5, Formato::Intero},
+                    {"Riga del file", 8, Formato::Intero},
+                    {"Dal", 11, Formato::Data},
+                    {"Al", 11, Formato::Data},
+                    {"Giorni", 7, Formato::Intero},
+                    {"Numeri debitori", 16, Formato::Importo},
+                    {"Indebitamento medio", 14, Formato::Importo},
+                    {"Interessi", 12, Formato::Importo},
+                    {"CMS", 12, Formato::Importo},
+                    {"Altri interessi", 12, Formato::Importo},
+                    {"Spese", 12, Formato::Importo},
+                    {"CMS spese", 12, Formato::Importo},
+                    {"Altri oneri", 12, Formato::Importo},
+                    {"Accordato", 14, Formato::Importo},
+                    {"Fido utilizzato", 14, Formato::Importo},
+                    {"Categoria", 24, Formato::Generale},
+                    {"Valuta", 7, Formato::Generale},
+                    {"Norma", 14, Formato::Generale},
+                    {"Formula", 15, Formato::Generale}};
+    Foglio tassi;
+    tassi.nome = "Tassi usati";
+    tassi.colonne = {
+        {"N.", 5, Formato::Intero},           {"Dal", 11, Formato::Data},          {"Al", 11, Formato::Data},
+        {"Categoria", 24, Formato::Generale}, {"Classe", 7, Formato::Intero},      {"Periodo", 8, Formato::Generale},
+        {"Voce", 6, Formato::Generale},       {"Tasso medio", 10, Formato::Tasso}, {"Norma", 14, Formato::Generale},
+        {"Tasso soglia", 10, Formato::Tasso}, {"Fonte", 60, Formato::Generale}};
+    for (std::size_t n = 0; n < esiti.size(); ++n) {
+        const EsitoTrimestre& e = esiti[n];
+        std::vector<Cella> r = {intero(static_cast<double>(n + 1)), intero(e.riga), data(e.dal), data(e.al)};
+        for (std::size_t k = 0; k < e.dati.size(); ++k)
+            r.push_back(Cella::daCampo(e.dati[k], k == 0 ? Formato::Intero : Formato::Importo));
+        for (const std::string* t : {&e.categoria, &e.valuta, &e.norma, &e.formula})
+            r.push_back(Cella::diTesto(*t));
+        dati.righe.push_back(std::move(r));
+        dati.evidenziate.push_back(e.oltreSoglia());
+
+        tassi.righe.push_back({intero(static_cast<double>(n + 1)), data(e.dal), data(e.al), Cella::diTesto(e.categoria),
+                               intero(e.classe), Cella::diTesto(e.periodoTassi), Cella::diTesto(e.voceTasso),
+                               Cella::daCampo(e.tassoMedio, Formato::Tasso), Cella::diTesto(e.norma),
+                               Cella::daCampo(e.soglia, Formato::Tasso), Cella::diTesto(fonte(e))});
+        tassi.evidenziate.push_back(e.oltreSoglia());
+    }
+    c.fogli.push_back(std::move(dati));
+    c.fogli.push_back(std::move(tassi));
+    return c;
+}
+
+} // namespace vantrel

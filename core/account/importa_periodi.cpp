@@ -1,0 +1,428 @@
+#include "account/importa_periodi.h"
+
+#include "common/cp1252.h"
+#include "common/date.h"
+#include "common/numeri.h"
+#include "common/testo.h"
+#include "reports/file_report.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vantrel {
+namespace {
+
+// What a column holds. The input fields follow kCampo in tab order.
+enum Ruolo : int {
+    kIgnota = -1,
+    kDal = 0,
+    kAl,
+    kGiorni,
+    kCampo,
+    kCategoria = kCampo + static_cast<int>(kCampiPeriodo.size()),
+    kAccordato,
+    kValuta,
+    kNorma,
+    kFormula,
+    kAccordatoOFido, // "accordato": the option when its cells are options, otherwise the fido
+};
+
+struct Alias {
+    const char* chiave;
+    int ruolo;
+};
+
+// Headers as compared (see chiave), the control names first.
+constexpr Alias kIntestazioni[] = {
+    {"dal", kDal},
+    {"al", kAl},
+    {"giorni", kGiorni},
+    {"numerid", kCampo + 0},
+    {"numeri debitori", kCampo + 0},
+    {"numeri dare", kCampo + 0},
+    {"intdare", kCampo + 1},
+    {"interessi", kCampo + 1},
+    {"interessi dare", kCampo + 1},
+    {"interessi debitori", kCampo + 1},
+    {"comms", kCampo + 2},
+    {"cms", kCampo + 2},
+    {"extrafido", kCampo + 3},
+    {"altri interessi", kCampo + 3},
+    {"spesen", kCampo + 4},
+    {"spese", kCampo + 4},
+    {"comms2", kCampo + 5},
+    {"cms spese", kCampo + 5},
+    {"aspese", kCampo + 6},
+    {"altri oneri", kCampo + 6},
+    {"fido", kCampo + 7},
+    {"acc", kCampo + 8},
+    {"fido utilizzato", kCampo + 8},
+    {"importo", kCampo + 8},
+    {"categoria", kCategoria},
+    {"valuta", kValuta},
+    {"norma", kNorma},
+    {"formula", kFormula},
+    {"accordato", kAccordatoOFido},
+};
+
+// A word of a choice column and what it picks: the control clicked, or for the category the item of
+// its list.
+struct Scelta {
+    const char* chiave;
+    int ControlliTeg::*controllo = nullptr;
+    int voce = 0;
+};
+struct Scelte {
+    std::vector<Scelta> voci;
+    const char* ammesse;
+};
+
+const Scelte& scelte(int ruolo) {
+    using C = ControlliTeg;
+    static const Scelte categoria{
+        {{"conto corrente", nullptr, 0}, {"conto senza affidamento", nullptr, 1}, {"conto anticipi", nullptr, 2}},
+        "Conto Corrente, Conto senza affidamento o Conto anticipi"};
+    static const Scelte accordato{{{"fido", &C::accordatoFido},
+                                   {"indebitam medio", &C::accordatoIndebitamento},
+                                   {"indebitamento medio", &C::accordatoIndebitamento}},
+                                  "Fido o indebitam. medio"};
+    static const Scelte valuta{
+        {{"euro", &C::euro}, {"eur", &C::euro}, {"lire", &C::lire}, {"lira", &C::lire}, {"itl", &C::lire}},
+        "Euro o Lire"};
+    static const Scelte norma{{{"secondo la data", &C::normaPerData},
+                               {"vecchia norma", &C::vecchiaNorma},
+                               {"vecchia", &C::vecchiaNorma},
+                               {"nuova norma", &C::nuovaNorma},
+                               {"nuova", &C::nuovaNorma}},
+                              "secondo la data, vecchia norma o nuova norma"};
+    static const Scelte formula{{{"banca ditalia", &C::calcolaBancaItalia}, {"globale", &C::calcolaGlobale}},
+                                "Banca d'Italia o globale"};
+    switch (ruolo) {
+    case kCategoria:
+        return categoria;
+    case kAccordato:
+        return accordato;
+    case kValuta:
+        return valuta;
+    case kNorma:
+        return norma;
+    default:
+        return formula;
+    }
+}
+
+bool continuazione(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+bool utf8Valido(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t n = b < 0x80             ? 1
+                              : (b & 0xE0) == 0xC0 ? 2
+                              : (b & 0xF0) == 0xE0 ? 3
+                              : (b & 0xF8) == 0xF0 ? 4
+                                                   : 0;
+        if (n == 0 || (n == 2 && b < 0xC2) || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if (!continuazione(static_cast<unsigned char>(s[i + k]))) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string inUtf8(std::string_view b) {
+    if (b.starts_with("\xEF\xBB\xBF")) return std::string(b.substr(3));
+    if (b.starts_with("\xFF\xFE") || b.starts_with("\xFE\xFF"))
+        throw ErroreImportazione{0, "",
+                                 "il file è in UTF-16: salvarlo come \"CSV (delimitato dal separatore di elenco)\""};
+    return utf8Valido(b) ? std::string(b) : daCp1252AUtf8(b);
+}
+
+char32_t carattere(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i++]);
+    if (b < 0x80) return b;
+    const int n = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
+    char32_t c = b & (0x3F >> n);
+    for (int k = 0; k < n && i < s.size(); ++k)
+        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    return c;
+}
+
+/// A header or an option as compared: lower case, accents and apostrophes and dots dropped,
+/// any other sign a single space ("C.M.S." is "cms", "Banca d'Italia" is "banca ditalia").
+std::string chiave(std::string_view s) {
+    // The letters of U+00C0..U+00FF without their accents; "*" is no letter.
+    static constexpr std::string_view kLatino = "aaaaaaaceeeeiiiidnooooo*ouuuuy*saaaaaaaceeeeiiiidnooooo*ouuuuy*y";
+    std::string out;
+    bool spazio = false;
+    for (std::size_t i = 0; i < s.size();) {
+        char32_t c = carattere(s, i);
+        if (c == '.' || c == '\'' || c == 0x2019) continue;
+        if (c >= 0xC0 && c <= 0xFF && kLatino[c - 0xC0] != '*') c = static_cast<unsigned char>(kLatino[c - 0xC0]);
+        if (c >= 'A' && c <= 'Z') c = c - 'A' + 'a';
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            if (spazio && !out.empty()) out += ' ';
+            spazio = false;
+            out += static_cast<char>(c);
+        } else {
+            spazio = true;
+        }
+    }
+    return out;
+}
+
+struct Record {
+    int riga;
+    std::vector<std::string> celle;
+    bool vuoto() const {
+        return std::all_of(celle.begin(), celle.end(), [](const std::string& c) { return trim(c).empty(); });
+    }
+};
+
+/// The next record of the text from `i`, one per spreadsheet row: ";" between cells, a quoted cell
+/// may hold ";", line breaks and doubled quotes; CR LF, LF and CR end a row. False at the end.
+bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
+    if (i >= t.size()) return false;
+    r.riga = ++riga;
+    r.celle.clear();
+    while (true) {
+        std::string& c = r.celle.emplace_back();
+        if (i < t.size() && t[i] == '"' && !leggiCellaVirgolettata(t, i, c))
+            throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
+        // Unquoted text, or what follows the closing quote, runs to the next ";" or line end.
+        const std::size_t fine = std::min(t.find_first_of(";\r\n", i), t.size());
+        c.append(t, i, fine - i);
+        i = fine;
+        if (i < t.size() && t[i] == ';') {
+            ++i;
+            continue;
+        }
+        if (i < t.size() && t[i] == '\r') ++i;
+        if (i < t.size() && t[i] == '\n') ++i;
+        return true;
+    }
+}
+
+int ruoloDi(const std::string& intestazione) {
+    const std::string k = chiave(intestazione);
+    for (const Alias& a : kIntestazioni)
+        if (k == a.chiave) return a.ruolo;
+    return kIgnota;
+}
+
+std::optional<Scelta> scelta(int ruolo, std::string_view cella) {
+    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiave(cella);
+    for (const Scelta& s : scelte(ruolo).voci)
+        if (k == s.chiave) return s;
+    return std::nullopt;
+}
+
+/// The text to paste for an amount: the cell itself, or without a currency sign and blanks when
+/// only these keep it from reading as a number.
+std::optional<std::string> importo(std::string_view cella) {
+    if (leggiNumero(cella)) return std::string(cella);
+    std::string pulito;
+    for (std::size_t i = 0; i < cella.size();) {
+        const std::size_t da = i;
+        const char32_t c = carattere(cella, i);
+        if (c != 0x20AC && c != ' ' && c != '\t' && c != 0xA0 && c != 0x202F) pulito.append(cella, da, i - da);
+    }
+    if (leggiNumero(pulito)) return pulito;
+    return std::nullopt;
+}
+
+/// A day-first date; a time after it (as a date-and-time cell is saved) and a two-digit year
+/// (up to 29 in the 2000s, as spreadsheets read them) are accepted.
+std::optional<Data> dataCella(std::string_view s) {
+    s = trim(s);
+    if (const auto sp = s.find(' '); sp != std::string_view::npos) {
+        const std::string_view ora = trim(s.substr(sp));
+        if (ora.find_first_not_of("0123456789:") == std::string_view::npos) s = s.substr(0, sp);
+    }
+    if (auto d = leggiData(s)) return d;
+    const auto sep = s.find_last_of("/-.");
+    if (sep == std::string_view::npos || s.size() - sep != 3) return std::nullopt;
+    const std::string_view aa = s.substr(sep + 1);
+    if (aa.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    const std::string secolo = aa < "30" ? "20" : "19";
+    return leggiData(std::string(s.substr(0, sep + 1)) + secolo + std::string(aa));
+}
+
+std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std::size_t c) {
+    if (c < colonne.size() && !colonne[c].nome.empty()) return colonne[c].nome;
+    return std::to_string(c + 1);
+}
+
+// The header: the first row naming both dates (title rows may stand above it), else the first
+// non-empty row; none in an empty file. `i` and `riga` are left on the first row after it.
+std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& riga) {
+    Record rec;
+    std::size_t primaPiena = std::string::npos;
+    int rigaPrimaPiena = 0;
+    std::optional<Record> testata;
+    while (riga < 30 && prossimoRecord(testo, i, riga, rec)) {
+        bool dal = false, al = false;
+        for (const auto& c : rec.celle) {
+            const int ruolo = ruoloDi(c);
+            dal = dal || ruolo == kDal;
+            al = al || ruolo == kAl;
+        }
+        if (dal && al) return rec;
+        if (primaPiena == std::string::npos && !rec.vuoto()) {
+            primaPiena = i;
+            rigaPrimaPiena = riga;
+            testata = rec;
+        }
+    }
+    if (testata) { // no row names both dates
+        i = primaPiena;
+        riga = rigaPrimaPiena;
+    }
+    return testata;
+}
+
+void applicaScelta(PeriodoDaControllare& p, int ruolo, const Scelta& s) {
+    switch (ruolo) {
+    case kCategoria:
+        p.categoria = s.voce;
+        break;
+    case kAccordato:
+        p.accordato = s.controllo;
+        break;
+    case kValuta:
+        p.valuta = s.controllo;
+        break;
+    case kNorma:
+        p.norma = s.controllo;
+        break;
+    default:
+        p.formula = s.controllo;
+    }
+}
+
+} // namespace
+
+std::string ErroreImportazione::messaggio() const {
+    std::string s;
+    if (riga > 0) s = "riga " + std::to_string(riga);
+    if (!colonna.empty()) s += (s.empty() ? "" : ", ") + std::string("colonna ") + colonna;
+    return s.empty() ? testo : s + ": " + testo;
+}
+
+LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(contenuto)) {
+    Record rec;
+    std::size_t i = 0;
+    int riga = 0;
+    const std::optional<Record> testata = testataDi(testo_, i, riga);
+    if (!testata) throw ErroreImportazione{0, "", "il file è vuoto: manca la riga di intestazione"};
+    inizio_ = i;
+    rigaInizio_ = riga;
+    for (const auto& c : testata->celle)
+        colonne_.push_back({std::string(trim(c)), ruoloDi(c)});
+    if (colonne_.size() == 1 && colonne_[0].ruolo == kIgnota &&
+        colonne_[0].nome.find_first_of(",\t") != std::string::npos)
+        throw ErroreImportazione{testata->riga, "", "separatore errato: le colonne vanno separate da \";\""};
+    for (const char* nome : {"Dal", "Al"}) {
+        const int ruolo = nome[1] == 'a' ? kDal : kAl;
+        if (std::none_of(colonne_.begin(), colonne_.end(), [&](const Colonna& c) { return c.ruolo == ruolo; }))
+            throw ErroreImportazione{testata->riga, "", std::string("manca la colonna obbligatoria \"") + nome + "\""};
+    }
+    // One look at the rows: "accordato" is the option when every cell it fills is one, and the fido
+    // otherwise; an unnamed column is named as ignored only when it holds something.
+    std::vector<char> opzioni(colonne_.size()), importi(colonne_.size()), piene(colonne_.size());
+    for (std::size_t j = i; prossimoRecord(testo_, j, riga, rec);)
+        for (std::size_t c = 0; c < colonne_.size() && c < rec.celle.size(); ++c) {
+            if (trim(rec.celle[c]).empty()) continue;
+            piene[c] = 1;
+            if (colonne_[c].ruolo == kAccordatoOFido) (scelta(kAccordato, rec.celle[c]) ? opzioni : importi)[c] = 1;
+        }
+    for (std::size_t c = 0; c < colonne_.size(); ++c) {
+        if (colonne_[c].ruolo == kAccordatoOFido)
+            colonne_[c].ruolo = opzioni[c] && !importi[c] ? kAccordato : kCampo + 7;
+        if (colonne_[c].ruolo == kIgnota) {
+            if (!colonne_[c].nome.empty() || piene[c])
+                ignorate_.push_back(colonne_[c].nome.empty() ? "colonna " + std::to_string(c + 1) + " senza nome"
+                                                             : colonne_[c].nome);
+            continue;
+        }
+        for (std::size_t d = 0; d < c; ++d)
+            if (colonne_[d].ruolo == colonne_[c].ruolo)
+                throw ErroreImportazione{testata->riga, colonne_[c].nome,
+                                         "colonna ripetuta: i suoi dati sono già nella colonna " + colonne_[d].nome};
+    }
+    riavvolgi();
+}
+
+void LettorePeriodi::riavvolgi() {
+    posizione_ = inizio_;
+    riga_ = rigaInizio_;
+}
+
+bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
+    Record rec;
+    do {
+        if (!prossimoRecord(testo_, posizione_, riga_, rec)) return false;
+    } while (rec.vuoto());
+    for (std::size_t c = colonne_.size(); c < rec.celle.size(); ++c)
+        if (!trim(rec.celle[c]).empty())
+            throw ErroreImportazione{rec.riga, std::to_string(c + 1),
+                                     "la riga ha " + std::to_string(rec.celle.size()) + " campi, l'intestazione " +
+                                         std::to_string(colonne_.size())};
+    p = PeriodoDaControllare{};
+    p.riga = rec.riga;
+    std::optional<Data> dal, al;
+    static const std::string vuota;
+    for (std::size_t c = 0; c < colonne_.size(); ++c) {
+        const int ruolo = colonne_[c].ruolo;
+        if (ruolo == kIgnota) continue;
+        const std::string& v = c < rec.celle.size() ? rec.celle[c] : vuota;
+        const std::string_view t = trim(v);
+        const auto errore = [&](const std::string& cosa) {
+            return ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "'" + std::string(t) + "' " + cosa};
+        };
+        if (ruolo == kDal || ruolo == kAl) {
+            if (t.empty()) throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "manca la data"};
+            const auto d = dataCella(t);
+            if (!d) throw errore("non è una data (gg/mm/aaaa)");
+            (ruolo == kDal ? dal : al) = d;
+            (ruolo == kDal ? p.dal : p.al) = d->testo();
+            if (dal && al && *al < *dal)
+                throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c),
+                                         "il periodo finisce (" + al->testo() + ") prima di cominciare (" +
+                                             dal->testo() + ")"};
+        } else if (t.empty()) {
+            continue;
+        } else if (ruolo == kGiorni) {
+            const auto g = leggiIntero16(v);
+            if (!g || *g <= 0) throw errore("non è un numero di giorni");
+            p.giorni = v;
+        } else if (ruolo >= kCampo && ruolo < kCategoria) {
+            const auto testoCampo = importo(v);
+            if (!testoCampo) throw errore("non è un importo");
+            p.campi[static_cast<std::size_t>(ruolo - kCampo)] = *testoCampo;
+        } else {
+            const auto s = scelta(ruolo, v);
+            if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
+            applicaScelta(p, ruolo, *s);
+        }
+    }
+    return true;
+}
+
+PeriodiImportati leggiPeriodi(std::string_view contenuto) {
+    LettorePeriodi lettore(contenuto);
+    PeriodiImportati out;
+    out.colonneIgnorate = lettore.colonneIgnorate();
+    for (PeriodoDaControllare p; lettore.prossimo(p);)
+        out.periodi.push_back(std::move(p));
+    return out;
+}
+
+PeriodiImportati leggiFilePeriodi(const std::string& path) {
+    const auto contenuto = leggiFile(path);
+    if (!contenuto) throw ErroreImportazione{0, "", "impossibile leggere il file " + path};
+    return leggiPeriodi(*contenuto);
+}
+
+} // namespace vantrel

@@ -1,0 +1,469 @@
+#include "rate_windows/usurari.h"
+
+#include "common/file_esiste.h"
+#include "common/maschera_formato.h"
+#include "common/numeri.h"
+#include "common/testo.h"
+#include "rates/avvisi_tassi.h"
+#include "rates/fonti_tassi.h"
+#include "rates/importa_serie.h"
+#include "rates/norma_soglia.h"
+#include "rates/set_tassi.h"
+#include "rates/verifica_set.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace vantrel {
+namespace {
+
+// Average field, its threshold field, and whether the threshold is stored.
+struct Riga {
+    const char* medio;
+    const char* soglia;
+};
+constexpr std::array<Riga, 8> kRighe = {{{"TM1", "TU1"},
+                                         {"TM2", "TU2"},
+                                         {"TM7", "TU7"},
+                                         {"TM8", "TU8"},
+                                         {"TM3", "TU3"},
+                                         {"TM4", "TU4"},
+                                         {"TM6", "TU6"},
+                                         {"TM5", "TU5"}}};
+
+constexpr int kPrimoAnno = 1997; // the first quarter with official average rates
+
+const char* const kTitoloAttenzione = "ATTENZIONE!";
+
+std::string f(double x) {
+    return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
+std::string f(float x) {
+    return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
+
+std::string unisci(std::initializer_list<std::string> valori) {
+    std::string out;
+    bool primo = true;
+    for (const auto& v : valori) {
+        if (!primo) out += "  ";
+        out += v;
+        primo = false;
+    }
+    return out;
+}
+
+void etichetta(Schema& s, const char* nome, const char* caption) {
+    s.aggiungi(nome, Tipo::Etichetta, caption);
+}
+
+Schema creaSchema() {
+    Schema s("usurari", "interessi usurari");
+    etichetta(s, "SSPanel1", "Tassi Soglia");
+    etichetta(s, "LblPeriodo", "periodo di rilevamento");
+    etichetta(s, "LblTrimestre", "trimestre");
+    s.aggiungi("Combo1", Tipo::Combo);
+    etichetta(s, "LblAnno", "anno");
+    s.aggiungi("Combo2", Tipo::Combo);
+    etichetta(s, "LblRichiama", "richiama tassi del:");
+    s.aggiungi("Combo3", Tipo::Combo);
+    etichetta(s, "LblCategoria", "categoria di operazioni");
+    etichetta(s, "Label2", " classi di importo");
+    etichetta(s, "LblMedi", " Tassi medi");
+    etichetta(s, "LblSoglia", " Tassi soglia");
+    etichetta(s, "LblConto", "Aperture di credito in conto corrente");
+    etichetta(s, "LblConto1", "fino a lire 10.000.000/  € 5.000");
+    etichetta(s, "LblConto2", "oltre");
+    etichetta(s, "LblScoperti", "Scoperti senza affidamento");
+    etichetta(s, "LblScoperti1", "fino a lire 2.904.405 / € 1.500");
+    etichetta(s, "LblScoperti2", "oltre");
+    etichetta(s, "LblAnticipi",
+              "Anticipi, sconti commerciali e altri finanziamenti alle imprese effettuati dalle banche.");
+    etichetta(s, "LblAnticipi1", "fino a lire 10.000.000/€ 5.000");
+    etichetta(s, "LblAnticipi2", "fino a lire 193.627.000");
+    etichetta(s, "LblAnticipi2b", "€100.000,00");
+    etichetta(s, "LblAnticipi3", "oltre");
+    etichetta(s, "LblCms", "Commissione di massimo scoperto Rilevamento medio del periodo");
+    for (const auto& r : kRighe) {
+        s.aggiungi(r.medio, Tipo::Testo, "0");
+        s.aggiungi(r.soglia, Tipo::Testo, "0");
+    }
+    etichetta(s, "LblIntestazione1", std::string(kIntestazioneTassi1).c_str());
+    etichetta(s, "LblIntestazione2", std::string(kIntestazioneTassi2).c_str());
+    s.aggiungi("pannello", Tipo::Cornice);
+    s.aggiungi("List1", Tipo::Lista).sinistra = -720;
+    s.aggiungi("OK", Tipo::Pulsante, " Conferma ").tooltip = "Conferma";
+    s.aggiungi("Pulisci", Tipo::Pulsante).tooltip = " Cancella immissione ";
+    s.aggiungi("Esc", Tipo::Pulsante);
+    s.aggiungi("SSCommand6", Tipo::Pulsante).tooltip = "scarica tassi dal server";
+    etichetta(s, "LblStato", ""); // what the download is doing
+    s.aggiungi("ImportaSerie", Tipo::Pulsante, "Importa serie ufficiale...").gruppo = "&Tassi"; // a menu item
+    s.ordineTab({"Combo3", "Combo1", "Combo2", "TM1", "TU1", "TM2", "TU2", "TM7", "TU7", "TM8", "TU8", "TM3", "TU3",
+                 "TM4", "TU4", "TM6", "TU6", "TM5", "TU5"});
+    return s;
+}
+
+} // namespace
+
+std::string voceRichiamo(const RecordTassi& r) {
+    const std::string q(primiCaratteri(r.periodo, 1));
+    const std::string y(primiCaratteri(daCarattere(r.periodo, 1), 4));
+    return y + " " + q + "° trim. ";
+}
+
+std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
+    std::vector<std::string> righe;
+    for (int i = 1; i <= t.validi(); ++i) {
+        const RecordTassi& r = t.slot(i);
+        const std::string q(primiCaratteri(r.periodo, 1));
+        const std::string y(primiCaratteri(daCarattere(r.periodo, 1), 4));
+        const std::string s = y + q;
+        const auto& m = r.TM;
+        const auto& u = r.TU;
+        // The overdraft thresholds are not stored: the period's rule gives them.
+        const Norma n = normaDellaChiave(r.periodo);
+        const auto soglia = [&](float media) { return f(sogliaRegola(static_cast<double>(media), n)); };
+        righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
+                        unisci({f(m[1]), f(u[1]), f(m[7]), soglia(m[7]), f(m[3]), f(u[3]), f(u[5])}));
+        righe.push_back(s + "B" + "                2° S. " +
+                        unisci({f(m[2]), f(u[2]), f(m[8]), soglia(m[8]), f(m[4]), f(u[4])}));
+        righe.push_back(s + "C" + "                3° S.                             " + f(m[6]) + "  " + f(u[6]));
+        righe.push_back(s + "D" + std::string(100, '-'));
+    }
+    std::stable_sort(righe.begin(), righe.end());
+    return righe;
+}
+
+std::string testoVisibile(std::string_view riga) {
+    return std::string(daCarattere(riga, kChiaveRigaTassi));
+}
+
+const Schema& Usurari::schemaUsurari() {
+    static const Schema s = creaSchema();
+    return s;
+}
+
+Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
+    : Finestra(schemaUsurari()), ctx_(ctx), c_(controlli<ControlliTassi>(schema())), server_(std::move(server)) {
+    // The official series' zip fetched over HTTPS becomes a whole rate set, checked like any other.
+    convertitore = [this](const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
+        return tabellaDaSerie(zip, ctx_.servizi.zip, t, errore);
+    };
+    caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
+    imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.tassi)); // a missing or damaged table is said at once
+    righeTassi();
+    imposta(c_.classiDiImporto,
+            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.importiInLire ? "Lire" : "Euro"));
+    riempiAnni();
+    modifica(c_.trimestre).voci = {"1", "2", "3", "4"};
+}
+
+void Usurari::riempiAnni() {
+    const auto [primo, ultimo] = anniElenco(ctx_.stato.tassi, kPrimoAnno, ctx_.oggi().anno);
+    Controllo& c = modifica(c_.anno);
+    const std::string scelto = c.selezione >= 0 ? c.voci[static_cast<std::size_t>(c.selezione)] : std::string();
+    c.voci.clear();
+    c.selezione = -1;
+    for (int a = primo; a <= ultimo; ++a) {
+        c.voci.push_back(std::to_string(a));
+        if (c.voci.back() == scelto) c.selezione = static_cast<int>(c.voci.size()) - 1;
+    }
+}
+
+void Usurari::righeTassi() {
+    const TabellaTassi& t = ctx_.stato.tassi;
+    Controllo& combo = modifica(c_.richiama);
+    combo.voci.clear();
+    combo.selezione = -1;
+    for (int i = 1; i <= t.validi(); ++i)
+        combo.voci.push_back(voceRichiamo(t.slot(i)));
+    std::stable_sort(combo.voci.begin(), combo.voci.end());
+    Controllo& lista = modifica(c_.elenco);
+    lista.voci = righeElencoTassi(t);
+    lista.selezione = -1;
+}
+
+std::array<int, 14> Usurari::campiSalvati() const {
+    return {
+        c_.medioContoFino,     c_.medioContoOltre,    c_.medioAnticipiFino,  c_.medioAnticipiMedi,  c_.cms,
+        c_.medioAnticipiOltre, c_.medioScopertiFino,  c_.medioScopertiOltre, c_.sogliaContoFino,    c_.sogliaContoOltre,
+        c_.sogliaAnticipiFino, c_.sogliaAnticipiMedi, c_.sogliaCms,          c_.sogliaAnticipiOltre};
+}
+
+int Usurari::sogliaDi(int medio) const {
+    const std::pair<int, int> righe[] = {
+        {c_.medioContoFino, c_.sogliaContoFino},         {c_.medioContoOltre, c_.sogliaContoOltre},
+        {c_.medioScopertiFino, c_.sogliaScopertiFino},   {c_.medioScopertiOltre, c_.sogliaScopertiOltre},
+        {c_.medioAnticipiFino, c_.sogliaAnticipiFino},   {c_.medioAnticipiMedi, c_.sogliaAnticipiMedi},
+        {c_.medioAnticipiOltre, c_.sogliaAnticipiOltre}, {c_.cms, c_.sogliaCms}};
+    for (const auto& [m, soglia] : righe)
+        if (m == medio) return soglia;
+    return -1;
+}
+
+bool Usurari::campoTasso(int i) const {
+    const auto salvati = campiSalvati();
+    return sogliaDi(i) >= 0 || i == c_.sogliaScopertiFino || i == c_.sogliaScopertiOltre ||
+           std::find(salvati.begin(), salvati.end(), i) != salvati.end();
+}
+
+std::optional<std::string> Usurari::tasto(int i, const Battuta& b) {
+    if (campoTasso(i)) return filtroNumerico(*this, i, b);
+    return Finestra::tasto(i, b);
+}
+
+void Usurari::sogliaRiga(int medio) {
+    const int soglia = sogliaDi(medio);
+    // A pasted text that is not a number counts as an empty field.
+    if (!testo(medio).empty() && !leggiNumero(testo(medio))) imposta(medio, "");
+    imposta(medio, formattaTesto(testo(medio), maschere::tasso2));
+    if (testo(medio).empty()) {
+        if (medio == c_.cms) return;
+        imposta(medio, "0");
+    }
+    imposta(soglia, formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiaveScelta())),
+                             maschere::tasso2));
+}
+
+void Usurari::uscito(int i) {
+    if (!campoTasso(i)) return;
+    if (sogliaDi(i) >= 0) {
+        sogliaRiga(i);
+        return;
+    }
+    if (!testo(i).empty() && !leggiNumero(testo(i))) imposta(i, "");
+    imposta(i, formattaTesto(testo(i), maschere::tasso2));
+}
+
+void Usurari::cliccato(int i) {
+    if (i == c_.conferma)
+        salva();
+    else if (i == c_.pulisci)
+        pulisci();
+    else if (i == c_.esci)
+        chiudi();
+    else if (i == c_.scarica)
+        scaricaTassi();
+    else if (i == c_.importaSerie)
+        importaSerie();
+}
+
+void Usurari::selezionato(int i) {
+    if (i != c_.richiama) return;
+    const Controllo& c = (*this)[i];
+    if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
+}
+
+std::string Usurari::chiaveScelta() const {
+    return std::string(trim(testo(c_.trimestre))) + std::string(trim(testo(c_.anno)));
+}
+
+void Usurari::leggiCampi(RecordTassi& r) const {
+    for (int i : campiSalvati())
+        vantrel::campoTasso(r, schema().definizione(i).nome) = static_cast<float>(leggiNumero(testo(i)).value_or(0.0));
+}
+
+void Usurari::salva() {
+    TabellaTassi& t = ctx_.stato.tassi;
+    const std::string chiave = chiaveScelta();
+    const int k = t.cercaPeriodo(chiave);
+    if (k > 0) {
+        const Risposta r =
+            ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                            Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+        if (r != Risposta::Ok) return;
+    }
+    RecordTassi campi;
+    leggiCampi(campi);
+    // On the set as it is on disk now, under the lock: a period saved meanwhile elsewhere stays.
+    bool piena = false;
+    std::string errore;
+    const auto scritta = modificaSetTassi(
+        ctx_.stato.cartellaDati, ctx_.servizi.disco,
+        [&](TabellaTassi& set) {
+            int n = set.cercaPeriodo(chiave);
+            if (n == 0) {
+                if (set.validi() >= TabellaTassi::kMassimo) {
+                    piena = true;
+                    return false;
+                }
+                n = set.validi() + 1;
+                set.slot(n) = RecordTassi{};
+                set.numPeriodi = static_cast<std::int16_t>(n);
+            }
+            RecordTassi& r = set.slot(n);
+            const auto riserva = r.riserva;
+            r = campi;
+            r.numRec = static_cast<std::int16_t>(n);
+            r.periodo = chiave;
+            r.riserva = riserva;
+            return true;
+        },
+        errore);
+    if (piena) {
+        ctx_.messaggio({kTitoloAttenzione,
+                        "La tabella dei tassi è piena: contiene già 200 periodi, il massimo consentito. Il periodo " +
+                            chiave + " non è stato salvato.",
+                        Icona::Avviso, Pulsanti::Ok, Risposta::Ok});
+        return;
+    }
+    if (!scritta) {
+        ctx_.messaggio({kTitoloAttenzione,
+                        "Impossibile scrivere i file dei tassi nella cartella del programma: il periodo non è stato "
+                        "salvato.",
+                        Icona::Critica, Pulsanti::Ok, Risposta::Ok, errore});
+        return;
+    }
+    registraFontiTassi(ctx_.stato.cartellaDati, {{chiave, fonti::utente}}); // the rates are kept even without it
+    t = *scritta;
+    if (k > 0)
+        dopoSovrascrittura();
+    else
+        dopoNuovoPeriodo();
+    t.periodoScelto = 0;
+}
+
+void Usurari::dopoNuovoPeriodo() {
+    righeTassi();
+    riempiAnni();
+    selezionaVoce(c_.trimestre, 0);
+    if (!(*this)[c_.anno].voci.empty()) selezionaVoce(c_.anno, 0);
+    for (int i : campiSalvati())
+        imposta(i, "");
+}
+
+// What the screen does after an existing period was overwritten.
+void Usurari::dopoSovrascrittura() {
+    selezionaVoce(c_.trimestre, 0);
+    if (!(*this)[c_.anno].voci.empty()) selezionaVoce(c_.anno, 0);
+    for (int i : campiSalvati())
+        if (i != c_.medioScopertiFino && i != c_.medioScopertiOltre) imposta(i, "");
+    righeTassi();
+}
+
+void Usurari::richiama(const std::string& voce) {
+    TabellaTassi& t = ctx_.stato.tassi;
+    const std::string s(trim(voce));
+    const std::string chiave(
+        trim(std::string(primiCaratteri(daCarattere(s, 5), 1)) + std::string(primiCaratteri(s, 4))));
+    const int k = t.cercaPeriodo(chiave);
+    if (k == 0) return;
+    t.periodoScelto = static_cast<std::int16_t>(k);
+    const RecordTassi& r = t.slot(k);
+    for (int i : campiSalvati())
+        imposta(i, formatta(vantrel::campoTasso(r, schema().definizione(i).nome), maschere::tasso2));
+    // The overdraft thresholds are not stored: the period's rule gives them.
+    for (int medio : {c_.medioScopertiFino, c_.medioScopertiOltre})
+        imposta(sogliaDi(medio),
+                formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiave)),
+                         maschere::tasso2));
+    scegliVoce(c_.trimestre, primiCaratteri(chiave, 1));
+    scegliVoce(c_.anno,
+               chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));
+}
+
+void Usurari::scegliVoce(int combo, std::string_view valore) {
+    const Controllo& c = (*this)[combo];
+    for (std::size_t j = 0; j < c.voci.size(); ++j)
+        if (trim(c.voci[j]) == valore) {
+            selezionaVoce(combo, static_cast<int>(j));
+            return;
+        }
+}
+
+void Usurari::pulisci() {
+    for (int combo : {c_.trimestre, c_.anno, c_.richiama})
+        if (!(*this)[combo].voci.empty()) selezionaVoce(combo, 0);
+    for (int i : campiSalvati())
+        imposta(i, "");
+}
+
+void Usurari::passo(const std::string& stato, bool attesa) {
+    imposta(c_.stato, stato);
+    inAttesa_ = attesa;
+    if (avanzamento) avanzamento();
+}
+
+void Usurari::scaricaTassi() {
+    if (scaricando_) return; // a click that reached the window while it waited
+    scaricando_ = true;
+    const bool fatto = scarica();
+    scaricando_ = false;
+    if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.tassi), false); // back to what the table needs
+}
+
+void Usurari::annullaScaricamento() {
+    if (ctx_.servizi.rete != nullptr) ctx_.servizi.rete->annulla();
+}
+
+ServerTassi Usurari::server() const {
+    return server_ ? *server_ : leggiServerTassi(ctx_.stato.cartellaDati);
+}
+
+void Usurari::tabellaCambiata(const TabellaTassi& t) {
+    ctx_.stato.tassi = t;
+    ctx_.stato.tassi.periodoScelto = 0;
+    righeTassi();
+    riempiAnni();
+}
+
+// The download proper; false when it stopped with nothing to report (no client).
+bool Usurari::scarica() {
+    ClientRete* rete = ctx_.servizi.rete;
+    if (rete == nullptr) return false;
+    passo("Verifica del collegamento a internet...", true);
+    rete->azzera();
+    if (ctx_.servizi.connessione == nullptr || !ctx_.servizi.connessione->connessioneAttiva()) {
+        passo("Collegamento a internet non attivo.", false);
+        ctx_.messaggio({"Stato della connessione Internet",
+                        "Attenzione, il collegamento ad internet non è attivo, attiva il collegamento e riprova",
+                        Icona::Nessuna, Pulsanti::Ok, Risposta::Ok});
+        return true;
+    }
+    const ServerTassi s = server();
+    const std::string conservati = "I tassi già presenti non sono stati modificati.";
+    const auto fallito = [&](const std::string& testo, const std::string& dettagli) {
+        passo("Scaricamento non riuscito: i tassi già presenti non sono stati modificati.", false);
+        ctx_.messaggio({"", testo + "\n" + conservati, Icona::Critica, Pulsanti::Ok, Risposta::Ok, dettagli});
+        return true;
+    };
+    if (trim(s.indirizzo).empty())
+        return fallito("L'indirizzo del server dei tassi non è impostato: indicarlo nelle Impostazioni.", "");
+    EsitoScaricamento arrivato =
+        scaricaSetTassi(*rete, s, convertitore, [this](const std::string& stato) { passo(stato, true); });
+    if (arrivato.stato == EsitoScaricamento::Stato::Annullato) {
+        passo("Scaricamento annullato: i tassi già presenti non sono stati modificati.", false);
+        return true;
+    }
+    if (arrivato.stato != EsitoScaricamento::Stato::Ok) return fallito(arrivato.errore, arrivato.dettagli);
+
+    passo("In attesa di conferma...", false);
+    const EsitoInstallazione e = installaSetTassi(
+        ctx_.stato.cartellaDati, arrivato.tabella, [this](const Messaggio& m) { return ctx_.messaggio(m); },
+        ctx_.servizi.disco);
+    using Stato = EsitoInstallazione::Stato;
+    switch (e.stato) {
+    case Stato::Installato: {
+        tabellaCambiata(e.tabella);
+        std::map<std::string, std::string> scaricati;
+        for (int i = 1; i <= e.tabella.validi(); ++i)
+            scaricati[std::string(trim(e.tabella.slot(i).periodo))] = fonti::server;
+        registraFontiTassi(ctx_.stato.cartellaDati, scaricati, true);
+        passo(e.messaggio, false);
+        break;
+    }
+    case Stato::Invariato:
+    case Stato::Annullato:
+        passo(e.messaggio, false);
+        break;
+    case Stato::Rifiutato:
+    case Stato::Errore:
+        passo("Scaricamento non riuscito: i tassi già presenti non sono stati modificati.", false);
+        ctx_.messaggio({"", e.messaggio, Icona::Critica, Pulsanti::Ok, Risposta::Ok});
+        break;
+    }
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "common/controlli.h"
+#include "common/finestra.h"
+#include "program/stato_programma.h"
+#include "rates/scarica_set.h"
+#include "rates/server_tassi.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+// The controls of the rate window: the name in the code, the control's own name. Each stored rate
+// field is named in the record as its control (TM1 ... TU6).
+#define VANTREL_CONTROLLI_TASSI(X)                                                                                     \
+    X(trimestre, "Combo1")                                                                                             \
+    X(anno, "Combo2")                                                                                                  \
+    X(richiama, "Combo3")                                                                                              \
+    X(classiDiImporto, "Label2")                                                                                       \
+    X(medioContoFino, "TM1")                                                                                           \
+    X(sogliaContoFino, "TU1")                                                                                          \
+    X(medioContoOltre, "TM2")                                                                                          \
+    X(sogliaContoOltre, "TU2")                                                                                         \
+    X(medioScopertiFino, "TM7")                                                                                        \
+    X(sogliaScopertiFino, "TU7")                                                                                       \
+    X(medioScopertiOltre, "TM8")                                                                                       \
+    X(sogliaScopertiOltre, "TU8")                                                                                      \
+    X(medioAnticipiFino, "TM3")                                                                                        \
+    X(sogliaAnticipiFino, "TU3")                                                                                       \
+    X(medioAnticipiMedi, "TM4")                                                                                        \
+    X(sogliaAnticipiMedi, "TU4")                                                                                       \
+    X(medioAnticipiOltre, "TM6")                                                                                       \
+    X(sogliaAnticipiOltre, "TU6")                                                                                      \
+    X(cms, "TM5")                                                                                                      \
+    X(sogliaCms, "TU5")                                                                                                \
+    X(elenco, "List1")                                                                                                 \
+    X(conferma, "OK")                                                                                                  \
+    X(pulisci, "Pulisci")                                                                                              \
+    X(esci, "Esc")                                                                                                     \
+    X(scarica, "SSCommand6")                                                                                           \
+    X(stato, "LblStato")                                                                                               \
+    X(importaSerie, "ImportaSerie")
+VANTREL_STRUTTURA_CONTROLLI(ControlliTassi, VANTREL_CONTROLLI_TASSI)
+
+/// The two heading lines above the rate listing, aligned with its visible text.
+inline constexpr std::string_view kIntestazioneTassi1 =
+    "                                                    conto corrente        scop. non affidati         conto "
+    "anticipi";
+inline constexpr std::string_view kIntestazioneTassi2 =
+    "        Trimestre         scaglione    t. medio   t. soglia     t. medio   t. soglia      t. medio   t. soglia "
+    "     C.M.S.";
+
+/// Characters of the hidden sort key at the start of every listing row.
+inline constexpr std::size_t kChiaveRigaTassi = 6;
+
+/// The rows of the rate listing for every stored period, sorted by text: four rows per period,
+/// each beginning with its hidden sort key (year, quarter, row letter).
+std::vector<std::string> righeElencoTassi(const TabellaTassi& t);
+/// The item of the recall list for one stored period ("2004 3° trim. ").
+std::string voceRichiamo(const RecordTassi& r);
+/// What the user sees of a listing row: the row without its sort key.
+std::string testoVisibile(std::string_view riga);
+
+/// The rate window "interessi usurari": the quarterly average rates, their thresholds by the rule in
+/// force for the chosen quarter (x 1,5 up to the 2nd quarter of 2011, x 1,25 + 4 at most + 8 from the
+/// 3rd), the listing of every stored quarter and the download of a rate set. A saved period records
+/// "inserito dall'utente" as the source of its rates.
+/// Creating it runs the window load.
+class Usurari : public Finestra {
+public:
+    /// `server`, when given, takes the place of the server of the settings file.
+    explicit Usurari(Contesto& ctx, std::optional<ServerTassi> server = std::nullopt);
+    static const Schema& schemaUsurari();
+
+    /// Rebuilds the recall list and the listing from the shared table.
+    void righeTassi();
+    /// Fetches a complete rate set from the server of the settings and, when it has arrived whole and
+    /// the user has seen what changes, replaces the rate files and loads the table again.
+    void scaricaTassi();
+    /// Stops a download under way (the Annulla button of the wait); any thread.
+    void annullaScaricamento();
+    /// Menu "Importa serie ufficiale...": asks for the Bank of Italy's series (zip or CSV), shows
+    /// what would change and, on OK, fills the rate table from it.
+    void importaSerie();
+
+    void impostaServer(ServerTassi s) { server_ = std::move(s); }
+    /// The server the next download uses.
+    ServerTassi server() const;
+    /// Reads the official series' zip fetched over HTTPS.
+    ConvertitoreSerie convertitore;
+
+    /// True while the download waits for the network (not while it asks the user something).
+    bool inAttesa() const { return inAttesa_; }
+    /// Called at every step of the download, after the status text has changed, so that
+    /// the screen can show the wait and repaint before the next blocking call.
+    std::function<void()> avanzamento;
+
+protected:
+    std::optional<std::string> tasto(int id, const Battuta& b) override;
+    void uscito(int id) override;
+    void cliccato(int id) override;
+    void selezionato(int id) override;
+
+private:
+    void riempiAnni();
+    void salva();
+    void dopoNuovoPeriodo();
+    void dopoSovrascrittura();
+    void richiama(const std::string& voce);
+    void pulisci();
+    void sogliaRiga(int medio);
+    void leggiCampi(RecordTassi& r) const;
+    bool campoTasso(int id) const;
+    /// The rate fields a record stores, in the order the save reads them.
+    std::array<int, 14> campiSalvati() const;
+    /// The threshold field beside an average field; -1 for a field that is not an average.
+    int sogliaDi(int medio) const;
+    void scegliVoce(int combo, std::string_view valore);
+    std::string chiaveScelta() const;
+    void passo(const std::string& stato, bool attesa);
+    bool scarica();
+    void tabellaCambiata(const TabellaTassi& t);
+
+    Contesto& ctx_;
+    const ControlliTassi& c_;
+    std::optional<ServerTassi> server_;
+    bool inAttesa_ = false;
+    bool scaricando_ = false;
+};
+
+} // namespace vantrel

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "common/controlli.h"
+#include "common/finestra.h"
+#include "program/stato_programma.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+class Accesso;
+
+/// The kinds of window that the main window opens.
+enum class TipoFinestra { Taeg, Usurari, GestoreReport, Calendario, Impostazioni, SoglieUfficiali };
+
+enum class Disposizione { Sovrapponi, AffiancaOrizzontalmente, AffiancaVerticalmente, DisponiIcone };
+
+/// What the main window asks of the desktop that hosts it.
+class OspiteFinestre {
+public:
+    virtual ~OspiteFinestre() = default;
+    /// Whether the desktop has a view for the kind; the menus and buttons of the others are disabled.
+    virtual bool disponibile(TipoFinestra) const { return true; }
+    /// Creates a window of the kind and shows it; `scheda` >= 0 brings that tab to the front.
+    virtual void crea(TipoFinestra tipo, int scheda) = 0;
+    /// Shows an open window of the kind in front of the others (instance 0 is the first).
+    virtual void primoPiano(TipoFinestra tipo, int istanza, int scheda) = 0;
+    virtual void disponi(Disposizione d) = 0;
+    virtual void impostaStampante() = 0;
+    virtual void mostraLogo() = 0;
+    virtual void mostraPrincipale() = 0;
+    /// Shows the login window modally and returns when it has closed.
+    virtual void login(Accesso& finestra) = 0;
+    /// Ends the program: every window closes without a question.
+    virtual void termina() = 0;
+};
+
+/// A size in twips.
+struct Dimensioni {
+    int larghezza = 0;
+    int altezza = 0;
+};
+
+/// Where the centring puts the logo window, the tool bar panel and the calculation window (twips);
+/// no value for a move that the system would refuse.
+struct Centratura {
+    std::optional<int> logoSinistra, logoAlto, pannelloSinistra, taegSinistra, taegAlto;
+};
+
+/// Centres the pieces in a main window of outer size `principale`. The calculation window, when
+/// loaded, sits 2300 twips higher than the centre so that the tool bar stays free.
+Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int larghezzaPannello,
+                  std::optional<Dimensioni> taeg);
+
+// The menu items and tool buttons of the main window: the name in the code, the control's own name.
+#define VANTREL_CONTROLLI_PRINCIPALE(X)                                                                                \
+    X(impostaStampante, "ImpStamp")                                                                                    \
+    X(preferenze, "pref")                                                                                              \
+    X(separatore, "Sep1")                                                                                              \
+    X(esci, "Esci")                                                                                                    \
+    X(calcolatrice, "calco")                                                                                           \
+    X(calendario, "Cal")                                                                                               \
+    X(soglieUfficiali, "SoglieUff")                                                                                    \
+    X(sovrapponi, "Sovra")                                                                                             \
+    X(affiancaOrizzontalmente, "AffOriz")                                                                              \
+    X(affiancaVerticalmente, "AffVert")                                                                                \
+    X(disponiIcone, "DispIcon")                                                                                        \
+    X(pulsanteTeg, "SSCommand5")                                                                                       \
+    X(pulsanteTassi, "SSCommand13")                                                                                    \
+    X(pulsanteSoglieUfficiali, "SSCommand27")                                                                          \
+    X(pulsanteReport, "SSCommand11")                                                                                   \
+    X(pulsantePiano, "SSCommand19")                                                                                    \
+    X(pulsanteCalendario, "SSCommand23")                                                                               \
+    X(pulsanteCalcolatrice, "SSCommand25")                                                                             \
+    X(pulsantePreferenze, "SSCommand21")                                                                               \
+    X(pulsanteUscita, "SSCommand2")
+VANTREL_STRUTTURA_CONTROLLI(ControlliPrincipale, VANTREL_CONTROLLI_PRINCIPALE)
+
+/// The main window: start-up, menu bar, tool bar and exit. Menu items carry their menu's caption
+/// in `gruppo`, tool buttons the group "pannello2"; each click asks the host for a window kind.
+/// Every kind has one shared instance; the report manager can have further ones.
+class FinestraPrincipale : public Finestra {
+public:
+    FinestraPrincipale(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma);
+    static const Schema& schemaMDIForm1();
+    static constexpr const char* kGruppoPannello = "pannello2";
+
+    /// Runs the start-up steps, each protected on its own, then opens the calculation window;
+    /// false when the login was refused and the program has been ended.
+    bool avvio();
+    /// The folder the start-up proposes for reports; by default the program's folder.
+    void cartellaReport(std::string cartella) { cartellaReport_ = std::move(cartella); }
+
+    /// Shows the window of a kind: creates it the first time, brings it to the front after that.
+    void mostra(TipoFinestra tipo, int scheda = -1);
+    /// A further report manager window.
+    void nuovoReport();
+    /// The host closed a window; the next request creates it again.
+    void finestraChiusa(TipoFinestra tipo);
+    int aperte(TipoFinestra tipo) const;
+
+    /// The exit question; true when the answer was OK and the program has been ended.
+    bool esci();
+    void avviaCalcolatrice();
+
+protected:
+    void cliccato(int id) override;
+
+private:
+    Contesto& ctx_;
+    OspiteFinestre& ospite_;
+    const ControlliPrincipale& c_;
+    std::string cartella_;
+    std::string cartellaReport_;
+    std::map<TipoFinestra, int> aperte_;
+};
+
+} // namespace vantrel

@@ -1,0 +1,221 @@
+// The rate-set download against real servers on 127.0.0.1 (pyftpdlib for FTP and FTPS, Python's
+// http.server for HTTPS, certificates made by openssl for the test): a good set is installed, and
+// every fault leaves the old set byte for byte.
+#include "platform/disco_posix.h"
+#include "platform/ftp_curl.h"
+#include "rate_windows/usurari.h"
+#include "rates/fonti_tassi.h"
+#include "rates/verifica_set.h"
+#include "support/ambiente.h"
+#include "support/file_tassi.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+#include <thread>
+
+namespace vantrel {
+namespace {
+
+using test::Bytes;
+using test::Periodo;
+
+struct Connessione : StatoConnessione {
+    bool connessioneAttiva() override { return true; }
+};
+
+// A test server started by a shell command that prints its port and pid.
+class Server {
+public:
+    explicit Server(const std::string& comando) {
+        out_ = popen(("exec " + comando).c_str(), "r");
+        if (out_ != nullptr && std::fscanf(out_, "%d %d", &porta_, &pid_) != 2) porta_ = 0;
+    }
+    ~Server() {
+        if (pid_ > 0) kill(static_cast<pid_t>(pid_), SIGTERM);
+        if (out_ != nullptr) pclose(out_);
+    }
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
+    int porta() const { return porta_; }
+
+private:
+    std::FILE* out_ = nullptr;
+    int porta_ = 0;
+    int pid_ = 0;
+};
+
+// The server's self-signed certificate for 127.0.0.1.
+struct Certificati {
+    Certificati() {
+        const std::string comando = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+                                    "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+                                    dir.file("server.key") + " -out " + dir.file("server.pem") + " 2>/dev/null";
+        EXPECT_EQ(std::system(comando.c_str()), 0) << "openssl did not make the test certificate";
+    }
+    test::CartellaTemporanea dir;
+};
+
+const Certificati& certificati() {
+    static const Certificati c;
+    return c;
+}
+
+std::vector<Periodo> setNuovo() {
+    std::vector<Periodo> p;
+    for (int anno = 2001; anno <= 2010; ++anno)
+        for (int q = 1; q <= 4; ++q)
+            p.push_back(Periodo{std::to_string(q) + std::to_string(anno), 1, 2, static_cast<float>(anno - 2000 + q)});
+    return p;
+}
+
+std::vector<Periodo> setVecchio() { // the first three periods, one with a rate of its own
+    const std::vector<Periodo> tutti = setNuovo();
+    std::vector<Periodo> p(tutti.begin(), tutti.begin() + 3);
+    p[1].tm1 = 99;
+    return p;
+}
+
+// The official series as the fake reader of this test takes it: "PK", then the two rate files.
+bool convertiProva(const std::vector<std::uint8_t>& zip, TabellaTassi& t, std::string& errore) {
+    if (zip.size() < 4 || zip[0] != 'P' || zip[1] != 'K') {
+        errore = "non è un file zip";
+        return false;
+    }
+    auto set = leggiSetTassi({zip.begin() + 2, zip.end() - 2}, {zip.end() - 2, zip.end()}, errore);
+    if (set) t = *set;
+    return set.has_value();
+}
+
+enum class Tipo { Ftp, Ftps, Https };
+
+struct Caso {
+    const char* nome;
+    Tipo tipo;
+    bool piccolo; // the server has the first two old periods, not the new set
+    std::function<void(ServerTassi&)> ritocco;
+    Risposta risposta;     // to the question before replacing
+    bool nuovo;            // the folder holds the new set afterwards
+    const char* messaggio; // beginning of the box shown last, empty when none
+    const char* stato;     // beginning of the status line left on screen
+    bool annulla = false;  // Annulla pressed half a second into a slow download
+};
+
+void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
+    const Bytes dati = piccolo ? test::fileDati({setVecchio()[0], setVecchio()[1]}) : test::fileDati(setNuovo());
+    const Bytes numero = test::fileNumero(piccolo ? 2 : 40);
+    if (tipo == Tipo::Https) {
+        Bytes zip = {'P', 'K'};
+        zip.insert(zip.end(), dati.begin(), dati.end());
+        zip.insert(zip.end(), numero.begin(), numero.end());
+        test::scriviByte(remota.file("TEGM_serie_storica.zip"), zip);
+        return;
+    }
+    test::scriviByte(remota.file("NtassiU.dat"), dati);
+    test::scriviByte(remota.file("NRectassiU.dat"), numero);
+}
+
+class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
+    const Caso& c = GetParam();
+    const Certificati& cert = certificati();
+    test::Ambiente a;
+    test::CartellaTemporanea remota;
+    riempi(remota, c.tipo, c.piccolo);
+    test::scriviTassi(a.dir, setVecchio());
+    const std::string coppia = cert.dir.file("server.pem") + " " + cert.dir.file("server.key");
+    Server server(c.tipo == Tipo::Https
+                      ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia +
+                            (c.annulla ? " lento" : " nessuno")
+                      : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr" +
+                            (c.tipo == Tipo::Ftps ? " --tls " + coppia : ""));
+    ASSERT_GT(server.porta(), 0) << "the test server (python3-pyftpdlib, python3-openssl) did not start";
+
+    ServerTassi s;
+    s.tipo = c.tipo == Tipo::Https ? TipoServer::Https : TipoServer::Ftp;
+    s.indirizzo = c.tipo == Tipo::Https
+                      ? "https://127.0.0.1:" + std::to_string(server.porta()) + "/TEGM_serie_storica.zip"
+                      : "127.0.0.1:" + std::to_string(server.porta());
+    s.utente = "vantreltas";
+    s.password = "tassivtr";
+    s.ftpSenzaTls = c.tipo == Tipo::Ftp;
+    s.certificati = cert.dir.file("server.pem");
+    s.secondiMassimi = 5;
+    if (c.ritocco) c.ritocco(s);
+    a.risposte.aggiungi(c.risposta);
+    Connessione connessione;
+    FtpCurl rete;
+    DiscoPosix disco;
+    a.ctx.servizi.connessione = &connessione;
+    a.ctx.servizi.rete = &rete;
+    a.ctx.servizi.disco = &disco;
+    Usurari u(a.ctx, s);
+    u.convertitore = convertiProva;
+    using Tempo = std::chrono::steady_clock;
+    Tempo::time_point premuto = Tempo::now();
+    std::thread utente([&] {
+        if (!c.annulla) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        premuto = Tempo::now();
+        u.annullaScaricamento();
+    });
+    u.clicca("SSCommand6");
+    const auto fine = Tempo::now();
+    utente.join();
+    if (c.annulla) {
+        EXPECT_LT(fine - premuto, std::chrono::seconds(1)) << "the transfer went on after Annulla";
+        EXPECT_TRUE(a.risposte.mostrati().empty());
+    }
+
+    EXPECT_FALSE(u.inAttesa());
+    EXPECT_EQ(u.testo(u.id("LblStato")).rfind(c.stato, 0), 0u) << u.testo(u.id("LblStato"));
+    const auto& mostrati = a.risposte.mostrati();
+    if (*c.messaggio != '\0') {
+        ASSERT_FALSE(mostrati.empty());
+        EXPECT_EQ(mostrati.back().testo.rfind(c.messaggio, 0), 0u) << mostrati.back().testo << "\n"
+                                                                   << mostrati.back().dettagli;
+    }
+    const std::vector<Periodo> atteso = c.nuovo ? setNuovo() : setVecchio();
+    EXPECT_EQ(test::leggiByte(a.dir.file("NtassiU.dat")), test::fileDati(atteso));
+    EXPECT_EQ(test::leggiByte(a.dir.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
+    EXPECT_EQ(a.ctx.stato.tassi.numPeriodi, static_cast<int>(atteso.size()));
+    const std::set<std::string> nostri = {"NtassiU.dat", "NRectassiU.dat", "NtassiU.blocco",
+                                          c.nuovo ? kFileFontiTassi : ""};
+    for (const auto& e : std::filesystem::directory_iterator(a.dir.cartella())) // nothing half-written left
+        EXPECT_TRUE(nostri.contains(e.path().filename().string())) << e.path();
+}
+
+const char* const kDomanda = "Il set di tassi contiene 40 periodi; la tabella presente ne contiene 3.\n"
+                             "37 periodi nuovi, 1 modificati, 0 che non sono nel set scaricato.";
+const char* const kFallito = "Scaricamento non riuscito";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScaricaTassiTest,
+    ::testing::Values(
+        Caso{"Ftp", Tipo::Ftp, false, {}, Risposta::Ok, true, kDomanda,
+             "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati, 0 tolti)."},
+        Caso{"SetPiuPiccolo", Tipo::Ftp, true, {}, Risposta::Annulla, false,
+             "Il set di tassi contiene 2 periodi; la tabella presente ne contiene 3.\n0 periodi nuovi, 0 modificati, "
+             "1 che non sono nel set scaricato.\nI periodi che non sono nel set scaricato andranno persi.",
+             "Sostituzione annullata."},
+        Caso{"Ftps", Tipo::Ftps, false, {}, Risposta::Ok, true, kDomanda, "Set di tassi installato"},
+        Caso{"TlsRichiesto", Tipo::Ftp, false,
+             [](ServerTassi& s) { s.ftpSenzaTls = false; }, Risposta::Ok, false,
+             "Il server dei tassi non offre un collegamento cifrato (TLS).", kFallito},
+        Caso{"Https", Tipo::Https, false, {}, Risposta::Ok, true, kDomanda,
+             "Set di tassi installato"},
+        Caso{"HttpsCertificatoIgnoto", Tipo::Https, false,
+             [](ServerTassi& s) { s.certificati.clear(); }, Risposta::Ok, false,
+             "Il certificato del server dei tassi non è attendibile", kFallito},
+        Caso{"HttpsAnnullato", Tipo::Https, false, {}, Risposta::Ok, false, "",
+             "Scaricamento annullato", true}),
+    [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
+// clang-format on
+
+} // namespace
+} // namespace vantrel

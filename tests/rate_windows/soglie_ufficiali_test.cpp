@@ -1,0 +1,98 @@
+#include "rate_windows/soglie_ufficiali.h"
+#include "rates/riferimento_serie.h"
+#include "support/ambiente.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class SoglieUfficialiTest : public ::testing::Test, protected test::Ambiente {
+protected:
+    SoglieUfficialiTest() {
+        orologio.imposta(Data{2026, 12, 5});
+        std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file(kFileSerieUfficiale));
+    }
+    static void scegli(SoglieUfficiali& f, const char* combo, std::string_view inizio) {
+        const auto& v = f[combo].voci;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (v[i].starts_with(inizio)) return f.seleziona(combo, static_cast<int>(i));
+        ADD_FAILURE() << combo << ": " << inizio;
+    }
+};
+
+TEST_F(SoglieUfficialiTest, LaCategoriaSegueLaDataAttraversoIRinnovi) {
+    SoglieUfficiali f(ctx);
+    EXPECT_EQ(f["txtData"].testo, "05/12/2026");
+    EXPECT_EQ(f["cboCategoria"].voci.size(), 16u);
+    scegli(f, "cboCategoria", "Mutui con garanzia ipotecaria a tasso fisso");
+    struct Caso {
+        const char* data;
+        const char* categoria;
+        const char* tegm;
+        const char* sogliaRegola;
+        const char* sogliaMora; // empty before 2003
+        const char* regola;
+    };
+    const Caso casi[] = {
+        {"15/02/2018", "MUTUI IPOTECARI A TASSO FISSO (dal", "2,938", "7,6725", "10,0475", "nuova norma"},
+        {"13/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "7,0200", "10,1700", "vecchia norma"},
+        {"14/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "9,8500", "12,4750", "nuova norma"},
+        {"02/04/1997", "MUTUI IPOTECARI A TASSO FISSO E VARIABILE", "10,6", "15,9000", "", "vecchia norma"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.data);
+        f.incolla("txtData", c.data);
+        EXPECT_TRUE(f["cboCategoria"].testo.starts_with(c.categoria)) << f["cboCategoria"].testo;
+        EXPECT_EQ(f["txtTegm"].testo, c.tegm);
+        EXPECT_EQ(f["txtSogliaRegola"].testo, c.sogliaRegola);
+        EXPECT_EQ(f["txtSogliaMora"].testo, c.sogliaMora);
+        EXPECT_TRUE(f["txtRegola"].testo.starts_with(c.regola));
+        EXPECT_EQ(f["cboMora"].selezione, 0); // mortgages over five years
+    }
+    // The chart follows fixed-rate mortgages over the whole series, the chosen date included.
+    ASSERT_EQ(f.andamento().size(), 120u);
+    EXPECT_EQ(f.andamento().front().inizio, (Data{1997, 4, 2}));
+    EXPECT_EQ(f.andamento().back().tegm.testo(), "4,52"); // 4th quarter 2026
+}
+
+TEST_F(SoglieUfficialiTest, LImportoSceglieLaClasseDelPeriodo) {
+    SoglieUfficiali f(ctx);
+    scegli(f, "cboPeriodo", "2018 1°");
+    EXPECT_EQ(f["txtData"].testo, "01/01/2018");
+    scegli(f, "cboCategoria", "ANTICIPI");
+    struct Caso {
+        const char* data;
+        const char* importo;
+        const char* classe;
+        const char* pubblicata;
+    };
+    const Caso casi[] = {
+        {"01/01/2018", "30000", "fino a 50.000 euro", "13,2299"},
+        {"01/01/2018", "250000", "oltre 200.000 euro", "8,1592"},
+        {"15/02/2010", "250000", "oltre 5.000 euro", "8,145"},        // two classes in the 1st quarter of 2010
+        {"15/06/2010", "100000", "da 5.000 a 100.000 euro", "9,465"}, // "a" includes its amount
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.data) + " " + c.importo);
+        f.incolla("txtData", c.data);
+        f.incolla("txtImporto", c.importo);
+        f.esci("txtImporto");
+        EXPECT_EQ(f["cboClasse"].testo, c.classe);
+        EXPECT_EQ(f["txtSogliaPubblicata"].testo, c.pubblicata);
+    }
+    f.incolla("txtData", "31/02/2018");
+    EXPECT_EQ(f["LblStato"].testo, "Data non valida: usare gg/mm/aaaa.");
+    EXPECT_EQ(f["txtTegm"].testo, "");
+}
+
+TEST_F(SoglieUfficialiTest, SenzaSerieLaFinestraDiceComeAverla) {
+    std::filesystem::remove(dir.file(kFileSerieUfficiale));
+    SoglieUfficiali f(ctx);
+    EXPECT_NE(f["LblStato"].testo.find("Importa serie ufficiale"), std::string::npos);
+    EXPECT_FALSE(f["cboCategoria"].abilitato);
+}
+
+} // namespace
+} // namespace vantrel

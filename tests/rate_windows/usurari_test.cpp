@@ -1,0 +1,233 @@
+#include "common/maschera_formato.h"
+#include "rate_windows/usurari.h"
+#include "rates/fonti_tassi.h"
+#include "support/ambiente.h"
+#include "support/file_tassi.h"
+#include "support/messaggio.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using test::Periodo;
+
+class UsurariTest : public ::testing::Test, protected test::Ambiente {
+protected:
+    UsurariTest() { orologio.imposta(Data{2026, 12, 5}); }
+
+    std::vector<std::string> visibili(const Usurari& u) const {
+        std::vector<std::string> out;
+        for (const auto& r : u["List1"].voci)
+            out.push_back(testoVisibile(r));
+        return out;
+    }
+    test::Bytes dati() const { return test::leggiByte(dir.file("NtassiU.dat")); }
+    test::Bytes numero() const { return test::leggiByte(dir.file("NRectassiU.dat")); }
+
+    static void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
+        const auto indice = [&](const char* combo, const std::string& testo) {
+            const auto& v = u[combo].voci;
+            return static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin());
+        };
+        u.seleziona("Combo1", indice("Combo1", trimestre));
+        u.seleziona("Combo2", indice("Combo2", anno));
+    }
+};
+
+// In record order: TM7 TM8 TM1..TM6, TU1..TU6.
+Periodo periodo2004() {
+    return Periodo{"32004", 9.57f, 10, 5.5f, 3, 4, 2.25f, 1, 1, 8.25f, 4.5f, 6, 3, 1.5f, 1.5f};
+}
+
+TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
+    // Out of order, with a key saved without a quarter (stored as "2002 ").
+    test::scriviTassi(dir, {periodo2004(), Periodo{"2002", 0, 0, 7}});
+
+    Usurari u(ctx);
+    const std::string trattini(100, '-');
+    const std::string vuoti = "   0,00   0,00   0,00   0,00   0,00   0,00";
+    const std::vector<std::string> atteso = {
+        " 2° trim. 002   1° S.  7,00" + vuoti,
+        "                2° S.  0,00   0,00   0,00   0,00   0,00   0,00",
+        "                3° S.                              0,00   0,00",
+        trattini,
+        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,35   4,00   6,00   1,50",
+        "                2° S.  3,00   4,50  10,00  15,00   2,25   3,00",
+        "                3° S.                              1,00   1,50",
+        trattini,
+    };
+    EXPECT_EQ(visibili(u), atteso);
+    // Every row keeps its six-character sort key in the list itself.
+    EXPECT_EQ(u["List1"].voci[4].substr(0, 6), "20043A");
+    EXPECT_EQ(u["List1"].voci[0].substr(0, 6), "002 2A");
+    EXPECT_EQ(u["Combo3"].voci, (std::vector<std::string>{"002  2° trim. ", "2004 3° trim. "}));
+}
+
+TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
+    struct Caso {
+        const char* campo;
+        const char* testo; // pasted
+        const char* atteso;
+        const char* soglia;
+        const char* sogliaAttesa; // the threshold field starts as "7"
+    };
+    for (const Caso& c : {Caso{"TM1", "5,5", "5,50", "TU1", "8,25"}, Caso{"TM6", "8", "8,00", "TU6", "12,00"},
+                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,36"},
+                          Caso{"TM8", "1.234,5", "1234,50", "TU8", "1851,75"}, Caso{"TM5", "", "", "TU5", "7"},
+                          Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
+                          Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
+                          Caso{"TU2", "--", "", "TM2", "7"}}) {
+        Usurari u(ctx);
+        scegliPeriodo(u, "1", "2004"); // a quarter of the old rule
+        u.imposta(u.id(c.soglia), "7");
+        u.incolla(c.campo, c.testo);
+        u.esci(c.campo);
+        EXPECT_EQ(u[c.campo].testo, c.atteso) << c.campo << " " << c.testo;
+        EXPECT_EQ(u[c.soglia].testo, c.sogliaAttesa) << c.campo << " " << c.testo;
+    }
+}
+
+TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
+    Usurari u(ctx);
+    scegliPeriodo(u, "3", "2004");
+    const std::pair<const char*, const char*> campi[] = {
+        {"TM1", "5,5"},  {"TM2", "3"}, {"TM7", "9,57"}, {"TM8", "10"},  {"TM3", "4"}, {"TU3", "6"},
+        {"TM4", "2,25"}, {"TU4", "3"}, {"TM6", "1"},    {"TU6", "1,5"}, {"TM5", "1"}, {"TU5", "1,5"}};
+    for (const auto& [campo, testo] : campi) {
+        u.incolla(campo, testo);
+        u.esci(campo);
+    }
+    u.clicca("OK");
+
+    EXPECT_EQ(dati(), test::fileDati({periodo2004()}));
+    EXPECT_EQ(numero(), test::fileNumero(1));
+    EXPECT_TRUE(risposte.mostrati().empty());
+    EXPECT_EQ(ctx.stato.tassi.numPeriodi, 1);
+    EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
+    for (const char* campo : {"TM1", "TM8", "TU6"})
+        EXPECT_EQ(u[campo].testo, "") << campo;
+
+    // A second period goes after the first; empty fields are stored as 0.
+    scegliPeriodo(u, "4", "2004");
+    u.incolla("TM1", "2");
+    u.clicca("OK");
+    EXPECT_EQ(dati(), test::fileDati({periodo2004(), Periodo{"42004", 0, 0, 2}}));
+    EXPECT_EQ(numero(), test::fileNumero(2));
+}
+
+TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
+    struct Caso {
+        Risposta risposta;
+        bool sovrascritto;
+    };
+    for (const Caso& c : {Caso{Risposta::Ok, true}, Caso{Risposta::Annulla, false}}) {
+        Periodo vecchio = periodo2004();
+        vecchio.riserva = 0x04030201;
+        const Periodo altro{"12005"};
+        test::scriviTassi(dir, {altro, vecchio});
+        risposte = RisposteProgrammate{};
+        risposte.aggiungi(c.risposta);
+
+        Usurari u(ctx);
+        u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
+        EXPECT_EQ(u["Combo2"].testo, "2004");
+        EXPECT_EQ(u["TU8"].testo, "15,00");
+        u.incolla("TM1", "6");
+        u.esci("TM1");
+        u.clicca("OK");
+
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0],
+                                 {"ATTENZIONE!", "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                                  Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+
+        Periodo atteso = vecchio;
+        if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
+        EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
+        EXPECT_EQ(numero(), test::fileNumero(2));
+        EXPECT_EQ(ctx.stato.tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
+        EXPECT_EQ(ctx.stato.tassi.periodoScelto, c.sovrascritto ? 0 : 2);
+        EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
+    }
+}
+
+TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
+    std::vector<Periodo> periodi;
+    for (int anno = 1950; anno < 2000; ++anno)
+        for (int q = 1; q <= 4; ++q)
+            periodi.push_back(Periodo{std::to_string(q) + std::to_string(anno)});
+    test::scriviTassi(dir, periodi);
+    const auto datiPrima = dati();
+
+    Usurari u(ctx);
+    scegliPeriodo(u, "1", "2026");
+    u.incolla("TM1", "3");
+    u.clicca("OK");
+
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_NE(risposte.mostrati()[0].testo.find("200 periodi"), std::string::npos);
+    EXPECT_EQ(dati(), datiPrima);
+    EXPECT_EQ(numero(), test::fileNumero(200));
+    EXPECT_EQ(u["TM1"].testo, "3"); // the user's figures stay for another try
+
+    // An existing period can still be corrected.
+    risposte.aggiungi(Risposta::Ok);
+    scegliPeriodo(u, "2", "1999");
+    u.clicca("OK");
+    EXPECT_EQ(ctx.stato.tassi.slot(198).TM[1], 3.0f);
+}
+
+// The rate window turns a typed average into the threshold of the chosen quarter's rule.
+TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
+    struct Caso {
+        const char *trimestre, *anno, *media, *soglia;
+    };
+    const Caso casi[] = {
+        {"1", "2011", "10,45", "15,68"}, {"2", "2011", "10,45", "15,68"}, // the 2nd quarter as published
+        {"3", "2011", "10,45", "17,06"}, {"4", "2026", "10,45", "17,06"},
+        {"4", "2026", "16,08", "24,08"}, {"", "", "10,45", "17,06"}, // no quarter chosen: the rule in force today
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
+        test::Ambiente a;
+        Usurari u(a.ctx);
+        for (const auto& [combo, testo] : {std::pair{"Combo1", c.trimestre}, std::pair{"Combo2", c.anno}}) {
+            const auto& v = u[combo].voci;
+            if (*testo) u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
+        }
+        u.incolla("TM7", c.media);
+        u.esci("TM7");
+        EXPECT_EQ(u["TU7"].testo, c.soglia);
+    }
+    // The listing computes the overdraft thresholds by the rule of each stored quarter.
+    test::Ambiente a;
+    test::scriviTassi(a.dir, {test::Periodo{"22011", 13.6f}, test::Periodo{"32011", 14.65f}});
+    Usurari u(a.ctx);
+    const auto& righe = u["List1"].voci;
+    ASSERT_EQ(righe.size(), 8u);
+    EXPECT_NE(righe[0].find(" 13,60  20,40 "), std::string::npos) << righe[0]; // x 1,5
+    EXPECT_NE(righe[4].find(" 14,65  22,31 "), std::string::npos) << righe[4]; // x 1,25 + 4
+}
+
+// Saving a quarter in the rate window makes its rates the user's, and only that quarter's.
+TEST(FontiTassi, IlSalvataggioRendeITassiDellUtente) {
+    test::Ambiente a;
+    ASSERT_TRUE(registraFontiTassi(a.ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
+    auto& ctx = a.ctx;
+    Usurari u(ctx);
+    const auto scegli = [&](const char* combo, const char* testo) {
+        const auto& v = u[combo].voci;
+        u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
+    };
+    scegli("Combo1", "1");
+    scegli("Combo2", "2018");
+    u.incolla("TM3", "7,3839");
+    u.clicca("OK");
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "22018"), fonti::nonRegistrata);
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,155 @@
+#include "shell/accesso.h"
+#include "shell/finestra_principale.h"
+#include "shell/impostazioni.h"
+#include "support/ambiente.h"
+#include "support/messaggio.h"
+
+// GCC 12 warns wrongly about the string alternative of an answer holding a button.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+// Records what the main window asks of its desktop.
+class OspiteRegistrato : public OspiteFinestre {
+public:
+    bool disponibile(TipoFinestra t) const override { return t != TipoFinestra::Usurari; }
+    void crea(TipoFinestra t, int scheda) override { eventi.push_back("crea " + nome(t) + schedaTesto(scheda)); }
+    void primoPiano(TipoFinestra t, int i, int scheda) override {
+        eventi.push_back("primoPiano " + nome(t) + " " + std::to_string(i) + schedaTesto(scheda));
+    }
+    void disponi(Disposizione d) override { eventi.push_back("disponi " + std::to_string(static_cast<int>(d))); }
+    void impostaStampante() override { eventi.push_back("stampante"); }
+    void mostraLogo() override { eventi.push_back("logo"); }
+    void mostraPrincipale() override { eventi.push_back("principale"); }
+    void login(Accesso& w) override {
+        eventi.push_back("login");
+        for (const auto& [u, p] : credenziali) {
+            w.incolla("txtUserName", u);
+            w.incolla("txtPassword", p);
+            w.clicca("cmdOK");
+            if (w.chiusa()) return;
+        }
+        w.chiusuraDaCornice();
+    }
+    void termina() override { eventi.push_back("termina"); }
+
+    static std::string nome(TipoFinestra t) {
+        static const char* const nomi[] = {"Taeg", "usurari", "STP2", "Calendario", "Form23"};
+        return nomi[static_cast<int>(t)];
+    }
+    static std::string schedaTesto(int s) { return s >= 0 ? " scheda " + std::to_string(s) : ""; }
+
+    std::vector<std::string> eventi;
+    std::vector<std::pair<std::string, std::string>> credenziali;
+};
+
+class AvviaCalcolatrice : public AvvioProcessi {
+public:
+    bool avviaCalcolatrice() override { return riesce; }
+    bool riesce = true;
+};
+
+class FinestraPrincipaleTest : public ::testing::Test, protected test::Ambiente {
+protected:
+    FinestraPrincipaleTest() {
+        ctx.servizi.processi = &calcolatrice;
+        ctx.stato.cartellaDati.clear(); // the start-up sets both folders
+        ctx.stato.cartellaReport.clear();
+    }
+    void scriviImposta(int accesso) {
+        ImpostaRecord r;
+        r.accesso(static_cast<std::int16_t>(accesso));
+        r.utente("MARIO");
+        r.password("pw");
+        test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
+    }
+    AvviaCalcolatrice calcolatrice;
+    OspiteRegistrato ospite;
+};
+
+TEST_F(FinestraPrincipaleTest, FirstStartInEmptyFolder) {
+    std::string senza = dir.cartella(); // the folder gets its trailing separator
+    senza.pop_back();
+    FinestraPrincipale m(ctx, ospite, senza);
+    EXPECT_TRUE(m.avvio());
+    EXPECT_EQ(ospite.eventi, (std::vector<std::string>{"logo", "principale", "crea Taeg"}));
+    EXPECT_EQ(ctx.stato.cartellaDati, dir.cartella());
+    EXPECT_EQ(ctx.stato.cartellaReport, dir.cartella());
+    EXPECT_EQ(ctx.stato.mascheraImporti, "#,###,###,##0.00"); // cents from the first start
+    EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
+    EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)).size(), 0u);
+    ASSERT_EQ(risposte.mostrati().size(), 1u) << "only the missing rate set is said";
+    EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
+}
+
+TEST_F(FinestraPrincipaleTest, LoginOnlyWithFlagMinusOne) {
+    struct Caso {
+        int flag;
+        std::vector<std::pair<std::string, std::string>> credenziali;
+        bool continua;
+        std::vector<std::string> eventi;
+    } casi[] = {
+        {0, {}, true, {"logo", "principale", "crea Taeg"}},
+        {1, {}, true, {"logo", "principale", "crea Taeg"}},
+        {-1, {{"MARIO", "pw"}}, true, {"logo", "principale", "login", "crea Taeg"}},
+        {-1, {}, false, {"logo", "principale", "login", "termina"}},
+    };
+    for (const Caso& c : casi) {
+        scriviImposta(c.flag);
+        OspiteRegistrato o;
+        o.credenziali = c.credenziali;
+        FinestraPrincipale m(ctx, o, dir.cartella());
+        EXPECT_EQ(m.avvio(), c.continua) << c.flag;
+        EXPECT_EQ(o.eventi, c.eventi);
+    }
+}
+
+// Both exit commands, and the end on OK, are driven on the real window by the window tests.
+TEST_F(FinestraPrincipaleTest, ExitAsksAndCancelGoesOn) {
+    FinestraPrincipale m(ctx, ospite, dir.cartella());
+    risposte.aggiungi(Risposta::Annulla);
+    m.clicca("Esci");
+    EXPECT_TRUE(ospite.eventi.empty());
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    test::controllaMessaggio(risposte.mostrati()[0], {"AVVERTIMENTO!", "Sei Sicuro di Voler Uscire?", Icona::Avviso,
+                                                      Pulsanti::OkAnnulla, Risposta::Annulla});
+}
+
+TEST_F(FinestraPrincipaleTest, CommandsAskForOneInstancePerKind) {
+    struct Caso {
+        const char* comando;
+        std::vector<std::string> eventi; // after two clicks
+    } casi[] = {
+        {"SSCommand5", {"crea Taeg", "primoPiano Taeg 0"}},
+        {"SSCommand19", {"crea Taeg scheda 2", "primoPiano Taeg 0 scheda 2"}},
+        {"SSCommand23", {"crea Calendario", "primoPiano Calendario 0"}},
+        {"pref", {"crea Form23", "primoPiano Form23 0"}},
+        {"SSCommand11", {"crea STP2", "primoPiano STP2 0"}},
+        {"SSCommand13", {}}, // no view for this kind: the button is disabled
+        {"ImpStamp", {"stampante", "stampante"}},
+        {"Sovra", {"disponi 0", "disponi 0"}},
+        {"DispIcon", {"disponi 3", "disponi 3"}},
+    };
+    for (const Caso& c : casi) {
+        OspiteRegistrato o;
+        FinestraPrincipale m(ctx, o, dir.cartella());
+        m.clicca(c.comando);
+        m.clicca(c.comando);
+        EXPECT_EQ(o.eventi, c.eventi) << c.comando;
+    }
+}
+
+TEST_F(FinestraPrincipaleTest, CalculatorThatCannotStartIsReported) {
+    FinestraPrincipale m(ctx, ospite, dir.cartella());
+    m.clicca("calco");
+    EXPECT_TRUE(risposte.mostrati().empty());
+    calcolatrice.riesce = false;
+    m.clicca("SSCommand25");
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_EQ(risposte.mostrati()[0].testo, "Impossibile avviare la calcolatrice di sistema.");
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,134 @@
+#include "reports/file_report.h"
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
+#include "support/ambiente.h"
+#include "support/disco_guasto.h"
+#include "support/messaggio.h"
+#include "support/stato_finestra.h"
+#include "teg/finestra_calcolo.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+using test::leggiTesto;
+using test::scriviTesto;
+
+class FileReport : public ::testing::Test, protected test::Ambiente {};
+
+TEST(ContenutoReport, ByteDelFile) {
+    struct Caso {
+        Righe righe;
+        std::string byte;
+    };
+    for (const Caso& c : {
+             Caso{{}, "Fine\r\n"},
+             Caso{{"a", "", "  b  "}, "a\r\n\r\n  b  \r\nFine\r\n"},
+             Caso{{"perché è così €"}, "perch\xE9 \xE8 cos\xEC \x80\r\nFine\r\n"},
+             Caso{{"a", "Fine", "b"}, "a\r\nFine\r\nb\r\nFine\r\n"},
+         }) {
+        EXPECT_EQ(contenutoReport(c.righe), c.byte);
+    }
+}
+
+TEST(ContenutoReport, Lettura) {
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        Righe righe;
+    };
+    for (const Caso& c : {
+             Caso{"vuoto", "", {}},
+             Caso{"Fine esatto ferma senza entrare", "a\r\nFine\r\nb\r\nFine\r\n", {"a"}},
+             Caso{"Fine con spazi entra e ferma", "a\r\n Fine \r\nb\r\n", {"a", " Fine "}},
+             Caso{"il tab non e uno spazio", "\tFine\r\nb\r\n", {"\tFine", "b"}},
+             Caso{"senza terminatore", "a\r\nb", {"a", "b"}},
+             Caso{"solo CR", "a\rb\rFine\r", {"a", "b"}},
+             Caso{"solo LF", "a\nb\nFine\n", {"a", "b"}},
+             Caso{"Windows-1252", "perch\xE9 \x80\r\nFine\r\n", {"perché €"}},
+         }) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(righeReport(c.byte), c.righe);
+    }
+}
+
+TEST_F(FileReport, SalvaERiapreDaTaeg) {
+    FinestraCalcolo t(ctx);
+    test::stato(t, "List1").voci = {"r1", "r2"};
+    const Righe prima = t["List1"].voci;
+    const std::string path = dir.file("prova.RKT");
+    t.incolla("nome", "prova");
+    risposte.aggiungi(path);
+    t.clicca("SSCommand6");
+    const std::string byte = leggiTesto(path);
+    EXPECT_EQ(byte, contenutoReport(prima));
+
+    risposte.aggiungi(Risposta::Ok);
+    t.clicca("Pulisci");
+    risposte.aggiungi(path);
+    t.clicca("Command3D2");
+    EXPECT_EQ(t["List1"].voci, prima);
+    ASSERT_EQ(risposte.mostrati().size(), 1u); // only the question of "elimina tutto"
+    EXPECT_EQ(risposte.mostrati()[0].testo, testiReport::eliminaTutto);
+}
+
+TEST_F(FileReport, NomeDiSoliSpaziMancante) {
+    GestoreReport g(ctx);
+    g.incolla("nome", "   ");
+    g.clicca("OK");
+    ASSERT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_EQ(risposte.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
+}
+
+TEST_F(FileReport, SovrascritturaChiesta) {
+    const std::string path = dir.file("x.RKT");
+    for (const bool ok : {false, true}) {
+        scriviTesto(path, "vecchio\r\nFine\r\n");
+        GestoreReport g(ctx);
+        g.incolla("nome", "x");
+        risposte.dimentica();
+        risposte.aggiungi(path);
+        risposte.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
+        g.clicca("OK");
+        ASSERT_EQ(risposte.mostrati().size(), 1u);
+        test::controllaMessaggio(risposte.mostrati()[0],
+                                 {"AVVERTIMENTO!", "Esiste già un report con questo nome, vuoi sovrascrivere i dati?",
+                                  Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
+        EXPECT_EQ(leggiTesto(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
+    }
+}
+
+TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
+    const std::string path = dir.file("x.RKT");
+    scriviTesto(path, "vecchio\r\nFine\r\n");
+    test::DiscoGuasto guasto;
+    ctx.servizi.disco = &guasto;
+    GestoreReport g(ctx);
+    g.incolla("nome", "x");
+    risposte.aggiungi(path);
+    risposte.aggiungi(Risposta::Ok);
+    g.clicca("OK");
+    EXPECT_EQ(leggiTesto(path), "vecchio\r\nFine\r\n");
+    ASSERT_EQ(risposte.mostrati().size(), 2u);
+    EXPECT_NE(risposte.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
+    EXPECT_EQ(risposte.mostrati()[1].icona, Icona::Critica);
+}
+
+TEST_F(FileReport, FileIlleggibileLasciaLaLista) {
+    GestoreReport g(ctx);
+    const Righe prima = g["List1"].voci;
+    for (const std::string& p : {dir.file("manca.RKT"), dir.cartella()}) {
+        risposte.aggiungi(p);
+        g.clicca("Command3D2");
+        EXPECT_EQ(g["List1"].voci, prima);
+    }
+}
+
+} // namespace
+} // namespace vantrel

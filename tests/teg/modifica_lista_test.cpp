@@ -1,0 +1,160 @@
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
+#include "support/ambiente.h"
+#include "support/stato_finestra.h"
+#include "teg/finestra_calcolo.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+/// One window's buttons for the same list operations.
+using Nomi = std::map<std::string, std::string>;
+const Nomi kTaeg = {{"giu", "SSCommand4"},      {"su", "SSCommand5"},   {"incolla", "Command3D1"},
+                    {"testata", "SSCommand10"}, {"pulisci", "Pulisci"}, {"cima", "SSCommand7"},
+                    {"coda", "SSCommand8"},     {"suSel", "SSCommand9"}};
+const Nomi kGestore = {{"giu", "SSCommand1"},     {"su", "SSCommand3"},   {"incolla", "Command3D1"},
+                       {"testata", "SSCommand7"}, {"pulisci", "Pulisci"}, {"cima", "SSCommand4"},
+                       {"coda", "SSCommand6"},    {"suSel", "SSCommand5"}};
+
+Righe& lista(Finestra& f) {
+    return test::stato(f, "List1").voci;
+}
+
+/// Steps apart by blanks: "r2" clicks line 2, "d2" double clicks it, "=x" types x into testo, any other
+/// word clicks that button of the window.
+void esegui(Finestra& f, const Nomi& n, const std::string& passi) {
+    std::istringstream in(passi);
+    for (std::string p; in >> p;) {
+        if (p[0] == 'r' || p[0] == 'd') {
+            const int riga = std::stoi(p.substr(1));
+            p[0] == 'r' ? f.seleziona("List1", riga) : f.doppioClic("List1", riga);
+        } else if (p[0] == '=') {
+            f.incolla("testo", p.substr(1));
+        } else {
+            f.clicca(n.at(p));
+        }
+    }
+}
+
+struct Caso {
+    const char* nome;
+    Righe prima;
+    const char* passi;
+    Righe dopo;
+    bool spostamenti;             // move buttons enabled at the end
+    bool incolla;                 // paste button enabled at the end
+    const char* buffer = nullptr; // the cut buffer testo2 at the end
+};
+
+// The paste button starts enabled on the calculation window and disabled on the report manager;
+// the cases start from an enabled paste button.
+TEST(ModificaLista, RegoleSuEntrambeLeFinestre) {
+    const Righe abcde = {"a", "b", "c", "d", "e"};
+    const std::string ris = testata::righeRisultato(), tr(150, '-');
+    const Caso casi[] = {
+        {"giu sull'ultima riga non cambia nulla", abcde, "r4 giu", abcde, true, true},
+        {"su porta la riga sopra e disabilita", abcde, "r4 su", {"a", "b", "c", "e", "d"}, false, true},
+        {"giu porta la riga sotto", {"a", "b", "c"}, "r0 giu", {"b", "a", "c"}, false, true},
+        {"pulisci, poi giu disabilita soltanto", {tr}, "r0 pulisci giu", {tr, testata::periodi(), tr}, false, true},
+        {"taglia e incolla in cima", abcde, "d3 r0 incolla", {"d", "a", "b", "c", "e"}, true, false, "d"},
+        {"incolla senza taglio: riga vuota", {"a", "b"}, "r1 incolla", {"a", "", "b"}, true, false, ""},
+        {"inserisci su selezione senza selezione", {"a", "b"}, "=x suSel", {"a", "b"}, false, true},
+        {"inserisci su selezione", {"a", "b"}, "=x r1 suSel", {"a", "x", "b"}, true, true},
+        {"in cima e in fondo inseriscono sempre", {"a"}, "=x cima coda", {"x", "a", "x"}, false, true},
+        {"la testata si impila", {"a"}, "testata testata", {tr, ris, tr, tr, ris, tr, "a"}, false, true},
+    };
+    for (const Caso& c : casi) {
+        for (int w = 0; w < 2; ++w) {
+            SCOPED_TRACE(std::string(c.nome) + (w == 0 ? " (Taeg)" : " (STP2)"));
+            test::Ambiente a;
+            FinestraCalcolo t(a.ctx);
+            GestoreReport g(a.ctx);
+            Finestra& f = w == 0 ? static_cast<Finestra&>(t) : g;
+            const Nomi& n = w == 0 ? kTaeg : kGestore;
+            test::stato(f, n.at("incolla")).abilitato = true;
+            lista(f) = c.prima;
+            esegui(f, n, c.passi);
+            EXPECT_EQ(lista(f), c.dopo);
+            EXPECT_EQ(f[n.at("giu")].abilitato, c.spostamenti);
+            EXPECT_EQ(f[n.at("su")].abilitato, c.spostamenti);
+            EXPECT_EQ(f[n.at("incolla")].abilitato, c.incolla);
+            if (c.buffer) {
+                EXPECT_EQ(f.testo(f.id("testo2")), c.buffer);
+            }
+        }
+    }
+}
+
+TEST(ModificaLista, StatoInizialeETaglio) {
+    test::Ambiente a;
+    FinestraCalcolo t(a.ctx);
+    GestoreReport g(a.ctx);
+    const std::string tr(150, '-'), ris = testata::righeRisultato();
+    EXPECT_EQ(lista(t), (Righe{tr, ris, tr}));
+    EXPECT_EQ(lista(g), lista(t));
+    for (const char* b : {"SSCommand4", "SSCommand5"})
+        EXPECT_FALSE(t[b].abilitato) << b;
+    for (const char* b : {"SSCommand1", "SSCommand3", "Command3D1"})
+        EXPECT_FALSE(g[b].abilitato) << b;
+    EXPECT_TRUE(t["Command3D1"].abilitato);
+
+    t.doppioClic("List1", 1); // the cut line goes into testo, and a paste leaves it there
+    EXPECT_EQ(lista(t), (Righe{tr, tr}));
+    t.seleziona("List1", 0);
+    t.clicca("Command3D1");
+    EXPECT_EQ(lista(t), (Righe{ris, tr, tr}));
+    EXPECT_EQ(t.testo(t.id("testo")), ris);
+}
+
+TEST(FinestraTesto, InserimentiETaglio) {
+    test::Ambiente a;
+    FinestraTesto s(a.ctx);
+    lista(s) = {"a", "b"};
+    s.incolla("testo", "x");
+    s.clicca("SSCommand1"); // no selection: nothing
+    s.clicca("Command3D1");
+    s.clicca("SSCommand3");
+    EXPECT_EQ(lista(s), (Righe{"x", "a", "b", "x"}));
+    s.seleziona("List1", 2);
+    s.clicca("SSCommand1");
+    EXPECT_EQ(lista(s), (Righe{"x", "a", "x", "b", "x"}));
+    s.doppioClic("List1", 3);
+    EXPECT_EQ(s.testo(s.id("testo")), "b");
+    EXPECT_EQ(lista(s), (Righe{"x", "a", "x", "x"}));
+}
+
+struct CasoCms {
+    const char* ComMS;
+    const char* ComMS2;
+    const char* dopo1;
+    const char* dopo2;
+};
+
+TEST(SpostaCms, ScambiaIlLato) {
+    for (const CasoCms& c :
+         {CasoCms{"1.250,00", "0", "0", "1.250,00"}, CasoCms{"0", "1.250,00", "1.250,00", "0"},
+          CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "12,00", "0"}, CasoCms{"", "7", "7", "0"}}) {
+        SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
+        test::Ambiente a;
+        FinestraCalcolo t(a.ctx);
+        t.imposta(t.id("ComMS"), c.ComMS);
+        t.imposta(t.id("ComMS2"), c.ComMS2);
+        t.clicca("cmscop");
+        EXPECT_EQ(t.testo(t.id("ComMS")), c.dopo1);
+        EXPECT_EQ(t.testo(t.id("ComMS2")), c.dopo2);
+        ASSERT_EQ(a.risposte.mostrati().size(), 1u);
+        EXPECT_NE(a.risposte.mostrati()[0].testo.find("rieseguire il calcolo"), std::string::npos);
+        EXPECT_EQ(a.risposte.mostrati()[0].pulsanti, Pulsanti::Ok);
+    }
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,110 @@
+#include "support/ambiente.h"
+#include "support/stato_finestra.h"
+#include "teg/finestra_calcolo.h"
+#include "teg/riepilogo.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+void periodo(FinestraCalcolo& t) {
+    t.clicca("euro");
+    t.incolla("dal", "01/01/2025");
+    t.incolla("al", "31/03/2025");
+    const std::pair<const char*, const char*> campi[] = {
+        {"NumeriD", "9.000.000"}, {"intDare", "1.234,56"}, {"ComMS", "50"}, {"speseN", "30"}, {"fido", "100.000"}};
+    for (const auto& [campo, testo] : campi) {
+        t.incolla(campo, testo);
+        t.esci(campo);
+    }
+    t.clicca("Command8");
+}
+
+TEST(Riepilogo, RigheDopoOgniFormula) {
+    struct Caso {
+        const char* formula;
+        std::size_t righe;
+        const char* primaRigaFormula;
+    };
+    for (const Caso& c : {Caso{"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
+                          Caso{"Command9", 44, "              36.500 x Totale interessi + totale spese "}}) {
+        SCOPED_TRACE(c.formula);
+        test::Ambiente a;
+        FinestraCalcolo t(a.ctx);
+        int aperture = 0;
+        t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
+        periodo(t);
+        t.clicca(c.formula);
+        t.clicca("SSCommand2");
+        ASSERT_NE(t.report().finestraTesto(), nullptr);
+        FinestraTesto* stp1 = t.report().finestraTesto();
+        const Righe righe = stp1->lista().righe();
+        ASSERT_GT(righe.size(), c.righe);
+        EXPECT_EQ(righe[c.righe], "   CALCOLO DEL TASSO SOGLIA"); // after the summary's own lines
+        EXPECT_EQ(righe[21], c.primaRigaFormula);
+
+        stp1->lista().righe().push_back("aggiunta a mano");
+        t.clicca("SSCommand2"); // rebuilt from scratch in the same window
+        EXPECT_EQ(t.report().finestraTesto(), stp1);
+        EXPECT_EQ(stp1->lista().righe(), righe);
+        EXPECT_EQ(aperture, 1);
+    }
+}
+
+TEST(Riepilogo, CommissioniSuEntrambiILati) {
+    struct Caso {
+        const char* ComMS;
+        const char* ComMS2;
+        const char* tspe;
+        const char* commissioni;
+        const char* spese;
+    };
+    for (const Caso& c :
+         {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
+          Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "12,00", "88,00"}}) {
+        SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
+        test::Ambiente a;
+        FinestraCalcolo t(a.ctx);
+        t.imposta(t.id("ComMS"), c.ComMS);
+        t.imposta(t.id("ComMS2"), c.ComMS2);
+        t.imposta(t.id("tspe"), c.tspe);
+        const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
+        EXPECT_EQ(r[11], "   Commissioni Max scoperto   " + std::string(16 - std::string(c.commissioni).size(), ' ') +
+                             c.commissioni);
+        EXPECT_EQ(r[13],
+                  "   Totale Spese               " + std::string(16 - std::string(c.spese).size(), ' ') + c.spese);
+    }
+}
+
+TEST(Riepilogo, FormulaDisegnata) {
+    test::Ambiente a;
+    FinestraCalcolo t(a.ctx);
+    test::stato(t, "TotalSpese").visibile = true;
+    const std::pair<const char*, const char*> campi[] = {
+        {"totInt", "1234,56"}, {"tspe", "30"}, {"indMed2", " 9.000.000 "}, {"fido", "100.000"}, {"TegTXT", "5,4321"}};
+    for (const auto& [campo, testo] : campi)
+        t.imposta(t.id(campo), testo);
+    const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
+    ASSERT_EQ(r.size(), 43u);
+    EXPECT_EQ(r[15], "   T.E.G.                                5,432");
+    EXPECT_EQ(r[28], std::string(10, ' ') + std::string(6, ' ') + "36.500 x 1.234,56" + "      " + std::string(9, ' ') +
+                         "30,00 x 100");
+    EXPECT_EQ(r[29], "   T.E.G. = --------------------------  +  ---------------------- = 5,432");
+    EXPECT_EQ(r[30], std::string(10, ' ') + std::string(10, ' ') + "9.000.000" + std::string(11, ' ') +
+                         std::string(11, ' ') + "100.000");
+
+    test::stato(t, "TotalSpese").visibile = false;
+    t.imposta(t.id("totint2"), "1234567890123456789012,5");
+    const Righe g = riepilogoCalcolo(t, "");
+    ASSERT_EQ(g.size(), 44u);
+    EXPECT_EQ(g[28].substr(0, 19), std::string(10, ' ') + "36.500 x "); // 30 characters or more: no centring
+    EXPECT_EQ(g[29], "   T.E.G. = --------------------------  = 5,432");
+}
+
+} // namespace
+} // namespace vantrel
