@@ -23,8 +23,10 @@ std::optional<Data> annoPrima(std::string_view s) {
 
 std::optional<Data> leggiDataCella(std::string_view s) {
     s = trim(s);
-    // A time after the date: "T" or a blank, then digits, colons and dots only.
-    if (const auto sp = s.find_first_of(" T"); sp != std::string_view::npos && sp >= 8) {
+    // A time after the date, after a blank or the "T" of a year-first date: digits, colons and dots.
+    auto sp = s.find(' ');
+    if (sp == std::string_view::npos && s.size() > 10 && s[10] == 'T') sp = 10;
+    if (sp != std::string_view::npos) {
         const std::string_view ora = trim(s.substr(sp + 1));
         if (ora.find_first_not_of("0123456789:.") == std::string_view::npos) s = s.substr(0, sp);
     }
