@@ -151,20 +151,6 @@ std::string Pratica::impostaCondizioni(const std::vector<RigaCondizioni>& righe)
     });
 }
 
-std::string Pratica::salvaTassi(const TabellaTassi& t) {
-    return scrivi([&] {
-        db_->esegui("DELETE FROM tassi");
-        auto q = db_->prepara("INSERT INTO tassi VALUES (?, ?)");
-        for (int i = 1; i <= t.validi(); ++i) {
-            const auto byte = t.slot(i).codifica();
-            q->lega(1, std::int64_t{i});
-            q->lega(2, std::string(byte.begin(), byte.end()));
-            q->passo();
-            q->azzera();
-        }
-    });
-}
-
 bool Pratica::caricaTassi(TabellaTassi& t) const {
     auto q = db_->prepara("SELECT record FROM tassi ORDER BY posizione");
     int n = 0;
@@ -188,8 +174,18 @@ std::vector<RisultatoPeriodo> Pratica::risultati() const {
     return out;
 }
 
-std::string Pratica::salvaRisultati(const std::vector<RisultatoPeriodo>& risultati, const Data& oggi) {
+std::string Pratica::salvaRisultati(const std::vector<RisultatoPeriodo>& risultati, const TabellaTassi& t,
+                                    const Data& oggi) {
     return scrivi([&] {
+        db_->esegui("DELETE FROM tassi");
+        auto record = db_->prepara("INSERT INTO tassi VALUES (?, ?)");
+        for (int i = 1; i <= t.validi(); ++i) {
+            const auto byte = t.slot(i).codifica();
+            record->lega(1, std::int64_t{i});
+            record->lega(2, std::string(byte.begin(), byte.end()));
+            record->passo();
+            record->azzera();
+        }
         db_->esegui("DELETE FROM risultati");
         auto q = db_->prepara("INSERT INTO risultati VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const RisultatoPeriodo& r : risultati) {

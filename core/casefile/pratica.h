@@ -78,13 +78,12 @@ public:
     /// Replaces the conditions table (checked first: nothing changes when it is wrong).
     std::string impostaCondizioni(const std::vector<RigaCondizioni>& righe);
 
-    /// Keeps the rate table a recalculation used; `caricaTassi` gives it back (false when none is kept).
-    std::string salvaTassi(const TabellaTassi& t);
-    bool caricaTassi(TabellaTassi& t) const;
-
     std::vector<RisultatoPeriodo> risultati() const;
-    /// Replaces the results and records today's date as the recalculation's.
-    std::string salvaRisultati(const std::vector<RisultatoPeriodo>& r, const Data& oggi);
+    /// Replaces, in one transaction, the results and the rate table of a recalculation and records
+    /// `oggi` as its date.
+    std::string salvaRisultati(const std::vector<RisultatoPeriodo>& r, const TabellaTassi& t, const Data& oggi);
+    /// The rate table of the last recalculation; false when none is kept.
+    bool caricaTassi(TabellaTassi& t) const;
 
     /// The words of the bank's entries: the case's, or the usual ones when it has none.
     ParoleAddebiti parole() const;

@@ -61,9 +61,8 @@ TEST_F(PraticaTest, OgniDatoRestaNelFile) {
         t.numPeriodi = 1;
         t.slot(1).periodo = "12010";
         t.slot(1).TM[1] = 9.5f;
-        EXPECT_EQ(p->salvaTassi(t), "");
         RisultatoPeriodo r{{2010, 1, 1}, {2010, 3, 31}, 123, 4, 5, 6, 7, 8, 9, 10, "1,5", "12", "", "riga", ""};
-        EXPECT_EQ(p->salvaRisultati({r}, {2026, 3, 15}), "");
+        EXPECT_EQ(p->salvaRisultati({r}, t, {2026, 3, 15}), "");
     }
     auto p = apri();
     ASSERT_TRUE(p);
