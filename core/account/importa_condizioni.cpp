@@ -185,4 +185,19 @@ CondizioniLette leggiCondizioni(RigheFoglio& righe) {
     return out;
 }
 
+std::string csvCondizioni(const std::vector<RigaCondizioni>& righe) {
+    std::string s = "Dal;Fido;Tasso debitore;Tasso extrafido;Tasso creditore;CMS;Commissione fido;"
+                    "Commissione sconfinamento;Spese operazione;Spese periodo;Liquidazione;Divisore;Ritenuta\n";
+    for (const RigaCondizioni& r : righe) {
+        for (const std::string& cella :
+             {r.dal.testo(), testoCentesimi(r.fido), testoTasso(r.tassoDebitore), testoTasso(r.tassoExtrafido),
+              testoTasso(r.tassoCreditore), testoTasso(r.cms), testoTasso(r.commissioneFido),
+              testoCentesimi(r.commissioneSconfinamento), testoCentesimi(r.speseOperazione),
+              testoCentesimi(r.spesePeriodo), testoLiquidazione(r.liquidazione), std::to_string(r.divisore)})
+            (s += cella) += ';';
+        (s += r.ritenuta ? testoTasso(*r.ritenuta) : "di legge") += '\n';
+    }
+    return s;
+}
+
 } // namespace vantrel

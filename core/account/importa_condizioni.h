@@ -24,4 +24,8 @@ struct CondizioniLette {
 /// reading with its row and column named; the table is checked as a whole at the end.
 CondizioniLette leggiCondizioni(RigheFoglio& righe);
 
+/// The table as ";"-separated lines with the headers above, every cell written, as
+/// leggiCondizioni reads it back.
+std::string csvCondizioni(const std::vector<RigaCondizioni>& righe);
+
 } // namespace vantrel
