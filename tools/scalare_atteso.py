@@ -5,7 +5,8 @@ and the check of each period, and writes the figures the tests expect beside the
 Nothing here calls the program. The movements and conditions are read from the same files the tests
 import (tests/data/scalare_<caso>_movimenti.csv and _condizioni.csv); the balance is followed one
 day at a time by value date; interest, commissions and expenses are summed day by day with the
-conditions of each day and rounded to the cent, half away from zero, at the period's end; the TEG,
+conditions of each day and rounded to the cent, half away from zero, at the period's end (the bank's
+closing entries, valued on a period's last day, count from the day after); the TEG,
 threshold and excess come from tools/cifre_attese.py, the spreadsheet model of the calculation window.
 
     tools/scalare_atteso.py            rewrites tests/data/scalare_<caso>_atteso.csv (the periods),
@@ -150,9 +151,12 @@ def scalare(caso, ricalcolato=False):
         somme = {"debitori": Fraction(0), "extrafido": Fraction(0), "creditori": Fraction(0), "fee": Fraction(0)}
         while giorno <= p["al"]:
             c = in_vigore(cond, giorno)
+            chiusura = Decimal(0)  # the bank's entries of the last day, added after its numeri
             for op, val, descr, importo in movs:
                 t = tipo(descr)
-                if val == giorno and (t is None or not ricalcolato):
+                if val == giorno and t is not None and not ricalcolato and giorno == p["al"]:
+                    chiusura += importo
+                elif val == giorno and (t is None or not ricalcolato):
                     saldo += importo
                 if val == giorno and t is not None:
                     p["banca"][t] -= importo
@@ -182,6 +186,7 @@ def scalare(caso, ricalcolato=False):
             giorno += datetime.timedelta(days=1)
         c = in_vigore(cond, p["al"])
         p["saldo_finale"] = saldo
+        saldo += chiusura
         p["fido"] = c["fido"]
         p["interessi"] = al_centesimo(somme["debitori"])
         p["extrafido"] = al_centesimo(somme["extrafido"])

@@ -39,7 +39,7 @@ public:
 
 private:
     const RigaCondizioni& condizioniDel(long n);
-    Centesimi movimentiDel(long n) const;
+    Centesimi movimentiDel(long n, bool ultimo) const;
     void giorno(long n, PeriodoScalare& p, Accumulo& a);
     void chiudi(PeriodoScalare& p, const Accumulo& a);
     void addebitiBanca(PeriodoScalare& p) const;
@@ -60,10 +60,12 @@ const RigaCondizioni& Calcolo::condizioniDel(long n) {
     return condizioni_[riga_];
 }
 
-Centesimi Calcolo::movimentiDel(long n) const {
+// The day's movements; the bank's entries too when the balance is the bank's, except on a period's
+// last day, where they are its closing (see chiudi).
+Centesimi Calcolo::movimentiDel(long n, bool ultimo) const {
     const auto& g = giorni_.giorno(n);
     Centesimi m = g.movimenti;
-    if (opzioni_.saldo == SaldoScalare::Banca)
+    if (opzioni_.saldo == SaldoScalare::Banca && !ultimo)
         for (Centesimi b : g.banca)
             m += b;
     return m;
@@ -71,7 +73,7 @@ Centesimi Calcolo::movimentiDel(long n) const {
 
 void Calcolo::giorno(long n, PeriodoScalare& p, Accumulo& a) {
     const RigaCondizioni& c = condizioniDel(n);
-    saldo_ += movimentiDel(n);
+    saldo_ += movimentiDel(n, n == p.al.numero());
     const std::int64_t scala = kAnnoComune / c.divisore;
     const Centesimi debito = saldo_ < 0 ? -saldo_ : 0;
     const Centesimi entro = std::min(debito, c.fido), oltre = debito - entro;
@@ -110,6 +112,9 @@ void Calcolo::chiudi(PeriodoScalare& p, const Accumulo& a) {
     p.fido = c.fido;
     p.saldoFinale = saldo_;
     addebitiBanca(p);
+    if (opzioni_.saldo == SaldoScalare::Banca) // the bank's closing, after the last day's numeri
+        for (Centesimi b : giorni_.giorno(p.al.numero()).banca)
+            saldo_ += b;
     if (opzioni_.saldo == SaldoScalare::Ricalcolato) {
         if (opzioni_.capitalizzazione == Capitalizzazione::FinePeriodo)
             saldo_ -= k.netto();
@@ -146,7 +151,7 @@ RisultatoScalare Calcolo::esegui() {
             : finePeriodo(Data::daNumero(std::max(ultimoMovimento, inizio)), condizioni_.back().liquidazione).numero();
     saldo_ = opzioni_.saldoIniziale;
     for (long n = giorni_.vuoto() ? inizio : giorni_.primo(); n < inizio; ++n)
-        saldo_ += movimentiDel(n);
+        saldo_ += movimentiDel(n, false);
     for (long n = inizio; n <= fine;) {
         PeriodoScalare p;
         p.dal = Data::daNumero(n);

@@ -111,7 +111,9 @@ struct RisultatoScalare {
 ///   conditions' or the law's) on the gross credit interest, rounded to the cent.
 /// - A period ends at the end of the calendar quarter, half-year or year of its first day, by the
 ///   liquidation in force on that day.
-/// - The bank's entries (found by ParoleAddebiti) belong to the period of their value date.
+/// - The bank's entries (found by ParoleAddebiti) belong to the period of their value date. Those
+///   valued on a period's last day are its closing: like the charges worked out, they enter the
+///   balance after that day's numeri.
 /// `ogniGiorno`, when given, sees every day in order.
 RisultatoScalare calcolaScalare(const GiorniConto& giorni, const std::vector<RigaCondizioni>& condizioni,
                                 const OpzioniScalare& opzioni = {},

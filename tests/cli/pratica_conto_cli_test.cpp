@@ -80,7 +80,7 @@ TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
     auto p = Pratica::apri(sqlite, file, errore, true);
     ASSERT_TRUE(p) << errore;
     ASSERT_EQ(p->risultati().size(), 2u);
-    EXPECT_EQ(p->risultati()[1].teg, "17,996");
+    EXPECT_EQ(p->risultati()[1].teg, "17,997"); // scalare_b_atteso.csv
     EXPECT_EQ(p->dato(dati_pratica::kRicalcolo), "15/03/2026");
     TabellaTassi t;
     EXPECT_TRUE(p->caricaTassi(t));
