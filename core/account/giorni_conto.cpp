@@ -15,6 +15,8 @@ void GiorniConto::aggiungi(const Data& operazione, const Data& valuta, Centesimi
     // Both days first: growing the table for the second must not leave the first reference dangling.
     posto(v);
     posto(o);
+    primoUsato_ = std::min(primoUsato_, v);
+    ultimoUsato_ = std::max(ultimoUsato_, v);
     if (tipo == TipoAddebito::Nessuno) {
         posto(v).movimenti += importo;
         ++posto(o).operazioni;
@@ -35,8 +37,6 @@ GiorniConto::Giorno& GiorniConto::posto(long n) {
         primo_ = primoUsato_ = ultimoUsato_ = n;
         giorni_.resize(1);
     }
-    primoUsato_ = std::min(primoUsato_, n);
-    ultimoUsato_ = std::max(ultimoUsato_, n);
     if (n < primo_) {
         // A day before the first: room for a year more before it, so that a file read backwards
         // moves the table once a year, not once a day.

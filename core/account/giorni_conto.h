@@ -29,7 +29,7 @@ public:
     void aggiungi(const Data& operazione, const Data& valuta, Centesimi importo, TipoAddebito tipo);
 
     bool vuoto() const { return giorni_.empty(); }
-    /// The day numbers (Data::numero) of the first and last day that any movement touches.
+    /// The day numbers (Data::numero) of the first and last value date: the days the balance moves.
     long primo() const { return primoUsato_; }
     long ultimo() const { return ultimoUsato_; }
     /// The sums of day `n`; zeros outside the days held.
