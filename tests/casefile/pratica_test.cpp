@@ -166,6 +166,11 @@ TEST_F(PraticaTest, ModificheConAnnullaERipeti) {
     EXPECT_FALSE(m.puoRipetere());
     ASSERT_EQ(m.annulla(), ""); // the deleted movement back under its id
     EXPECT_EQ(p->movimento(a), kM1);
+    ASSERT_EQ(m.elimina(b), ""); // a new edit: what was undone cannot be redone any more
+    EXPECT_FALSE(m.puoRipetere());
+    EXPECT_EQ(m.annulla(), "");
+    EXPECT_EQ(m.annulla(), ""); // the deletion of `b`, then its correction: the undone deletion is gone
+    EXPECT_EQ(movimenti(*p), (std::vector<Movimento>{kM1, kM2}));
 }
 
 } // namespace
