@@ -154,7 +154,7 @@ Data Lettore::data(std::size_t c) const {
 Centesimi Lettore::importo(std::size_t c) const {
     const CellaFoglio& cella = celle_[c];
     if (cella.numero) {
-        if (std::fabs(*cella.numero) >= 1e13) throw errore(c, "è un importo troppo grande");
+        if (std::fabs(*cella.numero) >= 1e12) throw errore(c, "è un importo troppo grande");
         return std::llround(*cella.numero * 100);
     }
     const auto v = leggiCentesimi(cella.testo);

@@ -22,7 +22,8 @@ std::string_view senzaContorno(std::string_view s) {
     return s;
 }
 
-// The integer part: digits, or groups of three after a first group of one to three, joined by dots.
+// The integer part: digits, or groups of three after a first group of one to three, joined by dots;
+// at most twelve digits, so that no sum of an account's movements or numeri can overflow.
 std::optional<std::int64_t> parteIntera(std::string_view s) {
     if (s.empty() || s.size() > 24) return std::nullopt;
     std::int64_t v = 0;
@@ -36,7 +37,7 @@ std::optional<std::int64_t> parteIntera(std::string_view s) {
             gruppo = 0;
             continue;
         }
-        if (!cifra(c) || ++cifre > 15) return std::nullopt;
+        if (!cifra(c) || ++cifre > 12) return std::nullopt;
         v = v * 10 + (c - '0');
         ++gruppo;
     }
