@@ -18,8 +18,8 @@ inline constexpr TassoDecimale kUnoPerCento = 10000;
 /// An amount as Italian statements write it: "1.234,56", "-50", "+12,5", "1234,56" (dots in groups
 /// of three), a trailing minus ("50,00-"), a euro sign and blanks around it; a single dot followed
 /// by one or two digits and no comma is a decimal point ("12.50"). More than two decimals are
-/// accepted only when they are zeros, at most twelve digits before them. No value for anything else: "12.5.0" or "1,005" are refused,
-/// never read as another amount.
+/// accepted only when they are zeros, at most twelve digits before them. No value for anything else: "12.5.0" or
+/// "1,005" are refused, never read as another amount.
 std::optional<Centesimi> leggiCentesimi(std::string_view testo);
 
 /// "1.234,56", "-0,50": the amount with its two decimals and thousands dots.
