@@ -104,6 +104,7 @@ TEST(Importi, LettiAlCentesimoORifiutati) {
                                                                      {"", {}},
                                                                      {"1.234.567,8", 123456780},
                                                                      {"abc", {}},
+                                                                     {"1.23.456", {}},
                                                                      {"1,", {}}};
     for (const auto& [testo, atteso] : casi)
         EXPECT_EQ(leggiCentesimi(testo), atteso) << testo;
