@@ -139,7 +139,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         if (!controllo) {
             controllo.emplace(s.ctx);
             controllo->finestra().calcolo().vuotiAZero(false); // an empty cell is a field not given
-            for (const auto& l : controllo->finestra()["List1"].voci) {
+            FinestraCalcolo& w = controllo->finestra();
+            for (const auto& l : w[controlli<ControlliReportTeg>(w.schema()).risultati].voci) {
                 uscita.intestazione(l);
                 if (r.report) lista.push_back(l);
             }

@@ -2,6 +2,7 @@
 
 #include "common/cartella_lavoro.h"
 #include "report_hook.h"
+#include "teg/teg_controlli.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
@@ -10,10 +11,26 @@
 namespace vantrel::cli {
 namespace {
 
-// The output columns.
-constexpr std::array<const char*, 18> kColonneUscita = {
-    "Giorni", "IndMedio", "totInt",  "totint2", "TotalSpese",    "tspe", "SpeInt", "TegTXT", "IntSc",
-    "CMSc",   "ECCSC",    "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes",  "soglia", "Diff"};
+// The output columns, headed by the controls' own names.
+using C = ControlliTeg;
+constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
+                                                     &C::indebitamentoMedio,
+                                                     &C::totaleInteressi,
+                                                     &C::formulaInteressi,
+                                                     &C::formulaSpese,
+                                                     &C::totaleSpese,
+                                                     &C::totaleInteressiSpese,
+                                                     &C::teg,
+                                                     &C::tegInteressi,
+                                                     &C::tegCms,
+                                                     &C::tegAltriInteressi,
+                                                     &C::tegSpese,
+                                                     &C::tegAltriOneri,
+                                                     &C::sommaParziali,
+                                                     &C::tegVociInteressi,
+                                                     &C::tegVociSpese,
+                                                     &C::soglia,
+                                                     &C::supero};
 
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     std::string s;
@@ -25,11 +42,12 @@ std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
 } // namespace
 
 UscitaTeg::UscitaTeg(std::string formato, std::ostream& out) : formato_(std::move(formato)), out_(out) {
-    for (const char* c : kColonneUscita)
-        colonne_.push_back(FinestraCalcolo::schemaCalcolo().id(c));
+    const Schema& s = FinestraCalcolo::schemaCalcolo();
+    for (int C::*c : kColonneUscita)
+        colonne_.push_back(controlli<ControlliTeg>(s).*c);
     if (formato_ != "csv") return;
-    for (const char* c : kColonneUscita)
-        (buf_ += c) += ';';
+    for (int id : colonne_)
+        (buf_ += s.definizione(id).nome) += ';';
     buf_ += "messaggio;riga\n";
 }
 
