@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build clang-format
+    build-essential cmake ninja-build clang-format clang-tidy
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6-dev
     libcurl4-openssl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-charts-dev libxlsxwriter-dev zlib1g-dev openssl
