@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vantrel and runs every test: the CI build (warnings as errors, the
-# standard library's own checks), the house rules (format, clang-tidy), then the AddressSanitizer +
-# UndefinedBehaviorSanitizer build.
+# standard library's own checks) with its Debian package, the house rules (format, clang-tidy), then
+# the AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -9,6 +9,7 @@ tools/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset ci
 cmake --build --preset ci
+tools/pacchetto.sh build/ci
 ctest --preset ci
 
 # Every source formatted as .clang-format says, in every folder.
