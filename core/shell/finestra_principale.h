@@ -100,11 +100,8 @@ public:
 
     /// Shows the window of a kind: creates it the first time, brings it to the front after that.
     void mostra(TipoFinestra tipo, int scheda = -1);
-    /// A further report manager window.
-    void nuovoReport();
     /// The host closed a window; the next request creates it again.
     void finestraChiusa(TipoFinestra tipo);
-    int aperte(TipoFinestra tipo) const;
 
     /// The exit question; true when the answer was OK and the program has been ended.
     bool esci();
