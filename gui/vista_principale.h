@@ -51,6 +51,7 @@ public:
     void mostraPrincipale() override;
     void login(Accesso& finestra) override;
     void termina() override;
+    std::vector<ListaAperta> listeAperte() override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
