@@ -6,6 +6,7 @@
 #include "legame_finestra.h"
 #include "qt_testo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -153,6 +154,7 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     pulsante(c.pulisci, QStringLiteral("Pulisci"));
     pulsante(c.scarica, QStringLiteral("Scarica tassi"));
     pulsante(c.esci, QStringLiteral("Esci"));
+    legame_->widget(c.esci)->setProperty(kAttivoInAttesa, true); // it cancels the download and closes
     v->addLayout(basso);
 
     legame_->ordinaTab();
@@ -288,6 +290,9 @@ QWidget* VistaUsurari::elenco() {
 
 void VistaUsurari::mostraAttesa() {
     legame_->aggiorna();
+    for (QAction* a : findChildren<QAction*>()) // the menu's entries, as their controls
+        if (const int id = modello_->schema().trova(ss(a->objectName())); id >= 0)
+            a->setEnabled((*modello_)[id].abilitato);
     const bool attesa = modello_->inAttesa();
     occupato_->setVisible(attesa);
     annulla_->setVisible(attesa);
@@ -303,10 +308,12 @@ void VistaUsurari::mostraAttesa() {
 }
 
 void VistaUsurari::closeEvent(QCloseEvent* e) {
-    if (modello_->inAttesa())
-        e->ignore(); // the download finishes first
-    else
-        QWidget::closeEvent(e);
+    if (modello_->inAttesa()) {
+        modello_->uscita(); // cancelled first; the window closes when the download has stopped
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }
 
 } // namespace vantrel::gui
