@@ -68,6 +68,8 @@ VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPr
     costruisciPannello();
     legame_->aggiorna();
     resize(1100, 820);
+    // The screen's own size arrives after the windows opened (a maximized frame): they follow it.
+    area_->viewport()->installEventFilter(this);
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w && w->widget() == vista(TipoFinestra::Taeg)) centraTaeg();
     });
@@ -161,6 +163,16 @@ void VistaPrincipale::elencaFinestre(QMenu* menu) {
             area_->setActiveSubWindow(sub);
         });
         vociFinestre_ << a;
+    }
+}
+
+void VistaPrincipale::contieniFiglie() const {
+    const QSize spazio = area_->viewport()->size();
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (sub->isMinimized() || sub->isMaximized()) continue;
+        if (sub->width() > spazio.width() || sub->height() > spazio.height())
+            sub->resize(sub->size().boundedTo(spazio).expandedTo(sub->minimumSizeHint()));
+        sub->move(dentro(sub->pos(), sub->size(), spazio));
     }
 }
 
@@ -400,6 +412,11 @@ void VistaPrincipale::centraTaeg() {
 void VistaPrincipale::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     centra();
+}
+
+bool VistaPrincipale::eventFilter(QObject* o, QEvent* e) {
+    if (o == area_->viewport() && e->type() == QEvent::Resize) contieniFiglie();
+    return QMainWindow::eventFilter(o, e);
 }
 
 void VistaPrincipale::closeEvent(QCloseEvent* e) {

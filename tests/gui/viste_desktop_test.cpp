@@ -285,6 +285,19 @@ private slots:
         QVERIFY(d.m.terminata());
     }
 
+    // The frame's final size arrives after the windows opened (a window manager's title bar and
+    // panels): the calculation window shrinks with it and stays whole in sight.
+    void laFinestraDiCalcoloStaNelloSpazioVisibile() {
+        Desktop d;
+        d.m.showNormal();
+        QWidget* sub = d.m.taeg()->parentWidget();
+        for (const QSize s : {QSize(1366, 768), QSize(1366, 700), QSize(1200, 640)}) {
+            d.m.resize(s);
+            QTRY_VERIFY2(QRect(QPoint(), d.m.area()->viewport()->size()).contains(sub->geometry()),
+                         qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height())));
+        }
+    }
+
     void unaSolaFinestraDiCalcolo() {
         Desktop d;
         VistaPrincipale& m = d.m;
