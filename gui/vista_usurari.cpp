@@ -6,6 +6,7 @@
 #include "legame_finestra.h"
 #include "qt_testo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -183,6 +184,7 @@ QHBoxLayout* VistaUsurari::comandi() {
     pulsante(c.pulisci, QStringLiteral("Pulisci"));
     pulsante(c.scarica, QStringLiteral("Scarica tassi"));
     pulsante(c.esci, QStringLiteral("Esci"));
+    legame_->widget(c.esci)->setProperty(kAttivoInAttesa, true); // it cancels the download and closes
     return basso;
 }
 
@@ -306,6 +308,9 @@ QWidget* VistaUsurari::elenco() {
 
 void VistaUsurari::mostraAttesa() {
     legame_->aggiorna();
+    for (QAction* a : findChildren<QAction*>()) // the menu's entries, as their controls
+        if (const int id = modello_->schema().trova(ss(a->objectName())); id >= 0)
+            a->setEnabled((*modello_)[id].abilitato);
     const bool attesa = modello_->inAttesa();
     occupato_->setVisible(attesa);
     annulla_->setVisible(attesa);
@@ -321,10 +326,12 @@ void VistaUsurari::mostraAttesa() {
 }
 
 void VistaUsurari::closeEvent(QCloseEvent* e) {
-    if (modello_->inAttesa())
-        e->ignore(); // the download finishes first
-    else
-        QWidget::closeEvent(e);
+    if (modello_->inAttesa()) {
+        modello_->uscita(); // cancelled first; the window closes when the download has stopped
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }
 
 } // namespace vantrel::gui

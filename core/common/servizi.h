@@ -16,8 +16,8 @@ namespace vantrel {
 inline constexpr const char* kTitoloProgramma = "Vantrel";
 
 enum class Icona { Nessuna, Informazione, Avviso, Critica, Domanda };
-enum class Pulsanti { Ok, OkAnnulla };
-enum class Risposta { Ok, Annulla };
+enum class Pulsanti { Ok, OkAnnulla, SiNoAnnulla };
+enum class Risposta { Ok, Annulla, Si, No };
 
 /// One modal message or question box.
 struct Messaggio {

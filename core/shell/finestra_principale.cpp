@@ -118,13 +118,44 @@ void FinestraPrincipale::finestraChiusa(TipoFinestra tipo) {
     if (n > 0) --n;
 }
 
-bool FinestraPrincipale::esci() {
+int FinestraPrincipale::aperte(TipoFinestra tipo) const {
+    const auto it = aperte_.find(tipo);
+    return it == aperte_.end() ? 0 : it->second;
+}
+
+std::optional<bool> FinestraPrincipale::righeSalvatePrimaDiUscire() {
+    std::vector<ListaAperta> daSalvare;
+    for (ListaAperta& l : ospite_.listeAperte())
+        if (l.nonSalvata()) daSalvare.push_back(std::move(l));
+    if (daSalvare.empty()) return std::nullopt;
     const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
-                                       .testo = "Sei Sicuro di Voler Uscire?",
+                                       .testo = testiPrincipale::righeNonSalvate,
                                        .icona = Icona::Avviso,
-                                       .pulsanti = Pulsanti::OkAnnulla,
-                                       .predefinita = Risposta::Annulla});
-    if (r != Risposta::Ok) return false;
+                                       .pulsanti = Pulsanti::SiNoAnnulla,
+                                       .predefinita = Risposta::Si});
+    if (r == Risposta::No) return true;
+    if (r != Risposta::Si) return false;
+    for (ListaAperta& l : daSalvare)
+        if (!l.salva()) return false;
+    return true;
+}
+
+bool FinestraPrincipale::esci() {
+    if (const auto salvate = righeSalvatePrimaDiUscire()) {
+        if (!*salvate) return false;
+    } else if (ctx_.messaggio({.titolo = "AVVERTIMENTO!",
+                               .testo = testiPrincipale::uscita,
+                               .icona = Icona::Avviso,
+                               .pulsanti = Pulsanti::OkAnnulla,
+                               .predefinita = Risposta::Annulla}) != Risposta::Ok) {
+        return false;
+    }
+    ospite_.termina();
+    return true;
+}
+
+bool FinestraPrincipale::chiudiDallaCornice() {
+    if (!righeSalvatePrimaDiUscire().value_or(true)) return false;
     ospite_.termina();
     return true;
 }
