@@ -118,11 +118,6 @@ void FinestraPrincipale::finestraChiusa(TipoFinestra tipo) {
     if (n > 0) --n;
 }
 
-int FinestraPrincipale::aperte(TipoFinestra tipo) const {
-    const auto it = aperte_.find(tipo);
-    return it == aperte_.end() ? 0 : it->second;
-}
-
 std::optional<bool> FinestraPrincipale::righeSalvatePrimaDiUscire() {
     std::vector<ListaAperta> daSalvare;
     for (ListaAperta& l : ospite_.listeAperte())
