@@ -4,6 +4,8 @@
 #include "legame_finestra.h"
 #include "loan/verifica_usura.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +26,13 @@ QGroupBox* corniceVerificaUsura(LegameFinestra& legame, QWidget* genitore) {
         g->addWidget(l, r, 0);
         g->addWidget(w, r++, 1);
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->setMinimumWidth(110);
+        // The longest kind of operation would widen the frame past the plan beside it: the list
+        // shows the whole names when it opens.
+        if (auto* cb = qobject_cast<QComboBox*>(w)) {
+            cb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            cb->setMinimumContentsLength(18);
+            cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
+        }
     };
     riga("Data del contratto", c.dataContratto);
     riga("Categoria", c.tipoOperazione);

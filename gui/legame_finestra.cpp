@@ -88,6 +88,8 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
     case Tipo::Testo: {
         auto* e = new QLineEdit(genitore);
         e->setReadOnly(d.solaLettura);
+        // A result is read, or copied after a click; Tab passes it by for the next figure to type.
+        if (d.solaLettura) e->setFocusPolicy(Qt::ClickFocus);
         if (d.lunghezzaMassima > 0) e->setMaxLength(d.lunghezzaMassima);
         w = e;
         break;
@@ -99,9 +101,9 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
         w = new QPushButton(genitore);
         break;
     case Tipo::Opzione: {
-        auto* r = new QRadioButton(genitore);
-        r->setAutoExclusive(false); // the model clears the other options of the group
-        w = r;
+        // Each group sits in a frame of its own, so Qt's exclusion among siblings is the model's; it
+        // also makes a screen reader announce radio buttons rather than check boxes.
+        w = new QRadioButton(genitore);
         break;
     }
     case Tipo::Casella:
@@ -371,6 +373,8 @@ void LegameFinestra::aggiorna(int id) {
         if (b->text() != testo && !(qobject_cast<QPushButton*>(w) && testo.isEmpty())) b->setText(testo);
         if (b->isCheckable() || qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
             b->setChecked(c.selezionato);
+        // Tab enters a group of options at the chosen one; the arrow keys move within the group.
+        if (qobject_cast<QRadioButton*>(w)) b->setFocusPolicy(c.selezionato ? Qt::StrongFocus : Qt::ClickFocus);
     } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
         QStringList voci;
         for (const auto& v : c.voci)

@@ -5,6 +5,7 @@
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_pratica.h"
+#include "qt_testo.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,6 +18,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantrel::gui {
 
@@ -43,10 +45,14 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     tabella_->setWordWrap(false);
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const int carattere = tabella_->fontMetrics().averageCharWidth();
+    const QFontMetrics intestazione(tabella_->horizontalHeader()->font());
     const auto& colonne = pratica.tabella().colonne;
-    for (std::size_t k = 0; k < colonne.size(); ++k) // the result column also holds the warning icon
-        tabella_->setColumnWidth(static_cast<int>(k),
-                                 static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12));
+    for (std::size_t k = 0; k < colonne.size(); ++k) { // the result column also holds the warning icon
+        const int dati = static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12);
+        // A heading is never cut: its column is at least as wide as its words.
+        const int titolo = intestazione.horizontalAdvance(qs(colonne[k].titolo)) + 2 * carattere;
+        tabella_->setColumnWidth(static_cast<int>(k), std::max(dati, titolo));
+    }
     legame.lega(c.tabella, tabella_);
 
     grafico_->setRenderHint(QPainter::Antialiasing);

@@ -5,10 +5,12 @@
 #include "common/numeri.h"
 #include "common/testo.h"
 #include "rates/avvisi_tassi.h"
+#include "rates/classi_soglia.h"
 #include "rates/fonti_tassi.h"
 #include "rates/importa_serie.h"
 #include "rates/norma_soglia.h"
 #include "rates/set_tassi.h"
+#include "rates/tipi_operazione.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>
@@ -18,7 +20,17 @@
 namespace vantrel {
 namespace {
 
-constexpr int kPrimoAnno = 1997; // the first quarter with official average rates
+constexpr int kPrimoAnno = 1997;        // the first quarter with official average rates
+constexpr Data kInizioEuro{2002, 1, 1}; // the published classes went over from lire to euro
+
+// The window's categories by their index in the class rules: current account, overdraft, advances.
+constexpr int kConto = 0, kScoperti = 1, kAnticipi = 2;
+
+const TipoOperazione& tipo(std::string_view nome) {
+    for (const TipoOperazione& t : tipiOperazione())
+        if (t.nome == nome) return t;
+    throw std::out_of_range(std::string(nome));
+}
 
 const char* const kTitoloAttenzione = "ATTENZIONE!";
 
@@ -96,10 +108,39 @@ Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
     imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.tassi)); // a missing or damaged table is said at once
     righeTassi();
-    imposta(c_.classiDiImporto,
-            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.importiInLire ? "Lire" : "Euro"));
     riempiAnni();
     modifica(c_.trimestre).voci = {"1", "2", "3", "4"};
+    etichetteDelTrimestre();
+}
+
+// The quarter chosen, else today's: the one whose categories and classes the labels name.
+Data Usurari::inizioTrimestre() const {
+    const auto q = leggiNumero(testo(c_.trimestre));
+    const auto a = leggiNumero(testo(c_.anno));
+    if (q && a && *q >= 1 && *q <= 4) return Data{static_cast<int>(*a), static_cast<int>(*q) * 3 - 2, 1};
+    const Data oggi = ctx_.oggi();
+    return Data{oggi.anno, oggi.trimestre() * 3 - 2, 1};
+}
+
+void Usurari::etichetteDelTrimestre() {
+    const Data d = inizioTrimestre();
+    const bool lire = d < kInizioEuro;
+    const auto classe = [&](int categoria, int k) {
+        return k > numeroClassi(categoria, d) ? std::string("non prevista") : descrizioneClasse(categoria, k, d, lire);
+    };
+    imposta(c_.classiDiImporto, schema().definizione(c_.classiDiImporto).testo + "   in " + (lire ? "lire" : "euro"));
+    imposta(c_.etichettaConto, nomeInVigore(tipo("Aperture di credito in conto corrente"), d));
+    imposta(c_.etichettaContoFino, classe(kConto, 1));
+    imposta(c_.etichettaContoOltre, classe(kConto, 2));
+    const std::string scoperti = nomeInVigore(tipo("Scoperti senza affidamento"), d);
+    imposta(c_.etichettaScoperti,
+            scoperti.empty() ? "Scoperti senza affidamento: non rilevati prima del 2010" : scoperti);
+    imposta(c_.etichettaScopertiFino, scoperti.empty() ? "" : classe(kScoperti, 1));
+    imposta(c_.etichettaScopertiOltre, scoperti.empty() ? "" : classe(kScoperti, 2));
+    imposta(c_.etichettaAnticipi, nomeInVigore(tipo("Anticipi, sconti commerciali e finanziamenti alle imprese"), d));
+    imposta(c_.etichettaAnticipiFino, classe(kAnticipi, 1));
+    imposta(c_.etichettaAnticipiMedi, classe(kAnticipi, 2));
+    imposta(c_.etichettaAnticipiOltre, classe(kAnticipi, 3));
 }
 
 void Usurari::riempiAnni() {
@@ -193,9 +234,11 @@ void Usurari::cliccato(int i) {
 }
 
 void Usurari::selezionato(int i) {
-    if (i != c_.richiama) return;
-    const Controllo& c = (*this)[i];
-    if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
+    if (i == c_.richiama) {
+        const Controllo& c = (*this)[i];
+        if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
+    }
+    if (i == c_.richiama || i == c_.trimestre || i == c_.anno) etichetteDelTrimestre();
 }
 
 std::string Usurari::chiaveScelta() const {
@@ -213,7 +256,7 @@ void Usurari::salva() {
     const int k = t.cercaPeriodo(chiave);
     if (k > 0) {
         const Risposta r =
-            ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+            ctx_.messaggio({kTitoloAttenzione, "Il periodo che stai salvando esiste già. Vuoi sovrascrivere i dati?",
                             Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return;
     }

@@ -18,8 +18,14 @@ using enum TipoMora; // the table below names the kinds of loan of the default-i
 
 std::vector<TipoOperazione> creaTipi() {
     return {
-        {"Aperture di credito in conto corrente", AltriFinanziamenti, {"APERTURE DI CREDITO IN CONTO CORRENTE"}},
-        {"Scoperti senza affidamento", AltriFinanziamenti, {"SCOPERTI SENZA AFFIDAMENTO (dal 1° gennaio 2010)"}},
+        {"Aperture di credito in conto corrente",
+         AltriFinanziamenti,
+         {"APERTURE DI CREDITO IN CONTO CORRENTE"},
+         {Data{1997, 1, 1}}},
+        {"Scoperti senza affidamento",
+         AltriFinanziamenti,
+         {"SCOPERTI SENZA AFFIDAMENTO (dal 1° gennaio 2010)"},
+         {Data{2010, 1, 1}}},
         {"Anticipi, sconti commerciali e finanziamenti alle imprese",
          AltriFinanziamenti,
          {"ANTICIPI, SCONTI COMMERCIALI E ALTRI FINANZIAMENTI ALLE IMPRESE EFFETTUATI DALLE BANCHE (fino al 31 "
@@ -27,54 +33,69 @@ std::vector<TipoOperazione> creaTipi() {
           "ANTICIPI, SCONTI COMMERCIALI E ALTRI FINANZIAMENTI ALLE IMPRESE (I trimestre 2010)",
           "ANTICIPI E SCONTI (dal 1° aprile 2010)", "ANTICIPI, SCONTI COMMERCIALI E FINANZIAMENTI ALL'IMPORTAZIONE",
           "Finanziamenti per anticipi su crediti e documenti e sconto di portafoglio commerciale; finanziamenti "
-          "all'importazione e anticipo fornitori"}},
-        {"Factoring", AltriFinanziamenti, {"FACTORING"}},
+          "all'importazione e anticipo fornitori"},
+         {Data{1997, 1, 1}, Data{2010, 1, 1}, Data{2010, 4, 1}, Data{2017, 4, 1}, Data{2025, 10, 1}}},
+        {"Factoring", AltriFinanziamenti, {"FACTORING"}, {Data{1997, 1, 1}}},
         {"Credito personale",
          AltriFinanziamenti,
          {"CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)",
-          "CREDITO PERSONALE (dal 1° gennaio 2010)"}},
+          "CREDITO PERSONALE (dal 1° gennaio 2010)"},
+         {Data{1997, 1, 1}, Data{2010, 1, 1}}},
         {"Altri finanziamenti",
          AltriFinanziamenti,
          {"ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (I trimestre 2010)",
-          "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)", "Altri finanziamenti"}},
+          "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)", "Altri finanziamenti"},
+         {Data{2010, 1, 1}, Data{2010, 4, 1}, Data{2025, 10, 1}}},
         {"Finanziamenti degli intermediari non bancari",
          AltriFinanziamenti,
          {"ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI DAGLI INTERMEDIARI NON "
           "BANCARI (fino al 31 dicembre 2009)",
-          "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)"}},
-        {"Leasing (fino al 2009)", Leasing, {"LEASING (fino al 31 dicembre 2009)"}},
+          "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)"},
+         {Data{1997, 1, 1}, Data{2010, 1, 1}}},
+        {"Leasing (fino al 2009)", Leasing, {"LEASING (fino al 31 dicembre 2009)"}, {Data{1997, 1, 1}}},
         {"Leasing autoveicoli e aeronavali",
          Leasing,
-         {"LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"}},
+         {"LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"},
+         {Data{2010, 1, 1}, Data{2025, 10, 1}}},
         {"Leasing immobiliare a tasso fisso",
          Leasing,
-         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"}},
+         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"},
+         {Data{2010, 1, 1}, Data{2011, 4, 1}}},
         {"Leasing immobiliare a tasso variabile",
          Leasing,
-         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"}},
-        {"Leasing strumentale", Leasing, {"LEASING STRUMENTALE (dal 1° gennaio 2010)"}},
+         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"},
+         {Data{2010, 1, 1}, Data{2011, 4, 1}}},
+        {"Leasing strumentale", Leasing, {"LEASING STRUMENTALE (dal 1° gennaio 2010)"}, {Data{2010, 1, 1}}},
         {"Credito finalizzato",
          AltriFinanziamenti,
          {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", kFinalizzatoRevolving,
           "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (dal 1° gennaio 2010)", "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE",
-          "Credito finalizzato"}},
-        {"Credito revolving", AltriFinanziamenti, {kFinalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
+          "Credito finalizzato"},
+         {Data{1997, 1, 1}, Data{2003, 7, 1}, Data{2010, 1, 1}, Data{2017, 4, 1}, Data{2025, 10, 1}}},
+        {"Credito revolving",
+         AltriFinanziamenti,
+         {kFinalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"},
+         {Data{2003, 7, 1}, Data{2010, 1, 1}}},
         {"Finanziamenti con carte di credito",
          AltriFinanziamenti,
          {"FINANZIAMENTI RATEALI CON CARTE DI CREDITO (dal 1° aprile 2017)",
-          "Finanziamenti con utilizzo di carte di credito"}},
+          "Finanziamenti con utilizzo di carte di credito"},
+         {Data{2017, 4, 1}, Data{2025, 10, 1}}},
         {"Mutui ipotecari a tasso fisso",
          MutuoOltreCinqueAnni,
-         {kMutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"}},
+         {kMutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"},
+         {Data{1997, 1, 1}, Data{2004, 7, 1}, Data{2025, 10, 1}}},
         {"Mutui ipotecari a tasso variabile",
          MutuoOltreCinqueAnni,
          {kMutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
-          "Mutui con garanzia ipotecaria a tasso variabile"}},
+          "Mutui con garanzia ipotecaria a tasso variabile"},
+         {Data{1997, 1, 1}, Data{2004, 7, 1}, Data{2025, 10, 1}}},
         {"Cessione del quinto dello stipendio e della pensione",
          AltriFinanziamenti,
          {"PRESTITI CONTRO CESSIONE DEL QUINTO DELLO STIPENDIO (fino al 31 dicembre 2009)",
           "PRESTITI CONTRO CESSIONE DEL QUINTO STIPENDIO E PENSIONE (dal 1° gennaio 2010)",
-          "Prestiti contro cessione del quinto dello stipendio e della pensione"}},
+          "Prestiti contro cessione del quinto dello stipendio e della pensione"},
+         {Data{1997, 7, 1}, Data{2010, 1, 1}, Data{2025, 10, 1}}},
     };
 }
 
@@ -88,6 +109,16 @@ std::vector<std::string> parole(std::string_view nome) {
 
 bool TipoOperazione::comprende(std::string_view categoria) const {
     return std::find(radici.begin(), radici.end(), parole(categoria)) != radici.end();
+}
+
+std::string nomeInVigore(const TipoOperazione& t, const Data& d) {
+    std::string nome;
+    for (std::size_t i = 0; i < t.categorie.size() && i < t.dal.size(); ++i)
+        if (!(d < t.dal[i])) nome = t.categorie[i];
+    if (const auto nota = nome.find(" ("); nota != std::string::npos) nome.erase(nota);
+    for (std::size_t i = 1; i < nome.size(); ++i) // ASCII only: the bytes of accented letters stay
+        if (nome[i] >= 'A' && nome[i] <= 'Z') nome[i] = static_cast<char>(nome[i] - 'A' + 'a');
+    return nome;
 }
 
 const std::vector<TipoOperazione>& tipiOperazione() {

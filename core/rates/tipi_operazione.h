@@ -17,11 +17,16 @@ struct TipoOperazione {
     std::string nome;                                  // "Mutui ipotecari a tasso fisso"
     TipoMora mora;                                     // the kind of loan of the default-interest surcharge
     std::vector<std::string> categorie;                // every official name it has had
+    std::vector<Data> dal;                             // the first day of each name, in the same order
     std::vector<std::vector<std::string>> radici = {}; // their words, as radiciParole gives them
 
     /// Whether an official name is one of the kind's (compared by words, case and accents aside).
     bool comprende(std::string_view categoria) const;
 };
+
+/// The kind's official name in force on `d`, as a label reads it: without the remark in parentheses,
+/// only its first letter in capitals; empty before the kind existed.
+std::string nomeInVigore(const TipoOperazione& t, const Data& d);
 
 /// Every kind, in the order of the official tables.
 const std::vector<TipoOperazione>& tipiOperazione();

@@ -2,7 +2,7 @@
 
 #include "common/date.h"
 #include "common/numeri.h"
-#include "teg/soglie.h"
+#include "rates/classi_soglia.h"
 #include "teg/teg_controlli.h"
 
 namespace vantrel {

@@ -105,9 +105,9 @@ void TegCalcolo::carica(bool caricaTassi) {
     const TabellaTassi& tassi = ctx_.stato.tassi;
     if (caricaTassi) {
         caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
-        // Said in the help box, where it stays until the pointer moves; the start-up and every
-        // calculation without rates say it in a box.
-        if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && f_.aiuto() >= 0) f_.imposta(f_.aiuto(), a);
+        // Said in the status line until the first calculation; the start-up and every calculation
+        // without rates say it in a box.
+        f_.imposta(c.statoCalcolo, avvisoTabellaTassi(tassi));
     }
     auto& anni = modifica(f_, c.anno).voci;
     anni.clear();
@@ -119,7 +119,7 @@ void TegCalcolo::carica(bool caricaTassi) {
     lista_.accodaTestata();
     modifica(f_, c.categoria).voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
     f_.selezionaVoce(c.categoria, 0);
-    modifica(f_, c.schede).voci = {"calcolo T.E.G. ", "Report", "Mutuo"};
+    modifica(f_, c.schede).voci = {"calcolo T.E.G.", "Report", "Mutuo"};
     modifica(f_, c.schede).selezione = 0;
 }
 
@@ -128,7 +128,14 @@ void TegCalcolo::annoDelPeriodo() {
     const auto dal = leggiData(f_.testo(c.dataInizio));
     if (!dal) return;
     const std::string anno = std::to_string(dal->anno);
-    const auto& voci = f_[c.anno].voci;
+    auto& voci = modifica(f_, c.anno).voci;
+    // A date after the last year listed brings its year into the list, with those between; a
+    // mistyped far year does not fill it.
+    constexpr int kAnniAggiunti = 100;
+    const int ultimo = voci.empty() ? 0 : static_cast<int>(valNumero(voci.back()));
+    if (ultimo > 0 && dal->anno > ultimo && dal->anno - ultimo <= kAnniAggiunti)
+        for (int y = ultimo + 1; y <= dal->anno; ++y)
+            voci.push_back(std::to_string(y));
     for (std::size_t k = 0; k < voci.size(); ++k)
         if (voci[k] == anno) {
             if (f_[c.anno].selezione != static_cast<int>(k)) f_.selezionaVoce(c.anno, static_cast<int>(k));
@@ -145,8 +152,13 @@ void TegCalcolo::azzeraVuoti() {
         f_.imposta(id, "0");
         azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
     }
-    if (!azzerati.empty() && f_.aiuto() >= 0)
-        f_.imposta(f_.aiuto(), "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+    if (!azzerati.empty()) nota("Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+}
+
+// A note of the calculation in the status line, where it stays until the next calculation.
+void TegCalcolo::nota(const std::string& testo) {
+    const std::string& prima = f_.testo(c_.statoCalcolo);
+    f_.imposta(c_.statoCalcolo, prima.empty() ? testo : prima + " " + testo);
 }
 
 void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
@@ -254,14 +266,20 @@ void TegCalcolo::medie() {
         int k = 0;
         for (int id : campi)
             if (f_.testo(id) != "0") ++k;
-        return k == 0 ? 1 : k;
+        return k;
     };
-    const int k1 = conta(g_.tassiMedi[0]);
-    const int k2 = conta(g_.tassiMedi[1]);
-    media(g_.tassiMedi[0], k1, c.mediaTassiMediClasse1);
-    media(g_.soglie[0], k1, c.mediaSoglieClasse1);
-    media(g_.tassiMedi[1], k2, c.mediaTassiMediClasse2);
-    media(g_.soglie[1], k2, c.mediaSoglieClasse2);
+    for (int classe = 0; classe < 2; ++classe) {
+        const int k = conta(g_.tassiMedi[classe]);
+        const int medio = classe == 0 ? c.mediaTassiMediClasse1 : c.mediaTassiMediClasse2;
+        const int soglia = classe == 0 ? c.mediaSoglieClasse1 : c.mediaSoglieClasse2;
+        if (k == 0) { // no quarter of the year has a rate: a mean of 0 would read as a rate
+            f_.imposta(medio, kSogliaNonDisponibile);
+            f_.imposta(soglia, kSogliaNonDisponibile);
+            continue;
+        }
+        media(g_.tassiMedi[classe], k, medio);
+        media(g_.soglie[classe], k, soglia);
+    }
 }
 
 void TegCalcolo::sogliaPeriodo() {
@@ -314,7 +332,7 @@ void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
     f_.imposta(c.classeSoglia, k.categoria + ", " + k.classeTesto);
     if (k.perData && k.aCavallo) {
         avvisi_.push_back(avvisoACavallo(inizio, al->testo()));
-        if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), avvisi_.back());
+        nota(avvisi_.back());
     }
 }
 
@@ -605,6 +623,7 @@ bool TegCalcolo::cliccato(int id) {
         ctx_.stato.importiInLire = id == c.lire;
         ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
+        f_.imposta(c.statoCalcolo, "");
         if (vuotiAZero_) azzeraVuoti();
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
     } else if (id == c.creaReport)

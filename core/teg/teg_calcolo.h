@@ -2,8 +2,9 @@
 
 #include "common/finestra.h"
 #include "program/stato_programma.h"
+#include "rates/classi_soglia.h"
+#include "rates/norma_soglia.h"
 #include "teg/catena_soglia.h"
-#include "teg/soglie.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +17,7 @@ class ListaReport;
 struct ControlliTeg;
 struct GrigliaTassi;
 
-/// The "calcolo T.E.G. " tab of the calculation window: the period record held by its fields,
+/// The "calcolo T.E.G." tab of the calculation window: the period record held by its fields,
 /// the derived figures, the two TEG formulas with their partial rates, the rate grid of the year,
 /// the threshold of the period and the result row.
 ///
@@ -43,12 +44,12 @@ public:
     void raggruppaCms(bool primo, bool secondo);
 
     /// Whether the formula buttons first set the empty amount fields of the period to "0" and say so
-    /// in the help box, so that the headline TEG counts every charge (on by default). A batch that
+    /// in the status line, so that the headline TEG counts every charge (on by default). A batch that
     /// reads an empty cell as a field not given turns it off.
     void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
     /// How the last calculation reached its threshold, as the lines of the summary's audit block.
     std::vector<std::string> righeCatenaSoglia() const;
-    /// Notes of the last calculation that need no answer (shown in the help box).
+    /// Notes of the last calculation that need no answer (shown in the status line).
     const std::vector<std::string>& avvisi() const { return avvisi_; }
 
     bool tasto(int id, const Battuta& b, std::optional<std::string>& r) override;
@@ -91,6 +92,7 @@ private:
     void striscia(bool bancaItalia);
     void annoDelPeriodo();
     void azzeraVuoti();
+    void nota(const std::string& testo);
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
     /// The rule the user chose; none when it follows the date of the period.

@@ -1,6 +1,6 @@
 #include "common/maschera_formato.h"
+#include "rates/classi_soglia.h"
 #include "support/taeg_fixture.h"
-#include "teg/soglie.h"
 
 #include <array>
 
@@ -134,6 +134,12 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     w->clicca("Option4");
     w->clicca("OK");
     EXPECT_EQ(t("TU2"), "14,15"); // 8,12 x 1,25 + 4
+
+    w->incolla("dal", "01/01/2021"); // a year the table does not hold: no mean, rather than 0
+    w->incolla("al", "31/03/2021");
+    w->clicca("OK");
+    EXPECT_EQ(t("TSM"), "n.d.");
+    EXPECT_EQ(t("TUM2"), "n.d.");
 }
 
 // The mean of the quarters is summed in double and kept in single precision: one rounding, at the end.

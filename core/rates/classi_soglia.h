@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/date.h"
-#include "rates/norma_soglia.h"
 
 #include <string>
 
@@ -14,6 +13,9 @@ namespace vantrel {
 /// and with new limits from 01/04/2017 (50.000 / 200.000 euro). Lire limits are 10.000.000 and the
 /// exact conversions of the other euro limits.
 int classeImporto(int categoria, double accordato, const Data& inizio, bool lire);
+
+/// How many classes of amount the category has in the period that begins on `inizio`.
+int numeroClassi(int categoria, const Data& inizio);
 
 /// The limits of that class as the published tables name them ("fino a 50.000 euro",
 /// "da 5.000 a 100.000 euro", "oltre 10.000.000 lire").

@@ -1,4 +1,4 @@
-#include "teg/soglie.h"
+#include "rates/classi_soglia.h"
 
 #include "common/maschera_formato.h"
 
@@ -45,6 +45,10 @@ int classeImporto(int categoria, double a, const Data& inizio, bool lire) {
     if (a < limite(l.euro[0], lire)) return 1;
     if (l.classi == 2 || a < limite(l.euro[1], lire)) return 2;
     return 3;
+}
+
+int numeroClassi(int categoria, const Data& inizio) {
+    return limiti(categoria, inizio).classi;
 }
 
 std::string descrizioneClasse(int categoria, int classe, const Data& inizio, bool lire) {
