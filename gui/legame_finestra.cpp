@@ -76,6 +76,14 @@ int posizioneModello(const QString& t, int i) {
     return static_cast<int>(QStringView(t).left(i).toUcs4().size());
 }
 
+void aggiornaPulsante(QAbstractButton& b, const Controllo& c, const QString& testo) {
+    if (b.text() != testo && !(qobject_cast<QPushButton*>(&b) && testo.isEmpty())) b.setText(testo);
+    const bool opzione = qobject_cast<QRadioButton*>(&b) != nullptr;
+    if (b.isCheckable() || opzione || qobject_cast<QCheckBox*>(&b)) b.setChecked(c.selezionato);
+    // Tab enters a group of options at the chosen one; the arrow keys move within the group.
+    if (opzione) b.setFocusPolicy(c.selezionato ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 LegameFinestra::LegameFinestra(Finestra& finestra, QObject* parent)
@@ -370,11 +378,7 @@ void LegameFinestra::aggiorna(int id) {
             if (!l->parentWidget() || !l->parentWidget()->layout()) l->adjustSize();
         }
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        if (b->text() != testo && !(qobject_cast<QPushButton*>(w) && testo.isEmpty())) b->setText(testo);
-        if (b->isCheckable() || qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
-            b->setChecked(c.selezionato);
-        // Tab enters a group of options at the chosen one; the arrow keys move within the group.
-        if (qobject_cast<QRadioButton*>(w)) b->setFocusPolicy(c.selezionato ? Qt::StrongFocus : Qt::ClickFocus);
+        aggiornaPulsante(*b, c, testo);
     } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
         QStringList voci;
         for (const auto& v : c.voci)

@@ -21,6 +21,20 @@
 #include <algorithm>
 
 namespace vantrel::gui {
+namespace {
+
+// Each column as wide as its figures, and a heading never cut: at least as wide as its words.
+void larghezzeColonne(QTableView& tabella, const std::vector<ColonnaFoglio>& colonne) {
+    const int carattere = tabella.fontMetrics().averageCharWidth();
+    const QFontMetrics intestazione(tabella.horizontalHeader()->font());
+    for (std::size_t k = 0; k < colonne.size(); ++k) { // the result column also holds the warning icon
+        const int dati = static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12);
+        const int titolo = intestazione.horizontalAdvance(qs(colonne[k].titolo)) + 2 * carattere;
+        tabella.setColumnWidth(static_cast<int>(k), std::max(dati, titolo));
+    }
+}
+
+} // namespace
 
 VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QWidget* parent)
     : QWidget(parent), pratica_(pratica), legame_(legame), modello_(new ModelloTabellaPratica(pratica, this)),
@@ -44,15 +58,7 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
     tabella_->setWordWrap(false);
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int carattere = tabella_->fontMetrics().averageCharWidth();
-    const QFontMetrics intestazione(tabella_->horizontalHeader()->font());
-    const auto& colonne = pratica.tabella().colonne;
-    for (std::size_t k = 0; k < colonne.size(); ++k) { // the result column also holds the warning icon
-        const int dati = static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12);
-        // A heading is never cut: its column is at least as wide as its words.
-        const int titolo = intestazione.horizontalAdvance(qs(colonne[k].titolo)) + 2 * carattere;
-        tabella_->setColumnWidth(static_cast<int>(k), std::max(dati, titolo));
-    }
+    larghezzeColonne(*tabella_, pratica.tabella().colonne);
     legame.lega(c.tabella, tabella_);
 
     grafico_->setRenderHint(QPainter::Antialiasing);

@@ -16,7 +16,8 @@ constexpr const char* kLeasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennai
 
 using enum TipoMora; // the table below names the kinds of loan of the default-interest surcharge
 
-std::vector<TipoOperazione> creaTipi() {
+// Accounts, advances, factoring, personal loans and leasing, in the order of the official tables.
+std::vector<TipoOperazione> tipiContiELeasing() {
     return {
         {"Aperture di credito in conto corrente",
          AltriFinanziamenti,
@@ -66,6 +67,12 @@ std::vector<TipoOperazione> creaTipi() {
          {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"},
          {Data{2010, 1, 1}, Data{2011, 4, 1}}},
         {"Leasing strumentale", Leasing, {"LEASING STRUMENTALE (dal 1° gennaio 2010)"}, {Data{2010, 1, 1}}},
+    };
+}
+
+// Instalment credit, cards, mortgages and salary-backed loans.
+std::vector<TipoOperazione> tipiCreditiEMutui() {
+    return {
         {"Credito finalizzato",
          AltriFinanziamenti,
          {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", kFinalizzatoRevolving,
@@ -123,7 +130,9 @@ std::string nomeInVigore(const TipoOperazione& t, const Data& d) {
 
 const std::vector<TipoOperazione>& tipiOperazione() {
     static const std::vector<TipoOperazione> tipi = [] {
-        std::vector<TipoOperazione> t = creaTipi();
+        std::vector<TipoOperazione> t = tipiContiELeasing();
+        for (TipoOperazione& k : tipiCreditiEMutui())
+            t.push_back(std::move(k));
         for (TipoOperazione& k : t)
             for (const std::string& c : k.categorie)
                 k.radici.push_back(parole(c));
