@@ -85,7 +85,7 @@ std::vector<const RigaSerie*> righeScelte(const SerieUfficiale& serie, const Ric
     }
     for (const CategoriaInVigore& c : serie.categorie(q.giorno))
         for (const RigaSerie* r : c.classi)
-            if (!q.euro || r->limiti.contiene(*q.euro)) righe.push_back(r);
+            if (!q.euro || r->limiti.contiene(*q.euro, Valuta::Euro)) righe.push_back(r);
     if (righe.empty()) err << "vantrel-cli soglie: la serie ufficiale non ha tassi per il " << q.giorno.testo() << "\n";
     return righe;
 }

@@ -135,22 +135,19 @@ def tabella_tassi():
     return tassi
 
 
-def regola(media, nuova):
-    return (media * 1.25 + 4 if media < 16 else media + 8) if nuova else media * 1.5
+def soglia_decimale(media, nuova):
+    """The rule on the average as the grid writes it, in exact decimals and never rounded: the decree's
+    figure (9,87 x 1,5 = 14,805), whichever rule is in force or chosen."""
+    m = Decimal(semplice32(media).replace(",", "."))
+    return min(m * Decimal("1.25") + 4, m + 8) if nuova else m * Decimal("1.5")
 
 
-def arrotondato(x, decimali):
-    return float(decimale(x).quantize(Decimal(1).scaleb(-decimali), rounding=ROUND_HALF_UP))
-
-
-def usura(media, nuova):
-    """A rule chosen by hand: the threshold with two decimals."""
-    return arrotondato(regola(media, nuova), 2)
-
-
-def soglia_esatta(media, nuova):
-    """The rule in force: the published average (four decimals at most) through the rule, exact."""
-    return arrotondato(regola(arrotondato(media, 4), nuova), 6)
+def testo_decimale(d):
+    """An exact decimal in plain number text: its own digits, no trailing zeros, "," before the decimals."""
+    t = format(d.normalize(), "f")
+    if "." in t:
+        t = t.rstrip("0").rstrip(".")
+    return "0" if t in ("-0", "") else t.replace(".", ",")
 
 
 def nuova_nel_trimestre(q, anno, dal):
@@ -241,10 +238,8 @@ def periodo(riga, tassi):
             else:
                 media = t[slot]
                 medie[(q, classe)] = semplice32(media)
-                if norma == "secondo la data":
-                    griglia[(q, classe)] = semplice(soglia_esatta(media, nuova_nel_trimestre(q, anno, data(dal))))
-                else:
-                    griglia[(q, classe)] = semplice(usura(media, norma == "nuova norma"))
+                nuova = nuova_nel_trimestre(q, anno, data(dal)) if norma == "secondo la data" else norma == "nuova norma"
+                griglia[(q, classe)] = testo_decimale(soglia_decimale(media, nuova))
     # The means of the year's first two classes, over the quarters found, kept in single precision.
     for classe, (ts, tu) in enumerate((("TSM", "TUM"), ("TSM2", "TUM2"))):
         contati = sum(1 for q in range(1, 5) if medie[(q, classe)] != "0") or 1
@@ -302,14 +297,17 @@ def periodo(riga, tassi):
             if s is not None:
                 c[campo] = semplice(s)
 
-    # The threshold of the period: quarter from the month of "dal", class from the accordato.
+    # The threshold of the period: quarter from the month of "dal", class from the accordato; "fino a
+    # 5.000 euro" holds 5.000, so an amount goes above a limit only when it exceeds it.
     q = (int(dal[3:5]) - 1) // 3 + 1
     a = valore(c["Acc"]) or 0.0
-    classe = sum(1 for limite in limiti_classe(categoria, data(dal)) if a >= in_valuta(limite, lire))
-    soglia = valore(griglia[(q, classe)])
-    c["soglia"] = semplice(soglia)
-    if valore(c["TegTXT"]) > soglia:
-        c["Diff"] = semplice(valore(c["TegTXT"]) - soglia)
+    classe = sum(1 for limite in limiti_classe(categoria, data(dal)) if a > in_valuta(limite, lire))
+    # The excess in exact decimals, from the TEG as shown and the threshold as the grid writes it.
+    soglia = Decimal(griglia[(q, classe)].replace(",", "."))
+    teg = Decimal(c["TegTXT"].replace(",", "."))
+    c["soglia"] = griglia[(q, classe)]
+    if teg > soglia:
+        c["Diff"] = testo_decimale(teg - soglia)
 
     cms_riga = c["ComMS"] if numero_iniziale(c["ComMS"]) != 0 else c["ComMS2"]
     pezzi = [

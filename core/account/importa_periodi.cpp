@@ -65,23 +65,33 @@ constexpr Alias kIntestazioni[] = {
     {"accordato", kAccordatoOFido},
 };
 
-// A word of a choice column and what it picks: the control clicked, or for the category the item of
-// its list.
+std::string chiave(std::string_view s);
+
+// A word of a choice column and what it picks: the control clicked, or the category of account.
 struct Scelta {
-    const char* chiave;
+    std::string chiave;
     int ControlliTeg::*controllo = nullptr;
-    int voce = 0;
+    const CategoriaConto* categoria = nullptr;
 };
 struct Scelte {
     std::vector<Scelta> voci;
-    const char* ammesse;
+    std::string ammesse;
 };
+
+// The categories as their list writes them.
+Scelte scelteCategoria() {
+    Scelte s;
+    const auto& categorie = categorieConto();
+    for (std::size_t k = 0; k < categorie.size(); ++k) {
+        s.voci.push_back({chiave(categorie[k].nome), nullptr, &categorie[k]});
+        s.ammesse += (k == 0 ? "" : k + 1 == categorie.size() ? " o " : ", ") + categorie[k].nome;
+    }
+    return s;
+}
 
 const Scelte& scelte(int ruolo) {
     using C = ControlliTeg;
-    static const Scelte categoria{
-        {{"conto corrente", nullptr, 0}, {"conto senza affidamento", nullptr, 1}, {"conto anticipi", nullptr, 2}},
-        "Conto Corrente, Conto senza affidamento o Conto anticipi"};
+    static const Scelte categoria = scelteCategoria();
     static const Scelte accordato{{{"fido", &C::accordatoFido},
                                    {"indebitam medio", &C::accordatoIndebitamento},
                                    {"indebitamento medio", &C::accordatoIndebitamento}},
@@ -285,7 +295,7 @@ std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& r
 void applicaScelta(PeriodoDaControllare& p, int ruolo, const Scelta& s) {
     switch (ruolo) {
     case kCategoria:
-        p.categoria = s.voce;
+        p.categoria = s.categoria;
         break;
     case kAccordato:
         p.accordato = s.controllo;
@@ -403,7 +413,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
             p.campi[static_cast<std::size_t>(ruolo - kCampo)] = *testoCampo;
         } else {
             const auto s = scelta(ruolo, v);
-            if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
+            if (!s) throw errore("non è ammesso (" + scelte(ruolo).ammesse + ")");
             applicaScelta(p, ruolo, *s);
         }
     }

@@ -217,7 +217,7 @@ void VerificaUsura::verifica() {
 
     const double soglia = su.sogliaRegola.valore();
     esito_.tegUsura = percento(*teg);
-    esito_.soglia = su.sogliaRegola.testo(4);
+    esito_.soglia = su.sogliaRegola.testoAlmeno(4);
     esito_.sogliaPubblicata = trovata.riga->soglia.testo();
     esito_.esito = verdetto(*teg, soglia);
 
@@ -228,7 +228,7 @@ void VerificaUsura::verifica() {
 
 void VerificaUsura::verificaMora(double mora, const SogliaUfficiale& su, double soglia, TipoMora tipoMora) {
     const double sogliaMora = su.sogliaMora ? su.sogliaMora->valore() : soglia;
-    esito_.sogliaMora = su.sogliaMora ? su.sogliaMora->testo(4) : esito_.soglia;
+    esito_.sogliaMora = su.sogliaMora ? su.sogliaMora->testoAlmeno(4) : esito_.soglia;
     esito_.esitoMora = "mora " + verdetto(mora, sogliaMora);
     if (f_[c_.moraSommata].selezionato) {
         const double somma = mora + numero(m_.tassoAnnuo);

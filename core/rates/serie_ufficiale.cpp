@@ -72,7 +72,8 @@ std::vector<CategoriaInVigore> SerieUfficiale::categorie(const Data& d) const {
     return out;
 }
 
-RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::optional<double> importo) const {
+RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::optional<double> importo,
+                                   Valuta valuta) const {
     RicercaSerie out;
     const PeriodoSerie* p = periodo(d);
     if (!p) {
@@ -117,7 +118,7 @@ RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::
         return out;
     }
     for (const RigaSerie* r : out.classi)
-        if (r->limiti.contiene(*importo)) {
+        if (r->limiti.contiene(*importo, valuta)) {
             out.riga = r;
             return out;
         }

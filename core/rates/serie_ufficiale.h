@@ -40,8 +40,9 @@ public:
     /// The row of the category in force on `d` that has all the words of `parole` (compared
     /// without case, accents, articles and endings: "mutui ipotecari a tasso fisso"; of several,
     /// the one whose name has no other words, else none), in the class that holds `importo`
-    /// (euro); without an amount only a category with one class gives a row.
-    RicercaSerie cerca(const Data& d, std::string_view parole, std::optional<double> importo = {}) const;
+    /// (in `valuta`); without an amount only a category with one class gives a row.
+    RicercaSerie cerca(const Data& d, std::string_view parole, std::optional<double> importo = {},
+                       Valuta valuta = Valuta::Euro) const;
 
 private:
     struct NomeCategoria {

@@ -27,10 +27,10 @@ std::vector<VoceSoglia> vociSoglia(const SogliaUfficiale& s) {
         {"classe", "Classe di importo", r.classe},
         {"tegm", "TEGM", r.tegm.testo()},
         {"regola", "Regola", nomeNorma(s.regola) + ": " + formulaNorma(s.regola)},
-        {"soglia_regola", "Tasso soglia secondo la regola", s.sogliaRegola.testo(4)},
+        {"soglia_regola", "Tasso soglia secondo la regola", s.sogliaRegola.testoAlmeno(4)},
         {"soglia_pubblicata", "Tasso soglia pubblicato", r.soglia.testo()},
         {"maggiorazione_mora", "Maggiorazione interessi moratori", mora},
-        {"soglia_mora", "Tasso soglia interessi moratori", s.sogliaMora ? s.sogliaMora->testo(4) : ""},
+        {"soglia_mora", "Tasso soglia interessi moratori", s.sogliaMora ? s.sogliaMora->testoAlmeno(4) : ""},
         {"fonte", "Fonte", descrizioneFonte(r.fonte)},
         {"fonte_mora", "Fonte della maggiorazione", s.mora ? s.mora->fonte : ""},
     };

@@ -105,7 +105,7 @@ const TipoOperazione* tipoDiCategoria(std::string_view categoria) {
 }
 
 std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazione& tipo,
-                                      std::optional<double> importo) {
+                                      std::optional<double> importo, Valuta valuta) {
     std::vector<PuntoAndamento> out;
     std::unordered_map<std::string, bool> diTipo; // by official name
     for (const PeriodoSerie& p : s.periodi()) {
@@ -119,7 +119,7 @@ std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazi
             if (!it->second || (!categoria.empty() && r.categoria != categoria)) continue;
             categoria = r.categoria;
             ++classi;
-            if (!scelta && importo && r.limiti.contiene(*importo)) scelta = &r;
+            if (!scelta && importo && r.limiti.contiene(*importo, valuta)) scelta = &r;
             if (classi == 1 && !importo) scelta = &r;
         }
         if (!scelta || (!importo && classi > 1)) continue;

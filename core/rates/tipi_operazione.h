@@ -38,9 +38,9 @@ struct PuntoAndamento {
     TassoEsatto sogliaRegola; // by the rule in force
 };
 
-/// The kind's figures period by period in the class that holds `importo` (euro), or in its only
-/// class; periods where the kind has no such class are left out.
+/// The kind's figures period by period in the class that holds `importo` (in `valuta`), or in its
+/// only class; periods where the kind has no such class are left out.
 std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazione& tipo,
-                                      std::optional<double> importo);
+                                      std::optional<double> importo, Valuta valuta = Valuta::Euro);
 
 } // namespace vantrel

@@ -56,20 +56,13 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
     voce(r, "Norma", norma);
     if (c.aCavallo && c.perData) voce(r, "", "(periodo a cavallo del 14/05/2011: soglia del trimestre)");
     const std::size_t k = static_cast<std::size_t>(c.classe - 1);
-    const auto media = c.trovato && k < c.medie.size() ? leggiNumero(c.medie[k]) : std::nullopt;
+    const auto media = c.trovato && k < c.medie.size() ? TassoEsatto::leggi(c.medie[k]) : std::nullopt;
     if (media) {
         voce(r, "Formula",
              c.norma == Norma::Vecchia ? "tasso medio x 1,5" : "tasso medio x 1,25 + 4, al massimo tasso medio + 8");
         voce(r, "", formulaSoglia(*media, c.norma));
     }
-    std::string soglia = c.soglia.empty() ? "non determinato" : c.soglia;
-    if (media && !c.perData) {
-        // A rule chosen by hand keeps the two decimals of earlier versions: the exact figure beside it.
-        const double esatta = sogliaEsatta(*media, c.norma);
-        const auto s = leggiNumero(c.soglia);
-        if (s && *s != esatta) soglia += " (con due decimali; esatta " + testoTasso(esatta) + ")";
-    }
-    voce(r, "Tasso soglia", soglia);
+    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia);
     voce(r, "Fonte dei tassi", fonte);
     r.insert(r.end(), {"  ", kTratteggio, "  "});
     return r;

@@ -26,7 +26,7 @@ EsitoControllo ControlloPeriodi::controlla(const PeriodoDaControllare& p, bool r
     const auto& c = controlli<ControlliTeg>(w.schema());
     const auto& r = controlli<ControlliReportTeg>(w.schema());
     w.clicca(c.*p.valuta);
-    w.seleziona(c.categoria, p.categoria);
+    w.seleziona(c.categoria, voceCategoria(*p.categoria));
     w.clicca(c.*p.accordato);
     w.clicca(c.*p.norma);
     // An empty cell is a field not given, as for the days: pasting nothing into the accordato would empty fido.

@@ -2,6 +2,7 @@
 
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
+#include "teg/categoria_conto.h"
 #include "teg/teg_controlli.h"
 
 #include <array>
@@ -26,7 +27,7 @@ struct PeriodoDaControllare {
     std::string giorni;                                  // empty: the days are counted from the dates
     std::array<std::string, kCampiPeriodo.size()> campi; // empty: the field is not given
     int ControlliTeg::*valuta = &ControlliTeg::euro;
-    int categoria = 0; // item of the category list
+    const CategoriaConto* categoria = &categorieConto().front();
     int ControlliTeg::*accordato = &ControlliTeg::accordatoFido;
     int ControlliTeg::*norma = &ControlliTeg::normaPerData; // the rule in force on the period's dates
     int ControlliTeg::*formula = &ControlliTeg::calcolaBancaItalia;

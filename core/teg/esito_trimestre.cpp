@@ -2,7 +2,7 @@
 
 #include "common/date.h"
 #include "common/numeri.h"
-#include "teg/soglie.h"
+#include "teg/categoria_conto.h"
 #include "teg/teg_controlli.h"
 
 namespace vantrel {
@@ -34,12 +34,12 @@ EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, cons
 
     // The threshold's class and quarter, as the window picks them.
     if (const auto inizio = leggiData(t.dal)) {
-        const int categoria = w[c.categoria].selezione;
-        t.classe = classeImporto(categoria, leggiNumero(w.testo(c.accordato)).value_or(0.0), *inizio, lire);
+        const CategoriaConto& categoria = categoriaConto(w[c.categoria].selezione);
+        t.classe = categoria.classe(leggiNumero(w.testo(c.accordato)).value_or(0.0), *inizio,
+                                    lire ? Valuta::Lire : Valuta::Euro);
         const int q = inizio->trimestre() - 1;
         t.tassoMedio = w.testo(controlli<GrigliaTassi>(w.schema()).tassiMedi[t.classe - 1][q]);
-        static const char* const voci[3][3] = {{"TM1", "TM2", ""}, {"TM7", "TM8", ""}, {"TM3", "TM4", "TM6"}};
-        if (categoria >= 0 && categoria < 3) t.voceTasso = voci[categoria][t.classe - 1];
+        t.voceTasso = categoria.voceTasso(t.classe);
         t.periodoTassi = chiavePeriodo(inizio->trimestre(), inizio->anno);
         t.inTabella = tassi.cercaPeriodo(t.periodoTassi) != 0;
     }

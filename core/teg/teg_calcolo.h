@@ -2,8 +2,8 @@
 
 #include "common/finestra.h"
 #include "program/stato_programma.h"
+#include "teg/categoria_conto.h"
 #include "teg/catena_soglia.h"
-#include "teg/soglie.h"
 
 #include <array>
 #include <optional>
@@ -84,7 +84,7 @@ private:
     double parziale(std::optional<double> v, int campo);
     double parzialeCms(const Cifre& x, bool bancaItalia);
     void parziali(const Cifre& x, bool bancaItalia);
-    void scriviTassi(int classe, int trimestre, float media, Norma n, bool perData);
+    void scriviTassi(int classe, int trimestre, float media, Norma n);
     void registraCatena(int trimestre, const Data& inizio, int classe);
     const std::string& maschera() const { return ctx_.stato.mascheraImporti; }
     void riformatta(int id);
@@ -94,6 +94,9 @@ private:
     void azzeraVuoti();
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
+    /// The category of account chosen in the list.
+    const CategoriaConto& categoriaScelta() const;
+    Valuta valuta() const;
     /// The rule the user chose; none when it follows the date of the period.
     std::optional<Norma> normaScelta() const;
     Norma normaDelTrimestre(int trimestre, int anno) const;

@@ -41,7 +41,7 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         EXPECT_EQ(p.giorni, "90");
         const std::array<std::string, 9> attesi = {"1.000", "2", "3", "4", "5", "6", "7", "8", "9"};
         EXPECT_EQ(p.campi, attesi);
-        EXPECT_EQ(p.categoria, 2);
+        EXPECT_EQ(p.categoria->nome, "Conto anticipi");
         EXPECT_TRUE(p.valuta == &ControlliTeg::lire);
         EXPECT_TRUE(p.norma == &ControlliTeg::nuovaNorma);
         EXPECT_TRUE(p.formula == &ControlliTeg::calcolaGlobale);

@@ -78,7 +78,7 @@ TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
     }
     const Esito csv = esegui({"soglie", "--data", "20/02/2018", "--categoria", "anticipi", "--importo", "30000",
                               "--formato", "csv", "--cartella", dir.cartella()});
-    EXPECT_NE(csv.out.find(";7,3839;nuova norma: TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti;13,2299;13,2299;"),
+    EXPECT_NE(csv.out.find(";7,3839;nuova norma: TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti;13,229875;13,2299;"),
               std::string::npos)
         << csv.out;
 }
