@@ -12,19 +12,17 @@
 namespace vantrel {
 namespace {
 
-// What a column holds. The input fields follow kCampo in tab order.
+// What a column holds: a figure of the period (its position in kCampiPeriodo, from 0), or one of these.
 enum Ruolo : int {
     kIgnota = -1,
-    kDal = 0,
-    kAl,
-    kGiorni,
-    kCampo,
-    kCategoria = kCampo + static_cast<int>(kCampiPeriodo.size()),
-    kAccordato,
-    kValuta,
-    kNorma,
-    kFormula,
-    kAccordatoOFido, // "accordato": the option when its cells are options, otherwise the fido
+    kDal = -2,
+    kAl = -3,
+    kCategoria = -4,
+    kAccordato = -5,
+    kValuta = -6,
+    kNorma = -7,
+    kFormula = -8,
+    kAccordatoOFido = -9, // "accordato": the option when its cells are options, otherwise the fido
 };
 
 struct Alias {
@@ -32,37 +30,10 @@ struct Alias {
     int ruolo;
 };
 
-// Headers as compared (see chiave), the control names first.
+// The headers of the columns that are not figures, as compared (see chiave).
 constexpr Alias kIntestazioni[] = {
-    {"dal", kDal},
-    {"al", kAl},
-    {"giorni", kGiorni},
-    {"numerid", kCampo + 0},
-    {"numeri debitori", kCampo + 0},
-    {"numeri dare", kCampo + 0},
-    {"intdare", kCampo + 1},
-    {"interessi", kCampo + 1},
-    {"interessi dare", kCampo + 1},
-    {"interessi debitori", kCampo + 1},
-    {"comms", kCampo + 2},
-    {"cms", kCampo + 2},
-    {"extrafido", kCampo + 3},
-    {"altri interessi", kCampo + 3},
-    {"spesen", kCampo + 4},
-    {"spese", kCampo + 4},
-    {"comms2", kCampo + 5},
-    {"cms spese", kCampo + 5},
-    {"aspese", kCampo + 6},
-    {"altri oneri", kCampo + 6},
-    {"fido", kCampo + 7},
-    {"acc", kCampo + 8},
-    {"fido utilizzato", kCampo + 8},
-    {"importo", kCampo + 8},
-    {"categoria", kCategoria},
-    {"valuta", kValuta},
-    {"norma", kNorma},
-    {"formula", kFormula},
-    {"accordato", kAccordatoOFido},
+    {"dal", kDal},     {"al", kAl},           {"categoria", kCategoria},      {"valuta", kValuta},
+    {"norma", kNorma}, {"formula", kFormula}, {"accordato", kAccordatoOFido},
 };
 
 std::string chiave(std::string_view s);
@@ -216,6 +187,9 @@ bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
 
 int ruoloDi(const std::string& intestazione) {
     const std::string k = chiave(intestazione);
+    for (std::size_t c = 0; c < kCampiPeriodo.size(); ++c)
+        for (const std::string_view a : kCampiPeriodo[c].intestazioni)
+            if (!a.empty() && k == a) return static_cast<int>(c);
     for (const Alias& a : kIntestazioni)
         if (k == a.chiave) return a.ruolo;
     return kIgnota;
@@ -349,7 +323,8 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
         }
     for (std::size_t c = 0; c < colonne_.size(); ++c) {
         if (colonne_[c].ruolo == kAccordatoOFido)
-            colonne_[c].ruolo = opzioni[c] && !importi[c] ? kAccordato : kCampo + 7;
+            colonne_[c].ruolo =
+                opzioni[c] && !importi[c] ? kAccordato : static_cast<int>(indiceCampo(&ControlliTeg::fido));
         if (colonne_[c].ruolo == kIgnota) {
             if (!colonne_[c].nome.empty() || piene[c])
                 ignorate_.push_back(colonne_[c].nome.empty() ? "colonna " + std::to_string(c + 1) + " senza nome"
@@ -403,14 +378,14 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
                                              dal->testo() + ")"};
         } else if (t.empty()) {
             continue;
-        } else if (ruolo == kGiorni) {
+        } else if (ruolo >= 0 && kCampiPeriodo[static_cast<std::size_t>(ruolo)].origine == OrigineCampo::Giorni) {
             const auto g = leggiIntero16(v);
             if (!g || *g <= 0) throw errore("non è un numero di giorni");
-            p.giorni = v;
-        } else if (ruolo >= kCampo && ruolo < kCategoria) {
+            p.campi[static_cast<std::size_t>(ruolo)] = v;
+        } else if (ruolo >= 0) {
             const auto testoCampo = importo(v);
             if (!testoCampo) throw errore("non è un importo");
-            p.campi[static_cast<std::size_t>(ruolo - kCampo)] = *testoCampo;
+            p.campi[static_cast<std::size_t>(ruolo)] = *testoCampo;
         } else {
             const auto s = scelta(ruolo, v);
             if (!s) throw errore("non è ammesso (" + scelte(ruolo).ammesse + ")");

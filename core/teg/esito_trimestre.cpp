@@ -29,8 +29,8 @@ EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, cons
     t.supero = w.testo(c.supero);
     for (std::size_t k = 0; k < kParziali.size(); ++k)
         t.parziali[k] = w.testo(c.*kParziali[k]);
-    for (std::size_t k = 0; k < kDatiPeriodo.size(); ++k)
-        t.dati[k] = w.testo(c.*kDatiPeriodo[k]);
+    for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)
+        t.dati[k] = w.testo(c.*kCampiPeriodo[k].controllo);
 
     // The threshold's class and quarter, as the window picks them.
     if (const auto inizio = leggiData(t.dal)) {
