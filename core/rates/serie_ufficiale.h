@@ -23,6 +23,10 @@ struct RicercaSerie {
     std::string errore;
 };
 
+/// The class of a category in force that holds `importo` (in `valuta`): its only class when it has
+/// one, whatever the amount; without an amount a category of several classes gives no row.
+RicercaSerie classeDellaCategoria(const CategoriaInVigore& c, std::optional<double> importo, Valuta valuta);
+
 /// The official series of average rates and thresholds, every category and class, period by period.
 class SerieUfficiale {
 public:

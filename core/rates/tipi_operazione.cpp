@@ -13,7 +13,16 @@ std::vector<TipoOperazione> creaTipi() {
     const std::string finalizzatoRevolving =
         "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE E CREDITO REVOLVING (dal 1° luglio 2003 al 31 dicembre 2009)";
     const std::string mutui = "MUTUI IPOTECARI A TASSO FISSO E VARIABILE (fino al 30 giugno 2004)";
+    const std::string leasing = "LEASING (fino al 31 dicembre 2009)";
     const std::string leasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennaio 2010 al 31 marzo 2011)";
+    // Up to 2009 (and for the other loans in the 1st quarter of 2010) the banks and the other
+    // intermediaries had a category each.
+    const std::string famiglieBanche =
+        "CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)";
+    const std::string nonBancari = "ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI "
+                                   "DAGLI INTERMEDIARI NON BANCARI (fino al 31 dicembre 2009)";
+    const std::string altriNonBancari =
+        "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)";
     return {
         {"Aperture di credito in conto corrente", AltriFinanziamenti, {"APERTURE DI CREDITO IN CONTO CORRENTE"}},
         {"Scoperti senza affidamento", AltriFinanziamenti, {"SCOPERTI SENZA AFFIDAMENTO (dal 1° gennaio 2010)"}},
@@ -26,35 +35,49 @@ std::vector<TipoOperazione> creaTipi() {
           "Finanziamenti per anticipi su crediti e documenti e sconto di portafoglio commerciale; finanziamenti "
           "all'importazione e anticipo fornitori"}},
         {"Factoring", AltriFinanziamenti, {"FACTORING"}},
+        // Before personal credit, so that a name of the non-bank intermediaries is first theirs.
+        {"Finanziamenti degli intermediari non bancari", AltriFinanziamenti, {nonBancari, altriNonBancari}},
         {"Credito personale",
          AltriFinanziamenti,
-         {"CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)",
-          "CREDITO PERSONALE (dal 1° gennaio 2010)"}},
+         {famiglieBanche, nonBancari, "CREDITO PERSONALE (dal 1° gennaio 2010)"},
+         "Credito personale",
+         3},
         {"Altri finanziamenti",
          AltriFinanziamenti,
-         {"ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (I trimestre 2010)",
-          "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)", "Altri finanziamenti"}},
-        {"Finanziamenti degli intermediari non bancari",
-         AltriFinanziamenti,
-         {"ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI DAGLI INTERMEDIARI NON "
-          "BANCARI (fino al 31 dicembre 2009)",
-          "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)"}},
-        {"Leasing (fino al 2009)", Leasing, {"LEASING (fino al 31 dicembre 2009)"}},
+         {famiglieBanche, nonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (I trimestre 2010)",
+          altriNonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)",
+          "Altri finanziamenti"},
+         "Altri finanziamenti",
+         10},
+        {"Leasing (fino al 2009)", Leasing, {leasing}},
+        // The loan check takes the single leasing category of the years up to 2009 for every kind.
         {"Leasing autoveicoli e aeronavali",
          Leasing,
-         {"LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"}},
+         {leasing, "LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"},
+         "Leasing autoveicoli e aeronavali",
+         9},
         {"Leasing immobiliare a tasso fisso",
          Leasing,
-         {leasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"}},
+         {leasing, leasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"},
+         "Leasing immobiliare a tasso fisso",
+         6},
         {"Leasing immobiliare a tasso variabile",
          Leasing,
-         {leasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"}},
-        {"Leasing strumentale", Leasing, {"LEASING STRUMENTALE (dal 1° gennaio 2010)"}},
+         {leasing, leasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"},
+         "Leasing immobiliare a tasso variabile",
+         7},
+        {"Leasing strumentale",
+         Leasing,
+         {leasing, "LEASING STRUMENTALE (dal 1° gennaio 2010)"},
+         "Leasing strumentale",
+         8},
         {"Credito finalizzato",
          AltriFinanziamenti,
          {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", finalizzatoRevolving,
           "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (dal 1° gennaio 2010)", "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE",
-          "Credito finalizzato"}},
+          "Credito finalizzato"},
+         "Credito finalizzato",
+         5},
         {"Credito revolving", AltriFinanziamenti, {finalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
         {"Finanziamenti con carte di credito",
          AltriFinanziamenti,
@@ -62,16 +85,22 @@ std::vector<TipoOperazione> creaTipi() {
           "Finanziamenti con utilizzo di carte di credito"}},
         {"Mutui ipotecari a tasso fisso",
          MutuoOltreCinqueAnni,
-         {mutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"}},
+         {mutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"},
+         "Mutuo ipotecario a tasso fisso",
+         1},
         {"Mutui ipotecari a tasso variabile",
          MutuoOltreCinqueAnni,
          {mutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
-          "Mutui con garanzia ipotecaria a tasso variabile"}},
+          "Mutui con garanzia ipotecaria a tasso variabile"},
+         "Mutuo ipotecario a tasso variabile",
+         2},
         {"Cessione del quinto dello stipendio e della pensione",
          AltriFinanziamenti,
          {"PRESTITI CONTRO CESSIONE DEL QUINTO DELLO STIPENDIO (fino al 31 dicembre 2009)",
           "PRESTITI CONTRO CESSIONE DEL QUINTO STIPENDIO E PENSIONE (dal 1° gennaio 2010)",
-          "Prestiti contro cessione del quinto dello stipendio e della pensione"}},
+          "Prestiti contro cessione del quinto dello stipendio e della pensione"},
+         "Cessione del quinto dello stipendio e della pensione",
+         4},
     };
 }
 
@@ -102,6 +131,43 @@ const TipoOperazione* tipoDiCategoria(std::string_view categoria) {
     for (const TipoOperazione& t : tipiOperazione())
         if (t.comprende(categoria)) return &t;
     return nullptr;
+}
+
+std::vector<const TipoOperazione*> tipiMutuo() {
+    std::vector<const TipoOperazione*> out;
+    for (const TipoOperazione& t : tipiOperazione())
+        if (t.voceMutuo > 0) out.push_back(&t);
+    std::sort(out.begin(), out.end(), [](auto* a, auto* b) { return a->voceMutuo < b->voceMutuo; });
+    return out;
+}
+
+std::optional<Intermediario> intermediarioDi(std::string_view categoria) {
+    const std::vector<std::string> r = radiciParole(categoria, false);
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        if (r[k] == "bancar" && k > 0 && r[k - 1] == "non") return Intermediario::NonBancario;
+        if (r[k] == "banch") return Intermediario::Banca;
+    }
+    return std::nullopt;
+}
+
+RicercaSerie cercaTipo(const SerieUfficiale& s, const Data& d, const TipoOperazione& tipo, Intermediario chi,
+                       std::optional<double> importo) {
+    RicercaSerie out;
+    std::vector<CategoriaInVigore> trovate;
+    for (CategoriaInVigore& c : s.categorie(d)) {
+        const auto per = intermediarioDi(c.nome);
+        if (tipo.comprende(c.nome) && (!per || *per == chi)) trovate.push_back(std::move(c));
+    }
+    if (trovate.size() == 1) return classeDellaCategoria(trovate[0], importo, Valuta::Euro);
+    if (trovate.empty()) {
+        out.errore = s.periodo(d) ? "nessuna categoria in vigore il " + d.testo() + " per \"" + tipo.nome + "\""
+                                  : "la serie ufficiale non ha tassi per il " + d.testo();
+        return out;
+    }
+    out.errore = "\"" + tipo.nome + "\" corrisponde a più categorie in vigore il " + d.testo() + ":";
+    for (std::size_t k = 0; k < trovate.size(); ++k)
+        out.errore += (k ? "; " : " ") + trovate[k].nome;
+    return out;
 }
 
 std::vector<PuntoAndamento> andamento(const SerieUfficiale& s, const TipoOperazione& tipo,

@@ -3,6 +3,7 @@
 #include "comandi.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -87,6 +88,27 @@ TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
         } else {
             EXPECT_EQ(riferimento["campi"][campo], atteso);
         }
+    }
+}
+
+// The usury check of loans against tests/data/mutui_usura_attesi.csv: the instalment paid counted once
+// with its expense, the inquiry expenses in place of the initial ones, the banks' and the other
+// intermediaries' categories up to 2009, an official category written by name.
+TEST(CifreAttese, VerificaUsuraDeiMutui) {
+    test::CartellaTemporanea dir;
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
+                               dir.cartella() + "serie-ufficiale.csv");
+    const Righe attese = dividi(test::leggiTesto(VANTREL_TEST_DATA "/mutui_usura_attesi.csv"));
+    ASSERT_GT(attese.size(), 10u);
+    for (std::size_t r = 1; r < attese.size(); ++r) {
+        SCOPED_TRACE(attese[r][0]);
+        std::vector<std::string> args = {"mutuo", "--formato", "json", "--cartella", dir.cartella()};
+        std::istringstream opzioni(attese[r][1]);
+        for (std::string o; std::getline(opzioni, o, '|');)
+            args.push_back(o);
+        const auto u = esegui(args)["campi"];
+        for (std::size_t k = 2; k < attese[0].size(); ++k)
+            EXPECT_EQ(u[attese[0][k]], attese[r][k]) << attese[0][k];
     }
 }
 

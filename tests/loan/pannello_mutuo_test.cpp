@@ -85,7 +85,9 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
         {"100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."}, // interest only
         {"1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
         {"1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
-        {"0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
+        {"0", "12", "", "100,00", "Il campo \"Importo Mutuo\" deve essere maggiore di zero."},
+        {"1000", "12", "-5", "", "Il campo \"Tasso Annuo\" deve essere compreso tra 0 e 999,99."},
+        {"1000", "-12", "5", "", "Il campo \"Numero Rate\" non può essere negativo."},
         {"abc", "12", "5", "", "Il campo \"Importo Mutuo\" non contiene un numero valido."},
     };
     for (const Caso& c : casi) {
