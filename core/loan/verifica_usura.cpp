@@ -97,15 +97,11 @@ bool VerificaUsura::cliccato(int id) {
 }
 
 const SerieUfficiale* VerificaUsura::serie() {
-    if (!serie_) {
-        auto letta = leggiFileSerie(ctx_.stato.cartellaDati + kFileSerieUfficiale, nullptr);
-        if (!letta.ok()) {
-            erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + letta.errore.messaggio() +
-                           "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";
-            return nullptr;
-        }
-        serie_ = std::make_shared<const SerieUfficiale>(std::move(*letta.serie));
-    }
+    std::string errore;
+    serie_ = serieDellaCartella(ctx_.stato.cartellaDati, errore);
+    if (!serie_)
+        erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + errore +
+                       "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";
     return serie_.get();
 }
 
@@ -230,7 +226,7 @@ void VerificaUsura::verificaMora(const TassoEsatto& mora, const SogliaUfficiale&
         righe.push_back("Maggiorazione di mora: " + su.mora->punti.testo() + " punti (" + nomeTipoMora(su.tipoMora) +
                         "; " + su.mora->fonte + ")");
     else
-        righe.push_back("Maggiorazione di mora non pubblicata per questa data: soglia ordinaria");
+        righe.push_back(std::string("Maggiorazione di mora ") + kMoraNonPubblicata + ": soglia ordinaria");
     righe.push_back("Soglia di mora: " + esito_.sogliaMora + "  -  tasso di mora " + mora.testoAlmeno(4) + ": " +
                     esito_.esitoMora);
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <random>
 
 namespace vantrel {
@@ -76,6 +77,32 @@ bool scriviRiferimentoSerie(const std::string& cartella, const SerieUfficiale& s
     if (sostituisciFile(percorso(cartella, kFileSerieUfficiale), testoSerie(s)).empty()) return true;
     errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
     return false;
+}
+
+std::shared_ptr<const SerieUfficiale> serieDellaCartella(const std::string& cartella, std::string& errore) {
+    // One copy for every window: the file is read again when its path, size or time changes.
+    struct Letta {
+        std::string file;
+        std::uintmax_t dimensione = 0;
+        std::filesystem::file_time_type ora;
+        std::shared_ptr<const SerieUfficiale> serie;
+    };
+    static std::mutex m;
+    static Letta ultima;
+    const std::string file = percorso(cartella, kFileSerieUfficiale);
+    std::error_code ec;
+    const auto dimensione = std::filesystem::file_size(file, ec);
+    const auto ora = std::filesystem::last_write_time(file, ec);
+    std::lock_guard lock(m);
+    if (!ec && ultima.serie && ultima.file == file && ultima.dimensione == dimensione && ultima.ora == ora)
+        return ultima.serie;
+    EsitoSerie letta = leggiFileSerie(file, nullptr);
+    if (!letta.ok()) {
+        errore = letta.errore.messaggio();
+        return nullptr;
+    }
+    ultima = {file, dimensione, ora, std::make_shared<const SerieUfficiale>(std::move(*letta.serie))};
+    return ultima.serie;
 }
 
 } // namespace vantrel

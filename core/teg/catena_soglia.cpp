@@ -24,6 +24,15 @@ void voce(std::vector<std::string>& r, const std::string& etichetta, std::string
     r.push_back(riga + valore);
 }
 
+// The factor of the formulas and why: the year of the period and the setting that chose it.
+std::string giorniAnno(const CatenaSoglia& c) {
+    const std::string anno = std::to_string(c.anno);
+    const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
+    if (c.sempre365) return fattore + " (impostazione \"Divisore dell'anno: 36.500 sempre\")";
+    return fattore + " (" + anno + (bisestile(c.anno) ? " è" : " non è") +
+           " bisestile; impostazione \"36.600 negli anni bisestili\")";
+}
+
 } // namespace
 
 std::string avvisoACavallo(const Data& inizio, const std::string& fine) {
@@ -41,6 +50,7 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
     }
     voce(r, "Trimestre", std::to_string(c.trimestre) + "° trimestre " + std::to_string(c.anno));
     voce(r, "Categoria", c.categoria);
+    if (!c.categoriaUfficiale.empty()) voce(r, "", "categoria ufficiale: " + c.categoriaUfficiale);
     voce(r, "Classe d'importo", std::to_string(c.classe) + "° scaglione, " + c.classeTesto);
     if (!c.accordato.empty()) voce(r, "", "(accordato " + c.accordato + ")");
     if (!c.trovato) {
@@ -62,8 +72,12 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
              c.norma == Norma::Vecchia ? "tasso medio x 1,5" : "tasso medio x 1,25 + 4, al massimo tasso medio + 8");
         voce(r, "", formulaSoglia(*media, c.norma));
     }
-    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia);
+    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia + " (esatto, secondo la regola)");
+    voce(r, "Soglia pubblicata",
+         c.sogliaPubblicata.empty() ? "non disponibile (serie ufficiale assente o senza la categoria)"
+                                    : c.sogliaPubblicata + " (" + c.classeUfficiale + ")");
     voce(r, "Fonte dei tassi", fonte);
+    voce(r, "Giorni dell'anno", giorniAnno(c));
     r.insert(r.end(), {"  ", kTratteggio, "  "});
     return r;
 }
