@@ -36,7 +36,8 @@ bool ImpostaRecord::divisoreSempre365() const {
     return leggiTestoFisso(byte.data() + 144, 1) == "5";
 }
 void ImpostaRecord::divisoreSempre365(bool v) {
-    scriviTestoFisso(byte.data() + 144, 1, v ? "5" : " ");
+    // The default leaves the byte as it was read, unless it held the other choice.
+    if (v || divisoreSempre365()) scriviTestoFisso(byte.data() + 144, 1, v ? "5" : " ");
 }
 
 std::string OpzStampaRecord::orientamento() const {

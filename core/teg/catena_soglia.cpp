@@ -24,13 +24,11 @@ void voce(std::vector<std::string>& r, const std::string& etichetta, std::string
     r.push_back(riga + valore);
 }
 
-// The factor of the formulas and why: the year of the period and the setting that chose it.
+// The factor of the formulas and why: the year of the period, unless the settings ask for 365 days.
 std::string giorniAnno(const CatenaSoglia& c) {
-    const std::string anno = std::to_string(c.anno);
     const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
-    if (c.sempre365) return fattore + " (impostazione \"Divisore dell'anno: 36.500 sempre\")";
-    return fattore + " (" + anno + (bisestile(c.anno) ? " è" : " non è") +
-           " bisestile; impostazione \"36.600 negli anni bisestili\")";
+    if (c.sempre365) return fattore + ": impostazione \"Divisore dell'anno: 36.500 sempre\"";
+    return fattore + ": il " + std::to_string(c.anno) + (bisestile(c.anno) ? " è" : " non è") + " bisestile";
 }
 
 } // namespace
