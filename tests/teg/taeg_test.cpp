@@ -1,6 +1,7 @@
 #include "common/maschera_formato.h"
 #include "support/taeg_fixture.h"
 #include "teg/categoria_conto.h"
+#include "teg/riepilogo.h"
 
 #include <algorithm>
 #include <array>
@@ -245,6 +246,14 @@ TEST_F(FinestraTaeg, BloccoDellaSogliaNominaCategoriaPubblicataEGiorni) {
             return std::string("(assente)");
         };
         EXPECT_EQ(riga("Tasso soglia"), std::string(c.soglia) + " (esatto, secondo la regola)");
+        const auto sommario = riepilogoCalcolo(*w, maschere::euro);
+        EXPECT_NE(std::find_if(sommario.begin(), sommario.end(),
+                               [&](const std::string& r) {
+                                   return r.find("Tasso soglia del periodo:") != std::string::npos &&
+                                          r.ends_with(" " + std::string(c.soglia));
+                               }),
+                  sommario.end())
+            << "the summary's threshold line, exact";
         EXPECT_EQ(riga("Soglia pubblicata"), c.pubblicata);
         EXPECT_EQ(riga("Giorni dell'anno"), c.giorni);
         EXPECT_EQ(riga("Categoria"), "Conto Corrente");
