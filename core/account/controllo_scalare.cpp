@@ -1,0 +1,33 @@
+#include "account/controllo_scalare.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p, int riga) {
+    if (p.numeriDebitori() <= 0) return std::nullopt;
+    const Competenze& k = p.calcolate;
+    PeriodoDaControllare c;
+    c.riga = riga;
+    c.dal = p.dal.testo();
+    c.al = p.al.testo();
+    // Numeri in cents x days read as euro x days: the same digits, two of them decimals.
+    c.campi = {testoCentesimi(p.numeriDebitori()),
+               testoCentesimi(k.interessiDebitori),
+               testoCentesimi(k.cms),
+               testoCentesimi(k.interessiExtrafido),
+               testoCentesimi(k.speseOperazioni + k.speseFisse),
+               "0,00",
+               testoCentesimi(k.commissioneFido + k.commissioneSconfinamento),
+               p.fido > 0 ? testoCentesimi(p.fido) : "",
+               p.fido > 0 ? testoCentesimi(p.fido) : ""};
+    // With a credit line the current account's category; without one, that of the overdrafts.
+    const auto& categorie = categorieConto();
+    c.categoria = p.fido > 0 ? &categorie.front()
+                             : &*std::find_if(categorie.begin(), categorie.end(),
+                                              [](const CategoriaConto& cat) { return cat.accordatoIndebitamento; });
+    c.accordato = p.fido > 0 ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
+    return c;
+}
+
+} // namespace vantrel
