@@ -36,7 +36,9 @@ QGroupBox* corniceVerificaUsura(LegameFinestra& legame, QWidget* genitore) {
     };
     riga("Data del contratto", c.dataContratto);
     riga("Categoria", c.tipoOperazione);
-    riga("Spese iniziali nel TEG", c.speseIstruttoria);
+    riga("Intermediario", c.intermediario);
+    riga("Spese di istruttoria nel TEG", c.speseIstruttoria);
+    riga("Perizia", c.perizia);
     riga("Assicurazione", c.assicurazione);
     riga("Mediazione", c.mediazione);
     riga("Tasso di mora %", c.tassoMora);

@@ -5,7 +5,7 @@
 #include "common/numeri.h"
 #include "common/testo.h"
 #include "rates/avvisi_tassi.h"
-#include "rates/classi_soglia.h"
+#include "rates/categoria_conto.h"
 #include "rates/fonti_tassi.h"
 #include "rates/importa_serie.h"
 #include "rates/norma_soglia.h"
@@ -39,6 +39,12 @@ std::string f(double x) {
 }
 std::string f(float x) {
     return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
+
+// A threshold field: the rule on the average as the field writes it, every decimal kept (8 gives 12,00,
+// 9,87 gives 14,805); an empty or unreadable average gives 0,00.
+std::string testoSoglia(std::string_view media, Norma norma) {
+    return sogliaDelTesto(media, norma).value_or(TassoEsatto{}).testoAlmeno(2);
 }
 
 std::string unisci(std::initializer_list<std::string> valori) {
@@ -78,7 +84,9 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
         const auto& u = r.TU;
         // The overdraft thresholds are not stored: the period's rule gives them.
         const Norma n = normaDellaChiave(r.periodo);
-        const auto soglia = [&](float media) { return f(sogliaRegola(static_cast<double>(media), n)); };
+        const auto soglia = [&](float media) {
+            return f(sogliaDelTesto(testoNumero(media), n).value_or(TassoEsatto{}).valore());
+        };
         righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
                         unisci({f(m[1]), f(u[1]), f(m[7]), soglia(m[7]), f(m[3]), f(u[3]), f(u[5])}));
         righe.push_back(s + "B" + "                2° S. " +
@@ -126,7 +134,9 @@ void Usurari::etichetteDelTrimestre() {
     const Data d = inizioTrimestre();
     const bool lire = d < kInizioEuro;
     const auto classe = [&](int categoria, int k) {
-        return k > numeroClassi(categoria, d) ? std::string("non prevista") : descrizioneClasse(categoria, k, d, lire);
+        const auto classi = categoriaConto(categoria).classi(d, lire ? Valuta::Lire : Valuta::Euro);
+        return k > static_cast<int>(classi.size()) ? std::string("non prevista")
+                                                   : classi[static_cast<std::size_t>(k - 1)].descrizione();
     };
     imposta(c_.classiDiImporto, schema().definizione(c_.classiDiImporto).testo + "   in " + (lire ? "lire" : "euro"));
     imposta(c_.etichettaConto, nomeInVigore(tipo("Aperture di credito in conto corrente"), d));
@@ -206,8 +216,7 @@ void Usurari::sogliaRiga(int medio) {
         if (medio == c_.cms) return;
         imposta(medio, "0");
     }
-    imposta(soglia, formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiaveScelta())),
-                             maschere::tasso2));
+    imposta(soglia, testoSoglia(testo(medio), normaDellaChiave(chiaveScelta())));
 }
 
 void Usurari::uscito(int i) {
@@ -341,9 +350,7 @@ void Usurari::richiama(const std::string& voce) {
         imposta(i, formatta(vantrel::campoTasso(r, schema().definizione(i).nome), maschere::tasso2));
     // The overdraft thresholds are not stored: the period's rule gives them.
     for (int medio : {c_.medioScopertiFino, c_.medioScopertiOltre})
-        imposta(sogliaDi(medio),
-                formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiave)),
-                         maschere::tasso2));
+        imposta(sogliaDi(medio), testoSoglia(testo(medio), normaDellaChiave(chiave)));
     scegliVoce(c_.trimestre, primiCaratteri(chiave, 1));
     scegliVoce(c_.anno,
                chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));

@@ -2,7 +2,7 @@
 
 #include "common/finestra.h"
 #include "program/stato_programma.h"
-#include "rates/classi_soglia.h"
+#include "rates/categoria_conto.h"
 #include "rates/norma_soglia.h"
 #include "teg/catena_soglia.h"
 
@@ -84,17 +84,22 @@ private:
     double parziale(std::optional<double> v, int campo);
     double parzialeCms(const Cifre& x, bool bancaItalia);
     void parziali(const Cifre& x, bool bancaItalia);
-    void scriviTassi(int classe, int trimestre, float media, Norma n, bool perData);
+    void scriviTassi(int classe, int trimestre, float media, Norma n);
     void registraCatena(int trimestre, const Data& inizio, int classe);
+    void pubblicata(CatenaSoglia& k, const Data& inizio, int classe) const;
     const std::string& maschera() const { return ctx_.stato.mascheraImporti; }
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);
     void annoDelPeriodo();
+    std::string giorniAnno(int anno) const;
     void azzeraVuoti();
     void nota(const std::string& testo);
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
+    /// The category of account chosen in the list.
+    const CategoriaConto& categoriaScelta() const;
+    Valuta valuta() const;
     /// The rule the user chose; none when it follows the date of the period.
     std::optional<Norma> normaScelta() const;
     Norma normaDelTrimestre(int trimestre, int anno) const;

@@ -300,7 +300,7 @@ private slots:
         QVERIFY(teg && soglia && supero);
         QCOMPARE(teg->count(), 24);
         QCOMPARE(teg->at(2).y(), 15.035);
-        QCOMPARE(soglia->at(2).y(), 14.8);
+        QCOMPARE(soglia->at(2).y(), 14.805);
         QCOMPARE(supero->count(), 5);
         QCOMPARE(supero->at(0), teg->at(2));
 

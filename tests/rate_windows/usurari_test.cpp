@@ -54,7 +54,7 @@ TEST_F(ProvaUsurari, LElencoSegueIlPeriodoConLaChiaveNascosta) {
         "                2° S.  0,00   0,00   0,00   0,00   0,00   0,00",
         "                3° S.                              0,00   0,00",
         trattini,
-        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,35   4,00   6,00   1,50",
+        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,36   4,00   6,00   1,50", // 9,57 x 1,5 = 14,355
         "                2° S.  3,00   4,50  10,00  15,00   2,25   3,00",
         "                3° S.                              1,00   1,50",
         trattini,
@@ -75,7 +75,7 @@ TEST_F(ProvaUsurari, UscireDaUnTassoLoFormattaERicavaLaSoglia) {
         const char* sogliaAttesa; // the threshold field starts as "7"
     };
     for (const Caso& c : {Caso{"TM1", "5,5", "5,50", "TU1", "8,25"}, Caso{"TM6", "8", "8,00", "TU6", "12,00"},
-                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,36"},
+                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,355"},
                           Caso{"TM8", "1.234,5", "1234,50", "TU8", "1851,75"}, Caso{"TM5", "", "", "TU5", "7"},
                           Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
                           Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
@@ -186,9 +186,9 @@ TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
         const char *trimestre, *anno, *media, *soglia;
     };
     const Caso casi[] = {
-        {"1", "2011", "10,45", "15,68"}, {"2", "2011", "10,45", "15,68"}, // the 2nd quarter as published
-        {"3", "2011", "10,45", "17,06"}, {"4", "2026", "10,45", "17,06"},
-        {"4", "2026", "16,08", "24,08"}, {"", "", "10,45", "17,06"}, // no quarter chosen: the rule in force today
+        {"1", "2011", "10,45", "15,675"},  {"2", "2011", "10,45", "15,675"}, // the 2nd quarter as published
+        {"3", "2011", "10,45", "17,0625"}, {"4", "2026", "10,45", "17,0625"},
+        {"4", "2026", "16,08", "24,08"},   {"", "", "10,45", "17,0625"}, // no quarter chosen: the rule in force today
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
