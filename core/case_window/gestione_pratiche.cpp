@@ -57,7 +57,7 @@ void GestionePratiche::nuova() {
 void GestionePratiche::apri() {
     if (!ctx_.servizi.file) return;
     const std::string cartella = recenti_.empty() ? std::string() : fs::path(recenti_.front()).parent_path().string();
-    if (const auto file = ctx_.servizi.file->apri("", cartella)) apri(*file);
+    if (const auto file = ctx_.servizi.file->apri("*.vantrel", cartella)) apri(*file);
 }
 
 bool GestionePratiche::apri(const std::string& path) {

@@ -180,7 +180,7 @@ void SchedaCondizioni::eliminaRiga() {
 
 void SchedaCondizioni::importa() {
     if (!f_.contesto().servizi.file) return;
-    const auto file = f_.contesto().servizi.file->apri("", "");
+    const auto file = f_.contesto().servizi.file->apri("*.csv *.xlsx *.CSV *.XLSX", "");
     if (!file) return;
     std::string errore;
     auto righe = RigheFile::apri(*file, f_.contesto().servizi.lettoreXlsx, errore);

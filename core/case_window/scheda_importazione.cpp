@@ -9,6 +9,8 @@
 namespace vantrel {
 namespace {
 
+constexpr const char* kFileMovimenti = "*.csv *.xlsx *.txt *.CSV *.XLSX *.TXT";
+
 std::string rigaMovimento(const Movimento& m) {
     std::string importo = testoCentesimi(m.importo);
     importo.insert(0, importo.size() < 14 ? 14 - importo.size() : 0, ' ');
@@ -32,7 +34,8 @@ SchedaImportazione::SchedaImportazione(FinestraPratica& f)
 
 void SchedaImportazione::scegli() {
     if (!f_.contesto().servizi.file) return;
-    const auto file = f_.contesto().servizi.file->apri("", std::filesystem::path(file_).parent_path().string());
+    const auto file =
+        f_.contesto().servizi.file->apri(kFileMovimenti, std::filesystem::path(file_).parent_path().string());
     if (file) anteprima(*file);
 }
 
