@@ -21,6 +21,8 @@ Programma::Programma(const Cartelle& cartelle, const Risponditori& r) {
     s.xlsx = &xlsx_;
     s.grafico = &grafico_;
     s.pdf = &pdf_;
+    s.bancheDati = &sqlite_;
+    s.lettoreXlsx = &lettoreXlsx_;
     finestra_ = std::make_unique<gui::VistaPrincipale>(ctx_, cartelle.programma, &printer_);
     finestra_->modello().cartellaReport(cartelle.report);
 }

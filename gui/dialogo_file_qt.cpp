@@ -10,11 +10,15 @@ namespace vantrel::gui {
 namespace {
 
 // The files of the proposed name's kind first (the official rate series is a .zip or a .csv): reports
-// unless the name says otherwise.
+// unless the name says otherwise; a name that is only a pattern ("*.vantrel") proposes no file.
 QString filtro(const std::string& nome) {
     const QString n = qs(nome).toLower();
     const QString tutti = QStringLiteral(";;Tutti i file (*)");
     const QString serie = QStringLiteral("Serie ufficiale (*.zip *.csv *.ZIP *.CSV)");
+    if (n.startsWith(QLatin1Char('*'))) // only a kind of file: "*.vantrel", "*.csv *.xlsx"
+        return (n.endsWith(QLatin1String(".vantrel")) ? QStringLiteral("Pratica (") : QStringLiteral("CSV o Excel (")) +
+               qs(nome) + QLatin1Char(')') + tutti;
+    if (n.endsWith(QLatin1String(".vantrel"))) return QStringLiteral("Pratica (*.vantrel)") + tutti;
     if (n.endsWith(QLatin1String(".zip"))) return serie + tutti;
     if (n.endsWith(QLatin1String(".csv"))) return QStringLiteral("CSV (*.csv *.CSV);;") + serie + tutti;
     if (n.endsWith(QLatin1String(".xlsx"))) return QStringLiteral("Cartella di Excel (*.xlsx)") + tutti;
@@ -24,6 +28,7 @@ QString filtro(const std::string& nome) {
 }
 
 QString iniziale(const std::string& nome, const std::string& cartella) {
+    if (nome.starts_with('*')) return qs(cartella);
     return QDir(qs(cartella)).filePath(qs(nome));
 }
 

@@ -12,6 +12,7 @@
 #include "shell/guida.h"
 #include "vista_accesso.h"
 #include "vista_calendario.h"
+#include "vista_finestra_pratica.h"
 #include "vista_generica.h"
 #include "vista_impostazioni.h"
 #include "vista_soglie_ufficiali.h"
@@ -31,9 +32,11 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 namespace vantrel::gui {
 namespace {
@@ -53,6 +56,7 @@ QPoint dentro(QPoint p, const QSize& dimensione, const QSize& spazio) {
 VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPrinter* printer)
     : ctx_(ctx), printer_(printer) {
     modello_ = std::make_unique<FinestraPrincipale>(ctx_, *this, cartella);
+    pratiche_ = std::make_unique<GestionePratiche>(ctx_, *this, cartella);
     legame_ = new LegameFinestra(*modello_, this);
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(qs(modello_->schema().titolo()));
@@ -71,6 +75,7 @@ VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPr
     v->addWidget(area_);
     setCentralWidget(centro);
     costruisciMenu();
+    scorciatoie();
     costruisciPannello();
     // F1 reaches every window of the program, the child windows and the calendar alike.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
@@ -82,13 +87,18 @@ VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPr
     area_->viewport()->installEventFilter(this);
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w && w->widget() == vista(TipoFinestra::Taeg)) centraTaeg();
+        aggiornaPratiche();
     });
+    aggiornaPratiche();
 }
 
 VistaPrincipale::~VistaPrincipale() {
+    disconnect(area_, nullptr, this, nullptr); // the area's last signals find the models gone
     // The views go first: their closing reaches the model, which is about to go.
     for (auto& [tipo, v] : viste_)
         delete v.data();
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (qobject_cast<VistaFinestraPratica*>(sub->widget())) delete sub;
     delete legame_;
 }
 
@@ -100,21 +110,109 @@ void VistaPrincipale::costruisciMenu() {
         if (d.gruppo == kGruppoPannello) continue;
         QMenu*& m = menu[d.gruppo];
         if (!m) m = menuBar()->addMenu(qs(d.gruppo));
+        const int id = static_cast<int>(i);
         if (d.tipo == Tipo::Linea) {
-            m->addSeparator();
+            vociMenu_[id] = m->addSeparator();
+            vociMenu_[id]->setVisible((*modello_)[id].visibile);
             continue;
         }
         if (d.gruppo == "Fi&nestra" && m->actions().isEmpty())
             connect(m, &QMenu::aboutToShow, this, [this, m] { elencaFinestre(m); });
         QAction* a = m->addAction(qs(d.testo));
         a->setObjectName(qs(d.nome));
-        a->setEnabled((*modello_)[static_cast<int>(i)].abilitato);
-        const int id = static_cast<int>(i);
+        a->setEnabled((*modello_)[id].abilitato);
+        a->setVisible((*modello_)[id].visibile);
+        vociMenu_[id] = a;
         connect(a, &QAction::triggered, this, [this, id] {
             modello_->clicca(id);
             legame_->aggiorna();
+            aggiornaPratiche();
         });
     }
+}
+
+void VistaPrincipale::scorciatoie() {
+    const auto& c = controlli<ControlliPrincipale>(modello_->schema());
+    const std::pair<int, QKeySequence> tasti[] = {
+        {c.nuovaPratica, QKeySequence::New},
+        {c.apriPratica, QKeySequence::Open},
+        {c.salvaPratica, QKeySequence::Save},
+        {c.salvaPraticaConNome, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}};
+    for (const auto& [id, sequenza] : tasti)
+        vociMenu_[id]->setShortcut(sequenza);
+}
+
+void VistaPrincipale::aggiornaPratiche() {
+    const FinestraPratica* attiva = praticaAttiva() ? &praticaAttiva()->modello() : nullptr;
+    std::vector<std::string> recenti;
+    for (const auto& r : pratiche_->recenti())
+        recenti.push_back(std::filesystem::path(r).filename().string());
+    modello_->statoPratiche(recenti, attiva != nullptr);
+    for (const auto& [id, a] : vociMenu_) {
+        const Controllo& c = (*modello_)[id];
+        if (!c.testo.empty() && a->text() != qs(c.testo)) a->setText(qs(c.testo));
+        a->setVisible(c.visibile);
+        a->setEnabled(c.abilitato);
+    }
+    const QString base = qs(modello_->schema().titolo());
+    setWindowTitle(attiva ? base + QStringLiteral(" - ") + qs(attiva->titolo()) : base);
+}
+
+VistaFinestraPratica* VistaPrincipale::praticaAttiva() const {
+    QMdiSubWindow* sub = area_->currentSubWindow();
+    return sub ? qobject_cast<VistaFinestraPratica*>(sub->widget()) : nullptr;
+}
+
+FinestraPratica* VistaPrincipale::attiva() {
+    VistaFinestraPratica* v = praticaAttiva();
+    return v ? &v->modello() : nullptr;
+}
+
+void VistaPrincipale::mostra(std::unique_ptr<FinestraPratica> f) {
+    auto* v = new VistaFinestraPratica(std::move(f));
+    QMdiSubWindow* sub = aggiungi(v);
+    connect(v, &VistaFinestraPratica::statoCambiato, this, [this, v, sub] {
+        if (sub->windowTitle() != v->windowTitle()) sub->setWindowTitle(v->windowTitle());
+        aggiornaPratiche();
+    });
+    connect(v, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { aggiornaPratiche(); }); });
+    sub->show();
+    area_->setActiveSubWindow(sub);
+    aggiornaPratiche();
+}
+
+bool VistaPrincipale::primoPiano(const std::string& percorso) {
+    std::error_code ec;
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (auto* v = qobject_cast<VistaFinestraPratica*>(sub->widget());
+            v && std::filesystem::equivalent(v->modello().percorso(), percorso, ec)) {
+            if (sub->isMinimized()) sub->showNormal();
+            area_->setActiveSubWindow(sub);
+            return true;
+        }
+    return false;
+}
+
+void VistaPrincipale::comandoPratica(ComandoPratica c, std::size_t recente) {
+    switch (c) {
+    case ComandoPratica::Nuova:
+        pratiche_->nuova();
+        break;
+    case ComandoPratica::Apri:
+        pratiche_->apri();
+        break;
+    case ComandoPratica::Salva:
+        pratiche_->salva();
+        break;
+    case ComandoPratica::SalvaConNome:
+        pratiche_->salvaConNome();
+        break;
+    case ComandoPratica::Recente:
+        pratiche_->apriRecente(recente);
+        break;
+    }
+    if (VistaFinestraPratica* v = praticaAttiva()) v->aggiorna();
+    aggiornaPratiche();
 }
 
 void VistaPrincipale::costruisciPannello() {
@@ -382,6 +480,11 @@ std::vector<ListaAperta> VistaPrincipale::listeAperte() {
         liste.push_back({[&l] { return l.righeNonSalvate(); },
                          [&l, &f, nome] { return l.salvaPrimaDiUscire(nome >= 0 ? f.testo(nome) : std::string()); }});
     };
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (auto* v = qobject_cast<VistaFinestraPratica*>(sub->widget())) {
+            FinestraPratica& p = v->modello();
+            liste.push_back({[&p] { return p.modificata(); }, [&p] { return p.salvaConNome(); }, true});
+        }
     if (VistaTaeg* t = taeg()) {
         Taeg& m = t->modello();
         aggiungi(m.report().lista(), m, controlli<ControlliReportTeg>(m.schema()).nomeReport);

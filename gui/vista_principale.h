@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case_window/gestione_pratiche.h"
 #include "program/stato_programma.h"
 #include "shell/finestra_principale.h"
 
@@ -18,10 +19,11 @@ namespace vantrel::gui {
 
 class LegameFinestra;
 class VistaTaeg;
+class VistaFinestraPratica;
 
 /// The main window: the multiple-document frame with menu bar, tool bar panel and logo window.
 /// It hosts the main window model, creating one view per window kind on its request.
-class VistaPrincipale : public QMainWindow, public OspiteFinestre {
+class VistaPrincipale : public QMainWindow, public OspiteFinestre, public OspitePratiche {
     Q_OBJECT
 public:
     VistaPrincipale(Contesto& ctx, const std::string& cartella, QPrinter* printer = nullptr);
@@ -32,6 +34,9 @@ public:
     /// The view of an open window kind, nullptr when closed.
     QWidget* vista(TipoFinestra tipo) const;
     VistaTaeg* taeg() const;
+    GestionePratiche& pratiche() { return *pratiche_; }
+    /// The case window in front (the current one of the area), nullptr when none.
+    VistaFinestraPratica* praticaAttiva() const;
     bool terminata() const { return terminata_; }
     /// Replaces the modal run of the login dialog (tests answer it themselves).
     void eseguiLogin(std::function<void(Accesso&)> f) { login_ = std::move(f); }
@@ -57,6 +62,12 @@ public:
     void mostraGuida(const std::string& finestra) override;
     /// The help window, null until the help is first asked for.
     QWidget* guida() const { return guida_; }
+    void comandoPratica(ComandoPratica c, std::size_t recente) override;
+
+    // OspitePratiche
+    void mostra(std::unique_ptr<FinestraPratica> f) override;
+    FinestraPratica* attiva() override;
+    bool primoPiano(const std::string& percorso) override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -65,6 +76,7 @@ protected:
 
 private:
     void costruisciMenu();
+    void scorciatoie();
     void costruisciPannello();
     QMdiSubWindow* figlia(QWidget* vista, TipoFinestra tipo);
     QMdiSubWindow* aggiungi(QWidget* vista);
@@ -74,9 +86,12 @@ private:
     void centraTaeg();
     /// F1: the help of the window that has the focus, else of the active child window.
     void guidaFinestraAttiva();
+    /// The File menu and the frame's title after a case command or another window in front.
+    void aggiornaPratiche();
 
     Contesto& ctx_;
     std::unique_ptr<FinestraPrincipale> modello_;
+    std::unique_ptr<GestionePratiche> pratiche_;
     LegameFinestra* legame_ = nullptr;
     QMdiArea* area_ = nullptr;
     QWidget* pannello_ = nullptr;
@@ -84,6 +99,7 @@ private:
     QPrinter* printer_ = nullptr;
     std::map<TipoFinestra, QPointer<QWidget>> viste_;
     QList<QAction*> vociFinestre_;
+    std::map<int, QAction*> vociMenu_; // the menu entries and separators of the model's controls
     std::function<void(Accesso&)> login_;
     QPointer<QWidget> guida_;
     bool terminata_ = false;

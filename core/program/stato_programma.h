@@ -33,6 +33,8 @@ struct Servizi {
     ScrittoreXlsx* xlsx = nullptr;
     DisegnoGrafico* grafico = nullptr;
     StampantiPdf* pdf = nullptr;
+    ServizioBancheDati* bancheDati = nullptr; // the case files
+    const LettoreXlsx* lettoreXlsx = nullptr; // workbooks of movements and conditions
 };
 
 /// What every window is given: the shared state and the services.

@@ -5,8 +5,10 @@
 #include "shell/guida.h"
 #include "shell/impostazioni.h"
 
+#include <algorithm>
 #include <climits>
 #include <functional>
+#include <iterator>
 
 namespace vantrel {
 namespace {
@@ -124,11 +126,13 @@ std::optional<bool> FinestraPrincipale::righeSalvatePrimaDiUscire() {
     for (ListaAperta& l : ospite_.listeAperte())
         if (l.nonSalvata()) daSalvare.push_back(std::move(l));
     if (daSalvare.empty()) return std::nullopt;
-    const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
-                                       .testo = testiPrincipale::righeNonSalvate,
-                                       .icona = Icona::Avviso,
-                                       .pulsanti = Pulsanti::SiNoAnnulla,
-                                       .predefinita = Risposta::Si});
+    const bool pratiche = std::any_of(daSalvare.begin(), daSalvare.end(), [](const auto& l) { return l.pratica; });
+    const Risposta r =
+        ctx_.messaggio({.titolo = "AVVERTIMENTO!",
+                        .testo = pratiche ? testiPrincipale::praticheNonSalvate : testiPrincipale::righeNonSalvate,
+                        .icona = Icona::Avviso,
+                        .pulsanti = Pulsanti::SiNoAnnulla,
+                        .predefinita = Risposta::Si});
     if (r == Risposta::No) return true;
     if (r != Risposta::Si) return false;
     for (ListaAperta& l : daSalvare)
@@ -162,8 +166,33 @@ void FinestraPrincipale::avviaCalcolatrice() {
         {.titolo = "", .testo = "Impossibile avviare la calcolatrice di sistema.", .icona = Icona::Informazione});
 }
 
+void FinestraPrincipale::statoPratiche(const std::vector<std::string>& recenti, bool praticaAttiva) {
+    const int voci[] = {c_.recente1, c_.recente2, c_.recente3, c_.recente4};
+    for (std::size_t k = 0; k < std::size(voci); ++k) {
+        Controllo& v = modifica(voci[k]);
+        v.visibile = k < recenti.size();
+        v.testo = v.visibile ? "&" + std::to_string(k + 1) + " " + recenti[k] : std::string();
+    }
+    modifica(c_.separatoreRecenti).visibile = !recenti.empty();
+    modifica(c_.salvaPratica).abilitato = praticaAttiva;
+    modifica(c_.salvaPraticaConNome).abilitato = praticaAttiva;
+}
+
 void FinestraPrincipale::cliccato(int id) {
-    if (id == c_.impostaStampante)
+    const int recenti[] = {c_.recente1, c_.recente2, c_.recente3, c_.recente4};
+    if (const auto* r = std::find(std::begin(recenti), std::end(recenti), id); r != std::end(recenti)) {
+        ospite_.comandoPratica(ComandoPratica::Recente, static_cast<std::size_t>(r - std::begin(recenti)));
+        return;
+    }
+    if (id == c_.nuovaPratica)
+        ospite_.comandoPratica(ComandoPratica::Nuova, 0);
+    else if (id == c_.apriPratica)
+        ospite_.comandoPratica(ComandoPratica::Apri, 0);
+    else if (id == c_.salvaPratica)
+        ospite_.comandoPratica(ComandoPratica::Salva, 0);
+    else if (id == c_.salvaPraticaConNome)
+        ospite_.comandoPratica(ComandoPratica::SalvaConNome, 0);
+    else if (id == c_.impostaStampante)
         ospite_.impostaStampante();
     else if (id == c_.preferenze || id == c_.pulsantePreferenze)
         mostra(TipoFinestra::Impostazioni);

@@ -17,6 +17,9 @@ class Accesso;
 /// The kinds of window that the main window opens.
 enum class TipoFinestra { Taeg, Usurari, GestoreReport, Calendario, Impostazioni, SoglieUfficiali };
 
+/// The case commands of the File menu.
+enum class ComandoPratica { Nuova, Apri, Salva, SalvaConNome, Recente };
+
 enum class Disposizione { Sovrapponi, AffiancaOrizzontalmente, AffiancaVerticalmente, DisponiIcone };
 
 /// A list of rows of an open window, as the exit sees it: whether it holds rows not saved, and its
@@ -24,6 +27,7 @@ enum class Disposizione { Sovrapponi, AffiancaOrizzontalmente, AffiancaVerticalm
 struct ListaAperta {
     std::function<bool()> nonSalvata;
     std::function<bool()> salva;
+    bool pratica = false; // a new case not yet saved under a name, not a list of rows
 };
 
 /// What the main window asks of the desktop that hosts it.
@@ -48,6 +52,8 @@ public:
     virtual std::vector<ListaAperta> listeAperte() { return {}; }
     /// Shows the help of the window named `finestra`; empty: the program's help.
     virtual void mostraGuida(const std::string& finestra) { (void)finestra; }
+    /// A case command of the File menu; `recente` is the place of the case in the recent ones.
+    virtual void comandoPratica(ComandoPratica /*c*/, std::size_t /*recente*/) {}
 };
 
 /// A size in twips.
@@ -73,6 +79,17 @@ inline constexpr const char* kGruppoPannello = "pannello2";
 // The menu items and tool buttons of the main window.
 // clang-format off
 #define VANTREL_CONTROLLI_PRINCIPALE(X)                                                                                \
+    X(nuovaPratica, "NuovaPratica", Pulsante, .testo = "Nuova pratica...", .gruppo = "&File")                          \
+    X(apriPratica, "ApriPratica", Pulsante, .testo = "Apri pratica...", .gruppo = "&File")                             \
+    X(salvaPratica, "SalvaPratica", Pulsante, .testo = "Salva", .gruppo = "&File", .abilitato = false)                 \
+    X(salvaPraticaConNome, "SalvaConNome", Pulsante, .testo = "Salva con nome...", .gruppo = "&File",                  \
+        .abilitato = false)                                                                                            \
+    X(separatorePratiche, "SepPratiche", Linea, .gruppo = "&File")                                                     \
+    X(recente1, "Recente1", Pulsante, .gruppo = "&File", .visibile = false)                                            \
+    X(recente2, "Recente2", Pulsante, .gruppo = "&File", .visibile = false)                                            \
+    X(recente3, "Recente3", Pulsante, .gruppo = "&File", .visibile = false)                                            \
+    X(recente4, "Recente4", Pulsante, .gruppo = "&File", .visibile = false)                                            \
+    X(separatoreRecenti, "SepRecenti", Linea, .gruppo = "&File", .visibile = false)                                    \
     X(impostaStampante, "ImpStamp", Pulsante, .testo = "Imposta stampante", .gruppo = "&File")                         \
     X(preferenze, "pref", Pulsante, .testo = "Preferenze", .gruppo = "&File")                                          \
     X(separatore, "Sep1", Linea, .gruppo = "&File")                                                                    \
@@ -125,6 +142,9 @@ public:
     /// and the answer keeps the program open; true when the program has been ended.
     bool chiudiDallaCornice();
     void avviaCalcolatrice();
+    /// Shows the recent cases in the File menu (the most recent first, at most four) and enables
+    /// "Salva" and "Salva con nome..." while a case window is in front.
+    void statoPratiche(const std::vector<std::string>& recenti, bool praticaAttiva);
 
 protected:
     void cliccato(int id) override;
@@ -145,6 +165,8 @@ private:
 namespace testiPrincipale {
 inline constexpr const char* uscita = "Sei sicuro di voler uscire?";
 inline constexpr const char* righeNonSalvate = "Il report contiene righe non salvate. Salvarle prima di uscire?";
+inline constexpr const char* praticheNonSalvate =
+    "Ci sono pratiche nuove o righe di report non salvate. Salvarle prima di uscire?";
 } // namespace testiPrincipale
 
 } // namespace vantrel

@@ -281,11 +281,15 @@ class ProvaComposizione : public QObject {
             controllaFile(arg.section(QLatin1Char(':'), 0, 0), arg.section(QLatin1Char(':'), 1));
         } else if (tipo == QLatin1String("finestra")) {
             bool aperta = false;
+            QStringList titoli;
             for (QWidget* w : QApplication::topLevelWidgets())
                 aperta |= w->isVisible() && w->windowTitle() == arg;
-            for (QMdiSubWindow* sub : principale().area()->subWindowList())
+            for (QMdiSubWindow* sub : principale().area()->subWindowList()) {
                 aperta |= sub->isVisible() && sub->windowTitle() == arg;
-            QVERIFY2(aperta, qPrintable(QStringLiteral("non si apre ") + arg));
+                titoli << sub->windowTitle();
+            }
+            QVERIFY2(aperta, qPrintable(QStringLiteral("non si apre ") + arg + QStringLiteral(" (aperte: ") +
+                                        titoli.join(QStringLiteral(", ")) + QLatin1Char(')')));
         } else if (tipo == QLatin1String("chiusa")) {
             QVERIFY2(!legame(arg), qPrintable(QStringLiteral("resta aperta ") + arg));
         } else if (tipo == QLatin1String("messaggio")) {
@@ -315,15 +319,16 @@ class ProvaComposizione : public QObject {
     }
 
     // Every command on screen now: the named buttons of the windows (not those inside Qt's own
-    // widgets, as the arrows of a tab bar) and the entries of their menus.
+    // widgets, as the arrows of a tab bar) and the entries of their menus; a button or menu entry
+    // hidden (a recent case not there, the "Annulla" of a work not running) is not on screen.
     void raccogli(std::set<QString>& visti) {
         for (QWidget* w : QApplication::allWidgets()) {
             const bool pulsante = qobject_cast<QPushButton*>(w) || qobject_cast<QToolButton*>(w);
-            if (pulsante && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-                !qobject_cast<QTabBar*>(w->parentWidget()))
+            if (pulsante && !w->isHidden() && !w->objectName().isEmpty() &&
+                !w->objectName().startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar*>(w->parentWidget()))
                 visti.insert(finestraDi(w) + QLatin1Char(' ') + w->objectName());
             for (QAction* a : w->actions())
-                if (!a->objectName().isEmpty() && !a->objectName().startsWith(QLatin1String("qt_")))
+                if (a->isVisible() && !a->objectName().isEmpty() && !a->objectName().startsWith(QLatin1String("qt_")))
                     visti.insert(finestraDi(w) + QLatin1Char(' ') + a->objectName());
         }
     }

@@ -1,0 +1,348 @@
+// The case window driven by control name on a real case file: the movements' edits with undo and
+// redo, the import with its preview, the conditions, the scalare against a worked example, and a
+// long work cancelled.
+#include "case_window/finestra_pratica.h"
+#include "common/servizi_simulati.h"
+#include "common/testo_confronto.h"
+#include "platform/sqlite/banche_dati_sqlite.h"
+#include "platform/xlsx/lettore_xlsx_file.h"
+#include "support/temp_dir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+const std::string kDati = VANTREL_TEST_DATA;
+const std::string kEsempi = VANTREL_EXAMPLES_DIR;
+using M = SchedaMovimenti;
+
+class FinestraPraticaTest : public testing::Test {
+protected:
+    FinestraPraticaTest() {
+        ctx.servizi.messaggi = &risposte;
+        ctx.servizi.file = &risposte;
+        ctx.servizi.orologio = &orologio;
+        ctx.servizi.bancheDati = &sqlite;
+        ctx.servizi.lettoreXlsx = &xlsx;
+    }
+    std::unique_ptr<FinestraPratica> crea(const std::string& nome = "conto.vantrel") {
+        std::string errore;
+        auto p = Pratica::crea(sqlite, dir.file(nome), errore);
+        EXPECT_EQ(errore, "");
+        return std::make_unique<FinestraPratica>(ctx, std::move(p));
+    }
+    static void scrivi(FinestraPratica& f, const char* campo, const std::string& testo) {
+        f.incolla(campo, testo);
+        f.esci(campo);
+    }
+    // Three movements typed in the fields below the table, on an opening balance of -1.000,00.
+    std::unique_ptr<FinestraPratica> conTreMovimenti(const std::string& nome) {
+        auto f = crea(nome);
+        scrivi(*f, "SaldoIniziale", "-1000");
+        const char* righe[][4] = {{"04/01/2010", "02/01/2010", "BONIFICO", "-900,00"},
+                                  {"05/01/2010", "", "VERSAMENTO", "600"},
+                                  {"10/01/2010", "10/01/2010", "SPESE", "-2,50"}};
+        for (const auto& r : righe) {
+            f->incolla("NuovaData", r[0]);
+            f->incolla("NuovaValuta", r[1]);
+            f->incolla("NuovaDescrizione", r[2]);
+            f->incolla("NuovoImporto", r[3]);
+            f->clicca("AggiungiMovimento");
+        }
+        return f;
+    }
+    std::string ultimoMessaggio() const { return risposte.mostrati().empty() ? "" : risposte.mostrati().back().testo; }
+    static std::string colonna(TabellaCelle& t, std::size_t c) {
+        std::string s;
+        for (std::size_t r = 0; r < t.righe(); ++r)
+            s += (r ? "|" : "") + t.cella(r, c);
+        return s;
+    }
+
+    test::CartellaTemporanea dir;
+    BancheDatiSqlite sqlite;
+    LettoreXlsxFile xlsx;
+    RisposteProgrammate risposte;
+    OrologioFisso orologio{Data{2026, 3, 15}};
+    Contesto ctx;
+};
+
+TEST_F(FinestraPraticaTest, MovimentiPerValutaConIlSaldoDopoOgnuno) {
+    auto f = conTreMovimenti("tre.vantrel");
+    // By value date; the balances worked by hand from -1.000,00: -900, +600, -2,50.
+    EXPECT_EQ(colonna(f->movimenti(), M::kDescrizione), "BONIFICO|VERSAMENTO|SPESE");
+    EXPECT_EQ(colonna(f->movimenti(), M::kValuta), "02/01/2010|05/01/2010|10/01/2010"); // empty: the operation date
+    EXPECT_EQ(colonna(f->movimenti(), M::kSaldo), "-1.900,00|-1.300,00|-1.302,50");
+    EXPECT_EQ(f->testo(f->id("TotMovimenti")), "3 movimenti; saldo finale -1.302,50");
+    EXPECT_EQ(f->pratica().dato(dati_pratica::kSaldoIniziale), "-1.000,00");
+}
+
+struct CasoCella {
+    const char* nome;
+    std::size_t riga, colonna;
+    const char* testo;
+    const char* errore;      // part of the message of a refused edit; empty when accepted
+    const char* descrizioni; // the rows after it, by value date
+    const char* saldi;
+};
+
+class CellaMovimento : public FinestraPraticaTest, public testing::WithParamInterface<CasoCella> {};
+
+TEST_P(CellaMovimento, SiScriveOSiRifiutaESiAnnulla) {
+    const CasoCella& k = GetParam();
+    auto f = conTreMovimenti(std::string(k.nome) + ".vantrel");
+    const std::string descrizioni = colonna(f->movimenti(), M::kDescrizione);
+    const std::string saldi = colonna(f->movimenti(), M::kSaldo);
+    const bool accettata = f->movimenti().scriviCella(k.riga, k.colonna, k.testo);
+    EXPECT_EQ(accettata, *k.errore == '\0');
+    if (!accettata) {
+        EXPECT_NE(ultimoMessaggio().find(k.errore), std::string::npos) << ultimoMessaggio();
+    }
+    EXPECT_EQ(colonna(f->movimenti(), M::kDescrizione), k.descrizioni);
+    EXPECT_EQ(colonna(f->movimenti(), M::kSaldo), k.saldi);
+    if (!accettata) return;
+    EXPECT_EQ(f->testo(f->id("AnnullaModifica")), "Annulla modifica");
+    f->clicca("AnnullaModifica");
+    EXPECT_EQ(colonna(f->movimenti(), M::kDescrizione), descrizioni);
+    EXPECT_EQ(colonna(f->movimenti(), M::kSaldo), saldi);
+    f->clicca("RipetiModifica");
+    EXPECT_EQ(colonna(f->movimenti(), M::kSaldo), k.saldi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modifiche, CellaMovimento,
+    testing::Values(CasoCella{"importo_italiano", 1, M::kImporto, "1.600,00", "", "BONIFICO|VERSAMENTO|SPESE",
+                              "-1.900,00|-300,00|-302,50"},
+                    CasoCella{"importo_con_due_virgole", 0, M::kImporto, "12,3,4", "non è un importo",
+                              "BONIFICO|VERSAMENTO|SPESE", "-1.900,00|-1.300,00|-1.302,50"},
+                    CasoCella{"data_che_non_esiste", 0, M::kValuta, "31/02/2010", "non è una data",
+                              "BONIFICO|VERSAMENTO|SPESE", "-1.900,00|-1.300,00|-1.302,50"},
+                    // A later value date moves the row, and the balances follow the new order.
+                    CasoCella{"valuta_posticipata", 0, M::kValuta, "06/01/2010", "", "VERSAMENTO|BONIFICO|SPESE",
+                              "-400,00|-1.300,00|-1.302,50"},
+                    CasoCella{"descrizione", 2, M::kDescrizione, "SPESE TENUTA CONTO", "",
+                              "BONIFICO|VERSAMENTO|SPESE TENUTA CONTO", "-1.900,00|-1.300,00|-1.302,50"}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+TEST_F(FinestraPraticaTest, UnMovimentoIllegibileNonEntraEUnoEliminatoTornaConAnnulla) {
+    auto f = crea();
+    f->incolla("NuovaData", "13/13/2010");
+    f->incolla("NuovoImporto", "10");
+    f->clicca("AggiungiMovimento");
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 0u);
+    EXPECT_NE(ultimoMessaggio().find("non è una data"), std::string::npos);
+    EXPECT_EQ(f->fuoco(), f->id("NuovaData"));
+
+    f->incolla("NuovaData", "13/01/2010");
+    f->clicca("AggiungiMovimento");
+    ASSERT_EQ(f->pratica().numeroMovimenti(), 1u);
+    EXPECT_EQ(f->testo(f->id("NuovoImporto")), "");        // ready for the next movement
+    EXPECT_EQ(f->testo(f->id("NuovaData")), "13/01/2010"); // of the same day
+    EXPECT_EQ(f->pratica().movimento(f->movimenti().id(0))->importo, 1000);
+    EXPECT_TRUE(f->modificata() == false); // a named case is always on disk
+
+    f->selezionaVoce(f->id("TabellaMovimenti"), 0);
+    ASSERT_TRUE(f->operator[]("EliminaMovimento").abilitato);
+    f->clicca("EliminaMovimento");
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 0u);
+    EXPECT_FALSE(f->operator[]("EliminaMovimento").abilitato);
+    EXPECT_EQ(f->testo(f->id("AnnullaModifica")), "Annulla eliminazione");
+    f->clicca("AnnullaModifica");
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 1u);
+    EXPECT_EQ(f->testo(f->id("RipetiModifica")), "Ripeti eliminazione");
+}
+
+TEST_F(FinestraPraticaTest, LAnteprimaNonImportaNullaEIDoppiSiChiedono) {
+    auto f = crea();
+    const std::string file = kEsempi + "/movimenti-conto-2-anni.csv";
+    risposte.aggiungi(file);
+    f->clicca("ScegliMovimenti");
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 0u);
+    EXPECT_EQ(f->testo(f->id("EsitoLettura")).rfind("Letti 599 movimenti dal ", 0), 0u)
+        << f->testo(f->id("EsitoLettura"));
+    EXPECT_FALSE(f->operator[]("ColonneLette").voci.empty());
+    EXPECT_EQ(f->operator[]("AnteprimaMovimenti").voci.size(), LetturaMovimenti::kPrimi);
+    ASSERT_TRUE(f->operator[]("ImportaMovimenti").abilitato);
+
+    f->clicca("ImportaMovimenti");
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 599u);
+    EXPECT_EQ(f->movimenti().righe(), 599u);
+    EXPECT_EQ(f->operator[]("SchedePratica").selezione, kSchedaMovimenti);
+    EXPECT_FALSE(f->operator[]("ImportaMovimenti").abilitato);
+
+    // The same file again: every movement is already there; "No" keeps the case as it was.
+    ASSERT_TRUE(f->importazione().anteprima(file));
+    risposte.aggiungi(Risposta::No);
+    f->clicca("ImportaMovimenti");
+    EXPECT_NE(ultimoMessaggio().find("599 movimenti del file sono uguali"), std::string::npos) << ultimoMessaggio();
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 599u);
+}
+
+TEST_F(FinestraPraticaTest, UnaCellaSbagliataSiNominaENonSiPuoImportare) {
+    auto f = crea();
+    const std::string file = dir.file("sbagliato.csv");
+    std::ofstream(file) << "Data;Descrizione;Importo\n01/02/2022;BONIFICO;-10,00\n02/02/2022;ASSEGNO;12,3,4\n";
+    EXPECT_FALSE(f->importazione().anteprima(file));
+    const std::string esito = f->testo(f->id("EsitoLettura"));
+    EXPECT_NE(esito.find("riga 3, colonna Importo"), std::string::npos) << esito;
+    EXPECT_FALSE(f->operator[]("ImportaMovimenti").abilitato);
+    EXPECT_TRUE(f->operator[]("ScartaAnteprima").abilitato);
+    f->clicca("ScartaAnteprima");
+    EXPECT_EQ(f->testo(f->id("EsitoLettura")), "");
+}
+
+TEST_F(FinestraPraticaTest, UnImportazioneAnnullataLasciaLaPraticaComEra) {
+    auto f = crea();
+    f->primaDiMostrare = std::chrono::milliseconds(0);
+    ASSERT_TRUE(f->importazione().anteprima(kEsempi + "/movimenti-conto-2-anni.csv"));
+    bool visto = false;
+    f->mostraAvanzamento = [&] {
+        visto = true;
+        EXPECT_TRUE(f->operator[]("AvanzamentoPratica").visibile);
+        EXPECT_TRUE(f->operator[]("AnnullaLavoro").visibile);
+        EXPECT_FALSE(f->operator[]("SchedePratica").abilitato);
+        f->clicca("CalcolaScalare"); // waits for the end of the work
+        f->clicca("AnnullaLavoro");
+    };
+    f->clicca("ImportaMovimenti");
+    EXPECT_TRUE(visto);
+    EXPECT_EQ(f->pratica().numeroMovimenti(), 0u);
+    EXPECT_EQ(ultimoMessaggio(), testiFinestraPratica::annullato);
+    EXPECT_FALSE(f->operator[]("AnnullaLavoro").visibile);
+    EXPECT_TRUE(f->operator[]("SchedePratica").abilitato);
+    EXPECT_FALSE(f->scalare().aggiornato());
+}
+
+struct CasoCondizione {
+    const char* nome;
+    std::size_t colonna;
+    const char* testo;
+    const char* letto; // the cell as shown after; empty: refused
+};
+
+class CellaCondizione : public testing::TestWithParam<CasoCondizione> {};
+
+TEST_P(CellaCondizione, SiLeggeComeLaScriveUnContratto) {
+    const CasoCondizione& k = GetParam();
+    RigaCondizioni r;
+    r.dal = {2010, 1, 1};
+    const std::string errore = leggiCellaCondizioni(r, k.colonna, k.testo);
+    EXPECT_EQ(errore.empty(), *k.letto != '\0') << errore;
+    if (!errore.empty()) return;
+    using C = SchedaCondizioni;
+    switch (k.colonna) {
+    case C::kTassoDebitore:
+        EXPECT_EQ(testoTasso(r.tassoDebitore), k.letto);
+        break;
+    case C::kFido:
+        EXPECT_EQ(testoCentesimi(r.fido), k.letto);
+        break;
+    case C::kDivisore:
+        EXPECT_EQ(std::to_string(r.divisore), k.letto);
+        break;
+    case C::kLiquidazione:
+        EXPECT_EQ(testoLiquidazione(r.liquidazione), k.letto);
+        break;
+    case C::kRitenuta:
+        EXPECT_EQ(r.ritenuta ? testoTasso(*r.ritenuta) : "di legge", k.letto);
+        break;
+    default:
+        EXPECT_EQ(r.dal.testo(), k.letto);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Celle, CellaCondizione,
+    testing::Values(CasoCondizione{"tasso_con_virgola", SchedaCondizioni::kTassoDebitore, "9,5", "9,5"},
+                    CasoCondizione{"tasso_con_percento", SchedaCondizioni::kTassoDebitore, "13,75%", "13,75"},
+                    CasoCondizione{"tasso_vuoto_zero", SchedaCondizioni::kTassoDebitore, "", "0"},
+                    CasoCondizione{"tasso_negativo", SchedaCondizioni::kTassoDebitore, "-1", ""},
+                    CasoCondizione{"fido_con_punti", SchedaCondizioni::kFido, "10.000,00", "10.000,00"},
+                    CasoCondizione{"fido_negativo", SchedaCondizioni::kFido, "-5.000", ""},
+                    CasoCondizione{"divisore_commerciale", SchedaCondizioni::kDivisore, "360", "360"},
+                    CasoCondizione{"divisore_sbagliato", SchedaCondizioni::kDivisore, "366", ""},
+                    CasoCondizione{"liquidazione_maiuscola", SchedaCondizioni::kLiquidazione, "Semestrale",
+                                   "semestrale"},
+                    CasoCondizione{"liquidazione_mensile", SchedaCondizioni::kLiquidazione, "mensile", ""},
+                    CasoCondizione{"ritenuta_di_legge", SchedaCondizioni::kRitenuta, "Di Legge", "di legge"},
+                    CasoCondizione{"ritenuta_vuota_di_legge", SchedaCondizioni::kRitenuta, "", "di legge"},
+                    CasoCondizione{"ritenuta_fissa", SchedaCondizioni::kRitenuta, "26", "26"},
+                    CasoCondizione{"data_di_una_cifra", SchedaCondizioni::kDal, "1/7/2014", "01/07/2014"},
+                    CasoCondizione{"data_inesistente", SchedaCondizioni::kDal, "31/04/2014", ""}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+TEST_F(FinestraPraticaTest, CondizioniImportateRiordinateEControllateInsieme) {
+    auto f = crea();
+    risposte.aggiungi(kDati + "/scalare_a_condizioni.csv");
+    f->clicca("ImportaCondizioni");
+    using C = SchedaCondizioni;
+    ASSERT_EQ(f->condizioni().righe(), 3u);
+    EXPECT_EQ(colonna(f->condizioni(), C::kDal), "01/10/2009|16/11/2009|01/01/2010");
+    EXPECT_EQ(colonna(f->condizioni(), C::kTassoExtrafido), "14|14|13,5"); // an empty cell keeps the row before
+
+    // A date moved before another puts its row there.
+    EXPECT_TRUE(f->condizioni().scriviCella(2, C::kDal, "01/11/2009"));
+    EXPECT_EQ(colonna(f->condizioni(), C::kDal), "01/10/2009|01/11/2009|16/11/2009");
+    EXPECT_EQ(colonna(f->condizioni(), C::kTassoDebitore), "9,5|8,75|10,25");
+    // Two rows from one date: refused, the case keeps its table.
+    const auto prima = f->pratica().condizioni();
+    EXPECT_FALSE(f->condizioni().scriviCella(1, C::kDal, "16/11/2009"));
+    EXPECT_FALSE(ultimoMessaggio().empty());
+    EXPECT_EQ(f->pratica().condizioni(), prima);
+
+    f->clicca("AggiungiCondizioni");
+    EXPECT_EQ(colonna(f->condizioni(), C::kDal), "01/10/2009|01/11/2009|16/11/2009|17/11/2009");
+    ASSERT_TRUE(f->operator[]("EliminaCondizioni").abilitato);
+    f->clicca("EliminaCondizioni");
+    EXPECT_EQ(f->pratica().condizioni(), prima);
+}
+
+// The scalare of the worked example, as tools/scalare_atteso.py computed it day by day.
+TEST_F(FinestraPraticaTest, LoScalareDellEsempioCalcolatoFuori) {
+    auto f = crea();
+    ASSERT_TRUE(f->importazione().anteprima(kDati + "/scalare_a_movimenti.csv"));
+    f->clicca("ImportaMovimenti");
+    risposte.aggiungi(kDati + "/scalare_a_condizioni.csv");
+    f->clicca("ImportaCondizioni");
+    f->seleziona("SchedePratica", kSchedaScalare); // shown: worked out
+    ASSERT_TRUE(f->scalare().aggiornato());
+    TabellaCelle& t = f->scalare().tabella();
+
+    std::ifstream in(kDati + "/scalare_a_atteso.csv");
+    std::string riga;
+    std::getline(in, riga);
+    std::vector<std::string> intestazioni;
+    for (std::stringstream s(riga); std::getline(s, riga, ';');)
+        intestazioni.push_back(riga);
+    std::map<std::string, std::size_t> colonne;
+    for (std::size_t c = 0; c < t.colonne(); ++c) {
+        std::string h = minuscoleSenzaAccenti(t.intestazione(c));
+        std::erase(h, ':');
+        colonne[h] = c;
+    }
+    std::size_t periodo = 0, confrontate = 0;
+    for (std::string linea; std::getline(in, linea); ++periodo) {
+        std::stringstream s(linea);
+        for (std::size_t k = 0; std::getline(s, riga, ';') && k < intestazioni.size(); ++k)
+            if (const auto it = colonne.find(intestazioni[k]); it != colonne.end()) {
+                EXPECT_EQ(t.cella(periodo, it->second), riga) << intestazioni[k] << ", periodo " << periodo + 1;
+                ++confrontate;
+            }
+    }
+    EXPECT_EQ(periodo, 2u);
+    EXPECT_GE(confrontate, 2u * 26);
+    EXPECT_TRUE(f->operator[]("EsportaScalare").abilitato);
+
+    f->incolla("NuovaData", "15/01/2010");
+    f->incolla("NuovoImporto", "-100");
+    f->clicca("AggiungiMovimento");
+    EXPECT_FALSE(f->scalare().aggiornato());
+    EXPECT_EQ(f->testo(f->id("EsitoScalare")).rfind("La pratica è cambiata", 0), 0u);
+}
+
+} // namespace
+} // namespace vantrel

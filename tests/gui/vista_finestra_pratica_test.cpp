@@ -1,0 +1,181 @@
+// The case window on the real widgets: a movement typed and added with the mouse, selected in the
+// grid, deleted with Canc and brought back with Ctrl+Z and Ctrl+Y, a cell corrected with F2, an
+// import cancelled from its progress bar, and a new case that asks before it closes.
+#include "ambiente_prova.h"
+#include "case_window/finestra_pratica.h"
+#include "legame_finestra.h"
+#include "platform/sqlite/banche_dati_sqlite.h"
+#include "platform/xlsx/lettore_xlsx_file.h"
+#include "vista_finestra_pratica.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace vantrel;
+using namespace vantrel::gui;
+using vantrel::test::trova;
+
+class ProvaVistaFinestraPratica : public QObject {
+    Q_OBJECT
+
+    struct Ambiente : test::AmbienteProva {
+        Ambiente() {
+            ctx.servizi.bancheDati = &sqlite;
+            ctx.servizi.lettoreXlsx = &xlsx;
+        }
+        std::unique_ptr<FinestraPratica> pratica(bool nuova = false) {
+            std::string errore;
+            auto p = Pratica::crea(sqlite, dir.filePath(QStringLiteral("conto.vantrel")).toStdString(), errore);
+            return std::make_unique<FinestraPratica>(ctx, std::move(p), nuova, nuova ? "Nuova pratica 1" : "");
+        }
+        BancheDatiSqlite sqlite;
+        LettoreXlsxFile xlsx;
+    };
+
+    static void scrivi(QWidget& v, const char* campo, const QString& testo) {
+        auto* e = trova<QLineEdit>(v, campo);
+        e->setFocus();
+        QTest::keyClicks(e, testo);
+    }
+    static void clicca(QWidget& v, const char* pulsante) {
+        QTest::mouseClick(trova<QPushButton>(v, pulsante), Qt::LeftButton);
+    }
+    static void clicCella(QTableView* t, int riga, int colonna) {
+        const QRect r = t->visualRect(t->model()->index(riga, colonna));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    static QString cella(QTableView* t, int riga, int colonna) {
+        return t->model()->index(riga, colonna).data().toString();
+    }
+
+private slots:
+    void initTestCase() { test::preparaProva(); }
+
+    void movimentoAggiuntoEliminatoEdAnnullatoDallaTastiera() {
+        Ambiente a;
+        VistaFinestraPratica v(a.pratica());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaMovimenti);
+        scrivi(v, "NuovaData", QStringLiteral("04/01/2010"));
+        scrivi(v, "NuovaDescrizione", QStringLiteral("BONIFICO"));
+        scrivi(v, "NuovoImporto", QStringLiteral("-900,5"));
+        clicca(v, "AggiungiMovimento");
+        QTableView* t = v.tabellaMovimenti();
+        QCOMPARE(t->model()->rowCount(), 1);
+        QCOMPARE(cella(t, 0, SchedaMovimenti::kImporto), QStringLiteral("-900,50"));
+        QCOMPARE(trova<QLineEdit>(v, "NuovoImporto")->text(), QString());
+
+        clicCella(t, 0, SchedaMovimenti::kDescrizione);
+        QVERIFY(trova<QPushButton>(v, "EliminaMovimento")->isEnabled());
+        t->setFocus();
+        QTest::keyClick(t, Qt::Key_Delete);
+        QCOMPARE(t->model()->rowCount(), 0);
+        QVERIFY(!trova<QPushButton>(v, "EliminaMovimento")->isEnabled());
+        QCOMPARE(trova<QPushButton>(v, "AnnullaModifica")->text(), QStringLiteral("Annulla eliminazione"));
+        QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(t->model()->rowCount(), 1);
+        QCOMPARE(v.modello().pratica().numeroMovimenti(), 1u);
+        QTest::keyClick(t, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(v.modello().pratica().numeroMovimenti(), 0u);
+        // In a text field Ctrl+Z undoes the typing, not the movements.
+        QTest::keyClick(t, Qt::Key_Z, Qt::ControlModifier);
+        scrivi(v, "NuovaDescrizione", QStringLiteral("X"));
+        QTest::keyClick(trova<QLineEdit>(v, "NuovaDescrizione"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(v.modello().pratica().numeroMovimenti(), 1u);
+        QCOMPARE(trova<QLineEdit>(v, "NuovaDescrizione")->text(), QString());
+    }
+
+    void cellaCorrettaConF2() {
+        Ambiente a;
+        VistaFinestraPratica v(a.pratica());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaMovimenti);
+        for (const char* data : {"05/01/2010", "04/01/2010"}) {
+            scrivi(v, "NuovaData", QString::fromLatin1(data));
+            scrivi(v, "NuovoImporto", QStringLiteral("100"));
+            clicca(v, "AggiungiMovimento");
+            v.modello().incolla("NuovaData", "");
+            v.legame().aggiorna();
+        }
+        QTableView* t = v.tabellaMovimenti();
+        clicCella(t, 0, SchedaMovimenti::kImporto);
+        QTest::keyClick(t, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("-1.234,56"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(cella(t, 0, SchedaMovimenti::kSaldo), QStringLiteral("-1.234,56"));
+        QCOMPARE(cella(t, 1, SchedaMovimenti::kSaldo), QStringLiteral("-1.134,56"));
+        // A date that does not exist is refused with a message; the cell keeps its date.
+        clicCella(t, 1, SchedaMovimenti::kValuta);
+        QTest::keyClick(t, Qt::Key_F2);
+        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("32/01/2010"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!a.risposte.mostrati().empty());
+        QCOMPARE(cella(t, 1, SchedaMovimenti::kValuta), QStringLiteral("05/01/2010"));
+    }
+
+    void importazioneAnnullataDallaBarra() {
+        Ambiente a;
+        VistaFinestraPratica v(a.pratica());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        v.modello().primaDiMostrare = std::chrono::milliseconds(0);
+        QVERIFY(v.modello().importazione().anteprima(VANTREL_EXAMPLES_DIR "/movimenti-conto-2-anni.csv"));
+        v.legame().aggiorna();
+        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaImportazione);
+        bool barraVista = false, scalareFermo = false;
+        // While the import runs only "Annulla" takes a click.
+        QTimer durante;
+        connect(&durante, &QTimer::timeout, &v, [&] {
+            if (!v.modello().inCorso()) return;
+            durante.stop();
+            barraVista = v.avanzamento()->isVisible();
+            auto* calcola = trova<QPushButton>(v, "CalcolaScalare");
+            QTest::mouseClick(calcola, Qt::LeftButton);
+            scalareFermo = !v.modello().scalare().aggiornato();
+            QTest::mouseClick(trova<QPushButton>(v, "AnnullaLavoro"), Qt::LeftButton);
+        });
+        durante.start(0);
+        clicca(v, "ImportaMovimenti");
+        QVERIFY(barraVista);
+        QVERIFY(scalareFermo);
+        QCOMPARE(v.modello().pratica().numeroMovimenti(), 0u);
+        QVERIFY(!v.avanzamento()->isVisible());
+        QVERIFY(trova<QTabWidget>(v, "SchedePratica")->isEnabled());
+        QCOMPARE(QString::fromStdString(a.risposte.mostrati().back().testo),
+                 QString::fromUtf8(testiFinestraPratica::annullato));
+        // Afterwards the window takes clicks again.
+        clicca(v, "ImportaMovimenti");
+        QCOMPARE(v.modello().pratica().numeroMovimenti(), 599u);
+    }
+
+    void unaPraticaNuovaChiedePrimaDiChiudersi() {
+        Ambiente a;
+        VistaFinestraPratica v(a.pratica(true));
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        QCOMPARE(v.windowTitle(), QStringLiteral("Pratica: Nuova pratica 1"));
+        scrivi(v, "Cliente", QStringLiteral("Rossi"));
+        QTest::keyClick(trova<QLineEdit>(v, "Cliente"), Qt::Key_Tab);
+        QCOMPARE(v.windowTitle(), QStringLiteral("Pratica: Nuova pratica 1 *"));
+        a.risposte.aggiungi(Risposta::Annulla);
+        QVERIFY(!v.close());
+        QVERIFY(v.isVisible());
+        a.risposte.aggiungi(Risposta::No);
+        QVERIFY(v.close());
+    }
+};
+
+QTEST_MAIN(ProvaVistaFinestraPratica)
+#include "vista_finestra_pratica_test.moc"
