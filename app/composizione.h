@@ -10,6 +10,7 @@
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "platform/lettore_zip.h"
+#include "platform/odt/scrittore_odt.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "program/stato_programma.h"
 #include "scelta_stampa_qt.h"
@@ -46,7 +47,7 @@ struct Risponditori {
 
 /// The desktop program put together: every platform service the windows use (message boxes, file
 /// dialogs, the printer and its dialog, the calculator, the clock, the network, the disk, zip
-/// archives, workbooks, the chart, PDF files), the context they share and the main window. `vantrel`
+/// archives, workbooks, documents, the chart, PDF files), the context they share and the main window. `vantrel`
 /// runs it; the composition test drives it, with its dialogs answered in advance.
 class Programma {
 public:
@@ -73,6 +74,7 @@ private:
     DiscoPosix disco_;
     LettoreZipZlib zip_;
     ScrittoreXlsxFile xlsx_;
+    ScrittoreOdtFile odt_;
     gui::DisegnoGraficoQt grafico_;
     gui::StampantiPdfQt pdf_;
     Contesto ctx_;

@@ -4,6 +4,7 @@
 #include "calculation/taeg.h"
 #include "rate_windows/soglie_ufficiali.h"
 #include "rate_windows/usurari.h"
+#include "recalculation/pannello_ricalcolo.h"
 #include "reports/finestra_testo.h"
 #include "reports/gestore_report.h"
 #include "shell/accesso.h"
@@ -57,6 +58,7 @@ std::vector<FinestraProgramma> finestre() {
         {FinestraPrincipale::schemaMDIForm1(), {ELENCO(ControlliPrincipale, "core/shell/finestra_principale.h")}},
         {Accesso::schemaPassWord(), {ELENCO(ControlliAccesso, "core/shell/accesso.h")}},
         {Calendario::schemaCalendario(), {ELENCO(ControlliCalendario, "core/shell/calendario.h")}},
+        {PannelloRicalcolo::schemaRicalcolo(), {ELENCO(ControlliRicalcolo, "core/recalculation/pannello_ricalcolo.h")}},
     };
 }
 
