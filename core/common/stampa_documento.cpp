@@ -74,12 +74,26 @@ private:
     bool iniziata_ = false, pendente_ = false;
 };
 
+bool lunga(const TabellaDocumento& t, const std::vector<std::string>& righe) {
+    return t.orizzontale || (!righe.empty() && lunghezza(righe.front()) > kColonneVerticale);
+}
+
+// Whether the section's heading at `i` goes on a landscape page: it stays with its first table, when
+// that is too wide for an upright page and only paragraphs come between them.
+bool sezioneOrizzontale(const std::vector<ElementoDocumento>& e, std::size_t i) {
+    for (std::size_t k = i + 1; k < e.size(); ++k) {
+        if (e[k].tipo == ElementoDocumento::Tipo::Tabella) return lunga(e[k].tabella, righeTabella(e[k].tabella));
+        if (e[k].tipo != ElementoDocumento::Tipo::Paragrafo) return false;
+    }
+    return false;
+}
+
 void tabella(Pagine& p, const TabellaDocumento& t) {
     const std::vector<std::string> righe = righeTabella(t);
     const std::size_t larghezza = righe.empty() ? 0 : lunghezza(righe.front());
-    const bool lunga = t.orizzontale || larghezza > kColonneVerticale;
-    p.orientamento(lunga ? Orientamento::Orizzontale : Orientamento::Verticale);
-    const std::size_t spazio = lunga ? kColonneOrizzontale : kColonneVerticale;
+    const bool orizzontale = lunga(t, righe);
+    p.orientamento(orizzontale ? Orientamento::Orizzontale : Orientamento::Verticale);
+    const std::size_t spazio = orizzontale ? kColonneOrizzontale : kColonneVerticale;
     const double punti = larghezza > spazio ? std::max(5.0, 8.0 * spazio / larghezza) : 8.0;
     const auto intestazione = [&] {
         p.carattere("Courier New", punti, true);
@@ -97,7 +111,7 @@ void tabella(Pagine& p, const TabellaDocumento& t) {
         p.carattere("Courier New", punti, dato < t.evidenziate.size() && t.evidenziate[dato]);
         p.riga(righe[r]);
     }
-    if (lunga) p.orientamento(Orientamento::Verticale);
+    if (orizzontale) p.orientamento(Orientamento::Verticale);
 }
 
 } // namespace
@@ -150,7 +164,8 @@ std::string stampaDocumento(Stampante& s, const Documento& d) {
     s.documento(d.titolo);
     s.orientamento(Orientamento::Verticale);
     Pagine p(s);
-    for (const ElementoDocumento& e : d.elementi) {
+    for (std::size_t i = 0; i < d.elementi.size(); ++i) {
+        const ElementoDocumento& e = d.elementi[i];
         switch (e.tipo) {
         case ElementoDocumento::Tipo::Titolo:
             p.carattere("Arial", 16, true);
@@ -159,6 +174,9 @@ std::string stampaDocumento(Stampante& s, const Documento& d) {
             p.riga("");
             break;
         case ElementoDocumento::Tipo::Sezione:
+            p.orientamento(sezioneOrizzontale(d.elementi, i) ? Orientamento::Orizzontale : Orientamento::Verticale);
+            if (i + 1 < d.elementi.size() && d.elementi[i + 1].tipo == ElementoDocumento::Tipo::Immagine && !p.vuota())
+                p.nuova(); // the heading goes on the picture's page
             p.carattere("Arial", 12, true);
             if (!p.haPosto(6)) p.nuova();
             if (!p.vuota()) p.riga("");
@@ -175,7 +193,7 @@ std::string stampaDocumento(Stampante& s, const Documento& d) {
             tabella(p, e.tabella);
             break;
         case ElementoDocumento::Tipo::Immagine:
-            if (!p.vuota()) p.nuova();
+            if (!p.vuota() && d.elementi[i - 1].tipo != ElementoDocumento::Tipo::Sezione) p.nuova();
             p.carattere("Arial", 10, false);
             p.riga(e.testo);
             p.riga("");

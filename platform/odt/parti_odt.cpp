@@ -48,9 +48,11 @@ std::string cella(const char* stile, const std::string& testo) {
            "</table:table-cell>";
 }
 
-std::string tabella(const TabellaDocumento& t, int progressivo) {
+// A landscape table opens its own page, unless its section's heading did (`paginaAperta`).
+std::string tabella(const TabellaDocumento& t, int progressivo, bool paginaAperta) {
+    const char* stileTabella = !t.orizzontale ? "Tabella" : paginaAperta ? "TabellaLarga" : "TabellaOrizzontale";
     std::string s = "<table:table table:name=\"Tabella" + std::to_string(progressivo) + "\" table:style-name=\"" +
-                    (t.orizzontale ? "TabellaOrizzontale" : "Tabella") + "\">";
+                    stileTabella + "\">";
     s += "<table:table-column table:number-columns-repeated=\"" + std::to_string(t.intestazione.size()) + "\"/>";
     s += "<table:table-header-rows><table:table-row>";
     for (const auto& h : t.intestazione)
@@ -108,27 +110,48 @@ std::string xml(std::string_view testo) {
     return s;
 }
 
+namespace {
+
+// Whether the section's heading at `i` opens the landscape page of its first table (only paragraphs
+// between them), so that the heading is not left alone on the page before.
+bool sezioneOrizzontale(const std::vector<ElementoDocumento>& e, std::size_t i) {
+    for (std::size_t k = i + 1; k < e.size(); ++k) {
+        if (e[k].tipo == ElementoDocumento::Tipo::Tabella) return e[k].tabella.orizzontale;
+        if (e[k].tipo != ElementoDocumento::Tipo::Paragrafo) return false;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string contenuto(const Documento& d, std::vector<Figura>& figure) {
     std::string s = kIntestazioneXml;
     s += std::string("<office:document-content ") + kSpazi + "><office:body><office:text>";
     int tabelle = 0;
-    bool dopoOrizzontale = false; // the next paragraph brings the upright page back
-    for (const ElementoDocumento& e : d.elementi) {
-        if (dopoOrizzontale && e.tipo != ElementoDocumento::Tipo::Tabella) s += paragrafo("DopoOrizzontale", "");
+    bool dopoOrizzontale = false;   // the next paragraph brings the upright page back
+    bool paginaOrizzontale = false; // a heading opened the landscape page of the next table
+    for (std::size_t i = 0; i < d.elementi.size(); ++i) {
+        const ElementoDocumento& e = d.elementi[i];
+        const bool sezioneLarga = e.tipo == ElementoDocumento::Tipo::Sezione && sezioneOrizzontale(d.elementi, i);
+        if (dopoOrizzontale && e.tipo != ElementoDocumento::Tipo::Tabella && !sezioneLarga)
+            s += paragrafo("DopoOrizzontale", "");
         dopoOrizzontale = false;
         switch (e.tipo) {
         case ElementoDocumento::Tipo::Titolo:
             s += "<text:h text:style-name=\"Titolo\" text:outline-level=\"1\">" + xml(e.testo) + "</text:h>";
             break;
         case ElementoDocumento::Tipo::Sezione:
-            s += "<text:h text:style-name=\"Sezione\" text:outline-level=\"2\">" + xml(e.testo) + "</text:h>";
+            s += std::string("<text:h text:style-name=\"") + (sezioneLarga ? "SezioneOrizzontale" : "Sezione") +
+                 "\" text:outline-level=\"2\">" + xml(e.testo) + "</text:h>";
+            paginaOrizzontale = sezioneLarga;
             break;
         case ElementoDocumento::Tipo::Paragrafo:
             s += paragrafo("Testo", e.testo);
             break;
         case ElementoDocumento::Tipo::Tabella:
-            s += tabella(e.tabella, ++tabelle);
+            s += tabella(e.tabella, ++tabelle, paginaOrizzontale);
             dopoOrizzontale = e.tabella.orizzontale;
+            paginaOrizzontale = false;
             break;
         case ElementoDocumento::Tipo::Immagine:
             s += figura(e, figure);
@@ -161,6 +184,8 @@ std::string stili() {
     s += "<style:style style:name=\"Standard\" style:family=\"paragraph\"/>";
     s += testo("Titolo", "18pt", true, "start", " style:default-outline-level=\"1\"");
     s += testo("Sezione", "13pt", true, "start", " style:default-outline-level=\"2\"");
+    s += testo("SezioneOrizzontale", "13pt", true, "start",
+               " style:default-outline-level=\"2\" style:master-page-name=\"Orizzontale\"");
     s += testo("Testo", "10pt", false, "justify");
     s += testo("Didascalia", "9pt", false, "center");
     s += testo("Centrato", "10pt", false, "center");
@@ -174,6 +199,8 @@ std::string stili() {
          cm(kLarghezzaVerticale) + "\" table:align=\"margins\"/></style:style>";
     s += "<style:style style:name=\"TabellaOrizzontale\" style:family=\"table\" "
          "style:master-page-name=\"Orizzontale\"><style:table-properties style:width=\"" +
+         cm(kLarghezzaOrizzontale) + "\" table:align=\"margins\"/></style:style>";
+    s += "<style:style style:name=\"TabellaLarga\" style:family=\"table\"><style:table-properties style:width=\"" +
          cm(kLarghezzaOrizzontale) + "\" table:align=\"margins\"/></style:style>";
     s += "<style:style style:name=\"Bordo\" style:family=\"table-cell\"><style:table-cell-properties "
          "fo:border=\"0.5pt solid #000000\" fo:padding=\"0.05cm\"/></style:style>";
