@@ -16,11 +16,12 @@
 namespace vantrel {
 namespace {
 
-// A 1 x 1 PNG picture.
-const std::string kPng("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\x90wS\xde\0\0\0\x0cIDATx\x9c"
-                       "c\xf8\x0f\0\0\x01\x01\0\x05\x18\xd8N\0\0\0\0IEND\xae"
-                       "B`\x82",
-                       69);
+// A 1 x 1 PNG picture (its 67 bytes, the literal's closing zero left out).
+constexpr char kBytePng[] =
+    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\x90wS\xde\0\0\0\x0cIDATx\x9c"
+    "c\xf8\x0f\0\0\x01\x01\0\x05\x18\xd8N\0\0\0\0IEND\xae"
+    "B`\x82";
+const std::string kPng(kBytePng, sizeof kBytePng - 1);
 
 struct GraficoFisso : DisegnoGrafico {
     int disegnati = 0;
