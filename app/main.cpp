@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSaveFile>
@@ -77,7 +78,7 @@ private:
 };
 
 // Writes, four times a second, where each named control is on screen: window title, control name,
-// the visible part's left, top, width and height, and a text field's text, tab separated; the tabs
+// the visible part's left, top, width and height, and the text of a field or label, tab separated; the tabs
 // of a tab widget appear as NAME#INDEX. It lets tools/percorso_utente.sh click and type as a user
 // does. Active only when VANTREL_MAPPA_CONTROLLI names the file.
 class MappaControlli : public QObject {
@@ -106,7 +107,10 @@ protected:
                 continue;
             const QRect visibile = w->visibleRegion().boundingRect();
             const auto* e = qobject_cast<QLineEdit*>(w);
-            riga(w, w->objectName(), visibile, e ? e->text() : QString());
+            const auto* l = qobject_cast<QLabel*>(w);
+            QString testo = e ? e->text() : l ? l->text() : QString();
+            testo.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            riga(w, w->objectName(), visibile, testo);
             if (auto* t = qobject_cast<QTabWidget*>(w))
                 for (int k = 0; k < t->count(); ++k)
                     riga(t->tabBar(), w->objectName() + '#' + QString::number(k),

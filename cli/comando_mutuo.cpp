@@ -8,6 +8,7 @@
 #include "loan/fogli_piano.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -22,12 +23,19 @@ constexpr const char* kAiuto =
     "       [--importo N] [--data gg/mm/aaaa] [--anni N] [--rate N] [--tasso N] [--spese-iniziali N]\n"
     "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--xlsx OUT.xlsx]\n"
     "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
-    "       verifica usura: [--tipo CATEGORIA] [--data-contratto gg/mm/aaaa] [--spese-istruttoria N]\n"
-    "       [--assicurazione N] [--mediazione N] [--tasso-mora N] [--mora-sommata]\n"
+    "       verifica usura: [--tipo CATEGORIA] [--intermediario banca|non-bancario] [--data-contratto gg/mm/aaaa]\n"
+    "       [--spese-istruttoria N] [--perizia N] [--assicurazione N] [--mediazione N] [--tasso-mora N]\n"
+    "       [--mora-sommata]\n"
     "       CATEGORIA: Mutuo ipotecario a tasso fisso, Mutuo ipotecario a tasso variabile, Credito personale,\n"
     "       Cessione del quinto dello stipendio e della pensione, Credito finalizzato, Leasing immobiliare a\n"
     "       tasso fisso, Leasing immobiliare a tasso variabile, Leasing strumentale, Leasing autoveicoli e\n"
-    "       aeronavali, Altri finanziamenti (maiuscole indifferenti; basta l'inizio del nome)\n"
+    "       aeronavali, Altri finanziamenti (maiuscole indifferenti; basta l'inizio del nome), oppure il nome\n"
+    "       di una categoria ufficiale in vigore alla data del contratto, come per vantrel-cli soglie --categoria\n"
+    "  --intermediario  chi concede il finanziamento (banca se non indicato): fino al 31/12/2009 credito\n"
+    "                   personale e altri finanziamenti alle famiglie hanno una soglia per le banche e una\n"
+    "                   per gli intermediari non bancari\n"
+    "  --spese-istruttoria N  le spese iniziali che entrano nel TEG d'usura: sostituiscono --spese-iniziali,\n"
+    "                   non si sommano; le spese per rata sono già nella rata e contano una volta\n"
     "  --xlsx OUT.xlsx  salva anche il piano (una riga per rata, totali come formule) e i dati del mutuo\n"
     "                   in una cartella di Excel; non con --csv\n";
 
@@ -65,6 +73,7 @@ Campi campiUsura() {
     const auto& c = cu();
     return {{"data-contratto", c.dataContratto},
             {"spese-istruttoria", c.speseIstruttoria},
+            {"perizia", c.perizia},
             {"assicurazione", c.assicurazione},
             {"mediazione", c.mediazione},
             {"tasso-mora", c.tassoMora}};
@@ -95,6 +104,7 @@ struct Richiesta {
 };
 
 struct Esito {
+    bool rifiutato = false; // a message box, or a usury check that could not be made: bad input
     std::map<std::string, std::string> campi;
     std::vector<std::string> messaggi, piano, usura;
     CartellaLavoro cartella; // the plan as a workbook
@@ -123,10 +133,10 @@ int indiceScadenza(const std::string& s) {
 
 /// Fills `r` from the options; false with a message when one is unknown or malformed.
 bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& err) {
-    std::optional<std::string> formato, scadenza, tipo;
+    std::optional<std::string> formato, scadenza, tipo, intermediario;
     bool valori = prendiValore(args, "--formato", formato) && prendiValore(args, "--csv", r.csv) &&
                   prendiValore(args, "--xlsx", r.xlsx) && prendiValore(args, "--scadenza", scadenza) &&
-                  prendiValore(args, "--tipo", tipo);
+                  prendiValore(args, "--tipo", tipo) && prendiValore(args, "--intermediario", intermediario);
     for (const Campi& elenco : {campi(), campiUsura()})
         for (const auto& [opzione, controllo] : elenco) {
             std::optional<std::string> v;
@@ -143,13 +153,13 @@ bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& er
         err << "vantrel-cli mutuo: opzione sconosciuta: " << args.front() << '\n';
         return false;
     }
-    if (tipo) {
-        const int k = indiceTipo(*tipo);
-        if (k < 0) {
-            err << "vantrel-cli mutuo: categoria sconosciuta: " << *tipo << '\n';
+    if (tipo) r.mutuo.valori[cu().tipoOperazione] = *tipo;
+    if (intermediario) {
+        if (*intermediario != "banca" && *intermediario != "non-bancario") {
+            err << "vantrel-cli mutuo: intermediario sconosciuto: " << *intermediario << " (banca o non-bancario)\n";
             return false;
         }
-        r.mutuo.valori[cu().tipoOperazione] = std::to_string(k);
+        r.mutuo.valori[cu().intermediario] = *intermediario == "banca" ? "0" : "1";
     }
     if (scadenza) {
         r.mutuo.scadenza = indiceScadenza(*scadenza);
@@ -220,7 +230,8 @@ void inserisci(Taeg& t, const Mutuo& m) {
 /// The usury check, when one of its fields was given; true when it ran.
 bool verificaUsura(Taeg& t, const Mutuo& m) {
     const auto& c = cu();
-    bool usura = m.valori.count(c.tipoOperazione) > 0 || m.valori.count(c.moraSommata) > 0;
+    bool usura = m.valori.count(c.tipoOperazione) > 0 || m.valori.count(c.moraSommata) > 0 ||
+                 m.valori.count(c.intermediario) > 0;
     for (const auto& [opzione, campo] : campiUsura())
         if (const auto it = m.valori.find(campo); it != m.valori.end()) {
             t.incolla(campo, it->second);
@@ -228,8 +239,15 @@ bool verificaUsura(Taeg& t, const Mutuo& m) {
             usura = true;
         }
     if (!usura) return false;
-    if (const auto it = m.valori.find(c.tipoOperazione); it != m.valori.end())
-        t.seleziona(c.tipoOperazione, std::stoi(it->second));
+    // A kind of the list by the start of its name, else an official category name written in its place.
+    if (const auto it = m.valori.find(c.tipoOperazione); it != m.valori.end()) {
+        if (const int k = indiceTipo(it->second); k >= 0)
+            t.seleziona(c.tipoOperazione, k);
+        else
+            t.incolla(c.tipoOperazione, it->second);
+    }
+    if (const auto it = m.valori.find(c.intermediario); it != m.valori.end())
+        t.seleziona(c.intermediario, std::stoi(it->second));
     if (m.valori.count(c.moraSommata)) t.clicca(c.moraSommata);
     t.clicca(c.verifica);
     return true;
@@ -252,9 +270,11 @@ Esito calcola(const std::string& cartella, Data oggi, const Mutuo& m) {
         for (int id : risultatiUsura())
             e.campi[nome(id)] = t.testo(id);
         e.usura = t[cu().fonteSoglia].voci;
+        e.rifiutato = !t.usura().esito().errore.empty();
     }
     for (const auto& messaggio : risposte.mostrati())
         e.messaggi.push_back(messaggio.testo);
+    e.rifiutato = e.rifiutato || !e.messaggi.empty();
     e.piano = t[cm().piano].voci;
     if (!t.mutuo().piano().rate.empty()) {
         const auto& c = cm();
@@ -352,7 +372,8 @@ int comandoMutuo(std::vector<std::string> args, std::ostream& out, std::ostream&
         }
     }
     scrivi(esiti, r.csv.has_value(), r.formato, out);
-    return kOk;
+    const bool rifiutato = std::any_of(esiti.begin(), esiti.end(), [](const Esito& e) { return e.rifiutato; });
+    return rifiutato ? kInputErrato : kOk;
 }
 
 } // namespace vantrel::cli

@@ -4,6 +4,8 @@
 #include "legame_finestra.h"
 #include "loan/verifica_usura.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,10 +26,19 @@ QGroupBox* corniceVerificaUsura(LegameFinestra& legame, QWidget* genitore) {
         g->addWidget(l, r, 0);
         g->addWidget(w, r++, 1);
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->setMinimumWidth(110);
+        // The longest kind of operation would widen the frame past the plan beside it: the list
+        // shows the whole names when it opens.
+        if (auto* cb = qobject_cast<QComboBox*>(w)) {
+            cb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            cb->setMinimumContentsLength(18);
+            cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) + 24);
+        }
     };
     riga("Data del contratto", c.dataContratto);
     riga("Categoria", c.tipoOperazione);
-    riga("Spese iniziali nel TEG", c.speseIstruttoria);
+    riga("Intermediario", c.intermediario);
+    riga("Spese di istruttoria nel TEG", c.speseIstruttoria);
+    riga("Perizia", c.perizia);
     riga("Assicurazione", c.assicurazione);
     riga("Mediazione", c.mediazione);
     riga("Tasso di mora %", c.tassoMora);

@@ -26,6 +26,11 @@ qreal istante(const Data& d) {
 
 QChart* creaGraficoPratica(const DatiGrafico& d) {
     auto* grafico = new QChart;
+    if (d.punti.empty()) { // axes of nothing would read as figures
+        grafico->setTitle(QString::fromUtf8(kGraficoVuoto));
+        grafico->legend()->hide();
+        return grafico;
+    }
     const LegendaGrafico& l = d.legenda;
     grafico->setTitle(qs(d.titolo.empty() ? l.titolo : l.titolo + ": " + d.titolo));
     auto* teg = new QLineSeries;
@@ -67,12 +72,10 @@ QChart* creaGraficoPratica(const DatiGrafico& d) {
         s->attachAxis(asseX);
         s->attachAxis(asseY);
     }
-    if (!d.punti.empty()) {
-        // A quarter's margin on each side keeps the first and last markers whole.
-        const qreal margine = 45.0 * 24 * 3600 * 1000;
-        asseX->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(istante(d.punti.front().inizio) - margine)),
-                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(istante(d.punti.back().inizio) + margine)));
-    }
+    // A quarter's margin on each side keeps the first and last markers whole.
+    const qreal margine = 45.0 * 24 * 3600 * 1000;
+    asseX->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(istante(d.punti.front().inizio) - margine)),
+                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(istante(d.punti.back().inizio) + margine)));
     grafico->legend()->setAlignment(Qt::AlignBottom);
     return grafico;
 }

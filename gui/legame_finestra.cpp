@@ -76,6 +76,14 @@ int posizioneModello(const QString& t, int i) {
     return static_cast<int>(QStringView(t).left(i).toUcs4().size());
 }
 
+void aggiornaPulsante(QAbstractButton& b, const Controllo& c, const QString& testo) {
+    if (b.text() != testo && !(qobject_cast<QPushButton*>(&b) && testo.isEmpty())) b.setText(testo);
+    const bool opzione = qobject_cast<QRadioButton*>(&b) != nullptr;
+    if (b.isCheckable() || opzione || qobject_cast<QCheckBox*>(&b)) b.setChecked(c.selezionato);
+    // Tab enters a group of options at the chosen one; the arrow keys move within the group.
+    if (opzione) b.setFocusPolicy(c.selezionato ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 LegameFinestra::LegameFinestra(Finestra& finestra, QObject* parent)
@@ -88,6 +96,8 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
     case Tipo::Testo: {
         auto* e = new QLineEdit(genitore);
         e->setReadOnly(d.solaLettura);
+        // A result is read, or copied after a click; Tab passes it by for the next figure to type.
+        if (d.solaLettura) e->setFocusPolicy(Qt::ClickFocus);
         if (d.lunghezzaMassima > 0) e->setMaxLength(d.lunghezzaMassima);
         w = e;
         break;
@@ -99,9 +109,9 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
         w = new QPushButton(genitore);
         break;
     case Tipo::Opzione: {
-        auto* r = new QRadioButton(genitore);
-        r->setAutoExclusive(false); // the model clears the other options of the group
-        w = r;
+        // Each group sits in a frame of its own, so Qt's exclusion among siblings is the model's; it
+        // also makes a screen reader announce radio buttons rather than check boxes.
+        w = new QRadioButton(genitore);
         break;
     }
     case Tipo::Casella:
@@ -368,9 +378,7 @@ void LegameFinestra::aggiorna(int id) {
             if (!l->parentWidget() || !l->parentWidget()->layout()) l->adjustSize();
         }
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        if (b->text() != testo && !(qobject_cast<QPushButton*>(w) && testo.isEmpty())) b->setText(testo);
-        if (b->isCheckable() || qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
-            b->setChecked(c.selezionato);
+        aggiornaPulsante(*b, c, testo);
     } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
         QStringList voci;
         for (const auto& v : c.voci)

@@ -40,7 +40,10 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     v->addLayout(g);
 
     auto* riquadri = new QHBoxLayout;
-    riquadri->addWidget(corniceStampa());
+    auto* colonna = new QVBoxLayout;
+    colonna->addWidget(corniceStampa());
+    colonna->addWidget(corniceDivisore());
+    riquadri->addLayout(colonna);
     riquadri->addWidget(corniceServer(), 1);
     v->addLayout(riquadri);
 
@@ -75,6 +78,16 @@ QWidget* VistaImpostazioni::corniceStampa() {
     nota->setWordWrap(true);
     gf->addWidget(nota, 3, 0, 1, 2);
     return frame;
+}
+
+// The days of the year of the TEG formulas.
+QWidget* VistaImpostazioni::corniceDivisore() {
+    const auto& c = controlli<ControlliImpostazioni>(modello_->schema());
+    auto* divisore = legame_->crea(c.corniceDivisore, this);
+    auto* gd = new QVBoxLayout(divisore);
+    gd->addWidget(legame_->crea(c.divisoreSempre365, divisore));
+    gd->addWidget(legame_->crea(c.divisoreBisestile, divisore));
+    return divisore;
 }
 
 // The server of the rate-set download.

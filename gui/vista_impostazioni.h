@@ -24,6 +24,7 @@ signals:
 
 private:
     QWidget* corniceStampa();
+    QWidget* corniceDivisore();
     QWidget* corniceServer();
 
     std::unique_ptr<FinestraImpostazioni> modello_;

@@ -5,6 +5,7 @@
 #include "grafico_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_pratica.h"
+#include "qt_testo.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,8 +18,23 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantrel::gui {
+namespace {
+
+// Each column as wide as its figures, and a heading never cut: at least as wide as its words.
+void larghezzeColonne(QTableView& tabella, const std::vector<ColonnaFoglio>& colonne) {
+    const int carattere = tabella.fontMetrics().averageCharWidth();
+    const QFontMetrics intestazione(tabella.horizontalHeader()->font());
+    for (std::size_t k = 0; k < colonne.size(); ++k) { // the result column also holds the warning icon
+        const int dati = static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12);
+        const int titolo = intestazione.horizontalAdvance(qs(colonne[k].titolo)) + 2 * carattere;
+        tabella.setColumnWidth(static_cast<int>(k), std::max(dati, titolo));
+    }
+}
+
+} // namespace
 
 VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QWidget* parent)
     : QWidget(parent), pratica_(pratica), legame_(legame), modello_(new ModelloTabellaPratica(pratica, this)),
@@ -42,11 +58,7 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
     tabella_->setWordWrap(false);
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int carattere = tabella_->fontMetrics().averageCharWidth();
-    const auto& colonne = pratica.tabella().colonne;
-    for (std::size_t k = 0; k < colonne.size(); ++k) // the result column also holds the warning icon
-        tabella_->setColumnWidth(static_cast<int>(k),
-                                 static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12));
+    larghezzeColonne(*tabella_, pratica.tabella().colonne);
     legame.lega(c.tabella, tabella_);
 
     grafico_->setRenderHint(QPainter::Antialiasing);

@@ -3,9 +3,13 @@
 #include "icone.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
+#include "rate_windows/soglie_ufficiali.h"
 #include "reports/finestra_testo.h"
 #include "reports/gestore_report.h"
 #include "scelta_stampa_qt.h"
+#include "shell/calendario.h"
+#include "shell/finestra_impostazioni.h"
+#include "shell/guida.h"
 #include "vista_accesso.h"
 #include "vista_calendario.h"
 #include "vista_generica.h"
@@ -25,6 +29,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -66,6 +72,10 @@ VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPr
     setCentralWidget(centro);
     costruisciMenu();
     costruisciPannello();
+    // F1 reaches every window of the program, the child windows and the calendar alike.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &VistaPrincipale::guidaFinestraAttiva);
     legame_->aggiorna();
     resize(1100, 820);
     // The screen's own size arrives after the windows opened (a maximized frame): they follow it.
@@ -94,7 +104,7 @@ void VistaPrincipale::costruisciMenu() {
             m->addSeparator();
             continue;
         }
-        if (d.gruppo == "Finestra" && m->actions().isEmpty())
+        if (d.gruppo == "Fi&nestra" && m->actions().isEmpty())
             connect(m, &QMenu::aboutToShow, this, [this, m] { elencaFinestre(m); });
         QAction* a = m->addAction(qs(d.testo));
         a->setObjectName(qs(d.nome));
@@ -382,6 +392,47 @@ std::vector<ListaAperta> VistaPrincipale::listeAperte() {
             if (auto* stp2 = dynamic_cast<GestoreReport*>(&v->modello()))
                 aggiungi(stp2->lista(), *stp2, controlli<ControlliGestioneReport>(stp2->schema()).nomeReport);
     return liste;
+}
+
+void VistaPrincipale::mostraGuida(const std::string& finestra) {
+    const std::vector<const Schema*> schemi = {&Taeg::schemaTaeg(),
+                                               &Usurari::schemaUsurari(),
+                                               &SoglieUfficiali::schemaSoglieUfficiali(),
+                                               &GestoreReport::schemaReport(),
+                                               &FinestraTesto::schemaTesto(),
+                                               &FinestraImpostazioni::schemaForm23(),
+                                               &Calendario::schemaCalendario(),
+                                               &FinestraPrincipale::schemaMDIForm1()};
+    const Schema* scelto = nullptr;
+    for (const Schema* s : schemi)
+        if (s->finestra() == finestra) scelto = s;
+    auto* testo = qobject_cast<QTextBrowser*>(guida_.data());
+    if (!testo) {
+        testo = new QTextBrowser(this);
+        testo->setWindowFlag(Qt::Window);
+        testo->setAttribute(Qt::WA_DeleteOnClose);
+        testo->setObjectName(QStringLiteral("GuidaTesto"));
+        testo->resize(720, 560);
+        guida_ = testo;
+    }
+    testo->setWindowTitle(scelto ? QStringLiteral("Guida - ") + qs(scelto->titolo()).trimmed()
+                                 : QStringLiteral("Guida di Vantrel"));
+    testo->setMarkdown(qs(scelto ? guidaFinestra(*scelto) : guidaProgramma(schemi)));
+    testo->show();
+    testo->raise();
+    testo->activateWindow();
+}
+
+void VistaPrincipale::guidaFinestraAttiva() {
+    QWidget* w = QApplication::focusWidget();
+    if (guida_ && w && (w == guida_ || guida_->isAncestorOf(w))) return; // already reading the help
+    if (!w && area_->activeSubWindow()) w = area_->activeSubWindow()->widget();
+    for (; w; w = w->parentWidget())
+        if (auto* l = w->findChild<LegameFinestra*>(QString(), Qt::FindDirectChildrenOnly)) {
+            mostraGuida(l->finestra().schema().finestra());
+            return;
+        }
+    mostraGuida(modello_->schema().finestra());
 }
 
 void VistaPrincipale::centra() {

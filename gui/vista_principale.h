@@ -54,6 +54,9 @@ public:
     void login(Accesso& finestra) override;
     void termina() override;
     std::vector<ListaAperta> listeAperte() override;
+    void mostraGuida(const std::string& finestra) override;
+    /// The help window, null until the help is first asked for.
+    QWidget* guida() const { return guida_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -69,6 +72,8 @@ private:
     void elencaFinestre(QMenu* menu);
     void affianca(bool orizzontale);
     void centraTaeg();
+    /// F1: the help of the window that has the focus, else of the active child window.
+    void guidaFinestraAttiva();
 
     Contesto& ctx_;
     std::unique_ptr<FinestraPrincipale> modello_;
@@ -80,6 +85,7 @@ private:
     std::map<TipoFinestra, QPointer<QWidget>> viste_;
     QList<QAction*> vociFinestre_;
     std::function<void(Accesso&)> login_;
+    QPointer<QWidget> guida_;
     bool terminata_ = false;
 };
 

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -76,10 +77,17 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     schede->addTab(pratica_, titolo(3));
     v->addWidget(schede);
 
+    // The notes of the last calculation stay here until the next one.
+    auto* stato = qobject_cast<QLabel*>(crea(c_.statoCalcolo, this));
+    stato->setWordWrap(true);
+    stato->setAccessibleName(QStringLiteral("Stato del calcolo"));
+    v->addWidget(stato);
+
     auto* help = new QPlainTextEdit(this);
     help->setReadOnly(true);
     help->setMaximumHeight(3 * help->fontMetrics().lineSpacing() + 8);
     help->setFocusPolicy(Qt::NoFocus);
+    help->setAccessibleName(QStringLiteral("Aiuto"));
     legame_->lega(c_.aiuto, help);
     v->addWidget(help);
 
@@ -94,6 +102,7 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     if (auto* b = legame_->w<QAbstractButton>(c_.creaReportTabellare))
         connect(b, &QAbstractButton::clicked, this, &VistaTaeg::mostraRiepilogo);
     legame_->dopoEvento([this] {
+        adattaPiano();
         if (taeg_->chiusa()) emit chiusa();
     });
     legame_->ordinaTab();
@@ -158,8 +167,15 @@ QWidget* VistaTaeg::crea(int id, QWidget* genitore) {
 }
 
 void VistaTaeg::campo(QGridLayout* g, int riga, int colonna, const char* testo, int id, QWidget* genitore) {
-    if (testo) g->addWidget(etichetta(QString::fromUtf8(testo), genitore, true), riga, colonna);
-    g->addWidget(crea(id, genitore), riga + 1, colonna);
+    QWidget* w = crea(id, genitore);
+    if (testo) {
+        // A screen reader names the field by its label, not by the frame around it.
+        auto* l = etichetta(QString::fromUtf8(testo), genitore, true);
+        l->setBuddy(w);
+        w->setAccessibleName(l->text());
+        g->addWidget(l, riga, colonna);
+    }
+    g->addWidget(w, riga + 1, colonna);
 }
 
 QWidget* VistaTaeg::schedaCalcolo() {
@@ -195,6 +211,7 @@ QWidget* VistaTaeg::periodoCalcolo(QWidget* pagina) {
         gp->addWidget(crea(id, periodo), 3, col++);
     gp->addWidget(crea(c_.calcolaGiorni, periodo), 4, 0, 1, 2);
     gp->addWidget(crea(c_.giorni, periodo), 4, 2, 1, 2);
+    legame_->widget(c_.giorni)->setAccessibleName(QStringLiteral("giorni"));
     for (auto* b : periodo->findChildren<QPushButton*>())
         if (b != legame_->widget(c_.calcolaGiorni)) b->setMaximumWidth(80);
     for (int id : {c_.dataInizio, c_.dataFine, c_.anno})
@@ -244,12 +261,14 @@ QWidget* VistaTaeg::opzioniCalcolo(QWidget* pagina) {
     ga->addWidget(crea(c_.accordatoFido, accordato), 1, 0);
     ga->addWidget(etichetta(QStringLiteral("accordato"), accordato, true), 0, 1);
     ga->addWidget(crea(c_.accordato, accordato), 1, 1);
+    legame_->widget(c_.accordato)->setAccessibleName(QStringLiteral("accordato"));
     ho->addWidget(accordato);
     cornice(c_.corniceValuta, {c_.lire, c_.euro});
     cornice(c_.corniceNorma, {c_.vecchiaNorma, c_.nuovaNorma, c_.normaPerData});
     auto* categoria = new QVBoxLayout;
     categoria->addWidget(etichetta(QStringLiteral("categoria di conto"), opzioni, true));
     categoria->addWidget(crea(c_.categoria, opzioni));
+    legame_->widget(c_.categoria)->setAccessibleName(QStringLiteral("categoria di conto"));
     categoria->addStretch();
     ho->addLayout(categoria);
     return opzioni;
@@ -305,6 +324,14 @@ QWidget* VistaTaeg::striscia() {
     pezzo(c_.formulaUguale, 0, 32, 0);
     pezzo(c_.formulaRisultato, 0, 32, 0);
     pezzo(c_.teg, 6600, 30, 1200);
+    for (auto [id, nome] : {std::pair{c_.formulaInteressi, "totale interessi"},
+                            {c_.formulaNumeri, "numeri debitori"},
+                            {c_.formulaGiorniAnno, "giorni dell'anno per 100"},
+                            {c_.formulaSpese, "totale spese"},
+                            {c_.fido, "accordato"},
+                            {c_.formulaCento, "cento"},
+                            {c_.teg, "T.E.G."}})
+        legame_->widget(id)->setAccessibleName(QString::fromUtf8(nome));
     return s;
 }
 
@@ -349,6 +376,9 @@ QWidget* VistaTaeg::confronto() {
         for (int q = 0; q < 4; ++q)
             for (int u = 0; u < 2; ++u) {
                 QWidget* w = crea(u ? griglia.soglie[c][q] : griglia.tassiMedi[c][q], box);
+                w->setAccessibleName(QStringLiteral("%1 %2 %3")
+                                         .arg(u ? QStringLiteral("Tasso soglia") : QStringLiteral("Tasso medio"),
+                                              QString::fromUtf8(righe[q]), QString::fromUtf8(scaglioni[c] + 7)));
                 w->setMaximumWidth(64);
                 g->addWidget(w, q + 2, 1 + 2 * c + u);
             }
@@ -357,6 +387,9 @@ QWidget* VistaTaeg::confronto() {
                          c_.mediaSoglieClasse2};
     for (int k = 0; k < 4; ++k) {
         QWidget* w = crea(medie[k], box);
+        w->setAccessibleName(QStringLiteral("Media %1 %2")
+                                 .arg(k % 2 ? QStringLiteral("tassi soglia") : QStringLiteral("tassi medi"),
+                                      QString::fromUtf8(scaglioni[k / 2] + 7)));
         w->setMaximumWidth(64);
         g->addWidget(w, 6, 1 + k);
     }
@@ -364,12 +397,14 @@ QWidget* VistaTaeg::confronto() {
     legame_->widget(c_.soglia)->setMaximumWidth(64);
     g->addWidget(etichetta(QStringLiteral("Supero"), box, true), 7, 2);
     auto* supero = crea(c_.supero, box);
+    supero->setAccessibleName(QStringLiteral("Supero"));
     // Wide enough for a difference written with all its digits.
     supero->setFixedWidth(supero->fontMetrics().horizontalAdvance(QStringLiteral("-00,0000000000000")) + 12);
     g->addWidget(supero, 8, 2, 1, 2, Qt::AlignLeft);
     // The category and class whose threshold was used, beside it.
     g->addWidget(etichetta(QStringLiteral("classe d'importo"), box, true), 7, 4, 1, 3);
     QWidget* classe = crea(c_.classeSoglia, box);
+    classe->setAccessibleName(QStringLiteral("classe d'importo"));
     classe->setMaximumWidth(300);
     g->addWidget(classe, 8, 4, 1, 3);
     return box;
@@ -454,6 +489,19 @@ QHBoxLayout* VistaTaeg::datiMutuo(QWidget* pagina) {
     comandi->addStretch();
     alto->addLayout(comandi);
     return alto;
+}
+
+// The plan's list is as wide as its widest line: no column of the plan is cut.
+void VistaTaeg::adattaPiano() {
+    const int id = controlli<ControlliMutuo>(taeg_->schema()).piano;
+    const auto& righe = (*taeg_)[id].voci;
+    if (static_cast<int>(righe.size()) == righePiano_) return;
+    righePiano_ = static_cast<int>(righe.size());
+    auto* piano = legame_->w<QListWidget>(id);
+    int larghezza = 0;
+    for (const std::string& r : righe)
+        larghezza = std::max(larghezza, piano->fontMetrics().horizontalAdvance(qs(r)));
+    piano->setMinimumWidth(larghezza + 2 * piano->frameWidth() + piano->verticalScrollBar()->sizeHint().width() + 8);
 }
 
 void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<int>& ids) {

@@ -19,7 +19,7 @@ namespace vantrel::gui {
 class LegameFinestra;
 class VistaPratica;
 
-/// The calculation window on screen. The "calcolo T.E.G. " tab is laid out by hand around the
+/// The calculation window on screen. The "calcolo T.E.G." tab is laid out by hand around the
 /// formula strip, whose pieces sit at their twips positions; the "Mutuo" tab groups the loan's
 /// figures, its payment frequency, its results and the plan; the report tab shows its controls in
 /// the order of the window's schema. Each tab scrolls when the screen cannot hold it.
@@ -60,6 +60,7 @@ private:
     void schedaMutuo(QWidget* pagina);
     QHBoxLayout* datiMutuo(QWidget* pagina);
     void schedaGenerica(QWidget* pagina, const std::vector<int>& ids);
+    void adattaPiano();
     QWidget* crea(int id, QWidget* genitore);
     void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, int id, QWidget* genitore);
 
@@ -69,6 +70,7 @@ private:
     QPointer<VistaGenerica> riepilogo_;
     bool inChiusura_ = false;
     VistaPratica* pratica_ = nullptr;
+    int righePiano_ = -1; // the plan's lines the list's width was measured on
 };
 
 } // namespace vantrel::gui

@@ -261,12 +261,7 @@ QWidget* VistaUsurari::campiTassi() {
     separatore(7);
     etichetta(c.etichettaAnticipi, 8, 0, 3);
     classe(8, c.etichettaAnticipiFino, c.medioAnticipiFino, c.sogliaAnticipiFino);
-    auto* secondo = new QVBoxLayout;
-    secondo->setSpacing(0);
-    secondo->addWidget(legame_->crea(c.etichettaAnticipiMedi, box));
-    secondo->addWidget(legame_->crea(c.etichettaAnticipiMediEuro, box));
-    g->addLayout(secondo, 9, 1);
-    classe(9, -1, c.medioAnticipiMedi, c.sogliaAnticipiMedi);
+    classe(9, c.etichettaAnticipiMedi, c.medioAnticipiMedi, c.sogliaAnticipiMedi);
     classe(10, c.etichettaAnticipiOltre, c.medioAnticipiOltre, c.sogliaAnticipiOltre);
     separatore(11);
     etichetta(c.etichettaCms, 12, 0, 1, 2);

@@ -7,8 +7,9 @@ receives them (paste, leave the field, days button, formula button, "crea report
 table read from data/tassi-ufficiali.csv, and the loan plan is built instalment by instalment.
 
     tools/cifre_attese.py            rewrites tests/data/periodi_attesi.csv (examples/periodi.csv),
-                                     periodi_per_data_attesi.csv (tests/data/periodi_per_data.csv)
-                                     and mutuo_atteso.csv
+                                     periodi_per_data_attesi.csv (tests/data/periodi_per_data.csv),
+                                     periodi_365_attesi.csv (the same periods, 36.500 every year),
+                                     mutuo_atteso.csv and mutui_usura_attesi.csv
     tools/cifre_attese.py --verifica exits 1 when the files differ from what it works out
 
 The expected files are committed data; this script is how they were worked out. Rerun it only when
@@ -135,22 +136,19 @@ def tabella_tassi():
     return tassi
 
 
-def regola(media, nuova):
-    return (media * 1.25 + 4 if media < 16 else media + 8) if nuova else media * 1.5
+def soglia_decimale(media, nuova):
+    """The rule on the average as the grid writes it, in exact decimals and never rounded: the decree's
+    figure (9,87 x 1,5 = 14,805), whichever rule is in force or chosen."""
+    m = Decimal(semplice32(media).replace(",", "."))
+    return min(m * Decimal("1.25") + 4, m + 8) if nuova else m * Decimal("1.5")
 
 
-def arrotondato(x, decimali):
-    return float(decimale(x).quantize(Decimal(1).scaleb(-decimali), rounding=ROUND_HALF_UP))
-
-
-def usura(media, nuova):
-    """A rule chosen by hand: the threshold with two decimals."""
-    return arrotondato(regola(media, nuova), 2)
-
-
-def soglia_esatta(media, nuova):
-    """The rule in force: the published average (four decimals at most) through the rule, exact."""
-    return arrotondato(regola(arrotondato(media, 4), nuova), 6)
+def testo_decimale(d):
+    """An exact decimal in plain number text: its own digits, no trailing zeros, "," before the decimals."""
+    t = format(d.normalize(), "f")
+    if "." in t:
+        t = t.rstrip("0").rstrip(".")
+    return "0" if t in ("-0", "") else t.replace(".", ",")
 
 
 def nuova_nel_trimestre(q, anno, dal):
@@ -200,7 +198,7 @@ def in_valuta(euro, lire):
     return 10000000 if euro == 5000 else int(Decimal(euro) * Decimal("1936.27") + Decimal("0.5"))
 
 
-def periodo(riga, tassi):
+def periodo(riga, tassi, sempre365=False):
     c = {n: "" for n in ORDINE + COLONNE}
     lire = riga.get("valuta", "Euro") == "Lire"
     m = LIRE if lire else EURO
@@ -227,9 +225,9 @@ def periodo(riga, tassi):
             c["fido"] = c["Acc"] = c["IndMedio"]
 
     globale = riga.get("formula") == "globale"
-    # Days of the year x 100 follow the year of "dal".
+    # Days of the year x 100 follow the year of "dal", unless 365 days are asked for every year.
     anno = data(dal).year
-    K = 36600 if anno % 4 == 0 and (anno % 100 != 0 or anno % 400 == 0) else 36500
+    K = 36600 if anno % 4 == 0 and (anno % 100 != 0 or anno % 400 == 0) and not sempre365 else 36500
     medie, griglia = {}, {}
     for q in range(1, 5):  # the rate grid of the year, by class
         t = tassi.get("%d%s" % (q, dal[-4:]))
@@ -241,10 +239,8 @@ def periodo(riga, tassi):
             else:
                 media = t[slot]
                 medie[(q, classe)] = semplice32(media)
-                if norma == "secondo la data":
-                    griglia[(q, classe)] = semplice(soglia_esatta(media, nuova_nel_trimestre(q, anno, data(dal))))
-                else:
-                    griglia[(q, classe)] = semplice(usura(media, norma == "nuova norma"))
+                nuova = nuova_nel_trimestre(q, anno, data(dal)) if norma == "secondo la data" else norma == "nuova norma"
+                griglia[(q, classe)] = testo_decimale(soglia_decimale(media, nuova))
     # The means of the year's first two classes, over the quarters found, kept in single precision.
     for classe, (ts, tu) in enumerate((("TSM", "TUM"), ("TSM2", "TUM2"))):
         contati = sum(1 for q in range(1, 5) if medie[(q, classe)] != "0") or 1
@@ -302,14 +298,17 @@ def periodo(riga, tassi):
             if s is not None:
                 c[campo] = semplice(s)
 
-    # The threshold of the period: quarter from the month of "dal", class from the accordato.
+    # The threshold of the period: quarter from the month of "dal", class from the accordato; "fino a
+    # 5.000 euro" holds 5.000, so an amount goes above a limit only when it exceeds it.
     q = (int(dal[3:5]) - 1) // 3 + 1
     a = valore(c["Acc"]) or 0.0
-    classe = sum(1 for limite in limiti_classe(categoria, data(dal)) if a >= in_valuta(limite, lire))
-    soglia = valore(griglia[(q, classe)])
-    c["soglia"] = semplice(soglia)
-    if valore(c["TegTXT"]) > soglia:
-        c["Diff"] = semplice(valore(c["TegTXT"]) - soglia)
+    classe = sum(1 for limite in limiti_classe(categoria, data(dal)) if a > in_valuta(limite, lire))
+    # The excess in exact decimals, from the TEG as shown and the threshold as the grid writes it.
+    soglia = Decimal(griglia[(q, classe)].replace(",", "."))
+    teg = Decimal(c["TegTXT"].replace(",", "."))
+    c["soglia"] = griglia[(q, classe)]
+    if teg > soglia:
+        c["Diff"] = testo_decimale(teg - soglia)
 
     cms_riga = c["ComMS"] if numero_iniziale(c["ComMS"]) != 0 else c["ComMS2"]
     pezzi = [
@@ -327,14 +326,14 @@ def periodo(riga, tassi):
     return c
 
 
-def periodi_attesi(file):
+def periodi_attesi(file, sempre365=False):
     tassi = tabella_tassi()
     out = io.StringIO()
     w = csv.writer(out, delimiter=";", lineterminator="\n")
     w.writerow(["dal"] + COLONNE)
     with open(os.path.join(RADICE, file), encoding="utf-8", newline="") as f:
         for riga in csv.DictReader(f, delimiter=";"):
-            c = periodo(riga, tassi)
+            c = periodo(riga, tassi, sempre365)
             w.writerow([riga["dal"]] + [c[n] for n in COLONNE])
     return out.getvalue()
 
@@ -388,6 +387,123 @@ def piano(importo, rate, tasso, d0, mesi):
 SCADENZE = ["Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"]
 
 
+# --- the usury check of a loan --------------------------------------------------------------------
+
+def serie_ufficiale():
+    with open(os.path.join(RADICE, "data", "serie-ufficiale-completa.csv"), encoding="utf-8", newline="") as f:
+        return list(csv.DictReader(f, delimiter=";"))
+
+
+def riga_serie(serie, giorno, categoria, classe):
+    """The published row of a category and class (as the decrees name them) in force on a day."""
+    for r in serie:
+        if data(r["inizio"]) <= giorno <= data(r["fine"]) and r["categoria"] == categoria and r["classe"] == classe:
+            return r
+    raise KeyError((giorno, categoria, classe))
+
+
+def almeno4(d):
+    """An exact decimal with every digit it has, at least four after the comma."""
+    t = testo_decimale(d)
+    intera, _, dec = t.partition(",")
+    return intera + "," + dec.ljust(4, "0")
+
+
+def teg_usura(netto, rata, n, m):
+    """The effective annual rate at which the instalments as paid, the k-th k/m years after the
+    disbursement (a year of 12 equal months), are worth the net amount: bisection to the last bit."""
+    basso, alto = -0.99, 10.0
+    valore = lambda i: sum(rata * (1 + i) ** (-k / m) for k in range(1, n + 1)) - netto  # noqa: E731
+    for _ in range(200):
+        medio = (basso + alto) / 2
+        if valore(medio) > 0:
+            basso = medio
+        else:
+            alto = medio
+    return (basso + alto) / 2 * 100
+
+
+# Each loan: its options for vantrel-cli mutuo, then the official category and class that the decrees
+# give it on the contract date, and the costs that enter its TEG.
+MUTUI_USURA = [
+    ("spese per rata contate una volta", ["--importo", "5000", "--data", "15/05/2019", "--rate", "24", "--tasso", "12",
+     "--tipo", "Credito personale", "--spese-iniziali", "50", "--spese-rata", "4"],
+     "CREDITO PERSONALE (dal 1° gennaio 2010)", "intera distribuzione"),
+    ("senza spese per rata", ["--importo", "5000", "--data", "15/05/2019", "--rate", "24", "--tasso", "12",
+     "--tipo", "Credito personale", "--spese-iniziali", "50"],
+     "CREDITO PERSONALE (dal 1° gennaio 2010)", "intera distribuzione"),
+    ("mutuo con 2 euro per rata", ["--importo", "100000", "--data", "15/05/2019", "--rate", "240", "--tasso", "3",
+     "--tipo", "Mutuo ipotecario a tasso fisso", "--spese-rata", "2"],
+     "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "intera distribuzione"),
+    ("mutuo con 2 euro per rata e 1.000 di spese iniziali", ["--importo", "100000", "--data", "15/05/2019", "--rate",
+     "240", "--tasso", "3", "--tipo", "Mutuo ipotecario a tasso fisso", "--spese-rata", "2", "--spese-iniziali", "1000"],
+     "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "intera distribuzione"),
+    ("mutuo senza spese", ["--importo", "100000", "--data", "15/05/2019", "--rate", "240", "--tasso", "3",
+     "--tipo", "Mutuo ipotecario a tasso fisso"],
+     "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "intera distribuzione"),
+    ("istruttoria al posto delle spese iniziali, perizia", ["--importo", "100000", "--data", "15/05/2019", "--rate",
+     "240", "--tasso", "3", "--tipo", "Mutuo ipotecario a tasso fisso", "--spese-iniziali", "900",
+     "--spese-istruttoria", "600", "--perizia", "300"],
+     "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "intera distribuzione"),
+    ("credito personale 2006, banca", ["--importo", "20000", "--data", "10/01/2006", "--rate", "60", "--tasso", "9",
+     "--tipo", "Credito personale", "--assicurazione", "1000"],
+     "CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)",
+     "intera distribuzione"),
+    ("credito personale 2006, intermediario non bancario", ["--importo", "20000", "--data", "10/01/2006", "--rate",
+     "60", "--tasso", "9", "--tipo", "Credito personale", "--assicurazione", "1000", "--intermediario", "non-bancario"],
+     "ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI DAGLI INTERMEDIARI NON "
+     "BANCARI (fino al 31 dicembre 2009)", "oltre 5.000 euro"),
+    ("5.000 euro non bancario 2006: fino a 5.000", ["--importo", "5000", "--data", "10/01/2006", "--rate", "24",
+     "--tasso", "20", "--tipo", "Credito personale", "--intermediario", "non-bancario"],
+     "ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI DAGLI INTERMEDIARI NON "
+     "BANCARI (fino al 31 dicembre 2009)", "fino a 5.000 euro"),
+    ("altri finanziamenti 2008, banca", ["--importo", "8000", "--data", "20/02/2008", "--rate", "36", "--tasso",
+     "13", "--tipo", "Altri finanziamenti", "--spese-iniziali", "200"],
+     "CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)",
+     "intera distribuzione"),
+    ("altri finanziamenti 1° trimestre 2010, non bancario", ["--importo", "8000", "--data", "20/02/2010", "--rate",
+     "36", "--tasso", "13", "--tipo", "Altri finanziamenti", "--intermediario", "non-bancario"],
+     "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)",
+     "intera distribuzione"),
+    ("categoria ufficiale scritta per nome", ["--importo", "60000", "--data", "15/05/2019", "--rate", "12",
+     "--tasso", "6", "--tipo", "factoring"], "FACTORING", "oltre 50.000 euro"),
+]
+
+
+def opzione(opzioni, nome, mancante="0"):
+    return opzioni[opzioni.index(nome) + 1] if nome in opzioni else mancante
+
+
+def mutuo_usura(opzioni, categoria, classe, serie):
+    importo, n, tasso = float(opzioni[1]), int(opzione(opzioni, "--rate")), float(opzione(opzioni, "--tasso"))
+    spesa_rata = float(opzione(opzioni, "--spese-rata"))
+    # The inquiry expenses, when given, stand for the loan's initial expenses; the others add to them.
+    iniziali = float(opzione(opzioni, "--spese-istruttoria", opzione(opzioni, "--spese-iniziali")))
+    costi = iniziali + sum(float(opzione(opzioni, o)) for o in ("--perizia", "--assicurazione", "--mediazione"))
+    i = tasso / 100 / 12
+    rata = float(maschera(spesa_rata + importo * i / (1 - (1 + i) ** (-n)), "0.00").replace(",", "."))
+    teg = Decimal(maschera(teg_usura(importo - costi, rata, n, 12), "0.0000").replace(",", "."))
+    r = riga_serie(serie, data(opzione(opzioni, "--data")), categoria, classe)
+    tegm = Decimal(r["tegm"].replace(",", "."))
+    soglia = soglia_decimale_per_data(tegm, data(r["inizio"]))
+    esito = "entro la soglia" if teg <= soglia else "oltre la soglia di " + almeno4(teg - soglia) + " punti"
+    return [maschera(float(teg), "#,##0.0000"), almeno4(soglia), esito]
+
+
+def soglia_decimale_per_data(tegm, inizio):
+    return min(tegm * Decimal("1.25") + 4, tegm + 8) if inizio >= NUOVA_NORMA else tegm * Decimal("1.5")
+
+
+def mutui_usura_attesi():
+    serie = serie_ufficiale()
+    out = io.StringIO()
+    w = csv.writer(out, delimiter=";", lineterminator="\n")
+    w.writerow(["caso", "opzioni", "txtTegUsura", "txtSogliaUsura", "txtEsitoUsura"])
+    for caso, opzioni, categoria, classe in MUTUI_USURA:
+        w.writerow([caso, "|".join(opzioni)] + mutuo_usura(opzioni, categoria, classe, serie))
+    return out.getvalue()
+
+
 def mutuo_atteso():
     out = io.StringIO()
     w = csv.writer(out, delimiter=";", lineterminator="\n")
@@ -408,7 +524,9 @@ def mutuo_atteso():
 def main():
     file = {"periodi_attesi.csv": periodi_attesi("examples/periodi.csv"),
             "periodi_per_data_attesi.csv": periodi_attesi("tests/data/periodi_per_data.csv"),
-            "mutuo_atteso.csv": mutuo_atteso()}
+            "periodi_365_attesi.csv": periodi_attesi("tests/data/periodi_per_data.csv", sempre365=True),
+            "mutuo_atteso.csv": mutuo_atteso(),
+            "mutui_usura_attesi.csv": mutui_usura_attesi()}
     cartella = os.path.join(RADICE, "tests", "data")
     diversi = []
     for nome, testo in file.items():

@@ -3,22 +3,25 @@
 # virtual X server at 1366x768: the program starts on an empty folder holding only the default rate
 # set, a quarter is entered and computed, a figure is corrected by selecting it and typing over it,
 # the row goes into the report, the report is saved, reopened in the report manager and printed to
-# PDF through the print dialog, then the summary is made and printed. The PDFs are checked with
-# pdftotext; the screenshots stay in BUILD/percorso_utente.
+# PDF through the print dialog, then the summary is made and printed. Then a whole account:
+# examples/conto-24-trimestri.csv imported, its workbook, chart and PDF saved and the account printed,
+# a loan solved and its plan exported, and the program left with rows not saved (Annulla keeps it
+# open, Sì saves them). The PDFs are read with pdftotext, the workbooks with openpyxl, the chart's
+# size with identify; the screenshots stay in BUILD/percorso_utente.
 # The program tells where its controls are through VANTREL_MAPPA_CONTROLLI (see app/main.cpp).
 # Usage: tools/percorso_utente.sh [build folder]. Exit 77 (skipped) when a tool is missing.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$radice/build/dev}" && pwd)
-for p in Xvfb xdotool import pdftotext; do
+for p in Xvfb xdotool import identify pdftotext /usr/bin/python3; do
     command -v "$p" >/dev/null || { echo "manca $p: percorso saltato"; exit 77; }
 done
 
 lavoro=$(mktemp -d)
 foto=$build/percorso_utente
 rm -rf "$foto" && mkdir -p "$foto"
-programma=$lavoro/programma casa=$lavoro/casa mappa=$lavoro/mappa.tsv
-mkdir -p "$programma" "$casa/Documents" && mkdir -m 700 "$lavoro/run"
+programma=$lavoro/programma casa=$lavoro/casa mappa=$lavoro/mappa.tsv uscite=$lavoro/uscite
+mkdir -p "$programma" "$casa/Documents" "$uscite" && mkdir -m 700 "$lavoro/run"
 cp "$build/bin/vantrel" "$build/bin/NtassiU.dat" "$build/bin/NRectassiU.dat" "$programma/"
 pid_x="" pid_app=""
 fine() {
@@ -85,7 +88,7 @@ pdf() { # waits for a PDF in the documents and checks that its text matches each
     echo "$(basename "$file"): ok"
 }
 
-T="T.E.G. maschera principale" P="Vantrel  [Rel." S="reporto dati" R="prospetto tabellare"
+T="T.E.G. maschera principale" P="Vantrel  [Rel." S="report dati" R="prospetto tabellare"
 
 # 1. A quarter entered and computed.
 aspetta "$T" NumeriD
@@ -159,5 +162,100 @@ dialogo "Stampa"
 tasto Return
 pdf riepilogo-calcolo.pdf "RIEPILOGO ELEMENTI CALCOLO T\.E\.G\." "Periodo: dal 01/01/2025" \
     "Totale Interessi +300(,00)?$"
-scatta 07-fine
+scatta 07-riepilogo-stampato
+
+# 6. A whole account imported from its CSV file, from the Report tab.
+clicca "$T" "SSTab1#1"
+clicca "$T" ImportaPeriodi
+dialogo "Apri"
+tasto ctrl+a
+scrivi "$radice/examples/conto-24-trimestri.csv"
+tasto Return
+dialogo "Importa periodi" # the notes column is named and left aside
+tasto Return
+for _ in $(seq 100); do [ "$(testo "$T" TotTrimestri)" = 24 ] && break; sleep 0.1; done
+[ "$(testo "$T" TotTrimestri)" = 24 ] || errore "trimestri controllati: \"$(testo "$T" TotTrimestri)\""
+scatta 08-pratica
+
+salva() { # control, file name in the outputs: the save dialog answered with the whole path
+    clicca "$T" "$1"
+    dialogo "Salva con nome"
+    tasto ctrl+a
+    scrivi "$uscite/$2"
+    tasto Return
+    for _ in $(seq 100); do [ -s "$uscite/$2" ] && break; sleep 0.1; done
+    [ -s "$uscite/$2" ] || errore "manca $2"
+    sleep 0.5
+}
+fogli() { # the sheets of a workbook, as Excel would open it
+    /usr/bin/python3 -c 'import openpyxl, sys; print(";".join(openpyxl.load_workbook(sys.argv[1]).sheetnames))' "$1"
+}
+
+# 7. Its workbook, chart and PDF, then the account printed through the print dialog.
+salva EsportaExcel conto.xlsx
+[ "$(fogli "$uscite/conto.xlsx")" = "Riepilogo;Dati dei trimestri;Tassi usati" ] ||
+    errore "fogli di conto.xlsx: $(fogli "$uscite/conto.xlsx")"
+echo "conto.xlsx: ok"
+salva SalvaGrafico grafico.png
+[ "$(identify -format %wx%h "$uscite/grafico.png")" = 1600x900 ] || errore "grafico.png non è 1600x900"
+echo "grafico.png: ok"
+salva PdfPratica pratica.pdf
+t=$(pdftotext -layout "$uscite/pratica.pdf" -)
+for atteso in "Andamento del TEG e del tasso soglia" "Trimestri oltre la soglia: 5"; do
+    grep -q -- "$atteso" <<<"$t" || errore "pratica.pdf non contiene \"$atteso\""
+done
+echo "pratica.pdf: ok"
+prima=$(ls "$casa/Documents")
+clicca "$T" StampaPratica
+dialogo "Stampa"
+tasto Return
+for _ in $(seq 100); do
+    stampata=$(comm -13 <(echo "$prima") <(ls "$casa/Documents") | grep '\.pdf$' | head -1)
+    [ -n "$stampata" ] && break
+    sleep 0.1
+done
+[ -n "$stampata" ] || errore "la stampa della pratica non ha scritto un PDF"
+pdf "$stampata" "Andamento del TEG e del tasso soglia" "RIEPILOGO ELEMENTI CALCOLO T\.E\.G\."
+scatta 09-pratica-esportata
+
+# 8. A loan solved and its plan exported.
+clicca "$T" "SSTab1#2"
+for coppia in txtImporto=100000 txtNumRate=120 txtTasso=6; do
+    clicca "$T" "${coppia%%=*}"
+    scrivi "${coppia#*=}"
+    tasto Tab
+done
+clicca "$T" CmdCalcola
+[ "$(testo "$T" txtRata)" = "1.110,21" ] || errore "rata del mutuo: \"$(testo "$T" txtRata)\""
+scatta 10-mutuo
+salva cmdEsportaXlsx piano.xlsx
+[ "$(fogli "$uscite/piano.xlsx")" = "Piano d'ammortamento;Dati del mutuo" ] ||
+    errore "fogli di piano.xlsx: $(fogli "$uscite/piano.xlsx")"
+echo "piano.xlsx: ok"
+
+# 9. "Uscita" with the account's rows not saved: Annulla keeps the program, Sì saves them and ends.
+clicca "$P" SSCommand2
+dialogo "AVVERTIMENTO!"
+scatta 11-uscita
+tasto Escape
+sleep 0.5
+kill -0 "$pid_app" 2>/dev/null || errore "Annulla ha chiuso il programma"
+clicca "$P" SSCommand2
+dialogo "AVVERTIMENTO!"
+tasto Return # Sì
+# The result list asks a name, then the summary's text window.
+for k in 1 2; do
+    dialogo "Salva con nome"
+    tasto ctrl+a
+    scrivi "$uscite/uscita-$k.RKT"
+    tasto Return
+done
+for _ in $(seq 100); do kill -0 "$pid_app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid_app" 2>/dev/null && errore "il programma non è terminato dopo il salvataggio"
+pid_app=""
+# The quarter typed by hand and the account's 24, closed by "Fine".
+[ "$(grep -c '^ 0[1-4] [0-9][0-9] ' "$uscite/uscita-1.RKT")" = 25 ] && grep -q "^Fine" "$uscite/uscita-1.RKT" ||
+    errore "uscita-1.RKT non ha le 25 righe dei trimestri"
+grep -q "RIEPILOGO ELEMENTI CALCOLO" "$uscite/uscita-2.RKT" || errore "uscita-2.RKT non è il riepilogo"
+echo "uscita-1.RKT, uscita-2.RKT: ok"
 echo "percorso completato; fotografie in $foto"

@@ -122,22 +122,13 @@ CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
     dati.colonne = {{"N.", 5, Formato::Intero},
                     {"Riga del file", 8, Formato::Intero},
                     {"Dal", 11, Formato::Data},
-                    {"Al", 11, Formato::Data},
-                    {"Giorni", 7, Formato::Intero},
-                    {"Numeri debitori", 16, Formato::Importo},
-                    {"Indebitamento medio", 14, Formato::Importo},
-                    {"Interessi", 12, Formato::Importo},
-                    {"CMS", 12, Formato::Importo},
-                    {"Altri interessi", 12, Formato::Importo},
-                    {"Spese", 12, Formato::Importo},
-                    {"CMS spese", 12, Formato::Importo},
-                    {"Altri oneri", 12, Formato::Importo},
-                    {"Accordato", 14, Formato::Importo},
-                    {"Fido utilizzato", 14, Formato::Importo},
-                    {"Categoria", 24, Formato::Generale},
-                    {"Valuta", 7, Formato::Generale},
-                    {"Norma", 14, Formato::Generale},
-                    {"Formula", 15, Formato::Generale}};
+                    {"Al", 11, Formato::Data}};
+    for (const CampoPeriodo& k : kCampiPeriodo)
+        dati.colonne.push_back({std::string(k.colonna), k.larghezza, k.formato});
+    dati.colonne.insert(dati.colonne.end(), {{"Categoria", 24, Formato::Generale},
+                                             {"Valuta", 7, Formato::Generale},
+                                             {"Norma", 14, Formato::Generale},
+                                             {"Formula", 15, Formato::Generale}});
     Foglio tassi;
     tassi.nome = "Tassi usati";
     tassi.colonne = {
@@ -149,7 +140,7 @@ CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
         const EsitoTrimestre& e = esiti[n];
         std::vector<Cella> r = {intero(static_cast<double>(n + 1)), intero(e.riga), data(e.dal), data(e.al)};
         for (std::size_t k = 0; k < e.dati.size(); ++k)
-            r.push_back(Cella::daCampo(e.dati[k], k == 0 ? Formato::Intero : Formato::Importo));
+            r.push_back(Cella::daCampo(e.dati[k], kCampiPeriodo[k].formato));
         for (const std::string* t : {&e.categoria, &e.valuta, &e.norma, &e.formula})
             r.push_back(Cella::diTesto(*t));
         dati.righe.push_back(std::move(r));

@@ -9,6 +9,9 @@
 
 namespace vantrel {
 
+/// What the chart shows before an account has been imported.
+inline constexpr const char* kGraficoVuoto = "Importa i periodi di un conto per vederne il grafico";
+
 /// One quarter on the chart of an account.
 struct PuntoGrafico {
     Data inizio;

@@ -13,19 +13,17 @@
 namespace vantrel {
 namespace {
 
-// What a column holds. The input fields follow kCampo in tab order.
+// What a column holds: a figure of the period (its position in kCampiPeriodo, from 0), or one of these.
 enum Ruolo : int {
     kIgnota = -1,
-    kDal = 0,
-    kAl,
-    kGiorni,
-    kCampo,
-    kCategoria = kCampo + static_cast<int>(kCampiPeriodo.size()),
-    kAccordato,
-    kValuta,
-    kNorma,
-    kFormula,
-    kAccordatoOFido, // "accordato": the option when its cells are options, otherwise the fido
+    kDal = -2,
+    kAl = -3,
+    kCategoria = -4,
+    kAccordato = -5,
+    kValuta = -6,
+    kNorma = -7,
+    kFormula = -8,
+    kAccordatoOFido = -9, // "accordato": the option when its cells are options, otherwise the fido
 };
 
 struct Alias {
@@ -33,56 +31,37 @@ struct Alias {
     int ruolo;
 };
 
-// Headers as compared (see chiaveTesto), the control names first.
+// The headers of the columns that are not figures, as compared (see chiaveTesto).
 constexpr Alias kIntestazioni[] = {
-    {"dal", kDal},
-    {"al", kAl},
-    {"giorni", kGiorni},
-    {"numerid", kCampo + 0},
-    {"numeri debitori", kCampo + 0},
-    {"numeri dare", kCampo + 0},
-    {"intdare", kCampo + 1},
-    {"interessi", kCampo + 1},
-    {"interessi dare", kCampo + 1},
-    {"interessi debitori", kCampo + 1},
-    {"comms", kCampo + 2},
-    {"cms", kCampo + 2},
-    {"extrafido", kCampo + 3},
-    {"altri interessi", kCampo + 3},
-    {"spesen", kCampo + 4},
-    {"spese", kCampo + 4},
-    {"comms2", kCampo + 5},
-    {"cms spese", kCampo + 5},
-    {"aspese", kCampo + 6},
-    {"altri oneri", kCampo + 6},
-    {"fido", kCampo + 7},
-    {"acc", kCampo + 8},
-    {"fido utilizzato", kCampo + 8},
-    {"importo", kCampo + 8},
-    {"categoria", kCategoria},
-    {"valuta", kValuta},
-    {"norma", kNorma},
-    {"formula", kFormula},
-    {"accordato", kAccordatoOFido},
+    {"dal", kDal},     {"al", kAl},           {"categoria", kCategoria},      {"valuta", kValuta},
+    {"norma", kNorma}, {"formula", kFormula}, {"accordato", kAccordatoOFido},
 };
 
-// A word of a choice column and what it picks: the control clicked, or for the category the item of
-// its list.
+// A word of a choice column and what it picks: the control clicked, or the category of account.
 struct Scelta {
-    const char* chiave;
+    std::string chiave;
     int ControlliTeg::*controllo = nullptr;
-    int voce = 0;
+    const CategoriaConto* categoria = nullptr;
 };
 struct Scelte {
     std::vector<Scelta> voci;
-    const char* ammesse;
+    std::string ammesse;
 };
+
+// The categories as their list writes them.
+Scelte scelteCategoria() {
+    Scelte s;
+    const auto& categorie = categorieConto();
+    for (std::size_t k = 0; k < categorie.size(); ++k) {
+        s.voci.push_back({chiaveTesto(categorie[k].nome), nullptr, &categorie[k]});
+        s.ammesse += (k == 0 ? "" : k + 1 == categorie.size() ? " o " : ", ") + categorie[k].nome;
+    }
+    return s;
+}
 
 const Scelte& scelte(int ruolo) {
     using C = ControlliTeg;
-    static const Scelte categoria{
-        {{"conto corrente", nullptr, 0}, {"conto senza affidamento", nullptr, 1}, {"conto anticipi", nullptr, 2}},
-        "Conto Corrente, Conto senza affidamento o Conto anticipi"};
+    static const Scelte categoria = scelteCategoria();
     static const Scelte accordato{{{"fido", &C::accordatoFido},
                                    {"indebitam medio", &C::accordatoIndebitamento},
                                    {"indebitamento medio", &C::accordatoIndebitamento}},
@@ -164,6 +143,9 @@ bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
 
 int ruoloDi(const std::string& intestazione) {
     const std::string k = chiaveTesto(intestazione);
+    for (std::size_t c = 0; c < kCampiPeriodo.size(); ++c)
+        for (const std::string_view a : kCampiPeriodo[c].intestazioni)
+            if (!a.empty() && k == a) return static_cast<int>(c);
     for (const Alias& a : kIntestazioni)
         if (k == a.chiave) return a.ruolo;
     return kIgnota;
@@ -226,7 +208,7 @@ std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& r
 void applicaScelta(PeriodoDaControllare& p, int ruolo, const Scelta& s) {
     switch (ruolo) {
     case kCategoria:
-        p.categoria = s.voce;
+        p.categoria = s.categoria;
         break;
     case kAccordato:
         p.accordato = s.controllo;
@@ -280,7 +262,8 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
         }
     for (std::size_t c = 0; c < colonne_.size(); ++c) {
         if (colonne_[c].ruolo == kAccordatoOFido)
-            colonne_[c].ruolo = opzioni[c] && !importi[c] ? kAccordato : kCampo + 7;
+            colonne_[c].ruolo =
+                opzioni[c] && !importi[c] ? kAccordato : static_cast<int>(indiceCampo(&ControlliTeg::fido));
         if (colonne_[c].ruolo == kIgnota) {
             if (!colonne_[c].nome.empty() || piene[c])
                 ignorate_.push_back(colonne_[c].nome.empty() ? "colonna " + std::to_string(c + 1) + " senza nome"
@@ -334,17 +317,17 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
                                              dal->testo() + ")"};
         } else if (t.empty()) {
             continue;
-        } else if (ruolo == kGiorni) {
+        } else if (ruolo >= 0 && kCampiPeriodo[static_cast<std::size_t>(ruolo)].origine == OrigineCampo::Giorni) {
             const auto g = leggiIntero16(v);
             if (!g || *g <= 0) throw errore("non è un numero di giorni");
-            p.giorni = v;
-        } else if (ruolo >= kCampo && ruolo < kCategoria) {
+            p.campi[static_cast<std::size_t>(ruolo)] = v;
+        } else if (ruolo >= 0) {
             const auto testoCampo = importo(v);
             if (!testoCampo) throw errore("non è un importo");
-            p.campi[static_cast<std::size_t>(ruolo - kCampo)] = *testoCampo;
+            p.campi[static_cast<std::size_t>(ruolo)] = *testoCampo;
         } else {
             const auto s = scelta(ruolo, v);
-            if (!s) throw errore("non è ammesso (" + std::string(scelte(ruolo).ammesse) + ")");
+            if (!s) throw errore("non è ammesso (" + scelte(ruolo).ammesse + ")");
             applicaScelta(p, ruolo, *s);
         }
     }

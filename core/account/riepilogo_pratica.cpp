@@ -95,7 +95,12 @@ void RiepilogoPratica::avvia(PeriodiImportati periodi, const std::string& file) 
     modifica(f_, c_.tabella).selezione = -1;
     for (int id : {c_.trimestri, c_.superi, c_.superoMassimo})
         f_.imposta(id, "");
-    if (trim(f_.testo(nomeReport_)).empty()) f_.imposta(nomeReport_, nome());
+    // The report takes the file's name; a name an earlier import gave follows the new file, one the
+    // user typed stays.
+    if (const std::string_view n = trim(f_.testo(nomeReport_)); n.empty() || n == nomeDalFile_) {
+        nomeDalFile_ = std::filesystem::path(file).stem().string();
+        f_.imposta(nomeReport_, nomeDalFile_);
+    }
     // The checks run on a copy of the program's state: the currency of a quarter must not become
     // the window's, nor its messages the user's.
     contesto_ = std::make_unique<Contesto>();

@@ -118,6 +118,7 @@ private:
     std::vector<EsitoTrimestre> esiti_;
     Foglio tabella_;
     std::string file_;
+    std::string nomeDalFile_; // the report name the last import gave
     std::vector<std::string> ignorate_;
     std::unique_ptr<Contesto> contesto_; // the state the checks run on, apart from the user's window
     std::unique_ptr<ControlloPeriodi> controllo_;

@@ -17,6 +17,9 @@ namespace {
 constexpr const char* kImpossibile = "Calcolo impossibile, riprova con altri dati.";
 constexpr const char* kTassoZero = "Il tasso annuo deve essere diverso da zero.";
 constexpr const char* kRateZero = "Il numero delle rate deve essere diverso da zero.";
+constexpr const char* kDataNonValida = "Il campo \"Data erogazione\" non contiene una data valida (gg/mm/aaaa).";
+// Beyond this a rate is a typing mistake, not a loan (the field holds six characters: 999,99).
+constexpr double kTassoMassimo = 1000;
 
 // The four figures of a loan, any three of which give the fourth.
 enum Dato { kImporto, kNumeroRate, kTasso, kRata };
@@ -230,6 +233,29 @@ std::string PannelloMutuo::nonNumerico(std::initializer_list<int> dati) const {
     return {};
 }
 
+// A figure no loan can have stops the calculation with a message naming its field, before any plan.
+std::string PannelloMutuo::valoriNonAmmessi() const {
+    const auto campo = [](const char* nome, const char* perche) {
+        return std::string("Il campo \"") + nome + "\" " + perche;
+    };
+    const auto valore = [&](int id) { return leggiNumero(f_.testo(id)); };
+    if (const auto v = valore(c_.importo); v && *v <= 0) return campo("Importo Mutuo", "deve essere maggiore di zero.");
+    if (const auto v = valore(c_.numeroRate); v && *v < 0) return campo("Numero Rate", "non può essere negativo.");
+    if (const auto v = valore(c_.tassoAnnuo); v && (*v < 0 || *v >= kTassoMassimo))
+        return campo("Tasso Annuo", "deve essere compreso tra 0 e 999,99.");
+    for (const auto& [id, nome] :
+         {std::pair{c_.speseIniziali, "Spese iniziali"}, {c_.spesePerRata, "Spese per rata"}}) {
+        const std::string& t = f_.testo(id);
+        if (t.empty()) continue;
+        if (!valore(id)) return campo(nome, "non contiene un numero valido.");
+        if (*valore(id) < 0) return campo(nome, "non può essere negativo.");
+    }
+    // Nothing would be disbursed: no TAEG and no usury rate can be worked out.
+    if (const auto v = valore(c_.importo); v && numero(c_.speseIniziali) >= *v)
+        return campo("Spese iniziali", "non può raggiungere l'importo del mutuo: il netto erogato sarebbe nullo.");
+    return {};
+}
+
 std::string PannelloMutuo::trovaRata() {
     if (auto m = nonNumerico({kImporto, kNumeroRate, kTasso}); !m.empty()) return m;
     if (numero(c_.tassoAnnuo) == 0) return kTassoZero;
@@ -281,6 +307,16 @@ std::string PannelloMutuo::trovaImporto() {
     return {};
 }
 
+// The solver of the missing figure; with all four given the instalment is worked out again from the
+// other three.
+std::string PannelloMutuo::risolvi(const bool dato[4], int quanti) {
+    if (quanti < 3) return datiMancanti(dato);
+    if (dato[kImporto] && dato[kNumeroRate] && dato[kTasso]) return trovaRata();
+    if (!dato[kTasso]) return trovaTasso();
+    if (!dato[kNumeroRate]) return trovaNumeroRate();
+    return trovaImporto();
+}
+
 void PannelloMutuo::calcola() {
     if (f_.testo(c_.dataErogazione).empty()) f_.imposta(c_.dataErogazione, ctx_.oggi().testo());
     stato_.mesiRata = stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
@@ -294,27 +330,26 @@ void PannelloMutuo::calcola() {
     modifica(f_, c_.piano).voci.clear();
     modifica(f_, c_.piano).selezione = -1;
     piano_ = {};
-    dataNonValida_ = false;
-
-    // With all four given the instalment is worked out again from the other three.
-    std::string messaggio;
-    if (quanti < 3)
-        messaggio = datiMancanti(dato);
-    else if (dato[kImporto] && dato[kNumeroRate] && dato[kTasso])
-        messaggio = trovaRata();
-    else if (!dato[kTasso])
-        messaggio = trovaTasso();
-    else if (!dato[kNumeroRate])
-        messaggio = trovaNumeroRate();
-    else
-        messaggio = trovaImporto();
-    if (!messaggio.empty()) avviso(messaggio);
+    dataNonValida_ = !leggiDataErogazione(f_.testo(c_.dataErogazione));
+    std::string messaggio = dataNonValida_ ? kDataNonValida : valoriNonAmmessi();
+    if (messaggio.empty()) messaggio = risolvi(dato, quanti);
+    if (!messaggio.empty()) {
+        // No figure of a refused loan stays on screen as if it were its result.
+        for (int id : {c_.taeg, c_.totaleInteressi, c_.costoTotale, c_.totaleSpese})
+            f_.imposta(id, "");
+        avviso(messaggio);
+    }
     f_.daiFuoco(dataNonValida_ ? c_.dataErogazione : c_.importo);
-    calcolaTaeg();
+    if (messaggio.empty()) calcolaTaeg();
 }
 
 void PannelloMutuo::calcolaTaeg() {
     const double netto = arrotonda4(numero(c_.importo) - numero(c_.speseIniziali));
+    if (!(netto > 0)) {
+        // No search: with nothing disbursed the present value of the instalments never falls to it.
+        f_.imposta(c_.taeg, "non calcolabile: netto erogato nullo");
+        return;
+    }
     const double rata = numero(c_.rata);
     const double j = numero(c_.tassoAnnuo) / 100;
     const std::int16_t m =
@@ -323,8 +358,6 @@ void PannelloMutuo::calcolaTaeg() {
     const auto taeg = cercaTaeg(netto, rata, j, m, n);
     if (taeg && std::isfinite(*taeg))
         f_.imposta(c_.taeg, formatta(*taeg, maschere::taeg));
-    else if (!taeg && netto <= 0)
-        f_.imposta(c_.taeg, "non calcolabile: netto erogato nullo");
     else
         f_.imposta(c_.taeg, "non calcolabile");
 }

@@ -93,6 +93,8 @@ private:
     std::string trovaImporto();
     std::string datiMancanti(const bool dato[4]) const;
     std::string nonNumerico(std::initializer_list<int> campi) const;
+    std::string valoriNonAmmessi() const;
+    std::string risolvi(const bool dato[4], int quanti);
     void rataDelTasso();
     void costruisciPiano();
     void selezionaTesto(int id);

@@ -9,6 +9,10 @@
 namespace vantrel {
 namespace {
 
+/// Steps checked one by one below the bracket: the noise of a sum flips the stop rule over a few
+/// steps at most; past these the search keeps what it found, so it never takes long.
+constexpr long kPassiVicini = 256;
+
 /// The first step in [0, limite) at which `ferma` holds for the value `valuta` gives, or `limite`.
 /// The search starts at `da`, gallops to a bracket, then halves it. `ferma` is monotone except for
 /// rounding noise, which only matters where `vicino` holds: there every step is checked one by one.
@@ -59,7 +63,7 @@ long primoPasso(long limite, long da, Valuta valuta, Ferma ferma, Vicino vicino)
         }
     }
     long primo = hi;
-    for (long k = hi - 1; k >= 0; --k) {
+    for (long k = hi - 1; k >= 0 && k >= hi - kPassiVicini; --k) {
         const double v = k == lo ? valoreLo : valuta(k);
         if (!vicino(v)) break;
         if (ferma(v)) primo = k;
@@ -243,15 +247,21 @@ std::optional<double> cercaTaeg(double netto, double rata, double j, std::int16_
         !std::isfinite(j))
         return ferma(0) ? std::optional<double>(taeg(0)) : std::nullopt;
     // Below a periodic rate of -1 the sum swings in sign: those steps are taken one by one, and the
-    // search goes on from the first step past them.
+    // search goes on from the first step past them. Far below it there is no loan to speak of.
     long fatti = 0;
     for (double jj = j; !(jj / m > -1); jj = jj + kPassoRicerca, ++fatti) {
-        if (fatti >= limite) return std::nullopt;
+        if (fatti >= limite || fatti >= kPassiVicini) return std::nullopt;
         const double p = jj / m;
         if (arrotonda4(valoreAttuale(rata, p, numRate)) - netto <= 0) return (std::pow(1 + p, ratePerAnno) - 1) * 100;
     }
     if (fatti > 0) return cercaTaeg(netto, rata, avanzaPassi(j, fatti), ratePerAnno, numRate, limite - fatti);
-    auto vicino = [&](double s) { return std::fabs(s - netto) <= 0.0001 + 1e-9 * std::max(1.0, std::fabs(s)); };
+    // Rounding to four decimals flips the stop rule where the sum lies on a half of the fourth decimal
+    // next to the net amount: only there can the noise of the sum matter.
+    auto vicino = [&](double s) {
+        const double x = s * 10000;
+        const double mezzo = std::floor(x) + 0.5;
+        return std::fabs(s - netto) <= 0.0002 && std::fabs(x - mezzo) <= 1e-9 * std::max(1.0, std::fabs(x));
+    };
     const long k = primoPasso(limite, 0, valore, fermaValore, vicino);
     if (k >= limite) return std::nullopt;
     return taeg(k);

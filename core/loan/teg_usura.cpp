@@ -15,10 +15,10 @@ double scarto(double i, double netto, double flusso, int n, int m) {
 
 } // namespace
 
-std::optional<double> tegUsuraMutuo(double importo, double rata, int numRate, int ratePerAnno,
+std::optional<double> tegUsuraMutuo(double importo, double rataPagata, int numRate, int ratePerAnno,
                                     const CostiMutuo& costi) {
-    const double netto = importo - costi.speseIniziali - costi.assicurazione - costi.mediazione;
-    const double flusso = rata + costi.spesePerRata;
+    const double netto = importo - costi.totale();
+    const double flusso = rataPagata;
     if (!(netto > 0) || !(flusso > 0) || numRate < 1 || ratePerAnno < 1 || !std::isfinite(netto) ||
         !std::isfinite(flusso))
         return std::nullopt;

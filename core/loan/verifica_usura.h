@@ -2,6 +2,7 @@
 
 #include "common/controlli.h"
 #include "common/finestra.h"
+#include "loan/teg_usura.h"
 #include "program/stato_programma.h"
 #include "rates/serie_ufficiale.h"
 #include "rates/soglia_ufficiale.h"
@@ -32,20 +33,27 @@ inline constexpr const char* kAiutoMora =
         .lunghezzaMassima = 10, .tab = 1)                                                                              \
     X(tipoOperazione, "cmbTipoOperazione", Combo,                                                                      \
         .aiuto = "scegliere la categoria di operazione della rilevazione trimestrale dei tassi medi", .tab = 2)        \
-    X(speseIstruttoria, "txtSpeseIstruttoria", Testo,                                                                  \
-        .aiuto = "spese iniziali che entrano nel TEG (istruttoria, perizia, notaio a carico); vuoto: le spese "        \
-            "iniziali del mutuo",                                                                                      \
+    X(intermediario, "cmbIntermediario", Combo,                                                                        \
+        .aiuto = "chi concede il finanziamento: fino al 31/12/2009 il credito personale e gli altri finanziamenti "    \
+            "alle famiglie hanno una categoria per le banche e una per gli intermediari non bancari",                  \
         .tab = 3)                                                                                                      \
+    X(speseIstruttoria, "txtSpeseIstruttoria", Testo,                                                                  \
+        .aiuto = "spese iniziali che entrano nel TEG (istruttoria, notaio a carico): sostituiscono le spese "          \
+            "iniziali del mutuo, non si sommano; vuoto: le spese iniziali del mutuo",                                  \
+        .tab = 4)                                                                                                      \
+    X(perizia, "txtPerizia", Testo, .aiuto = "spese di perizia dell'immobile pagate all'erogazione", .tab = 5)         \
     X(assicurazione, "txtAssicurazione", Testo,                                                                        \
-        .aiuto = "premio dell'assicurazione collegata al finanziamento, pagato all'erogazione", .tab = 4)              \
-    X(mediazione, "txtMediazione", Testo, .aiuto = "compenso di mediazione pagato all'erogazione", .tab = 5)           \
-    X(tassoMora, "txtTassoMora", Testo, .aiuto = kAiutoMora, .lunghezzaMassima = 6, .tab = 6)                          \
+        .aiuto = "premio dell'assicurazione collegata al finanziamento, pagato all'erogazione", .tab = 6)              \
+    X(mediazione, "txtMediazione", Testo, .aiuto = "compenso di mediazione pagato all'erogazione", .tab = 7)           \
+    X(tassoMora, "txtTassoMora", Testo, .aiuto = kAiutoMora, .lunghezzaMassima = 6, .tab = 8)                          \
     X(moraSommata, "chkMoraSommata", Casella, .testo = "confronta anche mora + tasso del contratto",                   \
-        .aiuto = kAiutoMora, .tab = 7)                                                                                 \
+        .aiuto = kAiutoMora, .tab = 9)                                                                                 \
     X(verifica, "cmdVerificaUsura", Pulsante, .testo = "Verifica usura",                                               \
-        .aiuto = "calcola il TEG del mutuo e lo confronta con la soglia d'usura", .tab = 8)                            \
+        .aiuto = "calcola il TEG del mutuo e lo confronta con la soglia d'usura", .tab = 10)                           \
     X(tegUsura, "txtTegUsura", Testo,                                                                                  \
-        .aiuto = "TEG del mutuo ai fini dell'usura: rate, spese per rata e costi iniziali", .solaLettura = true)       \
+        .aiuto = "TEG del mutuo ai fini dell'usura: le rate come pagate (con le spese per rata) e i costi iniziali, "  \
+            "su un anno di 12 mesi uguali",                                                                            \
+        .solaLettura = true)                                                                                           \
     X(soglia, "txtSogliaUsura", Testo, .aiuto = "soglia d'usura della categoria e classe alla data del contratto",     \
         .solaLettura = true)                                                                                           \
     X(esito, "txtEsitoUsura", Testo, .aiuto = "esito del confronto del TEG con la soglia", .solaLettura = true)        \
@@ -72,6 +80,8 @@ public:
     VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo);
     /// The kinds of operation offered, in the order of the list.
     static const std::vector<std::string>& tipiOperazione();
+    /// The intermediaries of the list, banks first.
+    static const std::vector<std::string>& intermediari();
     void carica();
 
     bool tasto(int id, const Battuta& tasto, std::optional<std::string>& risultato) override;
@@ -83,10 +93,21 @@ public:
     const EsitoUsuraMutuo& esito() const { return esito_; }
 
 private:
+    /// The row of the series that gives the threshold, and the kind of loan of its surcharge.
+    struct Categoria {
+        RicercaSerie ricerca;
+        TipoMora mora = TipoMora::AltriFinanziamenti;
+        std::string nome; // the kind chosen, or the official name written
+    };
+
     const SerieUfficiale* serie();
     double numero(int id) const;
+    Categoria categoria(const SerieUfficiale& s, const Data& contratto, double anni);
+    CostiMutuo costi() const;
+    bool istruttoriaScritta() const;
+    std::string valoriNonAmmessi() const;
     /// The lines of the default-interest check, added to the block the plan print carries.
-    void verificaMora(double mora, const SogliaUfficiale& su, double soglia, TipoMora tipoMora);
+    void verificaMora(const TassoEsatto& mora, const SogliaUfficiale& su);
     void mostra();
 
     Finestra& f_;

@@ -184,8 +184,9 @@ void SoglieUfficiali::sceltaClasse(bool perImporto) {
     if (perImporto) {
         const auto importo = leggiNumero(testo(c_.importo));
         const auto& classi = categorie_[static_cast<std::size_t>(k)].classi;
-        const auto it = std::find_if(classi.begin(), classi.end(),
-                                     [&](const RigaSerie* r) { return importo && r->limiti.contiene(*importo); });
+        const auto it = std::find_if(classi.begin(), classi.end(), [&](const RigaSerie* r) {
+            return importo && r->limiti.contiene(*importo, Valuta::Euro);
+        });
         Controllo& c = modifica(c_.classe);
         if (it != classi.end()) {
             c.selezione = static_cast<int>(it - classi.begin());
@@ -213,11 +214,14 @@ void SoglieUfficiali::calcola() {
     // The chart follows the class by an amount it holds: the one typed, else the class's upper
     // limit (just above its lower limit when it has none).
     std::optional<double> importo = leggiNumero(testo(c_.importo));
-    if (!importo)
+    Valuta valuta = Valuta::Euro;
+    if (!importo) {
         importo = r.limiti.finoA   ? r.limiti.finoA
                   : r.limiti.oltre ? std::optional(*r.limiti.oltre + 0.01)
                                    : std::nullopt;
-    andamento_ = tipo_ ? vantrel::andamento(*serie_, *tipo_, importo) : std::vector<PuntoAndamento>{};
+        valuta = r.limiti.valuta;
+    }
+    andamento_ = tipo_ ? vantrel::andamento(*serie_, *tipo_, importo, valuta) : std::vector<PuntoAndamento>{};
 }
 
 } // namespace vantrel

@@ -5,10 +5,12 @@
 #include "common/numeri.h"
 #include "common/testo.h"
 #include "rates/avvisi_tassi.h"
+#include "rates/categoria_conto.h"
 #include "rates/fonti_tassi.h"
 #include "rates/importa_serie.h"
 #include "rates/norma_soglia.h"
 #include "rates/set_tassi.h"
+#include "rates/tipi_operazione.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>
@@ -18,7 +20,17 @@
 namespace vantrel {
 namespace {
 
-constexpr int kPrimoAnno = 1997; // the first quarter with official average rates
+constexpr int kPrimoAnno = 1997;        // the first quarter with official average rates
+constexpr Data kInizioEuro{2002, 1, 1}; // the published classes went over from lire to euro
+
+// The window's categories by their index in the class rules: current account, overdraft, advances.
+constexpr int kConto = 0, kScoperti = 1, kAnticipi = 2;
+
+const TipoOperazione& tipo(std::string_view nome) {
+    for (const TipoOperazione& t : tipiOperazione())
+        if (t.nome == nome) return t;
+    throw std::out_of_range(std::string(nome));
+}
 
 const char* const kTitoloAttenzione = "ATTENZIONE!";
 
@@ -27,6 +39,12 @@ std::string f(double x) {
 }
 std::string f(float x) {
     return allineaDestra(formatta(x, maschere::tasso2), 5);
+}
+
+// A threshold field: the rule on the average as the field writes it, every decimal kept (8 gives 12,00,
+// 9,87 gives 14,805); an empty or unreadable average gives 0,00.
+std::string testoSoglia(std::string_view media, Norma norma) {
+    return sogliaDelTesto(media, norma).value_or(TassoEsatto{}).testoAlmeno(2);
 }
 
 std::string unisci(std::initializer_list<std::string> valori) {
@@ -66,7 +84,9 @@ std::vector<std::string> righeElencoTassi(const TabellaTassi& t) {
         const auto& u = r.TU;
         // The overdraft thresholds are not stored: the period's rule gives them.
         const Norma n = normaDellaChiave(r.periodo);
-        const auto soglia = [&](float media) { return f(sogliaRegola(static_cast<double>(media), n)); };
+        const auto soglia = [&](float media) {
+            return f(sogliaDelTesto(testoNumero(media), n).value_or(TassoEsatto{}).valore());
+        };
         righe.push_back(s + "A" + " " + q + "° trim. " + y + "  1° S. " +
                         unisci({f(m[1]), f(u[1]), f(m[7]), soglia(m[7]), f(m[3]), f(u[3]), f(u[5])}));
         righe.push_back(s + "B" + "                2° S. " +
@@ -96,10 +116,41 @@ Usurari::Usurari(Contesto& ctx, std::optional<ServerTassi> server)
     caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
     imposta(c_.stato, avvisoTabellaTassi(ctx_.stato.tassi)); // a missing or damaged table is said at once
     righeTassi();
-    imposta(c_.classiDiImporto,
-            schema().definizione(c_.classiDiImporto).testo + "   in " + (ctx_.stato.importiInLire ? "Lire" : "Euro"));
     riempiAnni();
     modifica(c_.trimestre).voci = {"1", "2", "3", "4"};
+    etichetteDelTrimestre();
+}
+
+// The quarter chosen, else today's: the one whose categories and classes the labels name.
+Data Usurari::inizioTrimestre() const {
+    const auto q = leggiNumero(testo(c_.trimestre));
+    const auto a = leggiNumero(testo(c_.anno));
+    if (q && a && *q >= 1 && *q <= 4) return Data{static_cast<int>(*a), static_cast<int>(*q) * 3 - 2, 1};
+    const Data oggi = ctx_.oggi();
+    return Data{oggi.anno, oggi.trimestre() * 3 - 2, 1};
+}
+
+void Usurari::etichetteDelTrimestre() {
+    const Data d = inizioTrimestre();
+    const bool lire = d < kInizioEuro;
+    const auto classe = [&](int categoria, int k) {
+        const auto classi = categoriaConto(categoria).classi(d, lire ? Valuta::Lire : Valuta::Euro);
+        return k > static_cast<int>(classi.size()) ? std::string("non prevista")
+                                                   : classi[static_cast<std::size_t>(k - 1)].descrizione();
+    };
+    imposta(c_.classiDiImporto, schema().definizione(c_.classiDiImporto).testo + "   in " + (lire ? "lire" : "euro"));
+    imposta(c_.etichettaConto, nomeInVigore(tipo("Aperture di credito in conto corrente"), d));
+    imposta(c_.etichettaContoFino, classe(kConto, 1));
+    imposta(c_.etichettaContoOltre, classe(kConto, 2));
+    const std::string scoperti = nomeInVigore(tipo("Scoperti senza affidamento"), d);
+    imposta(c_.etichettaScoperti,
+            scoperti.empty() ? "Scoperti senza affidamento: non rilevati prima del 2010" : scoperti);
+    imposta(c_.etichettaScopertiFino, scoperti.empty() ? "" : classe(kScoperti, 1));
+    imposta(c_.etichettaScopertiOltre, scoperti.empty() ? "" : classe(kScoperti, 2));
+    imposta(c_.etichettaAnticipi, nomeInVigore(tipo("Anticipi, sconti commerciali e finanziamenti alle imprese"), d));
+    imposta(c_.etichettaAnticipiFino, classe(kAnticipi, 1));
+    imposta(c_.etichettaAnticipiMedi, classe(kAnticipi, 2));
+    imposta(c_.etichettaAnticipiOltre, classe(kAnticipi, 3));
 }
 
 void Usurari::riempiAnni() {
@@ -165,8 +216,7 @@ void Usurari::sogliaRiga(int medio) {
         if (medio == c_.cms) return;
         imposta(medio, "0");
     }
-    imposta(soglia, formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiaveScelta())),
-                             maschere::tasso2));
+    imposta(soglia, testoSoglia(testo(medio), normaDellaChiave(chiaveScelta())));
 }
 
 void Usurari::uscito(int i) {
@@ -193,9 +243,11 @@ void Usurari::cliccato(int i) {
 }
 
 void Usurari::selezionato(int i) {
-    if (i != c_.richiama) return;
-    const Controllo& c = (*this)[i];
-    if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
+    if (i == c_.richiama) {
+        const Controllo& c = (*this)[i];
+        if (c.selezione >= 0) richiama(c.voci[static_cast<std::size_t>(c.selezione)]);
+    }
+    if (i == c_.richiama || i == c_.trimestre || i == c_.anno) etichetteDelTrimestre();
 }
 
 std::string Usurari::chiaveScelta() const {
@@ -213,7 +265,7 @@ void Usurari::salva() {
     const int k = t.cercaPeriodo(chiave);
     if (k > 0) {
         const Risposta r =
-            ctx_.messaggio({kTitoloAttenzione, "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+            ctx_.messaggio({kTitoloAttenzione, "Il periodo che stai salvando esiste già. Vuoi sovrascrivere i dati?",
                             Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         if (r != Risposta::Ok) return;
     }
@@ -298,9 +350,7 @@ void Usurari::richiama(const std::string& voce) {
         imposta(i, formatta(vantrel::campoTasso(r, schema().definizione(i).nome), maschere::tasso2));
     // The overdraft thresholds are not stored: the period's rule gives them.
     for (int medio : {c_.medioScopertiFino, c_.medioScopertiOltre})
-        imposta(sogliaDi(medio),
-                formatta(sogliaRegola(leggiNumero(testo(medio)).value_or(0.0), normaDellaChiave(chiave)),
-                         maschere::tasso2));
+        imposta(sogliaDi(medio), testoSoglia(testo(medio), normaDellaChiave(chiave)));
     scegliVoce(c_.trimestre, primiCaratteri(chiave, 1));
     scegliVoce(c_.anno,
                chiave.size() >= 4 ? std::string_view(chiave).substr(chiave.size() - 4) : std::string_view(chiave));

@@ -49,7 +49,6 @@ inline constexpr std::string_view kIntestazioneTassi2 =
         .testo = "Anticipi, sconti commerciali e altri finanziamenti alle imprese effettuati dalle banche.")           \
     X(etichettaAnticipiFino, "LblAnticipi1", Etichetta, .testo = "fino a lire 10.000.000/€ 5.000")                     \
     X(etichettaAnticipiMedi, "LblAnticipi2", Etichetta, .testo = "fino a lire 193.627.000")                            \
-    X(etichettaAnticipiMediEuro, "LblAnticipi2b", Etichetta, .testo = "€100.000,00")                                   \
     X(etichettaAnticipiOltre, "LblAnticipi3", Etichetta, .testo = "oltre")                                             \
     X(etichettaCms, "LblCms", Etichetta, .testo = "Commissione di massimo scoperto Rilevamento medio del periodo")     \
     X(medioContoFino, "TM1", Testo, .testo = "0", .tab = 4)                                                            \
@@ -137,6 +136,9 @@ protected:
 
 private:
     void riempiAnni();
+    Data inizioTrimestre() const;
+    /// The category names and class limits in force in the quarter shown (lire before 2002).
+    void etichetteDelTrimestre();
     void salva();
     void dopoNuovoPeriodo();
     void dopoSovrascrittura();

@@ -1,5 +1,6 @@
 #include "rates/classe_importo.h"
 
+#include "common/maschera_formato.h"
 #include "common/numeri.h"
 
 #include <string>
@@ -7,8 +8,6 @@
 
 namespace vantrel {
 namespace {
-
-constexpr double kLirePerEuro = 1936.27;
 
 std::vector<std::string> parole(std::string_view s) {
     std::vector<std::string> out;
@@ -25,10 +24,24 @@ std::vector<std::string> parole(std::string_view s) {
     return out;
 }
 
+std::string cifra(double x) {
+    return formatta(x, "#,###,###,##0");
+}
+
 } // namespace
 
-bool LimitiClasse::contiene(double euro) const {
-    return riconosciuta && (!oltre || euro > *oltre) && (!finoA || euro <= *finoA);
+bool LimitiClasse::contiene(double importo, Valuta v) const {
+    // The amount goes into the currency of the limits, which the decrees wrote as round figures.
+    if (v != valuta) importo = v == Valuta::Lire ? importo / kLirePerEuro : importo * kLirePerEuro;
+    return riconosciuta && (!oltre || importo > *oltre) && (!finoA || importo <= *finoA);
+}
+
+std::string LimitiClasse::descrizione() const {
+    const std::string unita = valuta == Valuta::Lire ? " lire" : " euro";
+    if (!riconosciuta || (!oltre && !finoA)) return "intera distribuzione";
+    if (!oltre) return "fino a " + cifra(*finoA) + unita;
+    if (!finoA) return "oltre " + cifra(*oltre) + unita;
+    return "da " + cifra(*oltre) + " a " + cifra(*finoA) + unita;
 }
 
 LimitiClasse leggiClasse(std::string_view testo) {
@@ -40,10 +53,11 @@ LimitiClasse leggiClasse(std::string_view testo) {
     double scala = 1;
     std::size_t fine = p.size();
     if (fine >= 3 && p[fine - 3] == "milioni" && p[fine - 2] == "di" && p[fine - 1] == "lire") {
-        scala = 1e6 / kLirePerEuro;
+        scala = 1e6;
+        l.valuta = Valuta::Lire;
         fine -= 3;
     } else if (fine >= 1 && p[fine - 1] == "lire") {
-        scala = 1 / kLirePerEuro;
+        l.valuta = Valuta::Lire;
         fine -= 1;
     } else if (fine >= 1 && p[fine - 1] == "euro") {
         fine -= 1;
@@ -79,8 +93,25 @@ LimitiClasse leggiClasse(std::string_view testo) {
         }
     }
     if (!ok || (l.oltre && l.finoA && *l.finoA <= *l.oltre) || (!l.oltre && !l.finoA))
-        return LimitiClasse{{}, {}, false};
+        return LimitiClasse{{}, {}, l.valuta, false};
     return l;
+}
+
+std::vector<LimitiClasse> classiDaiLimiti(const std::vector<double>& limiti, Valuta v) {
+    std::vector<LimitiClasse> classi;
+    std::optional<double> oltre;
+    for (const double finoA : limiti) {
+        classi.push_back({oltre, finoA, v});
+        oltre = finoA;
+    }
+    classi.push_back({oltre, std::nullopt, v});
+    return classi;
+}
+
+int classeDi(const std::vector<LimitiClasse>& classi, double importo, Valuta v) {
+    for (std::size_t k = 0; k < classi.size(); ++k)
+        if (classi[k].contiene(importo, v)) return static_cast<int>(k) + 1;
+    return 0;
 }
 
 } // namespace vantrel

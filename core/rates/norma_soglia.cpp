@@ -9,8 +9,8 @@
 namespace vantrel {
 namespace {
 
-// The rules' figures, written once for both forms: the average times 3/2; from 14/05/2011 times 5/4
-// plus 4 points, never more than 8 points above it.
+// The rules' figures: the average times 3/2; from 14/05/2011 times 5/4 plus 4 points, never more
+// than 8 points above it.
 struct Fattore {
     int num, den;
 };
@@ -18,28 +18,31 @@ constexpr Fattore kFattoreVecchia{3, 2};
 constexpr Fattore kFattoreNuova{5, 4};
 constexpr int kPuntiNuova = 4;
 constexpr int kScartoMassimo = 8;
-// At or above this average the cap of 8 points binds (16 x 1,25 + 4 = 16 + 8).
-constexpr double kMediaTetto =
-    static_cast<double>((kScartoMassimo - kPuntiNuova) * kFattoreNuova.den) / (kFattoreNuova.num - kFattoreNuova.den);
 
-// x num / den gives the same double as x 1,5 or x 1,25: the product rounds once, the division by a
-// power of two is exact.
-double per(double x, Fattore f) {
-    return x * f.num / f.den;
+// An average of at most six decimals is a whole number of hundreds of units: times 3/2 and 5/4 stay exact.
+std::int64_t per(std::int64_t unita, Fattore f) {
+    return unita * f.num / f.den;
+}
+
+// Whether the cap of 8 points binds: the average x 1,25 + 4 would be higher.
+bool tetto(const TassoEsatto& tegm) {
+    return per(tegm.unita, kFattoreNuova) + kPuntiNuova * TassoEsatto::kPunto >=
+           tegm.unita + kScartoMassimo * TassoEsatto::kPunto;
 }
 
 } // namespace
 
-double sogliaRegola(double media, Norma norma) {
-    if (norma == Norma::Vecchia) return per(media, kFattoreVecchia);
-    return media < kMediaTetto ? per(media, kFattoreNuova) + kPuntiNuova : media + kScartoMassimo;
-}
-
 TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, Norma norma) {
     const std::int64_t t = tegm.unita;
-    if (norma == Norma::Vecchia) return TassoEsatto::esatto(t * kFattoreVecchia.num / kFattoreVecchia.den);
-    return TassoEsatto::esatto(std::min(t * kFattoreNuova.num / kFattoreNuova.den + kPuntiNuova * TassoEsatto::kPunto,
-                                        t + kScartoMassimo * TassoEsatto::kPunto));
+    if (norma == Norma::Vecchia) return TassoEsatto::esatto(per(t, kFattoreVecchia));
+    if (tetto(tegm)) return TassoEsatto::esatto(t + kScartoMassimo * TassoEsatto::kPunto);
+    return TassoEsatto::esatto(per(t, kFattoreNuova) + kPuntiNuova * TassoEsatto::kPunto);
+}
+
+std::optional<TassoEsatto> sogliaDelTesto(std::string_view media, Norma norma) {
+    const auto m = TassoEsatto::leggi(media);
+    if (!m) return std::nullopt;
+    return sogliaSecondoRegola(*m, norma);
 }
 
 std::string nomeNorma(Norma norma) {
@@ -48,16 +51,6 @@ std::string nomeNorma(Norma norma) {
 
 std::string formulaNorma(Norma norma) {
     return norma == Norma::Vecchia ? "TEGM × 1,5" : "TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti";
-}
-
-double usura(double media, Norma norma) {
-    return arrotonda(sogliaRegola(media, norma), 2); // as writing it with "##.00" and reading it back
-}
-
-double sogliaEsatta(double media, Norma norma) {
-    // A single-precision average is first brought back to its published figure (9,57, not 9,5699997);
-    // four decimals times 1,25 or 1,5 need at most six.
-    return arrotonda(sogliaRegola(arrotonda(media, 4), norma), 6);
 }
 
 bool periodoACavallo(const Data& inizio, const Data& fine) {
@@ -80,16 +73,12 @@ Norma normaDellaChiave(std::string_view periodo) {
     return normaDelTrimestre(k.size() == 5 ? k[0] - '0' : 1, anno);
 }
 
-std::string testoTasso(double tasso) {
-    return formatta(tasso, "#0.00####");
-}
-
-std::string formulaSoglia(double media, Norma norma) {
-    const double m = arrotonda(media, 4);
-    const std::string risultato = " = " + testoTasso(sogliaEsatta(m, norma));
-    if (norma == Norma::Vecchia) return testoTasso(m) + " x 1,5" + risultato;
-    if (m < kMediaTetto) return testoTasso(m) + " x 1,25 + 4" + risultato;
-    return testoTasso(m) + " + 8" + risultato + " (tetto di 8 punti sul tasso medio)";
+std::string formulaSoglia(const TassoEsatto& media, Norma norma) {
+    const std::string m = media.testoAlmeno(2);
+    const std::string risultato = " = " + sogliaSecondoRegola(media, norma).testoAlmeno(2);
+    if (norma == Norma::Vecchia) return m + " x 1,5" + risultato;
+    if (!tetto(media)) return m + " x 1,25 + 4" + risultato;
+    return m + " + 8" + risultato + " (tetto di 8 punti sul tasso medio)";
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 #include "common/date.h"
 #include "rates/tasso_esatto.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,20 +16,13 @@ enum class Norma { Vecchia, Nuova };
 /// The day the rule of the average x 1,25 + 4 took effect.
 inline constexpr Data kInizioNuovaNorma{2011, 5, 14};
 
-/// The rule's figure for an average rate, unrounded, in double precision as the calculation window
-/// has always worked it out.
-double sogliaRegola(double media, Norma norma);
-/// The same in exact decimals, for the published series (no rounding).
+/// The rule's threshold for an average, in exact decimals and never rounded: 9,87 x 1,5 = 14,805;
+/// 7,3839 x 1,25 + 4 = 13,229875. The only threshold function of the program: whichever rule is in
+/// force or chosen, every window, the command line and the loan check decide with it.
 TassoEsatto sogliaSecondoRegola(const TassoEsatto& tegm, Norma norma);
-
-/// The threshold rounded to two decimals, as the calculation window gives it under a rule the user
-/// chose (so that results kept from earlier versions stay the same).
-double usura(double media, Norma norma);
-
-/// The rule's exact figure for the average as published (at most four decimals): 7,3839 x 1,25 + 4
-/// = 13,229875. The decrees print it with three or four decimals, the Bank of Italy's series often
-/// with two; the rule's figure is the legal one.
-double sogliaEsatta(double media, Norma norma);
+/// The same for an average written as a field or the rate table shows it ("9,87"); none when the
+/// text is not a rate.
+std::optional<TassoEsatto> sogliaDelTesto(std::string_view media, Norma norma);
 
 /// The rule in force for a period that begins on `inizio`: the new one when it begins on or after
 /// 14/05/2011; otherwise the old one, also for a period across the change (the thresholds published
@@ -48,11 +42,8 @@ Norma normaDellaChiave(std::string_view periodo);
 std::string nomeNorma(Norma norma);
 std::string formulaNorma(Norma norma);
 
-/// A rate with at least two and at most six decimals (11,70; 13,229875).
-std::string testoTasso(double tasso);
-
 /// The rule written out with its figures: "11,70 x 1,25 + 4 = 18,625", "18,00 + 8 = 26,00 (tetto
 /// di 8 punti)", "7,13 x 1,5 = 10,695"; the result is the exact threshold of the average.
-std::string formulaSoglia(double media, Norma norma);
+std::string formulaSoglia(const TassoEsatto& media, Norma norma);
 
 } // namespace vantrel

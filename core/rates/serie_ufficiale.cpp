@@ -72,7 +72,8 @@ std::vector<CategoriaInVigore> SerieUfficiale::categorie(const Data& d) const {
     return out;
 }
 
-RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::optional<double> importo) const {
+RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::optional<double> importo,
+                                   Valuta valuta) const {
     RicercaSerie out;
     const PeriodoSerie* p = periodo(d);
     if (!p) {
@@ -105,23 +106,30 @@ RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::
             out.errore += (k ? "; " : " ") + nomi_[migliori[k]].nome;
         return out;
     }
+    CategoriaInVigore trovata{nomi_[migliori[0]].nome, {}};
     for (std::size_t i = p->prima; i < p->oltre; ++i)
-        if (nomeRiga_[i] == migliori[0]) out.classi.push_back(&righe_[i]);
+        if (nomeRiga_[i] == migliori[0]) trovata.classi.push_back(&righe_[i]);
+    return classeDellaCategoria(trovata, importo, valuta);
+}
+
+RicercaSerie classeDellaCategoria(const CategoriaInVigore& c, std::optional<double> importo, Valuta valuta) {
+    RicercaSerie out;
+    out.classi = c.classi;
     if (out.classi.size() == 1 && (!importo || !out.classi[0]->limiti.riconosciuta)) {
         out.riga = out.classi[0];
         return out;
     }
     if (!importo) {
-        out.errore = "la categoria \"" + nomi_[migliori[0]].nome + "\" ha " + std::to_string(out.classi.size()) +
+        out.errore = "la categoria \"" + c.nome + "\" ha " + std::to_string(out.classi.size()) +
                      " classi di importo: indicare l'importo";
         return out;
     }
     for (const RigaSerie* r : out.classi)
-        if (r->limiti.contiene(*importo)) {
+        if (r->limiti.contiene(*importo, valuta)) {
             out.riga = r;
             return out;
         }
-    out.errore = "nessuna classe della categoria \"" + nomi_[migliori[0]].nome + "\" comprende l'importo indicato";
+    out.errore = "nessuna classe della categoria \"" + c.nome + "\" comprende l'importo indicato";
     return out;
 }
 

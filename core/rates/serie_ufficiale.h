@@ -23,6 +23,10 @@ struct RicercaSerie {
     std::string errore;
 };
 
+/// The class of a category in force that holds `importo` (in `valuta`): its only class when it has
+/// one, whatever the amount; without an amount a category of several classes gives no row.
+RicercaSerie classeDellaCategoria(const CategoriaInVigore& c, std::optional<double> importo, Valuta valuta);
+
 /// The official series of average rates and thresholds, every category and class, period by period.
 class SerieUfficiale {
 public:
@@ -40,8 +44,9 @@ public:
     /// The row of the category in force on `d` that has all the words of `parole` (compared
     /// without case, accents, articles and endings: "mutui ipotecari a tasso fisso"; of several,
     /// the one whose name has no other words, else none), in the class that holds `importo`
-    /// (euro); without an amount only a category with one class gives a row.
-    RicercaSerie cerca(const Data& d, std::string_view parole, std::optional<double> importo = {}) const;
+    /// (in `valuta`); without an amount only a category with one class gives a row.
+    RicercaSerie cerca(const Data& d, std::string_view parole, std::optional<double> importo = {},
+                       Valuta valuta = Valuta::Euro) const;
 
 private:
     struct NomeCategoria {

@@ -1,5 +1,7 @@
 #include "rates/tasso_esatto.h"
 
+#include <algorithm>
+
 namespace vantrel {
 namespace {
 
@@ -69,6 +71,10 @@ std::string TassoEsatto::testo(int d) const {
 
 std::string TassoEsatto::testo() const {
     return testo(decimali);
+}
+
+std::string TassoEsatto::testoAlmeno(int d) const {
+    return testo(std::max(d, esatto(unita).decimali));
 }
 
 } // namespace vantrel

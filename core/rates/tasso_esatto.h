@@ -29,6 +29,9 @@ struct TassoEsatto {
     /// Italian text with its own decimals ("19,785"), or rounded half up to `d` decimals ("19,7850").
     std::string testo() const;
     std::string testo(int d) const;
+    /// Every decimal it has, padded to at least `d`, never rounded ("16,0500", "17,76925"): how a
+    /// threshold is written.
+    std::string testoAlmeno(int d) const;
 
     friend bool operator==(const TassoEsatto& a, const TassoEsatto& b) { return a.unita == b.unita; }
     friend auto operator<=>(const TassoEsatto& a, const TassoEsatto& b) { return a.unita <=> b.unita; }

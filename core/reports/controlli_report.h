@@ -9,7 +9,7 @@ namespace vantrel {
 // The controls of the "Report" tab of the calculation window `Taeg`
 #define VANTREL_CONTROLLI_REPORT_TEG(X)                                                                                \
     X(risultati, "List1", Lista,                                                                                       \
-        .aiuto = "il doppio click su una riga ne comporta la rimozione,la quale viene temporaneamente inserita "       \
+        .aiuto = "il doppio click su una riga ne comporta la rimozione, la quale viene temporaneamente inserita "      \
             "nella 'testo da inserire'. un solo click per evidenziare le righe.")                                      \
     X(testoDaInserire, "testo", Testo, .aiuto = "inserire il testo da incollare nel report")                           \
     X(rigaTolta, "testo2", Testo, .visibile = false)                                                                   \
@@ -38,7 +38,7 @@ namespace vantrel {
     X(chiudi, "SSCommand1", Pulsante, .testo = "Chiudi", .aiuto = "chiude questa maschera. ",                          \
         .tooltip = "Chiudi la finestra di calcolo")
 
-// The controls of the report manager `STP2` "Anteprima stampa reporto dati"
+// The controls of the report manager `STP2` "Anteprima stampa report dati"
 #define VANTREL_CONTROLLI_GESTIONE_REPORT(X)                                                                           \
     X(righe, "List1", Lista)                                                                                           \
     X(etichettaTesto, "Label1", Etichetta, .testo = "testo da inserire")                                               \

@@ -5,7 +5,7 @@
 namespace vantrel {
 const Schema& GestoreReport::schemaReport() {
     static const Schema s = [] {
-        Schema sc("STP2", "Anteprima stampa reporto dati");
+        Schema sc("STP2", "Anteprima stampa report dati");
         aggiungi(sc, ControlliGestioneReport::kRighe);
         sc.ordineTab(ordineTab(ControlliGestioneReport::kRighe));
         return sc;

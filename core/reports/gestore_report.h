@@ -9,7 +9,7 @@
 
 namespace vantrel {
 
-/// The report manager "Anteprima stampa reporto dati": an editor of report files. Several may be
+/// The report manager "Anteprima stampa report dati": an editor of report files. Several may be
 /// open at once, each with its own list and fields.
 class GestoreReport : public FinestraComposta {
 public:

@@ -41,13 +41,19 @@ namespace vantrel {
     X(ftpSenzaTls, "FtpSenzaTls", Casella, .testo = "consenti FTP senza cifratura (sconsigliato)", .tab = 13)          \
     X(etichettaCertificati, "LblCertificati", Etichetta, .testo = "certificati (file, facoltativo)")                   \
     X(certificati, "Certificati", Testo, .tab = 14)                                                                    \
-    X(salva, "Salva", Pulsante, .tooltip = "Conferma", .tab = 15)                                                      \
-    X(esci, "Command3D8", Pulsante, .tooltip = " Uscita ", .tab = 16)
+    X(corniceDivisore, "FrameDivisore", Cornice, .testo = "Divisore dell'anno",                                        \
+        .aiuto = "giorni dell'anno x 100 nelle formule del T.E.G.")                                                    \
+    X(divisoreSempre365, "Divisore36500", Opzione, .testo = "36.500 sempre", .gruppo = "divisore", .tab = 15)          \
+    X(divisoreBisestile, "Divisore36600", Opzione, .testo = "36.600 negli anni bisestili", .gruppo = "divisore",       \
+        .selezionato = true, .tab = 16)                                                                                \
+    X(salva, "Salva", Pulsante, .tooltip = "Conferma", .tab = 17)                                                      \
+    X(esci, "Command3D8", Pulsante, .tooltip = " Uscita ", .tab = 18)
 // clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliImpostazioni, VANTREL_CONTROLLI_IMPOSTAZIONI)
 
 /// The settings window "Impostazioni": number of decimals, login user name, password and flag,
-/// print orientation and lines per page, and the server of the rate-set download. Opening it reads
+/// print orientation and lines per page, the server of the rate-set download and the days of the year
+/// of the TEG formulas. Opening it reads
 /// the settings files afresh; `Salva` writes them back and closes, `Command3D8` closes without saving.
 class FinestraImpostazioni : public Finestra {
 public:

@@ -2,6 +2,7 @@
 
 #include "rates/avvisi_tassi.h"
 #include "shell/accesso.h"
+#include "shell/guida.h"
 #include "shell/impostazioni.h"
 
 #include <climits>
@@ -190,6 +191,12 @@ void FinestraPrincipale::cliccato(int id) {
         mostra(TipoFinestra::GestoreReport);
     else if (id == c_.pulsantePiano)
         mostra(TipoFinestra::Taeg, kSchedaMutuo);
+    else if (id == c_.guida)
+        ospite_.mostraGuida({});
+    else if (id == c_.informazioni)
+        ctx_.messaggio({.titolo = "Informazioni su Vantrel",
+                        .testo = informazioniProgramma(VANTREL_VERSIONE),
+                        .icona = Icona::Informazione});
 }
 
 } // namespace vantrel

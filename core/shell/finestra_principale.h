@@ -46,6 +46,8 @@ public:
     virtual void termina() = 0;
     /// The lists of rows of the open windows: the result list, the report managers, the text window.
     virtual std::vector<ListaAperta> listeAperte() { return {}; }
+    /// Shows the help of the window named `finestra`; empty: the program's help.
+    virtual void mostraGuida(const std::string& finestra) { (void)finestra; }
 };
 
 /// A size in twips.
@@ -75,18 +77,20 @@ inline constexpr const char* kGruppoPannello = "pannello2";
     X(preferenze, "pref", Pulsante, .testo = "Preferenze", .gruppo = "&File")                                          \
     X(separatore, "Sep1", Linea, .gruppo = "&File")                                                                    \
     X(esci, "Esci", Pulsante, .testo = "Esci", .gruppo = "&File")                                                      \
-    X(calcolatrice, "calco", Pulsante, .testo = "Calcolatrice", .gruppo = "Utilità")                                   \
-    X(calendario, "Cal", Pulsante, .testo = "Calendario", .gruppo = "Utilità")                                         \
-    X(soglieUfficiali, "SoglieUff", Pulsante, .testo = "Tassi soglia ufficiali", .gruppo = "Utilità")                  \
-    X(sovrapponi, "Sovra", Pulsante, .testo = "Sovrapponi", .gruppo = "Finestra")                                      \
-    X(affiancaOrizzontalmente, "AffOriz", Pulsante, .testo = "Affianca orizzontalmente", .gruppo = "Finestra")         \
-    X(affiancaVerticalmente, "AffVert", Pulsante, .testo = "Affianca verticalmente", .gruppo = "Finestra")             \
-    X(disponiIcone, "DispIcon", Pulsante, .testo = "Disponi icone", .gruppo = "Finestra")                              \
+    X(calcolatrice, "calco", Pulsante, .testo = "Calcolatrice", .gruppo = "&Utilità")                                  \
+    X(calendario, "Cal", Pulsante, .testo = "Calendario", .gruppo = "&Utilità")                                        \
+    X(soglieUfficiali, "SoglieUff", Pulsante, .testo = "Tassi soglia ufficiali", .gruppo = "&Utilità")                 \
+    X(sovrapponi, "Sovra", Pulsante, .testo = "Sovrapponi", .gruppo = "Fi&nestra")                                     \
+    X(affiancaOrizzontalmente, "AffOriz", Pulsante, .testo = "Affianca orizzontalmente", .gruppo = "Fi&nestra")        \
+    X(affiancaVerticalmente, "AffVert", Pulsante, .testo = "Affianca verticalmente", .gruppo = "Fi&nestra")            \
+    X(disponiIcone, "DispIcon", Pulsante, .testo = "Disponi icone", .gruppo = "Fi&nestra")                             \
+    X(guida, "Guida", Pulsante, .testo = "Guida", .gruppo = "&?")                                                      \
+    X(informazioni, "Informazioni", Pulsante, .testo = "Informazioni su Vantrel", .gruppo = "&?")                      \
     X(pulsanteTeg, "SSCommand5", Pulsante, .tooltip = "calcolo T.E.G.", .gruppo = kGruppoPannello)                     \
     X(pulsanteTassi, "SSCommand13", Pulsante, .tooltip = "tassi usura", .gruppo = kGruppoPannello)                     \
     X(pulsanteSoglieUfficiali, "SSCommand27", Pulsante, .tooltip = "tassi soglia ufficiali",                           \
         .gruppo = kGruppoPannello)                                                                                     \
-    X(pulsanteReport, "SSCommand11", Pulsante, .gruppo = kGruppoPannello)                                              \
+    X(pulsanteReport, "SSCommand11", Pulsante, .tooltip = "gestione report", .gruppo = kGruppoPannello)                \
     X(pulsantePiano, "SSCommand19", Pulsante, .tooltip = "piano ammortamento", .gruppo = kGruppoPannello)              \
     X(pulsanteCalendario, "SSCommand23", Pulsante, .tooltip = "calendario", .gruppo = kGruppoPannello)                 \
     X(pulsanteCalcolatrice, "SSCommand25", Pulsante, .tooltip = "calcolatrice", .gruppo = kGruppoPannello)             \

@@ -24,6 +24,13 @@ void voce(std::vector<std::string>& r, const std::string& etichetta, std::string
     r.push_back(riga + valore);
 }
 
+// The factor of the formulas and why: the year of the period, unless the settings ask for 365 days.
+std::string giorniAnno(const CatenaSoglia& c) {
+    const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
+    if (c.sempre365) return fattore + ": impostazione \"Divisore dell'anno: 36.500 sempre\"";
+    return fattore + ": il " + std::to_string(c.anno) + (bisestile(c.anno) ? " è" : " non è") + " bisestile";
+}
+
 } // namespace
 
 std::string avvisoACavallo(const Data& inizio, const std::string& fine) {
@@ -41,6 +48,7 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
     }
     voce(r, "Trimestre", std::to_string(c.trimestre) + "° trimestre " + std::to_string(c.anno));
     voce(r, "Categoria", c.categoria);
+    if (!c.categoriaUfficiale.empty()) voce(r, "", "categoria ufficiale: " + c.categoriaUfficiale);
     voce(r, "Classe d'importo", std::to_string(c.classe) + "° scaglione, " + c.classeTesto);
     if (!c.accordato.empty()) voce(r, "", "(accordato " + c.accordato + ")");
     if (!c.trovato) {
@@ -56,21 +64,18 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
     voce(r, "Norma", norma);
     if (c.aCavallo && c.perData) voce(r, "", "(periodo a cavallo del 14/05/2011: soglia del trimestre)");
     const std::size_t k = static_cast<std::size_t>(c.classe - 1);
-    const auto media = c.trovato && k < c.medie.size() ? leggiNumero(c.medie[k]) : std::nullopt;
+    const auto media = c.trovato && k < c.medie.size() ? TassoEsatto::leggi(c.medie[k]) : std::nullopt;
     if (media) {
         voce(r, "Formula",
              c.norma == Norma::Vecchia ? "tasso medio x 1,5" : "tasso medio x 1,25 + 4, al massimo tasso medio + 8");
         voce(r, "", formulaSoglia(*media, c.norma));
     }
-    std::string soglia = c.soglia.empty() ? "non determinato" : c.soglia;
-    if (media && !c.perData) {
-        // A rule chosen by hand keeps the two decimals of earlier versions: the exact figure beside it.
-        const double esatta = sogliaEsatta(*media, c.norma);
-        const auto s = leggiNumero(c.soglia);
-        if (s && *s != esatta) soglia += " (con due decimali; esatta " + testoTasso(esatta) + ")";
-    }
-    voce(r, "Tasso soglia", soglia);
+    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia + " (esatto, secondo la regola)");
+    voce(r, "Soglia pubblicata",
+         c.sogliaPubblicata.empty() ? "non disponibile (serie ufficiale assente o senza la categoria)"
+                                    : c.sogliaPubblicata + " (" + c.classeUfficiale + ")");
     voce(r, "Fonte dei tassi", fonte);
+    voce(r, "Giorni dell'anno", giorniAnno(c));
     r.insert(r.end(), {"  ", kTratteggio, "  "});
     return r;
 }

@@ -26,19 +26,19 @@ EsitoControllo ControlloPeriodi::controlla(const PeriodoDaControllare& p, bool r
     const auto& c = controlli<ControlliTeg>(w.schema());
     const auto& r = controlli<ControlliReportTeg>(w.schema());
     w.clicca(c.*p.valuta);
-    w.seleziona(c.categoria, p.categoria);
+    w.seleziona(c.categoria, voceCategoria(*p.categoria));
     w.clicca(c.*p.accordato);
     w.clicca(c.*p.norma);
     // An empty cell is a field not given, as for the days: pasting nothing into the accordato would empty fido.
     for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)
-        if (!p.campi[k].empty()) {
-            w.incolla(c.*kCampiPeriodo[k], p.campi[k]);
-            w.esci(c.*kCampiPeriodo[k]);
+        if (kCampiPeriodo[k].origine == OrigineCampo::Importo && !p.campi[k].empty()) {
+            w.incolla(c.*kCampiPeriodo[k].controllo, p.campi[k]);
+            w.esci(c.*kCampiPeriodo[k].controllo);
         }
     w.incolla(c.dataInizio, p.dal);
     w.incolla(c.dataFine, p.al);
-    if (!p.giorni.empty()) {
-        w.incolla(c.giorni, p.giorni);
+    if (const std::string& giorni = p.campi[indiceCampo(&ControlliTeg::giorni)]; !giorni.empty()) {
+        w.incolla(c.giorni, giorni);
         w.esci(c.giorni);
     } else {
         w.clicca(c.calcolaGiorni);

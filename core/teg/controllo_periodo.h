@@ -2,6 +2,8 @@
 
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
+#include "teg/campo_periodo.h"
+#include "rates/categoria_conto.h"
 #include "teg/teg_controlli.h"
 
 #include <array>
@@ -13,20 +15,13 @@ namespace vantrel {
 
 class FinestraCalcolo;
 
-/// The input fields of a period in tab order, as a user fills them.
-inline constexpr std::array<int ControlliTeg::*, 9> kCampiPeriodo = {
-    &ControlliTeg::numeriDebitori, &ControlliTeg::interessiDare, &ControlliTeg::cmsInteressi,
-    &ControlliTeg::altriInteressi, &ControlliTeg::spese,         &ControlliTeg::cmsSpese,
-    &ControlliTeg::altriOneri,     &ControlliTeg::fido,          &ControlliTeg::accordato};
-
 /// One account period to check: the texts of its fields and the controls its choices click.
 struct PeriodoDaControllare {
     int riga = 0;                                        // row of the file it was read from
     std::string dal, al;                                 // "dd/mm/yyyy"
-    std::string giorni;                                  // empty: the days are counted from the dates
-    std::array<std::string, kCampiPeriodo.size()> campi; // empty: the field is not given
+    std::array<std::string, kCampiPeriodo.size()> campi; // empty: not given (the days: counted from the dates)
     int ControlliTeg::*valuta = &ControlliTeg::euro;
-    int categoria = 0; // item of the category list
+    const CategoriaConto* categoria = &categorieConto().front();
     int ControlliTeg::*accordato = &ControlliTeg::accordatoFido;
     int ControlliTeg::*norma = &ControlliTeg::normaPerData; // the rule in force on the period's dates
     int ControlliTeg::*formula = &ControlliTeg::calcolaBancaItalia;

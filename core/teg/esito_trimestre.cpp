@@ -2,7 +2,7 @@
 
 #include "common/date.h"
 #include "common/numeri.h"
-#include "teg/soglie.h"
+#include "rates/categoria_conto.h"
 #include "teg/teg_controlli.h"
 
 namespace vantrel {
@@ -29,17 +29,17 @@ EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, cons
     t.supero = w.testo(c.supero);
     for (std::size_t k = 0; k < kParziali.size(); ++k)
         t.parziali[k] = w.testo(c.*kParziali[k]);
-    for (std::size_t k = 0; k < kDatiPeriodo.size(); ++k)
-        t.dati[k] = w.testo(c.*kDatiPeriodo[k]);
+    for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)
+        t.dati[k] = w.testo(c.*kCampiPeriodo[k].controllo);
 
     // The threshold's class and quarter, as the window picks them.
     if (const auto inizio = leggiData(t.dal)) {
-        const int categoria = w[c.categoria].selezione;
-        t.classe = classeImporto(categoria, leggiNumero(w.testo(c.accordato)).value_or(0.0), *inizio, lire);
+        const CategoriaConto& categoria = categoriaConto(w[c.categoria].selezione);
+        t.classe = categoria.classe(leggiNumero(w.testo(c.accordato)).value_or(0.0), *inizio,
+                                    lire ? Valuta::Lire : Valuta::Euro);
         const int q = inizio->trimestre() - 1;
         t.tassoMedio = w.testo(controlli<GrigliaTassi>(w.schema()).tassiMedi[t.classe - 1][q]);
-        static const char* const voci[3][3] = {{"TM1", "TM2", ""}, {"TM7", "TM8", ""}, {"TM3", "TM4", "TM6"}};
-        if (categoria >= 0 && categoria < 3) t.voceTasso = voci[categoria][t.classe - 1];
+        t.voceTasso = categoria.voceTasso(t.classe);
         t.periodoTassi = chiavePeriodo(inizio->trimestre(), inizio->anno);
         t.inTabella = tassi.cercaPeriodo(t.periodoTassi) != 0;
     }

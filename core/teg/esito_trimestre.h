@@ -11,15 +11,10 @@ namespace vantrel {
 
 class Finestra;
 
-/// The partial rates of the decomposition and the figures of a period, as the window shows them.
+/// The partial rates of the decomposition, as the window shows them.
 inline constexpr std::array<int ControlliTeg::*, 5> kParziali = {&ControlliTeg::tegInteressi, &ControlliTeg::tegCms,
                                                                  &ControlliTeg::tegAltriInteressi,
                                                                  &ControlliTeg::tegSpese, &ControlliTeg::tegAltriOneri};
-inline constexpr std::array<int ControlliTeg::*, 11> kDatiPeriodo = {
-    &ControlliTeg::giorni,        &ControlliTeg::numeriDebitori, &ControlliTeg::indebitamentoMedio,
-    &ControlliTeg::interessiDare, &ControlliTeg::cmsInteressi,   &ControlliTeg::altriInteressi,
-    &ControlliTeg::spese,         &ControlliTeg::cmsSpese,       &ControlliTeg::altriOneri,
-    &ControlliTeg::fido,          &ControlliTeg::accordato};
 
 /// One checked quarter of an account, as the calculation window left it.
 struct EsitoTrimestre {
@@ -31,7 +26,7 @@ struct EsitoTrimestre {
     bool inTabella = false;                      // the rate table holds the quarter
     std::string teg, soglia, supero, tassoMedio; // as the fields show them
     std::array<std::string, kParziali.size()> parziali;
-    std::array<std::string, kDatiPeriodo.size()> dati;
+    std::array<std::string, kCampiPeriodo.size()> dati; // the figures of the period, as the fields show them
     std::vector<std::string> messaggi;
     std::string rigaReport;
     std::vector<std::string> riepilogo; // the calculation summary, kept for the quarters over the threshold

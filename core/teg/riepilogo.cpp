@@ -92,11 +92,13 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     r.insert(r.end(), formula.begin(), formula.end());
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
         r.push_back(l);
-    r.push_back("                    Tasso medio ufficiale del periodo:  " + cifra(testo(c.soglia)));
+    // The threshold and the excess exact, as the rule gives them: never rounded by a mask.
+    const auto esatto = [&](int id) { return allineaDestra(testo(id), kColonna); };
+    r.push_back("                             Tasso soglia del periodo:  " + esatto(c.soglia));
     r.push_back("  ");
-    r.push_back("                         T.E.G. calcolato nel periodo:  " + cifra(testo(c.teg)));
+    r.push_back("                         T.E.G. calcolato nel periodo:  " + tasso(testo(c.teg)));
     r.push_back("  ");
-    r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + cifra(testo(c.supero)));
+    r.push_back("  Supero del TEG rispetto al Tasso soglia del periodo:  " + esatto(c.supero));
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
         r.push_back(l);
     r.insert(r.end(), catenaSoglia.begin(), catenaSoglia.end());

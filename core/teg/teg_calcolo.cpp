@@ -5,6 +5,7 @@
 #include "common/testo.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
+#include "rates/riferimento_serie.h"
 #include "rates/set_tassi.h"
 #include "teg/lista_report.h"
 #include "teg/riga_report.h"
@@ -40,6 +41,16 @@ std::optional<double> somma(std::initializer_list<std::optional<double>> xs) {
     return s;
 }
 
+// The excess of a TEG over the threshold, from the two texts in exact decimals ("0,0535"); empty when
+// the TEG does not exceed it. A TEG too large for a rate is compared in double.
+std::string supero(const std::string& teg, const std::string& soglia) {
+    const auto s = TassoEsatto::leggi(soglia);
+    if (!s) return {};
+    if (const auto t = TassoEsatto::leggi(teg)) return *t > *s ? TassoEsatto::esatto(t->unita - s->unita).testo() : "";
+    const auto t = leggiNumero(teg);
+    return t && *t > s->valore() ? testoNumero(*t - s->valore()) : "";
+}
+
 const char* const kTitoloAttenzione = "ATTENZIONE!";
 
 const char* const kAccordatoZero =
@@ -61,14 +72,6 @@ constexpr CampoImporto kImporti[] = {
     {&ControlliTeg::cmsSpese, "C.M.S. (spese)"},        {&ControlliTeg::altriOneri, "altri oneri"},
 };
 
-// The average-rate slots of the rate records that a category reads, class by class (0: none).
-std::optional<std::array<int, 3>> vociCategoria(std::string_view categoria) {
-    if (categoria == "Conto Corrente") return std::array{1, 2, 0};
-    if (categoria == "Conto senza affidamento") return std::array{7, 8, 0};
-    if (categoria == "Conto anticipi") return std::array{3, 4, 6};
-    return std::nullopt;
-}
-
 } // namespace
 
 TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista)
@@ -77,6 +80,14 @@ TegCalcolo::TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista)
 
 std::optional<double> TegCalcolo::valore(int id) const {
     return leggiNumero(f_.testo(id));
+}
+
+const CategoriaConto& TegCalcolo::categoriaScelta() const {
+    return categoriaConto(f_[c_.categoria].selezione);
+}
+
+Valuta TegCalcolo::valuta() const {
+    return f_[c_.lire].selezionato ? Valuta::Lire : Valuta::Euro;
 }
 
 std::optional<Norma> TegCalcolo::normaScelta() const {
@@ -105,9 +116,9 @@ void TegCalcolo::carica(bool caricaTassi) {
     const TabellaTassi& tassi = ctx_.stato.tassi;
     if (caricaTassi) {
         caricaSetTassi(ctx_.stato.tassi, ctx_.stato.cartellaDati, ctx_.servizi.disco);
-        // Said in the help box, where it stays until the pointer moves; the start-up and every
-        // calculation without rates say it in a box.
-        if (const std::string a = avvisoTabellaTassi(tassi); !a.empty() && f_.aiuto() >= 0) f_.imposta(f_.aiuto(), a);
+        // Said in the status line until the first calculation; the start-up and every calculation
+        // without rates say it in a box.
+        f_.imposta(c.statoCalcolo, avvisoTabellaTassi(tassi));
     }
     auto& anni = modifica(f_, c.anno).voci;
     anni.clear();
@@ -117,9 +128,12 @@ void TegCalcolo::carica(bool caricaTassi) {
     f_.selezionaVoce(c.anno, 0);
     annoDelPeriodo();
     lista_.accodaTestata();
-    modifica(f_, c.categoria).voci = {"Conto Corrente", "Conto senza affidamento", "Conto anticipi"};
+    auto& categorie = modifica(f_, c.categoria).voci;
+    categorie.clear();
+    for (const CategoriaConto& k : categorieConto())
+        categorie.push_back(k.nome);
     f_.selezionaVoce(c.categoria, 0);
-    modifica(f_, c.schede).voci = {"calcolo T.E.G. ", "Report", "Mutuo"};
+    modifica(f_, c.schede).voci = {"calcolo T.E.G.", "Report", "Mutuo"};
     modifica(f_, c.schede).selezione = 0;
 }
 
@@ -128,13 +142,25 @@ void TegCalcolo::annoDelPeriodo() {
     const auto dal = leggiData(f_.testo(c.dataInizio));
     if (!dal) return;
     const std::string anno = std::to_string(dal->anno);
-    const auto& voci = f_[c.anno].voci;
+    auto& voci = modifica(f_, c.anno).voci;
+    // A date after the last year listed brings its year into the list, with those between; a
+    // mistyped far year does not fill it.
+    constexpr int kAnniAggiunti = 100;
+    const int ultimo = voci.empty() ? 0 : static_cast<int>(valNumero(voci.back()));
+    if (ultimo > 0 && dal->anno > ultimo && dal->anno - ultimo <= kAnniAggiunti)
+        for (int y = ultimo + 1; y <= dal->anno; ++y)
+            voci.push_back(std::to_string(y));
     for (std::size_t k = 0; k < voci.size(); ++k)
-        if (voci[k] == anno) {
-            if (f_[c.anno].selezione != static_cast<int>(k)) f_.selezionaVoce(c.anno, static_cast<int>(k));
-            return;
-        }
-    f_.imposta(c.formulaGiorniAnno, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
+        if (voci[k] == anno && f_[c.anno].selezione != static_cast<int>(k))
+            f_.selezionaVoce(c.anno, static_cast<int>(k));
+    // Also for a year the list does not offer, and after a change of the setting.
+    f_.imposta(c.formulaGiorniAnno, giorniAnno(dal->anno));
+}
+
+// The days of the year x 100 of the formulas for a period that begins in `anno`: 36.600 in a leap
+// year, unless the settings ask for 36.500 always.
+std::string TegCalcolo::giorniAnno(int anno) const {
+    return bisestile(anno) && !ctx_.stato.imposta.divisoreSempre365() ? "36600" : "36500";
 }
 
 void TegCalcolo::azzeraVuoti() {
@@ -145,8 +171,13 @@ void TegCalcolo::azzeraVuoti() {
         f_.imposta(id, "0");
         azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
     }
-    if (!azzerati.empty() && f_.aiuto() >= 0)
-        f_.imposta(f_.aiuto(), "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+    if (!azzerati.empty()) nota("Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+}
+
+// A note of the calculation in the status line, where it stays until the next calculation.
+void TegCalcolo::nota(const std::string& testo) {
+    const std::string& prima = f_.testo(c_.statoCalcolo);
+    f_.imposta(c_.statoCalcolo, prima.empty() ? testo : prima + " " + testo);
 }
 
 void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
@@ -198,17 +229,19 @@ void TegCalcolo::striscia(bool bancaItalia) {
     modifica(f_, c.formulaRisultato).sinistra = bancaItalia ? 5880 : 2880;
 }
 
-void TegCalcolo::scriviTassi(int classe, int trimestre, float media, Norma n, bool perData) {
-    const double m = static_cast<double>(media);
-    f_.imposta(g_.tassiMedi[classe][trimestre], testoNumero(media));
-    f_.imposta(g_.soglie[classe][trimestre], testoNumero(perData ? sogliaEsatta(m, n) : usura(m, n)));
+void TegCalcolo::scriviTassi(int classe, int trimestre, float media, Norma n) {
+    const std::string testo = testoNumero(media);
+    f_.imposta(g_.tassiMedi[classe][trimestre], testo);
+    // The rule on the average as the grid writes it, in exact decimals, under any rule.
+    auto s = sogliaDelTesto(testo, n);
+    if (!s) s = sogliaDelTesto(formatta(static_cast<double>(media), "#0.000000"), n);
+    f_.imposta(g_.soglie[classe][trimestre], s ? s->testo() : "");
 }
 
 void TegCalcolo::tassiPeriodo() {
     const std::string& dal = f_.testo(c_.dataInizio);
     const std::string anno = dal.size() >= 4 ? dal.substr(dal.size() - 4) : dal;
-    const auto voci = vociCategoria(trim(f_.testo(c_.categoria)));
-    const bool perData = !normaScelta();
+    const CategoriaConto& categoria = categoriaScelta();
     const int annoGriglia = static_cast<int>(valNumero(anno));
     const TabellaTassi& t = ctx_.stato.tassi;
     trovati_ = {};
@@ -218,7 +251,7 @@ void TegCalcolo::tassiPeriodo() {
 
     // One pass over the table: each slot belongs to at most one quarter of the year, and for a
     // quarter stored twice the later slot wins.
-    for (int i = 1; voci && i <= t.validi(); ++i) {
+    for (int i = 1; i <= t.validi(); ++i) {
         const RecordTassi& r = t.slot(i);
         const std::string_view chiave = trim(r.periodo);
         if (chiave.size() != anno.size() + 1 || chiave.substr(1) != anno || chiave[0] < '1' || chiave[0] > '4')
@@ -227,8 +260,8 @@ void TegCalcolo::tassiPeriodo() {
         const Norma n = normaDelTrimestre(q + 1, annoGriglia);
         trovati_[static_cast<std::size_t>(q)] = true;
         for (int classe = 0; classe < 3; ++classe) {
-            if (const int voce = (*voci)[static_cast<std::size_t>(classe)])
-                scriviTassi(classe, q, r.TM[static_cast<std::size_t>(voce)], n, perData);
+            if (const int voce = categoria.voci[static_cast<std::size_t>(classe)])
+                scriviTassi(classe, q, r.TM[static_cast<std::size_t>(voce)], n);
             else {
                 f_.imposta(g_.tassiMedi[classe][q], "NN");
                 f_.imposta(g_.soglie[classe][q], "NN");
@@ -254,14 +287,20 @@ void TegCalcolo::medie() {
         int k = 0;
         for (int id : campi)
             if (f_.testo(id) != "0") ++k;
-        return k == 0 ? 1 : k;
+        return k;
     };
-    const int k1 = conta(g_.tassiMedi[0]);
-    const int k2 = conta(g_.tassiMedi[1]);
-    media(g_.tassiMedi[0], k1, c.mediaTassiMediClasse1);
-    media(g_.soglie[0], k1, c.mediaSoglieClasse1);
-    media(g_.tassiMedi[1], k2, c.mediaTassiMediClasse2);
-    media(g_.soglie[1], k2, c.mediaSoglieClasse2);
+    for (int classe = 0; classe < 2; ++classe) {
+        const int k = conta(g_.tassiMedi[classe]);
+        const int medio = classe == 0 ? c.mediaTassiMediClasse1 : c.mediaTassiMediClasse2;
+        const int soglia = classe == 0 ? c.mediaSoglieClasse1 : c.mediaSoglieClasse2;
+        if (k == 0) { // no quarter of the year has a rate: a mean of 0 would read as a rate
+            f_.imposta(medio, kSogliaNonDisponibile);
+            f_.imposta(soglia, kSogliaNonDisponibile);
+            continue;
+        }
+        media(g_.tassiMedi[classe], k, medio);
+        media(g_.soglie[classe], k, soglia);
+    }
 }
 
 void TegCalcolo::sogliaPeriodo() {
@@ -278,31 +317,29 @@ void TegCalcolo::sogliaPeriodo() {
     if (ctx_.stato.tassi.cercaPeriodo(std::to_string(q + 1) + anno) == 0)
         return sogliaNonDisponibile(avvisoTrimestreSenzaTassi(ctx_.stato.tassi, q + 1, anno));
     const double accordato = valore(c.accordato).value_or(0.0);
-    const int classe = classeImporto(f_[c.categoria].selezione, accordato, *inizio, f_[c.lire].selezionato);
+    const int classe = categoriaScelta().classe(accordato, *inizio, valuta());
     if (valore(g_.tassiMedi[classe - 1][q]) == 0.0)
-        return sogliaNonDisponibile(avvisoCategoriaSenzaTasso(q + 1, anno, trim(f_.testo(c.categoria))));
-    const auto t = valore(g_.soglie[classe - 1][q]);
-    if (t) f_.imposta(c.soglia, testoNumero(*t));
-    const auto teg = valore(c.teg);
-    const double soglia = t.value_or(0.0);
-    if (teg && *teg > soglia) f_.imposta(c.supero, testoNumero(*teg - soglia));
+        return sogliaNonDisponibile(avvisoCategoriaSenzaTasso(q + 1, anno, categoriaScelta().nome));
+    const std::string& soglia = f_.testo(g_.soglie[classe - 1][q]);
+    if (valore(g_.soglie[classe - 1][q])) f_.imposta(c.soglia, soglia);
+    f_.imposta(c.supero, supero(f_.testo(c.teg), soglia));
     registraCatena(q, *inizio, classe);
 }
 
 // What the summary's audit block and the screen tell of the threshold.
 void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
     const auto& c = c_;
-    const int categoria = f_[c.categoria].selezione;
+    const CategoriaConto& categoria = categoriaScelta();
     CatenaSoglia& k = catena_;
     k = {};
     k.calcolata = true;
     k.trimestre = q + 1;
     k.anno = inizio.anno;
-    k.categoria = std::string(trim(f_.testo(c.categoria)));
+    k.categoria = categoria.nome;
     k.accordato = std::string(trim(f_.testo(c.accordato)));
     k.classe = classe;
-    k.classeTesto = descrizioneClasse(categoria, classe, inizio, f_[c.lire].selezionato);
-    k.classi = categoria == 2 ? 3 : 2;
+    k.classeTesto = categoria.classi(inizio, valuta())[static_cast<std::size_t>(classe - 1)].descrizione();
+    k.classi = categoria.classiGriglia();
     for (int classeGriglia = 0; classeGriglia < k.classi; ++classeGriglia)
         k.medie.push_back(f_.testo(g_.tassiMedi[classeGriglia][q]));
     k.trovato = trovati_[static_cast<std::size_t>(q)];
@@ -311,11 +348,29 @@ void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
     const auto al = leggiData(f_.testo(c.dataFine));
     k.aCavallo = al && periodoACavallo(inizio, *al);
     k.soglia = f_.testo(c.soglia);
+    k.giorniAnno = f_.testo(c.formulaGiorniAnno);
+    k.sempre365 = ctx_.stato.imposta.divisoreSempre365();
+    pubblicata(k, inizio, classe);
     f_.imposta(c.classeSoglia, k.categoria + ", " + k.classeTesto);
     if (k.perData && k.aCavallo) {
         avvisi_.push_back(avvisoACavallo(inizio, al->testo()));
-        if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), avvisi_.back());
+        nota(avvisi_.back());
     }
+}
+
+// The official category of the period and the threshold published for the class, when the folder
+// holds the official series: beside the program's own.
+void TegCalcolo::pubblicata(CatenaSoglia& k, const Data& inizio, int classe) const {
+    std::string errore;
+    const auto serie = serieDellaCartella(ctx_.stato.cartellaDati, errore);
+    if (!serie) return;
+    k.categoriaUfficiale = categoriaScelta().categoriaUfficiale(*serie, inizio);
+    for (const CategoriaInVigore& c : serie->categorie(inizio))
+        if (c.nome == k.categoriaUfficiale && static_cast<std::size_t>(classe) <= c.classi.size()) {
+            const RigaSerie& r = *c.classi[static_cast<std::size_t>(classe - 1)];
+            k.classeUfficiale = r.classe;
+            k.sogliaPubblicata = r.soglia.testo();
+        }
 }
 
 std::vector<std::string> TegCalcolo::righeCatenaSoglia() const {
@@ -605,7 +660,9 @@ bool TegCalcolo::cliccato(int id) {
         ctx_.stato.importiInLire = id == c.lire;
         ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
+        f_.imposta(c.statoCalcolo, "");
         if (vuotiAZero_) azzeraVuoti();
+        annoDelPeriodo(); // the days of the year as the settings say now
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
     } else if (id == c.creaReport)
         creaReport();
@@ -618,9 +675,9 @@ bool TegCalcolo::selezionato(int id) {
     const auto& c = c_;
     if (id == c.anno) {
         const auto anno = leggiNumero(f_.testo(c.anno));
-        f_.imposta(c.formulaGiorniAnno, anno && bisestile(static_cast<int>(*anno)) ? "36600" : "36500");
+        f_.imposta(c.formulaGiorniAnno, giorniAnno(anno ? static_cast<int>(*anno) : 1));
     } else if (id == c.categoria) {
-        if (f_[c.categoria].selezione == 1) f_.scegliOpzione(c.accordatoIndebitamento);
+        if (categoriaScelta().accordatoIndebitamento) f_.scegliOpzione(c.accordatoIndebitamento);
     } else {
         return false;
     }

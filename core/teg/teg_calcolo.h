@@ -2,8 +2,9 @@
 
 #include "common/finestra.h"
 #include "program/stato_programma.h"
+#include "rates/categoria_conto.h"
+#include "rates/norma_soglia.h"
 #include "teg/catena_soglia.h"
-#include "teg/soglie.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +17,7 @@ class ListaReport;
 struct ControlliTeg;
 struct GrigliaTassi;
 
-/// The "calcolo T.E.G. " tab of the calculation window: the period record held by its fields,
+/// The "calcolo T.E.G." tab of the calculation window: the period record held by its fields,
 /// the derived figures, the two TEG formulas with their partial rates, the rate grid of the year,
 /// the threshold of the period and the result row.
 ///
@@ -43,12 +44,12 @@ public:
     void raggruppaCms(bool primo, bool secondo);
 
     /// Whether the formula buttons first set the empty amount fields of the period to "0" and say so
-    /// in the help box, so that the headline TEG counts every charge (on by default). A batch that
+    /// in the status line, so that the headline TEG counts every charge (on by default). A batch that
     /// reads an empty cell as a field not given turns it off.
     void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
     /// How the last calculation reached its threshold, as the lines of the summary's audit block.
     std::vector<std::string> righeCatenaSoglia() const;
-    /// Notes of the last calculation that need no answer (shown in the help box).
+    /// Notes of the last calculation that need no answer (shown in the status line).
     const std::vector<std::string>& avvisi() const { return avvisi_; }
 
     bool tasto(int id, const Battuta& b, std::optional<std::string>& r) override;
@@ -83,16 +84,22 @@ private:
     double parziale(std::optional<double> v, int campo);
     double parzialeCms(const Cifre& x, bool bancaItalia);
     void parziali(const Cifre& x, bool bancaItalia);
-    void scriviTassi(int classe, int trimestre, float media, Norma n, bool perData);
+    void scriviTassi(int classe, int trimestre, float media, Norma n);
     void registraCatena(int trimestre, const Data& inizio, int classe);
+    void pubblicata(CatenaSoglia& k, const Data& inizio, int classe) const;
     const std::string& maschera() const { return ctx_.stato.mascheraImporti; }
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);
     void annoDelPeriodo();
+    std::string giorniAnno(int anno) const;
     void azzeraVuoti();
+    void nota(const std::string& testo);
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
+    /// The category of account chosen in the list.
+    const CategoriaConto& categoriaScelta() const;
+    Valuta valuta() const;
     /// The rule the user chose; none when it follows the date of the period.
     std::optional<Norma> normaScelta() const;
     Norma normaDelTrimestre(int trimestre, int anno) const;

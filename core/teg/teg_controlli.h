@@ -6,7 +6,7 @@ namespace vantrel {
 
 // clang-format off
 
-// The controls of the "calcolo T.E.G. " tab of the calculation window `Taeg`, with the window's help
+// The controls of the "calcolo T.E.G." tab of the calculation window `Taeg`, with the window's help
 // box and its tabs
 #define VANTREL_CONTROLLI_TEG(X)                                                                                       \
     X(aiuto, "HELP", Testo,                                                                                            \
@@ -14,6 +14,7 @@ namespace vantrel {
             "spiegazione dell'elemento puntato.\n",                                                                    \
         .solaLettura = true)                                                                                           \
     X(schede, "SSTab1", Scheda)                                                                                        \
+    X(statoCalcolo, "StatoCalcolo", Etichetta)                                                                         \
     X(dataInizio, "dal", Data, .aiuto = "Immettere data inizio periodo", .tab = 1)                                     \
     X(dataFine, "al", Data, .aiuto = "Immettere data fine periodo", .tab = 2)                                          \
     X(anno, "Combo1", Combo, .tab = 3)                                                                                 \
@@ -37,11 +38,11 @@ namespace vantrel {
     X(primoSemestre, "Command7", Pulsante, .testo = "I° Sem.",                                                         \
         .aiuto = "inserisce nei campi data il periodo riferito al primo semestre dell'anno indicato nel menù a "       \
             "tendina sottostante",                                                                                     \
-        .tooltip = "Seleziona anno")                                                                                   \
+        .tooltip = "Seleziona semestre")                                                                               \
     X(secondoSemestre, "Command10", Pulsante, .testo = "II° Sem.",                                                     \
         .aiuto = "inserisce nei campi data il periodo riferito al secondo semestre dell'anno indicato nel menù a "     \
             "tendina sottostante",                                                                                     \
-        .tooltip = "Seleziona anno")                                                                                   \
+        .tooltip = "Seleziona semestre")                                                                               \
     X(annoIntero, "Command6", Pulsante, .testo = "anno",                                                               \
         .aiuto = "inserisce nei campi data il periodo riferito all'intero anno indicato nel menù a tendina "           \
             "sottostante",                                                                                             \
@@ -96,7 +97,7 @@ namespace vantrel {
             "nuova norma prevede un aumento del 25% + 4% con uno scarto massimo di 8 punti tra il tasso medio e "      \
             "quello soglia.")                                                                                          \
     X(vecchiaNorma, "Option3", Opzione, .testo = "vecchia norma",                                                      \
-        .aiuto = "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca D'Italia. ",             \
+        .aiuto = "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca d'Italia. ",             \
         .gruppo = "norma", .tab = 23)                                                                                  \
     X(nuovaNorma, "Option4", Opzione, .testo = "nuova norma",                                                          \
         .aiuto = "calcola i tassi soglia aumentando del 25% i tassi medi ed aggiungendo 4 punti, con tetto massimo "   \
@@ -143,7 +144,7 @@ namespace vantrel {
     X(classeSoglia, "ClasseSoglia", Testo,                                                                             \
         .aiuto = "categoria e classe d'importo da cui è preso il tasso soglia del periodo. ", .solaLettura = true)     \
     X(calcolaBancaItalia, "OK", Pulsante, .testo = "Formula Banca d'Italia",                                           \
-        .aiuto = "esegui calcolo TEG utilizzando la formula della Banca D'Italia che separa gli interessi dalle "      \
+        .aiuto = "esegui calcolo TEG utilizzando la formula della Banca d'Italia che separa gli interessi dalle "      \
             "spese, rapportandole all'accordato. ",                                                                    \
         .tooltip = "esegui calcolo", .tab = 26)                                                                        \
     X(calcolaGlobale, "Command9", Pulsante, .testo = "Formula globale",                                                \

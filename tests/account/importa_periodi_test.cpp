@@ -38,10 +38,9 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         const PeriodoDaControllare& p = r.periodi[0];
         EXPECT_EQ(p.dal, "01/04/2019");
         EXPECT_EQ(p.al, "30/06/2019");
-        EXPECT_EQ(p.giorni, "90");
-        const std::array<std::string, 9> attesi = {"1.000", "2", "3", "4", "5", "6", "7", "8", "9"};
+        const std::array<std::string, 11> attesi = {"90", "1.000", "", "2", "3", "4", "5", "6", "7", "8", "9"};
         EXPECT_EQ(p.campi, attesi);
-        EXPECT_EQ(p.categoria, 2);
+        EXPECT_EQ(p.categoria->nome, "Conto anticipi");
         EXPECT_TRUE(p.valuta == &ControlliTeg::lire);
         EXPECT_TRUE(p.norma == &ControlliTeg::nuovaNorma);
         EXPECT_TRUE(p.formula == &ControlliTeg::calcolaGlobale);
@@ -50,10 +49,22 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
     // "accordato" is the option when its cells are options, the credit line when they are amounts.
     const auto opzione = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;indebitam. medio\n").periodi.at(0);
     EXPECT_TRUE(opzione.accordato == &ControlliTeg::accordatoIndebitamento);
-    EXPECT_EQ(opzione.campi[7], "");
+    const std::size_t fidoCampo = indiceCampo(&ControlliTeg::fido);
+    EXPECT_EQ(opzione.campi[fidoCampo], "");
     const auto fido = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;10.000\n").periodi.at(0);
     EXPECT_TRUE(fido.accordato == &ControlliTeg::accordatoFido);
-    EXPECT_EQ(fido.campi[7], "10.000");
+    EXPECT_EQ(fido.campi[fidoCampo], "10.000");
+}
+
+// Every header of every figure lands on that figure: no header is shared, none is out of place.
+TEST(ImportaPeriodi, OgniIntestazioneVaAlSuoDato) {
+    for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)
+        for (const std::string_view a : kCampiPeriodo[k].intestazioni) {
+            if (a.empty()) continue;
+            const auto p = leggiPeriodi("dal;al;" + std::string(a) + "\n01/01/2020;31/03/2020;12\n").periodi.at(0);
+            for (std::size_t j = 0; j < kCampiPeriodo.size(); ++j)
+                EXPECT_EQ(p.campi[j], j == k ? "12" : "") << a << " " << kCampiPeriodo[j].colonna;
+        }
 }
 
 TEST(ImportaPeriodi, UnaCellaErrataFermaTuttoENominaRigaEColonna) {

@@ -3,6 +3,7 @@
 #include "comandi.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -33,20 +34,27 @@ nlohmann::json esegui(const std::vector<std::string>& args) {
 }
 
 // Lire and Euro, CMS on either side, both formulas, every rule (chosen or by date, across the change of
-// 14/05/2011), the class limits of 2010 and 2017, a leap year.
+// 14/05/2011), both sides of the class limits in euro and lire, a leap year with either days-of-year
+// factor.
 TEST(CifreAttese, PeriodiCampoPerCampo) {
     test::CartellaTemporanea dir;
     std::ostringstream out, err;
     ASSERT_EQ(cli::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()},
                           out, err),
               0);
-    const std::pair<const char*, const char*> casi[] = {
-        {VANTREL_EXAMPLES_DIR "/periodi.csv", VANTREL_TEST_DATA "/periodi_attesi.csv"},
-        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv"}};
-    for (const auto& [ingresso, file] : casi) {
+    struct Caso {
+        const char *ingresso, *file, *divisore;
+    };
+    const Caso casi[] = {
+        {VANTREL_EXAMPLES_DIR "/periodi.csv", VANTREL_TEST_DATA "/periodi_attesi.csv", "bisestile"},
+        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv", nullptr},
+        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_365_attesi.csv", "36500"}};
+    for (const auto& [ingresso, file, divisore] : casi) {
         const Righe attese = dividi(test::leggiTesto(file));
-        const auto uscita =
-            esegui({"teg", ingresso, "--formato", "json", "--cartella", dir.cartella(), "--oggi", "15/03/2026"});
+        std::vector<std::string> args = {"teg",        ingresso,       "--formato", "json",
+                                         "--cartella", dir.cartella(), "--oggi",    "15/03/2026"};
+        if (divisore) args.insert(args.end(), {"--divisore", divisore});
+        const auto uscita = esegui(args);
         ASSERT_EQ(uscita.size() + 1, attese.size()) << file;
         for (std::size_t r = 1; r < attese.size(); ++r) {
             const auto& u = uscita[r - 1];
@@ -87,6 +95,27 @@ TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
         } else {
             EXPECT_EQ(riferimento["campi"][campo], atteso);
         }
+    }
+}
+
+// The usury check of loans against tests/data/mutui_usura_attesi.csv: the instalment paid counted once
+// with its expense, the inquiry expenses in place of the initial ones, the banks' and the other
+// intermediaries' categories up to 2009, an official category written by name.
+TEST(CifreAttese, VerificaUsuraDeiMutui) {
+    test::CartellaTemporanea dir;
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
+                               dir.cartella() + "serie-ufficiale.csv");
+    const Righe attese = dividi(test::leggiTesto(VANTREL_TEST_DATA "/mutui_usura_attesi.csv"));
+    ASSERT_GT(attese.size(), 10u);
+    for (std::size_t r = 1; r < attese.size(); ++r) {
+        SCOPED_TRACE(attese[r][0]);
+        std::vector<std::string> args = {"mutuo", "--formato", "json", "--cartella", dir.cartella()};
+        std::istringstream opzioni(attese[r][1]);
+        for (std::string o; std::getline(opzioni, o, '|');)
+            args.push_back(o);
+        const auto u = esegui(args)["campi"];
+        for (std::size_t k = 2; k < attese[0].size(); ++k)
+            EXPECT_EQ(u[attese[0][k]], attese[r][k]) << attese[0][k];
     }
 }
 

@@ -68,7 +68,7 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     risposte.aggiungi(dir.file("riepilogo.csv"));
     w.clicca("EsportaCsv");
     EXPECT_NE(test::leggiTesto(dir.file("riepilogo.csv"))
-                  .find("\r\n3;01/07/2008;30/09/2008;Conto Corrente;2;15,035;14,800;0,235;OLTRE SOGLIA;vecchia "
+                  .find("\r\n3;01/07/2008;30/09/2008;Conto Corrente;2;15,035;14,805;0,230;OLTRE SOGLIA;vecchia "
                         "norma;Banca d'Italia;12,334;2,510;0,000;0,192;0,000;\r\n"),
               std::string::npos);
 

@@ -6,15 +6,19 @@
 #include "vista_taeg.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScatterSeries>
 #include <QTabBar>
 #include <QTabWidget>
@@ -114,9 +118,11 @@ private slots:
         std::vector<QWidget*> ordine;
         for (const int id : v.modello().schema().tab()) {
             QWidget* w = trova(v, v.modello().schema().definizione(id).nome.c_str());
-            // A date field takes Tab for its own day, month and year.
+            // A date field takes Tab for its own day, month and year; Tab enters a group of options at
+            // its chosen one, the arrows move within it.
+            auto* opzione = qobject_cast<QRadioButton*>(w);
             if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-                !qobject_cast<QAbstractSpinBox*>(w))
+                !qobject_cast<QAbstractSpinBox*>(w) && (!opzione || opzione->isChecked()))
                 ordine.push_back(w);
         }
         QVERIFY(ordine.size() > 20);
@@ -124,7 +130,9 @@ private slots:
             ordine[k]->setFocus(Qt::TabFocusReason);
             QTRY_COMPARE(QApplication::focusWidget(), ordine[k]);
             QTest::keyClick(ordine[k], Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), ordine[k + 1]);
+            QVERIFY2(QApplication::focusWidget() == ordine[k + 1],
+                     qPrintable(ordine[k]->objectName() + QStringLiteral(" -> ") +
+                                QApplication::focusWidget()->objectName()));
         }
     }
 
@@ -163,8 +171,19 @@ private slots:
             spenti += !abilitato;
             if (auto* e = qobject_cast<QLineEdit*>(w)) {
                 QVERIFY2(e->isReadOnly() == d.solaLettura, qPrintable(nome));
+                // Tab passes a result by; a screen reader names each field of the first tab by its label.
+                QVERIFY2(!(e->focusPolicy() & Qt::TabFocus) == d.solaLettura, qPrintable(nome));
                 soloLettura += d.solaLettura;
+                const auto* acc = QAccessible::queryAccessibleInterface(e);
+                auto* box = qobject_cast<QGroupBox*>(e->parentWidget());
+                if (v.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->widget(0)->isAncestorOf(e))
+                    QVERIFY2(!acc->text(QAccessible::Name).isEmpty() &&
+                                 (!box || acc->text(QAccessible::Name) != box->title()),
+                             qPrintable(nome + QStringLiteral(": ") + acc->text(QAccessible::Name)));
             }
+            if (d.tipo == Tipo::Opzione)
+                QVERIFY2(QAccessible::queryAccessibleInterface(w)->role() == QAccessible::RadioButton,
+                         qPrintable(nome));
         }
         QVERIFY(spenti > 0);
         QVERIFY(soloLettura > 0);
@@ -258,7 +277,21 @@ private slots:
     void graficoEPdfDellaPratica() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
+        // Before any import a sentence, no axes of nothing; then the title names the file imported.
+        QCOMPARE(v.pratica().grafico()->chart()->title(), QString::fromUtf8(kGraficoVuoto));
+        QVERIFY(v.pratica().grafico()->chart()->axes().isEmpty());
+        const QString altro = a.dir.filePath(QStringLiteral("altro-conto.csv"));
+        QVERIFY(QFile::copy(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"), altro));
+        importa(v, a, altro.toStdString());
+        QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": altro-conto")));
         importa(v, a, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
+        QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": conto-24-trimestri")));
+        // No heading of the table is cut.
+        const QHeaderView* h = v.pratica().tabella()->horizontalHeader();
+        for (int k = 0; k < h->count(); ++k) {
+            const QString titolo = h->model()->headerData(k, Qt::Horizontal).toString();
+            QVERIFY2(h->sectionSize(k) > h->fontMetrics().horizontalAdvance(titolo), qPrintable(titolo));
+        }
         const auto serie = v.pratica().grafico()->chart()->series();
         QCOMPARE(serie.size(), 3);
         const auto* teg = qobject_cast<QXYSeries*>(serie[0]);
@@ -267,7 +300,7 @@ private slots:
         QVERIFY(teg && soglia && supero);
         QCOMPARE(teg->count(), 24);
         QCOMPARE(teg->at(2).y(), 15.035);
-        QCOMPARE(soglia->at(2).y(), 14.8);
+        QCOMPARE(soglia->at(2).y(), 14.805);
         QCOMPARE(supero->count(), 5);
         QCOMPARE(supero->at(0), teg->at(2));
 

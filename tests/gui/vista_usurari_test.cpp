@@ -41,7 +41,7 @@ private slots:
         QTest::keyClick(tm1, Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "TU1"));
         QCOMPARE(testo(v, "TM1"), QStringLiteral("5,50"));
-        QCOMPARE(testo(v, "TU1"), QStringLiteral("10,88")); // no quarter chosen yet: today's rule, x 1,25 + 4
+        QCOMPARE(testo(v, "TU1"), QStringLiteral("10,875")); // no quarter chosen yet: today's rule, x 1,25 + 4
 
         auto* trimestre = trova<QComboBox>(v, "Combo1");
         auto* anno = trova<QComboBox>(v, "Combo2");

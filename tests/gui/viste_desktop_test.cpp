@@ -25,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 #include <deque>
@@ -202,7 +203,10 @@ private slots:
     void ilMenuFinestraElencaLeFinestreAperte() {
         Desktop d;
         d.premi(d.m, "SSCommand13");
-        QMenu* menu = d.m.menuBar()->actions().last()->menu();
+        QMenu* menu = nullptr;
+        for (QAction* a : d.m.menuBar()->actions())
+            if (a->text() == QStringLiteral("Fi&nestra")) menu = a->menu();
+        QVERIFY(menu);
         emit menu->aboutToShow();
         QList<QAction*> voci;
         for (QAction* a : menu->actions())
@@ -211,6 +215,28 @@ private slots:
         QVERIFY(voci[0]->text().contains(d.m.taeg()->windowTitle()) && !voci[0]->isChecked());
         voci[0]->trigger();
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
+    }
+
+    // Every menu opens from the keyboard (Alt+U: "Utilità"); F1 opens the help of the window in use.
+    void tastieraEGuida() {
+        Desktop d;
+        QVERIFY(QTest::qWaitForWindowActive(&d.m));
+        for (QAction* a : d.m.menuBar()->actions())
+            QVERIFY2(a->text().startsWith(QLatin1Char('&')) || a->text().contains(QStringLiteral("&")),
+                     qPrintable(a->text()));
+        QTest::keyClick(&d.m, Qt::Key_U, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), QStringLiteral("&Utilità"));
+        QApplication::activePopupWidget()->close();
+
+        d.premi(d.m, "SSCommand13");
+        QWidget* campo = trova(*d.m.vista(TipoFinestra::Usurari), "TM1");
+        campo->setFocus();
+        QTest::keyClick(campo, Qt::Key_F1);
+        QTRY_VERIFY(d.m.guida() && d.m.guida()->isVisible());
+        QCOMPARE(d.m.guida()->windowTitle(), QStringLiteral("Guida - interessi usurari"));
+        const QString testo = qobject_cast<QTextBrowser*>(d.m.guida())->toPlainText();
+        QVERIFY2(testo.contains(QStringLiteral("scarica tassi dal server")), qPrintable(testo.left(400)));
     }
 
     // Closing a window or the program through its frame asks before unsaved rows are lost.

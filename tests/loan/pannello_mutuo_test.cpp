@@ -85,7 +85,9 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
         {"100.000,00", "", "6", "500,00", "Calcolo impossibile, riprova con altri dati."}, // interest only
         {"1000", "12", "0", "", "Il tasso annuo deve essere diverso da zero."},
         {"1000", "0", "5", "", "Il numero delle rate deve essere diverso da zero."},
-        {"0", "12", "", "100,00", "Calcolo impossibile, riprova con altri dati."},
+        {"0", "12", "", "100,00", "Il campo \"Importo Mutuo\" deve essere maggiore di zero."},
+        {"1000", "12", "-5", "", "Il campo \"Tasso Annuo\" deve essere compreso tra 0 e 999,99."},
+        {"1000", "-12", "5", "", "Il campo \"Numero Rate\" non può essere negativo."},
         {"abc", "12", "5", "", "Il campo \"Importo Mutuo\" non contiene un numero valido."},
     };
     for (const Caso& c : casi) {
@@ -100,6 +102,7 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
         EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
+        EXPECT_EQ(m["TxtTaeg"].testo, "") << "no TAEG of a refused loan";
         for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
             for (const char* brutto : {"inf", "nan", "INF", "NAN"})
                 EXPECT_EQ(m[f].testo.find(brutto), std::string::npos) << f << ": " << m[f].testo;

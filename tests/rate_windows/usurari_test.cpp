@@ -54,7 +54,7 @@ TEST_F(ProvaUsurari, LElencoSegueIlPeriodoConLaChiaveNascosta) {
         "                2° S.  0,00   0,00   0,00   0,00   0,00   0,00",
         "                3° S.                              0,00   0,00",
         trattini,
-        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,35   4,00   6,00   1,50",
+        " 3° trim. 2004  1° S.  5,50   8,25   9,57  14,36   4,00   6,00   1,50", // 9,57 x 1,5 = 14,355
         "                2° S.  3,00   4,50  10,00  15,00   2,25   3,00",
         "                3° S.                              1,00   1,50",
         trattini,
@@ -75,7 +75,7 @@ TEST_F(ProvaUsurari, UscireDaUnTassoLoFormattaERicavaLaSoglia) {
         const char* sogliaAttesa; // the threshold field starts as "7"
     };
     for (const Caso& c : {Caso{"TM1", "5,5", "5,50", "TU1", "8,25"}, Caso{"TM6", "8", "8,00", "TU6", "12,00"},
-                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,36"},
+                          Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,355"},
                           Caso{"TM8", "1.234,5", "1234,50", "TU8", "1851,75"}, Caso{"TM5", "", "", "TU5", "7"},
                           Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
                           Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
@@ -141,7 +141,7 @@ TEST_F(ProvaUsurari, SalvareUnPeriodoGiaPresenteChiedePrima) {
 
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         test::controllaMessaggio(risposte.mostrati()[0],
-                                 {"ATTENZIONE!", "il periodo che stai salvando esiste già. vuoi sovrascrivere i dati?",
+                                 {"ATTENZIONE!", "Il periodo che stai salvando esiste già. Vuoi sovrascrivere i dati?",
                                   Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
 
         Periodo atteso = vecchio;
@@ -186,9 +186,9 @@ TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
         const char *trimestre, *anno, *media, *soglia;
     };
     const Caso casi[] = {
-        {"1", "2011", "10,45", "15,68"}, {"2", "2011", "10,45", "15,68"}, // the 2nd quarter as published
-        {"3", "2011", "10,45", "17,06"}, {"4", "2026", "10,45", "17,06"},
-        {"4", "2026", "16,08", "24,08"}, {"", "", "10,45", "17,06"}, // no quarter chosen: the rule in force today
+        {"1", "2011", "10,45", "15,675"},  {"2", "2011", "10,45", "15,675"}, // the 2nd quarter as published
+        {"3", "2011", "10,45", "17,0625"}, {"4", "2026", "10,45", "17,0625"},
+        {"4", "2026", "16,08", "24,08"},   {"", "", "10,45", "17,0625"}, // no quarter chosen: the rule in force today
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
@@ -268,6 +268,43 @@ TEST(ScaricaTassi, DuranteLAttesaSoloEsciChiudeDopoAverAnnullato) {
         EXPECT_TRUE(a.risposte.mostrati().empty());
         EXPECT_EQ(u["LblStato"].testo.rfind("Scaricamento annullato", 0), 0u);
         EXPECT_TRUE(u["SSCommand6"].abilitato);
+    }
+}
+
+// The labels name the categories and classes of the published table of the quarter shown: lire up
+// to 2001, the overdrafts from 2010, three classes of advances from 2nd quarter 2010 with new limits
+// and names from 2nd quarter 2017 and from 4th quarter 2025.
+TEST_F(ProvaUsurari, LeEtichetteSeguonoIlTrimestreMostrato) {
+    struct Caso {
+        const char *trimestre, *anno, *valuta, *conto1, *scoperti, *scoperti1, *anticipi, *anticipi2, *anticipi3;
+    };
+    const Caso casi[] = {
+        {"2", "1999", "in lire", "fino a 10.000.000 lire", "Scoperti senza affidamento: non rilevati prima del 2010",
+         "", "Anticipi, sconti commerciali e altri finanziamenti alle imprese effettuati dalle banche",
+         "oltre 10.000.000 lire", "non prevista"},
+        {"1", "2010", "in euro", "fino a 5.000 euro", "Scoperti senza affidamento", "fino a 1.500 euro",
+         "Anticipi, sconti commerciali e altri finanziamenti alle imprese", "oltre 5.000 euro", "non prevista"},
+        {"2", "2010", "in euro", "fino a 5.000 euro", "Scoperti senza affidamento", "fino a 1.500 euro",
+         "Anticipi e sconti", "da 5.000 a 100.000 euro", "oltre 100.000 euro"},
+        {"2", "2017", "in euro", "fino a 5.000 euro", "Scoperti senza affidamento", "fino a 1.500 euro",
+         "Anticipi, sconti commerciali e finanziamenti all'importazione", "da 50.000 a 200.000 euro",
+         "oltre 200.000 euro"},
+        {"1", "2026", "in euro", "fino a 5.000 euro", "Scoperti senza affidamento", "fino a 1.500 euro",
+         "Finanziamenti per anticipi su crediti e documenti e sconto di portafoglio commerciale; finanziamenti "
+         "all'importazione e anticipo fornitori",
+         "da 50.000 a 200.000 euro", "oltre 200.000 euro"},
+    };
+    Usurari u(ctx);
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.trimestre) + c.anno);
+        scegliPeriodo(u, c.trimestre, c.anno);
+        EXPECT_TRUE(u["Label2"].testo.ends_with(c.valuta)) << u["Label2"].testo;
+        EXPECT_EQ(u["LblConto1"].testo, c.conto1);
+        EXPECT_EQ(u["LblScoperti"].testo, c.scoperti);
+        EXPECT_EQ(u["LblScoperti1"].testo, c.scoperti1);
+        EXPECT_EQ(u["LblAnticipi"].testo, c.anticipi);
+        EXPECT_EQ(u["LblAnticipi2"].testo, c.anticipi2);
+        EXPECT_EQ(u["LblAnticipi3"].testo, c.anticipi3);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "rates/lettura_serie.h"
+#include "rates/riferimento_serie.h"
 #include "rates/soglia_ufficiale.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -130,19 +132,55 @@ TEST(SerieUfficiale, MaggiorazioneDegliInteressiMoratori) {
     EXPECT_EQ(tipoMoraDiCategoria("LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"), Leasing);
 }
 
+// "fino a X" holds X and "oltre X" does not, in the currency the class is written in; an amount in the
+// other currency is converted at 1.936,27.
 TEST(SerieUfficiale, LimitiDelleClassi) {
-    const std::tuple<const char*, double, bool> casi[] = {
-        {"oltre 1.500 fino a 5.000 euro", 1500, false},
-        {"oltre 1.500 fino a 5.000 euro", 1500.01, true},
-        {"oltre 1.500 fino a 5.000 euro", 5000.01, false},
-        {"da 2,5 a 10 milioni di lire", 1291.14, false},
-        {"da 50 milioni di lire", 25822.84, false},
-        {"intera distribuzione", 1e9, true},
-        {"fino a cinquemila euro", 1, false},
-        {"da 200.000 a 50.000 euro", 100000, false},
+    using enum Valuta;
+    const std::tuple<const char*, double, Valuta, bool> casi[] = {
+        {"fino a 5.000 euro", 5000, Euro, true},
+        {"oltre 5.000 euro", 5000, Euro, false},
+        {"oltre 5.000 euro", 5000.01, Euro, true},
+        {"oltre 1.500 fino a 5.000 euro", 1500, Euro, false},
+        {"oltre 1.500 fino a 5.000 euro", 1500.01, Euro, true},
+        {"oltre 1.500 fino a 5.000 euro", 5000.01, Euro, false},
+        {"da 50.000 a 200.000 euro", 50000, Euro, false},
+        {"da 50.000 a 200.000 euro", 200000, Euro, true},
+        {"fino a 10 milioni di lire", 10000000, Lire, true},
+        {"oltre 10 milioni di lire", 10000000, Lire, false},
+        {"oltre 10 milioni di lire", 10000001, Lire, true},
+        {"fino a 10 milioni di lire", 5164.56, Euro, true},  // 9.999.988 lire
+        {"fino a 10 milioni di lire", 5164.57, Euro, false}, // 10.000.008 lire
+        {"fino a 1.500 euro", 2904405, Lire, true},          // 1.499,9999 euro
+        {"da 2,5 a 10 milioni di lire", 1291.14, Euro, false},
+        {"da 50 milioni di lire", 25822.84, Euro, false},
+        {"intera distribuzione", 1e9, Euro, true},
+        {"fino a cinquemila euro", 1, Euro, false},
+        {"da 200.000 a 50.000 euro", 100000, Euro, false},
     };
-    for (const auto& [classe, importo, dentro] : casi)
-        EXPECT_EQ(leggiClasse(classe).contiene(importo), dentro) << classe << " " << importo;
+    for (const auto& [classe, importo, valuta, dentro] : casi)
+        EXPECT_EQ(leggiClasse(classe).contiene(importo, valuta), dentro) << classe << " " << importo;
+}
+
+// The folder's series is read once, and again whenever the file changes: a broken file says why
+// (and is not read again for every period), a file put right or replaced is seen at once.
+TEST(SerieUfficiale, SerieDellaCartellaSegueIlFile) {
+    test::CartellaTemporanea dir;
+    const std::string file = dir.file(kFileSerieUfficiale);
+    const std::string buona = test::leggiTesto(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv");
+    std::string errore;
+    EXPECT_FALSE(serieDellaCartella(dir.cartella(), errore)) << "no file";
+    EXPECT_FALSE(errore.empty());
+    test::scriviTesto(file, buona + "riga;sbagliata\n");
+    EXPECT_FALSE(serieDellaCartella(dir.cartella(), errore));
+    EXPECT_FALSE(errore.empty());
+    test::scriviTesto(file, buona);
+    const auto serie = serieDellaCartella(dir.cartella(), errore);
+    ASSERT_TRUE(serie);
+    EXPECT_EQ(serieDellaCartella(dir.cartella(), errore), serie) << "read once";
+    test::scriviTesto(file, buona.substr(0, buona.find("\n01/01/2000")) + "\n");
+    const auto ridotta = serieDellaCartella(dir.cartella(), errore);
+    ASSERT_TRUE(ridotta);
+    EXPECT_LT(ridotta->righe().size(), serie->righe().size());
 }
 
 } // namespace

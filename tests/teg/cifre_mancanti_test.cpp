@@ -103,7 +103,7 @@ TEST_F(CifreMancanti, LeFormuleContanoOgniOnereAncheSeIlCampoEVuoto) {
         if (c.riempi) {
             EXPECT_EQ(t("SommaParziali"), c.teg);
             EXPECT_EQ(t(c.vuoto), "0");
-            EXPECT_NE(t("HELP").find(c.aiuto), std::string::npos) << t("HELP");
+            EXPECT_NE(t("StatoCalcolo").find(c.aiuto), std::string::npos) << t("StatoCalcolo");
         } else {
             EXPECT_EQ(t(c.vuoto), "");
         }
@@ -124,7 +124,8 @@ TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {
         const char* ga;
     };
     for (const Caso& c : {Caso{"01/02/2024", "2024", "36600"}, Caso{"31/12/2023", "2023", "36500"},
-                          Caso{"01/02/1988", "2023", "36600"}}) { // a year not listed still sets the factor
+                          Caso{"01/02/1988", "2023", "36600"},    // a year not listed still sets the factor
+                          Caso{"01/04/2029", "2029", "36500"}}) { // a later one joins the list
         w->incolla("dal", c.dal);
         EXPECT_EQ(t("Combo1"), c.anno) << c.dal;
         EXPECT_EQ(t("ga"), c.ga) << c.dal;
@@ -134,7 +135,9 @@ TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {
         EXPECT_TRUE(std::ranges::any_of(r, [&](const std::string& x) { return x.find(fattore) != std::string::npos; }))
             << c.dal;
     }
-    w->seleziona("Combo1", static_cast<int>(anni.size()) - 1);
+    EXPECT_EQ(anni.back(), "2029");
+    EXPECT_EQ(anni[anni.size() - 2], "2028");
+    w->seleziona("Combo1", static_cast<int>(anni.size()) - 3);
     w->clicca("Command2");
     EXPECT_EQ(t("dal"), "01/01/2027");
 }

@@ -1,50 +1,64 @@
 #include "common/maschera_formato.h"
+#include "rates/categoria_conto.h"
 #include "support/taeg_fixture.h"
-#include "teg/soglie.h"
+#include "teg/riepilogo.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace vantrel {
 namespace {
 
 using test::FinestraTaeg;
 
+// The rule on the average as written, in exact decimals, never rounded (the decrees' figures).
 TEST(Soglie, RegoleVecchiaENuova) {
     struct Caso {
-        double media;
+        const char* media;
         Norma norma;
-        double soglia;
+        const char* soglia;
     };
     for (const Caso& c :
-         {Caso{7.12, Norma::Vecchia, 10.68}, Caso{7.12, Norma::Nuova, 12.9}, Caso{18, Norma::Nuova, 26},
-          Caso{16, Norma::Nuova, 24}, Caso{15.99, Norma::Nuova, 23.99}, Caso{11.53, Norma::Vecchia, 17.3},
-          Caso{static_cast<double>(11.53f), Norma::Vecchia, 17.29}, Caso{0, Norma::Nuova, 4}})
-        EXPECT_DOUBLE_EQ(usura(c.media, c.norma), c.soglia) << c.media;
+         {Caso{"7,12", Norma::Vecchia, "10,68"}, Caso{"7,12", Norma::Nuova, "12,9"}, Caso{"18", Norma::Nuova, "26"},
+          Caso{"16", Norma::Nuova, "24"}, Caso{"15,99", Norma::Nuova, "23,9875"},
+          Caso{"9,87", Norma::Vecchia, "14,805"}, Caso{"11,0154", Norma::Nuova, "17,76925"},
+          Caso{"7,3839", Norma::Nuova, "13,229875"}, Caso{"0", Norma::Nuova, "4"}})
+        EXPECT_EQ(sogliaDelTesto(c.media, c.norma)->testo(), c.soglia) << c.media;
+    EXPECT_FALSE(sogliaDelTesto("NN", Norma::Vecchia));
 }
 
+// "fino a" holds its limit: both sides of every limit of the account categories, in euro and in lire
+// (10 milioni for 5.000 euro, the exact conversions of 1.500, 50.000, 100.000 and 200.000 euro).
 TEST(Soglie, ClassiDImporto) {
     struct Caso {
         int categoria;
         double accordato;
         Data inizio;
-        bool lire;
+        Valuta valuta;
         int classe;
     };
+    using enum Valuta;
     // Advances: two classes up to 31/03/2010, three from 01/04/2010, the limits of 2017 from 01/04/2017.
     const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31}, anticipi{2010, 4, 1}, anticipi17{2017, 4, 1};
     const Caso casi[] = {
-        {0, 4999.99, nuove, false, 1},      {0, 5000, nuove, false, 2},           {1, 1499, nuove, false, 1},
-        {1, 1500, nuove, false, 2},         {1, 1499, vecchie, false, 1},         {1, 4999.99, vecchie, false, 1},
-        {1, 5000, vecchie, false, 2},       {2, 4999, anticipi, false, 1},        {2, 5000, anticipi, false, 2},
-        {2, 99999, anticipi, false, 2},     {2, 100000, anticipi, false, 3},      {2, 100000, vecchie, false, 2},
-        {2, 100000, nuove, false, 2},       {2, 100000, {2017, 3, 31}, false, 3}, {2, 49999, anticipi17, false, 1},
-        {2, 50000, anticipi17, false, 2},   {2, 199999, anticipi17, false, 2},    {2, 200000, anticipi17, false, 3},
-        {0, 9999999, nuove, true, 1},       {0, 10000000, nuove, true, 2},        {1, 2904404, nuove, true, 1},
-        {1, 2904405, nuove, true, 2},       {2, 193626999, anticipi, true, 2},    {2, 193627000, anticipi, true, 3},
-        {2, 96813499, anticipi17, true, 1}, {2, 387254000, anticipi17, true, 3},
+        {0, 5000, nuove, Euro, 1},           {0, 5000.01, nuove, Euro, 2},
+        {1, 1500, nuove, Euro, 1},           {1, 1500.01, nuove, Euro, 2},
+        {1, 1500.01, vecchie, Euro, 1},      {1, 5000, vecchie, Euro, 1},
+        {1, 5000.01, vecchie, Euro, 2},      {2, 5000, anticipi, Euro, 1},
+        {2, 5000.01, anticipi, Euro, 2},     {2, 100000, anticipi, Euro, 2},
+        {2, 100000.01, anticipi, Euro, 3},   {2, 100000.01, vecchie, Euro, 2},
+        {2, 100000.01, nuove, Euro, 2},      {2, 100000.01, {2017, 3, 31}, Euro, 3},
+        {2, 50000, anticipi17, Euro, 1},     {2, 50000.01, anticipi17, Euro, 2},
+        {2, 200000, anticipi17, Euro, 2},    {2, 200000.01, anticipi17, Euro, 3},
+        {0, 10000000, nuove, Lire, 1},       {0, 10000001, nuove, Lire, 2},
+        {1, 2904405, nuove, Lire, 1},        {1, 2904406, nuove, Lire, 2},
+        {2, 193627000, anticipi, Lire, 2},   {2, 193627001, anticipi, Lire, 3},
+        {2, 96813500, anticipi17, Lire, 1},  {2, 96813501, anticipi17, Lire, 2},
+        {2, 387254000, anticipi17, Lire, 2}, {2, 387254001, anticipi17, Lire, 3},
     };
     for (const Caso& c : casi)
-        EXPECT_EQ(classeImporto(c.categoria, c.accordato, c.inizio, c.lire), c.classe)
+        EXPECT_EQ(categoriaConto(c.categoria).classe(c.accordato, c.inizio, c.valuta), c.classe)
             << c.categoria << " " << c.accordato << " " << c.inizio.testo();
 }
 
@@ -59,6 +73,10 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     w->clicca("Command4");
     EXPECT_EQ(t("dal"), "01/07/2024");
     EXPECT_EQ(t("al"), "30/09/2024");
+    ctx.stato.imposta.divisoreSempre365(true); // the setting "36.500 sempre"
+    w->seleziona("Combo1", 17);
+    EXPECT_EQ(t("ga"), "36500");
+    ctx.stato.imposta.divisoreSempre365(false);
     w->seleziona("Combo1", 16); // 2023
     EXPECT_EQ(t("ga"), "36500");
     w->clicca("Command2");
@@ -134,6 +152,12 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     w->clicca("Option4");
     w->clicca("OK");
     EXPECT_EQ(t("TU2"), "14,15"); // 8,12 x 1,25 + 4
+
+    w->incolla("dal", "01/01/2021"); // a year the table does not hold: no mean, rather than 0
+    w->incolla("al", "31/03/2021");
+    w->clicca("OK");
+    EXPECT_EQ(t("TSM"), "n.d.");
+    EXPECT_EQ(t("TUM2"), "n.d.");
 }
 
 // The mean of the quarters is summed in double and kept in single precision: one rounding, at the end.
@@ -161,6 +185,87 @@ TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
             campo(n, v);
         w->clicca("OK");
         EXPECT_EQ(t("TSM"), c.tsm) << c.anno;
+    }
+}
+
+// The audit block names what the threshold stands on: the official category and the threshold
+// published for the class beside the exact one (the decrees' figures: 3rd quarter 2008 "oltre 5.000
+// euro" TEGM 9,87, threshold 14,805; 1st quarter 2012 "fino a 5.000 euro" TEGM 11, threshold 17,75),
+// and the days of the year with the reason.
+TEST_F(FinestraTaeg, BloccoDellaSogliaNominaCategoriaPubblicataEGiorni) {
+    struct Caso {
+        const char *chiave, *dal, *al, *norma, *accordato;
+        std::initializer_list<float> medie;
+        bool sempre365;
+        const char *soglia, *pubblicata, *giorni;
+    };
+    const Caso casi[] = {
+        {"32008",
+         "01/07/2008",
+         "30/09/2008",
+         "Option3",
+         "10.000",
+         {12.97f, 9.87f},
+         false,
+         "14,805",
+         "14,805 (oltre 5.000 euro)",
+         "36.600: il 2008 è bisestile"},
+        {"12012",
+         "01/01/2012",
+         "31/03/2012",
+         "Option5",
+         "5.000",
+         {11, 9.31f},
+         true,
+         "17,75",
+         "17,75 (fino a 5.000 euro)",
+         "36.500: impostazione \"Divisore dell'anno: 36.500 sempre\""},
+        {"12013",
+         "01/01/2013",
+         "31/03/2013",
+         "Option5",
+         "5.000",
+         {11, 9.31f},
+         false,
+         "17,75",
+         "18,15 (fino a 5.000 euro)",
+         "36.500: il 2013 non è bisestile"},
+    };
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file("serie-ufficiale.csv"));
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.dal);
+        periodo(c.chiave, c.medie);
+        ctx.stato.imposta.divisoreSempre365(c.sempre365);
+        w->clicca("euro");
+        w->clicca(c.norma);
+        w->incolla("dal", c.dal);
+        w->incolla("al", c.al);
+        for (const auto& [n, v] : kBase)
+            campo(n, v);
+        campo("fido", c.accordato);
+        w->clicca("OK");
+        EXPECT_EQ(t("ga"), std::string(c.giorni).substr(0, 6) == "36.600" ? "36600" : "36500");
+        const auto righe = w->calcolo().righeCatenaSoglia();
+        const auto riga = [&](const std::string& etichetta) {
+            for (const std::string& r : righe)
+                if (r.starts_with("   " + etichetta)) return r.substr(30);
+            return std::string("(assente)");
+        };
+        EXPECT_EQ(riga("Tasso soglia"), std::string(c.soglia) + " (esatto, secondo la regola)");
+        const auto sommario = riepilogoCalcolo(*w, maschere::euro);
+        EXPECT_NE(std::find_if(sommario.begin(), sommario.end(),
+                               [&](const std::string& r) {
+                                   return r.find("Tasso soglia del periodo:") != std::string::npos &&
+                                          r.ends_with(" " + std::string(c.soglia));
+                               }),
+                  sommario.end())
+            << "the summary's threshold line, exact";
+        EXPECT_EQ(riga("Soglia pubblicata"), c.pubblicata);
+        EXPECT_EQ(riga("Giorni dell'anno"), c.giorni);
+        EXPECT_EQ(riga("Categoria"), "Conto Corrente");
+        EXPECT_NE(std::find(righe.begin(), righe.end(),
+                            std::string(30, ' ') + "categoria ufficiale: APERTURE DI CREDITO IN CONTO CORRENTE"),
+                  righe.end());
     }
 }
 
