@@ -19,6 +19,7 @@ Programma::Programma(const Cartelle& cartelle, const Risponditori& r) {
     s.disco = &disco_;
     s.zip = &zip_;
     s.xlsx = &xlsx_;
+    s.odt = &odt_;
     s.grafico = &grafico_;
     s.pdf = &pdf_;
     s.bancheDati = &sqlite_;

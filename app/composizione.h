@@ -12,6 +12,7 @@
 #include "platform/lettore_zip.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
+#include "platform/odt/scrittore_odt.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "program/stato_programma.h"
 #include "scelta_stampa_qt.h"
@@ -48,8 +49,8 @@ struct Risponditori {
 
 /// The desktop program put together: every platform service the windows use (message boxes, file
 /// dialogs, the printer and its dialog, the calculator, the clock, the network, the disk, zip
-/// archives, workbooks written and read, the chart, PDF files, the case files), the context they share and the main
-/// window. `vantrel` runs it; the composition test drives it, with its dialogs answered in advance.
+/// archives, workbooks written and read, documents, the chart, PDF files, the case files), the context they share
+/// and the main window. `vantrel` runs it; the composition test drives it, with its dialogs answered in advance.
 class Programma {
 public:
     explicit Programma(const Cartelle& cartelle, const Risponditori& r = {});
@@ -75,6 +76,7 @@ private:
     DiscoPosix disco_;
     LettoreZipZlib zip_;
     ScrittoreXlsxFile xlsx_;
+    ScrittoreOdtFile odt_;
     gui::DisegnoGraficoQt grafico_;
     gui::StampantiPdfQt pdf_;
     BancheDatiSqlite sqlite_;

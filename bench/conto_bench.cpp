@@ -1,13 +1,16 @@
 // An account rebuilt from its movements: 50.000 (ten busy years) and 1.000.000 generated movements,
-// read from a CSV file and worked out as the scalare, alone and through a case file. The counter
-// "picco_MB" is the process's peak resident memory so far (getrusage): run one size at a time
-// (--benchmark_filter=.../1000000) to read the peak of that size alone.
+// read from a CSV file and worked out as the scalare, alone and through a case file; then the legal
+// recalculation of the ten years, opened on the panel and recalculated at each change of a choice.
+// The counter "picco_MB" is the process's peak resident memory so far (getrusage): run one size at a
+// time (--benchmark_filter=.../1000000) to read the peak of that size alone.
 #include "account/importa_movimenti.h"
 #include "account/scalare.h"
 #include "casefile/pratica.h"
 #include "casefile/scalare_pratica.h"
 #include "common/righe_csv.h"
+#include "common/servizi_simulati.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
+#include "recalculation/pannello_ricalcolo.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -110,5 +113,60 @@ void ImportaInPraticaERicalcola(benchmark::State& state) {
     picco(state);
 }
 BENCHMARK(ImportaInPraticaERicalcola)->Arg(50000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The ten years in a case file, with the program's rate set and public rates (beside this program).
+struct PraticaDieciAnni {
+    PraticaDieciAnni() {
+        const std::string path = (kCartella / "ricalcolo.vantrel").string();
+        fs::remove(path);
+        std::string errore;
+        auto p = Pratica::crea(sqlite, path, errore);
+        std::ifstream in(fileMovimenti(50000), std::ios::binary);
+        RigheCsv righe(in);
+        if (!p || !p->importaMovimenti(righe, {}).importati || !p->impostaCondizioni(condizioni()).empty()) return;
+        pratica = std::move(p);
+        ctx.stato.cartellaDati = fs::read_symlink("/proc/self/exe").parent_path().string() + "/";
+        ctx.stato.tassi.caricaTassi(ctx.stato.cartellaDati);
+        ctx.servizi.orologio = &orologio;
+    }
+    BancheDatiSqlite sqlite;
+    std::unique_ptr<Pratica> pratica;
+    OrologioFisso orologio{Data{2026, 3, 15}};
+    Contesto ctx;
+};
+
+// Opening the panel: the bank's figures of the forty quarters checked, then the first recalculation.
+void ApreIlRicalcolo(benchmark::State& state) {
+    PraticaDieciAnni x;
+    if (!x.pratica) state.SkipWithError("pratica non creata");
+    for (auto _ : state) {
+        PannelloRicalcolo w(*x.pratica, x.ctx, "bench");
+        benchmark::DoNotOptimize(w.tabella().righe.data());
+    }
+}
+BENCHMARK(ApreIlRicalcolo)->Unit(benchmark::kMillisecond);
+
+// A change of choice on the open panel, every other choice in force: the recalculation and its
+// saving in the case.
+void CambiaUnaScelta(benchmark::State& state) {
+    PraticaDieciAnni x;
+    if (!x.pratica) state.SkipWithError("pratica non creata");
+    ScelteRicalcolo s;
+    s.cms = ModoCms::EntroSoglia;
+    s.commissioniEliminate = s.speseFisseEliminate = true;
+    s.usura = ModoUsura::Trimestre;
+    s.tassi = ModoTassi::Bot;
+    s.tassiInseriti = {{{1999, 1, 1}, 80000, 10000}};
+    s.primaRichiesta = Data{2015, 6, 30};
+    if (!x.pratica->impostaScelteRicalcolo(s).empty()) state.SkipWithError("scelte non salvate");
+    PannelloRicalcolo w(*x.pratica, x.ctx, "bench");
+    int k = 0;
+    for (auto _ : state) {
+        w.seleziona("CapRicalcolo", ++k % 4);
+        if (w.tabella().righe.empty()) state.SkipWithError(w["StatoRicalcolo"].testo.c_str());
+    }
+    picco(state);
+}
+BENCHMARK(CambiaUnaScelta)->Unit(benchmark::kMillisecond);
 
 } // namespace

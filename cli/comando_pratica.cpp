@@ -6,6 +6,7 @@
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
 #include "pratica_cli.h"
+#include "scelte_cli.h"
 
 #include <cctype>
 #include <filesystem>
@@ -21,7 +22,9 @@ constexpr const char* kAiuto =
     "       vantrel-cli pratica importa-movimenti FILE.vantrel MOVIMENTI.csv|.xlsx [--anteprima]\n"
     "                     [--anche-doppi]\n"
     "       vantrel-cli pratica condizioni FILE.vantrel [CONDIZIONI.csv]\n"
-    "       vantrel-cli pratica ricalcola FILE.vantrel [--formato testo|csv|json|scalare]\n"
+    "       vantrel-cli pratica ricalcola FILE.vantrel [--formato testo|csv|json|scalare|ricalcolo]\n"
+    "                     [scelte del ricalcolo, sotto]\n"
+    "       vantrel-cli pratica relazione FILE.vantrel [--pdf OUT.pdf] [--odt OUT.odt]\n"
     "       vantrel-cli pratica esporta FILE.vantrel [--movimenti OUT.csv] [--scalare OUT.csv]\n"
     "                     [--xlsx OUT.xlsx]\n"
     "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
@@ -39,10 +42,15 @@ constexpr const char* kAiuto =
     "                     \"Liquidazione\", \"Divisore\", \"Ritenuta\"; una cella vuota ripete la riga\n"
     "                     prima) e le mostra; senza file le mostra\n"
     "  ricalcola          ricostruisce lo scalare per data valuta e controlla ogni periodo con saldo a\n"
-    "                     debito come \"vantrel-cli teg\"; salva i risultati e i tassi usati nella\n"
-    "                     pratica; --formato scalare mostra lo scalare dei periodi\n"
-    "  esporta            scrive i movimenti o lo scalare in CSV, o movimenti, scalare e risultati\n"
-    "                     in una cartella di Excel\n";
+    "                     debito come \"vantrel-cli teg\" (sulle cifre della banca); poi ricalcola il\n"
+    "                     conto secondo le scelte della pratica, cambiate dalle opzioni date, e mostra\n"
+    "                     il saldo rideterminato e la somma da restituire; salva scelte, risultati e\n"
+    "                     tassi usati nella pratica. --formato scalare mostra lo scalare dei periodi,\n"
+    "                     --formato ricalcolo il ricalcolo periodo per periodo e il risultato\n"
+    "  relazione          scrive la relazione tecnica dell'ultimo ricalcolo, in PDF e/o in un documento\n"
+    "                     di testo OpenDocument (ODT) da modificare con un programma di scrittura\n"
+    "  esporta            scrive i movimenti o lo scalare in CSV, o movimenti, scalare, risultati e\n"
+    "                     ricalcolo in una cartella di Excel\n";
 
 int uso(const std::string& messaggio, std::ostream& err) {
     err << "vantrel-cli pratica: " << messaggio << "\n";
@@ -63,15 +71,17 @@ int comandoPratica(std::vector<std::string> args, std::ostream& out, std::ostrea
     const std::string comando = args[0];
     args.erase(args.begin());
     if (comando == "--help" || prendiFlag(args, "--help")) {
-        out << kAiuto;
+        out << kAiuto << kAiutoScelte;
         return kOk;
     }
     if (comando == "crea") return praticaCrea(std::move(args), out, err);
     if (comando == "importa-movimenti") return praticaImportaMovimenti(std::move(args), out, err);
     if (comando == "condizioni") return praticaCondizioni(std::move(args), out, err);
     if (comando == "ricalcola") return praticaRicalcola(std::move(args), out, err);
+    if (comando == "relazione") return praticaRelazione(std::move(args), out, err);
     if (comando == "esporta") return praticaEsporta(std::move(args), out, err);
-    return uso("comando sconosciuto \"" + comando + "\" (crea, importa-movimenti, condizioni, ricalcola, esporta)",
+    return uso("comando sconosciuto \"" + comando +
+                   "\" (crea, importa-movimenti, condizioni, ricalcola, relazione, esporta)",
                err);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "pratica_cli.h"
+#include "recalculation/fogli_ricalcolo.h"
 
 #include <filesystem>
 #include <ostream>
@@ -111,9 +112,11 @@ int praticaEsporta(std::vector<std::string> args, std::ostream& out, std::ostrea
     std::string errore = r.errore;
     if (errore.empty() && movimenti) errore = scriviCsvMovimenti(*p, *movimenti);
     if (errore.empty() && scalare) errore = sostituisciFile(*scalare, csvFoglio(foglioScalare(r)));
-    if (errore.empty() && xlsx)
-        errore = ScrittoreXlsxFile().scrivi(
-            CartellaLavoro{{foglioMovimenti(*p), foglioScalare(r), foglioRisultati(p->risultati())}}, *xlsx);
+    if (errore.empty() && xlsx) {
+        CartellaLavoro c{{foglioMovimenti(*p), foglioScalare(r), foglioRisultati(p->risultati())}};
+        if (const auto ricalcolo = p->ricalcoloSalvato()) c.fogli.insert(c.fogli.begin(), foglioRicalcolo(*ricalcolo));
+        errore = ScrittoreXlsxFile().scrivi(c, *xlsx);
+    }
     if (!errore.empty()) {
         err << prefisso("esporta") << errore << "\n";
         return kInputErrato;

@@ -11,7 +11,7 @@
 
 namespace vantrel::cli {
 
-/// vantrel-cli pratica crea|importa-movimenti|condizioni|ricalcola|esporta ...
+/// vantrel-cli pratica crea|importa-movimenti|condizioni|ricalcola|relazione|esporta ...
 int comandoPratica(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 
 // The subcommands, each given the arguments after its name.
@@ -19,6 +19,7 @@ int praticaCrea(std::vector<std::string> args, std::ostream& out, std::ostream& 
 int praticaImportaMovimenti(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int praticaCondizioni(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int praticaRicalcola(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+int praticaRelazione(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int praticaEsporta(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 
 /// "vantrel-cli pratica <comando>: ", the start of every message.

@@ -31,38 +31,39 @@ QChart* creaGraficoPratica(const DatiGrafico& d) {
         grafico->legend()->hide();
         return grafico;
     }
-    grafico->setTitle(qs(d.titolo.empty() ? std::string("Andamento del TEG e del tasso soglia")
-                                          : "Andamento del TEG e del tasso soglia: " + d.titolo));
+    const LegendaGrafico& l = d.legenda;
+    grafico->setTitle(qs(d.titolo.empty() ? l.titolo : l.titolo + ": " + d.titolo));
     auto* teg = new QLineSeries;
-    teg->setName(QString::fromUtf8(kSerieTeg));
+    teg->setName(qs(l.linea));
     teg->setPen(QPen(QColor(0x1F, 0x4E, 0x9A), 2));
     auto* soglia = new QLineSeries;
-    soglia->setName(QString::fromUtf8(kSerieSoglia));
+    soglia->setName(qs(l.riferimento));
     soglia->setPen(QPen(QColor(0x55, 0x55, 0x55), 2, Qt::DashLine));
     auto* supero = new QScatterSeries;
-    supero->setName(QString::fromUtf8(kSerieSupero));
+    supero->setName(qs(l.supero));
     supero->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     supero->setMarkerSize(13);
     supero->setColor(QColor(0xC0, 0x00, 0x00));
     supero->setBorderColor(QColor(0x70, 0x00, 0x00));
-    double massimo = 0;
+    double massimo = 0, minimo = 0; // balances go below zero
     for (const PuntoGrafico& p : d.punti) {
         const qreal x = istante(p.inizio);
         teg->append(x, p.teg);
         if (p.soglia) soglia->append(x, *p.soglia);
         if (p.supero) supero->append(x, p.teg);
         massimo = std::max({massimo, p.teg, p.soglia.value_or(0)});
+        minimo = std::min({minimo, p.teg, p.soglia.value_or(0)});
     }
     for (QXYSeries* s : std::initializer_list<QXYSeries*>{teg, soglia, supero})
         grafico->addSeries(s);
 
     auto* asseX = new QDateTimeAxis;
     asseX->setFormat(QStringLiteral("MM/yyyy"));
-    asseX->setTitleText(QStringLiteral("inizio del trimestre"));
+    asseX->setTitleText(qs(l.asseX));
     asseX->setTickCount(std::clamp(static_cast<int>(d.punti.size()), 2, 9));
     auto* asseY = new QValueAxis;
-    asseY->setTitleText(QStringLiteral("tasso %"));
-    asseY->setRange(0, std::max(1.0, massimo * 1.1));
+    asseY->setTitleText(qs(l.asseY));
+    asseY->setRange(minimo * 1.1, std::max(1.0, massimo * 1.1));
     asseY->applyNiceNumbers();
     asseY->setLabelFormat(QStringLiteral("%.0f"));
     grafico->addAxis(asseX, Qt::AlignBottom);

@@ -13,7 +13,8 @@ trap 'rm -rf "$lavoro"' EXIT
 
 cp -r "$radice/examples" "$lavoro/examples"
 mkdir -p "$lavoro/programma"
-cp "$bin"/NtassiU.dat "$bin"/NRectassiU.dat "$bin"/FontiTassi.csv "$bin"/serie-ufficiale.csv "$lavoro/programma/" 2>/dev/null || true
+cp "$bin"/NtassiU.dat "$bin"/NRectassiU.dat "$bin"/FontiTassi.csv "$bin"/serie-ufficiale.csv \
+    "$bin"/tasso-legale.csv "$bin"/bot-12-mesi-aste.csv "$lavoro/programma/" 2>/dev/null || true
 ln -s "$bin/vantrel-cli" "$lavoro/vantrel-cli"
 
 n=0

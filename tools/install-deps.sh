@@ -12,9 +12,9 @@ packages=(
     libxlsxwriter-dev zlib1g-dev libsqlite3-dev libzip-dev libexpat1-dev lld
     # the manual pages (help2man in the Italian locale, compiled from the locales package)
     help2man locales
-    # the tests and tools/: test servers and certificates, workbooks and PDFs read back, the user's
-    # journey and the screenshots under a virtual X server
-    openssl python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils
+    # the tests and tools/: test servers and certificates, workbooks, PDFs and OpenDocument texts read
+    # back, the user's journey and the screenshots under a virtual X server
+    openssl python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils odt2txt unzip
     xvfb xauth xdotool imagemagick
     # the Debian package and its checks (tools/pacchetto.sh)
     dpkg-dev file lintian appstream desktop-file-utils

@@ -69,7 +69,10 @@ def al_centesimo(x):
 
 def movimenti(caso):
     """(operation date, value date, description, amount) of the case's file, as its bank wrote it."""
-    percorso = os.path.join(DATI, "scalare_%s_movimenti.csv" % caso)
+    return movimenti_file(os.path.join(DATI, "scalare_%s_movimenti.csv" % caso))
+
+
+def movimenti_file(percorso):
     grezzo = open(percorso, "rb").read()
     if grezzo.startswith(b"\xef\xbb\xbf"):
         righe = list(csv.reader(io.StringIO(grezzo[3:].decode("utf-8")), delimiter=","))
@@ -88,7 +91,10 @@ def movimenti(caso):
 
 def condizioni(caso):
     """The rows of conditions, an empty cell keeping the row before's value."""
-    percorso = os.path.join(DATI, "scalare_%s_condizioni.csv" % caso)
+    return condizioni_file(os.path.join(DATI, "scalare_%s_condizioni.csv" % caso))
+
+
+def condizioni_file(percorso):
     righe = []
     prima = {"Fido": "0", "Tasso debitore": "0", "Tasso extrafido": "0", "Tasso creditore": "0", "CMS": "0",
              "Commissione fido": "0", "Commissione sconfinamento": "0", "Spese operazione": "0",

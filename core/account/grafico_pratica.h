@@ -20,10 +20,22 @@ struct PuntoGrafico {
     bool supero = false;
 };
 
+/// What a chart says of its lines and axes: by default those of the TEG and its threshold; the chart
+/// of the balances names its two balances here and carries them as `teg` and `soglia`.
+struct LegendaGrafico {
+    std::string titolo = "Andamento del TEG e del tasso soglia";
+    std::string linea = "TEG";
+    std::string riferimento = "Tasso soglia";
+    std::string supero = "Oltre la soglia";
+    std::string asseX = "inizio del trimestre";
+    std::string asseY = "tasso %";
+};
+
 /// The chart of an account: TEG and threshold of each quarter over the account's life.
 struct DatiGrafico {
     std::string titolo;
     std::vector<PuntoGrafico> punti; // in the order of the file
+    LegendaGrafico legenda = {};
 };
 
 /// The quarters whose dates and TEG read as such.

@@ -43,6 +43,8 @@ private:
     void giorno(long n, PeriodoScalare& p, Accumulo& a);
     void chiudi(PeriodoScalare& p, const Accumulo& a);
     void addebitiBanca(PeriodoScalare& p) const;
+    void capitalizza(PeriodoScalare& p);
+    Capitalizzazione modoDel(const Data& chiusura) const;
 
     const GiorniConto& giorni_;
     const std::vector<RigaCondizioni>& condizioni_;
@@ -50,8 +52,10 @@ private:
     const std::function<void(const GiornoScalare&)>& ogniGiorno_;
     RisultatoScalare r_;
     Centesimi saldo_ = 0;
-    bool oltre_ = false;   // the balance was over the line the day before
-    std::size_t riga_ = 0; // the row of conditions in force on the day worked out
+    Centesimi sospesi_ = 0; // interest of the year's periods waiting for its annual capitalisation
+    long fine_ = 0;         // the last day worked out
+    bool oltre_ = false;    // the balance was over the line the day before
+    std::size_t riga_ = 0;  // the row of conditions in force on the day worked out
 };
 
 const RigaCondizioni& Calcolo::condizioniDel(long n) {
@@ -115,11 +119,40 @@ void Calcolo::chiudi(PeriodoScalare& p, const Accumulo& a) {
     if (opzioni_.saldo == SaldoScalare::Banca) // the bank's closing, after the last day's numeri
         for (Centesimi b : giorni_.giorno(p.al.numero()).banca)
             saldo_ += b;
-    if (opzioni_.saldo == SaldoScalare::Ricalcolato) {
-        if (opzioni_.capitalizzazione == Capitalizzazione::FinePeriodo)
-            saldo_ -= k.netto();
-        else
-            r_.competenzeNonCapitalizzate += k.netto();
+    if (opzioni_.saldo == SaldoScalare::Ricalcolato) capitalizza(p);
+    p.saldoChiuso = saldo_;
+    p.interessiAParte = r_.interessiAParte;
+}
+
+Capitalizzazione Calcolo::modoDel(const Data& chiusura) const {
+    Capitalizzazione m = opzioni_.capitalizzazione;
+    for (const auto& t : opzioni_.capitalizzazioni)
+        if (t.dal <= chiusura) m = t.modo;
+    return m;
+}
+
+// Commissions and expenses enter the balance at the period's end; the interest as the choice in
+// force on the period's last day says. Interest waiting for an annual capitalisation that a
+// choice of no capitalisation overtakes is kept apart with the rest.
+void Calcolo::capitalizza(PeriodoScalare& p) {
+    const Competenze& k = p.calcolate;
+    saldo_ -= k.oneri();
+    switch (modoDel(p.al)) {
+    case Capitalizzazione::FinePeriodo:
+        saldo_ -= k.interessi() + sospesi_;
+        sospesi_ = 0;
+        break;
+    case Capitalizzazione::Annuale:
+        sospesi_ += k.interessi();
+        if ((p.al.mese == 12 && p.al.giorno == 31) || p.al.numero() == fine_) {
+            saldo_ -= sospesi_;
+            sospesi_ = 0;
+        }
+        break;
+    case Capitalizzazione::Nessuna:
+        r_.interessiAParte += k.interessi() + sospesi_;
+        sospesi_ = 0;
+        break;
     }
 }
 
@@ -149,6 +182,7 @@ RisultatoScalare Calcolo::esegui() {
         opzioni_.al
             ? opzioni_.al->numero()
             : finePeriodo(Data::daNumero(std::max(ultimoMovimento, inizio)), condizioni_.back().liquidazione).numero();
+    fine_ = fine;
     saldo_ = opzioni_.saldoIniziale;
     for (long n = giorni_.vuoto() ? inizio : giorni_.primo(); n < inizio; ++n)
         saldo_ += movimentiDel(n, false);

@@ -17,10 +17,19 @@ enum class SaldoScalare {
     Ricalcolato, // the bank's entries left out, the charges worked out here counted in their place
 };
 
-/// Where the charges worked out for a period go, when the balance is recalculated.
+/// Where the interest worked out for a period goes, when the balance is recalculated. Commissions and
+/// expenses enter the balance at the period's end whatever the choice: only interest can be kept
+/// from earning interest.
 enum class Capitalizzazione {
     FinePeriodo, // added to the balance from the day after the period's end
-    Nessuna,     // kept apart: due, but never part of the balance, so they earn no interest
+    Annuale,     // added, with that of the year's other periods, after the last period of the year
+    Nessuna,     // kept apart: due, but never part of the balance, so it earns no interest
+};
+
+/// From the period whose last day is `dal` or later, the interest goes as `modo` says.
+struct TrattoCapitalizzazione {
+    Data dal;
+    Capitalizzazione modo = Capitalizzazione::FinePeriodo;
 };
 
 /// The bank's charges of a period entered by hand, in place of those found among the movements.
@@ -33,6 +42,8 @@ struct AddebitiInseriti {
 struct OpzioniScalare {
     SaldoScalare saldo = SaldoScalare::Banca;
     Capitalizzazione capitalizzazione = Capitalizzazione::FinePeriodo;
+    /// Other choices by date, in increasing order; before the first, `capitalizzazione`.
+    std::vector<TrattoCapitalizzazione> capitalizzazioni;
     Centesimi saldoIniziale = 0; // the balance before the first day
     /// The first and last day worked out; by default from the first movement to the end of the
     /// period of the last. Movements before `dal` only make the opening balance.
@@ -54,8 +65,12 @@ struct Competenze {
 
     /// What the customer is charged: interest, commissions and expenses.
     Centesimi addebiti() const;
+    /// The debit interest less the net credit interest.
+    Centesimi interessi() const { return interessiDebitori + interessiExtrafido - (interessiCreditori - ritenuta); }
+    /// Commissions and expenses.
+    Centesimi oneri() const { return addebiti() - interessiDebitori - interessiExtrafido; }
     /// The charges less the net credit interest: what the period's closing takes from the balance.
-    Centesimi netto() const { return addebiti() - (interessiCreditori - ritenuta); }
+    Centesimi netto() const { return interessi() + oneri(); }
 };
 
 /// One liquidation period of the scalare. "Numeri" are balances times days, in cents times days.
@@ -63,6 +78,8 @@ struct PeriodoScalare {
     Data dal, al;
     int giorni = 0;
     Centesimi saldoIniziale = 0, saldoFinale = 0; // by value date, before the period's closing
+    Centesimi saldoChiuso = 0;                    // by value date, after the period's closing
+    Centesimi interessiAParte = 0;                // the interest kept apart so far, after the period's closing
     std::int64_t numeriEntroFido = 0, numeriExtrafido = 0, numeriCreditori = 0;
     Centesimi massimoScoperto = 0; // the highest debit balance (0 when always in credit)
     Centesimi fido = 0;            // the credit line in force on the last day
@@ -89,8 +106,8 @@ struct GiornoScalare {
 struct RisultatoScalare {
     std::vector<PeriodoScalare> periodi;
     std::string errore; // in Italian; the periods are empty then
-    /// Charges kept apart by Capitalizzazione::Nessuna, at the end.
-    Centesimi competenzeNonCapitalizzate = 0;
+    /// The interest kept apart by Capitalizzazione::Nessuna, at the end.
+    Centesimi interessiAParte = 0;
 };
 
 /// The scalare: the account's balance day by day by value date and, for every liquidation period,

@@ -4,7 +4,9 @@
 #include "account/importa_movimenti.h"
 #include "account/movimento.h"
 #include "account/scalare.h"
+#include "casefile/esito_ricalcolo.h"
 #include "casefile/risultato_periodo.h"
+#include "casefile/scelte_ricalcolo.h"
 #include "common/servizi.h"
 #include "rates/tabella_tassi.h"
 
@@ -91,6 +93,15 @@ public:
     /// The bank's charges entered by hand, by period.
     std::vector<AddebitiInseriti> addebitiInseriti() const;
     std::string impostaAddebitiInseriti(const std::vector<AddebitiInseriti>& a);
+
+    /// The choices of the legal recalculation (the defaults when none is kept).
+    ScelteRicalcolo scelteRicalcolo() const;
+    /// Replaces them (checked first: nothing changes when they are wrong).
+    std::string impostaScelteRicalcolo(const ScelteRicalcolo& s);
+    /// The last legal recalculation; none when the case has never been recalculated.
+    std::optional<RicalcoloSalvato> ricalcoloSalvato() const;
+    /// Replaces it in one transaction.
+    std::string salvaRicalcolo(const RicalcoloSalvato& r);
 
     std::vector<Nota> note() const;
     std::string aggiungiNota(const Data& giorno, const std::string& testo);

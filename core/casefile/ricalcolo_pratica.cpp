@@ -1,7 +1,6 @@
 #include "casefile/ricalcolo_pratica.h"
 
 #include "account/controllo_scalare.h"
-#include "casefile/scalare_pratica.h"
 #include "teg/finestra_calcolo.h"
 #include "teg/teg_controlli.h"
 
@@ -64,13 +63,6 @@ Ricalcolo ricalcola(const GiorniConto& giorni, const std::vector<RigaCondizioni>
         if (dopo) dopo(p, &*controllo, &e);
     }
     return out;
-}
-
-Ricalcolo ricalcolaPratica(Pratica& p, Contesto& ctx, const DopoPeriodo& dopo) {
-    Ricalcolo r = ricalcola(giorniPratica(p), p.condizioni(), opzioniPratica(p), ctx, dopo);
-    if (!r.errore.empty() || p.soloLettura()) return r;
-    r.errore = p.salvaRisultati(r.risultati, ctx.stato.tassi, ctx.oggi());
-    return r;
 }
 
 } // namespace vantrel

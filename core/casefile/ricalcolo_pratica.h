@@ -29,7 +29,4 @@ using DopoPeriodo = std::function<void(const PeriodoScalare&, ControlloPeriodi*,
 Ricalcolo ricalcola(const GiorniConto& giorni, const std::vector<RigaCondizioni>& condizioni,
                     const OpzioniScalare& opzioni, Contesto& ctx, const DopoPeriodo& dopo = {});
 
-/// Recalculates the case as it stands and keeps the results and the rate table used in it.
-Ricalcolo ricalcolaPratica(Pratica& p, Contesto& ctx, const DopoPeriodo& dopo = {});
-
 } // namespace vantrel

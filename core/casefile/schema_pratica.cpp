@@ -30,6 +30,21 @@ const std::vector<Migrazione>& migrazioniPratica() {
          {"CREATE TABLE parole_addebiti (posizione INTEGER PRIMARY KEY, parola TEXT NOT NULL, tipo TEXT NOT NULL)",
           "CREATE TABLE addebiti_inseriti (giorno INTEGER PRIMARY KEY, interessi INTEGER NOT NULL, "
           "competenze INTEGER NOT NULL, commissioni INTEGER NOT NULL, spese INTEGER NOT NULL)"}},
+        // The legal recalculation: its choices, the rates the user entered, and what it found.
+        {3,
+         {"CREATE TABLE scelte_ricalcolo (scelta TEXT PRIMARY KEY, modo TEXT NOT NULL, dal INTEGER, al INTEGER)",
+          "CREATE TABLE tassi_inseriti (dal INTEGER PRIMARY KEY, debitore INTEGER NOT NULL, creditore INTEGER NOT "
+          "NULL)",
+          "CREATE TABLE ricalcolo (dal INTEGER PRIMARY KEY, al INTEGER NOT NULL, banca_interessi INTEGER NOT NULL, "
+          "banca_competenze INTEGER NOT NULL, banca_commissioni INTEGER NOT NULL, banca_spese INTEGER NOT NULL, "
+          "interessi INTEGER NOT NULL, cms INTEGER NOT NULL, commissioni INTEGER NOT NULL, spese INTEGER NOT NULL, "
+          "saldo_banca INTEGER NOT NULL, saldo_ricalcolato INTEGER NOT NULL, interessi_a_parte INTEGER NOT NULL, "
+          "tasso_debitore INTEGER NOT NULL, tasso_creditore INTEGER NOT NULL, nota TEXT NOT NULL)",
+          "CREATE TABLE rimesse_solutorie (giorno INTEGER PRIMARY KEY, importo INTEGER NOT NULL, solutoria INTEGER "
+          "NOT NULL, prescritta INTEGER NOT NULL)",
+          "CREATE TABLE esito_ricalcolo (id INTEGER PRIMARY KEY CHECK (id = 1), saldo_banca INTEGER NOT NULL, "
+          "saldo_ricalcolato INTEGER NOT NULL, interessi_a_parte INTEGER NOT NULL, prescritto INTEGER NOT NULL, "
+          "prescrizione INTEGER NOT NULL, avvisi TEXT NOT NULL, versione_dati TEXT NOT NULL, data TEXT NOT NULL)"}},
     };
     return passi;
 }

@@ -215,6 +215,7 @@ public:
 
 struct CartellaLavoro;
 struct DatiGrafico;
+struct Documento;
 
 /// Writes a workbook as an .xlsx file, replacing the file only when the whole of it is written.
 class ScrittoreXlsx {
@@ -222,6 +223,15 @@ public:
     virtual ~ScrittoreXlsx() = default;
     /// The error text, empty on success.
     virtual std::string scrivi(const CartellaLavoro& c, const std::string& path) = 0;
+};
+
+/// Writes a document as an OpenDocument text (.odt), replacing the file only when the whole of it is
+/// written.
+class ScrittoreOdt {
+public:
+    virtual ~ScrittoreOdt() = default;
+    /// The error text, empty on success.
+    virtual std::string scrivi(const Documento& d, const std::string& path) = 0;
 };
 
 /// Draws the chart of an account's quarters as a PNG picture.

@@ -31,6 +31,7 @@ struct Servizi {
     ClientRete* rete = nullptr;
     Disco* disco = nullptr; // none: files are written without flushing or locking
     ScrittoreXlsx* xlsx = nullptr;
+    ScrittoreOdt* odt = nullptr;
     DisegnoGrafico* grafico = nullptr;
     StampantiPdf* pdf = nullptr;
     ServizioBancheDati* bancheDati = nullptr; // the case files

@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kFileTassi[] = {"NtassiU.dat", "NRectassiU.dat"};
-constexpr const char* kFileSerie = "serie-ufficiale.csv"; // the official series, a read-only reference
+// Read-only references beside the rate set: the official series, the legal rate, the BOT auctions.
+constexpr const char* kFileRiferimento[] = {"serie-ufficiale.csv", "tasso-legale.csv", "bot-12-mesi-aste.csv"};
 
 bool esiste(const fs::path& p) {
     std::error_code ec;
@@ -73,9 +74,9 @@ SceltaCartella scegliCartella(const fs::path& cartellaEseguibile, bool eseguibil
     fs::create_directories(utente, ec);
     if (!esiste(utente / kFileTassi[0]) && !esiste(utente / kFileTassi[1]))
         s.tassiCopiati = copiaTassi(predefiniti, utente);
-    // The series arrives on its own too: a folder from before it was installed gets it.
-    if (!esiste(utente / kFileSerie) && esiste(predefiniti / kFileSerie))
-        fs::copy_file(predefiniti / kFileSerie, utente / kFileSerie, ec);
+    // The references arrive on their own too: a folder from before one was installed gets it.
+    for (const char* nome : kFileRiferimento)
+        if (!esiste(utente / nome) && esiste(predefiniti / nome)) fs::copy_file(predefiniti / nome, utente / nome, ec);
     return s;
 }
 

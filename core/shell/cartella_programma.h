@@ -10,7 +10,7 @@ namespace vantrel {
 /// keeps them beside the executable. An installed program (its default rate set in
 /// `../share/vantrel` beside the executable's folder) or one in a folder that cannot be written
 /// keeps them in the user's data folder, which receives the default rate set on first use (and
-/// the official series "serie-ufficiale.csv" whenever it lacks it).
+/// the official series "serie-ufficiale.csv", the legal rate and the BOT auctions whenever it lacks them).
 struct SceltaCartella {
     std::filesystem::path cartella;
     /// True when the files stay beside the executable.

@@ -173,5 +173,62 @@ TEST_F(PraticaTest, ModificheConAnnullaERipeti) {
     EXPECT_EQ(movimenti(*p), (std::vector<Movimento>{kM1, kM2}));
 }
 
+// The choices of the recalculation and its last result come back as they were kept; wrong choices
+// change nothing.
+TEST_F(PraticaTest, ScelteEUltimoRicalcolo) {
+    auto p = crea();
+    EXPECT_EQ(p->scelteRicalcolo(), ScelteRicalcolo{});
+    EXPECT_FALSE(p->ricalcoloSalvato());
+    ScelteRicalcolo s;
+    s.capitalizzazione = ModoCapitalizzazione::Norma;
+    s.adeguamento = Data{2001, 3, 1};
+    s.periodoCapitalizzazione.al = Data{2013, 12, 31};
+    s.cms = ModoCms::EntroSoglia;
+    s.commissioniEliminate = true;
+    s.periodoCommissioni.dal = Data{2012, 1, 1};
+    s.usura = ModoUsura::DalTrimestre;
+    s.tassi = ModoTassi::Bot;
+    s.periodoTassi = {Data{2001, 1, 1}, Data{2005, 6, 30}};
+    s.tassiInseriti = {{{2001, 1, 1}, 75000, 10000}, {{2002, 1, 1}, 70000, 0}};
+    s.speseFisseEliminate = true;
+    s.saldoInizialeZero = true;
+    s.primaRichiesta = Data{2015, 9, 30};
+    ASSERT_EQ(p->impostaScelteRicalcolo(s), "");
+    RigaRicalcolo riga{{2010, 1, 1}, {2010, 3, 31}, {1, 2, 3, 4}, 5, 6, 7, 8, -9, -10, 11, 12000, 13000, "nota"};
+    const RicalcoloSalvato r{
+        {riga}, {-100, 200, 30, 40, true, "avviso", "dati", "15/03/2026"}, {{{2004, 2, 3}, 1, 2, 3}}};
+    ASSERT_EQ(p->salvaRicalcolo(r), "");
+    p.reset();
+    p = apri();
+    EXPECT_EQ(p->scelteRicalcolo(), s);
+    EXPECT_EQ(p->ricalcoloSalvato(), r);
+    ScelteRicalcolo sbagliate = s;
+    sbagliate.periodoCms = {Data{2010, 1, 1}, Data{2009, 1, 1}};
+    EXPECT_EQ(p->impostaScelteRicalcolo(sbagliate), "CMS: la fine 01/01/2009 viene prima dell'inizio 01/01/2010");
+    sbagliate = s;
+    sbagliate.tassiInseriti[1].dal = Data{2001, 1, 1};
+    EXPECT_EQ(p->impostaScelteRicalcolo(sbagliate), "tassi inseriti: la data 01/01/2001 non segue quella prima");
+    EXPECT_EQ(p->scelteRicalcolo(), s);
+}
+
+// What the difference becomes: first the debt the bank shows is lowered, the rest is given back;
+// the prescribed part and a recalculation worse for the customer give nothing.
+TEST(EsitoRicalcolo, MinorDebitoEPoiRestituzione) {
+    struct Caso {
+        Centesimi banca, ricalcolato, aParte, prescritto, minore, restituire;
+    };
+    for (const Caso& c : {Caso{-1000000, -600000, 0, 0, 400000, 0}, Caso{-100000, 300000, 0, 0, 100000, 300000},
+                          Caso{50000, 200000, 0, 0, 0, 150000}, Caso{-100000, 300000, 50000, 20000, 100000, 230000},
+                          Caso{-100000, -150000, 0, 0, 0, 0}}) {
+        EsitoRicalcolo e;
+        e.saldoBanca = c.banca;
+        e.saldoRicalcolato = c.ricalcolato;
+        e.interessiAParte = c.aParte;
+        e.prescritto = c.prescritto;
+        EXPECT_EQ(e.minoreDebito(), c.minore) << c.banca << " " << c.ricalcolato;
+        EXPECT_EQ(e.daRestituire(), c.restituire) << c.banca << " " << c.ricalcolato;
+    }
+}
+
 } // namespace
 } // namespace vantrel

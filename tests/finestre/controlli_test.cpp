@@ -5,6 +5,7 @@
 #include "case_window/finestra_pratica.h"
 #include "rate_windows/soglie_ufficiali.h"
 #include "rate_windows/usurari.h"
+#include "recalculation/pannello_ricalcolo.h"
 #include "reports/finestra_testo.h"
 #include "reports/gestore_report.h"
 #include "shell/accesso.h"
@@ -60,6 +61,7 @@ std::vector<FinestraProgramma> finestre() {
         {Calendario::schemaCalendario(), {ELENCO(ControlliCalendario, "core/shell/calendario.h")}},
         {FinestraPratica::schemaPratica(),
          {ELENCO(ControlliFinestraPratica, "core/case_window/controlli_finestra_pratica.h")}},
+        {PannelloRicalcolo::schemaRicalcolo(), {ELENCO(ControlliRicalcolo, "core/recalculation/pannello_ricalcolo.h")}},
     };
 }
 

@@ -1,0 +1,139 @@
+// The expert's report of the worked example written as an OpenDocument text and read back with
+// odt2txt: the figures of the recalculation table and of the result are there, the package is what
+// a word processor expects, and the case reopened and recalculated gives the same bytes.
+#include "account/grafico_pratica.h"
+#include "platform/odt/scrittore_odt.h"
+#include "platform/sqlite/banche_dati_sqlite.h"
+#include "recalculation/relazione.h"
+#include "recalculation/ricalcolo_legale.h"
+#include "support/ambiente.h"
+#include "support/conto_ricalcolo.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+// A 1 x 1 PNG picture (its 67 bytes, the literal's closing zero left out).
+constexpr char kBytePng[] =
+    "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\x90wS\xde\0\0\0\x0cIDATx\x9c"
+    "c\xf8\x0f\0\0\x01\x01\0\x05\x18\xd8N\0\0\0\0IEND\xae"
+    "B`\x82";
+const std::string kPng(kBytePng, sizeof kBytePng - 1);
+
+struct GraficoFisso : DisegnoGrafico {
+    int disegnati = 0;
+    std::string png(const DatiGrafico& d, int, int) override {
+        disegnati += d.punti.size() == 8;
+        return kPng;
+    }
+};
+
+std::string comando(const std::string& riga) {
+    std::string out;
+    if (FILE* f = popen(riga.c_str(), "r")) {
+        std::array<char, 4096> b{};
+        for (std::size_t n; (n = std::fread(b.data(), 1, b.size(), f)) > 0;)
+            out.append(b.data(), n);
+        pclose(f);
+    }
+    return out;
+}
+
+class RelazioneTest : public testing::Test, protected test::Ambiente {
+protected:
+    void SetUp() override {
+        test::caricaTassiEsempio(ctx.stato.tassi);
+        test::praticaEsempio(sqlite, path, dir.cartella());
+        ScelteRicalcolo s;
+        for (const auto& [nome, scegli] : test::casiRicalcolo())
+            if (nome == "insieme") scegli(s);
+        auto p = apri();
+        ASSERT_EQ(RicalcoloLegale(*p, ctx).applica(s).errore, "");
+    }
+    std::unique_ptr<Pratica> apri() {
+        std::string errore;
+        auto p = Pratica::apri(sqlite, path, errore);
+        EXPECT_TRUE(p) << errore;
+        return p;
+    }
+    std::string scrivi(const Pratica& p, const std::string& nome) {
+        std::string errore;
+        const auto d = relazione(p, {"9.9.9", ctx.oggi(), &grafico, ctx.stato.cartellaDati}, errore);
+        EXPECT_TRUE(d) << errore;
+        const std::string file = dir.file(nome);
+        EXPECT_EQ(ScrittoreOdtFile().scrivi(*d, file), "");
+        return file;
+    }
+    static std::string testo(const std::string& odt) {
+        return comando("odt2txt --encoding=UTF-8 --width=-1 '" + odt + "'");
+    }
+
+    BancheDatiSqlite sqlite;
+    std::string path = dir.file("conto.vantrel");
+    GraficoFisso grafico;
+};
+
+TEST_F(RelazioneTest, LeCifreDellaTabellaEDelRisultato) {
+    const std::string t = testo(scrivi(*apri(), "relazione.odt"));
+    ASSERT_FALSE(t.empty()) << "odt2txt non ha letto la relazione";
+    for (const auto& r : test::righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv")) {
+        if (r.at("caso") != "insieme") continue;
+        for (const char* c : {"interessi", "cms", "spese", "saldo banca", "saldo ricalcolato", "differenza"})
+            EXPECT_NE(t.find(r.at(c)), std::string::npos) << r.at("dal") << ", " << c << ": " << r.at(c);
+    }
+    const auto e = test::esitoAtteso("insieme");
+    for (const std::string& riga :
+         {"Saldo finale della banca: " + e.at("saldo banca") + " euro",
+          "Saldo rideterminato: " + e.at("saldo rideterminato") + " euro",
+          "Differenza a favore del cliente: " + e.at("differenza") + " euro",
+          "Di cui esclusa per prescrizione: " + e.at("prescritto") + " euro",
+          "Minor debito del cliente: " + e.at("minore debito") + " euro",
+          "Somma da restituire al cliente: " + e.at("da restituire") + " euro",
+          std::string("Relazione prodotta con Vantrel 9.9.9; dati dei tassi: tassi soglia: 119 trimestri"),
+          std::string("Cass. SS.UU. 16303/2018"), std::string("art. 1815 c. 2 c.c."), std::string("OLTRE LA SOGLIA")})
+        EXPECT_NE(t.find(riga), std::string::npos) << riga;
+    EXPECT_EQ(t.find("OLTRE LA SOGLIA"), t.rfind("OLTRE LA SOGLIA")); // one quarter only
+    EXPECT_EQ(grafico.disegnati, 1);
+}
+
+TEST_F(RelazioneTest, UnPacchettoCheIProgrammiDiScritturaAprono) {
+    const std::string odt = scrivi(*apri(), "relazione.odt");
+    const std::string byte = test::leggiTesto(odt);
+    // The first entry is "mimetype", uncompressed and without extra field, so that its text begins
+    // at byte 38 of the file.
+    ASSERT_GT(byte.size(), 100u);
+    EXPECT_EQ(byte.substr(0, 4), std::string("PK\x03\x04", 4));
+    EXPECT_EQ(byte.substr(30, 8), "mimetype");
+    EXPECT_EQ(byte.substr(38, 39), "application/vnd.oasis.opendocument.text");
+    const std::string elenco = comando("zipinfo -1 '" + odt + "'");
+    EXPECT_EQ(elenco, "mimetype\nMETA-INF/manifest.xml\ncontent.xml\nstyles.xml\nmeta.xml\nPictures/figura1.png\n");
+    EXPECT_NE(comando("unzip -p '" + odt + "' meta.xml").find("<meta:generator>Vantrel/9.9.9</meta:generator>"),
+              std::string::npos);
+}
+
+TEST_F(RelazioneTest, LaPraticaRiapertaERicalcolataDaLaStessaRelazione) {
+    const std::string prima = scrivi(*apri(), "prima.odt");
+    auto p = apri();
+    ASSERT_EQ(RicalcoloLegale(*p, ctx).applica(p->scelteRicalcolo()).errore, "");
+    EXPECT_EQ(test::leggiTesto(scrivi(*p, "dopo.odt")), test::leggiTesto(prima));
+    orologio.imposta({2026, 4, 2}); // another day: only the dates change
+    ASSERT_EQ(RicalcoloLegale(*p, ctx).applica(p->scelteRicalcolo()).errore, "");
+    std::string attesa = testo(prima);
+    for (std::size_t i; (i = attesa.find("15/03/2026")) != std::string::npos;)
+        attesa.replace(i, 10, "02/04/2026");
+    EXPECT_EQ(testo(scrivi(*p, "altro.odt")), attesa);
+}
+
+TEST_F(RelazioneTest, SenzaRicalcoloNessunaRelazione) {
+    std::filesystem::remove(path);
+    test::praticaEsempio(sqlite, path, dir.cartella());
+    std::string errore;
+    EXPECT_FALSE(relazione(*apri(), {"9.9.9", ctx.oggi(), nullptr, ctx.stato.cartellaDati}, errore));
+    EXPECT_EQ(errore, "la pratica non è stata ricalcolata: ricalcolarla prima di scrivere la relazione");
+}
+
+} // namespace
+} // namespace vantrel

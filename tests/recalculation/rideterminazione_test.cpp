@@ -1,0 +1,127 @@
+// The legal recalculation of the worked example against the figures tools/ricalcolo_atteso.py works
+// out day by day with exact fractions: each choice on its own and several together, period by
+// period, the outcome and the remittances prescription leaves out.
+#include "casefile/ricalcolo_pratica.h"
+#include "recalculation/rideterminazione.h"
+#include "support/ambiente.h"
+#include "support/conto_ricalcolo.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using test::RigaAttesa;
+
+class RicalcoloAtteso : public testing::TestWithParam<std::string> {
+protected:
+    static void SetUpTestSuite() {
+        conto_ = new test::ContoRicalcolo;
+        test::Ambiente a;
+        test::caricaTassiEsempio(a.ctx.stato.tassi);
+        tassi_ = new TabellaTassi(a.ctx.stato.tassi);
+        banca_ = new Ricalcolo(ricalcola(conto_->giorni, conto_->condizioni, conto_->opzioni, a.ctx));
+        pubblici_ = new TassiPubblici(leggiTassiPubblici(VANTREL_DATA_DIR));
+    }
+    static void TearDownTestSuite() {
+        delete conto_;
+        delete tassi_;
+        delete banca_;
+        delete pubblici_;
+    }
+    static std::vector<RigaAttesa> delCaso(const char* file, const std::string& caso) {
+        std::vector<RigaAttesa> out;
+        for (auto& r : test::righeFile(std::string(VANTREL_TEST_DATA "/") + file))
+            if (r.at("caso") == caso) out.push_back(r);
+        return out;
+    }
+
+    static inline test::ContoRicalcolo* conto_;
+    static inline TabellaTassi* tassi_;
+    static inline Ricalcolo* banca_;
+    static inline TassiPubblici* pubblici_;
+};
+
+std::map<std::string, std::string> figure(const RigaRicalcolo& r) {
+    const auto t = testoCentesimi;
+    return {{"dal", r.dal.testo()},
+            {"al", r.al.testo()},
+            {"banca interessi", t(r.banca[0])},
+            {"banca competenze", t(r.banca[1])},
+            {"banca commissioni", t(r.banca[2])},
+            {"banca spese", t(r.banca[3])},
+            {"interessi", t(r.interessi)},
+            {"cms", t(r.cms)},
+            {"commissioni", t(r.commissioni)},
+            {"spese", t(r.spese)},
+            {"saldo banca", t(r.saldoBanca)},
+            {"saldo ricalcolato", t(r.saldoRicalcolato)},
+            {"interessi a parte", t(r.interessiAParte)},
+            {"differenza", t(r.differenza())}};
+}
+
+std::map<std::string, std::string> figure(const EsitoRicalcolo& e) {
+    const auto t = testoCentesimi;
+    return {{"saldo banca", t(e.saldoBanca)},
+            {"saldo ricalcolato", t(e.saldoRicalcolato)},
+            {"interessi a parte", t(e.interessiAParte)},
+            {"saldo rideterminato", t(e.saldoRideterminato())},
+            {"differenza", t(e.differenza())},
+            {"prescritto", t(e.prescritto)},
+            {"minore debito", t(e.minoreDebito())},
+            {"da restituire", t(e.daRestituire())}};
+}
+
+TEST(VerdettiEsempio, UnSoloTrimestreOltreLaSogliaSulleCifreDellaBanca) {
+    test::Ambiente a;
+    test::caricaTassiEsempio(a.ctx.stato.tassi);
+    const test::ContoRicalcolo c;
+    const Ricalcolo r = ricalcola(c.giorni, c.condizioni, c.opzioni, a.ctx);
+    const auto attesi = test::righeFile(VANTREL_TEST_DATA "/ricalcolo_verdetti_attesi.csv");
+    ASSERT_EQ(r.risultati.size(), attesi.size());
+    for (std::size_t i = 0; i < attesi.size(); ++i)
+        EXPECT_EQ(r.risultati[i].supero.empty() ? "no" : "sì", attesi[i].at("oltre la soglia")) << attesi[i].at("dal");
+}
+
+TEST_P(RicalcoloAtteso, PeriodiEsitoERimesse) {
+    ScelteRicalcolo s;
+    for (const auto& [nome, scegli] : test::casiRicalcolo())
+        if (nome == GetParam()) scegli(s);
+    const Rideterminazione r =
+        ridetermina({conto_->giorni, conto_->condizioni, conto_->opzioni, *banca_}, s, *pubblici_, *tassi_);
+    ASSERT_EQ(r.errore, "");
+    const auto periodi = delCaso("ricalcolo_atteso.csv", GetParam());
+    ASSERT_EQ(r.ricalcolo.righe.size(), periodi.size());
+    for (std::size_t i = 0; i < periodi.size(); ++i)
+        for (const auto& [nome, valore] : figure(r.ricalcolo.righe[i]))
+            EXPECT_EQ(valore, periodi[i].at(nome)) << periodi[i].at("dal") << ", " << nome;
+    const auto esito = delCaso("ricalcolo_esito_atteso.csv", GetParam());
+    ASSERT_EQ(esito.size(), 1u);
+    for (const auto& [nome, valore] : figure(r.ricalcolo.esito))
+        EXPECT_EQ(valore, esito[0].at(nome)) << nome;
+    const auto rimesse = delCaso("ricalcolo_rimesse_attese.csv", GetParam());
+    ASSERT_EQ(r.ricalcolo.rimesse.size(), rimesse.size());
+    for (std::size_t i = 0; i < rimesse.size(); ++i) {
+        const RimessaSolutoria& m = r.ricalcolo.rimesse[i];
+        EXPECT_EQ(m.giorno.testo(), rimesse[i].at("giorno"));
+        EXPECT_EQ(testoCentesimi(m.importo), rimesse[i].at("importo"));
+        EXPECT_EQ(testoCentesimi(m.solutoria), rimesse[i].at("solutoria"));
+        EXPECT_EQ(testoCentesimi(m.prescritta), rimesse[i].at("prescritta")) << m.giorno.testo();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scelte, RicalcoloAtteso, testing::ValuesIn([] {
+                             std::vector<std::string> nomi;
+                             for (const auto& c : test::casiRicalcolo())
+                                 nomi.push_back(c.first);
+                             return nomi;
+                         }()),
+                         [](const auto& i) {
+                             std::string n;
+                             for (char c : i.param)
+                                 n += c == '-' ? '_' : c;
+                             return n;
+                         });
+
+} // namespace
+} // namespace vantrel

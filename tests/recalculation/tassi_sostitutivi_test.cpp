@@ -1,0 +1,78 @@
+// The rates that replace rates not agreed in writing: the legal rate and the BOT window of a day
+// against tools/ricalcolo_atteso.py on the shipped data, the rows and edges the shipped data never
+// bring into play, and the capitalisation by the rule in force.
+#include "recalculation/capitalizzazione_ricalcolo.h"
+#include "recalculation/tassi_pubblici.h"
+#include "support/righe_attese.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+std::string tasso(const std::optional<TassoDecimale>& t) {
+    if (!t) return "";
+    return (*t < 0 ? "-" : "") + testoTasso(*t < 0 ? -*t : *t);
+}
+
+TEST(TassiSostitutivi, LegaleEBotDeiDatiDelProgramma) {
+    const TassiPubblici t = leggiTassiPubblici(VANTREL_DATA_DIR);
+    ASSERT_EQ(t.errore, "");
+    for (const auto& r : test::righeFile(VANTREL_TEST_DATA "/tassi_sostitutivi_attesi.csv")) {
+        const Data d = *leggiData(r.at("giorno"));
+        EXPECT_EQ(tasso(t.tassoLegale(d)), r.at("legale")) << r.at("giorno");
+        const auto bot = t.bot(d);
+        EXPECT_EQ(tasso(bot ? std::optional(bot->minimo) : std::nullopt), r.at("bot minimo")) << r.at("giorno");
+        EXPECT_EQ(tasso(bot ? std::optional(bot->massimo) : std::nullopt), r.at("bot massimo")) << r.at("giorno");
+    }
+    EXPECT_EQ(t.versione(), "tasso legale fino al 31/12/2026; aste BOT dal 10/01/2002 al 09/09/2026");
+}
+
+// A reopening and a shorter BOT never count, even when they would be the extremes; a bad row leaves
+// its table empty and is named.
+TEST(TassiSostitutivi, SoloLeEmissioniOrdinarie) {
+    std::istringstream aste("data_asta;rendimento_medio_ponderato;nota\n"
+                            "10/01/2005;2,1;\n12/02/2005;-0,05;\n23/03/2005;9,9;riapertura\n"
+                            "11/04/2005;0,01;BOT 331 gg (non annuale)\n12/05/2005;2,4;\n10/01/2006;2,2;\n");
+    const TassiPubblici t = leggiTassiPubblici(nullptr, &aste);
+    ASSERT_EQ(t.errore, "");
+    const auto b = t.bot({2006, 1, 10}); // 10/01/2005 - 09/01/2006
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->minimo, -500);
+    EXPECT_EQ(b->massimo, 24000);
+    EXPECT_EQ(b->aste, 3);
+    EXPECT_FALSE(t.bot({2005, 12, 31})); // its twelve months begin before the first month held
+    EXPECT_FALSE(t.bot({2006, 3, 1}));   // they end after the last month held
+    std::istringstream legale("dal;al;tasso\n01/01/2005;31/12/2005;2,5\n01/01/2006;31/12/2006;dieci\n");
+    const TassiPubblici l = leggiTassiPubblici(&legale, nullptr);
+    EXPECT_EQ(l.errore, "tasso-legale.csv, riga 3: date o tasso non validi");
+    EXPECT_TRUE(l.legale.empty());
+}
+
+TEST(CapitalizzazioneDiLegge, PerIlGiornoDiChiusura) {
+    struct Caso {
+        Data chiusura;
+        std::optional<Data> adeguamento;
+        Capitalizzazione attesa;
+    };
+    const auto N = Capitalizzazione::Nessuna, F = Capitalizzazione::FinePeriodo;
+    for (const Caso& c : {Caso{{2000, 3, 31}, Data{2000, 1, 1}, N}, Caso{{2000, 6, 30}, std::nullopt, N},
+                          Caso{{2000, 6, 30}, Data{2000, 4, 22}, F}, Caso{{2005, 6, 30}, Data{2005, 7, 1}, N},
+                          Caso{{2005, 9, 30}, Data{2005, 7, 1}, F}, Caso{{2013, 12, 31}, Data{2000, 6, 30}, F},
+                          Caso{{2014, 3, 31}, Data{2000, 6, 30}, N}, Caso{{2016, 12, 31}, Data{2000, 6, 30}, N}})
+        EXPECT_EQ(capitalizzazioneDiLegge(c.chiusura, c.adeguamento), c.attesa) << c.chiusura.testo();
+    ScelteRicalcolo s;
+    s.capitalizzazione = ModoCapitalizzazione::Annuale;
+    s.periodoCapitalizzazione = {Data{2009, 1, 1}, Data{2009, 12, 31}};
+    const auto t = trattiCapitalizzazione(s);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0].modo, F);
+    EXPECT_EQ(t[1].dal, (Data{2009, 1, 1}));
+    EXPECT_EQ(t[1].modo, Capitalizzazione::Annuale);
+    EXPECT_EQ(t[2].dal, (Data{2010, 1, 1}));
+    EXPECT_EQ(t[2].modo, F);
+}
+
+} // namespace
+} // namespace vantrel

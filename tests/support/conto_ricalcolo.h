@@ -1,0 +1,151 @@
+#pragma once
+
+#include "account/importa_condizioni.h"
+#include "account/importa_movimenti.h"
+#include "account/scalare.h"
+#include "casefile/pratica.h"
+#include "casefile/scelte_ricalcolo.h"
+#include "common/righe_csv.h"
+#include "rates/tabella_tassi.h"
+#include "support/righe_attese.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vantrel::test {
+
+/// The account of the recalculation's worked example (tools/ricalcolo_atteso.py): eight quarters of
+/// 2008-2010 with a credit line, its movements and conditions as the tests import them, the opening
+/// balance -5.000,00.
+struct ContoRicalcolo {
+    static constexpr Centesimi kSaldoIniziale = -500000;
+
+    ContoRicalcolo() {
+        std::ifstream mov(VANTREL_TEST_DATA "/ricalcolo_movimenti.csv", std::ios::binary);
+        RigheCsv righe(mov);
+        EXPECT_EQ(leggiMovimenti(righe, [&](const Movimento& m) { giorni.aggiungi(m); }).errore, "");
+        std::ifstream cond(VANTREL_TEST_DATA "/ricalcolo_condizioni.csv", std::ios::binary);
+        RigheCsv righeCondizioni(cond);
+        auto lette = leggiCondizioni(righeCondizioni);
+        EXPECT_EQ(lette.errore, "");
+        condizioni = std::move(lette.righe);
+        opzioni.saldoIniziale = kSaldoIniziale;
+    }
+
+    GiorniConto giorni;
+    std::vector<RigaCondizioni> condizioni;
+    OpzioniScalare opzioni;
+};
+
+/// The official rate history of data/tassi-ufficiali.csv, with the CMS averages the worked example
+/// enters (tests/data/ricalcolo_cms_media.csv), as the rate window would store them.
+inline void caricaTassiEsempio(TabellaTassi& t) {
+    std::ifstream in(VANTREL_DATA_DIR "/tassi-ufficiali.csv", std::ios::binary);
+    std::vector<std::string> nomi;
+    for (std::string linea; std::getline(in, linea);) {
+        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+        std::vector<std::string> campi;
+        std::stringstream s(linea + ";");
+        for (std::string c; std::getline(s, c, ';');)
+            campi.push_back(c);
+        if (nomi.empty()) {
+            nomi = campi;
+            continue;
+        }
+        RecordTassi& r = t.slot(++t.numPeriodi);
+        r.numRec = t.numPeriodi;
+        r.periodo = campi[0];
+        for (std::size_t i = 1; i < nomi.size() && i < campi.size(); ++i) {
+            std::string v = campi[i];
+            for (char& c : v)
+                if (c == ',') c = '.';
+            campoTasso(r, nomi[i]) = v.empty() ? 0.0f : std::stof(v);
+        }
+    }
+    for (const auto& m : righeFile(VANTREL_TEST_DATA "/ricalcolo_cms_media.csv")) {
+        std::string v = m.at("cms media");
+        v[v.find(',')] = '.';
+        t.slot(t.cercaPeriodo(m.at("periodo"))).TM[5] = std::stof(v);
+    }
+}
+
+/// The choices of each case of tools/ricalcolo_atteso.py, by its name.
+inline const std::vector<std::pair<std::string, std::function<void(ScelteRicalcolo&)>>>& casiRicalcolo() {
+    using S = ScelteRicalcolo;
+    static const std::vector<std::pair<std::string, std::function<void(S&)>>> casi = {
+        {"banca", [](S&) {}},
+        {"capitalizzazione-nessuna", [](S& s) { s.capitalizzazione = ModoCapitalizzazione::Nessuna; }},
+        {"capitalizzazione-annuale", [](S& s) { s.capitalizzazione = ModoCapitalizzazione::Annuale; }},
+        {"capitalizzazione-norma",
+         [](S& s) {
+             s.capitalizzazione = ModoCapitalizzazione::Norma;
+             s.adeguamento = Data{2009, 4, 1};
+         }},
+        {"capitalizzazione-nessuna-2009",
+         [](S& s) {
+             s.capitalizzazione = ModoCapitalizzazione::Nessuna;
+             s.periodoCapitalizzazione = {Data{2009, 1, 1}, Data{2009, 12, 31}};
+         }},
+        {"cms-eliminata", [](S& s) { s.cms = ModoCms::Eliminata; }},
+        {"cms-soglia", [](S& s) { s.cms = ModoCms::EntroSoglia; }},
+        {"commissioni-eliminate", [](S& s) { s.commissioniEliminate = true; }},
+        {"usura-trimestre", [](S& s) { s.usura = ModoUsura::Trimestre; }},
+        {"usura-dal-trimestre", [](S& s) { s.usura = ModoUsura::DalTrimestre; }},
+        {"tassi-inseriti",
+         [](S& s) {
+             s.tassi = ModoTassi::Inseriti;
+             s.periodoTassi.dal = Data{2009, 2, 15};
+             s.tassiInseriti = {{{2009, 1, 1}, 70000, 10000}, {{2010, 1, 1}, 60000, 5000}};
+         }},
+        {"tassi-legale", [](S& s) { s.tassi = ModoTassi::Legale; }},
+        {"tassi-bot", [](S& s) { s.tassi = ModoTassi::Bot; }},
+        {"spese-eliminate", [](S& s) { s.speseOperazioniEliminate = s.speseFisseEliminate = true; }},
+        {"saldo-zero", [](S& s) { s.saldoInizialeZero = true; }},
+        {"prescrizione",
+         [](S& s) {
+             s.primaRichiesta = Data{2019, 5, 20};
+         }},
+        {"insieme",
+         [](S& s) {
+             s.capitalizzazione = ModoCapitalizzazione::Norma;
+             s.cms = ModoCms::EntroSoglia;
+             s.commissioniEliminate = true;
+             s.usura = ModoUsura::Trimestre;
+             s.tassi = ModoTassi::Bot;
+             s.speseFisseEliminate = true;
+             s.primaRichiesta = Data{2019, 5, 20};
+         }},
+    };
+    return casi;
+}
+
+/// The worked example as a case file at `path` (its movements, conditions and opening balance), with
+/// the public rates copied into the program folder `cartella` as the build places them.
+inline void praticaEsempio(ServizioBancheDati& sqlite, const std::string& path, const std::string& cartella) {
+    std::string errore;
+    auto p = Pratica::crea(sqlite, path, errore);
+    ASSERT_TRUE(p) << errore;
+    ASSERT_EQ(p->impostaDato(dati_pratica::kCliente, "Officine Verdi S.r.l."), "");
+    ASSERT_EQ(p->impostaDato(dati_pratica::kSaldoIniziale, "-5.000,00"), "");
+    const ContoRicalcolo c;
+    ASSERT_EQ(p->impostaCondizioni(c.condizioni), "");
+    std::ifstream mov(VANTREL_TEST_DATA "/ricalcolo_movimenti.csv", std::ios::binary);
+    RigheCsv righe(mov);
+    ASSERT_TRUE(p->importaMovimenti(righe, {}).importati);
+    for (const char* f : {"tasso-legale.csv", "bot-12-mesi-aste.csv"})
+        std::filesystem::copy_file(std::string(VANTREL_DATA_DIR "/") + f, cartella + f,
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
+/// The expected outcome of a case of tools/ricalcolo_atteso.py.
+inline RigaAttesa esitoAtteso(const std::string& caso) {
+    for (auto& r : righeFile(VANTREL_TEST_DATA "/ricalcolo_esito_atteso.csv"))
+        if (r.at("caso") == caso) return r;
+    ADD_FAILURE() << "caso sconosciuto " << caso;
+    return {};
+}
+
+} // namespace vantrel::test
