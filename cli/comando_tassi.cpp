@@ -11,6 +11,7 @@
 #include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
 #include "rates/tabella_tassi.h"
+#include "rates/tasso_esatto.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>
@@ -69,17 +70,16 @@ std::vector<RecordTassi> leggiImport(const std::string& file) {
             if (t.colonne[c] == "periodo") {
                 p.periodo = std::string(trim(v));
                 if (!trimestreDelPeriodo(p.periodo))
-                    throw errore("periodo non valido \"" + v + "\" (trimestre da 1 a 4 e anno, es. 32004)");
+                    throw errore("periodo non valido " + citazione(v) + " (trimestre da 1 a 4 e anno, es. 32004)");
                 if (const auto [doppio, nuovo] = viste.emplace(p.periodo, riga); !nuovo)
                     throw errore("periodo " + p.periodo + " ripetuto (già alla riga " + std::to_string(doppio->second) +
                                  ")");
                 continue;
             }
             if (trim(v).empty()) continue; // an empty rate is stored as 0
-            const auto x = leggiNumero(v);
-            if (!x) throw errore("tasso non numerico \"" + v + "\"");
-            if (!(*x >= 0 && *x <= 100)) throw errore("tasso \"" + v + "\" non compreso tra 0 e 100");
-            campoTasso(p, t.colonne[c]) = static_cast<float>(*x);
+            const LetturaTasso x = leggiTasso(v);
+            if (!x.tasso) throw errore(x.errore);
+            campoTasso(p, t.colonne[c]) = static_cast<float>(x.tasso->valore());
         }
         if (const std::string e = verificaPeriodo(p); !e.empty()) throw ErroreCsv{erroreInput(file, riga, 0, e)};
         out.push_back(std::move(p));
