@@ -46,6 +46,8 @@ const char* const kAccordatoZero =
     "Attenzione il valore dell'accordato non può essere zero, inserisci un valore valido";
 const char* const kAccordatoVuoto =
     "Attenzione il valore dell'accordato non può essere vuoto, inserisci un valore valido";
+const char* const kAccordatoNonNumerico =
+    "Attenzione il valore dell'accordato non è un numero, inserisci un valore valido";
 
 const char* const kNessunCalcolo = "Non c'è nessun calcolo da aggiungere al report: esegui prima il calcolo del "
                                    "T.E.G. con \"Formula Banca d'Italia\" o \"Formula globale\".";
@@ -253,7 +255,7 @@ void TegCalcolo::medie() {
     const auto conta = [&](const int(&campi)[4]) {
         int k = 0;
         for (int id : campi)
-            if (f_.testo(id) != "0") ++k;
+            if (importoDiversoDaZero(f_.testo(id))) ++k;
         return k == 0 ? 1 : k;
     };
     const int k1 = conta(g_.tassiMedi[0]);
@@ -335,8 +337,8 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
         }
         f_.imposta(id, testoNumero(s));
     };
-    const bool cmsSpese = f_.testo(c.cmsSpese) != "0";
-    const bool cmsInteressi = f_.testo(c.cmsInteressi) != "0";
+    const bool cmsSpese = importoDiversoDaZero(f_.testo(c.cmsSpese));
+    const bool cmsInteressi = importoDiversoDaZero(f_.testo(c.cmsInteressi));
     if (primo && cmsSpese) {
         modifica(f_, c.lineaCmsSpese).visibile = true;
         modifica(f_, c.lineaCmsInteressi).visibile = false;
@@ -349,8 +351,8 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
         scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
         scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
-    if (primo && secondo && !cmsInteressi && !cmsSpese) {
-        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
+    if (primo && secondo && !cmsInteressi && !cmsSpese) { // no CMS: its partial rate is 0, whatever CMSc shows
+        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegAltriInteressi});
         scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
 }
@@ -400,10 +402,11 @@ double TegCalcolo::parziale(std::optional<double> v, int campo) {
 double TegCalcolo::parzialeCms(const Cifre& x, bool bancaItalia) {
     const auto& c = c_;
     if (!bancaItalia)
-        return parziale(x.suNumeri(f_.testo(c.cmsInteressi) != "0" ? x.cmsInteressi : x.cmsSpese), c.tegCms);
+        return parziale(x.suNumeri(importoDiversoDaZero(f_.testo(c.cmsInteressi)) ? x.cmsInteressi : x.cmsSpese),
+                        c.tegCms);
     double p = 0;
-    if (valNumero(f_.testo(c.cmsInteressi)) != 0) p = parziale(x.suNumeri(x.cmsInteressi), c.tegCms);
-    if (valNumero(f_.testo(c.cmsSpese)) != 0 && f_.testo(c.cmsSpese) != "0") {
+    if (importoDiversoDaZero(f_.testo(c.cmsInteressi))) p = parziale(x.suNumeri(x.cmsInteressi), c.tegCms);
+    if (importoDiversoDaZero(f_.testo(c.cmsSpese))) {
         if (const auto v = x.suAccordato(x.cmsSpese)) p = parziale(v, c.tegCms);
     }
     return p;
@@ -451,17 +454,15 @@ void TegCalcolo::preparaBancaItalia() {
     azzeraGriglia();
 }
 
+// By its value: "0", "0,00" and "0.000" are all a zero accordato, over which no expense is a rate.
 bool TegCalcolo::accordatoValido() {
     const std::string_view fido = trim(f_.testo(c_.fido));
-    if (fido == "0") {
-        ctx_.messaggio({.titolo = "", .testo = kAccordatoZero});
-        return false;
-    }
-    if (fido.empty()) {
-        ctx_.messaggio({.titolo = "", .testo = kAccordatoVuoto});
-        return false;
-    }
-    return true;
+    const char* errore = fido.empty()                  ? kAccordatoVuoto
+                         : !leggiNumero(fido)          ? kAccordatoNonNumerico
+                         : !importoDiversoDaZero(fido) ? kAccordatoZero
+                                                       : nullptr;
+    if (errore) ctx_.messaggio({.titolo = "", .testo = errore});
+    return errore == nullptr;
 }
 
 // Interest over the debit numbers plus expenses over the accordato.
@@ -474,9 +475,7 @@ void TegCalcolo::tegBancaItalia() {
     const Totali t = totali(x);
     if (t.spese) f_.imposta(c.formulaSpese, formatta(*t.spese, maschera()));
     f_.imposta(c.formulaInteressi, f_.testo(c.totaleInteressi));
-    double rapportoSpese = 0;
-    if (x.fido && *x.fido != 0 && !trim(f_.testo(c.spese)).empty())
-        rapportoSpese = x.suAccordato(t.spese.value_or(0.0)).value_or(0.0);
+    const double rapportoSpese = x.suAccordato(t.spese.value_or(0.0)).value_or(0.0);
     concludi(x, rapportoSpese);
 }
 
@@ -554,7 +553,7 @@ bool TegCalcolo::uscito(int id) {
     const auto& c = c_;
     if (id == c.giorni) {
         const std::string& g = f_.testo(c.giorni);
-        if (g != "0" && !trim(f_.testo(c.numeriDebitori)).empty()) {
+        if (importoDiversoDaZero(g) && !trim(f_.testo(c.numeriDebitori)).empty()) {
             const auto n = leggiIntero16(g);
             if (const auto m = dividi(valore(c.numeriDebitori), n ? std::optional<double>(*n) : std::nullopt))
                 f_.imposta(c.indebitamentoMedio, formatta(*m, maschera()));
