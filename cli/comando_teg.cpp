@@ -215,7 +215,6 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     for (PeriodoDaControllare p; lettore->prossimo(p);) {
         if (!controllo) {
             controllo.emplace(s.ctx);
-            controllo->finestra().calcolo().vuotiAZero(false); // an empty cell is a field not given
             for (const auto& l : controllo->finestra()["List1"].voci) {
                 uscita.intestazione(l);
                 if (r.report) lista.push_back(l);

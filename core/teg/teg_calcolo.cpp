@@ -46,6 +46,8 @@ const char* const kAccordatoZero =
     "Attenzione il valore dell'accordato non può essere zero, inserisci un valore valido";
 const char* const kAccordatoVuoto =
     "Attenzione il valore dell'accordato non può essere vuoto, inserisci un valore valido";
+const char* const kNumeriMancanti = "Attenzione i numeri debitori non possono essere zero o vuoti se il periodo ha "
+                                    "interessi o oneri da rapportare, inserisci un valore valido";
 const char* const kAccordatoNonNumerico =
     "Attenzione il valore dell'accordato non è un numero, inserisci un valore valido";
 
@@ -139,7 +141,7 @@ void TegCalcolo::annoDelPeriodo() {
     f_.imposta(c.formulaGiorniAnno, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
 }
 
-void TegCalcolo::azzeraVuoti() {
+std::string TegCalcolo::azzeraVuoti() {
     std::string azzerati;
     for (const CampoImporto& k : kImporti) {
         const int id = c_.*k.campo;
@@ -147,8 +149,28 @@ void TegCalcolo::azzeraVuoti() {
         f_.imposta(id, "0");
         azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
     }
-    if (!azzerati.empty() && f_.aiuto() >= 0)
-        f_.imposta(f_.aiuto(), "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+    if (azzerati.empty()) return {};
+    const std::string avviso = "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".";
+    if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), avviso);
+    return avviso;
+}
+
+// A charge the formula cannot turn into a rate stops it with a message: never a TEG that leaves it out.
+bool TegCalcolo::importiValidi(bool globale) {
+    std::string errore;
+    bool suNumeri = false; // a charge to be divided by the debit numbers
+    for (const CampoImporto& k : kImporti) {
+        const std::string_view t = trim(f_.testo(c_.*k.campo));
+        if (!t.empty() && !leggiNumero(t) && errore.empty())
+            errore =
+                std::string("Attenzione il valore di \"") + k.nome + "\" non è un numero, inserisci un valore valido";
+        const bool interessi = k.campo == &ControlliTeg::interessiDare || k.campo == &ControlliTeg::cmsInteressi ||
+                               k.campo == &ControlliTeg::altriInteressi;
+        suNumeri = suNumeri || ((globale || interessi) && importoDiversoDaZero(t));
+    }
+    if (errore.empty() && suNumeri && !importoDiversoDaZero(f_.testo(c_.formulaNumeri))) errore = kNumeriMancanti;
+    if (!errore.empty()) ctx_.messaggio({.titolo = "", .testo = errore});
+    return errore.empty();
 }
 
 void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
@@ -470,7 +492,7 @@ void TegCalcolo::tegBancaItalia() {
     const auto& c = c_;
     preparaBancaItalia();
     tassiPeriodo();
-    if (!accordatoValido()) return;
+    if (!importiValidi(false) || !accordatoValido()) return;
     const Cifre x = cifre();
     const Totali t = totali(x);
     if (t.spese) f_.imposta(c.formulaSpese, formatta(*t.spese, maschera()));
@@ -487,6 +509,7 @@ void TegCalcolo::tegGlobale() {
         f_.imposta(id, "");
     azzeraGriglia();
     tassiPeriodo();
+    if (!importiValidi(true)) return;
     const Cifre x = cifre();
     const Totali t = totali(x);
     if (const auto tutto = somma({t.spese.value_or(0.0), valore(c.totaleInteressi)}))
@@ -604,8 +627,9 @@ bool TegCalcolo::cliccato(int id) {
         ctx_.stato.importiInLire = id == c.lire;
         ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
-        if (vuotiAZero_) azzeraVuoti();
+        const std::string azzerati = azzeraVuoti();
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
+        if (!azzerati.empty()) avvisi_.insert(avvisi_.begin(), azzerati); // a batch tells it with the result
     } else if (id == c.creaReport)
         creaReport();
     else
