@@ -86,6 +86,31 @@ private slots:
         QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
     }
 
+    // Amounts typed as the program writes them, and keys held with Alt, Ctrl or Super typing nothing:
+    // real key events on the widgets, the model's reading compared.
+    void typedAmountsAndCommandKeys() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        const std::tuple<const char*, const char*, const char*> digitati[] = {
+            {"speseN", "1.850,50", "1.850,50"}, {"ASpese", "12.5", "12,5"}, {"fido", "1.850.000,00", "1.850.000,00"}};
+        for (const auto& [campo, tasti, atteso] : digitati) {
+            scrivi(v, campo, QString::fromLatin1(tasti));
+            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
+        }
+        scrivi(v, "NumeriD", QStringLiteral("1000000"));
+        auto* numeri = trova(v, "NumeriD");
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> comandi[] = {{Qt::Key_U, Qt::AltModifier},
+                                                                     {Qt::Key_5, Qt::ControlModifier},
+                                                                     {Qt::Key_U, Qt::MetaModifier},
+                                                                     {Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier}};
+        for (const auto& [tasto, modificatore] : comandi)
+            QTest::keyClick(numeri, tasto, modificatore);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
+        QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
+    }
+
     // Tab goes from each control to the next of the window's order that can take the focus.
     void tabFollowsTheWindowOrder() {
         test::AmbienteProva a;
