@@ -23,10 +23,11 @@
 
 namespace {
 
+using vantrel::controlli;
 using vantrel::Finestra;
 using vantrel::gui::VistaPrincipale;
 
-void riempi(Finestra& f, std::initializer_list<std::pair<const char*, const char*>> campi) {
+void riempi(Finestra& f, std::initializer_list<std::pair<int, const char*>> campi) {
     for (const auto& [campo, valore] : campi) {
         f.incolla(campo, valore);
         f.esci(campo);
@@ -37,15 +38,17 @@ void riempi(Finestra& f, std::initializer_list<std::pair<const char*, const char
 int soglie(VistaPrincipale& finestra) {
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
         finestra.resize(schermo->availableGeometry().size()); // the whole screen, as small as it is
-    finestra.modello().clicca("SSCommand27");
+    const auto& principale = controlli<vantrel::ControlliPrincipale>(finestra.modello().schema());
+    finestra.modello().clicca(principale.pulsanteSoglieUfficiali);
     auto* v = qobject_cast<vantrel::gui::VistaSoglieUfficiali*>(finestra.vista(vantrel::TipoFinestra::SoglieUfficiali));
     if (!v) return 1;
     vantrel::SoglieUfficiali& s = v->modello();
-    s.incolla("txtData", "20/02/2018");
-    const auto& categorie = s["cboCategoria"].voci;
+    const auto& c = controlli<vantrel::ControlliSoglieUfficiali>(s.schema());
+    s.incolla(c.data, "20/02/2018");
+    const auto& categorie = s[c.categoria].voci;
     for (std::size_t i = 0; i < categorie.size(); ++i)
-        if (categorie[i].starts_with("ANTICIPI")) s.seleziona("cboCategoria", static_cast<int>(i));
-    riempi(s, {{"txtImporto", "30000"}});
+        if (categorie[i].starts_with("ANTICIPI")) s.seleziona(c.categoria, static_cast<int>(i));
+    riempi(s, {{c.importo, "30000"}});
     v->aggiorna();
     v->parentWidget()->showMaximized();
     return QApplication::exec();
@@ -55,28 +58,33 @@ int soglie(VistaPrincipale& finestra) {
 // with insurance.
 void mutuo(VistaPrincipale& finestra, Finestra& f) {
     finestra.taeg()->mostraScheda(2);
-    riempi(f, {{"txtImporto", "100000"}, {"anniX", "10"}, {"txtTasso", "6"}, {"SpesaUT", "1500"}, {"SpesaM", "5"}});
-    f.clicca("CmdCalcola");
-    riempi(f, {{"txtDataContratto", "15/01/2026"}, {"txtAssicurazione", "2000"}, {"txtTassoMora", "9"}});
-    f.clicca("cmdVerificaUsura");
-    f.sopra("CmdCalcola");
+    const auto& m = controlli<vantrel::ControlliMutuo>(f.schema());
+    const auto& u = controlli<vantrel::ControlliVerificaUsura>(f.schema());
+    riempi(
+        f,
+        {{m.importo, "100000"}, {m.anni, "10"}, {m.tassoAnnuo, "6"}, {m.speseIniziali, "1500"}, {m.spesePerRata, "5"}});
+    f.clicca(m.calcola);
+    riempi(f, {{u.dataContratto, "15/01/2026"}, {u.assicurazione, "2000"}, {u.tassoMora, "9"}});
+    f.clicca(u.verifica);
+    f.sopra(m.calcola);
 }
 
 // One quarter of an account, checked with the Bank of Italy formula or, with --globale, the global one.
 void periodo(vantrel::Contesto& ctx, Finestra& f, bool globale) {
     ctx.stato.mascheraImporti = "###,###,##0.00";
-    f.seleziona("Combo1", 1);
-    f.clicca("Command4");
-    riempi(f, {{"NumeriD", "9125000"},
-               {"intDare", "250"},
-               {"ComMS", "120"},
-               {"extrafido", "0"},
-               {"speseN", "50"},
-               {"ComMS2", "0"},
-               {"ASpese", "15"},
-               {"Acc", "100000"}});
-    f.clicca("Command8");
-    const char* formula = globale ? "Command9" : "OK";
+    const auto& c = controlli<vantrel::ControlliTeg>(f.schema());
+    f.seleziona(c.anno, 1);
+    f.clicca(c.terzoTrimestre);
+    riempi(f, {{c.numeriDebitori, "9125000"},
+               {c.interessiDare, "250"},
+               {c.cmsInteressi, "120"},
+               {c.altriInteressi, "0"},
+               {c.spese, "50"},
+               {c.cmsSpese, "0"},
+               {c.altriOneri, "15"},
+               {c.accordato, "100000"}});
+    f.clicca(c.calcolaGiorni);
+    const int formula = globale ? c.calcolaGlobale : c.calcolaBancaItalia;
     f.clicca(formula);
     f.sopra(formula);
 }
@@ -109,14 +117,14 @@ int main(int argc, char** argv) {
             QApplication::quit();
         });
     if (args.contains(QStringLiteral("--usurari"))) {
-        finestra.modello().clicca("SSCommand13");
+        finestra.modello().clicca(controlli<vantrel::ControlliPrincipale>(finestra.modello().schema()).pulsanteTassi);
         return QApplication::exec();
     }
     if (args.contains(QStringLiteral("--soglie"))) return soglie(finestra);
     if (const auto i = args.indexOf(QStringLiteral("--pratica")); i > 0 && i + 1 < args.size()) {
         file.aggiungi(vantrel::gui::ss(args.at(i + 1)));
         ctx.servizi.messaggi = &file; // the note on the ignored columns would cover the table
-        f.clicca("ImportaPeriodi");
+        f.clicca(controlli<vantrel::ControlliPratica>(f.schema()).importaPeriodi);
         ctx.servizi.messaggi = &messaggi;
     } else if (args.contains(QStringLiteral("--mutuo"))) {
         mutuo(finestra, f);

@@ -34,8 +34,38 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 namespace {
+
+constexpr const char* kAiuto =
+    "Uso: vantrel [OPZIONE]\n"
+    "Verifica dei costi bancari secondo la normativa antiusura: T.E.G. dei periodi di conto\n"
+    "corrente e confronto con il tasso soglia, mutui a rata costante con piano d'ammortamento e\n"
+    "T.A.E.G., report stampabili e tabella dei tassi medi trimestrali.\n"
+    "\n"
+    "  -h, --help     mostra questo aiuto ed esce\n"
+    "      --version  mostra la versione ed esce\n"
+    "\n"
+    "I calcoli senza finestre: vantrel-cli --help.\n";
+
+// --help and --version are answered before Qt starts, so they need no display (the manual page is
+// made from them at build time).
+std::optional<int> rispostaSenzaFinestre(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view opzione = argv[i];
+        if (opzione == "--version") {
+            std::printf("vantrel %s\n", VANTREL_VERSIONE);
+            return 0;
+        }
+        if (opzione == "--help" || opzione == "-h") {
+            std::fputs(kAiuto, stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 // Ends the program at the first paint of the calculation window, printing the time since main
 // began: the start-up time check of tools/tempo_avvio.sh, which times the whole process from outside.
@@ -107,6 +137,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto esito = rispostaSenzaFinestre(argc, argv)) return *esito;
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);

@@ -13,7 +13,6 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
-#include <span>
 
 namespace vantrel::cli {
 namespace {
@@ -33,28 +32,58 @@ constexpr const char* kAiuto =
     "                   in una cartella di Excel; non con --csv\n";
 
 const char* const kScadenze[6] = {"Mensile", "Bimestrale", "Trimestrale", "Quadrimestrale", "Semestrale", "Annuale"};
+// The controls of the loan tab and of its usury check. Their own names head the CSV columns and
+// name the results.
+const Schema& schema() {
+    return Taeg::schemaTaeg();
+}
+const ControlliMutuo& cm() {
+    return controlli<ControlliMutuo>(schema());
+}
+const ControlliVerificaUsura& cu() {
+    return controlli<ControlliVerificaUsura>(schema());
+}
+const std::string& nome(int id) {
+    return schema().definizione(id).nome;
+}
+
+using Campi = std::vector<std::pair<const char*, int>>;
 // Fields in the order they are set, with their command-line options.
-const std::pair<const char*, const char*> kCampi[] = {
-    {"importo", "txtImporto"}, {"data", "txtData"},           {"anni", "anniX"},        {"rate", "txtNumRate"},
-    {"tasso", "txtTasso"},     {"spese-iniziali", "SpesaUT"}, {"spese-rata", "SpesaM"}, {"rata", "txtRata"}};
+Campi campi() {
+    const auto& c = cm();
+    return {{"importo", c.importo},
+            {"data", c.dataErogazione},
+            {"anni", c.anni},
+            {"rate", c.numeroRate},
+            {"tasso", c.tassoAnnuo},
+            {"spese-iniziali", c.speseIniziali},
+            {"spese-rata", c.spesePerRata},
+            {"rata", c.rata}};
+}
 // The usury check's fields and its results, present only when the check is asked for.
-const std::pair<const char*, const char*> kCampiUsura[] = {{"data-contratto", "txtDataContratto"},
-                                                           {"spese-istruttoria", "txtSpeseIstruttoria"},
-                                                           {"assicurazione", "txtAssicurazione"},
-                                                           {"mediazione", "txtMediazione"},
-                                                           {"tasso-mora", "txtTassoMora"}};
-const char* const kRisultatiUsura[] = {"txtTegUsura", "txtSogliaUsura", "txtEsitoUsura", "txtSogliaMora",
-                                       "txtEsitoMora"};
-constexpr const char* kTipo = "cmbTipoOperazione";
-constexpr const char* kMoraSommata = "chkMoraSommata";
-const char* const kRisultati[] = {"txtImporto", "txtData", "anniX",   "txtNumRate", "txtTasso", "txtRata",
-                                  "SpesaUT",    "SpesaM",  "TxtTaeg", "TotIntM",    "totmutuo", "TSpese"};
+Campi campiUsura() {
+    const auto& c = cu();
+    return {{"data-contratto", c.dataContratto},
+            {"spese-istruttoria", c.speseIstruttoria},
+            {"assicurazione", c.assicurazione},
+            {"mediazione", c.mediazione},
+            {"tasso-mora", c.tassoMora}};
+}
+std::vector<int> risultatiUsura() {
+    const auto& c = cu();
+    return {c.tegUsura, c.soglia, c.esito, c.sogliaMora, c.esitoMora};
+}
+std::vector<int> risultati() {
+    const auto& c = cm();
+    return {c.importo,       c.dataErogazione, c.anni, c.numeroRate,      c.tassoAnnuo,  c.rata,
+            c.speseIniziali, c.spesePerRata,   c.taeg, c.totaleInteressi, c.costoTotale, c.totaleSpese};
+}
 
 /// One loan as the user enters it: the frequency (-1: the one the window starts with) and the
-/// texts of the fields, by control name.
+/// texts of the fields, by control.
 struct Mutuo {
     int scadenza = -1;
-    std::map<std::string, std::string> valori;
+    std::map<int, std::string> valori;
 };
 
 /// What the command was asked.
@@ -98,8 +127,7 @@ bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& er
     bool valori = prendiValore(args, "--formato", formato) && prendiValore(args, "--csv", r.csv) &&
                   prendiValore(args, "--xlsx", r.xlsx) && prendiValore(args, "--scadenza", scadenza) &&
                   prendiValore(args, "--tipo", tipo);
-    using Coppie = std::span<const std::pair<const char*, const char*>>;
-    for (const Coppie elenco : {Coppie(kCampi), Coppie(kCampiUsura)})
+    for (const Campi& elenco : {campi(), campiUsura()})
         for (const auto& [opzione, controllo] : elenco) {
             std::optional<std::string> v;
             valori = valori && prendiValore(args, std::string("--") + opzione, v);
@@ -109,7 +137,7 @@ bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& er
         err << "vantrel-cli mutuo: manca il valore di un'opzione\n";
         return false;
     }
-    if (prendiFlag(args, "--mora-sommata")) r.mutuo.valori[kMoraSommata] = "1";
+    if (prendiFlag(args, "--mora-sommata")) r.mutuo.valori[cu().moraSommata] = "1";
     if (!leggiOpzioniComuni(args, r.comuni, err)) return false;
     if (!args.empty()) {
         err << "vantrel-cli mutuo: opzione sconosciuta: " << args.front() << '\n';
@@ -121,7 +149,7 @@ bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& er
             err << "vantrel-cli mutuo: categoria sconosciuta: " << *tipo << '\n';
             return false;
         }
-        r.mutuo.valori[kTipo] = std::to_string(k);
+        r.mutuo.valori[cu().tipoOperazione] = std::to_string(k);
     }
     if (scadenza) {
         r.mutuo.scadenza = indiceScadenza(*scadenza);
@@ -145,8 +173,8 @@ bool leggiOpzioni(std::vector<std::string>& args, Richiesta& r, std::ostream& er
 /// The loans of a file, one a row, every row checked before any is worked out; throws ErroreCsv.
 std::vector<Mutuo> leggiMutui(const std::string& file, int scadenza) {
     std::vector<std::string> colonne = {"scadenza"};
-    for (const auto& [opzione, controllo] : kCampi)
-        colonne.emplace_back(controllo);
+    for (const auto& [opzione, controllo] : campi())
+        colonne.push_back(nome(controllo));
     const TabellaCsv t = leggiCsv(file, colonne);
     std::vector<Mutuo> mutui;
     for (std::size_t r = 0; r < t.righe.size(); ++r) {
@@ -155,7 +183,7 @@ std::vector<Mutuo> leggiMutui(const std::string& file, int scadenza) {
             const std::string& v = t.righe[r][c];
             if (v.empty()) continue;
             if (t.colonne[c] != "scadenza") {
-                m.valori[t.colonne[c]] = v;
+                m.valori[schema().id(t.colonne[c])] = v;
                 continue;
             }
             m.scadenza = indiceScadenza(v);
@@ -174,32 +202,36 @@ std::vector<Mutuo> leggiMutui(const std::string& file, int scadenza) {
 void inserisci(Taeg& t, const Mutuo& m) {
     // Clicking an option also fills the count from the years (0 when none): only a chosen frequency
     // is clicked, Mensile being selected already when the window opens.
-    if (m.scadenza >= 0) t.clicca("Option1(" + std::to_string(m.scadenza) + ")");
-    for (const auto& [opzione, campo] : kCampi) {
+    const auto& c = cm();
+    const int scadenze[6] = {c.mensile, c.bimestrale, c.trimestrale, c.quadrimestrale, c.semestrale, c.annuale};
+    if (m.scadenza >= 0) t.clicca(scadenze[m.scadenza]);
+    for (const auto& [opzione, campo] : campi()) {
         const auto it = m.valori.find(campo);
         if (it == m.valori.end()) continue;
-        if (std::string(campo) == "txtRata")
-            t.imposta(t.id(campo), it->second); // the user cannot type it: an earlier calculation left it
+        if (campo == c.rata)
+            t.imposta(campo, it->second); // the user cannot type it: an earlier calculation left it
         else
             t.incolla(campo, it->second);
         t.esci(campo);
     }
-    t.clicca("CmdCalcola");
+    t.clicca(c.calcola);
 }
 
 /// The usury check, when one of its fields was given; true when it ran.
 bool verificaUsura(Taeg& t, const Mutuo& m) {
-    bool usura = m.valori.count(kTipo) > 0 || m.valori.count(kMoraSommata) > 0;
-    for (const auto& [opzione, campo] : kCampiUsura)
+    const auto& c = cu();
+    bool usura = m.valori.count(c.tipoOperazione) > 0 || m.valori.count(c.moraSommata) > 0;
+    for (const auto& [opzione, campo] : campiUsura())
         if (const auto it = m.valori.find(campo); it != m.valori.end()) {
             t.incolla(campo, it->second);
             t.esci(campo);
             usura = true;
         }
     if (!usura) return false;
-    if (const auto it = m.valori.find(kTipo); it != m.valori.end()) t.seleziona(kTipo, std::stoi(it->second));
-    if (m.valori.count(kMoraSommata)) t.clicca(kMoraSommata);
-    t.clicca("cmdVerificaUsura");
+    if (const auto it = m.valori.find(c.tipoOperazione); it != m.valori.end())
+        t.seleziona(c.tipoOperazione, std::stoi(it->second));
+    if (m.valori.count(c.moraSommata)) t.clicca(c.moraSommata);
+    t.clicca(c.verifica);
     return true;
 }
 
@@ -214,21 +246,22 @@ Esito calcola(const std::string& cartella, Data oggi, const Mutuo& m) {
     risposte.dimentica(); // what the window says while loading (rate files) is not about the loan
     inserisci(t, m);
     Esito e;
-    for (const char* c : kRisultati)
-        e.campi[c] = t[c].testo;
+    for (int id : risultati())
+        e.campi[nome(id)] = t.testo(id);
     if (verificaUsura(t, m)) {
-        for (const char* c : kRisultatiUsura)
-            e.campi[c] = t[c].testo;
-        e.usura = t["lstFonteSoglia"].voci;
+        for (int id : risultatiUsura())
+            e.campi[nome(id)] = t.testo(id);
+        e.usura = t[cu().fonteSoglia].voci;
     }
     for (const auto& messaggio : risposte.mostrati())
         e.messaggi.push_back(messaggio.testo);
-    e.piano = t["LstPianoAmm"].voci;
+    e.piano = t[cm().piano].voci;
     if (!t.mutuo().piano().rate.empty()) {
+        const auto& c = cm();
         DatiMutuo dati;
-        for (const char* c : {"txtImporto", "txtData", "", "txtNumRate", "txtTasso", "txtRata", "SpesaUT", "SpesaM",
-                              "TxtTaeg", "TotIntM", "totmutuo", "TSpese"})
-            dati.push_back(*c ? t[c].testo : kScadenze[m.scadenza < 0 ? 0 : m.scadenza]);
+        for (int id : {c.importo, c.dataErogazione, -1, c.numeroRate, c.tassoAnnuo, c.rata, c.speseIniziali,
+                       c.spesePerRata, c.taeg, c.totaleInteressi, c.costoTotale, c.totaleSpese})
+            dati.push_back(id >= 0 ? t.testo(id) : kScadenze[m.scadenza < 0 ? 0 : m.scadenza]);
         e.cartella = cartellaPiano(t.mutuo().piano(), dati);
     }
     return e;
@@ -245,10 +278,10 @@ nlohmann::json comeJson(const Esito& e) {
 void comeTesto(const Esito& e, std::ostream& out) {
     for (const auto& r : e.piano)
         out << r << '\n';
-    for (const char* c : kRisultati)
-        out << c << ": " << e.campi.at(c) << '\n';
-    for (const char* c : kRisultatiUsura)
-        if (const auto it = e.campi.find(c); it != e.campi.end()) out << c << ": " << it->second << '\n';
+    for (int id : risultati())
+        out << nome(id) << ": " << e.campi.at(nome(id)) << '\n';
+    for (int id : risultatiUsura())
+        if (const auto it = e.campi.find(nome(id)); it != e.campi.end()) out << it->first << ": " << it->second << '\n';
     for (const auto& r : e.usura)
         out << "usura: " << r << '\n';
     for (const auto& m : e.messaggi) {

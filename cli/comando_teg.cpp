@@ -23,10 +23,26 @@
 namespace vantrel::cli {
 namespace {
 
-// The output columns.
-constexpr std::array<const char*, 18> kColonneUscita = {
-    "Giorni", "IndMedio", "totInt",  "totint2", "TotalSpese",    "tspe", "SpeInt", "TegTXT", "IntSc",
-    "CMSc",   "ECCSC",    "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes",  "soglia", "Diff"};
+// The output columns, headed by the controls' own names.
+using C = ControlliTeg;
+constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
+                                                     &C::indebitamentoMedio,
+                                                     &C::totaleInteressi,
+                                                     &C::formulaInteressi,
+                                                     &C::formulaSpese,
+                                                     &C::totaleSpese,
+                                                     &C::totaleInteressiSpese,
+                                                     &C::teg,
+                                                     &C::tegInteressi,
+                                                     &C::tegCms,
+                                                     &C::tegAltriInteressi,
+                                                     &C::tegSpese,
+                                                     &C::tegAltriOneri,
+                                                     &C::sommaParziali,
+                                                     &C::tegVociInteressi,
+                                                     &C::tegVociSpese,
+                                                     &C::soglia,
+                                                     &C::supero};
 
 // Reads the file's text, once: a folder or an unreadable file is an error of the input.
 std::string testoPeriodi(const std::string& file) {
@@ -117,11 +133,12 @@ int leggiPeriodi(const std::string& file, std::optional<LettorePeriodi>& lettore
 class UscitaTeg {
 public:
     UscitaTeg(const std::string& formato, std::ostream& out) : formato_(formato), out_(out) {
-        for (const char* c : kColonneUscita)
-            colonne_.push_back(FinestraCalcolo::schemaCalcolo().id(c));
+        const Schema& s = FinestraCalcolo::schemaCalcolo();
+        for (int C::*c : kColonneUscita)
+            colonne_.push_back(controlli<ControlliTeg>(s).*c);
         if (formato_ != "csv") return;
-        for (const char* c : kColonneUscita)
-            (buf_ += c) += ';';
+        for (int id : colonne_)
+            (buf_ += s.definizione(id).nome) += ';';
         buf_ += "messaggio;riga\n";
     }
 
@@ -215,7 +232,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     for (PeriodoDaControllare p; lettore->prossimo(p);) {
         if (!controllo) {
             controllo.emplace(s.ctx);
-            for (const auto& l : controllo->finestra()["List1"].voci) {
+            FinestraCalcolo& w = controllo->finestra();
+            for (const auto& l : w[controlli<ControlliReportTeg>(w.schema()).risultati].voci) {
                 uscita.intestazione(l);
                 if (r.report) lista.push_back(l);
             }

@@ -10,7 +10,7 @@ namespace vantrel::cli {
 
 std::vector<std::string> riepilogoDi(FinestraCalcolo& w) {
     FinestraTesto* stp1 = w.report().finestraTesto();
-    return stp1 ? (*stp1)["List1"].voci : std::vector<std::string>{};
+    return stp1 ? (*stp1)[controlli<ControlliFinestraTesto>(stp1->schema()).righe].voci : std::vector<std::string>{};
 }
 
 std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe) {

@@ -2,6 +2,7 @@
 
 #include "font_fisso.h"
 #include "legame_finestra.h"
+#include "loan/verifica_usura.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,30 +14,31 @@ namespace vantrel::gui {
 
 QGroupBox* corniceVerificaUsura(LegameFinestra& legame, QWidget* genitore) {
     auto* box = new QGroupBox(QStringLiteral("Verifica usura"), genitore);
+    const auto& c = controlli<ControlliVerificaUsura>(legame.finestra().schema());
     auto* g = new QGridLayout(box);
     int r = 0;
-    const auto riga = [&](const char* testo, const char* nome) {
+    const auto riga = [&](const char* testo, int id) {
         auto* l = new QLabel(QString::fromUtf8(testo), box);
-        QWidget* w = legame.crea(nome, box);
+        QWidget* w = legame.crea(id, box);
         l->setBuddy(w);
         g->addWidget(l, r, 0);
         g->addWidget(w, r++, 1);
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->setMinimumWidth(110);
     };
-    riga("Data del contratto", "txtDataContratto");
-    riga("Categoria", "cmbTipoOperazione");
-    riga("Spese iniziali nel TEG", "txtSpeseIstruttoria");
-    riga("Assicurazione", "txtAssicurazione");
-    riga("Mediazione", "txtMediazione");
-    riga("Tasso di mora %", "txtTassoMora");
-    g->addWidget(legame.crea("chkMoraSommata", box), r++, 0, 1, 2);
-    g->addWidget(legame.crea("cmdVerificaUsura", box), r++, 0, 1, 2);
-    riga("TEG usura %", "txtTegUsura");
-    riga("Soglia %", "txtSogliaUsura");
-    riga("Esito", "txtEsitoUsura");
-    riga("Soglia di mora %", "txtSogliaMora");
-    riga("Esito mora", "txtEsitoMora");
-    auto* fonte = qobject_cast<QListWidget*>(legame.crea("lstFonteSoglia", box));
+    riga("Data del contratto", c.dataContratto);
+    riga("Categoria", c.tipoOperazione);
+    riga("Spese iniziali nel TEG", c.speseIstruttoria);
+    riga("Assicurazione", c.assicurazione);
+    riga("Mediazione", c.mediazione);
+    riga("Tasso di mora %", c.tassoMora);
+    g->addWidget(legame.crea(c.moraSommata, box), r++, 0, 1, 2);
+    g->addWidget(legame.crea(c.verifica, box), r++, 0, 1, 2);
+    riga("TEG usura %", c.tegUsura);
+    riga("Soglia %", c.soglia);
+    riga("Esito", c.esito);
+    riga("Soglia di mora %", c.sogliaMora);
+    riga("Esito mora", c.esitoMora);
+    auto* fonte = qobject_cast<QListWidget*>(legame.crea(c.fonteSoglia, box));
     if (fonte) fonte->setMinimumHeight(90);
     g->addWidget(fonte, r++, 0, 1, 2);
     g->setColumnStretch(1, 1);

@@ -118,31 +118,15 @@ void andamento(QPainter& p) {
 
 } // namespace
 
-QIcon icona(const QString& controllo) {
+QIcon icona(Icona i) {
     QPixmap pm(kLato, kLato);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    if (controllo == QLatin1String("SSCommand5"))
-        percento(p);
-    else if (controllo == QLatin1String("SSCommand13"))
-        tabella(p);
-    else if (controllo == QLatin1String("SSCommand27"))
-        andamento(p);
-    else if (controllo == QLatin1String("SSCommand11"))
-        documento(p);
-    else if (controllo == QLatin1String("SSCommand19"))
-        piano(p);
-    else if (controllo == QLatin1String("SSCommand23"))
-        calendario(p);
-    else if (controllo == QLatin1String("SSCommand25"))
-        calcolatrice(p);
-    else if (controllo == QLatin1String("SSCommand21"))
-        preferenze(p);
-    else if (controllo == QLatin1String("Salva"))
-        conferma(p);
-    else
-        uscita(p);
+    // In the order of Icona.
+    static void (*const disegni[])(QPainter&) = {percento,   tabella,      andamento,  documento, piano,
+                                                 calendario, calcolatrice, preferenze, conferma,  uscita};
+    disegni[static_cast<int>(i)](p);
     return QIcon(pm);
 }
 

@@ -6,8 +6,20 @@
 
 namespace vantrel::gui {
 
-/// The pictures of the picture buttons, drawn by the program, by control name.
-QIcon icona(const QString& controllo);
+/// The pictures of the picture buttons, drawn by the program.
+enum class Icona {
+    Percento,
+    Tabella,
+    Andamento,
+    Documento,
+    Piano,
+    Calendario,
+    Calcolatrice,
+    Preferenze,
+    Conferma,
+    Uscita
+};
+QIcon icona(Icona i);
 
 /// The two pictures of the logo window: the program's logo and the maker's emblem.
 QPixmap logoProgramma();

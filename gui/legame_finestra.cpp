@@ -81,8 +81,7 @@ int posizioneModello(const QString& t, int i) {
 LegameFinestra::LegameFinestra(Finestra& finestra, QObject* parent)
     : QObject(parent), f_(finestra), widget_(finestra.schema().dimensione()) {}
 
-QWidget* LegameFinestra::crea(const std::string& nome, QWidget* genitore) {
-    const int id = f_.id(nome);
+QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
     const DefinizioneControllo& d = f_.schema().definizione(id);
     QWidget* w = nullptr;
     switch (d.tipo) {
@@ -138,14 +137,13 @@ QWidget* LegameFinestra::crea(const std::string& nome, QWidget* genitore) {
         w = new QTabWidget(genitore);
         break;
     }
-    lega(nome, w);
+    lega(id, w);
     return w;
 }
 
-void LegameFinestra::lega(const std::string& nome, QWidget* w) {
-    const int id = f_.id(nome);
+void LegameFinestra::lega(int id, QWidget* w) {
     const DefinizioneControllo& d = f_.schema().definizione(id);
-    w->setObjectName(qs(nome));
+    w->setObjectName(qs(d.nome)); // the control's own name, which the tests and scripts find
     if (!d.tooltip.empty()) w->setToolTip(qs(d.tooltip));
     widget_[static_cast<std::size_t>(id)] = w;
     collega(id, w);
@@ -156,15 +154,14 @@ bool LegameFinestra::legato(int id) const {
     return !widget_[static_cast<std::size_t>(id)].isNull();
 }
 
-QWidget* LegameFinestra::widget(std::string_view nome) const {
-    const int id = f_.schema().trova(nome);
-    return id < 0 ? nullptr : widget_[static_cast<std::size_t>(id)].data();
+QWidget* LegameFinestra::widget(int id) const {
+    return widget_[static_cast<std::size_t>(id)].data();
 }
 
-void LegameFinestra::ordinaTab(const std::vector<std::string_view>& nomi) const {
+void LegameFinestra::ordinaTab(const std::vector<int>& ids) const {
     QWidget* precedente = nullptr;
-    for (std::string_view nome : nomi) {
-        QWidget* w = widget(nome);
+    for (int id : ids) {
+        QWidget* w = widget(id);
         if (!w) continue;
         if (precedente) QWidget::setTabOrder(precedente, w);
         precedente = w;
@@ -172,10 +169,7 @@ void LegameFinestra::ordinaTab(const std::vector<std::string_view>& nomi) const 
 }
 
 void LegameFinestra::ordinaTab() const {
-    std::vector<std::string_view> nomi;
-    for (int id : f_.schema().tab())
-        nomi.push_back(f_.schema().definizione(id).nome);
-    ordinaTab(nomi);
+    ordinaTab(f_.schema().tab());
 }
 
 int LegameFinestra::idDi(QObject* o) const {

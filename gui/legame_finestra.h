@@ -24,19 +24,19 @@ class LegameFinestra : public QObject {
 public:
     explicit LegameFinestra(Finestra& finestra, QObject* parent = nullptr);
 
-    /// Creates the usual widget for the control's kind under `genitore` and binds it.
-    QWidget* crea(const std::string& nome, QWidget* genitore = nullptr);
+    /// Creates the usual widget for the kind of control `id` under `genitore` and binds it.
+    QWidget* crea(int id, QWidget* genitore = nullptr);
     /// Binds a widget made by the view (a month calendar, a multi-line help box, ...).
-    void lega(const std::string& nome, QWidget* w);
+    void lega(int id, QWidget* w);
     bool legato(int id) const;
-    QWidget* widget(std::string_view nome) const;
+    QWidget* widget(int id) const;
     template <typename T>
-    T* w(std::string_view nome) const {
-        return qobject_cast<T*>(widget(nome));
+    T* w(int id) const {
+        return qobject_cast<T*>(widget(id));
     }
 
-    /// Sets the Tab order of the bound widgets to the order of `nomi`; names without a widget are skipped.
-    void ordinaTab(const std::vector<std::string_view>& nomi) const;
+    /// Sets the Tab order of the bound widgets to the order of `ids`; controls without a widget are skipped.
+    void ordinaTab(const std::vector<int>& ids) const;
     /// The same, in the model's own tab order.
     void ordinaTab() const;
 

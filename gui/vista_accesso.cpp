@@ -15,11 +15,12 @@ VistaAccesso::VistaAccesso(Accesso& modello, QWidget* parent)
       modello_(modello), legame_(new LegameFinestra(modello, this)) {
     setWindowTitle(QStringLiteral("Accesso a Vantrel"));
     setModal(true);
+    const auto& c = controlli<ControlliAccesso>(modello.schema());
     auto* g = new QGridLayout(this);
-    auto* lu = qobject_cast<QLabel*>(legame_->crea("lblLabels0", this));
-    auto* u = legame_->crea("txtUserName", this);
-    auto* lp = qobject_cast<QLabel*>(legame_->crea("lblLabels1", this));
-    auto* p = legame_->crea("txtPassword", this);
+    auto* lu = qobject_cast<QLabel*>(legame_->crea(c.etichettaNomeUtente, this));
+    auto* u = legame_->crea(c.nomeUtente, this);
+    auto* lp = qobject_cast<QLabel*>(legame_->crea(c.etichettaPassword, this));
+    auto* p = legame_->crea(c.password, this);
     lu->setBuddy(u);
     lp->setBuddy(p);
     qobject_cast<QLineEdit*>(p)->setEchoMode(QLineEdit::Password);
@@ -27,8 +28,8 @@ VistaAccesso::VistaAccesso(Accesso& modello, QWidget* parent)
     g->addWidget(u, 0, 1, 1, 2);
     g->addWidget(lp, 1, 0);
     g->addWidget(p, 1, 1, 1, 2);
-    auto* ok = qobject_cast<QPushButton*>(legame_->crea("cmdOK", this));
-    auto* annulla = qobject_cast<QPushButton*>(legame_->crea("cmdCancel", this));
+    auto* ok = qobject_cast<QPushButton*>(legame_->crea(c.ok, this));
+    auto* annulla = qobject_cast<QPushButton*>(legame_->crea(c.annulla, this));
     ok->setAutoDefault(false); // Enter moves between the fields, it does not press OK
     annulla->setAutoDefault(false);
     g->addWidget(ok, 2, 1);

@@ -13,9 +13,10 @@ VistaCalendario::VistaCalendario(Contesto& ctx, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), modello_(std::make_unique<Calendario>(ctx)),
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
+    const auto& c = controlli<ControlliCalendario>(modello_->schema());
     auto* g = new QGridLayout(this);
     int col = 0;
-    for (auto [etichetta, nome] : {std::pair{"LblCal1", "CAL1"}, std::pair{"LblCal2", "Cal2"}}) {
+    for (auto [etichetta, nome] : {std::pair{c.etichettaData1, c.data1}, std::pair{c.etichettaData2, c.data2}}) {
         auto* cal = new QCalendarWidget(this);
         cal->setDateRange(qdata(Calendario::kPrimoGiorno), qdata(Calendario::kUltimoGiorno));
         cal->setGridVisible(true);
@@ -23,10 +24,10 @@ VistaCalendario::VistaCalendario(Contesto& ctx, QWidget* parent)
         legame_->lega(nome, cal);
         g->addWidget(cal, 1, col++);
     }
-    g->addWidget(legame_->crea("LblNrgg", this), 2, 0);
-    g->addWidget(legame_->crea("nrgg", this), 3, 0);
-    g->addWidget(legame_->crea("LblGiorni", this), 2, 1);
-    g->addWidget(legame_->crea("Giorni", this), 3, 1);
+    g->addWidget(legame_->crea(c.etichettaGiorniTraLeDate, this), 2, 0);
+    g->addWidget(legame_->crea(c.giorniTraLeDate, this), 3, 0);
+    g->addWidget(legame_->crea(c.etichettaGiorniDaAggiungere, this), 2, 1);
+    g->addWidget(legame_->crea(c.giorniDaAggiungere, this), 3, 1);
     legame_->aggiorna();
     setFixedSize(sizeHint());
 }

@@ -24,7 +24,7 @@ VistaGenerica::VistaGenerica(Finestra& modello, QWidget* parent)
     for (std::size_t i = 0; i < s.dimensione(); ++i) {
         const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
         if (d.tipo == Tipo::Linea || d.tipo == Tipo::Cornice || d.tipo == Tipo::Scheda) continue;
-        QWidget* w = legame_->crea(d.nome, this);
+        QWidget* w = legame_->crea(static_cast<int>(i), this);
         if (d.tipo == Tipo::Lista) {
             w->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the columns must line up
             w->setMinimumSize(700, 240);

@@ -18,8 +18,9 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     : QWidget(parent), modello_(std::make_unique<FinestraImpostazioni>(ctx)),
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
+    const auto& c = controlli<ControlliImpostazioni>(modello_->schema());
     auto* v = new QVBoxLayout(this);
-    auto* titolo = qobject_cast<QLabel*>(legame_->crea("Titolo", this));
+    auto* titolo = qobject_cast<QLabel*>(legame_->crea(c.titolo, this));
     QFont f = titolo->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
@@ -27,52 +28,52 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     v->addWidget(titolo);
 
     auto* g = new QGridLayout;
-    const auto riga = [&](int r, const char* etichetta, const char* campo) {
+    const auto riga = [&](int r, int etichetta, int campo) {
         g->addWidget(legame_->crea(etichetta, this), r, 0);
         g->addWidget(legame_->crea(campo, this), r, 1);
     };
-    riga(0, "LblDecimali", "decimali");
-    riga(1, "LblNomeUt", "NomeUt");
-    riga(2, "LblPassW", "PassW");
-    legame_->w<QLineEdit>("PassW")->setEchoMode(QLineEdit::Password);
-    g->addWidget(legame_->crea("accesso", this), 3, 1, Qt::AlignLeft); // clicks beside its text miss it
+    riga(0, c.etichettaDecimali, c.decimali);
+    riga(1, c.etichettaNomeUtente, c.nomeUtente);
+    riga(2, c.etichettaPassword, c.password);
+    legame_->w<QLineEdit>(c.password)->setEchoMode(QLineEdit::Password);
+    g->addWidget(legame_->crea(c.accessoConPassword, this), 3, 1, Qt::AlignLeft); // clicks beside its text miss it
     v->addLayout(g);
 
-    auto* frame = legame_->crea("Frame1", this);
+    auto* frame = legame_->crea(c.corniceOrientamento, this);
     auto* gf = new QGridLayout(frame);
-    gf->addWidget(legame_->crea("verticale", frame), 0, 0);
-    gf->addWidget(legame_->crea("orizzontale", frame), 0, 1);
-    gf->addWidget(legame_->crea("LblRighe", frame), 1, 0, 1, 2);
-    gf->addWidget(legame_->crea("LineVer", frame), 2, 0);
-    gf->addWidget(legame_->crea("lineor", frame), 2, 1);
-    auto* nota = qobject_cast<QLabel*>(legame_->crea("Nota", frame));
+    gf->addWidget(legame_->crea(c.verticale, frame), 0, 0);
+    gf->addWidget(legame_->crea(c.orizzontale, frame), 0, 1);
+    gf->addWidget(legame_->crea(c.etichettaRighe, frame), 1, 0, 1, 2);
+    gf->addWidget(legame_->crea(c.righeVerticale, frame), 2, 0);
+    gf->addWidget(legame_->crea(c.righeOrizzontale, frame), 2, 1);
+    auto* nota = qobject_cast<QLabel*>(legame_->crea(c.nota, frame));
     nota->setWordWrap(true);
     gf->addWidget(nota, 3, 0, 1, 2);
     auto* riquadri = new QHBoxLayout;
     riquadri->addWidget(frame);
 
-    auto* server = legame_->crea("FrameServer", this);
+    auto* server = legame_->crea(c.corniceServer, this);
     auto* gs = new QGridLayout(server);
-    const auto rigaServer = [&](int r, const char* etichetta, const char* campo) {
+    const auto rigaServer = [&](int r, int etichetta, int campo) {
         gs->addWidget(legame_->crea(etichetta, server), r, 0);
         gs->addWidget(legame_->crea(campo, server), r, 1);
     };
-    rigaServer(0, "LblTipoServer", "TipoServer");
-    rigaServer(1, "LblIndirizzoServer", "IndirizzoServer");
-    rigaServer(2, "LblUtenteServer", "UtenteServer");
-    rigaServer(3, "LblPasswordServer", "PasswordServer");
-    legame_->w<QLineEdit>("PasswordServer")->setEchoMode(QLineEdit::Password);
-    gs->addWidget(legame_->crea("FtpSenzaTls", server), 4, 1, Qt::AlignLeft);
-    rigaServer(5, "LblCertificati", "Certificati");
-    legame_->w<QLineEdit>("IndirizzoServer")->setMinimumWidth(360);
+    rigaServer(0, c.etichettaTipoServer, c.tipoServer);
+    rigaServer(1, c.etichettaIndirizzoServer, c.indirizzoServer);
+    rigaServer(2, c.etichettaUtenteServer, c.utenteServer);
+    rigaServer(3, c.etichettaPasswordServer, c.passwordServer);
+    legame_->w<QLineEdit>(c.passwordServer)->setEchoMode(QLineEdit::Password);
+    gs->addWidget(legame_->crea(c.ftpSenzaTls, server), 4, 1, Qt::AlignLeft);
+    rigaServer(5, c.etichettaCertificati, c.certificati);
+    legame_->w<QLineEdit>(c.indirizzoServer)->setMinimumWidth(360);
     riquadri->addWidget(server, 1);
     v->addLayout(riquadri);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
-    for (const char* nome : {"Salva", "Command3D8"}) {
-        auto* b = qobject_cast<QPushButton*>(legame_->crea(nome, this));
-        b->setIcon(icona(QString::fromLatin1(nome)));
+    for (auto [id, figura] : {std::pair{c.salva, Icona::Conferma}, std::pair{c.esci, Icona::Uscita}}) {
+        auto* b = qobject_cast<QPushButton*>(legame_->crea(id, this));
+        b->setIcon(icona(figura));
         b->setIconSize(QSize(32, 32));
         pulsanti->addWidget(b);
     }

@@ -23,9 +23,10 @@ namespace vantrel::gui {
 VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QWidget* parent)
     : QWidget(parent), pratica_(pratica), legame_(legame), modello_(new ModelloTabellaPratica(pratica, this)),
       tabella_(new QTableView), grafico_(new QChartView), avanzamento_(new QProgressBar) {
+    const auto& c = controlli<ControlliPratica>(legame.finestra().schema());
     auto* v = new QVBoxLayout(this);
     auto* stato = new QHBoxLayout;
-    auto* testoStato = legame.crea("StatoPratica", this);
+    auto* testoStato = legame.crea(c.stato, this);
     qobject_cast<QLabel*>(testoStato)->setWordWrap(true);
     stato->addWidget(testoStato, 1);
     stato->addWidget(avanzamento_);
@@ -43,14 +44,14 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const int carattere = tabella_->fontMetrics().averageCharWidth();
     const auto& colonne = pratica.tabella().colonne;
-    for (std::size_t c = 0; c < colonne.size(); ++c) // the result column also holds the warning icon
-        tabella_->setColumnWidth(static_cast<int>(c),
-                                 static_cast<int>(colonne[c].larghezza * carattere) + (c == kColonnaEsito ? 36 : 12));
-    legame.lega("TabellaPratica", tabella_);
+    for (std::size_t k = 0; k < colonne.size(); ++k) // the result column also holds the warning icon
+        tabella_->setColumnWidth(static_cast<int>(k),
+                                 static_cast<int>(colonne[k].larghezza * carattere) + (k == kColonnaEsito ? 36 : 12));
+    legame.lega(c.tabella, tabella_);
 
     grafico_->setRenderHint(QPainter::Antialiasing);
     grafico_->setMinimumHeight(220);
-    legame.lega("GraficoPratica", grafico_);
+    legame.lega(c.grafico, grafico_);
     auto* divisore = new QSplitter(Qt::Vertical, this);
     divisore->addWidget(tabella_);
     divisore->addWidget(grafico_);
@@ -59,10 +60,10 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     v->addWidget(divisore, 1);
 
     auto* totali = new QHBoxLayout;
-    for (auto [testo, nome] : {std::pair{"Trimestri controllati:", "TotTrimestri"},
-                               std::pair{"Oltre la soglia:", "TotSuperi"}, std::pair{"Supero massimo:", "SuperoMax"}}) {
+    for (auto [testo, id] : {std::pair{"Trimestri controllati:", c.trimestri}, std::pair{"Oltre la soglia:", c.superi},
+                             std::pair{"Supero massimo:", c.superoMassimo}}) {
         totali->addWidget(new QLabel(QString::fromUtf8(testo), this));
-        QWidget* w = legame.crea(nome, this);
+        QWidget* w = legame.crea(id, this);
         QFont f = w->font();
         f.setBold(true);
         w->setFont(f);
@@ -73,8 +74,8 @@ VistaPratica::VistaPratica(RiepilogoPratica& pratica, LegameFinestra& legame, QW
     v->addLayout(totali);
 
     auto* comandi = new QHBoxLayout;
-    for (const char* n : {"EsportaExcel", "EsportaCsv", "SalvaGrafico", "StampaPratica", "PdfPratica"})
-        comandi->addWidget(legame.crea(n, this));
+    for (int id : {c.esportaExcel, c.esportaCsv, c.salvaGrafico, c.stampaPratica, c.esportaPdf})
+        comandi->addWidget(legame.crea(id, this));
     comandi->addStretch();
     v->addLayout(comandi);
 

@@ -85,7 +85,7 @@ void VistaPrincipale::costruisciMenu() {
     std::map<std::string, QMenu*> menu;
     for (std::size_t i = 0; i < s.dimensione(); ++i) {
         const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
-        if (d.gruppo == FinestraPrincipale::kGruppoPannello) continue;
+        if (d.gruppo == kGruppoPannello) continue;
         QMenu*& m = menu[d.gruppo];
         if (!m) m = menuBar()->addMenu(qs(d.gruppo));
         if (d.tipo == Tipo::Linea) {
@@ -97,9 +97,9 @@ void VistaPrincipale::costruisciMenu() {
         QAction* a = m->addAction(qs(d.testo));
         a->setObjectName(qs(d.nome));
         a->setEnabled((*modello_)[static_cast<int>(i)].abilitato);
-        const std::string nome = d.nome;
-        connect(a, &QAction::triggered, this, [this, nome] {
-            modello_->clicca(nome);
+        const int id = static_cast<int>(i);
+        connect(a, &QAction::triggered, this, [this, id] {
+            modello_->clicca(id);
             legame_->aggiorna();
         });
     }
@@ -109,15 +109,22 @@ void VistaPrincipale::costruisciPannello() {
     auto* h = new QHBoxLayout(pannello_);
     h->setContentsMargins(4, 4, 4, 4);
     h->setSpacing(4);
-    const Schema& s = modello_->schema();
-    for (std::size_t i = 0; i < s.dimensione(); ++i) {
-        const DefinizioneControllo& d = s.definizione(static_cast<int>(i));
-        if (d.gruppo != FinestraPrincipale::kGruppoPannello) continue;
+    const auto& c = controlli<ControlliPrincipale>(modello_->schema());
+    const std::pair<int, Icona> pulsanti[] = {{c.pulsanteTeg, Icona::Percento},
+                                              {c.pulsanteTassi, Icona::Tabella},
+                                              {c.pulsanteSoglieUfficiali, Icona::Andamento},
+                                              {c.pulsanteReport, Icona::Documento},
+                                              {c.pulsantePiano, Icona::Piano},
+                                              {c.pulsanteCalendario, Icona::Calendario},
+                                              {c.pulsanteCalcolatrice, Icona::Calcolatrice},
+                                              {c.pulsantePreferenze, Icona::Preferenze},
+                                              {c.pulsanteUscita, Icona::Uscita}};
+    for (auto [id, figura] : pulsanti) {
         auto* b = new QToolButton(pannello_);
-        b->setIcon(icona(qs(d.nome)));
+        b->setIcon(icona(figura));
         b->setIconSize(QSize(32, 32));
         b->setAutoRaise(true);
-        legame_->lega(d.nome, b);
+        legame_->lega(id, b);
         h->addWidget(b);
     }
     pannello_->adjustSize();

@@ -54,12 +54,13 @@ VistaSoglieUfficiali::VistaSoglieUfficiali(Contesto& ctx, QWidget* parent)
     centro->addWidget(vistaGrafico_, 1);
     v->addLayout(centro, 1);
 
+    const auto& c = controlli<ControlliSoglieUfficiali>(modello_->schema());
     auto* basso = new QHBoxLayout;
-    auto* stato = qobject_cast<QLabel*>(legame_->crea("LblStato", this));
+    auto* stato = qobject_cast<QLabel*>(legame_->crea(c.stato, this));
     stato->setWordWrap(true);
     stato->setTextFormat(Qt::PlainText);
     basso->addWidget(stato, 1);
-    basso->addWidget(legame_->crea("Esc", this));
+    basso->addWidget(legame_->crea(c.chiudi, this));
     v->addLayout(basso);
 
     legame_->ordinaTab();
@@ -81,11 +82,13 @@ VistaSoglieUfficiali::~VistaSoglieUfficiali() {
 
 QWidget* VistaSoglieUfficiali::scelte() {
     auto* box = new QGroupBox(QStringLiteral("Operazione"), this);
+    const auto& c = controlli<ControlliSoglieUfficiali>(modello_->schema());
     auto* g = new QGridLayout(box);
     int riga = 0;
-    for (auto [etichetta, campo] : {std::pair{"LblData", "txtData"}, std::pair{"LblPeriodo", "cboPeriodo"},
-                                    std::pair{"LblCategoria", "cboCategoria"}, std::pair{"LblImporto", "txtImporto"},
-                                    std::pair{"LblClasse", "cboClasse"}, std::pair{"LblMora", "cboMora"}}) {
+    for (auto [etichetta, campo] :
+         {std::pair{c.etichettaData, c.data}, std::pair{c.etichettaPeriodo, c.periodo},
+          std::pair{c.etichettaCategoria, c.categoria}, std::pair{c.etichettaImporto, c.importo},
+          std::pair{c.etichettaClasse, c.classe}, std::pair{c.etichettaTipoMora, c.tipoMora}}) {
         auto* l = qobject_cast<QLabel*>(legame_->crea(etichetta, box));
         QWidget* w = legame_->crea(campo, box);
         l->setBuddy(w);
@@ -93,29 +96,31 @@ QWidget* VistaSoglieUfficiali::scelte() {
         g->addWidget(w, riga++, 1);
     }
     // Category names run long: the list shows them whole, the field as much as fits.
-    auto* categoria = legame_->w<QComboBox>("cboCategoria");
+    auto* categoria = legame_->w<QComboBox>(c.categoria);
     categoria->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     categoria->setMinimumContentsLength(42);
-    legame_->widget("txtImporto")->setMaximumWidth(140);
-    qobject_cast<QLineEdit*>(legame_->widget("txtImporto"))->setAlignment(Qt::AlignRight);
+    legame_->widget(c.importo)->setMaximumWidth(140);
+    qobject_cast<QLineEdit*>(legame_->widget(c.importo))->setAlignment(Qt::AlignRight);
     return box;
 }
 
 QWidget* VistaSoglieUfficiali::risultati() {
     auto* box = new QGroupBox(QStringLiteral("Tassi ufficiali"), this);
+    const auto& c = controlli<ControlliSoglieUfficiali>(modello_->schema());
     auto* g = new QGridLayout(box);
     int riga = 0;
     for (auto [etichetta, campo] :
-         {std::pair{"LblTegm", "txtTegm"}, std::pair{"LblRegola", "txtRegola"},
-          std::pair{"LblSogliaRegola", "txtSogliaRegola"}, std::pair{"LblSogliaPubblicata", "txtSogliaPubblicata"},
-          std::pair{"LblMaggiorazione", "txtMaggiorazione"}, std::pair{"LblSogliaMora", "txtSogliaMora"},
-          std::pair{"LblFonte", "txtFonte"}, std::pair{"LblFonteMora", "txtFonteMora"}}) {
+         {std::pair{c.etichettaTegm, c.tegm}, std::pair{c.etichettaRegola, c.regola},
+          std::pair{c.etichettaSogliaRegola, c.sogliaRegola},
+          std::pair{c.etichettaSogliaPubblicata, c.sogliaPubblicata},
+          std::pair{c.etichettaMaggiorazioneMora, c.maggiorazioneMora}, std::pair{c.etichettaSogliaMora, c.sogliaMora},
+          std::pair{c.etichettaFonte, c.fonte}, std::pair{c.etichettaFonteMora, c.fonteMora}}) {
         g->addWidget(legame_->crea(etichetta, box), riga, 0);
         auto* e = qobject_cast<QLineEdit*>(legame_->crea(campo, box));
         e->setCursorPosition(0);
         g->addWidget(e, riga++, 1);
     }
-    for (const char* cifra : {"txtTegm", "txtSogliaRegola", "txtSogliaPubblicata", "txtSogliaMora"}) {
+    for (int cifra : {c.tegm, c.sogliaRegola, c.sogliaPubblicata, c.sogliaMora}) {
         auto* e = legame_->w<QLineEdit>(cifra);
         QFont f = e->font();
         f.setBold(true);

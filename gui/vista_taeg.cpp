@@ -27,15 +27,6 @@
 namespace vantrel::gui {
 namespace {
 
-std::vector<std::string> nomiDi(void (*definisci)(Schema&)) {
-    Schema s("", "");
-    definisci(s);
-    std::vector<std::string> nomi;
-    for (std::size_t i = 0; i < s.dimensione(); ++i)
-        nomi.push_back(s.definizione(static_cast<int>(i)).nome);
-    return nomi;
-}
-
 QLabel* etichetta(const QString& testo, QWidget* genitore, bool piccola = false) {
     auto* l = new QLabel(testo, genitore);
     if (piccola) {
@@ -46,56 +37,32 @@ QLabel* etichetta(const QString& testo, QWidget* genitore, bool piccola = false)
     return l;
 }
 
-// Tab follows the order of the Enter moves; the frequency options come after the fields.
-const std::vector<std::string_view> kOrdineMutuo = {"txtImporto",
-                                                    "txtData",
-                                                    "anniX",
-                                                    "txtNumRate",
-                                                    "txtTasso",
-                                                    "SpesaUT",
-                                                    "SpesaM",
-                                                    "Option1(0)",
-                                                    "Option1(1)",
-                                                    "Option1(2)",
-                                                    "Option1(3)",
-                                                    "Option1(4)",
-                                                    "Option1(5)",
-                                                    "txtRata",
-                                                    "CmdCalcola",
-                                                    "cmdStampa",
-                                                    "cmdEsportaXlsx",
-                                                    "cmdEsportaCsv",
-                                                    "TxtTaeg",
-                                                    "TotIntM",
-                                                    "totmutuo",
-                                                    "TSpese",
-                                                    "LstPianoAmm",
-                                                    "txtDataContratto",
-                                                    "cmbTipoOperazione",
-                                                    "txtSpeseIstruttoria",
-                                                    "txtAssicurazione",
-                                                    "txtMediazione",
-                                                    "txtTassoMora",
-                                                    "chkMoraSommata",
-                                                    "cmdVerificaUsura"};
+// The ids of `righe` in `schema`, in their order.
+std::vector<int> ids(const Schema& schema, std::span<const RigaControllo> righe) {
+    std::vector<int> v;
+    for (const RigaControllo& r : righe)
+        v.push_back(schema.id(r.controllo));
+    return v;
+}
 
 } // namespace
 
 VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
-    : QWidget(parent), taeg_(std::make_unique<Taeg>(ctx)), legame_(new LegameFinestra(*taeg_, this)) {
+    : QWidget(parent), taeg_(std::make_unique<Taeg>(ctx)), legame_(new LegameFinestra(*taeg_, this)),
+      c_(controlli<ControlliTeg>(taeg_->schema())) {
     setWindowTitle(qs(taeg_->schema().titolo()));
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
-    auto* schede = qobject_cast<QTabWidget*>(crea("SSTab1", this));
-    const auto& titoli = (*taeg_)["SSTab1"].voci;
+    auto* schede = qobject_cast<QTabWidget*>(crea(c_.schede, this));
+    const auto& titoli = (*taeg_)[c_.schede].voci;
     const auto titolo = [&](std::size_t k) { return k < titoli.size() ? qs(titoli[k]) : QString(); };
     QWidget* calcolo = schedaCalcolo();
     auto* report = new QWidget;
     auto* mutuo = new QWidget;
     pratica_ = new VistaPratica(taeg_->pratica(), *legame_);
-    auto nomiReport = nomiDi(&ListaReport::definisci);
-    nomiReport.insert(nomiReport.end() - 1, "ImportaPeriodi"); // before the close button
-    schedaGenerica(report, nomiReport);
+    auto idReport = ids(taeg_->schema(), ControlliReportTeg::kRighe);
+    idReport.insert(idReport.end() - 1, controlli<ControlliPratica>(taeg_->schema()).importaPeriodi); // before "Chiudi"
+    schedaGenerica(report, idReport);
     schedaMutuo(mutuo);
     // The figures scroll when the screen is short; the calculation's buttons stay in sight below them.
     auto* primo = new QWidget;
@@ -113,19 +80,18 @@ VistaTaeg::VistaTaeg(Contesto& ctx, QWidget* parent)
     help->setReadOnly(true);
     help->setMaximumHeight(3 * help->fontMetrics().lineSpacing() + 8);
     help->setFocusPolicy(Qt::NoFocus);
-    legame_->lega("HELP", help);
+    legame_->lega(c_.aiuto, help);
     v->addWidget(help);
 
     // Controls that a part adds later still reach the screen, on the first tab.
-    std::vector<std::string> altri;
-    const Schema& s = taeg_->schema();
-    for (std::size_t i = 0; i < s.dimensione(); ++i)
-        if (!legame_->legato(static_cast<int>(i))) altri.push_back(s.definizione(static_cast<int>(i)).nome);
+    std::vector<int> altri;
+    for (int i = 0; i < static_cast<int>(taeg_->schema().dimensione()); ++i)
+        if (!legame_->legato(i)) altri.push_back(i);
     if (!altri.empty()) schedaGenerica(calcolo, altri);
 
     taeg_->report().apertaFinestraTesto = [this](FinestraTesto& f) { apriRiepilogo(f); };
     // "crea report tabellare" shows the summary every time, brought forward with its new lines.
-    if (auto* b = legame_->w<QAbstractButton>("SSCommand2"))
+    if (auto* b = legame_->w<QAbstractButton>(c_.creaReportTabellare))
         connect(b, &QAbstractButton::clicked, this, &VistaTaeg::mostraRiepilogo);
     legame_->dopoEvento([this] {
         if (taeg_->chiusa()) emit chiusa();
@@ -183,17 +149,17 @@ void VistaTaeg::closeEvent(QCloseEvent* e) {
 }
 
 void VistaTaeg::mostraScheda(int scheda) {
-    taeg_->seleziona("SSTab1", scheda);
+    taeg_->seleziona(c_.schede, scheda);
     legame_->aggiorna();
 }
 
-QWidget* VistaTaeg::crea(const char* nome, QWidget* genitore) {
-    return legame_->crea(nome, genitore);
+QWidget* VistaTaeg::crea(int id, QWidget* genitore) {
+    return legame_->crea(id, genitore);
 }
 
-void VistaTaeg::campo(QGridLayout* g, int riga, int colonna, const char* testo, const char* nome, QWidget* genitore) {
+void VistaTaeg::campo(QGridLayout* g, int riga, int colonna, const char* testo, int id, QWidget* genitore) {
     if (testo) g->addWidget(etichetta(QString::fromUtf8(testo), genitore, true), riga, colonna);
-    g->addWidget(crea(nome, genitore), riga + 1, colonna);
+    g->addWidget(crea(id, genitore), riga + 1, colonna);
 }
 
 QWidget* VistaTaeg::schedaCalcolo() {
@@ -218,23 +184,21 @@ QWidget* VistaTaeg::schedaCalcolo() {
 QWidget* VistaTaeg::periodoCalcolo(QWidget* pagina) {
     auto* periodo = new QGroupBox(QStringLiteral("Periodo di calcolo"), pagina);
     auto* gp = new QGridLayout(periodo);
-    campo(gp, 0, 0, "Dal", "dal", periodo);
-    campo(gp, 0, 1, "Al", "al", periodo);
-    campo(gp, 0, 2, "anno", "Combo1", periodo);
+    campo(gp, 0, 0, "Dal", c_.dataInizio, periodo);
+    campo(gp, 0, 1, "Al", c_.dataFine, periodo);
+    campo(gp, 0, 2, "anno", c_.anno, periodo);
     int col = 0;
-    for (const char* n : {"Command2", "Command3", "Command4", "Command5"})
-        gp->addWidget(crea(n, periodo), 2, col++);
+    for (int id : {c_.primoTrimestre, c_.secondoTrimestre, c_.terzoTrimestre, c_.quartoTrimestre})
+        gp->addWidget(crea(id, periodo), 2, col++);
     col = 0;
-    for (const char* n : {"Command7", "Command10", "Command6"})
-        gp->addWidget(crea(n, periodo), 3, col++);
-    gp->addWidget(crea("Command8", periodo), 4, 0, 1, 2);
-    gp->addWidget(crea("Giorni", periodo), 4, 2, 1, 2);
+    for (int id : {c_.primoSemestre, c_.secondoSemestre, c_.annoIntero})
+        gp->addWidget(crea(id, periodo), 3, col++);
+    gp->addWidget(crea(c_.calcolaGiorni, periodo), 4, 0, 1, 2);
+    gp->addWidget(crea(c_.giorni, periodo), 4, 2, 1, 2);
     for (auto* b : periodo->findChildren<QPushButton*>())
-        if (b->objectName() != QLatin1String("Command8")) b->setMaximumWidth(80);
-    for (auto* w : periodo->findChildren<QWidget*>())
-        if (w->objectName() == QLatin1String("dal") || w->objectName() == QLatin1String("al") ||
-            w->objectName() == QLatin1String("Combo1"))
-            w->setMaximumWidth(120);
+        if (b != legame_->widget(c_.calcolaGiorni)) b->setMaximumWidth(80);
+    for (int id : {c_.dataInizio, c_.dataFine, c_.anno})
+        legame_->widget(id)->setMaximumWidth(120);
     return periodo;
 }
 
@@ -242,18 +206,18 @@ QWidget* VistaTaeg::elementiCalcolo(QWidget* pagina) {
     auto* elementi = new QGroupBox(QStringLiteral("elementi di calcolo del T.E.G."), pagina);
     auto* ge = new QGridLayout(elementi);
     ge->setVerticalSpacing(2);
-    campo(ge, 0, 0, "Numeri Dare", "NumeriD", elementi);
-    campo(ge, 0, 1, "Indebitamento medio", "IndMedio", elementi);
-    campo(ge, 2, 0, "Interessi Dare", "intDare", elementi);
-    campo(ge, 2, 1, "C.M.S.", "ComMS", elementi);
-    campo(ge, 2, 2, "altri interessi", "extrafido", elementi);
-    campo(ge, 2, 3, "totale interessi", "totInt", elementi);
-    campo(ge, 4, 0, "spese", "speseN", elementi);
-    campo(ge, 4, 1, "C.M.S.", "ComMS2", elementi);
-    campo(ge, 4, 2, "altri oneri", "ASpese", elementi);
-    campo(ge, 4, 3, "totale spese", "tspe", elementi);
-    campo(ge, 6, 3, "totale spese + interessi", "SpeInt", elementi);
-    auto* cms = qobject_cast<QPushButton*>(crea("cmscop", elementi));
+    campo(ge, 0, 0, "Numeri Dare", c_.numeriDebitori, elementi);
+    campo(ge, 0, 1, "Indebitamento medio", c_.indebitamentoMedio, elementi);
+    campo(ge, 2, 0, "Interessi Dare", c_.interessiDare, elementi);
+    campo(ge, 2, 1, "C.M.S.", c_.cmsInteressi, elementi);
+    campo(ge, 2, 2, "altri interessi", c_.altriInteressi, elementi);
+    campo(ge, 2, 3, "totale interessi", c_.totaleInteressi, elementi);
+    campo(ge, 4, 0, "spese", c_.spese, elementi);
+    campo(ge, 4, 1, "C.M.S.", c_.cmsSpese, elementi);
+    campo(ge, 4, 2, "altri oneri", c_.altriOneri, elementi);
+    campo(ge, 4, 3, "totale spese", c_.totaleSpese, elementi);
+    campo(ge, 6, 3, "totale spese + interessi", c_.totaleInteressiSpese, elementi);
+    auto* cms = qobject_cast<QPushButton*>(crea(c_.spostaCms, elementi));
     cms->setText(QStringLiteral("C.M.S. \u2193"));
     cms->setMaximumWidth(90);
     ge->addWidget(cms, 3, 4);
@@ -265,27 +229,27 @@ QWidget* VistaTaeg::opzioniCalcolo(QWidget* pagina) {
     auto* opzioni = new QWidget(pagina);
     auto* ho = new QHBoxLayout(opzioni);
     ho->setContentsMargins(0, 0, 0, 0);
-    const auto cornice = [&](const char* nome, std::initializer_list<const char*> figli) {
-        auto* box = crea(nome, opzioni);
+    const auto cornice = [&](int id, std::initializer_list<int> figli) {
+        auto* box = crea(id, opzioni);
         auto* l = new QVBoxLayout(box);
-        for (const char* f : figli)
+        for (int f : figli)
             l->addWidget(crea(f, box));
         ho->addWidget(box);
         return l;
     };
-    auto* accordato = crea("FrameAccordato", opzioni);
+    auto* accordato = crea(c_.corniceAccordato, opzioni);
     auto* ga = new QGridLayout(accordato);
     ga->setVerticalSpacing(2);
-    ga->addWidget(crea("Option2", accordato), 0, 0);
-    ga->addWidget(crea("Option1a", accordato), 1, 0);
+    ga->addWidget(crea(c_.accordatoIndebitamento, accordato), 0, 0);
+    ga->addWidget(crea(c_.accordatoFido, accordato), 1, 0);
     ga->addWidget(etichetta(QStringLiteral("accordato"), accordato, true), 0, 1);
-    ga->addWidget(crea("Acc", accordato), 1, 1);
+    ga->addWidget(crea(c_.accordato, accordato), 1, 1);
     ho->addWidget(accordato);
-    cornice("FrameValuta", {"Lira", "euro"});
-    cornice("FrameSoglia", {"Option3", "Option4", "Option5"});
+    cornice(c_.corniceValuta, {c_.lire, c_.euro});
+    cornice(c_.corniceNorma, {c_.vecchiaNorma, c_.nuovaNorma, c_.normaPerData});
     auto* categoria = new QVBoxLayout;
     categoria->addWidget(etichetta(QStringLiteral("categoria di conto"), opzioni, true));
-    categoria->addWidget(crea("Combo2", opzioni));
+    categoria->addWidget(crea(c_.categoria, opzioni));
     categoria->addStretch();
     ho->addLayout(categoria);
     return opzioni;
@@ -295,8 +259,8 @@ QWidget* VistaTaeg::esegui(QWidget* genitore) {
     auto* box = new QGroupBox(QStringLiteral("Esegui calcolo"), genitore);
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(6, 2, 6, 4);
-    for (const char* n : {"OK", "Command9", "via", "SSCommand2"})
-        h->addWidget(crea(n, box));
+    for (int id : {c_.calcolaBancaItalia, c_.calcolaGlobale, c_.creaReport, c_.creaReportTabellare})
+        h->addWidget(crea(id, box));
     return box;
 }
 
@@ -311,8 +275,8 @@ QWidget* VistaTaeg::striscia() {
         const int x = w->x() != 0 ? w->x() : px(sinistra); // a model position wins
         w->move(x, alto);
     };
-    const auto pezzo = [&](const char* nome, int sinistra, int alto, int larghezza) {
-        QWidget* w = crea(nome, s);
+    const auto pezzo = [&](int id, int sinistra, int alto, int larghezza) {
+        QWidget* w = crea(id, s);
         metti(w, sinistra, alto, larghezza);
         if (auto* l = qobject_cast<QLabel*>(w)) l->adjustSize();
         return w;
@@ -321,26 +285,26 @@ QWidget* VistaTaeg::striscia() {
         w->setGeometry(px(sinistra), 40, px(larghezza), 2);
     };
     metti(etichetta(QStringLiteral("totale interessi"), s, true), 120, 0, 0);
-    pezzo("totint2", 120, 16, 1380);
+    pezzo(c_.formulaInteressi, 120, 16, 1380);
     auto* lineaInteressi = new QFrame(s);
     lineaInteressi->setFrameShape(QFrame::HLine);
     linea(lineaInteressi, 120, 1380);
-    pezzo("indMed2", 120, 44, 1380);
+    pezzo(c_.formulaNumeri, 120, 44, 1380);
     metti(etichetta(QStringLiteral("numeri debitori"), s, true), 120, 68, 0);
     metti(etichetta(QStringLiteral("x"), s), 1560, 32, 0);
-    pezzo("ga", 1740, 30, 780);
-    linea(crea("Line28", s), 60, 1500); // the single fraction of the global formula
-    pezzo("LblPiu", 2640, 32, 0);
-    pezzo("LblTotaleSpese", 2880, 0, 0);
-    pezzo("TotalSpese", 2880, 16, 1380);
-    linea(crea("LineaSpese", s), 2880, 1380);
-    pezzo("fido", 2880, 44, 1380);
-    pezzo("LblAccordato", 2880, 68, 0);
-    pezzo("LblPer2", 4380, 32, 0);
-    pezzo("cento", 4560, 30, 600);
-    pezzo("LblUguale", 0, 32, 0);
-    pezzo("LblRisultato", 0, 32, 0);
-    pezzo("TegTXT", 6600, 30, 1200);
+    pezzo(c_.formulaGiorniAnno, 1740, 30, 780);
+    linea(crea(c_.formulaLineaGlobale, s), 60, 1500); // the single fraction of the global formula
+    pezzo(c_.formulaPiu, 2640, 32, 0);
+    pezzo(c_.formulaEtichettaSpese, 2880, 0, 0);
+    pezzo(c_.formulaSpese, 2880, 16, 1380);
+    linea(crea(c_.formulaLineaSpese, s), 2880, 1380);
+    pezzo(c_.fido, 2880, 44, 1380);
+    pezzo(c_.formulaEtichettaAccordato, 2880, 68, 0);
+    pezzo(c_.formulaPer, 4380, 32, 0);
+    pezzo(c_.formulaCento, 4560, 30, 600);
+    pezzo(c_.formulaUguale, 0, 32, 0);
+    pezzo(c_.formulaRisultato, 0, 32, 0);
+    pezzo(c_.teg, 6600, 30, 1200);
     return s;
 }
 
@@ -348,18 +312,18 @@ QWidget* VistaTaeg::scomposizione() {
     auto* box = new QGroupBox(QStringLiteral("Scomposizione T.E.G."));
     auto* g = new QGridLayout(box);
     int col = 0;
-    for (auto [testo, nome] : {std::pair{"Interessi", "IntSc"}, std::pair{"C.M.S.", "CMSc"},
-                               std::pair{"altri interessi", "ECCSC"}, std::pair{"Spese", "SpeseSc"},
-                               std::pair{"Altri Oneri", "OneriSc"}, std::pair{"TEG Totale", "SommaParziali"}}) {
-        campo(g, 0, col++, testo, nome, box);
-        legame_->widget(nome)->setMaximumWidth(72);
+    for (auto [testo, id] : {std::pair{"Interessi", c_.tegInteressi}, std::pair{"C.M.S.", c_.tegCms},
+                             std::pair{"altri interessi", c_.tegAltriInteressi}, std::pair{"Spese", c_.tegSpese},
+                             std::pair{"Altri Oneri", c_.tegAltriOneri}, std::pair{"TEG Totale", c_.sommaParziali}}) {
+        campo(g, 0, col++, testo, id, box);
+        legame_->widget(id)->setMaximumWidth(72);
     }
-    g->addWidget(crea("Line22", box), 2, 0, 1, 2);
-    g->addWidget(crea("Line27", box), 2, 1, 1, 4);
-    campo(g, 3, 0, "totale interessi", "TInt", box);
-    campo(g, 3, 3, "totale spese", "TSpes", box);
-    legame_->widget("TInt")->setMaximumWidth(72);
-    legame_->widget("TSpes")->setMaximumWidth(72);
+    g->addWidget(crea(c_.lineaCmsInteressi, box), 2, 0, 1, 2);
+    g->addWidget(crea(c_.lineaCmsSpese, box), 2, 1, 1, 4);
+    campo(g, 3, 0, "totale interessi", c_.tegVociInteressi, box);
+    campo(g, 3, 3, "totale spese", c_.tegVociSpese, box);
+    legame_->widget(c_.tegVociInteressi)->setMaximumWidth(72);
+    legame_->widget(c_.tegVociSpese)->setMaximumWidth(72);
     return box;
 }
 
@@ -369,10 +333,10 @@ QWidget* VistaTaeg::confronto() {
     g->setHorizontalSpacing(8);
     g->setVerticalSpacing(1);
     const char* const scaglioni[] = {"-Tassi primo scaglione", "-Tassi secondo scaglione", "-Tassi terzo scaglione"};
-    const char* const suffissi[] = {"", "b", "c"};
     const char* const righe[] = {"I° Trim.", "II° Trim.", "III° Trim.", "IV° Trim.", "media"};
     for (int r = 0; r < 5; ++r)
         g->addWidget(etichetta(QString::fromUtf8(righe[r]), box, true), r + 2, 0);
+    const auto& griglia = controlli<GrigliaTassi>(taeg_->schema());
     for (int c = 0; c < 3; ++c) {
         g->addWidget(etichetta(QString::fromUtf8(scaglioni[c]), box, true), 0, 1 + 2 * c, 1, 2);
         for (int u = 0; u < 2; ++u) {
@@ -384,28 +348,28 @@ QWidget* VistaTaeg::confronto() {
         }
         for (int q = 0; q < 4; ++q)
             for (int u = 0; u < 2; ++u) {
-                const std::string nome = std::string(u ? "TU" : "TS") + std::to_string(q + 1) + suffissi[c];
-                QWidget* w = crea(nome.c_str(), box);
+                QWidget* w = crea(u ? griglia.soglie[c][q] : griglia.tassiMedi[c][q], box);
                 w->setMaximumWidth(64);
                 g->addWidget(w, q + 2, 1 + 2 * c + u);
             }
     }
-    const char* const medie[] = {"TSM", "TUM", "TSM2", "TUM2"};
+    const int medie[] = {c_.mediaTassiMediClasse1, c_.mediaSoglieClasse1, c_.mediaTassiMediClasse2,
+                         c_.mediaSoglieClasse2};
     for (int k = 0; k < 4; ++k) {
         QWidget* w = crea(medie[k], box);
         w->setMaximumWidth(64);
         g->addWidget(w, 6, 1 + k);
     }
-    campo(g, 7, 1, "T. soglia", "soglia", box);
-    legame_->widget("soglia")->setMaximumWidth(64);
+    campo(g, 7, 1, "T. soglia", c_.soglia, box);
+    legame_->widget(c_.soglia)->setMaximumWidth(64);
     g->addWidget(etichetta(QStringLiteral("Supero"), box, true), 7, 2);
-    auto* supero = crea("Diff", box);
+    auto* supero = crea(c_.supero, box);
     // Wide enough for a difference written with all its digits.
     supero->setFixedWidth(supero->fontMetrics().horizontalAdvance(QStringLiteral("-00,0000000000000")) + 12);
     g->addWidget(supero, 8, 2, 1, 2, Qt::AlignLeft);
     // The category and class whose threshold was used, beside it.
     g->addWidget(etichetta(QStringLiteral("classe d'importo"), box, true), 7, 4, 1, 3);
-    QWidget* classe = crea("ClasseSoglia", box);
+    QWidget* classe = crea(c_.classeSoglia, box);
     classe->setMaximumWidth(300);
     g->addWidget(classe, 8, 4, 1, 3);
     return box;
@@ -414,7 +378,8 @@ QWidget* VistaTaeg::confronto() {
 void VistaTaeg::schedaMutuo(QWidget* pagina) {
     auto* v = new QVBoxLayout(pagina);
     v->addLayout(datiMutuo(pagina));
-    auto* piano = qobject_cast<QListWidget*>(crea("LstPianoAmm", pagina));
+    const auto& m = controlli<ControlliMutuo>(taeg_->schema());
+    auto* piano = qobject_cast<QListWidget*>(crea(m.piano, pagina));
     piano->setFont(fontFisso(QStringLiteral("Courier New")));
     piano->setMinimumHeight(240);
     auto* basso = new QHBoxLayout;
@@ -423,7 +388,7 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
     v->addLayout(basso, 1);
 
     for (auto* e : pagina->findChildren<QLineEdit*>()) {
-        if (e->objectName() != QLatin1String("txtData")) e->setAlignment(Qt::AlignRight);
+        if (e != legame_->widget(m.dataErogazione)) e->setAlignment(Qt::AlignRight);
         e->setMinimumWidth(100);
         if (e->isReadOnly()) { // the user sees at once which figures are only written by the calculation
             QPalette p = e->palette();
@@ -431,15 +396,22 @@ void VistaTaeg::schedaMutuo(QWidget* pagina) {
             e->setPalette(p);
         }
     }
-    legame_->ordinaTab(kOrdineMutuo);
+    // Tab follows the order of the Enter moves; the frequency options come after the fields.
+    std::vector<int> ordine;
+    for (const auto& nome : ordineTab(ControlliMutuo::kRighe))
+        ordine.push_back(taeg_->schema().id(nome));
+    for (const auto& nome : ordineTab(ControlliVerificaUsura::kRighe))
+        ordine.push_back(taeg_->schema().id(nome));
+    legame_->ordinaTab(ordine);
 }
 
 // The loan's figures, its frequency, its results and its buttons, side by side.
 QHBoxLayout* VistaTaeg::datiMutuo(QWidget* pagina) {
     auto* alto = new QHBoxLayout;
-    const auto riga = [&](QGridLayout* g, int r, int c, const char* testo, const char* nome, QWidget* box) {
+    const auto& m = controlli<ControlliMutuo>(taeg_->schema());
+    const auto riga = [&](QGridLayout* g, int r, int c, const char* testo, int id, QWidget* box) {
         auto* l = etichetta(QString::fromUtf8(testo), box);
-        QWidget* w = crea(nome, box);
+        QWidget* w = crea(id, box);
         l->setBuddy(w);
         g->addWidget(l, r, c);
         g->addWidget(w, r, c + 1);
@@ -447,41 +419,44 @@ QHBoxLayout* VistaTaeg::datiMutuo(QWidget* pagina) {
     };
     auto* dati = new QGroupBox(QStringLiteral("Dati del mutuo"), pagina);
     auto* gd = new QGridLayout(dati);
-    riga(gd, 0, 0, "Importo Mutuo", "txtImporto", dati);
-    riga(gd, 0, 2, "Data erogazione", "txtData", dati)->setAlignment(Qt::AlignCenter);
-    riga(gd, 1, 0, "Durata in anni", "anniX", dati);
-    riga(gd, 1, 2, "Numero Rate", "txtNumRate", dati);
-    riga(gd, 2, 0, "Tasso Annuo %", "txtTasso", dati);
-    riga(gd, 2, 2, "Importo Rata", "txtRata", dati);
-    riga(gd, 3, 0, "Spese iniziali", "SpesaUT", dati);
-    riga(gd, 3, 2, "Spese per rata", "SpesaM", dati);
+    riga(gd, 0, 0, "Importo Mutuo", m.importo, dati);
+    riga(gd, 0, 2, "Data erogazione", m.dataErogazione, dati)->setAlignment(Qt::AlignCenter);
+    riga(gd, 1, 0, "Durata in anni", m.anni, dati);
+    riga(gd, 1, 2, "Numero Rate", m.numeroRate, dati);
+    riga(gd, 2, 0, "Tasso Annuo %", m.tassoAnnuo, dati);
+    riga(gd, 2, 2, "Importo Rata", m.rata, dati);
+    riga(gd, 3, 0, "Spese iniziali", m.speseIniziali, dati);
+    riga(gd, 3, 2, "Spese per rata", m.spesePerRata, dati);
     gd->setColumnStretch(1, 1);
     gd->setColumnStretch(3, 1);
     alto->addWidget(dati, 3);
 
-    auto* frequenza = crea("Frame1", pagina);
+    auto* frequenza = crea(m.corniceScadenza, pagina);
     auto* gf = new QGridLayout(frequenza);
-    for (int k = 0; k < 6; ++k)
-        gf->addWidget(crea(("Option1(" + std::to_string(k) + ")").c_str(), frequenza), k % 3, k / 3);
+    int k = 0;
+    for (int id : {m.mensile, m.bimestrale, m.trimestrale, m.quadrimestrale, m.semestrale, m.annuale}) {
+        gf->addWidget(crea(id, frequenza), k % 3, k / 3);
+        ++k;
+    }
     alto->addWidget(frequenza, 2);
 
     auto* risultati = new QGroupBox(QStringLiteral("Risultati"), pagina);
     auto* gr = new QGridLayout(risultati);
-    riga(gr, 0, 0, "T.A.E.G. %", "TxtTaeg", risultati);
-    riga(gr, 1, 0, "Totale interessi", "TotIntM", risultati);
-    riga(gr, 2, 0, "Totale mutuo", "totmutuo", risultati);
-    riga(gr, 3, 0, "Totale spese", "TSpese", risultati);
+    riga(gr, 0, 0, "T.A.E.G. %", m.taeg, risultati);
+    riga(gr, 1, 0, "Totale interessi", m.totaleInteressi, risultati);
+    riga(gr, 2, 0, "Totale mutuo", m.costoTotale, risultati);
+    riga(gr, 3, 0, "Totale spese", m.totaleSpese, risultati);
     alto->addWidget(risultati, 2);
 
     auto* comandi = new QVBoxLayout;
-    for (const char* nome : {"CmdCalcola", "cmdStampa", "cmdEsportaXlsx", "cmdEsportaCsv"})
-        comandi->addWidget(crea(nome, pagina));
+    for (int id : {m.calcola, m.stampa, m.esportaExcel, m.esportaCsv})
+        comandi->addWidget(crea(id, pagina));
     comandi->addStretch();
     alto->addLayout(comandi);
     return alto;
 }
 
-void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi) {
+void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<int>& ids) {
     auto* contenitore = new QWidget(pagina);
     auto* g = new QGridLayout(contenitore);
     if (!pagina->layout()) new QVBoxLayout(pagina);
@@ -497,11 +472,10 @@ void VistaTaeg::schedaGenerica(QWidget* pagina, const std::vector<std::string>& 
         if (col > 0) ++riga;
         col = 0;
     };
-    for (const std::string& nome : nomi) {
-        const int id = taeg_->schema().trova(nome);
-        if (id < 0 || legame_->legato(id)) continue;
+    for (int id : ids) {
+        if (legame_->legato(id)) continue;
         const DefinizioneControllo& d = taeg_->schema().definizione(id);
-        QWidget* w = legame_->crea(nome, contenitore);
+        QWidget* w = legame_->crea(id, contenitore);
         if (auto* e = qobject_cast<QLineEdit*>(w); e && !d.aiuto.empty()) e->setPlaceholderText(qs(d.aiuto));
         if (d.tipo == Tipo::Pulsante) {
             pulsanti->addWidget(w, nPulsanti / kPulsantiPerRiga, nPulsanti % kPulsantiPerRiga);

@@ -2,6 +2,7 @@
 
 #include "calculation/taeg.h"
 #include "program/stato_programma.h"
+#include "teg/teg_controlli.h"
 #include "vista_generica.h"
 
 #include <QPointer>
@@ -58,12 +59,13 @@ private:
     QWidget* scomposizione();
     void schedaMutuo(QWidget* pagina);
     QHBoxLayout* datiMutuo(QWidget* pagina);
-    void schedaGenerica(QWidget* pagina, const std::vector<std::string>& nomi);
-    QWidget* crea(const char* nome, QWidget* genitore);
-    void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, const char* nome, QWidget* genitore);
+    void schedaGenerica(QWidget* pagina, const std::vector<int>& ids);
+    QWidget* crea(int id, QWidget* genitore);
+    void campo(QGridLayout* g, int riga, int colonna, const char* etichetta, int id, QWidget* genitore);
 
     std::unique_ptr<Taeg> taeg_;
     LegameFinestra* legame_;
+    const ControlliTeg& c_;
     QPointer<VistaGenerica> riepilogo_;
     bool inChiusura_ = false;
     VistaPratica* pratica_ = nullptr;

@@ -82,10 +82,11 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     : QWidget(parent), modello_(std::make_unique<Usurari>(ctx, std::move(server))),
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
+    const auto& c = controlli<ControlliTassi>(modello_->schema());
     auto* v = new QVBoxLayout(this);
     v->setMenuBar(barraMenu());
 
-    auto* titolo = qobject_cast<QLabel*>(legame_->crea("SSPanel1", this));
+    auto* titolo = qobject_cast<QLabel*>(legame_->crea(c.titolo, this));
     titolo->setFrameShape(QFrame::Panel);
     titolo->setFrameShadow(QFrame::Raised);
     titolo->setAlignment(Qt::AlignCenter);
@@ -97,22 +98,22 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     v->addWidget(titolo);
 
     auto* periodo = new QHBoxLayout;
-    const auto coppia = [&](const char* etichetta, const char* combo) {
+    const auto coppia = [&](int etichetta, int combo) {
         auto* l = qobject_cast<QLabel*>(legame_->crea(etichetta, this));
-        QWidget* c = legame_->crea(combo, this);
-        l->setBuddy(c);
+        QWidget* w = legame_->crea(combo, this);
+        l->setBuddy(w);
         periodo->addWidget(l);
-        periodo->addWidget(c);
+        periodo->addWidget(w);
     };
-    periodo->addWidget(legame_->crea("LblPeriodo", this));
-    coppia("LblTrimestre", "Combo1");
-    coppia("LblAnno", "Combo2");
+    periodo->addWidget(legame_->crea(c.etichettaPeriodo, this));
+    coppia(c.etichettaTrimestre, c.trimestre);
+    coppia(c.etichettaAnno, c.anno);
     periodo->addSpacing(24);
-    coppia("LblRichiama", "Combo3");
+    coppia(c.etichettaRichiama, c.richiama);
     periodo->addStretch();
-    legame_->widget("Combo1")->setMinimumWidth(50);
-    legame_->widget("Combo2")->setMinimumWidth(70);
-    legame_->widget("Combo3")->setMinimumWidth(130);
+    legame_->widget(c.trimestre)->setMinimumWidth(50);
+    legame_->widget(c.anno)->setMinimumWidth(70);
+    legame_->widget(c.richiama)->setMinimumWidth(130);
     v->addLayout(periodo);
 
     // The fields and the listing scroll on a screen too small for them; the buttons stay in sight.
@@ -124,7 +125,7 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     v->addWidget(new AreaScorrevole(corpo, this), 1);
 
     auto* basso = new QHBoxLayout;
-    auto* stato = qobject_cast<QLabel*>(legame_->crea("LblStato", this));
+    auto* stato = qobject_cast<QLabel*>(legame_->crea(c.stato, this));
     stato->setTextFormat(Qt::PlainText);
     basso->addWidget(stato, 1);
     occupato_ = new QProgressBar(this);
@@ -143,15 +144,15 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
         annulla_->setEnabled(false);
     });
     basso->addWidget(annulla_);
-    const auto pulsante = [&](const char* nome, const QString& testo) {
-        auto* b = qobject_cast<QPushButton*>(legame_->crea(nome, this));
+    const auto pulsante = [&](int id, const QString& testo) {
+        auto* b = qobject_cast<QPushButton*>(legame_->crea(id, this));
         if (b->text().isEmpty()) b->setText(testo);
         basso->addWidget(b);
     };
-    pulsante("OK", {});
-    pulsante("Pulisci", QStringLiteral("Pulisci"));
-    pulsante("SSCommand6", QStringLiteral("Scarica tassi"));
-    pulsante("Esc", QStringLiteral("Esci"));
+    pulsante(c.conferma, {});
+    pulsante(c.pulisci, QStringLiteral("Pulisci"));
+    pulsante(c.scarica, QStringLiteral("Scarica tassi"));
+    pulsante(c.esci, QStringLiteral("Esci"));
     v->addLayout(basso);
 
     legame_->ordinaTab();
@@ -182,9 +183,9 @@ QMenuBar* VistaUsurari::barraMenu() {
         }
         QAction* a = menu->addAction(qs(d.testo));
         a->setObjectName(qs(d.nome));
-        const std::string nome = d.nome;
-        connect(a, &QAction::triggered, this, [this, nome] {
-            modello_->clicca(nome);
+        const int id = static_cast<int>(i);
+        connect(a, &QAction::triggered, this, [this, id] {
+            modello_->clicca(id);
             legame_->aggiorna();
         });
     }
@@ -194,29 +195,30 @@ QMenuBar* VistaUsurari::barraMenu() {
 QWidget* VistaUsurari::campiTassi() {
     auto* box = new QFrame(this);
     box->setFrameShape(QFrame::StyledPanel);
+    const auto& c = controlli<ControlliTassi>(modello_->schema());
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(3);
-    const auto etichetta = [&](const char* nome, int riga, int col, int righe = 1, int colonne = 1) {
-        auto* l = qobject_cast<QLabel*>(legame_->crea(nome, box));
+    const auto etichetta = [&](int id, int riga, int col, int righe = 1, int colonne = 1) {
+        auto* l = qobject_cast<QLabel*>(legame_->crea(id, box));
         l->setWordWrap(true);
         g->addWidget(l, riga, col, righe, colonne);
         return l;
     };
-    etichetta("LblCategoria", 0, 0);
-    etichetta("Label2", 0, 1);
-    etichetta("LblMedi", 0, 2);
-    etichetta("LblSoglia", 0, 3);
-    for (int c = 0; c < 4; ++c) {
-        auto* l = qobject_cast<QLabel*>(g->itemAtPosition(0, c)->widget());
+    etichetta(c.etichettaCategoria, 0, 0);
+    etichetta(c.classiDiImporto, 0, 1);
+    etichetta(c.etichettaMedi, 0, 2);
+    etichetta(c.etichettaSoglie, 0, 3);
+    for (int k = 0; k < 4; ++k) {
+        auto* l = qobject_cast<QLabel*>(g->itemAtPosition(0, k)->widget());
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
     }
     // One line per class of amount: its caption and its average and threshold fields.
-    const auto classe = [&](int riga, const char* didascalia, const char* medio, const char* soglia) {
-        if (didascalia) etichetta(didascalia, riga, 1);
-        for (auto [nome, col] : {std::pair{medio, 2}, std::pair{soglia, 3}}) {
-            auto* e = qobject_cast<QLineEdit*>(legame_->crea(nome, box));
+    const auto classe = [&](int riga, int didascalia, int medio, int soglia) {
+        if (didascalia >= 0) etichetta(didascalia, riga, 1);
+        for (auto [id, col] : {std::pair{medio, 2}, std::pair{soglia, 3}}) {
+            auto* e = qobject_cast<QLineEdit*>(legame_->crea(id, box));
             e->setAlignment(Qt::AlignRight);
             e->setFixedWidth(58);
             g->addWidget(e, riga, col);
@@ -229,26 +231,26 @@ QWidget* VistaUsurari::campiTassi() {
         g->addWidget(linea, riga, 0, 1, 4);
     };
     separatore(1);
-    etichetta("LblConto", 2, 0, 2);
-    classe(2, "LblConto1", "TM1", "TU1");
-    classe(3, "LblConto2", "TM2", "TU2");
+    etichetta(c.etichettaConto, 2, 0, 2);
+    classe(2, c.etichettaContoFino, c.medioContoFino, c.sogliaContoFino);
+    classe(3, c.etichettaContoOltre, c.medioContoOltre, c.sogliaContoOltre);
     separatore(4);
-    etichetta("LblScoperti", 5, 0, 2);
-    classe(5, "LblScoperti1", "TM7", "TU7");
-    classe(6, "LblScoperti2", "TM8", "TU8");
+    etichetta(c.etichettaScoperti, 5, 0, 2);
+    classe(5, c.etichettaScopertiFino, c.medioScopertiFino, c.sogliaScopertiFino);
+    classe(6, c.etichettaScopertiOltre, c.medioScopertiOltre, c.sogliaScopertiOltre);
     separatore(7);
-    etichetta("LblAnticipi", 8, 0, 3);
-    classe(8, "LblAnticipi1", "TM3", "TU3");
+    etichetta(c.etichettaAnticipi, 8, 0, 3);
+    classe(8, c.etichettaAnticipiFino, c.medioAnticipiFino, c.sogliaAnticipiFino);
     auto* secondo = new QVBoxLayout;
     secondo->setSpacing(0);
-    secondo->addWidget(legame_->crea("LblAnticipi2", box));
-    secondo->addWidget(legame_->crea("LblAnticipi2b", box));
+    secondo->addWidget(legame_->crea(c.etichettaAnticipiMedi, box));
+    secondo->addWidget(legame_->crea(c.etichettaAnticipiMediEuro, box));
     g->addLayout(secondo, 9, 1);
-    classe(9, nullptr, "TM4", "TU4");
-    classe(10, "LblAnticipi3", "TM6", "TU6");
+    classe(9, -1, c.medioAnticipiMedi, c.sogliaAnticipiMedi);
+    classe(10, c.etichettaAnticipiOltre, c.medioAnticipiOltre, c.sogliaAnticipiOltre);
     separatore(11);
-    etichetta("LblCms", 12, 0, 1, 2);
-    classe(12, nullptr, "TM5", "TU5");
+    etichetta(c.etichettaCms, 12, 0, 1, 2);
+    classe(12, -1, c.cms, c.sogliaCms);
     g->setColumnMinimumWidth(0, 150);
     g->setColumnMinimumWidth(1, 180);
     g->setRowStretch(13, 1);
@@ -257,20 +259,21 @@ QWidget* VistaUsurari::campiTassi() {
 
 QWidget* VistaUsurari::elenco() {
     // The panel holds the two headings and the listing, so that they share their left edge.
-    auto* pannello = qobject_cast<QGroupBox*>(legame_->crea("pannello", this));
+    const auto& c = controlli<ControlliTassi>(modello_->schema());
+    auto* pannello = qobject_cast<QGroupBox*>(legame_->crea(c.pannello, this));
     pannello->setFlat(true);
     auto* v = new QVBoxLayout(pannello);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(0);
     const QFont courier = fontFisso(QStringLiteral("Courier New"), 8.25);
-    auto* lista = qobject_cast<QListWidget*>(legame_->crea("List1", pannello));
+    auto* lista = qobject_cast<QListWidget*>(legame_->crea(c.elenco, pannello));
     lista->setFont(courier);
     lista->setItemDelegate(new SottoIntestazioni(lista)); // rows drawn without their sort key
     lista->setFocusPolicy(Qt::NoFocus);                   // outside the tab order, as the listing is only read
     // The headings start where the rows' text starts inside the list.
     const int margine = lista->frameWidth() + lista->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-    for (const char* nome : {"LblIntestazione1", "LblIntestazione2"}) {
-        auto* l = qobject_cast<QLabel*>(legame_->crea(nome, pannello));
+    for (int id : {c.intestazione1, c.intestazione2}) {
+        auto* l = qobject_cast<QLabel*>(legame_->crea(id, pannello));
         l->setFont(courier);
         l->setTextFormat(Qt::PlainText);
         l->setContentsMargins(margine, 0, 0, 0);

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Vantrel needs, from Debian's packages only.
+# Installs what building, running, testing and packaging Vantrel need, from Debian's packages only.
+# Every name is a real package, not a name another package provides: dpkg-query knows only real
+# ones, so a provided name would look missing at every run and send it to the network again.
 set -euo pipefail
 
 packages=(
+    # building
     build-essential cmake ninja-build clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-svg-dev qt6-charts-dev
     libcurl4-openssl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-charts-dev libxlsxwriter-dev zlib1g-dev openssl
-    python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils xvfb xauth xdotool imagemagick lld
+    libxlsxwriter-dev zlib1g-dev lld
+    # the manual pages (help2man in the Italian locale, compiled from the locales package)
+    help2man locales
+    # the tests and tools/: test servers and certificates, workbooks and PDFs read back, the user's
+    # journey and the screenshots under a virtual X server
+    openssl python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils
+    xvfb xauth xdotool imagemagick
+    # the Debian package and its checks (tools/pacchetto.sh)
+    dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -12,13 +12,24 @@
 # every view it drives has its own faster tests.
 # Usage: tools/mutazioni.sh [list] [number of the first fault] [number of the last fault]
 #        tools/mutazioni.sh --controlla [list]   only says which faults no longer apply
+#        tools/mutazioni.sh --casuali SEED N     N faults nobody chose, drawn by
+#                                                tools/mutazioni_casuali.py with SEED
+# A survivor listed in tools/mutazioni_equivalenti.txt ("file|original|faulty|why", the fault
+# changes nothing a user or a file can see) is counted apart as equivalent, with its reason.
 # Environment: MUTAZIONI_LIMITE seconds per fault for build and tests (default 900);
 # MUTAZIONI_CARTELLA the scratch folder (default build/mutazioni), so that two halves can run at once.
 set -uo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 controlla=0
 if [ "${1:-}" = --controlla ]; then controlla=1; shift; fi
+if [ "${1:-}" = --casuali ]; then
+    mkdir -p "${MUTAZIONI_CARTELLA:-$radice/build/mutazioni}"
+    casuali=${MUTAZIONI_CARTELLA:-$radice/build/mutazioni}/casuali-$2.txt
+    (cd "$radice" && /usr/bin/python3 tools/mutazioni_casuali.py "$2" "$3") >"$casuali" || exit 2
+    set -- "$casuali"
+fi
 elenco_dato=$(realpath "${1:-$radice/tools/mutazioni.txt}")
+equivalenti=$radice/tools/mutazioni_equivalenti.txt
 primo=${2:-1}
 ultimo=${3:-100000}
 limite=${MUTAZIONI_LIMITE:-900}
@@ -83,7 +94,24 @@ attivo=0
 ripristina() { [ "$attivo" -gt 0 ] && applica "$attivo" --ripristina; attivo=0; }
 trap 'ripristina; echo; echo interrotto; exit 130' INT TERM
 
-presi=0; sopravvissuti=(); noncompila=0; nonapplicabili=0; n=$primo
+# The reason a fault is equivalent, when the triage found it so; empty otherwise.
+equivalente() {
+    /usr/bin/python3 - "$elenco" "$equivalenti" "$1" <<'EOF'
+import re, sys
+elenco, equivalenti, n = sys.argv[1], sys.argv[2], int(sys.argv[3])
+righe = [r.rstrip("\n") for r in open(elenco, encoding="utf-8") if r.strip() and not r.startswith("#")]
+voce = re.split(r"(?<!\\)\|", righe[n - 1])[:3]
+try:
+    for r in open(equivalenti, encoding="utf-8"):
+        campi = re.split(r"(?<!\\)\|", r.rstrip("\n"))
+        if not r.startswith("#") and campi[:3] == voce:
+            print(campi[3] if len(campi) > 3 else "equivalente")
+except FileNotFoundError:
+    pass
+EOF
+}
+
+presi=0; sopravvissuti=(); equivalenti_trovati=(); noncompila=0; nonapplicabili=0; n=$primo
 while [ "$n" -le "$ultimo" ]; do
     descrizione=$(applica "$n"); esito=$?
     [ $esito -eq 3 ] && break
@@ -99,7 +127,12 @@ while [ "$n" -le "$ultimo" ]; do
         echo "[$n] non compila  $descrizione"; noncompila=$((noncompila + 1))
     elif timeout "$limite" bash -c "$(declare -f prove); build='$build' prove --timeout 120" \
         >"$lavoro/guasto.log" 2>&1; then
-        echo "[$n] SOPRAVVISSUTO ($(($(date +%s) - inizio)) s)  $descrizione"; sopravvissuti+=("[$n] $descrizione")
+        perche=$(equivalente "$n")
+        if [ -n "$perche" ]; then
+            echo "[$n] equivalente ($perche)  $descrizione"; equivalenti_trovati+=("[$n] $descrizione: $perche")
+        else
+            echo "[$n] SOPRAVVISSUTO ($(($(date +%s) - inizio)) s)  $descrizione"; sopravvissuti+=("[$n] $descrizione")
+        fi
     else
         # The tests that caught it: a test that alone catches a fault must not be cut.
         chi=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$lavoro/guasto.log" | tr '\n' ' ')
@@ -112,7 +145,11 @@ done
 
 totale=$((presi + ${#sopravvissuti[@]}))
 echo
-echo "Guasti presi: $presi su $totale ($((totale ? 100 * presi / totale : 0)) %); non compilano: $noncompila; non applicabili: $nonapplicabili"
+echo "Guasti presi: $presi su $totale ($((totale ? 100 * presi / totale : 0)) %); equivalenti: ${#equivalenti_trovati[@]}; non compilano: $noncompila; non applicabili: $nonapplicabili"
+if [ ${#equivalenti_trovati[@]} -gt 0 ]; then
+    echo "Equivalenti:"
+    printf '  %s\n' "${equivalenti_trovati[@]}"
+fi
 if [ ${#sopravvissuti[@]} -gt 0 ]; then
     echo "Sopravvissuti:"
     printf '  %s\n' "${sopravvissuti[@]}"

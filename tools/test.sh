@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vantrel and runs every test: the developer build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Installs what is missing, builds Vantrel and runs every test: the developer build with its Debian
+# package, then the AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -8,6 +8,7 @@ tools/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset dev
 cmake --build --preset dev
+tools/pacchetto.sh build/dev
 ctest --preset dev
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -5,6 +5,7 @@
 #include "common/file_sicuro.h"
 #include "common/maschera_formato.h"
 #include "common/testo.h"
+#include "reports/controlli_report.h"
 #include "reports/file_report.h"
 #include "teg/finestra_calcolo.h"
 #include "teg/lista_report.h"
@@ -14,13 +15,6 @@
 
 namespace vantrel {
 namespace {
-
-DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* caption, const char* aiuto) {
-    auto& d = s.aggiungi(nome, Tipo::Pulsante, caption);
-    d.aiuto = aiuto;
-    d.tooltip = aiuto; // the tab's buttons say what they do under the pointer as well
-    return d;
-}
 
 std::string testoRiga(const std::vector<Cella>& r) {
     std::string s;
@@ -44,29 +38,6 @@ RiepilogoPratica::RiepilogoPratica(Finestra& f, Contesto& ctx, ListaReport& list
       schede_(controlli<ControlliTeg>(f.schema()).schede) {}
 
 RiepilogoPratica::~RiepilogoPratica() = default;
-
-void RiepilogoPratica::definisci(Schema& s) {
-    pulsante(s, "ImportaPeriodi", "Importa periodi...",
-             "importa da un file CSV i trimestri di un conto, li controlla tutti e ne accoda le righe al report");
-    s.aggiungi("TabellaPratica", Tipo::Lista).aiuto =
-        "un trimestre per riga; i trimestri oltre la soglia sono evidenziati e segnati 'OLTRE SOGLIA'";
-    s.aggiungi("TotTrimestri", Tipo::Etichetta).aiuto = "trimestri controllati";
-    s.aggiungi("TotSuperi", Tipo::Etichetta).aiuto = "trimestri con il TEG oltre il tasso soglia";
-    s.aggiungi("SuperoMax", Tipo::Etichetta).aiuto = "il supero più alto e il suo trimestre";
-    s.aggiungi("StatoPratica", Tipo::Etichetta);
-    s.aggiungi("GraficoPratica", Tipo::Etichetta).aiuto =
-        "TEG e tasso soglia di ogni trimestre; i triangoli rossi segnano i trimestri oltre la soglia";
-    s.aggiungi("Avanzamento", Tipo::Etichetta).visibile = false;
-    for (auto* d : {&pulsante(s, "EsportaExcel", "Esporta Excel...",
-                              "salva il riepilogo, i dati dei trimestri e i tassi usati in una cartella di Excel"),
-                    &pulsante(s, "EsportaCsv", "Esporta CSV...", "salva il riepilogo dei trimestri in un file CSV"),
-                    &pulsante(s, "SalvaGrafico", "Salva grafico...", "salva il grafico come immagine PNG"),
-                    &pulsante(s, "StampaPratica", "Stampa pratica",
-                              "stampa la copertina, il riepilogo, il grafico e il riepilogo di calcolo dei trimestri "
-                              "oltre la soglia"),
-                    &pulsante(s, "PdfPratica", "Esporta PDF...", "salva la stampa della pratica in un file PDF")})
-        d->abilitato = false;
-}
 
 void RiepilogoPratica::carica() {
     ++importazioni_;

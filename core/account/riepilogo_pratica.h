@@ -3,9 +3,9 @@
 #include "account/grafico_pratica.h"
 #include "account/importa_periodi.h"
 #include "common/cartella_lavoro.h"
+#include "common/controlli.h"
 #include "common/finestra.h"
 #include "program/stato_programma.h"
-#include "reports/controlli_report.h"
 #include "teg/esito_trimestre.h"
 
 #include <chrono>
@@ -18,6 +18,44 @@ namespace vantrel {
 
 class ListaReport;
 
+// The controls of the "Riepilogo pratica" tab of the calculation window `Taeg`
+// clang-format off
+#define VANTREL_CONTROLLI_PRATICA(X)                                                                                   \
+    X(importaPeriodi, "ImportaPeriodi", Pulsante, .testo = "Importa periodi...",                                       \
+        .aiuto = "importa da un file CSV i trimestri di un conto, li controlla tutti e ne accoda le righe al report",  \
+        .tooltip = "importa da un file CSV i trimestri di un conto, li controlla tutti e ne accoda le righe al "       \
+            "report")                                                                                                  \
+    X(tabella, "TabellaPratica", Lista,                                                                                \
+        .aiuto = "un trimestre per riga; i trimestri oltre la soglia sono evidenziati e segnati 'OLTRE SOGLIA'")       \
+    X(trimestri, "TotTrimestri", Etichetta, .aiuto = "trimestri controllati")                                          \
+    X(superi, "TotSuperi", Etichetta, .aiuto = "trimestri con il TEG oltre il tasso soglia")                           \
+    X(superoMassimo, "SuperoMax", Etichetta, .aiuto = "il supero più alto e il suo trimestre")                         \
+    X(stato, "StatoPratica", Etichetta)                                                                                \
+    X(grafico, "GraficoPratica", Etichetta,                                                                            \
+        .aiuto = "TEG e tasso soglia di ogni trimestre; i triangoli rossi segnano i trimestri oltre la soglia")        \
+    X(avanzamento, "Avanzamento", Etichetta, .visibile = false)                                                        \
+    X(esportaExcel, "EsportaExcel", Pulsante, .testo = "Esporta Excel...",                                             \
+        .aiuto = "salva il riepilogo, i dati dei trimestri e i tassi usati in una cartella di Excel",                  \
+        .tooltip = "salva il riepilogo, i dati dei trimestri e i tassi usati in una cartella di Excel",                \
+        .abilitato = false)                                                                                            \
+    X(esportaCsv, "EsportaCsv", Pulsante, .testo = "Esporta CSV...",                                                   \
+        .aiuto = "salva il riepilogo dei trimestri in un file CSV",                                                    \
+        .tooltip = "salva il riepilogo dei trimestri in un file CSV", .abilitato = false)                              \
+    X(salvaGrafico, "SalvaGrafico", Pulsante, .testo = "Salva grafico...",                                             \
+        .aiuto = "salva il grafico come immagine PNG", .tooltip = "salva il grafico come immagine PNG",                \
+        .abilitato = false)                                                                                            \
+    X(stampaPratica, "StampaPratica", Pulsante, .testo = "Stampa pratica",                                             \
+        .aiuto = "stampa la copertina, il riepilogo, il grafico e il riepilogo di calcolo dei trimestri oltre la "     \
+            "soglia",                                                                                                  \
+        .tooltip = "stampa la copertina, il riepilogo, il grafico e il riepilogo di calcolo dei trimestri oltre la "   \
+            "soglia",                                                                                                  \
+        .abilitato = false)                                                                                            \
+    X(esportaPdf, "PdfPratica", Pulsante, .testo = "Esporta PDF...",                                                   \
+        .aiuto = "salva la stampa della pratica in un file PDF",                                                       \
+        .tooltip = "salva la stampa della pratica in un file PDF", .abilitato = false)
+// clang-format on
+VANTREL_STRUTTURA_CONTROLLI(ControlliPratica, VANTREL_CONTROLLI_PRATICA)
+
 /// The "Riepilogo pratica" tab of the calculation window: a whole account at once. "Importa
 /// periodi..." reads the quarters of an account from a CSV file and checks each one on a
 /// calculation window loaded afresh, as `vantrel-cli teg` does, appending its result row to the
@@ -27,7 +65,6 @@ class RiepilogoPratica : public ParteFinestra {
 public:
     RiepilogoPratica(Finestra& f, Contesto& ctx, ListaReport& lista);
     ~RiepilogoPratica() override;
-    static void definisci(Schema& s);
     /// The window load: no account, the tab's title.
     void carica();
 

@@ -6,7 +6,7 @@ const Schema& Taeg::schemaTaeg() {
     static const Schema s = [] {
         Schema sc("Taeg", "T.E.G. maschera principale");
         FinestraCalcolo::definisci(sc);
-        RiepilogoPratica::definisci(sc);
+        aggiungi(sc, ControlliPratica::kRighe);
         return sc;
     }();
     return s;

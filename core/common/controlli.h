@@ -4,29 +4,62 @@
 
 #include <map>
 #include <mutex>
-#include <utility>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace vantrel {
 
-// Every window names its controls the same way: a list of pairs, the name the code reads (what the
-// control is) and the control's own name (which scripts, the command line and the files keep):
+/// What a control starts with besides its names and kind. A row names only what differs from these
+/// defaults, in this order (designated initializers keep the order of the declaration).
+struct Attributi {
+    const char* testo = ""; // text or caption when the window is created
+    const char* aiuto = ""; // text of the help box while the pointer is over it
+    const char* tooltip = "";
+    const char* gruppo = ""; // option buttons of one group exclude each other; a menu item's menu
+    bool solaLettura = false;
+    bool visibile = true;
+    bool abilitato = true;
+    bool selezionato = false;
+    int lunghezzaMassima = 0; // 0: no limit
+    int sinistra = 0;         // twips, where the position matters
+    int tab = 0;              // place in the Tab order of its list, from 1; 0: Tab passes it by
+};
+
+/// One control, declared once: the name the code reads, the control's own name (which scripts,
+/// the command line and report files keep), its kind and how it starts.
+struct RigaControllo {
+    const char* nome;
+    const char* controllo;
+    Tipo tipo;
+    Attributi attributi;
+};
+
+// Every window lists its controls once, a row each:
 //
-//     #define VANTREL_CONTROLLI_TEG(X) X(dataInizio, "dal") X(numeriDebitori, "NumeriD") ...
-//     VANTREL_STRUTTURA_CONTROLLI(ControlliTeg, VANTREL_CONTROLLI_TEG)
+//     #define VANTREL_CONTROLLI_MUTUO(X)
+//         X(importo, "txtImporto", Testo, .aiuto = "inserire l'importo finanziato", .tab = 1) ...
+//     VANTREL_STRUTTURA_CONTROLLI(ControlliMutuo, VANTREL_CONTROLLI_MUTUO)
 //
-// gives `struct ControlliTeg { int dataInizio; int numeriDebitori; ... }`, each the control's id in
-// the schema, and `controlli<ControlliTeg>(schema)` resolves them once per schema. An unknown name
-// throws at the first use, so a renamed control cannot go unnoticed.
-#define VANTREL_CONTROLLO_CAMPO(nome, legacy) int nome = -1;
-#define VANTREL_CONTROLLO_RISOLVI(nome, legacy) nome = s.id(legacy);
-#define VANTREL_CONTROLLO_VOCE(nome, legacy) {#nome, legacy},
+// gives `struct ControlliMutuo { int importo; ... }`, each the control's id in the schema, and the
+// rows themselves (`ControlliMutuo::kRighe`), from which `aggiungi` builds the schema and
+// `ordineTab` the Tab order. `controlli<ControlliMutuo>(schema)` resolves the ids once per schema; a
+// row missing from the schema throws at the first use.
+#define VANTREL_CONTROLLO_CAMPO(nome, controllo, tipo, ...) int nome = -1;
+#define VANTREL_CONTROLLO_RISOLVI(nome, controllo, tipo, ...) nome = s.id(controllo);
+#define VANTREL_CONTROLLO_RIGA(nome, controllo, tipo, ...)                                                             \
+    RigaControllo{#nome, controllo, Tipo::tipo, Attributi{__VA_ARGS__}},
 #define VANTREL_STRUTTURA_CONTROLLI(Struttura, ELENCO)                                                                 \
     struct Struttura {                                                                                                 \
         ELENCO(VANTREL_CONTROLLO_CAMPO)                                                                                \
         explicit Struttura(const Schema& s) { ELENCO(VANTREL_CONTROLLO_RISOLVI) }                                      \
-        /* the pairs (name in the code, control's name), for the map in ARCHITECTURE.md */                             \
-        static constexpr std::pair<const char*, const char*> kNomi[] = {ELENCO(VANTREL_CONTROLLO_VOCE)};               \
+        static constexpr RigaControllo kRighe[] = {ELENCO(VANTREL_CONTROLLO_RIGA)};                                    \
     };
+
+/// Adds the controls of `righe` to `s`, in their order.
+void aggiungi(Schema& s, std::span<const RigaControllo> righe);
+/// The controls of `righe` that Tab reaches, in the order of their places.
+std::vector<std::string> ordineTab(std::span<const RigaControllo> righe);
 
 /// The controls of a window kind resolved in `s`, once per schema (a schema lives as long as the program).
 template <class Struttura>

@@ -402,7 +402,10 @@ void Finestra::doppioClic(std::string_view controllo, int indice) {
 }
 
 void Finestra::sopra(std::string_view controllo) {
-    const int i = id(controllo);
+    sopra(id(controllo));
+}
+
+void Finestra::sopra(int i) {
     const auto& aiuto = schema_->definizione(i).aiuto;
     if (aiuto_ >= 0 && !aiuto.empty()) modifica(aiuto_).testo = aiuto;
 }

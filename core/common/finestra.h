@@ -151,6 +151,7 @@ public:
     /// On a list `indice` is the line; on a text field the character clicked, whose word or number is selected.
     void doppioClic(std::string_view controllo, int indice);
     void sopra(std::string_view controllo);
+    void sopra(int id);
 
     int fuoco() const { return fuoco_; }
     void daiFuoco(int id) { fuoco_ = id; }

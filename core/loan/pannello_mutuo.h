@@ -11,39 +11,54 @@
 
 namespace vantrel {
 
-// The controls of the "Mutuo" tab: the name in the code, the control's own name.
+// The controls of the "Mutuo" tab.
+// clang-format off
 #define VANTREL_CONTROLLI_MUTUO(X)                                                                                     \
-    X(importo, "txtImporto")                                                                                           \
-    X(dataErogazione, "txtData")                                                                                       \
-    X(anni, "anniX")                                                                                                   \
-    X(numeroRate, "txtNumRate")                                                                                        \
-    X(tassoAnnuo, "txtTasso")                                                                                          \
-    X(rata, "txtRata")                                                                                                 \
-    X(speseIniziali, "SpesaUT")                                                                                        \
-    X(spesePerRata, "SpesaM")                                                                                          \
-    X(taeg, "TxtTaeg")                                                                                                 \
-    X(totaleInteressi, "TotIntM")                                                                                      \
-    X(costoTotale, "totmutuo")                                                                                         \
-    X(totaleSpese, "TSpese")                                                                                           \
-    X(piano, "LstPianoAmm")                                                                                            \
-    X(calcola, "CmdCalcola")                                                                                           \
-    X(stampa, "cmdStampa")                                                                                             \
-    X(corniceScadenza, "Frame1")                                                                                       \
-    X(esportaExcel, "cmdEsportaXlsx")                                                                                  \
-    X(esportaCsv, "cmdEsportaCsv")                                                                                     \
-    X(mensile, "Option1(0)")                                                                                           \
-    X(bimestrale, "Option1(1)")                                                                                        \
-    X(trimestrale, "Option1(2)")                                                                                       \
-    X(quadrimestrale, "Option1(3)")                                                                                    \
-    X(semestrale, "Option1(4)")                                                                                        \
-    X(annuale, "Option1(5)")
+    X(importo, "txtImporto", Testo, .aiuto = "inserire l'importo finanziato", .tab = 1)                                \
+    X(dataErogazione, "txtData", Testo, .aiuto = "inserire la data di erogazione del mutuo", .lunghezzaMassima = 10,   \
+        .tab = 2)                                                                                                      \
+    X(corniceScadenza, "Frame1", Cornice, .testo = "Scadenza:",                                                        \
+        .aiuto = "selezionare la frequenza dei pagamenti delle rate")                                                  \
+    X(mensile, "Option1(0)", Opzione, .testo = "Mensile", .gruppo = "scadenza", .selezionato = true, .tab = 8)         \
+    X(bimestrale, "Option1(1)", Opzione, .testo = "Bimestrale", .gruppo = "scadenza", .tab = 9)                        \
+    X(trimestrale, "Option1(2)", Opzione, .testo = "Trimestrale", .gruppo = "scadenza", .tab = 10)                     \
+    X(quadrimestrale, "Option1(3)", Opzione, .testo = "Quadrimestrale", .gruppo = "scadenza", .tab = 11)               \
+    X(semestrale, "Option1(4)", Opzione, .testo = "Semestrale", .gruppo = "scadenza", .tab = 12)                       \
+    X(annuale, "Option1(5)", Opzione, .testo = "Annuale", .gruppo = "scadenza", .tab = 13)                             \
+    X(anni, "anniX", Testo, .aiuto = "inserire il numero di anni di durata del mutuo", .lunghezzaMassima = 3,          \
+        .tab = 3)                                                                                                      \
+    X(numeroRate, "txtNumRate", Testo,                                                                                 \
+        .aiuto = "inserire il nr di rate totale del piano di ammortamento. Il programma inserisce automaticamente "    \
+            "il numro di rate in base agli anni, ma il valore suggerito può essere modificato.",                       \
+        .lunghezzaMassima = 3, .tab = 4)                                                                               \
+    X(tassoAnnuo, "txtTasso", Testo, .aiuto = "inserire il tasso applicato al mutuo", .lunghezzaMassima = 6,           \
+        .tab = 5)                                                                                                      \
+    X(rata, "txtRata", Testo, .aiuto = "importo rata", .solaLettura = true, .tab = 14)                                 \
+    X(speseIniziali, "SpesaUT", Testo, .testo = "0", .aiuto = "inserire le spese iniziali per la stipula del mutuo",   \
+        .tooltip = "inserire spese nn collegate alle rate", .tab = 6)                                                  \
+    X(spesePerRata, "SpesaM", Testo, .testo = "0", .aiuto = "inserire le spese fisse per singola rata",                \
+        .tooltip = "addebito per singola rata", .tab = 7)                                                              \
+    X(taeg, "TxtTaeg", Testo, .aiuto = "valore TAEG che tiene conto degli interessi e di tutte le spese",              \
+        .solaLettura = true, .tab = 19)                                                                                \
+    X(totaleInteressi, "TotIntM", Testo, .aiuto = "totale interessi calcolati", .solaLettura = true, .tab = 20)        \
+    X(costoTotale, "totmutuo", Testo, .aiuto = "costo totale del muto = capitale + interessi + spese",                 \
+        .solaLettura = true, .tab = 21)                                                                                \
+    X(totaleSpese, "TSpese", Testo, .aiuto = "totale spese calcolate", .solaLettura = true, .tab = 22)                 \
+    X(piano, "LstPianoAmm", Lista, .tab = 23)                                                                          \
+    X(calcola, "CmdCalcola", Pulsante, .testo = "Calcola", .aiuto = "avvia il calcolo del mutuo", .tab = 15)           \
+    X(stampa, "cmdStampa", Pulsante, .testo = "Stampa", .aiuto = "stampa il piano del mutuo", .tab = 16)               \
+    X(esportaExcel, "cmdEsportaXlsx", Pulsante, .testo = "Esporta Excel...",                                           \
+        .aiuto = "salva il piano, una riga per rata con i totali, e i dati del mutuo in una cartella di Excel",        \
+        .tab = 17)                                                                                                     \
+    X(esportaCsv, "cmdEsportaCsv", Pulsante, .testo = "Esporta CSV...", .aiuto = "salva il piano in un file CSV",      \
+        .tab = 18)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliMutuo, VANTREL_CONTROLLI_MUTUO)
 
 /// The "Mutuo" tab of the calculation window: the loan calculator.
 class PannelloMutuo : public ParteFinestra {
 public:
     PannelloMutuo(Finestra& f, Contesto& ctx);
-    static void definisci(Schema& s);
     /// Prepares the loan fields when the window loads.
     void carica();
 

@@ -46,18 +46,6 @@ const std::vector<TipoOperazione>& tipi() {
     return t;
 }
 
-constexpr const char* kAiutoMora =
-    "inserire il tasso di mora pattuito. La soglia degli interessi moratori applica la regola della soglia al "
-    "TEGM aumentato della maggiorazione media di mora (Cass. SU 19597/2020). Sulla somma del tasso di mora al "
-    "tasso del contratto i tribunali non sono concordi: spuntare la casella per confrontare anche la somma.";
-
-DefinizioneControllo& campo(Schema& s, const char* nome, const char* aiuto, bool solaLettura = false) {
-    auto& d = s.aggiungi(nome, Tipo::Testo);
-    d.aiuto = aiuto;
-    d.solaLettura = solaLettura;
-    return d;
-}
-
 std::string percento(double x) {
     return formatta(x, "#,##0.0000");
 }
@@ -94,30 +82,6 @@ const std::vector<std::string>& VerificaUsura::tipiOperazione() {
         return v;
     }();
     return nomi;
-}
-
-void VerificaUsura::definisci(Schema& s) {
-    s.aggiungi("FrameUsura", Tipo::Cornice, "Verifica usura").aiuto =
-        "confronto del TEG del mutuo e del tasso di mora con le soglie d'usura della data del contratto";
-    campo(s, "txtDataContratto", "inserire la data di stipula del contratto (gg/mm/aaaa); vuota: la data di erogazione")
-        .lunghezzaMassima = 10;
-    auto& tipo = s.aggiungi("cmbTipoOperazione", Tipo::Combo);
-    tipo.aiuto = "scegliere la categoria di operazione della rilevazione trimestrale dei tassi medi";
-    campo(s, "txtSpeseIstruttoria",
-          "spese iniziali che entrano nel TEG (istruttoria, perizia, notaio a carico); vuoto: le spese iniziali del "
-          "mutuo");
-    campo(s, "txtAssicurazione", "premio dell'assicurazione collegata al finanziamento, pagato all'erogazione");
-    campo(s, "txtMediazione", "compenso di mediazione pagato all'erogazione");
-    campo(s, "txtTassoMora", kAiutoMora).lunghezzaMassima = 6;
-    s.aggiungi("chkMoraSommata", Tipo::Casella, "confronta anche mora + tasso del contratto").aiuto = kAiutoMora;
-    s.aggiungi("cmdVerificaUsura", Tipo::Pulsante, "Verifica usura").aiuto =
-        "calcola il TEG del mutuo e lo confronta con la soglia d'usura";
-    campo(s, "txtTegUsura", "TEG del mutuo ai fini dell'usura: rate, spese per rata e costi iniziali", true);
-    campo(s, "txtSogliaUsura", "soglia d'usura della categoria e classe alla data del contratto", true);
-    campo(s, "txtEsitoUsura", "esito del confronto del TEG con la soglia", true);
-    campo(s, "txtSogliaMora", "soglia degli interessi di mora: regola applicata a TEGM + maggiorazione", true);
-    campo(s, "txtEsitoMora", "esito del confronto del tasso di mora con la sua soglia", true);
-    s.aggiungi("lstFonteSoglia", Tipo::Lista).aiuto = "categoria, classe, regola e fonte dei tassi usati";
 }
 
 VerificaUsura::VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo)

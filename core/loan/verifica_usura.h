@@ -16,23 +16,45 @@ namespace vantrel {
 class PannelloMutuo;
 struct ControlliMutuo;
 
-// The controls of the "Verifica usura" frame: the name in the code, the control's own name.
+// The help of the default rate and of its check box.
+inline constexpr const char* kAiutoMora =
+    "inserire il tasso di mora pattuito. La soglia degli interessi moratori applica la regola della soglia al "
+    "TEGM aumentato della maggiorazione media di mora (Cass. SU 19597/2020). Sulla somma del tasso di mora al "
+    "tasso del contratto i tribunali non sono concordi: spuntare la casella per confrontare anche la somma.";
+
+// The controls of the "Verifica usura" frame.
+// clang-format off
 #define VANTREL_CONTROLLI_VERIFICA_USURA(X)                                                                            \
-    X(cornice, "FrameUsura")                                                                                           \
-    X(dataContratto, "txtDataContratto")                                                                               \
-    X(tipoOperazione, "cmbTipoOperazione")                                                                             \
-    X(speseIstruttoria, "txtSpeseIstruttoria")                                                                         \
-    X(assicurazione, "txtAssicurazione")                                                                               \
-    X(mediazione, "txtMediazione")                                                                                     \
-    X(tassoMora, "txtTassoMora")                                                                                       \
-    X(moraSommata, "chkMoraSommata")                                                                                   \
-    X(verifica, "cmdVerificaUsura")                                                                                    \
-    X(tegUsura, "txtTegUsura")                                                                                         \
-    X(soglia, "txtSogliaUsura")                                                                                        \
-    X(esito, "txtEsitoUsura")                                                                                          \
-    X(sogliaMora, "txtSogliaMora")                                                                                     \
-    X(esitoMora, "txtEsitoMora")                                                                                       \
-    X(fonteSoglia, "lstFonteSoglia")
+    X(cornice, "FrameUsura", Cornice, .testo = "Verifica usura",                                                       \
+        .aiuto = "confronto del TEG del mutuo e del tasso di mora con le soglie d'usura della data del contratto")     \
+    X(dataContratto, "txtDataContratto", Testo,                                                                        \
+        .aiuto = "inserire la data di stipula del contratto (gg/mm/aaaa); vuota: la data di erogazione",               \
+        .lunghezzaMassima = 10, .tab = 1)                                                                              \
+    X(tipoOperazione, "cmbTipoOperazione", Combo,                                                                      \
+        .aiuto = "scegliere la categoria di operazione della rilevazione trimestrale dei tassi medi", .tab = 2)        \
+    X(speseIstruttoria, "txtSpeseIstruttoria", Testo,                                                                  \
+        .aiuto = "spese iniziali che entrano nel TEG (istruttoria, perizia, notaio a carico); vuoto: le spese "        \
+            "iniziali del mutuo",                                                                                      \
+        .tab = 3)                                                                                                      \
+    X(assicurazione, "txtAssicurazione", Testo,                                                                        \
+        .aiuto = "premio dell'assicurazione collegata al finanziamento, pagato all'erogazione", .tab = 4)              \
+    X(mediazione, "txtMediazione", Testo, .aiuto = "compenso di mediazione pagato all'erogazione", .tab = 5)           \
+    X(tassoMora, "txtTassoMora", Testo, .aiuto = kAiutoMora, .lunghezzaMassima = 6, .tab = 6)                          \
+    X(moraSommata, "chkMoraSommata", Casella, .testo = "confronta anche mora + tasso del contratto",                   \
+        .aiuto = kAiutoMora, .tab = 7)                                                                                 \
+    X(verifica, "cmdVerificaUsura", Pulsante, .testo = "Verifica usura",                                               \
+        .aiuto = "calcola il TEG del mutuo e lo confronta con la soglia d'usura", .tab = 8)                            \
+    X(tegUsura, "txtTegUsura", Testo,                                                                                  \
+        .aiuto = "TEG del mutuo ai fini dell'usura: rate, spese per rata e costi iniziali", .solaLettura = true)       \
+    X(soglia, "txtSogliaUsura", Testo, .aiuto = "soglia d'usura della categoria e classe alla data del contratto",     \
+        .solaLettura = true)                                                                                           \
+    X(esito, "txtEsitoUsura", Testo, .aiuto = "esito del confronto del TEG con la soglia", .solaLettura = true)        \
+    X(sogliaMora, "txtSogliaMora", Testo,                                                                              \
+        .aiuto = "soglia degli interessi di mora: regola applicata a TEGM + maggiorazione", .solaLettura = true)       \
+    X(esitoMora, "txtEsitoMora", Testo, .aiuto = "esito del confronto del tasso di mora con la sua soglia",            \
+        .solaLettura = true)                                                                                           \
+    X(fonteSoglia, "lstFonteSoglia", Lista, .aiuto = "categoria, classe, regola e fonte dei tassi usati")
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliVerificaUsura, VANTREL_CONTROLLI_VERIFICA_USURA)
 
 /// The figures of one usury check of a loan, for the window, the plan print and the command line.
@@ -48,7 +70,6 @@ struct EsitoUsuraMutuo {
 class VerificaUsura : public ParteFinestra {
 public:
     VerificaUsura(Finestra& f, Contesto& ctx, const PannelloMutuo& mutuo);
-    static void definisci(Schema& s);
     /// The kinds of operation offered, in the order of the list.
     static const std::vector<std::string>& tipiOperazione();
     void carica();

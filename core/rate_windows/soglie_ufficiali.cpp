@@ -14,49 +14,25 @@ namespace {
 // The result fields, by the key of the figure they show.
 struct Campo {
     const char* chiave;
-    const char* controllo;
+    int ControlliSoglieUfficiali::*controllo;
 };
 constexpr Campo kRisultati[] = {
-    {"tegm", "txtTegm"},
-    {"regola", "txtRegola"},
-    {"soglia_regola", "txtSogliaRegola"},
-    {"soglia_pubblicata", "txtSogliaPubblicata"},
-    {"maggiorazione_mora", "txtMaggiorazione"},
-    {"soglia_mora", "txtSogliaMora"},
-    {"fonte", "txtFonte"},
-    {"fonte_mora", "txtFonteMora"},
+    {"tegm", &ControlliSoglieUfficiali::tegm},
+    {"regola", &ControlliSoglieUfficiali::regola},
+    {"soglia_regola", &ControlliSoglieUfficiali::sogliaRegola},
+    {"soglia_pubblicata", &ControlliSoglieUfficiali::sogliaPubblicata},
+    {"maggiorazione_mora", &ControlliSoglieUfficiali::maggiorazioneMora},
+    {"soglia_mora", &ControlliSoglieUfficiali::sogliaMora},
+    {"fonte", &ControlliSoglieUfficiali::fonte},
+    {"fonte_mora", &ControlliSoglieUfficiali::fonteMora},
 };
 
 constexpr TipoMora kTipiMora[] = {TipoMora::MutuoOltreCinqueAnni, TipoMora::Leasing, TipoMora::AltriFinanziamenti};
 
 Schema creaSchema() {
     Schema s("SoglieUfficiali", "Tassi soglia ufficiali");
-    const auto coppia = [&](const char* etichetta, const char* testo, const char* nome, Tipo tipo) {
-        s.aggiungi(etichetta, Tipo::Etichetta, testo);
-        return &s.aggiungi(nome, tipo);
-    };
-    coppia("LblData", "Data", "txtData", Tipo::Data);
-    coppia("LblPeriodo", "oppure periodo", "cboPeriodo", Tipo::Combo);
-    coppia("LblCategoria", "Categoria di operazioni in vigore", "cboCategoria", Tipo::Combo);
-    coppia("LblImporto", "Importo (euro, facoltativo)", "txtImporto", Tipo::Testo);
-    coppia("LblClasse", "Classe di importo", "cboClasse", Tipo::Combo);
-    coppia("LblMora", "Interessi moratori: tipo di finanziamento", "cboMora", Tipo::Combo);
-    const VoceSoglia esempio[] = {{"tegm", "TEGM", {}},
-                                  {"regola", "Regola in vigore", {}},
-                                  {"soglia_regola", "Tasso soglia secondo la regola", {}},
-                                  {"soglia_pubblicata", "Tasso soglia pubblicato", {}},
-                                  {"maggiorazione_mora", "Maggiorazione interessi moratori", {}},
-                                  {"soglia_mora", "Tasso soglia interessi moratori", {}},
-                                  {"fonte", "Fonte", {}},
-                                  {"fonte_mora", "Fonte della maggiorazione", {}}};
-    for (std::size_t i = 0; i < std::size(kRisultati); ++i)
-        coppia((std::string("Lbl") + (kRisultati[i].controllo + 3)).c_str(), esempio[i].etichetta,
-               kRisultati[i].controllo, Tipo::Testo)
-            ->solaLettura = true;
-    s.aggiungi("grafico", Tipo::Cornice, "TEGM e tasso soglia negli anni");
-    s.aggiungi("LblStato", Tipo::Etichetta);
-    s.aggiungi("Esc", Tipo::Pulsante, "Chiudi");
-    s.ordineTab({"txtData", "cboPeriodo", "cboCategoria", "txtImporto", "cboClasse", "cboMora", "Esc"});
+    aggiungi(s, ControlliSoglieUfficiali::kRighe);
+    s.ordineTab(ordineTab(ControlliSoglieUfficiali::kRighe));
     return s;
 }
 
@@ -96,8 +72,10 @@ SoglieUfficiali::SoglieUfficiali(Contesto& ctx)
 }
 
 std::array<int, 8> SoglieUfficiali::risultati() const {
-    return {c_.tegm,       c_.regola, c_.sogliaRegola, c_.sogliaPubblicata, c_.maggiorazioneMora,
-            c_.sogliaMora, c_.fonte,  c_.fonteMora};
+    std::array<int, 8> campi{};
+    for (std::size_t f = 0; f < campi.size(); ++f)
+        campi[f] = c_.*kRisultati[f].controllo;
+    return campi;
 }
 
 std::optional<std::string> SoglieUfficiali::tasto(int i, const Battuta& t) {

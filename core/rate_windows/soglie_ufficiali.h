@@ -12,25 +12,41 @@
 
 namespace vantrel {
 
-// The controls of "Tassi soglia ufficiali": the name in the code, the control's own name.
+// The controls of "Tassi soglia ufficiali".
+// clang-format off
 #define VANTREL_CONTROLLI_SOGLIE_UFFICIALI(X)                                                                          \
-    X(data, "txtData")                                                                                                 \
-    X(periodo, "cboPeriodo")                                                                                           \
-    X(categoria, "cboCategoria")                                                                                       \
-    X(importo, "txtImporto")                                                                                           \
-    X(classe, "cboClasse")                                                                                             \
-    X(tipoMora, "cboMora")                                                                                             \
-    X(tegm, "txtTegm")                                                                                                 \
-    X(regola, "txtRegola")                                                                                             \
-    X(sogliaRegola, "txtSogliaRegola")                                                                                 \
-    X(sogliaPubblicata, "txtSogliaPubblicata")                                                                         \
-    X(maggiorazioneMora, "txtMaggiorazione")                                                                           \
-    X(sogliaMora, "txtSogliaMora")                                                                                     \
-    X(fonte, "txtFonte")                                                                                               \
-    X(fonteMora, "txtFonteMora")                                                                                       \
-    X(grafico, "grafico")                                                                                              \
-    X(stato, "LblStato")                                                                                               \
-    X(chiudi, "Esc")
+    X(etichettaData, "LblData", Etichetta, .testo = "Data")                                                            \
+    X(data, "txtData", Data, .tab = 1)                                                                                 \
+    X(etichettaPeriodo, "LblPeriodo", Etichetta, .testo = "oppure periodo")                                            \
+    X(periodo, "cboPeriodo", Combo, .tab = 2)                                                                          \
+    X(etichettaCategoria, "LblCategoria", Etichetta, .testo = "Categoria di operazioni in vigore")                     \
+    X(categoria, "cboCategoria", Combo, .tab = 3)                                                                      \
+    X(etichettaImporto, "LblImporto", Etichetta, .testo = "Importo (euro, facoltativo)")                               \
+    X(importo, "txtImporto", Testo, .tab = 4)                                                                          \
+    X(etichettaClasse, "LblClasse", Etichetta, .testo = "Classe di importo")                                           \
+    X(classe, "cboClasse", Combo, .tab = 5)                                                                            \
+    X(etichettaTipoMora, "LblMora", Etichetta, .testo = "Interessi moratori: tipo di finanziamento")                   \
+    X(tipoMora, "cboMora", Combo, .tab = 6)                                                                            \
+    X(etichettaTegm, "LblTegm", Etichetta, .testo = "TEGM")                                                            \
+    X(tegm, "txtTegm", Testo, .solaLettura = true)                                                                     \
+    X(etichettaRegola, "LblRegola", Etichetta, .testo = "Regola in vigore")                                            \
+    X(regola, "txtRegola", Testo, .solaLettura = true)                                                                 \
+    X(etichettaSogliaRegola, "LblSogliaRegola", Etichetta, .testo = "Tasso soglia secondo la regola")                  \
+    X(sogliaRegola, "txtSogliaRegola", Testo, .solaLettura = true)                                                     \
+    X(etichettaSogliaPubblicata, "LblSogliaPubblicata", Etichetta, .testo = "Tasso soglia pubblicato")                 \
+    X(sogliaPubblicata, "txtSogliaPubblicata", Testo, .solaLettura = true)                                             \
+    X(etichettaMaggiorazioneMora, "LblMaggiorazione", Etichetta, .testo = "Maggiorazione interessi moratori")          \
+    X(maggiorazioneMora, "txtMaggiorazione", Testo, .solaLettura = true)                                               \
+    X(etichettaSogliaMora, "LblSogliaMora", Etichetta, .testo = "Tasso soglia interessi moratori")                     \
+    X(sogliaMora, "txtSogliaMora", Testo, .solaLettura = true)                                                         \
+    X(etichettaFonte, "LblFonte", Etichetta, .testo = "Fonte")                                                         \
+    X(fonte, "txtFonte", Testo, .solaLettura = true)                                                                   \
+    X(etichettaFonteMora, "LblFonteMora", Etichetta, .testo = "Fonte della maggiorazione")                             \
+    X(fonteMora, "txtFonteMora", Testo, .solaLettura = true)                                                           \
+    X(grafico, "grafico", Cornice, .testo = "TEGM e tasso soglia negli anni")                                          \
+    X(stato, "LblStato", Etichetta)                                                                                    \
+    X(chiudi, "Esc", Pulsante, .testo = "Chiudi", .tab = 7)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliSoglieUfficiali, VANTREL_CONTROLLI_SOGLIE_UFFICIALI)
 
 /// The window "Tassi soglia ufficiali": a date (or a quarter of the official series) and a kind

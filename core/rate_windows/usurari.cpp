@@ -18,20 +18,6 @@
 namespace vantrel {
 namespace {
 
-// Average field, its threshold field, and whether the threshold is stored.
-struct Riga {
-    const char* medio;
-    const char* soglia;
-};
-constexpr std::array<Riga, 8> kRighe = {{{"TM1", "TU1"},
-                                         {"TM2", "TU2"},
-                                         {"TM7", "TU7"},
-                                         {"TM8", "TU8"},
-                                         {"TM3", "TU3"},
-                                         {"TM4", "TU4"},
-                                         {"TM6", "TU6"},
-                                         {"TM5", "TU5"}}};
-
 constexpr int kPrimoAnno = 1997; // the first quarter with official average rates
 
 const char* const kTitoloAttenzione = "ATTENZIONE!";
@@ -54,53 +40,10 @@ std::string unisci(std::initializer_list<std::string> valori) {
     return out;
 }
 
-void etichetta(Schema& s, const char* nome, const char* caption) {
-    s.aggiungi(nome, Tipo::Etichetta, caption);
-}
-
 Schema creaSchema() {
     Schema s("usurari", "interessi usurari");
-    etichetta(s, "SSPanel1", "Tassi Soglia");
-    etichetta(s, "LblPeriodo", "periodo di rilevamento");
-    etichetta(s, "LblTrimestre", "trimestre");
-    s.aggiungi("Combo1", Tipo::Combo);
-    etichetta(s, "LblAnno", "anno");
-    s.aggiungi("Combo2", Tipo::Combo);
-    etichetta(s, "LblRichiama", "richiama tassi del:");
-    s.aggiungi("Combo3", Tipo::Combo);
-    etichetta(s, "LblCategoria", "categoria di operazioni");
-    etichetta(s, "Label2", " classi di importo");
-    etichetta(s, "LblMedi", " Tassi medi");
-    etichetta(s, "LblSoglia", " Tassi soglia");
-    etichetta(s, "LblConto", "Aperture di credito in conto corrente");
-    etichetta(s, "LblConto1", "fino a lire 10.000.000/  € 5.000");
-    etichetta(s, "LblConto2", "oltre");
-    etichetta(s, "LblScoperti", "Scoperti senza affidamento");
-    etichetta(s, "LblScoperti1", "fino a lire 2.904.405 / € 1.500");
-    etichetta(s, "LblScoperti2", "oltre");
-    etichetta(s, "LblAnticipi",
-              "Anticipi, sconti commerciali e altri finanziamenti alle imprese effettuati dalle banche.");
-    etichetta(s, "LblAnticipi1", "fino a lire 10.000.000/€ 5.000");
-    etichetta(s, "LblAnticipi2", "fino a lire 193.627.000");
-    etichetta(s, "LblAnticipi2b", "€100.000,00");
-    etichetta(s, "LblAnticipi3", "oltre");
-    etichetta(s, "LblCms", "Commissione di massimo scoperto Rilevamento medio del periodo");
-    for (const auto& r : kRighe) {
-        s.aggiungi(r.medio, Tipo::Testo, "0");
-        s.aggiungi(r.soglia, Tipo::Testo, "0");
-    }
-    etichetta(s, "LblIntestazione1", std::string(kIntestazioneTassi1).c_str());
-    etichetta(s, "LblIntestazione2", std::string(kIntestazioneTassi2).c_str());
-    s.aggiungi("pannello", Tipo::Cornice);
-    s.aggiungi("List1", Tipo::Lista).sinistra = -720;
-    s.aggiungi("OK", Tipo::Pulsante, " Conferma ").tooltip = "Conferma";
-    s.aggiungi("Pulisci", Tipo::Pulsante).tooltip = " Cancella immissione ";
-    s.aggiungi("Esc", Tipo::Pulsante);
-    s.aggiungi("SSCommand6", Tipo::Pulsante).tooltip = "scarica tassi dal server";
-    etichetta(s, "LblStato", ""); // what the download is doing
-    s.aggiungi("ImportaSerie", Tipo::Pulsante, "Importa serie ufficiale...").gruppo = "&Tassi"; // a menu item
-    s.ordineTab({"Combo3", "Combo1", "Combo2", "TM1", "TU1", "TM2", "TU2", "TM7", "TU7", "TM8", "TU8", "TM3", "TU3",
-                 "TM4", "TU4", "TM6", "TU6", "TM5", "TU5"});
+    aggiungi(s, ControlliTassi::kRighe);
+    s.ordineTab(ordineTab(ControlliTassi::kRighe));
     return s;
 }
 

@@ -15,38 +15,6 @@
 
 namespace vantrel {
 
-// The controls of the rate window: the name in the code, the control's own name. Each stored rate
-// field is named in the record as its control (TM1 ... TU6).
-#define VANTREL_CONTROLLI_TASSI(X)                                                                                     \
-    X(trimestre, "Combo1")                                                                                             \
-    X(anno, "Combo2")                                                                                                  \
-    X(richiama, "Combo3")                                                                                              \
-    X(classiDiImporto, "Label2")                                                                                       \
-    X(medioContoFino, "TM1")                                                                                           \
-    X(sogliaContoFino, "TU1")                                                                                          \
-    X(medioContoOltre, "TM2")                                                                                          \
-    X(sogliaContoOltre, "TU2")                                                                                         \
-    X(medioScopertiFino, "TM7")                                                                                        \
-    X(sogliaScopertiFino, "TU7")                                                                                       \
-    X(medioScopertiOltre, "TM8")                                                                                       \
-    X(sogliaScopertiOltre, "TU8")                                                                                      \
-    X(medioAnticipiFino, "TM3")                                                                                        \
-    X(sogliaAnticipiFino, "TU3")                                                                                       \
-    X(medioAnticipiMedi, "TM4")                                                                                        \
-    X(sogliaAnticipiMedi, "TU4")                                                                                       \
-    X(medioAnticipiOltre, "TM6")                                                                                       \
-    X(sogliaAnticipiOltre, "TU6")                                                                                      \
-    X(cms, "TM5")                                                                                                      \
-    X(sogliaCms, "TU5")                                                                                                \
-    X(elenco, "List1")                                                                                                 \
-    X(conferma, "OK")                                                                                                  \
-    X(pulisci, "Pulisci")                                                                                              \
-    X(esci, "Esc")                                                                                                     \
-    X(scarica, "SSCommand6")                                                                                           \
-    X(stato, "LblStato")                                                                                               \
-    X(importaSerie, "ImportaSerie")
-VANTREL_STRUTTURA_CONTROLLI(ControlliTassi, VANTREL_CONTROLLI_TASSI)
-
 /// The two heading lines above the rate listing, aligned with its visible text.
 inline constexpr std::string_view kIntestazioneTassi1 =
     "                                                    conto corrente        scop. non affidati         conto "
@@ -54,6 +22,64 @@ inline constexpr std::string_view kIntestazioneTassi1 =
 inline constexpr std::string_view kIntestazioneTassi2 =
     "        Trimestre         scaglione    t. medio   t. soglia     t. medio   t. soglia      t. medio   t. soglia "
     "     C.M.S.";
+
+// The controls of the rate window. Each stored rate field is named in the record as its control
+// (TM1 ... TU6).
+// clang-format off
+#define VANTREL_CONTROLLI_TASSI(X)                                                                                     \
+    X(titolo, "SSPanel1", Etichetta, .testo = "Tassi Soglia")                                                          \
+    X(etichettaPeriodo, "LblPeriodo", Etichetta, .testo = "periodo di rilevamento")                                    \
+    X(etichettaTrimestre, "LblTrimestre", Etichetta, .testo = "trimestre")                                             \
+    X(trimestre, "Combo1", Combo, .tab = 2)                                                                            \
+    X(etichettaAnno, "LblAnno", Etichetta, .testo = "anno")                                                            \
+    X(anno, "Combo2", Combo, .tab = 3)                                                                                 \
+    X(etichettaRichiama, "LblRichiama", Etichetta, .testo = "richiama tassi del:")                                     \
+    X(richiama, "Combo3", Combo, .tab = 1)                                                                             \
+    X(etichettaCategoria, "LblCategoria", Etichetta, .testo = "categoria di operazioni")                               \
+    X(classiDiImporto, "Label2", Etichetta, .testo = " classi di importo")                                             \
+    X(etichettaMedi, "LblMedi", Etichetta, .testo = " Tassi medi")                                                     \
+    X(etichettaSoglie, "LblSoglia", Etichetta, .testo = " Tassi soglia")                                               \
+    X(etichettaConto, "LblConto", Etichetta, .testo = "Aperture di credito in conto corrente")                         \
+    X(etichettaContoFino, "LblConto1", Etichetta, .testo = "fino a lire 10.000.000/  € 5.000")                         \
+    X(etichettaContoOltre, "LblConto2", Etichetta, .testo = "oltre")                                                   \
+    X(etichettaScoperti, "LblScoperti", Etichetta, .testo = "Scoperti senza affidamento")                              \
+    X(etichettaScopertiFino, "LblScoperti1", Etichetta, .testo = "fino a lire 2.904.405 / € 1.500")                    \
+    X(etichettaScopertiOltre, "LblScoperti2", Etichetta, .testo = "oltre")                                             \
+    X(etichettaAnticipi, "LblAnticipi", Etichetta,                                                                     \
+        .testo = "Anticipi, sconti commerciali e altri finanziamenti alle imprese effettuati dalle banche.")           \
+    X(etichettaAnticipiFino, "LblAnticipi1", Etichetta, .testo = "fino a lire 10.000.000/€ 5.000")                     \
+    X(etichettaAnticipiMedi, "LblAnticipi2", Etichetta, .testo = "fino a lire 193.627.000")                            \
+    X(etichettaAnticipiMediEuro, "LblAnticipi2b", Etichetta, .testo = "€100.000,00")                                   \
+    X(etichettaAnticipiOltre, "LblAnticipi3", Etichetta, .testo = "oltre")                                             \
+    X(etichettaCms, "LblCms", Etichetta, .testo = "Commissione di massimo scoperto Rilevamento medio del periodo")     \
+    X(medioContoFino, "TM1", Testo, .testo = "0", .tab = 4)                                                            \
+    X(sogliaContoFino, "TU1", Testo, .testo = "0", .tab = 5)                                                           \
+    X(medioContoOltre, "TM2", Testo, .testo = "0", .tab = 6)                                                           \
+    X(sogliaContoOltre, "TU2", Testo, .testo = "0", .tab = 7)                                                          \
+    X(medioScopertiFino, "TM7", Testo, .testo = "0", .tab = 8)                                                         \
+    X(sogliaScopertiFino, "TU7", Testo, .testo = "0", .tab = 9)                                                        \
+    X(medioScopertiOltre, "TM8", Testo, .testo = "0", .tab = 10)                                                       \
+    X(sogliaScopertiOltre, "TU8", Testo, .testo = "0", .tab = 11)                                                      \
+    X(medioAnticipiFino, "TM3", Testo, .testo = "0", .tab = 12)                                                        \
+    X(sogliaAnticipiFino, "TU3", Testo, .testo = "0", .tab = 13)                                                       \
+    X(medioAnticipiMedi, "TM4", Testo, .testo = "0", .tab = 14)                                                        \
+    X(sogliaAnticipiMedi, "TU4", Testo, .testo = "0", .tab = 15)                                                       \
+    X(medioAnticipiOltre, "TM6", Testo, .testo = "0", .tab = 16)                                                       \
+    X(sogliaAnticipiOltre, "TU6", Testo, .testo = "0", .tab = 17)                                                      \
+    X(cms, "TM5", Testo, .testo = "0", .tab = 18)                                                                      \
+    X(sogliaCms, "TU5", Testo, .testo = "0", .tab = 19)                                                                \
+    X(intestazione1, "LblIntestazione1", Etichetta, .testo = kIntestazioneTassi1.data())                               \
+    X(intestazione2, "LblIntestazione2", Etichetta, .testo = kIntestazioneTassi2.data())                               \
+    X(pannello, "pannello", Cornice)                                                                                   \
+    X(elenco, "List1", Lista, .sinistra = -720)                                                                        \
+    X(conferma, "OK", Pulsante, .testo = " Conferma ", .tooltip = "Conferma")                                          \
+    X(pulisci, "Pulisci", Pulsante, .tooltip = " Cancella immissione ")                                                \
+    X(esci, "Esc", Pulsante)                                                                                           \
+    X(scarica, "SSCommand6", Pulsante, .tooltip = "scarica tassi dal server")                                          \
+    X(stato, "LblStato", Etichetta)                                                                                    \
+    X(importaSerie, "ImportaSerie", Pulsante, .testo = "Importa serie ufficiale...", .gruppo = "&Tassi")
+// clang-format on
+VANTREL_STRUTTURA_CONTROLLI(ControlliTassi, VANTREL_CONTROLLI_TASSI)
 
 /// Characters of the hidden sort key at the start of every listing row.
 inline constexpr std::size_t kChiaveRigaTassi = 6;

@@ -5,12 +5,6 @@
 namespace vantrel {
 namespace {
 
-DefinizioneControllo& pulsante(Schema& s, const char* nome, const char* caption, const char* tooltip) {
-    auto& d = s.aggiungi(nome, Tipo::Pulsante, caption);
-    d.tooltip = tooltip;
-    return d;
-}
-
 ControlliLista controlliLista(const ControlliFinestraTesto& c) {
     return {.lista = c.righe,
             .testo = c.testoDaInserire,
@@ -24,14 +18,7 @@ ControlliLista controlliLista(const ControlliFinestraTesto& c) {
 const Schema& FinestraTesto::schemaTesto() {
     static const Schema s = [] {
         Schema sc("STP1", "Anteprima stampa pagina prospetto tabellare");
-        sc.aggiungi("List1", Tipo::Lista);
-        sc.aggiungi("Label1", Tipo::Etichetta, "Testo da aggiungere alla maschera");
-        sc.aggiungi("testo", Tipo::Testo);
-        pulsante(sc, "Command3D1", "Riga in testa", "Aggiungi riga in testa");
-        pulsante(sc, "SSCommand1", "Riga su selezione", "Aggiungi riga su selezione");
-        pulsante(sc, "SSCommand3", "Riga in fondo", "Aggiungi riga in fondo");
-        pulsante(sc, "Stampa", "Stampa", "Stampa");
-        pulsante(sc, "SSCommand2", "Chiudi", " Uscita ");
+        aggiungi(sc, ControlliFinestraTesto::kRighe);
         return sc;
     }();
     return s;

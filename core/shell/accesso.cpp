@@ -7,13 +7,8 @@ namespace vantrel {
 const Schema& Accesso::schemaPassWord() {
     static const Schema s = [] {
         Schema sc("passWord", "Accesso");
-        sc.aggiungi("lblLabels0", Tipo::Etichetta, "&Nome utente:");
-        sc.aggiungi("txtUserName", Tipo::Testo);
-        sc.aggiungi("lblLabels1", Tipo::Etichetta, "&Password:");
-        sc.aggiungi("txtPassword", Tipo::Testo);
-        sc.aggiungi("cmdOK", Tipo::Pulsante, "OK");
-        sc.aggiungi("cmdCancel", Tipo::Pulsante, "Annulla");
-        sc.ordineTab({"txtUserName", "txtPassword", "cmdOK", "cmdCancel"});
+        aggiungi(sc, ControlliAccesso::kRighe);
+        sc.ordineTab(ordineTab(ControlliAccesso::kRighe));
         return sc;
     }();
     return s;

@@ -8,12 +8,16 @@
 
 namespace vantrel {
 
-// The controls of the login window: the name in the code, the control's own name.
+// The controls of the login window.
+// clang-format off
 #define VANTREL_CONTROLLI_ACCESSO(X)                                                                                   \
-    X(nomeUtente, "txtUserName")                                                                                       \
-    X(password, "txtPassword")                                                                                         \
-    X(ok, "cmdOK")                                                                                                     \
-    X(annulla, "cmdCancel")
+    X(etichettaNomeUtente, "lblLabels0", Etichetta, .testo = "&Nome utente:")                                          \
+    X(nomeUtente, "txtUserName", Testo, .tab = 1)                                                                      \
+    X(etichettaPassword, "lblLabels1", Etichetta, .testo = "&Password:")                                               \
+    X(password, "txtPassword", Testo, .tab = 2)                                                                        \
+    X(ok, "cmdOK", Pulsante, .testo = "OK", .tab = 3)                                                                  \
+    X(annulla, "cmdCancel", Pulsante, .testo = "Annulla", .tab = 4)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliAccesso, VANTREL_CONTROLLI_ACCESSO)
 
 /// The login window: the stored user name and password of ImpostaRecord are asked at start.

@@ -9,15 +9,8 @@ namespace vantrel {
 const Schema& Calendario::schemaCalendario() {
     static const Schema s = [] {
         Schema sc("Calendario", "Calendario");
-        sc.aggiungi("LblCal1", Tipo::Etichetta, "Calendario 1");
-        sc.aggiungi("CAL1", Tipo::Data);
-        sc.aggiungi("LblCal2", Tipo::Etichetta, "Calendario 2");
-        sc.aggiungi("Cal2", Tipo::Data);
-        sc.aggiungi("LblNrgg", Tipo::Etichetta, "nr.  giorni tra data 1 e data 2");
-        sc.aggiungi("nrgg", Tipo::Testo).solaLettura = true;
-        sc.aggiungi("LblGiorni", Tipo::Etichetta, "data 2 = data1 + nr giorni");
-        sc.aggiungi("Giorni", Tipo::Testo).lunghezzaMassima = 12;
-        sc.ordineTab({"CAL1", "Cal2", "nrgg", "Giorni"});
+        aggiungi(sc, ControlliCalendario::kRighe);
+        sc.ordineTab(ordineTab(ControlliCalendario::kRighe));
         return sc;
     }();
     return s;

@@ -7,12 +7,18 @@
 
 namespace vantrel {
 
-// The controls of the calendar window: the name in the code, the control's own name.
+// The controls of the calendar window.
+// clang-format off
 #define VANTREL_CONTROLLI_CALENDARIO(X)                                                                                \
-    X(data1, "CAL1")                                                                                                   \
-    X(data2, "Cal2")                                                                                                   \
-    X(giorniTraLeDate, "nrgg")                                                                                         \
-    X(giorniDaAggiungere, "Giorni")
+    X(etichettaData1, "LblCal1", Etichetta, .testo = "Calendario 1")                                                   \
+    X(data1, "CAL1", Data, .tab = 1)                                                                                   \
+    X(etichettaData2, "LblCal2", Etichetta, .testo = "Calendario 2")                                                   \
+    X(data2, "Cal2", Data, .tab = 2)                                                                                   \
+    X(etichettaGiorniTraLeDate, "LblNrgg", Etichetta, .testo = "nr.  giorni tra data 1 e data 2")                      \
+    X(giorniTraLeDate, "nrgg", Testo, .solaLettura = true, .tab = 3)                                                   \
+    X(etichettaGiorniDaAggiungere, "LblGiorni", Etichetta, .testo = "data 2 = data1 + nr giorni")                      \
+    X(giorniDaAggiungere, "Giorni", Testo, .lunghezzaMassima = 12, .tab = 4)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliCalendario, VANTREL_CONTROLLI_CALENDARIO)
 
 /// The calendar window: two month calendars, the day count between them (`nrgg`, filled on a click

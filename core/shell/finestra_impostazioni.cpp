@@ -43,38 +43,8 @@ std::string nonRappresentabile(const std::string& utf8) {
 const Schema& FinestraImpostazioni::schemaForm23() {
     static const Schema s = [] {
         Schema sc("Form23", "Impostazioni");
-        sc.aggiungi("Titolo", Tipo::Etichetta, "Impostazioni");
-        sc.aggiungi("LblDecimali", Tipo::Etichetta, "nr. decimali");
-        sc.aggiungi("decimali", Tipo::Testo);
-        sc.aggiungi("LblNomeUt", Tipo::Etichetta, "Nome Utente");
-        sc.aggiungi("NomeUt", Tipo::Testo).lunghezzaMassima = 30;
-        sc.aggiungi("LblPassW", Tipo::Etichetta, "Password");
-        sc.aggiungi("PassW", Tipo::Testo).lunghezzaMassima = 10;
-        sc.aggiungi("accesso", Tipo::Casella, "Accesso con password");
-        sc.aggiungi("Frame1", Tipo::Cornice, "Orientamento stampa");
-        sc.aggiungi("verticale", Tipo::Opzione, "verticale").gruppo = "orientamento";
-        sc.aggiungi("orizzontale", Tipo::Opzione, "orizzontale").gruppo = "orientamento";
-        sc.aggiungi("LblRighe", Tipo::Etichetta, "righe per pagina");
-        sc.aggiungi("LineVer", Tipo::Testo);
-        sc.aggiungi("lineor", Tipo::Testo);
-        sc.aggiungi("Nota", Tipo::Etichetta, "tale funzione è limitata alla sola stampa dei movimenti");
-        sc.aggiungi("FrameServer", Tipo::Cornice, "Server dei tassi");
-        sc.aggiungi("LblTipoServer", Tipo::Etichetta, "tipo");
-        sc.aggiungi("TipoServer", Tipo::Combo);
-        sc.aggiungi("LblIndirizzoServer", Tipo::Etichetta, "indirizzo");
-        sc.aggiungi("IndirizzoServer", Tipo::Testo);
-        sc.aggiungi("LblUtenteServer", Tipo::Etichetta, "utente");
-        sc.aggiungi("UtenteServer", Tipo::Testo);
-        sc.aggiungi("LblPasswordServer", Tipo::Etichetta, "password");
-        sc.aggiungi("PasswordServer", Tipo::Testo);
-        sc.aggiungi("FtpSenzaTls", Tipo::Casella, "consenti FTP senza cifratura (sconsigliato)");
-        sc.aggiungi("LblCertificati", Tipo::Etichetta, "certificati (file, facoltativo)");
-        sc.aggiungi("Certificati", Tipo::Testo);
-        sc.aggiungi("Salva", Tipo::Pulsante).tooltip = "Conferma";
-        sc.aggiungi("Command3D8", Tipo::Pulsante).tooltip = " Uscita ";
-        sc.ordineTab({"decimali", "NomeUt", "PassW", "accesso", "verticale", "orizzontale", "LineVer", "lineor",
-                      "TipoServer", "IndirizzoServer", "UtenteServer", "PasswordServer", "FtpSenzaTls", "Certificati",
-                      "Salva", "Command3D8"});
+        aggiungi(sc, ControlliImpostazioni::kRighe);
+        sc.ordineTab(ordineTab(ControlliImpostazioni::kRighe));
         return sc;
     }();
     return s;

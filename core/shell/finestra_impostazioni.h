@@ -11,24 +11,39 @@
 
 namespace vantrel {
 
-// The controls of "Impostazioni": the name in the code, the control's own name.
+// The controls of "Impostazioni".
+// clang-format off
 #define VANTREL_CONTROLLI_IMPOSTAZIONI(X)                                                                              \
-    X(decimali, "decimali")                                                                                            \
-    X(nomeUtente, "NomeUt")                                                                                            \
-    X(password, "PassW")                                                                                               \
-    X(accessoConPassword, "accesso")                                                                                   \
-    X(verticale, "verticale")                                                                                          \
-    X(orizzontale, "orizzontale")                                                                                      \
-    X(righeVerticale, "LineVer")                                                                                       \
-    X(righeOrizzontale, "lineor")                                                                                      \
-    X(tipoServer, "TipoServer")                                                                                        \
-    X(indirizzoServer, "IndirizzoServer")                                                                              \
-    X(utenteServer, "UtenteServer")                                                                                    \
-    X(passwordServer, "PasswordServer")                                                                                \
-    X(ftpSenzaTls, "FtpSenzaTls")                                                                                      \
-    X(certificati, "Certificati")                                                                                      \
-    X(salva, "Salva")                                                                                                  \
-    X(esci, "Command3D8")
+    X(titolo, "Titolo", Etichetta, .testo = "Impostazioni")                                                            \
+    X(etichettaDecimali, "LblDecimali", Etichetta, .testo = "nr. decimali")                                            \
+    X(decimali, "decimali", Testo, .tab = 1)                                                                           \
+    X(etichettaNomeUtente, "LblNomeUt", Etichetta, .testo = "Nome Utente")                                             \
+    X(nomeUtente, "NomeUt", Testo, .lunghezzaMassima = 30, .tab = 2)                                                   \
+    X(etichettaPassword, "LblPassW", Etichetta, .testo = "Password")                                                   \
+    X(password, "PassW", Testo, .lunghezzaMassima = 10, .tab = 3)                                                      \
+    X(accessoConPassword, "accesso", Casella, .testo = "Accesso con password", .tab = 4)                               \
+    X(corniceOrientamento, "Frame1", Cornice, .testo = "Orientamento stampa")                                          \
+    X(verticale, "verticale", Opzione, .testo = "verticale", .gruppo = "orientamento", .tab = 5)                       \
+    X(orizzontale, "orizzontale", Opzione, .testo = "orizzontale", .gruppo = "orientamento", .tab = 6)                 \
+    X(etichettaRighe, "LblRighe", Etichetta, .testo = "righe per pagina")                                              \
+    X(righeVerticale, "LineVer", Testo, .tab = 7)                                                                      \
+    X(righeOrizzontale, "lineor", Testo, .tab = 8)                                                                     \
+    X(nota, "Nota", Etichetta, .testo = "tale funzione è limitata alla sola stampa dei movimenti")                     \
+    X(corniceServer, "FrameServer", Cornice, .testo = "Server dei tassi")                                              \
+    X(etichettaTipoServer, "LblTipoServer", Etichetta, .testo = "tipo")                                                \
+    X(tipoServer, "TipoServer", Combo, .tab = 9)                                                                       \
+    X(etichettaIndirizzoServer, "LblIndirizzoServer", Etichetta, .testo = "indirizzo")                                 \
+    X(indirizzoServer, "IndirizzoServer", Testo, .tab = 10)                                                            \
+    X(etichettaUtenteServer, "LblUtenteServer", Etichetta, .testo = "utente")                                          \
+    X(utenteServer, "UtenteServer", Testo, .tab = 11)                                                                  \
+    X(etichettaPasswordServer, "LblPasswordServer", Etichetta, .testo = "password")                                    \
+    X(passwordServer, "PasswordServer", Testo, .tab = 12)                                                              \
+    X(ftpSenzaTls, "FtpSenzaTls", Casella, .testo = "consenti FTP senza cifratura (sconsigliato)", .tab = 13)          \
+    X(etichettaCertificati, "LblCertificati", Etichetta, .testo = "certificati (file, facoltativo)")                   \
+    X(certificati, "Certificati", Testo, .tab = 14)                                                                    \
+    X(salva, "Salva", Pulsante, .tooltip = "Conferma", .tab = 15)                                                      \
+    X(esci, "Command3D8", Pulsante, .tooltip = " Uscita ", .tab = 16)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliImpostazioni, VANTREL_CONTROLLI_IMPOSTAZIONI)
 
 /// The settings window "Impostazioni": number of decimals, login user name, password and flag,

@@ -10,36 +10,6 @@
 namespace vantrel {
 namespace {
 
-struct Voce {
-    const char* nome;
-    const char* testo;
-    const char* gruppo;
-    const char* tooltip;
-};
-
-constexpr Voce kVoci[] = {
-    {"ImpStamp", "Imposta stampante", "&File", ""},
-    {"pref", "Preferenze", "&File", ""},
-    {"Sep1", "", "&File", ""},
-    {"Esci", "Esci", "&File", ""},
-    {"calco", "Calcolatrice", "Utilità", ""},
-    {"Cal", "Calendario", "Utilità", ""},
-    {"SoglieUff", "Tassi soglia ufficiali", "Utilità", ""},
-    {"Sovra", "Sovrapponi", "Finestra", ""},
-    {"AffOriz", "Affianca orizzontalmente", "Finestra", ""},
-    {"AffVert", "Affianca verticalmente", "Finestra", ""},
-    {"DispIcon", "Disponi icone", "Finestra", ""},
-    {"SSCommand5", "", FinestraPrincipale::kGruppoPannello, "calcolo T.E.G."},
-    {"SSCommand13", "", FinestraPrincipale::kGruppoPannello, "tassi usura"},
-    {"SSCommand27", "", FinestraPrincipale::kGruppoPannello, "tassi soglia ufficiali"},
-    {"SSCommand11", "", FinestraPrincipale::kGruppoPannello, ""},
-    {"SSCommand19", "", FinestraPrincipale::kGruppoPannello, "piano ammortamento"},
-    {"SSCommand23", "", FinestraPrincipale::kGruppoPannello, "calendario"},
-    {"SSCommand25", "", FinestraPrincipale::kGruppoPannello, "calcolatrice"},
-    {"SSCommand21", "", FinestraPrincipale::kGruppoPannello, "preferenze"},
-    {"SSCommand2", "", FinestraPrincipale::kGruppoPannello, " Uscita "},
-};
-
 // The tab of the calculation window that holds the loan calculator and its plan.
 constexpr int kSchedaMutuo = 2;
 
@@ -76,12 +46,7 @@ Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int 
 const Schema& FinestraPrincipale::schemaMDIForm1() {
     static const Schema s = [] {
         Schema sc("MDIForm1", "Vantrel  [Rel. 2.00 - 02.06. 2010]");
-        for (const Voce& v : kVoci) {
-            auto& d =
-                sc.aggiungi(v.nome, std::string(v.nome).starts_with("Sep") ? Tipo::Linea : Tipo::Pulsante, v.testo);
-            d.gruppo = v.gruppo;
-            d.tooltip = v.tooltip;
-        }
+        aggiungi(sc, ControlliPrincipale::kRighe);
         return sc;
     }();
     return s;

@@ -54,28 +54,34 @@ struct Centratura {
 Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int larghezzaPannello,
                   std::optional<Dimensioni> taeg);
 
-// The menu items and tool buttons of the main window: the name in the code, the control's own name.
+/// The group of the tool buttons: a menu item carries its menu's caption instead.
+inline constexpr const char* kGruppoPannello = "pannello2";
+
+// The menu items and tool buttons of the main window.
+// clang-format off
 #define VANTREL_CONTROLLI_PRINCIPALE(X)                                                                                \
-    X(impostaStampante, "ImpStamp")                                                                                    \
-    X(preferenze, "pref")                                                                                              \
-    X(separatore, "Sep1")                                                                                              \
-    X(esci, "Esci")                                                                                                    \
-    X(calcolatrice, "calco")                                                                                           \
-    X(calendario, "Cal")                                                                                               \
-    X(soglieUfficiali, "SoglieUff")                                                                                    \
-    X(sovrapponi, "Sovra")                                                                                             \
-    X(affiancaOrizzontalmente, "AffOriz")                                                                              \
-    X(affiancaVerticalmente, "AffVert")                                                                                \
-    X(disponiIcone, "DispIcon")                                                                                        \
-    X(pulsanteTeg, "SSCommand5")                                                                                       \
-    X(pulsanteTassi, "SSCommand13")                                                                                    \
-    X(pulsanteSoglieUfficiali, "SSCommand27")                                                                          \
-    X(pulsanteReport, "SSCommand11")                                                                                   \
-    X(pulsantePiano, "SSCommand19")                                                                                    \
-    X(pulsanteCalendario, "SSCommand23")                                                                               \
-    X(pulsanteCalcolatrice, "SSCommand25")                                                                             \
-    X(pulsantePreferenze, "SSCommand21")                                                                               \
-    X(pulsanteUscita, "SSCommand2")
+    X(impostaStampante, "ImpStamp", Pulsante, .testo = "Imposta stampante", .gruppo = "&File")                         \
+    X(preferenze, "pref", Pulsante, .testo = "Preferenze", .gruppo = "&File")                                          \
+    X(separatore, "Sep1", Linea, .gruppo = "&File")                                                                    \
+    X(esci, "Esci", Pulsante, .testo = "Esci", .gruppo = "&File")                                                      \
+    X(calcolatrice, "calco", Pulsante, .testo = "Calcolatrice", .gruppo = "Utilità")                                   \
+    X(calendario, "Cal", Pulsante, .testo = "Calendario", .gruppo = "Utilità")                                         \
+    X(soglieUfficiali, "SoglieUff", Pulsante, .testo = "Tassi soglia ufficiali", .gruppo = "Utilità")                  \
+    X(sovrapponi, "Sovra", Pulsante, .testo = "Sovrapponi", .gruppo = "Finestra")                                      \
+    X(affiancaOrizzontalmente, "AffOriz", Pulsante, .testo = "Affianca orizzontalmente", .gruppo = "Finestra")         \
+    X(affiancaVerticalmente, "AffVert", Pulsante, .testo = "Affianca verticalmente", .gruppo = "Finestra")             \
+    X(disponiIcone, "DispIcon", Pulsante, .testo = "Disponi icone", .gruppo = "Finestra")                              \
+    X(pulsanteTeg, "SSCommand5", Pulsante, .tooltip = "calcolo T.E.G.", .gruppo = kGruppoPannello)                     \
+    X(pulsanteTassi, "SSCommand13", Pulsante, .tooltip = "tassi usura", .gruppo = kGruppoPannello)                     \
+    X(pulsanteSoglieUfficiali, "SSCommand27", Pulsante, .tooltip = "tassi soglia ufficiali",                           \
+        .gruppo = kGruppoPannello)                                                                                     \
+    X(pulsanteReport, "SSCommand11", Pulsante, .gruppo = kGruppoPannello)                                              \
+    X(pulsantePiano, "SSCommand19", Pulsante, .tooltip = "piano ammortamento", .gruppo = kGruppoPannello)              \
+    X(pulsanteCalendario, "SSCommand23", Pulsante, .tooltip = "calendario", .gruppo = kGruppoPannello)                 \
+    X(pulsanteCalcolatrice, "SSCommand25", Pulsante, .tooltip = "calcolatrice", .gruppo = kGruppoPannello)             \
+    X(pulsantePreferenze, "SSCommand21", Pulsante, .tooltip = "preferenze", .gruppo = kGruppoPannello)                 \
+    X(pulsanteUscita, "SSCommand2", Pulsante, .tooltip = " Uscita ", .gruppo = kGruppoPannello)
+// clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliPrincipale, VANTREL_CONTROLLI_PRINCIPALE)
 
 /// The main window: start-up, menu bar, tool bar and exit. Menu items carry their menu's caption
@@ -85,7 +91,6 @@ class FinestraPrincipale : public Finestra {
 public:
     FinestraPrincipale(Contesto& ctx, OspiteFinestre& ospite, std::string cartellaProgramma);
     static const Schema& schemaMDIForm1();
-    static constexpr const char* kGruppoPannello = "pannello2";
 
     /// Runs the start-up steps, each protected on its own, then opens the calculation window;
     /// false when the login was refused and the program has been ended.

@@ -1,20 +1,16 @@
 #include "teg/finestra_calcolo.h"
 
+#include "teg/teg_controlli.h"
+
 namespace vantrel {
 
 void FinestraCalcolo::definisci(Schema& sc) {
-    sc.aggiungi("HELP", Tipo::Testo,
-                "Aiuto contestuale, muovendo il puntatore sopra gli elementi della maschera comparirà la "
-                "spiegazione dell'elemento puntato.\n")
-        .solaLettura = true;
-    TegCalcolo::definisci(sc);
-    ListaReport::definisci(sc);
-    PannelloMutuo::definisci(sc);
-    VerificaUsura::definisci(sc);
-    sc.ordineTab({"dal",       "al",     "Combo1",   "Command8", "Giorni",    "NumeriD", "intDare", "ComMS",
-                  "extrafido", "totInt", "speseN",   "ComMS2",   "ASpese",    "tspe",    "SpeInt",  "Option2",
-                  "Option1a",  "fido",   "Acc",      "Combo2",   "Lira",      "euro",    "Option3", "Option4",
-                  "Option5",   "OK",     "Command9", "via",      "SSCommand2"});
+    aggiungi(sc, ControlliTeg::kRighe);
+    GrigliaTassi::definisci(sc);
+    aggiungi(sc, ControlliReportTeg::kRighe);
+    aggiungi(sc, ControlliMutuo::kRighe);
+    aggiungi(sc, ControlliVerificaUsura::kRighe);
+    sc.ordineTab(ordineTab(ControlliTeg::kRighe));
 }
 
 const Schema& FinestraCalcolo::schemaCalcolo() {

@@ -20,7 +20,6 @@ namespace vantrel {
 class ListaReport : public ParteFinestra {
 public:
     ListaReport(Finestra& f, Contesto& ctx);
-    static void definisci(Schema& s);
 
     /// Appends the three lines of the header block of the result rows.
     void accodaTestata();

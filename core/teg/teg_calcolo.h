@@ -28,7 +28,6 @@ struct GrigliaTassi;
 class TegCalcolo : public ParteFinestra {
 public:
     TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista);
-    static void definisci(Schema& s);
 
     /// The window load: dates, rate table, years, categories (the header block goes to the list).
     void carica(bool caricaTassi = true);

@@ -13,7 +13,7 @@ test::Esito esegui(std::vector<std::string> args) {
     return test::esegui(std::move(args));
 }
 
-TEST(ComandoMutuo, FieldsAndMessagesAsText) {
+TEST(ComandoMutuo, CampiEMessaggiComeTesto) {
     // The options, then texts each found in the output.
     const std::pair<std::vector<std::string>, std::vector<std::string>> casi[] = {
         {{"--scadenza", "Trimestrale", "--importo", "10000", "--anni", "2", "--tasso", "5"},
@@ -29,7 +29,7 @@ TEST(ComandoMutuo, FieldsAndMessagesAsText) {
     }
 }
 
-TEST(ComandoMutuo, UsuryCheckOfTheLoan) {
+TEST(ComandoMutuo, VerificaUsuraDelMutuo) {
     test::CartellaTemporanea dir;
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
                                dir.cartella() + "serie-ufficiale.csv");
@@ -44,7 +44,7 @@ TEST(ComandoMutuo, UsuryCheckOfTheLoan) {
     EXPECT_EQ(esegui({"--tipo", "mutuo agrario"}).codice, 2);
 }
 
-TEST(ComandoMutuo, UsageErrorsExitWithTwo) {
+TEST(ComandoMutuo, ErroriDUsoEsconoConDue) {
     const std::vector<std::string> casi[] = {{"--sconosciuta", "1"}, {"--scadenza", "Settimanale"},
                                              {"--formato", "csv"},   {"--oggi", "32/01/2026"},
                                              {"--importo"},          {"--csv", "/non/esiste.csv"}};
@@ -57,7 +57,7 @@ TEST(ComandoMutuo, UsageErrorsExitWithTwo) {
     EXPECT_EQ(esegui({"--help"}).codice, 0);
 }
 
-TEST(ComandoMutuo, CsvBatchAndItsBadData) {
+TEST(ComandoMutuo, MutuiDaCsvEDatiErrati) {
     test::CartellaTemporanea dir;
     const auto buono = dir.file("buono.csv");
     test::scriviTesto(buono, "scadenza;txtImporto;txtNumRate;txtTasso\r\nMensile;100000;120;6\r\nAnnuale;10000;;5\r\n");

@@ -38,7 +38,7 @@ TEST(Date, ConteggiEMesi) {
     EXPECT_EQ(chiavePeriodo(3, 2004), "32004");
 }
 
-TEST(CodePage, AndataERitornoDelleLettereItaliane) {
+TEST(Cp1252, AndataERitornoDelleLettereItaliane) {
     const std::string testo = "àèéìòù € perché";
     const std::string cp = daUtf8ACp1252(testo);
     EXPECT_EQ(cp.size(), lunghezza(testo));

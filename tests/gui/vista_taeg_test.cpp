@@ -25,7 +25,7 @@ using namespace vantrel;
 using namespace vantrel::gui;
 using vantrel::test::trova;
 
-class VistaTaegTest : public QObject {
+class ProvaVistaTaeg : public QObject {
     Q_OBJECT
 
     QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
@@ -66,7 +66,7 @@ private slots:
 
     // Keys reach the model and its text comes back: the field filter, Backspace, Enter moving on,
     // and a read-only field that takes no key.
-    void keysReachTheModelAndComeBack() {
+    void iTastiVannoAlModelloETornano() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.show();
@@ -112,7 +112,7 @@ private slots:
     }
 
     // Tab goes from each control to the next of the window's order that can take the focus.
-    void tabFollowsTheWindowOrder() {
+    void ilTabSegueLOrdineDellaFinestra() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.show();
@@ -135,7 +135,7 @@ private slots:
     }
 
     // Every control of every tab that has a help text shows its own while the pointer is over it.
-    void hoverShowsTheHelpOfTheControl() {
+    void ilPuntatoreMostraLAiutoDelControllo() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         auto* help = trova<QPlainTextEdit>(v, "HELP");
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(help->toPlainText().startsWith(QStringLiteral("inserire i Numeri Dare")));
     }
 
-    void everyControlIsOnScreenByName() {
+    void ogniControlloESulloSchermoColSuoNome() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         const Schema& s = v.modello().schema();
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(soloLettura > 0);
     }
 
-    void fullCalculationByClicks() {
+    void calcoloCompletoAClic() {
         test::AmbienteProva a;
         a.ctx.stato.mascheraImporti = "###,###,##0.00";
         VistaTaeg v(a.ctx);
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(a.risposte.mostrati().empty());
     }
 
-    void loanSolvedByClicks() {
+    void mutuoRisoltoAClic() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.mostraScheda(2);
@@ -236,7 +236,7 @@ private slots:
     }
 
     // The account summary tab: an import that runs in steps, the chart's series, the account's PDF.
-    void longFilesRunInStepsWithProgress() {
+    void iFileLunghiProcedonoAPassiConLAvanzamento() {
         test::AmbienteProva a;
         // 4.800 quarters: the example account 200 times over.
         QFile esempio(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(m->data(m->index(2, 8)).toString(), QStringLiteral("OLTRE SOGLIA"));
     }
 
-    void chartAndPdfOfTheAccount() {
+    void graficoEPdfDellaPratica() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         importa(v, a, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
@@ -296,5 +296,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VistaTaegTest)
+QTEST_MAIN(ProvaVistaTaeg)
 #include "vista_taeg_test.moc"

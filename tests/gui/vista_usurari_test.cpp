@@ -19,7 +19,7 @@ using namespace vantrel;
 using namespace vantrel::gui;
 using vantrel::test::trova;
 
-class VistaUsurariTest : public QObject {
+class ProvaVistaUsurari : public QObject {
     Q_OBJECT
 
     QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
@@ -27,7 +27,7 @@ class VistaUsurariTest : public QObject {
 private slots:
     void initTestCase() { test::preparaProva(); }
 
-    void rateTypedThroughTheKeyFilterThenSaved() {
+    void tassoDigitatoAttraversoIlFiltroPoiSalvato() {
         test::AmbienteProva a;
         VistaUsurari v(a.ctx, {});
         v.show();
@@ -79,7 +79,7 @@ private slots:
 
     // While the transfer runs the screen repaints, clicks reach only the Annulla button, and Annulla
     // stops the transfer.
-    void duringTheWaitOnlyAnnullaTakesClicks() {
+    void duranteLAttesaSoloAnnullaPrendeIClic() {
         struct Lento : ClientRete {
             std::atomic<bool> fermo{false};
             void azzera() override {}
@@ -121,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VistaUsurariTest)
+QTEST_MAIN(ProvaVistaUsurari)
 #include "vista_usurari_test.moc"

@@ -100,13 +100,13 @@ void tentativo(VistaAccesso& d, const QString& utente, const QString& password) 
 
 } // namespace
 
-class VisteDesktopTest : public QObject {
+class ProvaVisteDesktop : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { test::preparaProva(); }
 
-    void summaryOpensOnceAndPrints() {
+    void ilRiepilogoSiApreUnaVoltaEStampa() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         const int prima = static_cast<int>(d.m.area()->subWindowList().size());
@@ -131,7 +131,7 @@ private slots:
     }
 
     // Each document proposes its own PDF and its own orientation, whatever was printed before it.
-    void eachDocumentPrintsThroughTheDialog() {
+    void ogniDocumentoSiStampaDalDialogo() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         Taeg& w = t.modello();
@@ -155,7 +155,7 @@ private slots:
     }
 
     // A print that failed leaves printing usable, and an existing PDF is replaced only after a question.
-    void failedPrintAndExistingPdf() {
+    void stampaFallitaEPdfGiaPresente() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         QFile vecchio(d.pdf("report-teg.pdf"));
@@ -177,7 +177,7 @@ private slots:
     }
 
     // Qt's own dialog, driven as a user would: the PDF proposed in the documents, the button's words.
-    void qtDialogProposesThePdfAndSaysWhatItDoes() {
+    void ilDialogoQtProponeIlPdfEDiceCosaFa() {
         Desktop d;
         QPrinter p(QPrinter::HighResolution);
         p.setOutputFormat(QPrinter::PdfFormat);
@@ -199,7 +199,7 @@ private slots:
     }
 
     // "Finestra" lists the open windows; choosing one brings it forward.
-    void windowMenuListsTheOpenWindows() {
+    void ilMenuFinestraElencaLeFinestreAperte() {
         Desktop d;
         d.premi(d.m, "SSCommand13");
         QMenu* menu = d.m.menuBar()->actions().last()->menu();
@@ -214,7 +214,7 @@ private slots:
     }
 
     // Closing a window through its frame asks before unsaved rows are lost.
-    void rowsAreNotDroppedWithoutAQuestion() {
+    void leRigheNonSiPerdonoSenzaDomanda() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         t.modello().report().accoda("riga non salvata");
@@ -228,13 +228,13 @@ private slots:
     }
 
     // Attempts as "user/password": the fourth failure ends the program, one box for each and a goodbye.
-    void login_data() {
+    void accesso_data() {
         QTest::addColumn<QStringList>("tentativi");
         QTest::addColumn<bool>("accettato");
         QTest::newRow("accepted") << QStringList{"MARIO/pw"} << true;
         QTest::newRow("fourth failure") << QStringList{"mario/pw", "MARIO /pw", "MARIO/PW", "MARIO/"} << false;
     }
-    void login() {
+    void accesso() {
         QFETCH(QStringList, tentativi);
         QFETCH(bool, accettato);
         test::AmbienteProva a;
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(a.risposte.mostrati().size(), std::size_t{accettato ? 0u : 5u});
     }
 
-    void closingTheLoginThroughItsFrameRefuses() {
+    void chiudereLAccessoDallaCorniceRifiuta() {
         test::AmbienteProva a;
         Accesso w(a.ctx);
         VistaAccesso d(w);
@@ -267,7 +267,7 @@ private slots:
     }
 
     // Both exit commands ask: Annulla goes on, OK ends the program.
-    void exitAsks() {
+    void lUscitaChiede() {
         Desktop d;
         d.risposte.aggiungi(Risposta::Annulla);
         d.m.findChild<QAction*>(QStringLiteral("Esci"))->trigger();
@@ -278,7 +278,7 @@ private slots:
         QVERIFY(d.m.terminata());
     }
 
-    void oneCalculationWindowOnly() {
+    void unaSolaFinestraDiCalcolo() {
         Desktop d;
         VistaPrincipale& m = d.m;
         auto* pulsante = trova<QToolButton>(m, "SSCommand5");
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(m.area()->subWindowList().size(), 3);
     }
 
-    void settingsRoundTripThroughTheFiles() {
+    void impostazioniAndataERitornoDaiFile() {
         Desktop d;
         VistaPrincipale& m = d.m;
         m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
@@ -324,7 +324,7 @@ private slots:
         QTRY_VERIFY(!m.vista(TipoFinestra::Impostazioni));
     }
 
-    void calendarAddsDays() {
+    void ilCalendarioAggiungeGiorni() {
         test::AmbienteProva a;
         VistaCalendario c(a.ctx);
         c.show();
@@ -336,5 +336,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VisteDesktopTest)
+QTEST_MAIN(ProvaVisteDesktop)
 #include "viste_desktop_test.moc"

@@ -33,7 +33,7 @@ protected:
     test::FinestraMutuo t{ctx};
 };
 
-TEST_F(Mutuo, ExpensesRaiseTheTaeg) {
+TEST_F(Mutuo, LeSpeseAlzanoIlTaeg) {
     metti("txtImporto", "100000");
     metti("txtNumRate", "120");
     metti("txtTasso", "6");
@@ -47,7 +47,7 @@ TEST_F(Mutuo, ExpensesRaiseTheTaeg) {
     EXPECT_GT(atteso, 6.5);
 }
 
-TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
+TEST_F(Mutuo, RicavaOgniCifraMancanteDalleAltreTre) {
     metti("txtImporto", "100000");
     metti("txtNumRate", "120");
     metti("txtTasso", "6");
@@ -72,7 +72,7 @@ TEST_F(Mutuo, SolvesEachMissingFigureFromTheOtherThree) {
     EXPECT_TRUE(risposte.mostrati().empty());
 }
 
-TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
+TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
     struct Caso {
         const char *importo, *rate, *tasso, *rata;
         const char* messaggio;
@@ -112,7 +112,7 @@ TEST_F(Mutuo, ShowsTheMessageAndLeavesTheWindowUsable) {
     }
 }
 
-TEST_F(Mutuo, InvalidDateBuildsNoPlanAndFocusesTheDate) {
+TEST_F(Mutuo, ConUnaDataNonValidaNessunPianoEIlFuocoSullaData) {
     metti("txtImporto", "1000");
     metti("txtNumRate", "12");
     metti("txtTasso", "5");
@@ -126,7 +126,7 @@ TEST_F(Mutuo, InvalidDateBuildsNoPlanAndFocusesTheDate) {
     EXPECT_EQ(piano().size(), 23u);
 }
 
-TEST_F(Mutuo, InstalmentsFromYears) {
+TEST_F(Mutuo, RateDagliAnni) {
     t.clicca("Option1(2)");
     metti("anniX", "10");
     EXPECT_EQ(campo("txtNumRate"), "40");
@@ -144,7 +144,7 @@ TEST_F(Mutuo, InstalmentsFromYears) {
     EXPECT_EQ(campo("txtNumRate"), "0");
 }
 
-TEST_F(Mutuo, PrintsThePlanOnPagesOfFiftyTwoLines) {
+TEST_F(Mutuo, StampaIlPianoSuPagineDiCinquantadueRighe) {
     t.clicca("cmdStampa"); // nothing to print
     EXPECT_TRUE(risposte.mostrati().empty());
     metti("txtImporto", "10000");

@@ -24,7 +24,7 @@ double cifra(const std::string& riga, std::size_t da, std::size_t a) {
     return leggiNumero(colonna(riga, da, a)).value_or(NAN);
 }
 
-TEST(PianoAmmortamento, LastRowClosesOnTheRemainingDebt) {
+TEST(PianoAmmortamento, LUltimaRigaChiudeSulDebitoResiduo) {
     const Piano p = costruisci("10000", "12", "5", Data{2026, 1, 10});
     const std::string& ultima = p.righe.back();
     EXPECT_EQ(cifra(ultima, 22, 33), 3.51);
@@ -32,7 +32,7 @@ TEST(PianoAmmortamento, LastRowClosesOnTheRemainingDebt) {
     EXPECT_EQ(cifra(ultima, 69, 81), 0.01);
 }
 
-TEST(PianoAmmortamento, ExpensePerInstalmentShowsInEveryRow) {
+TEST(PianoAmmortamento, LaSpesaPerRataCompareInOgniRiga) {
     const Piano p = costruisci("100000", "120", "6", Data{2026, 3, 15}, 1, "5");
     EXPECT_EQ(p.rata, "1.115,21");
     EXPECT_EQ(p.totaleSpese, "600,00");
@@ -43,13 +43,13 @@ TEST(PianoAmmortamento, ExpensePerInstalmentShowsInEveryRow) {
     }
 }
 
-TEST(PianoAmmortamento, LongFiguresLoseTheirLeftCharacters) {
+TEST(PianoAmmortamento, LeCifreLunghePerdonoICaratteriASinistra) {
     const Piano p = costruisci("1234567890123", "1000", "1", Data{2026, 3, 15});
     EXPECT_NE(p.righe[4].find(" : 4.567.890.123,00   "), std::string::npos);
     EXPECT_EQ(p.righe[4].substr(p.righe[4].size() - 3), "000");
 }
 
-TEST(PianoAmmortamento, CapitalColumnAddsUpToTheAmountOnRandomLoans) {
+TEST(PianoAmmortamento, LaQuotaCapitaleSommaLImportoSuMutuiCasuali) {
     std::mt19937_64 gen(42);
     std::uniform_int_distribution<long> cent(100000, 100000000);
     std::uniform_real_distribution<double> tasso(0.1, 15);

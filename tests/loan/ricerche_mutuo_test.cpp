@@ -10,7 +10,7 @@
 namespace vantrel {
 namespace {
 
-TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnEdgeAndRandomLoans) {
+TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     struct Caso {
         double importo, numRate;
         std::int16_t m;
@@ -41,7 +41,7 @@ TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnEdgeAndRandomLoans) {
     }
 }
 
-TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnTheBoundary) {
+TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSulConfine) {
     // The given instalment plus one is exactly the instalment of one of the rates tried, on the
     // ordinary steps and on those around the binade edges 1, 2, 4, 8, 16 and 32.
     struct Prestito {
@@ -67,14 +67,14 @@ TEST(CercaTassoAnnuo, EqualsStepByStepSearchOnTheBoundary) {
     }
 }
 
-TEST(CercaTassoAnnuo, GivesUpOnLoansItCannotReach) {
+TEST(CercaTassoAnnuo, RinunciaAiMutuiCheNonRaggiunge) {
     EXPECT_FALSE(cercaTassoAnnuo(0, 120, 12, 100));
     EXPECT_FALSE(cercaTassoAnnuo(-1000, 120, 12, 100));
     EXPECT_FALSE(cercaTassoAnnuo(1, 12, 12, 1e12));
     EXPECT_EQ(*cercaTassoAnnuo(1000, 12, 12, 1), 0.5 + 0.0001); // already reached at the first rate
 }
 
-TEST(CercaTaeg, EqualsStepByStepSearchOnEdgeAndRandomLoans) {
+TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     struct Caso {
         double netto, rata, j;
         std::int16_t m;

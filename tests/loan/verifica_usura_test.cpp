@@ -18,7 +18,7 @@ struct CasoTeg {
     double atteso;
 };
 
-TEST(TegUsuraMutuo, EquatesTheNetAmountWithInstalmentsAndCosts) {
+TEST(TegUsuraMutuo, NettoErogatoUgualeARateECosti) {
     const CasoTeg casi[] = {
         {"no costs: effective rate of 6 % monthly", 100000, 1110.21, 120, 12, {}, 6.1678859594949},
         {"every cost", 100000, 1110.21, 120, 12, {1500, 2000, 500, 2.5}, 7.187379446407581},
@@ -56,7 +56,7 @@ protected:
     test::FinestraMutuo t{ctx};
 };
 
-TEST_F(VerificaUsuraMutuo, InsuranceAloneTakesAPersonalLoanOverTheThreshold) {
+TEST_F(VerificaUsuraMutuo, LaSolaAssicurazionePortaUnCreditoPersonaleOltreLaSoglia) {
     // Personal credit, 1st quarter 2026: TEGM 11,46, threshold 11,46 x 1,25 + 4 = 18,325.
     prestito("10000", "48", "15", 2, "15/01/2026");
     t.clicca("cmdVerificaUsura");
@@ -70,7 +70,7 @@ TEST_F(VerificaUsuraMutuo, InsuranceAloneTakesAPersonalLoanOverTheThreshold) {
     EXPECT_EQ(campo("txtEsitoUsura"), "oltre la soglia di 4,7236 punti");
 }
 
-TEST_F(VerificaUsuraMutuo, DefaultRateMeetsTheThresholdOfTegmPlusTheSurcharge) {
+TEST_F(VerificaUsuraMutuo, LaMoraSiConfrontaConLaSogliaDelTegmPiuLaMaggiorazione) {
     // Fixed-rate mortgage over five years, 1st quarter 2026: TEGM 3,96 + 1,9 = 5,86; 5,86 x 1,25 + 4 = 11,325.
     prestito("150000", "240", "3,5", 0, "15/01/2026");
     metti("txtTassoMora", "12");
@@ -87,7 +87,7 @@ TEST_F(VerificaUsuraMutuo, DefaultRateMeetsTheThresholdOfTegmPlusTheSurcharge) {
 
 // A mortgage of exactly five years takes the surcharge of the other loans (3,1, not 1,9); no contract
 // date means the loan's own date (15/03/2026); a rate on the threshold is within it.
-TEST_F(VerificaUsuraMutuo, FiveYearsAreNotOverFiveAndTheThresholdItselfIsWithin) {
+TEST_F(VerificaUsuraMutuo, CinqueAnniNonSonoOltreCinqueELaSogliaStessaEEntro) {
     prestito("50000", "60", "3,5", 0, "");
     metti("txtTassoMora", "12,825"); // (3,96 + 3,1) x 1,25 + 4
     t.clicca("cmdVerificaUsura");
@@ -95,7 +95,7 @@ TEST_F(VerificaUsuraMutuo, FiveYearsAreNotOverFiveAndTheThresholdItselfIsWithin)
     EXPECT_EQ(campo("txtEsitoMora"), "mora entro la soglia");
 }
 
-TEST_F(VerificaUsuraMutuo, OldRuleAndTheSingleLeasingCategoryBefore2010) {
+TEST_F(VerificaUsuraMutuo, VecchiaNormaEUnicaCategoriaLeasingPrimaDel2010) {
     // 2008: one leasing category with classes by amount; 150.000 euro is "oltre 50.000 euro"; old rule x 1,5.
     prestito("150000", "96", "6", 5, "10/03/2008");
     t.clicca("cmdVerificaUsura");
@@ -106,7 +106,7 @@ TEST_F(VerificaUsuraMutuo, OldRuleAndTheSingleLeasingCategoryBefore2010) {
     EXPECT_NE(fonte[4].find("vecchia norma"), std::string::npos) << fonte[4];
 }
 
-TEST_F(VerificaUsuraMutuo, SaysWhyWhenItCannotCheck) {
+TEST_F(VerificaUsuraMutuo, DicePercheQuandoNonPuoVerificare) {
     t.clicca("cmdVerificaUsura");
     EXPECT_NE(campo("txtEsitoUsura").find("Calcolare prima il mutuo"), std::string::npos);
     std::filesystem::remove(dir.cartella() + kFileSerieUfficiale);

@@ -118,9 +118,9 @@ void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
     test::scriviByte(remota.file("NRectassiU.dat"), numero);
 }
 
-class ScaricaTassiTest : public ::testing::TestWithParam<Caso> {};
+class ProvaScaricaTassi : public ::testing::TestWithParam<Caso> {};
 
-TEST_P(ScaricaTassiTest, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
+TEST_P(ProvaScaricaTassi, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     const Caso& c = GetParam();
     const Certificati& cert = certificati();
     test::Ambiente a;
@@ -195,7 +195,7 @@ const char* const kFallito = "Scaricamento non riuscito";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Casi, ScaricaTassiTest,
+    Casi, ProvaScaricaTassi,
     ::testing::Values(
         Caso{"Ftp", Tipo::Ftp, false, {}, Risposta::Ok, true, kDomanda,
              "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati, 0 tolti)."},

@@ -8,9 +8,9 @@
 namespace vantrel {
 namespace {
 
-class SoglieUfficialiTest : public ::testing::Test, protected test::Ambiente {
+class ProvaSoglieUfficiali : public ::testing::Test, protected test::Ambiente {
 protected:
-    SoglieUfficialiTest() {
+    ProvaSoglieUfficiali() {
         orologio.imposta(Data{2026, 12, 5});
         std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file(kFileSerieUfficiale));
     }
@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(SoglieUfficialiTest, LaCategoriaSegueLaDataAttraversoIRinnovi) {
+TEST_F(ProvaSoglieUfficiali, LaCategoriaSegueLaDataAttraversoIRinnovi) {
     SoglieUfficiali f(ctx);
     EXPECT_EQ(f["txtData"].testo, "05/12/2026");
     EXPECT_EQ(f["cboCategoria"].voci.size(), 16u);
@@ -57,7 +57,7 @@ TEST_F(SoglieUfficialiTest, LaCategoriaSegueLaDataAttraversoIRinnovi) {
     EXPECT_EQ(f.andamento().back().tegm.testo(), "4,52"); // 4th quarter 2026
 }
 
-TEST_F(SoglieUfficialiTest, LImportoSceglieLaClasseDelPeriodo) {
+TEST_F(ProvaSoglieUfficiali, LImportoSceglieLaClasseDelPeriodo) {
     SoglieUfficiali f(ctx);
     scegli(f, "cboPeriodo", "2018 1°");
     EXPECT_EQ(f["txtData"].testo, "01/01/2018");
@@ -87,7 +87,7 @@ TEST_F(SoglieUfficialiTest, LImportoSceglieLaClasseDelPeriodo) {
     EXPECT_EQ(f["txtTegm"].testo, "");
 }
 
-TEST_F(SoglieUfficialiTest, SenzaSerieLaFinestraDiceComeAverla) {
+TEST_F(ProvaSoglieUfficiali, SenzaSerieLaFinestraDiceComeAverla) {
     std::filesystem::remove(dir.file(kFileSerieUfficiale));
     SoglieUfficiali f(ctx);
     EXPECT_NE(f["LblStato"].testo.find("Importa serie ufficiale"), std::string::npos);

@@ -13,9 +13,9 @@ namespace {
 
 using test::Periodo;
 
-class UsurariTest : public ::testing::Test, protected test::Ambiente {
+class ProvaUsurari : public ::testing::Test, protected test::Ambiente {
 protected:
-    UsurariTest() { orologio.imposta(Data{2026, 12, 5}); }
+    ProvaUsurari() { orologio.imposta(Data{2026, 12, 5}); }
 
     std::vector<std::string> visibili(const Usurari& u) const {
         std::vector<std::string> out;
@@ -41,7 +41,7 @@ Periodo periodo2004() {
     return Periodo{"32004", 9.57f, 10, 5.5f, 3, 4, 2.25f, 1, 1, 8.25f, 4.5f, 6, 3, 1.5f, 1.5f};
 }
 
-TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
+TEST_F(ProvaUsurari, LElencoSegueIlPeriodoConLaChiaveNascosta) {
     // Out of order, with a key saved without a quarter (stored as "2002 ").
     test::scriviTassi(dir, {periodo2004(), Periodo{"2002", 0, 0, 7}});
 
@@ -65,7 +65,7 @@ TEST_F(UsurariTest, ListingIsSortedByPeriodWithItsKeyKeptOutOfSight) {
     EXPECT_EQ(u["Combo3"].voci, (std::vector<std::string>{"002  2° trim. ", "2004 3° trim. "}));
 }
 
-TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
+TEST_F(ProvaUsurari, UscireDaUnTassoLoFormattaERicavaLaSoglia) {
     struct Caso {
         const char* campo;
         const char* testo; // pasted
@@ -89,7 +89,7 @@ TEST_F(UsurariTest, LeavingARateFieldFormatsItAndDerivesTheThreshold) {
     }
 }
 
-TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
+TEST_F(ProvaUsurari, SalvareUnNuovoPeriodoScriveIlRecordESvuotaICampi) {
     Usurari u(ctx);
     scegliPeriodo(u, "3", "2004");
     const std::pair<const char*, const char*> campi[] = {
@@ -117,7 +117,7 @@ TEST_F(UsurariTest, SavingANewPeriodWritesTheRecordAndClearsTheFields) {
     EXPECT_EQ(numero(), test::fileNumero(2));
 }
 
-TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
+TEST_F(ProvaUsurari, SalvareUnPeriodoGiaPresenteChiedePrima) {
     struct Caso {
         Risposta risposta;
         bool sovrascritto;
@@ -153,7 +153,7 @@ TEST_F(UsurariTest, SavingAnExistingPeriodAsksFirst) {
     }
 }
 
-TEST_F(UsurariTest, TheTableRefusesA201stPeriodAndExplainsWhy) {
+TEST_F(ProvaUsurari, LaTabellaRifiutaIl201esimoPeriodoEDicePerche) {
     std::vector<Periodo> periodi;
     for (int anno = 1950; anno < 2000; ++anno)
         for (int q = 1; q <= 4; ++q)

@@ -32,7 +32,7 @@ struct ProvaAccesso {
 
 // The fourth failure ending the program, and Enter moving through the dialog, are driven on the
 // real dialog by the window tests.
-TEST(Accesso, AttemptsEndAsExpected) {
+TEST(Accesso, ITentativiFinisconoComePrevisto) {
     struct Caso {
         const char* nome;
         const char* memorizzato;
@@ -62,7 +62,7 @@ TEST(Accesso, AttemptsEndAsExpected) {
     }
 }
 
-TEST(Accesso, WrongNameEmptiesItWrongPasswordSelectsIt) {
+TEST(Accesso, IlNomeErratoSiSvuotaLaPasswordErrataSiSeleziona) {
     ProvaAccesso a("MARIO/pw");
     Accesso w(a.ctx);
     a.prova(w, "LUIGI/abc");

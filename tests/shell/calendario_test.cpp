@@ -7,9 +7,9 @@ namespace vantrel {
 namespace {
 
 // The day count after clicks on both calendars is driven on the real window by the window tests.
-class CalendarioTest : public ::testing::Test, protected test::Ambiente {};
+class ProvaCalendario : public ::testing::Test, protected test::Ambiente {};
 
-TEST_F(CalendarioTest, OpensOnTodayAndCountsAtTheClick) {
+TEST_F(ProvaCalendario, SiApreSuOggiEContaAlClic) {
     Calendario c(ctx);
     EXPECT_EQ(c["Cal2"].testo, "15/03/2026");
     EXPECT_EQ(c["nrgg"].testo, "");
@@ -17,7 +17,7 @@ TEST_F(CalendarioTest, OpensOnTodayAndCountsAtTheClick) {
     EXPECT_EQ(c["nrgg"].testo, "73"); // from date 1 to date 2
 }
 
-TEST_F(CalendarioTest, EditingDaysMovesDate2) {
+TEST_F(ProvaCalendario, CambiareIGiorniSpostaLaData2) {
     struct Caso {
         const char* giorni;
         const char* data2;
@@ -34,14 +34,14 @@ TEST_F(CalendarioTest, EditingDaysMovesDate2) {
     }
 }
 
-TEST_F(CalendarioTest, DaysFieldTakesOnlyNumberCharacters) {
+TEST_F(ProvaCalendario, IlCampoGiorniPrendeSoloCifre) {
     Calendario c(ctx);
     for (const char* t : {"1", "a", "2", " ", "\r", "-", "."})
         c.digita("Giorni", t);
     EXPECT_EQ(c["Giorni"].testo, "12-.");
 }
 
-TEST_F(CalendarioTest, DateOutsideTheCalendarIsRefused) {
+TEST_F(ProvaCalendario, UnaDataFuoriDalCalendarioERifiutata) {
     for (const char* giorni : {"3000000", "-1000000"}) {
         Calendario c(ctx);
         risposte.dimentica();

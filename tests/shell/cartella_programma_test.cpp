@@ -18,9 +18,9 @@ struct Caso {
     bool attesoCopiati;
 };
 
-class SceltaCartellaTest : public ::testing::TestWithParam<Caso> {};
+class ProvaSceltaCartella : public ::testing::TestWithParam<Caso> {};
 
-TEST_P(SceltaCartellaTest, ChoosesFolderAndFillsRateSetOnce) {
+TEST_P(ProvaSceltaCartella, SceglieLaCartellaERiempieIlSetDeiTassiUnaVolta) {
     const Caso& c = GetParam();
     test::CartellaTemporanea radice;
     const fs::path bin = fs::path(radice.file("bin")), share = fs::path(radice.file("share/vantrel"));
@@ -65,7 +65,7 @@ TEST_P(SceltaCartellaTest, ChoosesFolderAndFillsRateSetOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Casi, SceltaCartellaTest,
+    Casi, ProvaSceltaCartella,
     ::testing::Values(Caso{"PortableCopyKeepsFilesBesideExecutable", true, false, "", false, false},
                       Caso{"InstalledButWritableUsesUserFolder", true, true, "", true, true},
                       Caso{"ReadOnlyFirstStartCopiesDefaultRates", false, true, "", true, true},
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{"DefaultRateSetMissingStartsEmpty", false, false, "", true, false}),
     [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });
 
-TEST(CartellaUtenteTest, FollowsXdgThenHome) {
+TEST(CartellaUtente, SegueXdgPoiHome) {
     EXPECT_EQ(cartellaUtente("/dati", "/home/a"), fs::path("/dati/vantrel"));
     EXPECT_EQ(cartellaUtente("relativa", "/home/a"), fs::path("/home/a/.local/share/vantrel"));
     EXPECT_EQ(cartellaUtente(nullptr, "/home/a"), fs::path("/home/a/.local/share/vantrel"));
@@ -82,7 +82,7 @@ TEST(CartellaUtenteTest, FollowsXdgThenHome) {
     EXPECT_EQ(scegliCartella("/opt/vantrel", false, {}).cartella, fs::path("/opt/vantrel"));
 }
 
-TEST(CartellaScrivibileTest, TriesWithoutLeavingFiles) {
+TEST(CartellaScrivibile, ProvaSenzaLasciareFile) {
     test::CartellaTemporanea t;
     test::scriviTesto(t.file("file"), "x");
     EXPECT_TRUE(cartellaScrivibile(t.file("")));

@@ -8,7 +8,7 @@
 namespace vantrel {
 namespace {
 
-class FinestraImpostazioniTest : public ::testing::Test, protected test::Ambiente {
+class ProvaImpostazioni : public ::testing::Test, protected test::Ambiente {
 protected:
     void digita(FinestraImpostazioni& f, const char* campo, std::string_view testo) {
         for (char ch : testo)
@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(FinestraImpostazioniTest, DecimalsFieldTakesOnlyZeroToThree) {
+TEST_F(ProvaImpostazioni, IDecimaliVannoSoloDaZeroATre) {
     struct Caso {
         const char* tasti;
         const char* atteso;
@@ -28,7 +28,7 @@ TEST_F(FinestraImpostazioniTest, DecimalsFieldTakesOnlyZeroToThree) {
     }
 }
 
-TEST_F(FinestraImpostazioniTest, SaveWritesBothRecordsAtTheirOffsets) {
+TEST_F(ProvaImpostazioni, SalvaScriveIDueRecordAlLoroPosto) {
     // Unused fields of a record already on disk must come back unchanged.
     std::vector<unsigned char> imposta(218, 0xAB), opz(55, 0xCD);
     test::scriviByte(dir.file(kFileImposta), imposta);
@@ -68,7 +68,7 @@ TEST_F(FinestraImpostazioniTest, SaveWritesBothRecordsAtTheirOffsets) {
     EXPECT_EQ(riaperta["decimali"].testo, "2");
 }
 
-TEST_F(FinestraImpostazioniTest, OrientationAndMaskFollowTheChoice) {
+TEST_F(ProvaImpostazioni, OrientamentoEMascheraSeguonoLaScelta) {
     struct Caso {
         const char* opzione;
         const char* decimali;
@@ -87,7 +87,7 @@ TEST_F(FinestraImpostazioniTest, OrientationAndMaskFollowTheChoice) {
     }
 }
 
-TEST_F(FinestraImpostazioniTest, BadNumbersAreRefusedAndKeepTheOldValue) {
+TEST_F(ProvaImpostazioni, INumeriErratiSiRifiutanoERestaIlValorePrecedente) {
     struct Caso {
         const char* campo;
         const char* testo;

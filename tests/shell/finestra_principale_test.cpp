@@ -51,9 +51,9 @@ public:
     bool riesce = true;
 };
 
-class FinestraPrincipaleTest : public ::testing::Test, protected test::Ambiente {
+class ProvaPrincipale : public ::testing::Test, protected test::Ambiente {
 protected:
-    FinestraPrincipaleTest() {
+    ProvaPrincipale() {
         ctx.servizi.processi = &calcolatrice;
         ctx.stato.cartellaDati.clear(); // the start-up sets both folders
         ctx.stato.cartellaReport.clear();
@@ -69,7 +69,7 @@ protected:
     OspiteRegistrato ospite;
 };
 
-TEST_F(FinestraPrincipaleTest, FirstStartInEmptyFolder) {
+TEST_F(ProvaPrincipale, PrimoAvvioInUnaCartellaVuota) {
     std::string senza = dir.cartella(); // the folder gets its trailing separator
     senza.pop_back();
     FinestraPrincipale m(ctx, ospite, senza);
@@ -84,7 +84,7 @@ TEST_F(FinestraPrincipaleTest, FirstStartInEmptyFolder) {
     EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
 }
 
-TEST_F(FinestraPrincipaleTest, LoginOnlyWithFlagMinusOne) {
+TEST_F(ProvaPrincipale, AccessoSoloConIlSegnaleMenoUno) {
     struct Caso {
         int flag;
         std::vector<std::pair<std::string, std::string>> credenziali;
@@ -107,7 +107,7 @@ TEST_F(FinestraPrincipaleTest, LoginOnlyWithFlagMinusOne) {
 }
 
 // Both exit commands, and the end on OK, are driven on the real window by the window tests.
-TEST_F(FinestraPrincipaleTest, ExitAsksAndCancelGoesOn) {
+TEST_F(ProvaPrincipale, LUscitaChiedeEAnnullaProsegue) {
     FinestraPrincipale m(ctx, ospite, dir.cartella());
     risposte.aggiungi(Risposta::Annulla);
     m.clicca("Esci");
@@ -117,7 +117,7 @@ TEST_F(FinestraPrincipaleTest, ExitAsksAndCancelGoesOn) {
                                                       Pulsanti::OkAnnulla, Risposta::Annulla});
 }
 
-TEST_F(FinestraPrincipaleTest, CommandsAskForOneInstancePerKind) {
+TEST_F(ProvaPrincipale, IComandiChiedonoUnaFinestraPerTipo) {
     struct Caso {
         const char* comando;
         std::vector<std::string> eventi; // after two clicks
@@ -141,7 +141,7 @@ TEST_F(FinestraPrincipaleTest, CommandsAskForOneInstancePerKind) {
     }
 }
 
-TEST_F(FinestraPrincipaleTest, CalculatorThatCannotStartIsReported) {
+TEST_F(ProvaPrincipale, LaCalcolatriceCheNonPartESegnalata) {
     FinestraPrincipale m(ctx, ospite, dir.cartella());
     m.clicca("calco");
     EXPECT_TRUE(risposte.mostrati().empty());

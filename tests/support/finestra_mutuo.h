@@ -23,8 +23,8 @@ private:
     static const Schema& schemaMutuo() {
         static const Schema s = [] {
             Schema sc("Taeg", "T.E.G. maschera principale");
-            PannelloMutuo::definisci(sc);
-            VerificaUsura::definisci(sc);
+            aggiungi(sc, ControlliMutuo::kRighe);
+            aggiungi(sc, ControlliVerificaUsura::kRighe);
             return sc;
         }();
         return s;

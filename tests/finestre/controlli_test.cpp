@@ -1,0 +1,223 @@
+// Every window of the program declares each control once, in a row: the rows resolve to the controls of
+// their window's schema and to nothing else, each Tab place is taken once, and docs/controlli.md is the
+// map the rows give. VANTREL_RISCRIVI_MAPPA=1 writes the map again instead of comparing it.
+#include "calculation/taeg.h"
+#include "rate_windows/soglie_ufficiali.h"
+#include "rate_windows/usurari.h"
+#include "reports/finestra_testo.h"
+#include "reports/gestore_report.h"
+#include "shell/accesso.h"
+#include "shell/calendario.h"
+#include "shell/finestra_impostazioni.h"
+#include "shell/finestra_principale.h"
+#include "teg/teg_controlli.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace vantrel {
+namespace {
+
+const std::string kRadice = VANTREL_SOURCE_DIR;
+
+struct Elenco {
+    const char* struttura; // the struct of names the rows give
+    const char* file;
+    const char* descrizione;
+    std::span<const RigaControllo> righe;
+};
+
+struct FinestraProgramma {
+    const Schema& schema;
+    std::vector<Elenco> elenchi;
+    const Elenco* tab = nullptr; // the list whose places make the window's own Tab order
+};
+
+std::vector<FinestraProgramma> finestre() {
+    static const Elenco teg{"ControlliTeg", "core/teg/teg_controlli.h",
+                            "The \"calcolo T.E.G. \" tab, the window's help box and its tabs.", ControlliTeg::kRighe};
+    static const Elenco report{"ControlliGestioneReport", "core/reports/controlli_report.h",
+                               "The report manager: the result list, its editing and its files.",
+                               ControlliGestioneReport::kRighe};
+    static const Elenco tassi{"ControlliTassi", "core/rate_windows/usurari.h",
+                              "The rate window: the quarter's average rates and thresholds, the stored quarters.",
+                              ControlliTassi::kRighe};
+    static const Elenco soglie{"ControlliSoglieUfficiali", "core/rate_windows/soglie_ufficiali.h",
+                               "The official thresholds of a date, a kind of operation and an amount.",
+                               ControlliSoglieUfficiali::kRighe};
+    static const Elenco impostazioni{"ControlliImpostazioni", "core/shell/finestra_impostazioni.h",
+                                     "The settings: decimals, login, print, rate server.",
+                                     ControlliImpostazioni::kRighe};
+    static const Elenco accesso{"ControlliAccesso", "core/shell/accesso.h", "The login.", ControlliAccesso::kRighe};
+    static const Elenco calendario{"ControlliCalendario", "core/shell/calendario.h",
+                                   "Two calendars and the days between them.", ControlliCalendario::kRighe};
+    return {
+        {Taeg::schemaTaeg(),
+         {teg,
+          {"ControlliReportTeg", "core/reports/controlli_report.h", "The \"Report\" tab: the result list.",
+           ControlliReportTeg::kRighe},
+          {"ControlliMutuo", "core/loan/pannello_mutuo.h",
+           "The \"Mutuo\" tab; its Tab places go on with those of the usury check.", ControlliMutuo::kRighe},
+          {"ControlliVerificaUsura", "core/loan/verifica_usura.h", "The \"Verifica usura\" frame of the \"Mutuo\" tab.",
+           ControlliVerificaUsura::kRighe},
+          {"ControlliPratica", "core/account/riepilogo_pratica.h", "The \"Riepilogo pratica\" tab.",
+           ControlliPratica::kRighe}},
+         &teg},
+        {GestoreReport::schemaReport(), {report}, &report},
+        {FinestraTesto::schemaTesto(),
+         {{"ControlliFinestraTesto", "core/reports/controlli_report.h", "The text window of the calculation summary.",
+           ControlliFinestraTesto::kRighe}}},
+        {Usurari::schemaUsurari(), {tassi}, &tassi},
+        {SoglieUfficiali::schemaSoglieUfficiali(), {soglie}, &soglie},
+        {FinestraImpostazioni::schemaForm23(), {impostazioni}, &impostazioni},
+        {FinestraPrincipale::schemaMDIForm1(),
+         {{"ControlliPrincipale", "core/shell/finestra_principale.h",
+           "The menu items (their menu in `gruppo`) and the tool buttons.", ControlliPrincipale::kRighe}}},
+        {Accesso::schemaPassWord(), {accesso}, &accesso},
+        {Calendario::schemaCalendario(), {calendario}, &calendario},
+    };
+}
+
+// The controls no row declares: the rate grid of the calculation tab, made by a loop.
+std::set<std::string> famiglia(const Schema& s) {
+    std::set<std::string> nomi;
+    if (&s != &Taeg::schemaTaeg()) return nomi;
+    for (bool soglia : {false, true})
+        for (int classe = 0; classe < 3; ++classe)
+            for (int trimestre = 0; trimestre < 4; ++trimestre)
+                nomi.insert(GrigliaTassi::nome(soglia, classe, trimestre));
+    return nomi;
+}
+
+std::string leggi(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
+    for (const FinestraProgramma& f : finestre()) {
+        SCOPED_TRACE(f.schema.finestra());
+        std::map<std::string, int> righe; // control's own name -> rows declaring it
+        for (const Elenco& e : f.elenchi) {
+            EXPECT_NE(
+                leggi(kRadice + "/" + e.file).find(std::string("VANTREL_STRUTTURA_CONTROLLI(") + e.struttura + ","),
+                std::string::npos)
+                << e.file;
+            for (const RigaControllo& r : e.righe) {
+                ++righe[r.controllo];
+                EXPECT_GE(f.schema.trova(r.controllo), 0) << e.struttura << "::" << r.nome;
+                if (f.schema.trova(r.controllo) < 0) continue;
+                const DefinizioneControllo& d = f.schema.definizione(f.schema.id(r.controllo));
+                EXPECT_EQ(d.tipo, r.tipo) << r.controllo;
+                EXPECT_EQ(d.testo, r.attributi.testo) << r.controllo;
+            }
+        }
+        const std::set<std::string> calcolati = famiglia(f.schema);
+        for (std::size_t i = 0; i < f.schema.dimensione(); ++i) {
+            const std::string& nome = f.schema.definizione(static_cast<int>(i)).nome;
+            EXPECT_EQ(righe[nome] + static_cast<int>(calcolati.count(nome)), 1) << nome;
+        }
+    }
+}
+
+// Each list's Tab places run 1..n once each; the window's own Tab order is its list's places in order.
+TEST(ControlliFinestre, OrdineTabCompleto) {
+    for (const FinestraProgramma& f : finestre()) {
+        SCOPED_TRACE(f.schema.finestra());
+        for (const Elenco& e : f.elenchi) {
+            std::vector<int> posti;
+            for (const RigaControllo& r : e.righe)
+                if (r.attributi.tab > 0) posti.push_back(r.attributi.tab);
+            std::sort(posti.begin(), posti.end());
+            for (std::size_t k = 0; k < posti.size(); ++k)
+                EXPECT_EQ(posti[k], static_cast<int>(k) + 1) << e.struttura;
+        }
+        std::vector<std::string> tab;
+        for (int id : f.schema.tab())
+            tab.push_back(f.schema.definizione(id).nome);
+        EXPECT_EQ(tab, f.tab ? ordineTab(f.tab->righe) : std::vector<std::string>{});
+        EXPECT_EQ(f.tab != nullptr, !tab.empty());
+    }
+}
+
+// Option buttons exclude each other by group: every option has one, and at most one of a group starts selected.
+TEST(ControlliFinestre, OpzioniInGruppo) {
+    for (const FinestraProgramma& f : finestre())
+        for (const Elenco& e : f.elenchi) {
+            std::map<std::string, int> selezionate;
+            for (const RigaControllo& r : e.righe) {
+                if (r.tipo != Tipo::Opzione) continue;
+                EXPECT_STRNE(r.attributi.gruppo, "") << r.controllo;
+                selezionate[r.attributi.gruppo] += r.attributi.selezionato;
+            }
+            for (const auto& [gruppo, n] : selezionate)
+                EXPECT_LE(n, 1) << e.struttura << " " << gruppo;
+        }
+}
+
+TEST(ControlliFinestre, GrigliaDeiTassiPerClasseETrimestre) {
+    const Schema& s = Taeg::schemaTaeg();
+    const auto& g = controlli<GrigliaTassi>(s);
+    EXPECT_EQ(s.definizione(g.soglie[2][3]).nome, "TU4c");
+    EXPECT_EQ(s.definizione(g.tassiMedi[1][0]).nome, "TS1b");
+    EXPECT_EQ(s.definizione(g.soglie[0][1]).nome, "TU2");
+}
+
+std::string cella(std::string t) {
+    for (auto p = t.find('\n'); p != std::string::npos; p = t.find('\n'))
+        t.replace(p, 1, " ");
+    for (auto p = t.find('|'); p != std::string::npos; p = t.find('|', p + 2))
+        t.replace(p, 1, "\\|");
+    return t;
+}
+
+// The map of docs/controlli.md, from the rows.
+std::string mappa() {
+    static const char* const tipi[] = {"Testo", "Etichetta", "Pulsante", "Opzione", "Casella", "Lista",
+                                       "Combo", "Data",      "Cornice",  "Linea",   "Scheda"};
+    std::ostringstream out;
+    out << "# Controlli delle finestre\n\n"
+           "Scripts, `vantrel-cli` and report files reach a control by its own name (\"Controllo\"); the code\n"
+           "reads it by the name beside it. Each window declares its controls once, a row each, in the file\n"
+           "named above its table (`core/common/controlli.h`); this map is written from those rows by\n"
+           "`VANTREL_RISCRIVI_MAPPA=1 build/dev/bin/controlli_test`, and the test fails while it differs.\n";
+    for (const FinestraProgramma& f : finestre()) {
+        out << "\n## `" << f.schema.finestra() << "`: " << f.schema.titolo() << "\n";
+        for (const Elenco& e : f.elenchi) {
+            out << "\n### `" << e.struttura << "` (" << e.file << ")\n\n" << e.descrizione << "\n\n";
+            out << "| Controllo | Nel codice | Tipo | Tab | Testo |\n|---|---|---|---|---|\n";
+            for (const RigaControllo& r : e.righe) {
+                out << "| `" << r.controllo << "` | `" << r.nome << "` | " << tipi[static_cast<int>(r.tipo)] << " | ";
+                if (r.attributi.tab > 0) out << r.attributi.tab;
+                out << " | " << cella(r.attributi.testo) << " |\n";
+            }
+        }
+        if (!famiglia(f.schema).empty())
+            out << "\nThe rate grid of the calculation tab is made by a loop (`GrigliaTassi`, "
+                   "core/teg/teg_controlli.h):\n"
+                   "`tassiMedi[classe][trimestre]` are `TS1`..`TS4`, `TS1b`..`TS4b`, `TS1c`..`TS4c` (the average rates "
+                   "of\n"
+                   "the first, second and third class of amount) and `soglie[classe][trimestre]` are `TU1`..`TU4`,\n"
+                   "`TU1b`..`TU4b`, `TU1c`..`TU4c` (their thresholds).\n";
+    }
+    return out.str();
+}
+
+TEST(ControlliFinestre, MappaAggiornata) {
+    const std::string file = kRadice + "/docs/controlli.md";
+    const std::string attesa = mappa();
+    if (std::getenv("VANTREL_RISCRIVI_MAPPA")) {
+        std::ofstream(file, std::ios::binary) << attesa;
+        GTEST_SKIP() << "scritta " << file;
+    }
+    EXPECT_EQ(leggi(file), attesa) << "VANTREL_RISCRIVI_MAPPA=1 build/dev/bin/controlli_test la riscrive";
+}
+
+} // namespace
+} // namespace vantrel
