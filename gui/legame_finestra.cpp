@@ -1,5 +1,6 @@
 #include "legame_finestra.h"
 
+#include "campo_data.h"
 #include "qt_testo.h"
 
 #include <QCalendarWidget>
@@ -116,13 +117,9 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
     case Tipo::Combo:
         w = new QComboBox(genitore);
         break;
-    case Tipo::Data: {
-        auto* de = new QDateEdit(genitore);
-        de->setDisplayFormat(kFormatoData);
-        de->setCalendarPopup(true);
-        w = de;
+    case Tipo::Data:
+        w = new CampoData(genitore);
         break;
-    }
     case Tipo::Cornice:
         w = new QGroupBox(genitore);
         break;

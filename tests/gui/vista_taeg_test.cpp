@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -109,6 +110,25 @@ private slots:
             QTest::keyClick(numeri, tasto, modificatore);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
         QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
+    }
+
+    // The period's dates typed in full reach the model whole, and the year and its days follow them.
+    void typedDatesAreTakenWhole() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        const std::tuple<const char*, const char*, const char*> casi[] = {{"dal", "20/05/2012", "20/05/2012"},
+                                                                          {"al", "30062012", "30/06/2012"}};
+        for (const auto& [campo, tasti, attesa] : casi) {
+            auto* d = trova<QDateEdit>(v, campo);
+            d->setFocus();
+            QTest::keyClick(d, Qt::Key_Home);
+            QTest::keyClicks(d, QString::fromLatin1(tasti));
+            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(attesa));
+        }
+        QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
+        QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
     }
 
     // Tab goes from each control to the next of the window's order that can take the focus.
