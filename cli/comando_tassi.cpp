@@ -1,6 +1,7 @@
 #include "comando_tassi.h"
 
 #include "comando_tassi_elenco.h"
+#include "comando_tassi_scarica.h"
 #include "comando_tassi_serie.h"
 #include "common/file_sicuro.h"
 #include "common/numeri.h"
@@ -151,13 +152,20 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
 int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty() || prendiFlag(args, "--help")) {
         out << "Uso: vantrel-cli tassi elenco | importa FILE.csv [--sovrascrivi] | esporta FILE.csv\n"
-               "      | importa-serie FILE.csv|FILE.zip   [--cartella DIR]\n"
+               "      | importa-serie FILE.csv|FILE.zip | scarica [--indirizzo URL]   [--cartella DIR]\n"
                "La tabella dei tassi della cartella del programma. importa-serie legge la serie ufficiale\n"
-               "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n";
+               "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n"
+               "scarica prende il set di tassi dal server delle impostazioni (ServerTassi.ini) o da URL\n"
+               "(https://, ftp:// o ftps://): aggiunge e aggiorna i periodi, non ne toglie nessuno.\n";
         return args.empty() ? kUso : kOk;
     }
     OpzioniComuni opz;
     const bool sovrascrivi = prendiFlag(args, "--sovrascrivi");
+    std::optional<std::string> indirizzo;
+    if (!prendiValore(args, "--indirizzo", indirizzo)) {
+        err << "vantrel-cli tassi: manca il valore dell'opzione --indirizzo\n";
+        return kUso;
+    }
     if (!leggiOpzioniComuni(args, opz, err)) return kUso;
     if (args.empty()) {
         err << "vantrel-cli tassi: indicare elenco, importa FILE.csv o esporta FILE.csv\n";
@@ -169,6 +177,7 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
     DiscoPosix disco;
     if (azione == "elenco" && args.size() == 1) return comandoTassiElenco(cartella, out, err);
     if (azione == "importa-serie" && args.size() == 2) return comandoTassiSerie(args[1], cartella, out, err);
+    if (azione == "scarica" && args.size() == 1) return comandoTassiScarica(cartella, indirizzo, out, err);
     if ((azione == "importa" || azione == "esporta") && args.size() == 2) {
         if (azione == "esporta") {
             TabellaTassi t;
@@ -186,8 +195,8 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
         }
         return importa(args[1], sovrascrivi, cartella, &disco, out, err);
     }
-    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv, esporta FILE.csv o importa-serie "
-           "FILE\n";
+    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv, esporta FILE.csv, importa-serie "
+           "FILE o scarica\n";
     return kUso;
 }
 
