@@ -1,5 +1,6 @@
 #include "applicazione.h"
 #include "avvio_calcolatrice.h"
+#include "common/file_sicuro.h"
 #include "common/servizi_simulati.h"
 #include "dialogo_file_qt.h"
 #include "ftp_in_attesa.h"
@@ -169,6 +170,7 @@ int main(int argc, char** argv) {
     ctx.servizi.rete = &rete;
     ctx.servizi.connessione = &connessione;
     ctx.servizi.disco = &disco;
+    vantrel::impostaDiscoPredefinito(&disco); // safe writes that no window passes it to
     const vantrel::LettoreZipZlib zip;
     ctx.servizi.zip = &zip;
 

@@ -62,7 +62,8 @@ bool scriviServerTassi(const std::string& cartella, const ServerTassi& s) {
       << "ftp_senza_tls=" << (s.ftpSenzaTls ? 1 : 0) << '\n'
       << "certificati=" << suUnaRiga(s.certificati) << '\n'
       << "secondi_massimi=" << s.secondiMassimi << '\n';
-    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str()).empty();
+    // It holds the server's password, in plain text: for its owner's eyes only.
+    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str(), nullptr, Permessi::Privati).empty();
 }
 
 std::string urlServerFtp(const std::string& indirizzo) {

@@ -2,6 +2,7 @@
 
 #include "common/file_esiste.h"
 #include "common/file_record.h"
+#include "common/file_sicuro.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -33,8 +34,12 @@ bool leggiOpzStampa(StatoProgramma& stato) {
     return leggiRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
 }
 
+// The settings hold the login password, in plain text: the file is its owner's alone.
 bool leggiImposta(StatoProgramma& stato) {
-    return leggiRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
+    const std::string file = percorso(stato.cartellaDati, kFileImposta);
+    const bool letto = leggiRecord(file, stato.imposta);
+    if (letto) rendiPrivato(file); // made empty when missing
+    return letto;
 }
 
 bool leggiImpostazioni(StatoProgramma& stato) {
@@ -44,7 +49,8 @@ bool leggiImpostazioni(StatoProgramma& stato) {
 }
 
 bool scriviImpostazioni(const StatoProgramma& stato) {
-    const bool a = scriviRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
+    const std::string imposta = percorso(stato.cartellaDati, kFileImposta);
+    const bool a = scriviRecord(imposta, stato.imposta) && rendiPrivato(imposta);
     const bool b = scriviRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
     return a && b;
 }

@@ -73,7 +73,8 @@ struct StampanteQt::Stato {
 
     std::unique_ptr<QPrinter> proprio; // the printer of a PDF file
     QPrinter* printer = nullptr;
-    std::optional<std::string> pdf, temporaneo;
+    std::optional<std::string> pdf;
+    std::unique_ptr<FileNuovo> temporaneo; // the PDF as it is written, held till it takes its place
     QPainter painter;
     QFont font;
     std::optional<double> emWindows; // line spacing in ems of the Windows font asked for
@@ -163,11 +164,7 @@ struct StampanteQt::Stato {
         fontCambiato = false;
     }
 
-    void togliTemporaneo() {
-        if (!temporaneo) return;
-        std::error_code ec;
-        std::filesystem::remove(*temporaneo, ec);
-    }
+    void togliTemporaneo() { temporaneo.reset(); }
 };
 
 StampanteQt::StampanteQt(QPrinter& stampante) : s_(std::make_unique<Stato>()) {
@@ -179,9 +176,9 @@ StampanteQt::StampanteQt(const std::string& filePdf) : s_(std::make_unique<Stato
     s_->proprio = std::make_unique<QPrinter>(QPrinter::HighResolution);
     s_->printer = s_->proprio.get();
     s_->pdf = filePdf;
-    s_->temporaneo = nomeFileNuovo(filePdf);
+    s_->temporaneo = std::make_unique<FileNuovo>(filePdf);
     s_->printer->setOutputFormat(QPrinter::PdfFormat);
-    s_->printer->setOutputFileName(QString::fromStdString(*s_->temporaneo));
+    s_->printer->setOutputFileName(QString::fromStdString(s_->temporaneo->percorso()));
     s_->printer->setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 6, 10, 6), QPageLayout::Millimeter));
     s_->printer->setCreator("Vantrel");
@@ -268,11 +265,8 @@ std::string StampanteQt::fine() {
     }
     if (s.errore.empty() && s.printer->printerState() == QPrinter::Error)
         s.errore = "la stampante ha segnalato un errore";
-    if (s.pdf && s.errore.empty()) {
-        std::error_code ec;
-        std::filesystem::rename(*s.temporaneo, *s.pdf, ec);
-        if (ec) s.errore = "impossibile scrivere il file PDF: " + *s.pdf;
-    }
+    if (s.pdf && s.errore.empty() && !s.temporaneo->sostituisci().empty())
+        s.errore = "impossibile scrivere il file PDF: " + *s.pdf;
     if (!s.errore.empty()) s.togliTemporaneo();
     if (s.pdf) return s.errore;
     // The system printer takes the next document afresh.

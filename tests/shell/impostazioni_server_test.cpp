@@ -5,6 +5,7 @@
 
 // GCC 12 warns wrongly about the string alternative of an answer holding a button.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -37,6 +38,11 @@ TEST_F(ImpostazioniServer, IlServerSiScegliePoiSiRileggeDalFile) {
     EXPECT_TRUE(s.ftpSenzaTls);
     EXPECT_EQ(s.certificati, "/etc/ca.pem");
     EXPECT_EQ(urlServerFtp(s.indirizzo), "ftp://ftp.esempio.it:2121/");
+    // Both settings files hold a password in plain text: their owner's alone.
+    for (const char* file : {kFileServerTassi, kFileImposta})
+        EXPECT_EQ(std::filesystem::status(dir.file(file)).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << file;
     FinestraImpostazioni riaperta(ctx);
     EXPECT_EQ(riaperta["TipoServer"].selezione, 1);
     EXPECT_TRUE(riaperta["FtpSenzaTls"].selezionato);
