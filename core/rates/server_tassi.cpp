@@ -26,7 +26,9 @@ bool conSchema(const std::string& s) {
 
 ServerTassi leggiServerTassi(const std::string& cartella) {
     ServerTassi s;
-    std::ifstream in(std::filesystem::u8path(percorso(cartella, kFileServerTassi)), std::ios::binary);
+    const std::string file = percorso(cartella, kFileServerTassi);
+    std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
+    if (in) rendiPrivato(file); // one an older version wrote readable by all is made private
     std::string riga;
     while (std::getline(in, riga)) {
         if (riga.ends_with('\r')) riga.pop_back();

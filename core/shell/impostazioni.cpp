@@ -49,8 +49,10 @@ bool leggiImpostazioni(StatoProgramma& stato) {
 }
 
 bool scriviImpostazioni(const StatoProgramma& stato) {
-    const std::string imposta = percorso(stato.cartellaDati, kFileImposta);
-    const bool a = scriviRecord(imposta, stato.imposta) && rendiPrivato(imposta);
+    // Replaced whole and private from its first byte: a save cut short keeps the old password file.
+    const std::string imposta(stato.imposta.byte.begin(), stato.imposta.byte.end());
+    const bool a =
+        sostituisciFile(percorso(stato.cartellaDati, kFileImposta), imposta, nullptr, Permessi::Privati).empty();
     const bool b = scriviRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
     return a && b;
 }
