@@ -1,6 +1,7 @@
 #include "platform/qt/stampante_qt.h"
 
 #include "common/file_sicuro.h"
+#include "common/testo.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -80,6 +81,12 @@ struct StampanteQt::Stato {
     std::optional<double> emWindows; // line spacing in ems of the Windows font asked for
     bool fontCambiato = true;
     double ascesa = 0, altezzaRiga = 0, interlinea = 0; // of the current font, in device pixels
+    double stretto = 0;                                 // the advance of the font's narrowest characters
+
+    /// The most characters of a line the paper can show, shrunk as far as it goes.
+    std::size_t caratteriVisibili() const {
+        return stretto > 0 ? static_cast<std::size_t>(larghezzaPagina / kScalaMinima / stretto) + 1 : std::string::npos;
+    }
     std::vector<Voce> pagina;
     double y = 0;         // top of the next line on the page
     double fondo = 0;     // bottom of the lowest line on the page
@@ -161,6 +168,7 @@ struct StampanteQt::Stato {
             altezzaRiga = interlinea = *emWindows * em;
             ascesa = std::min(ascesa, altezzaRiga);
         }
+        stretto = std::min({m.horizontalAdvance(u'i'), m.horizontalAdvance(u'.'), m.horizontalAdvance(u' ')});
         fontCambiato = false;
     }
 
@@ -212,10 +220,12 @@ void StampanteQt::grassetto(bool attivo) {
     s_->fontCambiato = true;
 }
 
-void StampanteQt::riga(const std::string& testo) {
+void StampanteQt::riga(const std::string& intera) {
     Stato& s = *s_;
     if (!s.inizia()) return;
     s.misura();
+    // What runs past the paper is cut where the page ends: a huge line is never laid out whole.
+    const std::string_view testo = primiCaratteri(intera, s.caratteriVisibili());
     // Past what shrinking can fit, the paper ends the page, as a printer does.
     if (!s.pagina.empty() && s.y + s.altezzaRiga > s.altezzaPagina / kScalaMinima && !s.paginaNuova()) return;
     // Spaces around the text are not drawn: the indent becomes a distance, and a PDF stays small.
