@@ -38,9 +38,6 @@ private:
     std::optional<std::string> seguito_; // what followed a lone CR on the last line read
 };
 
-/// What a file with its header and no row is told: there is nothing to work on.
-inline constexpr const char* kFileSenzaRighe = "il file non contiene righe";
-
 /// Reads the file, which must hold at least one row; throws ErroreCsv with an Italian message naming file, line and
 /// column.
 TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& colonneAmmesse);

@@ -319,7 +319,7 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
     inizio_ = i;
     rigaInizio_ = riga;
     for (const auto& c : testata->celle)
-        colonne_.push_back({std::string(trim(c)), ruoloDi(c)});
+        colonne_.push_back({citazioneNuda(trim(c)), ruoloDi(c)});
     if (colonne_.size() == 1 && colonne_[0].ruolo == kIgnota &&
         colonne_[0].nome.find_first_of(",\t") != std::string::npos)
         throw ErroreImportazione{testata->riga, "", "separatore errato: le colonne vanno separate da \";\""};
@@ -330,16 +330,20 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
     }
     // One look at the rows: "accordato" is the option when every cell it fills is one, and the fido
     // otherwise; an unnamed column is named as ignored only when it holds something.
-    std::vector<char> opzioni(colonne_.size()), importi(colonne_.size()), piene(colonne_.size());
+    std::vector<char> importi(colonne_.size()), piene(colonne_.size());
+    bool righe = false;
     for (std::size_t j = i; prossimoRecord(testo_, j, riga, rec);)
-        for (std::size_t c = 0; c < colonne_.size() && c < rec.celle.size(); ++c) {
+        for (std::size_t c = 0; c < rec.celle.size(); ++c) {
             if (trim(rec.celle[c]).empty()) continue;
+            righe = true;
+            if (c >= colonne_.size()) continue;
             piene[c] = 1;
-            if (colonne_[c].ruolo == kAccordatoOFido) (scelta(kAccordato, rec.celle[c]) ? opzioni : importi)[c] = 1;
+            if (colonne_[c].ruolo == kAccordatoOFido && !scelta(kAccordato, rec.celle[c])) importi[c] = 1;
         }
+    if (!righe) throw ErroreImportazione{0, "", kFileSenzaRighe};
     for (std::size_t c = 0; c < colonne_.size(); ++c) {
-        if (colonne_[c].ruolo == kAccordatoOFido)
-            colonne_[c].ruolo = opzioni[c] && !importi[c] ? kAccordato : kCampo + 7;
+        // A column with no amount in it is the option: an empty one then takes no place of the fido.
+        if (colonne_[c].ruolo == kAccordatoOFido) colonne_[c].ruolo = !importi[c] ? kAccordato : kCampo + 7;
         if (colonne_[c].ruolo == kIgnota) {
             if (!colonne_[c].nome.empty() || piene[c])
                 ignorate_.push_back(colonne_[c].nome.empty() ? "colonna " + std::to_string(c + 1) + " senza nome"
@@ -379,7 +383,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         const std::string& v = c < rec.celle.size() ? rec.celle[c] : vuota;
         const std::string_view t = trim(v);
         const auto errore = [&](const std::string& cosa) {
-            return ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "'" + std::string(t) + "' " + cosa};
+            return ErroreImportazione{rec.riga, nomeColonna(colonne_, c), citazione(t) + " " + cosa};
         };
         if (ruolo == kDal || ruolo == kAl) {
             if (t.empty()) throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "manca la data"};

@@ -28,9 +28,13 @@ std::size_t lunghezza(std::string_view utf8) {
     return n;
 }
 
-std::string citazione(std::string_view s) {
+std::string citazioneNuda(std::string_view s) {
     const std::string_view inizio = primiCaratteri(s, kCaratteriCitati);
-    return "\"" + std::string(inizio) + (inizio.size() < s.size() ? "...\"" : "\"");
+    return std::string(inizio) + (inizio.size() < s.size() ? "..." : "");
+}
+
+std::string citazione(std::string_view s) {
+    return "\"" + citazioneNuda(s) + "\"";
 }
 
 std::string_view trim(std::string_view s) {

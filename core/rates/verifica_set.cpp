@@ -91,7 +91,7 @@ std::optional<int> trimestreDelPeriodo(std::string_view chiave) {
 std::string verificaPeriodo(const RecordTassi& r) {
     const std::string chiave(trim(r.periodo));
     if (!trimestreDelPeriodo(chiave))
-        return "periodo non valido \"" + chiave + "\" (trimestre da 1 a 4 e anno, es. 32004)";
+        return "periodo non valido " + citazione(chiave) + " (trimestre da 1 a 4 e anno, es. 32004)";
     for (const char* c : kCampi) {
         const float v = campoTasso(r, c);
         if (!(v >= 0.0f && v <= 100.0f))

@@ -64,11 +64,11 @@ TEST(ImportaPeriodi, UnaCellaErrataFermaTuttoENominaRigaEColonna) {
     };
     const Caso casi[] = {
         {"Dal;Al;Interessi\r\n" + ok + "01/04/2020;30/06/2020;12,3,4\r\n" + ok,
-         "riga 3, colonna Interessi: '12,3,4' non è un importo"},
-        {"Dal;Al;Giorni\r\n01/01/2020;31/03/2020;0\r\n", "riga 2, colonna Giorni: '0' non è un numero di giorni"},
+         "riga 3, colonna Interessi: \"12,3,4\" non è un importo"},
+        {"Dal;Al;Giorni\r\n01/01/2020;31/03/2020;0\r\n", "riga 2, colonna Giorni: \"0\" non è un numero di giorni"},
         {"Dal;Al\r\n31/03/2020;01/01/2020\r\n", "riga 2, colonna Al: il periodo finisce (01/01/2020) prima di"},
         {"Dal;Al;Interessi;intDare\r\n" + ok, "riga 1, colonna intDare: colonna ripetuta"},
-        {"Dal;Al;Categoria\r\n01/01/2020;31/03/2020;Mutuo\r\n", "riga 2, colonna Categoria: 'Mutuo' non è ammesso"},
+        {"Dal;Al;Categoria\r\n01/01/2020;31/03/2020;Mutuo\r\n", "riga 2, colonna Categoria: \"Mutuo\" non è ammesso"},
         {"Dal;Al;Note\r\n01/01/2020;31/03/2020;\"aperte\r\n", "riga 2: le virgolette aperte non sono chiuse"},
         {"\xFF\xFE"
          "D\0a\0l\0",

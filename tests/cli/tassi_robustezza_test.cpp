@@ -33,6 +33,14 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
     test::scriviTesto(dir.file("mutuo.csv"), "scadenza;txtImporto\nMensile;\xff\xfe"); // not UTF-8
     test::scriviTesto(dir.file("fuori.csv"), "periodo;TM1\n12012;2\n22012;100,5\n");   // one bad row refuses all
     test::scriviTesto(dir.file("enorme.csv"), "periodo;TM1\n12012;" + std::string(20 << 20, '7') + "\n");
+    // The other readers: a header and no row, a cell of 1 MB, a report that is none.
+    const std::string mega(1 << 20, 'x'), citata = "\"" + std::string(80, 'x') + "...\"";
+    test::scriviTesto(dir.file("teg.csv"), "Dal;Al;Interessi;Note\r\n;;\r\n");
+    test::scriviTesto(dir.file("teg-enorme.csv"), "Dal;Al;Interessi\n01/01/2020;31/03/2020;" + mega + "\n");
+    test::scriviTesto(dir.file("mutui.csv"), "scadenza;txtImporto\r\n");
+    test::scriviTesto(dir.file("mutui-enorme.csv"), "scadenza;txtImporto\n" + mega + ";1000\n");
+    test::scriviTesto(dir.file("binario.RKT"), std::string("Conto\r\n\0\x01\x02Fine\r\n", 13));
+    test::scriviTesto(dir.file("vuoto.RKT"), "");
     const struct {
         std::vector<std::string> args;
         int codice;
@@ -47,13 +55,20 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
         {{"tassi", "importa"}, 2, "comando non valido"},
         {{"tassi"}, 2, ""},
         {{"mutuo", "--csv", dir.file("mutuo.csv"), "--formato", "json"}, 1, "vantrel-cli"},
+        {{"teg", dir.file("teg.csv")}, 1, "teg.csv: il file non contiene righe"},
+        {{"teg", dir.file("teg-enorme.csv")}, 1, "colonna Interessi: " + citata + " non è un importo"},
+        {{"mutuo", "--csv", dir.file("mutui.csv")}, 1, "mutui.csv: il file non contiene righe"},
+        {{"mutuo", "--csv", dir.file("mutui-enorme.csv")}, 1, "scadenza sconosciuta " + citata},
+        {{"stampa", dir.file("binario.RKT"), "--comandi"}, 1, "non è un report: contiene dati che non sono testo"},
+        {{"stampa", dir.file("vuoto.RKT"), "--comandi"}, 1, "non è un report: è vuoto"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
         std::vector<std::string> args = c.args;
-        if (args[0] == "tassi") args.insert(args.end(), {"--cartella", dir.cartella()});
+        if (args[0] == "tassi" || args[0] == "teg") args.insert(args.end(), {"--cartella", dir.cartella()});
         const test::Esito e = esegui(args);
         EXPECT_EQ(e.codice, c.codice) << e.err;
+        EXPECT_EQ(e.out, "") << "nothing is worked out or printed";
         EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err.substr(0, 300);
         EXPECT_LT(e.err.size(), 300u);
         EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), prima);
