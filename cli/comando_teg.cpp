@@ -4,7 +4,7 @@
 #include "account/importa_periodi.h"
 #include "common/cartella_lavoro.h"
 #include "comune.h"
-#include "platform/xlsx/scrittore_xlsx_file.h"
+#include "platform/xlsx/cartella_xlsx_in_corso.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/set_tassi.h"
 #include "report_hook.h"
@@ -43,15 +43,6 @@ constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
                                                      &C::tegVociSpese,
                                                      &C::soglia,
                                                      &C::supero};
-
-// Reads the file's text, once: a folder or an unreadable file is an error of the input.
-std::string testoPeriodi(const std::string& file) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw ErroreImportazione{0, "", "è una cartella, non un file CSV"};
-    auto contenuto = leggiFile(file);
-    if (!contenuto) throw ErroreImportazione{0, "", "impossibile leggere il file"};
-    return std::move(*contenuto);
-}
 
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     std::string s;
@@ -111,7 +102,7 @@ int leggiOpzioni(std::vector<std::string>& args, RichiestaTeg& r, std::ostream& 
 /// out and none is kept; kOk, or the exit status after a message.
 int leggiPeriodi(const std::string& file, std::optional<LettorePeriodi>& lettore, std::ostream& err) {
     try {
-        lettore.emplace(testoPeriodi(file));
+        lettore.emplace(apriFilePeriodi(file));
         for (PeriodoDaControllare p; lettore->prossimo(p);) {
         }
         lettore->riavvolgi();
@@ -169,10 +160,12 @@ public:
                 {"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
             // As one array dumped with an indent of 2 would write it: the object one level in.
             buf_ += righeJson_++ == 0 ? "[\n  " : ",\n  ";
-            for (const char c : oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) {
-                buf_ += c;
-                if (c == '\n') buf_ += "  "; // line breaks inside texts are written as \n
-            }
+            // Line breaks inside texts are written as \n: every one of the dump is the object's own.
+            const std::string testo = oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+            std::size_t da = 0;
+            for (std::size_t a; (a = testo.find('\n', da)) != std::string::npos; da = a + 1)
+                buf_.append(testo, da, a + 1 - da) += "  ";
+            buf_.append(testo, da);
         }
     }
 
@@ -195,12 +188,33 @@ private:
     std::size_t righeJson_ = 0;
 };
 
+/// The workbook, when asked for, written a quarter at a time as they are checked.
+class CartellaTeg {
+public:
+    explicit CartellaTeg(const std::optional<std::string>& path) {
+        if (path) cartella_.emplace(cartellaPraticaVuota(), *path);
+    }
+    void trimestre(const EsitoTrimestre& e) {
+        if (!cartella_) return;
+        aggiungiTrimestre(totali_, e);
+        totali_.massimo = nullptr; // no quarter is kept
+        const auto righe = righePratica(e, totali_.trimestri);
+        for (std::size_t f = 0; f < righe.size(); ++f)
+            cartella_->riga(f, righe[f], e.oltreSoglia());
+    }
+    std::string chiudi() { return cartella_ ? cartella_->chiudi({totaliRiepilogo(totali_, totali_.trimestri)}) : ""; }
+    bool chiesta() const { return cartella_.has_value(); }
+
+private:
+    std::optional<CartellaXlsxInCorso> cartella_;
+    TotaliPratica totali_;
+};
+
 /// The report and the workbook, when asked for; kOk, or the exit status after a message.
-int salvaFile(const RichiestaTeg& r, const std::vector<std::string>& lista, const std::vector<EsitoTrimestre>& esiti,
-              std::ostream& err) {
+int salvaFile(const RichiestaTeg& r, const std::vector<std::string>& lista, CartellaTeg& cartella, std::ostream& err) {
     std::string errore;
     if (r.report) errore = salvaListaComeReport(*r.report, lista);
-    if (errore.empty() && r.xlsx) errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *r.xlsx);
+    if (const std::string e = cartella.chiudi(); errore.empty()) errore = e;
     if (errore.empty()) return kOk;
     err << "vantrel-cli teg: " << errore << "\n";
     return kInputErrato;
@@ -223,8 +237,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.tassi); !a.empty())
         err << "vantrel-cli teg: " << a << "\n";
-    std::vector<std::string> lista;    // the result list, kept only where it is saved
-    std::vector<EsitoTrimestre> esiti; // kept only for the workbook
+    std::vector<std::string> lista; // the result list, kept only where it is saved
+    CartellaTeg cartella(r.xlsx);
     // The whole file was checked above: output can flow as the rows are worked out, and no row, no
     // line of output is kept but the report's.
     UscitaTeg uscita(r.formato, out);
@@ -242,11 +256,11 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         FinestraCalcolo& w = controllo->finestra();
         uscita.periodo(w, e);
         if (r.report && !e.riga.empty()) lista.push_back(e.riga);
-        if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));
+        if (cartella.chiesta()) cartella.trimestre(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));
         if (!r.report) uscita.scarica(1 << 16);
     }
     uscita.fine();
-    if (const int esito = salvaFile(r, lista, esiti, err); esito != kOk) return esito;
+    if (const int esito = salvaFile(r, lista, cartella, err); esito != kOk) return esito;
     uscita.scarica(0);
     return kOk;
 }

@@ -47,6 +47,13 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         EXPECT_TRUE(p.formula == &ControlliTeg::calcolaGlobale);
         EXPECT_EQ(r.colonneIgnorate, c.ignorate);
     }
+    // The file is read in blocks of 64 KiB: a character cut by a block's end is still UTF-8.
+    for (const std::size_t a : {65534u, 65535u, 65536u}) { // where the "à" begins
+        SCOPED_TRACE(a);
+        const std::string titolo(a - 11, 'x'); // a line break and "Dal;Al;Cit" follow it
+        const auto r = leggiPeriodi(titolo + "\n" + "Dal;Al;Città\n01/01/2020;31/03/2020;1\n");
+        EXPECT_EQ(r.colonneIgnorate, std::vector<std::string>{"Città"});
+    }
     // "accordato" is the option when its cells are options, the credit line when they are amounts.
     const auto opzione = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;indebitam. medio\n").periodi.at(0);
     EXPECT_TRUE(opzione.accordato == &ControlliTeg::accordatoIndebitamento);
