@@ -23,6 +23,9 @@ signals:
     void chiusa();
 
 private:
+    QWidget* corniceStampa();
+    QWidget* corniceServer();
+
     std::unique_ptr<FinestraImpostazioni> modello_;
     LegameFinestra* legame_;
 };

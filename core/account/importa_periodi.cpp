@@ -1,9 +1,11 @@
 #include "account/importa_periodi.h"
 
 #include "common/cp1252.h"
+#include "common/data_cella.h"
 #include "common/date.h"
 #include "common/numeri.h"
 #include "common/testo.h"
+#include "common/testo_confronto.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +37,7 @@ struct Alias {
     int ruolo;
 };
 
-// Headers as compared (see chiave), the control names first.
+// Headers as compared (see chiaveTesto), the control names first.
 constexpr Alias kIntestazioni[] = {
     {"dal", kDal},
     {"al", kAl},
@@ -118,22 +120,6 @@ bool continuazione(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
-bool utf8Valido(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t n = b < 0x80             ? 1
-                              : (b & 0xE0) == 0xC0 ? 2
-                              : (b & 0xF0) == 0xE0 ? 3
-                              : (b & 0xF8) == 0xF0 ? 4
-                                                   : 0;
-        if (n == 0 || (n == 2 && b < 0xC2) || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if (!continuazione(static_cast<unsigned char>(s[i + k]))) return false;
-        i += n;
-    }
-    return true;
-}
-
 // The bytes a sequence led by `b` takes (1 for a byte that cannot lead one).
 std::size_t lunghezzaSequenza(unsigned char b) {
     return (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
@@ -166,29 +152,6 @@ char32_t carattere(std::string_view s, std::size_t& i) {
     for (int k = 0; k < n && i < s.size(); ++k)
         c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     return c;
-}
-
-/// A header or an option as compared: lower case, accents and apostrophes and dots dropped,
-/// any other sign a single space ("C.M.S." is "cms", "Banca d'Italia" is "banca ditalia").
-std::string chiave(std::string_view s) {
-    // The letters of U+00C0..U+00FF without their accents; "*" is no letter.
-    static constexpr std::string_view kLatino = "aaaaaaaceeeeiiiidnooooo*ouuuuy*saaaaaaaceeeeiiiidnooooo*ouuuuy*y";
-    std::string out;
-    bool spazio = false;
-    for (std::size_t i = 0; i < s.size();) {
-        char32_t c = carattere(s, i);
-        if (c == '.' || c == '\'' || c == 0x2019) continue;
-        if (c >= 0xC0 && c <= 0xFF && kLatino[c - 0xC0] != '*') c = static_cast<unsigned char>(kLatino[c - 0xC0]);
-        if (c >= 'A' && c <= 'Z') c = c - 'A' + 'a';
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
-            if (spazio && !out.empty()) out += ' ';
-            spazio = false;
-            out += static_cast<char>(c);
-        } else {
-            spazio = true;
-        }
-    }
-    return out;
 }
 
 struct Record {
@@ -249,14 +212,14 @@ bool prossimoRecord(std::streambuf& in, int& riga, Record& r) {
 }
 
 int ruoloDi(const std::string& intestazione) {
-    const std::string k = chiave(intestazione);
+    const std::string k = chiaveTesto(intestazione);
     for (const Alias& a : kIntestazioni)
         if (k == a.chiave) return a.ruolo;
     return kIgnota;
 }
 
 std::optional<Scelta> scelta(int ruolo, std::string_view cella) {
-    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiave(cella);
+    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiaveTesto(cella);
     for (const Scelta& s : scelte(ruolo).voci)
         if (k == s.chiave) return s;
     return std::nullopt;
@@ -274,23 +237,6 @@ std::optional<std::string> importo(std::string_view cella) {
     }
     if (leggiNumero(pulito)) return pulito;
     return std::nullopt;
-}
-
-/// A day-first date; a time after it (as a date-and-time cell is saved) and a two-digit year
-/// (up to 29 in the 2000s, as spreadsheets read them) are accepted.
-std::optional<Data> dataCella(std::string_view s) {
-    s = trim(s);
-    if (const auto sp = s.find(' '); sp != std::string_view::npos) {
-        const std::string_view ora = trim(s.substr(sp));
-        if (ora.find_first_not_of("0123456789:") == std::string_view::npos) s = s.substr(0, sp);
-    }
-    if (auto d = leggiData(s)) return d;
-    const auto sep = s.find_last_of("/-.");
-    if (sep == std::string_view::npos || s.size() - sep != 3) return std::nullopt;
-    const std::string_view aa = s.substr(sep + 1);
-    if (aa.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    const std::string secolo = aa < "30" ? "20" : "19";
-    return leggiData(std::string(s.substr(0, sep + 1)) + secolo + std::string(aa));
 }
 
 std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std::size_t c) {
@@ -459,7 +405,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         };
         if (ruolo == kDal || ruolo == kAl) {
             if (t.empty()) throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "manca la data"};
-            const auto d = dataCella(t);
+            const auto d = leggiDataCella(t);
             if (!d) throw errore("non è una data (gg/mm/aaaa)");
             (ruolo == kDal ? dal : al) = d;
             (ruolo == kDal ? p.dal : p.al) = d->testo();

@@ -21,9 +21,6 @@ std::string tabulaDestra(std::string_view s, std::size_t width);
 std::string_view primiCaratteri(std::string_view s, std::size_t n);
 std::string_view daCarattere(std::string_view s, std::size_t from);
 
-/// Removes the last character (Backspace).
-void togliUltimoCarattere(std::string& s);
-
 bool contiene(std::string_view s, std::string_view what);
 
 /// The most of a cell or a field a message quotes: a huge cell never floods a message.

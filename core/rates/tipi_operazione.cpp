@@ -8,12 +8,15 @@
 namespace vantrel {
 namespace {
 
+// The official names that two kinds of operation share.
+constexpr const char* kFinalizzatoRevolving =
+    "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE E CREDITO REVOLVING (dal 1° luglio 2003 al 31 dicembre 2009)";
+constexpr const char* kMutui = "MUTUI IPOTECARI A TASSO FISSO E VARIABILE (fino al 30 giugno 2004)";
+constexpr const char* kLeasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennaio 2010 al 31 marzo 2011)";
+
+using enum TipoMora; // the table below names the kinds of loan of the default-interest surcharge
+
 std::vector<TipoOperazione> creaTipi() {
-    using enum TipoMora;
-    const std::string finalizzatoRevolving =
-        "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE E CREDITO REVOLVING (dal 1° luglio 2003 al 31 dicembre 2009)";
-    const std::string mutui = "MUTUI IPOTECARI A TASSO FISSO E VARIABILE (fino al 30 giugno 2004)";
-    const std::string leasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennaio 2010 al 31 marzo 2011)";
     return {
         {"Aperture di credito in conto corrente", AltriFinanziamenti, {"APERTURE DI CREDITO IN CONTO CORRENTE"}},
         {"Scoperti senza affidamento", AltriFinanziamenti, {"SCOPERTI SENZA AFFIDAMENTO (dal 1° gennaio 2010)"}},
@@ -45,27 +48,27 @@ std::vector<TipoOperazione> creaTipi() {
          {"LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"}},
         {"Leasing immobiliare a tasso fisso",
          Leasing,
-         {leasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"}},
+         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"}},
         {"Leasing immobiliare a tasso variabile",
          Leasing,
-         {leasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"}},
+         {kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"}},
         {"Leasing strumentale", Leasing, {"LEASING STRUMENTALE (dal 1° gennaio 2010)"}},
         {"Credito finalizzato",
          AltriFinanziamenti,
-         {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", finalizzatoRevolving,
+         {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", kFinalizzatoRevolving,
           "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (dal 1° gennaio 2010)", "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE",
           "Credito finalizzato"}},
-        {"Credito revolving", AltriFinanziamenti, {finalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
+        {"Credito revolving", AltriFinanziamenti, {kFinalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
         {"Finanziamenti con carte di credito",
          AltriFinanziamenti,
          {"FINANZIAMENTI RATEALI CON CARTE DI CREDITO (dal 1° aprile 2017)",
           "Finanziamenti con utilizzo di carte di credito"}},
         {"Mutui ipotecari a tasso fisso",
          MutuoOltreCinqueAnni,
-         {mutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"}},
+         {kMutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"}},
         {"Mutui ipotecari a tasso variabile",
          MutuoOltreCinqueAnni,
-         {mutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
+         {kMutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
           "Mutui con garanzia ipotecaria a tasso variabile"}},
         {"Cessione del quinto dello stipendio e della pensione",
          AltriFinanziamenti,

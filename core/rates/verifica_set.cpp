@@ -173,6 +173,24 @@ ConfrontoSet confrontaSetTassi(const TabellaTassi& locale, const TabellaTassi& n
     return c;
 }
 
+namespace {
+
+// A table with periods is updated only when the user, told what changes, says so.
+bool aggiornamentoConfermato(const TabellaTassi& locale, const TabellaTassi& nuovo, const ConfrontoSet& c,
+                             const Domanda& chiedi) {
+    if (locale.validi() == 0) return true;
+    std::string testo = "Il set di tassi contiene " + quanti(nuovo.validi(), "periodo", "periodi") +
+                        "; la tabella presente ne contiene " + std::to_string(locale.validi()) + ".\n" +
+                        std::to_string(c.nuovi) + " periodi nuovi, " + std::to_string(c.modificati) + " modificati, " +
+                        std::to_string(c.mancanti) + " che non sono nel set.\n";
+    if (c.mancanti > 0) testo += "I periodi che non sono nel set restano come sono.\n";
+    testo += "Vuoi aggiornare i tassi presenti con il nuovo set?";
+    return chiedi && chiedi(Messaggio{"AVVERTIMENTO!", testo, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla}) ==
+                         Risposta::Ok;
+}
+
+} // namespace
+
 EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTassi& nuovo, const Domanda& chiedi,
                                     Disco* disco) {
     using Stato = EsitoInstallazione::Stato;
@@ -198,21 +216,10 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
                       std::to_string(TabellaTassi::kMassimo) + ").\n" + kConservati;
         return e;
     }
-    if (locale.validi() > 0) {
-        std::string testo = "Il set di tassi contiene " + quanti(nuovo.validi(), "periodo", "periodi") +
-                            "; la tabella presente ne contiene " + std::to_string(locale.validi()) + ".\n" +
-                            std::to_string(c.nuovi) + " periodi nuovi, " + std::to_string(c.modificati) +
-                            " modificati, " + std::to_string(c.mancanti) + " che non sono nel set.\n";
-        if (c.mancanti > 0) testo += "I periodi che non sono nel set restano come sono.\n";
-        testo += "Vuoi aggiornare i tassi presenti con il nuovo set?";
-        const Risposta r =
-            chiedi ? chiedi(Messaggio{"AVVERTIMENTO!", testo, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla})
-                   : Risposta::Annulla;
-        if (r != Risposta::Ok) {
-            e.stato = Stato::Annullato;
-            e.messaggio = std::string("Sostituzione annullata. ") + kConservati;
-            return e;
-        }
+    if (!aggiornamentoConfermato(locale, nuovo, c, chiedi)) {
+        e.stato = Stato::Annullato;
+        e.messaggio = std::string("Sostituzione annullata. ") + kConservati;
+        return e;
     }
     bool cambiati = false;
     std::string errore;

@@ -3,6 +3,7 @@
 #include "common/maschera_formato.h"
 
 #include <array>
+#include <cmath>
 
 namespace vantrel {
 namespace {
@@ -27,7 +28,7 @@ Limiti limiti(int categoria, const Data& inizio) {
 double limite(double euro, bool lire) {
     if (!lire) return euro;
     if (euro == 5000) return 10000000;
-    return static_cast<double>(static_cast<long long>(euro * kLira + 0.5));
+    return static_cast<double>(std::llround(euro * kLira));
 }
 
 std::string cifra(double euro, bool lire) {

@@ -17,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 #include <set>
@@ -89,7 +91,7 @@ private slots:
 
     // Amounts typed as the program writes them, and keys held with Alt, Ctrl or Super typing nothing:
     // real key events on the widgets, the model's reading compared.
-    void typedAmountsAndCommandKeys() {
+    void gliImportiSiDigitanoComeLiScriveIlProgramma() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.show();
@@ -113,7 +115,7 @@ private slots:
     }
 
     // The period's dates typed in full reach the model whole, and the year and its days follow them.
-    void typedDatesAreTakenWhole() {
+    void leDateDigitateSiPrendonoIntere() {
         test::AmbienteProva a;
         VistaTaeg v(a.ctx);
         v.show();
@@ -129,6 +131,23 @@ private slots:
         }
         QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
         QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
+    }
+
+    // A tab clicked while a field has the focus: the bar, the page and the model agree on it.
+    void laSchedaCliccataDopoUnCampoSiVede() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        scrivi(v, "NumeriD", QStringLiteral("123"));
+        auto* schede = trova<QTabWidget>(v, "SSTab1");
+        QTabBar* barra = schede->tabBar();
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(2).center());
+        QCOMPARE(barra->currentIndex(), 2);
+        QCOMPARE(schede->currentWidget()->isAncestorOf(trova(v, "txtImporto")), true);
+        QCOMPARE(v.modello()["SSTab1"].selezione, 2);
+        // The loan's usury frame is on its own tab only.
+        QVERIFY(schede->widget(2)->isAncestorOf(trova(v, "FrameUsura")));
     }
 
     // Tab goes from each control to the next of the window's order that can take the focus.
