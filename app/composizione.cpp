@@ -1,5 +1,6 @@
 #include "composizione.h"
 
+#include "common/file_sicuro.h"
 #include "vista_principale.h"
 
 namespace vantrel::app {
@@ -17,6 +18,7 @@ Programma::Programma(const Cartelle& cartelle, const Risponditori& r) {
     s.rete = &rete_;
     s.connessione = r.connessione ? r.connessione : &connessione_;
     s.disco = &disco_;
+    impostaDiscoPredefinito(&disco_); // the safe writes no window passes a disk to
     s.zip = &zip_;
     s.xlsx = &xlsx_;
     s.odt = &odt_;
@@ -31,6 +33,7 @@ Programma::Programma(const Cartelle& cartelle, const Risponditori& r) {
 // The main window goes first: its views still use the services while they close.
 Programma::~Programma() {
     finestra_.reset();
+    impostaDiscoPredefinito(nullptr);
 }
 
 } // namespace vantrel::app

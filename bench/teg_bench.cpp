@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -59,9 +62,10 @@ void BM_VerificaPeriodo(benchmark::State& state) {
 }
 BENCHMARK(BM_VerificaPeriodo)->Unit(benchmark::kMicrosecond);
 
-void BM_CliTeg(benchmark::State& state) {
-    const auto n = static_cast<std::size_t>(state.range(0));
-    const auto csv = std::filesystem::temp_directory_path() / "vantrel-bench-periodi.csv";
+// A file of n periods of every category, formula and year, written once for each n.
+std::string filePeriodi(std::size_t n) {
+    const auto csv = std::filesystem::temp_directory_path() / ("vantrel-bench-periodi-" + std::to_string(n) + ".csv");
+    if (std::filesystem::exists(csv)) return csv.string();
     {
         std::ofstream out(csv);
         out << "dal;al;categoria;formula;NumeriD;intDare;ComMS;extrafido;speseN;ComMS2;ASpese;fido;Acc\n";
@@ -78,11 +82,17 @@ void BM_CliTeg(benchmark::State& state) {
                 << ";1.234,56;0;0;50,00;0;0;" << 5000 + i % 9000 << ";" << 5000 + i % 9000 << '\n';
         }
     }
+    return csv.string();
+}
+
+void BM_CliTeg(benchmark::State& state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const std::string csv = filePeriodi(n);
     const std::string cartella = cartellaTassi();
     for (auto _ : state) {
         std::ostringstream out, err;
-        const int rc = cli::esegui(
-            {"teg", csv.string(), "--formato", "csv", "--cartella", cartella, "--oggi", "05/12/2026"}, out, err);
+        const int rc =
+            cli::esegui({"teg", csv, "--formato", "csv", "--cartella", cartella, "--oggi", "05/12/2026"}, out, err);
         if (rc != 0) state.SkipWithError("vantrel-cli teg failed");
         benchmark::DoNotOptimize(out.str().size());
     }
@@ -90,5 +100,37 @@ void BM_CliTeg(benchmark::State& state) {
                                                      benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CliTeg)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The peak memory of `vantrel-cli teg` on n periods, in each output (3: the text list with the
+// workbook), its output thrown away: the command runs in a child process, whose peak getrusage gives.
+// The file is read twice, streamed, and no row is kept: the peak must not grow with n.
+void BM_MemoriaTeg(benchmark::State& state) {
+    static constexpr const char* kFormati[] = {"testo", "csv", "json", "testo"};
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const auto formato = static_cast<std::size_t>(state.range(1));
+    const std::string csv = filePeriodi(n), cartella = cartellaTassi();
+    const std::string xlsx = (std::filesystem::temp_directory_path() / "vantrel-bench-memoria.xlsx").string();
+    std::vector<std::string> args = {"teg", csv, "--formato", kFormati[formato], "--cartella", cartella};
+    if (formato == 3) args.insert(args.end(), {"--xlsx", xlsx});
+    state.SetLabel(std::string(kFormati[formato]) + (formato == 3 ? " --xlsx" : ""));
+    for (auto _ : state) {
+        const pid_t figlio = fork();
+        if (figlio == 0) {
+            std::ofstream nulla("/dev/null");
+            std::ostringstream err;
+            _exit(cli::esegui(args, nulla, err));
+        }
+        int stato = 0;
+        rusage uso{};
+        wait4(figlio, &stato, 0, &uso);
+        if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0) state.SkipWithError("vantrel-cli teg failed");
+        state.counters["picco_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0; // ru_maxrss is in KB
+    }
+}
+BENCHMARK(BM_MemoriaTeg)
+    ->ArgsProduct({{100000, 1000000}, {0, 1, 2}})
+    ->Args({100000, 3})
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 } // namespace

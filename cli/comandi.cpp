@@ -6,7 +6,9 @@
 #include "comando_stampa.h"
 #include "comando_tassi.h"
 #include "comando_teg.h"
+#include "common/file_sicuro.h"
 #include "comune.h"
+#include "platform/disco_posix.h"
 #include "pratica_cli.h"
 #include "stampante_pdf.h"
 
@@ -45,6 +47,8 @@ int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream
 } // namespace
 
 int esegui(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    static DiscoPosix disco; // the safe writes flush and hold their new files through it
+    impostaDiscoPredefinito(&disco);
     // Whatever escapes a command ends it with a message and the status of bad data, never an abort.
     try {
         return eseguiComando(std::move(args), out, err);

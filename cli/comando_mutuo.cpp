@@ -3,6 +3,7 @@
 #include "calculation/taeg.h"
 #include "common/date.h"
 #include "common/servizi_simulati.h"
+#include "common/testo.h"
 #include "comune.h"
 #include "csv.h"
 #include "loan/fogli_piano.h"
@@ -198,8 +199,8 @@ std::vector<Mutuo> leggiMutui(const std::string& file, int scadenza) {
             }
             m.scadenza = indiceScadenza(v);
             if (m.scadenza < 0)
-                throw ErroreCsv{
-                    erroreInput(file, t.numeriRiga[r], static_cast<int>(c) + 1, "scadenza sconosciuta \"" + v + "\"")};
+                throw ErroreCsv{erroreInput(file, t.numeriRiga[r], static_cast<int>(c) + 1,
+                                            "scadenza sconosciuta " + citazione(v))};
         }
         mutui.push_back(std::move(m));
     }

@@ -1,5 +1,6 @@
 #include "comando_script.h"
 
+#include "common/testo.h"
 #include "comune.h"
 #include "finestre.h"
 #include "platform/connessione.h"
@@ -85,11 +86,11 @@ void esegui(Finestra& w, const json& passo, std::size_t n) {
         if (!v.is_string()) throw errore("il nome del controllo deve essere un testo");
         const std::string c = v.get<std::string>();
         if (w.schema().trova(c) < 0)
-            throw errore("la finestra " + w.schema().finestra() + " non ha il controllo \"" + c + "\"");
+            throw errore("la finestra " + w.schema().finestra() + " non ha il controllo " + citazione(c));
         return c;
     };
     const auto coppia = [&]() {
-        if (!arg.is_array() || arg.size() != 2) throw errore("\"" + azione + "\" vuole [CONTROLLO, VALORE]");
+        if (!arg.is_array() || arg.size() != 2) throw errore(citazione(azione) + " vuole [CONTROLLO, VALORE]");
         return nomeControllo(arg[0]);
     };
     if (azione == "digita") {
@@ -127,7 +128,7 @@ void esegui(Finestra& w, const json& passo, std::size_t n) {
         else
             w.doppioClic(c, i);
     } else {
-        throw errore("azione sconosciuta \"" + azione + "\"");
+        throw errore("azione sconosciuta " + citazione(azione));
     }
 }
 
@@ -207,7 +208,7 @@ int comandoScript(std::vector<std::string> args, std::ostream& out, std::ostream
         if (script.contains("server")) server = leggiServer(script["server"]);
         const std::string nome = script["finestra"].get<std::string>();
         auto w = creaFinestra(nome, s.ctx, server);
-        if (!w) throw ErroreScript{"finestra sconosciuta \"" + nome + "\""};
+        if (!w) throw ErroreScript{"finestra sconosciuta " + citazione(nome)};
         if (script.contains("passi")) {
             if (!script["passi"].is_array()) throw ErroreScript{"\"passi\" deve essere un elenco"};
             std::size_t n = 0;

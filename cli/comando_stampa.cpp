@@ -70,6 +70,10 @@ int comandoStampa(const std::vector<std::string>& args, std::ostream& out, std::
     if (!fileEsiste(*file)) return erroreUso(err, "file non trovato: " + *file);
     const auto contenuto = leggiFile(*file);
     if (!contenuto) return erroreUso(err, "impossibile leggere il file: " + *file);
+    if (const std::string e = erroreReport(*contenuto); !e.empty()) {
+        err << "vantrel-cli stampa: " << *file << ": " << e << '\n';
+        return 1; // bad data, not a bad use: nothing is printed
+    }
     const auto righe = righeReport(*contenuto);
     const OpzStampaRecord opz = leggiOpzioniStampa(cartella.value_or(cartellaPredefinita));
 

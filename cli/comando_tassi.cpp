@@ -1,6 +1,7 @@
 #include "comando_tassi.h"
 
 #include "comando_tassi_elenco.h"
+#include "comando_tassi_scarica.h"
 #include "comando_tassi_serie.h"
 #include "common/file_sicuro.h"
 #include "common/numeri.h"
@@ -11,6 +12,7 @@
 #include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
 #include "rates/tabella_tassi.h"
+#include "rates/tasso_esatto.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>
@@ -69,17 +71,16 @@ std::vector<RecordTassi> leggiImport(const std::string& file) {
             if (t.colonne[c] == "periodo") {
                 p.periodo = std::string(trim(v));
                 if (!trimestreDelPeriodo(p.periodo))
-                    throw errore("periodo non valido \"" + v + "\" (trimestre da 1 a 4 e anno, es. 32004)");
+                    throw errore("periodo non valido " + citazione(v) + " (trimestre da 1 a 4 e anno, es. 32004)");
                 if (const auto [doppio, nuovo] = viste.emplace(p.periodo, riga); !nuovo)
                     throw errore("periodo " + p.periodo + " ripetuto (già alla riga " + std::to_string(doppio->second) +
                                  ")");
                 continue;
             }
             if (trim(v).empty()) continue; // an empty rate is stored as 0
-            const auto x = leggiNumero(v);
-            if (!x) throw errore("tasso non numerico \"" + v + "\"");
-            if (!(*x >= 0 && *x <= 100)) throw errore("tasso \"" + v + "\" non compreso tra 0 e 100");
-            campoTasso(p, t.colonne[c]) = static_cast<float>(*x);
+            const LetturaTasso x = leggiTasso(v);
+            if (!x.tasso) throw errore(x.errore);
+            campoTasso(p, t.colonne[c]) = static_cast<float>(x.tasso->valore());
         }
         if (const std::string e = verificaPeriodo(p); !e.empty()) throw ErroreCsv{erroreInput(file, riga, 0, e)};
         out.push_back(std::move(p));
@@ -151,13 +152,20 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
 int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty() || prendiFlag(args, "--help")) {
         out << "Uso: vantrel-cli tassi elenco | importa FILE.csv [--sovrascrivi] | esporta FILE.csv\n"
-               "      | importa-serie FILE.csv|FILE.zip   [--cartella DIR]\n"
+               "      | importa-serie FILE.csv|FILE.zip | scarica [--indirizzo URL]   [--cartella DIR]\n"
                "La tabella dei tassi della cartella del programma. importa-serie legge la serie ufficiale\n"
-               "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n";
+               "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n"
+               "scarica prende il set di tassi dal server delle impostazioni (ServerTassi.ini) o da URL\n"
+               "(https://, ftp:// o ftps://): aggiunge e aggiorna i periodi, non ne toglie nessuno.\n";
         return args.empty() ? kUso : kOk;
     }
     OpzioniComuni opz;
     const bool sovrascrivi = prendiFlag(args, "--sovrascrivi");
+    std::optional<std::string> indirizzo;
+    if (!prendiValore(args, "--indirizzo", indirizzo)) {
+        err << "vantrel-cli tassi: manca il valore dell'opzione --indirizzo\n";
+        return kUso;
+    }
     if (!leggiOpzioniComuni(args, opz, err)) return kUso;
     if (args.empty()) {
         err << "vantrel-cli tassi: indicare elenco, importa FILE.csv o esporta FILE.csv\n";
@@ -169,6 +177,7 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
     DiscoPosix disco;
     if (azione == "elenco" && args.size() == 1) return comandoTassiElenco(cartella, out, err);
     if (azione == "importa-serie" && args.size() == 2) return comandoTassiSerie(args[1], cartella, out, err);
+    if (azione == "scarica" && args.size() == 1) return comandoTassiScarica(cartella, indirizzo, out, err);
     if ((azione == "importa" || azione == "esporta") && args.size() == 2) {
         if (azione == "esporta") {
             TabellaTassi t;
@@ -186,8 +195,8 @@ int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream&
         }
         return importa(args[1], sovrascrivi, cartella, &disco, out, err);
     }
-    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv, esporta FILE.csv o importa-serie "
-           "FILE\n";
+    err << "vantrel-cli tassi: comando non valido; usare elenco, importa FILE.csv, esporta FILE.csv, importa-serie "
+           "FILE o scarica\n";
     return kUso;
 }
 

@@ -4,7 +4,7 @@
 #include "account/importa_periodi.h"
 #include "common/cartella_lavoro.h"
 #include "comune.h"
-#include "platform/xlsx/scrittore_xlsx_file.h"
+#include "platform/xlsx/cartella_xlsx_in_corso.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/set_tassi.h"
 #include "report_hook.h"
@@ -23,15 +23,6 @@
 
 namespace vantrel::cli {
 namespace {
-
-// Reads the file's text, once: a folder or an unreadable file is an error of the input.
-std::string testoPeriodi(const std::string& file) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw ErroreImportazione{0, "", "è una cartella, non un file CSV"};
-    auto contenuto = leggiFile(file);
-    if (!contenuto) throw ErroreImportazione{0, "", "impossibile leggere il file"};
-    return std::move(*contenuto);
-}
 
 constexpr const char* kAiuto =
     "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
@@ -92,7 +83,7 @@ int leggiOpzioni(std::vector<std::string>& args, RichiestaTeg& r, std::ostream& 
 /// out and none is kept; kOk, or the exit status after a message.
 int leggiPeriodi(const std::string& file, std::optional<LettorePeriodi>& lettore, std::ostream& err) {
     try {
-        lettore.emplace(testoPeriodi(file));
+        lettore.emplace(apriFilePeriodi(file));
         for (PeriodoDaControllare p; lettore->prossimo(p);) {
         }
         lettore->riavvolgi();
@@ -109,12 +100,33 @@ int leggiPeriodi(const std::string& file, std::optional<LettorePeriodi>& lettore
     return kOk;
 }
 
+/// The workbook, when asked for, written a quarter at a time as they are checked.
+class CartellaTeg {
+public:
+    explicit CartellaTeg(const std::optional<std::string>& path) {
+        if (path) cartella_.emplace(cartellaPraticaVuota(), *path);
+    }
+    void trimestre(const EsitoTrimestre& e) {
+        if (!cartella_) return;
+        aggiungiTrimestre(totali_, e);
+        totali_.massimo = nullptr; // no quarter is kept
+        const auto righe = righePratica(e, totali_.trimestri);
+        for (std::size_t f = 0; f < righe.size(); ++f)
+            cartella_->riga(f, righe[f], e.oltreSoglia());
+    }
+    std::string chiudi() { return cartella_ ? cartella_->chiudi({totaliRiepilogo(totali_, totali_.trimestri)}) : ""; }
+    bool chiesta() const { return cartella_.has_value(); }
+
+private:
+    std::optional<CartellaXlsxInCorso> cartella_;
+    TotaliPratica totali_;
+};
+
 /// The report and the workbook, when asked for; kOk, or the exit status after a message.
-int salvaFile(const RichiestaTeg& r, const std::vector<std::string>& lista, const std::vector<EsitoTrimestre>& esiti,
-              std::ostream& err) {
+int salvaFile(const RichiestaTeg& r, const std::vector<std::string>& lista, CartellaTeg& cartella, std::ostream& err) {
     std::string errore;
     if (r.report) errore = salvaListaComeReport(*r.report, lista);
-    if (errore.empty() && r.xlsx) errore = ScrittoreXlsxFile().scrivi(cartellaPratica(esiti), *r.xlsx);
+    if (const std::string e = cartella.chiudi(); errore.empty()) errore = e;
     if (errore.empty()) return kOk;
     err << "vantrel-cli teg: " << errore << "\n";
     return kInputErrato;
@@ -138,8 +150,8 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.tassi); !a.empty())
         err << "vantrel-cli teg: " << a << "\n";
-    std::vector<std::string> lista;    // the result list, kept only where it is saved
-    std::vector<EsitoTrimestre> esiti; // kept only for the workbook
+    std::vector<std::string> lista; // the result list, kept only where it is saved
+    CartellaTeg cartella(r.xlsx);
     // The whole file was checked above: output can flow as the rows are worked out, and no row, no
     // line of output is kept but the report's.
     UscitaTeg uscita(r.formato, out);
@@ -147,7 +159,6 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     for (PeriodoDaControllare p; lettore->prossimo(p);) {
         if (!controllo) {
             controllo.emplace(s.ctx);
-            controllo->finestra().calcolo().vuotiAZero(false); // an empty cell is a field not given
             FinestraCalcolo& w = controllo->finestra();
             for (const auto& l : w[controlli<ControlliReportTeg>(w.schema()).risultati].voci) {
                 uscita.intestazione(l);
@@ -158,11 +169,11 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
         FinestraCalcolo& w = controllo->finestra();
         uscita.periodo(w, e);
         if (r.report && !e.riga.empty()) lista.push_back(e.riga);
-        if (r.xlsx) esiti.push_back(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));
+        if (cartella.chiesta()) cartella.trimestre(esitoTrimestre(w, s.ctx.stato.tassi, p, std::move(e)));
         if (!r.report) uscita.scarica(1 << 16);
     }
     uscita.fine();
-    if (const int esito = salvaFile(r, lista, esiti, err); esito != kOk) return esito;
+    if (const int esito = salvaFile(r, lista, cartella, err); esito != kOk) return esito;
     uscita.scarica(0);
     return kOk;
 }

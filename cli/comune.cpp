@@ -1,5 +1,6 @@
 #include "comune.h"
 
+#include "rates/set_tassi.h"
 #include "shell/cartella_programma.h"
 #include "shell/impostazioni.h"
 
@@ -64,6 +65,7 @@ Sessione::Sessione(const OpzioniComuni& o) : orologio(o.oggi ? *o.oggi : Orologi
     ctx.servizi.orologio = &orologio;
     ctx.servizi.disco = &disco;
     ctx.servizi.zip = &zip;
+    togliFileNuoviDelProgramma(cartella, &disco);
     leggiImpostazioni(ctx.stato);
     scegliMaschera(ctx.stato, ctx.stato.imposta.decimali());
 }

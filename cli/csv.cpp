@@ -49,6 +49,7 @@ TabellaCsv leggiCsvDa(std::istream& in, const std::string& path, const std::vect
         t.righe.push_back(std::move(campi));
         t.numeriRiga.push_back(numero);
     }
+    if (t.righe.empty()) throw ErroreCsv{path + ": " + kFileSenzaRighe};
     return t;
 }
 
@@ -72,13 +73,13 @@ LettoreCsv::LettoreCsv(std::istream& in, std::string path, const std::vector<std
         if (std::find(ammesse.begin(), ammesse.end(), nome) != ammesse.end()) continue;
         if (colonne_.size() == 1 && (nome.find(',') != std::string::npos || nome.find('\t') != std::string::npos))
             throw ErroreCsv{erroreInput(path_, numero_, 1, "separatore errato: le colonne vanno separate da \";\"")};
-        throw ErroreCsv{erroreInput(path_, numero_, static_cast<int>(c) + 1, "colonna sconosciuta \"" + nome + "\"")};
+        throw ErroreCsv{erroreInput(path_, numero_, static_cast<int>(c) + 1, "colonna sconosciuta " + citazione(nome))};
     }
     for (std::size_t c = 0; c < colonne_.size(); ++c)
         for (std::size_t d = c + 1; d < colonne_.size(); ++d)
             if (colonne_[c] == colonne_[d])
                 throw ErroreCsv{
-                    erroreInput(path_, numero_, static_cast<int>(d) + 1, "colonna ripetuta \"" + colonne_[d] + "\"")};
+                    erroreInput(path_, numero_, static_cast<int>(d) + 1, "colonna ripetuta " + citazione(colonne_[d]))};
 }
 
 bool LettoreCsv::riga(std::string& testo) {

@@ -38,7 +38,8 @@ private:
     std::optional<std::string> seguito_; // what followed a lone CR on the last line read
 };
 
-/// Reads the file; throws ErroreCsv with an Italian message naming file, line and column.
+/// Reads the file, which must hold at least one row; throws ErroreCsv with an Italian message naming file, line and
+/// column.
 TabellaCsv leggiCsv(const std::string& path, const std::vector<std::string>& colonneAmmesse);
 
 /// The same on a file's content; `path` names it in the messages.

@@ -77,10 +77,12 @@ void UscitaTeg::periodo(FinestraCalcolo& w, const EsitoControllo& e) {
             {"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
         // As one array dumped with an indent of 2 would write it: the object one level in.
         buf_ += righeJson_++ == 0 ? "[\n  " : ",\n  ";
-        for (const char c : oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)) {
-            buf_ += c;
-            if (c == '\n') buf_ += "  "; // line breaks inside texts are written as \n
-        }
+        // Line breaks inside texts are written as \n: every one of the dump is the object's own.
+        const std::string testo = oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+        std::size_t da = 0;
+        for (std::size_t a; (a = testo.find('\n', da)) != std::string::npos; da = a + 1)
+            buf_.append(testo, da, a + 1 - da) += "  ";
+        buf_.append(testo, da);
     }
 }
 

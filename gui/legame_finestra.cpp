@@ -1,5 +1,6 @@
 #include "legame_finestra.h"
 
+#include "campo_data.h"
 #include "qt_testo.h"
 
 #include <QCalendarWidget>
@@ -28,12 +29,20 @@ namespace {
 
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
 
-// The character a key types, empty for keys that type none (arrows, Tab, shortcuts).
+// The character a key carries, empty for keys that carry none (arrows, Tab, Ctrl+C).
 std::string carattere(const QKeyEvent& k) {
-    if (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
     const QString t = k.text();
     if (t.isEmpty() || t.at(0).unicode() < 0x20 || t.at(0).unicode() == 0x7F) return {};
     return ss(t);
+}
+
+// The modifiers held with a key, as the model hears them (the keypad's is none: its keys are plain).
+Modificatori modificatori(const QKeyEvent& k) {
+    const Qt::KeyboardModifiers m = k.modifiers();
+    return {.maiuscolo = (m & Qt::ShiftModifier) != 0,
+            .controllo = (m & Qt::ControlModifier) != 0,
+            .alt = (m & Qt::AltModifier) != 0,
+            .meta = (m & Qt::MetaModifier) != 0};
 }
 
 std::optional<Tasto> tastoSenzaCarattere(int key) {
@@ -126,13 +135,9 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
     case Tipo::Combo:
         w = new QComboBox(genitore);
         break;
-    case Tipo::Data: {
-        auto* de = new QDateEdit(genitore);
-        de->setDisplayFormat(kFormatoData);
-        de->setCalendarPopup(true);
-        w = de;
+    case Tipo::Data:
+        w = new CampoData(genitore);
         break;
-    }
     case Tipo::Cornice:
         w = new QGroupBox(genitore);
         break;
@@ -307,7 +312,8 @@ bool LegameFinestra::tastoCampo(int id, const QLineEdit& e, const QKeyEvent& k) 
                t && !(k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         evento([&] { f_.premi(nome, *t, k.modifiers() & Qt::ShiftModifier); });
     } else if (const std::string c = carattere(k); !c.empty()) {
-        evento([&] { f_.digita(nome, c); });
+        // With its modifiers: the model types nothing for Alt+U, and the widget never sees the key.
+        evento([&] { f_.digita(nome, c, modificatori(k)); });
     } else {
         return false; // Tab, copy, word moves: the widget's own; a caret it moves comes back through its signals
     }

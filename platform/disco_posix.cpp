@@ -44,4 +44,23 @@ std::unique_ptr<BloccoFile> DiscoPosix::blocca(const std::string& file, bool esc
     return std::make_unique<BloccoFlock>(fd);
 }
 
+std::unique_ptr<BloccoFile> DiscoPosix::provaBlocco(const std::string& file, bool& occupato) {
+    occupato = false;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        occupato = errno == ENOENT;
+        return nullptr;
+    }
+    int r;
+    do
+        r = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (r != 0 && errno == EINTR);
+    if (r != 0) {
+        occupato = errno == EWOULDBLOCK;
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<BloccoFlock>(fd);
+}
+
 } // namespace vantrel

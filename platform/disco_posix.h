@@ -10,6 +10,7 @@ class DiscoPosix : public Disco {
 public:
     bool sincronizza(const std::string& percorso) override;
     std::unique_ptr<BloccoFile> blocca(const std::string& file, bool esclusivo) override;
+    std::unique_ptr<BloccoFile> provaBlocco(const std::string& file, bool& occupato) override;
 };
 
 } // namespace vantrel

@@ -72,16 +72,10 @@ def valore(testo):
         return None
 
 
-def numero_iniziale(testo):
-    """The leading number of a text, with "." as decimal point: "9,63" reads 9."""
-    t = testo.replace(" ", "")
-    fine = 0
-    while fine < len(t) and (t[fine].isdigit() or (t[fine] in "+-" and fine == 0) or t[fine] == "."):
-        fine += 1
-    try:
-        return float(t[:fine])
-    except ValueError:
-        return 0.0
+def diverso_da_zero(testo):
+    """Whether a field holds an amount other than zero, by its value ("0,00" holds none)."""
+    v = valore(testo)
+    return v is not None and v != 0
 
 
 def semplice(x):
@@ -243,7 +237,7 @@ def periodo(riga, tassi, sempre365=False):
                 griglia[(q, classe)] = testo_decimale(soglia_decimale(media, nuova))
     # The means of the year's first two classes, over the quarters found, kept in single precision.
     for classe, (ts, tu) in enumerate((("TSM", "TUM"), ("TSM2", "TUM2"))):
-        contati = sum(1 for q in range(1, 5) if medie[(q, classe)] != "0") or 1
+        contati = sum(1 for q in range(1, 5) if diverso_da_zero(medie[(q, classe)])) or 1
         for campo, fonte in ((ts, medie), (tu, griglia)):
             valori = [valore(fonte[(q, classe)]) for q in range(1, 5)]
             c[campo] = "" if None in valori else maschera32(f32(sum(valori) / contati), "##.000")
@@ -262,18 +256,18 @@ def periodo(riga, tassi, sempre365=False):
     if globale:
         c["totint2"] = semplice(t_sp + valore(c["totInt"]))
         teg = valore(c["totint2"]) * K / N
-        cms = (C1 if c["ComMS"] != "0" else C2) * K / N
+        cms = (C1 if diverso_da_zero(c["ComMS"]) else C2) * K / N
         c["CMSc"] = maschera(cms, "#0.000")
         parziali = [I * K / N, cms, E * K / N, S * K / N, A * K / N]
     else:
         c["TotalSpese"] = maschera(t_sp, m)
         c["totint2"] = c["totInt"]
-        teg = valore(c["totint2"]) * K / N + (t_sp * 100 / F if F and c["speseN"].strip() else 0)
+        teg = valore(c["totint2"]) * K / N + (t_sp * 100 / F if F else 0)
         cms = 0.0
-        if numero_iniziale(c["ComMS"]) != 0:
+        if diverso_da_zero(c["ComMS"]):
             cms = C1 * K / N
             c["CMSc"] = maschera(cms, "#0.000")
-        if numero_iniziale(c["ComMS2"]) != 0 and c["ComMS2"] != "0":
+        if diverso_da_zero(c["ComMS2"]):
             cms = C2 * 100 / F
             c["CMSc"] = maschera(cms, "#0.000")
         parziali = [I * K / N, cms, E * K / N, S * 100 / F, A * 100 / F]
@@ -284,14 +278,15 @@ def periodo(riga, tassi, sempre365=False):
     c["SommaParziali"] = maschera(sum(parziali[1:], parziali[0]), "#0.000")
 
     # The interest and expense groups of the partial rates: the CMS joins the expense group when its
-    # second field holds an amount, the interest group when the first does (that case is looked at last).
+    # second field holds an amount, the interest group when the first does (that case is looked at last);
+    # without any CMS neither group has a CMS term.
     gruppi = []
-    if c["ComMS2"] != "0":
+    if diverso_da_zero(c["ComMS2"]):
         gruppi.append((("IntSc", "ECCSC"), ("CMSc", "SpeseSc", "OneriSc")))
-    if c["ComMS"] != "0":
+    if diverso_da_zero(c["ComMS"]):
         gruppi.append((("IntSc", "CMSc", "ECCSC"), ("SpeseSc", "OneriSc")))
-    if c["ComMS2"] == "0" and c["ComMS"] == "0":
-        gruppi.append((("IntSc", "CMSc", "ECCSC"), ("SpeseSc", "OneriSc")))
+    if not diverso_da_zero(c["ComMS2"]) and not diverso_da_zero(c["ComMS"]):
+        gruppi.append((("IntSc", "ECCSC"), ("SpeseSc", "OneriSc")))
     for interessi, spese in gruppi:
         for campo, nomi in (("TInt", interessi), ("TSpes", spese)):
             s = somma(c, *nomi)
@@ -310,7 +305,7 @@ def periodo(riga, tassi, sempre365=False):
     if teg > soglia:
         c["Diff"] = testo_decimale(teg - soglia)
 
-    cms_riga = c["ComMS"] if numero_iniziale(c["ComMS"]) != 0 else c["ComMS2"]
+    cms_riga = c["ComMS"] if diverso_da_zero(c["ComMS"]) else c["ComMS2"]
     pezzi = [
         "0%d %s" % (q, dal[-2:]), destra(maschera(valore(c["IndMedio"]), m), 13),
         destra(formattato(c["TegTXT"], "##0.000"), 7), destra(formattato(c["soglia"], "##0.000"), 6),

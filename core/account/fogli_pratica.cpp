@@ -3,6 +3,7 @@
 #include "common/date.h"
 #include "common/numeri.h"
 #include "common/testo.h"
+#include "teg/campo_periodo.h"
 
 namespace vantrel {
 namespace {
@@ -28,20 +29,42 @@ std::string fonte(const EsitoTrimestre& e) {
     return "tabella dei tassi del programma (NtassiU.dat), periodo " + e.periodoTassi + ", " + e.voceTasso;
 }
 
+std::vector<Cella> rigaRiepilogo(const EsitoTrimestre& e, std::size_t n) {
+    std::vector<Cella> r = {intero(static_cast<double>(n)),
+                            data(e.dal),
+                            data(e.al),
+                            Cella::diTesto(e.categoria),
+                            intero(e.classe),
+                            Cella::daCampo(e.teg, Formato::Tasso),
+                            Cella::daCampo(e.soglia, Formato::Tasso),
+                            Cella::daCampo(e.supero, Formato::Tasso),
+                            Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
+                                           : leggiNumero(e.soglia) ? "entro soglia"
+                                                                   : "soglia non disponibile"),
+                            Cella::diTesto(e.norma),
+                            Cella::diTesto(e.formula)};
+    for (const auto& p : e.parziali)
+        r.push_back(Cella::daCampo(p, Formato::Tasso));
+    r.push_back(Cella::diTesto(unisci(e.messaggi)));
+    return r;
+}
+
 } // namespace
+
+void aggiungiTrimestre(TotaliPratica& t, const EsitoTrimestre& e) {
+    ++t.trimestri;
+    if (!e.oltreSoglia()) return;
+    const double s = leggiNumero(e.supero).value_or(0);
+    if (t.oltre++ == 0 || s > t.superoMassimo) {
+        t.superoMassimo = s;
+        t.massimo = &e;
+    }
+}
 
 TotaliPratica totaliPratica(const std::vector<EsitoTrimestre>& esiti) {
     TotaliPratica t;
-    t.trimestri = esiti.size();
-    for (const auto& e : esiti) {
-        if (!e.oltreSoglia()) continue;
-        ++t.oltre;
-        const double s = leggiNumero(e.supero).value_or(0);
-        if (!t.massimo || s > t.superoMassimo) {
-            t.superoMassimo = s;
-            t.massimo = &e;
-        }
-    }
+    for (const auto& e : esiti)
+        aggiungiTrimestre(t, e);
     return t;
 }
 
@@ -69,36 +92,23 @@ Foglio foglioRiepilogo() {
 }
 
 void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e) {
-    std::vector<Cella> r = {intero(static_cast<double>(f.righe.size() + 1)),
-                            data(e.dal),
-                            data(e.al),
-                            Cella::diTesto(e.categoria),
-                            intero(e.classe),
-                            Cella::daCampo(e.teg, Formato::Tasso),
-                            Cella::daCampo(e.soglia, Formato::Tasso),
-                            Cella::daCampo(e.supero, Formato::Tasso),
-                            Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
-                                           : leggiNumero(e.soglia) ? "entro soglia"
-                                                                   : "soglia non disponibile"),
-                            Cella::diTesto(e.norma),
-                            Cella::diTesto(e.formula)};
-    for (const auto& p : e.parziali)
-        r.push_back(Cella::daCampo(p, Formato::Tasso));
-    r.push_back(Cella::diTesto(unisci(e.messaggi)));
-    f.righe.push_back(std::move(r));
+    f.righe.push_back(rigaRiepilogo(e, f.righe.size() + 1));
     f.evidenziate.push_back(e.oltreSoglia());
 }
 
 void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti) {
-    f.totali.clear();
-    if (f.righe.empty()) return;
-    const TotaliPratica t = totaliPratica(esiti);
-    const auto intervallo = [&](std::size_t c) { return nomeCella(c, 1) + ":" + nomeCella(c, f.righe.size()); };
+    f.totali = totaliRiepilogo(totaliPratica(esiti), f.righe.size());
+}
+
+std::vector<std::vector<Cella>> totaliRiepilogo(const TotaliPratica& t, std::size_t righe) {
+    std::vector<std::vector<Cella>> totali;
+    if (righe == 0) return totali;
+    const auto intervallo = [&](std::size_t c) { return nomeCella(c, 1) + ":" + nomeCella(c, righe); };
     const auto riga = [&](const char* titolo, Cella valore) {
         std::vector<Cella> r(6);
         r[0] = Cella::diTesto(titolo);
         r[5] = std::move(valore);
-        f.totali.push_back(std::move(r));
+        totali.push_back(std::move(r));
     };
     riga("Trimestri controllati",
          Cella::diFormula("=COUNT(" + intervallo(0) + ")", static_cast<double>(t.trimestri), Formato::Intero));
@@ -107,17 +117,13 @@ void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti) {
                           static_cast<double>(t.oltre), Formato::Intero));
     riga("Supero massimo",
          Cella::diFormula("=MAX(" + intervallo(kColonnaSupero) + ")", t.superoMassimo, Formato::Tasso));
+    return totali;
 }
 
-CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
+CartellaLavoro cartellaPraticaVuota() {
     CartellaLavoro c;
-    Foglio riepilogo = foglioRiepilogo();
-    for (const auto& e : esiti)
-        accodaRiepilogo(riepilogo, e);
-    totaliRiepilogo(riepilogo, esiti);
-    c.fogli.push_back(std::move(riepilogo));
-
-    Foglio dati;
+    c.fogli.push_back(foglioRiepilogo());
+    Foglio& dati = c.fogli.emplace_back();
     dati.nome = "Dati dei trimestri";
     dati.colonne = {{"N.", 5, Formato::Intero},
                     {"Riga del file", 8, Formato::Intero},
@@ -129,31 +135,46 @@ CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
                                              {"Valuta", 7, Formato::Generale},
                                              {"Norma", 14, Formato::Generale},
                                              {"Formula", 15, Formato::Generale}});
-    Foglio tassi;
+    Foglio& tassi = c.fogli.emplace_back();
     tassi.nome = "Tassi usati";
     tassi.colonne = {
         {"N.", 5, Formato::Intero},           {"Dal", 11, Formato::Data},          {"Al", 11, Formato::Data},
         {"Categoria", 24, Formato::Generale}, {"Classe", 7, Formato::Intero},      {"Periodo", 8, Formato::Generale},
         {"Voce", 6, Formato::Generale},       {"Tasso medio", 10, Formato::Tasso}, {"Norma", 14, Formato::Generale},
         {"Tasso soglia", 10, Formato::Tasso}, {"Fonte", 60, Formato::Generale}};
-    for (std::size_t n = 0; n < esiti.size(); ++n) {
-        const EsitoTrimestre& e = esiti[n];
-        std::vector<Cella> r = {intero(static_cast<double>(n + 1)), intero(e.riga), data(e.dal), data(e.al)};
-        for (std::size_t k = 0; k < e.dati.size(); ++k)
-            r.push_back(Cella::daCampo(e.dati[k], kCampiPeriodo[k].formato));
-        for (const std::string* t : {&e.categoria, &e.valuta, &e.norma, &e.formula})
-            r.push_back(Cella::diTesto(*t));
-        dati.righe.push_back(std::move(r));
-        dati.evidenziate.push_back(e.oltreSoglia());
+    return c;
+}
 
-        tassi.righe.push_back({intero(static_cast<double>(n + 1)), data(e.dal), data(e.al), Cella::diTesto(e.categoria),
-                               intero(e.classe), Cella::diTesto(e.periodoTassi), Cella::diTesto(e.voceTasso),
-                               Cella::daCampo(e.tassoMedio, Formato::Tasso), Cella::diTesto(e.norma),
-                               Cella::daCampo(e.soglia, Formato::Tasso), Cella::diTesto(fonte(e))});
-        tassi.evidenziate.push_back(e.oltreSoglia());
+std::vector<std::vector<Cella>> righePratica(const EsitoTrimestre& e, std::size_t n) {
+    std::vector<Cella> d = {intero(static_cast<double>(n)), intero(e.riga), data(e.dal), data(e.al)};
+    for (std::size_t k = 0; k < e.dati.size(); ++k)
+        d.push_back(Cella::daCampo(e.dati[k], kCampiPeriodo[k].formato));
+    for (const std::string* t : {&e.categoria, &e.valuta, &e.norma, &e.formula})
+        d.push_back(Cella::diTesto(*t));
+    std::vector<Cella> t = {intero(static_cast<double>(n)),
+                            data(e.dal),
+                            data(e.al),
+                            Cella::diTesto(e.categoria),
+                            intero(e.classe),
+                            Cella::diTesto(e.periodoTassi),
+                            Cella::diTesto(e.voceTasso),
+                            Cella::daCampo(e.tassoMedio, Formato::Tasso),
+                            Cella::diTesto(e.norma),
+                            Cella::daCampo(e.soglia, Formato::Tasso),
+                            Cella::diTesto(fonte(e))};
+    return {rigaRiepilogo(e, n), std::move(d), std::move(t)};
+}
+
+CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti) {
+    CartellaLavoro c = cartellaPraticaVuota();
+    for (std::size_t n = 0; n < esiti.size(); ++n) {
+        auto righe = righePratica(esiti[n], n + 1);
+        for (std::size_t f = 0; f < righe.size(); ++f) {
+            c.fogli[f].righe.push_back(std::move(righe[f]));
+            c.fogli[f].evidenziate.push_back(esiti[n].oltreSoglia());
+        }
     }
-    c.fogli.push_back(std::move(dati));
-    c.fogli.push_back(std::move(tassi));
+    totaliRiepilogo(c.fogli.front(), esiti);
     return c;
 }
 

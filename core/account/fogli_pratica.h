@@ -19,6 +19,8 @@ struct TotaliPratica {
     const EsitoTrimestre* massimo = nullptr; // the quarter of the largest excess, if any
 };
 TotaliPratica totaliPratica(const std::vector<EsitoTrimestre>& esiti);
+/// Counts one more quarter into `t` (`massimo` may then point at `e`).
+void aggiungiTrimestre(TotaliPratica& t, const EsitoTrimestre& e);
 
 /// The results table, one row per quarter: period, category and class, TEG, threshold, excess and
 /// result, rule, formula, partial rates, messages. Quarters over the threshold are highlighted.
@@ -26,8 +28,15 @@ Foglio foglioRiepilogo();
 void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e);
 /// The totals below the rows, as formulas over them.
 void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti);
+/// The same for `t` over `righe` rows, the sheet's rows kept elsewhere (a workbook written as it goes).
+std::vector<std::vector<Cella>> totaliRiepilogo(const TotaliPratica& t, std::size_t righe);
 
 /// The workbook of an account: the results table, the figures of every quarter, the rates used.
 CartellaLavoro cartellaPratica(const std::vector<EsitoTrimestre>& esiti);
+
+/// The same a quarter at a time, for a workbook written as the quarters are checked: its sheets
+/// without rows, and the row of the n-th quarter (from 1) on each, in the sheets' order.
+CartellaLavoro cartellaPraticaVuota();
+std::vector<std::vector<Cella>> righePratica(const EsitoTrimestre& e, std::size_t n);
 
 } // namespace vantrel

@@ -82,7 +82,7 @@ void leggiCella(Voce v, std::string_view t, RigaCondizioni& r) {
         x = *c;
     };
     const auto tasso = [&](TassoDecimale& x) {
-        const auto c = leggiTasso(t);
+        const auto c = leggiTassoDecimale(t);
         if (!c) throw Errore{"", "'" + std::string(t) + "' non è un tasso (es. 9,5)"};
         x = *c;
     };

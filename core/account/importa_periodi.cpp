@@ -1,14 +1,18 @@
 #include "account/importa_periodi.h"
 
+#include "common/cp1252.h"
 #include "common/data_cella.h"
 #include "common/date.h"
 #include "common/numeri.h"
 #include "common/testo.h"
 #include "common/testo_confronto.h"
-#include "reports/file_report.h"
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -91,12 +95,32 @@ const Scelte& scelte(int ruolo) {
     }
 }
 
-std::string inUtf8(std::string_view b) {
-    std::string testo;
-    if (!testoInUtf8(b, testo))
-        throw ErroreImportazione{0, "",
-                                 "il file è in UTF-16: salvarlo come \"CSV (delimitato dal separatore di elenco)\""};
-    return testo;
+bool continuazione(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// The bytes a sequence led by `b` takes (1 for a byte that cannot lead one).
+std::size_t lunghezzaSequenza(unsigned char b) {
+    return (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+}
+
+/// Whether the stream from where it stands to its end is UTF-8, read a block at a time; the stream is
+/// left at its end.
+bool flussoUtf8(std::istream& in) {
+    std::vector<char> blocco(1 << 16);
+    std::string testo; // a block, after what the last one cut of its final sequence
+    while (in.read(blocco.data(), static_cast<std::streamsize>(blocco.size())) || in.gcount() > 0) {
+        testo.append(blocco.data(), static_cast<std::size_t>(in.gcount()));
+        std::size_t guida = testo.size(); // where the final sequence begins
+        while (guida > 0 && testo.size() - guida < 4 && continuazione(static_cast<unsigned char>(testo[guida - 1])))
+            --guida;
+        std::size_t fine = testo.size();
+        if (guida > 0 && testo.size() - (guida - 1) < lunghezzaSequenza(static_cast<unsigned char>(testo[guida - 1])))
+            fine = guida - 1; // the sequence goes on in the next block
+        if (!utf8Valido(std::string_view(testo).substr(0, fine))) return false;
+        testo.erase(0, fine);
+    }
+    return utf8Valido(testo);
 }
 
 char32_t carattere(std::string_view s, std::size_t& i) {
@@ -117,28 +141,53 @@ struct Record {
     }
 };
 
-/// The next record of the text from `i`, one per spreadsheet row: ";" between cells, a quoted cell
-/// may hold ";", line breaks and doubled quotes; CR LF, LF and CR end a row. False at the end.
-bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
-    if (i >= t.size()) return false;
+/// A quoted cell whose opening quote was just read: its text, a doubled quote being one, up to the
+/// closing quote. False when the file ends first.
+bool cellaVirgolettata(std::streambuf& in, std::string& c) {
+    constexpr auto kFine = std::char_traits<char>::eof();
+    for (int b = in.sbumpc(); b != kFine; b = in.sbumpc()) {
+        if (b != '"') {
+            c += static_cast<char>(b);
+        } else if (in.sgetc() == '"') {
+            c += '"';
+            in.sbumpc();
+        } else {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// A cell that opens with a quote is read to its closing quote; false when the file ends first.
+bool inizioCella(std::streambuf& in, std::string& c) {
+    if (in.sgetc() != '"') return true;
+    in.sbumpc();
+    return cellaVirgolettata(in, c);
+}
+
+/// The next record of the stream, one per spreadsheet row: ";" between cells, a quoted cell may hold
+/// ";", line breaks and doubled quotes; CR LF, LF and CR end a row. False at the end.
+bool prossimoRecord(std::streambuf& in, int& riga, Record& r) {
+    constexpr auto kFine = std::char_traits<char>::eof();
+    if (in.sgetc() == kFine) return false;
     r.riga = ++riga;
     r.celle.clear();
-    while (true) {
-        std::string& c = r.celle.emplace_back();
-        if (i < t.size() && t[i] == '"' && !leggiCellaVirgolettata(t, i, c))
-            throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
-        // Unquoted text, or what follows the closing quote, runs to the next ";" or line end.
-        const std::size_t fine = std::min(t.find_first_of(";\r\n", i), t.size());
-        c.append(t, i, fine - i);
-        i = fine;
-        if (i < t.size() && t[i] == ';') {
-            ++i;
+    std::string* c = &r.celle.emplace_back();
+    if (!inizioCella(in, *c)) throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
+    // Unquoted text, or what follows the closing quote, runs to the next ";" or line end.
+    for (int b = in.sbumpc(); b != kFine && b != '\n'; b = in.sbumpc()) {
+        if (b == '\r') {
+            if (in.sgetc() == '\n') in.sbumpc();
+            break;
+        }
+        if (b != ';') {
+            *c += static_cast<char>(b);
             continue;
         }
-        if (i < t.size() && t[i] == '\r') ++i;
-        if (i < t.size() && t[i] == '\n') ++i;
-        return true;
+        c = &r.celle.emplace_back();
+        if (!inizioCella(in, *c)) throw ErroreImportazione{riga, "", "le virgolette aperte non sono chiuse"};
     }
+    return true;
 }
 
 int ruoloDi(const std::string& intestazione) {
@@ -177,14 +226,27 @@ std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std
     return std::to_string(c + 1);
 }
 
+/// The next record with its cells in UTF-8.
+bool prossimaRiga(std::streambuf& in, bool cp1252, int& riga, Record& r) {
+    if (!prossimoRecord(in, riga, r)) return false;
+    if (cp1252)
+        for (auto& c : r.celle)
+            c = daCp1252AUtf8(c);
+    return true;
+}
+
+std::streampos posizione(std::streambuf& in) {
+    return in.pubseekoff(0, std::ios::cur, std::ios::in);
+}
+
 // The header: the first row naming both dates (title rows may stand above it), else the first
-// non-empty row; none in an empty file. `i` and `riga` are left on the first row after it.
-std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& riga) {
+// non-empty row; none in an empty file. The stream and `riga` are left on the first row after it.
+std::optional<Record> testataDi(std::streambuf& in, bool cp1252, int& riga) {
     Record rec;
-    std::size_t primaPiena = std::string::npos;
+    std::streampos primaPiena = -1;
     int rigaPrimaPiena = 0;
     std::optional<Record> testata;
-    while (riga < 30 && prossimoRecord(testo, i, riga, rec)) {
+    while (riga < 30 && prossimaRiga(in, cp1252, riga, rec)) {
         bool dal = false, al = false;
         for (const auto& c : rec.celle) {
             const int ruolo = ruoloDi(c);
@@ -192,14 +254,14 @@ std::optional<Record> testataDi(const std::string& testo, std::size_t& i, int& r
             al = al || ruolo == kAl;
         }
         if (dal && al) return rec;
-        if (primaPiena == std::string::npos && !rec.vuoto()) {
-            primaPiena = i;
+        if (!testata && !rec.vuoto()) {
+            primaPiena = posizione(in);
             rigaPrimaPiena = riga;
             testata = rec;
         }
     }
     if (testata) { // no row names both dates
-        i = primaPiena;
+        in.pubseekpos(primaPiena, std::ios::in);
         riga = rigaPrimaPiena;
     }
     return testata;
@@ -233,16 +295,30 @@ std::string ErroreImportazione::messaggio() const {
     return s.empty() ? testo : s + ": " + testo;
 }
 
-LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(contenuto)) {
+LettorePeriodi::LettorePeriodi(std::string_view contenuto)
+    : LettorePeriodi(std::make_unique<std::istringstream>(std::string(contenuto))) {}
+
+LettorePeriodi::LettorePeriodi(std::unique_ptr<std::istream> in) : in_(std::move(in)) {
+    std::streambuf& b = *in_->rdbuf();
+    std::array<char, 3> bom{};
+    const std::string_view primi(bom.data(), static_cast<std::size_t>(b.sgetn(bom.data(), 3)));
+    if (primi.starts_with("\xFF\xFE") || primi.starts_with("\xFE\xFF"))
+        throw ErroreImportazione{0, "",
+                                 "il file è in UTF-16: salvarlo come \"CSV (delimitato dal separatore di elenco)\""};
+    const std::streampos dopoBom = primi == "\xEF\xBB\xBF" ? 3 : 0;
+    b.pubseekpos(dopoBom, std::ios::in);
+    // Windows-1252 unless the whole file is UTF-8: one pass over its bytes before the rows.
+    cp1252_ = !flussoUtf8(*in_);
+    in_->clear();
+    b.pubseekpos(dopoBom, std::ios::in);
     Record rec;
-    std::size_t i = 0;
     int riga = 0;
-    const std::optional<Record> testata = testataDi(testo_, i, riga);
+    const std::optional<Record> testata = testataDi(b, cp1252_, riga);
     if (!testata) throw ErroreImportazione{0, "", "il file è vuoto: manca la riga di intestazione"};
-    inizio_ = i;
+    inizio_ = posizione(b);
     rigaInizio_ = riga;
     for (const auto& c : testata->celle)
-        colonne_.push_back({std::string(trim(c)), ruoloDi(c)});
+        colonne_.push_back({citazioneNuda(trim(c)), ruoloDi(c)});
     if (colonne_.size() == 1 && colonne_[0].ruolo == kIgnota &&
         colonne_[0].nome.find_first_of(",\t") != std::string::npos)
         throw ErroreImportazione{testata->riga, "", "separatore errato: le colonne vanno separate da \";\""};
@@ -253,17 +329,21 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
     }
     // One look at the rows: "accordato" is the option when every cell it fills is one, and the fido
     // otherwise; an unnamed column is named as ignored only when it holds something.
-    std::vector<char> opzioni(colonne_.size()), importi(colonne_.size()), piene(colonne_.size());
-    for (std::size_t j = i; prossimoRecord(testo_, j, riga, rec);)
-        for (std::size_t c = 0; c < colonne_.size() && c < rec.celle.size(); ++c) {
+    std::vector<char> importi(colonne_.size()), piene(colonne_.size());
+    bool righe = false;
+    while (prossimaRiga(b, cp1252_, riga, rec))
+        for (std::size_t c = 0; c < rec.celle.size(); ++c) {
             if (trim(rec.celle[c]).empty()) continue;
+            righe = true;
+            if (c >= colonne_.size()) continue;
             piene[c] = 1;
-            if (colonne_[c].ruolo == kAccordatoOFido) (scelta(kAccordato, rec.celle[c]) ? opzioni : importi)[c] = 1;
+            if (colonne_[c].ruolo == kAccordatoOFido && !scelta(kAccordato, rec.celle[c])) importi[c] = 1;
         }
+    if (!righe) throw ErroreImportazione{0, "", kFileSenzaRighe};
     for (std::size_t c = 0; c < colonne_.size(); ++c) {
+        // A column with no amount in it is the option: an empty one then takes no place of the fido.
         if (colonne_[c].ruolo == kAccordatoOFido)
-            colonne_[c].ruolo =
-                opzioni[c] && !importi[c] ? kAccordato : static_cast<int>(indiceCampo(&ControlliTeg::fido));
+            colonne_[c].ruolo = !importi[c] ? kAccordato : static_cast<int>(indiceCampo(&ControlliTeg::fido));
         if (colonne_[c].ruolo == kIgnota) {
             if (!colonne_[c].nome.empty() || piene[c])
                 ignorate_.push_back(colonne_[c].nome.empty() ? "colonna " + std::to_string(c + 1) + " senza nome"
@@ -279,14 +359,15 @@ LettorePeriodi::LettorePeriodi(std::string_view contenuto) : testo_(inUtf8(conte
 }
 
 void LettorePeriodi::riavvolgi() {
-    posizione_ = inizio_;
+    in_->clear();
+    in_->rdbuf()->pubseekpos(inizio_, std::ios::in);
     riga_ = rigaInizio_;
 }
 
 bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
     Record rec;
     do {
-        if (!prossimoRecord(testo_, posizione_, riga_, rec)) return false;
+        if (!prossimaRiga(*in_->rdbuf(), cp1252_, riga_, rec)) return false;
     } while (rec.vuoto());
     for (std::size_t c = colonne_.size(); c < rec.celle.size(); ++c)
         if (!trim(rec.celle[c]).empty())
@@ -303,7 +384,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         const std::string& v = c < rec.celle.size() ? rec.celle[c] : vuota;
         const std::string_view t = trim(v);
         const auto errore = [&](const std::string& cosa) {
-            return ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "'" + std::string(t) + "' " + cosa};
+            return ErroreImportazione{rec.riga, nomeColonna(colonne_, c), citazione(t) + " " + cosa};
         };
         if (ruolo == kDal || ruolo == kAl) {
             if (t.empty()) throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "manca la data"};
@@ -343,10 +424,22 @@ PeriodiImportati leggiPeriodi(std::string_view contenuto) {
     return out;
 }
 
+std::unique_ptr<std::istream> apriFilePeriodi(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::u8path(path), ec))
+        throw ErroreImportazione{0, "", "è una cartella, non un file CSV"};
+    auto in = std::make_unique<std::ifstream>(std::filesystem::u8path(path), std::ios::binary);
+    if (!*in) throw ErroreImportazione{0, "", "impossibile leggere il file"};
+    return in;
+}
+
 PeriodiImportati leggiFilePeriodi(const std::string& path) {
-    const auto contenuto = leggiFile(path);
-    if (!contenuto) throw ErroreImportazione{0, "", "impossibile leggere il file " + path};
-    return leggiPeriodi(*contenuto);
+    LettorePeriodi lettore(apriFilePeriodi(path));
+    PeriodiImportati out;
+    out.colonneIgnorate = lettore.colonneIgnorate();
+    for (PeriodoDaControllare p; lettore.prossimo(p);)
+        out.periodi.push_back(std::move(p));
+    return out;
 }
 
 } // namespace vantrel

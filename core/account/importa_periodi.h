@@ -2,6 +2,8 @@
 
 #include "teg/controllo_periodo.h"
 
+#include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +25,15 @@ struct PeriodiImportati {
     std::vector<std::string> colonneIgnorate; // headers of the columns the program does not know
 };
 
-/// Reads the periods of an account from a CSV file, one row at a time, so that a long file takes no
-/// more memory than its text (the format is leggiPeriodi's). The constructor reads the header and
+/// Reads the periods of an account from a CSV file, one row at a time, so that a file of any length
+/// takes the memory of one row (the format is leggiPeriodi's). The constructor reads the header and
 /// throws ErroreImportazione when it is wrong; prossimo throws at a bad cell.
 class LettorePeriodi {
 public:
+    /// A text in memory.
     explicit LettorePeriodi(std::string_view contenuto);
+    /// A stream that can be read again from its start (a file: apriFilePeriodi).
+    explicit LettorePeriodi(std::unique_ptr<std::istream> in);
     const std::vector<std::string>& colonneIgnorate() const { return ignorate_; }
     /// The next period; false after the last.
     bool prossimo(PeriodoDaControllare& p);
@@ -41,12 +46,17 @@ public:
     };
 
 private:
-    std::string testo_;
+    std::unique_ptr<std::istream> in_;
+    bool cp1252_ = false; // the file is not UTF-8
     std::vector<Colonna> colonne_;
     std::vector<std::string> ignorate_;
-    std::size_t inizio_ = 0, posizione_ = 0;
+    std::streampos inizio_ = 0; // of the first row after the header
     int rigaInizio_ = 0, riga_ = 0;
 };
+
+/// A file of periods opened for LettorePeriodi; throws ErroreImportazione for a folder or a file that
+/// cannot be read.
+std::unique_ptr<std::istream> apriFilePeriodi(const std::string& path);
 
 /// Reads the periods of an account from a CSV file as a spreadsheet saves it on an Italian system:
 /// ";" between cells, decimal comma and thousands dots, UTF-8 (with or without BOM) or

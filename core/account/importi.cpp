@@ -125,7 +125,7 @@ std::string testoCentesimi(Centesimi c) {
     return s;
 }
 
-std::optional<TassoDecimale> leggiTasso(std::string_view testo) {
+std::optional<TassoDecimale> leggiTassoDecimale(std::string_view testo) {
     std::string_view s = senzaContorno(testo);
     if (s.ends_with('%')) s = senzaContorno(s.substr(0, s.size() - 1));
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);

@@ -26,7 +26,7 @@ std::optional<Centesimi> leggiCentesimi(std::string_view testo);
 std::string testoCentesimi(Centesimi c);
 
 /// A percentage with at most four decimals ("8,5", "0,125", "13.75"); no value otherwise or when negative.
-std::optional<TassoDecimale> leggiTasso(std::string_view testo);
+std::optional<TassoDecimale> leggiTassoDecimale(std::string_view testo);
 
 /// "8,5", "0,125", "12": the shortest text of a rate.
 std::string testoTasso(TassoDecimale t);

@@ -49,7 +49,6 @@ Ricalcolo ricalcola(const GiorniConto& giorni, const std::vector<RigaCondizioni>
         }
         if (!controllo) {
             controllo.emplace(ctx);
-            controllo->finestra().calcolo().vuotiAZero(false); // every figure is given
         }
         const EsitoControllo e = controllo->controlla(*riga);
         const FinestraCalcolo& w = controllo->finestra();

@@ -210,7 +210,8 @@ void Finestra::separa(int id) {
     if (static_cast<std::size_t>(id) < storia_.size()) storia_[static_cast<std::size_t>(id)].ultima = Modifica::Nessuna;
 }
 
-void Finestra::digita(std::string_view controllo, std::string_view t) {
+void Finestra::digita(std::string_view controllo, std::string_view t, Modificatori m) {
+    if (m.comando()) return; // Alt+U is no "u": a command key that is not a shortcut does nothing
     if (t == "\b") return premi(controllo, Tasto::Backspace);
     if (t == "\r") return premi(controllo, Tasto::Invio);
     const int i = id(controllo);
@@ -218,7 +219,7 @@ void Finestra::digita(std::string_view controllo, std::string_view t) {
     if (!c) return;
     const Pezzi p(c->testo, c->inizioSelezione, c->lunghezzaSelezione);
     std::string nuovo = p.resto();
-    const auto out = tasto(i, Battuta{t, nuovo});
+    const auto out = tasto(i, Battuta{t, nuovo, m, p.da, &nuovo});
     if (!out || !modificabile(i)) return;
     const int massimo = schema_->definizione(i).lunghezzaMassima;
     const int n = caratteri(*out);
@@ -451,6 +452,23 @@ void Finestra::selezionaVoce(int id, int indice) {
     selezionato(id);
 }
 
+namespace {
+
+// Digits grouped by three as typed so far, the groups joined by "," ("1,850", "12,500,000"), the key
+// going in at their end: those commas were typed as thousands dots.
+bool migliaiaDigitate(std::string_view t, std::size_t posizione) {
+    if (posizione != t.size() || t.empty() || t[0] < '1' || t[0] > '9') return false;
+    const std::size_t virgola = t.find(',');
+    if (virgola == std::string_view::npos || virgola > 3) return false;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        const bool separatore = k >= virgola && (k - virgola) % 4 == 0;
+        if (separatore ? t[k] != ',' : (t[k] < '0' || t[k] > '9')) return false;
+    }
+    return (t.size() - virgola) % 4 == 0;
+}
+
+} // namespace
+
 std::optional<std::string> filtroNumerico(Finestra& f, int id, const Battuta& b) {
     const std::string_view t = b.tasto;
     if (t == "\r") {
@@ -458,15 +476,14 @@ std::optional<std::string> filtroNumerico(Finestra& f, int id, const Battuta& b)
         return std::nullopt;
     }
     if (t == "\b") return std::string(t);
-    if (t.size() != 1) return std::nullopt;
-    char c = t[0];
-    if (c == '.') c = ',';
-    if (c == ',') {
-        if (b.resto.find(',') != std::string_view::npos) return std::nullopt;
-        return std::string(1, c);
-    }
+    if (t.size() != 1 || b.modificatori.comando()) return std::nullopt;
+    const char c = t[0];
     if (c >= '0' && c <= '9') return std::string(1, c);
-    return std::nullopt;
+    if (c != ',' && c != '.') return std::nullopt;
+    if (b.resto.find(',') == std::string_view::npos) return std::string(",");
+    if (!b.testo || !migliaiaDigitate(b.resto, b.posizione)) return std::nullopt; // one decimal comma
+    std::replace(b.testo->begin(), b.testo->end(), ',', '.');
+    return std::string(1, c);
 }
 
 } // namespace vantrel

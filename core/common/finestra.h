@@ -78,12 +78,24 @@ struct Controllo {
     friend bool operator==(const Controllo&, const Controllo&) = default;
 };
 
+/// The modifier keys held down with a key.
+struct Modificatori {
+    bool maiuscolo = false;                            // Shift
+    bool controllo = false, alt = false, meta = false; // Meta is also the Super (Windows) key
+    /// A key held with Ctrl, Alt, Super or Meta is a command: it never types its character.
+    bool comando() const { return controllo || alt || meta; }
+};
+
 /// A key on its way into a text field. `tasto` is one character (UTF-8), "\b" for Backspace or "\r" for
 /// Enter; `resto` is the field's text as the key finds it, the selection already taken out, so a filter
-/// judges the text the field will hold.
+/// judges the text the field will hold; the key goes in at byte `posizione` of it. A filter that takes the
+/// key may rewrite `*testo` (the text `resto` shows) in place, keeping its length; null when it may not.
 struct Battuta {
     std::string_view tasto;
     std::string_view resto;
+    Modificatori modificatori = {};
+    std::size_t posizione = 0;
+    std::string* testo = nullptr;
 };
 
 /// The keys of a text field that type no character.
@@ -113,8 +125,9 @@ public:
     void imposta(int id, std::string testo);
 
     // The screen's events. `tasto` is one character (UTF-8), "\b" for Backspace or "\r" for Enter; it goes
-    // through the field's key filter and then replaces the selection or goes in at the caret.
-    void digita(std::string_view controllo, std::string_view tasto);
+    // through the field's key filter and then replaces the selection or goes in at the caret. Held with
+    // Ctrl, Alt, Super or Meta it types nothing: the shortcuts are events of their own (Ctrl+V, ...).
+    void digita(std::string_view controllo, std::string_view tasto, Modificatori m = {});
     /// A key that types no character; with `maiuscolo` (Shift) the arrows, Home and End extend the selection.
     void premi(std::string_view controllo, Tasto tasto, bool maiuscolo = false);
     /// The field's whole text replaced as by pasting (no key filter; cut to the maximum length).
@@ -218,8 +231,11 @@ protected:
     static Controllo& modifica(Finestra& f, int id) { return f.modifica(id); }
 };
 
-/// The usual key filter of the amount and rate fields: digits, one decimal comma ("." becomes ","),
-/// Backspace; Enter moves the focus on. Returns what the field receives.
+/// The usual key filter of the amount and rate fields: digits, Backspace, and the separators as the
+/// program writes amounts: the first "," or "." is the decimal comma (the keypad's "." too: 12.5 reads
+/// 12,5); a separator typed after digits grouped by three ("1,850" then ",") makes the commas so far
+/// thousands dots, so that 1.850,50 typed reads 1.850,50. Enter moves the focus on. Returns what the
+/// field receives.
 std::optional<std::string> filtroNumerico(Finestra& f, int id, const Battuta& b);
 
 } // namespace vantrel

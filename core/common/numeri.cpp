@@ -126,6 +126,11 @@ std::optional<double> leggiNumero(std::string_view text) {
     return v;
 }
 
+bool importoDiversoDaZero(std::string_view text) {
+    const auto v = leggiNumero(text);
+    return v && *v != 0;
+}
+
 double valNumero(std::string_view text) {
     std::string t;
     t.reserve(text.size());

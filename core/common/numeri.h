@@ -12,6 +12,10 @@ namespace vantrel {
 /// an empty or non-numeric text is not a number.
 std::optional<double> leggiNumero(std::string_view text);
 
+/// Whether a field holds an amount other than zero, by its value: "0", "0,00", an empty text and a
+/// text that is no number hold none. The one test of "is there a charge here".
+bool importoDiversoDaZero(std::string_view text);
+
 /// The leading-number reading: the text is read up to the first character that cannot continue a
 /// number written with "." as decimal point (2.5 reads 2,5; 2,5 reads 2; an empty text reads 0).
 /// Blanks are skipped, as the classic Val function does.

@@ -131,6 +131,13 @@ public:
     /// Waits for the lock of `file` (created when missing), shared by every process: exclusive for a
     /// writer, shared for a reader. Nothing when the lock file cannot be opened.
     virtual std::unique_ptr<BloccoFile> blocca(const std::string& file, bool esclusivo) = 0;
+    /// Takes the exclusive lock of an existing file at once, without waiting and without creating it.
+    /// Nothing when it cannot: `occupato` is then true when another holder has it or the file is gone,
+    /// false when this disk keeps no locks there.
+    virtual std::unique_ptr<BloccoFile> provaBlocco(const std::string& /*file*/, bool& occupato) {
+        occupato = false;
+        return nullptr;
+    }
 };
 
 /// Opens zip archives (the official rate series is published as one CSV in a .zip).

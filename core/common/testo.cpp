@@ -28,6 +28,15 @@ std::size_t lunghezza(std::string_view utf8) {
     return n;
 }
 
+std::string citazioneNuda(std::string_view s) {
+    const std::string_view inizio = primiCaratteri(s, kCaratteriCitati);
+    return std::string(inizio) + (inizio.size() < s.size() ? "..." : "");
+}
+
+std::string citazione(std::string_view s) {
+    return "\"" + citazioneNuda(s) + "\"";
+}
+
 std::string_view trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!s.empty() && blank(s.front()))

@@ -23,6 +23,18 @@ std::string_view daCarattere(std::string_view s, std::size_t from);
 
 bool contiene(std::string_view s, std::string_view what);
 
+/// The most of a cell or a field a message quotes: a huge cell never floods a message.
+inline constexpr std::size_t kCaratteriCitati = 80;
+
+/// `s` between double quotes as a message quotes it: its first 80 characters, "..." after a cut.
+std::string citazione(std::string_view s);
+
+/// The same without the quotes, for a name that a message shows as it is (a column's header).
+std::string citazioneNuda(std::string_view s);
+
+/// What a file with its header and no row is told: there is nothing to work on.
+inline constexpr const char* kFileSenzaRighe = "il file non contiene righe";
+
 /// Reads a quoted CSV cell whose opening quote is at `t[i]`: appends its text to `cella` (a doubled
 /// quote is one quote) and leaves `i` after the closing quote. False when the quote is never closed.
 bool leggiCellaVirgolettata(std::string_view t, std::size_t& i, std::string& cella);

@@ -100,11 +100,8 @@ bool PannelloMutuo::tasto(int id, const Battuta& b, std::optional<std::string>& 
         } else if (t == "\b") {
             risultato = std::string(t);
         } else if (t.size() == 1 && carattereImporto(t[0])) {
-            const char c = t[0] == '.' ? ',' : t[0];
-            if (c == ',' && b.resto.find(',') != std::string_view::npos)
-                ++bip_;
-            else
-                risultato = std::string(1, c);
+            risultato = filtroNumerico(f_, id, b); // 1.850,50 typed reads 1.850,50, as in every amount
+            if (!risultato) ++bip_;
         } else {
             ++bip_;
         }

@@ -452,10 +452,10 @@ bool Usurari::scarica() {
     switch (e.stato) {
     case Stato::Installato: {
         tabellaCambiata(e.tabella);
-        std::map<std::string, std::string> scaricati;
-        for (int i = 1; i <= e.tabella.validi(); ++i)
-            scaricati[std::string(trim(e.tabella.slot(i).periodo))] = fonti::server;
-        registraFontiTassi(ctx_.stato.cartellaDati, scaricati, true);
+        std::map<std::string, std::string> scaricati; // the periods kept have the sources they had
+        for (int i = 1; i <= arrivato.tabella.validi(); ++i)
+            scaricati[std::string(trim(arrivato.tabella.slot(i).periodo))] = fonti::server;
+        registraFontiTassi(ctx_.stato.cartellaDati, scaricati);
         passo(e.messaggio, false);
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/servizi.h"
+#include "common/testo.h"
 
 #include <algorithm>
 #include <array>
@@ -140,8 +141,8 @@ std::string minuscole(std::string_view s) {
     return out;
 }
 
-std::string tra(const char* a, std::string_view s, const char* b = "\"") {
-    return std::string(a) + std::string(s) + b;
+std::string tra(const char* a, std::string_view s) {
+    return a + citazione(s);
 }
 
 } // namespace
@@ -182,7 +183,7 @@ std::optional<Indici> indiciColonne(const std::vector<std::string>& campi, Error
         for (std::size_t k = 0; k < kColonne; ++k)
             if (nome == kNomi[k]) {
                 if (indice[k] >= 0) {
-                    errore = {1, static_cast<int>(c) + 1, tra("colonna ripetuta \"", campi[c])};
+                    errore = {1, static_cast<int>(c) + 1, tra("colonna ripetuta ", campi[c])};
                     return std::nullopt;
                 }
                 indice[k] = static_cast<int>(c);
@@ -213,9 +214,9 @@ std::optional<RigaSerie> leggiRiga(const std::vector<std::string>& campi, const 
     RigaSerie r;
     r.riga = n;
     const auto inizio = leggiDataSerie(campo(Inizio));
-    if (!inizio) return sbaglio(Inizio, tra("data di inizio non valida \"", campo(Inizio)));
+    if (!inizio) return sbaglio(Inizio, tra("data di inizio non valida ", campo(Inizio)));
     const auto fine = leggiDataSerie(campo(Fine));
-    if (!fine) return sbaglio(Fine, tra("data di fine non valida \"", campo(Fine)));
+    if (!fine) return sbaglio(Fine, tra("data di fine non valida ", campo(Fine)));
     if (*fine < *inizio) return sbaglio(Fine, "la fine del periodo precede l'inizio");
     r.inizio = *inizio;
     r.fine = *fine;
@@ -224,11 +225,11 @@ std::optional<RigaSerie> leggiRiga(const std::vector<std::string>& campi, const 
     r.classe = std::string(campo(Classe));
     r.limiti = leggiClasse(r.classe);
     for (const Colonna k : {Tegm, Soglia}) {
-        const auto x = TassoEsatto::leggi(campo(k));
-        if (!x || x->unita >= 100 * TassoEsatto::kPunto)
-            return sbaglio(k, tra(k == Tegm ? "TEGM non valido \"" : "tasso soglia non valido \"", campo(k),
-                                  "\" (un tasso da 0 a 100, al massimo sei decimali)"));
-        (k == Tegm ? r.tegm : r.soglia) = *x;
+        LetturaTasso x = leggiTasso(campo(k));
+        if (x.tasso && x.tasso->unita >= 100 * TassoEsatto::kPunto)
+            x = {std::nullopt, "tasso " + citazione(campo(k)) + " non inferiore a 100"};
+        if (!x.tasso) return sbaglio(k, (k == Tegm ? "TEGM non valido: " : "tasso soglia non valido: ") + x.errore);
+        (k == Tegm ? r.tegm : r.soglia) = *x.tasso;
     }
     r.fonte = campo(Fonte).empty() ? std::string("bdi-serie") : std::string(campo(Fonte));
     return r;

@@ -1,5 +1,6 @@
 #include "rates/mappa_serie.h"
 
+#include "common/testo.h"
 #include "rates/parole_categoria.h"
 
 #include <array>
@@ -92,8 +93,8 @@ PeriodiDallaSerie periodiDallaSerie(const SerieUfficiale& s) {
             const LimitiClasse& l = r.limiti;
             const bool classeNota = l.riconosciuta && (l.oltre || l.finoA);
             if (!classeNota || (l.oltre && l.finoA && c->media[0] == 0)) {
-                out.errore = "riga " + std::to_string(r.riga) + ": classe \"" + r.classe +
-                             "\" non prevista per la categoria \"" + r.categoria + "\"";
+                out.errore = "riga " + std::to_string(r.riga) + ": classe " + citazione(r.classe) +
+                             " non prevista per la categoria " + citazione(r.categoria);
                 return out;
             }
             const Slot& slot = !l.oltre ? c->prima : l.finoA ? c->media : c->ultima;

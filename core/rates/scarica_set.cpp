@@ -1,5 +1,6 @@
 #include "rates/scarica_set.h"
 
+#include "common/testo.h"
 #include "rates/verifica_set.h"
 
 #include <algorithm>
@@ -13,6 +14,14 @@ std::string hostDi(const std::string& url) {
     const auto da = url.find("://");
     const std::size_t inizio = da == std::string::npos ? 0 : da + 3;
     return url.substr(inizio, url.find('/', inizio) - inizio);
+}
+
+// An address over plain HTTP: rates and password would travel unencrypted and unchecked.
+bool inChiaro(std::string_view indirizzo) {
+    std::string schema(trim(indirizzo).substr(0, 7));
+    for (char& c : schema)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return schema == "http://";
 }
 
 } // namespace
@@ -34,6 +43,11 @@ EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, c
         return rete.scarica(t);
     };
     EsitoScaricamento e;
+    if (inChiaro(server.indirizzo)) {
+        e.errore = "Il server dei tassi deve usare una connessione cifrata (https): l'indirizzo " +
+                   std::string(trim(server.indirizzo)) + " non la usa.";
+        return e;
+    }
     const auto esitoDi = [&](EsitoTrasferimento& r) {
         e.stato = r.stato == EsitoTrasferimento::Stato::Annullato ? EsitoScaricamento::Stato::Annullato
                                                                   : EsitoScaricamento::Stato::Errore;

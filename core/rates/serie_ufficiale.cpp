@@ -1,5 +1,6 @@
 #include "rates/serie_ufficiale.h"
 
+#include "common/testo.h"
 #include "rates/parole_categoria.h"
 
 #include <algorithm>
@@ -97,11 +98,11 @@ RicercaSerie SerieUfficiale::cerca(const Data& d, std::string_view parole, std::
     }
     const std::vector<std::size_t>& migliori = esatte.size() == 1 ? esatte : trovate;
     if (migliori.empty()) {
-        out.errore = "nessuna categoria in vigore il " + d.testo() + " corrisponde a \"" + std::string(parole) + "\"";
+        out.errore = "nessuna categoria in vigore il " + d.testo() + " corrisponde a " + citazione(parole);
         return out;
     }
     if (migliori.size() > 1) {
-        out.errore = "\"" + std::string(parole) + "\" corrisponde a più categorie in vigore il " + d.testo() + ":";
+        out.errore = citazione(parole) + " corrisponde a più categorie in vigore il " + d.testo() + ":";
         for (std::size_t k = 0; k < migliori.size(); ++k)
             out.errore += (k ? "; " : " ") + nomi_[migliori[k]].nome;
         return out;

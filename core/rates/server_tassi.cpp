@@ -26,7 +26,9 @@ bool conSchema(const std::string& s) {
 
 ServerTassi leggiServerTassi(const std::string& cartella) {
     ServerTassi s;
-    std::ifstream in(std::filesystem::u8path(percorso(cartella, kFileServerTassi)), std::ios::binary);
+    const std::string file = percorso(cartella, kFileServerTassi);
+    std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
+    if (in) rendiPrivato(file); // one an older version wrote readable by all is made private
     std::string riga;
     while (std::getline(in, riga)) {
         if (riga.ends_with('\r')) riga.pop_back();
@@ -62,7 +64,8 @@ bool scriviServerTassi(const std::string& cartella, const ServerTassi& s) {
       << "ftp_senza_tls=" << (s.ftpSenzaTls ? 1 : 0) << '\n'
       << "certificati=" << suUnaRiga(s.certificati) << '\n'
       << "secondi_massimi=" << s.secondiMassimi << '\n';
-    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str()).empty();
+    // It holds the server's password, in plain text: for its owner's eyes only.
+    return sostituisciFile(percorso(cartella, kFileServerTassi), o.str(), nullptr, Permessi::Privati).empty();
 }
 
 std::string urlServerFtp(const std::string& indirizzo) {

@@ -164,6 +164,11 @@ bool scriviSetTassi(const std::string& cartella, const TabellaTassi& t, Disco* d
     return true;
 }
 
+void togliFileNuoviDelProgramma(const std::string& cartella, Disco* disco) {
+    static constexpr const char* kPropri[] = {kFileTassi, kFileNumeroTassi, kFileGiornaleTassi};
+    togliFileNuoviAbbandonatiInCartella(cartellaDi(cartella), kPropri, disco);
+}
+
 bool caricaSetTassi(TabellaTassi& t, const std::string& cartella, Disco* disco) {
     const BloccoSetTassi blocco(cartella, disco, false);
     return t.caricaTassi(cartella);

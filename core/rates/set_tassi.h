@@ -50,6 +50,10 @@ bool scriviSetTassi(const std::string& cartella, const TabellaTassi& t, Disco* d
 void riparaSetTassi(const std::string& cartella, Disco* disco);
 
 /// Loads the table under the shared lock, so that a replacement never shows half done.
+/// At start: removes what killed saves left in the program folder (reports, settings, sources),
+/// except the rate set's own new files, which its repair sees to under the folder's lock.
+void togliFileNuoviDelProgramma(const std::string& cartella, Disco* disco);
+
 bool caricaSetTassi(TabellaTassi& t, const std::string& cartella, Disco* disco);
 
 /// Reads the set afresh under the exclusive lock, lets `modifica` change it and, when it returns

@@ -1,5 +1,7 @@
 #include "rates/tasso_esatto.h"
 
+#include "common/testo.h"
+
 #include <algorithm>
 
 namespace vantrel {
@@ -10,33 +12,39 @@ constexpr std::int64_t kPotenze[] = {100'000'000, 10'000'000, 1'000'000, 100'000
 } // namespace
 
 std::optional<TassoEsatto> TassoEsatto::leggi(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
+    return leggiTasso(s).tasso;
+}
+
+LetturaTasso leggiTasso(std::string_view testo) {
+    const auto errore = [&](const char* perche) {
+        return LetturaTasso{std::nullopt, "tasso " + citazione(testo) + perche};
+    };
     std::int64_t interi = 0;
     std::int64_t frazione = 0;
-    int cifreInteri = 0;
+    int cifreInteri = 0; // from the first that is not a leading zero
     int decimali = 0;
-    bool separatore = false;
-    for (const char c : s) {
+    int separatori = 0;
+    bool cifre = false;
+    for (const char c : trim(testo)) {
         if (c == ',' || c == '.') {
-            if (separatore) return std::nullopt;
-            separatore = true;
-        } else if (c >= '0' && c <= '9') {
-            if (separatore) {
-                if (++decimali > 6) return std::nullopt;
-                frazione = frazione * 10 + (c - '0');
-            } else {
-                if (++cifreInteri > 6) return std::nullopt;
-                interi = interi * 10 + (c - '0');
-            }
-        } else {
-            return std::nullopt;
+            ++separatori;
+            continue;
+        }
+        if (c < '0' || c > '9') return errore(" non numerico");
+        cifre = true;
+        if (separatori > 0) {
+            if (++decimali <= 6) frazione = frazione * 10 + (c - '0');
+        } else if ((cifreInteri > 0 || c != '0') && ++cifreInteri <= 3) {
+            interi = interi * 10 + (c - '0');
         }
     }
-    if (cifreInteri + decimali == 0) return std::nullopt;
-    return TassoEsatto{interi * kPunto + frazione * kPotenze[decimali], decimali};
+    if (!cifre) return errore(" non numerico");
+    if (separatori > 1)
+        return errore(" con un separatore delle migliaia: un tasso ha un solo separatore, quello dei decimali");
+    if (decimali > 6) return errore(" con più di sei decimali");
+    const TassoEsatto t{interi * TassoEsatto::kPunto + frazione * kPotenze[decimali], decimali};
+    if (cifreInteri > 3 || t.unita > 100 * TassoEsatto::kPunto) return errore(" non compreso tra 0 e 100");
+    return {t, {}};
 }
 
 TassoEsatto TassoEsatto::esatto(std::int64_t unita) {

@@ -37,4 +37,15 @@ struct TassoEsatto {
     friend auto operator<=>(const TassoEsatto& a, const TassoEsatto& b) { return a.unita <=> b.unita; }
 };
 
+/// A rate as a file or a field writes it: its value, or why the text is not one.
+struct LetturaTasso {
+    std::optional<TassoEsatto> tasso;
+    std::string errore; // in Italian, quoting the text; empty when read
+};
+
+/// The one reading of a written rate, for every import: digits with at most one separator, "," or
+/// ".", which is the decimal point (1.5 is 1,5; 0.72 is 0,72), at most six decimals, from 0 to 100.
+/// Two separators ("1.234,5") mean a thousands separator, which no rate has: an error, never 1234,5.
+LetturaTasso leggiTasso(std::string_view testo);
+
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include "common/testo.h"
 #include "rates/set_tassi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -41,6 +42,42 @@ std::string quanti(int n, const char* uno, const char* molti) {
     return std::to_string(n) + " " + (n == 1 ? uno : molti);
 }
 
+// A local period with the rates of the new set over it: a rate the set does not give (0, as the
+// official series gives no CMS) keeps the local one.
+RecordTassi aggiornato(RecordTassi locale, const RecordTassi& nuovo) {
+    for (const char* c : kCampi)
+        if (campoTasso(nuovo, c) != 0) campoTasso(locale, c) = campoTasso(nuovo, c);
+    return locale;
+}
+
+// The local periods with those of the new set added or updated, in time order (a key that names no
+// quarter last, as it came): a period the set lacks stays as it is. None when they do not fit.
+std::optional<TabellaTassi> unione(const TabellaTassi& locale, const TabellaTassi& nuovo) {
+    std::vector<RecordTassi> righe;
+    std::map<std::string, std::size_t> posto;
+    for (const TabellaTassi* t : {&locale, &nuovo})
+        for (int i = 1; i <= t->validi(); ++i) {
+            const RecordTassi& r = t->slot(i);
+            const auto [it, aggiunta] = posto.emplace(std::string(trim(r.periodo)), righe.size());
+            if (aggiunta)
+                righe.push_back(r);
+            else if (t == &nuovo)
+                righe[it->second] = aggiornato(righe[it->second], r);
+        }
+    if (righe.size() > static_cast<std::size_t>(TabellaTassi::kMassimo)) return std::nullopt;
+    std::stable_sort(righe.begin(), righe.end(), [](const RecordTassi& a, const RecordTassi& b) {
+        return trimestreDelPeriodo(trim(a.periodo)).value_or(1 << 30) <
+               trimestreDelPeriodo(trim(b.periodo)).value_or(1 << 30);
+    });
+    TabellaTassi u;
+    u.numPeriodi = static_cast<std::int16_t>(righe.size());
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        u.slot(static_cast<int>(k + 1)) = righe[k];
+        u.slot(static_cast<int>(k + 1)).numRec = static_cast<std::int16_t>(k + 1);
+    }
+    return u;
+}
+
 } // namespace
 
 std::optional<int> trimestreDelPeriodo(std::string_view chiave) {
@@ -54,7 +91,7 @@ std::optional<int> trimestreDelPeriodo(std::string_view chiave) {
 std::string verificaPeriodo(const RecordTassi& r) {
     const std::string chiave(trim(r.periodo));
     if (!trimestreDelPeriodo(chiave))
-        return "periodo non valido \"" + chiave + "\" (trimestre da 1 a 4 e anno, es. 32004)";
+        return "periodo non valido " + citazione(chiave) + " (trimestre da 1 a 4 e anno, es. 32004)";
     for (const char* c : kCampi) {
         const float v = campoTasso(r, c);
         if (!(v >= 0.0f && v <= 100.0f))
@@ -128,7 +165,7 @@ ConfrontoSet confrontaSetTassi(const TabellaTassi& locale, const TabellaTassi& n
         const auto it = vecchi.find(chiave);
         if (it == vecchi.end())
             ++c.nuovi;
-        else if (!stessiTassi(locale.slot(it->second), nuovo.slot(i)))
+        else if (!stessiTassi(locale.slot(it->second), aggiornato(locale.slot(it->second), nuovo.slot(i))))
             ++c.modificati;
     }
     for (const auto& [chiave, i] : vecchi)
@@ -138,16 +175,16 @@ ConfrontoSet confrontaSetTassi(const TabellaTassi& locale, const TabellaTassi& n
 
 namespace {
 
-// A table with periods is replaced only when the user, told what changes, says so.
-bool sostituzioneConfermata(const TabellaTassi& locale, const TabellaTassi& set, const ConfrontoSet& c,
-                            const Domanda& chiedi) {
+// A table with periods is updated only when the user, told what changes, says so.
+bool aggiornamentoConfermato(const TabellaTassi& locale, const TabellaTassi& nuovo, const ConfrontoSet& c,
+                             const Domanda& chiedi) {
     if (locale.validi() == 0) return true;
-    std::string testo = "Il set di tassi contiene " + quanti(set.validi(), "periodo", "periodi") +
+    std::string testo = "Il set di tassi contiene " + quanti(nuovo.validi(), "periodo", "periodi") +
                         "; la tabella presente ne contiene " + std::to_string(locale.validi()) + ".\n" +
                         std::to_string(c.nuovi) + " periodi nuovi, " + std::to_string(c.modificati) + " modificati, " +
-                        std::to_string(c.mancanti) + " che non sono nel set scaricato.\n";
-    if (c.mancanti > 0) testo += "I periodi che non sono nel set scaricato andranno persi.\n";
-    testo += "Vuoi sostituire i tassi presenti con il nuovo set?";
+                        std::to_string(c.mancanti) + " che non sono nel set.\n";
+    if (c.mancanti > 0) testo += "I periodi che non sono nel set restano come sono.\n";
+    testo += "Vuoi aggiornare i tassi presenti con il nuovo set?";
     return chiedi && chiedi(Messaggio{"AVVERTIMENTO!", testo, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla}) ==
                          Risposta::Ok;
 }
@@ -163,21 +200,23 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
         e.messaggio = "Il set di tassi non è valido: " + motivo + ".\n" + kConservati;
         return e;
     }
-    TabellaTassi set = nuovo;
-    for (int i = 1; i <= set.validi(); ++i)
-        set.slot(i).numRec = static_cast<std::int16_t>(i);
-    set.periodoScelto = 0;
-
     TabellaTassi locale;
     caricaSetTassi(locale, cartella, disco);
-    e.confronto = confrontaSetTassi(locale, set);
+    e.confronto = confrontaSetTassi(locale, nuovo);
     const ConfrontoSet& c = e.confronto;
-    if (c.nuovi == 0 && c.modificati == 0 && c.mancanti == 0) {
+    if (c.nuovi == 0 && c.modificati == 0) {
         e.stato = Stato::Invariato;
         e.messaggio = "I tassi presenti sono già uguali a quelli del set: nessuna modifica.";
         return e;
     }
-    if (!sostituzioneConfermata(locale, set, c, chiedi)) {
+    const std::optional<TabellaTassi> set = unione(locale, nuovo);
+    if (!set) {
+        e.stato = Stato::Rifiutato;
+        e.messaggio = "La tabella dei tassi non ha posto per tutti i periodi (al massimo " +
+                      std::to_string(TabellaTassi::kMassimo) + ").\n" + kConservati;
+        return e;
+    }
+    if (!aggiornamentoConfermato(locale, nuovo, c, chiedi)) {
         e.stato = Stato::Annullato;
         e.messaggio = std::string("Sostituzione annullata. ") + kConservati;
         return e;
@@ -190,7 +229,7 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
             // The figures shown in the question must still be true.
             cambiati = !stessiRecord(attuale, locale);
             if (cambiati) return false;
-            attuale = set;
+            attuale = *set;
             return true;
         },
         errore);
@@ -204,9 +243,10 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
     }
     e.stato = Stato::Installato;
     e.tabella = *scritta;
-    e.messaggio = "Set di tassi installato: " + quanti(set.validi(), "periodo", "periodi") + " (" +
-                  std::to_string(c.nuovi) + " nuovi, " + std::to_string(c.modificati) + " modificati, " +
-                  std::to_string(c.mancanti) + " tolti).";
+    e.messaggio = "Set di tassi installato: " + quanti(nuovo.validi(), "periodo", "periodi") + " (" +
+                  std::to_string(c.nuovi) + " nuovi, " + std::to_string(c.modificati) + " modificati); " +
+                  quanti(c.mancanti, "periodo che non è nel set resta", "periodi che non sono nel set restano") +
+                  " come prima.";
     return e;
 }
 

@@ -33,8 +33,8 @@ std::optional<TabellaTassi> leggiSetTassi(const std::vector<std::uint8_t>& dati,
 /// What a new set changes in the local table, period by period (by key).
 struct ConfrontoSet {
     int nuovi = 0;      // in the new set only
-    int modificati = 0; // in both, with some rate different
-    int mancanti = 0;   // in the local table only: lost if the new set is installed
+    int modificati = 0; // in both, with some rate the new set gives different
+    int mancanti = 0;   // in the local table only: kept as they are when the new set is installed
 };
 ConfrontoSet confrontaSetTassi(const TabellaTassi& locale, const TabellaTassi& nuovo);
 
@@ -49,10 +49,12 @@ struct EsitoInstallazione {
 /// A question box and its answer.
 using Domanda = std::function<Risposta(const Messaggio&)>;
 
-/// Puts a complete rate set (downloaded, or read from the official series) in place of the local
-/// one: checks it whole, shows what changes and asks before anything is replaced (unless the local
-/// table is empty), then replaces both files as one set under the folder's lock. Nothing changes on
-/// Annulla or on any failure.
+/// Brings a complete rate set (downloaded, or read from the official series) into the local table:
+/// checks it whole, shows what changes and asks before anything is written (unless the local table
+/// is empty), then adds the new periods and updates the changed ones, in time order, replacing both
+/// files as one set under the folder's lock. A local period the set lacks stays, and so does a rate
+/// the set does not give (0): only the user removes a figure. Nothing changes on Annulla or on any
+/// failure.
 EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTassi& nuovo, const Domanda& chiedi,
                                     Disco* disco = nullptr);
 

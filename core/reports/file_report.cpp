@@ -5,6 +5,7 @@
 #include "common/file_sicuro.h"
 #include "reports/spazi.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +43,18 @@ std::vector<std::string> righeReport(std::string_view c) {
         if (togliSpazi(riga) == "Fine") break;
     }
     return righe;
+}
+
+std::string erroreReport(std::string_view c) {
+    // Tab, line ends and the form feed are a text's; any other control byte is a binary file's.
+    const auto binario = [](char b) {
+        const auto u = static_cast<unsigned char>(b);
+        return (u < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || u == 0x7F;
+    };
+    if (std::any_of(c.begin(), c.end(), binario)) return "il file non è un report: contiene dati che non sono testo";
+    // The program's own empty list is "Fine" alone: a report still.
+    if (c.find_first_not_of(" \t\r\n\f") == std::string_view::npos) return "il file non è un report: è vuoto";
+    return {};
 }
 
 std::optional<std::string> leggiFile(const std::string& path) {
@@ -86,7 +99,11 @@ bool apriReport(Contesto& ctx, std::vector<std::string>& righe) {
     const auto path = ctx.servizi.file->apri("*.RKT", ctx.stato.cartellaReport);
     if (!path) return false;
     const auto contenuto = leggiFile(*path);
-    if (!contenuto) return false;
+    const std::string errore = contenuto ? erroreReport(*contenuto) : "impossibile leggere il file";
+    if (!errore.empty()) {
+        ctx.messaggio({kTitoloProgramma, "Impossibile aprire " + *path + ": " + errore + ".", Icona::Critica});
+        return false;
+    }
     righe = righeReport(*contenuto);
     return true;
 }

@@ -17,6 +17,10 @@ std::string contenutoReport(const std::vector<std::string>& righe);
 /// without such a line is read to its end.
 std::vector<std::string> righeReport(std::string_view contenuto);
 
+/// Why `contenuto` is not a report to open or print (empty or blank, or binary: a byte no text
+/// holds), or an empty text when it can be one.
+std::string erroreReport(std::string_view contenuto);
+
 /// Reads a whole file; no value when it cannot be opened or read.
 std::optional<std::string> leggiFile(const std::string& path);
 

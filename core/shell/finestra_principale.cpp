@@ -1,6 +1,7 @@
 #include "shell/finestra_principale.h"
 
 #include "rates/avvisi_tassi.h"
+#include "rates/set_tassi.h"
 #include "shell/accesso.h"
 #include "shell/guida.h"
 #include "shell/impostazioni.h"
@@ -82,6 +83,7 @@ bool FinestraPrincipale::avvio() {
         ctx_.stato.cartellaReport = conSeparatore(cartellaReport_.empty() ? cartella_ : cartellaReport_);
     });
     protetto([&] { ospite_.mostraPrincipale(); });
+    protetto([&] { togliFileNuoviDelProgramma(ctx_.stato.cartellaDati, ctx_.servizi.disco); });
     protetto([&] { leggiOpzStampa(ctx_.stato); });
     protetto([&] { leggiImposta(ctx_.stato); });
     protetto([&] { scegliMaschera(ctx_.stato, ctx_.stato.imposta.decimali()); });

@@ -47,8 +47,12 @@ bool leggiOpzStampa(StatoProgramma& stato) {
     return leggiRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
 }
 
+// The settings hold the login password, in plain text: the file is its owner's alone.
 bool leggiImposta(StatoProgramma& stato) {
-    return leggiRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
+    const std::string file = percorso(stato.cartellaDati, kFileImposta);
+    const bool letto = leggiRecord(file, stato.imposta);
+    if (letto) rendiPrivato(file); // made empty when missing
+    return letto;
 }
 
 bool leggiImpostazioni(StatoProgramma& stato) {
@@ -58,7 +62,10 @@ bool leggiImpostazioni(StatoProgramma& stato) {
 }
 
 bool scriviImpostazioni(const StatoProgramma& stato) {
-    const bool a = scriviRecord(percorso(stato.cartellaDati, kFileImposta), stato.imposta);
+    // Replaced whole and private from its first byte: a save cut short keeps the old password file.
+    const std::string imposta(stato.imposta.byte.begin(), stato.imposta.byte.end());
+    const bool a =
+        sostituisciFile(percorso(stato.cartellaDati, kFileImposta), imposta, nullptr, Permessi::Privati).empty();
     const bool b = scriviRecord(percorso(stato.cartellaDati, kFileOpzStampa), stato.opzStampa);
     return a && b;
 }

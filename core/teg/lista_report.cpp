@@ -22,7 +22,7 @@ void ListaReport::accoda(std::string riga) {
 
 void ListaReport::spostaCms() {
     const auto& c = controlli<ControlliTeg>(f_.schema());
-    if (valNumero(f_.testo(c.cmsInteressi)) != 0) {
+    if (importoDiversoDaZero(f_.testo(c.cmsInteressi))) {
         f_.cambia(c.cmsSpese, f_.testo(c.cmsInteressi));
         f_.cambia(c.cmsInteressi, "0");
     } else {

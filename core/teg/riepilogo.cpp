@@ -58,8 +58,8 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     const auto tasso = [&](const std::string& x) {
         return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
     };
-    const bool cmsInteressi = valNumero(testo(c.cmsInteressi)) != 0;
-    const bool cmsSpese = valNumero(testo(c.cmsSpese)) != 0;
+    const bool cmsInteressi = importoDiversoDaZero(testo(c.cmsInteressi));
+    const bool cmsSpese = importoDiversoDaZero(testo(c.cmsSpese));
     const std::string spese =
         cmsSpese
             ? testoNumero(leggiNumero(testo(c.totaleSpese)).value_or(0) - leggiNumero(testo(c.cmsSpese)).value_or(0))

@@ -29,7 +29,7 @@ std::string rigaReport(const DatiRiga& d, const std::string& m) {
     colonna(riga, d.supero, maschere::tasso3Riga, 6);
     colonna(riga, d.interessiDare, m, 13);
     colonna(riga, d.tegInteressi, maschere::tasso3Riga, 7);
-    colonna(riga, valNumero(d.cmsInteressi) != 0 ? d.cmsInteressi : d.cmsSpese, m, 12);
+    colonna(riga, importoDiversoDaZero(d.cmsInteressi) ? d.cmsInteressi : d.cmsSpese, m, 12);
     colonna(riga, d.tegCms, maschere::tasso3Riga, 7);
     colonna(riga, d.altriInteressi, m, 10);
     colonna(riga, d.tegAltriInteressi, maschere::tasso3, 6);

@@ -57,6 +57,10 @@ const char* const kAccordatoZero =
     "Attenzione il valore dell'accordato non può essere zero, inserisci un valore valido";
 const char* const kAccordatoVuoto =
     "Attenzione il valore dell'accordato non può essere vuoto, inserisci un valore valido";
+const char* const kNumeriMancanti = "Attenzione i numeri debitori non possono essere zero o vuoti se il periodo ha "
+                                    "interessi o oneri da rapportare, inserisci un valore valido";
+const char* const kAccordatoNonNumerico =
+    "Attenzione il valore dell'accordato non è un numero, inserisci un valore valido";
 
 const char* const kNessunCalcolo = "Non c'è nessun calcolo da aggiungere al report: esegui prima il calcolo del "
                                    "T.E.G. con \"Formula Banca d'Italia\" o \"Formula globale\".";
@@ -163,7 +167,7 @@ std::string TegCalcolo::giorniAnno(int anno) const {
     return bisestile(anno) && !ctx_.stato.imposta.divisoreSempre365() ? "36600" : "36500";
 }
 
-void TegCalcolo::azzeraVuoti() {
+std::string TegCalcolo::azzeraVuoti() {
     std::string azzerati;
     for (const CampoImporto& k : kImporti) {
         const int id = c_.*k.campo;
@@ -171,13 +175,34 @@ void TegCalcolo::azzeraVuoti() {
         f_.imposta(id, "0");
         azzerati += (azzerati.empty() ? "" : ", ") + std::string(k.nome);
     }
-    if (!azzerati.empty()) nota("Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".");
+    if (azzerati.empty()) return {};
+    const std::string avviso = "Campi vuoti impostati a 0 prima del calcolo: " + azzerati + ".";
+    nota(avviso);
+    return avviso;
 }
 
 // A note of the calculation in the status line, where it stays until the next calculation.
 void TegCalcolo::nota(const std::string& testo) {
     const std::string& prima = f_.testo(c_.statoCalcolo);
     f_.imposta(c_.statoCalcolo, prima.empty() ? testo : prima + " " + testo);
+}
+
+// A charge the formula cannot turn into a rate stops it with a message: never a TEG that leaves it out.
+bool TegCalcolo::importiValidi(bool globale) {
+    std::string errore;
+    bool suNumeri = false; // a charge to be divided by the debit numbers
+    for (const CampoImporto& k : kImporti) {
+        const std::string_view t = trim(f_.testo(c_.*k.campo));
+        if (!t.empty() && !leggiNumero(t) && errore.empty())
+            errore =
+                std::string("Attenzione il valore di \"") + k.nome + "\" non è un numero, inserisci un valore valido";
+        const bool interessi = k.campo == &ControlliTeg::interessiDare || k.campo == &ControlliTeg::cmsInteressi ||
+                               k.campo == &ControlliTeg::altriInteressi;
+        suNumeri = suNumeri || ((globale || interessi) && importoDiversoDaZero(t));
+    }
+    if (errore.empty() && suNumeri && !importoDiversoDaZero(f_.testo(c_.formulaNumeri))) errore = kNumeriMancanti;
+    if (!errore.empty()) ctx_.messaggio({.titolo = "", .testo = errore});
+    return errore.empty();
 }
 
 void TegCalcolo::sogliaNonDisponibile(const std::string& avviso) {
@@ -286,7 +311,7 @@ void TegCalcolo::medie() {
     const auto conta = [&](const int(&campi)[4]) {
         int k = 0;
         for (int id : campi)
-            if (f_.testo(id) != "0") ++k;
+            if (importoDiversoDaZero(f_.testo(id))) ++k;
         return k;
     };
     for (int classe = 0; classe < 2; ++classe) {
@@ -390,8 +415,8 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
         }
         f_.imposta(id, testoNumero(s));
     };
-    const bool cmsSpese = f_.testo(c.cmsSpese) != "0";
-    const bool cmsInteressi = f_.testo(c.cmsInteressi) != "0";
+    const bool cmsSpese = importoDiversoDaZero(f_.testo(c.cmsSpese));
+    const bool cmsInteressi = importoDiversoDaZero(f_.testo(c.cmsInteressi));
     if (primo && cmsSpese) {
         modifica(f_, c.lineaCmsSpese).visibile = true;
         modifica(f_, c.lineaCmsInteressi).visibile = false;
@@ -404,8 +429,8 @@ void TegCalcolo::raggruppaCms(bool primo, bool secondo) {
         scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
         scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
-    if (primo && secondo && !cmsInteressi && !cmsSpese) {
-        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegCms, c.tegAltriInteressi});
+    if (primo && secondo && !cmsInteressi && !cmsSpese) { // no CMS: its partial rate is 0, whatever CMSc shows
+        scrivi(c.tegVociInteressi, {c.tegInteressi, c.tegAltriInteressi});
         scrivi(c.tegVociSpese, {c.tegSpese, c.tegAltriOneri});
     }
 }
@@ -455,10 +480,11 @@ double TegCalcolo::parziale(std::optional<double> v, int campo) {
 double TegCalcolo::parzialeCms(const Cifre& x, bool bancaItalia) {
     const auto& c = c_;
     if (!bancaItalia)
-        return parziale(x.suNumeri(f_.testo(c.cmsInteressi) != "0" ? x.cmsInteressi : x.cmsSpese), c.tegCms);
+        return parziale(x.suNumeri(importoDiversoDaZero(f_.testo(c.cmsInteressi)) ? x.cmsInteressi : x.cmsSpese),
+                        c.tegCms);
     double p = 0;
-    if (valNumero(f_.testo(c.cmsInteressi)) != 0) p = parziale(x.suNumeri(x.cmsInteressi), c.tegCms);
-    if (valNumero(f_.testo(c.cmsSpese)) != 0 && f_.testo(c.cmsSpese) != "0") {
+    if (importoDiversoDaZero(f_.testo(c.cmsInteressi))) p = parziale(x.suNumeri(x.cmsInteressi), c.tegCms);
+    if (importoDiversoDaZero(f_.testo(c.cmsSpese))) {
         if (const auto v = x.suAccordato(x.cmsSpese)) p = parziale(v, c.tegCms);
     }
     return p;
@@ -506,17 +532,15 @@ void TegCalcolo::preparaBancaItalia() {
     azzeraGriglia();
 }
 
+// By its value: "0", "0,00" and "0.000" are all a zero accordato, over which no expense is a rate.
 bool TegCalcolo::accordatoValido() {
     const std::string_view fido = trim(f_.testo(c_.fido));
-    if (fido == "0") {
-        ctx_.messaggio({.titolo = "", .testo = kAccordatoZero});
-        return false;
-    }
-    if (fido.empty()) {
-        ctx_.messaggio({.titolo = "", .testo = kAccordatoVuoto});
-        return false;
-    }
-    return true;
+    const char* errore = fido.empty()                  ? kAccordatoVuoto
+                         : !leggiNumero(fido)          ? kAccordatoNonNumerico
+                         : !importoDiversoDaZero(fido) ? kAccordatoZero
+                                                       : nullptr;
+    if (errore) ctx_.messaggio({.titolo = "", .testo = errore});
+    return errore == nullptr;
 }
 
 // Interest over the debit numbers plus expenses over the accordato.
@@ -524,14 +548,12 @@ void TegCalcolo::tegBancaItalia() {
     const auto& c = c_;
     preparaBancaItalia();
     tassiPeriodo();
-    if (!accordatoValido()) return;
+    if (!importiValidi(false) || !accordatoValido()) return;
     const Cifre x = cifre();
     const Totali t = totali(x);
     if (t.spese) f_.imposta(c.formulaSpese, formatta(*t.spese, maschera()));
     f_.imposta(c.formulaInteressi, f_.testo(c.totaleInteressi));
-    double rapportoSpese = 0;
-    if (x.fido && *x.fido != 0 && !trim(f_.testo(c.spese)).empty())
-        rapportoSpese = x.suAccordato(t.spese.value_or(0.0)).value_or(0.0);
+    const double rapportoSpese = x.suAccordato(t.spese.value_or(0.0)).value_or(0.0);
     concludi(x, rapportoSpese);
 }
 
@@ -543,6 +565,7 @@ void TegCalcolo::tegGlobale() {
         f_.imposta(id, "");
     azzeraGriglia();
     tassiPeriodo();
+    if (!importiValidi(true)) return;
     const Cifre x = cifre();
     const Totali t = totali(x);
     if (const auto tutto = somma({t.spese.value_or(0.0), valore(c.totaleInteressi)}))
@@ -609,7 +632,7 @@ bool TegCalcolo::uscito(int id) {
     const auto& c = c_;
     if (id == c.giorni) {
         const std::string& g = f_.testo(c.giorni);
-        if (g != "0" && !trim(f_.testo(c.numeriDebitori)).empty()) {
+        if (importoDiversoDaZero(g) && !trim(f_.testo(c.numeriDebitori)).empty()) {
             const auto n = leggiIntero16(g);
             if (const auto m = dividi(valore(c.numeriDebitori), n ? std::optional<double>(*n) : std::nullopt))
                 f_.imposta(c.indebitamentoMedio, formatta(*m, maschera()));
@@ -661,9 +684,10 @@ bool TegCalcolo::cliccato(int id) {
         ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
         f_.imposta(c.statoCalcolo, "");
-        if (vuotiAZero_) azzeraVuoti();
+        const std::string azzerati = azzeraVuoti();
         annoDelPeriodo(); // the days of the year as the settings say now
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
+        if (!azzerati.empty()) avvisi_.insert(avvisi_.begin(), azzerati); // a batch tells it with the result
     } else if (id == c.creaReport)
         creaReport();
     else

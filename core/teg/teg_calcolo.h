@@ -21,9 +21,11 @@ struct GrigliaTassi;
 /// the derived figures, the two TEG formulas with their partial rates, the rate grid of the year,
 /// the threshold of the period and the result row.
 ///
-/// Every operation reads the field texts afresh. A step whose conversion fails (an empty or
-/// non-numeric field, a division by zero) is skipped without a message: its output field keeps
-/// its text and its value counts as 0 in the later steps.
+/// Every operation reads the field texts afresh. The formulas first set the empty amounts to 0
+/// (and say so), then stop with a message at a charge that is no number, at charges over zero
+/// debit numbers and, for the Bank of Italy formula, at a zero or empty accordato: no TEG leaves
+/// a charge out silently. A later step whose conversion fails (a division by zero) is skipped:
+/// its output field keeps its text and its value counts as 0 in the later steps.
 class TegCalcolo : public ParteFinestra {
 public:
     TegCalcolo(Finestra& f, Contesto& ctx, ListaReport& lista);
@@ -43,10 +45,6 @@ public:
     /// The CMS regrouping: `primo` runs the case of the CMS as expenses, `secondo` as interest.
     void raggruppaCms(bool primo, bool secondo);
 
-    /// Whether the formula buttons first set the empty amount fields of the period to "0" and say so
-    /// in the status line, so that the headline TEG counts every charge (on by default). A batch that
-    /// reads an empty cell as a field not given turns it off.
-    void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
     /// How the last calculation reached its threshold, as the lines of the summary's audit block.
     std::vector<std::string> righeCatenaSoglia() const;
     /// Notes of the last calculation that need no answer (shown in the status line).
@@ -93,7 +91,10 @@ private:
     void striscia(bool bancaItalia);
     void annoDelPeriodo();
     std::string giorniAnno(int anno) const;
-    void azzeraVuoti();
+    /// Sets the empty amount fields to "0", so that the TEG counts every charge, and says which in
+    /// the status line; the notice, empty when none was empty.
+    std::string azzeraVuoti();
+    bool importiValidi(bool globale);
     void nota(const std::string& testo);
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();
@@ -109,7 +110,6 @@ private:
     ListaReport& lista_;
     const ControlliTeg& c_;
     const GrigliaTassi& g_;
-    bool vuotiAZero_ = true;
     std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
     CatenaSoglia catena_;
     std::vector<std::string> avvisi_;

@@ -1,6 +1,7 @@
 #include "platform/qt/stampante_qt.h"
 
 #include "common/file_sicuro.h"
+#include "common/testo.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -73,12 +74,19 @@ struct StampanteQt::Stato {
 
     std::unique_ptr<QPrinter> proprio; // the printer of a PDF file
     QPrinter* printer = nullptr;
-    std::optional<std::string> pdf, temporaneo;
+    std::optional<std::string> pdf;
+    std::unique_ptr<FileNuovo> temporaneo; // the PDF as it is written, held till it takes its place
     QPainter painter;
     QFont font;
     std::optional<double> emWindows; // line spacing in ems of the Windows font asked for
     bool fontCambiato = true;
     double ascesa = 0, altezzaRiga = 0, interlinea = 0; // of the current font, in device pixels
+    double stretto = 0;                                 // the advance of the font's narrowest characters
+
+    /// The most characters of a line the paper can show, shrunk as far as it goes.
+    std::size_t caratteriVisibili() const {
+        return stretto > 0 ? static_cast<std::size_t>(larghezzaPagina / kScalaMinima / stretto) + 1 : std::string::npos;
+    }
     std::vector<Voce> pagina;
     double y = 0;         // top of the next line on the page
     double fondo = 0;     // bottom of the lowest line on the page
@@ -160,14 +168,11 @@ struct StampanteQt::Stato {
             altezzaRiga = interlinea = *emWindows * em;
             ascesa = std::min(ascesa, altezzaRiga);
         }
+        stretto = std::min({m.horizontalAdvance(u'i'), m.horizontalAdvance(u'.'), m.horizontalAdvance(u' ')});
         fontCambiato = false;
     }
 
-    void togliTemporaneo() {
-        if (!temporaneo) return;
-        std::error_code ec;
-        std::filesystem::remove(*temporaneo, ec);
-    }
+    void togliTemporaneo() { temporaneo.reset(); }
 };
 
 StampanteQt::StampanteQt(QPrinter& stampante) : s_(std::make_unique<Stato>()) {
@@ -179,9 +184,9 @@ StampanteQt::StampanteQt(const std::string& filePdf) : s_(std::make_unique<Stato
     s_->proprio = std::make_unique<QPrinter>(QPrinter::HighResolution);
     s_->printer = s_->proprio.get();
     s_->pdf = filePdf;
-    s_->temporaneo = nomeFileNuovo(filePdf);
+    s_->temporaneo = std::make_unique<FileNuovo>(filePdf);
     s_->printer->setOutputFormat(QPrinter::PdfFormat);
-    s_->printer->setOutputFileName(QString::fromStdString(*s_->temporaneo));
+    s_->printer->setOutputFileName(QString::fromStdString(s_->temporaneo->percorso()));
     s_->printer->setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 6, 10, 6), QPageLayout::Millimeter));
     s_->printer->setCreator("Vantrel");
@@ -215,10 +220,12 @@ void StampanteQt::grassetto(bool attivo) {
     s_->fontCambiato = true;
 }
 
-void StampanteQt::riga(const std::string& testo) {
+void StampanteQt::riga(const std::string& intera) {
     Stato& s = *s_;
     if (!s.inizia()) return;
     s.misura();
+    // What runs past the paper is cut where the page ends: a huge line is never laid out whole.
+    const std::string_view testo = primiCaratteri(intera, s.caratteriVisibili());
     // Past what shrinking can fit, the paper ends the page, as a printer does.
     if (!s.pagina.empty() && s.y + s.altezzaRiga > s.altezzaPagina / kScalaMinima && !s.paginaNuova()) return;
     // Spaces around the text are not drawn: the indent becomes a distance, and a PDF stays small.
@@ -268,11 +275,8 @@ std::string StampanteQt::fine() {
     }
     if (s.errore.empty() && s.printer->printerState() == QPrinter::Error)
         s.errore = "la stampante ha segnalato un errore";
-    if (s.pdf && s.errore.empty()) {
-        std::error_code ec;
-        std::filesystem::rename(*s.temporaneo, *s.pdf, ec);
-        if (ec) s.errore = "impossibile scrivere il file PDF: " + *s.pdf;
-    }
+    if (s.pdf && s.errore.empty() && !s.temporaneo->sostituisci().empty())
+        s.errore = "impossibile scrivere il file PDF: " + *s.pdf;
     if (!s.errore.empty()) s.togliTemporaneo();
     if (s.pdf) return s.errore;
     // The system printer takes the next document afresh.

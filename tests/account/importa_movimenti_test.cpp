@@ -109,9 +109,9 @@ TEST(Importi, LettiAlCentesimoORifiutati) {
     for (const auto& [testo, atteso] : casi)
         EXPECT_EQ(leggiCentesimi(testo), atteso) << testo;
     EXPECT_EQ(testoCentesimi(-123456789), "-1.234.567,89");
-    EXPECT_EQ(leggiTasso("9,875%"), 98750);
-    EXPECT_EQ(leggiTasso("13.75"), 137500);
-    EXPECT_EQ(leggiTasso("0,00001"), std::nullopt);
+    EXPECT_EQ(leggiTassoDecimale("9,875%"), 98750);
+    EXPECT_EQ(leggiTassoDecimale("13.75"), 137500);
+    EXPECT_EQ(leggiTassoDecimale("0,00001"), std::nullopt);
     EXPECT_EQ(testoTasso(5), "0,0005");
 }
 

@@ -46,6 +46,13 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         EXPECT_TRUE(p.formula == &ControlliTeg::calcolaGlobale);
         EXPECT_EQ(r.colonneIgnorate, c.ignorate);
     }
+    // The file is read in blocks of 64 KiB: a character cut by a block's end is still UTF-8.
+    for (const std::size_t a : {65534u, 65535u, 65536u}) { // where the "à" begins
+        SCOPED_TRACE(a);
+        const std::string titolo(a - 11, 'x'); // a line break and "Dal;Al;Cit" follow it
+        const auto r = leggiPeriodi(titolo + "\n" + "Dal;Al;Città\n01/01/2020;31/03/2020;1\n");
+        EXPECT_EQ(r.colonneIgnorate, std::vector<std::string>{"Città"});
+    }
     // "accordato" is the option when its cells are options, the credit line when they are amounts.
     const auto opzione = leggiPeriodi("dal;al;accordato\n01/01/2020;31/03/2020;indebitam. medio\n").periodi.at(0);
     EXPECT_TRUE(opzione.accordato == &ControlliTeg::accordatoIndebitamento);
@@ -75,11 +82,11 @@ TEST(ImportaPeriodi, UnaCellaErrataFermaTuttoENominaRigaEColonna) {
     };
     const Caso casi[] = {
         {"Dal;Al;Interessi\r\n" + ok + "01/04/2020;30/06/2020;12,3,4\r\n" + ok,
-         "riga 3, colonna Interessi: '12,3,4' non è un importo"},
-        {"Dal;Al;Giorni\r\n01/01/2020;31/03/2020;0\r\n", "riga 2, colonna Giorni: '0' non è un numero di giorni"},
+         "riga 3, colonna Interessi: \"12,3,4\" non è un importo"},
+        {"Dal;Al;Giorni\r\n01/01/2020;31/03/2020;0\r\n", "riga 2, colonna Giorni: \"0\" non è un numero di giorni"},
         {"Dal;Al\r\n31/03/2020;01/01/2020\r\n", "riga 2, colonna Al: il periodo finisce (01/01/2020) prima di"},
         {"Dal;Al;Interessi;intDare\r\n" + ok, "riga 1, colonna intDare: colonna ripetuta"},
-        {"Dal;Al;Categoria\r\n01/01/2020;31/03/2020;Mutuo\r\n", "riga 2, colonna Categoria: 'Mutuo' non è ammesso"},
+        {"Dal;Al;Categoria\r\n01/01/2020;31/03/2020;Mutuo\r\n", "riga 2, colonna Categoria: \"Mutuo\" non è ammesso"},
         {"Dal;Al;Note\r\n01/01/2020;31/03/2020;\"aperte\r\n", "riga 2: le virgolette aperte non sono chiuse"},
         {"\xFF\xFE"
          "D\0a\0l\0",

@@ -20,8 +20,8 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
         const char* messaggio;
     };
     const Caso casi[] = {
-        {"dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n", "riga 2, colonna Interessi: '12,3,4' non è un importo"},
-        {"dal;al\n01/01/2023;31/02/2023\n", "riga 2, colonna al: '31/02/2023' non è una data"},
+        {"dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n", "riga 2, colonna Interessi: \"12,3,4\" non è un importo"},
+        {"dal;al\n01/01/2023;31/02/2023\n", "riga 2, colonna al: \"31/02/2023\" non è una data"},
         {"dal\n01/01/2023\n", "manca la colonna obbligatoria \"Al\""},
     };
     for (const Caso& c : casi) {

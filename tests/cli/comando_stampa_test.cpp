@@ -134,5 +134,23 @@ TEST(ComandoStampa, FilePdf) {
     }
 }
 
+// A line of 20 MB prints cut where the landscape page ends (about 200 characters of Courier New 8 on
+// A4), in a moment: it is never laid out whole.
+TEST(ComandoStampa, UnaRigaPiuLungaDellaPaginaVieneTagliata) {
+    const FabbricaStampantePdf pdf = cli::fabbricaStampantePdf();
+    if (!pdf || std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "stampa su PDF o poppler assenti";
+    test::CartellaTemporanea dir;
+    const std::string rkt = scriviReport(dir, {"Conto 1", "0123456789" + std::string(20 << 20, 'x')});
+    const std::string file = dir.file("r.pdf");
+    std::ostringstream out, err;
+    ASSERT_EQ(comandoStampa({rkt, "--pdf", file, "--cartella", dir.cartella()}, out, err, pdf), 0) << err.str();
+    std::istringstream testo(esegui("pdftotext -layout '" + file + "' -"));
+    std::string lunga;
+    for (std::string r; std::getline(testo, r);)
+        if (r.find("0123456789x") != std::string::npos) lunga = parole(r);
+    EXPECT_GT(lunga.size(), 150u);
+    EXPECT_LT(lunga.size(), 260u);
+}
+
 } // namespace
 } // namespace vantrel

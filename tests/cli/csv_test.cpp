@@ -37,7 +37,8 @@ TEST(LettoreCsv, ErroriConFileRigaEColonna) {
           {"dal;al;dal\n", "p.csv, riga 1, colonna 3: colonna ripetuta \"dal\""},
           {"dal,al\n", "p.csv, riga 1, colonna 1: separatore errato"},
           {"dal;al\n1;2\n1;2;3\n", "p.csv, riga 3, colonna 3: la riga ha 3 campi"},
-          {"", "p.csv, riga 1: il file è vuoto"}}) {
+          {"", "p.csv, riga 1: il file è vuoto"},
+          {"dal;al\r\n\r\n", "p.csv: il file non contiene righe"}}) {
         try {
             cli::leggiCsvTesto(testo, "p.csv", {"dal", "al"});
             ADD_FAILURE() << testo;

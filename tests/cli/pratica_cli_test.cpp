@@ -78,7 +78,7 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     const auto lista = w["List1"].voci;
     risposte.aggiungi(dir.file("errato.csv"));
     w.clicca("ImportaPeriodi");
-    EXPECT_NE(risposte.mostrati().back().testo.find("riga 3, colonna Interessi: '12,3,4' non è un importo"),
+    EXPECT_NE(risposte.mostrati().back().testo.find("riga 3, colonna Interessi: \"12,3,4\" non è un importo"),
               std::string::npos);
     EXPECT_EQ(w["List1"].voci, lista);
     EXPECT_EQ(w.pratica().esiti().size(), 24u);

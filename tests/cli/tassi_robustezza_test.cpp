@@ -32,26 +32,45 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
     test::scriviTesto(dir.file("intestazione.csv"), "periodo;TM1;TM2\r\n"); // what esporta writes for no period
     test::scriviTesto(dir.file("mutuo.csv"), "scadenza;txtImporto\nMensile;\xff\xfe"); // not UTF-8
     test::scriviTesto(dir.file("fuori.csv"), "periodo;TM1\n12012;2\n22012;100,5\n");   // one bad row refuses all
+    test::scriviTesto(dir.file("enorme.csv"), "periodo;TM1\n12012;" + std::string(20 << 20, '7') + "\n");
+    // The other readers: a header and no row, a cell of 1 MB, a report that is none.
+    const std::string mega(1 << 20, 'x'), citata = "\"" + std::string(80, 'x') + "...\"";
+    test::scriviTesto(dir.file("teg.csv"), "Dal;Al;Interessi;Note\r\n;;\r\n");
+    test::scriviTesto(dir.file("teg-enorme.csv"), "Dal;Al;Interessi\n01/01/2020;31/03/2020;" + mega + "\n");
+    test::scriviTesto(dir.file("mutui.csv"), "scadenza;txtImporto\r\n");
+    test::scriviTesto(dir.file("mutui-enorme.csv"), "scadenza;txtImporto\n" + mega + ";1000\n");
+    test::scriviTesto(dir.file("binario.RKT"), std::string("Conto\r\n\0\x01\x02Fine\r\n", 13));
+    test::scriviTesto(dir.file("vuoto.RKT"), "");
     const struct {
         std::vector<std::string> args;
         int codice;
-        const char* messaggio;
+        std::string messaggio;
     } casi[] = {
-        {{"tassi", "importa", dir.file("intestazione.csv")}, 0, ""},
+        {{"tassi", "importa", dir.file("intestazione.csv")}, 1, "intestazione.csv: il file non contiene righe"},
         {{"tassi", "importa", dir.cartella()}, 1, "è una cartella"},
         {{"tassi", "importa", dir.file("fuori.csv")}, 1, "riga 3, colonna 2: tasso \"100,5\" non compreso tra 0 e 100"},
+        // A message quotes the first 80 characters of a 20 MB cell.
+        {{"tassi", "importa", dir.file("enorme.csv")}, 1, "tasso \"" + std::string(80, '7') + "...\" non"},
         {{"tassi", "importa", dir.file("manca.csv")}, 2, "il file non esiste"},
         {{"tassi", "importa"}, 2, "comando non valido"},
         {{"tassi"}, 2, ""},
         {{"mutuo", "--csv", dir.file("mutuo.csv"), "--formato", "json"}, 1, "vantrel-cli"},
+        {{"teg", dir.file("teg.csv")}, 1, "teg.csv: il file non contiene righe"},
+        {{"teg", dir.file("teg-enorme.csv")}, 1, "colonna Interessi: " + citata + " non è un importo"},
+        {{"mutuo", "--csv", dir.file("mutui.csv")}, 1, "mutui.csv: il file non contiene righe"},
+        {{"mutuo", "--csv", dir.file("mutui-enorme.csv")}, 1, "scadenza sconosciuta " + citata},
+        {{"stampa", dir.file("binario.RKT"), "--comandi"}, 1, "non è un report: contiene dati che non sono testo"},
+        {{"stampa", dir.file("vuoto.RKT"), "--comandi"}, 1, "non è un report: è vuoto"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
         std::vector<std::string> args = c.args;
-        if (args[0] == "tassi") args.insert(args.end(), {"--cartella", dir.cartella()});
+        if (args[0] == "tassi" || args[0] == "teg") args.insert(args.end(), {"--cartella", dir.cartella()});
         const test::Esito e = esegui(args);
         EXPECT_EQ(e.codice, c.codice) << e.err;
-        EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err;
+        EXPECT_EQ(e.out, "") << "nothing is worked out or printed";
+        EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err.substr(0, 300);
+        EXPECT_LT(e.err.size(), 300u);
         EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), prima);
     }
     // From a working folder that was removed meanwhile, with relative paths.
@@ -67,6 +86,51 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
         return 0;
     });
     EXPECT_EQ(stato, 0);
+}
+
+// A rate is read as written: one separator, "," or ".", is its decimal point; two are an error.
+TEST(TassiRobustezza, ITassiSiLeggonoComeSonoScritti) {
+    const struct {
+        const char* cella;
+        float tasso; // stored in TM1; 0 when refused
+        const char* errore;
+    } casi[] = {
+        {"1.5", 1.5f, ""},
+        {"0.72", 0.72f, ""},
+        {"12.85", 12.85f, ""},
+        {"12,85", 12.85f, ""},
+        {" 007,5 ", 7.5f, ""},
+        {"100", 100.0f, ""},
+        {"1.234,5", 0, "colonna 2: tasso \"1.234,5\" con un separatore delle migliaia"},
+        {"1,234.5", 0, "colonna 2: tasso \"1,234.5\" con un separatore delle migliaia"},
+        {"12.500.000", 0, "con un separatore delle migliaia"},
+        {"12,1234567", 0, "con più di sei decimali"},
+        {"1000", 0, "non compreso tra 0 e 100"},
+        {"-2", 0, "tasso \"-2\" non numerico"},
+        {"7%", 0, "non numerico"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.cella);
+        CartellaTemporanea dir;
+        test::scriviTassi(dir, {test::Periodo{"12011", 1, 2, 3}});
+        const test::Bytes prima = test::leggiByte(dir.file("NtassiU.dat"));
+        test::scriviTesto(dir.file("t.csv"), std::string("periodo;TM1\n12012;") + c.cella + "\n");
+        const test::Esito e = esegui({"tassi", "importa", dir.file("t.csv"), "--cartella", dir.cartella()});
+        TabellaTassi t;
+        ASSERT_TRUE(caricaSetTassi(t, dir.cartella(), nullptr));
+        if (*c.errore) {
+            EXPECT_EQ(e.codice, 1);
+            EXPECT_NE(e.err.find(std::string("t.csv, riga 2, ") + (c.errore[0] == 'c' ? "" : "colonna 2: ")),
+                      std::string::npos)
+                << e.err;
+            EXPECT_NE(e.err.find(c.errore), std::string::npos) << e.err;
+            EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), prima);
+        } else {
+            EXPECT_EQ(e.codice, 0) << e.err;
+            ASSERT_EQ(t.numPeriodi, 2);
+            EXPECT_EQ(t.slot(2).TM[1], c.tasso);
+        }
+    }
 }
 
 // Two processes each import fifty periods, one at a time, into the same folder.

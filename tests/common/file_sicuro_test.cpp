@@ -1,10 +1,14 @@
 #include "common/file_sicuro.h"
+#include "platform/disco_posix.h"
 #include "support/disco_guasto.h"
 #include "support/temp_dir.h"
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vantrel {
 namespace {
@@ -64,6 +68,87 @@ TEST(FileSicuro, UnaCartellaAlPostoDelFileNonVieneToccata) {
     EXPECT_EQ(test::leggiTesto(dir.file("report.RKT/dentro")), "x");
     EXPECT_EQ(nomi(dir.cartella()), std::vector<std::string>{"report.RKT"});
     EXPECT_FALSE(sostituisciFile(dir.file("manca/report.RKT"), "nuovo").empty());
+}
+
+namespace fs = std::filesystem;
+
+fs::perms permessi(const std::string& path) {
+    return fs::status(path).permissions() & fs::perms::all;
+}
+
+// A file that holds a password is made its owner's alone, and a file replaced keeps its access.
+TEST(FileSicuro, UnFilePrivatoNasceERestaPrivato) {
+    test::CartellaTemporanea dir;
+    const std::string file = dir.file("ServerTassi.ini");
+    ASSERT_TRUE(sostituisciFile(file, "password=x\n", nullptr, Permessi::Privati).empty());
+    EXPECT_EQ(permessi(file), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(sostituisciFile(file, "password=y\n").empty()); // any later writer keeps it private
+    EXPECT_EQ(permessi(file), fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(file, fs::perms::owner_all | fs::perms::group_read);
+    ASSERT_TRUE(sostituisciFile(file, "password=z\n").empty());
+    EXPECT_EQ(permessi(file), fs::perms::owner_all | fs::perms::group_read);
+    EXPECT_EQ(test::leggiTesto(file), "password=z\n");
+}
+
+// What a save killed midway left is removed by the next save of that file; what a living writer
+// holds, and the new files of other destinations, stay.
+TEST(FileSicuro, IlSalvataggioSeguenteTogliLeAvanziDiUnoUcciso) {
+    DiscoPosix disco;
+    test::CartellaTemporanea dir;
+    const std::string file = dir.file("conto.xlsx");
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        FileNuovo n(file, &disco);
+        n.scrivi("mezzo");
+        pause(); // killed while it writes
+        _exit(0);
+    }
+    FileNuovo vivo(file, &disco); // this process, writing at the same moment
+    ASSERT_FALSE(vivo.percorso().empty());
+    const std::string altro = dir.file("altro.csv.0123456789abcdef.nuovo");
+    test::scriviTesto(altro, "di un altro file");
+    while (nomi(dir.cartella()).size() < 3) // the child has made its file
+        usleep(1000);
+    kill(figlio, SIGKILL);
+    waitpid(figlio, nullptr, 0);
+    ASSERT_EQ(nomi(dir.cartella()).size(), 3u);
+    ASSERT_TRUE(sostituisciFile(file, "intero", &disco).empty());
+    EXPECT_EQ(test::leggiTesto(file), "intero");
+    std::vector<std::string> restano = {"altro.csv.0123456789abcdef.nuovo", "conto.xlsx",
+                                        fs::path(vivo.percorso()).filename().string()};
+    std::sort(restano.begin(), restano.end());
+    EXPECT_EQ(nomi(dir.cartella()), restano);
+    // At start the whole folder is looked at, the names given aside.
+    const std::string proprio = dir.file("NtassiU.dat.0123456789abcdef.nuovo");
+    test::scriviTesto(proprio, "del set");
+    const char* const propri[] = {"NtassiU.dat"};
+    togliFileNuoviAbbandonatiInCartella(dir.cartella(), propri, &disco);
+    EXPECT_TRUE(fs::exists(proprio));
+    EXPECT_FALSE(fs::exists(altro));
+    EXPECT_TRUE(fs::exists(vivo.percorso()));
+}
+
+// Two processes saving one file over and over: every save succeeds, none takes the other's new file,
+// and nothing is left beside the file.
+TEST(FileSicuro, DueProcessiCheSalvanoInsiemeNonSiToccano) {
+    DiscoPosix disco;
+    test::CartellaTemporanea dir;
+    const std::string file = dir.file("report.RKT");
+    const auto salva = [&](char c) {
+        for (int i = 0; i < 300; ++i)
+            if (!sostituisciFile(file, std::string(4096, c), &disco).empty()) return 1;
+        return 0;
+    };
+    const pid_t figlio = fork();
+    if (figlio == 0) _exit(salva('a'));
+    const int mio = salva('b');
+    int stato = 0;
+    waitpid(figlio, &stato, 0);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    EXPECT_EQ(mio, 0);
+    EXPECT_EQ(nomi(dir.cartella()), std::vector<std::string>{"report.RKT"});
+    const std::string fine = test::leggiTesto(file);
+    EXPECT_TRUE(fine == std::string(4096, 'a') || fine == std::string(4096, 'b'));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The window model every screen is built on: editing at the caret, the fields that refuse keys,
 // the Tab order, and a window made of parts.
 #include "common/finestra_composta.h"
+#include "common/numeri.h"
 #include "support/stato_finestra.h"
 
 #include <functional>
@@ -96,6 +97,44 @@ TEST(Finestra, ModificheAlCursore) {
         c.azione(f, c.campo);
         EXPECT_EQ(f.testo(id), c.dopo);
         EXPECT_EQ(f[id].cursore, c.cursoreDopo);
+    }
+}
+
+// Keys typed one by one into an amount and what the field then reads: the separators as the program
+// writes amounts, and keys held with a command modifier typing nothing, in any field.
+TEST(Finestra, TastiDigitatiEImportoLetto) {
+    const Modificatori alt{.alt = true}, ctrl{.controllo = true}, meta{.meta = true}, shift{.maiuscolo = true};
+    struct Caso {
+        const char* campo;
+        std::vector<std::pair<const char*, Modificatori>> tasti; // a text is typed character by character
+        const char* testo;
+        std::optional<double> valore;
+    };
+    const Caso casi[] = {
+        {"Importo", {{"1.850,50", {}}}, "1.850,50", 1850.5},
+        {"Importo", {{"1.850.000,00", {}}}, "1.850.000,00", 1850000},
+        {"Importo", {{"1,850,50", {}}}, "1.850,50", 1850.5},
+        {"Importo", {{"12.5", {}}}, "12,5", 12.5}, // the keypad's decimal point
+        {"Importo", {{"1.850", {}}}, "1,850", 1.85},
+        {"Importo", {{"12,5,", {}}}, "12,5", 12.5},
+        {"Importo", {{"12.5.", {}}}, "12,5", 12.5},
+        {"Importo", {{"0.500,", {}}}, "0,500", 0.5}, // no group starts with 0
+        {"Importo", {{"1000000", {}}, {"u", alt}}, "1000000", 1000000},
+        {"Importo", {{"12", {}}, {"5", ctrl}, {"3", meta}, {",", alt}}, "12", 12},
+        {"Importo", {{"12", {}}, {"3", shift}}, "123", 123},
+        {"Libero", {{"ab", {}}, {"u", alt}, {"c", ctrl}, {"d", meta}, {"E", shift}}, "abE", std::nullopt},
+    };
+    for (const Caso& c : casi) {
+        Prova f;
+        std::string traccia;
+        for (const auto& [testo, m] : c.tasti)
+            for (const char k : std::string(testo)) {
+                traccia += (m.comando() ? "^" : "") + std::string(1, k);
+                f.digita(c.campo, std::string(1, k), m);
+            }
+        SCOPED_TRACE(traccia);
+        EXPECT_EQ(f.testo(f.id(c.campo)), c.testo);
+        EXPECT_EQ(leggiNumero(f.testo(f.id(c.campo))), c.valore);
     }
 }
 

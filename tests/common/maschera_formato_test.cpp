@@ -20,7 +20,7 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {"2.5", 25, 2.5},             // a dot is a thousands separator in the Italian reading
         {"", std::nullopt, 0},        // empty: no number, reads 0
         {"0,00", 0, 0},
-        {"0,50", 0.5, 0}, // the CMS test of the formulas reads it as 0
+        {"0,50", 0.5, 0}, // a charge all the same (importoDiversoDaZero)
         {"  12,5  ", 12.5, 12},
         {"-3", -3, -3},
         {",5", 0.5, 0},

@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -90,6 +91,50 @@ private slots:
         QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
         QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
+    }
+
+    // Amounts typed as the program writes them, and keys held with Alt, Ctrl or Super typing nothing:
+    // real key events on the widgets, the model's reading compared.
+    void gliImportiSiDigitanoComeLiScriveIlProgramma() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        const std::tuple<const char*, const char*, const char*> digitati[] = {
+            {"speseN", "1.850,50", "1.850,50"}, {"ASpese", "12.5", "12,5"}, {"fido", "1.850.000,00", "1.850.000,00"}};
+        for (const auto& [campo, tasti, atteso] : digitati) {
+            scrivi(v, campo, QString::fromLatin1(tasti));
+            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
+        }
+        scrivi(v, "NumeriD", QStringLiteral("1000000"));
+        auto* numeri = trova(v, "NumeriD");
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> comandi[] = {{Qt::Key_U, Qt::AltModifier},
+                                                                     {Qt::Key_5, Qt::ControlModifier},
+                                                                     {Qt::Key_U, Qt::MetaModifier},
+                                                                     {Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier}};
+        for (const auto& [tasto, modificatore] : comandi)
+            QTest::keyClick(numeri, tasto, modificatore);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
+        QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
+    }
+
+    // The period's dates typed in full reach the model whole, and the year and its days follow them.
+    void leDateDigitateSiPrendonoIntere() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        const std::tuple<const char*, const char*, const char*> casi[] = {{"dal", "20/05/2012", "20/05/2012"},
+                                                                          {"al", "30062012", "30/06/2012"}};
+        for (const auto& [campo, tasti, attesa] : casi) {
+            auto* d = trova<QDateEdit>(v, campo);
+            d->setFocus();
+            QTest::keyClick(d, Qt::Key_Home);
+            QTest::keyClicks(d, QString::fromLatin1(tasti));
+            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(attesa));
+        }
+        QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
+        QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
     }
 
     // A tab clicked while a field has the focus: the bar, the page and the model agree on it.

@@ -1,9 +1,12 @@
 #include "ambiente_prova.h"
 #include "ftp_in_attesa.h"
+#include "qt_testo.h"
 #include "vista_soglie_ufficiali.h"
 #include "vista_usurari.h"
 
+#include <QCalendarWidget>
 #include <QChart>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -75,6 +78,66 @@ private slots:
         QCOMPARE(serie.size(), 3); // TEGM, threshold, the date
         QCOMPARE(serie[2]->name(), QStringLiteral("20/02/2018"));
         QCOMPARE(static_cast<QLineSeries*>(serie[0])->count(), 2 * static_cast<int>(v.modello().andamento().size()));
+    }
+
+    // A date written in full is taken in full, however it is written: typed key by key with or
+    // without separators, pasted, stepped with the arrows, picked on the calendar. On 20/05/2011
+    // the first class of credit lines has the new rule's threshold 11,10 x 1,25 + 4 = 17,875; on
+    // 09/05/2011 the old rule's 11,10 x 1,5 = 16,65.
+    void laDataScrittaEPresaIntera() {
+        test::AmbienteProva a;
+        QVERIFY(QFile::copy(QStringLiteral(VANTREL_TASSI_DIR "/serie-ufficiale.csv"),
+                            a.dir.filePath(QStringLiteral("serie-ufficiale.csv"))));
+        VistaSoglieUfficiali v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        auto* data = trova<QDateEdit>(v, "txtData");
+        const auto digita = [&](const QString& tasti) {
+            data->setFocus();
+            QTest::keyClick(data, Qt::Key_Home); // from the day, wherever the caret was
+            for (const QChar c : tasti)
+                QTest::keyClick(data, c.toLatin1());
+        };
+        const auto calendario = [&] {
+            const QPoint freccia(data->width() - 6, data->height() / 2);
+            QTest::mouseMove(data, freccia);
+            QTest::mouseClick(data, Qt::LeftButton, {}, freccia);
+            QTRY_VERIFY(data->calendarWidget()->isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        const std::tuple<const char*, std::function<void()>, const char*, const char*> casi[] = {
+            {"digitata", [&] { digita(QStringLiteral("20/05/2011")); }, "20/05/2011", "17,8750"},
+            {"senza separatori", [&] { digita(QStringLiteral("20052011")); }, "20/05/2011", "17,8750"},
+            {"mese di una cifra", [&] { digita(QStringLiteral("20/5/2011")); }, "20/05/2011", "17,8750"},
+            {"vecchia norma", [&] { digita(QStringLiteral("09/05/2011")); }, "09/05/2011", "16,6500"},
+            {"incollata",
+             [&] {
+                 QGuiApplication::clipboard()->setText(QStringLiteral("20/05/2011"));
+                 QTest::keyClick(data, Qt::Key_V, Qt::ControlModifier);
+             },
+             "20/05/2011", "17,8750"},
+            {"frecce",
+             [&] {
+                 digita(QStringLiteral("19/05/2011"));
+                 QTest::keyClick(data, Qt::Key_Home);
+                 QTest::keyClick(data, Qt::Key_Up);
+             },
+             "20/05/2011", "17,8750"},
+            {"calendario",
+             [&] {
+                 digita(QStringLiteral("19/05/2011"));
+                 calendario();
+             },
+             "20/05/2011", "17,8750"},
+        };
+        for (const auto& [nome, scrivi, attesa, soglia] : casi) {
+            digita(QStringLiteral("01/01/2020"));
+            scrivi();
+            QCOMPARE(qs(v.modello()["txtData"].testo), QString::fromLatin1(attesa));
+            QCOMPARE(data->text(), QString::fromLatin1(attesa));
+            QCOMPARE(trova<QLineEdit>(v, "txtSogliaRegola")->text(), QString::fromLatin1(soglia));
+        }
     }
 
     // While the transfer runs the screen repaints, clicks reach only the Annulla button, and Annulla

@@ -8,6 +8,7 @@
 #include "rates/verifica_set.h"
 #include "support/ambiente.h"
 #include "support/file_tassi.h"
+#include "support/server_prova.h"
 
 #include <chrono>
 #include <csignal>
@@ -21,48 +22,14 @@ namespace vantrel {
 namespace {
 
 using test::Bytes;
+using test::certificati;
+using test::Certificati;
 using test::Periodo;
+using test::Server;
 
 struct Connessione : StatoConnessione {
     bool connessioneAttiva() override { return true; }
 };
-
-// A test server started by a shell command that prints its port and pid.
-class Server {
-public:
-    explicit Server(const std::string& comando) {
-        out_ = popen(("exec " + comando).c_str(), "r");
-        if (out_ != nullptr && std::fscanf(out_, "%d %d", &porta_, &pid_) != 2) porta_ = 0;
-    }
-    ~Server() {
-        if (pid_ > 0) kill(static_cast<pid_t>(pid_), SIGTERM);
-        if (out_ != nullptr) pclose(out_);
-    }
-    Server(const Server&) = delete;
-    Server& operator=(const Server&) = delete;
-    int porta() const { return porta_; }
-
-private:
-    std::FILE* out_ = nullptr;
-    int porta_ = 0;
-    int pid_ = 0;
-};
-
-// The server's self-signed certificate for 127.0.0.1.
-struct Certificati {
-    Certificati() {
-        const std::string comando = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
-                                    "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
-                                    dir.file("server.key") + " -out " + dir.file("server.pem") + " 2>/dev/null";
-        EXPECT_EQ(std::system(comando.c_str()), 0) << "openssl did not make the test certificate";
-    }
-    test::CartellaTemporanea dir;
-};
-
-const Certificati& certificati() {
-    static const Certificati c;
-    return c;
-}
 
 std::vector<Periodo> setNuovo() {
     std::vector<Periodo> p;
@@ -77,6 +44,11 @@ std::vector<Periodo> setVecchio() { // the first three periods, one with a rate 
     std::vector<Periodo> p(tutti.begin(), tutti.begin() + 3);
     p[1].tm1 = 99;
     return p;
+}
+
+std::vector<Periodo> setAggiornato() { // the old set with the second period as the server has it
+    const std::vector<Periodo> tutti = setNuovo();
+    return {tutti.begin(), tutti.begin() + 3};
 }
 
 // The official series as the fake reader of this test takes it: "PK", then the two rate files.
@@ -95,17 +67,17 @@ enum class Tipo { Ftp, Ftps, Https };
 struct Caso {
     const char* nome;
     Tipo tipo;
-    bool piccolo; // the server has the first two old periods, not the new set
+    bool piccolo; // the server has the first two periods of the new set only
     std::function<void(ServerTassi&)> ritocco;
-    Risposta risposta;     // to the question before replacing
-    bool nuovo;            // the folder holds the new set afterwards
-    const char* messaggio; // beginning of the box shown last, empty when none
-    const char* stato;     // beginning of the status line left on screen
-    bool annulla = false;  // Annulla pressed half a second into a slow download
+    Risposta risposta;              // to the question before replacing
+    std::vector<Periodo> (*dopo)(); // the periods the folder holds afterwards
+    const char* messaggio;          // beginning of the box shown last, empty when none
+    const char* stato;              // beginning of the status line left on screen
+    bool annulla = false;           // Annulla pressed half a second into a slow download
 };
 
 void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
-    const Bytes dati = piccolo ? test::fileDati({setVecchio()[0], setVecchio()[1]}) : test::fileDati(setNuovo());
+    const Bytes dati = piccolo ? test::fileDati({setNuovo()[0], setNuovo()[1]}) : test::fileDati(setNuovo());
     const Bytes numero = test::fileNumero(piccolo ? 2 : 40);
     if (tipo == Tipo::Https) {
         Bytes zip = {'P', 'K'};
@@ -179,40 +151,42 @@ TEST_P(ProvaScaricaTassi, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) 
         EXPECT_EQ(mostrati.back().testo.rfind(c.messaggio, 0), 0u) << mostrati.back().testo << "\n"
                                                                    << mostrati.back().dettagli;
     }
-    const std::vector<Periodo> atteso = c.nuovo ? setNuovo() : setVecchio();
+    const std::vector<Periodo> atteso = c.dopo();
     EXPECT_EQ(test::leggiByte(a.dir.file("NtassiU.dat")), test::fileDati(atteso));
     EXPECT_EQ(test::leggiByte(a.dir.file("NRectassiU.dat")), test::fileNumero(static_cast<int>(atteso.size())));
     EXPECT_EQ(a.ctx.stato.tassi.numPeriodi, static_cast<int>(atteso.size()));
     const std::set<std::string> nostri = {"NtassiU.dat", "NRectassiU.dat", "NtassiU.blocco",
-                                          c.nuovo ? kFileFontiTassi : ""};
+                                          c.dopo != setVecchio ? kFileFontiTassi : ""};
     for (const auto& e : std::filesystem::directory_iterator(a.dir.cartella())) // nothing half-written left
         EXPECT_TRUE(nostri.contains(e.path().filename().string())) << e.path();
 }
 
 const char* const kDomanda = "Il set di tassi contiene 40 periodi; la tabella presente ne contiene 3.\n"
-                             "37 periodi nuovi, 1 modificati, 0 che non sono nel set scaricato.";
+                             "37 periodi nuovi, 1 modificati, 0 che non sono nel set.";
 const char* const kFallito = "Scaricamento non riuscito";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Casi, ProvaScaricaTassi,
     ::testing::Values(
-        Caso{"Ftp", Tipo::Ftp, false, {}, Risposta::Ok, true, kDomanda,
-             "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati, 0 tolti)."},
-        Caso{"SetPiuPiccolo", Tipo::Ftp, true, {}, Risposta::Annulla, false,
-             "Il set di tassi contiene 2 periodi; la tabella presente ne contiene 3.\n0 periodi nuovi, 0 modificati, "
-             "1 che non sono nel set scaricato.\nI periodi che non sono nel set scaricato andranno persi.",
-             "Sostituzione annullata."},
-        Caso{"Ftps", Tipo::Ftps, false, {}, Risposta::Ok, true, kDomanda, "Set di tassi installato"},
+        Caso{"Ftp", Tipo::Ftp, false, {}, Risposta::Ok, setNuovo, kDomanda,
+             "Set di tassi installato: 40 periodi (37 nuovi, 1 modificati); 0 periodi che non sono nel set"},
+        // A set that lacks periods of the table updates the others and drops none of them.
+        Caso{"SetPiuPiccolo", Tipo::Ftp, true, {}, Risposta::Ok, setAggiornato,
+             "Il set di tassi contiene 2 periodi; la tabella presente ne contiene 3.\n0 periodi nuovi, 1 modificati, "
+             "1 che non sono nel set.\nI periodi che non sono nel set restano come sono.",
+             "Set di tassi installato: 2 periodi (0 nuovi, 1 modificati); 1 periodo che non è nel set resta come prima."},
+        Caso{"SetPiuPiccoloAnnullato", Tipo::Ftp, true, {}, Risposta::Annulla, setVecchio, "", "Sostituzione annullata."},
+        Caso{"Ftps", Tipo::Ftps, false, {}, Risposta::Ok, setNuovo, kDomanda, "Set di tassi installato"},
         Caso{"TlsRichiesto", Tipo::Ftp, false,
-             [](ServerTassi& s) { s.ftpSenzaTls = false; }, Risposta::Ok, false,
+             [](ServerTassi& s) { s.ftpSenzaTls = false; }, Risposta::Ok, setVecchio,
              "Il server dei tassi non offre un collegamento cifrato (TLS).", kFallito},
-        Caso{"Https", Tipo::Https, false, {}, Risposta::Ok, true, kDomanda,
+        Caso{"Https", Tipo::Https, false, {}, Risposta::Ok, setNuovo, kDomanda,
              "Set di tassi installato"},
         Caso{"HttpsCertificatoIgnoto", Tipo::Https, false,
-             [](ServerTassi& s) { s.certificati.clear(); }, Risposta::Ok, false,
+             [](ServerTassi& s) { s.certificati.clear(); }, Risposta::Ok, setVecchio,
              "Il certificato del server dei tassi non è attendibile", kFallito},
-        Caso{"HttpsAnnullato", Tipo::Https, false, {}, Risposta::Ok, false, "",
+        Caso{"HttpsAnnullato", Tipo::Https, false, {}, Risposta::Ok, setVecchio, "",
              "Scaricamento annullato", true}),
     [](const ::testing::TestParamInfo<Caso>& p) { return std::string(p.param.nome); });
 // clang-format on

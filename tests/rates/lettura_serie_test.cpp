@@ -80,8 +80,11 @@ TEST(LetturaSerie, ErroriConRigaEColonna) {
         {h + riga + "31/02/2020;31/03/2020;Factoring;oltre;5,1;10,375\n",
          "riga 3, colonna 1: data di inizio non valida"},
         {h + "01/01/2020;31/03/2020;Factoring;x;5,1\n", "riga 2, colonna 5: la riga ha 5 campi, ne servono 6"},
-        {h + "01/01/2020;31/03/2020;Factoring;x;5,1;abc\n", "riga 2, colonna 6: tasso soglia non valido \"abc\""},
-        {h + "01/01/2020;31/03/2020;Factoring;x;100;10\n", "riga 2, colonna 5: TEGM non valido \"100\""},
+        {h + "01/01/2020;31/03/2020;Factoring;x;5,1;abc\n",
+         "riga 2, colonna 6: tasso soglia non valido: tasso \"abc\" non numerico"},
+        {h + "01/01/2020;31/03/2020;Factoring;x;100;10\n", "riga 2, colonna 5: TEGM non valido: tasso \"100\" non inf"},
+        {h + "01/01/2020;31/03/2020;Factoring;x;1.234,5;10\n",
+         "riga 2, colonna 5: TEGM non valido: tasso \"1.234,5\" con un separatore delle migliaia"},
         {h + riga + "\n" + riga, "riga 4, colonna 4: riga ripetuta"},
         {h + riga + "31/03/2020;30/06/2020;Leasing;x;5;7,5\n", // one day in common
          "riga 3, colonna 1: il periodo 31/03/2020-30/06/2020 si sovrappone"},

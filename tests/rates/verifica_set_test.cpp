@@ -82,18 +82,31 @@ TEST_F(InstallaSet, LaDomandaMostraCosaCambiaENullaCambiaSuAnnulla) {
     ASSERT_EQ(domande.size(), 1u);
     EXPECT_EQ(domande[0].titolo, "AVVERTIMENTO!");
     EXPECT_EQ(domande[0].predefinita, Risposta::Annulla);
-    EXPECT_NE(domande[0].testo.find("0 periodi nuovi, 1 modificati, 1 che"), std::string::npos) << domande[0].testo;
+    EXPECT_NE(domande[0].testo.find("0 periodi nuovi, 1 modificati, 1 che non sono nel set.\nI periodi che non sono "
+                                    "nel set restano come sono."),
+              std::string::npos)
+        << domande[0].testo;
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(trePeriodi()));
 
-    std::vector<Periodo> nuovo = trePeriodi();
-    nuovo.push_back(Periodo{"32011", 1, 2, 6});
+    // Accepted, it updates the period it changes and keeps the one it lacks.
+    e = installa(vecchio, Risposta::Ok);
+    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
+    std::vector<Periodo> aggiornato = trePeriodi();
+    aggiornato[1].tm1 = 9;
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(aggiornato));
+
+    // A newer one adds its period in time order.
+    std::vector<Periodo> nuovo = {Periodo{"32010", 1, 2, 6}, Periodo{"32011", 1, 2, 7}};
     e = installa(nuovo, Risposta::Ok);
     EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
-    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(nuovo));
+    aggiornato.insert(aggiornato.begin(), nuovo[0]);
+    aggiornato.push_back(nuovo[1]);
+    EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(aggiornato));
+    EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(5));
 
     e = installa(nuovo, Risposta::Ok); // the same set again: nothing to ask, nothing written
     EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Invariato);
-    EXPECT_EQ(domande.size(), 2u);
+    EXPECT_EQ(domande.size(), 3u);
 }
 
 TEST_F(InstallaSet, UnCambioDuranteLaDomandaAnnullaLaSostituzione) {

@@ -5,6 +5,7 @@
 
 // GCC 12 warns wrongly about the string alternative of an answer holding a button.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -37,6 +38,21 @@ TEST_F(ImpostazioniServer, IlServerSiScegliePoiSiRileggeDalFile) {
     EXPECT_TRUE(s.ftpSenzaTls);
     EXPECT_EQ(s.certificati, "/etc/ca.pem");
     EXPECT_EQ(urlServerFtp(s.indirizzo), "ftp://ftp.esempio.it:2121/");
+    // Both settings files hold a password in plain text: their owner's alone, also those an older
+    // version left readable by all, once read.
+    namespace fs = std::filesystem;
+    const auto privati = [&] {
+        for (const char* file : {kFileServerTassi, kFileImposta})
+            EXPECT_EQ(fs::status(dir.file(file)).permissions() & fs::perms::all,
+                      fs::perms::owner_read | fs::perms::owner_write)
+                << file;
+    };
+    privati();
+    for (const char* file : {kFileServerTassi, kFileImposta})
+        fs::permissions(dir.file(file), fs::perms::group_read | fs::perms::others_read, fs::perm_options::add);
+    leggiServerTassi(dir.cartella());
+    leggiImposta(ctx.stato);
+    privati();
     FinestraImpostazioni riaperta(ctx);
     EXPECT_EQ(riaperta["TipoServer"].selezione, 1);
     EXPECT_TRUE(riaperta["FtpSenzaTls"].selezionato);

@@ -1,9 +1,11 @@
 // Figures the window must not show silently wrong: a threshold the rate table cannot give, a TEG
 // that leaves out a charge typed as an empty field, a days-per-year factor of another year.
 #include "support/taeg_fixture.h"
+#include "teg/controllo_periodo.h"
 #include "teg/riepilogo.h"
 
 #include <algorithm>
+#include <random>
 
 namespace vantrel {
 namespace {
@@ -80,35 +82,79 @@ TEST_F(CifreMancanti, LeFormuleContanoOgniOnereAncheSeIlCampoEVuoto) {
     struct Caso {
         const char* vuoto;
         const char* formula;
-        bool riempi;
         const char* teg;
         const char* aiuto;
     };
     const Caso casi[] = {
-        {"extrafido", "OK", true, "4,450", "altri interessi"},
-        {"speseN", "OK", true, "4,315", "spese, C.M.S. (spese)"},
-        {"intDare", "Command9", true, "3,285", "Interessi Dare, C.M.S. (interessi)"},
-        {"ASpese", "OK", true, "4,515", "altri oneri"},
-        // The command line reads an empty cell as a field not given: the headline TEG loses the term.
-        {"extrafido", "OK", false, "0,000", ""},
+        {"extrafido", "OK", "4,450", "altri interessi"},
+        {"speseN", "OK", "4,315", "spese, C.M.S. (spese)"},
+        {"intDare", "Command9", "3,285", "Interessi Dare, C.M.S. (interessi)"},
+        {"ASpese", "OK", "4,515", "altri oneri"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.vuoto) + " " + c.formula);
         auto campi = tutti;
         std::erase_if(campi, [&](const auto& p) { return std::string(p.first) == c.vuoto; });
         periodoDigitato("01/01/2023", 0, campi);
-        w->calcolo().vuotiAZero(c.riempi);
         w->clicca(c.formula);
         EXPECT_EQ(t("TegTXT"), c.teg);
-        if (c.riempi) {
-            EXPECT_EQ(t("SommaParziali"), c.teg);
-            EXPECT_EQ(t(c.vuoto), "0");
-            EXPECT_NE(t("StatoCalcolo").find(c.aiuto), std::string::npos) << t("StatoCalcolo");
-        } else {
-            EXPECT_EQ(t(c.vuoto), "");
-        }
+        EXPECT_EQ(t("SommaParziali"), c.teg);
+        EXPECT_EQ(t(c.vuoto), "0");
+        EXPECT_NE(t("StatoCalcolo").find(c.aiuto), std::string::npos) << t("StatoCalcolo");
+        // A batch hears it with the result.
+        ASSERT_FALSE(w->calcolo().avvisi().empty());
+        EXPECT_EQ(w->calcolo().avvisi().front(), t("StatoCalcolo"));
     }
-    w->calcolo().vuotiAZero(true);
+}
+
+// Whatever a period holds, through the batch check that the command line, the account import and
+// scripts share: a non-zero charge never ends in a TEG of 0,000, nor a TEG in a threshold left empty
+// without a word. Charges of 1 to 5.000 over at most 10^7 debit numbers or 10^5 of accordato are
+// rates of 0,001 at least, and an empty cell is a field not given.
+TEST_F(CifreMancanti, UnOnereNonDaMaiUnTegNulloNeUnaSogliaMuta) {
+    for (int anno = 2009; anno <= 2012; ++anno)
+        for (int q = 1; q <= 4; ++q)
+            periodo(std::to_string(q) + std::to_string(anno), {10, 8, q == 2 ? 0.f : 12, 11, 9, 7, 6});
+    std::mt19937 rng(18);
+    const auto tra = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); };
+    const auto importo = [&](int minimo, int massimo) {
+        switch (tra(0, 5)) {
+        case 0:
+            return std::string();
+        case 1:
+            return std::string(tra(0, 1) ? "0" : "0,00");
+        default: // with thousands dots or without, two decimals or none
+            const int euro = tra(minimo, massimo);
+            return std::to_string(euro) + (tra(0, 1) ? "," + std::to_string(tra(10, 99)) : "");
+        }
+    };
+    const auto conNorma = [](int k) {
+        return k == 0 ? &ControlliTeg::normaPerData : k == 1 ? &ControlliTeg::vecchiaNorma : &ControlliTeg::nuovaNorma;
+    };
+    ControlloPeriodi controllo(ctx);
+    for (int i = 0; i < 3000; ++i) {
+        PeriodoDaControllare p;
+        const int anno = tra(2008, 2013), q = tra(0, 3); // 2008 and 2013 are not in the table
+        p.dal = Data{anno, q * 3 + 1, 1}.testo();
+        p.al = aggiungiGiorni(Data{anno, q * 3 + 4 > 12 ? 12 : q * 3 + 4, 1}, q == 3 ? 30 : -1).testo();
+        p.campi[0] = importo(10000, 10000000);
+        for (std::size_t k = 1; k <= 6; ++k)
+            p.campi[k] = importo(1, 5000);
+        p.campi[7] = p.campi[8] = importo(100, 100000);
+        p.categoria = tra(0, 2);
+        p.accordato = tra(0, 3) ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
+        p.norma = conNorma(tra(0, 2));
+        p.formula = tra(0, 1) ? &ControlliTeg::calcolaBancaItalia : &ControlliTeg::calcolaGlobale;
+        const EsitoControllo e = controllo.controlla(p);
+        const FinestraCalcolo& f = controllo.finestra();
+        const bool onere = std::any_of(p.campi.begin() + 1, p.campi.begin() + 7,
+                                       [](const std::string& x) { return !x.empty() && x != "0" && x != "0,00"; });
+        const std::string& teg = f.testo(f.id("TegTXT"));
+        SCOPED_TRACE(p.dal + " " + p.campi[0] + " | " + p.campi[1] + " | " + p.campi[4] + " | " + p.campi[7]);
+        ASSERT_FALSE(onere && teg == "0,000");
+        ASSERT_FALSE(!teg.empty() && f.testo(f.id("soglia")).empty() && e.messaggi.empty()) << "a silent threshold";
+        ASSERT_FALSE(teg.empty() && e.messaggi.empty()) << "a calculation that stops says why";
+    }
 }
 
 TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {

@@ -141,7 +141,7 @@ struct CasoCms {
 TEST(SpostaCms, ScambiaIlLato) {
     for (const CasoCms& c :
          {CasoCms{"1.250,00", "0", "0", "1.250,00"}, CasoCms{"0", "1.250,00", "1.250,00", "0"},
-          CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "12,00", "0"}, CasoCms{"", "7", "7", "0"}}) {
+          CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "0", "0,50"}, CasoCms{"", "7", "7", "0"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);

@@ -66,7 +66,7 @@ TEST(Riepilogo, CommissioniSuEntrambiILati) {
     };
     for (const Caso& c :
          {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
-          Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "12,00", "88,00"}}) {
+          Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "0,50", "88,00"}}) {
         SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);

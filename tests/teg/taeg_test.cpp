@@ -104,23 +104,54 @@ using Campi = std::vector<std::pair<const char*, const char*>>;
 const Campi kBase = {{"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
                      {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
 
-TEST_F(FinestraTaeg, AccordatoMancanteFermaLaFormulaBancaDItalia) {
+// Zero and empty go by the value, never by the text: "0" typed is "0,00" once the field is left.
+TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
-    for (const char* fido : {"0", ""}) {
-        risposte.dimentica();
+    struct Caso {
+        const char* campo;
+        const char* digitato; // typed key by key, then the field is left
+        const char* formula;
+        const char* messaggio; // the box that stops the formula, or none
+        const char* teg;       // "x" when nothing is computed
+        const char* cms;       // CMSc
+    };
+    // Interest 100 over 1.000.000 numeri x 36500 is 3,650; a CMS of 0,50 as interest adds
+    // 0,50 x 36500 / 1.000.000 = 0,01825, as an expense 0,50 x 100 / 10.000 = 0,005.
+    const Caso casi[] = {
+        {"fido", "0", "OK", "non può essere zero", "x", ""},    {"fido", "0,00", "OK", "non può essere zero", "x", ""},
+        {"Acc", "0,000", "OK", "non può essere zero", "x", ""}, {"fido", "", "OK", "non può essere vuoto", "x", ""},
+        {"ComMS", "0,50", "OK", "", "3,668", "0,018"},          {"ComMS2", "0,50", "OK", "", "3,655", "0,005"},
+        {"ComMS", "0,50", "Command9", "", "3,668", "0,018"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.campo) + " " + c.digitato);
+        w->ricarica(false);
+        w->clicca("euro");
         w->incolla("dal", "01/01/2023");
-        w->incolla("fido", fido);
+        for (const auto& [n, v] : kBase)
+            campo(n, v);
+        w->incolla(c.campo, "");
+        for (const char k : std::string(c.digitato))
+            w->digita(c.campo, std::string(1, k));
+        w->esci(c.campo);
+        risposte.dimentica();
         w->incolla("TegTXT", "x");
-        w->clicca("OK");
-        ASSERT_EQ(risposte.mostrati().size(), 1u);
-        EXPECT_NE(risposte.mostrati()[0].testo.find(*fido ? "non può essere zero" : "non può essere vuoto"),
-                  std::string::npos);
-        EXPECT_EQ(t("TS1"), "10"); // the rate grid is filled before the check
-        EXPECT_EQ(t("TU1"), "16,5");
-        EXPECT_EQ(t("TegTXT"), "x"); // nothing computed
+        w->clicca(c.formula);
+        ASSERT_EQ(risposte.mostrati().size(), *c.messaggio ? 1u : 0u);
+        if (*c.messaggio) {
+            EXPECT_NE(risposte.mostrati()[0].testo.find(c.messaggio), std::string::npos);
+            EXPECT_EQ(t("TS1"), "10"); // the rate grid is filled before the check
+        }
+        EXPECT_EQ(t("TegTXT"), c.teg);
+        EXPECT_EQ(t("CMSc"), c.cms);
+        if (!*c.messaggio) {
+            EXPECT_EQ(t("SommaParziali"), c.teg);
+        }
     }
+    risposte.dimentica();
+    w->incolla("fido", "");
     w->clicca("Command9"); // the global formula does not need it
-    EXPECT_EQ(risposte.mostrati().size(), 1u);
+    EXPECT_TRUE(risposte.mostrati().empty());
 }
 
 TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
