@@ -21,8 +21,14 @@ namespace vantrel::cli {
 namespace {
 
 int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    const std::string uso =
-        "Uso: vantrel-cli teg | pratica | mutuo | tassi | soglie | stampa | script ... (--help per ogni comando)\n";
+    const std::string uso = "Uso: vantrel-cli COMANDO [OPZIONI]   (vantrel-cli COMANDO --help per le opzioni)\n"
+                            "  teg      controlla i periodi di conto di un file CSV: T.E.G. e soglia\n"
+                            "  pratica  la pratica di un conto: movimenti, condizioni, scalare, ricalcolo\n"
+                            "  mutuo    piano d'ammortamento, T.A.E.G. e verifica d'usura di un mutuo\n"
+                            "  tassi    la tabella dei tassi: elenco, importa, esporta, importa-serie, scarica\n"
+                            "  soglie   i tassi soglia ufficiali in vigore a una data\n"
+                            "  stampa   stampa un report su PDF o come elenco delle operazioni di stampa\n"
+                            "  script   esegue una sessione programmata su una finestra\n";
     if (args.empty()) {
         err << uso;
         return kUso;

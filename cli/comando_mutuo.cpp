@@ -20,7 +20,7 @@ namespace vantrel::cli {
 namespace {
 
 constexpr const char* kAiuto =
-    "uso: vantrel-cli mutuo [--scadenza Mensile|Bimestrale|Trimestrale|Quadrimestrale|Semestrale|Annuale]\n"
+    "Uso: vantrel-cli mutuo [--scadenza Mensile|Bimestrale|Trimestrale|Quadrimestrale|Semestrale|Annuale]\n"
     "       [--importo N] [--data gg/mm/aaaa] [--anni N] [--rate N] [--tasso N] [--spese-iniziali N]\n"
     "       [--spese-rata N] [--rata N] [--csv FILE] [--formato testo|json] [--xlsx OUT.xlsx]\n"
     "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"

@@ -13,7 +13,7 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kUso =
-    "uso: vantrel-cli stampa FILE.RKT (--pdf OUT.pdf | --comandi) [--riepilogo] [--cartella DIR]";
+    "Uso: vantrel-cli stampa FILE.RKT (--pdf OUT.pdf | --comandi) [--riepilogo] [--cartella DIR]";
 
 int erroreUso(std::ostream& err, const std::string& testo) {
     err << testo << '\n';

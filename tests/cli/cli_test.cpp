@@ -54,6 +54,28 @@ TEST(RigaDiComando, ErroriDUsoEDiDati) {
     EXPECT_EQ(esegui({"teg", "--help"}).codice, 0);
 }
 
+// The list of `vantrel-cli --help` names every command, one a line, and each answers its own --help
+// with its use: a command added without its line, or a help that drifts from its name, fails here.
+TEST(RigaDiComando, LAiutoElencaOgniComandoEOgnunoHaIlSuo) {
+    const Esito aiuto = esegui({"--help"});
+    ASSERT_EQ(aiuto.codice, 0);
+    std::istringstream righe(aiuto.out);
+    std::string riga;
+    std::getline(righe, riga);
+    EXPECT_EQ(riga.rfind("Uso: vantrel-cli COMANDO", 0), 0u) << riga;
+    int comandi = 0;
+    while (std::getline(righe, riga)) {
+        std::istringstream parole(riga);
+        std::string comando;
+        parole >> comando;
+        const Esito e = esegui({comando, "--help"});
+        EXPECT_EQ(e.codice, 0) << comando;
+        EXPECT_EQ(e.out.rfind("Uso: vantrel-cli " + comando, 0), 0u) << comando << ": " << e.out;
+        ++comandi;
+    }
+    EXPECT_EQ(comandi, 7);
+}
+
 TEST(RigaDiComando, ImportaScriveIFileComeLiDescriveIlFormato) {
     CartellaTemporanea dir;
     const std::string csv = dir.file("t.csv");
