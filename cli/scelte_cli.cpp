@@ -59,8 +59,8 @@ bool tassiInseriti(std::vector<std::string>& args, ScelteRicalcolo& s, bool& dat
     for (std::optional<std::string> v; (v.reset(), valore(args, "--tasso-inserito", v, errore)) && v;) {
         const auto a = v->find(':'), b = v->find(':', a == std::string::npos ? a : a + 1);
         const auto dal = a == std::string::npos ? std::nullopt : leggiData(v->substr(0, a));
-        const auto debitore = b == std::string::npos ? std::nullopt : leggiTasso(v->substr(a + 1, b - a - 1));
-        const auto creditore = b == std::string::npos ? std::nullopt : leggiTasso(v->substr(b + 1));
+        const auto debitore = b == std::string::npos ? std::nullopt : leggiTassoDecimale(v->substr(a + 1, b - a - 1));
+        const auto creditore = b == std::string::npos ? std::nullopt : leggiTassoDecimale(v->substr(b + 1));
         if (!dal || !debitore || !creditore) {
             errore = "--tasso-inserito vuole gg/mm/aaaa:debitore:creditore, non " + *v;
             return false;

@@ -213,8 +213,8 @@ DatiGrafico PannelloRicalcolo::grafico() const {
 
 void PannelloRicalcolo::aggiungiTasso() {
     const auto dal = leggiData((*this)[c_.tassoDal].testo);
-    const auto debitore = leggiTasso((*this)[c_.tassoDebitore].testo);
-    const auto creditore = leggiTasso((*this)[c_.tassoCreditore].testo);
+    const auto debitore = leggiTassoDecimale((*this)[c_.tassoDebitore].testo);
+    const auto creditore = leggiTassoDecimale((*this)[c_.tassoCreditore].testo);
     if (!dal || !debitore || !creditore) {
         imposta(c_.stato, "Tasso inserito: indicare la data da cui vale, il tasso debitore e quello creditore");
         return;

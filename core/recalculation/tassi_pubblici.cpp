@@ -35,10 +35,10 @@ std::vector<Riga> righe(std::istream& in) {
 // A rate with its sign: the yields of 2015-2022 are negative.
 std::optional<TassoDecimale> tassoConSegno(const std::string& t) {
     if (t.starts_with('-')) {
-        const auto v = leggiTasso(t.substr(1));
+        const auto v = leggiTassoDecimale(t.substr(1));
         return v ? std::optional(-*v) : std::nullopt;
     }
-    return leggiTasso(t);
+    return leggiTassoDecimale(t);
 }
 
 std::string leggiLegale(std::istream& in, std::vector<TassoLegale>& out) {
@@ -46,7 +46,7 @@ std::string leggiLegale(std::istream& in, std::vector<TassoLegale>& out) {
     for (const Riga& r : righe(in)) {
         ++n;
         const auto dal = leggiData(r.count("dal") ? r.at("dal") : ""), al = leggiData(r.count("al") ? r.at("al") : "");
-        const auto tasso = leggiTasso(r.count("tasso") ? r.at("tasso") : "");
+        const auto tasso = leggiTassoDecimale(r.count("tasso") ? r.at("tasso") : "");
         if (!dal || !al || !tasso || *al < *dal || (!out.empty() && !(out.back().al < *dal))) {
             out.clear();
             return std::string(kFileTassoLegale) + ", riga " + std::to_string(n) + ": date o tasso non validi";
