@@ -49,7 +49,7 @@ constexpr const char* kDiLegge = "di legge";
 
 std::string leggiCellaCondizioni(RigaCondizioni& r, std::size_t colonna, const std::string& testo) {
     if (TassoDecimale* t = tasso(r, colonna)) {
-        const auto v = leggiTasso(testo.empty() ? "0" : testo);
+        const auto v = leggiTassoDecimale(testo.empty() ? "0" : testo);
         if (!v) return "'" + testo + "' non è un tasso: scrivere per esempio 9,5.";
         *t = *v;
     } else if (Centesimi* c = importo(r, colonna)) {
@@ -72,7 +72,7 @@ std::string leggiCellaCondizioni(RigaCondizioni& r, std::size_t colonna, const s
             r.ritenuta.reset();
             return {};
         }
-        const auto v = leggiTasso(testo);
+        const auto v = leggiTassoDecimale(testo);
         if (!v) return "'" + testo + "': la ritenuta è un tasso o \"di legge\".";
         r.ritenuta = *v;
     }
