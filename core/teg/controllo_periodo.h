@@ -2,8 +2,8 @@
 
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
-#include "teg/campo_periodo.h"
 #include "rates/categoria_conto.h"
+#include "teg/campo_periodo.h"
 #include "teg/teg_controlli.h"
 
 #include <array>
