@@ -25,7 +25,7 @@ namespace {
 
 // The output columns, headed by the controls' own names.
 using C = ControlliTeg;
-constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
+constexpr std::array<int C::*, 24> kColonneUscita = {&C::giorni,
                                                      &C::indebitamentoMedio,
                                                      &C::totaleInteressi,
                                                      &C::formulaInteressi,
@@ -42,7 +42,13 @@ constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
                                                      &C::tegVociInteressi,
                                                      &C::tegVociSpese,
                                                      &C::soglia,
-                                                     &C::supero};
+                                                     &C::supero,
+                                                     &C::tegSenzaCms,
+                                                     &C::tassoCms,
+                                                     &C::sogliaCms,
+                                                     &C::eccedenzaCms,
+                                                     &C::margineInteressi,
+                                                     &C::esitoCms};
 
 // Reads the file's text, once: a folder or an unreadable file is an error of the input.
 std::string testoPeriodi(const std::string& file) {
@@ -68,7 +74,11 @@ constexpr const char* kAiuto =
     "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
     "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
     "                    (\";\" tra le celle, virgola decimale, UTF-8 o Windows-1252) con le\n"
-    "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n";
+    "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n"
+    "La colonna \"Massimo scoperto\" (o MaxScoperto) dà il saldo debitore più alto del periodo: per un\n"
+    "periodo fino al 31/12/2009 con CMS la verifica separata della CMS (Cass. SS.UU. 16303/2018) dà\n"
+    "TegSenzaCMS, TassoCMS, SogliaCMS, EccedenzaCMS, MargineInteressi ed EsitoCMS; la CMS media del\n"
+    "trimestre è quella della tabella dei tassi (\"CMS media (%)\" nella finestra dei tassi).\n";
 
 /// What the command was asked.
 struct RichiestaTeg {

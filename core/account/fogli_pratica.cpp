@@ -34,6 +34,7 @@ TotaliPratica totaliPratica(const std::vector<EsitoTrimestre>& esiti) {
     TotaliPratica t;
     t.trimestri = esiti.size();
     for (const auto& e : esiti) {
+        if (e.esitoCms.starts_with(kCmsOltreSoglia)) ++t.cmsOltre;
         if (!e.oltreSoglia()) continue;
         ++t.oltre;
         const double s = leggiNumero(e.supero).value_or(0);
@@ -57,6 +58,7 @@ Foglio foglioRiepilogo() {
                  {"Tasso soglia", 10, Formato::Tasso},
                  {"Supero", 9, Formato::Tasso},
                  {"Esito", 14, Formato::Generale},
+                 {"Esito CMS", 30, Formato::Generale},
                  {"Norma", 14, Formato::Generale},
                  {"Formula", 15, Formato::Generale},
                  {"TEG interessi", 10, Formato::Tasso},
@@ -80,6 +82,7 @@ void accodaRiepilogo(Foglio& f, const EsitoTrimestre& e) {
                             Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
                                            : leggiNumero(e.soglia) ? "entro soglia"
                                                                    : "soglia non disponibile"),
+                            Cella::diTesto(e.esitoCms),
                             Cella::diTesto(e.norma),
                             Cella::diTesto(e.formula)};
     for (const auto& p : e.parziali)
@@ -105,6 +108,9 @@ void totaliRiepilogo(Foglio& f, const std::vector<EsitoTrimestre>& esiti) {
     riga("Trimestri oltre la soglia",
          Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsito) + ",\"" + kOltreSoglia + "\")",
                           static_cast<double>(t.oltre), Formato::Intero));
+    riga("Trimestri con CMS oltre la soglia (fino al 2009)",
+         Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsitoCms) + ",\"" + kCmsOltreSoglia + "*\")",
+                          static_cast<double>(t.cmsOltre), Formato::Intero));
     riga("Supero massimo",
          Cella::diFormula("=MAX(" + intervallo(kColonnaSupero) + ")", t.superoMassimo, Formato::Tasso));
 }

@@ -70,6 +70,8 @@ void FinestraImpostazioni::mostraRecord() {
     modifica(c_.verticale).selezionato = vert;
     modifica(c_.orizzontale).selezionato = !vert;
     modifica(c_.accessoConPassword).selezionato = imp.accesso() == -1;
+    modifica(c_.cmsSeparata).selezionato = !imp.cmsNelTeg();
+    modifica(c_.cmsNelTeg).selezionato = imp.cmsNelTeg();
 
     server_ = leggiServerTassi(ctx_.stato.cartellaDati);
     selezionaVoce(c_.tipoServer, server_.tipo == TipoServer::Ftp ? 1 : 0);
@@ -186,6 +188,7 @@ bool FinestraImpostazioni::salvaImpostazioni() {
     imp.utente(testo(c_.nomeUtente));
     imp.password(testo(c_.password));
     imp.accesso(modifica(c_.accessoConPassword).selezionato ? -1 : 0);
+    imp.cmsNelTeg(modifica(c_.cmsNelTeg).selezionato);
     opz.righeOrizzontale((*valori)[1]);
     opz.righeVerticale((*valori)[2]);
     opz.orientamento(modifica(c_.verticale).selezionato ? "1" : "2");

@@ -4,6 +4,7 @@
 #include "program/stato_programma.h"
 #include "teg/categoria_conto.h"
 #include "teg/catena_soglia.h"
+#include "teg/verifica_cms.h"
 
 #include <array>
 #include <optional>
@@ -48,6 +49,8 @@ public:
     void vuotiAZero(bool attivo) { vuotiAZero_ = attivo; }
     /// How the last calculation reached its threshold, as the lines of the summary's audit block.
     std::vector<std::string> righeCatenaSoglia() const;
+    /// The separate test of the CMS of the last calculation as lines of the summary's audit block.
+    std::vector<std::string> righeVerificaCms() const;
     /// Notes of the last calculation that need no answer (shown in the help box).
     const std::vector<std::string>& avvisi() const { return avvisi_; }
 
@@ -80,6 +83,8 @@ private:
     /// The common tail of both formulas: the TEG (plus `rapportoSpese`, the expenses over the accordato,
     /// when given), the partial rates, the CMS regrouping and the threshold.
     void concludi(const Cifre& x, std::optional<double> rapportoSpese);
+    /// The separate test of the CMS, after the threshold.
+    void verificaCms(bool bancaItalia);
     double parziale(std::optional<double> v, int campo);
     double parzialeCms(const Cifre& x, bool bancaItalia);
     void parziali(const Cifre& x, bool bancaItalia);
@@ -108,6 +113,8 @@ private:
     bool vuotiAZero_ = true;
     std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
     CatenaSoglia catena_;
+    DatiCms datiCms_;
+    EsitoCms esitoCms_;
     std::vector<std::string> avvisi_;
 };
 

@@ -1,8 +1,12 @@
 // The separate test of the CMS against the cases worked out by hand in exact fractions
-// (tests/data/cms_attesi.csv, written by tools/cms_attesa.py, which never calls the program).
+// (tests/data/cms_attesi.csv, written by tools/cms_attesa.py, which never calls the program): the
+// function alone, and the calculation window as a user fills it.
 #include "common/numeri.h"
+#include "support/taeg_fixture.h"
+#include "teg/cms_del_periodo.h"
 #include "teg/verifica_cms.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -15,22 +19,17 @@ using Caso = std::map<std::string, std::string>;
 
 std::vector<Caso> casi() {
     std::ifstream in(VANTREL_TEST_DATA "/cms_attesi.csv");
-    std::vector<std::string> colonne;
-    std::vector<Caso> r;
+    std::vector<std::vector<std::string>> righe;
     for (std::string riga; std::getline(in, riga);) {
-        std::vector<std::string> campi;
-        std::istringstream s(riga);
+        std::istringstream s(riga + ";"); // an empty last cell is read too
+        auto& campi = righe.emplace_back();
         for (std::string campo; std::getline(s, campo, ';');)
             campi.push_back(campo);
-        if (riga.ends_with(';')) campi.emplace_back();
-        if (colonne.empty()) {
-            colonne = campi;
-            continue;
-        }
-        Caso& c = r.emplace_back();
-        for (std::size_t k = 0; k < colonne.size() && k < campi.size(); ++k)
-            c[colonne[k]] = campi[k];
     }
+    std::vector<Caso> r(righe.size() - 1);
+    for (std::size_t i = 1; i < righe.size(); ++i)
+        for (std::size_t k = 0; k < righe[0].size(); ++k)
+            r[i - 1][righe[0][k]] = righe[i].at(k);
     return r;
 }
 
@@ -54,21 +53,6 @@ DatiCms dati(const Caso& c) {
             .norma = c.at("norma") == "vecchia" ? Norma::Vecchia : Norma::Nuova,
             .lettura = c.at("lettura") == "separata" ? LetturaCms::Separata : LetturaCms::NelTeg,
             .valuta = c.at("valuta") == "lire" ? Valuta::Lire : Valuta::Euro};
-}
-
-TEST(VerificaCms, CasiCalcolatiAMano) {
-    const auto tutti = casi();
-    ASSERT_GE(tutti.size(), 9u);
-    for (const Caso& c : tutti) {
-        SCOPED_TRACE(c.at("caso"));
-        const EsitoCms e = verificaCms(dati(c));
-        EXPECT_EQ(e.tegSenzaCms, c.at("TegSenzaCMS"));
-        EXPECT_EQ(e.tassoCms, c.at("TassoCMS"));
-        EXPECT_EQ(e.sogliaCms, c.at("SogliaCMS"));
-        EXPECT_EQ(e.eccedenza, c.at("EccedenzaCMS"));
-        EXPECT_EQ(e.margine, c.at("MargineInteressi"));
-        EXPECT_EQ(e.esito, c.at("EsitoCMS"));
-    }
 }
 
 // The edges of the rule: the last day of 2009 is judged apart, the first of 2010 is not; an excess
@@ -113,9 +97,70 @@ TEST(VerificaCms, Limiti) {
         r.cambia(d);
         const EsitoCms e = verificaCms(d);
         EXPECT_EQ(e.caso, r.atteso);
-        if (r.atteso == EsitoCms::Caso::DaVerificare) {
-            EXPECT_EQ(e.esito, "CMS da verificare");
-        }
+        EXPECT_EQ(e.esito == "CMS da verificare", r.atteso == EsitoCms::Caso::DaVerificare);
+    }
+}
+
+// Every case typed into the calculation tab: the quarter's average and CMS average in the rate
+// table, the figures pasted field by field, "giorni >>", the formula, "crea report".
+class VerificaCmsFinestra : public test::FinestraTaeg {
+protected:
+    void calcola(const Caso& c) {
+        ctx.stato.tassi = TabellaTassi{};
+        ctx.stato.imposta.cmsNelTeg(c.at("lettura") == "nelteg");
+        w = std::make_unique<FinestraCalcolo>(ctx, false);
+        const auto dal = leggiData(c.at("dal")).value();
+        periodo(chiavePeriodo(dal.trimestre(), dal.anno), {0, static_cast<float>(*leggiNumero(c.at("tegm")))});
+        if (!c.at("cms_media").empty())
+            ctx.stato.tassi.slot(1).TM[5] = static_cast<float>(*leggiNumero(c.at("cms_media")));
+        w->clicca(c.at("valuta") == "lire" ? "Lira" : "euro");
+        w->seleziona("Combo2", 0); // Conto Corrente: over the first class, the average TM2
+        w->clicca("Option1a");
+        w->clicca(c.at("norma") == "nuova" ? "Option4" : "Option5");
+        for (const auto& [nome, colonna] : {std::pair{"fido", "fido"},
+                                            {"NumeriD", "numeri"},
+                                            {"intDare", "interessi"},
+                                            {"ComMS", "cms_interessi"},
+                                            {"extrafido", "altri_interessi"},
+                                            {"speseN", "spese"},
+                                            {"ComMS2", "cms_spese"},
+                                            {"ASpese", "altri_oneri"},
+                                            {"MaxScoperto", "massimo_scoperto"}})
+            campo(nome, c.at(colonna));
+        w->incolla("dal", c.at("dal"));
+        w->incolla("al", c.at("al"));
+        w->clicca("Command8");
+        w->clicca(c.at("formula") == "globale" ? "Command9" : "OK");
+        w->clicca("via");
+    }
+};
+
+TEST_F(VerificaCmsFinestra, CasiCalcolatiAMano) {
+    for (const Caso& c : casi()) {
+        SCOPED_TRACE(c.at("caso"));
+        calcola(c);
+        EXPECT_EQ(t("soglia"), c.at("soglia"));
+        EXPECT_EQ(t("TegTXT"), c.at("TegConCMS")); // the TEG with the CMS, as before
+        for (const char* k : {"TegSenzaCMS", "TassoCMS", "SogliaCMS", "EccedenzaCMS", "MargineInteressi", "EsitoCMS"})
+            EXPECT_EQ(t(k), c.at(k)) << k;
+        // The result row ends with the verdict where the test was run, and is as before elsewhere.
+        const std::string& riga = w->report().lista().righe().back();
+        const bool separata = !c.at("TassoCMS").empty();
+        EXPECT_EQ(riga.ends_with("  CMS: " + c.at("EsitoCMS")), separata) << riga;
+        const auto& avvisi = w->calcolo().avvisi();
+        EXPECT_EQ(std::count(avvisi.begin(), avvisi.end(), kCmsMediaMancante), c.at("SogliaCMS") == "n.d." ? 1 : 0);
+        // The audit block: each figure with its formula and the judgment, the reading used.
+        w->clicca("SSCommand2");
+        std::string riepilogo;
+        for (const auto& r : w->report().finestraTesto()->lista().righe())
+            riepilogo += r + "\n";
+        std::vector<std::string> attesi;
+        if (separata)
+            attesi = {c.at("TassoCMS"), c.at("EccedenzaCMS"), c.at("MargineInteressi"), "16303/2018",
+                      "verifica CMS separata"};
+        if (c.at("lettura") == "nelteg") attesi = {"CMS nel TEG, dalle impostazioni"};
+        for (const std::string& atteso : attesi)
+            EXPECT_NE(riepilogo.find(atteso), std::string::npos) << atteso << "\n" << riepilogo;
     }
 }
 
