@@ -1,6 +1,7 @@
 #include "comando_soglie.h"
 
 #include "common/file_esiste.h"
+#include "common/maschera_formato.h"
 #include "common/numeri.h"
 #include "comune.h"
 #include "rates/lettura_serie.h"
@@ -14,11 +15,13 @@ namespace vantrel::cli {
 namespace {
 
 constexpr const char* kAiuto =
-    "Uso: vantrel-cli soglie --data gg/mm/aaaa [--categoria TESTO] [--importo N] [--formato testo|csv|json]\n"
-    "       [--cartella DIR]\n"
+    "Uso: vantrel-cli soglie --data gg/mm/aaaa [--categoria TESTO] [--importo N [--valuta euro|lire]]\n"
+    "       [--formato testo|csv|json] [--cartella DIR]\n"
     "I tassi soglia ufficiali in vigore alla data: TEGM, regola, soglia secondo la regola e pubblicata,\n"
     "maggiorazione e soglia degli interessi moratori, fonte. --categoria cerca tra le categorie in vigore\n"
-    "per parole (maiuscole e accenti non contano); senza, tutte le categorie della data.\n";
+    "per parole (maiuscole e accenti non contano); senza, tutte le categorie della data. --importo sceglie\n"
+    "la classe: è nella valuta della data (lire fino al 31/12/2001, euro dopo) se --valuta non ne indica\n"
+    "un'altra; \"fino a 5.000 euro\" comprende 5.000.\n";
 
 std::string campoCsv(const std::string& t) {
     if (t.find_first_of(";\"\r\n") == std::string::npos) return t;
@@ -34,14 +37,20 @@ struct RichiestaSoglie {
     std::string formato;
     Data giorno;
     std::optional<std::string> categoria;
-    std::optional<double> euro;
+    std::optional<double> importo;
+    Valuta valuta = Valuta::Euro;
+    std::string comeImporto; // the amount as read, with its currency and why
 };
+
+// Lire up to the last day before the euro notes and coins.
+constexpr Data kPrimoGiornoEuro{2002, 1, 1};
 
 /// Fills `r` from the options; false after a message.
 bool leggiOpzioni(std::vector<std::string>& args, RichiestaSoglie& r, std::ostream& err) {
-    std::optional<std::string> data, importo, formato;
+    std::optional<std::string> data, importo, formato, valuta;
     if (!prendiValore(args, "--data", data) || !prendiValore(args, "--categoria", r.categoria) ||
-        !prendiValore(args, "--importo", importo) || !prendiValore(args, "--formato", formato)) {
+        !prendiValore(args, "--importo", importo) || !prendiValore(args, "--formato", formato) ||
+        !prendiValore(args, "--valuta", valuta)) {
         err << "vantrel-cli soglie: manca il valore di un'opzione\n" << kAiuto;
         return false;
     }
@@ -61,11 +70,20 @@ bool leggiOpzioni(std::vector<std::string>& args, RichiestaSoglie& r, std::ostre
         return false;
     }
     r.giorno = *giorno;
-    r.euro = importo ? leggiNumero(*importo) : std::nullopt;
-    if (importo && (!r.euro || *r.euro < 0)) {
+    r.importo = importo ? leggiNumero(*importo) : std::nullopt;
+    if (importo && (!r.importo || *r.importo < 0)) {
         err << "vantrel-cli soglie: importo non valido \"" << *importo << "\"\n";
         return false;
     }
+    if (valuta && *valuta != "euro" && *valuta != "lire") {
+        err << "vantrel-cli soglie: valuta sconosciuta \"" << *valuta << "\" (euro o lire)\n";
+        return false;
+    }
+    const bool lire = valuta ? *valuta == "lire" : r.giorno < kPrimoGiornoEuro;
+    r.valuta = lire ? Valuta::Lire : Valuta::Euro;
+    if (r.importo)
+        r.comeImporto = formatta(*r.importo, lire ? maschere::lire : maschere::euro) + (lire ? " lire" : " euro") +
+                        (valuta ? " (--valuta)" : " (la valuta della data)");
     return true;
 }
 
@@ -74,10 +92,10 @@ bool leggiOpzioni(std::vector<std::string>& args, RichiestaSoglie& r, std::ostre
 std::vector<const RigaSerie*> righeScelte(const SerieUfficiale& serie, const RichiestaSoglie& q, std::ostream& err) {
     std::vector<const RigaSerie*> righe;
     if (q.categoria) {
-        const RicercaSerie r = serie.cerca(q.giorno, *q.categoria, q.euro);
+        const RicercaSerie r = serie.cerca(q.giorno, *q.categoria, q.importo, q.valuta);
         if (r.riga)
             righe.push_back(r.riga);
-        else if (!q.euro && !r.classi.empty())
+        else if (!q.importo && !r.classi.empty())
             righe = r.classi; // every class of the category
         else
             err << "vantrel-cli soglie: " << r.errore << "\n";
@@ -85,15 +103,17 @@ std::vector<const RigaSerie*> righeScelte(const SerieUfficiale& serie, const Ric
     }
     for (const CategoriaInVigore& c : serie.categorie(q.giorno))
         for (const RigaSerie* r : c.classi)
-            if (!q.euro || r->limiti.contiene(*q.euro, Valuta::Euro)) righe.push_back(r);
+            if (!q.importo || r->limiti.contiene(*q.importo, q.valuta)) righe.push_back(r);
     if (righe.empty()) err << "vantrel-cli soglie: la serie ufficiale non ha tassi per il " << q.giorno.testo() << "\n";
     return righe;
 }
 
-void scrivi(const std::vector<const RigaSerie*>& righe, const std::string& fmt, std::ostream& out) {
+void scrivi(const std::vector<const RigaSerie*>& righe, const RichiestaSoglie& q, std::ostream& out) {
+    const std::string& fmt = q.formato;
     nlohmann::ordered_json json = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        const std::vector<VoceSoglia> voci = vociSoglia(sogliaUfficiale(*righe[i]));
+        std::vector<VoceSoglia> voci = vociSoglia(sogliaUfficiale(*righe[i]));
+        if (q.importo) voci.push_back({"importo", "Importo", q.comeImporto});
         if (fmt == "testo") {
             if (i > 0) out << "\n";
             for (const VoceSoglia& v : voci)
@@ -132,7 +152,7 @@ int comandoSoglie(std::vector<std::string> args, std::ostream& out, std::ostream
     }
     const std::vector<const RigaSerie*> righe = righeScelte(*letta.serie, r, err);
     if (righe.empty()) return kInputErrato;
-    scrivi(righe, r.formato, out);
+    scrivi(righe, r, out);
     return out ? kOk : kInputErrato;
 }
 

@@ -68,8 +68,10 @@ std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
 
 constexpr const char* kAiuto =
     "Uso: vantrel-cli teg FILE.csv [--formato testo|csv|json] [--report OUT.RKT] [--xlsx OUT.xlsx]\n"
-    "       [--cartella DIR] [--oggi gg/mm/aaaa]\n"
+    "       [--divisore 36500|bisestile] [--cartella DIR] [--oggi gg/mm/aaaa]\n"
     "Controlla i periodi di conto del file, uno per riga, come nella maschera di calcolo.\n"
+    "  --divisore        giorni dell'anno x 100 delle formule: 36500 sempre, o 36600 per un periodo che\n"
+    "                    comincia in un anno bisestile (bisestile); senza, come nelle impostazioni\n"
     "  --report OUT.RKT  salva anche la lista dei risultati come report\n"
     "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
     "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
@@ -85,18 +87,24 @@ struct RichiestaTeg {
     OpzioniComuni comuni;
     std::string formato, file;
     std::optional<std::string> report, xlsx;
+    std::optional<bool> sempre365; // --divisore: in place of the program folder's setting
 };
 
 // Reading: the options, then the whole file of periods.
 
 /// Fills `r` from the options; kOk, or the exit status after a message.
 int leggiOpzioni(std::vector<std::string>& args, RichiestaTeg& r, std::ostream& err) {
-    std::optional<std::string> formato;
+    std::optional<std::string> formato, divisore;
     if (!prendiValore(args, "--formato", formato) || !prendiValore(args, "--report", r.report) ||
-        !prendiValore(args, "--xlsx", r.xlsx)) {
+        !prendiValore(args, "--xlsx", r.xlsx) || !prendiValore(args, "--divisore", divisore)) {
         err << "vantrel-cli teg: manca il valore di un'opzione\n";
         return kUso;
     }
+    if (divisore && *divisore != "36500" && *divisore != "bisestile") {
+        err << "vantrel-cli teg: divisore sconosciuto \"" << *divisore << "\" (36500 o bisestile)\n";
+        return kUso;
+    }
+    if (divisore) r.sempre365 = *divisore == "36500";
     if (!leggiOpzioniComuni(args, r.comuni, err)) return kUso;
     r.formato = formato.value_or("testo");
     if (r.formato != "testo" && r.formato != "csv" && r.formato != "json") {
@@ -229,6 +237,7 @@ int comandoTeg(std::vector<std::string> args, std::ostream& out, std::ostream& e
     if (const int esito = leggiPeriodi(r.file, lettore, err); esito != kOk) return esito;
 
     Sessione s(r.comuni);
+    if (r.sempre365) s.ctx.stato.imposta.divisoreSempre365(*r.sempre365);
     caricaSetTassi(s.ctx.stato.tassi, s.ctx.stato.cartellaDati, s.ctx.servizi.disco);
     // Said once here; every period whose quarter has no rates also says it in its messages.
     if (const std::string a = avvisoTabellaTassi(s.ctx.stato.tassi); !a.empty())

@@ -49,8 +49,15 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     auto* nota = qobject_cast<QLabel*>(legame_->crea(c.nota, frame));
     nota->setWordWrap(true);
     gf->addWidget(nota, 3, 0, 1, 2);
+    auto* divisore = legame_->crea(c.corniceDivisore, this);
+    auto* gd = new QVBoxLayout(divisore);
+    gd->addWidget(legame_->crea(c.divisoreSempre365, divisore));
+    gd->addWidget(legame_->crea(c.divisoreBisestile, divisore));
+    auto* colonna = new QVBoxLayout;
+    colonna->addWidget(frame);
+    colonna->addWidget(divisore);
     auto* riquadri = new QHBoxLayout;
-    riquadri->addWidget(frame);
+    riquadri->addLayout(colonna);
 
     auto* server = legame_->crea(c.corniceServer, this);
     auto* gs = new QGridLayout(server);

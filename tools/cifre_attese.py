@@ -7,8 +7,9 @@ receives them (paste, leave the field, days button, formula button, "crea report
 table read from data/tassi-ufficiali.csv, and the loan plan is built instalment by instalment.
 
     tools/cifre_attese.py            rewrites tests/data/periodi_attesi.csv (examples/periodi.csv),
-                                     periodi_per_data_attesi.csv (tests/data/periodi_per_data.csv)
-                                     and mutuo_atteso.csv
+                                     periodi_per_data_attesi.csv (tests/data/periodi_per_data.csv),
+                                     periodi_365_attesi.csv (the same periods, 36.500 every year),
+                                     mutuo_atteso.csv and mutui_usura_attesi.csv
     tools/cifre_attese.py --verifica exits 1 when the files differ from what it works out
 
 The expected files are committed data; this script is how they were worked out. Rerun it only when
@@ -198,7 +199,7 @@ def in_valuta(euro, lire):
     return 10000000 if euro == 5000 else int(Decimal(euro) * Decimal("1936.27") + Decimal("0.5"))
 
 
-def periodo(riga, tassi):
+def periodo(riga, tassi, sempre365=False):
     c = {n: "" for n in ORDINE + COLONNE}
     lire = riga.get("valuta", "Euro") == "Lire"
     m = LIRE if lire else EURO
@@ -225,9 +226,9 @@ def periodo(riga, tassi):
             c["fido"] = c["Acc"] = c["IndMedio"]
 
     globale = riga.get("formula") == "globale"
-    # Days of the year x 100 follow the year of "dal".
+    # Days of the year x 100 follow the year of "dal", unless 365 days are asked for every year.
     anno = data(dal).year
-    K = 36600 if anno % 4 == 0 and (anno % 100 != 0 or anno % 400 == 0) else 36500
+    K = 36600 if anno % 4 == 0 and (anno % 100 != 0 or anno % 400 == 0) and not sempre365 else 36500
     medie, griglia = {}, {}
     for q in range(1, 5):  # the rate grid of the year, by class
         t = tassi.get("%d%s" % (q, dal[-4:]))
@@ -359,14 +360,14 @@ def verifica_cms(c, riga, tassi_trimestre, K, globale, soglia, m):
     return (0 if cms_media else 1) + 1  # the CMS average and the highest overdraft missing
 
 
-def periodi_attesi(file):
+def periodi_attesi(file, sempre365=False):
     tassi = tabella_tassi()
     out = io.StringIO()
     w = csv.writer(out, delimiter=";", lineterminator="\n")
     w.writerow(["dal"] + COLONNE)
     with open(os.path.join(RADICE, file), encoding="utf-8", newline="") as f:
         for riga in csv.DictReader(f, delimiter=";"):
-            c = periodo(riga, tassi)
+            c = periodo(riga, tassi, sempre365)
             w.writerow([riga["dal"]] + [c[n] for n in COLONNE])
     return out.getvalue()
 
@@ -557,6 +558,7 @@ def mutuo_atteso():
 def main():
     file = {"periodi_attesi.csv": periodi_attesi("examples/periodi.csv"),
             "periodi_per_data_attesi.csv": periodi_attesi("tests/data/periodi_per_data.csv"),
+            "periodi_365_attesi.csv": periodi_attesi("tests/data/periodi_per_data.csv", sempre365=True),
             "mutuo_atteso.csv": mutuo_atteso(),
             "mutui_usura_attesi.csv": mutui_usura_attesi()}
     cartella = os.path.join(RADICE, "tests", "data")

@@ -332,9 +332,14 @@ void PannelloMutuo::calcola() {
     dataNonValida_ = !leggiDataErogazione(f_.testo(c_.dataErogazione));
     std::string messaggio = dataNonValida_ ? kDataNonValida : valoriNonAmmessi();
     if (messaggio.empty()) messaggio = risolvi(dato, quanti);
-    if (!messaggio.empty()) avviso(messaggio);
+    if (!messaggio.empty()) {
+        // No figure of a refused loan stays on screen as if it were its result.
+        for (int id : {c_.taeg, c_.totaleInteressi, c_.costoTotale, c_.totaleSpese})
+            f_.imposta(id, "");
+        avviso(messaggio);
+    }
     f_.daiFuoco(dataNonValida_ ? c_.dataErogazione : c_.importo);
-    calcolaTaeg();
+    if (messaggio.empty()) calcolaTaeg();
 }
 
 void PannelloMutuo::calcolaTaeg() {

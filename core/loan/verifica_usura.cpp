@@ -2,6 +2,7 @@
 
 #include "common/maschera_formato.h"
 #include "common/numeri.h"
+#include "common/testo.h"
 #include "loan/formule_mutuo.h"
 #include "loan/pannello_mutuo.h"
 #include "loan/teg_usura.h"
@@ -97,15 +98,11 @@ bool VerificaUsura::cliccato(int id) {
 }
 
 const SerieUfficiale* VerificaUsura::serie() {
-    if (!serie_) {
-        auto letta = leggiFileSerie(ctx_.stato.cartellaDati + kFileSerieUfficiale, nullptr);
-        if (!letta.ok()) {
-            erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + letta.errore.messaggio() +
-                           "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";
-            return nullptr;
-        }
-        serie_ = std::make_shared<const SerieUfficiale>(std::move(*letta.serie));
-    }
+    std::string errore;
+    serie_ = serieDellaCartella(ctx_.stato.cartellaDati, errore);
+    if (!serie_)
+        erroreSerie_ = "Serie ufficiale dei tassi non disponibile (" + errore +
+                       "): importarla dalla finestra dei tassi con \"Importa serie ufficiale...\".";
     return serie_.get();
 }
 
@@ -155,10 +152,15 @@ std::string VerificaUsura::valoriNonAmmessi() const {
     return {};
 }
 
-CostiMutuo VerificaUsura::costi() {
+CostiMutuo VerificaUsura::costi() const {
     // The inquiry expenses replace the loan's initial expenses in the TEG: they are not added to them.
-    if (f_.testo(c_.speseIstruttoria).empty()) f_.imposta(c_.speseIstruttoria, f_.testo(m_.speseIniziali));
-    return {numero(c_.speseIstruttoria), numero(c_.perizia), numero(c_.assicurazione), numero(c_.mediazione)};
+    // Read afresh at every check, so that a change of the loan's expenses is never missed.
+    const int iniziali = istruttoriaScritta() ? c_.speseIstruttoria : m_.speseIniziali;
+    return {numero(iniziali), numero(c_.perizia), numero(c_.assicurazione), numero(c_.mediazione)};
+}
+
+bool VerificaUsura::istruttoriaScritta() const {
+    return !trim(f_.testo(c_.speseIstruttoria)).empty();
 }
 
 void VerificaUsura::verifica() {
@@ -204,9 +206,13 @@ void VerificaUsura::verifica() {
         "TEGM: " + r.tegm.testo() + "  -  " + nomeNorma(su.regola) + ": " + formulaNorma(su.regola),
         "Soglia: " + esito_.soglia + " (pubblicata: " + esito_.sogliaPubblicata + ")",
         "Fonte: " + descrizioneFonte(r.fonte),
-        "Costi iniziali nel TEG: spese di istruttoria " + euro(c.speseIniziali) +
-            " (al posto delle spese iniziali del mutuo, non in aggiunta), perizia " + euro(c.perizia) +
-            ", assicurazione " + euro(c.assicurazione) + ", mediazione " + euro(c.mediazione),
+        "Costi iniziali nel TEG: " +
+            (istruttoriaScritta()
+                 ? "spese di istruttoria " + euro(c.speseIniziali) +
+                       " (al posto delle spese iniziali del mutuo, non in aggiunta)"
+                 : "spese iniziali del mutuo " + euro(c.speseIniziali) + " (spese di istruttoria non indicate)") +
+            ", perizia " + euro(c.perizia) + ", assicurazione " + euro(c.assicurazione) + ", mediazione " +
+            euro(c.mediazione),
         "Rata pagata: " + euro(*rata) + ", comprese le spese per rata di " + euro(numero(m_.spesePerRata)) +
             " (contate una volta)",
         "Annualizzazione: anno di 12 mesi uguali, la rata k-esima a k/" + std::to_string(perAnno) +
@@ -230,7 +236,7 @@ void VerificaUsura::verificaMora(const TassoEsatto& mora, const SogliaUfficiale&
         righe.push_back("Maggiorazione di mora: " + su.mora->punti.testo() + " punti (" + nomeTipoMora(su.tipoMora) +
                         "; " + su.mora->fonte + ")");
     else
-        righe.push_back("Maggiorazione di mora non pubblicata per questa data: soglia ordinaria");
+        righe.push_back(std::string("Maggiorazione di mora ") + kMoraNonPubblicata + ": soglia ordinaria");
     righe.push_back("Soglia di mora: " + esito_.sogliaMora + "  -  tasso di mora " + mora.testoAlmeno(4) + ": " +
                     esito_.esitoMora);
 }

@@ -103,7 +103,8 @@ private:
     const SerieUfficiale* serie();
     double numero(int id) const;
     Categoria categoria(const SerieUfficiale& s, const Data& contratto, double anni);
-    CostiMutuo costi();
+    CostiMutuo costi() const;
+    bool istruttoriaScritta() const;
     std::string valoriNonAmmessi() const;
     /// The lines of the default-interest check, added to the block the plan print carries.
     void verificaMora(const TassoEsatto& mora, const SogliaUfficiale& su);

@@ -38,6 +38,14 @@ void ImpostaRecord::accesso(std::int16_t v) {
 void ImpostaRecord::primoCampo(const std::string& v) {
     scriviTestoFisso(byte.data(), 60, v);
 }
+// The first byte of a text field the record had left unused.
+bool ImpostaRecord::divisoreSempre365() const {
+    return leggiTestoFisso(byte.data() + 144, 1) == "5";
+}
+void ImpostaRecord::divisoreSempre365(bool v) {
+    // The default leaves the byte as it was read, unless it held the other choice.
+    if (v || divisoreSempre365()) scriviTestoFisso(byte.data() + 144, 1, v ? "5" : " ");
+}
 
 std::string OpzStampaRecord::orientamento() const {
     return leggiTestoFisso(byte.data(), 1);

@@ -30,6 +30,10 @@ struct ImpostaRecord {
     std::int16_t accesso() const; // -1: login required
     void accesso(std::int16_t v);
     void primoCampo(const std::string& v); // "0" padded, written at every save
+    /// The days of the year of the TEG formulas: 365 always, or 366 in a leap year (the default:
+    /// any byte but the one of "36.500 sempre", so that older files keep it).
+    bool divisoreSempre365() const;
+    void divisoreSempre365(bool v);
 };
 
 /// Record 1 of "OpzStampa.DAT" (55 bytes).

@@ -18,6 +18,11 @@ struct MaggiorazioneMora {
     std::string fonte;
 };
 
+/// What the decrees say of the surcharge before the first one: it is in the decree of 25/03/2003,
+/// for the quarters from 01/04/2003.
+inline constexpr const char* kMoraNonPubblicata =
+    "non pubblicata per questo periodo: la prima è nel D.M. 25/03/2003, in vigore dal 2° trimestre 2003";
+
 /// The surcharge in force on a date for a kind of loan: 2,1 points from 01/04/2003 (decree of
 /// 25/03/2003) to 31/12/2017; from 01/01/2018 1,9 for mortgage loans over five years, 4,1 for
 /// leasing, 3,1 for the others. Nothing before 01/04/2003 (none published).

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <random>
 
 namespace vantrel {
@@ -76,6 +78,39 @@ bool scriviRiferimentoSerie(const std::string& cartella, const SerieUfficiale& s
     if (sostituisciFile(percorso(cartella, kFileSerieUfficiale), testoSerie(s)).empty()) return true;
     errore = "impossibile scrivere la serie ufficiale nella cartella " + cartella;
     return false;
+}
+
+std::shared_ptr<const SerieUfficiale> serieDellaCartella(const std::string& cartella, std::string& errore) {
+    // One copy for every window: the file is read again when its path, size or time changes. A file
+    // that cannot be read is remembered as such too, or a batch of periods would read it for each one.
+    struct Letta {
+        std::string file;
+        std::uintmax_t dimensione = 0;
+        std::filesystem::file_time_type ora;
+        std::shared_ptr<const SerieUfficiale> serie;
+        std::string errore;
+    };
+    static std::mutex m;
+    static std::optional<Letta> ultima;
+    const std::string file = percorso(cartella, kFileSerieUfficiale);
+    std::error_code ec;
+    const auto dimensione = std::filesystem::file_size(file, ec);
+    const auto ora = ec ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(file, ec);
+    std::lock_guard lock(m);
+    if (!ec && ultima && ultima->file == file && ultima->dimensione == dimensione && ultima->ora == ora) {
+        errore = ultima->errore;
+        return ultima->serie;
+    }
+    EsitoSerie letta = leggiFileSerie(file, nullptr);
+    Letta nuova{file, dimensione, ora, nullptr, {}};
+    if (letta.ok())
+        nuova.serie = std::make_shared<const SerieUfficiale>(std::move(*letta.serie));
+    else
+        nuova.errore = letta.errore.messaggio();
+    errore = nuova.errore;
+    auto serie = nuova.serie;
+    if (!ec) ultima = std::move(nuova);
+    return serie;
 }
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include "rates/serie_ufficiale.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,10 @@ inline constexpr const char* kFileSerieUfficiale = "serie-ufficiale.csv";
 /// print four decimals where the series prints two) is kept; the stored periods the import does
 /// not cover stay.
 SerieUfficiale unisciSerie(const SerieUfficiale* attuale, const SerieUfficiale& importata);
+
+/// The folder's reference, read once and again only when the file changes; none, with the reason
+/// in `errore`, when it cannot be read.
+std::shared_ptr<const SerieUfficiale> serieDellaCartella(const std::string& cartella, std::string& errore);
 
 /// Writes the reference into the folder under a new name first, then in place of the old one;
 /// false with the reason in `errore` (the old file stays).

@@ -20,7 +20,7 @@ SogliaUfficiale sogliaUfficiale(const RigaSerie& r) {
 std::vector<VoceSoglia> vociSoglia(const SogliaUfficiale& s) {
     const RigaSerie& r = *s.riga;
     const std::string mora =
-        s.mora ? s.mora->punti.testo() + " punti (" + nomeTipoMora(s.tipoMora) + ")" : "non pubblicata prima del 2003";
+        s.mora ? s.mora->punti.testo() + " punti (" + nomeTipoMora(s.tipoMora) + ")" : kMoraNonPubblicata;
     return {
         {"periodo", "Periodo", r.inizio.testo() + " - " + r.fine.testo()},
         {"categoria", "Categoria", r.categoria},

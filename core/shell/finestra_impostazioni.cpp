@@ -70,6 +70,8 @@ void FinestraImpostazioni::mostraRecord() {
     modifica(c_.verticale).selezionato = vert;
     modifica(c_.orizzontale).selezionato = !vert;
     modifica(c_.accessoConPassword).selezionato = imp.accesso() == -1;
+    modifica(c_.divisoreSempre365).selezionato = imp.divisoreSempre365();
+    modifica(c_.divisoreBisestile).selezionato = !imp.divisoreSempre365();
     modifica(c_.cmsSeparata).selezionato = !imp.cmsNelTeg();
     modifica(c_.cmsNelTeg).selezionato = imp.cmsNelTeg();
 
@@ -188,6 +190,7 @@ bool FinestraImpostazioni::salvaImpostazioni() {
     imp.utente(testo(c_.nomeUtente));
     imp.password(testo(c_.password));
     imp.accesso(modifica(c_.accessoConPassword).selezionato ? -1 : 0);
+    imp.divisoreSempre365((*this)[c_.divisoreSempre365].selezionato);
     imp.cmsNelTeg(modifica(c_.cmsNelTeg).selezionato);
     opz.righeOrizzontale((*valori)[1]);
     opz.righeVerticale((*valori)[2]);

@@ -1,5 +1,7 @@
 #include "teg/categoria_conto.h"
 
+#include "rates/tipi_operazione.h"
+
 #include <algorithm>
 
 namespace vantrel {
@@ -18,9 +20,14 @@ const std::vector<CategoriaConto>& categorieConto() {
     // Overdrafts without a credit line have their own class limit from 01/01/2010; advances three
     // classes from 01/04/2010, with new limits from 01/04/2017.
     static const std::vector<CategoriaConto> categorie = {
-        {"Conto Corrente", {1, 2, 0}, {{kInizio, {k5000}}}, false},
-        {"Conto senza affidamento", {7, 8, 0}, {{kInizio, {k5000}}, {{2010, 1, 1}, {k1500}}}, true},
+        {"Conto Corrente", "Aperture di credito in conto corrente", {1, 2, 0}, {{kInizio, {k5000}}}, false},
+        {"Conto senza affidamento",
+         "Scoperti senza affidamento",
+         {7, 8, 0},
+         {{kInizio, {k5000}}, {{2010, 1, 1}, {k1500}}},
+         true},
         {"Conto anticipi",
+         "Anticipi, sconti commerciali e finanziamenti alle imprese",
          {3, 4, 6},
          {{kInizio, {k5000}}, {{2010, 4, 1}, {k5000, k100000}}, {{2017, 4, 1}, {k50000, k200000}}},
          false},
@@ -59,6 +66,14 @@ int CategoriaConto::classiGriglia() const {
 std::string CategoriaConto::voceTasso(int classe) const {
     if (classe < 1 || classe > 3 || voci[static_cast<std::size_t>(classe - 1)] == 0) return {};
     return "TM" + std::to_string(voci[static_cast<std::size_t>(classe - 1)]);
+}
+
+std::string CategoriaConto::categoriaUfficiale(const SerieUfficiale& s, const Data& d) const {
+    for (const TipoOperazione& t : tipiOperazione())
+        if (t.nome == tipo)
+            for (const CategoriaInVigore& c : s.categorie(d))
+                if (t.comprende(c.nome)) return c.nome;
+    return {};
 }
 
 } // namespace vantrel

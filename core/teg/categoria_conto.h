@@ -2,9 +2,11 @@
 
 #include "common/date.h"
 #include "rates/classe_importo.h"
+#include "rates/serie_ufficiale.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -27,6 +29,7 @@ struct LimitiDal {
 /// date, and whether it has no credit line (the accordato is then the average debt).
 struct CategoriaConto {
     std::string nome;              // "Conto Corrente"
+    std::string_view tipo;         // its kind of operation in the official series
     std::array<int, 3> voci;       // TM slot of classes 1 to 3 of the rate table; 0: no such class
     std::vector<LimitiDal> limiti; // in date order, the first in force from the start
     bool accordatoIndebitamento;   // no credit line: the accordato is the average debt
@@ -39,6 +42,8 @@ struct CategoriaConto {
     int classiGriglia() const;
     /// "TM3": the rate slot of a class, as the rate table names it.
     std::string voceTasso(int classe) const;
+    /// The official category in force on `d`, as the series names it; empty when none.
+    std::string categoriaUfficiale(const SerieUfficiale& s, const Data& d) const;
 };
 
 /// Every category, in the order of the list.

@@ -5,12 +5,20 @@
 namespace vantrel {
 namespace {
 
-const std::string kTratteggio = "   ------------------------------------------------------------------------";
-
 constexpr std::size_t kRientro = 30;
 constexpr std::size_t kLarghezzaValore = 66;
 
-// A label and its value; a long value goes on under the first line, broken at blanks.
+const std::string kTratteggio = "   ------------------------------------------------------------------------";
+
+// The factor of the formulas and why: the year of the period, unless the settings ask for 365 days.
+std::string giorniAnno(const CatenaSoglia& c) {
+    const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
+    if (c.sempre365) return fattore + ": impostazione \"Divisore dell'anno: 36.500 sempre\"";
+    return fattore + ": il " + std::to_string(c.anno) + (bisestile(c.anno) ? " è" : " non è") + " bisestile";
+}
+
+} // namespace
+
 void voce(std::vector<std::string>& r, const std::string& etichetta, std::string valore) {
     std::string riga = "   " + etichetta;
     riga.resize(kRientro, ' ');
@@ -23,8 +31,6 @@ void voce(std::vector<std::string>& r, const std::string& etichetta, std::string
     }
     r.push_back(riga + valore);
 }
-
-} // namespace
 
 std::string avvisoACavallo(const Data& inizio, const std::string& fine) {
     return "Il periodo dal " + inizio.testo() + " al " + fine +
@@ -41,6 +47,7 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
     }
     voce(r, "Trimestre", std::to_string(c.trimestre) + "° trimestre " + std::to_string(c.anno));
     voce(r, "Categoria", c.categoria);
+    if (!c.categoriaUfficiale.empty()) voce(r, "", "categoria ufficiale: " + c.categoriaUfficiale);
     voce(r, "Classe d'importo", std::to_string(c.classe) + "° scaglione, " + c.classeTesto);
     if (!c.accordato.empty()) voce(r, "", "(accordato " + c.accordato + ")");
     if (!c.trovato) {
@@ -62,8 +69,12 @@ std::vector<std::string> righeCatenaSoglia(const CatenaSoglia& c, const std::str
              c.norma == Norma::Vecchia ? "tasso medio x 1,5" : "tasso medio x 1,25 + 4, al massimo tasso medio + 8");
         voce(r, "", formulaSoglia(*media, c.norma));
     }
-    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia);
+    voce(r, "Tasso soglia", c.soglia.empty() ? "non determinato" : c.soglia + " (esatto, secondo la regola)");
+    voce(r, "Soglia pubblicata",
+         c.sogliaPubblicata.empty() ? "non disponibile (serie ufficiale assente o senza la categoria)"
+                                    : c.sogliaPubblicata + " (" + c.classeUfficiale + ")");
     voce(r, "Fonte dei tassi", fonte);
+    voce(r, "Giorni dell'anno", giorniAnno(c));
     r.insert(r.end(), {"  ", kTratteggio, "  "});
     return r;
 }

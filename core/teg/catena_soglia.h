@@ -21,10 +21,17 @@ struct CatenaSoglia {
     std::vector<std::string> medie; // the grid's averages of the quarter, class by class
     bool trovato = false;           // the quarter is in the rate table
     Norma norma = Norma::Vecchia;
-    bool perData = false;  // the rule follows the date ("secondo la data")
-    bool aCavallo = false; // the period spans 14/05/2011
-    std::string soglia;    // the threshold as the field shows it
+    bool perData = false;                                              // the rule follows the date ("secondo la data")
+    bool aCavallo = false;                                             // the period spans 14/05/2011
+    std::string soglia;                                                // the threshold as the field shows it
+    std::string categoriaUfficiale, classeUfficiale, sogliaPubblicata; // from the official series, when it has them
+    std::string giorniAnno;                                            // the days of the year x 100 used ("36600")
+    bool sempre365 = false;                                            // the settings ask for 36.500 always
 };
+
+/// A line of the audit block: a label and its value; a long value goes on under the first line,
+/// broken at blanks.
+void voce(std::vector<std::string>& r, const std::string& etichetta, std::string valore);
 
 /// The note shown when a period spans the change of rule and the old one is kept.
 std::string avvisoACavallo(const Data& inizio, const std::string& fine);

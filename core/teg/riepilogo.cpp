@@ -92,11 +92,14 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     r.insert(r.end(), formula.begin(), formula.end());
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
         r.push_back(l);
-    r.push_back("                    Tasso medio ufficiale del periodo:  " + V(testo(c.soglia)));
+    // Rates as the calculation gives them: the threshold and the excess exact, the TEG with its three
+    // decimals (never through the amount mask, which has none in lire).
+    const auto tasso = [&](int id) { return allineaDestra(testo(id), kColonna); };
+    r.push_back("                             Tasso soglia del periodo:  " + tasso(c.soglia));
     r.push_back("  ");
-    r.push_back("                         T.E.G. calcolato nel periodo:  " + V(testo(c.teg)));
+    r.push_back("                         T.E.G. calcolato nel periodo:  " + tasso(c.teg));
     r.push_back("  ");
-    r.push_back("   Supero del TEG rispetto al Tasso medio del periodo:  " + V(testo(c.supero)));
+    r.push_back("  Supero del TEG rispetto al Tasso soglia del periodo:  " + tasso(c.supero));
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
         r.push_back(l);
     r.insert(r.end(), catenaSoglia.begin(), catenaSoglia.end());

@@ -5,6 +5,7 @@
 #include "common/testo.h"
 #include "rates/avvisi_tassi.h"
 #include "rates/fonti_tassi.h"
+#include "rates/riferimento_serie.h"
 #include "rates/set_tassi.h"
 #include "teg/cms_del_periodo.h"
 #include "teg/lista_report.h"
@@ -144,11 +145,16 @@ void TegCalcolo::annoDelPeriodo() {
     const std::string anno = std::to_string(dal->anno);
     const auto& voci = f_[c.anno].voci;
     for (std::size_t k = 0; k < voci.size(); ++k)
-        if (voci[k] == anno) {
-            if (f_[c.anno].selezione != static_cast<int>(k)) f_.selezionaVoce(c.anno, static_cast<int>(k));
-            return;
-        }
-    f_.imposta(c.formulaGiorniAnno, bisestile(dal->anno) ? "36600" : "36500"); // a year the list does not offer
+        if (voci[k] == anno && f_[c.anno].selezione != static_cast<int>(k))
+            f_.selezionaVoce(c.anno, static_cast<int>(k));
+    // Also for a year the list does not offer, and after a change of the setting.
+    f_.imposta(c.formulaGiorniAnno, giorniAnno(dal->anno));
+}
+
+// The days of the year x 100 of the formulas for a period that begins in `anno`: 36.600 in a leap
+// year, unless the settings ask for 36.500 always.
+std::string TegCalcolo::giorniAnno(int anno) const {
+    return bisestile(anno) && !ctx_.stato.imposta.divisoreSempre365() ? "36600" : "36500";
 }
 
 void TegCalcolo::azzeraVuoti() {
@@ -327,11 +333,29 @@ void TegCalcolo::registraCatena(int q, const Data& inizio, int classe) {
     const auto al = leggiData(f_.testo(c.dataFine));
     k.aCavallo = al && periodoACavallo(inizio, *al);
     k.soglia = f_.testo(c.soglia);
+    k.giorniAnno = f_.testo(c.formulaGiorniAnno);
+    k.sempre365 = ctx_.stato.imposta.divisoreSempre365();
+    pubblicata(k, inizio, classe);
     f_.imposta(c.classeSoglia, k.categoria + ", " + k.classeTesto);
     if (k.perData && k.aCavallo) {
         avvisi_.push_back(avvisoACavallo(inizio, al->testo()));
         if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), avvisi_.back());
     }
+}
+
+// The official category of the period and the threshold published for the class, when the folder
+// holds the official series: beside the program's own.
+void TegCalcolo::pubblicata(CatenaSoglia& k, const Data& inizio, int classe) const {
+    std::string errore;
+    const auto serie = serieDellaCartella(ctx_.stato.cartellaDati, errore);
+    if (!serie) return;
+    k.categoriaUfficiale = categoriaScelta().categoriaUfficiale(*serie, inizio);
+    for (const CategoriaInVigore& c : serie->categorie(inizio))
+        if (c.nome == k.categoriaUfficiale && static_cast<std::size_t>(classe) <= c.classi.size()) {
+            const RigaSerie& r = *c.classi[static_cast<std::size_t>(classe - 1)];
+            k.classeUfficiale = r.classe;
+            k.sogliaPubblicata = r.soglia.testo();
+        }
 }
 
 std::vector<std::string> TegCalcolo::righeCatenaSoglia() const {
@@ -642,6 +666,7 @@ bool TegCalcolo::cliccato(int id) {
         ctx_.stato.mascheraImporti = std::string(ctx_.stato.importiInLire ? maschere::lire : maschere::euro);
     } else if (id == c.calcolaBancaItalia || id == c.calcolaGlobale) {
         if (vuotiAZero_) azzeraVuoti();
+        annoDelPeriodo(); // the days of the year as the settings say now
         id == c.calcolaBancaItalia ? tegBancaItalia() : tegGlobale();
     } else if (id == c.creaReport)
         creaReport();
@@ -654,7 +679,7 @@ bool TegCalcolo::selezionato(int id) {
     const auto& c = c_;
     if (id == c.anno) {
         const auto anno = leggiNumero(f_.testo(c.anno));
-        f_.imposta(c.formulaGiorniAnno, anno && bisestile(static_cast<int>(*anno)) ? "36600" : "36500");
+        f_.imposta(c.formulaGiorniAnno, giorniAnno(anno ? static_cast<int>(*anno) : 1));
     } else if (id == c.categoria) {
         if (categoriaScelta().accordatoIndebitamento) f_.scegliOpzione(c.accordatoIndebitamento);
     } else {

@@ -90,11 +90,13 @@ private:
     void parziali(const Cifre& x, bool bancaItalia);
     void scriviTassi(int classe, int trimestre, float media, Norma n);
     void registraCatena(int trimestre, const Data& inizio, int classe);
+    void pubblicata(CatenaSoglia& k, const Data& inizio, int classe) const;
     const std::string& maschera() const { return ctx_.stato.mascheraImporti; }
     void riformatta(int id);
     void periodo(const char* dal, const char* al);
     void striscia(bool bancaItalia);
     void annoDelPeriodo();
+    std::string giorniAnno(int anno) const;
     void azzeraVuoti();
     void sogliaNonDisponibile(const std::string& avviso);
     void medie();

@@ -2,6 +2,7 @@
 
 #include "common/maschera_formato.h"
 #include "common/numeri.h"
+#include "teg/catena_soglia.h"
 
 #include <cmath>
 
@@ -81,23 +82,6 @@ void giudica(const Figure& x, const DatiCms& d, const Importi& importi, EsitoCms
     }
 }
 
-constexpr std::size_t kRientroCms = 30;
-constexpr std::size_t kLarghezzaCms = 66;
-
-// A label and its value; a long value goes on under the first line, broken at blanks.
-void voceCms(std::vector<std::string>& r, const std::string& etichetta, std::string valore) {
-    std::string riga = "   " + etichetta;
-    riga.resize(kRientroCms, ' ');
-    while (valore.size() > kLarghezzaCms) {
-        std::size_t taglio = valore.rfind(' ', kLarghezzaCms);
-        if (taglio == std::string::npos || taglio == 0) taglio = kLarghezzaCms;
-        r.push_back(riga + valore.substr(0, taglio));
-        valore.erase(0, taglio + (valore[taglio] == ' ' ? 1 : 0));
-        riga.assign(kRientroCms, ' ');
-    }
-    r.push_back(riga + valore);
-}
-
 std::string lettura(LetturaCms l) {
     return l == LetturaCms::Separata ? "verifica CMS separata (Cass. SS.UU. 16303/2018)" : "CMS nel TEG";
 }
@@ -141,11 +125,11 @@ std::vector<std::string> righeVerificaCms(const DatiCms& d, const EsitoCms& e, s
     const auto importo = [&](std::optional<double> x) { return x ? formatta(*x, maschera) : kNd; };
     const auto numero = [&](std::optional<double> x) { return x ? formatta(*x, "#,###,###,###,##0") : kNd; };
     std::vector<std::string> r = {"   VERIFICA DELLA CMS NEI PERIODI FINO AL 31/12/2009", "  "};
-    voceCms(r, "Lettura", lettura(d.lettura) + ", dalle impostazioni");
+    voce(r, "Lettura", lettura(d.lettura) + ", dalle impostazioni");
     if (!e.applicata() || !d.fine) {
-        voceCms(r, "Esito CMS", e.esito);
+        voce(r, "Esito CMS", e.esito);
         if (e.caso == EsitoCms::Caso::CmsNelTeg || e.caso == EsitoCms::Caso::LetturaNelTeg)
-            voceCms(r, "", "la CMS è nel T.E.G. confrontato con la soglia qui sopra");
+            voce(r, "", "la CMS è nel T.E.G. confrontato con la soglia qui sopra");
         r.insert(r.end(), {"  ", "   ------------------------------------------------------------------------", "  "});
         return r;
     }
@@ -153,31 +137,31 @@ std::vector<std::string> righeVerificaCms(const DatiCms& d, const EsitoCms& e, s
     const std::string massimo = importo(d.massimoScoperto);
     const std::string divisore = numero(d.divisore);
     const std::string soglia = d.soglia ? d.soglia->testo() : kNd;
-    voceCms(r, "CMS addebitata",
-            cms + " (lato interessi " + importo(d.cmsInteressi) + ", lato spese " + importo(d.cmsSpese) + ")");
-    voceCms(r, "Massimo scoperto", massimo);
+    voce(r, "CMS addebitata",
+         cms + " (lato interessi " + importo(d.cmsInteressi) + ", lato spese " + importo(d.cmsSpese) + ")");
+    voce(r, "Massimo scoperto", massimo);
     if (d.bancaItalia)
-        voceCms(r, "T.E.G. senza CMS",
-                "(" + importo(d.interessi) + " + " + importo(d.altriInteressi) + ") x " + divisore + " / " +
-                    importo(d.numeri) + " + (" + importo(d.spese) + " + " + importo(d.altriOneri) + ") x 100 / " +
-                    importo(d.fido) + " = " + e.tegSenzaCms);
+        voce(r, "T.E.G. senza CMS",
+             "(" + importo(d.interessi) + " + " + importo(d.altriInteressi) + ") x " + divisore + " / " +
+                 importo(d.numeri) + " + (" + importo(d.spese) + " + " + importo(d.altriOneri) + ") x 100 / " +
+                 importo(d.fido) + " = " + e.tegSenzaCms);
     else
-        voceCms(r, "T.E.G. senza CMS",
-                "(" + importo(d.interessi) + " + " + importo(d.altriInteressi) + " + " + importo(d.spese) + " + " +
-                    importo(d.altriOneri) + ") x " + divisore + " / " + importo(d.numeri) + " = " + e.tegSenzaCms);
-    voceCms(r, "Tasso soglia del periodo", soglia);
-    voceCms(r, "Tasso CMS", cms + " x 100 / " + massimo + " = " + e.tassoCms);
-    voceCms(r, "CMS media del trimestre", d.cmsMedia && d.cmsMedia->unita ? d.cmsMedia->testoAlmeno(2) : kNd);
-    voceCms(r, "CMS soglia", d.cmsMedia && d.cmsMedia->unita ? formulaSoglia(*d.cmsMedia, d.norma) : kNd);
-    voceCms(r, "Eccedenza CMS",
-            cms + " - " + e.sogliaCms + " x " + massimo + " / 100 = " + e.eccedenza +
-                " (solo se il tasso CMS supera la CMS soglia)");
-    voceCms(r, "Margine interessi",
-            "(" + soglia + " - " + e.tegSenzaCms + ") x " + importo(d.numeri) + " / " + divisore + " = " + e.margine);
-    voceCms(r, "Esito CMS", e.esito);
-    voceCms(r, "Riferimento",
-            "Cass. SS.UU. 16303/2018: T.E.G. senza CMS contro la soglia, tasso CMS contro la CMS "
-            "soglia, eccedenza CMS compensata con il margine degli interessi");
+        voce(r, "T.E.G. senza CMS",
+             "(" + importo(d.interessi) + " + " + importo(d.altriInteressi) + " + " + importo(d.spese) + " + " +
+                 importo(d.altriOneri) + ") x " + divisore + " / " + importo(d.numeri) + " = " + e.tegSenzaCms);
+    voce(r, "Tasso soglia del periodo", soglia);
+    voce(r, "Tasso CMS", cms + " x 100 / " + massimo + " = " + e.tassoCms);
+    voce(r, "CMS media del trimestre", d.cmsMedia && d.cmsMedia->unita ? d.cmsMedia->testoAlmeno(2) : kNd);
+    voce(r, "CMS soglia", d.cmsMedia && d.cmsMedia->unita ? formulaSoglia(*d.cmsMedia, d.norma) : kNd);
+    voce(r, "Eccedenza CMS",
+         cms + " - " + e.sogliaCms + " x " + massimo + " / 100 = " + e.eccedenza +
+             " (solo se il tasso CMS supera la CMS soglia)");
+    voce(r, "Margine interessi",
+         "(" + soglia + " - " + e.tegSenzaCms + ") x " + importo(d.numeri) + " / " + divisore + " = " + e.margine);
+    voce(r, "Esito CMS", e.esito);
+    voce(r, "Riferimento",
+         "Cass. SS.UU. 16303/2018: T.E.G. senza CMS contro la soglia, tasso CMS contro la CMS "
+         "soglia, eccedenza CMS compensata con il margine degli interessi");
     r.insert(r.end(), {"  ", "   ------------------------------------------------------------------------", "  "});
     return r;
 }

@@ -35,20 +35,27 @@ nlohmann::json esegui(const std::vector<std::string>& args) {
 }
 
 // Lire and Euro, CMS on either side, both formulas, every rule (chosen or by date, across the change of
-// 14/05/2011), the class limits of 2010 and 2017, a leap year.
+// 14/05/2011), both sides of the class limits in euro and lire, a leap year with either days-of-year
+// factor.
 TEST(CifreAttese, PeriodiCampoPerCampo) {
     test::CartellaTemporanea dir;
     std::ostringstream out, err;
     ASSERT_EQ(cli::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()},
                           out, err),
               0);
-    const std::pair<const char*, const char*> casi[] = {
-        {VANTREL_EXAMPLES_DIR "/periodi.csv", VANTREL_TEST_DATA "/periodi_attesi.csv"},
-        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv"}};
-    for (const auto& [ingresso, file] : casi) {
+    struct Caso {
+        const char *ingresso, *file, *divisore;
+    };
+    const Caso casi[] = {
+        {VANTREL_EXAMPLES_DIR "/periodi.csv", VANTREL_TEST_DATA "/periodi_attesi.csv", "bisestile"},
+        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv", nullptr},
+        {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_365_attesi.csv", "36500"}};
+    for (const auto& [ingresso, file, divisore] : casi) {
         const Righe attese = dividi(test::leggiTesto(file));
-        const auto uscita =
-            esegui({"teg", ingresso, "--formato", "json", "--cartella", dir.cartella(), "--oggi", "15/03/2026"});
+        std::vector<std::string> args = {"teg",        ingresso,       "--formato", "json",
+                                         "--cartella", dir.cartella(), "--oggi",    "15/03/2026"};
+        if (divisore) args.insert(args.end(), {"--divisore", divisore});
+        const auto uscita = esegui(args);
         ASSERT_EQ(uscita.size() + 1, attese.size()) << file;
         for (std::size_t r = 1; r < attese.size(); ++r) {
             const auto& u = uscita[r - 1];

@@ -83,5 +83,43 @@ TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
         << csv.out;
 }
 
+// The amount is in the currency of the date (lire up to 31/12/2001) unless --valuta says otherwise, and
+// "fino a" holds its limit: 5.000 euro are 9.681.350 lire, 10 million lire 5.164,57 euro (the decrees'
+// classes of 1999 and 2003). No surcharge of default interest before the decree of 25/03/2003.
+TEST(ComandoSoglie, ImportoNellaValutaDellaData) {
+    test::CartellaTemporanea dir;
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file(kFileSerieUfficiale));
+    struct Caso {
+        const char *data, *importo, *valuta;
+        int codice;
+        const char *classe, *come;
+    };
+    const Caso casi[] = {
+        {"15/02/1999", "10.000.000", nullptr, 0, "fino a 10 milioni di lire", "10.000.000 lire (la valuta della data)"},
+        {"15/02/1999", "10.000.001", nullptr, 0, "oltre 10 milioni di lire", "10.000.001 lire (la valuta della data)"},
+        {"15/02/1999", "5000", "euro", 0, "fino a 10 milioni di lire", "5.000,00 euro (--valuta)"},
+        {"15/02/2003", "5000", nullptr, 0, "fino a 5.000 euro", "5.000,00 euro (la valuta della data)"},
+        {"15/02/2003", "5000,01", nullptr, 0, "oltre 5.000 euro", "5.000,01 euro (la valuta della data)"},
+        {"15/02/2003", "10.000.000", "lire", 0, "oltre 5.000 euro", "10.000.000 lire (--valuta)"},
+        {"15/02/2003", "5000", "dollari", 2, "", ""},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.data) + " " + c.importo);
+        std::vector<std::string> args = {"soglie",    "--data",  c.data,       "--categoria",  "aperture di credito",
+                                         "--importo", c.importo, "--cartella", dir.cartella(), "--formato",
+                                         "json"};
+        if (c.valuta) args.insert(args.end(), {"--valuta", c.valuta});
+        const Esito e = esegui(args);
+        ASSERT_EQ(e.codice, c.codice) << e.err;
+        if (c.codice != 0) continue;
+        const auto json = nlohmann::json::parse(e.out);
+        ASSERT_EQ(json.size(), 1u);
+        EXPECT_EQ(json[0]["classe"], c.classe);
+        EXPECT_EQ(json[0]["importo"], c.come);
+        EXPECT_EQ(json[0]["soglia_mora"], "");
+        EXPECT_NE(json[0]["maggiorazione_mora"].get<std::string>().find("D.M. 25/03/2003"), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace vantrel

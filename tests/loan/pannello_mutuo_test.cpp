@@ -102,6 +102,7 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
         EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
+        EXPECT_EQ(m["TxtTaeg"].testo, "") << "no TAEG of a refused loan";
         for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})
             for (const char* brutto : {"inf", "nan", "INF", "NAN"})
                 EXPECT_EQ(m[f].testo.find(brutto), std::string::npos) << f << ": " << m[f].testo;

@@ -68,6 +68,16 @@ TEST_F(VerificaUsuraMutuo, LaSolaAssicurazionePortaUnCreditoPersonaleOltreLaSogl
     t.clicca("cmdVerificaUsura");
     EXPECT_EQ(campo("txtTegUsura"), "23,0486");
     EXPECT_EQ(campo("txtEsitoUsura"), "oltre la soglia di 4,7236 punti");
+
+    // The loan's initial expenses changed after a check count at the next one: net 8.500 (27,1402,
+    // tools/cifre_attese.py's bisection); written inquiry expenses stand in their place.
+    metti("SpesaUT", "500");
+    t.clicca("CmdCalcola");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtTegUsura"), "27,1402");
+    metti("txtSpeseIstruttoria", "0");
+    t.clicca("cmdVerificaUsura");
+    EXPECT_EQ(campo("txtTegUsura"), "23,0486");
 }
 
 TEST_F(VerificaUsuraMutuo, LaMoraSiConfrontaConLaSogliaDelTegmPiuLaMaggiorazione) {

@@ -1,5 +1,7 @@
 #include "rates/lettura_serie.h"
+#include "rates/riferimento_serie.h"
 #include "rates/soglia_ufficiale.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,28 @@ TEST(SerieUfficiale, LimitiDelleClassi) {
     };
     for (const auto& [classe, importo, valuta, dentro] : casi)
         EXPECT_EQ(leggiClasse(classe).contiene(importo, valuta), dentro) << classe << " " << importo;
+}
+
+// The folder's series is read once, and again whenever the file changes: a broken file says why
+// (and is not read again for every period), a file put right or replaced is seen at once.
+TEST(SerieUfficiale, SerieDellaCartellaSegueIlFile) {
+    test::CartellaTemporanea dir;
+    const std::string file = dir.file(kFileSerieUfficiale);
+    const std::string buona = test::leggiTesto(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv");
+    std::string errore;
+    EXPECT_FALSE(serieDellaCartella(dir.cartella(), errore)) << "no file";
+    EXPECT_FALSE(errore.empty());
+    test::scriviTesto(file, buona + "riga;sbagliata\n");
+    EXPECT_FALSE(serieDellaCartella(dir.cartella(), errore));
+    EXPECT_FALSE(errore.empty());
+    test::scriviTesto(file, buona);
+    const auto serie = serieDellaCartella(dir.cartella(), errore);
+    ASSERT_TRUE(serie);
+    EXPECT_EQ(serieDellaCartella(dir.cartella(), errore), serie) << "read once";
+    test::scriviTesto(file, buona.substr(0, buona.find("\n01/01/2000")) + "\n");
+    const auto ridotta = serieDellaCartella(dir.cartella(), errore);
+    ASSERT_TRUE(ridotta);
+    EXPECT_LT(ridotta->righe().size(), serie->righe().size());
 }
 
 } // namespace

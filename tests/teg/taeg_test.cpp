@@ -1,8 +1,11 @@
 #include "common/maschera_formato.h"
 #include "support/taeg_fixture.h"
 #include "teg/categoria_conto.h"
+#include "teg/riepilogo.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace vantrel {
 namespace {
@@ -70,6 +73,10 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     w->clicca("Command4");
     EXPECT_EQ(t("dal"), "01/07/2024");
     EXPECT_EQ(t("al"), "30/09/2024");
+    ctx.stato.imposta.divisoreSempre365(true); // the setting "36.500 sempre"
+    w->seleziona("Combo1", 17);
+    EXPECT_EQ(t("ga"), "36500");
+    ctx.stato.imposta.divisoreSempre365(false);
     w->seleziona("Combo1", 16); // 2023
     EXPECT_EQ(t("ga"), "36500");
     w->clicca("Command2");
@@ -172,6 +179,87 @@ TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
             campo(n, v);
         w->clicca("OK");
         EXPECT_EQ(t("TSM"), c.tsm) << c.anno;
+    }
+}
+
+// The audit block names what the threshold stands on: the official category and the threshold
+// published for the class beside the exact one (the decrees' figures: 3rd quarter 2008 "oltre 5.000
+// euro" TEGM 9,87, threshold 14,805; 1st quarter 2012 "fino a 5.000 euro" TEGM 11, threshold 17,75),
+// and the days of the year with the reason.
+TEST_F(FinestraTaeg, BloccoDellaSogliaNominaCategoriaPubblicataEGiorni) {
+    struct Caso {
+        const char *chiave, *dal, *al, *norma, *accordato;
+        std::initializer_list<float> medie;
+        bool sempre365;
+        const char *soglia, *pubblicata, *giorni;
+    };
+    const Caso casi[] = {
+        {"32008",
+         "01/07/2008",
+         "30/09/2008",
+         "Option3",
+         "10.000",
+         {12.97f, 9.87f},
+         false,
+         "14,805",
+         "14,805 (oltre 5.000 euro)",
+         "36.600: il 2008 è bisestile"},
+        {"12012",
+         "01/01/2012",
+         "31/03/2012",
+         "Option5",
+         "5.000",
+         {11, 9.31f},
+         true,
+         "17,75",
+         "17,75 (fino a 5.000 euro)",
+         "36.500: impostazione \"Divisore dell'anno: 36.500 sempre\""},
+        {"12013",
+         "01/01/2013",
+         "31/03/2013",
+         "Option5",
+         "5.000",
+         {11, 9.31f},
+         false,
+         "17,75",
+         "18,15 (fino a 5.000 euro)",
+         "36.500: il 2013 non è bisestile"},
+    };
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file("serie-ufficiale.csv"));
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.dal);
+        periodo(c.chiave, c.medie);
+        ctx.stato.imposta.divisoreSempre365(c.sempre365);
+        w->clicca("euro");
+        w->clicca(c.norma);
+        w->incolla("dal", c.dal);
+        w->incolla("al", c.al);
+        for (const auto& [n, v] : kBase)
+            campo(n, v);
+        campo("fido", c.accordato);
+        w->clicca("OK");
+        EXPECT_EQ(t("ga"), std::string(c.giorni).substr(0, 6) == "36.600" ? "36600" : "36500");
+        const auto righe = w->calcolo().righeCatenaSoglia();
+        const auto riga = [&](const std::string& etichetta) {
+            for (const std::string& r : righe)
+                if (r.starts_with("   " + etichetta)) return r.substr(30);
+            return std::string("(assente)");
+        };
+        EXPECT_EQ(riga("Tasso soglia"), std::string(c.soglia) + " (esatto, secondo la regola)");
+        const auto sommario = riepilogoCalcolo(*w, maschere::euro);
+        EXPECT_NE(std::find_if(sommario.begin(), sommario.end(),
+                               [&](const std::string& r) {
+                                   return r.find("Tasso soglia del periodo:") != std::string::npos &&
+                                          r.ends_with(" " + std::string(c.soglia));
+                               }),
+                  sommario.end())
+            << "the summary's threshold line, exact";
+        EXPECT_EQ(riga("Soglia pubblicata"), c.pubblicata);
+        EXPECT_EQ(riga("Giorni dell'anno"), c.giorni);
+        EXPECT_EQ(riga("Categoria"), "Conto Corrente");
+        EXPECT_NE(std::find(righe.begin(), righe.end(),
+                            std::string(30, ' ') + "categoria ufficiale: APERTURE DI CREDITO IN CONTO CORRENTE"),
+                  righe.end());
     }
 }
 
