@@ -5,10 +5,8 @@
 // imports the quarters of an account and shows the account summary with its chart. With
 // --cattura FILE.png it saves the whole calculation window as a picture and ends.
 #include "applicazione.h"
-#include "common/servizi_simulati.h"
-#include "grafico_pratica.h"
+#include "composizione.h"
 #include "legame_finestra.h"
-#include "messaggi_qt.h"
 #include "qt_testo.h"
 #include "vista_principale.h"
 #include "vista_soglie_ufficiali.h"
@@ -97,16 +95,13 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     const QString cartella = args.size() > 1 ? args.at(1) : QStringLiteral(".");
 
-    vantrel::gui::MessaggiQt messaggi;
-    vantrel::OrologioDiSistema data;
+    // The program's own services, the file dialogs answered in advance.
     vantrel::RisposteProgrammate file;
-    vantrel::gui::DisegnoGraficoQt grafico;
-    vantrel::Contesto ctx;
-    ctx.servizi.messaggi = &messaggi;
-    ctx.servizi.orologio = &data;
-    ctx.servizi.file = &file;
-    ctx.servizi.grafico = &grafico;
-    VistaPrincipale finestra(ctx, vantrel::gui::ss(cartella));
+    const std::string dati = vantrel::gui::ss(cartella);
+    vantrel::app::Programma programma({dati, dati, cartella}, {.file = &file});
+    vantrel::Contesto& ctx = programma.contesto();
+    vantrel::ServizioMessaggi* messaggi = ctx.servizi.messaggi;
+    VistaPrincipale& finestra = programma.finestra();
     if (!finestra.modello().avvio()) return 0;
 
     vantrel::gui::LegameFinestra& l = finestra.taeg()->legame();
@@ -125,7 +120,7 @@ int main(int argc, char** argv) {
         file.aggiungi(vantrel::gui::ss(args.at(i + 1)));
         ctx.servizi.messaggi = &file; // the note on the ignored columns would cover the table
         f.clicca(controlli<vantrel::ControlliPratica>(f.schema()).importaPeriodi);
-        ctx.servizi.messaggi = &messaggi;
+        ctx.servizi.messaggi = messaggi;
     } else if (args.contains(QStringLiteral("--mutuo"))) {
         mutuo(finestra, f);
     } else {

@@ -1,21 +1,7 @@
 #include "applicazione.h"
-#include "avvio_calcolatrice.h"
-#include "common/servizi_simulati.h"
-#include "dialogo_file_qt.h"
-#include "ftp_in_attesa.h"
-#include "grafico_pratica.h"
-#include "messaggi_qt.h"
-#include "platform/connessione.h"
-#include "platform/disco_posix.h"
-#include "platform/ftp_curl.h"
-#include "platform/lettore_zip.h"
-#include "platform/qt/stampante_qt.h"
-#include "platform/xlsx/scrittore_xlsx_file.h"
+#include "composizione.h"
 #include "qt_testo.h"
-#include "scelta_stampa_qt.h"
 #include "shell/cartella_programma.h"
-#include "stampante_dialogo.h"
-#include "stampanti_pdf_qt.h"
 #include "vista_principale.h"
 #include "vista_taeg.h"
 
@@ -24,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -145,39 +130,15 @@ int main(int argc, char** argv) {
     // Ends the program as soon as the calculation window is on screen: a start-up time check.
     const bool uscitaDopoAvvio = QApplication::arguments().contains(QStringLiteral("--uscita-dopo-avvio"));
 
-    vantrel::gui::MessaggiQt messaggi;
-    vantrel::gui::DialogoFileQt file;
-    // "Imposta stampante" sets up this printer; each document then goes through the print dialog,
-    // a PDF proposed in the user's documents.
-    QPrinter printer(QPrinter::HighResolution);
-    vantrel::gui::SceltaStampaQt dialogoStampa;
-    QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documenti.isEmpty() || !QDir(documenti).exists()) documenti = QDir::homePath();
-    vantrel::gui::StampanteDialogo stampante(printer, dialogoStampa, messaggi, documenti);
-    vantrel::gui::AvvioCalcolatrice calcolatrice;
-    vantrel::OrologioDiSistema data;
-    vantrel::Contesto ctx;
-    ctx.servizi.messaggi = &messaggi;
-    ctx.servizi.file = &file;
-    ctx.servizi.stampante = &stampante;
-    ctx.servizi.processi = &calcolatrice;
-    ctx.servizi.orologio = &data;
-    vantrel::FtpCurl reteCurl;
-    vantrel::gui::FtpInAttesa rete(reteCurl); // the window repaints while the server answers
-    vantrel::ConnessioneDiSistema connessione;
-    vantrel::DiscoPosix disco;
-    ctx.servizi.rete = &rete;
-    ctx.servizi.connessione = &connessione;
-    ctx.servizi.disco = &disco;
-    const vantrel::LettoreZipZlib zip;
-    ctx.servizi.zip = &zip;
-
     const auto cartella = vantrel::cartellaProgramma(vantrel::gui::ss(QCoreApplication::applicationDirPath()));
-    vantrel::gui::VistaPrincipale finestra(ctx, cartella.cartella.string(), &printer);
-    finestra.modello().cartellaReport(
-        vantrel::cartellaReport(cartella,
-                                vantrel::gui::ss(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))
-            .string());
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    vantrel::app::Cartelle cartelle;
+    cartelle.programma = cartella.cartella.string();
+    cartelle.report = vantrel::cartellaReport(cartella, vantrel::gui::ss(documenti)).string();
+    // Each printout proposes its PDF in the user's documents.
+    cartelle.pdf = documenti.isEmpty() || !QDir(documenti).exists() ? QDir::homePath() : documenti;
+    vantrel::app::Programma programma(cartelle);
+    vantrel::gui::VistaPrincipale& finestra = programma.finestra();
     UscitaAlPrimoDisegno uscita(orologio);
     std::unique_ptr<MappaControlli> mappa;
     if (const QString percorso = qEnvironmentVariable("VANTREL_MAPPA_CONTROLLI"); !percorso.isEmpty())

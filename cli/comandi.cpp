@@ -7,6 +7,7 @@
 #include "comando_tassi.h"
 #include "comando_teg.h"
 #include "comune.h"
+#include "pratica_cli.h"
 #include "stampante_pdf.h"
 
 #include <filesystem>
@@ -19,7 +20,7 @@ namespace {
 
 int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     const std::string uso =
-        "Uso: vantrel-cli teg | mutuo | tassi | soglie | stampa | script ... (--help per ogni comando)\n";
+        "Uso: vantrel-cli teg | pratica | mutuo | tassi | soglie | stampa | script ... (--help per ogni comando)\n";
     if (args.empty()) {
         err << uso;
         return kUso;
@@ -31,6 +32,7 @@ int eseguiComando(std::vector<std::string> args, std::ostream& out, std::ostream
         return kOk;
     }
     if (comando == "teg") return comandoTeg(std::move(args), out, err);
+    if (comando == "pratica") return comandoPratica(std::move(args), out, err);
     if (comando == "script") return comandoScript(std::move(args), out, err);
     if (comando == "tassi") return comandoTassi(std::move(args), out, err);
     if (comando == "mutuo") return comandoMutuo(std::move(args), out, err);

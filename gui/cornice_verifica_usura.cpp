@@ -13,8 +13,8 @@
 namespace vantrel::gui {
 
 QGroupBox* corniceVerificaUsura(LegameFinestra& legame, QWidget* genitore) {
-    auto* box = new QGroupBox(QStringLiteral("Verifica usura"), genitore);
     const auto& c = controlli<ControlliVerificaUsura>(legame.finestra().schema());
+    auto* box = qobject_cast<QGroupBox*>(legame.crea(c.cornice, genitore)); // its own control: on no other tab
     auto* g = new QGridLayout(box);
     int r = 0;
     const auto riga = [&](const char* testo, int id) {

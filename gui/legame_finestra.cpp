@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace vantrel::gui {
@@ -56,6 +57,13 @@ std::optional<Tasto> tastoSenzaCarattere(int key) {
         return std::nullopt;
     }
 }
+
+// A tab widget whose tab bar can be replaced after it is made (before any tab is added).
+class SchedeLegate : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+    using QTabWidget::setTabBar;
+};
 
 // The model counts characters, QString UTF-16 units (two for a character beyond U+FFFF).
 int posizioneQt(const QString& t, int caratteri) {
@@ -126,7 +134,7 @@ QWidget* LegameFinestra::crea(int id, QWidget* genitore) {
         break;
     }
     case Tipo::Scheda:
-        w = new QTabWidget(genitore);
+        w = new SchedeLegate(genitore);
         break;
     }
     lega(id, w);
@@ -211,9 +219,14 @@ void LegameFinestra::collega(int id, QWidget* w) {
             });
         });
     } else if (auto* t = qobject_cast<QTabWidget*>(w)) {
-        connect(t, &QTabWidget::currentChanged, this, [this, nome](int i) {
+        // The model hears of a new tab before the page changes: the focused field of the old page, hidden
+        // then, reports its leaving with the model already on the new tab, which the update keeps.
+        auto* s = dynamic_cast<SchedeLegate*>(t);
+        QTabBar* barra = s && s->count() == 0 ? new QTabBar(s) : t->tabBar();
+        connect(barra, &QTabBar::currentChanged, this, [this, nome](int i) {
             if (!aggiornando_) f_.seleziona(nome, i);
         });
+        if (barra != t->tabBar()) s->setTabBar(barra); // the tab widget's own page change comes after ours
     }
 }
 

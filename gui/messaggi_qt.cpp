@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 namespace vantrel::gui {
 
@@ -29,17 +31,28 @@ Risposta MessaggiQt::mostra(const Messaggio& m) {
         box.setIcon(QMessageBox::Question);
         break;
     }
-    QPushButton* ok = box.addButton(QMessageBox::Ok);
-    ok->setText(QStringLiteral("OK"));
-    QPushButton* annulla = nullptr;
-    if (m.pulsanti == Pulsanti::OkAnnulla) {
-        annulla = box.addButton(QMessageBox::Cancel);
-        annulla->setText(QStringLiteral("Annulla"));
+    // Each button with its answer, in the order shown; the last is the one Esc takes.
+    std::vector<std::pair<QPushButton*, Risposta>> pulsanti;
+    const auto aggiungi = [&](QMessageBox::StandardButton b, const char* testo, Risposta r) {
+        QPushButton* p = box.addButton(b);
+        p->setText(QString::fromUtf8(testo));
+        pulsanti.emplace_back(p, r);
+    };
+    if (m.pulsanti == Pulsanti::SiNoAnnulla) {
+        aggiungi(QMessageBox::Yes, "&Sì", Risposta::Si);
+        aggiungi(QMessageBox::No, "&No", Risposta::No);
+    } else {
+        aggiungi(QMessageBox::Ok, "OK", Risposta::Ok);
     }
-    box.setDefaultButton(m.predefinita == Risposta::Annulla && annulla ? annulla : ok);
-    if (annulla) box.setEscapeButton(annulla);
+    if (m.pulsanti != Pulsanti::Ok) aggiungi(QMessageBox::Cancel, "Annulla", Risposta::Annulla);
+    box.setDefaultButton(pulsanti.front().first);
+    for (const auto& [p, r] : pulsanti)
+        if (r == m.predefinita) box.setDefaultButton(p);
+    if (pulsanti.size() > 1) box.setEscapeButton(pulsanti.back().first);
     box.exec();
-    return box.clickedButton() == ok ? Risposta::Ok : Risposta::Annulla;
+    for (const auto& [p, r] : pulsanti)
+        if (box.clickedButton() == p) return r;
+    return pulsanti.size() > 1 ? Risposta::Annulla : Risposta::Ok;
 }
 
 } // namespace vantrel::gui

@@ -4,7 +4,7 @@
 
 namespace vantrel::gui {
 
-/// Message and question boxes shown with QMessageBox, buttons "OK" and "Annulla".
+/// Message and question boxes shown with QMessageBox, buttons "OK", "Sì", "No" and "Annulla".
 class MessaggiQt : public ServizioMessaggi {
 public:
     Risposta mostra(const Messaggio& m) override;

@@ -42,6 +42,10 @@ void StampanteDialogo::riga(const std::string& testo) {
     operazioni_.push_back([testo](Stampante& s) { s.riga(testo); });
 }
 
+void StampanteDialogo::immagine(std::string_view png) {
+    operazioni_.push_back([png = std::string(png)](Stampante& s) { s.immagine(png); });
+}
+
 void StampanteDialogo::nuovaPagina() {
     operazioni_.push_back([](Stampante& s) { s.nuovaPagina(); });
 }

@@ -29,6 +29,7 @@ public:
     void dimensione(double punti) override;
     void grassetto(bool attivo) override;
     void riga(const std::string& testo) override;
+    void immagine(std::string_view png) override;
     void nuovaPagina() override;
     /// Runs the dialog and prints; a cancel is not an error.
     std::string fine() override;

@@ -39,41 +39,12 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     g->addWidget(legame_->crea(c.accessoConPassword, this), 3, 1, Qt::AlignLeft); // clicks beside its text miss it
     v->addLayout(g);
 
-    auto* frame = legame_->crea(c.corniceOrientamento, this);
-    auto* gf = new QGridLayout(frame);
-    gf->addWidget(legame_->crea(c.verticale, frame), 0, 0);
-    gf->addWidget(legame_->crea(c.orizzontale, frame), 0, 1);
-    gf->addWidget(legame_->crea(c.etichettaRighe, frame), 1, 0, 1, 2);
-    gf->addWidget(legame_->crea(c.righeVerticale, frame), 2, 0);
-    gf->addWidget(legame_->crea(c.righeOrizzontale, frame), 2, 1);
-    auto* nota = qobject_cast<QLabel*>(legame_->crea(c.nota, frame));
-    nota->setWordWrap(true);
-    gf->addWidget(nota, 3, 0, 1, 2);
-    auto* divisore = legame_->crea(c.corniceDivisore, this);
-    auto* gd = new QVBoxLayout(divisore);
-    gd->addWidget(legame_->crea(c.divisoreSempre365, divisore));
-    gd->addWidget(legame_->crea(c.divisoreBisestile, divisore));
-    auto* colonna = new QVBoxLayout;
-    colonna->addWidget(frame);
-    colonna->addWidget(divisore);
     auto* riquadri = new QHBoxLayout;
+    auto* colonna = new QVBoxLayout;
+    colonna->addWidget(corniceStampa());
+    colonna->addWidget(corniceDivisore());
     riquadri->addLayout(colonna);
-
-    auto* server = legame_->crea(c.corniceServer, this);
-    auto* gs = new QGridLayout(server);
-    const auto rigaServer = [&](int r, int etichetta, int campo) {
-        gs->addWidget(legame_->crea(etichetta, server), r, 0);
-        gs->addWidget(legame_->crea(campo, server), r, 1);
-    };
-    rigaServer(0, c.etichettaTipoServer, c.tipoServer);
-    rigaServer(1, c.etichettaIndirizzoServer, c.indirizzoServer);
-    rigaServer(2, c.etichettaUtenteServer, c.utenteServer);
-    rigaServer(3, c.etichettaPasswordServer, c.passwordServer);
-    legame_->w<QLineEdit>(c.passwordServer)->setEchoMode(QLineEdit::Password);
-    gs->addWidget(legame_->crea(c.ftpSenzaTls, server), 4, 1, Qt::AlignLeft);
-    rigaServer(5, c.etichettaCertificati, c.certificati);
-    legame_->w<QLineEdit>(c.indirizzoServer)->setMinimumWidth(360);
-    riquadri->addWidget(server, 1);
+    riquadri->addWidget(corniceServer(), 1);
     v->addLayout(riquadri);
 
     auto* cms = legame_->crea(c.corniceCms, this);
@@ -98,6 +69,52 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
         if (modello_->chiusa()) emit chiusa();
     });
     legame_->aggiorna();
+}
+
+// The print orientation and the lines per page.
+QWidget* VistaImpostazioni::corniceStampa() {
+    const auto& c = controlli<ControlliImpostazioni>(modello_->schema());
+    auto* frame = legame_->crea(c.corniceOrientamento, this);
+    auto* gf = new QGridLayout(frame);
+    gf->addWidget(legame_->crea(c.verticale, frame), 0, 0);
+    gf->addWidget(legame_->crea(c.orizzontale, frame), 0, 1);
+    gf->addWidget(legame_->crea(c.etichettaRighe, frame), 1, 0, 1, 2);
+    gf->addWidget(legame_->crea(c.righeVerticale, frame), 2, 0);
+    gf->addWidget(legame_->crea(c.righeOrizzontale, frame), 2, 1);
+    auto* nota = qobject_cast<QLabel*>(legame_->crea(c.nota, frame));
+    nota->setWordWrap(true);
+    gf->addWidget(nota, 3, 0, 1, 2);
+    return frame;
+}
+
+// The days of the year of the TEG formulas.
+QWidget* VistaImpostazioni::corniceDivisore() {
+    const auto& c = controlli<ControlliImpostazioni>(modello_->schema());
+    auto* divisore = legame_->crea(c.corniceDivisore, this);
+    auto* gd = new QVBoxLayout(divisore);
+    gd->addWidget(legame_->crea(c.divisoreSempre365, divisore));
+    gd->addWidget(legame_->crea(c.divisoreBisestile, divisore));
+    return divisore;
+}
+
+// The server of the rate-set download.
+QWidget* VistaImpostazioni::corniceServer() {
+    const auto& c = controlli<ControlliImpostazioni>(modello_->schema());
+    auto* server = legame_->crea(c.corniceServer, this);
+    auto* gs = new QGridLayout(server);
+    const auto rigaServer = [&](int r, int etichetta, int campo) {
+        gs->addWidget(legame_->crea(etichetta, server), r, 0);
+        gs->addWidget(legame_->crea(campo, server), r, 1);
+    };
+    rigaServer(0, c.etichettaTipoServer, c.tipoServer);
+    rigaServer(1, c.etichettaIndirizzoServer, c.indirizzoServer);
+    rigaServer(2, c.etichettaUtenteServer, c.utenteServer);
+    rigaServer(3, c.etichettaPasswordServer, c.passwordServer);
+    legame_->w<QLineEdit>(c.passwordServer)->setEchoMode(QLineEdit::Password);
+    gs->addWidget(legame_->crea(c.ftpSenzaTls, server), 4, 1, Qt::AlignLeft);
+    rigaServer(5, c.etichettaCertificati, c.certificati);
+    legame_->w<QLineEdit>(c.indirizzoServer)->setMinimumWidth(360);
+    return server;
 }
 
 VistaImpostazioni::~VistaImpostazioni() {

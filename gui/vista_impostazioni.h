@@ -23,6 +23,10 @@ signals:
     void chiusa();
 
 private:
+    QWidget* corniceStampa();
+    QWidget* corniceDivisore();
+    QWidget* corniceServer();
+
     std::unique_ptr<FinestraImpostazioni> modello_;
     LegameFinestra* legame_;
 };

@@ -68,6 +68,8 @@ VistaPrincipale::VistaPrincipale(Contesto& ctx, const std::string& cartella, QPr
     costruisciPannello();
     legame_->aggiorna();
     resize(1100, 820);
+    // The screen's own size arrives after the windows opened (a maximized frame): they follow it.
+    area_->viewport()->installEventFilter(this);
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
         if (w && w->widget() == vista(TipoFinestra::Taeg)) centraTaeg();
     });
@@ -161,6 +163,16 @@ void VistaPrincipale::elencaFinestre(QMenu* menu) {
             area_->setActiveSubWindow(sub);
         });
         vociFinestre_ << a;
+    }
+}
+
+void VistaPrincipale::contieniFiglie() const {
+    const QSize spazio = area_->viewport()->size();
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (sub->isMinimized() || sub->isMaximized()) continue;
+        if (sub->width() > spazio.width() || sub->height() > spazio.height())
+            sub->resize(sub->size().boundedTo(spazio).expandedTo(sub->minimumSizeHint()));
+        sub->move(dentro(sub->pos(), sub->size(), spazio));
     }
 }
 
@@ -354,6 +366,24 @@ void VistaPrincipale::termina() {
     QApplication::quit();
 }
 
+std::vector<ListaAperta> VistaPrincipale::listeAperte() {
+    std::vector<ListaAperta> liste;
+    const auto aggiungi = [&](ModificaLista& l, const Finestra& f, int nome) {
+        liste.push_back({[&l] { return l.righeNonSalvate(); },
+                         [&l, &f, nome] { return l.salvaPrimaDiUscire(nome >= 0 ? f.testo(nome) : std::string()); }});
+    };
+    if (VistaTaeg* t = taeg()) {
+        Taeg& m = t->modello();
+        aggiungi(m.report().lista(), m, controlli<ControlliReportTeg>(m.schema()).nomeReport);
+        if (FinestraTesto* stp1 = m.report().finestraTesto()) aggiungi(stp1->lista(), *stp1, -1);
+    }
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (auto* v = qobject_cast<VistaGenerica*>(sub->widget()))
+            if (auto* stp2 = dynamic_cast<GestoreReport*>(&v->modello()))
+                aggiungi(stp2->lista(), *stp2, controlli<ControlliGestioneReport>(stp2->schema()).nomeReport);
+    return liste;
+}
+
 void VistaPrincipale::centra() {
     const std::optional<Dimensioni> taeg =
         vista(TipoFinestra::Taeg) ? std::optional(dimensioni(vista(TipoFinestra::Taeg)->parentWidget()->size()))
@@ -384,9 +414,18 @@ void VistaPrincipale::resizeEvent(QResizeEvent* e) {
     centra();
 }
 
+bool VistaPrincipale::eventFilter(QObject* o, QEvent* e) {
+    if (o == area_->viewport() && e->type() == QEvent::Resize) contieniFiglie();
+    return QMainWindow::eventFilter(o, e);
+}
+
 void VistaPrincipale::closeEvent(QCloseEvent* e) {
+    // The close button and Alt+F4 end the program at once, unless rows would be lost.
+    if (!terminata_ && !modello_->chiudiDallaCornice()) {
+        e->ignore();
+        return;
+    }
     e->accept();
-    if (!terminata_) termina(); // closing the frame ends the program at once, without the question
 }
 
 } // namespace vantrel::gui

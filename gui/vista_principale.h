@@ -40,6 +40,8 @@ public:
     void centra();
     /// Sizes a child window to show all it can of itself, and moves it wholly inside the visible area.
     void adatta(QMdiSubWindow* sub) const;
+    /// Shrinks the child windows that the visible area can no longer hold, and moves them inside it.
+    void contieniFiglie() const;
 
     // OspiteFinestre
     bool disponibile(TipoFinestra tipo) const override;
@@ -51,9 +53,11 @@ public:
     void mostraPrincipale() override;
     void login(Accesso& finestra) override;
     void termina() override;
+    std::vector<ListaAperta> listeAperte() override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

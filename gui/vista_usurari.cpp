@@ -6,6 +6,7 @@
 #include "legame_finestra.h"
 #include "qt_testo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -38,6 +39,14 @@ protected:
         o->text = rigaAllineata(qs(testoVisibile(ss(o->text))));
     }
 };
+
+// The sunken line between two categories of the rate fields.
+QFrame* lineaSottile(QWidget* genitore) {
+    auto* linea = new QFrame(genitore);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    return linea;
+}
 
 } // namespace
 
@@ -82,11 +91,33 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     : QWidget(parent), modello_(std::make_unique<Usurari>(ctx, std::move(server))),
       legame_(new LegameFinestra(*modello_, this)) {
     setWindowTitle(qs(modello_->schema().titolo()));
-    const auto& c = controlli<ControlliTassi>(modello_->schema());
     auto* v = new QVBoxLayout(this);
     v->setMenuBar(barraMenu());
 
-    auto* titolo = qobject_cast<QLabel*>(legame_->crea(c.titolo, this));
+    v->addWidget(titolo());
+    v->addLayout(periodo());
+
+    // The fields and the listing scroll on a screen too small for them; the buttons stay in sight.
+    auto* corpo = new QWidget;
+    auto* centro = new QHBoxLayout(corpo);
+    centro->setContentsMargins(0, 0, 0, 0);
+    centro->addWidget(campiTassi());
+    centro->addWidget(elenco(), 1);
+    v->addWidget(new AreaScorrevole(corpo, this), 1);
+
+    v->addLayout(comandi());
+
+    legame_->ordinaTab();
+    modello_->avanzamento = [this] { mostraAttesa(); };
+    legame_->dopoEvento([this] {
+        if (modello_->chiusa()) emit chiusa();
+    });
+    legame_->aggiorna();
+}
+
+// The window's title in a raised panel.
+QLabel* VistaUsurari::titolo() {
+    auto* titolo = qobject_cast<QLabel*>(legame_->crea(controlli<ControlliTassi>(modello_->schema()).titolo, this));
     titolo->setFrameShape(QFrame::Panel);
     titolo->setFrameShadow(QFrame::Raised);
     titolo->setAlignment(Qt::AlignCenter);
@@ -95,8 +126,12 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     ft.setPointSizeF(ft.pointSizeF() * 1.4);
     titolo->setFont(ft);
     titolo->setMinimumHeight(32);
-    v->addWidget(titolo);
+    return titolo;
+}
 
+// The quarter and the year shown, and the stored quarter to call back.
+QHBoxLayout* VistaUsurari::periodo() {
+    const auto& c = controlli<ControlliTassi>(modello_->schema());
     auto* periodo = new QHBoxLayout;
     const auto coppia = [&](int etichetta, int combo) {
         auto* l = qobject_cast<QLabel*>(legame_->crea(etichetta, this));
@@ -114,16 +149,12 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     legame_->widget(c.trimestre)->setMinimumWidth(50);
     legame_->widget(c.anno)->setMinimumWidth(70);
     legame_->widget(c.richiama)->setMinimumWidth(130);
-    v->addLayout(periodo);
+    return periodo;
+}
 
-    // The fields and the listing scroll on a screen too small for them; the buttons stay in sight.
-    auto* corpo = new QWidget;
-    auto* centro = new QHBoxLayout(corpo);
-    centro->setContentsMargins(0, 0, 0, 0);
-    centro->addWidget(campiTassi());
-    centro->addWidget(elenco(), 1);
-    v->addWidget(new AreaScorrevole(corpo, this), 1);
-
+// The state of the download with its wait bar and its stop, and the window's buttons.
+QHBoxLayout* VistaUsurari::comandi() {
+    const auto& c = controlli<ControlliTassi>(modello_->schema());
     auto* basso = new QHBoxLayout;
     auto* stato = qobject_cast<QLabel*>(legame_->crea(c.stato, this));
     stato->setTextFormat(Qt::PlainText);
@@ -153,14 +184,8 @@ VistaUsurari::VistaUsurari(Contesto& ctx, std::optional<ServerTassi> server, QWi
     pulsante(c.pulisci, QStringLiteral("Pulisci"));
     pulsante(c.scarica, QStringLiteral("Scarica tassi"));
     pulsante(c.esci, QStringLiteral("Esci"));
-    v->addLayout(basso);
-
-    legame_->ordinaTab();
-    modello_->avanzamento = [this] { mostraAttesa(); };
-    legame_->dopoEvento([this] {
-        if (modello_->chiusa()) emit chiusa();
-    });
-    legame_->aggiorna();
+    legame_->widget(c.esci)->setProperty(kAttivoInAttesa, true); // it cancels the download and closes
+    return basso;
 }
 
 VistaUsurari::~VistaUsurari() {
@@ -224,12 +249,7 @@ QWidget* VistaUsurari::campiTassi() {
             g->addWidget(e, riga, col);
         }
     };
-    const auto separatore = [&](int riga) {
-        auto* linea = new QFrame(box);
-        linea->setFrameShape(QFrame::HLine);
-        linea->setFrameShadow(QFrame::Sunken);
-        g->addWidget(linea, riga, 0, 1, 4);
-    };
+    const auto separatore = [&](int riga) { g->addWidget(lineaSottile(box), riga, 0, 1, 4); };
     separatore(1);
     etichetta(c.etichettaConto, 2, 0, 2);
     classe(2, c.etichettaContoFino, c.medioContoFino, c.sogliaContoFino);
@@ -288,6 +308,9 @@ QWidget* VistaUsurari::elenco() {
 
 void VistaUsurari::mostraAttesa() {
     legame_->aggiorna();
+    for (QAction* a : findChildren<QAction*>()) // the menu's entries, as their controls
+        if (const int id = modello_->schema().trova(ss(a->objectName())); id >= 0)
+            a->setEnabled((*modello_)[id].abilitato);
     const bool attesa = modello_->inAttesa();
     occupato_->setVisible(attesa);
     annulla_->setVisible(attesa);
@@ -303,10 +326,12 @@ void VistaUsurari::mostraAttesa() {
 }
 
 void VistaUsurari::closeEvent(QCloseEvent* e) {
-    if (modello_->inAttesa())
-        e->ignore(); // the download finishes first
-    else
-        QWidget::closeEvent(e);
+    if (modello_->inAttesa()) {
+        modello_->uscita(); // cancelled first; the window closes when the download has stopped
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }
 
 } // namespace vantrel::gui

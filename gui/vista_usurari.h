@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <memory>
 
+class QHBoxLayout;
+class QLabel;
 class QMenuBar;
 class QProgressBar;
 class QPushButton;
@@ -40,6 +42,9 @@ protected:
 
 private:
     QMenuBar* barraMenu();
+    QLabel* titolo();
+    QHBoxLayout* periodo();
+    QHBoxLayout* comandi();
     QWidget* campiTassi();
     QWidget* elenco();
     void mostraAttesa();

@@ -5,11 +5,11 @@
 set -euo pipefail
 
 packages=(
-    # building
-    build-essential cmake ninja-build clang-format
+    # building, and the house rules of tools/test.sh
+    build-essential cmake ninja-build clang-format clang-tidy
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-svg-dev qt6-charts-dev
     libcurl4-openssl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    libxlsxwriter-dev zlib1g-dev lld
+    libxlsxwriter-dev zlib1g-dev libsqlite3-dev libzip-dev libexpat1-dev lld
     # the manual pages (help2man in the Italian locale, compiled from the locales package)
     help2man locales
     # the tests and tools/: test servers and certificates, workbooks and PDFs read back, the user's

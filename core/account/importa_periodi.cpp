@@ -1,9 +1,10 @@
 #include "account/importa_periodi.h"
 
-#include "common/cp1252.h"
+#include "common/data_cella.h"
 #include "common/date.h"
 #include "common/numeri.h"
 #include "common/testo.h"
+#include "common/testo_confronto.h"
 #include "reports/file_report.h"
 
 #include <algorithm>
@@ -30,13 +31,11 @@ struct Alias {
     int ruolo;
 };
 
-// The headers of the columns that are not figures, as compared (see chiave).
+// The headers of the columns that are not figures, as compared (see chiaveTesto).
 constexpr Alias kIntestazioni[] = {
     {"dal", kDal},     {"al", kAl},           {"categoria", kCategoria},      {"valuta", kValuta},
     {"norma", kNorma}, {"formula", kFormula}, {"accordato", kAccordatoOFido},
 };
-
-std::string chiave(std::string_view s);
 
 // A word of a choice column and what it picks: the control clicked, or the category of account.
 struct Scelta {
@@ -54,7 +53,7 @@ Scelte scelteCategoria() {
     Scelte s;
     const auto& categorie = categorieConto();
     for (std::size_t k = 0; k < categorie.size(); ++k) {
-        s.voci.push_back({chiave(categorie[k].nome), nullptr, &categorie[k]});
+        s.voci.push_back({chiaveTesto(categorie[k].nome), nullptr, &categorie[k]});
         s.ammesse += (k == 0 ? "" : k + 1 == categorie.size() ? " o " : ", ") + categorie[k].nome;
     }
     return s;
@@ -92,32 +91,12 @@ const Scelte& scelte(int ruolo) {
     }
 }
 
-bool continuazione(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
-bool utf8Valido(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t n = b < 0x80             ? 1
-                              : (b & 0xE0) == 0xC0 ? 2
-                              : (b & 0xF0) == 0xE0 ? 3
-                              : (b & 0xF8) == 0xF0 ? 4
-                                                   : 0;
-        if (n == 0 || (n == 2 && b < 0xC2) || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if (!continuazione(static_cast<unsigned char>(s[i + k]))) return false;
-        i += n;
-    }
-    return true;
-}
-
 std::string inUtf8(std::string_view b) {
-    if (b.starts_with("\xEF\xBB\xBF")) return std::string(b.substr(3));
-    if (b.starts_with("\xFF\xFE") || b.starts_with("\xFE\xFF"))
+    std::string testo;
+    if (!testoInUtf8(b, testo))
         throw ErroreImportazione{0, "",
                                  "il file è in UTF-16: salvarlo come \"CSV (delimitato dal separatore di elenco)\""};
-    return utf8Valido(b) ? std::string(b) : daCp1252AUtf8(b);
+    return testo;
 }
 
 char32_t carattere(std::string_view s, std::size_t& i) {
@@ -128,29 +107,6 @@ char32_t carattere(std::string_view s, std::size_t& i) {
     for (int k = 0; k < n && i < s.size(); ++k)
         c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     return c;
-}
-
-/// A header or an option as compared: lower case, accents and apostrophes and dots dropped,
-/// any other sign a single space ("C.M.S." is "cms", "Banca d'Italia" is "banca ditalia").
-std::string chiave(std::string_view s) {
-    // The letters of U+00C0..U+00FF without their accents; "*" is no letter.
-    static constexpr std::string_view kLatino = "aaaaaaaceeeeiiiidnooooo*ouuuuy*saaaaaaaceeeeiiiidnooooo*ouuuuy*y";
-    std::string out;
-    bool spazio = false;
-    for (std::size_t i = 0; i < s.size();) {
-        char32_t c = carattere(s, i);
-        if (c == '.' || c == '\'' || c == 0x2019) continue;
-        if (c >= 0xC0 && c <= 0xFF && kLatino[c - 0xC0] != '*') c = static_cast<unsigned char>(kLatino[c - 0xC0]);
-        if (c >= 'A' && c <= 'Z') c = c - 'A' + 'a';
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
-            if (spazio && !out.empty()) out += ' ';
-            spazio = false;
-            out += static_cast<char>(c);
-        } else {
-            spazio = true;
-        }
-    }
-    return out;
 }
 
 struct Record {
@@ -186,7 +142,7 @@ bool prossimoRecord(std::string_view t, std::size_t& i, int& riga, Record& r) {
 }
 
 int ruoloDi(const std::string& intestazione) {
-    const std::string k = chiave(intestazione);
+    const std::string k = chiaveTesto(intestazione);
     for (std::size_t c = 0; c < kCampiPeriodo.size(); ++c)
         for (const std::string_view a : kCampiPeriodo[c].intestazioni)
             if (!a.empty() && k == a) return static_cast<int>(c);
@@ -196,7 +152,7 @@ int ruoloDi(const std::string& intestazione) {
 }
 
 std::optional<Scelta> scelta(int ruolo, std::string_view cella) {
-    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiave(cella);
+    const std::string k = ruolo == kValuta && trim(cella) == "€" ? std::string("euro") : chiaveTesto(cella);
     for (const Scelta& s : scelte(ruolo).voci)
         if (k == s.chiave) return s;
     return std::nullopt;
@@ -214,23 +170,6 @@ std::optional<std::string> importo(std::string_view cella) {
     }
     if (leggiNumero(pulito)) return pulito;
     return std::nullopt;
-}
-
-/// A day-first date; a time after it (as a date-and-time cell is saved) and a two-digit year
-/// (up to 29 in the 2000s, as spreadsheets read them) are accepted.
-std::optional<Data> dataCella(std::string_view s) {
-    s = trim(s);
-    if (const auto sp = s.find(' '); sp != std::string_view::npos) {
-        const std::string_view ora = trim(s.substr(sp));
-        if (ora.find_first_not_of("0123456789:") == std::string_view::npos) s = s.substr(0, sp);
-    }
-    if (auto d = leggiData(s)) return d;
-    const auto sep = s.find_last_of("/-.");
-    if (sep == std::string_view::npos || s.size() - sep != 3) return std::nullopt;
-    const std::string_view aa = s.substr(sep + 1);
-    if (aa.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    const std::string secolo = aa < "30" ? "20" : "19";
-    return leggiData(std::string(s.substr(0, sep + 1)) + secolo + std::string(aa));
 }
 
 std::string nomeColonna(const std::vector<LettorePeriodi::Colonna>& colonne, std::size_t c) {
@@ -368,7 +307,7 @@ bool LettorePeriodi::prossimo(PeriodoDaControllare& p) {
         };
         if (ruolo == kDal || ruolo == kAl) {
             if (t.empty()) throw ErroreImportazione{rec.riga, nomeColonna(colonne_, c), "manca la data"};
-            const auto d = dataCella(t);
+            const auto d = leggiDataCella(t);
             if (!d) throw errore("non è una data (gg/mm/aaaa)");
             (ruolo == kDal ? dal : al) = d;
             (ruolo == kDal ? p.dal : p.al) = d->testo();

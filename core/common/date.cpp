@@ -30,7 +30,7 @@ Data civilFromDays(long z) {
     return Data{static_cast<int>(y), m, d};
 }
 
-constexpr long kEpoch = -25569; // 30/12/1899 in days from 1970
+constexpr long kEpoch = -25569; // 30/12/1899 in kGiorniDelMese from 1970
 
 bool readNumber(std::string_view& s, int maxDigits, int& out) {
     std::size_t n = 0;
@@ -75,8 +75,8 @@ bool bisestile(int anno) {
 }
 
 int giorniNelMese(int anno, int mese) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return mese == 2 && bisestile(anno) ? 29 : days[mese - 1];
+    static constexpr int kGiorniDelMese[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return mese == 2 && bisestile(anno) ? 29 : kGiorniDelMese[mese - 1];
 }
 
 std::optional<Data> leggiData(std::string_view text) {

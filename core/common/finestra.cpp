@@ -24,7 +24,7 @@ int ancora(const Controllo& c) {
 struct Pezzi {
     Pezzi(const std::string& t, int inizio, int lunghezza)
         : testo(t), da(primiCaratteri(t, static_cast<std::size_t>(inizio)).size()),
-          a(primiCaratteri(t, static_cast<std::size_t>(inizio + lunghezza)).size()) {}
+          a(primiCaratteri(t, static_cast<std::size_t>(inizio) + static_cast<std::size_t>(lunghezza)).size()) {}
     std::string resto() const { return testo.substr(0, da) + testo.substr(a); }
     const std::string& testo;
     std::size_t da, a;
@@ -59,7 +59,7 @@ std::pair<int, int> parolaIn(std::string_view s, int pos) {
         const auto& c = ch[static_cast<std::size_t>(k)];
         if (diParola(c)) return true;
         return (c == "." || c == "," || c == "'") && k > 0 && k < n - 1 &&
-               diParola(ch[static_cast<std::size_t>(k - 1)]) && diParola(ch[static_cast<std::size_t>(k + 1)]);
+               diParola(ch[static_cast<std::size_t>(k) - 1]) && diParola(ch[static_cast<std::size_t>(k) + 1]);
     };
     const bool tipo = parola(pos);
     int inizio = pos, fine = pos + 1;

@@ -55,6 +55,21 @@ std::string testoDecimale(const DecimaleTesto& d) {
     return s;
 }
 
+// Copies the exponent at text[i] ("e", an optional sign, digits) into c after its n characters and
+// moves i past it; false when the "e" has no digit. No "e" there: nothing to copy.
+bool copiaEsponente(std::string_view text, std::size_t& i, char* c, std::size_t& n) {
+    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return true;
+    std::size_t j = i + 1;
+    c[n++] = 'e';
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) c[n++] = text[j++];
+    const std::size_t start = j;
+    while (j < text.size() && isDigit(text[j]))
+        c[n++] = text[j++];
+    if (j == start) return false;
+    i = j;
+    return true;
+}
+
 } // namespace
 
 std::optional<double> leggiNumero(std::string_view text) {
@@ -104,17 +119,7 @@ std::optional<double> leggiNumero(std::string_view text) {
         const double v = static_cast<double>(m) / potenzaDieci(decimali);
         return negativo ? -v : v;
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        c[n++] = 'e';
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) c[n++] = text[j++];
-        const std::size_t start = j;
-        while (j < text.size() && isDigit(text[j]))
-            c[n++] = text[j++];
-        if (j == start) return std::nullopt;
-        i = j;
-    }
-    if (i != text.size()) return std::nullopt;
+    if (!copiaEsponente(text, i, c, n) || i != text.size()) return std::nullopt;
     double v = 0;
     const auto res = std::from_chars(c, c + n, v);
     if (res.ec != std::errc() || res.ptr != c + n || !std::isfinite(v)) return std::nullopt;

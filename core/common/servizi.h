@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace vantrel {
@@ -15,8 +16,8 @@ namespace vantrel {
 inline constexpr const char* kTitoloProgramma = "Vantrel";
 
 enum class Icona { Nessuna, Informazione, Avviso, Critica, Domanda };
-enum class Pulsanti { Ok, OkAnnulla };
-enum class Risposta { Ok, Annulla };
+enum class Pulsanti { Ok, OkAnnulla, SiNoAnnulla };
+enum class Risposta { Ok, Annulla, Si, No };
 
 /// One modal message or question box.
 struct Messaggio {
@@ -139,6 +140,77 @@ public:
     /// The content of the archive's only CSV file (or of its only file); no value, with an Italian
     /// message in `errore`, when there is none, several, or it cannot be read.
     virtual std::optional<std::string> estraiCsv(std::string_view archivio, std::string& errore) const = 0;
+};
+
+/// One cell of a sheet as read: its text, and for a number cell its value (an amount, or a date as
+/// its serial, days from 30/12/1899).
+struct CellaFoglio {
+    std::string testo;
+    std::optional<double> numero;
+};
+
+/// The rows of a sheet or of a CSV file, read one at a time so that a long file takes little memory.
+class RigheFoglio {
+public:
+    virtual ~RigheFoglio() = default;
+    /// The next row and its number as a spreadsheet counts them; false after the last or at an error,
+    /// which `errore` then says (in Italian).
+    virtual bool prossima(std::vector<CellaFoglio>& celle, int& riga) = 0;
+    virtual const std::string& errore() const = 0;
+};
+
+/// Reads the first sheet of an Excel workbook (.xlsx).
+class LettoreXlsx {
+public:
+    virtual ~LettoreXlsx() = default;
+    /// Null, with the reason in `errore` (Italian), when the file is no workbook that can be read.
+    virtual std::unique_ptr<RigheFoglio> apri(const std::string& path, std::string& errore) const = 0;
+};
+
+/// A value of an SQL column or parameter: NULL, an integer, a real or a text.
+using ValoreSql = std::variant<std::monostate, std::int64_t, double, std::string>;
+
+/// What the database engine reported, thrown by the SQL services.
+struct ErroreSql {
+    std::string messaggio;
+};
+
+/// A prepared SQL statement, run again after `azzera` with new parameters.
+class IstruzioneSql {
+public:
+    virtual ~IstruzioneSql() = default;
+    virtual void lega(int posizione, const ValoreSql& v) = 0; // parameters from 1
+    /// Runs to the next row of the result: true when one is ready.
+    virtual bool passo() = 0;
+    virtual ValoreSql colonna(int indice) const = 0; // from 0
+    virtual void azzera() = 0;
+};
+
+/// One open database file. Every call throws ErroreSql when the engine fails.
+class BancaDati {
+public:
+    virtual ~BancaDati() = default;
+    /// Runs statements that return no rows.
+    virtual void esegui(const std::string& sql) = 0;
+    virtual std::unique_ptr<IstruzioneSql> prepara(const std::string& sql) = 0;
+    virtual std::int64_t ultimoId() const = 0;
+    virtual bool soloLettura() const = 0;
+    /// Opened for reading only because another program holds the file for writing.
+    virtual bool tenutaDaAltri() const = 0;
+};
+
+enum class ModoApertura {
+    Crea,     // a new file; refused when one is there
+    Modifica, // an existing file, held for writing by this program alone while open: when another
+              // program holds it, it is opened for reading only and tenutaDaAltri() says so
+    Lettura,  // an existing file, for reading only, without holding it
+};
+
+/// Opens database files (SQLite).
+class ServizioBancheDati {
+public:
+    virtual ~ServizioBancheDati() = default;
+    virtual std::unique_ptr<BancaDati> apri(const std::string& path, ModoApertura modo) = 0;
 };
 
 struct CartellaLavoro;

@@ -25,6 +25,8 @@ public:
     /// Every box shown so far.
     const std::vector<Messaggio>& mostrati() const { return mostrati_; }
     void dimentica() { mostrati_.clear(); }
+    /// The answers not taken yet.
+    std::size_t rimaste() const { return coda_.size(); }
 
 private:
     std::optional<std::string> prossimoFile();

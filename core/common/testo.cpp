@@ -59,14 +59,6 @@ std::string_view daCarattere(std::string_view s, std::size_t from) {
     return s.substr(offsetOf(s, from));
 }
 
-void togliUltimoCarattere(std::string& s) {
-    if (s.empty()) return;
-    std::size_t i = s.size() - 1;
-    while (i > 0 && isContinuation(s[i]))
-        --i;
-    s.erase(i);
-}
-
 bool contiene(std::string_view s, std::string_view what) {
     return s.find(what) != std::string_view::npos;
 }

@@ -21,9 +21,6 @@ std::string tabulaDestra(std::string_view s, std::size_t width);
 std::string_view primiCaratteri(std::string_view s, std::size_t n);
 std::string_view daCarattere(std::string_view s, std::size_t from);
 
-/// Removes the last character (Backspace).
-void togliUltimoCarattere(std::string& s);
-
 bool contiene(std::string_view s, std::string_view what);
 
 /// Reads a quoted CSV cell whose opening quote is at `t[i]`: appends its text to `cella` (a doubled

@@ -75,7 +75,7 @@ void PannelloMutuo::successivo(int da) {
         c_.importo,     c_.dataErogazione, o[5], c_.anni,         o[4], c_.numeroRate, o[3],    c_.tassoAnnuo,
         o[2],           c_.speseIniziali,  o[1], c_.spesePerRata, o[0], c_.rata,       c_.taeg, c_.totaleInteressi,
         c_.costoTotale, c_.totaleSpese};
-    constexpr int n = static_cast<int>(std::size(ordine));
+    const int n = static_cast<int>(std::size(ordine));
     int pos = 0;
     for (int k = 0; k < n; ++k)
         if (ordine[k] == da) pos = k;
@@ -179,7 +179,8 @@ bool PannelloMutuo::cliccato(int id) {
 void PannelloMutuo::anniInRate() {
     const int mesi = stato_.mesiPeriodo[static_cast<std::size_t>(opzioneScelta())];
     const double anni = valNumero(f_.testo(c_.anni));
-    double rate = std::nearbyint(anni * (12 / mesi)) + 0.0; // + 0.0 turns -0 into 0
+    const int ratePerAnno = 12 / mesi;                      // the months of a period divide the year
+    double rate = std::nearbyint(anni * ratePerAnno) + 0.0; // + 0.0 turns -0 into 0
     if (!std::isfinite(rate)) rate = 0;
     f_.cambia(c_.numeroRate, testoNumero(rate));
 }

@@ -9,11 +9,11 @@
 namespace vantrel {
 namespace {
 
-std::string F(double x) {
+std::string cifraMutuo(double x) {
     return formatta(x, maschere::importoMutuo);
 }
 // Right-justified in `w` characters; a longer text loses its leftmost characters.
-std::string R(const std::string& t, std::size_t w) {
+std::string aDestra(const std::string& t, std::size_t w) {
     return tabulaDestra(t, w);
 }
 
@@ -23,11 +23,11 @@ std::vector<std::string> intestazione(const CampiPiano& campi, const std::string
             std::string(22, ' ') + "PIANO D'AMMORTAMENTO IN EURO",
             std::string(22, ' ') + "============================",
             " ",
-            "     IMPORTO MUTUO          : " + R(formattaTesto(campi.importo, maschere::importoMutuo), 16) +
-                "   NUMERO RATE   : " + R(formattaTesto(campi.numeroRate, maschere::intero), 3),
-            "     RATA FISSA             : " + R(formattaTesto(rata, maschere::importoMutuo), 16) +
-                "   TASSO ANNUALE : " + R(formattaTesto(campi.tasso, maschere::tasso3), 13),
-            "     TOTALE SPESE           : " + R(spese, 16),
+            "     IMPORTO MUTUO          : " + aDestra(formattaTesto(campi.importo, maschere::importoMutuo), 16) +
+                "   NUMERO RATE   : " + aDestra(formattaTesto(campi.numeroRate, maschere::intero), 3),
+            "     RATA FISSA             : " + aDestra(formattaTesto(rata, maschere::importoMutuo), 16) +
+                "   TASSO ANNUALE : " + aDestra(formattaTesto(campi.tasso, maschere::tasso3), 13),
+            "     TOTALE SPESE           : " + aDestra(spese, 16),
             " ",
             " ",
             "     N.   SCADENZA   Q.INTERESSI   Q.CAPITALE    SPESE   TOTALE RATA   DEB.RESIDUO   ",
@@ -52,10 +52,10 @@ Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
     st.tasso = leggiNumero(campi.tasso).value_or(0);
     st.tassoPeriodo = st.tasso / 100 / st.ratePerAnno;
     st.rata = formulaRata(p, st.tasso, st.ratePerAnno, numero);
-    piano.rata = F(s + st.rata);
+    piano.rata = cifraMutuo(s + st.rata);
 
     auto& r = piano.righe;
-    r = intestazione(campi, piano.rata, F(s * n));
+    r = intestazione(campi, piano.rata, cifraMutuo(s * n));
 
     for (int k = 1; k <= n; ++k) {
         st.quotaInteressi = (p - st.capitaleRimborsato) * st.tassoPeriodo;
@@ -76,20 +76,23 @@ Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
         // a cent in binary (33225,2 is 33225,19999...) is not pushed up by a cent.
         const double totale = arrotonda(totInteressi, 2);
         const Data scadenza = aggiungiMesi(campi.erogazione, static_cast<std::int16_t>(k * st.mesiRata));
-        r.push_back("     " + R(formatta(static_cast<double>(k), maschere::intero), 3) + " " + scadenza.testo() + "  " +
-                    R(F(arrotondaEuro(st.quotaInteressi)), 12) + " " + R(F(arrotondaEuro(st.quotaCapitale)), 12) + " " +
-                    R(F(arrotondaEuro(s)), 7) + " " + R(piano.rata, 12) + " " +
-                    R(F(arrotondaEuro(p - (st.capitaleRimborsato + st.quotaCapitale))), 13));
+        r.push_back("     " + aDestra(formatta(static_cast<double>(k), maschere::intero), 3) + " " + scadenza.testo() +
+                    "  " + aDestra(cifraMutuo(arrotondaEuro(st.quotaInteressi)), 12) + " " +
+                    aDestra(cifraMutuo(arrotondaEuro(st.quotaCapitale)), 12) + " " +
+                    aDestra(cifraMutuo(arrotondaEuro(s)), 7) + " " + aDestra(piano.rata, 12) + " " +
+                    aDestra(cifraMutuo(arrotondaEuro(p - (st.capitaleRimborsato + st.quotaCapitale))), 13));
         piano.rate.push_back({k, scadenza, arrotondaEuro(st.quotaInteressi), arrotondaEuro(st.quotaCapitale),
                               arrotondaEuro(s), arrotonda(s + st.rata, 2),
                               arrotondaEuro(p - (st.capitaleRimborsato + st.quotaCapitale))});
         st.capitaleRimborsato = arrotondaEuro(st.capitaleRimborsato + st.quotaCapitale);
-        r[6] = "     TOTALE QUOTA INTERESSI : " + R(F(totale), 16) + "   TOTALE SPESE  : " + R(F(s * n), 12);
-        r[7] = "     TOTALE GENERALE        : " + R(F(p + totale), 16) + "   SPESE INIZIALI: " + R(F(u), 12);
-        piano.totaleMutuo = F(p + totale);
-        piano.totaleInteressi = F(totale);
+        r[6] = "     TOTALE QUOTA INTERESSI : " + aDestra(cifraMutuo(totale), 16) +
+               "   TOTALE SPESE  : " + aDestra(cifraMutuo(s * n), 12);
+        r[7] = "     TOTALE GENERALE        : " + aDestra(cifraMutuo(p + totale), 16) +
+               "   SPESE INIZIALI: " + aDestra(cifraMutuo(u), 12);
+        piano.totaleMutuo = cifraMutuo(p + totale);
+        piano.totaleInteressi = cifraMutuo(totale);
     }
-    piano.totaleSpese = F(s * n);
+    piano.totaleSpese = cifraMutuo(s * n);
     return piano;
 }
 

@@ -192,7 +192,7 @@ void Usurari::cliccato(int i) {
     else if (i == c_.pulisci)
         pulisci();
     else if (i == c_.esci)
-        chiudi();
+        uscita();
     else if (i == c_.scarica)
         scaricaTassi();
     else if (i == c_.importaSerie)
@@ -330,6 +330,9 @@ void Usurari::pulisci() {
 void Usurari::passo(const std::string& stato, bool attesa) {
     imposta(c_.stato, stato);
     inAttesa_ = attesa;
+    // While the server is awaited only "Esci" takes a click: it cancels the download first.
+    for (int id : {c_.conferma, c_.pulisci, c_.scarica, c_.importaSerie})
+        modifica(id).abilitato = !attesa;
     if (avanzamento) avanzamento();
 }
 
@@ -339,6 +342,16 @@ void Usurari::scaricaTassi() {
     const bool fatto = scarica();
     scaricando_ = false;
     if (!fatto) passo(avvisoTabellaTassi(ctx_.stato.tassi), false); // back to what the table needs
+    if (chiudiDopo_) chiudi();
+}
+
+void Usurari::uscita() {
+    if (!inAttesa_) {
+        chiudi();
+        return;
+    }
+    chiudiDopo_ = true;
+    annullaScaricamento();
 }
 
 void Usurari::annullaScaricamento() {

@@ -114,6 +114,9 @@ public:
     void scaricaTassi();
     /// Stops a download under way (the Annulla button of the wait); any thread.
     void annullaScaricamento();
+    /// "Esci", or the window's frame: closes the window; during a download, cancels it first and
+    /// closes once it has stopped.
+    void uscita();
     /// Menu "Importa serie ufficiale...": asks for the Bank of Italy's series (zip or CSV), shows
     /// what would change and, on OK, fills the rate table from it.
     void importaSerie();
@@ -161,6 +164,7 @@ private:
     std::optional<ServerTassi> server_;
     bool inAttesa_ = false;
     bool scaricando_ = false;
+    bool chiudiDopo_ = false; // "Esci" during the download
 };
 
 } // namespace vantrel

@@ -8,21 +8,24 @@
 namespace vantrel {
 namespace {
 
-std::vector<TipoOperazione> creaTipi() {
-    using enum TipoMora;
-    const std::string finalizzatoRevolving =
-        "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE E CREDITO REVOLVING (dal 1° luglio 2003 al 31 dicembre 2009)";
-    const std::string mutui = "MUTUI IPOTECARI A TASSO FISSO E VARIABILE (fino al 30 giugno 2004)";
-    const std::string leasing = "LEASING (fino al 31 dicembre 2009)";
-    const std::string leasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennaio 2010 al 31 marzo 2011)";
-    // Up to 2009 (and for the other loans in the 1st quarter of 2010) the banks and the other
-    // intermediaries had a category each.
-    const std::string famiglieBanche =
-        "CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)";
-    const std::string nonBancari = "ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI EFFETTUATI "
-                                   "DAGLI INTERMEDIARI NON BANCARI (fino al 31 dicembre 2009)";
-    const std::string altriNonBancari =
-        "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)";
+// The official names that two kinds of operation share. Up to 2009 (and for the other loans in the
+// 1st quarter of 2010) the banks and the other intermediaries had a category each.
+constexpr const char* kFinalizzatoRevolving =
+    "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE E CREDITO REVOLVING (dal 1° luglio 2003 al 31 dicembre 2009)";
+constexpr const char* kMutui = "MUTUI IPOTECARI A TASSO FISSO E VARIABILE (fino al 30 giugno 2004)";
+constexpr const char* kLeasing = "LEASING (fino al 31 dicembre 2009)";
+constexpr const char* kLeasingImmobiliare = "LEASING IMMOBILIARE (dal 1° gennaio 2010 al 31 marzo 2011)";
+constexpr const char* kFamiglieBanche =
+    "CREDITI PERSONALI E ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (fino al 31 dicembre 2009)";
+constexpr const char* kNonBancari = "ANTICIPI, SCONTI COMMERCIALI, CREDITI PERSONALI E ALTRI FINANZIAMENTI "
+                                    "EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (fino al 31 dicembre 2009)";
+constexpr const char* kAltriNonBancari =
+    "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DAGLI INTERMEDIARI NON BANCARI (I trimestre 2010)";
+
+using enum TipoMora; // the tables below name the kinds of loan of the default-interest surcharge
+
+// The kinds of the accounts, of factoring and of the loans to families, then the leasing up to 2009.
+std::vector<TipoOperazione> tipiFinoAlLeasing() {
     return {
         {"Aperture di credito in conto corrente", AltriFinanziamenti, {"APERTURE DI CREDITO IN CONTO CORRENTE"}},
         {"Scoperti senza affidamento", AltriFinanziamenti, {"SCOPERTI SENZA AFFIDAMENTO (dal 1° gennaio 2010)"}},
@@ -36,61 +39,67 @@ std::vector<TipoOperazione> creaTipi() {
           "all'importazione e anticipo fornitori"}},
         {"Factoring", AltriFinanziamenti, {"FACTORING"}},
         // Before personal credit, so that a name of the non-bank intermediaries is first theirs.
-        {"Finanziamenti degli intermediari non bancari", AltriFinanziamenti, {nonBancari, altriNonBancari}},
+        {"Finanziamenti degli intermediari non bancari", AltriFinanziamenti, {kNonBancari, kAltriNonBancari}},
         {"Credito personale",
          AltriFinanziamenti,
-         {famiglieBanche, nonBancari, "CREDITO PERSONALE (dal 1° gennaio 2010)"},
+         {kFamiglieBanche, kNonBancari, "CREDITO PERSONALE (dal 1° gennaio 2010)"},
          "Credito personale",
          3},
         {"Altri finanziamenti",
          AltriFinanziamenti,
-         {famiglieBanche, nonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (I trimestre 2010)",
-          altriNonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)",
+         {kFamiglieBanche, kNonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE EFFETTUATI DALLE BANCHE (I trimestre 2010)",
+          kAltriNonBancari, "ALTRI FINANZIAMENTI ALLE FAMIGLIE E ALLE IMPRESE (dal 1° aprile 2010)",
           "Altri finanziamenti"},
          "Altri finanziamenti",
          10},
-        {"Leasing (fino al 2009)", Leasing, {leasing}},
-        // The loan check takes the single leasing category of the years up to 2009 for every kind.
+        {"Leasing (fino al 2009)", Leasing, {kLeasing}},
+    };
+}
+
+// Leasing, consumer credit and mortgages. The loan check takes the single leasing category of the
+// years up to 2009 for every kind of leasing.
+std::vector<TipoOperazione> tipiDalLeasing() {
+    return {
         {"Leasing autoveicoli e aeronavali",
          Leasing,
-         {leasing, "LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"},
+         {kLeasing, "LEASING AUTOVEICOLI E AERONAVALI (dal 1° gennaio 2010)", "Leasing aeronavale e su autoveicoli"},
          "Leasing autoveicoli e aeronavali",
          9},
         {"Leasing immobiliare a tasso fisso",
          Leasing,
-         {leasing, leasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"},
+         {kLeasing, kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO FISSO (dal 1° aprile 2011)"},
          "Leasing immobiliare a tasso fisso",
          6},
         {"Leasing immobiliare a tasso variabile",
          Leasing,
-         {leasing, leasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"},
+         {kLeasing, kLeasingImmobiliare, "LEASING IMMOBILIARE A TASSO VARIABILE (dal 1° aprile 2011)"},
          "Leasing immobiliare a tasso variabile",
          7},
         {"Leasing strumentale",
          Leasing,
-         {leasing, "LEASING STRUMENTALE (dal 1° gennaio 2010)"},
+         {kLeasing, "LEASING STRUMENTALE (dal 1° gennaio 2010)"},
          "Leasing strumentale",
          8},
         {"Credito finalizzato",
          AltriFinanziamenti,
-         {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", finalizzatoRevolving,
+         {"CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (fino al 30 giugno 2003)", kFinalizzatoRevolving,
           "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE (dal 1° gennaio 2010)", "CREDITO FINALIZZATO ALL'ACQUISTO RATEALE",
           "Credito finalizzato"},
          "Credito finalizzato",
          5},
-        {"Credito revolving", AltriFinanziamenti, {finalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
+        {"Credito revolving", AltriFinanziamenti, {kFinalizzatoRevolving, "CREDITO REVOLVING (dal 1° gennaio 2010)"}},
         {"Finanziamenti con carte di credito",
          AltriFinanziamenti,
          {"FINANZIAMENTI RATEALI CON CARTE DI CREDITO (dal 1° aprile 2017)",
           "Finanziamenti con utilizzo di carte di credito"}},
         {"Mutui ipotecari a tasso fisso",
          MutuoOltreCinqueAnni,
-         {mutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"},
+         {kMutui, "MUTUI IPOTECARI A TASSO FISSO (dal 1° luglio 2004)", "Mutui con garanzia ipotecaria a tasso fisso"},
          "Mutuo ipotecario a tasso fisso",
          1},
         {"Mutui ipotecari a tasso variabile",
          MutuoOltreCinqueAnni,
-         {mutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
+         {kMutui, "MUTUI IPOTECARI A TASSO VARIABILE (dal 1° luglio 2004)",
           "Mutui con garanzia ipotecaria a tasso variabile"},
          "Mutuo ipotecario a tasso variabile",
          2},
@@ -102,6 +111,13 @@ std::vector<TipoOperazione> creaTipi() {
          "Cessione del quinto dello stipendio e della pensione",
          4},
     };
+}
+
+std::vector<TipoOperazione> creaTipi() {
+    std::vector<TipoOperazione> t = tipiFinoAlLeasing();
+    for (TipoOperazione& k : tipiDalLeasing())
+        t.push_back(std::move(k));
+    return t;
 }
 
 // The names' words without the remark in parentheses: the 2025 names repeat the earlier ones

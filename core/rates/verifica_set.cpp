@@ -136,6 +136,24 @@ ConfrontoSet confrontaSetTassi(const TabellaTassi& locale, const TabellaTassi& n
     return c;
 }
 
+namespace {
+
+// A table with periods is replaced only when the user, told what changes, says so.
+bool sostituzioneConfermata(const TabellaTassi& locale, const TabellaTassi& set, const ConfrontoSet& c,
+                            const Domanda& chiedi) {
+    if (locale.validi() == 0) return true;
+    std::string testo = "Il set di tassi contiene " + quanti(set.validi(), "periodo", "periodi") +
+                        "; la tabella presente ne contiene " + std::to_string(locale.validi()) + ".\n" +
+                        std::to_string(c.nuovi) + " periodi nuovi, " + std::to_string(c.modificati) + " modificati, " +
+                        std::to_string(c.mancanti) + " che non sono nel set scaricato.\n";
+    if (c.mancanti > 0) testo += "I periodi che non sono nel set scaricato andranno persi.\n";
+    testo += "Vuoi sostituire i tassi presenti con il nuovo set?";
+    return chiedi && chiedi(Messaggio{"AVVERTIMENTO!", testo, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla}) ==
+                         Risposta::Ok;
+}
+
+} // namespace
+
 EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTassi& nuovo, const Domanda& chiedi,
                                     Disco* disco) {
     using Stato = EsitoInstallazione::Stato;
@@ -159,21 +177,10 @@ EsitoInstallazione installaSetTassi(const std::string& cartella, const TabellaTa
         e.messaggio = "I tassi presenti sono già uguali a quelli del set: nessuna modifica.";
         return e;
     }
-    if (locale.validi() > 0) {
-        std::string testo = "Il set di tassi contiene " + quanti(set.validi(), "periodo", "periodi") +
-                            "; la tabella presente ne contiene " + std::to_string(locale.validi()) + ".\n" +
-                            std::to_string(c.nuovi) + " periodi nuovi, " + std::to_string(c.modificati) +
-                            " modificati, " + std::to_string(c.mancanti) + " che non sono nel set scaricato.\n";
-        if (c.mancanti > 0) testo += "I periodi che non sono nel set scaricato andranno persi.\n";
-        testo += "Vuoi sostituire i tassi presenti con il nuovo set?";
-        const Risposta r =
-            chiedi ? chiedi(Messaggio{"AVVERTIMENTO!", testo, Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla})
-                   : Risposta::Annulla;
-        if (r != Risposta::Ok) {
-            e.stato = Stato::Annullato;
-            e.messaggio = std::string("Sostituzione annullata. ") + kConservati;
-            return e;
-        }
+    if (!sostituzioneConfermata(locale, set, c, chiedi)) {
+        e.stato = Stato::Annullato;
+        e.messaggio = std::string("Sostituzione annullata. ") + kConservati;
+        return e;
     }
     bool cambiati = false;
     std::string errore;

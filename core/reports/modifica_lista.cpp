@@ -74,6 +74,11 @@ void ModificaLista::salva(const std::string& nome) {
     if (salvaReport(ctx_, righe(), nome)) salvate_ = righe();
 }
 
+bool ModificaLista::salvaPrimaDiUscire(const std::string& nome) {
+    salva(togliSpazi(nome).empty() ? std::string("report") : nome);
+    return !righeNonSalvate();
+}
+
 void ModificaLista::apri() {
     if (!apriReport(ctx_, righe())) return;
     modifica(f_, lista_).selezione = -1;

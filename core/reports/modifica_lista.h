@@ -58,6 +58,9 @@ public:
 
     /// Saves the list as a report file named from `nome` (the report name field).
     void salva(const std::string& nome);
+    /// Saves the list before the program ends: without a name, the file dialog proposes "report" and
+    /// the user names the file there. True when the list is saved.
+    bool salvaPrimaDiUscire(const std::string& nome);
     /// Replaces the list with a report file chosen by the user.
     void apri();
     /// Whether the list holds rows (lines other than header lines) that differ from the last saved or opened.

@@ -19,7 +19,8 @@ std::string numeroPagina(int p) {
 
 /// Lines one by one with the page ends; `grassetto` tells which lines print bold.
 template <class Grassetto>
-void corpo(Stampante& s, const std::vector<std::string>& righe, int L, std::string_view rientro, Grassetto grassetto) {
+void corpo(Stampante& s, const std::vector<std::string>& righe, int righePagina, std::string_view rientro,
+           Grassetto grassetto) {
     int c = 0;
     int p = 1;
     std::string t;
@@ -27,7 +28,7 @@ void corpo(Stampante& s, const std::vector<std::string>& righe, int L, std::stri
         t.assign(rientro);
         t += r;
         ++c;
-        if (c == L - 1) {
+        if (c == righePagina - 1) {
             s.riga(kRigaFinePagina);
             s.riga("");
             s.riga("                                                     Pagina " + numeroPagina(p));
@@ -39,7 +40,7 @@ void corpo(Stampante& s, const std::vector<std::string>& righe, int L, std::stri
         s.riga(t);
         s.grassetto(false);
     }
-    for (int k = L - c - 2; k >= 1; --k)
+    for (int k = righePagina - c - 2; k >= 1; --k)
         s.riga("");
     s.dimensione(8);
     s.grassetto(true);
@@ -57,14 +58,14 @@ void segnalaErroreStampa(Contesto& ctx, const std::string& errore) {
 } // namespace
 
 bool rigaInGrassetto(const std::string& t) {
-    static constexpr std::array<std::string_view, 10> parole = {"conto", "C/C",   "c/c",   "Conto", "CONTO",
-                                                                "nr.",   "CASSA", "Cassa", "BANCA", "Banca"};
-    for (auto w : parole)
+    static constexpr std::array<std::string_view, 10> kParole = {"conto", "C/C",   "c/c",   "Conto", "CONTO",
+                                                                 "nr.",   "CASSA", "Cassa", "BANCA", "Banca"};
+    for (auto w : kParole)
         if (t.find(w) != std::string::npos) return true;
     return togliSpazi(t) == "Intestato";
 }
 
-std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& righe, int L) {
+std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& righe, int righePagina) {
     s.orientamento(Orientamento::Orizzontale);
     s.riga("");
     s.font("Arial");
@@ -74,15 +75,15 @@ std::string stampaListaRisultati(Stampante& s, const std::vector<std::string>& r
     s.riga("");
     s.font("Courier New");
     s.dimensione(8);
-    corpo(s, righe, L, "       ", rigaInGrassetto);
+    corpo(s, righe, righePagina, "       ", rigaInGrassetto);
     return s.fine();
 }
 
-std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& righe, int L) {
+std::string stampaTestoFinestra(Stampante& s, const std::vector<std::string>& righe, int righePagina) {
     for (int k = 0; k < 7; ++k)
         s.riga("");
     s.font("Courier New");
-    corpo(s, righe, L, "           ", [](const std::string&) { return true; });
+    corpo(s, righe, righePagina, "           ", [](const std::string&) { return true; });
     return s.fine();
 }
 

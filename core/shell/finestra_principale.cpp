@@ -32,13 +32,13 @@ Centratura centra(Dimensioni principale, bool minimizzata, Dimensioni logo, int 
                   std::optional<Dimensioni> taeg) {
     Centratura c;
     if (minimizzata) return c;
-    const long long W = principale.larghezza, H = principale.altezza;
-    c.logoSinistra = comeIntero((W - logo.larghezza) / 2);
-    c.logoAlto = comeIntero((H - logo.altezza) / 2);
-    c.pannelloSinistra = comeIntero((W - larghezzaPannello) / 2);
+    const long long larghezza = principale.larghezza, altezza = principale.altezza;
+    c.logoSinistra = comeIntero((larghezza - logo.larghezza) / 2);
+    c.logoAlto = comeIntero((altezza - logo.altezza) / 2);
+    c.pannelloSinistra = comeIntero((larghezza - larghezzaPannello) / 2);
     if (taeg) {
-        c.taegSinistra = comeIntero((W - taeg->larghezza) / 2);
-        c.taegAlto = comeIntero((H - 2300 - taeg->altezza) / 2);
+        c.taegSinistra = comeIntero((larghezza - taeg->larghezza) / 2);
+        c.taegAlto = comeIntero((altezza - 2300 - taeg->altezza) / 2);
     }
     return c;
 }
@@ -113,29 +113,44 @@ void FinestraPrincipale::mostra(TipoFinestra tipo, int scheda) {
     n = 1;
 }
 
-void FinestraPrincipale::nuovoReport() {
-    if (!ospite_.disponibile(TipoFinestra::GestoreReport)) return;
-    ospite_.crea(TipoFinestra::GestoreReport, -1);
-    ++aperte_[TipoFinestra::GestoreReport];
-}
-
 void FinestraPrincipale::finestraChiusa(TipoFinestra tipo) {
     int& n = aperte_[tipo];
     if (n > 0) --n;
 }
 
-int FinestraPrincipale::aperte(TipoFinestra tipo) const {
-    const auto it = aperte_.find(tipo);
-    return it == aperte_.end() ? 0 : it->second;
+std::optional<bool> FinestraPrincipale::righeSalvatePrimaDiUscire() {
+    std::vector<ListaAperta> daSalvare;
+    for (ListaAperta& l : ospite_.listeAperte())
+        if (l.nonSalvata()) daSalvare.push_back(std::move(l));
+    if (daSalvare.empty()) return std::nullopt;
+    const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
+                                       .testo = testiPrincipale::righeNonSalvate,
+                                       .icona = Icona::Avviso,
+                                       .pulsanti = Pulsanti::SiNoAnnulla,
+                                       .predefinita = Risposta::Si});
+    if (r == Risposta::No) return true;
+    if (r != Risposta::Si) return false;
+    for (ListaAperta& l : daSalvare)
+        if (!l.salva()) return false;
+    return true;
 }
 
 bool FinestraPrincipale::esci() {
-    const Risposta r = ctx_.messaggio({.titolo = "AVVERTIMENTO!",
-                                       .testo = "Sei Sicuro di Voler Uscire?",
-                                       .icona = Icona::Avviso,
-                                       .pulsanti = Pulsanti::OkAnnulla,
-                                       .predefinita = Risposta::Annulla});
-    if (r != Risposta::Ok) return false;
+    if (const auto salvate = righeSalvatePrimaDiUscire()) {
+        if (!*salvate) return false;
+    } else if (ctx_.messaggio({.titolo = "AVVERTIMENTO!",
+                               .testo = testiPrincipale::uscita,
+                               .icona = Icona::Avviso,
+                               .pulsanti = Pulsanti::OkAnnulla,
+                               .predefinita = Risposta::Annulla}) != Risposta::Ok) {
+        return false;
+    }
+    ospite_.termina();
+    return true;
+}
+
+bool FinestraPrincipale::chiudiDallaCornice() {
+    if (!righeSalvatePrimaDiUscire().value_or(true)) return false;
     ospite_.termina();
     return true;
 }

@@ -4,9 +4,11 @@
 #include "common/finestra.h"
 #include "program/stato_programma.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -16,6 +18,13 @@ class Accesso;
 enum class TipoFinestra { Taeg, Usurari, GestoreReport, Calendario, Impostazioni, SoglieUfficiali };
 
 enum class Disposizione { Sovrapponi, AffiancaOrizzontalmente, AffiancaVerticalmente, DisponiIcone };
+
+/// A list of rows of an open window, as the exit sees it: whether it holds rows not saved, and its
+/// save, which asks for a name when the list has none (false: not saved).
+struct ListaAperta {
+    std::function<bool()> nonSalvata;
+    std::function<bool()> salva;
+};
 
 /// What the main window asks of the desktop that hosts it.
 class OspiteFinestre {
@@ -35,6 +44,8 @@ public:
     virtual void login(Accesso& finestra) = 0;
     /// Ends the program: every window closes without a question.
     virtual void termina() = 0;
+    /// The lists of rows of the open windows: the result list, the report managers, the text window.
+    virtual std::vector<ListaAperta> listeAperte() { return {}; }
 };
 
 /// A size in twips.
@@ -100,20 +111,25 @@ public:
 
     /// Shows the window of a kind: creates it the first time, brings it to the front after that.
     void mostra(TipoFinestra tipo, int scheda = -1);
-    /// A further report manager window.
-    void nuovoReport();
     /// The host closed a window; the next request creates it again.
     void finestraChiusa(TipoFinestra tipo);
-    int aperte(TipoFinestra tipo) const;
 
-    /// The exit question; true when the answer was OK and the program has been ended.
+    /// "Uscita" and "Esci": asks whether to save the rows an open window would lose, else whether to
+    /// end; true when the program has been ended.
     bool esci();
+    /// The frame's close button and Alt+F4: ends at once, unless an open window holds rows not saved
+    /// and the answer keeps the program open; true when the program has been ended.
+    bool chiudiDallaCornice();
     void avviaCalcolatrice();
 
 protected:
     void cliccato(int id) override;
 
 private:
+    /// No value when no open list holds rows not saved; else whether the program may end: "Sì"
+    /// saves them all, "No" drops them, "Annulla" or a save not made keeps the program open.
+    std::optional<bool> righeSalvatePrimaDiUscire();
+
     Contesto& ctx_;
     OspiteFinestre& ospite_;
     const ControlliPrincipale& c_;
@@ -121,5 +137,10 @@ private:
     std::string cartellaReport_;
     std::map<TipoFinestra, int> aperte_;
 };
+
+namespace testiPrincipale {
+inline constexpr const char* uscita = "Sei sicuro di voler uscire?";
+inline constexpr const char* righeNonSalvate = "Il report contiene righe non salvate. Salvarle prima di uscire?";
+} // namespace testiPrincipale
 
 } // namespace vantrel

@@ -2,29 +2,43 @@
 
 #include "common/file_esiste.h"
 #include "common/file_record.h"
+#include "common/file_sicuro.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace vantrel {
 namespace {
 
+// The whole file, empty when it cannot be read.
+std::string contenuto(const std::string& path) {
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 template <typename Record>
 bool leggiRecord(const std::string& path, Record& r) {
+    if (!fileEsiste(path)) return true; // nothing saved yet: the record stays, and no file is made
     std::vector<std::uint8_t> b;
-    const std::string p = path;
-    if (!FileRecord(p, Record::kLunghezza).leggi(1, b)) return false;
+    if (!FileRecord(path, Record::kLunghezza).leggi(1, b)) return false;
     // Only the bytes present in the file replace the record: a short file leaves the rest.
     std::error_code ec;
-    const auto size = std::filesystem::file_size(p, ec);
+    const auto size = std::filesystem::file_size(std::filesystem::u8path(path), ec);
     const std::size_t n = ec ? 0 : std::min<std::size_t>(static_cast<std::size_t>(size), Record::kLunghezza);
     std::copy_n(b.begin(), n, r.byte.begin());
     return true;
 }
 
+// Record 1 replaces the head of the file, whatever follows it stays; the file is replaced whole, so
+// that a crash leaves the old settings or the new ones, never half of each.
 template <typename Record>
 bool scriviRecord(const std::string& path, const Record& r) {
-    return FileRecord(path, Record::kLunghezza).scrivi(1, std::vector<std::uint8_t>(r.byte.begin(), r.byte.end()));
+    std::string file = contenuto(path);
+    if (file.size() < Record::kLunghezza) file.resize(Record::kLunghezza, '\0');
+    std::copy(r.byte.begin(), r.byte.end(), file.begin());
+    return sostituisciFile(path, file).empty();
 }
 
 } // namespace

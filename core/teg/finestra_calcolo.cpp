@@ -23,7 +23,7 @@ const Schema& FinestraCalcolo::schemaCalcolo() {
 }
 
 FinestraCalcolo::FinestraCalcolo(const Schema& s, Contesto& ctx)
-    : FinestraComposta(s), ctx_(ctx), report_(*this, ctx), calcolo_(*this, ctx, report_), mutuo_(*this, ctx),
+    : FinestraComposta(s), report_(*this, ctx), calcolo_(*this, ctx, report_), mutuo_(*this, ctx),
       usura_(*this, ctx, mutuo_) {
     aggiungiParte(calcolo_);
     aggiungiParte(report_);

@@ -33,8 +33,6 @@ protected:
     FinestraCalcolo(const Schema& s, Contesto& ctx);
     void caricaParti(bool caricaTassi);
 
-    Contesto& ctx_;
-
 private:
     ListaReport report_;
     TegCalcolo calcolo_;

@@ -54,8 +54,8 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
                                           const std::vector<std::string>& catenaSoglia) {
     const auto& c = controlli<ControlliTeg>(f.schema());
     const auto testo = [&](int id) -> const std::string& { return f.testo(id); };
-    const auto V = [&](const std::string& x) { return allineaDestra(formattaTesto(x, maschera), kColonna); };
-    const auto T = [&](const std::string& x) {
+    const auto cifra = [&](const std::string& x) { return allineaDestra(formattaTesto(x, maschera), kColonna); };
+    const auto tasso = [&](const std::string& x) {
         return allineaDestra(formattaTesto(x, maschere::tassoMedia), kColonna);
     };
     const bool cmsInteressi = valNumero(testo(c.cmsInteressi)) != 0;
@@ -72,17 +72,17 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
         "  ",
         "   Periodo: dal " + testo(c.dataInizio) + "  al: " + testo(c.dataFine),
         "  ",
-        "   Numeri debitori            " + V(testo(c.formulaNumeri)),
+        "   Numeri debitori            " + cifra(testo(c.formulaNumeri)),
         "  ",
-        "   Indebitamento medio        " + V(testo(c.indebitamentoMedio)),
+        "   Indebitamento medio        " + cifra(testo(c.indebitamentoMedio)),
         " ",
-        "   Totale Interessi           " + V(testo(c.interessiDare)),
+        "   Totale Interessi           " + cifra(testo(c.interessiDare)),
         " ",
-        "   Commissioni Max scoperto   " + V(cmsInteressi ? testo(c.cmsInteressi) : testo(c.cmsSpese)),
+        "   Commissioni Max scoperto   " + cifra(cmsInteressi ? testo(c.cmsInteressi) : testo(c.cmsSpese)),
         " ",
-        "   Totale Spese               " + V(spese),
+        "   Totale Spese               " + cifra(spese),
         kRigaTratteggio,
-        "   T.E.G.                     " + T(testo(c.teg)),
+        "   T.E.G.                     " + tasso(testo(c.teg)),
         kRigaTratteggio,
         "  ",
         "   Formula calcolo T.E.G.",
@@ -92,14 +92,13 @@ std::vector<std::string> riepilogoCalcolo(const Finestra& f, std::string_view ma
     r.insert(r.end(), formula.begin(), formula.end());
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  "})
         r.push_back(l);
-    // Rates as the calculation gives them: the threshold and the excess exact, the TEG with its three
-    // decimals (never through the amount mask, which has none in lire).
-    const auto tasso = [&](int id) { return allineaDestra(testo(id), kColonna); };
-    r.push_back("                             Tasso soglia del periodo:  " + tasso(c.soglia));
+    // The threshold and the excess exact, as the rule gives them: never rounded by a mask.
+    const auto esatto = [&](int id) { return allineaDestra(testo(id), kColonna); };
+    r.push_back("                             Tasso soglia del periodo:  " + esatto(c.soglia));
     r.push_back("  ");
-    r.push_back("                         T.E.G. calcolato nel periodo:  " + tasso(c.teg));
+    r.push_back("                         T.E.G. calcolato nel periodo:  " + tasso(testo(c.teg)));
     r.push_back("  ");
-    r.push_back("  Supero del TEG rispetto al Tasso soglia del periodo:  " + tasso(c.supero));
+    r.push_back("  Supero del TEG rispetto al Tasso soglia del periodo:  " + esatto(c.supero));
     for (const char* l : {"  ", kRigaTratteggio.c_str(), "  ", "  "})
         r.push_back(l);
     r.insert(r.end(), catenaSoglia.begin(), catenaSoglia.end());

@@ -16,6 +16,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 #include <set>
@@ -84,6 +86,23 @@ private slots:
         QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
         QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
+    }
+
+    // A tab clicked while a field has the focus: the bar, the page and the model agree on it.
+    void laSchedaCliccataDopoUnCampoSiVede() {
+        test::AmbienteProva a;
+        VistaTaeg v(a.ctx);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        scrivi(v, "NumeriD", QStringLiteral("123"));
+        auto* schede = trova<QTabWidget>(v, "SSTab1");
+        QTabBar* barra = schede->tabBar();
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(2).center());
+        QCOMPARE(barra->currentIndex(), 2);
+        QCOMPARE(schede->currentWidget()->isAncestorOf(trova(v, "txtImporto")), true);
+        QCOMPARE(v.modello()["SSTab1"].selezione, 2);
+        // The loan's usury frame is on its own tab only.
+        QVERIFY(schede->widget(2)->isAncestorOf(trova(v, "FrameUsura")));
     }
 
     // Tab goes from each control to the next of the window's order that can take the focus.

@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
     }
 
-    // Closing a window through its frame asks before unsaved rows are lost.
+    // Closing a window or the program through its frame asks before unsaved rows are lost.
     void leRigheNonSiPerdonoSenzaDomanda() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
@@ -222,9 +222,16 @@ private slots:
         QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
         QCOMPARE(qs(d.risposte.mostrati()[0].testo), QString::fromUtf8(testiReport::righeNonSalvate));
         QVERIFY(d.m.taeg());
-        d.risposte.aggiungi(Risposta::Ok);
-        d.premi(t, "SSCommand1"); // "Chiudi"
-        QTRY_VERIFY(!d.m.taeg());
+        // The main window's close button and Alt+F4 ask too: Annulla keeps it, Sì saves where the user says.
+        d.risposte.aggiungi(Risposta::Annulla);
+        QVERIFY(!d.m.close());
+        QCOMPARE(qs(d.risposte.mostrati().back().testo), QString::fromUtf8(testiPrincipale::righeNonSalvate));
+        const QString file = d.dir.filePath(QStringLiteral("uscita.RKT"));
+        d.risposte.aggiungi(Risposta::Si);
+        d.risposte.aggiungi(file.toStdString());
+        QVERIFY(d.m.close());
+        QVERIFY(d.m.terminata());
+        QVERIFY(QFileInfo(file).size() > 0);
     }
 
     // Attempts as "user/password": the fourth failure ends the program, one box for each and a goodbye.
@@ -276,6 +283,19 @@ private slots:
         d.risposte.aggiungi(Risposta::Ok);
         d.premi(d.m, "SSCommand2");
         QVERIFY(d.m.terminata());
+    }
+
+    // The frame's final size arrives after the windows opened (a window manager's title bar and
+    // panels): the calculation window shrinks with it and stays whole in sight.
+    void laFinestraDiCalcoloStaNelloSpazioVisibile() {
+        Desktop d;
+        d.m.showNormal();
+        QWidget* sub = d.m.taeg()->parentWidget();
+        for (const QSize s : {QSize(1366, 768), QSize(1366, 700), QSize(1200, 640)}) {
+            d.m.resize(s);
+            QTRY_VERIFY2(QRect(QPoint(), d.m.area()->viewport()->size()).contains(sub->geometry()),
+                         qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height())));
+        }
     }
 
     void unaSolaFinestraDiCalcolo() {

@@ -6,6 +6,7 @@
 #include "support/messaggio.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -227,6 +228,47 @@ TEST(FontiTassi, IlSalvataggioRendeITassiDellUtente) {
     u.clicca("OK");
     EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
     EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "22018"), fonti::nonRegistrata);
+}
+
+// While the server is awaited only "Esci" takes a click: it cancels the download, and closes the
+// window once the download has stopped; Annulla cancels and leaves the window as it was.
+TEST(ScaricaTassi, DuranteLAttesaSoloEsciChiudeDopoAverAnnullato) {
+    // A server that answers only when the transfer is cancelled; the user clicks during the wait.
+    struct Rete : ClientRete {
+        std::function<void()> clic;
+        bool fermo = false;
+        void azzera() override { fermo = false; }
+        void annulla() override { fermo = true; }
+        EsitoTrasferimento scarica(const Trasferimento&) override {
+            clic();
+            EsitoTrasferimento e;
+            e.stato = fermo ? EsitoTrasferimento::Stato::Annullato : EsitoTrasferimento::Stato::Errore;
+            return e;
+        }
+    };
+    struct Connessione : StatoConnessione {
+        bool connessioneAttiva() override { return true; }
+    } connessione;
+    for (const bool esci : {true, false}) {
+        test::Ambiente a;
+        Rete rete;
+        a.ctx.servizi.rete = &rete;
+        a.ctx.servizi.connessione = &connessione;
+        Usurari u(a.ctx);
+        std::vector<bool> abilitati;
+        rete.clic = [&] {
+            for (const char* p : {"OK", "Pulisci", "SSCommand6", "ImportaSerie", "Esc"})
+                abilitati.push_back(u[p].abilitato);
+            esci ? u.clicca("Esc") : u.annullaScaricamento();
+            EXPECT_FALSE(u.chiusa()) << "closed while the download still runs";
+        };
+        u.clicca("SSCommand6");
+        EXPECT_EQ(abilitati, (std::vector<bool>{false, false, false, false, true}));
+        EXPECT_EQ(u.chiusa(), esci);
+        EXPECT_TRUE(a.risposte.mostrati().empty());
+        EXPECT_EQ(u["LblStato"].testo.rfind("Scaricamento annullato", 0), 0u);
+        EXPECT_TRUE(u["SSCommand6"].abilitato);
+    }
 }
 
 } // namespace

@@ -34,6 +34,16 @@ public:
         w.chiusuraDaCornice();
     }
     void termina() override { eventi.push_back("termina"); }
+    std::vector<ListaAperta> listeAperte() override {
+        std::vector<ListaAperta> l;
+        for (std::size_t k = 0; k < nonSalvate.size(); ++k)
+            l.push_back({[this, k] { return nonSalvate[k]; },
+                         [this, k] {
+                             eventi.push_back("salva " + std::to_string(k));
+                             return salvataggiRiusciti;
+                         }});
+        return l;
+    }
 
     static std::string nome(TipoFinestra t) {
         static const char* const nomi[] = {"Taeg", "usurari", "STP2", "Calendario", "Form23"};
@@ -43,6 +53,8 @@ public:
 
     std::vector<std::string> eventi;
     std::vector<std::pair<std::string, std::string>> credenziali;
+    std::vector<bool> nonSalvate; // the open lists
+    bool salvataggiRiusciti = true;
 };
 
 class AvviaCalcolatrice : public AvvioProcessi {
@@ -78,8 +90,9 @@ TEST_F(ProvaPrincipale, PrimoAvvioInUnaCartellaVuota) {
     EXPECT_EQ(ctx.stato.cartellaDati, dir.cartella());
     EXPECT_EQ(ctx.stato.cartellaReport, dir.cartella());
     EXPECT_EQ(ctx.stato.mascheraImporti, "#,###,###,##0.00"); // cents from the first start
-    EXPECT_TRUE(std::filesystem::exists(dir.file(kFileImposta)));
-    EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)).size(), 0u);
+    // Reading the settings makes no file: they are written when the user saves them.
+    EXPECT_FALSE(std::filesystem::exists(dir.file(kFileImposta)));
+    EXPECT_FALSE(std::filesystem::exists(dir.file(kFileOpzStampa)));
     ASSERT_EQ(risposte.mostrati().size(), 1u) << "only the missing rate set is said";
     EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
 }
@@ -106,15 +119,50 @@ TEST_F(ProvaPrincipale, AccessoSoloConIlSegnaleMenoUno) {
     }
 }
 
-// Both exit commands, and the end on OK, are driven on the real window by the window tests.
-TEST_F(ProvaPrincipale, LUscitaChiedeEAnnullaProsegue) {
-    FinestraPrincipale m(ctx, ospite, dir.cartella());
-    risposte.aggiungi(Risposta::Annulla);
-    m.clicca("Esci");
-    EXPECT_TRUE(ospite.eventi.empty());
-    ASSERT_EQ(risposte.mostrati().size(), 1u);
-    test::controllaMessaggio(risposte.mostrati()[0], {"AVVERTIMENTO!", "Sei Sicuro di Voler Uscire?", Icona::Avviso,
-                                                      Pulsanti::OkAnnulla, Risposta::Annulla});
+// "Uscita", "Esci" and the frame, with and without rows not saved in the open lists: the box asked,
+// and what each answer does. The real window's close event is driven by the composition test.
+TEST_F(ProvaPrincipale, LUscitaSalvaLeRigheOChiede) {
+    constexpr const char* righe = testiPrincipale::righeNonSalvate;
+    struct Caso {
+        const char* comando; // "cornice": the frame's close button or Alt+F4
+        std::vector<bool> nonSalvate;
+        std::vector<Risposta> risposte;
+        bool salvataggiRiusciti;
+        const char* domanda; // null: none
+        std::vector<std::string> eventi;
+    } casi[] = {
+        {"SSCommand2", {}, {Risposta::Annulla}, true, testiPrincipale::uscita, {}},
+        {"Esci", {false}, {Risposta::Ok}, true, testiPrincipale::uscita, {"termina"}},
+        {"cornice", {false}, {}, true, nullptr, {"termina"}},
+        {"Esci", {true, false, true}, {Risposta::Si}, true, righe, {"salva 0", "salva 2", "termina"}},
+        {"SSCommand2", {true}, {Risposta::No}, true, righe, {"termina"}},
+        {"Esci", {true}, {Risposta::Annulla}, true, righe, {}},
+        {"Esci", {true, true}, {Risposta::Si}, false, righe, {"salva 0"}}, // a save not made: the program stays
+        {"cornice", {true}, {Risposta::Annulla}, true, righe, {}},
+        {"cornice", {true}, {Risposta::Si}, true, righe, {"salva 0", "termina"}},
+    };
+    for (const Caso& c : casi) {
+        OspiteRegistrato o;
+        o.nonSalvate = c.nonSalvate;
+        o.salvataggiRiusciti = c.salvataggiRiusciti;
+        FinestraPrincipale m(ctx, o, dir.cartella());
+        risposte.dimentica();
+        for (Risposta r : c.risposte)
+            risposte.aggiungi(r);
+        const bool termina = !c.eventi.empty() && c.eventi.back() == "termina";
+        if (c.comando == std::string("cornice")) {
+            EXPECT_EQ(m.chiudiDallaCornice(), termina);
+        } else {
+            m.clicca(c.comando);
+        }
+        EXPECT_EQ(o.eventi, c.eventi) << c.comando;
+        ASSERT_EQ(risposte.mostrati().size(), c.domanda ? 1u : 0u) << c.comando;
+        if (!c.domanda) continue;
+        const bool tre = c.domanda == righe;
+        test::controllaMessaggio(risposte.mostrati()[0], {"AVVERTIMENTO!", c.domanda, Icona::Avviso,
+                                                          tre ? Pulsanti::SiNoAnnulla : Pulsanti::OkAnnulla,
+                                                          tre ? Risposta::Si : Risposta::Annulla});
+    }
 }
 
 TEST_F(ProvaPrincipale, IComandiChiedonoUnaFinestraPerTipo) {

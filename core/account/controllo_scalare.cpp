@@ -1,0 +1,39 @@
+#include "account/controllo_scalare.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p, int riga) {
+    if (p.numeriDebitori() <= 0) return std::nullopt;
+    const Competenze& k = p.calcolate;
+    PeriodoDaControllare c;
+    c.riga = riga;
+    c.dal = p.dal.testo();
+    c.al = p.al.testo();
+    // Numeri in cents x days read as euro x days: the same digits, two of them decimals. Each figure
+    // goes to its own field; the days are counted from the dates.
+    const auto metti = [&](int ControlliTeg::*campo, std::string testo) {
+        c.campi[indiceCampo(campo)] = std::move(testo);
+    };
+    metti(&ControlliTeg::numeriDebitori, testoCentesimi(p.numeriDebitori()));
+    metti(&ControlliTeg::interessiDare, testoCentesimi(k.interessiDebitori));
+    metti(&ControlliTeg::cmsInteressi, testoCentesimi(k.cms));
+    metti(&ControlliTeg::altriInteressi, testoCentesimi(k.interessiExtrafido));
+    metti(&ControlliTeg::spese, testoCentesimi(k.speseOperazioni + k.speseFisse));
+    metti(&ControlliTeg::cmsSpese, "0,00");
+    metti(&ControlliTeg::altriOneri, testoCentesimi(k.commissioneFido + k.commissioneSconfinamento));
+    // The highest debit balance: the CMS test of a period up to 2009 measures the CMS on it.
+    metti(&ControlliTeg::massimoScoperto, p.massimoScoperto > 0 ? testoCentesimi(p.massimoScoperto) : "");
+    metti(&ControlliTeg::fido, p.fido > 0 ? testoCentesimi(p.fido) : "");
+    metti(&ControlliTeg::accordato, p.fido > 0 ? testoCentesimi(p.fido) : "");
+    // With a credit line the current account's category; without one, that of the overdrafts.
+    const auto& categorie = categorieConto();
+    c.categoria = p.fido > 0 ? &categorie.front()
+                             : &*std::find_if(categorie.begin(), categorie.end(),
+                                              [](const CategoriaConto& cat) { return cat.accordatoIndebitamento; });
+    c.accordato = p.fido > 0 ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
+    return c;
+}
+
+} // namespace vantrel
