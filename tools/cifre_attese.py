@@ -331,10 +331,8 @@ def periodo(riga, tassi, sempre365=False):
 
 def verifica_cms(c, riga, tassi_trimestre, K, globale, soglia, m):
     """The separate test of the CMS of a period up to 31/12/2009 (tools/cms_attesa.py works out the
-    whole test; these files give no highest overdraft, so it stops at the TEG without the CMS).
-    Fills its fields and the row's end; returns the notes it adds."""
-    if riga.get("MaxScoperto"):
-        raise SystemExit("cifre_attese.py: the highest overdraft is worked out by tools/cms_attesa.py")
+    whole test; these periods have no CMS average, so it stops at the TEG without the CMS and the CMS
+    rate). Fills its fields and the row's end; returns the notes it adds."""
     C1, C2 = valore(c["ComMS"]) or 0, valore(c["ComMS2"]) or 0
     if C1 + C2 <= 0:
         c["EsitoCMS"] = "nessuna CMS nel periodo"
@@ -350,14 +348,18 @@ def verifica_cms(c, riga, tassi_trimestre, K, globale, soglia, m):
         teg = (I + E) * K / N + (S + A) * 100 / F
     teg = Decimal(maschera(teg, "#0.000").replace(",", "."))
     c["TegSenzaCMS"] = maschera(float(teg), "#0.000")
-    c["TassoCMS"] = c["EccedenzaCMS"] = "n.d."
+    massimo = valore(riga.get("MaxScoperto", ""))
+    c["TassoCMS"] = maschera((C1 + C2) * 100 / massimo, "#0.000") if massimo else "n.d."
+    c["EccedenzaCMS"] = "n.d."
     cms_media = tassi_trimestre and tassi_trimestre["TM5"]
+    if cms_media and massimo:
+        raise SystemExit("cifre_attese.py: the whole CMS test is worked out by tools/cms_attesa.py")
     c["SogliaCMS"] = testo_decimale(soglia_decimale(cms_media, False)) if cms_media else "n.d."
     margine = (soglia - teg) * Decimal(repr(N)) / K
     c["MargineInteressi"] = maschera(float(margine), m)
     c["EsitoCMS"] = "oltre la soglia (interessi)" if teg > soglia else "CMS da verificare"
     c["riga"] += "  CMS: " + c["EsitoCMS"]
-    return (0 if cms_media else 1) + 1  # the CMS average and the highest overdraft missing
+    return (0 if cms_media else 1) + (0 if massimo else 1)  # the CMS average, the highest overdraft missing
 
 
 def periodi_attesi(file, sempre365=False):
