@@ -21,6 +21,8 @@
 #include <map>
 #include <ostream>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 namespace vantrel::cli {
 namespace {
@@ -119,7 +121,11 @@ int importa(const std::string& file, bool sovrascrivi, const std::string& cartel
                 }
                 RecordTassi& r = t.slot(n);
                 const auto riserva = k > 0 ? r.riserva : std::array<std::uint8_t, 4>{};
+                // A CMS average entered by hand stays when the file has none for the quarter (the
+                // averages published without it, as the official series).
+                const auto cms = k > 0 && p.TM[5] == 0 ? std::pair{r.TM[5], r.TU[5]} : std::pair{p.TM[5], p.TU[5]};
                 r = p;
+                std::tie(r.TM[5], r.TU[5]) = cms;
                 r.numRec = static_cast<std::int16_t>(n);
                 r.riserva = riserva;
                 if (k == 0) t.numPeriodi = static_cast<std::int16_t>(n);

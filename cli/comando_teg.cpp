@@ -34,7 +34,11 @@ constexpr const char* kAiuto =
     "  --xlsx OUT.xlsx   salva anche il riepilogo, i dati dei trimestri e i tassi usati in una\n"
     "                    cartella di Excel; il file può essere anche un CSV come lo salva Excel\n"
     "                    (\";\" tra le celle, virgola decimale, UTF-8 o Windows-1252) con le\n"
-    "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n";
+    "                    intestazioni \"Dal\", \"Al\", \"Numeri debitori\", \"Interessi\", ...\n"
+    "La colonna \"Massimo scoperto\" (o MaxScoperto) dà il saldo debitore più alto del periodo: per un\n"
+    "periodo fino al 31/12/2009 con CMS la verifica separata della CMS (Cass. SS.UU. 16303/2018) dà\n"
+    "TegSenzaCMS, TassoCMS, SogliaCMS, EccedenzaCMS, MargineInteressi ed EsitoCMS; la CMS media del\n"
+    "trimestre è quella della tabella dei tassi (\"CMS media (%)\" nella finestra dei tassi).\n";
 
 /// What the command was asked.
 struct RichiestaTeg {

@@ -13,7 +13,7 @@ namespace {
 
 // The output columns, headed by the controls' own names.
 using C = ControlliTeg;
-constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
+constexpr std::array<int C::*, 24> kColonneUscita = {&C::giorni,
                                                      &C::indebitamentoMedio,
                                                      &C::totaleInteressi,
                                                      &C::formulaInteressi,
@@ -30,7 +30,13 @@ constexpr std::array<int C::*, 18> kColonneUscita = {&C::giorni,
                                                      &C::tegVociInteressi,
                                                      &C::tegVociSpese,
                                                      &C::soglia,
-                                                     &C::supero};
+                                                     &C::supero,
+                                                     &C::tegSenzaCms,
+                                                     &C::tassoCms,
+                                                     &C::sogliaCms,
+                                                     &C::eccedenzaCms,
+                                                     &C::margineInteressi,
+                                                     &C::esitoCms};
 
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     std::string s;

@@ -47,6 +47,13 @@ VistaImpostazioni::VistaImpostazioni(Contesto& ctx, QWidget* parent)
     riquadri->addWidget(corniceServer(), 1);
     v->addLayout(riquadri);
 
+    auto* cms = legame_->crea(c.corniceCms, this);
+    auto* hc = new QHBoxLayout(cms);
+    hc->addWidget(legame_->crea(c.cmsSeparata, cms));
+    hc->addWidget(legame_->crea(c.cmsNelTeg, cms));
+    hc->addStretch();
+    v->addWidget(cms);
+
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (auto [id, figura] : {std::pair{c.salva, Icona::Conferma}, std::pair{c.esci, Icona::Uscita}}) {

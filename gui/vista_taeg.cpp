@@ -188,6 +188,7 @@ QWidget* VistaTaeg::schedaCalcolo() {
     g->addWidget(striscia(), 2, 0, 1, 3);
     g->addWidget(scomposizione(), 3, 0);
     g->addWidget(confronto(), 3, 1, 1, 2);
+    g->addWidget(verificaCms(), 4, 0, 1, 3);
 
     // Compact fields keep the window inside a 1050-pixel main window below its tool bar.
     for (auto* e : pagina->findChildren<QLineEdit*>()) {
@@ -233,6 +234,7 @@ QWidget* VistaTaeg::elementiCalcolo(QWidget* pagina) {
     campo(ge, 4, 1, "C.M.S.", c_.cmsSpese, elementi);
     campo(ge, 4, 2, "altri oneri", c_.altriOneri, elementi);
     campo(ge, 4, 3, "totale spese", c_.totaleSpese, elementi);
+    campo(ge, 6, 0, "Massimo scoperto", c_.massimoScoperto, elementi);
     campo(ge, 6, 3, "totale spese + interessi", c_.totaleInteressiSpese, elementi);
     auto* cms = qobject_cast<QPushButton*>(crea(c_.spostaCms, elementi));
     cms->setText(QStringLiteral("C.M.S. \u2193"));
@@ -407,6 +409,24 @@ QWidget* VistaTaeg::confronto() {
     classe->setAccessibleName(QStringLiteral("classe d'importo"));
     classe->setMaximumWidth(300);
     g->addWidget(classe, 8, 4, 1, 3);
+    return box;
+}
+
+// The separate test of the CMS of a period up to 2009, its figures in a row and the verdict under them.
+QWidget* VistaTaeg::verificaCms() {
+    auto* box = crea(c_.corniceCms, nullptr);
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(1);
+    int col = 0;
+    for (auto [testo, id] :
+         {std::pair{"CMS media", c_.cmsMedia}, std::pair{"TEG senza CMS", c_.tegSenzaCms},
+          std::pair{"tasso CMS", c_.tassoCms}, std::pair{"CMS soglia", c_.sogliaCms},
+          std::pair{"eccedenza CMS", c_.eccedenzaCms}, std::pair{"margine interessi", c_.margineInteressi}})
+        campo(g, 0, col++, testo, id, box);
+    campo(g, 0, col, "esito", c_.esitoCms, box);
+    legame_->widget(c_.esitoCms)->setMaximumWidth(QWIDGETSIZE_MAX - 1); // not one of the compact fields
+    legame_->widget(c_.esitoCms)->setMinimumWidth(360);
+    g->setColumnStretch(col, 1);
     return box;
 }
 

@@ -57,6 +57,7 @@ private:
     QWidget* esegui(QWidget* genitore);
     QWidget* confronto();
     QWidget* scomposizione();
+    QWidget* verificaCms();
     void schedaMutuo(QWidget* pagina);
     QHBoxLayout* datiMutuo(QWidget* pagina);
     void schedaGenerica(QWidget* pagina, const std::vector<int>& ids);

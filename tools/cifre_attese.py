@@ -159,7 +159,8 @@ CATEGORIE = {"Conto Corrente": ("TM1", "TM2", None), "Conto senza affidamento": 
 ORDINE = ["NumeriD", "intDare", "ComMS", "extrafido", "speseN", "ComMS2", "ASpese", "fido", "Acc"]
 COLONNE = ["Giorni", "IndMedio", "totInt", "totint2", "TotalSpese", "tspe", "SpeInt", "TegTXT", "IntSc", "CMSc",
            "ECCSC", "SpeseSc", "OneriSc", "SommaParziali", "TInt", "TSpes", "TSM", "TUM", "TSM2", "TUM2", "soglia",
-           "Diff", "riga", "avvisi"]
+           "Diff", "TegSenzaCMS", "TassoCMS", "SogliaCMS", "EccedenzaCMS", "MargineInteressi", "EsitoCMS", "riga",
+           "avvisi"]
 
 
 def data(testo):
@@ -317,8 +318,43 @@ def periodo(riga, tassi, sempre365=False):
         destra(formattato(c["OneriSc"], "#0.000"), 6)]
     c["riga"] = " " + " ".join(pezzi)
     # A period across the day of the change, under the rule in force, is told which threshold it gets.
-    c["avvisi"] = str(int(norma == "secondo la data" and data(dal) < NUOVA_NORMA <= data(al)))
+    avvisi = int(norma == "secondo la data" and data(dal) < NUOVA_NORMA <= data(al))
+    avvisi += verifica_cms(c, riga, tassi.get("%d%s" % (q, dal[-4:])), K, globale, soglia, m)
+    c["avvisi"] = str(avvisi)
     return c
+
+
+def verifica_cms(c, riga, tassi_trimestre, K, globale, soglia, m):
+    """The separate test of the CMS of a period up to 31/12/2009 (tools/cms_attesa.py works out the
+    whole test; these periods have no CMS average, so it stops at the TEG without the CMS and the CMS
+    rate). Fills its fields and the row's end; returns the notes it adds."""
+    C1, C2 = valore(c["ComMS"]) or 0, valore(c["ComMS2"]) or 0
+    if C1 + C2 <= 0:
+        c["EsitoCMS"] = "nessuna CMS nel periodo"
+        return 0
+    if data(riga["al"]) > datetime.date(2009, 12, 31):
+        c["EsitoCMS"] = "CMS compresa nel TEG (periodi dal 01/01/2010)"
+        return 0
+    I, E, S, A = (valore(c[k]) for k in ("intDare", "extrafido", "speseN", "ASpese"))
+    N, F = valore(c["indMed2"]), valore(c["fido"])
+    if globale:
+        teg = (I + E + S + A) * K / N
+    else:
+        teg = (I + E) * K / N + (S + A) * 100 / F
+    teg = Decimal(maschera(teg, "#0.000").replace(",", "."))
+    c["TegSenzaCMS"] = maschera(float(teg), "#0.000")
+    massimo = valore(riga.get("MaxScoperto", ""))
+    c["TassoCMS"] = maschera((C1 + C2) * 100 / massimo, "#0.000") if massimo else "n.d."
+    c["EccedenzaCMS"] = "n.d."
+    cms_media = tassi_trimestre and tassi_trimestre["TM5"]
+    if cms_media and massimo:
+        raise SystemExit("cifre_attese.py: the whole CMS test is worked out by tools/cms_attesa.py")
+    c["SogliaCMS"] = testo_decimale(soglia_decimale(cms_media, False)) if cms_media else "n.d."
+    margine = (soglia - teg) * Decimal(repr(N)) / K
+    c["MargineInteressi"] = maschera(float(margine), m)
+    c["EsitoCMS"] = "oltre la soglia (interessi)" if teg > soglia else "CMS da verificare"
+    c["riga"] += "  CMS: " + c["EsitoCMS"]
+    return (0 if cms_media else 1) + (0 if massimo else 1)  # the CMS average, the highest overdraft missing
 
 
 def periodi_attesi(file, sempre365=False):

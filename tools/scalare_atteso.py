@@ -215,20 +215,22 @@ COLONNE = ["dal", "al", "giorni", "saldo iniziale", "saldo finale", "numeri entr
            "numeri creditori", "massimo scoperto", "giorni a debito", "giorni oltre fido", "sconfinamenti",
            "operazioni", "interessi debitori", "interessi extrafido", "interessi creditori", "ritenuta", "cms",
            "commissione fido", "commissione sconfinamento", "spese operazioni", "spese fisse", "banca interessi",
-           "banca competenze", "banca commissioni", "banca spese", "differenza", "TegTXT", "soglia", "Diff"]
+           "banca competenze", "banca commissioni", "banca spese", "differenza", "TegTXT", "soglia", "Diff",
+           "TassoCMS", "EsitoCMS"]
 
 
 def controllo(p, tassi):
     """The period through the calculation window's model; no check without debit numeri."""
     numeri = p["entro"] + p["oltre"]
     if numeri == 0:
-        return {"TegTXT": "", "soglia": "", "Diff": ""}
+        return {"TegTXT": "", "soglia": "", "Diff": "", "TassoCMS": "", "EsitoCMS": ""}
     fido = testo(p["fido"]) if p["fido"] > 0 else ""
     riga = {"dal": p["dal"].strftime("%d/%m/%Y"), "al": p["al"].strftime("%d/%m/%Y"),
             "categoria": "Conto Corrente" if p["fido"] > 0 else "Conto senza affidamento",
             "NumeriD": testo(numeri), "intDare": testo(p["interessi"]), "ComMS": testo(p["cms"]),
             "extrafido": testo(p["extrafido"]), "speseN": testo(p["spese_op"] + p["spese"]), "ComMS2": "0,00",
-            "ASpese": testo(p["fee"] + p["civ"]), "fido": fido, "Acc": fido}
+            "ASpese": testo(p["fee"] + p["civ"]), "MaxScoperto": testo(p["massimo"]) if p["massimo"] else "",
+            "fido": fido, "Acc": fido}
     return cifre_attese.periodo(riga, tassi)
 
 
@@ -244,7 +246,8 @@ def file_periodi(periodi, tassi):
                    + [p[k] for k in ("a_debito", "oltre_fido", "sconfinamenti", "operazioni")]
                    + [testo(p[k]) for k in ("interessi", "extrafido", "int_creditori", "ritenuta", "cms", "fee",
                                             "civ", "spese_op", "spese")]
-                   + [testo(b) for b in p["banca"]] + [testo(p["differenza"]), c["TegTXT"], c["soglia"], c["Diff"]])
+                   + [testo(b) for b in p["banca"]] + [testo(p["differenza"]), c["TegTXT"], c["soglia"], c["Diff"],
+                                                    c["TassoCMS"], c["EsitoCMS"]])
     return out.getvalue()
 
 

@@ -23,6 +23,8 @@ std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p
     metti(&ControlliTeg::spese, testoCentesimi(k.speseOperazioni + k.speseFisse));
     metti(&ControlliTeg::cmsSpese, "0,00");
     metti(&ControlliTeg::altriOneri, testoCentesimi(k.commissioneFido + k.commissioneSconfinamento));
+    // The highest debit balance: the CMS test of a period up to 2009 measures the CMS on it.
+    metti(&ControlliTeg::massimoScoperto, p.massimoScoperto > 0 ? testoCentesimi(p.massimoScoperto) : "");
     metti(&ControlliTeg::fido, p.fido > 0 ? testoCentesimi(p.fido) : "");
     metti(&ControlliTeg::accordato, p.fido > 0 ? testoCentesimi(p.fido) : "");
     // With a credit line the current account's category; without one, that of the overdrafts.

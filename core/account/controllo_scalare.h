@@ -11,10 +11,11 @@ namespace vantrel {
 /// window: the debit numeri in euro x days ("Numeri debitori"), the interest within the line
 /// ("Interessi"), over the line ("altri interessi"), the CMS on the interest side, the expenses per
 /// movement and fixed ("spese"), the fees on the credit line and for overdrafts ("altri oneri"), the
-/// credit line in force on the last day as accordato. With a credit line the category is "Conto
-/// Corrente"; without one "Conto senza affidamento", whose accordato is the average debt. The rule
-/// follows the period's dates, the formula is the Bank of Italy's. No row for a period without debit
-/// numeri: there is no TEG to check. `riga` numbers the period in the messages.
+/// highest debit balance ("Massimo scoperto"), the credit line in force on the last day as accordato.
+/// With a credit line the category is "Conto Corrente"; without one "Conto senza affidamento", whose
+/// accordato is the average debt. The rule follows the period's dates, the formula is the Bank of
+/// Italy's. No row for a period without debit numeri: there is no TEG to check. `riga` numbers the
+/// period in the messages.
 std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p, int riga);
 
 } // namespace vantrel

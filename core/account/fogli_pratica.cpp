@@ -41,6 +41,7 @@ std::vector<Cella> rigaRiepilogo(const EsitoTrimestre& e, std::size_t n) {
                             Cella::diTesto(e.oltreSoglia()         ? kOltreSoglia
                                            : leggiNumero(e.soglia) ? "entro soglia"
                                                                    : "soglia non disponibile"),
+                            Cella::diTesto(e.esitoCms),
                             Cella::diTesto(e.norma),
                             Cella::diTesto(e.formula)};
     for (const auto& p : e.parziali)
@@ -53,6 +54,7 @@ std::vector<Cella> rigaRiepilogo(const EsitoTrimestre& e, std::size_t n) {
 
 void aggiungiTrimestre(TotaliPratica& t, const EsitoTrimestre& e) {
     ++t.trimestri;
+    if (e.esitoCms.starts_with(kCmsOltreSoglia)) ++t.cmsOltre;
     if (!e.oltreSoglia()) return;
     const double s = leggiNumero(e.supero).value_or(0);
     if (t.oltre++ == 0 || s > t.superoMassimo) {
@@ -80,6 +82,7 @@ Foglio foglioRiepilogo() {
                  {"Tasso soglia", 10, Formato::Tasso},
                  {"Supero", 9, Formato::Tasso},
                  {"Esito", 14, Formato::Generale},
+                 {"Esito CMS", 30, Formato::Generale},
                  {"Norma", 14, Formato::Generale},
                  {"Formula", 15, Formato::Generale},
                  {"TEG interessi", 10, Formato::Tasso},
@@ -115,6 +118,9 @@ std::vector<std::vector<Cella>> totaliRiepilogo(const TotaliPratica& t, std::siz
     riga("Trimestri oltre la soglia",
          Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsito) + ",\"" + kOltreSoglia + "\")",
                           static_cast<double>(t.oltre), Formato::Intero));
+    riga("Trimestri con CMS oltre la soglia (fino al 2009)",
+         Cella::diFormula("=COUNTIF(" + intervallo(kColonnaEsitoCms) + ",\"" + kCmsOltreSoglia + "*\")",
+                          static_cast<double>(t.cmsOltre), Formato::Intero));
     riga("Supero massimo",
          Cella::diFormula("=MAX(" + intervallo(kColonnaSupero) + ")", t.superoMassimo, Formato::Tasso));
     return totali;

@@ -10,6 +10,13 @@ std::int16_t ImpostaRecord::decimali() const {
 void ImpostaRecord::decimali(std::int16_t v) {
     scriviI16(byte.data() + 100, v);
 }
+// A byte of a text field the record had left unused.
+bool ImpostaRecord::cmsNelTeg() const {
+    return leggiTestoFisso(byte.data() + 145, 1) == "T";
+}
+void ImpostaRecord::cmsNelTeg(bool v) {
+    scriviTestoFisso(byte.data() + 145, 1, v ? "T" : " ");
+}
 std::string ImpostaRecord::utente() const {
     return leggiTestoFisso(byte.data() + 102, 30);
 }

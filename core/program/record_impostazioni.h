@@ -18,6 +18,11 @@ struct ImpostaRecord {
 
     std::int16_t decimali() const;
     void decimali(std::int16_t v);
+    /// How a period up to 31/12/2009 with a maximum-overdraft commission is judged: with the CMS inside
+    /// the TEG, or (the default: any byte but the one of "CMS nel TEG", so that older files keep it)
+    /// the CMS tested on its own.
+    bool cmsNelTeg() const;
+    void cmsNelTeg(bool v);
     std::string utente() const; // 30 characters, padding included
     void utente(const std::string& v);
     std::string password() const; // 10 characters, padding included

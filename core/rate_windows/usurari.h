@@ -50,7 +50,7 @@ inline constexpr std::string_view kIntestazioneTassi2 =
     X(etichettaAnticipiFino, "LblAnticipi1", Etichetta, .testo = "fino a lire 10.000.000/€ 5.000")                     \
     X(etichettaAnticipiMedi, "LblAnticipi2", Etichetta, .testo = "fino a lire 193.627.000")                            \
     X(etichettaAnticipiOltre, "LblAnticipi3", Etichetta, .testo = "oltre")                                             \
-    X(etichettaCms, "LblCms", Etichetta, .testo = "Commissione di massimo scoperto Rilevamento medio del periodo")     \
+    X(etichettaCms, "LblCms", Etichetta, .testo = "CMS media (%)")                                                     \
     X(medioContoFino, "TM1", Testo, .testo = "0", .tab = 4)                                                            \
     X(sogliaContoFino, "TU1", Testo, .testo = "0", .tab = 5)                                                           \
     X(medioContoOltre, "TM2", Testo, .testo = "0", .tab = 6)                                                           \
@@ -65,8 +65,12 @@ inline constexpr std::string_view kIntestazioneTassi2 =
     X(sogliaAnticipiMedi, "TU4", Testo, .testo = "0", .tab = 15)                                                       \
     X(medioAnticipiOltre, "TM6", Testo, .testo = "0", .tab = 16)                                                       \
     X(sogliaAnticipiOltre, "TU6", Testo, .testo = "0", .tab = 17)                                                      \
-    X(cms, "TM5", Testo, .testo = "0", .tab = 18)                                                                      \
-    X(sogliaCms, "TU5", Testo, .testo = "0", .tab = 19)                                                                \
+    X(cms, "TM5", Testo, .testo = "0",                                                                                 \
+        .aiuto = "CMS media del trimestre (commissione di massimo scoperto), pubblicata in nota ai decreti fino al "   \
+            "2009: serve alla verifica separata della CMS dei periodi fino al 31/12/2009",                             \
+        .tab = 18)                                                                                                     \
+    X(sogliaCms, "TU5", Testo, .testo = "0", .aiuto = "CMS soglia: la CMS media con la regola della soglia",           \
+        .tab = 19)                                                                                                     \
     X(intestazione1, "LblIntestazione1", Etichetta, .testo = kIntestazioneTassi1.data())                               \
     X(intestazione2, "LblIntestazione2", Etichetta, .testo = kIntestazioneTassi2.data())                               \
     X(pannello, "pannello", Cornice)                                                                                   \

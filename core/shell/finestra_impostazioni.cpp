@@ -72,6 +72,8 @@ void FinestraImpostazioni::mostraRecord() {
     modifica(c_.accessoConPassword).selezionato = imp.accesso() == -1;
     modifica(c_.divisoreSempre365).selezionato = imp.divisoreSempre365();
     modifica(c_.divisoreBisestile).selezionato = !imp.divisoreSempre365();
+    modifica(c_.cmsSeparata).selezionato = !imp.cmsNelTeg();
+    modifica(c_.cmsNelTeg).selezionato = imp.cmsNelTeg();
 
     server_ = leggiServerTassi(ctx_.stato.cartellaDati);
     selezionaVoce(c_.tipoServer, server_.tipo == TipoServer::Ftp ? 1 : 0);
@@ -189,6 +191,7 @@ bool FinestraImpostazioni::salvaImpostazioni() {
     imp.password(testo(c_.password));
     imp.accesso(modifica(c_.accessoConPassword).selezionato ? -1 : 0);
     imp.divisoreSempre365((*this)[c_.divisoreSempre365].selezionato);
+    imp.cmsNelTeg(modifica(c_.cmsNelTeg).selezionato);
     opz.righeOrizzontale((*valori)[1]);
     opz.righeVerticale((*valori)[2]);
     opz.orientamento(modifica(c_.verticale).selezionato ? "1" : "2");

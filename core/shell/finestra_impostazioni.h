@@ -46,14 +46,20 @@ namespace vantrel {
     X(divisoreSempre365, "Divisore36500", Opzione, .testo = "36.500 sempre", .gruppo = "divisore", .tab = 15)          \
     X(divisoreBisestile, "Divisore36600", Opzione, .testo = "36.600 negli anni bisestili", .gruppo = "divisore",       \
         .selezionato = true, .tab = 16)                                                                                \
-    X(salva, "Salva", Pulsante, .tooltip = "Conferma", .tab = 17)                                                      \
-    X(esci, "Command3D8", Pulsante, .tooltip = " Uscita ", .tab = 18)
+    X(corniceCms, "FrameCms", Cornice, .testo = "Periodi fino al 2009",                                                \
+        .aiuto = "come si giudica la commissione di massimo scoperto dei periodi fino al 31/12/2009, quando i tassi "  \
+            "medi pubblicati non la comprendevano")                                                                    \
+    X(cmsSeparata, "CmsSeparata", Opzione, .testo = "verifica CMS separata (Cass. SS.UU. 16303/2018)",                 \
+        .gruppo = "cms", .selezionato = true, .tab = 17)                                                               \
+    X(cmsNelTeg, "CmsNelTeg", Opzione, .testo = "CMS nel TEG", .gruppo = "cms", .tab = 18)                             \
+    X(salva, "Salva", Pulsante, .tooltip = "Conferma", .tab = 19)                                                      \
+    X(esci, "Command3D8", Pulsante, .tooltip = " Uscita ", .tab = 20)
 // clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliImpostazioni, VANTREL_CONTROLLI_IMPOSTAZIONI)
 
 /// The settings window "Impostazioni": number of decimals, login user name, password and flag,
-/// print orientation and lines per page, the server of the rate-set download and the days of the year
-/// of the TEG formulas. Opening it reads
+/// print orientation and lines per page, the server of the rate-set download, the days of the year
+/// of the TEG formulas and how the CMS of a period up to 2009 is judged. Opening it reads
 /// the settings files afresh; `Salva` writes them back and closes, `Command3D8` closes without saving.
 class FinestraImpostazioni : public Finestra {
 public:

@@ -26,7 +26,7 @@ struct CampoPeriodo {
 };
 
 /// Every figure of a period, the amounts in the tab order in which a user fills them.
-inline constexpr std::array<CampoPeriodo, 11> kCampiPeriodo = {{
+inline constexpr std::array<CampoPeriodo, 12> kCampiPeriodo = {{
     {&ControlliTeg::giorni, OrigineCampo::Giorni, {"giorni"}, "Giorni", Formato::Intero, 7},
     {&ControlliTeg::numeriDebitori,
      OrigineCampo::Importo,
@@ -51,6 +51,12 @@ inline constexpr std::array<CampoPeriodo, 11> kCampiPeriodo = {{
     {&ControlliTeg::spese, OrigineCampo::Importo, {"spesen", "spese"}, "Spese", Formato::Importo, 12},
     {&ControlliTeg::cmsSpese, OrigineCampo::Importo, {"comms2", "cms spese"}, "CMS spese", Formato::Importo, 12},
     {&ControlliTeg::altriOneri, OrigineCampo::Importo, {"aspese", "altri oneri"}, "Altri oneri", Formato::Importo, 12},
+    {&ControlliTeg::massimoScoperto,
+     OrigineCampo::Importo,
+     {"maxscoperto", "massimo scoperto"},
+     "Massimo scoperto",
+     Formato::Importo,
+     14},
     // "accordato" alone is the credit line or the option of the accordato: the import tells them apart.
     {&ControlliTeg::fido, OrigineCampo::Importo, {"fido"}, "Accordato", Formato::Importo, 14},
     {&ControlliTeg::accordato,

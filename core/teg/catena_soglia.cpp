@@ -5,12 +5,20 @@
 namespace vantrel {
 namespace {
 
-const std::string kTratteggio = "   ------------------------------------------------------------------------";
-
 constexpr std::size_t kRientro = 30;
 constexpr std::size_t kLarghezzaValore = 66;
 
-// A label and its value; a long value goes on under the first line, broken at blanks.
+const std::string kTratteggio = "   ------------------------------------------------------------------------";
+
+// The factor of the formulas and why: the year of the period, unless the settings ask for 365 days.
+std::string giorniAnno(const CatenaSoglia& c) {
+    const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
+    if (c.sempre365) return fattore + ": impostazione \"Divisore dell'anno: 36.500 sempre\"";
+    return fattore + ": il " + std::to_string(c.anno) + (bisestile(c.anno) ? " è" : " non è") + " bisestile";
+}
+
+} // namespace
+
 void voce(std::vector<std::string>& r, const std::string& etichetta, std::string valore) {
     std::string riga = "   " + etichetta;
     riga.resize(kRientro, ' ');
@@ -23,15 +31,6 @@ void voce(std::vector<std::string>& r, const std::string& etichetta, std::string
     }
     r.push_back(riga + valore);
 }
-
-// The factor of the formulas and why: the year of the period, unless the settings ask for 365 days.
-std::string giorniAnno(const CatenaSoglia& c) {
-    const std::string fattore = c.giorniAnno == "36600" ? "36.600" : "36.500";
-    if (c.sempre365) return fattore + ": impostazione \"Divisore dell'anno: 36.500 sempre\"";
-    return fattore + ": il " + std::to_string(c.anno) + (bisestile(c.anno) ? " è" : " non è") + " bisestile";
-}
-
-} // namespace
 
 std::string avvisoACavallo(const Data& inizio, const std::string& fine) {
     return "Il periodo dal " + inizio.testo() + " al " + fine +

@@ -29,6 +29,10 @@ struct CatenaSoglia {
     bool sempre365 = false;                                            // the settings ask for 36.500 always
 };
 
+/// A line of the audit block: a label and its value; a long value goes on under the first line,
+/// broken at blanks.
+void voce(std::vector<std::string>& r, const std::string& etichetta, std::string valore);
+
 /// The note shown when a period spans the change of rule and the old one is kept.
 std::string avvisoACavallo(const Data& inizio, const std::string& fine);
 

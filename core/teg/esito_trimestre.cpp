@@ -27,6 +27,7 @@ EsitoTrimestre esitoTrimestre(const Finestra& w, const TabellaTassi& tassi, cons
     t.teg = w.testo(c.teg);
     t.soglia = w.testo(c.soglia);
     t.supero = w.testo(c.supero);
+    t.esitoCms = w.testo(c.esitoCms);
     for (std::size_t k = 0; k < kParziali.size(); ++k)
         t.parziali[k] = w.testo(c.*kParziali[k]);
     for (std::size_t k = 0; k < kCampiPeriodo.size(); ++k)

@@ -25,6 +25,7 @@ struct EsitoTrimestre {
     std::string voceTasso;                       // the average rate used ("TM1")
     bool inTabella = false;                      // the rate table holds the quarter
     std::string teg, soglia, supero, tassoMedio; // as the fields show them
+    std::string esitoCms;                        // the verdict of the CMS frame (periods up to 2009 apart)
     std::array<std::string, kParziali.size()> parziali;
     std::array<std::string, kCampiPeriodo.size()> dati; // the figures of the period, as the fields show them
     std::vector<std::string> messaggi;

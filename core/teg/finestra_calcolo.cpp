@@ -30,7 +30,12 @@ FinestraCalcolo::FinestraCalcolo(const Schema& s, Contesto& ctx)
     aggiungiParte(mutuo_);
     aggiungiParte(usura_);
     mutuo_.bloccoInStampa(&usura_.esito().righe);
-    report_.catenaSoglia = [this] { return calcolo_.righeCatenaSoglia(); };
+    report_.catenaSoglia = [this] {
+        auto righe = calcolo_.righeCatenaSoglia();
+        const auto cms = calcolo_.righeVerificaCms();
+        righe.insert(righe.end(), cms.begin(), cms.end());
+        return righe;
+    };
 }
 
 FinestraCalcolo::FinestraCalcolo(Contesto& ctx, bool caricaTassi) : FinestraCalcolo(schemaCalcolo(), ctx) {

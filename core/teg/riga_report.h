@@ -10,12 +10,13 @@ struct DatiRiga {
     std::string indebitamentoMedio, teg, soglia, supero;
     std::string interessiDare, tegInteressi, cmsInteressi, cmsSpese, tegCms, altriInteressi, tegAltriInteressi;
     std::string spese, tegSpese, altriOneri, tegAltriOneri;
+    std::string esitoCms; // the separate test of the CMS, where it was run; otherwise empty
 };
 
 /// The 139-character fixed-column result row of one checked period. Each value is formatted with
 /// its mask (a text that is not a number passes unchanged) and right-aligned in its column; a
 /// longer value stays whole and shifts the rest of the line. An average debt that is not a number
-/// leaves its column blank.
+/// leaves its column blank. The verdict of the separate CMS test, when there is one, ends the row.
 std::string rigaReport(const DatiRiga& d, const std::string& mascheraImporti);
 
 } // namespace vantrel

@@ -7,6 +7,7 @@
 #include "rates/fonti_tassi.h"
 #include "rates/riferimento_serie.h"
 #include "rates/set_tassi.h"
+#include "teg/cms_del_periodo.h"
 #include "teg/lista_report.h"
 #include "teg/riga_report.h"
 #include "teg/teg_controlli.h"
@@ -273,6 +274,8 @@ void TegCalcolo::tassiPeriodo() {
     catena_ = {};
     avvisi_.clear();
     f_.imposta(c_.classeSoglia, "");
+    esitoCms_ = {};
+    azzeraVerificaCms(f_);
 
     // One pass over the table: each slot belongs to at most one quarter of the year, and for a
     // quarter stored twice the later slot wins.
@@ -508,6 +511,25 @@ void TegCalcolo::concludi(const Cifre& x, std::optional<double> rapportoSpese) {
     parziali(x, rapportoSpese.has_value());
     raggruppaCms(true, true);
     sogliaPeriodo();
+    verificaCms(rapportoSpese.has_value());
+}
+
+void TegCalcolo::verificaCms(bool bancaItalia) {
+    const auto dal = leggiData(f_.testo(c_.dataInizio));
+    const Norma norma = dal ? normaDelTrimestre(dal->trimestre(), dal->anno) : Norma::Vecchia;
+    const LetturaCms lettura = ctx_.stato.imposta.cmsNelTeg() ? LetturaCms::NelTeg : LetturaCms::Separata;
+    datiCms_ = datiCmsDelPeriodo(f_, ctx_.stato.tassi, bancaItalia, norma, lettura);
+    esitoCms_ = vantrel::verificaCms(datiCms_);
+    for (std::string& a : mostraVerificaCms(f_, datiCms_, esitoCms_)) {
+        if (f_.aiuto() >= 0) f_.imposta(f_.aiuto(), a);
+        avvisi_.push_back(std::move(a));
+    }
+}
+
+std::vector<std::string> TegCalcolo::righeVerificaCms() const {
+    // Only where the reading matters: a period up to 2009 with a CMS (the summary of any other is as it was).
+    if (!esitoCms_.applicata() && esitoCms_.caso != EsitoCms::Caso::LetturaNelTeg) return {};
+    return vantrel::righeVerificaCms(datiCms_, esitoCms_, maschera());
 }
 
 // The grid starts from 0 for either formula: a quarter the table lacks shows 0, never the rates of
@@ -596,6 +618,7 @@ void TegCalcolo::creaReport() {
     d.tegSpese = f_.testo(c.tegSpese);
     d.altriOneri = f_.testo(c.altriOneri);
     d.tegAltriOneri = f_.testo(c.tegAltriOneri);
+    if (esitoCms_.applicata()) d.esitoCms = esitoCms_.esito;
     lista_.accoda(rigaReport(d, maschera()));
 }
 

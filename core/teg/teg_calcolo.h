@@ -5,6 +5,7 @@
 #include "rates/categoria_conto.h"
 #include "rates/norma_soglia.h"
 #include "teg/catena_soglia.h"
+#include "teg/verifica_cms.h"
 
 #include <array>
 #include <optional>
@@ -47,6 +48,8 @@ public:
 
     /// How the last calculation reached its threshold, as the lines of the summary's audit block.
     std::vector<std::string> righeCatenaSoglia() const;
+    /// The separate test of the CMS of the last calculation as lines of the summary's audit block.
+    std::vector<std::string> righeVerificaCms() const;
     /// Notes of the last calculation that need no answer (shown in the status line).
     const std::vector<std::string>& avvisi() const { return avvisi_; }
 
@@ -79,6 +82,8 @@ private:
     /// The common tail of both formulas: the TEG (plus `rapportoSpese`, the expenses over the accordato,
     /// when given), the partial rates, the CMS regrouping and the threshold.
     void concludi(const Cifre& x, std::optional<double> rapportoSpese);
+    /// The separate test of the CMS, after the threshold.
+    void verificaCms(bool bancaItalia);
     double parziale(std::optional<double> v, int campo);
     double parzialeCms(const Cifre& x, bool bancaItalia);
     void parziali(const Cifre& x, bool bancaItalia);
@@ -112,6 +117,8 @@ private:
     const GrigliaTassi& g_;
     std::array<bool, 4> trovati_{}; // quarters of the grid found in the rate table by the last fill
     CatenaSoglia catena_;
+    DatiCms datiCms_;
+    EsitoCms esitoCms_;
     std::vector<std::string> avvisi_;
 };
 

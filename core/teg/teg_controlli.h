@@ -18,7 +18,7 @@ namespace vantrel {
     X(dataInizio, "dal", Data, .aiuto = "Immettere data inizio periodo", .tab = 1)                                     \
     X(dataFine, "al", Data, .aiuto = "Immettere data fine periodo", .tab = 2)                                          \
     X(anno, "Combo1", Combo, .tab = 3)                                                                                 \
-    X(categoria, "Combo2", Combo, .tab = 20)                                                                           \
+    X(categoria, "Combo2", Combo, .tab = 21)                                                                           \
     X(primoTrimestre, "Command2", Pulsante, .testo = "I° Trim.",                                                       \
         .aiuto = "inserisce nei campi data il periodo riferito al primo trimestre dell'anno indicato nel menù a "      \
             "tendina sottostante",                                                                                     \
@@ -76,21 +76,25 @@ namespace vantrel {
     X(totaleSpese, "tspe", Testo,                                                                                      \
         .aiuto = "totale spese del periodo che contribuiscono al costo del finanziamento. ", .tab = 14)                \
     X(totaleInteressiSpese, "SpeInt", Testo, .aiuto = "totale interessi e spese del periodo. ", .tab = 15)             \
+    X(massimoScoperto, "MaxScoperto", Testo,                                                                           \
+        .aiuto = "inserire il massimo scoperto del periodo (il saldo debitore più alto), su cui si misura il tasso "   \
+            "della CMS nei periodi fino al 31/12/2009. ",                                                              \
+        .tab = 16)                                                                                                     \
     X(spostaCms, "cmscop", Pulsante,                                                                                   \
         .aiuto = "muove le commissioni di massimo scoperto del periodo, dalla riga interessi alla riga spese")         \
     X(corniceAccordato, "FrameAccordato", Cornice, .testo = "accordato =",                                             \
         .aiuto = "opzione per la scelta del parametro per la determinazione dell'accordato. ")                         \
     X(accordatoIndebitamento, "Option2", Opzione, .testo = "indebitam. medio",                                         \
-        .aiuto = "sceglie l'indebitamento medio come accordato. ", .gruppo = "accordato", .tab = 16)                   \
+        .aiuto = "sceglie l'indebitamento medio come accordato. ", .gruppo = "accordato", .tab = 17)                   \
     X(accordatoFido, "Option1a", Opzione, .testo = "Fido", .aiuto = "sceglie il fido come accordato. ",                \
-        .gruppo = "accordato", .selezionato = true, .tab = 17)                                                         \
-    X(fido, "fido", Testo, .aiuto = "valore dell'accordato. ", .tab = 18)                                              \
-    X(accordato, "Acc", Testo, .aiuto = "inserire il valore dell'accordato. ", .tab = 19)                              \
+        .gruppo = "accordato", .selezionato = true, .tab = 18)                                                         \
+    X(fido, "fido", Testo, .aiuto = "valore dell'accordato. ", .tab = 19)                                              \
+    X(accordato, "Acc", Testo, .aiuto = "inserire il valore dell'accordato. ", .tab = 20)                              \
     X(corniceValuta, "FrameValuta", Cornice, .testo = "Valuta", .aiuto = "seleziona la valuta di calcolo. ")           \
     X(lire, "Lira", Opzione, .testo = "Lire", .aiuto = "esegue i calcoli con la valuta 'Lira'. ", .gruppo = "valuta",  \
-        .tab = 21)                                                                                                     \
+        .tab = 22)                                                                                                     \
     X(euro, "euro", Opzione, .testo = "Euro", .aiuto = "esegue i calcoli con la valuta 'Euro'. ", .gruppo = "valuta",  \
-        .selezionato = true, .tab = 22)                                                                                \
+        .selezionato = true, .tab = 23)                                                                                \
     X(corniceNorma, "FrameSoglia", Cornice, .testo = "tasso soglia",                                                   \
         .aiuto = "Seleziona il tipo di calcolo da effettuare al fine di definire il tasso soglia per eseguire il "     \
             "confronto. La vecchia norma prevedeva un tasso soglia pari al tasso medio aumentato del 50%, mentre la "  \
@@ -98,17 +102,17 @@ namespace vantrel {
             "quello soglia.")                                                                                          \
     X(vecchiaNorma, "Option3", Opzione, .testo = "vecchia norma",                                                      \
         .aiuto = "calcola i tassi soglia aumentando del 50% i tassi medi rilevati dalla Banca d'Italia. ",             \
-        .gruppo = "norma", .tab = 23)                                                                                  \
+        .gruppo = "norma", .tab = 24)                                                                                  \
     X(nuovaNorma, "Option4", Opzione, .testo = "nuova norma",                                                          \
         .aiuto = "calcola i tassi soglia aumentando del 25% i tassi medi ed aggiungendo 4 punti, con tetto massimo "   \
             "di 8 punti tra tassi medi e tassi soglia. ",                                                              \
-        .gruppo = "norma", .tab = 24)                                                                                  \
+        .gruppo = "norma", .tab = 25)                                                                                  \
     X(normaPerData, "Option5", Opzione, .testo = "secondo la data",                                                    \
         .aiuto = "calcola i tassi soglia con la norma in vigore nel periodo: aumento del 50% per i periodi chiusi "    \
             "prima del 14/05/2011, aumento del 25% + 4 punti (al massimo 8 punti) per quelli iniziati da quella "      \
             "data; un periodo a cavallo usa le soglie pubblicate per il suo trimestre (vecchia norma). Le soglie "     \
             "sono le cifre esatte della norma, senza arrotondamenti. ",                                                \
-        .gruppo = "norma", .selezionato = true, .tab = 25)                                                             \
+        .gruppo = "norma", .selezionato = true, .tab = 26)                                                             \
     X(formulaInteressi, "totint2", Testo, .aiuto = "totale interessi del periodo. ", .solaLettura = true)              \
     X(formulaNumeri, "indMed2", Testo, .aiuto = "totale numeri debitori del periodo. ", .solaLettura = true)           \
     X(formulaGiorniAnno, "ga", Testo, .testo = "36500", .aiuto = "nr giorni anno x 100 ", .solaLettura = true)         \
@@ -143,21 +147,39 @@ namespace vantrel {
     X(supero, "Diff", Testo, .aiuto = "differenza tra il tasso soglia ed il calcolo. ", .solaLettura = true)           \
     X(classeSoglia, "ClasseSoglia", Testo,                                                                             \
         .aiuto = "categoria e classe d'importo da cui è preso il tasso soglia del periodo. ", .solaLettura = true)     \
+    X(corniceCms, "FrameCms", Cornice, .testo = "verifica separata della CMS (periodi fino al 31/12/2009)",            \
+        .aiuto = "Per i periodi fino al 31/12/2009 i tassi medi erano rilevati senza la CMS: il TEG senza CMS si "     \
+            "confronta con la soglia e il tasso della CMS con la CMS soglia; l'eccedenza della CMS si compensa "       \
+            "con il "                                                                                                  \
+            "margine degli interessi (Cass. SS.UU. 16303/2018). Dal 01/01/2010 la CMS è parte del TEG. ")              \
+    X(cmsMedia, "CmsMedia", Testo, .aiuto = "CMS media del trimestre, dalla finestra dei tassi. ",                     \
+        .solaLettura = true)                                                                                           \
+    X(tegSenzaCms, "TegSenzaCMS", Testo,                                                                               \
+        .aiuto = "TEG del periodo con la stessa formula, senza la CMS. ", .solaLettura = true)                         \
+    X(tassoCms, "TassoCMS", Testo, .aiuto = "tasso della CMS: CMS x 100 / massimo scoperto. ", .solaLettura = true)    \
+    X(sogliaCms, "SogliaCMS", Testo,                                                                                   \
+        .aiuto = "CMS soglia: la CMS media del trimestre con la regola della soglia. ", .solaLettura = true)           \
+    X(eccedenzaCms, "EccedenzaCMS", Testo,                                                                             \
+        .aiuto = "CMS oltre la CMS soglia: CMS - CMS soglia x massimo scoperto / 100. ", .solaLettura = true)          \
+    X(margineInteressi, "MargineInteressi", Testo,                                                                     \
+        .aiuto = "margine degli interessi: (soglia - TEG senza CMS) x numeri debitori / 36.500. ",                     \
+        .solaLettura = true)                                                                                           \
+    X(esitoCms, "EsitoCMS", Testo, .aiuto = "esito della verifica separata della CMS. ", .solaLettura = true)          \
     X(calcolaBancaItalia, "OK", Pulsante, .testo = "Formula Banca d'Italia",                                           \
         .aiuto = "esegui calcolo TEG utilizzando la formula della Banca d'Italia che separa gli interessi dalle "      \
             "spese, rapportandole all'accordato. ",                                                                    \
-        .tooltip = "esegui calcolo", .tab = 26)                                                                        \
+        .tooltip = "esegui calcolo", .tab = 27)                                                                        \
     X(calcolaGlobale, "Command9", Pulsante, .testo = "Formula globale",                                                \
         .aiuto = "esegui calcolo TEG utilizzando la formula globale che accorpa tutte le spese e gli interessi in "    \
             "un unico valore. ",                                                                                       \
-        .tab = 27)                                                                                                     \
+        .tab = 28)                                                                                                     \
     X(creaReport, "via", Pulsante, .testo = "crea report",                                                             \
         .aiuto = "Accoda i dati del calcolo nella maschera del report. I dati così rappresentati possono essere "      \
             "salvati in un file di testo e ripresi successivamente per modifiche o aggiunte.",                         \
-        .tab = 28)                                                                                                     \
+        .tab = 29)                                                                                                     \
     X(creaReportTabellare, "SSCommand2", Pulsante, .testo = "crea report tabellare",                                   \
         .aiuto = "crea un riepilogo con i dati del calcolo dove vengono indicate le formule ed i relativi valori",     \
-        .tab = 29)
+        .tab = 30)
 // clang-format on
 VANTREL_STRUTTURA_CONTROLLI(ControlliTeg, VANTREL_CONTROLLI_TEG)
 

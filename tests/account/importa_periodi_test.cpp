@@ -38,7 +38,9 @@ TEST(ImportaPeriodi, IntestazioniCodificheEFormatiDiExcel) {
         const PeriodoDaControllare& p = r.periodi[0];
         EXPECT_EQ(p.dal, "01/04/2019");
         EXPECT_EQ(p.al, "30/06/2019");
-        const std::array<std::string, 11> attesi = {"90", "1.000", "", "2", "3", "4", "5", "6", "7", "8", "9"};
+        // No "Massimo scoperto" column: the highest overdraft is not given.
+        const std::array<std::string, kCampiPeriodo.size()> attesi = {"90", "1.000", "",  "2", "3", "4",
+                                                                      "5",  "6",     "7", "",  "8", "9"};
         EXPECT_EQ(p.campi, attesi);
         EXPECT_EQ(p.categoria->nome, "Conto anticipi");
         EXPECT_TRUE(p.valuta == &ControlliTeg::lire);

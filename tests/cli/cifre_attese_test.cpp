@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -66,6 +67,46 @@ TEST(CifreAttese, PeriodiCampoPerCampo) {
                 EXPECT_EQ(testo, attese[r][k]) << file << ", periodo dal " << attese[r][0] << ", " << colonna;
             }
         }
+    }
+}
+
+// The separate test of the CMS up to 2009 (tests/data/cms_attesi.csv, by tools/cms_attesa.py): the
+// quarter's averages imported with "tassi importa", the period checked by "teg"; the reading "CMS nel
+// TEG", a setting of the program folder, is tried on the window.
+TEST(CifreAttese, VerificaSeparataDellaCms) {
+    const Righe casi = dividi(test::leggiTesto(VANTREL_TEST_DATA "/cms_attesi.csv"));
+    std::map<std::string, std::string> c;
+    for (std::size_t r = 1; r < casi.size(); ++r) {
+        for (std::size_t k = 0; k < casi[0].size(); ++k)
+            c[casi[0][k]] = casi[r][k];
+        if (c["lettura"] != "separata") continue;
+        SCOPED_TRACE(c["caso"]);
+        test::CartellaTemporanea dir;
+        const std::string trimestre = std::to_string((std::stoi(c["dal"].substr(3, 2)) - 1) / 3 + 1);
+        test::scriviTesto(dir.file("t.csv"), "periodo;TM2;TM5\n" + trimestre + c["dal"].substr(6) + ";" + c["tegm"] +
+                                                 ";" + c["cms_media"] + "\n");
+        esegui({"tassi", "importa", dir.file("t.csv"), "--cartella", dir.cartella()});
+        std::string periodo = "dal;al;Categoria;Valuta;Formula;Norma\n" + c["dal"] + ";" + c["al"] +
+                              ";Conto Corrente;" + c["valuta"] + ";" +
+                              (c["formula"] == "globale" ? "globale" : "Banca d'Italia") + ";" +
+                              (c["norma"] == "nuova" ? "nuova norma" : "secondo la data");
+        for (const auto& [colonna, campo] : {std::pair{"numeri", "NumeriD"},
+                                             {"interessi", "intDare"},
+                                             {"cms_interessi", "ComMS"},
+                                             {"altri_interessi", "extrafido"},
+                                             {"spese", "speseN"},
+                                             {"cms_spese", "ComMS2"},
+                                             {"altri_oneri", "ASpese"},
+                                             {"massimo_scoperto", "MaxScoperto"},
+                                             {"fido", "fido"}}) {
+            periodo.insert(periodo.find('\n'), std::string(";") + campo);
+            periodo += ";" + c[colonna];
+        }
+        test::scriviTesto(dir.file("p.csv"), periodo + "\n");
+        const auto u = esegui({"teg", dir.file("p.csv"), "--formato", "json", "--cartella", dir.cartella()})[0];
+        EXPECT_EQ(u["campi"]["TegTXT"], c["TegConCMS"]);
+        for (const char* k : {"TegSenzaCMS", "TassoCMS", "SogliaCMS", "EccedenzaCMS", "MargineInteressi", "EsitoCMS"})
+            EXPECT_EQ(u["campi"][k], c[k]) << k;
     }
 }
 

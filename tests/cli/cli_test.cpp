@@ -106,8 +106,9 @@ TEST(RigaDiComando, ImportaScriveIFileComeLiDescriveIlFormato) {
 
     const std::string uscita = dir.file("esportati.csv");
     ASSERT_EQ(esegui({"tassi", "esporta", uscita, "--cartella", dir.cartella()}).codice, 0);
-    // an overwrite stores every rate given, empty ones as 0
-    EXPECT_NE(test::leggiTesto(uscita).find("\n32004;1;;;;;;;;;;;;;\r\n"), std::string::npos);
+    // an overwrite stores every rate given, empty ones as 0; the CMS average and its threshold, entered
+    // by hand where the decree printed them, stay when the file has none
+    EXPECT_NE(test::leggiTesto(uscita).find("\n32004;1;;;;;;;0,48;;;;;0,72;\r\n"), std::string::npos);
 }
 
 TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {

@@ -68,8 +68,8 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     risposte.aggiungi(dir.file("riepilogo.csv"));
     w.clicca("EsportaCsv");
     EXPECT_NE(test::leggiTesto(dir.file("riepilogo.csv"))
-                  .find("\r\n3;01/07/2008;30/09/2008;Conto Corrente;2;15,035;14,805;0,230;OLTRE SOGLIA;vecchia "
-                        "norma;Banca d'Italia;12,334;2,510;0,000;0,192;0,000;\r\n"),
+                  .find("\r\n3;01/07/2008;30/09/2008;Conto Corrente;2;15,035;14,805;0,230;OLTRE SOGLIA;CMS da "
+                        "verificare;vecchia norma;Banca d'Italia;12,334;2,510;0,000;0,192;0,000;"),
               std::string::npos);
 
     // A bad cell: named in the message, and nothing of the file is taken.
@@ -93,12 +93,13 @@ TEST_F(Pratica, CartelleDiExcelDeiTrimestriEDelPiano) {
 print(wb.sheetnames, r.freeze_panes, r.max_row)
 print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
 rosse = [c.row for c in r['I'] if c.fill.fgColor.rgb.endswith('FFC7CE')]
-print(rosse, r['A27'].value, r['F27'].value, r['F28'].value, r['F29'].value)
+print(rosse, r['A27'].value, r['F27'].value, r['F28'].value, r['F29'].value, r['F30'].value)
 print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.worksheets[2]['H2'].value)
 )"),
-              "['Riepilogo', 'Dati dei trimestri', 'Tassi usati'] A2 29\n"
+              "['Riepilogo', 'Dati dei trimestri', 'Tassi usati'] A2 30\n"
               "15.035 #,##0.000 dd/mm/yyyy OLTRE SOGLIA\n"
-              "[4, 5, 6, 11, 17] Trimestri controllati =COUNT(A2:A25) =COUNTIF(I2:I25,\"OLTRE SOGLIA\") =MAX(H2:H25)\n"
+              "[4, 5, 6, 11, 17] Trimestri controllati =COUNT(A2:A25) =COUNTIF(I2:I25,\"OLTRE SOGLIA\") "
+              "=COUNTIF(J2:J25,\"oltre la soglia*\") =MAX(H2:H25)\n"
               "1619800 #,##0.00 9.84\n");
 
     const std::string piano = dir.file("piano.xlsx");

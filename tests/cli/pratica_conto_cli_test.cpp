@@ -71,7 +71,7 @@ TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
         const auto uscita = righe(r.out);
         ASSERT_EQ(uscita.size(), attesi.size()) << caso;
         for (std::size_t i = 0; i < attesi.size(); ++i)
-            for (const char* campo : {"TegTXT", "soglia", "Diff"})
+            for (const char* campo : {"TegTXT", "soglia", "Diff", "TassoCMS", "EsitoCMS"})
                 EXPECT_EQ(uscita[i].at(campo), attesi[i][campo]) << caso << ", " << attesi[i]["dal"] << ", " << campo;
     }
     // The results stay in the case, with the rate table used.
