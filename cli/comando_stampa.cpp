@@ -28,6 +28,14 @@ OpzStampaRecord leggiOpzioniStampa(const std::string& cartella) {
     return r;
 }
 
+constexpr const char* kAiuto =
+    "Stampa un report con la stampa dell'elenco dei risultati o, con --riepilogo, con la stampa della "
+    "finestra di testo.\n"
+    "  --pdf OUT.pdf   stampa su un file PDF\n"
+    "  --comandi       scrive le operazioni di stampa, una per riga\n"
+    "  --riepilogo     stampa come la finestra di testo (verticale, tutto in grassetto)\n"
+    "  --cartella DIR  cartella del programma con OpzStampa.DAT\n";
+
 } // namespace
 
 int comandoStampa(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -41,13 +49,7 @@ int comandoStampa(const std::vector<std::string>& args, std::ostream& out, std::
             return args[++i];
         };
         if (a == "--help" || a == "-h") {
-            out << kUso << '\n'
-                << "Stampa un report con la stampa dell'elenco dei risultati o, con --riepilogo, con la stampa della "
-                   "finestra di testo.\n"
-                << "  --pdf OUT.pdf   stampa su un file PDF\n"
-                << "  --comandi       scrive le operazioni di stampa, una per riga\n"
-                << "  --riepilogo     stampa come la finestra di testo (verticale, tutto in grassetto)\n"
-                << "  --cartella DIR  cartella del programma con OpzStampa.DAT\n";
+            out << kUso << '\n' << kAiuto;
             return 0;
         }
         if (a == "--comandi")
