@@ -4,36 +4,17 @@
 #include "account/importa_movimenti.h"
 #include "account/scalare.h"
 #include "common/righe_csv.h"
+#include "support/righe_attese.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace vantrel {
 namespace {
 
-using Riga = std::map<std::string, std::string>;
+using Riga = test::RigaAttesa;
 
-/// The rows of a ";"-separated file without quotes, by the names of its header.
 std::vector<Riga> righeAttese(const std::string& nome) {
-    std::ifstream in(std::string(VANTREL_TEST_DATA "/") + nome);
-    std::vector<std::string> intestazione;
-    std::vector<Riga> righe;
-    for (std::string linea; std::getline(in, linea);) {
-        std::vector<std::string> campi;
-        std::stringstream s(linea + ";");
-        for (std::string c; std::getline(s, c, ';');)
-            campi.push_back(c);
-        if (intestazione.empty()) {
-            intestazione = campi;
-            continue;
-        }
-        Riga& r = righe.emplace_back();
-        for (std::size_t i = 0; i < intestazione.size(); ++i)
-            r[intestazione[i]] = i < campi.size() ? campi[i] : "";
-    }
-    return righe;
+    return test::righeFile(std::string(VANTREL_TEST_DATA "/") + nome);
 }
 
 struct Conto {
