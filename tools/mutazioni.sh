@@ -125,7 +125,8 @@ while [ "$n" -le "$ultimo" ]; do
     inizio=$(date +%s)
     if ! timeout "$limite" cmake --build "$build" -j2 >"$lavoro/guasto.log" 2>&1; then
         echo "[$n] non compila  $descrizione"; noncompila=$((noncompila + 1))
-    elif timeout "$limite" bash -c "$(declare -f prove); build='$build' prove --timeout 120" \
+    # The first failing test is enough to call the fault caught.
+    elif timeout "$limite" bash -c "$(declare -f prove); build='$build' prove --timeout 120 --stop-on-failure" \
         >"$lavoro/guasto.log" 2>&1; then
         perche=$(equivalente "$n")
         if [ -n "$perche" ]; then
