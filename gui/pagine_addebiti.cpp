@@ -38,7 +38,7 @@ PagineAddebiti::PagineAddebiti(FinestraPratica& modello, LegameFinestra& legame,
 QWidget* PagineAddebiti::paginaAddebiti(const CreaTabella& tabella) {
     auto* pagina = new QWidget;
     auto* h = new QHBoxLayout(pagina);
-    h->addWidget(gruppoParole(tabella), 2);
+    h->addWidget(gruppoParole(tabella), 3);
     h->addWidget(gruppoInseriti(tabella), 5);
     return pagina;
 }
@@ -48,8 +48,9 @@ QWidget* PagineAddebiti::gruppoParole(const CreaTabella& tabella) {
     auto* gruppo = new QGroupBox(QStringLiteral("Parole che riconoscono gli addebiti della banca"));
     auto* v = new QVBoxLayout(gruppo);
     parole_ = tabella(c.tabellaParole, modello_.parole(), modelloParole_);
-    parole_->horizontalHeader()->setStretchLastSection(true);
-    parole_->setColumnWidth(0, 200);
+    // The words take the room left by their kind: no column runs out of the group's sight.
+    parole_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    parole_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     v->addWidget(parole_, 1);
     auto* nuova = new QHBoxLayout;
     for (int id : {c.nuovaParola, c.tipoParola}) {

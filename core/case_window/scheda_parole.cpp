@@ -45,7 +45,7 @@ void SchedaParole::carica() {
 }
 
 std::string SchedaParole::intestazione(std::size_t colonna) const {
-    return colonna == kParola ? "Parola" : "Tipo di addebito";
+    return colonna == kParola ? "Parola" : "Tipo";
 }
 
 std::string SchedaParole::cella(std::size_t riga, std::size_t colonna) const {

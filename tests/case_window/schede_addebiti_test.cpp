@@ -98,6 +98,9 @@ TEST_F(SchedeAddebitiTest, LoScalareConLeParoleEGliAddebitiInseriti) {
                 ++confrontate;
             }
     EXPECT_GE(confrontate, 2u * 26);
+    // Two rows of one period: one period of the bank's charges entered by hand.
+    EXPECT_NE(f->testo(f->id("EsitoScalare")).find("Addebiti della banca inseriti a mano in 1 periodo."),
+              std::string::npos);
 }
 
 struct CasoCella {
