@@ -30,9 +30,9 @@ int tabella(const std::string& comando, std::vector<std::string> args, const Sos
     }
     if (!args.empty()) {
         std::string errore;
-        FileRighe f = apriRighe(args[0], errore);
+        const auto righe = apriRighe(args[0], errore);
         std::vector<std::string> ignorate;
-        if (f.righe) errore = sostituisci(*p, *f.righe, ignorate);
+        if (righe) errore = sostituisci(*p, *righe, ignorate);
         if (!errore.empty()) {
             err << prefisso(comando) << args[0] << ": " << errore << "\nLa pratica non è cambiata.\n";
             return kInputErrato;
