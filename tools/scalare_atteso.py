@@ -155,7 +155,7 @@ def fine_periodo(giorno, mesi):
     return prossimo - datetime.timedelta(days=1)
 
 
-def tipo(descrizione, parole):
+def tipo(descrizione, parole=PAROLE):
     d = descrizione.lower()
     for parola, t in parole:
         if parola in d:
