@@ -1,6 +1,6 @@
-// The pages "Addebiti banca" and "Note" of the case window on the real widgets: the tab clicked, a
-// word typed and its kind chosen, a cell corrected with F2, a period's charges added with the mouse,
-// a note added; each change reaches the case file at once.
+// The page "Addebiti banca" of the case window on the real widgets: the tab clicked, a word typed
+// and its kind chosen, a cell corrected with F2, a period's charges added with the mouse; each change
+// reaches the case file at once.
 #include "ambiente_prova.h"
 #include "case_window/finestra_pratica.h"
 #include "legame_finestra.h"
@@ -98,22 +98,6 @@ private slots:
         correggi(righe, 0, SchedaAddebiti::kCommissioni, QStringLiteral("113,12"));
         QTRY_COMPARE(cella(righe, 0, SchedaAddebiti::kTotale), QStringLiteral("544,49"));
         QCOMPARE(v.modello().pratica().addebitiInseriti().at(0).importi[2], 11312);
-    }
-
-    void notaAggiuntaConLaDataDiOggi() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica());
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        scheda(v, kSchedaNote);
-        scrivi(v, "TestoNota", QStringLiteral("Estratti del 2022 chiesti alla banca"));
-        clicca(v, "AggiungiNota");
-        QTableView* note = v.addebiti().tabellaNote();
-        QCOMPARE(note->model()->rowCount(), 1);
-        QCOMPARE(cella(note, 0, SchedaNote::kData), QStringLiteral("15/03/2026"));
-        QCOMPARE(cella(note, 0, SchedaNote::kTesto), QStringLiteral("Estratti del 2022 chiesti alla banca"));
-        QCOMPARE(trova<QLineEdit>(v, "TestoNota")->text(), QString());
-        QCOMPARE(v.modello().pratica().note().size(), 1u);
     }
 };
 
