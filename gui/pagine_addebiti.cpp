@@ -76,8 +76,8 @@ QWidget* PagineAddebiti::gruppoInseriti(const CreaTabella& tabella) {
     auto* gruppo = new QGroupBox(QStringLiteral("Addebiti della banca inseriti a mano, per periodo"));
     auto* v = new QVBoxLayout(gruppo);
     righe_ = tabella(c.tabellaAddebiti, modello_.addebiti(), modelloRighe_);
-    for (int k = 0; k < 7; ++k)
-        righe_->setColumnWidth(k, k < 2 ? 105 : 110);
+    // Every column in sight, the total last among them, whatever the screen's width.
+    righe_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     v->addWidget(righe_, 1);
     auto* campi = new QGridLayout;
     const std::pair<const char*, int> voci[] = {{"Data", c.dataAddebiti},
