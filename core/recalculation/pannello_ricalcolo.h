@@ -6,6 +6,7 @@
 #include "common/finestra.h"
 #include "recalculation/ricalcolo_legale.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,6 +113,12 @@ public:
     DatiGrafico grafico() const;
 
     void ricalcola();
+    /// The case changed under the panel (its movements or conditions), or it is now the file `p`: the
+    /// bank's periods are checked again and the choices the case keeps recalculated.
+    void riapri(Pratica& p);
+    /// Runs after each recalculation shown, kept in the case or not.
+    std::function<void()> ricalcolato;
+
     void relazionePdf();
     void relazioneOdt();
     void esportaExcel();
@@ -131,7 +138,7 @@ private:
     std::optional<std::string> fileDaSalvare(const std::string& estensione);
     void salvato(const std::string& errore, const std::string& path);
 
-    Pratica& pratica_;
+    Pratica* pratica_;
     Contesto& ctx_;
     std::string versione_;
     const ControlliRicalcolo& c_;
