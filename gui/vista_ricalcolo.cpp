@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
@@ -32,6 +33,15 @@ public:
     }
 };
 
+// A day of a choice may be left empty ("from the start", "to the end"), which a date edit cannot
+// show: it is a text field, read when it is left.
+QWidget* campoData(QWidget* genitore) {
+    auto* e = new QLineEdit(genitore);
+    e->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    e->setMaxLength(10);
+    return e;
+}
+
 QLabel* testo(const char* t, QWidget* genitore) {
     return new QLabel(QString::fromUtf8(t), genitore);
 }
@@ -48,6 +58,13 @@ VistaRicalcolo::~VistaRicalcolo() {
     legame_ = nullptr;
     const QObjectList figli = children();
     qDeleteAll(figli);
+}
+
+QWidget* VistaRicalcolo::campo(int id, QWidget* genitore) {
+    if (scheda_.pannello()->schema().definizione(id).tipo != Tipo::Data) return legame_->crea(id, genitore);
+    QWidget* w = campoData(genitore);
+    legame_->lega(id, w);
+    return w;
 }
 
 void VistaRicalcolo::costruisci() {
@@ -71,7 +88,7 @@ QWidget* VistaRicalcolo::scelte() {
     auto* g = new QGridLayout(pagina);
     int riga = 0;
     const auto aggiungi = [&](int id, int colonna, int colonne = 1) {
-        QWidget* w = legame_->crea(id, pagina);
+        QWidget* w = campo(id, pagina);
         w->setToolTip(qs(scheda_.pannello()->schema().definizione(id).aiuto));
         g->addWidget(w, riga, colonna, 1, colonne);
         return w;

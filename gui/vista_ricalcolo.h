@@ -37,6 +37,7 @@ signals:
 
 private:
     void costruisci();
+    QWidget* campo(int id, QWidget* genitore);
     QWidget* scelte();
     QWidget* risultato();
 

@@ -73,7 +73,8 @@ namespace vantrel {
     X(primaRichiesta, "PrimaRichiesta", Data, .aiuto = "giorno della prima richiesta alla banca",                     \
         .abilitato = false, .tab = 29)                                                                                 \
     X(tabella, "TabellaRicalcolo", Lista,                                                                              \
-        .aiuto = "un periodo per riga: addebiti della banca e del ricalcolo, saldi nei due modi, differenza")          \
+        .aiuto = "un periodo per riga: addebiti della banca e del ricalcolo, saldi nei due modi, differenza; "        \
+                 "evidenziati i periodi in cui la banca ha addebitato più del ricalcolo")                              \
     X(saldoBancaFinale, "SaldoBancaFinale", Etichetta, .aiuto = "saldo finale per valuta della banca")                \
     X(saldoRideterminato, "SaldoRideterminato", Etichetta,                                                             \
         .aiuto = "saldo finale ricalcolato, meno gli interessi tenuti a parte")                                        \

@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -68,6 +69,19 @@ private slots:
         QVERIFY(trova<QPushButton>(v, "RelazionePdf")->isEnabled());
         QVERIFY(trova<QWidget>(v, "CmsRicalcoloDal")->isEnabled()); // its days can now be given
         QCOMPARE(v.modello().pratica().scelteRicalcolo().cms, ModoCms::Eliminata);
+
+        // Its days: empty is from the start, a day typed holds once the field is left.
+        auto* dal = trova<QLineEdit>(v, "CmsRicalcoloDal");
+        QCOMPARE(dal->text(), QString());
+        dal->setFocus();
+        QTest::keyClicks(dal, QStringLiteral("01/01/2009"));
+        QTest::keyClick(dal, Qt::Key_Tab);
+        QVERIFY(v.modello().pratica().scelteRicalcolo().periodoCms.dal == (Data{2009, 1, 1}));
+        // The first quarters, of 2008, keep their CMS: as the bank's case of the worked example.
+        const auto periodi = test::righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv");
+        QTRY_COMPARE(cella(t, 0, 8), QString::fromStdString(periodi.at(0).at("cms")));
+        QCOMPARE(cella(t, 1, 8), QString::fromStdString(periodi.at(1).at("cms")));
+        QCOMPARE(cella(t, 2, 8), QStringLiteral("0,00"));
     }
 };
 
