@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace vantrel::gui {
 namespace {
@@ -46,6 +47,53 @@ QLabel* testo(const char* t, QWidget* genitore) {
     return new QLabel(QString::fromUtf8(t), genitore);
 }
 
+// The choices' grid, filled a row at a time: four columns ("dal", its day, "al", its day).
+struct Griglia {
+    QWidget* pagina;
+    QGridLayout* g;
+    std::function<QWidget*(int, QWidget*)> campo;
+    int n = 0; // the row being filled
+
+    QWidget* metti(int id, int colonna, int colonne = 1) {
+        QWidget* w = campo(id, pagina);
+        g->addWidget(w, n, colonna, 1, colonne);
+        return w;
+    }
+    void riga(int id) {
+        metti(id, 0, 4);
+        ++n;
+    }
+    void scritta(const char* t, int colonna, int colonne = 1) {
+        g->addWidget(testo(t, pagina), n, colonna, 1, colonne, Qt::AlignRight);
+    }
+    void periodo(int dal, int al) {
+        scritta("dal", 0);
+        metti(dal, 1);
+        scritta("al", 2);
+        metti(al, 3);
+        ++n;
+    }
+};
+
+// The rates entered, each from its day, with the fields that add one.
+void tassiInseriti(Griglia& g, const ControlliRicalcolo& c) {
+    g.metti(c.tassiInseriti, 0, 4)->setMaximumHeight(70);
+    ++g.n;
+    g.scritta("dal", 0);
+    g.metti(c.tassoDal, 1);
+    g.scritta("debitore %", 2);
+    g.metti(c.tassoDebitore, 3);
+    ++g.n;
+    g.scritta("creditore %", 2);
+    g.metti(c.tassoCreditore, 3);
+    ++g.n;
+    auto* pulsanti = new QHBoxLayout;
+    for (int id : {c.aggiungiTasso, c.eliminaTasso})
+        pulsanti->addWidget(g.campo(id, g.pagina));
+    pulsanti->addStretch();
+    g.g->addLayout(pulsanti, g.n++, 0, 1, 4);
+}
+
 } // namespace
 
 VistaRicalcolo::VistaRicalcolo(SchedaRicalcolo& scheda, QWidget* parent) : QWidget(parent), scheda_(scheda) {
@@ -61,9 +109,10 @@ VistaRicalcolo::~VistaRicalcolo() {
 }
 
 QWidget* VistaRicalcolo::campo(int id, QWidget* genitore) {
-    if (scheda_.pannello()->schema().definizione(id).tipo != Tipo::Data) return legame_->crea(id, genitore);
-    QWidget* w = campoData(genitore);
-    legame_->lega(id, w);
+    const DefinizioneControllo& d = scheda_.pannello()->schema().definizione(id);
+    QWidget* w = d.tipo == Tipo::Data ? campoData(genitore) : legame_->crea(id, genitore);
+    if (d.tipo == Tipo::Data) legame_->lega(id, w);
+    w->setToolTip(qs(d.aiuto));
     return w;
 }
 
@@ -85,71 +134,39 @@ void VistaRicalcolo::costruisci() {
 QWidget* VistaRicalcolo::scelte() {
     const auto& c = controlli<ControlliRicalcolo>(scheda_.pannello()->schema());
     auto* pagina = new QWidget;
-    auto* g = new QGridLayout(pagina);
-    int riga = 0;
-    const auto aggiungi = [&](int id, int colonna, int colonne = 1) {
-        QWidget* w = campo(id, pagina);
-        w->setToolTip(qs(scheda_.pannello()->schema().definizione(id).aiuto));
-        g->addWidget(w, riga, colonna, 1, colonne);
-        return w;
-    };
-    const auto periodo = [&](int dal, int al) {
-        ++riga;
-        g->addWidget(testo("dal", pagina), riga, 0, Qt::AlignRight);
-        aggiungi(dal, 1);
-        g->addWidget(testo("al", pagina), riga, 2, Qt::AlignRight);
-        aggiungi(al, 3);
-        ++riga;
-    };
+    Griglia g{pagina, new QGridLayout(pagina), [this](int id, QWidget* p) { return campo(id, p); }};
     const std::tuple<int, int, int, int> combo[] = {
         {c.etichettaCapitalizzazione, c.capitalizzazione, c.capitalizzazioneDal, c.capitalizzazioneAl},
         {c.etichettaCms, c.cms, c.cmsDal, c.cmsAl},
         {c.etichettaUsura, c.usura, c.usuraDal, c.usuraAl},
         {c.etichettaTassi, c.tassi, c.tassiDal, c.tassiAl}};
     for (auto [etichetta, scelta, dal, al] : combo) {
-        aggiungi(etichetta, 0, 4);
-        ++riga;
-        aggiungi(scelta, 0, 4);
-        periodo(dal, al);
+        g.riga(etichetta);
+        g.riga(scelta);
+        g.periodo(dal, al);
         if (scelta == c.capitalizzazione) {
-            aggiungi(c.etichettaAdeguamento, 0, 3);
-            aggiungi(c.adeguamento, 3);
-            ++riga;
+            g.metti(c.etichettaAdeguamento, 0, 3);
+            g.metti(c.adeguamento, 3);
+            ++g.n;
         } else if (scelta == c.cms) {
-            aggiungi(c.commissioni, 0, 4);
-            periodo(c.commissioniDal, c.commissioniAl);
+            g.riga(c.commissioni);
+            g.periodo(c.commissioniDal, c.commissioniAl);
         }
     }
-    aggiungi(c.tassiInseriti, 0, 4)->setMaximumHeight(70);
-    ++riga;
-    g->addWidget(testo("dal", pagina), riga, 0, Qt::AlignRight);
-    aggiungi(c.tassoDal, 1);
-    g->addWidget(testo("debitore %", pagina), riga, 2, Qt::AlignRight);
-    aggiungi(c.tassoDebitore, 3);
-    ++riga;
-    g->addWidget(testo("creditore %", pagina), riga, 2, Qt::AlignRight);
-    aggiungi(c.tassoCreditore, 3);
-    ++riga;
-    auto* pulsanti = new QHBoxLayout;
-    for (int id : {c.aggiungiTasso, c.eliminaTasso})
-        pulsanti->addWidget(legame_->crea(id, pagina));
-    pulsanti->addStretch();
-    g->addLayout(pulsanti, riga++, 0, 1, 4);
-    aggiungi(c.speseOperazioni, 0, 4);
-    ++riga;
-    aggiungi(c.speseFisse, 0, 4);
-    periodo(c.speseDal, c.speseAl);
+    tassiInseriti(g, c);
+    g.riga(c.speseOperazioni);
+    g.riga(c.speseFisse);
+    g.periodo(c.speseDal, c.speseAl);
     auto* saldo = new QGroupBox(QStringLiteral("Saldo iniziale"), pagina); // the options' own group
     auto* s = new QVBoxLayout(saldo);
     for (int id : {c.saldoBanca, c.saldoZero})
-        s->addWidget(legame_->crea(id, saldo));
-    g->addWidget(saldo, riga++, 0, 1, 4);
-    aggiungi(c.prescrizione, 0, 4);
-    ++riga;
-    g->addWidget(testo("prima richiesta", pagina), riga, 0, 1, 2, Qt::AlignRight);
-    aggiungi(c.primaRichiesta, 3);
-    g->setRowStretch(riga + 1, 1);
-    g->setColumnStretch(3, 1);
+        s->addWidget(campo(id, saldo));
+    g.g->addWidget(saldo, g.n++, 0, 1, 4);
+    g.riga(c.prescrizione);
+    g.scritta("prima richiesta", 0, 3);
+    g.metti(c.primaRichiesta, 3);
+    g.g->setRowStretch(g.n + 1, 1);
+    g.g->setColumnStretch(3, 1);
     auto* scorre = new QScrollArea;
     scorre->setWidget(pagina);
     scorre->setWidgetResizable(true);
@@ -158,12 +175,10 @@ QWidget* VistaRicalcolo::scelte() {
     return scorre;
 }
 
-QWidget* VistaRicalcolo::risultato() {
+// The outcome: the final balances and the amounts, each a caption and a figure in bold.
+QLayout* VistaRicalcolo::cifre(QWidget* pagina) {
     const auto& c = controlli<ControlliRicalcolo>(scheda_.pannello()->schema());
-    auto* pagina = new QWidget;
-    auto* v = new QVBoxLayout(pagina);
-    v->setContentsMargins(0, 0, 0, 0);
-    auto* cifre = new QGridLayout;
+    auto* g = new QGridLayout;
     const std::pair<const char*, int> voci[] = {{"Saldo finale della banca:", c.saldoBancaFinale},
                                                 {"Saldo rideterminato:", c.saldoRideterminato},
                                                 {"Differenza:", c.differenza},
@@ -172,21 +187,21 @@ QWidget* VistaRicalcolo::risultato() {
                                                 {"Escluso per prescrizione:", c.prescritto}};
     for (std::size_t k = 0; k < std::size(voci); ++k) {
         const int r = static_cast<int>(k % 3), col = static_cast<int>(k / 3) * 2;
-        cifre->addWidget(testo(voci[k].first, pagina), r, col);
-        QWidget* w = legame_->crea(voci[k].second, pagina);
-        w->setToolTip(qs(scheda_.pannello()->schema().definizione(voci[k].second).aiuto));
+        g->addWidget(testo(voci[k].first, pagina), r, col);
+        QWidget* w = campo(voci[k].second, pagina);
         QFont f = w->font();
         f.setBold(true);
         w->setFont(f);
-        cifre->addWidget(w, r, col + 1, Qt::AlignRight);
+        g->addWidget(w, r, col + 1, Qt::AlignRight);
     }
-    cifre->setColumnMinimumWidth(2, 180);
-    cifre->setColumnStretch(4, 1);
-    v->addLayout(cifre);
-    auto* stato = qobject_cast<QLabel*>(legame_->crea(c.stato, pagina));
-    stato->setWordWrap(true);
-    v->addWidget(stato);
+    g->setColumnMinimumWidth(2, 180);
+    g->setColumnStretch(4, 1);
+    return g;
+}
 
+// The periods side by side over the chart of both balances.
+QWidget* VistaRicalcolo::periodi() {
+    const auto& c = controlli<ControlliRicalcolo>(scheda_.pannello()->schema());
     tabella_ = new QTableView;
     modello_ = new ModelloRicalcolo(scheda_.tabella(), this);
     tabella_->setModel(modello_);
@@ -208,14 +223,22 @@ QWidget* VistaRicalcolo::risultato() {
     divisore->addWidget(grafico_);
     divisore->setStretchFactor(0, 3);
     divisore->setStretchFactor(1, 2);
-    v->addWidget(divisore, 1);
+    return divisore;
+}
 
+QWidget* VistaRicalcolo::risultato() {
+    const auto& c = controlli<ControlliRicalcolo>(scheda_.pannello()->schema());
+    auto* pagina = new QWidget;
+    auto* v = new QVBoxLayout(pagina);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addLayout(cifre(pagina));
+    auto* stato = qobject_cast<QLabel*>(legame_->crea(c.stato, pagina));
+    stato->setWordWrap(true);
+    v->addWidget(stato);
+    v->addWidget(periodi(), 1);
     auto* comandi = new QHBoxLayout;
-    for (int id : {c.relazionePdf, c.relazioneOdt, c.esportaExcel}) {
-        QWidget* w = legame_->crea(id, pagina);
-        w->setToolTip(qs(scheda_.pannello()->schema().definizione(id).aiuto));
-        comandi->addWidget(w);
-    }
+    for (int id : {c.relazionePdf, c.relazioneOdt, c.esportaExcel})
+        comandi->addWidget(campo(id, pagina));
     comandi->addStretch();
     v->addLayout(comandi);
     return pagina;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QChartView;
+class QLayout;
 class QTableView;
 
 namespace vantrel {
@@ -40,6 +41,8 @@ private:
     QWidget* campo(int id, QWidget* genitore);
     QWidget* scelte();
     QWidget* risultato();
+    QLayout* cifre(QWidget* pagina);
+    QWidget* periodi();
 
     SchedaRicalcolo& scheda_;
     LegameFinestra* legame_ = nullptr;
