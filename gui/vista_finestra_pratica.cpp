@@ -4,6 +4,7 @@
 #include "legame_finestra.h"
 #include "modello_tabella_celle.h"
 #include "qt_testo.h"
+#include "vista_ricalcolo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +37,10 @@ VistaFinestraPratica::VistaFinestraPratica(std::unique_ptr<FinestraPratica> mode
     auto* schede = qobject_cast<QTabWidget*>(legame_->crea(c.schede, this));
     const auto& titoli = (*modello_)[c.schede].voci;
     const int scheda = (*modello_)[c.schede].selezione; // the first page added reports itself shown
-    QWidget* pagine[] = {schedaDati(), schedaMovimenti(), schedaImportazione(), schedaCondizioni(), schedaScalare()};
+    ricalcolo_ = new VistaRicalcolo(modello_->ricalcolo());
+    connect(ricalcolo_, &VistaRicalcolo::cambiata, this, &VistaFinestraPratica::aggiorna);
+    QWidget* pagine[] = {schedaDati(),       schedaMovimenti(), schedaImportazione(),
+                         schedaCondizioni(), schedaScalare(),   ricalcolo_};
     for (std::size_t k = 0; k < std::size(pagine); ++k)
         schede->addTab(pagine[k], qs(titoli[k]));
     modello_->seleziona(c.schede, scheda);
@@ -244,6 +248,7 @@ void VistaFinestraPratica::aggiorna() {
     aggiornando_ = true;
     for (auto* m : {modelloMovimenti_, modelloCondizioni_, modelloScalare_})
         m->aggiorna();
+    ricalcolo_->aggiorna();
 
     for (int id : {c.tabellaMovimenti, c.tabellaCondizioni})
         seleziona(id, (*modello_)[id].selezione);

@@ -17,6 +17,7 @@ namespace vantrel::gui {
 
 class LegameFinestra;
 class ModelloTabellaCelle;
+class VistaRicalcolo;
 
 /// The case window: its tabs laid out over the model's controls, the three tables as grids over the
 /// core's tables (cells edited in place, F2 or a double click), Ctrl+Z and Ctrl+Y for the movements'
@@ -34,6 +35,7 @@ public:
     QTableView* tabellaCondizioni() const { return condizioni_; }
     QTableView* tabellaScalare() const { return scalare_; }
     QProgressBar* avanzamento() const { return barra_; }
+    VistaRicalcolo* ricalcolo() const { return ricalcolo_; }
     QSize sizeHint() const override { return {1180, 640}; }
 
     /// Brings the tables, the title and the progress up to date with the model.
@@ -67,6 +69,7 @@ private:
     ModelloTabellaCelle* modelloCondizioni_ = nullptr;
     ModelloTabellaCelle* modelloScalare_ = nullptr;
     QProgressBar* barra_ = nullptr;
+    VistaRicalcolo* ricalcolo_ = nullptr;
     bool aggiornando_ = false;
     bool filtro_ = false; // user input held back while a work lets the screen's events in
 };

@@ -66,6 +66,13 @@ namespace vantrel {
 VANTREL_STRUTTURA_CONTROLLI(ControlliFinestraPratica, VANTREL_CONTROLLI_FINESTRA_PRATICA)
 
 /// The tabs of the case window, in order.
-enum SchedaPratica { kSchedaDati, kSchedaMovimenti, kSchedaImportazione, kSchedaCondizioni, kSchedaScalare };
+enum SchedaPratica {
+    kSchedaDati,
+    kSchedaMovimenti,
+    kSchedaImportazione,
+    kSchedaCondizioni,
+    kSchedaScalare,
+    kSchedaRicalcolo
+};
 
 } // namespace vantrel

@@ -29,11 +29,11 @@ FinestraPratica::FinestraPratica(Contesto& ctx, std::unique_ptr<Pratica> p, bool
     : FinestraComposta(schemaPratica()), ctx_(ctx), pratica_(std::move(p)),
       modifiche_(std::make_unique<ModificheMovimenti>(*pratica_)), c_(controlli<ControlliFinestraPratica>(schema())),
       scratch_(scratch), nome_(std::move(nome)), dati_(*this), movimenti_(*this), importazione_(*this),
-      condizioni_(*this), scalare_(*this) {
+      condizioni_(*this), scalare_(*this), ricalcolo_(*this, VANTREL_VERSIONE) {
     for (ParteFinestra* parte :
          std::initializer_list<ParteFinestra*>{&dati_, &movimenti_, &importazione_, &condizioni_, &scalare_})
         aggiungiParte(*parte);
-    modifica(c_.schede).voci = {"Dati", "Movimenti", "Importa movimenti", "Condizioni", "Scalare"};
+    modifica(c_.schede).voci = {"Dati", "Movimenti", "Importa movimenti", "Condizioni", "Scalare", "Ricalcolo"};
     modifica(c_.schede).selezione = pratica_->numeroMovimenti() > 0 ? kSchedaMovimenti : kSchedaDati;
     if (nome_.empty()) nome_ = fs::path(pratica_->percorso()).stem().string();
 }
@@ -60,6 +60,8 @@ std::string FinestraPratica::titolo() const {
 void FinestraPratica::cambiata() {
     ++cambiamenti_;
     scalare_.invalida();
+    ricalcolo_.invalida();
+    if ((*this)[c_.schede].selezione == kSchedaRicalcolo) ricalcolo_.mostra(); // an undo while it is shown
 }
 
 bool FinestraPratica::salva() {
@@ -99,6 +101,7 @@ bool FinestraPratica::copiaIn(const std::string& destinazione) {
                         .testo = "Impossibile salvare la pratica in " + destinazione + ": " + errore,
                         .icona = Icona::Critica});
         movimenti_.carica();
+        ricalcolo_.riapri();
         return false;
     }
     if (scratch_) {
@@ -110,6 +113,7 @@ bool FinestraPratica::copiaIn(const std::string& destinazione) {
     nome_ = fs::path(destinazione).stem().string();
     cambiamenti_ = 0;
     movimenti_.carica();
+    ricalcolo_.riapri();
     if (salvata) salvata(destinazione);
     return true;
 }
@@ -171,6 +175,8 @@ void FinestraPratica::cliccato(int id) {
 void FinestraPratica::selezionato(int id) {
     if (id == c_.schede && (*this)[id].selezione == kSchedaScalare && !scalare_.aggiornato() && !inCorso_)
         scalare_.calcola();
+    if (id == c_.schede && (*this)[id].selezione == kSchedaRicalcolo && !ricalcolo_.aggiornato() && !inCorso_)
+        ricalcolo_.mostra();
     FinestraComposta::selezionato(id);
 }
 

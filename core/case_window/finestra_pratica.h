@@ -5,6 +5,7 @@
 #include "case_window/scheda_dati.h"
 #include "case_window/scheda_importazione.h"
 #include "case_window/scheda_movimenti.h"
+#include "case_window/scheda_ricalcolo.h"
 #include "case_window/scheda_scalare.h"
 #include "casefile/modifiche_movimenti.h"
 #include "casefile/pratica.h"
@@ -19,7 +20,8 @@
 namespace vantrel {
 
 /// The window of one case (MDI child): the case's data, its movements with undo, the import of a
-/// movements file with its preview, the conditions over time and the scalare, one tab each. Every
+/// movements file with its preview, the conditions over time, the scalare and the legal
+/// recalculation, one tab each. Every
 /// change is written to the case file at once. A new case lives in a scratch file until it is saved
 /// under a name: until then its title carries the unsaved mark and closing it asks.
 class FinestraPratica : public FinestraComposta {
@@ -48,6 +50,8 @@ public:
     bool chiusuraConsentita();
     /// Called after each change written to the case: the title, the stale scalare.
     void cambiata();
+    /// Called after the recalculation rewrote its choices and result in the case.
+    void ricalcoloSalvato() { ++cambiamenti_; }
     /// Called with the new path each time the case is saved under a name.
     std::function<void(const std::string&)> salvata;
 
@@ -56,6 +60,7 @@ public:
     SchedaImportazione& importazione() { return importazione_; }
     SchedaCondizioni& condizioni() { return condizioni_; }
     SchedaScalare& scalare() { return scalare_; }
+    SchedaRicalcolo& ricalcolo() { return ricalcolo_; }
 
     // A long work (import, scalare): shown with a progress bar and "Annulla" after half a second.
     void iniziaLavoro(std::string descrizione);
@@ -92,6 +97,7 @@ private:
     SchedaImportazione importazione_;
     SchedaCondizioni condizioni_;
     SchedaScalare scalare_;
+    SchedaRicalcolo ricalcolo_;
 };
 
 namespace testiFinestraPratica {

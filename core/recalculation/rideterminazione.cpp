@@ -9,6 +9,10 @@
 namespace vantrel {
 namespace {
 
+// How the result row of a period check ends when the separate CMS test found the CMS within the
+// threshold (verificaCms): as written by the check, so the case's saved rows say the same.
+constexpr std::string_view kRigaCmsEntro = "  CMS: entro la soglia";
+
 const RigaCondizioni& inVigore(const std::vector<RigaCondizioni>& righe, const Data& d) {
     auto it = std::upper_bound(righe.begin(), righe.end(), d,
                                [](const Data& x, const RigaCondizioni& r) { return x < r.dal; });
@@ -80,11 +84,14 @@ Rideterminazione ridetermina(const ContoBanca& banca, const ScelteRicalcolo& s, 
     if (out.errore = banca.controllo.errore; !out.errore.empty()) return out;
     if (out.errore = erroreScelte(s); !out.errore.empty()) return out;
     if (periodi.empty()) return {{}, {}, {}, "non ci sono periodi da ricalcolare"};
-    std::vector<bool> oltre;
-    for (const RisultatoPeriodo& r : banca.controllo.risultati)
+    std::vector<bool> oltre, compensata;
+    for (const RisultatoPeriodo& r : banca.controllo.risultati) {
         oltre.push_back(!r.supero.empty());
+        compensata.push_back(r.riga.ends_with(kRigaCmsEntro));
+    }
     oltre.resize(periodi.size(), false);
-    CondizioniRicalcolate c = condizioniRicalcolate(banca.condizioni, s, {periodi, oltre, pubblici, tassi});
+    compensata.resize(periodi.size(), false);
+    CondizioniRicalcolate c = condizioniRicalcolate(banca.condizioni, s, {periodi, oltre, compensata, pubblici, tassi});
     if (out.errore = c.errore; !out.errore.empty()) return out;
 
     OpzioniScalare o = banca.opzioni;
