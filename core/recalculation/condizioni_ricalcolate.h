@@ -5,15 +5,12 @@
 #include "casefile/scelte_ricalcolo.h"
 #include "rates/tabella_tassi.h"
 #include "recalculation/tassi_pubblici.h"
+#include "teg/verifica_cms.h"
 
 #include <string>
 #include <vector>
 
 namespace vantrel {
-
-/// The last day of the CMS test apart from the TEG: up to 2009 the average rates were surveyed
-/// without the CMS.
-inline constexpr Data kUltimoGiornoCmsSeparata{2009, 12, 31};
 
 /// What the choices are applied with: the periods of the bank's scalare with the verdict of each on
 /// the bank's figures, the public rates, the rate table with the CMS averages.

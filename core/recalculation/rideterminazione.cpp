@@ -3,15 +3,12 @@
 #include "recalculation/capitalizzazione_ricalcolo.h"
 #include "recalculation/condizioni_ricalcolate.h"
 #include "recalculation/prescrizione.h"
+#include "teg/riga_report.h"
 
 #include <algorithm>
 
 namespace vantrel {
 namespace {
-
-// How the result row of a period check ends when the separate CMS test found the CMS within the
-// threshold (verificaCms): as written by the check, so the case's saved rows say the same.
-constexpr std::string_view kRigaCmsEntro = "  CMS: entro la soglia";
 
 const RigaCondizioni& inVigore(const std::vector<RigaCondizioni>& righe, const Data& d) {
     auto it = std::upper_bound(righe.begin(), righe.end(), d,
@@ -87,7 +84,8 @@ Rideterminazione ridetermina(const ContoBanca& banca, const ScelteRicalcolo& s, 
     std::vector<bool> oltre, compensata;
     for (const RisultatoPeriodo& r : banca.controllo.risultati) {
         oltre.push_back(!r.supero.empty());
-        compensata.push_back(r.riga.ends_with(kRigaCmsEntro));
+        // The saved result row ends with the separate CMS test's verdict, where it was run.
+        compensata.push_back(r.riga.ends_with(codaCms(kCmsEntroSoglia)));
     }
     oltre.resize(periodi.size(), false);
     compensata.resize(periodi.size(), false);
