@@ -1,16 +1,13 @@
 // vantrel-cli pratica: the case file from the command line. The subcommands "crea" and
 // "condizioni" are here, the others in comando_pratica_*.cpp.
 #include "account/importa_condizioni.h"
-#include "common/righe_csv.h"
 #include "comune.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
 #include "pratica_cli.h"
 #include "scelte_cli.h"
 
-#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 namespace vantrel::cli {
@@ -114,24 +111,9 @@ std::unique_ptr<Pratica> apriPratica(const std::string& comando, std::vector<std
     return p;
 }
 
-FileRighe apriRighe(const std::string& path, std::string& errore) {
-    FileRighe f;
-    std::string estensione = std::filesystem::path(path).extension().string();
-    for (char& c : estensione)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (estensione == ".xlsx") {
-        f.righe = LettoreXlsxFile().apri(path, errore);
-        return f;
-    }
-    std::error_code ec;
-    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
-    if (std::filesystem::is_directory(path, ec) || !*in) {
-        errore = "impossibile leggere il file";
-        return f;
-    }
-    f.righe = std::make_unique<RigheCsv>(*in);
-    f.flusso = std::move(in);
-    return f;
+std::unique_ptr<RigheFile> apriRighe(const std::string& path, std::string& errore) {
+    const LettoreXlsxFile xlsx;
+    return RigheFile::apri(path, &xlsx, errore);
 }
 
 int praticaCrea(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
@@ -176,9 +158,9 @@ int praticaCondizioni(std::vector<std::string> args, std::ostream& out, std::ost
         return uso("condizioni: indicare la pratica e al più un file di condizioni", err);
     if (!args.empty()) {
         std::string errore;
-        FileRighe f = apriRighe(args[0], errore);
+        const auto righe = apriRighe(args[0], errore);
         CondizioniLette c;
-        if (f.righe) c = leggiCondizioni(*f.righe);
+        if (righe) c = leggiCondizioni(*righe);
         if (errore.empty()) errore = c.errore;
         if (errore.empty()) errore = p->impostaCondizioni(c.righe);
         if (!errore.empty()) {

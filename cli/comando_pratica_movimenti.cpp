@@ -63,17 +63,17 @@ int praticaImportaMovimenti(std::vector<std::string> args, std::ostream& out, st
     }
     const std::string file = args[1];
     std::string errore;
-    FileRighe f = apriRighe(file, errore);
-    if (!f.righe) {
+    const auto righe = apriRighe(file, errore);
+    if (!righe) {
         err << prefisso(nome) << file << ": " << errore << "\n";
         return kInputErrato;
     }
-    if (soloAnteprima) return anteprima(*f.righe, file, out, err);
+    if (soloAnteprima) return anteprima(*righe, file, out, err);
     BancheDatiSqlite sqlite;
     int esito = kOk;
     auto p = apriPratica(nome, args, true, sqlite, err, esito);
     if (!p) return esito;
-    const ImportazioneMovimenti i = p->importaMovimenti(*f.righe, [&](std::size_t) { return ancheDoppi; });
+    const ImportazioneMovimenti i = p->importaMovimenti(*righe, [&](std::size_t) { return ancheDoppi; });
     if (!i.errore.empty()) {
         err << prefisso(nome) << file << ": " << i.errore << "\nNessun movimento importato.\n";
         return kInputErrato;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case_window/righe_file.h"
 #include "casefile/pratica.h"
 #include "common/servizi.h"
 
@@ -31,11 +32,8 @@ std::string prefisso(const std::string& comando);
 std::unique_ptr<Pratica> apriPratica(const std::string& comando, std::vector<std::string>& args, bool scrittura,
                                      ServizioBancheDati& sqlite, std::ostream& err, int& esito);
 
-/// The rows of a CSV file or of an .xlsx workbook's first sheet; null with the reason in `errore`.
-struct FileRighe {
-    std::unique_ptr<std::istream> flusso;
-    std::unique_ptr<RigheFoglio> righe;
-};
-FileRighe apriRighe(const std::string& path, std::string& errore);
+/// The rows of a CSV file or of an .xlsx workbook's first sheet, as the desktop reads them; null with
+/// the reason in `errore`.
+std::unique_ptr<RigheFile> apriRighe(const std::string& path, std::string& errore);
 
 } // namespace vantrel::cli

@@ -27,13 +27,16 @@ std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p
     metti(&ControlliTeg::massimoScoperto, p.massimoScoperto > 0 ? testoCentesimi(p.massimoScoperto) : "");
     metti(&ControlliTeg::fido, p.fido > 0 ? testoCentesimi(p.fido) : "");
     metti(&ControlliTeg::accordato, p.fido > 0 ? testoCentesimi(p.fido) : "");
-    // With a credit line the current account's category; without one, that of the overdrafts.
-    const auto& categorie = categorieConto();
-    c.categoria = p.fido > 0 ? &categorie.front()
-                             : &*std::find_if(categorie.begin(), categorie.end(),
-                                              [](const CategoriaConto& cat) { return cat.accordatoIndebitamento; });
+    c.categoria = &categoriaDelConto(p.fido);
     c.accordato = p.fido > 0 ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
     return c;
+}
+
+const CategoriaConto& categoriaDelConto(Centesimi fido) {
+    const auto& categorie = categorieConto();
+    if (fido > 0) return categorie.front();
+    return *std::find_if(categorie.begin(), categorie.end(),
+                         [](const CategoriaConto& cat) { return cat.accordatoIndebitamento; });
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "account/scalare.h"
+#include "rates/categoria_conto.h"
 #include "teg/controllo_periodo.h"
 
 #include <optional>
@@ -12,10 +13,13 @@ namespace vantrel {
 /// ("Interessi"), over the line ("altri interessi"), the CMS on the interest side, the expenses per
 /// movement and fixed ("spese"), the fees on the credit line and for overdrafts ("altri oneri"), the
 /// highest debit balance ("Massimo scoperto"), the credit line in force on the last day as accordato.
-/// With a credit line the category is "Conto Corrente"; without one "Conto senza affidamento", whose
-/// accordato is the average debt. The rule follows the period's dates, the formula is the Bank of
+/// The category is categoriaDelConto's. The rule follows the period's dates, the formula is the Bank of
 /// Italy's. No row for a period without debit numeri: there is no TEG to check. `riga` numbers the
 /// period in the messages.
 std::optional<PeriodoDaControllare> periodoDaControllare(const PeriodoScalare& p, int riga);
+
+/// The category of an account period by the credit line in force on its last day: "Conto Corrente"
+/// with a line, the overdrafts' category (its accordato the average debt) without one.
+const CategoriaConto& categoriaDelConto(Centesimi fido);
 
 } // namespace vantrel

@@ -95,44 +95,6 @@ const Scelte& scelte(int ruolo) {
     }
 }
 
-bool continuazione(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
-// The bytes a sequence led by `b` takes (1 for a byte that cannot lead one).
-std::size_t lunghezzaSequenza(unsigned char b) {
-    return (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
-}
-
-/// Whether the stream from where it stands to its end is UTF-8, read a block at a time; the stream is
-/// left at its end.
-bool flussoUtf8(std::istream& in) {
-    std::vector<char> blocco(1 << 16);
-    std::string testo; // a block, after what the last one cut of its final sequence
-    while (in.read(blocco.data(), static_cast<std::streamsize>(blocco.size())) || in.gcount() > 0) {
-        testo.append(blocco.data(), static_cast<std::size_t>(in.gcount()));
-        std::size_t guida = testo.size(); // where the final sequence begins
-        while (guida > 0 && testo.size() - guida < 4 && continuazione(static_cast<unsigned char>(testo[guida - 1])))
-            --guida;
-        std::size_t fine = testo.size();
-        if (guida > 0 && testo.size() - (guida - 1) < lunghezzaSequenza(static_cast<unsigned char>(testo[guida - 1])))
-            fine = guida - 1; // the sequence goes on in the next block
-        if (!utf8Valido(std::string_view(testo).substr(0, fine))) return false;
-        testo.erase(0, fine);
-    }
-    return utf8Valido(testo);
-}
-
-char32_t carattere(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i++]);
-    if (b < 0x80) return b;
-    const int n = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
-    char32_t c = b & (0x3F >> n);
-    for (int k = 0; k < n && i < s.size(); ++k)
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    return c;
-}
-
 struct Record {
     int riga;
     std::vector<std::string> celle;
@@ -214,7 +176,7 @@ std::optional<std::string> importo(std::string_view cella) {
     std::string pulito;
     for (std::size_t i = 0; i < cella.size();) {
         const std::size_t da = i;
-        const char32_t c = carattere(cella, i);
+        const char32_t c = carattereUtf8(cella, i);
         if (c != 0x20AC && c != ' ' && c != '\t' && c != 0xA0 && c != 0x202F) pulito.append(cella, da, i - da);
     }
     if (leggiNumero(pulito)) return pulito;

@@ -1,5 +1,7 @@
 #include "account/importi.h"
 
+#include "rates/tasso_esatto.h"
+
 #include <cstdlib>
 
 namespace vantrel {
@@ -129,11 +131,11 @@ std::optional<TassoDecimale> leggiTassoDecimale(std::string_view testo) {
     std::string_view s = senzaContorno(testo);
     if (s.ends_with('%')) s = senzaContorno(s.substr(0, s.size() - 1));
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    // A rate has no thousands, so any single dot is a decimal point ("13.75").
-    std::string t(s);
-    if (t.find(',') == std::string::npos)
-        if (const auto p = t.find('.'); p != std::string::npos && t.find('.', p + 1) == std::string::npos) t[p] = ',';
-    return decimaleScalato(t, 4);
+    // The rate set's own reading: one separator, the decimal point; no thousands; from 0 to 100.
+    const auto t = leggiTasso(s).tasso;
+    constexpr std::int64_t kPerUnita = TassoEsatto::kPunto / kUnoPerCento;
+    if (!t || t->unita % kPerUnita != 0) return std::nullopt;
+    return t->unita / kPerUnita;
 }
 
 std::string testoTasso(TassoDecimale t) {

@@ -25,7 +25,8 @@ std::optional<Centesimi> leggiCentesimi(std::string_view testo);
 /// "1.234,56", "-0,50": the amount with its two decimals and thousands dots.
 std::string testoCentesimi(Centesimi c);
 
-/// A percentage with at most four decimals ("8,5", "0,125", "13.75"); no value otherwise or when negative.
+/// A percentage with at most four decimals ("8,5", "0,125", "13.75", "9,875%"), read as the rate set reads
+/// a rate (leggiTasso: one separator, from 0 to 100); no value otherwise.
 std::optional<TassoDecimale> leggiTassoDecimale(std::string_view testo);
 
 /// "8,5", "0,125", "12": the shortest text of a rate.

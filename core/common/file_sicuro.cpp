@@ -91,6 +91,13 @@ FileNuovo::FileNuovo(std::string destinazione, Disco* disco, Permessi permessi)
             togliFile(path);
             continue;
         }
+        // A cleaner may have locked, removed and let go of it between our open and our lock: the
+        // lock then holds a file no name leads to.
+        if (blocco_ && !fileEsiste(path)) {
+            blocco_.reset();
+            std::fclose(f);
+            continue;
+        }
         file_ = f;
         percorso_ = path;
         return;

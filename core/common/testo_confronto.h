@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ std::string chiaveTesto(std::string_view utf8);
 
 /// Whether the bytes are well-formed UTF-8.
 bool utf8Valido(std::string_view s);
+
+/// The character that starts at byte `i` of a UTF-8 text; `i` moves past it.
+char32_t carattereUtf8(std::string_view s, std::size_t& i);
+
+/// Whether the stream from where it stands to its end is UTF-8, read a block at a time (a file of any
+/// size); the stream is left at its end.
+bool flussoUtf8(std::istream& in);
 
 /// A file's text in UTF-8: without its byte-order mark, or read as Windows-1252 when it is not UTF-8.
 /// False for UTF-16, which the caller refuses.

@@ -1,5 +1,6 @@
 #include "recalculation/relazione.h"
 
+#include "account/controllo_scalare.h"
 #include "account/fogli_scalare.h"
 #include "casefile/scalare_pratica.h"
 #include "rates/fonti_tassi.h"
@@ -139,8 +140,7 @@ void usura(Documento& doc, const Pratica& p, const DatiRelazione& d) {
             if (c.dal <= r.al) fido = c.fido;
         const bool controllato = !r.teg.empty();
         const Norma n = normaDelPeriodo(r.dal);
-        t.righe.push_back({r.dal.testo(), r.al.testo(), fido > 0 ? "Conto Corrente" : "Conto senza affidamento", r.teg,
-                           r.soglia, r.supero,
+        t.righe.push_back({r.dal.testo(), r.al.testo(), categoriaDelConto(fido).nome, r.teg, r.soglia, r.supero,
                            !controllato       ? "nessun saldo a debito"
                            : r.supero.empty() ? "entro la soglia"
                                               : "OLTRE LA SOGLIA",

@@ -109,9 +109,11 @@ TEST(Importi, LettiAlCentesimoORifiutati) {
     for (const auto& [testo, atteso] : casi)
         EXPECT_EQ(leggiCentesimi(testo), atteso) << testo;
     EXPECT_EQ(testoCentesimi(-123456789), "-1.234.567,89");
-    EXPECT_EQ(leggiTassoDecimale("9,875%"), 98750);
-    EXPECT_EQ(leggiTassoDecimale("13.75"), 137500);
-    EXPECT_EQ(leggiTassoDecimale("0,00001"), std::nullopt);
+    // A rate never has thousands: "1.234,5" is refused, not read as 1234,5.
+    const std::vector<std::pair<std::string, std::optional<TassoDecimale>>> tassi = {
+        {"9,875%", 98750}, {"13.75", 137500}, {"0,00001", {}}, {"1.234,5", {}}, {"100,01", {}}, {"-1", {}}};
+    for (const auto& [testo, atteso] : tassi)
+        EXPECT_EQ(leggiTassoDecimale(testo), atteso) << testo;
     EXPECT_EQ(testoTasso(5), "0,0005");
 }
 
