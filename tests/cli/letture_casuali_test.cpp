@@ -40,27 +40,12 @@ std::size_t caso(std::mt19937_64& rng, std::size_t n) {
     return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
 }
 
-// Two lines of `s` swapped.
-std::string scambiaRighe(const std::string& s, std::mt19937_64& rng) {
-    std::vector<std::string> righe;
-    for (std::size_t da = 0; da < s.size();) {
-        const std::size_t a = std::min(s.find('\n', da), s.size() - 1);
-        righe.push_back(s.substr(da, a + 1 - da));
-        da = a + 1;
-    }
-    if (righe.size() > 1) std::swap(righe[caso(rng, righe.size())], righe[caso(rng, righe.size())]);
-    std::string r;
-    for (const auto& l : righe)
-        r += l;
-    return r;
-}
-
-// One to four edits: a byte changed, a run deleted, repeated or inserted at random, the file cut,
-// two lines swapped, an extreme cell put in.
+// One to four edits: a byte changed, a run deleted, repeated or inserted at random, the file cut, an
+// extreme cell put in.
 std::string muta(std::string s, std::mt19937_64& rng) {
     for (std::size_t k = 0, n = 1 + caso(rng, 4); k < n; ++k) {
         const std::size_t p = caso(rng, s.size()), lung = 1 + caso(rng, 40);
-        switch (caso(rng, 7)) {
+        switch (caso(rng, 6)) {
         case 0:
             if (!s.empty()) s[p] = kByteScelti[caso(rng, sizeof kByteScelti - 1)];
             break;
@@ -76,9 +61,6 @@ std::string muta(std::string s, std::mt19937_64& rng) {
             break;
         case 4:
             s.resize(p);
-            break;
-        case 5:
-            s = scambiaRighe(s, rng);
             break;
         default:
             s.insert(p, kCelleEstreme[caso(rng, kCelleEstreme.size())]);
