@@ -117,7 +117,8 @@ TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {
     test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [
         {"clicca": "euro"}, {"digita": ["NumeriD", "1000000a"]}, {"esci": "NumeriD"},
         {"imposta": ["intDare", "100"]}, {"esci": "intDare"}, {"imposta": ["fido", ""]},
-        {"clicca": "OK"}, {"sopra": "via"}, {"seleziona": ["Combo1", 5]}],
+        {"clicca": "OK"}, {"sopra": "via"}, {"seleziona": ["Combo1", 5]}, {"imposta": ["speseN", "12345"]},
+        {"selezione": ["speseN", 1, 2]}, {"tasto": ["speseN", "Delete"]}],
         "risposte": ["OK"]})");
     Esito e = esegui({"script", file, "--cartella", dir.cartella(), "--oggi", "15/03/2026"});
     ASSERT_EQ(e.codice, 0) << e.err;
@@ -126,7 +127,8 @@ TEST(RigaDiComando, ScriptSullaFinestraDiCalcolo) {
     EXPECT_EQ(j["campi"]["ga"]["testo"], "36600");             // index 5 is 2012, a leap year
     EXPECT_EQ(j["messaggi"].size(), 1u);
     EXPECT_EQ(j["messaggi"][0]["titolo"], "Vantrel");
-    EXPECT_EQ(j["liste"]["Combo1"].size(), 21u); // 2007 to next year
+    EXPECT_EQ(j["liste"]["Combo1"].size(), 21u);     // 2007 to next year
+    EXPECT_EQ(j["campi"]["speseN"]["testo"], "145"); // "23", selected from 1 for 2, deleted
 
     test::scriviTesto(file, R"({"finestra": "Taeg", "passi": [{"clicca": "Inesistente"}]})");
     e = esegui({"script", file, "--cartella", dir.cartella()});

@@ -154,6 +154,22 @@ TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
     EXPECT_TRUE(risposte.mostrati().empty());
 }
 
+// A figure typed and left shows in the window's format, in its own field and in the one fed from it.
+TEST_F(FinestraTaeg, UnaCifraLasciataSiMostraFormattataAncheNelCampoCheAlimenta) {
+    const std::pair<const char*, const char*> casi[] = {{"fido", "Acc"}, {"Acc", "fido"}, {"NumeriD", "indMed2"}};
+    for (const auto& [campo, gemello] : casi) {
+        SCOPED_TRACE(campo);
+        w->ricarica(false);
+        w->clicca("euro");
+        w->incolla(campo, "");
+        for (const char k : std::string("12345,6"))
+            w->digita(campo, std::string(1, k));
+        w->esci(campo);
+        EXPECT_EQ(t(campo), "12.345,60");
+        EXPECT_EQ(t(gemello), "12.345,60");
+    }
+}
+
 TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     periodo("12023", {7.12f, 6, 12, 11, 9, 8, 7});
     periodo("22023", {8.12f, 7, 13, 12, 10, 9, 8});
