@@ -8,9 +8,10 @@
 
 namespace vantrel::cli {
 
-std::vector<std::string> riepilogoDi(FinestraCalcolo& w) {
+const std::vector<std::string>& riepilogoDi(FinestraCalcolo& w) {
+    static const std::vector<std::string> kNessuna;
     FinestraTesto* stp1 = w.report().finestraTesto();
-    return stp1 ? (*stp1)[controlli<ControlliFinestraTesto>(stp1->schema()).righe].voci : std::vector<std::string>{};
+    return stp1 ? (*stp1)[controlli<ControlliFinestraTesto>(stp1->schema()).righe].voci : kNessuna;
 }
 
 std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe) {

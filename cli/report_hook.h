@@ -10,7 +10,7 @@ class FinestraCalcolo;
 namespace vantrel::cli {
 
 /// The lines of the calculation summary that the window last wrote (empty when none).
-std::vector<std::string> riepilogoDi(FinestraCalcolo& w);
+const std::vector<std::string>& riepilogoDi(FinestraCalcolo& w);
 
 /// Saves lines as a report file; the error text, empty on success.
 std::string salvaListaComeReport(const std::string& path, const std::vector<std::string>& righe);

@@ -2,10 +2,11 @@
 
 #include "common/cartella_lavoro.h"
 #include "report_hook.h"
+#include "stringa_json.h"
 #include "teg/teg_controlli.h"
 
 #include <array>
-#include <nlohmann/json.hpp>
+#include <map>
 #include <ostream>
 
 namespace vantrel::cli {
@@ -38,11 +39,43 @@ constexpr std::array<int C::*, 24> kColonneUscita = {&C::giorni,
                                                      &C::margineInteressi,
                                                      &C::esitoCms};
 
+// A list of texts as the object's member, one level into the array.
+void accodaListaJson(std::string& buf, const std::vector<std::string>& v) {
+    if (v.empty()) {
+        buf += "[]";
+        return;
+    }
+    buf += '[';
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        buf += k ? ",\n      " : "\n      ";
+        accodaStringaJson(buf, v[k]);
+    }
+    buf += "\n    ]";
+}
+
 std::string unisci(const std::vector<std::string>& v, const std::string& sep) {
     std::string s;
     for (std::size_t i = 0; i < v.size(); ++i)
         s += (i ? sep : "") + v[i];
     return s;
+}
+
+// Every text and date field by its name, in the order of a JSON object's keys; of two controls of
+// one name the later one, as an object assigned field by field keeps it. Each key comes with what
+// goes before its value.
+std::vector<std::pair<std::string, int>> campiJson(const Schema& s) {
+    std::map<std::string, int> perNome;
+    for (std::size_t i = 0; i < s.dimensione(); ++i) {
+        const auto& d = s.definizione(static_cast<int>(i));
+        if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) perNome[d.nome] = static_cast<int>(i);
+    }
+    std::vector<std::pair<std::string, int>> campi;
+    for (const auto& [nome, id] : perNome) {
+        std::string chiave = campi.empty() ? "\n      " : ",\n      ";
+        accodaStringaJson(chiave, nome);
+        campi.emplace_back(chiave + ": ", id);
+    }
+    return campi;
 }
 
 } // namespace
@@ -51,6 +84,7 @@ UscitaTeg::UscitaTeg(std::string formato, std::ostream& out) : formato_(std::mov
     const Schema& s = FinestraCalcolo::schemaCalcolo();
     for (int C::*c : kColonneUscita)
         colonne_.push_back(controlli<ControlliTeg>(s).*c);
+    if (formato_ == "json") campiJson_ = campiJson(s);
     if (formato_ != "csv") return;
     for (int id : colonne_)
         (buf_ += s.definizione(id).nome) += ';';
@@ -73,23 +107,26 @@ void UscitaTeg::periodo(FinestraCalcolo& w, const EsitoControllo& e) {
         accodaCampoCsv(buf_, e.riga);
         buf_ += '\n';
     } else if (formato_ == "json") {
-        nlohmann::json campi = nlohmann::json::object();
-        const Schema& sc = w.schema();
-        for (std::size_t i = 0; i < sc.dimensione(); ++i) {
-            const auto& d = sc.definizione(static_cast<int>(i));
-            if (d.tipo == Tipo::Testo || d.tipo == Tipo::Data) campi[d.nome] = w[static_cast<int>(i)].testo;
-        }
-        const nlohmann::json oggetto = {
-            {"campi", campi}, {"messaggi", e.messaggi}, {"riga", e.riga}, {"riepilogo", riepilogoDi(w)}};
-        // As one array dumped with an indent of 2 would write it: the object one level in.
-        buf_ += righeJson_++ == 0 ? "[\n  " : ",\n  ";
-        // Line breaks inside texts are written as \n: every one of the dump is the object's own.
-        const std::string testo = oggetto.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
-        std::size_t da = 0;
-        for (std::size_t a; (a = testo.find('\n', da)) != std::string::npos; da = a + 1)
-            buf_.append(testo, da, a + 1 - da) += "  ";
-        buf_.append(testo, da);
+        oggettoJson(w, e);
     }
+}
+
+// As nlohmann::json would dump the object {campi, messaggi, riepilogo, riga} of the period with an
+// indent of 2, one level into the array, written straight into the buffer: no value is built.
+void UscitaTeg::oggettoJson(FinestraCalcolo& w, const EsitoControllo& e) {
+    buf_ += righeJson_++ == 0 ? "[\n  {\n    \"campi\": {" : ",\n  {\n    \"campi\": {";
+    for (const auto& [chiave, id] : campiJson_) {
+        buf_ += chiave;
+        accodaStringaJson(buf_, w[id].testo);
+    }
+    buf_ += campiJson_.empty() ? "}" : "\n    }";
+    buf_ += ",\n    \"messaggi\": ";
+    accodaListaJson(buf_, e.messaggi);
+    buf_ += ",\n    \"riepilogo\": ";
+    accodaListaJson(buf_, riepilogoDi(w));
+    buf_ += ",\n    \"riga\": ";
+    accodaStringaJson(buf_, e.riga);
+    buf_ += "\n  }";
 }
 
 void UscitaTeg::fine() {

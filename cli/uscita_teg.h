@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel::cli {
@@ -24,9 +25,12 @@ public:
     void scarica(std::size_t soglia);
 
 private:
+    void oggettoJson(FinestraCalcolo& w, const EsitoControllo& e);
+
     std::string formato_;
     std::ostream& out_;
     std::vector<int> colonne_;
+    std::vector<std::pair<std::string, int>> campiJson_; // what goes before each field's value, and its control
     std::string buf_;
     std::size_t righeJson_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <QDateTimeAxis>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -56,6 +57,9 @@ QChart* creaGraficoPratica(const DatiGrafico& d) {
     }
     for (QXYSeries* s : std::initializer_list<QXYSeries*>{teg, soglia, supero})
         grafico->addSeries(s);
+    if (l.supero.empty()) // a chart without marks (the balances) names none
+        for (QLegendMarker* m : grafico->legend()->markers(supero))
+            m->setVisible(false);
 
     auto* asseX = new QDateTimeAxis;
     asseX->setFormat(QStringLiteral("MM/yyyy"));

@@ -5,6 +5,7 @@
 #include "modello_tabella_celle.h"
 #include "pagine_addebiti.h"
 #include "qt_testo.h"
+#include "vista_ricalcolo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,11 +38,13 @@ VistaFinestraPratica::VistaFinestraPratica(std::unique_ptr<FinestraPratica> mode
     auto* schede = qobject_cast<QTabWidget*>(legame_->crea(c.schede, this));
     const auto& titoli = (*modello_)[c.schede].voci;
     const int scheda = (*modello_)[c.schede].selezione; // the first page added reports itself shown
+    ricalcolo_ = new VistaRicalcolo(modello_->ricalcolo());
+    connect(ricalcolo_, &VistaRicalcolo::cambiata, this, &VistaFinestraPratica::aggiorna);
     addebiti_ = new PagineAddebiti(
         *modello_, *legame_, [this](int id, TabellaCelle& t, ModelloTabellaCelle*& m) { return tabella(id, t, m); },
         this);
-    QWidget* pagine[] = {schedaDati(),    schedaMovimenti(),     schedaImportazione(), schedaCondizioni(),
-                         schedaScalare(), addebiti_->addebiti(), addebiti_->note()};
+    QWidget* pagine[] = {schedaDati(),    schedaMovimenti(), schedaImportazione(),  schedaCondizioni(),
+                         schedaScalare(), ricalcolo_,        addebiti_->addebiti(), addebiti_->note()};
     for (std::size_t k = 0; k < std::size(pagine); ++k)
         schede->addTab(pagine[k], qs(titoli[k]));
     modello_->seleziona(c.schede, scheda);
@@ -249,6 +252,7 @@ void VistaFinestraPratica::aggiorna() {
     aggiornando_ = true;
     for (auto* m : {modelloMovimenti_, modelloCondizioni_, modelloScalare_})
         m->aggiorna();
+    ricalcolo_->aggiorna();
 
     for (int id : {c.tabellaMovimenti, c.tabellaCondizioni})
         seleziona(id, (*modello_)[id].selezione);

@@ -17,6 +17,7 @@ namespace vantrel::gui {
 
 class LegameFinestra;
 class ModelloTabellaCelle;
+class VistaRicalcolo;
 class PagineAddebiti;
 
 /// The case window: its tabs laid out over the model's controls, the three tables as grids over the
@@ -35,6 +36,7 @@ public:
     QTableView* tabellaCondizioni() const { return condizioni_; }
     QTableView* tabellaScalare() const { return scalare_; }
     QProgressBar* avanzamento() const { return barra_; }
+    VistaRicalcolo* ricalcolo() const { return ricalcolo_; }
     PagineAddebiti& addebiti() const { return *addebiti_; }
     QSize sizeHint() const override { return {1180, 640}; }
 
@@ -69,6 +71,7 @@ private:
     ModelloTabellaCelle* modelloCondizioni_ = nullptr;
     ModelloTabellaCelle* modelloScalare_ = nullptr;
     QProgressBar* barra_ = nullptr;
+    VistaRicalcolo* ricalcolo_ = nullptr;
     PagineAddebiti* addebiti_ = nullptr; // the pages "Addebiti banca" and "Note"
     bool aggiornando_ = false;
     bool filtro_ = false; // user input held back while a work lets the screen's events in

@@ -28,6 +28,7 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cifre_attese  # noqa: E402
+import cms_attesa  # noqa: E402
 import scalare_atteso as sa  # noqa: E402
 
 RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -128,6 +129,30 @@ def soglia_cms(medie, giorno):
     return (media * Decimal("1.5")).quantize(Decimal("0.0001"), rounding=ROUND_HALF_UP)
 
 
+def cms_compensate(banca, tassi, medie):
+    """By bank period: whether the separate test of its CMS (tools/cms_attesa.py, with the CMS averages
+    the example enters) finds it within the threshold, the CMS over its own threshold by less than the
+    room the interest leaves. Such a CMS is lawful and stays whole."""
+    out = []
+    for p in banca:
+        media = medie.get("%d%d" % ((p["al"].month - 1) // 3 + 1, p["al"].year))
+        c = sa.controllo(p, tassi)
+        if p["cms"] == 0 or p["al"] > FINE_CMS_SEPARATA or not c["soglia"] or media is None:
+            out.append(False)
+            continue
+        anno = p["dal"].year
+        caso = dict(dal=p["dal"].strftime("%d/%m/%Y"), al=p["al"].strftime("%d/%m/%Y"), formula="bancaitalia",
+                    interessi=sa.testo(p["interessi"]), altri_interessi=sa.testo(p["extrafido"]),
+                    spese=sa.testo(p["spese_op"] + p["spese"]), altri_oneri=sa.testo(p["fee"] + p["civ"]),
+                    cms_interessi=sa.testo(p["cms"]), cms_spese="0",
+                    massimo_scoperto=sa.testo(p["massimo"]) if p["massimo"] else "",
+                    numeri=sa.testo(p["entro"] + p["oltre"]), divisore="36600" if anno % 4 == 0 else "36500",
+                    fido=sa.testo(p["fido"]), soglia=c["soglia"], cms_media=str(media).replace(".", ","),
+                    norma="vecchia", lettura="separata", valuta="euro")
+        out.append(cms_attesa.verifica(caso)["EsitoCMS"] == "entro la soglia")
+    return out
+
+
 def dentro(scelte, nome, giorno):
     da, a = scelte.get("periodo " + nome, (None, None))
     return (da is None or da <= giorno) and (a is None or giorno <= a)
@@ -136,9 +161,9 @@ def dentro(scelte, nome, giorno):
 class Scelte:
     """The conditions of each day under the choices, on the bank's periods and verdicts."""
 
-    def __init__(self, scelte, cond, periodi, oltre, legale, aste, medie):
+    def __init__(self, scelte, cond, periodi, oltre, legale, aste, medie, compensate):
         self.s, self.cond, self.periodi, self.oltre = scelte, cond, periodi, oltre
-        self.legale, self.aste, self.medie = legale, aste, medie
+        self.legale, self.aste, self.medie, self.compensate = legale, aste, medie, compensate
         self.primo_oltre = oltre.index(True) if True in oltre else len(oltre)
 
     def inserito(self, giorno):
@@ -169,7 +194,8 @@ class Scelte:
         al = self.periodi[i]["al"]
         if self.s.get("cms") == "eliminata" and dentro(self.s, "cms", giorno):
             c["cms"] = Decimal(0)
-        if self.s.get("cms") == "soglia" and dentro(self.s, "cms", giorno) and al <= FINE_CMS_SEPARATA:
+        if (self.s.get("cms") == "soglia" and dentro(self.s, "cms", giorno) and al <= FINE_CMS_SEPARATA
+                and not self.compensate[i]):
             soglia = soglia_cms(self.medie, al)
             if soglia is not None:
                 c["cms"] = min(c["cms"], soglia)
@@ -346,7 +372,8 @@ def main():
     banca, _ = conto(movs, contratto(cond), SALDO_INIZIALE, False)
     tassi = cifre_attese.tabella_tassi()
     oltre = [sa.controllo(p, tassi)["Diff"] != "" for p in banca]
-    pubblici = (tassi_legali(), aste_bot(), medie_cms())
+    medie = medie_cms()
+    pubblici = (tassi_legali(), aste_bot(), medie, cms_compensate(banca, tassi, medie))
     periodi, esiti, rimesse = [], [], []
     for nome, scelte in CASI.items():
         r, e, m = caso(nome, scelte, movs, cond, banca, oltre, pubblici)

@@ -72,6 +72,7 @@ enum SchedaPratica {
     kSchedaImportazione,
     kSchedaCondizioni,
     kSchedaScalare,
+    kSchedaRicalcolo,
     kSchedaAddebiti,
     kSchedaNote
 };

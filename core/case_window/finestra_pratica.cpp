@@ -32,12 +32,13 @@ FinestraPratica::FinestraPratica(Contesto& ctx, std::unique_ptr<Pratica> p, bool
     : FinestraComposta(schemaPratica()), ctx_(ctx), pratica_(std::move(p)),
       modifiche_(std::make_unique<ModificheMovimenti>(*pratica_)), c_(controlli<ControlliFinestraPratica>(schema())),
       scratch_(scratch), nome_(std::move(nome)), dati_(*this), movimenti_(*this), importazione_(*this),
-      condizioni_(*this), scalare_(*this), parole_(*this), addebiti_(*this), note_(*this) {
+      condizioni_(*this), scalare_(*this), ricalcolo_(*this, VANTREL_VERSIONE), parole_(*this), addebiti_(*this),
+      note_(*this) {
     for (ParteFinestra* parte : std::initializer_list<ParteFinestra*>{&dati_, &movimenti_, &importazione_, &condizioni_,
                                                                       &scalare_, &parole_, &addebiti_, &note_})
         aggiungiParte(*parte);
-    modifica(c_.schede).voci = {"Dati",           "Movimenti", "Importa movimenti", "Condizioni", "Scalare",
-                                "Addebiti banca", "Note"};
+    modifica(c_.schede).voci = {"Dati",    "Movimenti", "Importa movimenti", "Condizioni",
+                                "Scalare", "Ricalcolo", "Addebiti banca",    "Note"};
     modifica(c_.schede).selezione = pratica_->numeroMovimenti() > 0 ? kSchedaMovimenti : kSchedaDati;
     if (nome_.empty()) nome_ = fs::path(pratica_->percorso()).stem().string();
 }
@@ -64,6 +65,8 @@ std::string FinestraPratica::titolo() const {
 void FinestraPratica::cambiata() {
     ++cambiamenti_;
     scalare_.invalida();
+    ricalcolo_.invalida();
+    if ((*this)[c_.schede].selezione == kSchedaRicalcolo) ricalcolo_.mostra(); // an undo while it is shown
 }
 
 bool FinestraPratica::salva() {
@@ -103,6 +106,7 @@ bool FinestraPratica::copiaIn(const std::string& destinazione) {
                         .testo = "Impossibile salvare la pratica in " + destinazione + ": " + errore,
                         .icona = Icona::Critica});
         movimenti_.carica();
+        ricalcolo_.riapri();
         return false;
     }
     if (scratch_) {
@@ -114,6 +118,7 @@ bool FinestraPratica::copiaIn(const std::string& destinazione) {
     nome_ = fs::path(destinazione).stem().string();
     cambiamenti_ = 0;
     movimenti_.carica();
+    ricalcolo_.riapri();
     if (salvata) salvata(destinazione);
     return true;
 }
@@ -175,6 +180,8 @@ void FinestraPratica::cliccato(int id) {
 void FinestraPratica::selezionato(int id) {
     if (id == c_.schede && (*this)[id].selezione == kSchedaScalare && !scalare_.aggiornato() && !inCorso_)
         scalare_.calcola();
+    if (id == c_.schede && (*this)[id].selezione == kSchedaRicalcolo && !ricalcolo_.aggiornato() && !inCorso_)
+        ricalcolo_.mostra();
     FinestraComposta::selezionato(id);
 }
 

@@ -8,6 +8,7 @@
 #include "case_window/scheda_movimenti.h"
 #include "case_window/scheda_note.h"
 #include "case_window/scheda_parole.h"
+#include "case_window/scheda_ricalcolo.h"
 #include "case_window/scheda_scalare.h"
 #include "casefile/modifiche_movimenti.h"
 #include "casefile/pratica.h"
@@ -22,8 +23,8 @@
 namespace vantrel {
 
 /// The window of one case (MDI child): the case's data, its movements with undo, the import of a
-/// movements file with its preview, the conditions over time, the scalare, the bank's charges (the
-/// words that find them, those entered by hand) and the notes, one tab each. Every
+/// movements file with its preview, the conditions over time, the scalare, the legal recalculation,
+/// the bank's charges (the words that find them, those entered by hand) and the notes, one tab each. Every
 /// change is written to the case file at once. A new case lives in a scratch file until it is saved
 /// under a name: until then its title carries the unsaved mark and closing it asks.
 class FinestraPratica : public FinestraComposta {
@@ -52,6 +53,8 @@ public:
     bool chiusuraConsentita();
     /// Called after each change written to the case: the title, the stale scalare.
     void cambiata();
+    /// Called after the recalculation rewrote its choices and result in the case.
+    void ricalcoloSalvato() { ++cambiamenti_; }
     /// Called with the new path each time the case is saved under a name.
     std::function<void(const std::string&)> salvata;
 
@@ -60,6 +63,7 @@ public:
     SchedaImportazione& importazione() { return importazione_; }
     SchedaCondizioni& condizioni() { return condizioni_; }
     SchedaScalare& scalare() { return scalare_; }
+    SchedaRicalcolo& ricalcolo() { return ricalcolo_; }
     SchedaParole& parole() { return parole_; }
     SchedaAddebiti& addebiti() { return addebiti_; }
     SchedaNote& note() { return note_; }
@@ -99,6 +103,7 @@ private:
     SchedaImportazione importazione_;
     SchedaCondizioni condizioni_;
     SchedaScalare scalare_;
+    SchedaRicalcolo ricalcolo_;
     SchedaParole parole_;
     SchedaAddebiti addebiti_;
     SchedaNote note_;

@@ -166,7 +166,7 @@ Controllo* Finestra::campo(int id) {
 
 bool Finestra::modificabile(int id) const {
     const auto& d = schema_->definizione(id);
-    return !d.solaLettura && (d.tipo == Tipo::Testo || d.tipo == Tipo::Combo);
+    return !d.solaLettura && (d.tipo == Tipo::Testo || d.tipo == Tipo::Combo || d.tipo == Tipo::Data);
 }
 
 void Finestra::modificaTesto(int id, std::string t, int cursore, Modifica tipo) {

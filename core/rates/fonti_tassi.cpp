@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -22,6 +24,14 @@ std::string pulita(std::string_view s) {
         if (c == '\n' || c == '\r') c = ' ';
     return r;
 }
+
+// The sources last read, with the folder's file: a batch of periods asks for one on every row.
+struct FontiLette {
+    std::string file;
+    std::map<std::string, std::string, std::less<>> fonti;
+};
+std::mutex mutexFonti;
+std::optional<FontiLette> fontiLette; // guarded by mutexFonti
 
 } // namespace
 
@@ -44,9 +54,19 @@ std::map<std::string, std::string> leggiFontiTassi(const std::string& cartella) 
 }
 
 std::string fonteTassi(const std::string& cartella, std::string_view periodo) {
-    const auto fonti = leggiFontiTassi(cartella);
-    const auto it = fonti.find(std::string(trim(periodo)));
-    return it == fonti.end() || it->second.empty() ? fonti::nonRegistrata : it->second;
+    const std::string file = percorso(cartella, kFileFontiTassi);
+    std::lock_guard lock(mutexFonti);
+    if (!fontiLette || fontiLette->file != file) {
+        const auto fonti = leggiFontiTassi(cartella);
+        fontiLette = FontiLette{file, {fonti.begin(), fonti.end()}};
+    }
+    const auto it = fontiLette->fonti.find(trim(periodo));
+    return it == fontiLette->fonti.end() || it->second.empty() ? fonti::nonRegistrata : it->second;
+}
+
+void dimenticaFontiTassi() {
+    std::lock_guard lock(mutexFonti);
+    fontiLette.reset();
 }
 
 bool registraFontiTassi(const std::string& cartella, const std::map<std::string, std::string>& nuove,
@@ -64,8 +84,9 @@ bool registraFontiTassi(const std::string& cartella, const std::map<std::string,
     s << kIntestazione << '\n';
     for (const auto& [chiave, fonte] : righe)
         if (!chiave.empty() && chiave.find(';') == std::string::npos) s << chiave << ';' << fonte << '\n';
-
-    return sostituisciFile(percorso(cartella, kFileFontiTassi), s.str()).empty();
+    const bool scritto = sostituisciFile(percorso(cartella, kFileFontiTassi), s.str()).empty();
+    dimenticaFontiTassi();
+    return scritto;
 }
 
 } // namespace vantrel

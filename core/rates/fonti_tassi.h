@@ -20,8 +20,13 @@ inline constexpr const char* server = "set di tassi scaricato dal server";
 /// Every recorded source of the folder, by period key; empty when the file is missing or unreadable.
 std::map<std::string, std::string> leggiFontiTassi(const std::string& cartella);
 
-/// The recorded source of one period, or "fonte non registrata".
+/// The recorded source of one period, or "fonte non registrata". The folder's file is read once and
+/// kept until this process writes it or loads the rate set again (dimenticaFontiTassi): the sources
+/// stay those of the rates in use.
 std::string fonteTassi(const std::string& cartella, std::string_view periodo);
+
+/// Drops the sources kept by fonteTassi: the next one reads the file again.
+void dimenticaFontiTassi();
 
 /// Records the sources of the given periods, keeping those of the others (all of them are dropped
 /// first when `sostituisci`). The file is replaced whole or not at all; false when it could not be.

@@ -3,6 +3,7 @@
 #include "common/file_esiste.h"
 #include "common/file_record.h"
 #include "common/file_sicuro.h"
+#include "rates/fonti_tassi.h"
 
 #include <array>
 #include <cstdio>
@@ -171,6 +172,7 @@ void togliFileNuoviDelProgramma(const std::string& cartella, Disco* disco) {
 
 bool caricaSetTassi(TabellaTassi& t, const std::string& cartella, Disco* disco) {
     const BloccoSetTassi blocco(cartella, disco, false);
+    dimenticaFontiTassi(); // the sources are read again with the rates they describe
     return t.caricaTassi(cartella);
 }
 

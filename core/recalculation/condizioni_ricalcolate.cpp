@@ -124,8 +124,8 @@ std::string Applicazione::tassi(RigaCondizioni& r, std::optional<std::size_t> i)
 
 void Applicazione::oneri(RigaCondizioni& r, std::optional<std::size_t> i) const {
     if (s_.cms == ModoCms::Eliminata && s_.periodoCms.contiene(r.dal)) r.cms = 0;
-    if (s_.cms == ModoCms::EntroSoglia && i && s_.periodoCms.contiene(r.dal) &&
-        b_.periodi[*i].al <= kUltimoGiornoCmsSeparata)
+    if (s_.cms == ModoCms::EntroSoglia && i && s_.periodoCms.contiene(r.dal) && b_.periodi[*i].al <= kFineCmsSeparata &&
+        !b_.cmsCompensata[*i])
         if (const auto soglia = sogliaCms(b_.tassi, b_.periodi[*i].al)) r.cms = std::min(r.cms, *soglia);
     if (s_.commissioniEliminate && s_.periodoCommissioni.contiene(r.dal))
         r.commissioneFido = r.commissioneSconfinamento = 0;
@@ -152,9 +152,11 @@ std::string Applicazione::nota(std::size_t i, const std::vector<RigaCondizioni>&
     const RigaCondizioni& r = inVigore(righe);
     if (s_.tassi != ModoTassi::Contratto && s_.periodoTassi.contiene(p.al))
         parti.push_back("tassi: debitore " + percento(r.tassoDebitore) + ", creditore " + percento(r.tassoCreditore));
-    if (s_.cms == ModoCms::EntroSoglia && s_.periodoCms.contiene(p.al) && p.al <= kUltimoGiornoCmsSeparata &&
+    if (s_.cms == ModoCms::EntroSoglia && s_.periodoCms.contiene(p.al) && p.al <= kFineCmsSeparata &&
         inVigore(contratto_).cms > 0) {
-        if (const auto soglia = sogliaCms(b_.tassi, p.al)) {
+        if (b_.cmsCompensata[i]) {
+            parti.push_back("CMS mantenuta: compensata dal margine degli interessi");
+        } else if (const auto soglia = sogliaCms(b_.tassi, p.al)) {
             parti.push_back("CMS entro la soglia del " + percento(*soglia));
         } else {
             parti.push_back("CMS media non disponibile: CMS mantenuta");
@@ -196,7 +198,8 @@ std::optional<TassoDecimale> sogliaCms(const TabellaTassi& t, const Data& d) {
 
 CondizioniRicalcolate condizioniRicalcolate(const std::vector<RigaCondizioni>& contratto, const ScelteRicalcolo& s,
                                             const BaseRicalcolo& base) {
-    if (contratto.empty() || base.oltreSoglia.size() != base.periodi.size())
+    if (contratto.empty() || base.oltreSoglia.size() != base.periodi.size() ||
+        base.cmsCompensata.size() != base.periodi.size())
         return {{}, {}, {}, "mancano le condizioni"};
     return Applicazione(contratto, s, base).esegui();
 }

@@ -5,21 +5,21 @@
 #include "casefile/scelte_ricalcolo.h"
 #include "rates/tabella_tassi.h"
 #include "recalculation/tassi_pubblici.h"
+#include "teg/verifica_cms.h"
 
 #include <string>
 #include <vector>
 
 namespace vantrel {
 
-/// The last day of the CMS test apart from the TEG: up to 2009 the average rates were surveyed
-/// without the CMS.
-inline constexpr Data kUltimoGiornoCmsSeparata{2009, 12, 31};
-
 /// What the choices are applied with: the periods of the bank's scalare with the verdict of each on
 /// the bank's figures, the public rates, the rate table with the CMS averages.
 struct BaseRicalcolo {
     const std::vector<PeriodoScalare>& periodi;
     const std::vector<bool>& oltreSoglia; // as many as the periods
+    // As many as the periods: the separate CMS test found the CMS within the threshold, its excess
+    // over the CMS threshold covered by the room the interest left (Cass. SS.UU. 16303/2018).
+    const std::vector<bool>& cmsCompensata;
     const TassiPubblici& pubblici;
     const TabellaTassi& tassi;
 };
@@ -40,7 +40,8 @@ std::optional<TassoDecimale> sogliaCms(const TabellaTassi& t, const Data& d);
 /// begins, so that every choice holds on exactly its days: rates replaced (by the entered rates,
 /// the legal rate of each day, or the BOT rates of each period's twelve months before its first day,
 /// a negative yield giving zero), the CMS removed or capped at the quarter's threshold (up to 2009,
-/// by the period's last day, kept when the threshold is not known), the fees and the expenses
+/// by the period's last day, where the separate CMS test did not find it compensated by the
+/// interest; kept when the threshold is not known), the fees and the expenses
 /// removed, and in the periods over the threshold every debit rate, commission and expense set to
 /// zero. The periods and the liquidation stay those of the bank.
 CondizioniRicalcolate condizioniRicalcolate(const std::vector<RigaCondizioni>& contratto, const ScelteRicalcolo& s,

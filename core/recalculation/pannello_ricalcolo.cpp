@@ -64,19 +64,30 @@ const Schema& PannelloRicalcolo::schemaRicalcolo() {
 }
 
 PannelloRicalcolo::PannelloRicalcolo(Pratica& p, Contesto& ctx, std::string versioneProgramma)
-    : Finestra(schemaRicalcolo()), pratica_(p), ctx_(ctx), versione_(std::move(versioneProgramma)),
+    : Finestra(schemaRicalcolo()), pratica_(&p), ctx_(ctx), versione_(std::move(versioneProgramma)),
       c_(controlli<ControlliRicalcolo>(schema())) {
     modifica(c_.capitalizzazione).voci = nomi(vociCapitalizzazione());
     modifica(c_.cms).voci = nomi(vociCms());
     modifica(c_.usura).voci = nomi(vociUsura());
     modifica(c_.tassi).voci = nomi(vociTassi());
-    ricalcolo_ = std::make_unique<RicalcoloLegale>(p, ctx);
+    riapri(p);
+}
+
+void PannelloRicalcolo::riapri(Pratica& p) {
+    pratica_ = &p;
+    ricalcolo_ = std::make_unique<RicalcoloLegale>(p, ctx_);
     mostraScelte(p.scelteRicalcolo());
-    if (!ricalcolo_->errore().empty()) {
-        imposta(c_.stato, "Impossibile ricalcolare la pratica: " + ricalcolo_->errore());
-        return;
-    }
-    ricalcola();
+    if (ricalcolo_->errore().empty()) return ricalcola();
+    risultato_.reset();
+    tabella_ = {};
+    modifica(c_.tabella).voci.clear();
+    for (int id :
+         {c_.saldoBancaFinale, c_.saldoRideterminato, c_.differenza, c_.prescritto, c_.minoreDebito, c_.daRestituire})
+        imposta(id, "");
+    for (int id : {c_.relazionePdf, c_.relazioneOdt, c_.esportaExcel})
+        modifica(id).abilitato = false;
+    imposta(c_.stato, "Impossibile ricalcolare la pratica: " + ricalcolo_->errore());
+    if (ricalcolato) ricalcolato();
 }
 
 void PannelloRicalcolo::mostraScelte(const ScelteRicalcolo& s) {
@@ -195,20 +206,21 @@ void PannelloRicalcolo::mostraRisultato() {
         {c_.minoreDebito, e.minoreDebito()}, {c_.daRestituire, e.daRestituire()}};
     for (const auto& [id, c] : cifre)
         imposta(id, ok ? testoCentesimi(c) : std::string());
-    std::string stato = !r.errore.empty()        ? "Ricalcolo non eseguito: " + r.errore
-                        : pratica_.soloLettura() ? "Pratica in sola lettura: il ricalcolo non è salvato"
-                                                 : "Ricalcolo salvato nella pratica";
+    std::string stato = !r.errore.empty()         ? "Ricalcolo non eseguito: " + r.errore
+                        : pratica_->soloLettura() ? "Pratica in sola lettura: il ricalcolo non è salvato"
+                                                  : "Ricalcolo salvato nella pratica";
     if (ok && !e.avvisi.empty()) stato += "\n" + e.avvisi;
     imposta(c_.stato, stato);
-    const bool relazione = ok && pratica_.ricalcoloSalvato().has_value();
+    const bool relazione = ok && pratica_->ricalcoloSalvato().has_value();
     for (int id : {c_.relazionePdf, c_.relazioneOdt})
         modifica(id).abilitato = relazione;
     modifica(c_.esportaExcel).abilitato = ok;
+    if (ricalcolato) ricalcolato();
 }
 
 DatiGrafico PannelloRicalcolo::grafico() const {
     if (!risultato_ || !risultato_->errore.empty()) return {};
-    return graficoSaldi(risultato_->ricalcolo.righe, pratica_.dato(dati_pratica::kCliente));
+    return graficoSaldi(risultato_->ricalcolo.righe, pratica_->dato(dati_pratica::kCliente));
 }
 
 void PannelloRicalcolo::aggiungiTasso() {
@@ -271,7 +283,7 @@ void PannelloRicalcolo::uscito(int id) {
 
 std::optional<std::string> PannelloRicalcolo::fileDaSalvare(const std::string& estensione) {
     if (!ctx_.servizi.file) return std::nullopt;
-    std::string base = std::filesystem::path(pratica_.percorso()).stem().string();
+    std::string base = std::filesystem::path(pratica_->percorso()).stem().string();
     const auto path = ctx_.servizi.file->salva(base + estensione, ctx_.stato.cartellaReport);
     if (!path || path->empty()) return std::nullopt;
     return path;
@@ -287,7 +299,7 @@ void PannelloRicalcolo::salvato(const std::string& errore, const std::string& pa
 
 std::optional<Documento> PannelloRicalcolo::documento() {
     std::string errore;
-    auto d = relazione(pratica_, {versione_, ctx_.oggi(), ctx_.servizi.grafico, ctx_.stato.cartellaDati}, errore);
+    auto d = relazione(*pratica_, {versione_, ctx_.oggi(), ctx_.servizi.grafico, ctx_.stato.cartellaDati}, errore);
     if (!d) ctx_.messaggio({kTitoloProgramma, "Impossibile scrivere la relazione: " + errore, Icona::Critica});
     return d;
 }
@@ -313,7 +325,7 @@ void PannelloRicalcolo::relazioneOdt() {
 void PannelloRicalcolo::esportaExcel() {
     const auto path = fileDaSalvare(".xlsx");
     if (!path || !risultato_ || !risultato_->errore.empty()) return;
-    salvato(ctx_.servizi.xlsx ? ctx_.servizi.xlsx->scrivi(cartellaRicalcolo(pratica_, risultato_->ricalcolo), *path)
+    salvato(ctx_.servizi.xlsx ? ctx_.servizi.xlsx->scrivi(cartellaRicalcolo(*pratica_, risultato_->ricalcolo), *path)
                               : "la scrittura dei file Excel non è disponibile",
             *path);
 }

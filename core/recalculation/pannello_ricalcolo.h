@@ -6,6 +6,7 @@
 #include "common/finestra.h"
 #include "recalculation/ricalcolo_legale.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,7 +73,8 @@ namespace vantrel {
     X(primaRichiesta, "PrimaRichiesta", Data, .aiuto = "giorno della prima richiesta alla banca",                     \
         .abilitato = false, .tab = 29)                                                                                 \
     X(tabella, "TabellaRicalcolo", Lista,                                                                              \
-        .aiuto = "un periodo per riga: addebiti della banca e del ricalcolo, saldi nei due modi, differenza")          \
+        .aiuto = "un periodo per riga: addebiti della banca e del ricalcolo, saldi nei due modi, differenza; "        \
+                 "evidenziati i periodi in cui la banca ha addebitato più del ricalcolo")                              \
     X(saldoBancaFinale, "SaldoBancaFinale", Etichetta, .aiuto = "saldo finale per valuta della banca")                \
     X(saldoRideterminato, "SaldoRideterminato", Etichetta,                                                             \
         .aiuto = "saldo finale ricalcolato, meno gli interessi tenuti a parte")                                        \
@@ -112,6 +114,12 @@ public:
     DatiGrafico grafico() const;
 
     void ricalcola();
+    /// The case changed under the panel (its movements or conditions), or it is now the file `p`: the
+    /// bank's periods are checked again and the choices the case keeps recalculated.
+    void riapri(Pratica& p);
+    /// Runs after each recalculation shown, kept in the case or not.
+    std::function<void()> ricalcolato;
+
     void relazionePdf();
     void relazioneOdt();
     void esportaExcel();
@@ -131,7 +139,7 @@ private:
     std::optional<std::string> fileDaSalvare(const std::string& estensione);
     void salvato(const std::string& errore, const std::string& path);
 
-    Pratica& pratica_;
+    Pratica* pratica_;
     Contesto& ctx_;
     std::string versione_;
     const ControlliRicalcolo& c_;

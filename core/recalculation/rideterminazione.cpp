@@ -3,6 +3,7 @@
 #include "recalculation/capitalizzazione_ricalcolo.h"
 #include "recalculation/condizioni_ricalcolate.h"
 #include "recalculation/prescrizione.h"
+#include "teg/riga_report.h"
 
 #include <algorithm>
 
@@ -80,11 +81,15 @@ Rideterminazione ridetermina(const ContoBanca& banca, const ScelteRicalcolo& s, 
     if (out.errore = banca.controllo.errore; !out.errore.empty()) return out;
     if (out.errore = erroreScelte(s); !out.errore.empty()) return out;
     if (periodi.empty()) return {{}, {}, {}, "non ci sono periodi da ricalcolare"};
-    std::vector<bool> oltre;
-    for (const RisultatoPeriodo& r : banca.controllo.risultati)
+    std::vector<bool> oltre, compensata;
+    for (const RisultatoPeriodo& r : banca.controllo.risultati) {
         oltre.push_back(!r.supero.empty());
+        // The saved result row ends with the separate CMS test's verdict, where it was run.
+        compensata.push_back(r.riga.ends_with(codaCms(kCmsEntroSoglia)));
+    }
     oltre.resize(periodi.size(), false);
-    CondizioniRicalcolate c = condizioniRicalcolate(banca.condizioni, s, {periodi, oltre, pubblici, tassi});
+    compensata.resize(periodi.size(), false);
+    CondizioniRicalcolate c = condizioniRicalcolate(banca.condizioni, s, {periodi, oltre, compensata, pubblici, tassi});
     if (out.errore = c.errore; !out.errore.empty()) return out;
 
     OpzioniScalare o = banca.opzioni;

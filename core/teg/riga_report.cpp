@@ -37,8 +37,12 @@ std::string rigaReport(const DatiRiga& d, const std::string& m) {
     colonna(riga, d.tegSpese, maschere::tasso3, 6);
     colonna(riga, d.altriOneri, m, 10);
     colonna(riga, d.tegAltriOneri, maschere::tasso3, 6);
-    if (!d.esitoCms.empty()) riga += "  CMS: " + d.esitoCms;
+    if (!d.esitoCms.empty()) riga += codaCms(d.esitoCms);
     return riga;
+}
+
+std::string codaCms(const std::string& esitoCms) {
+    return "  CMS: " + esitoCms;
 }
 
 } // namespace vantrel

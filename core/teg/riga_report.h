@@ -19,4 +19,7 @@ struct DatiRiga {
 /// leaves its column blank. The verdict of the separate CMS test, when there is one, ends the row.
 std::string rigaReport(const DatiRiga& d, const std::string& mascheraImporti);
 
+/// How a result row ends with the separate CMS test's verdict ("  CMS: entro la soglia").
+std::string codaCms(const std::string& esitoCms);
+
 } // namespace vantrel

@@ -78,7 +78,7 @@ void giudica(const Figure& x, const DatiCms& d, const Importi& importi, EsitoCms
                   ", margine " + e.margine + " " + importi.nome() + ")";
     } else {
         e.caso = EsitoCms::Caso::Entro;
-        e.esito = "entro la soglia";
+        e.esito = kCmsEntroSoglia;
     }
 }
 

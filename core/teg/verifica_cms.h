@@ -19,6 +19,9 @@ inline constexpr Data kFineCmsSeparata{2009, 12, 31};
 /// the Court of Cassation, n. 16303/2018) or with the CMS inside the TEG, as some courts still do.
 enum class LetturaCms { Separata, NelTeg };
 
+/// The verdict of a CMS the interest margin compensates, as the result row ends with it.
+inline constexpr const char* kCmsEntroSoglia = "entro la soglia";
+
 /// The figures of a period that the separate test of the CMS reads. An empty figure is one the
 /// user did not give (or the rate table does not hold): never read as 0.
 struct DatiCms {

@@ -96,6 +96,7 @@ TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::milliseconds(500));
     EXPECT_EQ(u.codice, 1);
     EXPECT_NE(u.out.find("TxtTaeg: \n"), std::string::npos) << u.out;
+    EXPECT_NE(u.out.find("messaggio: Ho bisogno di uno dei seguenti dati"), std::string::npos) << u.out;
 }
 
 TEST(ComandoMutuo, ErroriDUsoEsconoConDue) {

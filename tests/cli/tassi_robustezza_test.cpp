@@ -5,6 +5,7 @@
 #include "support/esegui_cli.h"
 #include "support/file_tassi.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,16 +63,22 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
         {{"stampa", dir.file("binario.RKT"), "--comandi"}, 1, "non è un report: contiene dati che non sono testo"},
         {{"stampa", dir.file("vuoto.RKT"), "--comandi"}, 1, "non è un report: è vuoto"},
     };
+    // A report the user keeps: a refused file of periods neither replaces it nor writes a workbook.
+    test::scriviTesto(dir.file("esistente.RKT"), "Conto\r\nFine\r\n");
     for (const auto& c : casi) {
         SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
         std::vector<std::string> args = c.args;
         if (args[0] == "tassi" || args[0] == "teg") args.insert(args.end(), {"--cartella", dir.cartella()});
+        if (args[0] == "teg")
+            args.insert(args.end(), {"--report", dir.file("esistente.RKT"), "--xlsx", dir.file("nuova.xlsx")});
         const test::Esito e = esegui(args);
         EXPECT_EQ(e.codice, c.codice) << e.err;
         EXPECT_EQ(e.out, "") << "nothing is worked out or printed";
         EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err.substr(0, 300);
         EXPECT_LT(e.err.size(), 300u);
         EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), prima);
+        EXPECT_EQ(test::leggiTesto(dir.file("esistente.RKT")), "Conto\r\nFine\r\n");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("nuova.xlsx")));
     }
     // From a working folder that was removed meanwhile, with relative paths.
     const int stato = inUnFiglio([&] {

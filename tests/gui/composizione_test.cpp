@@ -382,6 +382,41 @@ private slots:
         QVERIFY(principale().modello().avvio());
     }
 
+    // A file that is not a report, opened in the report manager: a message says why, and the list,
+    // the printer and the files stay as they were.
+    void unFileCheNonEUnReportNonSiApre() {
+        const QString vuoto = QDir(documenti).filePath(QStringLiteral("vuoto.RKT"));
+        QFile f(vuoto);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(premi(legame(QStringLiteral("MDIForm1")), QStringLiteral("SSCommand11")));
+        QTest::qWait(200); // the new window settles in the area
+        LegameFinestra* l = legame(QStringLiteral("STP2"));
+        QVERIFY(l);
+        const struct {
+            QString file, perche;
+        } casi[] = {
+            {QDir(programma).filePath(QStringLiteral("NtassiU.dat")),
+             QStringLiteral("contiene dati che non sono testo")},
+            {vuoto, QStringLiteral("è vuoto")},
+        };
+        for (const auto& c : casi) {
+            risposte.dimentica();
+            const QString prima = impronta();
+            risposte.aggiungi(ss(c.file));
+            QVERIFY(premi(l, QStringLiteral("Command3D2")));
+            aspetta();
+            QCOMPARE(risposte.rimaste(), std::size_t{0});
+            QCOMPARE(risposte.mostrati().size(), std::size_t{1});
+            QVERIFY2(qs(risposte.mostrati().back().testo).contains(QStringLiteral("non è un report: ") + c.perche),
+                     risposte.mostrati().back().testo.c_str());
+            risposte.dimentica();
+            QCOMPARE(impronta(), prima); // the windows, the list, the printer and the files
+        }
+        QCOMPARE(stampa.chiamate, 0);
+        qobject_cast<QMdiSubWindow*>(vista(l)->parentWidget())->close();
+    }
+
     void ogniComandoFaQuelloCheDice() {
         std::set<QString> visti;
         // Modal dialogs of Qt's own (the printer set-up) are closed as soon as they open.

@@ -2,6 +2,7 @@
 // against tools/ricalcolo_atteso.py on the shipped data, the rows and edges the shipped data never
 // bring into play, and the capitalisation by the rule in force.
 #include "recalculation/capitalizzazione_ricalcolo.h"
+#include "recalculation/condizioni_ricalcolate.h"
 #include "recalculation/tassi_pubblici.h"
 #include "support/righe_attese.h"
 
@@ -48,6 +49,31 @@ TEST(TassiSostitutivi, SoloLeEmissioniOrdinarie) {
     const TassiPubblici l = leggiTassiPubblici(&legale, nullptr);
     EXPECT_EQ(l.errore, "tasso-legale.csv, riga 3: date o tasso non validi");
     EXPECT_TRUE(l.legale.empty());
+}
+
+// Before the BOT auctions the program holds (from 2002) the substitute rates of art. 117 c. 7 TUB are
+// the ones the user enters: without them the recalculation stops on the period that lacks them.
+TEST(TassiSostitutivi, PrimaDel2002QuelliInseriti) {
+    const TassiPubblici pubblici = leggiTassiPubblici(VANTREL_DATA_DIR);
+    std::vector<PeriodoScalare> periodi(1);
+    periodi[0].dal = {2001, 10, 1};
+    periodi[0].al = {2001, 12, 31};
+    const std::vector<bool> no(1, false);
+    const TabellaTassi tassi;
+    RigaCondizioni contratto;
+    contratto.dal = {2001, 10, 1};
+    contratto.tassoDebitore = contratto.tassoExtrafido = 120000;
+    ScelteRicalcolo s;
+    s.tassi = ModoTassi::Bot;
+    const auto senza = condizioniRicalcolate({contratto}, s, {periodi, no, no, pubblici, tassi});
+    EXPECT_EQ(senza.errore, "periodo dal 01/10/2001 al 31/12/2001: le aste dei BOT dei dodici mesi prima non sono "
+                            "tutte nei dati del programma (dal 2002): inserire i tassi del periodo");
+    s.tassiInseriti = {{{2001, 1, 1}, 70000, 10000}};
+    const auto con = condizioniRicalcolate({contratto}, s, {periodi, no, no, pubblici, tassi});
+    ASSERT_EQ(con.errore, "");
+    for (const RigaCondizioni& r : con.righe)
+        EXPECT_EQ(std::tuple(r.tassoDebitore, r.tassoExtrafido, r.tassoCreditore), std::tuple(70000, 70000, 10000))
+            << r.dal.testo();
 }
 
 TEST(CapitalizzazioneDiLegge, PerIlGiornoDiChiusura) {

@@ -12,10 +12,11 @@ namespace vantrel::test {
 /// A fresh folder under the system's temporary folder, removed at the end of the test.
 class CartellaTemporanea {
 public:
-    CartellaTemporanea() {
+    CartellaTemporanea() : CartellaTemporanea(std::filesystem::temp_directory_path()) {}
+    /// Under `base` (a memory file system, where a test writes thousands of files safely, flushed each).
+    explicit CartellaTemporanea(const std::filesystem::path& base) {
         std::random_device rd;
-        path_ =
-            std::filesystem::temp_directory_path() / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
+        path_ = base / ("vantrel-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~CartellaTemporanea() {

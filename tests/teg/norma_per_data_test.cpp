@@ -1,5 +1,6 @@
 #include "common/numeri.h"
 #include "rates/fonti_tassi.h"
+#include "rates/set_tassi.h"
 #include "support/file_tassi.h"
 #include "support/taeg_fixture.h"
 
@@ -63,6 +64,11 @@ TEST(FontiTassi, RegistrateAccantoAiTassi) {
     ASSERT_TRUE(registraFontiTassi(c, {{"32018", fonti::server}}, true));
     EXPECT_EQ(fonteTassi(c, "12018"), fonti::nonRegistrata);
     EXPECT_EQ(fonteTassi(c, " 32018 "), fonti::server);
+    // Written by another program: read again with the rate set, as the rates themselves are.
+    test::scriviTesto(dir.file(kFileFontiTassi), "periodo;fonte\n32018;decreto del 28/06/2018\n");
+    TabellaTassi t;
+    caricaSetTassi(t, c, nullptr);
+    EXPECT_EQ(fonteTassi(c, "32018"), "decreto del 28/06/2018");
 }
 
 } // namespace
