@@ -291,6 +291,12 @@ private slots:
         QCOMPARE(m.horizontalAdvance(QStringLiteral("iiii")), m.horizontalAdvance(QStringLiteral("MMMM")));
         QVERIFY(piano->isVisible());
         QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
+        // However small the window, each figure of the loan shows a million whole.
+        v.resize(1, 1);
+        QApplication::processEvents();
+        for (auto* e : trova<QTabWidget>(v, "SSTab1")->widget(2)->findChildren<QLineEdit*>())
+            QVERIFY2(e->width() > e->fontMetrics().horizontalAdvance(QStringLiteral("1.000.000,00")),
+                     qPrintable(e->objectName()));
     }
 
     // The account summary tab: an import that runs in steps, the chart's series, the account's PDF.
