@@ -19,6 +19,9 @@ constexpr const char* kAiuto =
     "       vantrel-cli pratica importa-movimenti FILE.vantrel MOVIMENTI.csv|.xlsx [--anteprima]\n"
     "                     [--anche-doppi]\n"
     "       vantrel-cli pratica condizioni FILE.vantrel [CONDIZIONI.csv]\n"
+    "       vantrel-cli pratica parole FILE.vantrel [PAROLE.csv]\n"
+    "       vantrel-cli pratica addebiti FILE.vantrel [ADDEBITI.csv]\n"
+    "       vantrel-cli pratica nota FILE.vantrel [TESTO] [--data gg/mm/aaaa]\n"
     "       vantrel-cli pratica ricalcola FILE.vantrel [--formato testo|csv|json|scalare|ricalcolo]\n"
     "                     [scelte del ricalcolo, sotto]\n"
     "       vantrel-cli pratica relazione FILE.vantrel [--pdf OUT.pdf] [--odt OUT.odt]\n"
@@ -38,6 +41,13 @@ constexpr const char* kAiuto =
     "                     \"Commissione sconfinamento\", \"Spese operazione\", \"Spese periodo\",\n"
     "                     \"Liquidazione\", \"Divisore\", \"Ritenuta\"; una cella vuota ripete la riga\n"
     "                     prima) e le mostra; senza file le mostra\n"
+    "  parole             le parole che riconoscono gli addebiti della banca nella descrizione dei\n"
+    "                     movimenti (\"Parola\", \"Tipo\": interessi, competenze, commissioni o spese);\n"
+    "                     con un file le sostituisce (la sola intestazione riporta quelle usuali)\n"
+    "  addebiti           gli addebiti della banca inseriti a mano, un periodo per riga (\"Data\": un\n"
+    "                     giorno del periodo, \"Interessi\", \"Competenze\", \"Commissioni\", \"Spese\"),\n"
+    "                     al posto di quelli trovati nei movimenti; con un file li sostituisce\n"
+    "  nota               aggiunge una nota alla pratica (con la data di oggi o di --data) e le mostra\n"
     "  ricalcola          ricostruisce lo scalare per data valuta e controlla ogni periodo con saldo a\n"
     "                     debito come \"vantrel-cli teg\" (sulle cifre della banca); poi ricalcola il\n"
     "                     conto secondo le scelte della pratica, cambiate dalle opzioni date, e mostra\n"
@@ -74,11 +84,15 @@ int comandoPratica(std::vector<std::string> args, std::ostream& out, std::ostrea
     if (comando == "crea") return praticaCrea(std::move(args), out, err);
     if (comando == "importa-movimenti") return praticaImportaMovimenti(std::move(args), out, err);
     if (comando == "condizioni") return praticaCondizioni(std::move(args), out, err);
+    if (comando == "parole") return praticaParole(std::move(args), out, err);
+    if (comando == "addebiti") return praticaAddebiti(std::move(args), out, err);
+    if (comando == "nota") return praticaNota(std::move(args), out, err);
     if (comando == "ricalcola") return praticaRicalcola(std::move(args), out, err);
     if (comando == "relazione") return praticaRelazione(std::move(args), out, err);
     if (comando == "esporta") return praticaEsporta(std::move(args), out, err);
     return uso("comando sconosciuto \"" + comando +
-                   "\" (crea, importa-movimenti, condizioni, ricalcola, relazione, esporta)",
+                   "\" (crea, importa-movimenti, condizioni, parole, addebiti, nota, ricalcola, relazione, "
+                   "esporta)",
                err);
 }
 

@@ -12,7 +12,7 @@
 
 namespace vantrel::cli {
 
-/// vantrel-cli pratica crea|importa-movimenti|condizioni|ricalcola|relazione|esporta ...
+/// vantrel-cli pratica crea|importa-movimenti|condizioni|parole|addebiti|nota|ricalcola|relazione|esporta ...
 int comandoPratica(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 
 // The subcommands, each given the arguments after its name.
@@ -22,6 +22,9 @@ int praticaCondizioni(std::vector<std::string> args, std::ostream& out, std::ost
 int praticaRicalcola(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int praticaRelazione(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 int praticaEsporta(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+int praticaParole(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+int praticaAddebiti(std::vector<std::string> args, std::ostream& out, std::ostream& err);
+int praticaNota(std::vector<std::string> args, std::ostream& out, std::ostream& err);
 
 /// "vantrel-cli pratica <comando>: ", the start of every message.
 std::string prefisso(const std::string& comando);

@@ -3,6 +3,7 @@
 #include "case_window/finestra_pratica.h"
 #include "legame_finestra.h"
 #include "modello_tabella_celle.h"
+#include "pagine_addebiti.h"
 #include "qt_testo.h"
 #include "vista_ricalcolo.h"
 
@@ -39,8 +40,11 @@ VistaFinestraPratica::VistaFinestraPratica(std::unique_ptr<FinestraPratica> mode
     const int scheda = (*modello_)[c.schede].selezione; // the first page added reports itself shown
     ricalcolo_ = new VistaRicalcolo(modello_->ricalcolo());
     connect(ricalcolo_, &VistaRicalcolo::cambiata, this, &VistaFinestraPratica::aggiorna);
-    QWidget* pagine[] = {schedaDati(),       schedaMovimenti(), schedaImportazione(),
-                         schedaCondizioni(), schedaScalare(),   ricalcolo_};
+    addebiti_ = new PagineAddebiti(
+        *modello_, *legame_, [this](int id, TabellaCelle& t, ModelloTabellaCelle*& m) { return tabella(id, t, m); },
+        this);
+    QWidget* pagine[] = {schedaDati(),    schedaMovimenti(), schedaImportazione(),  schedaCondizioni(),
+                         schedaScalare(), ricalcolo_,        addebiti_->addebiti(), addebiti_->note()};
     for (std::size_t k = 0; k < std::size(pagine); ++k)
         schede->addTab(pagine[k], qs(titoli[k]));
     modello_->seleziona(c.schede, scheda);
@@ -252,6 +256,7 @@ void VistaFinestraPratica::aggiorna() {
 
     for (int id : {c.tabellaMovimenti, c.tabellaCondizioni})
         seleziona(id, (*modello_)[id].selezione);
+    addebiti_->aggiorna();
     aggiornando_ = false;
     barra_->setVisible(modello_->inCorso() && (*modello_)[c.avanzamento].visibile);
     const QString titolo = qs(modello_->titolo());

@@ -18,6 +18,7 @@ namespace vantrel::gui {
 class LegameFinestra;
 class ModelloTabellaCelle;
 class VistaRicalcolo;
+class PagineAddebiti;
 
 /// The case window: its tabs laid out over the model's controls, the three tables as grids over the
 /// core's tables (cells edited in place, F2 or a double click), Ctrl+Z and Ctrl+Y for the movements'
@@ -36,6 +37,7 @@ public:
     QTableView* tabellaScalare() const { return scalare_; }
     QProgressBar* avanzamento() const { return barra_; }
     VistaRicalcolo* ricalcolo() const { return ricalcolo_; }
+    PagineAddebiti& addebiti() const { return *addebiti_; }
     QSize sizeHint() const override { return {1180, 640}; }
 
     /// Brings the tables, the title and the progress up to date with the model.
@@ -70,6 +72,7 @@ private:
     ModelloTabellaCelle* modelloScalare_ = nullptr;
     QProgressBar* barra_ = nullptr;
     VistaRicalcolo* ricalcolo_ = nullptr;
+    PagineAddebiti* addebiti_ = nullptr; // the pages "Addebiti banca" and "Note"
     bool aggiornando_ = false;
     bool filtro_ = false; // user input held back while a work lets the screen's events in
 };

@@ -12,6 +12,11 @@ threshold and excess come from tools/cifre_attese.py, the spreadsheet model of t
     tools/scalare_atteso.py            rewrites tests/data/scalare_<caso>_atteso.csv (the periods),
                                        scalare_<caso>_giorni_atteso.csv (the balance of every day)
                                        and scalare_a_ricalcolato_atteso.csv
+
+Case c is account a with the bank's entries worded its own way: the words of scalare_c_parole.csv
+find them (the usual ones would take a customer's "RIMBORSO SPESE" for the bank's and miss the
+rest), and scalare_c_addebiti.csv gives the charges of two periods entered by hand, the rows of one
+period adding up.
     tools/scalare_atteso.py --verifica exits 1 when the files differ from what it works out
 """
 
@@ -65,6 +70,23 @@ def al_centesimo(x):
     segno = -1 if x < 0 else 1
     centesimi = (abs(x) * 100 + Fraction(1, 2)).__floor__()
     return Decimal(segno * centesimi) / 100
+
+
+TIPI = {"interessi": 0, "competenze": 1, "commissioni": 2, "spese": 3}
+
+
+def parole_file(percorso):
+    """The words of a "Parola;Tipo" table, in their order."""
+    with open(percorso, encoding="utf-8", newline="") as f:
+        return [(r["Parola"].strip().lower(), TIPI[r["Tipo"].strip()]) for r in csv.DictReader(f, delimiter=";")]
+
+
+def addebiti_file(percorso):
+    """(day, [interest, fees, commissions, expenses]) of each row of charges entered by hand."""
+    with open(percorso, encoding="utf-8", newline="") as f:
+        return [(data(r["Data"]), [euro(r[k]) or Decimal(0) for k in ("Interessi", "Competenze", "Commissioni",
+                                                                         "Spese")])
+                for r in csv.DictReader(f, delimiter=";")]
 
 
 def movimenti(caso):
@@ -133,18 +155,18 @@ def fine_periodo(giorno, mesi):
     return prossimo - datetime.timedelta(days=1)
 
 
-def tipo(descrizione):
+def tipo(descrizione, parole=PAROLE):
     d = descrizione.lower()
-    for parola, t in PAROLE:
+    for parola, t in parole:
         if parola in d:
             return t
     return None
 
 
-def scalare(caso, ricalcolato=False):
+def scalare(caso, ricalcolato=False, conto_condizioni=None, parole=PAROLE, inseriti=()):
     """The periods (dicts of figures) and the balance of every day."""
     movs = movimenti(caso)
-    cond = condizioni(caso)
+    cond = condizioni(conto_condizioni or caso)
     giorno = min(m[1] for m in movs)
     fine = fine_periodo(max(m[1] for m in movs), cond[-1]["mesi"])
     saldo, oltre_ieri, periodi, giorni = Decimal(0), False, [], []
@@ -159,7 +181,7 @@ def scalare(caso, ricalcolato=False):
             c = in_vigore(cond, giorno)
             chiusura = Decimal(0)  # the bank's entries of the last day, added after its numeri
             for op, val, descr, importo in movs:
-                t = tipo(descr)
+                t = tipo(descr, parole)
                 if val == giorno and t is not None and not ricalcolato and giorno == p["al"]:
                     chiusura += importo
                 elif val == giorno and (t is None or not ricalcolato):
@@ -202,6 +224,9 @@ def scalare(caso, ricalcolato=False):
         p["cms"] = al_centesimo(Fraction(p["massimo"]) * Fraction(c["cms"]) / 100)
         p["fee"] = al_centesimo(somme["fee"])
         p["spese"] = c["spese"]
+        propri = [importi for giorno_inserito, importi in inseriti if p["dal"] <= giorno_inserito <= p["al"]]
+        if propri:  # entered by hand: in place of the entries found, the rows of the period summed
+            p["banca"] = [sum(k) for k in zip(*propri)]
         addebiti = p["interessi"] + p["extrafido"] + p["cms"] + p["fee"] + p["civ"] + p["spese_op"] + p["spese"]
         p["netto"] = addebiti - (p["int_creditori"] - p["ritenuta"])
         p["differenza"] = p["netto"] - sum(p["banca"])
@@ -268,6 +293,9 @@ def main():
         file["scalare_%s_atteso.csv" % caso] = file_periodi(periodi, tassi)
         file["scalare_%s_giorni_atteso.csv" % caso] = file_giorni(giorni)
     file["scalare_a_ricalcolato_atteso.csv"] = file_periodi(scalare("a", ricalcolato=True)[0], tassi)
+    file["scalare_c_atteso.csv"] = file_periodi(
+        scalare("c", conto_condizioni="a", parole=parole_file(os.path.join(DATI, "scalare_c_parole.csv")),
+                inseriti=addebiti_file(os.path.join(DATI, "scalare_c_addebiti.csv")))[0], tassi)
     diversi = []
     for nome, contenuto in file.items():
         percorso = os.path.join(DATI, nome)

@@ -157,12 +157,14 @@ void Calcolo::capitalizza(PeriodoScalare& p) {
 }
 
 void Calcolo::addebitiBanca(PeriodoScalare& p) const {
+    // Rows entered for days of the same period add up: none of them is silently left out.
     for (const auto& a : opzioni_.addebitiInseriti)
         if (p.dal <= a.giorno && a.giorno <= p.al) {
-            p.banca = a.importi;
+            for (std::size_t k = 0; k < kTipiAddebito; ++k)
+                p.banca[k] += a.importi[k];
             p.bancaInserita = true;
-            return;
         }
+    if (p.bancaInserita) return;
     for (long n = p.dal.numero(); n <= p.al.numero(); ++n)
         for (std::size_t k = 0; k < kTipiAddebito; ++k)
             p.banca[k] -= giorni_.giorno(n).banca[k];

@@ -32,10 +32,13 @@ struct TrattoCapitalizzazione {
     Capitalizzazione modo = Capitalizzazione::FinePeriodo;
 };
 
-/// The bank's charges of a period entered by hand, in place of those found among the movements.
+/// The bank's charges of a period entered by hand, in place of those found among the movements; the
+/// rows of days of one period add up.
 struct AddebitiInseriti {
     Data giorno;                                    // any day of the period
     std::array<Centesimi, kTipiAddebito> importi{}; // by kind, as debits (a charge is positive)
+
+    friend bool operator==(const AddebitiInseriti&, const AddebitiInseriti&) = default;
 };
 
 /// The choices of one run of the scalare.

@@ -72,7 +72,9 @@ enum SchedaPratica {
     kSchedaImportazione,
     kSchedaCondizioni,
     kSchedaScalare,
-    kSchedaRicalcolo
+    kSchedaRicalcolo,
+    kSchedaAddebiti,
+    kSchedaNote
 };
 
 } // namespace vantrel

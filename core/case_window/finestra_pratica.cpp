@@ -1,5 +1,7 @@
 #include "case_window/finestra_pratica.h"
 
+#include "case_window/controlli_addebiti_pratica.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -19,6 +21,7 @@ const Schema& FinestraPratica::schemaPratica() {
     static const Schema s = [] {
         Schema sc("Pratica", testiFinestraPratica::titolo);
         aggiungi(sc, ControlliFinestraPratica::kRighe);
+        aggiungi(sc, ControlliAddebitiPratica::kRighe);
         sc.ordineTab(ordineTab(ControlliFinestraPratica::kRighe));
         return sc;
     }();
@@ -29,11 +32,13 @@ FinestraPratica::FinestraPratica(Contesto& ctx, std::unique_ptr<Pratica> p, bool
     : FinestraComposta(schemaPratica()), ctx_(ctx), pratica_(std::move(p)),
       modifiche_(std::make_unique<ModificheMovimenti>(*pratica_)), c_(controlli<ControlliFinestraPratica>(schema())),
       scratch_(scratch), nome_(std::move(nome)), dati_(*this), movimenti_(*this), importazione_(*this),
-      condizioni_(*this), scalare_(*this), ricalcolo_(*this, VANTREL_VERSIONE) {
-    for (ParteFinestra* parte :
-         std::initializer_list<ParteFinestra*>{&dati_, &movimenti_, &importazione_, &condizioni_, &scalare_})
+      condizioni_(*this), scalare_(*this), ricalcolo_(*this, VANTREL_VERSIONE), parole_(*this), addebiti_(*this),
+      note_(*this) {
+    for (ParteFinestra* parte : std::initializer_list<ParteFinestra*>{&dati_, &movimenti_, &importazione_, &condizioni_,
+                                                                      &scalare_, &parole_, &addebiti_, &note_})
         aggiungiParte(*parte);
-    modifica(c_.schede).voci = {"Dati", "Movimenti", "Importa movimenti", "Condizioni", "Scalare", "Ricalcolo"};
+    modifica(c_.schede).voci = {"Dati",    "Movimenti", "Importa movimenti", "Condizioni",
+                                "Scalare", "Ricalcolo", "Addebiti banca",    "Note"};
     modifica(c_.schede).selezione = pratica_->numeroMovimenti() > 0 ? kSchedaMovimenti : kSchedaDati;
     if (nome_.empty()) nome_ = fs::path(pratica_->percorso()).stem().string();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "case_window/controlli_finestra_pratica.h"
+#include "case_window/scheda_addebiti.h"
 #include "case_window/scheda_condizioni.h"
 #include "case_window/scheda_dati.h"
 #include "case_window/scheda_importazione.h"
 #include "case_window/scheda_movimenti.h"
+#include "case_window/scheda_note.h"
+#include "case_window/scheda_parole.h"
 #include "case_window/scheda_ricalcolo.h"
 #include "case_window/scheda_scalare.h"
 #include "casefile/modifiche_movimenti.h"
@@ -20,8 +23,8 @@
 namespace vantrel {
 
 /// The window of one case (MDI child): the case's data, its movements with undo, the import of a
-/// movements file with its preview, the conditions over time, the scalare and the legal
-/// recalculation, one tab each. Every
+/// movements file with its preview, the conditions over time, the scalare, the legal recalculation,
+/// the bank's charges (the words that find them, those entered by hand) and the notes, one tab each. Every
 /// change is written to the case file at once. A new case lives in a scratch file until it is saved
 /// under a name: until then its title carries the unsaved mark and closing it asks.
 class FinestraPratica : public FinestraComposta {
@@ -61,6 +64,9 @@ public:
     SchedaCondizioni& condizioni() { return condizioni_; }
     SchedaScalare& scalare() { return scalare_; }
     SchedaRicalcolo& ricalcolo() { return ricalcolo_; }
+    SchedaParole& parole() { return parole_; }
+    SchedaAddebiti& addebiti() { return addebiti_; }
+    SchedaNote& note() { return note_; }
 
     // A long work (import, scalare): shown with a progress bar and "Annulla" after half a second.
     void iniziaLavoro(std::string descrizione);
@@ -98,6 +104,9 @@ private:
     SchedaCondizioni condizioni_;
     SchedaScalare scalare_;
     SchedaRicalcolo ricalcolo_;
+    SchedaParole parole_;
+    SchedaAddebiti addebiti_;
+    SchedaNote note_;
 };
 
 namespace testiFinestraPratica {

@@ -59,13 +59,19 @@ void SchedaScalare::mostraEsito() {
         t = "Lo scalare non può essere calcolato: " + risultato_.errore;
     } else if (!p.empty()) {
         Centesimi calcolate = 0, banca = 0;
+        std::size_t inseriti = 0;
         for (const auto& periodo : p) {
             calcolate += periodo.calcolate.netto();
             banca += periodo.totaleBanca();
+            inseriti += periodo.bancaInserita;
         }
         t = std::to_string(p.size()) + " periodi dal " + p.front().dal.testo() + " al " + p.back().al.testo() +
             ": competenze calcolate " + testoCentesimi(calcolate) + ", addebitate dalla banca " +
             testoCentesimi(banca) + ", differenza " + testoCentesimi(calcolate - banca) + ".";
+        // Which figures of the bank's are the user's own, so that nobody takes them for the movements'.
+        if (inseriti > 0)
+            t += " Addebiti della banca inseriti a mano in " + std::to_string(inseriti) +
+                 (inseriti == 1 ? " periodo." : " periodi.");
     } else {
         t = "Premere \"Calcola\" per ricostruire lo scalare dai movimenti e dalle condizioni.";
     }

@@ -3,6 +3,8 @@
 #include "casefile/schema_pratica.h"
 #include "casefile/transazione.h"
 #include "casefile/valori_sql.h"
+#include "common/testo.h"
+#include "common/testo_confronto.h"
 
 #include <filesystem>
 
@@ -214,10 +216,13 @@ std::vector<Nota> Pratica::note() const {
 }
 
 std::string Pratica::aggiungiNota(const Data& giorno, const std::string& t) {
+    const std::string_view testo = trim(t);
+    if (testo.empty()) return "La nota è vuota: scriverne il testo.";
+    if (!utf8Valido(testo)) return "Il testo della nota non è UTF-8 valido.";
     return scrivi([&] {
         auto q = db_->prepara("INSERT INTO note (giorno, testo) VALUES (?, ?)");
         q->lega(1, valore(giorno));
-        q->lega(2, t);
+        q->lega(2, std::string(testo));
         q->passo();
     });
 }

@@ -2,6 +2,7 @@
 // their window's schema and to nothing else, each Tab place is taken once, and docs/controlli.md is the
 // map the rows give. VANTREL_RISCRIVI_MAPPA=1 writes the map again instead of comparing it.
 #include "calculation/taeg.h"
+#include "case_window/controlli_addebiti_pratica.h"
 #include "case_window/finestra_pratica.h"
 #include "rate_windows/soglie_ufficiali.h"
 #include "rate_windows/usurari.h"
@@ -60,7 +61,8 @@ std::vector<FinestraProgramma> finestre() {
         {Accesso::schemaPassWord(), {ELENCO(ControlliAccesso, "core/shell/accesso.h")}},
         {Calendario::schemaCalendario(), {ELENCO(ControlliCalendario, "core/shell/calendario.h")}},
         {FinestraPratica::schemaPratica(),
-         {ELENCO(ControlliFinestraPratica, "core/case_window/controlli_finestra_pratica.h")}},
+         {ELENCO(ControlliFinestraPratica, "core/case_window/controlli_finestra_pratica.h"),
+          ELENCO(ControlliAddebitiPratica, "core/case_window/controlli_addebiti_pratica.h")}},
         {PannelloRicalcolo::schemaRicalcolo(), {ELENCO(ControlliRicalcolo, "core/recalculation/pannello_ricalcolo.h")}},
     };
 }

@@ -1,0 +1,105 @@
+// The page "Addebiti banca" of the case window on the real widgets: the tab clicked, a word typed
+// and its kind chosen, a cell corrected with F2, a period's charges added with the mouse; each change
+// reaches the case file at once.
+#include "ambiente_prova.h"
+#include "case_window/finestra_pratica.h"
+#include "legame_finestra.h"
+#include "pagine_addebiti.h"
+#include "platform/sqlite/banche_dati_sqlite.h"
+#include "vista_finestra_pratica.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace vantrel;
+using namespace vantrel::gui;
+using vantrel::test::trova;
+
+class ProvaPagineAddebiti : public QObject {
+    Q_OBJECT
+
+    struct Ambiente : test::AmbienteProva {
+        Ambiente() { ctx.servizi.bancheDati = &sqlite; }
+        std::unique_ptr<FinestraPratica> pratica() {
+            std::string errore;
+            auto p = Pratica::crea(sqlite, dir.filePath(QStringLiteral("conto.vantrel")).toStdString(), errore);
+            return std::make_unique<FinestraPratica>(ctx, std::move(p));
+        }
+        BancheDatiSqlite sqlite;
+    };
+
+    static void scrivi(QWidget& v, const char* campo, const QString& testo) {
+        auto* e = trova<QLineEdit>(v, campo);
+        e->setFocus();
+        QTest::keyClicks(e, testo);
+    }
+    static void clicca(QWidget& v, const char* pulsante) {
+        QTest::mouseClick(trova<QPushButton>(v, pulsante), Qt::LeftButton);
+    }
+    static void scheda(QWidget& v, int indice) {
+        QTabBar* barra = trova<QTabWidget>(v, "SchedePratica")->tabBar();
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(indice).center());
+        QTRY_COMPARE(trova<QTabWidget>(v, "SchedePratica")->currentIndex(), indice);
+    }
+    // F2 on a cell, its text replaced, Enter.
+    static void correggi(QTableView* t, int riga, int colonna, const QString& testo) {
+        const QRect r = t->visualRect(t->model()->index(riga, colonna));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::keyClick(t, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, testo);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    static QString cella(QTableView* t, int riga, int colonna) {
+        return t->model()->index(riga, colonna).data().toString();
+    }
+
+private slots:
+    void initTestCase() { test::preparaProva(); }
+
+    void paroleEAddebitiScrittiNellaPratica() {
+        Ambiente a;
+        VistaFinestraPratica v(a.pratica());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        scheda(v, kSchedaAddebiti);
+        QTableView* parole = v.addebiti().tabellaParole();
+        QCOMPARE(parole->model()->rowCount(), 5); // the usual words
+        scrivi(v, "NuovaParola", QStringLiteral("Canone mensile"));
+        auto* tipo = trova<QComboBox>(v, "TipoParola");
+        tipo->setFocus();
+        QTest::keyClick(tipo, Qt::Key_End); // the last kind: spese
+        clicca(v, "AggiungiParola");
+        QCOMPARE(parole->model()->rowCount(), 6);
+        QCOMPARE(cella(parole, 5, SchedaParole::kParola), QStringLiteral("canone mensile"));
+        QCOMPARE(cella(parole, 5, SchedaParole::kTipo), QStringLiteral("spese"));
+        correggi(parole, 0, SchedaParole::kTipo, QStringLiteral("competenze"));
+        QTRY_COMPARE(cella(parole, 0, SchedaParole::kTipo), QStringLiteral("competenze"));
+        QVERIFY(a.risposte.mostrati().empty());
+        const auto salvate = v.modello().pratica().parole().parole();
+        QCOMPARE(salvate.size(), 6u);
+        QCOMPARE(salvate[0].tipo, TipoAddebito::Competenze);
+
+        scrivi(v, "DataAddebiti", QStringLiteral("31/03/2022"));
+        scrivi(v, "InteressiAddebiti", QStringLiteral("412,87"));
+        scrivi(v, "SpeseAddebiti", QStringLiteral("18,5"));
+        clicca(v, "AggiungiAddebiti");
+        QTableView* righe = v.addebiti().tabellaAddebiti();
+        QCOMPARE(righe->model()->rowCount(), 1);
+        QCOMPARE(cella(righe, 0, SchedaAddebiti::kTotale), QStringLiteral("431,37"));
+        QCOMPARE(trova<QLineEdit>(v, "DataAddebiti")->text(), QString());
+        correggi(righe, 0, SchedaAddebiti::kCommissioni, QStringLiteral("113,12"));
+        QTRY_COMPARE(cella(righe, 0, SchedaAddebiti::kTotale), QStringLiteral("544,49"));
+        QCOMPARE(v.modello().pratica().addebitiInseriti().at(0).importi[2], 11312);
+    }
+};
+
+QTEST_MAIN(ProvaPagineAddebiti)
+#include "pagine_addebiti_test.moc"
