@@ -26,6 +26,7 @@ Programma::Programma(const Cartelle& cartelle, const Risponditori& r) {
     s.pdf = &pdf_;
     s.bancheDati = &sqlite_;
     s.lettoreXlsx = &lettoreXlsx_;
+    s.datiPubblici = &datiPubblici_;
     finestra_ = std::make_unique<gui::VistaPrincipale>(ctx_, cartelle.programma, &printer_);
     finestra_->modello().cartellaReport(cartelle.report);
 }

@@ -15,6 +15,7 @@
 #include "platform/xlsx/lettore_xlsx_file.h"
 #include "platform/xlsx/scrittore_xlsx_file.h"
 #include "program/stato_programma.h"
+#include "recalculation/tassi_pubblici.h"
 #include "scelta_stampa_qt.h"
 #include "stampante_dialogo.h"
 #include "stampanti_pdf_qt.h"
@@ -81,6 +82,7 @@ private:
     gui::StampantiPdfQt pdf_;
     BancheDatiSqlite sqlite_;
     LettoreXlsxFile lettoreXlsx_;
+    VerificaTassiPubblici datiPubblici_;
     Contesto ctx_;
     std::unique_ptr<gui::VistaPrincipale> finestra_;
 };

@@ -65,6 +65,7 @@ Sessione::Sessione(const OpzioniComuni& o) : orologio(o.oggi ? *o.oggi : Orologi
     ctx.servizi.orologio = &orologio;
     ctx.servizi.disco = &disco;
     ctx.servizi.zip = &zip;
+    ctx.servizi.datiPubblici = &datiPubblici;
     togliFileNuoviDelProgramma(cartella, &disco);
     leggiImpostazioni(ctx.stato);
     scegliMaschera(ctx.stato, ctx.stato.imposta.decimali());

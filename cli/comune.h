@@ -4,6 +4,7 @@
 #include "platform/disco_posix.h"
 #include "platform/lettore_zip.h"
 #include "program/stato_programma.h"
+#include "recalculation/tassi_pubblici.h"
 
 #include <iosfwd>
 #include <memory>
@@ -37,6 +38,7 @@ struct Sessione {
     OrologioFisso orologio;
     DiscoPosix disco;
     LettoreZipZlib zip;
+    VerificaTassiPubblici datiPubblici;
 };
 
 /// Takes the value of option `nome` from args ("--x V"); false when it is missing its value.

@@ -2,6 +2,7 @@
 
 #include "common/servizi.h"
 #include "program/record_impostazioni.h"
+#include "rates/dati_pubblici.h"
 #include "rates/tabella_tassi.h"
 
 #include <string>
@@ -34,8 +35,9 @@ struct Servizi {
     ScrittoreOdt* odt = nullptr;
     DisegnoGrafico* grafico = nullptr;
     StampantiPdf* pdf = nullptr;
-    ServizioBancheDati* bancheDati = nullptr; // the case files
-    const LettoreXlsx* lettoreXlsx = nullptr; // workbooks of movements and conditions
+    ServizioBancheDati* bancheDati = nullptr;           // the case files
+    const LettoreXlsx* lettoreXlsx = nullptr;           // workbooks of movements and conditions
+    const VerificaDatiPubblici* datiPubblici = nullptr; // none: the rate update leaves the public rates alone
 };
 
 /// What every window is given: the shared state and the services.

@@ -1,6 +1,7 @@
 #include "rate_windows/usurari.h"
 
 #include "common/file_esiste.h"
+#include "common/file_sicuro.h"
 #include "common/maschera_formato.h"
 #include "common/numeri.h"
 #include "common/testo.h"
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 namespace vantrel {
@@ -414,6 +417,25 @@ void Usurari::tabellaCambiata(const TabellaTassi& t) {
     riempiAnni();
 }
 
+// The public rate files that came with an accepted set replace those of the folder that differ; what
+// changed, or what the server sent that did not read, is said after the set's own message.
+std::string Usurari::aggiornaDatiPubblici(const EsitoScaricamento& arrivato) {
+    std::string aggiornati, nota;
+    for (const auto& [nome, testo] : arrivato.datiPubblici) {
+        const std::string file = percorso(ctx_.stato.cartellaDati, nome);
+        std::ifstream in(file, std::ios::binary);
+        const std::string presente{std::istreambuf_iterator<char>(in), {}};
+        if (presente == testo) continue;
+        if (const std::string errore = sostituisciFile(file, testo, ctx_.servizi.disco); !errore.empty())
+            nota += " " + errore + ".";
+        else
+            aggiornati += (aggiornati.empty() ? "" : ", ") + nome;
+    }
+    for (const std::string& a : arrivato.avvisi)
+        nota += " " + a;
+    return (aggiornati.empty() ? "" : " Aggiornati anche: " + aggiornati + ".") + nota;
+}
+
 // The download proper; false when it stopped with nothing to report (no client).
 bool Usurari::scarica() {
     ClientRete* rete = ctx_.servizi.rete;
@@ -436,8 +458,8 @@ bool Usurari::scarica() {
     };
     if (trim(s.indirizzo).empty())
         return fallito("L'indirizzo del server dei tassi non è impostato: indicarlo nelle Impostazioni.", "");
-    EsitoScaricamento arrivato =
-        scaricaSetTassi(*rete, s, convertitore, [this](const std::string& stato) { passo(stato, true); });
+    EsitoScaricamento arrivato = scaricaSetTassi(
+        *rete, s, convertitore, [this](const std::string& stato) { passo(stato, true); }, ctx_.servizi.datiPubblici);
     if (arrivato.stato == EsitoScaricamento::Stato::Annullato) {
         passo("Scaricamento annullato: i tassi già presenti non sono stati modificati.", false);
         return true;
@@ -456,10 +478,12 @@ bool Usurari::scarica() {
         for (int i = 1; i <= arrivato.tabella.validi(); ++i)
             scaricati[std::string(trim(arrivato.tabella.slot(i).periodo))] = fonti::server;
         registraFontiTassi(ctx_.stato.cartellaDati, scaricati);
-        passo(e.messaggio, false);
+        passo(e.messaggio + aggiornaDatiPubblici(arrivato), false);
         break;
     }
     case Stato::Invariato:
+        passo(e.messaggio + aggiornaDatiPubblici(arrivato), false);
+        break;
     case Stato::Annullato:
         passo(e.messaggio, false);
         break;

@@ -159,6 +159,7 @@ private:
     std::string chiaveScelta() const;
     void passo(const std::string& stato, bool attesa);
     bool scarica();
+    std::string aggiornaDatiPubblici(const EsitoScaricamento& arrivato);
     void tabellaCambiata(const TabellaTassi& t);
 
     Contesto& ctx_;

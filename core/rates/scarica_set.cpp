@@ -27,7 +27,8 @@ bool inChiaro(std::string_view indirizzo) {
 } // namespace
 
 EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, const ConvertitoreSerie& converti,
-                                  const std::function<void(const std::string&)>& stato) {
+                                  const std::function<void(const std::string&)>& stato,
+                                  const VerificaDatiPubblici* datiPubblici) {
     using Tempo = std::chrono::steady_clock;
     const auto scadenza = Tempo::now() + std::chrono::seconds(server.secondiMassimi);
     const auto fai = [&](const std::string& url, std::size_t massimo) {
@@ -56,8 +57,10 @@ EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, c
         return e;
     };
     std::string errore;
+    std::string cartella; // where the public rate files would stand on the server
     if (server.tipo == TipoServer::Ftp) {
         const std::string base = urlServerFtp(server.indirizzo);
+        cartella = base;
         const std::string dove = " da " + hostDi(base) + (server.ftpSenzaTls ? " (FTP senza cifratura)..." : "...");
         if (stato) stato(std::string("Scaricamento di ") + kFileTassi + dove);
         EsitoTrasferimento dati = fai(base + kFileTassi, kByteMassimiDati);
@@ -73,6 +76,7 @@ EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, c
         e.tabella = std::move(*t);
     } else {
         const std::string url = urlServerHttps(server.indirizzo);
+        cartella = url.substr(0, url.rfind('/') + 1);
         if (stato) stato("Scaricamento della serie ufficiale dei tassi da " + hostDi(url) + "...");
         EsitoTrasferimento zip = fai(url, kByteMassimiSerie);
         if (zip.stato != EsitoTrasferimento::Stato::Ok) return esitoDi(zip);
@@ -84,6 +88,18 @@ EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, c
             e.errore = "Il file scaricato non è una serie dei tassi leggibile: " + errore + ".";
             return e;
         }
+    }
+    for (const char* nome : kFileDatiPubblici) {
+        if (datiPubblici == nullptr) break;
+        if (stato) stato(std::string("Scaricamento di ") + nome + " da " + hostDi(cartella) + "...");
+        EsitoTrasferimento f = fai(cartella + nome, kByteMassimiDatiPubblici);
+        if (f.stato == EsitoTrasferimento::Stato::Annullato) return esitoDi(f);
+        if (f.stato != EsitoTrasferimento::Stato::Ok) continue; // the server does not hold it
+        std::string testo(f.dati.begin(), f.dati.end());
+        if (const std::string perche = datiPubblici->verifica(nome, testo); !perche.empty())
+            e.avvisi.push_back(std::string(nome) + " del server non è valido (" + perche + "): resta quello presente.");
+        else
+            e.datiPubblici.emplace_back(nome, std::move(testo));
     }
     e.stato = EsitoScaricamento::Stato::Ok;
     return e;

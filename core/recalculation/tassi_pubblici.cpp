@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -119,6 +120,16 @@ TassiPubblici leggiTassiPubblici(std::istream* legale, std::istream* aste) {
         if (t.errore.empty()) t.errore = e;
     }
     return t;
+}
+
+std::string VerificaTassiPubblici::verifica(std::string_view file, const std::string& testo) const {
+    std::istringstream in(testo);
+    const bool legale = file == kFileTassoLegale;
+    if (!legale && file != kFileAsteBot) return std::string(file) + ": non è un file dei tassi pubblici";
+    const TassiPubblici t = legale ? leggiTassiPubblici(&in, nullptr) : leggiTassiPubblici(nullptr, &in);
+    if (!t.errore.empty()) return t.errore;
+    if (legale ? t.legale.empty() : t.aste.empty()) return std::string(file) + ": il file non contiene righe";
+    return {};
 }
 
 TassiPubblici leggiTassiPubblici(const std::string& cartella) {

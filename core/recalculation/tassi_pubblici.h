@@ -2,6 +2,7 @@
 
 #include "account/importi.h"
 #include "common/date.h"
+#include "rates/dati_pubblici.h"
 
 #include <iosfwd>
 #include <optional>
@@ -9,10 +10,6 @@
 #include <vector>
 
 namespace vantrel {
-
-/// The files of the public rates beside the rate set.
-inline constexpr const char* kFileTassoLegale = "tasso-legale.csv";
-inline constexpr const char* kFileAsteBot = "bot-12-mesi-aste.csv";
 
 /// The legal interest rate (art. 1284 c.c.) in force from `dal` to `al`, with the act that set it.
 struct TassoLegale {
@@ -57,5 +54,12 @@ struct TassiPubblici {
 TassiPubblici leggiTassiPubblici(std::istream* legale, std::istream* aste);
 /// From the program folder.
 TassiPubblici leggiTassiPubblici(const std::string& cartella);
+
+/// A file of the public rates that came from the rate server, read as the recalculation reads it:
+/// refused when a row does not read or when it has no row.
+class VerificaTassiPubblici : public VerificaDatiPubblici {
+public:
+    std::string verifica(std::string_view file, const std::string& testo) const override;
+};
 
 } // namespace vantrel

@@ -1,6 +1,8 @@
 #include "shell/cartella_programma.h"
 
+#include "rates/dati_pubblici.h"
 #include "rates/fonti_tassi.h"
+#include "rates/riferimento_serie.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -12,7 +14,7 @@ namespace {
 
 constexpr const char* kFileTassi[] = {"NtassiU.dat", "NRectassiU.dat"};
 // Read-only references beside the rate set: the official series, the legal rate, the BOT auctions.
-constexpr const char* kFileRiferimento[] = {"serie-ufficiale.csv", "tasso-legale.csv", "bot-12-mesi-aste.csv"};
+constexpr const char* kFileRiferimento[] = {kFileSerieUfficiale, kFileTassoLegale, kFileAsteBot};
 
 bool esiste(const fs::path& p) {
     std::error_code ec;

@@ -4,6 +4,7 @@
 #include "platform/disco_posix.h"
 #include "platform/ftp_curl.h"
 #include "rate_windows/usurari.h"
+#include "rates/dati_pubblici.h"
 #include "rates/fonti_tassi.h"
 #include "rates/verifica_set.h"
 #include "support/ambiente.h"
@@ -159,6 +160,52 @@ TEST_P(ProvaScaricaTassi, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) 
                                           c.dopo != setVecchio ? kFileFontiTassi : ""};
     for (const auto& e : std::filesystem::directory_iterator(a.dir.cartella())) // nothing half-written left
         EXPECT_TRUE(nostri.contains(e.path().filename().string())) << e.path();
+}
+
+// The fake reader of the public rate files: a file holding "guasto" does not read.
+struct VerificaProva : VerificaDatiPubblici {
+    std::string verifica(std::string_view, const std::string& testo) const override {
+        return testo.find("guasto") == std::string::npos ? "" : "riga 2: guasto";
+    }
+};
+
+// The public rate files beside the set come with it: one that reads replaces the folder's, one that
+// does not leaves the folder's as it was, and the status line says both.
+TEST(ScaricaDatiPubblici, ArrivanoColSetSeSiLeggono) {
+    test::Ambiente a;
+    test::CartellaTemporanea remota;
+    riempi(remota, Tipo::Ftp, false);
+    test::scriviTesto(remota.file(kFileTassoLegale), "legale nuovo");
+    test::scriviTesto(remota.file(kFileAsteBot), "aste guasto");
+    test::scriviTassi(a.dir, setVecchio());
+    test::scriviTesto(a.dir.file(kFileTassoLegale), "legale vecchio");
+    test::scriviTesto(a.dir.file(kFileAsteBot), "aste vecchie");
+    Server server("/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr");
+    ASSERT_GT(server.porta(), 0);
+    ServerTassi s;
+    s.tipo = TipoServer::Ftp;
+    s.indirizzo = "127.0.0.1:" + std::to_string(server.porta());
+    s.utente = "vantreltas";
+    s.password = "tassivtr";
+    s.ftpSenzaTls = true;
+    s.secondiMassimi = 5;
+    a.risposte.aggiungi(Risposta::Ok);
+    Connessione connessione;
+    FtpCurl rete;
+    VerificaProva verifica;
+    a.ctx.servizi.connessione = &connessione;
+    a.ctx.servizi.rete = &rete;
+    a.ctx.servizi.datiPubblici = &verifica;
+    Usurari u(a.ctx, s);
+    u.clicca("SSCommand6");
+    EXPECT_EQ(test::leggiTesto(a.dir.file(kFileTassoLegale)), "legale nuovo");
+    EXPECT_EQ(test::leggiTesto(a.dir.file(kFileAsteBot)), "aste vecchie");
+    EXPECT_EQ(test::leggiByte(a.dir.file("NtassiU.dat")), test::fileDati(setNuovo()));
+    const std::string stato = u.testo(u.id("LblStato"));
+    EXPECT_NE(stato.find(" Aggiornati anche: tasso-legale.csv."), std::string::npos) << stato;
+    EXPECT_NE(stato.find(" bot-12-mesi-aste.csv del server non è valido (riga 2: guasto): resta quello presente."),
+              std::string::npos)
+        << stato;
 }
 
 const char* const kDomanda = "Il set di tassi contiene 40 periodi; la tabella presente ne contiene 3.\n"

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace vantrel {
 namespace {
@@ -49,6 +50,22 @@ TEST(TassiSostitutivi, SoloLeEmissioniOrdinarie) {
     const TassiPubblici l = leggiTassiPubblici(&legale, nullptr);
     EXPECT_EQ(l.errore, "tasso-legale.csv, riga 3: date o tasso non validi");
     EXPECT_TRUE(l.legale.empty());
+}
+
+// A public rate file from the rate server is kept only when the recalculation would read it whole.
+TEST(TassiSostitutivi, UnFileDelServerSiTieneSoloSeSiLeggeIntero) {
+    const std::string legale = "dal;al;tasso\n01/01/2027;31/12/2027;2,25\n";
+    const std::string aste = "data_asta;rendimento_medio_ponderato;nota\n12/01/2027;2,1;\n";
+    const std::tuple<const char*, std::string, std::string> casi[] = {
+        {kFileTassoLegale, legale, ""},
+        {kFileAsteBot, aste, ""},
+        {kFileTassoLegale, aste, "tasso-legale.csv, riga 2: date o tasso non validi"},
+        {kFileAsteBot, "data_asta;rendimento_medio_ponderato\n", "bot-12-mesi-aste.csv: il file non contiene righe"},
+        {kFileAsteBot, "<html>404</html>", "bot-12-mesi-aste.csv: il file non contiene righe"},
+        {"NtassiU.dat", legale, "NtassiU.dat: non è un file dei tassi pubblici"},
+    };
+    for (const auto& [file, testo, atteso] : casi)
+        EXPECT_EQ(VerificaTassiPubblici().verifica(file, testo), atteso) << file << " " << testo;
 }
 
 // Before the BOT auctions the program holds (from 2002) the substitute rates of art. 117 c. 7 TUB are
