@@ -380,6 +380,7 @@ private slots:
         p = std::make_unique<app::Programma>(app::Cartelle{ss(programma), ss(documenti), documenti},
                                              app::Risponditori{&risposte, &risposte, &stampa, &orologio, &rete});
         QVERIFY(principale().modello().avvio());
+        QVERIFY(p->contesto().servizi.datiPubblici); // the rate update refreshes the public rates too
     }
 
     // A file that is not a report, opened in the report manager: a message says why, and the list,
