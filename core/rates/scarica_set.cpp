@@ -24,24 +24,54 @@ bool inChiaro(std::string_view indirizzo) {
     return schema == "http://";
 }
 
+// One transfer from the rate server, within what is left of the whole download's time.
+Trasferimento trasferimento(const ServerTassi& server, std::chrono::steady_clock::time_point scadenza,
+                            const std::string& url, std::size_t massimo) {
+    Trasferimento t;
+    t.url = url;
+    t.utente = server.utente;
+    t.password = server.password;
+    t.tlsObbligatorio = !server.ftpSenzaTls;
+    t.certificati = server.certificati;
+    const auto resto =
+        std::chrono::duration_cast<std::chrono::milliseconds>(scadenza - std::chrono::steady_clock::now());
+    t.millisecondiMassimi = std::max<long>(1, static_cast<long>(resto.count()));
+    t.byteMassimi = massimo;
+    return t;
+}
+
+// The public rate files in `cartella` of the server, each kept when it reads whole; a file the server
+// does not hold is no error. False when the user cancelled, with `e` saying so.
+bool datiPubbliciDalServer(const std::function<EsitoTrasferimento(const std::string&, std::size_t)>& fai,
+                           const std::string& cartella, const VerificaDatiPubblici& verifica,
+                           const std::function<void(const std::string&)>& stato, EsitoScaricamento& e) {
+    for (const char* nome : kFileDatiPubblici) {
+        if (stato) stato(std::string("Scaricamento di ") + nome + " da " + hostDi(cartella) + "...");
+        EsitoTrasferimento f = fai(cartella + nome, kByteMassimiDatiPubblici);
+        if (f.stato == EsitoTrasferimento::Stato::Annullato) {
+            e.stato = EsitoScaricamento::Stato::Annullato;
+            e.errore = std::move(f.errore);
+            e.dettagli = std::move(f.dettagli);
+            return false;
+        }
+        if (f.stato != EsitoTrasferimento::Stato::Ok) continue; // the server does not hold it
+        std::string testo(f.dati.begin(), f.dati.end());
+        if (const std::string perche = verifica.verifica(nome, testo); !perche.empty())
+            e.avvisi.push_back(std::string(nome) + " del server non è valido (" + perche + "): resta quello presente.");
+        else
+            e.datiPubblici.emplace_back(nome, std::move(testo));
+    }
+    return true;
+}
+
 } // namespace
 
 EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, const ConvertitoreSerie& converti,
                                   const std::function<void(const std::string&)>& stato,
                                   const VerificaDatiPubblici* datiPubblici) {
-    using Tempo = std::chrono::steady_clock;
-    const auto scadenza = Tempo::now() + std::chrono::seconds(server.secondiMassimi);
+    const auto scadenza = std::chrono::steady_clock::now() + std::chrono::seconds(server.secondiMassimi);
     const auto fai = [&](const std::string& url, std::size_t massimo) {
-        Trasferimento t;
-        t.url = url;
-        t.utente = server.utente;
-        t.password = server.password;
-        t.tlsObbligatorio = !server.ftpSenzaTls;
-        t.certificati = server.certificati;
-        const auto resto = std::chrono::duration_cast<std::chrono::milliseconds>(scadenza - Tempo::now());
-        t.millisecondiMassimi = std::max<long>(1, static_cast<long>(resto.count()));
-        t.byteMassimi = massimo;
-        return rete.scarica(t);
+        return rete.scarica(trasferimento(server, scadenza, url, massimo));
     };
     EsitoScaricamento e;
     if (inChiaro(server.indirizzo)) {
@@ -89,18 +119,7 @@ EsitoScaricamento scaricaSetTassi(ClientRete& rete, const ServerTassi& server, c
             return e;
         }
     }
-    for (const char* nome : kFileDatiPubblici) {
-        if (datiPubblici == nullptr) break;
-        if (stato) stato(std::string("Scaricamento di ") + nome + " da " + hostDi(cartella) + "...");
-        EsitoTrasferimento f = fai(cartella + nome, kByteMassimiDatiPubblici);
-        if (f.stato == EsitoTrasferimento::Stato::Annullato) return esitoDi(f);
-        if (f.stato != EsitoTrasferimento::Stato::Ok) continue; // the server does not hold it
-        std::string testo(f.dati.begin(), f.dati.end());
-        if (const std::string perche = datiPubblici->verifica(nome, testo); !perche.empty())
-            e.avvisi.push_back(std::string(nome) + " del server non è valido (" + perche + "): resta quello presente.");
-        else
-            e.datiPubblici.emplace_back(nome, std::move(testo));
-    }
+    if (datiPubblici != nullptr && !datiPubbliciDalServer(fai, cartella, *datiPubblici, stato, e)) return e;
     e.stato = EsitoScaricamento::Stato::Ok;
     return e;
 }
