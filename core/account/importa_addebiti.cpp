@@ -1,6 +1,7 @@
 #include "account/importa_addebiti.h"
 
 #include "common/data_cella.h"
+#include "common/intestazione_foglio.h"
 #include "common/testo.h"
 #include "common/testo_confronto.h"
 
@@ -23,21 +24,6 @@ int voceDi(std::string_view intestazione) {
 struct Errore {
     std::string testo;
 };
-
-bool intestazione(RigheFoglio& righe, std::vector<int>& voci, std::vector<std::string>& nomi) {
-    std::vector<CellaFoglio> celle;
-    int riga = 0;
-    while (righe.prossima(celle, riga)) {
-        nomi.clear();
-        voci.clear();
-        for (const auto& c : celle) {
-            nomi.emplace_back(trim(c.testo));
-            voci.push_back(voceDi(nomi.back()));
-        }
-        if (std::find(voci.begin(), voci.end(), kData) != voci.end()) return true;
-    }
-    return false;
-}
 
 AddebitiInseriti leggiRiga(const std::vector<CellaFoglio>& celle, const std::vector<int>& voci,
                            const std::vector<std::string>& nomi, int riga) {
@@ -76,7 +62,7 @@ AddebitiLetti leggiAddebitiInseriti(RigheFoglio& righe) {
     std::vector<int> voci;
     std::vector<std::string> nomi;
     try {
-        if (!intestazione(righe, voci, nomi))
+        if (!trovaIntestazione(righe, voceDi, kData, voci, nomi))
             throw Errore{righe.errore().empty() ? "manca la riga di intestazione con la colonna \"Data\""
                                                 : righe.errore()};
         for (std::size_t c = 0; c < voci.size(); ++c)

@@ -1,6 +1,7 @@
 #include "account/importa_parole.h"
 
 #include "common/cartella_lavoro.h"
+#include "common/intestazione_foglio.h"
 #include "common/testo.h"
 #include "common/testo_confronto.h"
 
@@ -22,22 +23,6 @@ Voce voceDi(std::string_view intestazione) {
 struct Errore {
     std::string testo;
 };
-
-// The columns of the header row, the first that names "Parola".
-bool intestazione(RigheFoglio& righe, std::vector<Voce>& voci, std::vector<std::string>& nomi) {
-    std::vector<CellaFoglio> celle;
-    int riga = 0;
-    while (righe.prossima(celle, riga)) {
-        nomi.clear();
-        voci.clear();
-        for (const auto& c : celle) {
-            nomi.emplace_back(trim(c.testo));
-            voci.push_back(voceDi(nomi.back()));
-        }
-        if (std::find(voci.begin(), voci.end(), Voce::Parola) != voci.end()) return true;
-    }
-    return false;
-}
 
 ParolaAddebito leggiRiga(const std::vector<CellaFoglio>& celle, const std::vector<Voce>& voci,
                          const std::vector<std::string>& nomi, int riga) {
@@ -92,7 +77,7 @@ ParoleLette leggiParole(RigheFoglio& righe) {
     std::vector<Voce> voci;
     std::vector<std::string> nomi;
     try {
-        if (!intestazione(righe, voci, nomi))
+        if (!trovaIntestazione(righe, voceDi, Voce::Parola, voci, nomi))
             throw Errore{righe.errore().empty() ? "manca la riga di intestazione con la colonna \"Parola\""
                                                 : righe.errore()};
         for (std::size_t c = 0; c < voci.size(); ++c)
