@@ -1,11 +1,9 @@
 // The page "Addebiti banca" of the case window on the real widgets: the tab clicked, a word typed
 // and its kind chosen, a cell corrected with F2, a period's charges added with the mouse; each change
 // reaches the case file at once.
-#include "ambiente_prova.h"
-#include "case_window/finestra_pratica.h"
 #include "legame_finestra.h"
 #include "pagine_addebiti.h"
-#include "platform/sqlite/banche_dati_sqlite.h"
+#include "pratica_prova.h"
 #include "vista_finestra_pratica.h"
 
 #include <QComboBox>
@@ -18,29 +16,12 @@
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
+using Ambiente = vantrel::test::AmbientePratica;
 
 class ProvaPagineAddebiti : public QObject {
     Q_OBJECT
 
-    struct Ambiente : test::AmbienteProva {
-        Ambiente() { ctx.servizi.bancheDati = &sqlite; }
-        std::unique_ptr<FinestraPratica> pratica() {
-            std::string errore;
-            auto p = Pratica::crea(sqlite, dir.filePath(QStringLiteral("conto.vantrel")).toStdString(), errore);
-            return std::make_unique<FinestraPratica>(ctx, std::move(p));
-        }
-        BancheDatiSqlite sqlite;
-    };
-
-    static void scrivi(QWidget& v, const char* campo, const QString& testo) {
-        auto* e = trova<QLineEdit>(v, campo);
-        e->setFocus();
-        QTest::keyClicks(e, testo);
-    }
-    static void clicca(QWidget& v, const char* pulsante) {
-        QTest::mouseClick(trova<QPushButton>(v, pulsante), Qt::LeftButton);
-    }
     static void scheda(QWidget& v, int indice) {
         QTabBar* barra = trova<QTabWidget>(v, "SchedePratica")->tabBar();
         QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(indice).center());
@@ -48,17 +29,13 @@ class ProvaPagineAddebiti : public QObject {
     }
     // F2 on a cell, its text replaced, Enter.
     static void correggi(QTableView* t, int riga, int colonna, const QString& testo) {
-        const QRect r = t->visualRect(t->model()->index(riga, colonna));
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+        clicCella(t, riga, colonna);
         QTest::keyClick(t, Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         editor->selectAll();
         QTest::keyClicks(editor, testo);
         QTest::keyClick(editor, Qt::Key_Return);
-    }
-    static QString cella(QTableView* t, int riga, int colonna) {
-        return t->model()->index(riga, colonna).data().toString();
     }
 
 private slots:

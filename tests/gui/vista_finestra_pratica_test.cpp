@@ -1,11 +1,8 @@
 // The case window on the real widgets: a movement typed and added with the mouse, selected in the
 // grid, deleted with Canc and brought back with Ctrl+Z and Ctrl+Y, a cell corrected with F2, an
 // import cancelled from its progress bar, and a new case that asks before it closes.
-#include "ambiente_prova.h"
-#include "case_window/finestra_pratica.h"
 #include "legame_finestra.h"
-#include "platform/sqlite/banche_dati_sqlite.h"
-#include "platform/xlsx/lettore_xlsx_file.h"
+#include "pratica_prova.h"
 #include "vista_finestra_pratica.h"
 
 #include <QLineEdit>
@@ -17,40 +14,11 @@
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
+using Ambiente = vantrel::test::AmbientePratica;
 
 class ProvaVistaFinestraPratica : public QObject {
     Q_OBJECT
-
-    struct Ambiente : test::AmbienteProva {
-        Ambiente() {
-            ctx.servizi.bancheDati = &sqlite;
-            ctx.servizi.lettoreXlsx = &xlsx;
-        }
-        std::unique_ptr<FinestraPratica> pratica(bool nuova = false) {
-            std::string errore;
-            auto p = Pratica::crea(sqlite, dir.filePath(QStringLiteral("conto.vantrel")).toStdString(), errore);
-            return std::make_unique<FinestraPratica>(ctx, std::move(p), nuova, nuova ? "Nuova pratica 1" : "");
-        }
-        BancheDatiSqlite sqlite;
-        LettoreXlsxFile xlsx;
-    };
-
-    static void scrivi(QWidget& v, const char* campo, const QString& testo) {
-        auto* e = trova<QLineEdit>(v, campo);
-        e->setFocus();
-        QTest::keyClicks(e, testo);
-    }
-    static void clicca(QWidget& v, const char* pulsante) {
-        QTest::mouseClick(trova<QPushButton>(v, pulsante), Qt::LeftButton);
-    }
-    static void clicCella(QTableView* t, int riga, int colonna) {
-        const QRect r = t->visualRect(t->model()->index(riga, colonna));
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
-    }
-    static QString cella(QTableView* t, int riga, int colonna) {
-        return t->model()->index(riga, colonna).data().toString();
-    }
 
 private slots:
     void initTestCase() { test::preparaProva(); }
