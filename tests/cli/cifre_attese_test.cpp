@@ -1,32 +1,18 @@
 // The example periods and the reference loan against figures worked out independently of the program
 // (tests/data/*_attesi.csv, *_atteso.csv: tools/cifre_attese.py computed them as a spreadsheet would).
 #include "comandi.h"
+#include "support/righe_attese.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace vantrel {
 namespace {
 
-using Righe = std::vector<std::vector<std::string>>;
-
-/// The lines of a ";"-separated text, each split into its fields (the files hold no quotes).
-Righe dividi(const std::string& testo) {
-    Righe r;
-    std::istringstream in(testo);
-    for (std::string riga; std::getline(in, riga);) {
-        auto& campi = r.emplace_back();
-        std::size_t da = 0;
-        for (std::size_t fine; (fine = riga.find(';', da)) != std::string::npos; da = fine + 1)
-            campi.push_back(riga.substr(da, fine - da));
-        campi.push_back(riga.substr(da));
-    }
-    return r;
-}
+using test::righeFile;
 
 nlohmann::json esegui(const std::vector<std::string>& args) {
     std::ostringstream out, err;
@@ -39,10 +25,7 @@ nlohmann::json esegui(const std::vector<std::string>& args) {
 // factor.
 TEST(CifreAttese, PeriodiCampoPerCampo) {
     test::CartellaTemporanea dir;
-    std::ostringstream out, err;
-    ASSERT_EQ(cli::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()},
-                          out, err),
-              0);
+    esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()});
     struct Caso {
         const char *ingresso, *file, *divisore;
     };
@@ -51,22 +34,21 @@ TEST(CifreAttese, PeriodiCampoPerCampo) {
         {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_per_data_attesi.csv", nullptr},
         {VANTREL_TEST_DATA "/periodi_per_data.csv", VANTREL_TEST_DATA "/periodi_365_attesi.csv", "36500"}};
     for (const auto& [ingresso, file, divisore] : casi) {
-        const Righe attese = dividi(test::leggiTesto(file));
+        const auto attese = righeFile(file);
         std::vector<std::string> args = {"teg",        ingresso,       "--formato", "json",
                                          "--cartella", dir.cartella(), "--oggi",    "15/03/2026"};
         if (divisore) args.insert(args.end(), {"--divisore", divisore});
         const auto uscita = esegui(args);
-        ASSERT_EQ(uscita.size() + 1, attese.size()) << file;
-        for (std::size_t r = 1; r < attese.size(); ++r) {
-            const auto& u = uscita[r - 1];
-            for (std::size_t k = 1; k < attese[0].size(); ++k) {
-                const std::string& colonna = attese[0][k];
+        ASSERT_EQ(uscita.size(), attese.size()) << file;
+        for (std::size_t r = 0; r < attese.size(); ++r)
+            for (const auto& [colonna, atteso] : attese[r]) {
+                const auto& u = uscita[r];
+                if (colonna == "dal") continue;
                 const std::string testo = colonna == "riga"     ? u["riga"].get<std::string>()
                                           : colonna == "avvisi" ? std::to_string(u["messaggi"].size())
                                                                 : u["campi"][colonna].get<std::string>();
-                EXPECT_EQ(testo, attese[r][k]) << file << ", periodo dal " << attese[r][0] << ", " << colonna;
+                EXPECT_EQ(testo, atteso) << file << ", periodo dal " << attese[r].at("dal") << ", " << colonna;
             }
-        }
     }
 }
 
@@ -74,11 +56,7 @@ TEST(CifreAttese, PeriodiCampoPerCampo) {
 // quarter's averages imported with "tassi importa", the period checked by "teg"; the reading "CMS nel
 // TEG", a setting of the program folder, is tried on the window.
 TEST(CifreAttese, VerificaSeparataDellaCms) {
-    const Righe casi = dividi(test::leggiTesto(VANTREL_TEST_DATA "/cms_attesi.csv"));
-    std::map<std::string, std::string> c;
-    for (std::size_t r = 1; r < casi.size(); ++r) {
-        for (std::size_t k = 0; k < casi[0].size(); ++k)
-            c[casi[0][k]] = casi[r][k];
+    for (auto c : righeFile(VANTREL_TEST_DATA "/cms_attesi.csv")) {
         if (c["lettura"] != "separata") continue;
         SCOPED_TRACE(c["caso"]);
         test::CartellaTemporanea dir;
@@ -119,10 +97,10 @@ TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
         return esegui(args);
     };
     const auto riferimento = mutuo({"--importo", "100000", "--rate", "120", "--tasso", "6", "--data", "15/03/2026"});
-    const Righe attese = dividi(test::leggiTesto(VANTREL_TEST_DATA "/mutuo_atteso.csv"));
-    ASSERT_EQ(attese.size(), 13u);
-    for (std::size_t r = 1; r < attese.size(); ++r) {
-        const std::string &scadenza = attese[r][0], &campo = attese[r][1], &atteso = attese[r][2];
+    const auto attese = righeFile(VANTREL_TEST_DATA "/mutuo_atteso.csv");
+    ASSERT_EQ(attese.size(), 12u);
+    for (const auto& riga : attese) {
+        const std::string &scadenza = riga.at("scadenza"), &campo = riga.at("campo"), &atteso = riga.at("atteso");
         SCOPED_TRACE(scadenza + " " + campo);
         if (campo.starts_with("riga ")) { // the plan's rows follow its eleven heading lines
             EXPECT_EQ(riferimento["piano"][10 + std::stoul(campo.substr(5))], atteso);
@@ -146,17 +124,19 @@ TEST(CifreAttese, VerificaUsuraDeiMutui) {
     test::CartellaTemporanea dir;
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
                                dir.cartella() + "serie-ufficiale.csv");
-    const Righe attese = dividi(test::leggiTesto(VANTREL_TEST_DATA "/mutui_usura_attesi.csv"));
-    ASSERT_GT(attese.size(), 10u);
-    for (std::size_t r = 1; r < attese.size(); ++r) {
-        SCOPED_TRACE(attese[r][0]);
+    const auto attese = righeFile(VANTREL_TEST_DATA "/mutui_usura_attesi.csv");
+    ASSERT_GT(attese.size(), 9u);
+    for (const auto& riga : attese) {
+        SCOPED_TRACE(riga.at("caso"));
         std::vector<std::string> args = {"mutuo", "--formato", "json", "--cartella", dir.cartella()};
-        std::istringstream opzioni(attese[r][1]);
+        std::istringstream opzioni(riga.at("opzioni"));
         for (std::string o; std::getline(opzioni, o, '|');)
             args.push_back(o);
         const auto u = esegui(args)["campi"];
-        for (std::size_t k = 2; k < attese[0].size(); ++k)
-            EXPECT_EQ(u[attese[0][k]], attese[r][k]) << attese[0][k];
+        for (const auto& [campo, atteso] : riga)
+            if (campo != "caso" && campo != "opzioni") {
+                EXPECT_EQ(u[campo], atteso) << campo;
+            }
     }
 }
 

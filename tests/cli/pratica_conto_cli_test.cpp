@@ -3,37 +3,17 @@
 #include "casefile/pratica.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "support/esegui_cli.h"
+#include "support/righe_attese.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace vantrel {
 namespace {
 
 using test::esegui;
 
-/// The lines of a ";"-separated text without quotes, each by the names of the first line.
-std::vector<std::map<std::string, std::string>> righe(const std::string& testo) {
-    std::vector<std::map<std::string, std::string>> out;
-    std::vector<std::string> nomi;
-    std::istringstream in(testo);
-    for (std::string linea; std::getline(in, linea);) {
-        std::vector<std::string> campi;
-        std::stringstream s(linea + ";");
-        for (std::string c; std::getline(s, c, ';');)
-            campi.push_back(c);
-        if (nomi.empty()) {
-            nomi = campi;
-            continue;
-        }
-        auto& r = out.emplace_back();
-        for (std::size_t i = 0; i < nomi.size() && i < campi.size(); ++i)
-            r[nomi[i]] = campi[i];
-    }
-    return out;
-}
+using test::righeTesto;
 
 class PraticaCli : public testing::Test {
 protected:
@@ -65,10 +45,10 @@ TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
         prepara(caso);
         const auto r = pratica({"ricalcola", file, "--formato", "csv"});
         ASSERT_EQ(r.codice, 0) << r.err;
-        std::vector<std::map<std::string, std::string>> attesi;
-        for (auto& a : righe(test::leggiTesto(std::string(VANTREL_TEST_DATA "/scalare_") + caso + "_atteso.csv")))
+        std::vector<test::RigaAttesa> attesi;
+        for (auto& a : test::righeFile(std::string(VANTREL_TEST_DATA "/scalare_") + caso + "_atteso.csv"))
             if (!a["TegTXT"].empty()) attesi.push_back(a); // the periods with debit numeri
-        const auto uscita = righe(r.out);
+        const auto uscita = righeTesto(r.out);
         ASSERT_EQ(uscita.size(), attesi.size()) << caso;
         for (std::size_t i = 0; i < attesi.size(); ++i)
             for (const char* campo : {"TegTXT", "soglia", "Diff", "TassoCMS", "EsitoCMS"})
@@ -102,7 +82,7 @@ TEST_F(PraticaCli, DatiErratiNonCambianoNulla) {
     const auto condizioni = pratica({"condizioni", file});
     EXPECT_EQ(condizioni.out.substr(condizioni.out.find('\n') + 1, 24), "01/10/2009;10.000,00;9,5");
     const auto ricalcolo = pratica({"ricalcola", file, "--formato", "scalare"});
-    EXPECT_EQ(righe(ricalcolo.out).size(), 3u); // two periods and the totals: nothing was added
+    EXPECT_EQ(righeTesto(ricalcolo.out).size(), 3u); // two periods and the totals: nothing was added
 }
 
 TEST_F(PraticaCli, UnaPraticaApertaAltroveNonSiModifica) {
