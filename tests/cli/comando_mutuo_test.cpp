@@ -15,7 +15,11 @@ test::Esito esegui(std::vector<std::string> args) {
     return test::esegui(std::move(args));
 }
 
+// The usury check reads the official series of the program folder.
 TEST(ComandoMutuo, CampiEMessaggiComeTesto) {
+    test::CartellaTemporanea dir;
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
+                               dir.cartella() + "serie-ufficiale.csv");
     // The options, the exit code (1: the window said why it could not), then texts each found in the output.
     const std::tuple<std::vector<std::string>, int, std::vector<std::string>> casi[] = {
         {{"--scadenza", "Trimestrale", "--importo", "10000", "--anni", "2", "--tasso", "5"},
@@ -23,34 +27,23 @@ TEST(ComandoMutuo, CampiEMessaggiComeTesto) {
          {"txtNumRate: 8\n", "PIANO D'AMMORTAMENTO IN EURO"}},
         {{"--importo", "100000", "--tasso", "6", "--rata", "1.110,21"}, 0, {"txtNumRate: 120\n"}},
         {{"--tasso", "5"}, 1, {"messaggio: Ho bisogno di almeno 2 dei seguenti dati: |  | Importo Mutuo |"}},
+        {{"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "CREDITO PERS", "--data-contratto",
+          "15/01/2026", "--assicurazione", "1000", "--tasso-mora", "20", "--mora-sommata"},
+         0,
+         {"txtTegUsura: 23,0486\n", "txtEsitoUsura: oltre la soglia di 4,7236 punti\n", "txtSogliaMora: 22,2000\n",
+          "(35,0000) oltre la soglia", "usura: Categoria: Credito personale\n"}},
+        // Neither a kind of the list nor an official category of the date.
+        {{"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "mutuo agrario", "--data", "15/01/2026"},
+         1,
+         {"txtEsitoUsura: Soglia non trovata per \"mutuo agrario\""}},
     };
-    for (const auto& [opzioni, codice, righe] : casi) {
+    for (auto [opzioni, codice, righe] : casi) {
+        opzioni.insert(opzioni.end(), {"--cartella", dir.cartella()});
         const auto u = esegui(opzioni);
         ASSERT_EQ(u.codice, codice) << u.err;
         for (const std::string& r : righe)
             EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
     }
-}
-
-TEST(ComandoMutuo, VerificaUsuraDelMutuo) {
-    test::CartellaTemporanea dir;
-    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
-                               dir.cartella() + "serie-ufficiale.csv");
-    const auto u = esegui({"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "CREDITO PERS",
-                           "--data-contratto", "15/01/2026", "--assicurazione", "1000", "--tasso-mora", "20",
-                           "--mora-sommata", "--cartella", dir.cartella()});
-    ASSERT_EQ(u.codice, 0) << u.err;
-    for (const char* r :
-         {"txtTegUsura: 23,0486\n", "txtEsitoUsura: oltre la soglia di 4,7236 punti\n", "txtSogliaMora: 22,2000\n",
-          "(35,0000) oltre la soglia", "usura: Categoria: Credito personale\n"})
-        EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
-    // Neither a kind of the list nor an official category of the date.
-    const auto agrario = esegui({"--importo", "10000", "--rate", "48", "--tasso", "15", "--tipo", "mutuo agrario",
-                                 "--data", "15/01/2026", "--cartella", dir.cartella()});
-    EXPECT_EQ(agrario.codice, 1);
-    EXPECT_NE(agrario.out.find("txtEsitoUsura: Soglia non trovata per \"mutuo agrario\""), std::string::npos)
-        << agrario.out;
-    EXPECT_EQ(esegui({"--intermediario", "posta"}).codice, 2);
 }
 
 // Each figure no loan can have is refused naming its field, with exit 1: a bad figure of the loan leaves no
@@ -100,9 +93,9 @@ TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
 }
 
 TEST(ComandoMutuo, ErroriDUsoEsconoConDue) {
-    const std::vector<std::string> casi[] = {{"--sconosciuta", "1"}, {"--scadenza", "Settimanale"},
-                                             {"--formato", "csv"},   {"--oggi", "32/01/2026"},
-                                             {"--importo"},          {"--csv", "/non/esiste.csv"}};
+    const std::vector<std::string> casi[] = {
+        {"--sconosciuta", "1"}, {"--scadenza", "Settimanale"}, {"--formato", "csv"},        {"--oggi", "32/01/2026"},
+        {"--importo"},          {"--csv", "/non/esiste.csv"},  {"--intermediario", "posta"}};
     for (const auto& args : casi) {
         const auto u = esegui(args);
         EXPECT_EQ(u.codice, 2) << args[0];
