@@ -10,7 +10,29 @@
 namespace vantrel {
 namespace {
 
-using test::FinestraTaeg;
+using Campi = std::vector<std::pair<const char*, const char*>>;
+const Campi kBase = {{"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
+                     {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
+
+class FinestraTaeg : public test::FinestraTaeg {
+protected:
+    /// The period's dates, the common figures, then the case's own.
+    void compila(const std::string& dal, const std::string& al, const Campi& proprie = {}) {
+        w->incolla("dal", dal);
+        if (!al.empty()) w->incolla("al", al);
+        for (const auto& [n, v] : kBase)
+            campo(n, v);
+        for (const auto& [n, v] : proprie)
+            campo(n, v);
+    }
+    /// Types a text key by key into an emptied field, then leaves it.
+    void digitaELascia(const char* nome, const std::string& testo) {
+        w->incolla(nome, "");
+        for (const char k : testo)
+            w->digita(nome, std::string(1, k));
+        w->esci(nome);
+    }
+};
 
 // The rule on the average as written, in exact decimals, never rounded (the decrees' figures).
 TEST(Soglie, RegoleVecchiaENuova) {
@@ -100,10 +122,6 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     EXPECT_EQ(t("Giorni"), "0");
 }
 
-using Campi = std::vector<std::pair<const char*, const char*>>;
-const Campi kBase = {{"NumeriD", "1.000.000"}, {"intDare", "100"}, {"ComMS", "0"},  {"extrafido", "0"},
-                     {"speseN", "0"},          {"ComMS2", "0"},    {"ASpese", "0"}, {"fido", "10.000"}};
-
 // Zero and empty go by the value, never by the text: "0" typed is "0,00" once the field is left.
 TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
@@ -127,13 +145,8 @@ TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
         SCOPED_TRACE(std::string(c.campo) + " " + c.digitato);
         w->ricarica(false);
         w->clicca("euro");
-        w->incolla("dal", "01/01/2023");
-        for (const auto& [n, v] : kBase)
-            campo(n, v);
-        w->incolla(c.campo, "");
-        for (const char k : std::string(c.digitato))
-            w->digita(c.campo, std::string(1, k));
-        w->esci(c.campo);
+        compila("01/01/2023", "");
+        digitaELascia(c.campo, c.digitato);
         risposte.dimentica();
         w->incolla("TegTXT", "x");
         w->clicca(c.formula);
@@ -161,10 +174,7 @@ TEST_F(FinestraTaeg, UnaCifraLasciataSiMostraFormattataAncheNelCampoCheAlimenta)
         SCOPED_TRACE(campo);
         w->ricarica(false);
         w->clicca("euro");
-        w->incolla(campo, "");
-        for (const char k : std::string("12345,6"))
-            w->digita(campo, std::string(1, k));
-        w->esci(campo);
+        digitaELascia(campo, "12345,6");
         EXPECT_EQ(t(campo), "12.345,60");
         EXPECT_EQ(t(gemello), "12.345,60");
     }
@@ -176,11 +186,7 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     periodo("12022", {1, 1, 1, 1, 1, 1, 1});
     w->clicca("euro");
     w->clicca("Option3");
-    w->incolla("dal", "05/05/2023");
-    w->incolla("al", "30/06/2023");
-    for (const auto& [n, v] : kBase)
-        campo(n, v);
-    campo("intDare", "2.000");
+    compila("05/05/2023", "30/06/2023", {{"intDare", "2.000"}});
     w->clicca("OK");
     EXPECT_EQ(t("TS1"), "7,12");
     EXPECT_EQ(t("TU1"), "10,68");
@@ -221,15 +227,10 @@ TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
         {"2015", {5.0005f, 5.0005f, 5.0005f, 5.000499f}, "5,001"},
     };
     for (const Caso& c : casi) {
-        for (int q = 0; q < 4; ++q) {
-            const float m = c.medie[static_cast<std::size_t>(q)];
-            periodo(std::to_string(q + 1) + c.anno, {1, 1, 1, 1, m, 1, 1});
-        }
+        for (std::size_t q = 0; q < 4; ++q)
+            periodo(std::to_string(q + 1) + c.anno, {1, 1, 1, 1, c.medie[q], 1, 1});
         w->seleziona("Combo2", 2);
-        w->incolla("dal", std::string("01/01/") + c.anno);
-        w->incolla("al", std::string("31/03/") + c.anno);
-        for (const auto& [n, v] : kBase)
-            campo(n, v);
+        compila(std::string("01/01/") + c.anno, std::string("31/03/") + c.anno);
         w->clicca("OK");
         EXPECT_EQ(t("TSM"), c.tsm) << c.anno;
     }
@@ -242,56 +243,28 @@ TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
 TEST_F(FinestraTaeg, BloccoDellaSogliaNominaCategoriaPubblicataEGiorni) {
     struct Caso {
         const char *chiave, *dal, *al, *norma, *accordato;
-        std::initializer_list<float> medie;
+        float tm1, tm2;
         bool sempre365;
-        const char *soglia, *pubblicata, *giorni;
+        const char *ga, *soglia, *pubblicata, *giorni;
     };
     const Caso casi[] = {
-        {"32008",
-         "01/07/2008",
-         "30/09/2008",
-         "Option3",
-         "10.000",
-         {12.97f, 9.87f},
-         false,
-         "14,805",
-         "14,805 (oltre 5.000 euro)",
-         "36.600: il 2008 è bisestile"},
-        {"12012",
-         "01/01/2012",
-         "31/03/2012",
-         "Option5",
-         "5.000",
-         {11, 9.31f},
-         true,
-         "17,75",
-         "17,75 (fino a 5.000 euro)",
-         "36.500: impostazione \"Divisore dell'anno: 36.500 sempre\""},
-        {"12013",
-         "01/01/2013",
-         "31/03/2013",
-         "Option5",
-         "5.000",
-         {11, 9.31f},
-         false,
-         "17,75",
-         "18,15 (fino a 5.000 euro)",
-         "36.500: il 2013 non è bisestile"},
+        {"32008", "01/07/2008", "30/09/2008", "Option3", "10.000", 12.97f, 9.87f, false, "36600", "14,805",
+         "14,805 (oltre 5.000 euro)", "36.600: il 2008 è bisestile"},
+        {"12012", "01/01/2012", "31/03/2012", "Option5", "5.000", 11, 9.31f, true, "36500", "17,75",
+         "17,75 (fino a 5.000 euro)", "36.500: impostazione \"Divisore dell'anno: 36.500 sempre\""},
+        {"12013", "01/01/2013", "31/03/2013", "Option5", "5.000", 11, 9.31f, false, "36500", "17,75",
+         "18,15 (fino a 5.000 euro)", "36.500: il 2013 non è bisestile"},
     };
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file("serie-ufficiale.csv"));
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.dal);
-        periodo(c.chiave, c.medie);
+        periodo(c.chiave, {c.tm1, c.tm2});
         ctx.stato.imposta.divisoreSempre365(c.sempre365);
         w->clicca("euro");
         w->clicca(c.norma);
-        w->incolla("dal", c.dal);
-        w->incolla("al", c.al);
-        for (const auto& [n, v] : kBase)
-            campo(n, v);
-        campo("fido", c.accordato);
+        compila(c.dal, c.al, {{"fido", c.accordato}});
         w->clicca("OK");
-        EXPECT_EQ(t("ga"), std::string(c.giorni).substr(0, 6) == "36.600" ? "36600" : "36500");
+        EXPECT_EQ(t("ga"), c.ga);
         const auto righe = w->calcolo().righeCatenaSoglia();
         const auto riga = [&](const std::string& etichetta) {
             for (const std::string& r : righe)
@@ -299,20 +272,14 @@ TEST_F(FinestraTaeg, BloccoDellaSogliaNominaCategoriaPubblicataEGiorni) {
             return std::string("(assente)");
         };
         EXPECT_EQ(riga("Tasso soglia"), std::string(c.soglia) + " (esatto, secondo la regola)");
-        const auto sommario = riepilogoCalcolo(*w, maschere::euro);
-        EXPECT_NE(std::find_if(sommario.begin(), sommario.end(),
-                               [&](const std::string& r) {
-                                   return r.find("Tasso soglia del periodo:") != std::string::npos &&
-                                          r.ends_with(" " + std::string(c.soglia));
-                               }),
-                  sommario.end())
-            << "the summary's threshold line, exact";
+        EXPECT_TRUE(std::ranges::any_of(riepilogoCalcolo(*w, maschere::euro), [&](const std::string& r) {
+            return r.find("Tasso soglia del periodo:") != std::string::npos && r.ends_with(" " + std::string(c.soglia));
+        })) << "the summary's threshold line, exact";
         EXPECT_EQ(riga("Soglia pubblicata"), c.pubblicata);
         EXPECT_EQ(riga("Giorni dell'anno"), c.giorni);
         EXPECT_EQ(riga("Categoria"), "Conto Corrente");
-        EXPECT_NE(std::find(righe.begin(), righe.end(),
-                            std::string(30, ' ') + "categoria ufficiale: APERTURE DI CREDITO IN CONTO CORRENTE"),
-                  righe.end());
+        EXPECT_TRUE(std::ranges::count(righe, std::string(30, ' ') +
+                                                  "categoria ufficiale: APERTURE DI CREDITO IN CONTO CORRENTE"));
     }
 }
 
@@ -320,11 +287,7 @@ TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
     periodo("32023", {2, 2, 2, 2, 2, 2, 2});
     w->clicca("euro");
     w->clicca("Option3");
-    w->incolla("dal", "01/08/2023");
-    w->incolla("al", "31/08/2023");
-    for (const auto& [n, v] : kBase)
-        campo(n, v);
-    campo("intDare", "82,1917808219178"); // 3,000 over 36500 / 1.000.000
+    compila("01/08/2023", "31/08/2023", {{"intDare", "82,1917808219178"}}); // 3,000 over 36500 / 1.000.000
     w->clicca("OK");
     EXPECT_EQ(t("TegTXT"), "3,000");
     EXPECT_EQ(t("soglia"), "3");
