@@ -2,16 +2,14 @@
 // redo, the import with its preview, the conditions, the scalare against a worked example, and a
 // long work cancelled.
 #include "case_window/finestra_pratica.h"
-#include "common/servizi_simulati.h"
 #include "common/testo_confronto.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
-#include "support/temp_dir.h"
+#include "support/ambiente.h"
+#include "support/righe_attese.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -20,12 +18,9 @@ const std::string kDati = VANTREL_TEST_DATA;
 const std::string kEsempi = VANTREL_EXAMPLES_DIR;
 using M = SchedaMovimenti;
 
-class FinestraPraticaTest : public testing::Test {
+class FinestraPraticaTest : public testing::Test, protected test::Ambiente {
 protected:
     FinestraPraticaTest() {
-        ctx.servizi.messaggi = &risposte;
-        ctx.servizi.file = &risposte;
-        ctx.servizi.orologio = &orologio;
         ctx.servizi.bancheDati = &sqlite;
         ctx.servizi.lettoreXlsx = &xlsx;
     }
@@ -63,12 +58,8 @@ protected:
         return s;
     }
 
-    test::CartellaTemporanea dir;
     BancheDatiSqlite sqlite;
     LettoreXlsxFile xlsx;
-    RisposteProgrammate risposte;
-    OrologioFisso orologio{Data{2026, 3, 15}};
-    Contesto ctx;
 };
 
 TEST_F(FinestraPraticaTest, MovimentiPerValutaConIlSaldoDopoOgnuno) {
@@ -312,28 +303,21 @@ TEST_F(FinestraPraticaTest, LoScalareDellEsempioCalcolatoFuori) {
     ASSERT_TRUE(f->scalare().aggiornato());
     TabellaCelle& t = f->scalare().tabella();
 
-    std::ifstream in(kDati + "/scalare_a_atteso.csv");
-    std::string riga;
-    std::getline(in, riga);
-    std::vector<std::string> intestazioni;
-    for (std::stringstream s(riga); std::getline(s, riga, ';');)
-        intestazioni.push_back(riga);
     std::map<std::string, std::size_t> colonne;
     for (std::size_t c = 0; c < t.colonne(); ++c) {
         std::string h = minuscoleSenzaAccenti(t.intestazione(c));
         std::erase(h, ':');
         colonne[h] = c;
     }
-    std::size_t periodo = 0, confrontate = 0;
-    for (std::string linea; std::getline(in, linea); ++periodo) {
-        std::stringstream s(linea);
-        for (std::size_t k = 0; std::getline(s, riga, ';') && k < intestazioni.size(); ++k)
-            if (const auto it = colonne.find(intestazioni[k]); it != colonne.end()) {
-                EXPECT_EQ(t.cella(periodo, it->second), riga) << intestazioni[k] << ", periodo " << periodo + 1;
+    const auto attesi = test::righeFile(kDati + "/scalare_a_atteso.csv");
+    ASSERT_EQ(attesi.size(), 2u);
+    std::size_t confrontate = 0;
+    for (std::size_t p = 0; p < attesi.size(); ++p)
+        for (const auto& [nome, valore] : attesi[p])
+            if (const auto it = colonne.find(nome); it != colonne.end()) {
+                EXPECT_EQ(t.cella(p, it->second), valore) << nome << ", periodo " << p + 1;
                 ++confrontate;
             }
-    }
-    EXPECT_EQ(periodo, 2u);
     EXPECT_GE(confrontate, 2u * 26);
     EXPECT_TRUE(f->operator[]("EsportaScalare").abilitato);
 

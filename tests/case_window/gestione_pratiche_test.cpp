@@ -2,9 +2,8 @@
 // saved under a name, the unsaved mark and the question on closing, the recent cases, a case
 // opened twice, and a case held by another program.
 #include "case_window/gestione_pratiche.h"
-#include "common/servizi_simulati.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
-#include "support/temp_dir.h"
+#include "support/ambiente.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -27,24 +26,15 @@ struct Scrivania : OspitePratiche {
     }
 };
 
-class GestionePraticheTest : public testing::Test {
+class GestionePraticheTest : public testing::Test, protected test::Ambiente {
 protected:
-    GestionePraticheTest() {
-        ctx.servizi.messaggi = &risposte;
-        ctx.servizi.file = &risposte;
-        ctx.servizi.orologio = &orologio;
-        ctx.servizi.bancheDati = &sqlite;
-    }
+    GestionePraticheTest() { ctx.servizi.bancheDati = &sqlite; }
     void cambiaCliente(FinestraPratica& f, const std::string& cliente) {
         f.incolla("Cliente", cliente);
         f.esci("Cliente");
     }
 
-    test::CartellaTemporanea dir;
     BancheDatiSqlite sqlite;
-    RisposteProgrammate risposte;
-    OrologioFisso orologio{Data{2026, 3, 15}};
-    Contesto ctx;
     Scrivania scrivania;
     GestionePratiche g{ctx, scrivania, dir.file("programma")};
 };

@@ -4,11 +4,10 @@
 #include "account/importa_condizioni.h"
 #include "case_window/finestra_pratica.h"
 #include "common/righe_csv.h"
-#include "common/servizi_simulati.h"
 #include "common/testo_confronto.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
+#include "support/ambiente.h"
 #include "support/righe_attese.h"
-#include "support/temp_dir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,12 +17,9 @@ namespace {
 
 const std::string kDati = VANTREL_TEST_DATA;
 
-class SchedeAddebitiTest : public testing::Test {
+class SchedeAddebitiTest : public testing::Test, protected test::Ambiente {
 protected:
     SchedeAddebitiTest() {
-        ctx.servizi.messaggi = &risposte;
-        ctx.servizi.file = &risposte;
-        ctx.servizi.orologio = &orologio;
         ctx.servizi.bancheDati = &sqlite;
         std::string errore;
         f = std::make_unique<FinestraPratica>(ctx, Pratica::crea(sqlite, dir.file("c.vantrel"), errore));
@@ -43,11 +39,7 @@ protected:
     }
     std::string ultimoMessaggio() const { return risposte.mostrati().empty() ? "" : risposte.mostrati().back().testo; }
 
-    test::CartellaTemporanea dir;
     BancheDatiSqlite sqlite;
-    RisposteProgrammate risposte;
-    OrologioFisso orologio{Data{2026, 3, 15}};
-    Contesto ctx;
     std::unique_ptr<FinestraPratica> f;
 };
 
