@@ -121,34 +121,28 @@ TEST_F(CifreMancanti, UnOnereNonDaMaiUnTegNulloNeUnaSogliaMuta) {
     std::mt19937 rng(18);
     const auto tra = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); };
     const auto importo = [&](int minimo, int massimo) {
-        switch (tra(0, 5)) {
-        case 0:
-            return std::string();
-        case 1:
-            return std::string(tra(0, 1) ? "0" : "0,00");
-        default: // with thousands dots or without, two decimals or none
-            const int euro = tra(minimo, massimo);
-            return std::to_string(euro) + (tra(0, 1) ? "," + std::to_string(tra(10, 99)) : "");
-        }
+        const int k = tra(0, 5);
+        if (k == 0) return std::string();
+        if (k == 1) return std::string(tra(0, 1) ? "0" : "0,00");
+        const int euro = tra(minimo, massimo); // two decimals or none
+        return std::to_string(euro) + (tra(0, 1) ? "," + std::to_string(tra(10, 99)) : "");
     };
-    const auto conNorma = [](int k) {
-        return k == 0 ? &ControlliTeg::normaPerData : k == 1 ? &ControlliTeg::vecchiaNorma : &ControlliTeg::nuovaNorma;
-    };
+    constexpr int C::*kNorme[] = {&C::normaPerData, &C::vecchiaNorma, &C::nuovaNorma};
     ControlloPeriodi controllo(ctx);
     for (int i = 0; i < 3000; ++i) {
         PeriodoDaControllare p;
         const int anno = tra(2008, 2013), q = tra(0, 3); // 2008 and 2013 are not in the table
         p.dal = Data{anno, q * 3 + 1, 1}.testo();
         p.al = aggiungiGiorni(Data{anno, q * 3 + 4 > 12 ? 12 : q * 3 + 4, 1}, q == 3 ? 30 : -1).testo();
-        const auto campo = [&](int ControlliTeg::*c) -> std::string& { return p.campi[indiceCampo(c)]; };
-        campo(&ControlliTeg::numeriDebitori) = importo(10000, 10000000);
+        const auto campo = [&](int C::*c) -> std::string& { return p.campi[indiceCampo(c)]; };
+        campo(&C::numeriDebitori) = importo(10000, 10000000);
         for (auto c : kOneri)
             campo(c) = importo(1, 5000);
-        campo(&ControlliTeg::fido) = campo(&ControlliTeg::accordato) = importo(100, 100000);
+        campo(&C::fido) = campo(&C::accordato) = importo(100, 100000);
         p.categoria = &categoriaConto(tra(0, 2));
-        p.accordato = tra(0, 3) ? &ControlliTeg::accordatoFido : &ControlliTeg::accordatoIndebitamento;
-        p.norma = conNorma(tra(0, 2));
-        p.formula = tra(0, 1) ? &ControlliTeg::calcolaBancaItalia : &ControlliTeg::calcolaGlobale;
+        p.accordato = tra(0, 3) ? &C::accordatoFido : &C::accordatoIndebitamento;
+        p.norma = kNorme[tra(0, 2)];
+        p.formula = tra(0, 1) ? &C::calcolaBancaItalia : &C::calcolaGlobale;
         const EsitoControllo e = controllo.controlla(p);
         const FinestraCalcolo& f = controllo.finestra();
         const bool onere = std::any_of(std::begin(kOneri), std::end(kOneri), [&](auto c) {
