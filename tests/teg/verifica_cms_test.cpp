@@ -66,16 +66,8 @@ TEST(VerificaCms, Limiti) {
         EsitoCms::Caso atteso;
     };
     const Riga righe[] = {
-        {"31/12/2009 a parte",
-         [](DatiCms& d) {
-             d.fine = Data{2009, 12, 31};
-         },
-         EsitoCms::Caso::Entro},
-        {"01/01/2010 nel TEG",
-         [](DatiCms& d) {
-             d.fine = Data{2010, 1, 1};
-         },
-         EsitoCms::Caso::CmsNelTeg},
+        {"31/12/2009 a parte", [](DatiCms& d) { d.fine = Data(2009, 12, 31); }, EsitoCms::Caso::Entro},
+        {"01/01/2010 nel TEG", [](DatiCms& d) { d.fine = Data(2010, 1, 1); }, EsitoCms::Caso::CmsNelTeg},
         // 180 + 125,15 of CMS: the excess equals the margin.
         {"eccedenza pari al margine", [](DatiCms& d) { d.cmsInteressi = 305.15; }, EsitoCms::Caso::Entro},
         {"eccedenza di un centesimo oltre", [](DatiCms& d) { d.cmsInteressi = 305.16; }, EsitoCms::Caso::OltreCms},
