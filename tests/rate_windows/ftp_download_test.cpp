@@ -12,8 +12,6 @@
 #include "support/server_prova.h"
 
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -24,7 +22,6 @@ namespace {
 
 using test::Bytes;
 using test::certificati;
-using test::Certificati;
 using test::Periodo;
 using test::Server;
 
@@ -91,42 +88,50 @@ void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
     test::scriviByte(remota.file("NRectassiU.dat"), numero);
 }
 
+// The old set in the program's folder, the server of `tipo` serving `remota`, and the settings that
+// reach it.
+struct Scaricamento {
+    Scaricamento(Tipo tipo, bool piccolo, bool lento = false) {
+        riempi(remota, tipo, piccolo);
+        test::scriviTassi(a.dir, setVecchio());
+        const std::string coppia = certificati().dir.file("server.pem") + " " + certificati().dir.file("server.key");
+        server = std::make_unique<Server>(
+            tipo == Tipo::Https ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia +
+                                      (lento ? " lento" : " nessuno")
+                                : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() +
+                                      " vantreltas tassivtr" + (tipo == Tipo::Ftps ? " --tls " + coppia : ""));
+        const std::string porta = std::to_string(server->porta());
+        s.tipo = tipo == Tipo::Https ? TipoServer::Https : TipoServer::Ftp;
+        s.indirizzo =
+            tipo == Tipo::Https ? "https://127.0.0.1:" + porta + "/TEGM_serie_storica.zip" : "127.0.0.1:" + porta;
+        s.utente = "vantreltas";
+        s.password = "tassivtr";
+        s.ftpSenzaTls = tipo == Tipo::Ftp;
+        s.certificati = certificati().dir.file("server.pem");
+        s.secondiMassimi = 5;
+        a.ctx.servizi.connessione = &connessione;
+        a.ctx.servizi.rete = &rete;
+    }
+    test::Ambiente a;
+    test::CartellaTemporanea remota;
+    std::unique_ptr<Server> server;
+    ServerTassi s;
+    Connessione connessione;
+    FtpCurl rete;
+};
+
 class ProvaScaricaTassi : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(ProvaScaricaTassi, InstallaIlSetBuonoELasciaIntattoIlVecchioAOgniGuasto) {
     const Caso& c = GetParam();
-    const Certificati& cert = certificati();
-    test::Ambiente a;
-    test::CartellaTemporanea remota;
-    riempi(remota, c.tipo, c.piccolo);
-    test::scriviTassi(a.dir, setVecchio());
-    const std::string coppia = cert.dir.file("server.pem") + " " + cert.dir.file("server.key");
-    Server server(c.tipo == Tipo::Https
-                      ? "/usr/bin/python3 " VANTREL_SERVER_HTTPS " " + remota.cartella() + " " + coppia +
-                            (c.annulla ? " lento" : " nessuno")
-                      : "/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr" +
-                            (c.tipo == Tipo::Ftps ? " --tls " + coppia : ""));
-    ASSERT_GT(server.porta(), 0) << "the test server (python3-pyftpdlib, python3-openssl) did not start";
-
-    ServerTassi s;
-    s.tipo = c.tipo == Tipo::Https ? TipoServer::Https : TipoServer::Ftp;
-    s.indirizzo = c.tipo == Tipo::Https
-                      ? "https://127.0.0.1:" + std::to_string(server.porta()) + "/TEGM_serie_storica.zip"
-                      : "127.0.0.1:" + std::to_string(server.porta());
-    s.utente = "vantreltas";
-    s.password = "tassivtr";
-    s.ftpSenzaTls = c.tipo == Tipo::Ftp;
-    s.certificati = cert.dir.file("server.pem");
-    s.secondiMassimi = 5;
-    if (c.ritocco) c.ritocco(s);
+    Scaricamento x(c.tipo, c.piccolo, c.annulla);
+    auto& a = x.a;
+    ASSERT_GT(x.server->porta(), 0) << "the test server (python3-pyftpdlib, python3-openssl) did not start";
+    if (c.ritocco) c.ritocco(x.s);
     a.risposte.aggiungi(c.risposta);
-    Connessione connessione;
-    FtpCurl rete;
     DiscoPosix disco;
-    a.ctx.servizi.connessione = &connessione;
-    a.ctx.servizi.rete = &rete;
     a.ctx.servizi.disco = &disco;
-    Usurari u(a.ctx, s);
+    Usurari u(a.ctx, x.s);
     u.convertitore = convertiProva;
     using Tempo = std::chrono::steady_clock;
     Tempo::time_point premuto = Tempo::now();
@@ -172,31 +177,17 @@ struct VerificaProva : VerificaDatiPubblici {
 // The public rate files beside the set come with it: one that reads replaces the folder's, one that
 // does not leaves the folder's as it was, and the status line says both.
 TEST(ScaricaDatiPubblici, ArrivanoColSetSeSiLeggono) {
-    test::Ambiente a;
-    test::CartellaTemporanea remota;
-    riempi(remota, Tipo::Ftp, false);
-    test::scriviTesto(remota.file(kFileTassoLegale), "legale nuovo");
-    test::scriviTesto(remota.file(kFileAsteBot), "aste guasto");
-    test::scriviTassi(a.dir, setVecchio());
+    Scaricamento x(Tipo::Ftp, false);
+    auto& a = x.a;
+    test::scriviTesto(x.remota.file(kFileTassoLegale), "legale nuovo");
+    test::scriviTesto(x.remota.file(kFileAsteBot), "aste guasto");
     test::scriviTesto(a.dir.file(kFileTassoLegale), "legale vecchio");
     test::scriviTesto(a.dir.file(kFileAsteBot), "aste vecchie");
-    Server server("/usr/bin/python3 " VANTREL_SERVER_FTP " " + remota.cartella() + " vantreltas tassivtr");
-    ASSERT_GT(server.porta(), 0);
-    ServerTassi s;
-    s.tipo = TipoServer::Ftp;
-    s.indirizzo = "127.0.0.1:" + std::to_string(server.porta());
-    s.utente = "vantreltas";
-    s.password = "tassivtr";
-    s.ftpSenzaTls = true;
-    s.secondiMassimi = 5;
+    ASSERT_GT(x.server->porta(), 0);
     a.risposte.aggiungi(Risposta::Ok);
-    Connessione connessione;
-    FtpCurl rete;
     VerificaProva verifica;
-    a.ctx.servizi.connessione = &connessione;
-    a.ctx.servizi.rete = &rete;
     a.ctx.servizi.datiPubblici = &verifica;
-    Usurari u(a.ctx, s);
+    Usurari u(a.ctx, x.s);
     u.clicca("SSCommand6");
     EXPECT_EQ(test::leggiTesto(a.dir.file(kFileTassoLegale)), "legale nuovo");
     EXPECT_EQ(test::leggiTesto(a.dir.file(kFileAsteBot)), "aste vecchie");
