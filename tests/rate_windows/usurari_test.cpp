@@ -14,27 +14,21 @@ namespace {
 
 using test::Periodo;
 
+void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
+    const auto indice = [&](const char* combo, const std::string& testo) {
+        const auto& v = u[combo].voci;
+        return static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin());
+    };
+    u.seleziona("Combo1", indice("Combo1", trimestre));
+    u.seleziona("Combo2", indice("Combo2", anno));
+}
+
 class ProvaUsurari : public ::testing::Test, protected test::Ambiente {
 protected:
     ProvaUsurari() { orologio.imposta(Data{2026, 12, 5}); }
 
-    std::vector<std::string> visibili(const Usurari& u) const {
-        std::vector<std::string> out;
-        for (const auto& r : u["List1"].voci)
-            out.push_back(testoVisibile(r));
-        return out;
-    }
     test::Bytes dati() const { return test::leggiByte(dir.file("NtassiU.dat")); }
     test::Bytes numero() const { return test::leggiByte(dir.file("NRectassiU.dat")); }
-
-    static void scegliPeriodo(Usurari& u, const std::string& trimestre, const std::string& anno) {
-        const auto indice = [&](const char* combo, const std::string& testo) {
-            const auto& v = u[combo].voci;
-            return static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin());
-        };
-        u.seleziona("Combo1", indice("Combo1", trimestre));
-        u.seleziona("Combo2", indice("Combo2", anno));
-    }
 };
 
 // In record order: TM7 TM8 TM1..TM6, TU1..TU6.
@@ -59,7 +53,10 @@ TEST_F(ProvaUsurari, LElencoSegueIlPeriodoConLaChiaveNascosta) {
         "                3° S.                              1,00   1,50",
         trattini,
     };
-    EXPECT_EQ(visibili(u), atteso);
+    std::vector<std::string> visibili;
+    for (const auto& r : u["List1"].voci)
+        visibili.push_back(testoVisibile(r));
+    EXPECT_EQ(visibili, atteso);
     // Every row keeps its six-character sort key in the list itself.
     EXPECT_EQ(u["List1"].voci[4].substr(0, 6), "20043A");
     EXPECT_EQ(u["List1"].voci[0].substr(0, 6), "002 2A");
@@ -194,10 +191,7 @@ TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
         SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
         test::Ambiente a;
         Usurari u(a.ctx);
-        for (const auto& [combo, testo] : {std::pair{"Combo1", c.trimestre}, std::pair{"Combo2", c.anno}}) {
-            const auto& v = u[combo].voci;
-            if (*testo) u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
-        }
+        if (*c.trimestre) scegliPeriodo(u, c.trimestre, c.anno);
         u.incolla("TM7", c.media);
         u.esci("TM7");
         EXPECT_EQ(u["TU7"].testo, c.soglia);
@@ -218,12 +212,7 @@ TEST(FontiTassi, IlSalvataggioRendeITassiDellUtente) {
     ASSERT_TRUE(registraFontiTassi(a.ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
     auto& ctx = a.ctx;
     Usurari u(ctx);
-    const auto scegli = [&](const char* combo, const char* testo) {
-        const auto& v = u[combo].voci;
-        u.seleziona(combo, static_cast<int>(std::find(v.begin(), v.end(), testo) - v.begin()));
-    };
-    scegli("Combo1", "1");
-    scegli("Combo2", "2018");
+    scegliPeriodo(u, "1", "2018");
     u.incolla("TM3", "7,3839");
     u.clicca("OK");
     EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
