@@ -86,38 +86,34 @@ TEST_F(FileReport, NomeDiSoliSpaziMancante) {
     EXPECT_EQ(risposte.mostrati()[0].testo, "manca il nome del report, inserire il dato e riprovare");
 }
 
-TEST_F(FileReport, SovrascritturaChiesta) {
-    const std::string path = dir.file("x.RKT");
-    for (const bool ok : {false, true}) {
-        scriviTesto(path, "vecchio\r\nFine\r\n");
+// Over an existing report: Annulla keeps it, OK replaces it, a write that fails leaves it and says so.
+TEST_F(FileReport, SovrascritturaChiestaEScritturaFallita) {
+    const std::string path = dir.file("x.RKT"), vecchio = "vecchio\r\nFine\r\n";
+    Disco* const sano = ctx.servizi.disco;
+    test::DiscoGuasto guasto;
+    for (const auto& [risposta, rotto] :
+         {std::pair{Risposta::Annulla, false}, {Risposta::Ok, false}, {Risposta::Ok, true}}) {
+        SCOPED_TRACE(rotto ? "disco guasto" : risposta == Risposta::Ok ? "OK" : "Annulla");
+        scriviTesto(path, vecchio);
+        ctx.servizi.disco = rotto ? &guasto : sano;
         GestoreReport g(ctx);
         g.incolla("nome", "x");
         risposte.dimentica();
         risposte.aggiungi(path);
-        risposte.aggiungi(ok ? Risposta::Ok : Risposta::Annulla);
+        risposte.aggiungi(risposta);
         g.clicca("OK");
-        ASSERT_EQ(risposte.mostrati().size(), 1u);
-        test::controllaMessaggio(risposte.mostrati()[0],
+        const auto& m = risposte.mostrati();
+        ASSERT_EQ(m.size(), rotto ? 2u : 1u);
+        test::controllaMessaggio(m[0],
                                  {"AVVERTIMENTO!", "Esiste già un report con questo nome, vuoi sovrascrivere i dati?",
                                   Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
-        EXPECT_EQ(leggiTesto(path), ok ? contenutoReport(g["List1"].voci) : "vecchio\r\nFine\r\n");
+        const bool scritto = risposta == Risposta::Ok && !rotto;
+        EXPECT_EQ(leggiTesto(path), scritto ? contenutoReport(g["List1"].voci) : vecchio);
+        if (rotto) {
+            EXPECT_NE(m[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
+            EXPECT_EQ(m[1].icona, Icona::Critica);
+        }
     }
-}
-
-TEST_F(FileReport, SalvataggioFallitoLasciaIlVecchioFile) {
-    const std::string path = dir.file("x.RKT");
-    scriviTesto(path, "vecchio\r\nFine\r\n");
-    test::DiscoGuasto guasto;
-    ctx.servizi.disco = &guasto;
-    GestoreReport g(ctx);
-    g.incolla("nome", "x");
-    risposte.aggiungi(path);
-    risposte.aggiungi(Risposta::Ok);
-    g.clicca("OK");
-    EXPECT_EQ(leggiTesto(path), "vecchio\r\nFine\r\n");
-    ASSERT_EQ(risposte.mostrati().size(), 2u);
-    EXPECT_NE(risposte.mostrati()[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
-    EXPECT_EQ(risposte.mostrati()[1].icona, Icona::Critica);
 }
 
 TEST_F(FileReport, FileIlleggibileLasciaLaLista) {
