@@ -50,6 +50,16 @@ TEST(CifreAttese, PeriodiCampoPerCampo) {
                 EXPECT_EQ(testo, atteso) << file << ", periodo dal " << attese[r].at("dal") << ", " << colonna;
             }
     }
+    // A rule chosen by hand holds after 2011 too; an empty cell follows the date.
+    test::scriviTesto(dir.file("p.csv"), "dal;al;categoria;Acc;norma\n"
+                                         "01/10/2020;31/12/2020;Conto anticipi;30.000;\n"
+                                         "01/10/2020;31/12/2020;Conto anticipi;30.000;vecchia norma\n");
+    const auto j =
+        esegui({"teg", dir.file("p.csv"), "--formato", "json", "--cartella", dir.cartella(), "--oggi", "05/12/2026"});
+    ASSERT_EQ(j.size(), 2u);
+    EXPECT_EQ(j[0]["campi"]["soglia"], "12,825");
+    EXPECT_EQ(j[1]["campi"]["soglia"], "10,59");
+    EXPECT_EQ(j[0]["campi"]["ClasseSoglia"], "Conto anticipi, fino a 50.000 euro");
 }
 
 // The separate test of the CMS up to 2009 (tests/data/cms_attesi.csv, by tools/cms_attesa.py): the
