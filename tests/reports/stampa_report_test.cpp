@@ -1,10 +1,5 @@
-#include "common/servizi_simulati.h"
 #include "common/stampante_registrata.h"
-#include "reports/finestra_testo.h"
-#include "reports/gestore_report.h"
 #include "reports/stampa_report.h"
-#include "support/ambiente.h"
-#include "support/stato_finestra.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
