@@ -13,10 +13,10 @@
 #include "shell/calendario.h"
 #include "shell/finestra_impostazioni.h"
 #include "shell/finestra_principale.h"
+#include "support/temp_dir.h"
 #include "teg/teg_controlli.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -78,21 +78,14 @@ std::set<std::string> famiglia(const Schema& s) {
     return nomi;
 }
 
-std::string leggi(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
     for (const FinestraProgramma& f : finestre()) {
         SCOPED_TRACE(f.schema.finestra());
         std::map<std::string, int> righe; // control's own name -> rows declaring it
         for (const Elenco& e : f.elenchi) {
-            EXPECT_NE(
-                leggi(kRadice + "/" + e.file).find(std::string("VANTREL_STRUTTURA_CONTROLLI(") + e.struttura + ","),
-                std::string::npos)
+            EXPECT_NE(test::leggiTesto(kRadice + "/" + e.file)
+                          .find(std::string("VANTREL_STRUTTURA_CONTROLLI(") + e.struttura + ","),
+                      std::string::npos)
                 << e.file;
             for (const RigaControllo& r : e.righe) {
                 ++righe[r.controllo];
@@ -190,10 +183,10 @@ TEST(ControlliFinestre, MappaAggiornata) {
     const std::string file = kRadice + "/docs/controlli.md";
     const std::string attesa = mappa();
     if (std::getenv("VANTREL_RISCRIVI_MAPPA")) {
-        std::ofstream(file, std::ios::binary) << attesa;
+        test::scriviTesto(file, attesa);
         GTEST_SKIP() << "scritta " << file;
     }
-    EXPECT_EQ(leggi(file), attesa) << "VANTREL_RISCRIVI_MAPPA=1 build/dev/bin/controlli_test la riscrive";
+    EXPECT_EQ(test::leggiTesto(file), attesa) << "VANTREL_RISCRIVI_MAPPA=1 build/dev/bin/controlli_test la riscrive";
 }
 
 } // namespace

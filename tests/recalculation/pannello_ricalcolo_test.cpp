@@ -14,10 +14,12 @@
 namespace vantrel {
 namespace {
 
-struct OdtRegistrato : ScrittoreOdt {
-    std::vector<Documento> scritti;
-    std::string scrivi(const Documento& d, const std::string&) override {
-        scritti.push_back(d);
+// A writer of `Scrittore` that keeps each `Scritto` it is given.
+template <class Scrittore, class Scritto>
+struct Registrato : Scrittore {
+    std::vector<Scritto> scritti;
+    std::string scrivi(const Scritto& s, const std::string&) override {
+        scritti.push_back(s);
         return {};
     }
 };
@@ -26,14 +28,6 @@ struct PdfRegistrati : StampantiPdf {
     std::ostringstream righe;
     std::unique_ptr<Stampante> apri(const std::string&) override {
         return std::make_unique<StampanteRegistrata>(righe);
-    }
-};
-
-struct XlsxRegistrato : ScrittoreXlsx {
-    std::vector<CartellaLavoro> scritte;
-    std::string scrivi(const CartellaLavoro& c, const std::string&) override {
-        scritte.push_back(c);
-        return {};
     }
 };
 
@@ -72,9 +66,9 @@ protected:
 
     BancheDatiSqlite sqlite;
     std::string path = dir.file("conto.vantrel");
-    OdtRegistrato odt;
+    Registrato<ScrittoreOdt, Documento> odt;
     PdfRegistrati pdf;
-    XlsxRegistrato xlsx;
+    Registrato<ScrittoreXlsx, CartellaLavoro> xlsx;
     std::unique_ptr<Pratica> pratica;
     std::unique_ptr<PannelloRicalcolo> w;
 };
@@ -155,8 +149,8 @@ TEST_F(PannelloTest, RelazioneEExcelDallaPratica) {
     EXPECT_NE(testo.find("Saldo rideterminato: -2.440,98 euro"), std::string::npos);
     EXPECT_NE(testo.find("Relazione prodotta con Vantrel 9.9.9"), std::string::npos);
     EXPECT_NE(pdf.righe.str().find("riga Saldo rideterminato: -2.440,98 euro"), std::string::npos);
-    ASSERT_EQ(xlsx.scritte.size(), 1u);
-    const auto& fogli = xlsx.scritte[0].fogli;
+    ASSERT_EQ(xlsx.scritti.size(), 1u);
+    const auto& fogli = xlsx.scritti[0].fogli;
     ASSERT_EQ(fogli.size(), 3u);
     EXPECT_EQ(fogli[0].nome, "Ricalcolo");
     EXPECT_EQ(fogli[0].totali.at(0).at(6).tipo, Cella::Tipo::Formula);
