@@ -107,9 +107,8 @@ TEST_F(PraticaTest, FileCheNonSonoPratiche) {
     }
     EXPECT_FALSE(apri(&errore));
     EXPECT_EQ(errore, path + ": la pratica è stata salvata da una versione più recente del programma: aggiornarlo");
-    std::string e2;
-    EXPECT_FALSE(Pratica::crea(sqlite, path, e2));
-    EXPECT_EQ(e2, "impossibile creare la pratica " + path + ": il file esiste già");
+    EXPECT_FALSE(Pratica::crea(sqlite, path, errore));
+    EXPECT_EQ(errore, "impossibile creare la pratica " + path + ": il file esiste già");
 }
 
 // A file of the first schema opens in the current one with its data.

@@ -24,36 +24,31 @@ std::vector<std::string> nomi(const std::string& cartella) {
 // A replaced file holds the new bytes; any failure leaves the old one whole and no new file beside it.
 TEST(FileSicuro, SostituisceOLasciaIlVecchioIntatto) {
     test::DiscoGuasto guasto;
+    using Scrittore = std::function<std::string(const std::string&)>;
+    const auto scrittore = [](const char* testo, const char* errore) {
+        return Scrittore([=](const std::string& n) {
+            test::scriviTesto(n, testo);
+            return std::string(errore);
+        });
+    };
     const struct {
         const char* caso;
-        std::string (*sostituisci)(const std::string& path, Disco* guasto);
+        Disco* disco;
+        Scrittore scrivi; // empty: the contents given whole
         bool riesce;
     } casi[] = {
-        {"contenuto", [](const std::string& p, Disco*) { return sostituisciFile(p, "nuovo\r\n"); }, true},
-        {"scrittore",
-         [](const std::string& p, Disco*) {
-             return sostituisciFile(p, [](const std::string& n) {
-                 test::scriviTesto(n, "nuovo\r\n");
-                 return std::string();
-             });
-         },
-         true},
-        {"disco guasto", [](const std::string& p, Disco* d) { return sostituisciFile(p, "nuovo\r\n", d); }, false},
-        {"scrittore fallito",
-         [](const std::string& p, Disco*) {
-             return sostituisciFile(p, [](const std::string& n) {
-                 test::scriviTesto(n, "mezzo"); // cut short: the disk is full
-                 return std::string("disco pieno");
-             });
-         },
-         false},
+        {"contenuto", nullptr, {}, true},
+        {"scrittore", nullptr, scrittore("nuovo\r\n", ""), true},
+        {"disco guasto", &guasto, {}, false},
+        {"scrittore fallito", nullptr, scrittore("mezzo", "disco pieno"), false}, // cut short: the disk is full
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.caso);
         test::CartellaTemporanea dir;
         const std::string file = dir.file("piano.csv");
         test::scriviTesto(file, "vecchio");
-        const std::string errore = c.sostituisci(file, &guasto);
+        const std::string errore =
+            c.scrivi ? sostituisciFile(file, c.scrivi) : sostituisciFile(file, "nuovo\r\n", c.disco);
         EXPECT_EQ(errore.empty(), c.riesce) << errore;
         EXPECT_EQ(test::leggiTesto(file), c.riesce ? "nuovo\r\n" : "vecchio");
         EXPECT_EQ(nomi(dir.cartella()), std::vector<std::string>{"piano.csv"});
