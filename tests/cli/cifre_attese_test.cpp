@@ -14,10 +14,15 @@ namespace {
 
 using test::righeFile;
 
+// The answer of a command; one in JSON is laid out byte for byte as the JSON library writes it (`teg`
+// writes its own straight into its buffer, for speed).
 nlohmann::json esegui(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     EXPECT_EQ(cli::esegui(args, out, err), 0) << err.str();
-    return out.str().empty() ? nlohmann::json() : nlohmann::json::parse(out.str());
+    if (out.str().empty()) return {};
+    const auto j = nlohmann::json::parse(out.str());
+    EXPECT_EQ(out.str(), j.dump(2) + "\n");
+    return j;
 }
 
 // Lire and Euro, CMS on either side, both formulas, every rule (chosen or by date, across the change of
@@ -60,6 +65,10 @@ TEST(CifreAttese, PeriodiCampoPerCampo) {
     EXPECT_EQ(j[0]["campi"]["soglia"], "12,825");
     EXPECT_EQ(j[1]["campi"]["soglia"], "10,59");
     EXPECT_EQ(j[0]["campi"]["ClasseSoglia"], "Conto anticipi, fino a 50.000 euro");
+    // An account of 24 quarters, with the official series in the folder: its JSON as the library's.
+    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", dir.file("serie-ufficiale.csv"));
+    esegui({"teg", VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv", "--formato", "json", "--cartella", dir.cartella(),
+            "--oggi", "05/12/2026"});
 }
 
 // The separate test of the CMS up to 2009 (tests/data/cms_attesi.csv, by tools/cms_attesa.py): the
