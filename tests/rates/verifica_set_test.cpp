@@ -1,4 +1,6 @@
+#include "rates/fonti_tassi.h"
 #include "rates/set_tassi.h"
+#include "rates/tabella_tassi.h"
 #include "rates/verifica_set.h"
 #include "support/file_tassi.h"
 
@@ -123,6 +125,52 @@ TEST_F(InstallaSet, UnCambioDuranteLaDomandaAnnullaLaSostituzione) {
     });
     EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Errore);
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(altro));
+}
+
+TEST(TabellaTassi, IFileMancantiNasconoVuoti) {
+    test::CartellaTemporanea dir;
+    TabellaTassi t;
+    ASSERT_TRUE(t.caricaTassi(dir.cartella()));
+    EXPECT_EQ(t.numPeriodi, 0);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("NtassiU.dat")), 0u);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("NRectassiU.dat")), 0u);
+}
+
+// Each rate from its own place in the record (TM7 TM8 TM1..TM6, TU1..TU6); of two periods with one key
+// the first wins; a key saved without its quarter ("2005 ") is found by its digits.
+TEST(TabellaTassi, CampiDelRecordEChiavi) {
+    test::CartellaTemporanea dir;
+    test::scriviTassi(dir, {Periodo{"32004", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, Periodo{"32004", 0, 0, 7},
+                            Periodo{"2005"}});
+    TabellaTassi t;
+    ASSERT_TRUE(t.caricaTassi(dir.cartella()));
+    EXPECT_EQ(t.cercaPeriodo("32004"), 1);
+    EXPECT_EQ(t.cercaPeriodo("2005"), 3);
+    EXPECT_EQ(t.cercaPeriodo("22004"), 0);
+    const RecordTassi& r = t.slot(1);
+    EXPECT_EQ(r.TM[7], 1);
+    EXPECT_EQ(r.TM[8], 2);
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_EQ(r.TM[static_cast<std::size_t>(i)], static_cast<float>(i + 2)) << "TM" << i;
+        EXPECT_EQ(r.TU[static_cast<std::size_t>(i)], static_cast<float>(i + 8)) << "TU" << i;
+    }
+}
+
+TEST(FontiTassi, RegistrateAccantoAiTassi) {
+    test::CartellaTemporanea dir;
+    const std::string c = dir.cartella();
+    ASSERT_TRUE(registraFontiTassi(c, {{"12018", "decreto"}, {"42017", "serie\r\nstorica"}}));
+    ASSERT_TRUE(registraFontiTassi(c, {{"22018", fonti::utente}})); // the others are kept
+    EXPECT_EQ(test::leggiTesto(dir.file(kFileFontiTassi)),
+              "periodo;fonte\n42017;serie  storica\n12018;decreto\n22018;inserito dall'utente\n");
+    ASSERT_TRUE(registraFontiTassi(c, {{"32018", fonti::server}}, true));
+    EXPECT_EQ(fonteTassi(c, "12018"), fonti::nonRegistrata);
+    EXPECT_EQ(fonteTassi(c, " 32018 "), fonti::server);
+    // Written by another program: read again with the rate set, as the rates themselves are.
+    test::scriviTesto(dir.file(kFileFontiTassi), "periodo;fonte\n32018;decreto del 28/06/2018\n");
+    TabellaTassi t;
+    caricaSetTassi(t, c, nullptr);
+    EXPECT_EQ(fonteTassi(c, "32018"), "decreto del 28/06/2018");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "support/ambiente.h"
+#include "rates/fonti_tassi.h"
 #include "support/stato_finestra.h"
-#include "teg/finestra_calcolo.h"
+#include "support/taeg_fixture.h"
 #include "teg/riepilogo.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 namespace vantrel {
 namespace {
 
+using test::FinestraTaeg;
 using Righe = std::vector<std::string>;
 
 void periodo(FinestraCalcolo& t) {
@@ -104,6 +105,36 @@ TEST(Riepilogo, FormulaDisegnata) {
     ASSERT_EQ(g.size(), 44u);
     EXPECT_EQ(g[28].substr(0, 19), std::string(10, ' ') + "36.500 x "); // 30 characters or more: no centring
     EXPECT_EQ(g[29], "   T.E.G. = --------------------------  = 5,432");
+}
+
+// The threshold's chain from the quarter's averages to the rule of the period's dates, with the source
+// of the rates once it is recorded.
+TEST_F(FinestraTaeg, IlRiepilogoMostraLaCatenaDellaSoglia) {
+    periodo("12018", {11.0154f, 8.8307f, 16.0275f, 14.7047f, 7.3839f, 5.2984f, 3.3274f});
+    w->ricarica(false);
+    w->clicca("euro");
+    w->seleziona("Combo2", 2);
+    w->clicca("Option1a");
+    campo("fido", "30.000");
+    campo("NumeriD", "1.000.000");
+    campo("intDare", "100");
+    w->incolla("dal", "01/01/2018");
+    w->incolla("al", "31/03/2018");
+    w->clicca("Command9");
+    const auto riepilogo = [&] {
+        w->clicca("SSCommand2");
+        std::string s;
+        for (const auto& r : w->report().finestraTesto()->lista().righe())
+            s += r + "\n";
+        return s;
+    };
+    const std::string r = riepilogo();
+    for (const char* atteso : {"1° trimestre 2018", "Conto anticipi", "1° scaglione, fino a 50.000 euro",
+                               "7,3839 x 1,25 + 4 = 13,229875", "nuova norma, secondo la data", fonti::nonRegistrata})
+        EXPECT_NE(r.find(atteso), std::string::npos) << atteso << "\n" << r;
+
+    ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
+    EXPECT_NE(riepilogo().find("decreto MEF del trimestre"), std::string::npos);
 }
 
 } // namespace
