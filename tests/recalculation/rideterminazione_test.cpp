@@ -13,34 +13,31 @@ namespace {
 
 using test::RigaAttesa;
 
-class RicalcoloAtteso : public testing::TestWithParam<std::string> {
-protected:
-    static void SetUpTestSuite() {
-        conto_ = new test::ContoRicalcolo;
+// The worked example's account, its rates and the bank's own figures, and the public rates: read once.
+struct Esempio {
+    Esempio() {
         test::Ambiente a;
         test::caricaTassiEsempio(a.ctx.stato.tassi);
-        tassi_ = new TabellaTassi(a.ctx.stato.tassi);
-        banca_ = new Ricalcolo(ricalcola(conto_->giorni, conto_->condizioni, conto_->opzioni, a.ctx));
-        pubblici_ = new TassiPubblici(leggiTassiPubblici(VANTREL_DATA_DIR));
+        tassi = a.ctx.stato.tassi;
+        banca = ricalcola(conto.giorni, conto.condizioni, conto.opzioni, a.ctx);
     }
-    static void TearDownTestSuite() {
-        delete conto_;
-        delete tassi_;
-        delete banca_;
-        delete pubblici_;
-    }
-    static std::vector<RigaAttesa> delCaso(const char* file, const std::string& caso) {
-        std::vector<RigaAttesa> out;
-        for (auto& r : test::righeFile(std::string(VANTREL_TEST_DATA "/") + file))
-            if (r.at("caso") == caso) out.push_back(r);
-        return out;
-    }
-
-    static inline test::ContoRicalcolo* conto_;
-    static inline TabellaTassi* tassi_;
-    static inline Ricalcolo* banca_;
-    static inline TassiPubblici* pubblici_;
+    test::ContoRicalcolo conto;
+    TabellaTassi tassi;
+    Ricalcolo banca;
+    TassiPubblici pubblici = leggiTassiPubblici(VANTREL_DATA_DIR);
 };
+
+const Esempio& esempio() {
+    static const Esempio e;
+    return e;
+}
+
+std::vector<RigaAttesa> delCaso(const char* file, const std::string& caso) {
+    std::vector<RigaAttesa> out;
+    for (auto& r : test::righeFile(std::string(VANTREL_TEST_DATA "/") + file))
+        if (r.at("caso") == caso) out.push_back(r);
+    return out;
+}
 
 std::map<std::string, std::string> figure(const RigaRicalcolo& r) {
     const auto t = testoCentesimi;
@@ -73,22 +70,22 @@ std::map<std::string, std::string> figure(const EsitoRicalcolo& e) {
 }
 
 TEST(VerdettiEsempio, UnSoloTrimestreOltreLaSogliaSulleCifreDellaBanca) {
-    test::Ambiente a;
-    test::caricaTassiEsempio(a.ctx.stato.tassi);
-    const test::ContoRicalcolo c;
-    const Ricalcolo r = ricalcola(c.giorni, c.condizioni, c.opzioni, a.ctx);
+    const Ricalcolo& r = esempio().banca;
     const auto attesi = test::righeFile(VANTREL_TEST_DATA "/ricalcolo_verdetti_attesi.csv");
     ASSERT_EQ(r.risultati.size(), attesi.size());
     for (std::size_t i = 0; i < attesi.size(); ++i)
         EXPECT_EQ(r.risultati[i].supero.empty() ? "no" : "sì", attesi[i].at("oltre la soglia")) << attesi[i].at("dal");
 }
 
+class RicalcoloAtteso : public testing::TestWithParam<std::string> {};
+
 TEST_P(RicalcoloAtteso, PeriodiEsitoERimesse) {
     ScelteRicalcolo s;
     for (const auto& [nome, scegli] : test::casiRicalcolo())
         if (nome == GetParam()) scegli(s);
+    const Esempio& x = esempio();
     const Rideterminazione r =
-        ridetermina({conto_->giorni, conto_->condizioni, conto_->opzioni, *banca_}, s, *pubblici_, *tassi_);
+        ridetermina({x.conto.giorni, x.conto.condizioni, x.conto.opzioni, x.banca}, s, x.pubblici, x.tassi);
     ASSERT_EQ(r.errore, "");
     const auto periodi = delCaso("ricalcolo_atteso.csv", GetParam());
     ASSERT_EQ(r.ricalcolo.righe.size(), periodi.size());
