@@ -10,6 +10,8 @@
 namespace vantrel {
 namespace {
 
+constexpr std::int16_t kRatePerAnno[] = {12, 6, 4, 3, 2, 1};
+
 TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     struct Caso {
         double importo, numRate;
@@ -26,11 +28,10 @@ TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     std::mt19937_64 gen(20260315);
     std::uniform_real_distribution<double> importo(500, 500000), tasso(0.3, 40);
     std::uniform_int_distribution<int> rate(1, 480), opzione(0, 5);
-    const std::int16_t perAnno[] = {12, 6, 4, 3, 2, 1};
     for (int c = 0; c < 200; ++c) {
         const double p = std::round(importo(gen) * 100) / 100;
         const double n = rate(gen);
-        const std::int16_t m = perAnno[opzione(gen)];
+        const std::int16_t m = kRatePerAnno[opzione(gen)];
         casi.push_back({p, n, m, std::round(formulaRata(p, tasso(gen), m, n) * 100) / 100});
     }
     for (const Caso& c : casi) {
@@ -89,12 +90,11 @@ TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     std::mt19937_64 gen(7);
     std::uniform_real_distribution<double> importo(1000, 200000), tasso(0, 15), quota(0, 0.08), spesa(0, 15);
     std::uniform_int_distribution<int> rate(1, 60), opzione(0, 5);
-    const std::int16_t perAnno[] = {12, 6, 4, 3, 2, 1};
     for (int c = 0; c < 300; ++c) {
         const double p = std::round(importo(gen) * 100) / 100;
         const double r = std::round(tasso(gen) * 100) / 100;
         const int n = rate(gen);
-        const std::int16_t m = perAnno[opzione(gen)];
+        const std::int16_t m = kRatePerAnno[opzione(gen)];
         const double rata = arrotondaEuro(formulaRata(p, r, m, n) + spesa(gen));
         casi.push_back({arrotonda4(p - std::round(p * quota(gen))), rata, r / 100, m, n});
     }
@@ -106,6 +106,34 @@ TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
             ASSERT_EQ(*veloce, *lento) << c.netto << " " << c.rata << " " << c.j << " " << c.m << " " << c.n;
         }
     }
+}
+
+struct CasoArr {
+    double x, atteso;
+};
+
+TEST(ArrotondaEuro, AlCentesimoConLaMetaLontanoDaZero) {
+    for (const CasoArr& c : {CasoArr{0.005, 0.01}, CasoArr{-0.005, -0.01}, CasoArr{1.234, 1.23}, CasoArr{1.235, 1.24},
+                             CasoArr{-2.675, -2.68}, CasoArr{500.0, 500.0}, CasoArr{0.0049, 0.0},
+                             CasoArr{99389.785, 99389.79}, CasoArr{6.3249, 6.32}})
+        EXPECT_DOUBLE_EQ(arrotondaEuro(c.x), c.atteso) << c.x;
+}
+
+TEST(LeggiDataErogazione, VuoleDieciCaratteriDiUnaDataVera) {
+    EXPECT_EQ(leggiDataErogazione("31/01/2024"), (Data{2024, 1, 31}));
+    for (const char* testo : {"1/1/2024", "31/02/2024", "", "aa/bb/cccc"})
+        EXPECT_FALSE(leggiDataErogazione(testo)) << testo;
+}
+
+TEST(FormulaNumeroRate, ArrotondaLaMetaInSuERifiutaCioCheNonSiPuoPagare) {
+    // The instalment of 120 monthly payments gives back 120; a slightly larger one rounds down.
+    const double rata = formulaRata(100000, 6, 12, 120);
+    EXPECT_EQ(formulaNumeroRate(rata, 100000, 6, 12), 120);
+    EXPECT_EQ(formulaNumeroRate(formulaRata(100000, 6, 12, 119.51), 100000, 6, 12), 120);
+    EXPECT_EQ(formulaNumeroRate(formulaRata(100000, 6, 12, 119.49), 100000, 6, 12), 119);
+    EXPECT_FALSE(formulaNumeroRate(500, 100000, 6, 12)); // interest alone
+    EXPECT_FALSE(formulaNumeroRate(400, 100000, 6, 12));
+    EXPECT_FALSE(formulaNumeroRate(1000, 100000, 0, 12)); // zero rate
 }
 
 } // namespace
