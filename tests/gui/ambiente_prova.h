@@ -3,21 +3,31 @@
 #include "applicazione.h"
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
+#include "scelta_stampa.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtTest>
+#include <deque>
 
 namespace vantrel::test {
 
-/// A program folder holding the default rate set, scripted answers and a fixed "today".
+/// A program folder holding the default rate set (and the official series, when asked), scripted
+/// answers and a fixed "today".
 struct AmbienteProva {
-    AmbienteProva() : orologio(Data{2026, 3, 15}) {
-        for (const char* nome : {"NtassiU.dat", "NRectassiU.dat"})
-            QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(QLatin1String(nome)),
-                        dir.filePath(QLatin1String(nome)));
+    explicit AmbienteProva(bool serieUfficiale = false) : orologio(Data{2026, 3, 15}) {
+        QStringList file{QStringLiteral("NtassiU.dat"), QStringLiteral("NRectassiU.dat")};
+        if (serieUfficiale) file << QStringLiteral("serie-ufficiale.csv");
+        for (const QString& nome : file)
+            QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(nome), dir.filePath(nome));
         ctx.stato.cartellaDati = cartella();
         ctx.stato.cartellaReport = cartella();
         ctx.servizi.messaggi = &risposte;
@@ -32,6 +42,12 @@ struct AmbienteProva {
     Contesto ctx;
 };
 
+/// The view `V` on a program folder of its own: the window, whose dialogs `risposte` answers.
+template <typename V>
+struct VistaProva : AmbienteProva, V {
+    explicit VistaProva(bool serieUfficiale = false) : AmbienteProva(serieUfficiale), V(ctx) {}
+};
+
 /// The widget or object of the named control; a missing control ends the test.
 template <typename T = QWidget>
 T* trova(QObject& w, const char* nome) {
@@ -39,6 +55,67 @@ T* trova(QObject& w, const char* nome) {
     if (!x) qFatal("manca il controllo %s", nome);
     return x;
 }
+
+/// Shows the window and waits until it is active; a window that never is ends the test.
+inline void mostra(QWidget& w) {
+    w.show();
+    if (!QTest::qWaitForWindowActive(&w)) qFatal("la finestra %s non diventa attiva", qPrintable(w.windowTitle()));
+}
+
+inline QString testo(QWidget& v, const char* campo) {
+    return trova<QLineEdit>(v, campo)->text();
+}
+
+inline void scrivi(QWidget& v, const char* campo, const QString& testo) {
+    auto* e = trova<QLineEdit>(v, campo);
+    e->setFocus();
+    QTest::keyClicks(e, testo);
+}
+
+inline void clicca(QWidget& v, const char* pulsante) {
+    QTest::mouseClick(trova<QAbstractButton>(v, pulsante), Qt::LeftButton);
+}
+
+/// An entry of a list box picked as with the mouse.
+inline void scegli(QComboBox* c, int voce) {
+    c->setCurrentIndex(voce);
+    emit c->activated(voce);
+}
+
+inline QByteArray leggiByte(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool scriviFile(const QString& file, const QByteArray& byte) {
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
+}
+
+/// What a program writes on its standard output, or the word ERRORE when it fails.
+inline QString esegui(const QString& programma, const QStringList& argomenti) {
+    QProcess p;
+    p.start(programma, argomenti);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("ERRORE: ") + programma;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+/// The print dialog answered in advance: each answer a PDF path to print to, or empty to cancel.
+struct SceltaProgrammata : gui::SceltaStampa {
+    std::deque<QString> risposte;
+    QStringList proposti; // the PDF each call proposed, one for each call
+    QList<QPageLayout::Orientation> orientamenti;
+    bool scegli(QPrinter& p, const QString& pdfProposto, const std::function<void(QPrinter*)>&) override {
+        proposti << QFileInfo(pdfProposto).fileName();
+        orientamenti << p.pageLayout().orientation();
+        const QString file = risposte.empty() ? QString() : risposte.front();
+        if (!risposte.empty()) risposte.pop_front();
+        if (file.isEmpty()) return false;
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(file);
+        return true;
+    }
+};
 
 /// Italian conventions in every test binary, whatever the machine's locale.
 inline void preparaProva() {

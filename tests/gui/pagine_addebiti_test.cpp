@@ -1,51 +1,21 @@
 // The page "Addebiti banca" of the case window on the real widgets: the tab clicked, a word typed
 // and its kind chosen, a cell corrected with F2, a period's charges added with the mouse; each change
 // reaches the case file at once.
-#include "legame_finestra.h"
 #include "pagine_addebiti.h"
 #include "pratica_prova.h"
-#include "vista_finestra_pratica.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QtTest>
 
 using namespace vantrel;
 using namespace vantrel::gui;
 using namespace vantrel::test;
-using Ambiente = vantrel::test::AmbientePratica;
 
 class ProvaPagineAddebiti : public QObject {
     Q_OBJECT
-
-    static void scheda(QWidget& v, int indice) {
-        QTabBar* barra = trova<QTabWidget>(v, "SchedePratica")->tabBar();
-        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(indice).center());
-        QTRY_COMPARE(trova<QTabWidget>(v, "SchedePratica")->currentIndex(), indice);
-    }
-    // F2 on a cell, its text replaced, Enter.
-    static void correggi(QTableView* t, int riga, int colonna, const QString& testo) {
-        clicCella(t, riga, colonna);
-        QTest::keyClick(t, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, testo);
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
 
 private slots:
     void initTestCase() { test::preparaProva(); }
 
     void paroleEAddebitiScrittiNellaPratica() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica());
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        PraticaAperta v;
         scheda(v, kSchedaAddebiti);
         QTableView* parole = v.addebiti().tabellaParole();
         QCOMPARE(parole->model()->rowCount(), 5); // the usual words
@@ -59,7 +29,7 @@ private slots:
         QCOMPARE(cella(parole, 5, SchedaParole::kTipo), QStringLiteral("spese"));
         correggi(parole, 0, SchedaParole::kTipo, QStringLiteral("competenze"));
         QTRY_COMPARE(cella(parole, 0, SchedaParole::kTipo), QStringLiteral("competenze"));
-        QVERIFY(a.risposte.mostrati().empty());
+        QVERIFY(v.risposte.mostrati().empty());
         const auto salvate = v.modello().pratica().parole().parole();
         QCOMPARE(salvate.size(), 6u);
         QCOMPARE(salvate[0].tipo, TipoAddebito::Competenze);
@@ -71,7 +41,7 @@ private slots:
         QTableView* righe = v.addebiti().tabellaAddebiti();
         QCOMPARE(righe->model()->rowCount(), 1);
         QCOMPARE(cella(righe, 0, SchedaAddebiti::kTotale), QStringLiteral("431,37"));
-        QCOMPARE(trova<QLineEdit>(v, "DataAddebiti")->text(), QString());
+        QCOMPARE(testo(v, "DataAddebiti"), QString());
         correggi(righe, 0, SchedaAddebiti::kCommissioni, QStringLiteral("113,12"));
         QTRY_COMPARE(cella(righe, 0, SchedaAddebiti::kTotale), QStringLiteral("544,49"));
         QCOMPARE(v.modello().pratica().addebitiInseriti().at(0).importi[2], 11312);

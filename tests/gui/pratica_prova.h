@@ -5,11 +5,11 @@
 #include "case_window/finestra_pratica.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
+#include "vista_finestra_pratica.h"
 
-#include <QLineEdit>
-#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
-#include <QtTest>
 #include <memory>
 
 namespace vantrel::test {
@@ -28,14 +28,16 @@ struct AmbientePratica : AmbienteProva {
     LettoreXlsxFile xlsx;
 };
 
-inline void scrivi(QWidget& v, const char* campo, const QString& testo) {
-    auto* e = trova<QLineEdit>(v, campo);
-    e->setFocus();
-    QTest::keyClicks(e, testo);
-}
+/// The case window on a case file of its own, shown and active.
+struct PraticaAperta : AmbientePratica, gui::VistaFinestraPratica {
+    explicit PraticaAperta(bool nuova = false) : gui::VistaFinestraPratica(pratica(nuova)) { mostra(*this); }
+};
 
-inline void clicca(QWidget& v, const char* pulsante) {
-    QTest::mouseClick(trova<QPushButton>(v, pulsante), Qt::LeftButton);
+/// A click on the tab of the case window, which then shows it.
+inline void scheda(QWidget& v, int indice) {
+    QTabBar* barra = trova<QTabWidget>(v, "SchedePratica")->tabBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(indice).center());
+    QTRY_COMPARE(trova<QTabWidget>(v, "SchedePratica")->currentIndex(), indice);
 }
 
 inline void clicCella(QTableView* t, int riga, int colonna) {
@@ -44,6 +46,17 @@ inline void clicCella(QTableView* t, int riga, int colonna) {
 
 inline QString cella(QTableView* t, int riga, int colonna) {
     return t->model()->index(riga, colonna).data().toString();
+}
+
+/// F2 on a cell, its text replaced, Enter.
+inline void correggi(QTableView* t, int riga, int colonna, const QString& testo) {
+    clicCella(t, riga, colonna);
+    QTest::keyClick(t, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, testo);
+    QTest::keyClick(editor, Qt::Key_Return);
 }
 
 } // namespace vantrel::test

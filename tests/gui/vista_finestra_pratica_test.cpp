@@ -3,19 +3,13 @@
 // import cancelled from its progress bar, and a new case that asks before it closes.
 #include "legame_finestra.h"
 #include "pratica_prova.h"
-#include "vista_finestra_pratica.h"
 
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTableView>
-#include <QtTest>
 
 using namespace vantrel;
 using namespace vantrel::gui;
 using namespace vantrel::test;
-using Ambiente = vantrel::test::AmbientePratica;
 
 class ProvaVistaFinestraPratica : public QObject {
     Q_OBJECT
@@ -24,11 +18,8 @@ private slots:
     void initTestCase() { test::preparaProva(); }
 
     void movimentoAggiuntoEliminatoEdAnnullatoDallaTastiera() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica());
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaMovimenti);
+        PraticaAperta v;
+        scheda(v, kSchedaMovimenti);
         scrivi(v, "NuovaData", QStringLiteral("04/01/2010"));
         scrivi(v, "NuovaDescrizione", QStringLiteral("BONIFICO"));
         scrivi(v, "NuovoImporto", QStringLiteral("-900,5"));
@@ -36,7 +27,7 @@ private slots:
         QTableView* t = v.tabellaMovimenti();
         QCOMPARE(t->model()->rowCount(), 1);
         QCOMPARE(cella(t, 0, SchedaMovimenti::kImporto), QStringLiteral("-900,50"));
-        QCOMPARE(trova<QLineEdit>(v, "NuovoImporto")->text(), QString());
+        QCOMPARE(testo(v, "NuovoImporto"), QString());
 
         clicCella(t, 0, SchedaMovimenti::kDescrizione);
         QVERIFY(trova<QPushButton>(v, "EliminaMovimento")->isEnabled());
@@ -55,15 +46,12 @@ private slots:
         scrivi(v, "NuovaDescrizione", QStringLiteral("X"));
         QTest::keyClick(trova<QLineEdit>(v, "NuovaDescrizione"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(v.modello().pratica().numeroMovimenti(), 1u);
-        QCOMPARE(trova<QLineEdit>(v, "NuovaDescrizione")->text(), QString());
+        QCOMPARE(testo(v, "NuovaDescrizione"), QString());
     }
 
     void cellaCorrettaConF2() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica());
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaMovimenti);
+        PraticaAperta v;
+        scheda(v, kSchedaMovimenti);
         for (const char* data : {"05/01/2010", "04/01/2010"}) {
             scrivi(v, "NuovaData", QString::fromLatin1(data));
             scrivi(v, "NuovoImporto", QStringLiteral("100"));
@@ -72,36 +60,21 @@ private slots:
             v.legame().aggiorna();
         }
         QTableView* t = v.tabellaMovimenti();
-        clicCella(t, 0, SchedaMovimenti::kImporto);
-        QTest::keyClick(t, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("-1.234,56"));
-        QTest::keyClick(editor, Qt::Key_Return);
+        correggi(t, 0, SchedaMovimenti::kImporto, QStringLiteral("-1.234,56"));
         QTRY_COMPARE(cella(t, 0, SchedaMovimenti::kSaldo), QStringLiteral("-1.234,56"));
         QCOMPARE(cella(t, 1, SchedaMovimenti::kSaldo), QStringLiteral("-1.134,56"));
         // A date that does not exist is refused with a message; the cell keeps its date.
-        clicCella(t, 1, SchedaMovimenti::kValuta);
-        QTest::keyClick(t, Qt::Key_F2);
-        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("32/01/2010"));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!a.risposte.mostrati().empty());
+        correggi(t, 1, SchedaMovimenti::kValuta, QStringLiteral("32/01/2010"));
+        QTRY_VERIFY(!v.risposte.mostrati().empty());
         QCOMPARE(cella(t, 1, SchedaMovimenti::kValuta), QStringLiteral("05/01/2010"));
     }
 
     void importazioneAnnullataDallaBarra() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica());
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        PraticaAperta v;
         v.modello().primaDiMostrare = std::chrono::milliseconds(0);
         QVERIFY(v.modello().importazione().anteprima(VANTREL_EXAMPLES_DIR "/movimenti-conto-2-anni.csv"));
         v.legame().aggiorna();
-        trova<QTabWidget>(v, "SchedePratica")->setCurrentIndex(kSchedaImportazione);
+        scheda(v, kSchedaImportazione);
         bool barraVista = false, scalareFermo = false;
         // While the import runs only "Annulla" takes a click.
         QTimer durante;
@@ -109,10 +82,9 @@ private slots:
             if (!v.modello().inCorso()) return;
             durante.stop();
             barraVista = v.avanzamento()->isVisible();
-            auto* calcola = trova<QPushButton>(v, "CalcolaScalare");
-            QTest::mouseClick(calcola, Qt::LeftButton);
+            clicca(v, "CalcolaScalare");
             scalareFermo = !v.modello().scalare().aggiornato();
-            QTest::mouseClick(trova<QPushButton>(v, "AnnullaLavoro"), Qt::LeftButton);
+            clicca(v, "AnnullaLavoro");
         });
         durante.start(0);
         clicca(v, "ImportaMovimenti");
@@ -121,7 +93,7 @@ private slots:
         QCOMPARE(v.modello().pratica().numeroMovimenti(), 0u);
         QVERIFY(!v.avanzamento()->isVisible());
         QVERIFY(trova<QTabWidget>(v, "SchedePratica")->isEnabled());
-        QCOMPARE(QString::fromStdString(a.risposte.mostrati().back().testo),
+        QCOMPARE(QString::fromStdString(v.risposte.mostrati().back().testo),
                  QString::fromUtf8(testiFinestraPratica::annullato));
         // Afterwards the window takes clicks again.
         clicca(v, "ImportaMovimenti");
@@ -129,18 +101,15 @@ private slots:
     }
 
     void unaPraticaNuovaChiedePrimaDiChiudersi() {
-        Ambiente a;
-        VistaFinestraPratica v(a.pratica(true));
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        PraticaAperta v(true);
         QCOMPARE(v.windowTitle(), QStringLiteral("Pratica: Nuova pratica 1"));
         scrivi(v, "Cliente", QStringLiteral("Rossi"));
         QTest::keyClick(trova<QLineEdit>(v, "Cliente"), Qt::Key_Tab);
         QCOMPARE(v.windowTitle(), QStringLiteral("Pratica: Nuova pratica 1 *"));
-        a.risposte.aggiungi(Risposta::Annulla);
+        v.risposte.aggiungi(Risposta::Annulla);
         QVERIFY(!v.close());
         QVERIFY(v.isVisible());
-        a.risposte.aggiungi(Risposta::No);
+        v.risposte.aggiungi(Risposta::No);
         QVERIFY(v.close());
     }
 };

@@ -1,59 +1,42 @@
 // The tab "Ricalcolo" of the case window on the real widgets, over the recalculation's worked example
 // (tools/ricalcolo_atteso.py): reached with a click on its tab, a choice picked in its combo with the
 // keyboard, and the grid, the figures and the chart following.
-#include "ambiente_prova.h"
-#include "case_window/finestra_pratica.h"
-#include "platform/sqlite/banche_dati_sqlite.h"
+#include "pratica_prova.h"
 #include "support/conto_ricalcolo.h"
-#include "vista_finestra_pratica.h"
 #include "vista_ricalcolo.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QtTest>
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
 
 class ProvaVistaRicalcolo : public QObject {
     Q_OBJECT
 
-    static QString cella(QTableView* t, int riga, int colonna) {
-        return t->model()->index(riga, colonna).data().toString();
-    }
     static QString atteso(const char* caso, const char* colonna) {
-        return QString::fromStdString(test::esitoAtteso(caso).at(colonna));
+        return QString::fromStdString(esitoAtteso(caso).at(colonna));
     }
 
 private slots:
-    void initTestCase() { test::preparaProva(); }
+    void initTestCase() { preparaProva(); }
 
     void sceltaNellaComboCambiaLaTabella() {
-        test::AmbienteProva a;
-        BancheDatiSqlite sqlite;
-        a.ctx.servizi.bancheDati = &sqlite;
-        test::caricaTassiEsempio(a.ctx.stato.tassi);
+        AmbientePratica a;
+        caricaTassiEsempio(a.ctx.stato.tassi);
         const std::string path = a.cartella() + "conto.vantrel";
-        test::praticaEsempio(sqlite, path, a.cartella());
+        praticaEsempio(a.sqlite, path, a.cartella());
         std::string errore;
-        auto p = Pratica::apri(sqlite, path, errore);
+        auto p = Pratica::apri(a.sqlite, path, errore);
         QVERIFY(p);
         VistaFinestraPratica v(std::make_unique<FinestraPratica>(a.ctx, std::move(p)));
         v.resize(1280, 720);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        mostra(v);
 
-        QTabBar* schede = trova<QTabWidget>(v, "SchedePratica")->tabBar();
-        QCOMPARE(schede->tabText(kSchedaRicalcolo), QStringLiteral("Ricalcolo"));
-        QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(kSchedaRicalcolo).center());
+        QCOMPARE(trova<QTabWidget>(v, "SchedePratica")->tabText(kSchedaRicalcolo), QStringLiteral("Ricalcolo"));
+        scheda(v, kSchedaRicalcolo);
         QTRY_VERIFY(v.ricalcolo()->tabella());
         QTableView* t = v.ricalcolo()->tabella();
         QTRY_COMPARE(t->model()->rowCount(), 10); // eight quarters, an empty row, the totals
@@ -78,7 +61,7 @@ private slots:
         QTest::keyClick(dal, Qt::Key_Tab);
         QVERIFY(v.modello().pratica().scelteRicalcolo().periodoCms.dal == (Data{2009, 1, 1}));
         // The first quarters, of 2008, keep their CMS: as the bank's case of the worked example.
-        const auto periodi = test::righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv");
+        const auto periodi = righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv");
         QTRY_COMPARE(cella(t, 0, 8), QString::fromStdString(periodi.at(0).at("cms")));
         QCOMPARE(cella(t, 1, 8), QString::fromStdString(periodi.at(1).at("cms")));
         QCOMPARE(cella(t, 2, 8), QStringLiteral("0,00"));

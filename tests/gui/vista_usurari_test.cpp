@@ -7,34 +7,26 @@
 #include <QCalendarWidget>
 #include <QChart>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
 
 class ProvaVistaUsurari : public QObject {
     Q_OBJECT
 
-    QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
-
 private slots:
-    void initTestCase() { test::preparaProva(); }
+    void initTestCase() { preparaProva(); }
 
     void tassoDigitatoAttraversoIlFiltroPoiSalvato() {
-        test::AmbienteProva a;
-        VistaUsurari v(a.ctx, {});
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        VistaProva<VistaUsurari> v;
+        mostra(v);
         auto* tm1 = trova<QLineEdit>(v, "TM1");
         tm1->setFocus();
         tm1->selectAll();
@@ -46,34 +38,24 @@ private slots:
         QCOMPARE(testo(v, "TM1"), QStringLiteral("5,50"));
         QCOMPARE(testo(v, "TU1"), QStringLiteral("10,875")); // no quarter chosen yet: today's rule, x 1,25 + 4
 
-        auto* trimestre = trova<QComboBox>(v, "Combo1");
-        auto* anno = trova<QComboBox>(v, "Combo2");
-        trimestre->setCurrentIndex(0);
-        emit trimestre->activated(0);
-        anno->setCurrentIndex(0);
-        emit anno->activated(0); // 1997: its first quarter is not stored yet
+        scegli(trova<QComboBox>(v, "Combo1"), 0);
+        scegli(trova<QComboBox>(v, "Combo2"), 0); // 1997: its first quarter is not stored yet
         auto* lista = trova<QListWidget>(v, "List1");
         const int righe = lista->count();
         QTest::mouseClick(trova(v, "OK"), Qt::LeftButton);
-        QVERIFY(a.risposte.mostrati().empty());
+        QVERIFY(v.risposte.mostrati().empty());
         QCOMPARE(lista->count(), righe + 4);
     }
 
     // A date picked on the calendar field changes the categories, the figures and the chart.
     void dataSceltaAggiornaCifreEGrafico() {
-        test::AmbienteProva a;
-        QVERIFY(QFile::copy(QStringLiteral(VANTREL_TASSI_DIR "/serie-ufficiale.csv"),
-                            a.dir.filePath(QStringLiteral("serie-ufficiale.csv"))));
-        VistaSoglieUfficiali v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        VistaProva<VistaSoglieUfficiali> v(true);
+        mostra(v);
         auto* categoria = trova<QComboBox>(v, "cboCategoria");
-        const int revolving = categoria->findText(QStringLiteral("Credito revolving"));
-        categoria->setCurrentIndex(revolving);
-        emit categoria->activated(revolving); // as a pick with the mouse
+        scegli(categoria, categoria->findText(QStringLiteral("Credito revolving")));
         trova<QDateEdit>(v, "txtData")->setDate(QDate(2018, 2, 20));
         QCOMPARE(categoria->currentText(), QStringLiteral("CREDITO REVOLVING (dal 1° gennaio 2010)"));
-        QCOMPARE(trova<QLineEdit>(v, "txtSogliaRegola")->text(), QStringLiteral("24,1488"));
+        QCOMPARE(testo(v, "txtSogliaRegola"), QStringLiteral("24,1488"));
         const QList<QAbstractSeries*> serie = v.grafico()->series();
         QCOMPARE(serie.size(), 3); // TEGM, threshold, the date
         QCOMPARE(serie[2]->name(), QStringLiteral("20/02/2018"));
@@ -85,12 +67,8 @@ private slots:
     // the first class of credit lines has the new rule's threshold 11,10 x 1,25 + 4 = 17,875; on
     // 09/05/2011 the old rule's 11,10 x 1,5 = 16,65.
     void laDataScrittaEPresaIntera() {
-        test::AmbienteProva a;
-        QVERIFY(QFile::copy(QStringLiteral(VANTREL_TASSI_DIR "/serie-ufficiale.csv"),
-                            a.dir.filePath(QStringLiteral("serie-ufficiale.csv"))));
-        VistaSoglieUfficiali v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        VistaProva<VistaSoglieUfficiali> v(true);
+        mostra(v);
         auto* data = trova<QDateEdit>(v, "txtData");
         const auto digita = [&](const QString& tasti) {
             data->setFocus();
@@ -136,7 +114,7 @@ private slots:
             scrivi();
             QCOMPARE(qs(v.modello()["txtData"].testo), QString::fromLatin1(attesa));
             QCOMPARE(data->text(), QString::fromLatin1(attesa));
-            QCOMPARE(trova<QLineEdit>(v, "txtSogliaRegola")->text(), QString::fromLatin1(soglia));
+            QCOMPARE(testo(v, "txtSogliaRegola"), QString::fromLatin1(soglia));
         }
     }
 
@@ -164,8 +142,7 @@ private slots:
         QObject::connect(annulla, &QPushButton::clicked, [&] { rete.annulla(); });
         int altri = 0, battiti = 0;
         QObject::connect(altro, &QPushButton::clicked, [&] { ++altri; });
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        mostra(w);
         QTimer orologio;
         const auto clic = [&](QWidget* b) { // through the window, as the screen's clicks arrive
             QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, b->geometry().center());
