@@ -5,6 +5,7 @@
 // reopened.
 #include "calculation/taeg.h"
 #include "common/cp1252.h"
+#include "rates/set_tassi.h"
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
 #include "support/esegui_cli.h"
@@ -127,30 +128,13 @@ print(p['C123'].value, p['G121'].value, wb.worksheets[1]['B2'].value)
               "123 120 1110.21 #,##0.00 2026-04-15\n=SUM(C2:C121) 0 100000\n");
 }
 
-// The official rates with the CMS averages the worked example enters (TM5, the ninth column), as an
-// import file of `vantrel-cli tassi importa`.
-std::string tassiConCmsMedia() {
-    std::map<std::string, std::string> medie;
-    for (const auto& m : test::righeFile(VANTREL_TEST_DATA "/ricalcolo_cms_media.csv"))
-        medie[m.at("periodo")] = m.at("cms media");
-    std::istringstream in(test::leggiTesto(VANTREL_DATA_DIR "/tassi-ufficiali.csv"));
-    std::string out;
-    for (std::string l; std::getline(in, l); out += l + "\n") {
-        const auto media = medie.find(l.substr(0, l.find(';')));
-        if (media == medie.end()) continue;
-        std::size_t i = 0;
-        for (int campo = 0; campo < 8; ++campo)
-            i = l.find(';', i) + 1;
-        l.insert(i, media->second);
-    }
-    return out;
-}
-
 class RicalcoloCli : public testing::Test {
 protected:
     void SetUp() override {
-        test::scriviTesto(dir.file("tassi.csv"), tassiConCmsMedia());
-        ASSERT_EQ(test::esegui({"tassi", "importa", dir.file("tassi.csv"), "--cartella", cartella}).codice, 0);
+        TabellaTassi tassi; // the official rates with the CMS averages the worked example enters
+        test::caricaTassiEsempio(tassi);
+        std::string errore;
+        ASSERT_TRUE(scriviSetTassi(cartella, tassi, nullptr, errore)) << errore;
         for (const char* f : {"tasso-legale.csv", "bot-12-mesi-aste.csv"})
             std::filesystem::copy_file(std::string(VANTREL_DATA_DIR "/") + f, cartella + f);
         ASSERT_EQ(pratica({"crea", file, "--cliente", "Officine Verdi S.r.l.", "--saldo-iniziale", "-5.000,00"}).codice,
