@@ -40,7 +40,8 @@ protected:
     }
 
     test::CartellaTemporanea dir;
-    std::string cartella = dir.cartella(), file = dir.file("conto.vantrel");
+    std::string cartella = dir.cartella(), file = dir.file("conto.vantrel"), errore;
+    BancheDatiSqlite sqlite;
 };
 
 TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
@@ -59,8 +60,6 @@ TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
                 EXPECT_EQ(uscita[i].at(campo), attesi[i][campo]) << caso << ", " << attesi[i]["dal"] << ", " << campo;
     }
     // The results stay in the case, with the rate table used.
-    BancheDatiSqlite sqlite;
-    std::string errore;
     auto p = Pratica::apri(sqlite, file, errore, true);
     ASSERT_TRUE(p) << errore;
     ASSERT_EQ(p->risultati().size(), 2u);
@@ -91,8 +90,6 @@ TEST_F(PraticaCli, DatiErratiNonCambianoNulla) {
 
 TEST_F(PraticaCli, UnaPraticaApertaAltroveNonSiModifica) {
     prepara("b", "b");
-    BancheDatiSqlite sqlite;
-    std::string errore;
     auto aperta = Pratica::apri(sqlite, file, errore);
     ASSERT_TRUE(aperta && !aperta->soloLettura());
     const auto r = pratica({"importa-movimenti", file, kDati + "/scalare_a_movimenti.csv"});
@@ -108,9 +105,7 @@ TEST_F(PraticaCli, EsportaERileggeIMovimenti) {
     ASSERT_EQ(pratica({"esporta", file, "--movimenti", csv, "--xlsx", dir.file("conto.xlsx")}).codice, 0);
     ASSERT_EQ(pratica({"crea", altra}).codice, 0);
     ASSERT_EQ(pratica({"importa-movimenti", altra, csv}).codice, 0);
-    BancheDatiSqlite sqlite;
-    std::string e;
-    auto primo = Pratica::apri(sqlite, file, e, true), secondo = Pratica::apri(sqlite, altra, e, true);
+    auto primo = Pratica::apri(sqlite, file, errore, true), secondo = Pratica::apri(sqlite, altra, errore, true);
     std::vector<Movimento> a, b;
     primo->movimenti([&](std::int64_t, const Movimento& m) { a.push_back(m); });
     secondo->movimenti([&](std::int64_t, const Movimento& m) { b.push_back(m); });
