@@ -6,7 +6,6 @@
 #include "composizione.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
-#include "scelta_stampa.h"
 #include "vista_principale.h"
 #include "vista_taeg.h"
 
@@ -16,19 +15,17 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProcess>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QToolButton>
-#include <QtTest>
-#include <deque>
+#include <map>
 #include <set>
 
 using namespace vantrel;
 using namespace vantrel::gui;
+using namespace vantrel::test;
 
 namespace {
 
@@ -56,32 +53,6 @@ std::vector<Passo> leggiPassi(const QString& file) {
             {n, c[0], c[1], c[2] == QLatin1String("-") ? QStringList() : c[2].split(QLatin1Char(' ')), c[3]});
     }
     return passi;
-}
-
-/// The print dialog answered in advance: each answer a PDF to print to.
-struct SceltaProgrammata : SceltaStampa {
-    std::deque<QString> risposte;
-    int chiamate = 0;
-    bool scegli(QPrinter& p, const QString&, const std::function<void(QPrinter*)>&) override {
-        ++chiamate;
-        if (risposte.empty()) return false;
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(risposte.front());
-        risposte.pop_front();
-        return true;
-    }
-};
-
-QString leggi(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
-}
-
-QString esegui(const QString& programma, const QStringList& argomenti) {
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("ERRORE: ") + programma;
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The sheets of a workbook, then the first cell and the number of rows of each: "Foglio:A1:righe;...".
@@ -147,7 +118,7 @@ class ProvaComposizione : public QObject {
                         s << qs(v);
                 }
             }
-        s << QString::number(risposte.mostrati().size()) << QString::number(stampa.chiamate)
+        s << QString::number(risposte.mostrati().size()) << QString::number(stampa.proposti.size())
           << QString::number(modali.size());
         for (const QString& cartella : {documenti, programma})
             for (QDirIterator it(cartella, QDir::Files); it.hasNext();) {
@@ -173,14 +144,14 @@ class ProvaComposizione : public QObject {
     }
 
     void rispondi(const QStringList& r) {
+        const std::map<QString, Risposta> parole{{QStringLiteral("ok"), Risposta::Ok},
+                                                 {QStringLiteral("si"), Risposta::Si},
+                                                 {QStringLiteral("no"), Risposta::No},
+                                                 {QStringLiteral("annulla"), Risposta::Annulla}};
         for (const QString& a : r) {
             const QString valore = a.section(QLatin1Char(':'), 1);
-            if (a == QLatin1String("ok") || a == QLatin1String("si"))
-                risposte.aggiungi(a == QLatin1String("ok") ? Risposta::Ok : Risposta::Si);
-            else if (a == QLatin1String("no"))
-                risposte.aggiungi(Risposta::No);
-            else if (a == QLatin1String("annulla"))
-                risposte.aggiungi(Risposta::Annulla);
+            if (parole.count(a))
+                risposte.aggiungi(parole.at(a));
             else if (a.startsWith(QLatin1String("file:")))
                 risposte.aggiungi(ss(
                     valore.startsWith(QLatin1String("ESEMPI/")) ? QStringLiteral(VANTREL_EXAMPLES_DIR) + valore.mid(6)
@@ -268,8 +239,9 @@ class ProvaComposizione : public QObject {
         else if (nome.endsWith(QLatin1String(".png")))
             letto = QStringLiteral("%1x%2").arg(QImage(file).width()).arg(QImage(file).height());
         else // a text, or the mark of a program started without waiting, which may still come
-            QTRY_VERIFY2_WITH_TIMEOUT((letto = leggi(file)).contains(contenuto.section(QLatin1Char('|'), 0, 0)),
-                                      qPrintable(nome + QStringLiteral(":\n") + letto.left(2000)), 3000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                (letto = QString::fromLatin1(leggiByte(file))).contains(contenuto.section(QLatin1Char('|'), 0, 0)),
+                qPrintable(nome + QStringLiteral(":\n") + letto.left(2000)), 3000);
         for (const QString& parte : contenuto.split(QLatin1Char('|'), Qt::SkipEmptyParts))
             QVERIFY2(letto.contains(parte), qPrintable(nome + QStringLiteral(" non contiene \"") + parte +
                                                        QStringLiteral("\":\n") + letto.left(2000)));
@@ -349,7 +321,7 @@ class ProvaComposizione : public QObject {
 
 private slots:
     void initTestCase() {
-        test::preparaProva();
+        preparaProva();
         programma = dir.filePath(QStringLiteral("programma"));
         documenti = dir.filePath(QStringLiteral("documenti"));
         QDir().mkpath(programma);
@@ -361,19 +333,16 @@ private slots:
         // A rate server that takes the connection and never answers: the download waits until it is
         // cancelled. The system calculator is a script that leaves a mark.
         QVERIFY(muto.listen(QHostAddress::LocalHost));
-        QFile server(QDir(programma).filePath(QStringLiteral("ServerTassi.ini")));
-        QVERIFY(server.open(QIODevice::WriteOnly));
-        server.write(QStringLiteral("tipo=https\nindirizzo=https://127.0.0.1:%1/serie.zip\nsecondi_massimi=30\n")
-                         .arg(muto.serverPort())
-                         .toUtf8());
-        server.close();
+        QVERIFY(scriviFile(QDir(programma).filePath(QStringLiteral("ServerTassi.ini")),
+                           QStringLiteral("tipo=https\nindirizzo=https://127.0.0.1:%1/serie.zip\nsecondi_massimi=30\n")
+                               .arg(muto.serverPort())
+                               .toUtf8()));
         const QString bin = dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
-        QFile calcolatrice(QDir(bin).filePath(QStringLiteral("gnome-calculator"))); // the first one looked for
-        QVERIFY(calcolatrice.open(QIODevice::WriteOnly));
-        calcolatrice.write("#!/bin/sh\nprintf x >>\"$(dirname \"$0\")/../documenti/calcolatrice-avviata\"\n");
-        calcolatrice.close();
-        calcolatrice.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString calcolatrice = QDir(bin).filePath(QStringLiteral("gnome-calculator")); // the first one looked for
+        QVERIFY(scriviFile(calcolatrice,
+                           "#!/bin/sh\nprintf x >>\"$(dirname \"$0\")/../documenti/calcolatrice-avviata\"\n"));
+        QVERIFY(QFile::setPermissions(calcolatrice, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         qputenv("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
         comandi = QStringLiteral(VANTREL_TEST_GUI_DIR "/comandi_programma.tsv");
 
@@ -387,9 +356,7 @@ private slots:
     // the printer and the files stay as they were.
     void unFileCheNonEUnReportNonSiApre() {
         const QString vuoto = QDir(documenti).filePath(QStringLiteral("vuoto.RKT"));
-        QFile f(vuoto);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(scriviFile(vuoto, {}));
         QVERIFY(premi(legame(QStringLiteral("MDIForm1")), QStringLiteral("SSCommand11")));
         QTest::qWait(200); // the new window settles in the area
         LegameFinestra* l = legame(QStringLiteral("STP2"));
@@ -414,7 +381,7 @@ private slots:
             risposte.dimentica();
             QCOMPARE(impronta(), prima); // the windows, the list, the printer and the files
         }
-        QCOMPARE(stampa.chiamate, 0);
+        QCOMPARE(stampa.proposti, QStringList());
         qobject_cast<QMdiSubWindow*>(vista(l)->parentWidget())->close();
     }
 

@@ -9,53 +9,37 @@
 #include <QAccessible>
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QtTest>
 #include <set>
 #include <tuple>
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
+using Vista = VistaProva<VistaTaeg>;
 
 class ProvaVistaTaeg : public QObject {
     Q_OBJECT
 
-    QString testo(QWidget& w, const char* nome) { return trova<QLineEdit>(w, nome)->text(); }
-    void scrivi(QWidget& w, const char* nome, const QString& t) {
-        auto* e = trova<QLineEdit>(w, nome);
-        e->setFocus();
-        QTest::keyClicks(e, t);
-    }
     DisegnoGraficoQt grafico;
     StampantiPdfQt pdf;
-    QString esegui(const QString& programma, const QStringList& argomenti) {
-        QProcess p;
-        p.start(programma, argomenti);
-        p.waitForFinished();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
 
     /// Clicks "Importa periodi..." on `file` and lets the steps run; the progress values seen.
-    std::set<int> importa(VistaTaeg& v, test::AmbienteProva& a, const std::string& file) {
-        a.ctx.servizi.grafico = &grafico;
-        a.ctx.servizi.pdf = &pdf;
-        a.risposte.aggiungi(file);
-        test::trova<QPushButton>(v, "ImportaPeriodi")->click();
+    std::set<int> importa(Vista& v, const std::string& file) {
+        v.ctx.servizi.grafico = &grafico;
+        v.ctx.servizi.pdf = &pdf;
+        v.risposte.aggiungi(file);
+        trova<QPushButton>(v, "ImportaPeriodi")->click();
         std::set<int> visti;
         while (v.modello().pratica().inCorso()) {
             QCoreApplication::processEvents();
@@ -69,45 +53,37 @@ class ProvaVistaTaeg : public QObject {
     }
 
 private slots:
-    void initTestCase() { test::preparaProva(); }
+    void initTestCase() { preparaProva(); }
 
-    // Keys reach the model and its text comes back: the field filter, Backspace, Enter moving on,
-    // and a read-only field that takes no key.
+    // Keys reach the model and its text comes back: the field filter, amounts typed as the program
+    // writes them, a read-only field that takes no key, Backspace, Enter moving on, keys held with
+    // Alt, Ctrl or Super typing nothing, and the period's dates typed in full, which the year and its
+    // days follow.
     void iTastiVannoAlModelloETornano() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        Vista v;
+        mostra(v);
         const std::tuple<const char*, const char*, const char*> casi[] = {{"intDare", "1a2.5", "12,5"},
-                                                                          {"IndMedio", "99", ""}};
+                                                                          {"IndMedio", "99", ""},
+                                                                          {"speseN", "1.850,50", "1.850,50"},
+                                                                          {"ASpese", "12.5", "12,5"},
+                                                                          {"fido", "1.850.000,00", "1.850.000,00"}};
         for (const auto& [campo, tasti, atteso] : casi) {
             scrivi(v, campo, QString::fromLatin1(tasti));
             QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
             QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(atteso));
         }
+        auto* numeri = trova<QLineEdit>(v, "NumeriD");
         scrivi(v, "NumeriD", QStringLiteral("1234"));
-        QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Backspace);
+        QTest::keyClick(numeri, Qt::Key_Backspace);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("123"));
-        QTest::keyClick(trova(v, "NumeriD"), Qt::Key_Return);
+        QTest::keyClick(numeri, Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
         QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
-    }
 
-    // Amounts typed as the program writes them, and keys held with Alt, Ctrl or Super typing nothing:
-    // real key events on the widgets, the model's reading compared.
-    void gliImportiSiDigitanoComeLiScriveIlProgramma() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        const std::tuple<const char*, const char*, const char*> digitati[] = {
-            {"speseN", "1.850,50", "1.850,50"}, {"ASpese", "12.5", "12,5"}, {"fido", "1.850.000,00", "1.850.000,00"}};
-        for (const auto& [campo, tasti, atteso] : digitati) {
-            scrivi(v, campo, QString::fromLatin1(tasti));
-            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
-        }
+        numeri->setFocus();
+        for (int k = 0; k < 3; ++k) // an empty field again
+            QTest::keyClick(numeri, Qt::Key_Backspace);
         scrivi(v, "NumeriD", QStringLiteral("1000000"));
-        auto* numeri = trova(v, "NumeriD");
         const std::pair<Qt::Key, Qt::KeyboardModifiers> comandi[] = {{Qt::Key_U, Qt::AltModifier},
                                                                      {Qt::Key_5, Qt::ControlModifier},
                                                                      {Qt::Key_U, Qt::MetaModifier},
@@ -116,17 +92,9 @@ private slots:
             QTest::keyClick(numeri, tasto, modificatore);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
         QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
-    }
 
-    // The period's dates typed in full reach the model whole, and the year and its days follow them.
-    void leDateDigitateSiPrendonoIntere() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        const std::tuple<const char*, const char*, const char*> casi[] = {{"dal", "20/05/2012", "20/05/2012"},
-                                                                          {"al", "30062012", "30/06/2012"}};
-        for (const auto& [campo, tasti, attesa] : casi) {
+        for (const auto& [campo, tasti, attesa] :
+             {std::tuple{"dal", "20/05/2012", "20/05/2012"}, std::tuple{"al", "30062012", "30/06/2012"}}) {
             auto* d = trova<QDateEdit>(v, campo);
             d->setFocus();
             QTest::keyClick(d, Qt::Key_Home);
@@ -139,10 +107,8 @@ private slots:
 
     // A tab clicked while a field has the focus: the bar, the page and the model agree on it.
     void laSchedaCliccataDopoUnCampoSiVede() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        Vista v;
+        mostra(v);
         scrivi(v, "NumeriD", QStringLiteral("123"));
         auto* schede = trova<QTabWidget>(v, "SSTab1");
         QTabBar* barra = schede->tabBar();
@@ -156,10 +122,8 @@ private slots:
 
     // Tab goes from each control to the next of the window's order that can take the focus.
     void ilTabSegueLOrdineDellaFinestra() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        Vista v;
+        mostra(v);
         std::vector<QWidget*> ordine;
         for (const int id : v.modello().schema().tab()) {
             QWidget* w = trova(v, v.modello().schema().definizione(id).nome.c_str());
@@ -181,36 +145,23 @@ private slots:
         }
     }
 
-    // Every control of every tab that has a help text shows its own while the pointer is over it.
-    void ilPuntatoreMostraLAiutoDelControllo() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
+    // Each control is on screen by its name, enabled and editable as the model says; every control
+    // of every tab that has a help text shows its own while the pointer is over it.
+    void ogniControlloESulloSchermoColSuoNomeESuoAiuto() {
+        Vista v;
         auto* help = trova<QPlainTextEdit>(v, "HELP");
         const Schema& s = v.modello().schema();
-        int conAiuto = 0;
-        for (std::size_t i = 0; i < s.dimensione(); ++i) {
-            const auto& d = s.definizione(static_cast<int>(i));
-            if (d.aiuto.empty() || d.nome == "HELP") continue;
-            hover(trova(v, d.nome.c_str()));
-            QCOMPARE(help->toPlainText(), qs(d.aiuto));
-            ++conAiuto;
-        }
-        QVERIFY(conAiuto > 100);
-        hover(trova(v, "NumeriD"));
-        QVERIFY(help->toPlainText().startsWith(QStringLiteral("inserire i Numeri Dare")));
-    }
-
-    void ogniControlloESulloSchermoColSuoNome() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
-        const Schema& s = v.modello().schema();
-        // Each control is on screen by its name, enabled and editable as the model says.
-        int spenti = 0, soloLettura = 0;
+        int spenti = 0, soloLettura = 0, conAiuto = 0;
         for (std::size_t i = 0; i < s.dimensione(); ++i) {
             const auto& d = s.definizione(static_cast<int>(i));
             const QString nome = qs(d.nome);
             auto* w = v.findChild<QWidget*>(nome);
             QVERIFY2(w, qPrintable(nome));
+            if (!d.aiuto.empty() && d.nome != "HELP") {
+                hover(w);
+                QCOMPARE(help->toPlainText(), qs(d.aiuto));
+                ++conAiuto;
+            }
             const bool abilitato = v.modello()[static_cast<int>(i)].abilitato;
             QVERIFY2(w->testAttribute(Qt::WA_ForceDisabled) == !abilitato, qPrintable(nome));
             spenti += !abilitato;
@@ -232,18 +183,17 @@ private slots:
         }
         QVERIFY(spenti > 0);
         QVERIFY(soloLettura > 0);
+        QVERIFY(conAiuto > 100);
+        hover(trova(v, "NumeriD"));
+        QVERIFY(help->toPlainText().startsWith(QStringLiteral("inserire i Numeri Dare")));
     }
 
     void calcoloCompletoAClic() {
-        test::AmbienteProva a;
-        a.ctx.stato.mascheraImporti = "###,###,##0.00";
-        VistaTaeg v(a.ctx);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        Vista v;
+        v.ctx.stato.mascheraImporti = "###,###,##0.00";
+        mostra(v);
         auto* anni = trova<QComboBox>(v, "Combo1");
-        const int leap = anni->findText(QStringLiteral("2008"));
-        anni->setCurrentIndex(leap);
-        emit anni->activated(leap);
+        scegli(anni, anni->findText(QStringLiteral("2008")));
         QCOMPARE(testo(v, "ga"), QStringLiteral("36600"));
         QTest::mouseClick(trova(v, "Command2"), Qt::LeftButton);
 
@@ -262,15 +212,13 @@ private slots:
         QVERIFY(trova(v, "TotalSpese")->isVisible());
         QTest::mouseClick(trova(v, "Command9"), Qt::LeftButton); // the other formula hides the charges' part
         QVERIFY(!trova(v, "TotalSpese")->isVisible());
-        QVERIFY(a.risposte.mostrati().empty());
+        QVERIFY(v.risposte.mostrati().empty());
     }
 
     void mutuoRisoltoAClic() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
+        Vista v;
         v.mostraScheda(2);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
+        mostra(v);
         scrivi(v, "txtImporto", QStringLiteral("100000"));
         QTest::keyClick(trova(v, "txtImporto"), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(v, "txtData"));
@@ -283,7 +231,7 @@ private slots:
         scrivi(v, "txtTasso", QStringLiteral("6"));
         QTest::mouseClick(trova(v, "CmdCalcola"), Qt::LeftButton);
 
-        QVERIFY(a.risposte.mostrati().empty());
+        QVERIFY(v.risposte.mostrati().empty());
         QCOMPARE(testo(v, "txtRata"), QStringLiteral("1.110,21"));
         auto* piano = trova<QListWidget>(v, "LstPianoAmm");
         QCOMPARE(piano->count(), 11 + 120);
@@ -301,18 +249,13 @@ private slots:
 
     // The account summary tab: an import that runs in steps, the chart's series, the account's PDF.
     void iFileLunghiProcedonoAPassiConLAvanzamento() {
-        test::AmbienteProva a;
+        Vista v;
         // 4.800 quarters: the example account 200 times over.
-        QFile esempio(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
-        QVERIFY(esempio.open(QIODevice::ReadOnly));
-        const QByteArray intestazione = esempio.readLine(), righe = esempio.readAll();
-        QFile lungo(a.dir.filePath(QStringLiteral("lungo.csv")));
-        QVERIFY(lungo.open(QIODevice::WriteOnly));
-        lungo.write(intestazione + righe.repeated(200));
-        lungo.close();
-
-        VistaTaeg v(a.ctx);
-        const std::set<int> visti = importa(v, a, lungo.fileName().toStdString());
+        const QByteArray esempio = leggiByte(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
+        const qsizetype righe = esempio.indexOf('\n') + 1; // after the heading
+        const QString lungo = v.dir.filePath(QStringLiteral("lungo.csv"));
+        QVERIFY(scriviFile(lungo, esempio.left(righe) + esempio.mid(righe).repeated(200)));
+        const std::set<int> visti = importa(v, lungo.toStdString());
         QVERIFY2(visti.size() >= 2, "the bar moved in more than one step");
         QVERIFY(*visti.begin() > 0 && *visti.rbegin() < 4800);
         QVERIFY(v.pratica().avanzamento()->isHidden());
@@ -326,16 +269,15 @@ private slots:
     }
 
     void graficoEPdfDellaPratica() {
-        test::AmbienteProva a;
-        VistaTaeg v(a.ctx);
+        Vista v;
         // Before any import a sentence, no axes of nothing; then the title names the file imported.
         QCOMPARE(v.pratica().grafico()->chart()->title(), QString::fromUtf8(kGraficoVuoto));
         QVERIFY(v.pratica().grafico()->chart()->axes().isEmpty());
-        const QString altro = a.dir.filePath(QStringLiteral("altro-conto.csv"));
+        const QString altro = v.dir.filePath(QStringLiteral("altro-conto.csv"));
         QVERIFY(QFile::copy(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"), altro));
-        importa(v, a, altro.toStdString());
+        importa(v, altro.toStdString());
         QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": altro-conto")));
-        importa(v, a, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
+        importa(v, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
         QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": conto-24-trimestri")));
         // No heading of the table is cut.
         const QHeaderView* h = v.pratica().tabella()->horizontalHeader();
@@ -355,16 +297,14 @@ private slots:
         QCOMPARE(supero->count(), 5);
         QCOMPARE(supero->at(0), teg->at(2));
 
-        const QString png = a.dir.filePath(QStringLiteral("grafico.png"));
-        a.risposte.aggiungi(png.toStdString());
-        test::trova<QPushButton>(v, "SalvaGrafico")->click();
-        QFile immagine(png);
-        QVERIFY(immagine.open(QIODevice::ReadOnly));
-        QVERIFY(immagine.read(8) == QByteArray("\x89PNG\r\n\x1A\n"));
+        const QString png = v.dir.filePath(QStringLiteral("grafico.png"));
+        v.risposte.aggiungi(png.toStdString());
+        trova<QPushButton>(v, "SalvaGrafico")->click();
+        QVERIFY(leggiByte(png).startsWith("\x89PNG\r\n\x1A\n"));
 
-        const QString file = a.dir.filePath(QStringLiteral("pratica.pdf"));
-        a.risposte.aggiungi(file.toStdString());
-        test::trova<QPushButton>(v, "PdfPratica")->click();
+        const QString file = v.dir.filePath(QStringLiteral("pratica.pdf"));
+        v.risposte.aggiungi(file.toStdString());
+        trova<QPushButton>(v, "PdfPratica")->click();
         // Cover, table, chart, then one page for each of the five quarters over the threshold.
         QVERIFY(esegui(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression("Pages:\\s+8\\n")));
         const QString testo =

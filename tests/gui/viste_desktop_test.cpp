@@ -2,7 +2,6 @@
 // through the print dialog, the window menu and the questions before rows are lost.
 #include "ambiente_prova.h"
 #include "qt_testo.h"
-#include "scelta_stampa.h"
 #include "scelta_stampa_qt.h"
 #include "shell/impostazioni.h"
 #include "stampante_dialogo.h"
@@ -16,42 +15,19 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
-#include <QPrinter>
-#include <QPushButton>
 #include <QTextBrowser>
-#include <QToolButton>
-#include <QtTest>
-#include <deque>
 
 using namespace vantrel;
 using namespace vantrel::gui;
-using vantrel::test::trova;
+using namespace vantrel::test;
 
 namespace {
-
-/// The print dialog answered in advance: each answer a PDF path to print to, or empty to cancel.
-struct SceltaProgrammata : SceltaStampa {
-    std::deque<QString> risposte;
-    QStringList proposti;
-    QList<QPageLayout::Orientation> orientamenti;
-    bool scegli(QPrinter& p, const QString& pdfProposto, const std::function<void(QPrinter*)>&) override {
-        proposti << QFileInfo(pdfProposto).fileName();
-        orientamenti << p.pageLayout().orientation();
-        const QString file = risposte.empty() ? QString() : risposte.front();
-        if (!risposte.empty()) risposte.pop_front();
-        if (file.isEmpty()) return false;
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(file);
-        return true;
-    }
-};
 
 /// A program with the desktop's printer on a scripted dialog, PDFs proposed in its own folder.
 struct Desktop : test::AmbienteProva {
@@ -60,7 +36,7 @@ struct Desktop : test::AmbienteProva {
         if (!m.modello().avvio()) qFatal("avvio non riuscito");
     }
     QString pdf(const char* nome) const { return documenti.filePath(QLatin1String(nome)); }
-    void premi(QWidget& w, const char* nome) { QTest::mouseClick(trova(w, nome), Qt::LeftButton); }
+    bool inizioPdf(const char* nome) const { return leggiByte(pdf(nome)).startsWith("%PDF-"); }
 
     QTemporaryDir documenti;
     QPrinter impostazioni{QPrinter::HighResolution};
@@ -69,19 +45,14 @@ struct Desktop : test::AmbienteProva {
     VistaPrincipale m;
 };
 
-bool inizioPdf(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
-}
-
-void scriviImposta(test::AmbienteProva& a, int accesso) {
+void scriviImposta(AmbienteProva& a, int accesso) {
     ImpostaRecord r;
     r.utente("MARIO");
     r.password("pw");
     r.accesso(static_cast<std::int16_t>(accesso));
-    QFile f(a.dir.filePath(QStringLiteral("Imposta.DAT")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(r.byte.data()), static_cast<qint64>(r.byte.size()));
+    QVERIFY(
+        scriviFile(a.dir.filePath(QStringLiteral("Imposta.DAT")),
+                   QByteArray(reinterpret_cast<const char*>(r.byte.data()), static_cast<qsizetype>(r.byte.size()))));
 }
 // One attempt on the login dialog: user name, Enter, password, Enter (which confirms, as OK does).
 void tentativo(VistaAccesso& d, const QString& utente, const QString& password) {
@@ -105,14 +76,14 @@ class ProvaVisteDesktop : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::preparaProva(); }
+    void initTestCase() { preparaProva(); }
 
     void ilRiepilogoSiApreUnaVoltaEStampa() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
         const int prima = static_cast<int>(d.m.area()->subWindowList().size());
         for (int k = 0; k < 2; ++k)
-            d.premi(t, "SSCommand2");
+            clicca(t, "SSCommand2");
         QCOMPARE(d.m.area()->subWindowList().size(), prima + 1);
         VistaGenerica* r = t.riepilogo();
         QVERIFY(r);
@@ -120,14 +91,14 @@ private slots:
         QVERIFY(trova<QListWidget>(*r, "List1")->count() > 43); // the summary, then its threshold chain
 
         d.scelta.risposte = {d.pdf("riepilogo-calcolo.pdf")};
-        d.premi(*r, "Stampa");
+        clicca(*r, "Stampa");
         QCOMPARE(d.scelta.proposti, QStringList{"riepilogo-calcolo.pdf"});
-        QVERIFY(inizioPdf(d.pdf("riepilogo-calcolo.pdf")));
+        QVERIFY(d.inizioPdf("riepilogo-calcolo.pdf"));
 
-        d.premi(*r, "SSCommand2"); // its own "Chiudi"
+        clicca(*r, "SSCommand2"); // its own "Chiudi"
         QTRY_VERIFY(!t.riepilogo());
         QCOMPARE(d.m.area()->subWindowList().size(), prima);
-        d.premi(t, "SSCommand2");
+        clicca(t, "SSCommand2");
         QVERIFY(t.riepilogo());
     }
 
@@ -145,36 +116,35 @@ private slots:
         QVERIFY(stp2);
         d.scelta.risposte = {d.pdf("a.pdf"), d.pdf("b.pdf"), d.pdf("c.pdf")};
         d.risposte.aggiungi(Risposta::Ok); // "Accendi la Stampante"
-        d.premi(t, "Stampa");
+        clicca(t, "Stampa");
         w.clicca("cmdStampa");
-        d.premi(*stp2, "Stampa");
+        clicca(*stp2, "Stampa");
         QCOMPARE(d.scelta.proposti, QStringList({"report-teg.pdf", "piano-ammortamento.pdf", "report.pdf"}));
         QCOMPARE(d.scelta.orientamenti, QList<QPageLayout::Orientation>(
                                             {QPageLayout::Landscape, QPageLayout::Portrait, QPageLayout::Landscape}));
         for (const char* f : {"a.pdf", "b.pdf", "c.pdf"})
-            QVERIFY2(inizioPdf(d.pdf(f)), f);
+            QVERIFY2(d.inizioPdf(f), f);
     }
 
     // A print that failed leaves printing usable, and an existing PDF is replaced only after a question.
     void stampaFallitaEPdfGiaPresente() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
-        QFile vecchio(d.pdf("report-teg.pdf"));
-        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") && vecchio.flush());
+        QVERIFY(scriviFile(d.pdf("report-teg.pdf"), "vecchio"));
         d.scelta.risposte = {d.pdf("manca/report-teg.pdf")};
-        d.premi(t, "Stampa");
+        clicca(t, "Stampa");
         QCOMPARE(d.risposte.mostrati().back().icona, Icona::Critica);
 
         // Annulla at the question: the dialog comes back; cancelled there, the old file stays.
         d.risposte.dimentica();
         d.scelta.risposte = {d.pdf("report-teg.pdf"), QString(), d.pdf("report-teg.pdf")};
-        d.premi(t, "Stampa");
+        clicca(t, "Stampa");
         QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
         QCOMPARE(d.risposte.mostrati()[0].predefinita, Risposta::Annulla);
-        QVERIFY(!inizioPdf(d.pdf("report-teg.pdf")));
+        QVERIFY(!d.inizioPdf("report-teg.pdf"));
         d.risposte.aggiungi(Risposta::Ok);
-        d.premi(t, "Stampa");
-        QVERIFY(inizioPdf(d.pdf("report-teg.pdf")));
+        clicca(t, "Stampa");
+        QVERIFY(d.inizioPdf("report-teg.pdf"));
     }
 
     // Qt's own dialog, driven as a user would: the PDF proposed in the documents, the button's words.
@@ -199,24 +169,6 @@ private slots:
         QCOMPARE(p.outputFileName(), file);
     }
 
-    // "Finestra" lists the open windows; choosing one brings it forward.
-    void ilMenuFinestraElencaLeFinestreAperte() {
-        Desktop d;
-        d.premi(d.m, "SSCommand13");
-        QMenu* menu = nullptr;
-        for (QAction* a : d.m.menuBar()->actions())
-            if (a->text() == QStringLiteral("Fi&nestra")) menu = a->menu();
-        QVERIFY(menu);
-        emit menu->aboutToShow();
-        QList<QAction*> voci;
-        for (QAction* a : menu->actions())
-            if (a->isCheckable()) voci << a;
-        QCOMPARE(voci.size(), 2);
-        QVERIFY(voci[0]->text().contains(d.m.taeg()->windowTitle()) && !voci[0]->isChecked());
-        voci[0]->trigger();
-        QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
-    }
-
     // Every menu opens from the keyboard (Alt+U: "Utilità"); F1 opens the help of the window in use.
     void tastieraEGuida() {
         Desktop d;
@@ -229,7 +181,7 @@ private slots:
         QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), QStringLiteral("&Utilità"));
         QApplication::activePopupWidget()->close();
 
-        d.premi(d.m, "SSCommand13");
+        clicca(d.m, "SSCommand13");
         QWidget* campo = trova(*d.m.vista(TipoFinestra::Usurari), "TM1");
         campo->setFocus();
         QTest::keyClick(campo, Qt::Key_F1);
@@ -270,13 +222,12 @@ private slots:
     void accesso() {
         QFETCH(QStringList, tentativi);
         QFETCH(bool, accettato);
-        test::AmbienteProva a;
+        AmbienteProva a;
         scriviImposta(a, -1);
         VistaPrincipale m(a.ctx, a.cartella());
         m.eseguiLogin([&](Accesso& w) {
             VistaAccesso d(w);
-            d.show();
-            QVERIFY(QTest::qWaitForWindowActive(&d));
+            mostra(d);
             for (const QString& t : tentativi) {
                 QVERIFY(d.isVisible());
                 tentativo(d, t.section(QLatin1Char('/'), 0, 0), t.section(QLatin1Char('/'), 1));
@@ -291,7 +242,7 @@ private slots:
     }
 
     void chiudereLAccessoDallaCorniceRifiuta() {
-        test::AmbienteProva a;
+        AmbienteProva a;
         Accesso w(a.ctx);
         VistaAccesso d(w);
         d.show();
@@ -307,7 +258,7 @@ private slots:
         QVERIFY(!d.m.terminata() && d.m.taeg());
         QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
         d.risposte.aggiungi(Risposta::Ok);
-        d.premi(d.m, "SSCommand2");
+        clicca(d.m, "SSCommand2");
         QVERIFY(d.m.terminata());
     }
 
@@ -324,22 +275,33 @@ private slots:
         }
     }
 
+    // The calculation and the rate window open once each, report managers as often as asked; the
+    // menu "Finestra" lists the open windows, and choosing one brings it forward.
     void unaSolaFinestraDiCalcolo() {
         Desktop d;
         VistaPrincipale& m = d.m;
-        auto* pulsante = trova<QToolButton>(m, "SSCommand5");
-        QTest::mouseClick(pulsante, Qt::LeftButton);
-        QTest::mouseClick(pulsante, Qt::LeftButton);
+        for (int k = 0; k < 2; ++k)
+            clicca(m, "SSCommand5");
         QCOMPARE(m.area()->subWindowList().size(), 1);
-        QTest::mouseClick(trova(m, "SSCommand19"), Qt::LeftButton);
+        clicca(m, "SSCommand19");
         QCOMPARE(m.taeg()->modello()["SSTab1"].selezione, 2);
-        // The rate window opens once, with the listing of the stored periods and its fields.
-        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
-        QTest::mouseClick(trova<QToolButton>(m, "SSCommand13"), Qt::LeftButton);
+        for (int k = 0; k < 2; ++k)
+            clicca(m, "SSCommand13");
         QCOMPARE(m.area()->subWindowList().size(), 2);
-        QVERIFY(m.findChild<QWidget*>(QStringLiteral("TM1")) != nullptr);
-        // Report managers may be opened more than once.
-        QTest::mouseClick(trova<QToolButton>(m, "SSCommand11"), Qt::LeftButton);
+        QVERIFY(m.findChild<QWidget*>(QStringLiteral("TM1")) != nullptr); // the rate window's fields
+        QMenu* menu = nullptr;
+        for (QAction* a : m.menuBar()->actions())
+            if (a->text() == QStringLiteral("Fi&nestra")) menu = a->menu();
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QList<QAction*> voci;
+        for (QAction* a : menu->actions())
+            if (a->isCheckable()) voci << a;
+        QCOMPARE(voci.size(), 2);
+        QVERIFY(voci[0]->text().contains(m.taeg()->windowTitle()) && !voci[0]->isChecked());
+        voci[0]->trigger();
+        QCOMPARE(m.area()->activeSubWindow()->widget(), m.taeg());
+        clicca(m, "SSCommand11");
         QCOMPARE(m.area()->subWindowList().size(), 3);
     }
 
@@ -359,22 +321,20 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), trova(*v, "PassW"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1"));
-        QTest::mouseClick(trova(*v, "Salva"), Qt::LeftButton);
+        clicca(*v, "Salva");
         QTRY_VERIFY(!m.vista(TipoFinestra::Impostazioni));
 
         m.findChild<QAction*>(QStringLiteral("pref"))->trigger();
         auto* riaperta = qobject_cast<VistaImpostazioni*>(m.vista(TipoFinestra::Impostazioni));
         QCOMPARE(trova<QLineEdit>(*riaperta, "NomeUt")->text(), QStringLiteral("ROSSI"));
         QCOMPARE(trova<QLineEdit>(*riaperta, "PassW")->echoMode(), QLineEdit::Password);
-        QTest::mouseClick(trova(*riaperta, "Command3D8"), Qt::LeftButton);
+        clicca(*riaperta, "Command3D8");
         QTRY_VERIFY(!m.vista(TipoFinestra::Impostazioni));
     }
 
     void ilCalendarioAggiungeGiorni() {
-        test::AmbienteProva a;
-        VistaCalendario c(a.ctx);
-        c.show();
-        QVERIFY(QTest::qWaitForWindowActive(&c));
+        VistaProva<VistaCalendario> c;
+        mostra(c);
         emit trova<QCalendarWidget>(c, "CAL1")->clicked(QDate(2023, 1, 1));
         trova(c, "Giorni")->setFocus();
         QTest::keyClicks(trova(c, "Giorni"), QStringLiteral("90"));
