@@ -26,14 +26,6 @@ void scriviOpzioni(const std::string& cartella, int orizzontale, int verticale) 
         .write(reinterpret_cast<const char*>(opz.byte.data()), static_cast<std::streamsize>(opz.byte.size()));
 }
 
-/// A report of n lines; every tenth names an account.
-Righe report(int n) {
-    Righe r;
-    for (int i = 1; i <= n; ++i)
-        r.push_back("riga " + std::to_string(i) + (i % 10 == 0 ? " Conto" : ""));
-    return r;
-}
-
 std::string scriviReport(const test::CartellaTemporanea& dir, const Righe& righe) {
     const std::string rkt = dir.file("r" + std::to_string(righe.size()) + ".RKT");
     std::ofstream f(rkt, std::ios::binary);
@@ -112,7 +104,9 @@ TEST(ComandoStampa, FilePdf) {
     const int L = 58; // a full page of the default length must fit the sheet
     scriviOpzioni(dir.cartella(), L, L);
     for (const int n : {0, 56, 57, 130}) {
-        const Righe righe = report(n);
+        Righe righe; // every tenth line names an account
+        for (int i = 1; i <= n; ++i)
+            righe.push_back("riga " + std::to_string(i) + (i % 10 == 0 ? " Conto" : ""));
         const std::string rkt = scriviReport(dir, righe);
         for (const bool riepilogo : {false, true}) {
             SCOPED_TRACE(std::to_string(n) + " righe" + (riepilogo ? ", riepilogo" : ""));

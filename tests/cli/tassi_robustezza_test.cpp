@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -182,13 +183,11 @@ constexpr int kCasiPerLettore = 300;
 
 // The first `righe` lines of a file.
 std::string inizio(const std::string& path, std::size_t righe) {
-    const std::string s = test::leggiTesto(path);
-    std::size_t fine = 0;
-    for (std::size_t k = 0; k < righe && fine < s.size(); ++k) {
-        const std::size_t a = s.find('\n', fine);
-        fine = a == std::string::npos ? s.size() : a + 1;
-    }
-    return s.substr(0, fine);
+    std::istringstream in(test::leggiTesto(path));
+    std::string s;
+    for (std::string r; righe-- > 0 && std::getline(in, r);)
+        s += r + "\n";
+    return s;
 }
 
 // Bytes that change how a cell or a line is read, a NUL and bytes of no encoding among them.
