@@ -34,10 +34,9 @@ const std::string kPiccola = "INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA\n"
 
 // The same three rows written as other programs write them.
 TEST(LetturaSerie, FormatiDelFile) {
-    const auto sostituisci = [](std::string s, const std::string& da, const std::string& a) {
-        for (std::size_t p = 0; (p = s.find(da, p)) != std::string::npos; p += a.size())
-            s.replace(p, da.size(), a);
-        return s;
+    // No pattern below holds a character special to a regular expression.
+    const auto sostituisci = [](const std::string& s, const char* da, const char* a) {
+        return std::regex_replace(s, std::regex(da), a);
     };
     const std::string virgole =
         sostituisci(sostituisci(sostituisci(kPiccola, ",", "."), ";", ","),
