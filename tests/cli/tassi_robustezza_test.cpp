@@ -51,6 +51,10 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
     test::scriviTesto(dir.file("mutui-enorme.csv"), "scadenza;txtImporto\n" + mega + ";1000\n");
     test::scriviTesto(dir.file("binario.RKT"), std::string("Conto\r\n\0\x01\x02Fine\r\n", 13));
     test::scriviTesto(dir.file("vuoto.RKT"), "");
+    // Periods with a cell that is no amount, a day that does not exist, no column "al".
+    test::scriviTesto(dir.file("importo.csv"), "dal;al;Interessi\n01/01/2023;31/03/2023;12,3,4\n");
+    test::scriviTesto(dir.file("data.csv"), "dal;al\n01/01/2023;31/02/2023\n");
+    test::scriviTesto(dir.file("senza-al.csv"), "dal\n01/01/2023\n");
     const struct {
         std::vector<std::string> args;
         int codice;
@@ -72,6 +76,12 @@ TEST(TassiRobustezza, IngressiOstiliFinisconoConUnCodiceEUnMessaggio) {
         {{"mutuo", "--csv", dir.file("mutui-enorme.csv")}, 1, "scadenza sconosciuta " + citata},
         {{"stampa", dir.file("binario.RKT"), "--comandi"}, 1, "non è un report: contiene dati che non sono testo"},
         {{"stampa", dir.file("vuoto.RKT"), "--comandi"}, 1, "non è un report: è vuoto"},
+        {{"teg", dir.file("importo.csv")}, 1, "importo.csv, riga 2, colonna Interessi: \"12,3,4\" non è un importo"},
+        {{"teg", dir.file("data.csv")}, 1, "data.csv, riga 2, colonna al: \"31/02/2023\" non è una data"},
+        {{"teg", dir.file("senza-al.csv")}, 1, "senza-al.csv, riga 1: manca la colonna obbligatoria \"Al\""},
+        {{"teg", dir.file("manca.csv")}, 2, ""},
+        {{"teg", dir.cartella()}, 1, ""}, // a folder, not a file
+        {{"teg", "x.csv", "--formato", "xml"}, 2, ""},
     };
     // A report the user keeps: a refused file of periods neither replaces it nor writes a workbook.
     test::scriviTesto(dir.file("esistente.RKT"), "Conto\r\nFine\r\n");
