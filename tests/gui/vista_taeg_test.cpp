@@ -58,7 +58,8 @@ private slots:
     // Keys reach the model and its text comes back: the field filter, amounts typed as the program
     // writes them, a read-only field that takes no key, Backspace, Enter moving on, keys held with
     // Alt, Ctrl or Super typing nothing, and the period's dates typed in full, which the year and its
-    // days follow.
+    // days follow. Then a tab clicked while a field has the focus: the bar, the page and the model
+    // agree on it.
     void iTastiVannoAlModelloETornano() {
         Vista v;
         mostra(v);
@@ -103,12 +104,7 @@ private slots:
         }
         QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
         QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
-    }
 
-    // A tab clicked while a field has the focus: the bar, the page and the model agree on it.
-    void laSchedaCliccataDopoUnCampoSiVede() {
-        Vista v;
-        mostra(v);
         scrivi(v, "NumeriD", QStringLiteral("123"));
         auto* schede = trova<QTabWidget>(v, "SSTab1");
         QTabBar* barra = schede->tabBar();
@@ -120,35 +116,12 @@ private slots:
         QVERIFY(schede->widget(2)->isAncestorOf(trova(v, "FrameUsura")));
     }
 
-    // Tab goes from each control to the next of the window's order that can take the focus.
-    void ilTabSegueLOrdineDellaFinestra() {
+    // Each control is on screen by its name, enabled and editable as the model says; every control
+    // of every tab that has a help text shows its own while the pointer is over it; Tab goes from each
+    // control to the next of the window's order that can take the focus.
+    void ogniControlloESulloSchermoColSuoNomeSuoAiutoESuoOrdine() {
         Vista v;
         mostra(v);
-        std::vector<QWidget*> ordine;
-        for (const int id : v.modello().schema().tab()) {
-            QWidget* w = trova(v, v.modello().schema().definizione(id).nome.c_str());
-            // A date field takes Tab for its own day, month and year; Tab enters a group of options at
-            // its chosen one, the arrows move within it.
-            auto* opzione = qobject_cast<QRadioButton*>(w);
-            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-                !qobject_cast<QAbstractSpinBox*>(w) && (!opzione || opzione->isChecked()))
-                ordine.push_back(w);
-        }
-        QVERIFY(ordine.size() > 20);
-        for (std::size_t k = 0; k + 1 < ordine.size(); ++k) {
-            ordine[k]->setFocus(Qt::TabFocusReason);
-            QTRY_COMPARE(QApplication::focusWidget(), ordine[k]);
-            QTest::keyClick(ordine[k], Qt::Key_Tab);
-            QVERIFY2(QApplication::focusWidget() == ordine[k + 1],
-                     qPrintable(ordine[k]->objectName() + QStringLiteral(" -> ") +
-                                QApplication::focusWidget()->objectName()));
-        }
-    }
-
-    // Each control is on screen by its name, enabled and editable as the model says; every control
-    // of every tab that has a help text shows its own while the pointer is over it.
-    void ogniControlloESulloSchermoColSuoNomeESuoAiuto() {
-        Vista v;
         auto* help = trova<QPlainTextEdit>(v, "HELP");
         const Schema& s = v.modello().schema();
         int spenti = 0, soloLettura = 0, conAiuto = 0;
@@ -186,6 +159,26 @@ private slots:
         QVERIFY(conAiuto > 100);
         hover(trova(v, "NumeriD"));
         QVERIFY(help->toPlainText().startsWith(QStringLiteral("inserire i Numeri Dare")));
+
+        std::vector<QWidget*> ordine;
+        for (const int id : s.tab()) {
+            QWidget* w = trova(v, s.definizione(id).nome.c_str());
+            // A date field takes Tab for its own day, month and year; Tab enters a group of options at
+            // its chosen one, the arrows move within it.
+            auto* opzione = qobject_cast<QRadioButton*>(w);
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+                !qobject_cast<QAbstractSpinBox*>(w) && (!opzione || opzione->isChecked()))
+                ordine.push_back(w);
+        }
+        QVERIFY(ordine.size() > 20);
+        for (std::size_t k = 0; k + 1 < ordine.size(); ++k) {
+            ordine[k]->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(QApplication::focusWidget(), ordine[k]);
+            QTest::keyClick(ordine[k], Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() == ordine[k + 1],
+                     qPrintable(ordine[k]->objectName() + QStringLiteral(" -> ") +
+                                QApplication::focusWidget()->objectName()));
+        }
     }
 
     void calcoloCompletoAClic() {
@@ -248,8 +241,11 @@ private slots:
     }
 
     // The account summary tab: an import that runs in steps, the chart's series, the account's PDF.
-    void iFileLunghiProcedonoAPassiConLAvanzamento() {
+    void importazioneGraficoEPdfDellaPratica() {
         Vista v;
+        // Before any import a sentence, no axes of nothing; then the title names the file imported.
+        QCOMPARE(v.pratica().grafico()->chart()->title(), QString::fromUtf8(kGraficoVuoto));
+        QVERIFY(v.pratica().grafico()->chart()->axes().isEmpty());
         // 4.800 quarters: the example account 200 times over.
         const QByteArray esempio = leggiByte(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
         const qsizetype righe = esempio.indexOf('\n') + 1; // after the heading
@@ -266,13 +262,6 @@ private slots:
         QVERIFY(m->data(m->index(2, 0), Qt::BackgroundRole).isValid());
         QVERIFY(!m->data(m->index(0, 8), Qt::DecorationRole).isValid());
         QCOMPARE(m->data(m->index(2, 8)).toString(), QStringLiteral("OLTRE SOGLIA"));
-    }
-
-    void graficoEPdfDellaPratica() {
-        Vista v;
-        // Before any import a sentence, no axes of nothing; then the title names the file imported.
-        QCOMPARE(v.pratica().grafico()->chart()->title(), QString::fromUtf8(kGraficoVuoto));
-        QVERIFY(v.pratica().grafico()->chart()->axes().isEmpty());
         const QString altro = v.dir.filePath(QStringLiteral("altro-conto.csv"));
         QVERIFY(QFile::copy(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"), altro));
         importa(v, altro.toStdString());
