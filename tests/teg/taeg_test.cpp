@@ -32,6 +32,11 @@ protected:
             w->digita(nome, std::string(1, k));
         w->esci(nome);
     }
+    /// Every field of the table shows its expected text.
+    void controlla(const Campi& attesi) {
+        for (const auto& [n, v] : attesi)
+            EXPECT_EQ(t(n), v) << n;
+    }
 };
 
 // The rule on the average as written, in exact decimals, never rounded (the decrees' figures).
@@ -88,13 +93,11 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     w->seleziona("Combo1", 17); // 2024
     EXPECT_EQ(t("ga"), "36600");
     w->clicca("Command6");
-    EXPECT_EQ(t("dal"), "01/01/2024");
-    EXPECT_EQ(t("al"), "31/12/2024");
+    controlla({{"dal", "01/01/2024"}, {"al", "31/12/2024"}});
     w->clicca("Command8");
     EXPECT_EQ(t("Giorni"), "366");
     w->clicca("Command4");
-    EXPECT_EQ(t("dal"), "01/07/2024");
-    EXPECT_EQ(t("al"), "30/09/2024");
+    controlla({{"dal", "01/07/2024"}, {"al", "30/09/2024"}});
     ctx.stato.imposta.divisoreSempre365(true); // the setting "36.500 sempre"
     w->seleziona("Combo1", 17);
     EXPECT_EQ(t("ga"), "36500");
@@ -105,17 +108,14 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
     ctx.stato.mascheraImporti = std::string(maschere::euro);
     campo("NumeriD", "900000");
     w->clicca("Command8");
-    EXPECT_EQ(t("Giorni"), "90");
-    EXPECT_EQ(t("IndMedio"), "10.000,00");
-    EXPECT_EQ(t("indMed2"), "900.000,00");
+    controlla({{"Giorni", "90"}, {"IndMedio", "10.000,00"}, {"indMed2", "900.000,00"}});
     campo("Giorni", "0"); // "0" leaves the average debt alone
     EXPECT_EQ(t("IndMedio"), "10.000,00");
     campo("Giorni", "45");
     EXPECT_EQ(t("IndMedio"), "20.000,00");
     w->seleziona("Combo2", 1); // without a credit line: the average debt becomes the accordato
     EXPECT_TRUE((*w)["Option2"].selezionato);
-    EXPECT_EQ(t("fido"), "20.000,00");
-    EXPECT_EQ(t("Acc"), "20.000,00");
+    controlla({{"fido", "20.000,00"}, {"Acc", "20.000,00"}});
     w->incolla("al", "01/06/2023");
     w->incolla("dal", "02/06/2023");
     w->clicca("Command8");
@@ -188,16 +188,18 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     w->clicca("Option3");
     compila("05/05/2023", "30/06/2023", {{"intDare", "2.000"}});
     w->clicca("OK");
-    EXPECT_EQ(t("TS1"), "7,12");
-    EXPECT_EQ(t("TU1"), "10,68");
-    EXPECT_EQ(t("TS2"), "8,12");
-    EXPECT_EQ(t("TS3"), "0");
-    EXPECT_EQ(t("TS1c"), "NN");
-    EXPECT_EQ(t("TSM"), "7,620"); // the mean of the two quarters found
-    EXPECT_EQ(t("TUM"), "11,430");
-    EXPECT_EQ(t("soglia"), "10,5"); // second quarter, class 2 (accordato 10.000): 7 x 1,5
-    EXPECT_EQ(t("TegTXT"), "73,000");
-    EXPECT_EQ(t("Diff"), "62,5");
+    // TSM and TUM are the mean of the two quarters found; the threshold is the second quarter's, class
+    // 2 (accordato 10.000): 7 x 1,5.
+    controlla({{"TS1", "7,12"},
+               {"TU1", "10,68"},
+               {"TS2", "8,12"},
+               {"TS3", "0"},
+               {"TS1c", "NN"},
+               {"TSM", "7,620"},
+               {"TUM", "11,430"},
+               {"soglia", "10,5"},
+               {"TegTXT", "73,000"},
+               {"Diff", "62,5"}});
 
     campo("Acc", "4.999,99");
     w->clicca("OK");
@@ -209,8 +211,7 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
     w->incolla("dal", "01/01/2021"); // a year the table does not hold: no mean, rather than 0
     w->incolla("al", "31/03/2021");
     w->clicca("OK");
-    EXPECT_EQ(t("TSM"), "n.d.");
-    EXPECT_EQ(t("TUM2"), "n.d.");
+    controlla({{"TSM", "n.d."}, {"TUM2", "n.d."}});
 }
 
 // The mean of the quarters is summed in double and kept in single precision: one rounding, at the end.
@@ -289,9 +290,7 @@ TEST_F(FinestraTaeg, SogliaUgualeNonESupero) {
     w->clicca("Option3");
     compila("01/08/2023", "31/08/2023", {{"intDare", "82,1917808219178"}}); // 3,000 over 36500 / 1.000.000
     w->clicca("OK");
-    EXPECT_EQ(t("TegTXT"), "3,000");
-    EXPECT_EQ(t("soglia"), "3");
-    EXPECT_EQ(t("Diff"), "");
+    controlla({{"TegTXT", "3,000"}, {"soglia", "3"}, {"Diff", ""}});
     w->clicca("via");
     const std::string riga = (*w)["List1"].voci.back();
     EXPECT_EQ(riga.size(), 139u);
