@@ -8,14 +8,11 @@ namespace vantrel {
 namespace {
 
 TEST(Date, LetturaGiornoPrima) {
-    EXPECT_EQ(leggiData("29/02/2024"), (Data{2024, 2, 29}));
-    EXPECT_EQ(leggiData("1/3/2024"), (Data{2024, 3, 1}));
-    EXPECT_EQ(leggiData("29/02/2023"), std::nullopt);
-    EXPECT_EQ(leggiData("31/04/2024"), std::nullopt);
-    EXPECT_EQ(leggiData("01/13/2024"), std::nullopt);
-    EXPECT_EQ(leggiData("01/01/24"), std::nullopt);
-    EXPECT_EQ(leggiData("01/01-2024"), std::nullopt);
-    EXPECT_EQ(leggiData(""), std::nullopt);
+    using Caso = std::pair<const char*, std::optional<Data>>;
+    for (const auto& [testo, data] :
+         {Caso{"29/02/2024", Data{2024, 2, 29}}, Caso{"1/3/2024", Data{2024, 3, 1}}, Caso{"29/02/2023", {}},
+          Caso{"31/04/2024", {}}, Caso{"01/13/2024", {}}, Caso{"01/01/24", {}}, Caso{"01/01-2024", {}}, Caso{"", {}}})
+        EXPECT_EQ(leggiData(testo), data) << testo;
     EXPECT_EQ((Data{2004, 8, 5}).testo(), "05/08/2004");
 }
 

@@ -40,13 +40,10 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
 }
 
 TEST(LetturaNumeri, Intero16ArrotondaAlPariEControllaIlCampo) {
-    EXPECT_EQ(leggiIntero16("90"), 90);
-    EXPECT_EQ(leggiIntero16("2,5"), 2);
-    EXPECT_EQ(leggiIntero16("3,5"), 4);
-    EXPECT_EQ(leggiIntero16("32767"), 32767);
-    EXPECT_EQ(leggiIntero16("32768"), std::nullopt);
-    EXPECT_EQ(leggiIntero16("-32768"), -32768);
-    EXPECT_EQ(leggiIntero16("x"), std::nullopt);
+    using Caso = std::pair<const char*, std::optional<std::int16_t>>;
+    for (const auto& [testo, atteso] : {Caso{"90", 90}, Caso{"2,5", 2}, Caso{"3,5", 4}, Caso{"32767", 32767},
+                                        Caso{"32768", {}}, Caso{"-32768", -32768}, Caso{"x", {}}})
+        EXPECT_EQ(leggiIntero16(testo), atteso) << testo;
 }
 
 struct Formato {
