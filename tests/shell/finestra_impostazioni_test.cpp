@@ -8,13 +8,7 @@
 namespace vantrel {
 namespace {
 
-class ProvaImpostazioni : public ::testing::Test, protected test::Ambiente {
-protected:
-    void digita(FinestraImpostazioni& f, const char* campo, std::string_view testo) {
-        for (char ch : testo)
-            f.digita(campo, std::string(1, ch));
-    }
-};
+class ProvaImpostazioni : public ::testing::Test, protected test::Ambiente {};
 
 TEST_F(ProvaImpostazioni, IDecimaliVannoSoloDaZeroATre) {
     struct Caso {
@@ -23,7 +17,8 @@ TEST_F(ProvaImpostazioni, IDecimaliVannoSoloDaZeroATre) {
     } casi[] = {{"2", "22"}, {"4", "2"}, {"a9.,", "2"}, {"3\b1", "21"}, {"\b\b3", "3"}}; // after the "2" shown
     for (const Caso& c : casi) {
         FinestraImpostazioni f(ctx);
-        digita(f, "decimali", c.tasti);
+        for (const char ch : std::string_view(c.tasti))
+            f.digita("decimali", std::string(1, ch));
         EXPECT_EQ(f["decimali"].testo, c.atteso) << c.tasti;
     }
 }
