@@ -24,20 +24,17 @@ protected:
         ctx.servizi.bancheDati = &sqlite;
         ctx.servizi.lettoreXlsx = &xlsx;
     }
-    std::unique_ptr<FinestraPratica> crea(const std::string& nome = "conto.vantrel") {
+    std::unique_ptr<FinestraPratica> crea() {
         std::string errore;
-        auto p = Pratica::crea(sqlite, dir.file(nome), errore);
+        auto p = Pratica::crea(sqlite, dir.file("conto.vantrel"), errore);
         EXPECT_EQ(errore, "");
         return std::make_unique<FinestraPratica>(ctx, std::move(p));
     }
-    static void scrivi(FinestraPratica& f, const char* campo, const std::string& testo) {
-        f.incolla(campo, testo);
-        f.esci(campo);
-    }
     // Three movements typed in the fields below the table, on an opening balance of -1.000,00.
-    std::unique_ptr<FinestraPratica> conTreMovimenti(const std::string& nome) {
-        auto f = crea(nome);
-        scrivi(*f, "SaldoIniziale", "-1000");
+    std::unique_ptr<FinestraPratica> conTreMovimenti() {
+        auto f = crea();
+        f->incolla("SaldoIniziale", "-1000");
+        f->esci("SaldoIniziale");
         const char* righe[][4] = {{"04/01/2010", "02/01/2010", "BONIFICO", "-900,00"},
                                   {"05/01/2010", "", "VERSAMENTO", "600"},
                                   {"10/01/2010", "10/01/2010", "SPESE", "-2,50"}};
@@ -63,7 +60,7 @@ protected:
 };
 
 TEST_F(FinestraPraticaTest, MovimentiPerValutaConIlSaldoDopoOgnuno) {
-    auto f = conTreMovimenti("tre.vantrel");
+    auto f = conTreMovimenti();
     // By value date; the balances worked by hand from -1.000,00: -900, +600, -2,50.
     EXPECT_EQ(colonna(f->movimenti(), M::kDescrizione), "BONIFICO|VERSAMENTO|SPESE");
     EXPECT_EQ(colonna(f->movimenti(), M::kValuta), "02/01/2010|05/01/2010|10/01/2010"); // empty: the operation date
@@ -85,7 +82,7 @@ class CellaMovimento : public FinestraPraticaTest, public testing::WithParamInte
 
 TEST_P(CellaMovimento, SiScriveOSiRifiutaESiAnnulla) {
     const CasoCella& k = GetParam();
-    auto f = conTreMovimenti(std::string(k.nome) + ".vantrel");
+    auto f = conTreMovimenti();
     const std::string descrizioni = colonna(f->movimenti(), M::kDescrizione);
     const std::string saldi = colonna(f->movimenti(), M::kSaldo);
     const bool accettata = f->movimenti().scriviCella(k.riga, k.colonna, k.testo);
