@@ -18,7 +18,8 @@ std::vector<Periodo> trePeriodi() {
 }
 
 TEST(VerificaSet, UnSetVieneLettoSoloSeInteroECoerente) {
-    const auto con = [](std::vector<Periodo> p, std::size_t i, auto cambia) {
+    const auto con = [](std::size_t i, auto cambia) {
+        std::vector<Periodo> p = trePeriodi();
         cambia(p[i]);
         return test::fileDati(p);
     };
@@ -26,27 +27,24 @@ TEST(VerificaSet, UnSetVieneLettoSoloSeInteroECoerente) {
     numeroSbagliato[67] = 7; // the second record says it is the seventh
     const struct {
         const char* nome;
-        Bytes dati, numero;
         const char* motivo; // beginning of the reason; empty when the set is read
+        Bytes dati = test::fileDati(trePeriodi());
+        Bytes numero = test::fileNumero(3);
     } casi[] = {
-        {"intero", test::fileDati(trePeriodi()), test::fileNumero(3), ""},
-        {"conteggio maggiore", test::fileDati(trePeriodi()), test::fileNumero(4), "il file NtassiU.dat ha 201 byte"},
-        {"zero periodi", {}, test::fileNumero(0), "il set non contiene alcun periodo"},
-        {"pagina html", test::fileDati(trePeriodi()), Bytes{'<', 'h', 't', 'm', 'l', '>'},
-         "il file NRectassiU.dat ha 6"},
-        {"numero del record", numeroSbagliato, test::fileNumero(3), "il record 2 porta il numero 7"},
-        {"trimestre 5", con(trePeriodi(), 1, [](Periodo& p) { p.chiave = "52011"; }), test::fileNumero(3),
-         "periodo non valido \"52011\""},
-        {"fuori ordine", con(trePeriodi(), 2, [](Periodo& p) { p.chiave = "32010"; }), test::fileNumero(3),
-         "il periodo 32010 non segue il periodo 12011"},
-        {"ripetuto", con(trePeriodi(), 2, [](Periodo& p) { p.chiave = "12011"; }), test::fileNumero(3),
-         "il periodo 12011 non segue"},
-        {"tasso oltre 100", con(trePeriodi(), 1, [](Periodo& p) { p.tu6 = 100.5f; }), test::fileNumero(3),
-         "periodo 12011: il tasso TU6 (100,5) non è compreso tra 0 e 100"},
-        {"tasso negativo", con(trePeriodi(), 1, [](Periodo& p) { p.tm5 = -0.01f; }), test::fileNumero(3),
-         "periodo 12011: il tasso TM5"},
-        {"non un numero", con(trePeriodi(), 0, [](Periodo& p) { p.tm7 = std::nanf(""); }), test::fileNumero(3),
-         "periodo 42010: il tasso TM7 (non numerico)"},
+        {"intero", ""},
+        {"conteggio maggiore", "il file NtassiU.dat ha 201 byte", test::fileDati(trePeriodi()), test::fileNumero(4)},
+        {"zero periodi", "il set non contiene alcun periodo", {}, test::fileNumero(0)},
+        {"pagina html", "il file NRectassiU.dat ha 6", test::fileDati(trePeriodi()),
+         Bytes{'<', 'h', 't', 'm', 'l', '>'}},
+        {"numero del record", "il record 2 porta il numero 7", numeroSbagliato},
+        {"trimestre 5", "periodo non valido \"52011\"", con(1, [](Periodo& p) { p.chiave = "52011"; })},
+        {"fuori ordine", "il periodo 32010 non segue il periodo 12011", con(2, [](Periodo& p) { p.chiave = "32010"; })},
+        {"ripetuto", "il periodo 12011 non segue", con(2, [](Periodo& p) { p.chiave = "12011"; })},
+        {"tasso oltre 100", "periodo 12011: il tasso TU6 (100,5) non è compreso tra 0 e 100",
+         con(1, [](Periodo& p) { p.tu6 = 100.5f; })},
+        {"tasso negativo", "periodo 12011: il tasso TM5", con(1, [](Periodo& p) { p.tm5 = -0.01f; })},
+        {"non un numero", "periodo 42010: il tasso TM7 (non numerico)",
+         con(0, [](Periodo& p) { p.tm7 = std::nanf(""); })},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
