@@ -70,13 +70,6 @@ protected:
         ctx.stato.cartellaDati.clear(); // the start-up sets both folders
         ctx.stato.cartellaReport.clear();
     }
-    void scriviImposta(int accesso) {
-        ImpostaRecord r;
-        r.accesso(static_cast<std::int16_t>(accesso));
-        r.utente("MARIO");
-        r.password("pw");
-        test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
-    }
     AvviaCalcolatrice calcolatrice;
     OspiteRegistrato ospite;
 };
@@ -110,7 +103,11 @@ TEST_F(ProvaPrincipale, AccessoSoloConIlSegnaleMenoUno) {
         {-1, {}, false, {"logo", "principale", "login", "termina"}},
     };
     for (const Caso& c : casi) {
-        scriviImposta(c.flag);
+        ImpostaRecord r;
+        r.accesso(static_cast<std::int16_t>(c.flag));
+        r.utente("MARIO");
+        r.password("pw");
+        test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(r.byte.begin(), r.byte.end()));
         OspiteRegistrato o;
         o.credenziali = c.credenziali;
         FinestraPrincipale m(ctx, o, dir.cartella());
