@@ -18,19 +18,14 @@ namespace {
 
 constexpr std::size_t kFile = 500; // movements of one import
 
-std::string fileMovimenti() {
-    std::string csv = "Data;Descrizione;Importo\n";
-    for (std::size_t i = 0; i < kFile; ++i)
-        csv += "02/01/2010;IMPORTATO;1\n";
-    return csv;
-}
-
 // The child: writes until it is killed, telling `canale` the movements committed after each write.
 [[noreturn]] void scrivi(const std::string& path, int canale) {
     BancheDatiSqlite sqlite;
     std::string errore;
     auto p = Pratica::apri(sqlite, path, errore);
-    const std::string csv = fileMovimenti();
+    std::string csv = "Data;Descrizione;Importo\n";
+    for (std::size_t i = 0; i < kFile; ++i)
+        csv += "02/01/2010;IMPORTATO;1\n";
     for (unsigned giro = 0; p; ++giro) {
         std::string e;
         if (giro % 4 == 3) {
