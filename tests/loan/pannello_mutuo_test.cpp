@@ -43,12 +43,9 @@ protected:
 };
 
 TEST_F(Mutuo, LeSpeseAlzanoIlTaeg) {
-    metti("txtImporto", "100000");
-    metti("txtNumRate", "120");
-    metti("txtTasso", "6");
     metti("SpesaUT", "1000");
     metti("SpesaM", "5");
-    t.clicca("CmdCalcola");
+    calcola("100000", "120", "6");
     EXPECT_EQ(campo("SpesaUT"), "1.000,00");
     EXPECT_EQ(campo("txtRata"), "1.115,21");
     const double atteso = *letterale::taeg(99000, 1115.21, 0.06, 12, 120);
@@ -122,11 +119,8 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
 }
 
 TEST_F(Mutuo, ConUnaDataNonValidaNessunPianoEIlFuocoSullaData) {
-    metti("txtImporto", "1000");
-    metti("txtNumRate", "12");
-    metti("txtTasso", "5");
     t.incolla("txtData", "1/1/2026");
-    t.clicca("CmdCalcola");
+    calcola("1000", "12", "5");
     EXPECT_TRUE(piano().empty());
     EXPECT_EQ(t.fuoco(), t.id("txtData"));
     t.incolla("txtData", "");
@@ -135,22 +129,19 @@ TEST_F(Mutuo, ConUnaDataNonValidaNessunPianoEIlFuocoSullaData) {
     EXPECT_EQ(piano().size(), 23u);
 }
 
+// The years times the instalments a year of the option clicked, half an instalment to even; another
+// option clears the first.
 TEST_F(Mutuo, RateDagliAnni) {
-    t.clicca("Option1(2)");
-    metti("anniX", "10");
-    EXPECT_EQ(campo("txtNumRate"), "40");
-    t.clicca("Option1(0)");
-    EXPECT_EQ(campo("txtNumRate"), "120");
-    EXPECT_FALSE(t["Option1(2)"].selezionato);
-    metti("anniX", "2,5");
-    EXPECT_EQ(campo("txtNumRate"), "24");
-    metti("anniX", "2.5");
-    EXPECT_EQ(campo("txtNumRate"), "30");
-    metti("anniX", "");
-    EXPECT_EQ(campo("txtNumRate"), "0");
-    t.clicca("Option1(4)");
-    metti("anniX", "0.25"); // half an instalment rounds to even
-    EXPECT_EQ(campo("txtNumRate"), "0");
+    const std::tuple<const char*, const char*, const char*> passi[] = {
+        {"Option1(2)", "10", "40"}, {"Option1(0)", nullptr, "120"}, {nullptr, "2,5", "24"}, {nullptr, "2.5", "30"},
+        {nullptr, "", "0"},         {"Option1(4)", "0.25", "0"},
+    };
+    for (const auto& [opzione, anni, rate] : passi) {
+        if (opzione) t.clicca(opzione);
+        if (anni) metti("anniX", anni);
+        EXPECT_EQ(campo("txtNumRate"), rate) << (anni ? anni : opzione);
+        EXPECT_EQ(t["Option1(2)"].selezionato, opzione && std::string(opzione) == "Option1(2)");
+    }
 }
 
 TEST_F(Mutuo, StampaIlPianoSuPagineDiCinquantadueRighe) {
