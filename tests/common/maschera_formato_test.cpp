@@ -76,11 +76,7 @@ TEST(Maschere, TutteLeMaschereDelProgramma) {
 }
 
 TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
-    struct Caso {
-        double valore;
-        const char* testo;
-    };
-    const Caso casi[] = {
+    const std::pair<double, const char*> casi[] = {
         {7.1 + 0.26, "7,36"}, // 7,359999999999999 in binary
         {0.1 + 0.2, "0,3"},
         {12.345 - 10.68, "1,665"},
@@ -91,8 +87,8 @@ TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
         {-1e-7, "-0,0000001"},
         {-0.0, "0"},
     };
-    for (const Caso& c : casi)
-        EXPECT_EQ(testoNumero(c.valore), c.testo);
+    for (const auto& [valore, testo] : casi)
+        EXPECT_EQ(testoNumero(valore), testo);
     EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most
     EXPECT_EQ(testoNumero(19.785f), "19,785");
     EXPECT_EQ(testoNumero(1.0f / 3.0f), "0,3333333");

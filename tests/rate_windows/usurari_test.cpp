@@ -116,17 +116,13 @@ TEST_F(ProvaUsurari, SalvareUnNuovoPeriodoScriveIlRecordESvuotaICampi) {
 }
 
 TEST_F(ProvaUsurari, SalvareUnPeriodoGiaPresenteChiedePrima) {
-    struct Caso {
-        Risposta risposta;
-        bool sovrascritto;
-    };
-    for (const Caso& c : {Caso{Risposta::Ok, true}, Caso{Risposta::Annulla, false}}) {
+    for (const auto& [risposta, sovrascritto] : {std::pair{Risposta::Ok, true}, std::pair{Risposta::Annulla, false}}) {
         Periodo vecchio = periodo2004();
         vecchio.riserva = 0x04030201;
         const Periodo altro{"12005"};
         test::scriviTassi(dir, {altro, vecchio});
         risposte = RisposteProgrammate{};
-        risposte.aggiungi(c.risposta);
+        risposte.aggiungi(risposta);
 
         Usurari u(ctx);
         u.seleziona("Combo3", 0); // "2004 3° trim. " sorts before "2005 1° trim. "
@@ -142,12 +138,12 @@ TEST_F(ProvaUsurari, SalvareUnPeriodoGiaPresenteChiedePrima) {
                                   Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
 
         Periodo atteso = vecchio;
-        if (c.sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
+        if (sovrascritto) atteso.tm1 = 6, atteso.tu1 = 9;
         EXPECT_EQ(dati(), test::fileDati({altro, atteso}));
         EXPECT_EQ(numero(), test::fileNumero(2));
-        EXPECT_EQ(ctx.stato.tassi.slot(2).TM[1], c.sovrascritto ? 6.0f : 5.5f);
-        EXPECT_EQ(ctx.stato.tassi.periodoScelto, c.sovrascritto ? 0 : 2);
-        EXPECT_EQ(u["TM1"].testo, c.sovrascritto ? "" : "6,00");
+        EXPECT_EQ(ctx.stato.tassi.slot(2).TM[1], sovrascritto ? 6.0f : 5.5f);
+        EXPECT_EQ(ctx.stato.tassi.periodoScelto, sovrascritto ? 0 : 2);
+        EXPECT_EQ(u["TM1"].testo, sovrascritto ? "" : "6,00");
     }
 }
 

@@ -18,18 +18,16 @@ TEST_F(ProvaCalendario, SiApreSuOggiEContaAlClic) {
 }
 
 TEST_F(ProvaCalendario, CambiareIGiorniSpostaLaData2) {
-    struct Caso {
-        const char* giorni;
-        const char* data2;
-    } casi[] = {{"90", "01/04/2023"},  {"", "01/01/2023"},    {"-1", "31/12/2022"},
-                {"2.5", "03/01/2023"}, {"3,9", "04/01/2023"}, {"abc", "01/01/2023"}};
-    for (const Caso& k : casi) {
+    const std::pair<const char*, const char*> casi[] = {{"90", "01/04/2023"},  {"", "01/01/2023"},
+                                                        {"-1", "31/12/2022"},  {"2.5", "03/01/2023"},
+                                                        {"3,9", "04/01/2023"}, {"abc", "01/01/2023"}};
+    for (const auto& [giorni, data2] : casi) {
         Calendario c(ctx);
         c.scegliGiorno("CAL1", {2023, 1, 1});
         const std::string conteggio = c["nrgg"].testo;
         c.incolla("Giorni", "77");
-        c.incolla("Giorni", k.giorni);
-        EXPECT_EQ(c["Cal2"].testo, k.data2) << k.giorni;
+        c.incolla("Giorni", giorni);
+        EXPECT_EQ(c["Cal2"].testo, data2) << giorni;
         EXPECT_EQ(c["nrgg"].testo, conteggio) << "the count waits for the next click";
     }
 }

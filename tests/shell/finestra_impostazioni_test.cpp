@@ -11,15 +11,13 @@ namespace {
 class ProvaImpostazioni : public ::testing::Test, protected test::Ambiente {};
 
 TEST_F(ProvaImpostazioni, IDecimaliVannoSoloDaZeroATre) {
-    struct Caso {
-        const char* tasti;
-        const char* atteso;
-    } casi[] = {{"2", "22"}, {"4", "2"}, {"a9.,", "2"}, {"3\b1", "21"}, {"\b\b3", "3"}}; // after the "2" shown
-    for (const Caso& c : casi) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"2", "22"}, {"4", "2"}, {"a9.,", "2"}, {"3\b1", "21"}, {"\b\b3", "3"}}; // after the "2" shown
+    for (const auto& [tasti, atteso] : casi) {
         FinestraImpostazioni f(ctx);
-        for (const char ch : std::string_view(c.tasti))
+        for (const char ch : std::string_view(tasti))
             f.digita("decimali", std::string(1, ch));
-        EXPECT_EQ(f["decimali"].testo, c.atteso) << c.tasti;
+        EXPECT_EQ(f["decimali"].testo, atteso) << tasti;
     }
 }
 
@@ -103,22 +101,20 @@ TEST_F(ProvaImpostazioni, OrientamentoEMascheraSeguonoLaScelta) {
 }
 
 TEST_F(ProvaImpostazioni, INumeriErratiSiRifiutanoERestaIlValorePrecedente) {
-    struct Caso {
-        const char* campo;
-        const char* testo;
-    } casi[] = {{"decimali", ""},      {"decimali", "abc"},  {"lineor", "40000"},
-                {"LineVer", "-32769"}, {"LineVer", "12abc"}, {"lineor", "   "}};
-    for (const Caso& c : casi) {
+    const std::pair<const char*, const char*> casi[] = {{"decimali", ""},     {"decimali", "abc"},
+                                                        {"lineor", "40000"},  {"LineVer", "-32769"},
+                                                        {"LineVer", "12abc"}, {"lineor", "   "}};
+    for (const auto& [campo, testo] : casi) {
         FinestraImpostazioni f(ctx);
         f.incolla("LineVer", "50");
-        f.incolla(c.campo, c.testo);
+        f.incolla(campo, testo);
         risposte.dimentica();
-        EXPECT_FALSE(f.salvaImpostazioni()) << c.campo << "=" << c.testo;
+        EXPECT_FALSE(f.salvaImpostazioni()) << campo << "=" << testo;
         EXPECT_FALSE(f.chiusa());
         ASSERT_EQ(risposte.mostrati().size(), 1u);
         EXPECT_NE(risposte.mostrati()[0].testo.find("numero intero"), std::string::npos);
-        EXPECT_EQ(f[c.campo].testo, std::string(c.campo) == "decimali" ? "2" : "0") << "the value read comes back";
-        EXPECT_EQ(f.fuoco(), f.id(c.campo));
+        EXPECT_EQ(f[campo].testo, std::string(campo) == "decimali" ? "2" : "0") << "the value read comes back";
+        EXPECT_EQ(f.fuoco(), f.id(campo));
         EXPECT_EQ(test::leggiByte(dir.file(kFileOpzStampa)), std::vector<unsigned char>()) << "nothing written";
     }
 }

@@ -163,10 +163,8 @@ TEST_F(ProvaPrincipale, LUscitaSalvaLeRigheOChiede) {
 }
 
 TEST_F(ProvaPrincipale, IComandiChiedonoUnaFinestraPerTipo) {
-    struct Caso {
-        const char* comando;
-        std::vector<std::string> eventi; // after two clicks
-    } casi[] = {
+    // Each command and the events after two clicks on it.
+    const std::pair<const char*, std::vector<std::string>> casi[] = {
         {"SSCommand5", {"crea Taeg", "primoPiano Taeg 0"}},
         {"SSCommand19", {"crea Taeg scheda 2", "primoPiano Taeg 0 scheda 2"}},
         {"SSCommand23", {"crea Calendario", "primoPiano Calendario 0"}},
@@ -177,12 +175,12 @@ TEST_F(ProvaPrincipale, IComandiChiedonoUnaFinestraPerTipo) {
         {"Sovra", {"disponi 0", "disponi 0"}},
         {"DispIcon", {"disponi 3", "disponi 3"}},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [comando, eventi] : casi) {
         OspiteRegistrato o;
         FinestraPrincipale m(ctx, o, dir.cartella());
-        m.clicca(c.comando);
-        m.clicca(c.comando);
-        EXPECT_EQ(o.eventi, c.eventi) << c.comando;
+        m.clicca(comando);
+        m.clicca(comando);
+        EXPECT_EQ(o.eventi, eventi) << comando;
     }
 }
 
