@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
-#include <deque>
 
 namespace vantrel::test {
 
@@ -102,14 +101,13 @@ inline QString esegui(const QString& programma, const QStringList& argomenti) {
 
 /// The print dialog answered in advance: each answer a PDF path to print to, or empty to cancel.
 struct SceltaProgrammata : gui::SceltaStampa {
-    std::deque<QString> risposte;
+    QStringList risposte;
     QStringList proposti; // the PDF each call proposed, one for each call
     QList<QPageLayout::Orientation> orientamenti;
     bool scegli(QPrinter& p, const QString& pdfProposto, const std::function<void(QPrinter*)>&) override {
         proposti << QFileInfo(pdfProposto).fileName();
         orientamenti << p.pageLayout().orientation();
-        const QString file = risposte.empty() ? QString() : risposte.front();
-        if (!risposte.empty()) risposte.pop_front();
+        const QString file = risposte.isEmpty() ? QString() : risposte.takeFirst();
         if (file.isEmpty()) return false;
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(file);
