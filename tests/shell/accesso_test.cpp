@@ -1,5 +1,5 @@
-#include "common/servizi_simulati.h"
 #include "shell/accesso.h"
+#include "support/ambiente.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,8 @@ std::string parte(const std::string& s, int k) {
 }
 
 /// A login dialog on stored credentials "user/password", its boxes recorded.
-struct ProvaAccesso {
+struct ProvaAccesso : test::Ambiente {
     explicit ProvaAccesso(const std::string& memorizzato) {
-        ctx.servizi.messaggi = &risposte;
         ctx.stato.imposta.utente(parte(memorizzato, 0));
         ctx.stato.imposta.password(parte(memorizzato, 1));
     }
@@ -26,8 +25,6 @@ struct ProvaAccesso {
         w.incolla("txtPassword", parte(tentativo, 1));
         w.clicca("cmdOK");
     }
-    Contesto ctx;
-    RisposteProgrammate risposte;
 };
 
 // The fourth failure ending the program, and Enter moving through the dialog, are driven on the
