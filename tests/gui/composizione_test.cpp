@@ -20,7 +20,6 @@
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QToolButton>
-#include <map>
 #include <set>
 
 using namespace vantrel;
@@ -69,11 +68,11 @@ QString leggiCartella(const QString& file) {
 class ProvaComposizione : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    // The folder of an installed program: the default rate set and the official series.
+    AmbienteProva ambiente{true};
+    RisposteProgrammate& risposte = ambiente.risposte;
     QString programma, documenti, comandi;
-    RisposteProgrammate risposte;
     SceltaProgrammata stampa;
-    OrologioFisso orologio{Data{2026, 3, 15}};
     struct Collegata : StatoConnessione {
         bool connessioneAttiva() override { return true; }
     } rete;
@@ -144,14 +143,14 @@ class ProvaComposizione : public QObject {
     }
 
     void rispondi(const QStringList& r) {
-        const std::map<QString, Risposta> parole{{QStringLiteral("ok"), Risposta::Ok},
-                                                 {QStringLiteral("si"), Risposta::Si},
-                                                 {QStringLiteral("no"), Risposta::No},
-                                                 {QStringLiteral("annulla"), Risposta::Annulla}};
         for (const QString& a : r) {
             const QString valore = a.section(QLatin1Char(':'), 1);
-            if (parole.count(a))
-                risposte.aggiungi(parole.at(a));
+            if (a == QLatin1String("ok") || a == QLatin1String("si"))
+                risposte.aggiungi(a == QLatin1String("ok") ? Risposta::Ok : Risposta::Si);
+            else if (a == QLatin1String("no"))
+                risposte.aggiungi(Risposta::No);
+            else if (a == QLatin1String("annulla"))
+                risposte.aggiungi(Risposta::Annulla);
             else if (a.startsWith(QLatin1String("file:")))
                 risposte.aggiungi(ss(
                     valore.startsWith(QLatin1String("ESEMPI/")) ? QStringLiteral(VANTREL_EXAMPLES_DIR) + valore.mid(6)
@@ -322,14 +321,9 @@ class ProvaComposizione : public QObject {
 private slots:
     void initTestCase() {
         preparaProva();
-        programma = dir.filePath(QStringLiteral("programma"));
-        documenti = dir.filePath(QStringLiteral("documenti"));
-        QDir().mkpath(programma);
+        programma = ambiente.dir.path();
+        documenti = ambiente.dir.filePath(QStringLiteral("documenti"));
         QDir().mkpath(documenti);
-        // The folder of an installed program: the default rate set and the official series.
-        for (const char* nome : {"NtassiU.dat", "NRectassiU.dat", "serie-ufficiale.csv"})
-            QVERIFY(QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(QLatin1String(nome)),
-                                QDir(programma).filePath(QLatin1String(nome))));
         // A rate server that takes the connection and never answers: the download waits until it is
         // cancelled. The system calculator is a script that leaves a mark.
         QVERIFY(muto.listen(QHostAddress::LocalHost));
@@ -337,7 +331,7 @@ private slots:
                            QStringLiteral("tipo=https\nindirizzo=https://127.0.0.1:%1/serie.zip\nsecondi_massimi=30\n")
                                .arg(muto.serverPort())
                                .toUtf8()));
-        const QString bin = dir.filePath(QStringLiteral("bin"));
+        const QString bin = ambiente.dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
         const QString calcolatrice = QDir(bin).filePath(QStringLiteral("gnome-calculator")); // the first one looked for
         QVERIFY(scriviFile(calcolatrice,
@@ -346,8 +340,9 @@ private slots:
         qputenv("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
         comandi = QStringLiteral(VANTREL_TEST_GUI_DIR "/comandi_programma.tsv");
 
-        p = std::make_unique<app::Programma>(app::Cartelle{ss(programma), ss(documenti), documenti},
-                                             app::Risponditori{&risposte, &risposte, &stampa, &orologio, &rete});
+        p = std::make_unique<app::Programma>(
+            app::Cartelle{ss(programma), ss(documenti), documenti},
+            app::Risponditori{&risposte, &risposte, &stampa, &ambiente.orologio, &rete});
         QVERIFY(principale().modello().avvio());
         QVERIFY(p->contesto().servizi.datiPubblici); // the rate update refreshes the public rates too
     }
