@@ -174,7 +174,7 @@ TEST_F(ProvaUsurari, LaTabellaRifiutaIl201esimoPeriodoEDicePerche) {
 }
 
 // The rate window turns a typed average into the threshold of the chosen quarter's rule.
-TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
+TEST_F(ProvaUsurari, LaFinestraDeiTassiSegueIlTrimestre) {
     struct Caso {
         const char *trimestre, *anno, *media, *soglia;
     };
@@ -185,17 +185,15 @@ TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
-        test::Ambiente a;
-        Usurari u(a.ctx);
+        Usurari u(ctx);
         if (*c.trimestre) scegliPeriodo(u, c.trimestre, c.anno);
         u.incolla("TM7", c.media);
         u.esci("TM7");
         EXPECT_EQ(u["TU7"].testo, c.soglia);
     }
     // The listing computes the overdraft thresholds by the rule of each stored quarter.
-    test::Ambiente a;
-    test::scriviTassi(a.dir, {test::Periodo{"22011", 13.6f}, test::Periodo{"32011", 14.65f}});
-    Usurari u(a.ctx);
+    test::scriviTassi(dir, {Periodo{"22011", 13.6f}, Periodo{"32011", 14.65f}});
+    Usurari u(ctx);
     const auto& righe = u["List1"].voci;
     ASSERT_EQ(righe.size(), 8u);
     EXPECT_NE(righe[0].find(" 13,60  20,40 "), std::string::npos) << righe[0]; // x 1,5
@@ -203,10 +201,8 @@ TEST(NormaPerDataTassi, LaFinestraDeiTassiSegueIlTrimestre) {
 }
 
 // Saving a quarter in the rate window makes its rates the user's, and only that quarter's.
-TEST(FontiTassi, IlSalvataggioRendeITassiDellUtente) {
-    test::Ambiente a;
-    ASSERT_TRUE(registraFontiTassi(a.ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
-    auto& ctx = a.ctx;
+TEST_F(ProvaUsurari, IlSalvataggioRendeITassiDellUtente) {
+    ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
     Usurari u(ctx);
     scegliPeriodo(u, "1", "2018");
     u.incolla("TM3", "7,3839");
