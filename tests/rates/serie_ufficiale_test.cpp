@@ -47,13 +47,11 @@ TEST(SerieUfficiale, OgniSogliaPubblicataSegueLaRegolaDelPeriodo) {
 
 // The row of the date, category and amount; its figures against the rule are the test above's.
 TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
+    // No amount given where it is 0; the start of the category's name found, its class and TEGM.
     struct Caso {
-        const char* data;
-        const char* parole;
-        double importo;        // 0: none given
-        const char* categoria; // the start of the name found
-        const char* classe;
-        const char* tegm;
+        const char *data, *parole;
+        double importo;
+        const char *categoria, *classe, *tegm;
         Norma regola;
     };
     using enum Norma;
@@ -91,8 +89,7 @@ TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
 
 TEST(SerieUfficiale, RicercheSenzaRisposta) {
     struct Caso {
-        const char* data;
-        const char* parole;
+        const char *data, *parole;
         std::optional<double> importo;
         const char* errore;
         std::size_t classi;

@@ -35,11 +35,9 @@ TEST_F(CifreMancanti, SenzaTassiDelTrimestreNienteSogliaNeSupero) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
     periodo("12009", {10, 8, 0, 0, 9, 7, 0}); // no overdraft averages before 2010
     struct Caso {
-        const char* nome;
-        const char* dal;
+        const char *nome, *dal;
         int categoria;
-        const char* formula;
-        const char* avviso;
+        const char *formula, *avviso;
     };
     const Caso casi[] = {
         {"trimestre mancante", "01/04/2023", 0, "OK", "2° trimestre 2023"},
@@ -80,10 +78,7 @@ TEST_F(CifreMancanti, LeFormuleContanoOgniOnereAncheSeIlCampoEVuoto) {
                                                                     {"extrafido", "10"},      {"speseN", "50"},
                                                                     {"ASpese", "30"},         {"fido", "10.000"}};
     struct Caso {
-        const char* vuoto;
-        const char* formula;
-        const char* teg;
-        const char* aiuto;
+        const char *vuoto, *formula, *teg, *aiuto;
     };
     const Caso casi[] = {
         {"extrafido", "OK", "4,450", "altri interessi"},
@@ -166,9 +161,7 @@ TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {
     EXPECT_EQ(anni.back(), "2027");  // and the next one, whose first rates come out in December
     EXPECT_EQ(t("Combo1"), "2026");  // the year of today's dates
     struct Caso {
-        const char* dal;
-        const char* anno;
-        const char* ga;
+        const char *dal, *anno, *ga;
     };
     for (const Caso& c : {Caso{"01/02/2024", "2024", "36600"}, Caso{"31/12/2023", "2023", "36500"},
                           Caso{"01/02/1988", "2023", "36600"},    // a year not listed still sets the factor

@@ -134,10 +134,7 @@ TEST(FinestraTesto, InserimentiETaglio) {
 }
 
 struct CasoCms {
-    const char* ComMS;
-    const char* ComMS2;
-    const char* dopo1;
-    const char* dopo2;
+    const char *ComMS, *ComMS2, *dopo1, *dopo2;
 };
 
 TEST(SpostaCms, ScambiaIlLato) {

@@ -59,11 +59,7 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
 
 TEST(Riepilogo, CommissioniSuEntrambiILati) {
     struct Caso {
-        const char* ComMS;
-        const char* ComMS2;
-        const char* tspe;
-        const char* commissioni;
-        const char* spese;
+        const char *ComMS, *ComMS2, *tspe, *commissioni, *spese;
     };
     for (const Caso& c :
          {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},

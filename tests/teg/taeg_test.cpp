@@ -125,13 +125,10 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
 // Zero and empty go by the value, never by the text: "0" typed is "0,00" once the field is left.
 TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
+    // The text typed key by key before the field is left, the box that stops the formula (or none), the
+    // TEG ("x" when nothing is computed) and CMSc.
     struct Caso {
-        const char* campo;
-        const char* digitato; // typed key by key, then the field is left
-        const char* formula;
-        const char* messaggio; // the box that stops the formula, or none
-        const char* teg;       // "x" when nothing is computed
-        const char* cms;       // CMSc
+        const char *campo, *digitato, *formula, *messaggio, *teg, *cms;
     };
     // Interest 100 over 1.000.000 numeri x 36500 is 3,650; a CMS of 0,50 as interest adds
     // 0,50 x 36500 / 1.000.000 = 0,01825, as an expense 0,50 x 100 / 10.000 = 0,005.
