@@ -76,14 +76,6 @@ private slots:
             for (const QChar c : tasti)
                 QTest::keyClick(data, c.toLatin1());
         };
-        const auto calendario = [&] {
-            const QPoint freccia(data->width() - 6, data->height() / 2);
-            QTest::mouseMove(data, freccia);
-            QTest::mouseClick(data, Qt::LeftButton, {}, freccia);
-            QTRY_VERIFY(data->calendarWidget()->isVisible());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        };
         const std::tuple<const char*, std::function<void()>, const char*, const char*> casi[] = {
             {"digitata", [&] { digita(QStringLiteral("20/05/2011")); }, "20/05/2011", "17,8750"},
             {"senza separatori", [&] { digita(QStringLiteral("20052011")); }, "20/05/2011", "17,8750"},
@@ -105,7 +97,12 @@ private slots:
             {"calendario",
              [&] {
                  digita(QStringLiteral("19/05/2011"));
-                 calendario();
+                 const QPoint freccia(data->width() - 6, data->height() / 2);
+                 QTest::mouseMove(data, freccia);
+                 QTest::mouseClick(data, Qt::LeftButton, {}, freccia);
+                 QTRY_VERIFY(data->calendarWidget()->isVisible());
+                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
              },
              "20/05/2011", "17,8750"},
         };
