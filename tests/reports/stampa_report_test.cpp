@@ -21,10 +21,7 @@ struct Carta {
 Carta registra(bool testo, const Righe& righe, int L) {
     std::ostringstream out;
     StampanteRegistrata s(out);
-    if (testo)
-        stampaTestoFinestra(s, righe, L);
-    else
-        stampaListaRisultati(s, righe, L);
+    testo ? stampaTestoFinestra(s, righe, L) : stampaListaRisultati(s, righe, L);
     Carta c;
     c.pagine.emplace_back();
     std::istringstream in(out.str());

@@ -1,5 +1,4 @@
 #include "reports/file_report.h"
-#include "reports/finestra_testo.h"
 #include "reports/gestore_report.h"
 #include "support/ambiente.h"
 #include "support/disco_guasto.h"
@@ -7,7 +6,6 @@
 #include "support/stato_finestra.h"
 #include "teg/finestra_calcolo.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -15,10 +13,7 @@
 namespace vantrel {
 namespace {
 
-namespace fs = std::filesystem;
 using Righe = std::vector<std::string>;
-using test::leggiTesto;
-using test::scriviTesto;
 
 class FileReport : public ::testing::Test, protected test::Ambiente {};
 
@@ -66,8 +61,7 @@ TEST_F(FileReport, SalvaERiapreDaTaeg) {
     t.incolla("nome", "prova");
     risposte.aggiungi(path);
     t.clicca("SSCommand6");
-    const std::string byte = leggiTesto(path);
-    EXPECT_EQ(byte, contenutoReport(prima));
+    EXPECT_EQ(test::leggiTesto(path), contenutoReport(prima));
 
     risposte.aggiungi(Risposta::Ok);
     t.clicca("Pulisci");
@@ -94,7 +88,7 @@ TEST_F(FileReport, SovrascritturaChiestaEScritturaFallita) {
     for (const auto& [risposta, rotto] :
          {std::pair{Risposta::Annulla, false}, {Risposta::Ok, false}, {Risposta::Ok, true}}) {
         SCOPED_TRACE(rotto ? "disco guasto" : risposta == Risposta::Ok ? "OK" : "Annulla");
-        scriviTesto(path, vecchio);
+        test::scriviTesto(path, vecchio);
         ctx.servizi.disco = rotto ? &guasto : sano;
         GestoreReport g(ctx);
         g.incolla("nome", "x");
@@ -108,7 +102,7 @@ TEST_F(FileReport, SovrascritturaChiestaEScritturaFallita) {
                                  {"AVVERTIMENTO!", "Esiste già un report con questo nome, vuoi sovrascrivere i dati?",
                                   Icona::Avviso, Pulsanti::OkAnnulla, Risposta::Annulla});
         const bool scritto = risposta == Risposta::Ok && !rotto;
-        EXPECT_EQ(leggiTesto(path), scritto ? contenutoReport(g["List1"].voci) : vecchio);
+        EXPECT_EQ(test::leggiTesto(path), scritto ? contenutoReport(g["List1"].voci) : vecchio);
         if (rotto) {
             EXPECT_NE(m[1].testo.find("Il report esistente non è stato modificato"), std::string::npos);
             EXPECT_EQ(m[1].icona, Icona::Critica);
