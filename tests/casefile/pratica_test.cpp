@@ -51,11 +51,7 @@ TEST_F(PraticaTest, OgniDatoRestaNelFile) {
         std::int64_t id = 0;
         EXPECT_EQ(p->impostaDato(dati_pratica::kCliente, "Rossi S.r.l."), "");
         EXPECT_EQ(p->aggiungiMovimento(kM1, id), "");
-        RigaCondizioni c;
-        c.dal = {2009, 10, 1};
-        c.fido = 1000000;
-        c.ritenuta = 270000;
-        EXPECT_EQ(p->impostaCondizioni({c}), "");
+        EXPECT_EQ(p->impostaCondizioni({{.dal = {2009, 10, 1}, .fido = 1000000, .ritenuta = 270000}}), "");
         EXPECT_EQ(p->aggiungiNota({2026, 3, 15}, "sentita la banca"), "");
         TabellaTassi t;
         t.numPeriodi = 1;
