@@ -5,7 +5,6 @@
 #include "pratica_prova.h"
 
 #include <QProgressBar>
-#include <QPushButton>
 
 using namespace vantrel;
 using namespace vantrel::gui;
