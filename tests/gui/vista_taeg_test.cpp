@@ -85,12 +85,10 @@ private slots:
         for (int k = 0; k < 3; ++k) // an empty field again
             QTest::keyClick(numeri, Qt::Key_Backspace);
         scrivi(v, "NumeriD", QStringLiteral("1000000"));
-        const std::pair<Qt::Key, Qt::KeyboardModifiers> comandi[] = {{Qt::Key_U, Qt::AltModifier},
-                                                                     {Qt::Key_5, Qt::ControlModifier},
-                                                                     {Qt::Key_U, Qt::MetaModifier},
-                                                                     {Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier}};
-        for (const auto& [tasto, modificatore] : comandi)
-            QTest::keyClick(numeri, tasto, modificatore);
+        QTest::keyClick(numeri, Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(numeri, Qt::Key_5, Qt::ControlModifier);
+        QTest::keyClick(numeri, Qt::Key_U, Qt::MetaModifier);
+        QTest::keyClick(numeri, Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier);
         QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
         QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
 
