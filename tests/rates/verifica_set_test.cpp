@@ -5,6 +5,7 @@
 #include "support/file_tassi.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -67,18 +68,19 @@ protected:
         EXPECT_TRUE(t) << errore;
         return installaSetTassi(dir.cartella(), *t, [&](const Messaggio& m) {
             domande.push_back(m);
+            if (durante) durante();
             return r;
         });
     }
     test::CartellaTemporanea dir;
     std::vector<Messaggio> domande;
+    std::function<void()> durante; // what happens while the question waits for an answer
 };
 
 TEST_F(InstallaSet, LaDomandaMostraCosaCambiaENullaCambiaSuAnnulla) {
     // Older and smaller: one period changed, one missing, none new.
     const std::vector<Periodo> vecchio = {Periodo{"42010", 1, 2, 3}, Periodo{"12011", 1, 2, 9}};
-    EsitoInstallazione e = installa(vecchio, Risposta::Annulla);
-    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Annullato);
+    EXPECT_EQ(installa(vecchio, Risposta::Annulla).stato, EsitoInstallazione::Stato::Annullato);
     ASSERT_EQ(domande.size(), 1u);
     EXPECT_EQ(domande[0].titolo, "AVVERTIMENTO!");
     EXPECT_EQ(domande[0].predefinita, Risposta::Annulla);
@@ -89,39 +91,30 @@ TEST_F(InstallaSet, LaDomandaMostraCosaCambiaENullaCambiaSuAnnulla) {
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(trePeriodi()));
 
     // Accepted, it updates the period it changes and keeps the one it lacks.
-    e = installa(vecchio, Risposta::Ok);
-    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
+    EXPECT_EQ(installa(vecchio, Risposta::Ok).stato, EsitoInstallazione::Stato::Installato);
     std::vector<Periodo> aggiornato = trePeriodi();
     aggiornato[1].tm1 = 9;
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(aggiornato));
 
     // A newer one adds its period in time order.
     std::vector<Periodo> nuovo = {Periodo{"32010", 1, 2, 6}, Periodo{"32011", 1, 2, 7}};
-    e = installa(nuovo, Risposta::Ok);
-    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Installato);
+    EXPECT_EQ(installa(nuovo, Risposta::Ok).stato, EsitoInstallazione::Stato::Installato);
     aggiornato.insert(aggiornato.begin(), nuovo[0]);
     aggiornato.push_back(nuovo[1]);
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(aggiornato));
     EXPECT_EQ(test::leggiByte(dir.file("NRectassiU.dat")), test::fileNumero(5));
 
-    e = installa(nuovo, Risposta::Ok); // the same set again: nothing to ask, nothing written
-    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Invariato);
+    // The same set again: nothing to ask, nothing written.
+    EXPECT_EQ(installa(nuovo, Risposta::Ok).stato, EsitoInstallazione::Stato::Invariato);
     EXPECT_EQ(domande.size(), 3u);
 }
 
 TEST_F(InstallaSet, UnCambioDuranteLaDomandaAnnullaLaSostituzione) {
-    std::vector<Periodo> nuovo = trePeriodi();
+    std::vector<Periodo> nuovo = trePeriodi(), altro = trePeriodi();
     nuovo.push_back(Periodo{"32011"});
-    std::string errore;
-    const auto t = leggiSetTassi(test::fileDati(nuovo), test::fileNumero(4), errore);
-    std::vector<Periodo> altro = trePeriodi();
     altro.push_back(Periodo{"42011"});
-    // Another program saves a period while the question waits for an answer.
-    const EsitoInstallazione e = installaSetTassi(dir.cartella(), *t, [&](const Messaggio&) {
-        test::scriviTassi(dir, altro);
-        return Risposta::Ok;
-    });
-    EXPECT_EQ(e.stato, EsitoInstallazione::Stato::Errore);
+    durante = [&] { test::scriviTassi(dir, altro); }; // another program saves a period
+    EXPECT_EQ(installa(nuovo, Risposta::Ok).stato, EsitoInstallazione::Stato::Errore);
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(altro));
 }
 
