@@ -41,18 +41,15 @@ protected:
 
 // The rule on the average as written, in exact decimals, never rounded (the decrees' figures).
 TEST(Soglie, RegoleVecchiaENuova) {
-    struct Caso {
-        const char* media;
-        Norma norma;
-        const char* soglia;
+    using enum Norma;
+    const std::tuple<const char*, Norma, const char*> casi[] = {
+        {"7,12", Vecchia, "10,68"}, {"7,12", Nuova, "12,9"},        {"18", Nuova, "26"},
+        {"16", Nuova, "24"},        {"15,99", Nuova, "23,9875"},    {"9,87", Vecchia, "14,805"},
+        {"0", Nuova, "4"},          {"11,0154", Nuova, "17,76925"}, {"7,3839", Nuova, "13,229875"},
     };
-    for (const Caso& c :
-         {Caso{"7,12", Norma::Vecchia, "10,68"}, Caso{"7,12", Norma::Nuova, "12,9"}, Caso{"18", Norma::Nuova, "26"},
-          Caso{"16", Norma::Nuova, "24"}, Caso{"15,99", Norma::Nuova, "23,9875"},
-          Caso{"9,87", Norma::Vecchia, "14,805"}, Caso{"11,0154", Norma::Nuova, "17,76925"},
-          Caso{"7,3839", Norma::Nuova, "13,229875"}, Caso{"0", Norma::Nuova, "4"}})
-        EXPECT_EQ(sogliaDelTesto(c.media, c.norma)->testo(), c.soglia) << c.media;
-    EXPECT_FALSE(sogliaDelTesto("NN", Norma::Vecchia));
+    for (const auto& [media, norma, soglia] : casi)
+        EXPECT_EQ(sogliaDelTesto(media, norma)->testo(), soglia) << media;
+    EXPECT_FALSE(sogliaDelTesto("NN", Vecchia));
 }
 
 // "fino a" holds its limit: both sides of every limit of the account categories, in euro and in lire
