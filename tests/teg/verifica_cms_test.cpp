@@ -2,35 +2,21 @@
 // (tests/data/cms_attesi.csv, written by tools/cms_attesa.py, which never calls the program): the
 // function alone, and the calculation window as a user fills it.
 #include "common/numeri.h"
+#include "support/righe_attese.h"
 #include "support/taeg_fixture.h"
 #include "teg/cms_del_periodo.h"
 #include "teg/verifica_cms.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace vantrel {
 namespace {
 
-using Caso = std::map<std::string, std::string>;
+using Caso = test::RigaAttesa;
 
 std::vector<Caso> casi() {
-    std::ifstream in(VANTREL_TEST_DATA "/cms_attesi.csv");
-    std::vector<std::vector<std::string>> righe;
-    for (std::string riga; std::getline(in, riga);) {
-        std::istringstream s(riga + ";"); // an empty last cell is read too
-        auto& campi = righe.emplace_back();
-        for (std::string campo; std::getline(s, campo, ';');)
-            campi.push_back(campo);
-    }
-    std::vector<Caso> r(righe.size() - 1);
-    for (std::size_t i = 1; i < righe.size(); ++i)
-        for (std::size_t k = 0; k < righe[0].size(); ++k)
-            r[i - 1][righe[0][k]] = righe[i].at(k);
-    return r;
+    return test::righeFile(VANTREL_TEST_DATA "/cms_attesi.csv");
 }
 
 DatiCms dati(const Caso& c) {
