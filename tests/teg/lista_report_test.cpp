@@ -160,14 +160,15 @@ TEST(SpostaCms, ScambiaIlLato) {
 
 // "elimina tutto" on a list with rows, and closing a window whose rows are not saved, ask first
 // (Annulla by default); header lines alone, or rows as saved, close without a question.
+// Each case: a row added to the header block (or none), saved after it or not, a row added after the
+// save (or none), "elimina tutto" or else the window's "Chiudi", the answer, the question expected (or none).
 struct CasoDomanda {
-    const char* nome;
-    const char* riga;     // a row added to the header block, or none
-    bool salva;           // saved after the row was added
-    const char* aggiunta; // a row added after the save, or none
-    bool pulisci;         // "elimina tutto", else the window's "Chiudi"
+    const char *nome, *riga;
+    bool salva;
+    const char* aggiunta;
+    bool pulisci;
     Risposta risposta;
-    const char* domanda; // the question expected, or none
+    const char* domanda;
 };
 
 TEST(DomandeLista, EliminaTuttoEChiusura) {

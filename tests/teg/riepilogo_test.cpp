@@ -27,27 +27,25 @@ void periodo(FinestraCalcolo& t) {
 }
 
 TEST(Riepilogo, RigheDopoOgniFormula) {
-    struct Caso {
-        const char* formula;
-        std::size_t righe;
-        const char* primaRigaFormula;
-    };
-    for (const Caso& c : {Caso{"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
-                          Caso{"Command9", 44, "              36.500 x Totale interessi + totale spese "}}) {
-        SCOPED_TRACE(c.formula);
+    // The formula, the row of the threshold's block after the summary's own lines, the formula's first row.
+    const std::tuple<const char*, std::size_t, const char*> casi[] = {
+        {"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
+        {"Command9", 44, "              36.500 x Totale interessi + totale spese "}};
+    for (const auto& [formula, sogliaDa, primaRigaFormula] : casi) {
+        SCOPED_TRACE(formula);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);
         int aperture = 0;
         t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
         periodo(t);
-        t.clicca(c.formula);
+        t.clicca(formula);
         t.clicca("SSCommand2");
         ASSERT_NE(t.report().finestraTesto(), nullptr);
         FinestraTesto* stp1 = t.report().finestraTesto();
         const Righe righe = stp1->lista().righe();
-        ASSERT_GT(righe.size(), c.righe);
-        EXPECT_EQ(righe[c.righe], "   CALCOLO DEL TASSO SOGLIA"); // after the summary's own lines
-        EXPECT_EQ(righe[21], c.primaRigaFormula);
+        ASSERT_GT(righe.size(), sogliaDa);
+        EXPECT_EQ(righe[sogliaDa], "   CALCOLO DEL TASSO SOGLIA");
+        EXPECT_EQ(righe[21], primaRigaFormula);
 
         stp1->lista().righe().push_back("aggiunta a mano");
         t.clicca("SSCommand2"); // rebuilt from scratch in the same window

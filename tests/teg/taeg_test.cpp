@@ -201,24 +201,19 @@ TEST_F(FinestraTaeg, GrigliaSogliaESupero) {
 
 // The mean of the quarters is summed in double and kept in single precision: one rounding, at the end.
 TEST_F(FinestraTaeg, MediaInSingolaPrecisioneArrotondataUnaVolta) {
-    struct Caso {
-        const char* anno;
-        std::array<float, 4> medie;
-        const char* tsm;
-    };
-    const Caso casi[] = {
+    const std::tuple<const char*, std::array<float, 4>, const char*> casi[] = {
         // 2014 advances: 36,49 / 4 = 9,1225; summed step by step in single precision it shows 9,122.
         {"2014", {8.92f, 8.9f, 9.37f, 9.3f}, "9,123"},
         // 20,001999 / 4 lies just under 5,0005 in double, on it in single precision.
         {"2015", {5.0005f, 5.0005f, 5.0005f, 5.000499f}, "5,001"},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [anno, medie, tsm] : casi) {
         for (std::size_t q = 0; q < 4; ++q)
-            periodo(std::to_string(q + 1) + c.anno, {1, 1, 1, 1, c.medie[q], 1, 1});
+            periodo(std::to_string(q + 1) + anno, {1, 1, 1, 1, medie[q], 1, 1});
         w->seleziona("Combo2", 2);
-        compila(std::string("01/01/") + c.anno, std::string("31/03/") + c.anno);
+        compila(std::string("01/01/") + anno, std::string("31/03/") + anno);
         w->clicca("OK");
-        EXPECT_EQ(t("TSM"), c.tsm) << c.anno;
+        EXPECT_EQ(t("TSM"), tsm) << anno;
     }
 }
 
