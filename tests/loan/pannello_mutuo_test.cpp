@@ -77,8 +77,7 @@ TEST_F(Mutuo, RicavaOgniCifraMancanteDalleAltreTre) {
 
 TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
     struct Caso {
-        const char *importo, *rate, *tasso, *rata;
-        const char* messaggio;
+        const char *importo, *rate, *tasso, *rata, *messaggio;
     };
     const Caso casi[] = {
         {"", "", "", "",

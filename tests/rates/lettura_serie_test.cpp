@@ -108,32 +108,28 @@ TEST(LetturaSerie, LaSerieCompletaSiRiscriveUgualeAlFile) {
 TEST(LetturaSerie, ArchivioZip) {
     test::CartellaTemporanea dir;
     const LettoreZipZlib lettore;
-    struct Caso {
-        const char* nome;
-        std::string archivio;
-        const char* errore; // empty: read
-    };
     const std::string buono = zip({{"TEGM_serie_storica.csv", kPiccola}}, true);
     std::string datiRotti = buono;
     datiRotti[60] = static_cast<char>(datiRotti[60] ^ 0x55); // inside the compressed data
-    const Caso casi[] = {
+    // The archive's name, its bytes, the error (none: read).
+    const std::tuple<const char*, std::string, const char*> casi[] = {
         {"deflate", buono, ""},
         {"non compresso, con un file di note", zip({{"leggimi.txt", "x"}, {"serie.CSV", kPiccola}}, false), ""},
         {"due CSV", zip({{"a.csv", kPiccola}, {"b.csv", kPiccola}}, true), "più di un file CSV"},
         {"troncato", buono.substr(0, buono.size() - 30), "danneggiato"},
         {"dati alterati", datiRotti, "danneggiato"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+    for (const auto& [nome, archivio, errore] : casi) {
+        SCOPED_TRACE(nome);
         const std::string percorso = dir.file("serie.zip");
-        test::scriviTesto(percorso, c.archivio);
+        test::scriviTesto(percorso, archivio);
         const EsitoSerie e = leggiFileSerie(percorso, &lettore);
-        if (*c.errore == 0) {
+        if (*errore == 0) {
             ASSERT_TRUE(e.ok()) << e.errore.messaggio();
             EXPECT_EQ(e.serie->righe().size(), 3u);
         } else {
             EXPECT_FALSE(e.ok());
-            EXPECT_NE(e.errore.messaggio().find(c.errore), std::string::npos) << e.errore.messaggio();
+            EXPECT_NE(e.errore.messaggio().find(errore), std::string::npos) << e.errore.messaggio();
         }
     }
     EXPECT_NE(leggiFileSerie(dir.cartella(), &lettore).errore.messaggio().find("non è un file"), std::string::npos);

@@ -248,29 +248,24 @@ TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
         rinominata.replace(p, 17, "ANTICIPI E RIBASSI");
     test::scriviTesto(dir.file("rinominata.csv"), rinominata);
     test::scriviTesto(dir.file("rotta.csv"), "inizio;fine;categoria;classe;tegm;soglia\n01/01/2020;x;A;B;1;2\n");
-    struct Caso {
-        std::string file;
-        bool conferma;
-        const char* messaggio;
-    };
-    const Caso casi[] = {
+    const std::tuple<std::string, bool, const char*> casi[] = {
         {dir.file("rinominata.csv"), true,
          "nel periodo 01/04/2010-30/06/2010 manca il tasso \"anticipi e sconti, prima"},
         {dir.file("rotta.csv"), true, "rotta.csv, riga 2, colonna 2: data di fine non valida"},
         {dir.file("manca.csv"), true, "il file non esiste"},
         {kSerieCompleta, false, ""},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [file, conferma, messaggio] : casi) {
         int domande = 0;
         const EsitoImportaSerie e =
-            importaSerieUfficiale(c.file, dir.cartella(), nullptr, [&](const RiepilogoImportazione& r) {
+            importaSerieUfficiale(file, dir.cartella(), nullptr, [&](const RiepilogoImportazione& r) {
                 ++domande;
                 EXPECT_EQ(r.invariati, 119);
-                return c.conferma;
+                return conferma;
             });
         EXPECT_FALSE(e.fatto);
-        EXPECT_NE(e.messaggio.find(c.messaggio), std::string::npos) << e.messaggio;
-        EXPECT_EQ(domande, c.conferma ? 0 : 1);
+        EXPECT_NE(e.messaggio.find(messaggio), std::string::npos) << e.messaggio;
+        EXPECT_EQ(domande, conferma ? 0 : 1);
         EXPECT_EQ(test::leggiByte(dir.file(kFileTassi)), dati);
         EXPECT_EQ(test::leggiByte(dir.file(kFileNumeroTassi)), numero);
         EXPECT_FALSE(std::filesystem::exists(dir.file(kFileSerieUfficiale)));

@@ -60,12 +60,10 @@ TEST_F(CifreMancanti, SenzaTassiDelTrimestreNienteSogliaNeSupero) {
             EXPECT_EQ(t("TU1"), "0"); // no rate of 2023 is left on screen
         }
         EXPECT_NE(t("TegTXT"), "");
-        EXPECT_TRUE(unMessaggioCon("Tassi del trimestre non disponibili")) << risposte.mostrati().size();
-        EXPECT_TRUE(unMessaggioCon(c.avviso));
-        EXPECT_TRUE(unMessaggioCon("Importa serie ufficiale"));
+        for (const char* parte : {"Tassi del trimestre non disponibili", c.avviso, "Importa serie ufficiale"})
+            EXPECT_TRUE(unMessaggioCon(parte)) << parte << " in " << risposte.mostrati().size() << " messaggi";
         w->clicca("via");
-        const std::string riga = (*w)["List1"].voci.back();
-        EXPECT_EQ(riga.substr(29, 13), "  n.d.       "); // no threshold, no excess
+        EXPECT_EQ((*w)["List1"].voci.back().substr(29, 13), "  n.d.       "); // no threshold, no excess
         ctx.stato.tassi.numPeriodi = 2;
     }
 }
