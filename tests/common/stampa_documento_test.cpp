@@ -47,5 +47,34 @@ TEST(StampaDocumento, UnaTabellaLargaVaSuUnaPaginaOrizzontale) {
         EXPECT_EQ(orientamentoDi(stampa, cella), atteso) << cella.substr(0, 20);
 }
 
+// A heading is set off by a blank line from what its page already holds, never at a page's top; a
+// picture takes its section's heading and caption on a page of its own.
+TEST(StampaDocumento, NessunaPaginaIniziaConUnaRigaVuota) {
+    Documento sezioni, figura;
+    sezioni.sezione("Prima");
+    sezioni.paragrafo("uno");
+    sezioni.sezione("Seconda");
+    sezioni.paragrafo("due");
+    sezioni.sezione("Grafico");
+    sezioni.immagine("png", "didascalia");
+    sezioni.paragrafo("tre");
+    figura.immagine("png", "sola");
+    const std::pair<Documento, std::string> casi[] = {
+        {sezioni, "riga Prima|vuota|riga uno|vuota|riga Seconda|vuota|riga due|nuova pagina|riga Grafico|vuota|"
+                  "riga didascalia|vuota|immagine 3 byte|nuova pagina|riga tre|"},
+        {figura, "riga sola|vuota|immagine 3 byte|"}};
+    for (const auto& [d, atteso] : casi) {
+        std::ostringstream out;
+        StampanteRegistrata s(out);
+        stampaDocumento(s, d);
+        std::istringstream in(out.str());
+        std::string righe;
+        for (std::string l; std::getline(in, l);)
+            if (l.starts_with("riga") || l == "vuota" || l == "nuova pagina" || l.starts_with("immagine"))
+                righe += l + "|";
+        EXPECT_EQ(righe, atteso);
+    }
+}
+
 } // namespace
 } // namespace vantrel
