@@ -42,8 +42,10 @@ TEST(Cp1252, AndataERitornoDelleLettereItaliane) {
     EXPECT_EQ(static_cast<unsigned char>(cp[0]), 0xE0);
     EXPECT_EQ(static_cast<unsigned char>(cp[7]), 0x80);
     EXPECT_EQ(daCp1252AUtf8(cp), testo);
-    EXPECT_EQ(daUtf8ACp1252("日本"), "??");
-    EXPECT_EQ(daUtf8ACp1252("\xC3"), "?"); // a cut sequence
+    // A character the code page lacks is one "?", however many bytes its UTF-8 takes; so is a cut sequence.
+    const std::pair<const char*, const char*> fuori[] = {{"aĀb", "a?b"}, {"日本", "??"}, {"a😀b", "a?b"}, {"\xC3", "?"}};
+    for (const auto& [utf8, atteso] : fuori)
+        EXPECT_EQ(daUtf8ACp1252(utf8), atteso) << utf8;
 }
 
 TEST(Testi, AllineamentoETaglio) {
