@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -112,6 +113,25 @@ TEST_F(RelazioneTest, UnPacchettoCheIProgrammiDiScritturaAprono) {
     EXPECT_EQ(elenco, "mimetype\nMETA-INF/manifest.xml\ncontent.xml\nstyles.xml\nmeta.xml\nPictures/figura1.png\n");
     EXPECT_NE(comando("unzip -p '" + odt + "' meta.xml").find("<meta:generator>Vantrel/9.9.9</meta:generator>"),
               std::string::npos);
+}
+
+// The characters XML reserves reach the reader as written, in a heading, a paragraph and a table.
+TEST_F(RelazioneTest, ICaratteriRiservatiDiXmlArrivanoIntatti) {
+    const std::string speciali = "saldo < 0 & tasso > \"soglia\" dell'anno";
+    Documento d{.titolo = speciali, .generatore = "Vantrel", .data = {2026, 3, 15}, .elementi = {}};
+    d.sezione(speciali);
+    d.paragrafo(speciali);
+    d.tabella({.intestazione = {speciali}, .righe = {{speciali}}, .numeriche = {false}, .evidenziate = {}});
+    const std::string odt = dir.file("speciali.odt");
+    ASSERT_EQ(ScrittoreOdtFile().scrivi(d, odt), "");
+    const std::string t = testo(odt);
+    std::size_t volte = 0;
+    for (std::size_t i = t.find(speciali); i != std::string::npos; i = t.find(speciali, i + 1))
+        ++volte;
+    EXPECT_EQ(volte, 4u) << t;
+    for (const char* parte : {"content.xml", "meta.xml"})
+        EXPECT_EQ(std::system(("unzip -p '" + odt + "' " + parte + " | xmllint --noout - 2>/dev/null").c_str()), 0)
+            << parte;
 }
 
 TEST_F(RelazioneTest, LaPraticaRiapertaERicalcolataDaLaStessaRelazione) {
