@@ -98,6 +98,24 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     EXPECT_EQ(w.pratica().esiti().size(), 24u);
 }
 
+// An import asked while the quarters are still being checked, or with no file dialog to ask, does
+// nothing: the running check goes on untouched.
+TEST_F(Pratica, NessunaImportazioneDuranteIlControlloOSenzaDialogo) {
+    Taeg w(ctx);
+    w.pratica().continua = [] {}; // the host steps the checks
+    risposte.aggiungi(kEsempio);
+    w.clicca("ImportaPeriodi");
+    ASSERT_TRUE(w.pratica().inCorso());
+    risposte.aggiungi(dir.file("altro.csv"));
+    w.pratica().importaPeriodi();
+    EXPECT_EQ(risposte.rimaste(), 1u);
+    while (w.pratica().passo()) {
+    }
+    ctx.servizi.file = nullptr;
+    w.clicca("ImportaPeriodi");
+    EXPECT_EQ(w.pratica().esiti().size(), 24u);
+}
+
 TEST_F(Pratica, CartelleDiExcelDeiTrimestriEDelPiano) {
     const std::string xlsx = dir.file("conto.xlsx");
     ASSERT_EQ(
