@@ -1,3 +1,4 @@
+#include "common/righe_csv.h"
 #include "rates/riferimento_serie.h"
 #include "rates/set_tassi.h"
 #include "support/esegui_cli.h"
@@ -81,6 +82,24 @@ TEST(ComandoSoglie, SoglieAllaDataEImportazioneDellaSerie) {
     EXPECT_NE(csv.out.find(";7,3839;nuova norma: TEGM × 1,25 + 4 punti, al massimo TEGM + 8 punti;13,229875;13,2299;"),
               std::string::npos)
         << csv.out;
+
+    // Read back by the format's rules, every CSV cell is the JSON answer's field: the names of 2026
+    // hold ";" and come quoted whole.
+    const auto soglie = [&](const char* formato) {
+        return esegui({"soglie", "--data", "15/01/2026", "--formato", formato, "--cartella", dir.cartella()}).out;
+    };
+    std::istringstream celle(soglie("csv"));
+    RigheCsv righe(celle);
+    std::vector<CellaFoglio> r;
+    int n = 0;
+    ASSERT_TRUE(righe.prossima(r, n)); // the header
+    for (const auto& o : nlohmann::ordered_json::parse(soglie("json"))) {
+        ASSERT_TRUE(righe.prossima(r, n));
+        ASSERT_EQ(r.size(), o.size()) << n;
+        std::size_t k = 0;
+        for (const auto& [chiave, valore] : o.items())
+            EXPECT_EQ(r[k++].testo, valore.get<std::string>()) << n << " " << chiave;
+    }
 }
 
 // The amount is in the currency of the date (lire up to 31/12/2001) unless --valuta says otherwise, and
