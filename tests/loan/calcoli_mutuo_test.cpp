@@ -110,15 +110,12 @@ TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
     }
 }
 
-struct CasoArr {
-    double x, atteso;
-};
-
 TEST(ArrotondaEuro, AlCentesimoConLaMetaLontanoDaZero) {
-    for (const CasoArr& c : {CasoArr{0.005, 0.01}, CasoArr{-0.005, -0.01}, CasoArr{1.234, 1.23}, CasoArr{1.235, 1.24},
-                             CasoArr{-2.675, -2.68}, CasoArr{500.0, 500.0}, CasoArr{0.0049, 0.0},
-                             CasoArr{99389.785, 99389.79}, CasoArr{6.3249, 6.32}})
-        EXPECT_DOUBLE_EQ(arrotondaEuro(c.x), c.atteso) << c.x;
+    const std::pair<double, double> casi[] = {{0.005, 0.01}, {-0.005, -0.01},       {1.234, 1.23},
+                                              {1.235, 1.24}, {-2.675, -2.68},       {500.0, 500.0},
+                                              {0.0049, 0.0}, {99389.785, 99389.79}, {6.3249, 6.32}};
+    for (const auto& [x, atteso] : casi)
+        EXPECT_DOUBLE_EQ(arrotondaEuro(x), atteso) << x;
 }
 
 TEST(LeggiDataErogazione, VuoleDieciCaratteriDiUnaDataVera) {
