@@ -83,6 +83,12 @@ TEST(Finestra, ModificheAlCursore) {
          [](Finestra& f, const char* c) { f.incolla(c, "à€ìò€x"); }, "à€ìò€", 5},
         {"incolla al cursore nello spazio rimasto", "Nota", "ab", 1, 1,
          [](Finestra& f, const char* c) { f.incollaAlCursore(c, "xyzw\nseconda"); }, "axyzb", 4},
+        {"Ctrl+A e un tasto sostituiscono tutto", "Libero", "èra", 1, 1,
+         [](Finestra& f, const char* c) {
+             f.selezionaTutto(c);
+             f.digita(c, "x");
+         },
+         "x", 1},
         {"il filtro muta il punto in virgola", "Importo", "12", 2, 2, digita("."), "12,", 3},
         {"una sola virgola", "Importo", "1,2", 3, 3, digita(","), "1,2", 3},
         {"una virgola al posto di quella selezionata", "Importo", "1,2", 1, 2, digita(","), "1,2", 2},
