@@ -7,9 +7,11 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
+#include <QDateTimeAxis>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QListWidget>
@@ -20,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QValueAxis>
 #include <set>
 #include <tuple>
 
@@ -229,6 +232,15 @@ private slots:
         const QFontMetrics m(piano->font()); // the columns of the plan line up
         QCOMPARE(m.horizontalAdvance(QStringLiteral("iiii")), m.horizontalAdvance(QStringLiteral("MMMM")));
         QVERIFY(piano->isVisible());
+        // The commands stand together at the top of their column, level with the loan's figures.
+        int sopra = trova(v, "txtImporto")->parentWidget()->mapTo(&v, QPoint()).y(), scarto = 1;
+        for (const char* n : {"CmdCalcola", "cmdStampa", "cmdEsportaXlsx", "cmdEsportaCsv"}) {
+            const QWidget* b = trova(v, n);
+            const int y = b->mapTo(&v, QPoint()).y();
+            QVERIFY2(y >= sopra && y - sopra < scarto, n);
+            sopra = y + b->height();
+            scarto = b->height() / 2; // the next no further down than half a button
+        }
         QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
         // However small the window, each figure of the loan shows a million whole.
         v.resize(1, 1);
@@ -283,6 +295,15 @@ private slots:
         QCOMPARE(soglia->at(2).y(), 14.805);
         QCOMPARE(supero->count(), 5);
         QCOMPARE(supero->at(0), teg->at(2));
+        // Every point lies within the axes, the first and the last quarter's markers whole.
+        const QChart* c = v.pratica().grafico()->chart();
+        const auto* asseX = qobject_cast<QDateTimeAxis*>(c->axes(Qt::Horizontal).value(0));
+        const auto* asseY = qobject_cast<QValueAxis*>(c->axes(Qt::Vertical).value(0));
+        QVERIFY(asseX && asseY);
+        for (const QXYSeries* s : {teg, soglia, static_cast<const QXYSeries*>(supero)})
+            for (const QPointF& p : s->points())
+                QVERIFY(asseX->min().toMSecsSinceEpoch() < p.x() && p.x() < asseX->max().toMSecsSinceEpoch() &&
+                        asseY->min() <= p.y() && p.y() <= asseY->max());
 
         const QString png = v.dir.filePath(QStringLiteral("grafico.png"));
         v.risposte.aggiungi(png.toStdString());
@@ -298,6 +319,31 @@ private slots:
             esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
         QVERIFY(testo.contains(QStringLiteral("Trimestri oltre la soglia: 5")));
         QCOMPARE(testo.count(QStringLiteral("RIEPILOGO ELEMENTI CALCOLO T.E.G.")), 5);
+    }
+
+    // A picture taller than the room left under its caption is shrunk whole: as many pixels per inch
+    // across as down, within the A4 paper, and no smaller than the room (the page is not shrunk).
+    void unaFiguraTroppoAltaRestaInProporzione() {
+        QImage figura(200, 800, QImage::Format_RGB32);
+        figura.fill(Qt::darkBlue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && figura.save(&buffer, "PNG"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("figura.pdf"));
+        const auto s = pdf.apri(file.toStdString());
+        s->riga("Andamento");
+        s->immagine(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        QCOMPARE(qs(s->fine()), QString());
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+        const QStringList c = esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
+                                  .split(QLatin1Char('\n'))
+                                  .value(2)
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QCOMPARE(c.value(12), c.value(13));
+        const double pollici = 800 / c.value(13).toDouble();
+        QVERIFY2(pollici > 250 / 25.4 && pollici < 297 / 25.4 && 200 / c.value(12).toDouble() < 210 / 25.4,
+                 qPrintable(c.join(QLatin1Char(' '))));
     }
 };
 
