@@ -13,31 +13,27 @@ namespace {
 using test::FinestraTaeg;
 using Righe = std::vector<std::string>;
 
-void periodo(FinestraCalcolo& t) {
-    t.clicca("euro");
-    t.incolla("dal", "01/01/2025");
-    t.incolla("al", "31/03/2025");
-    const std::pair<const char*, const char*> campi[] = {
-        {"NumeriD", "9.000.000"}, {"intDare", "1.234,56"}, {"ComMS", "50"}, {"speseN", "30"}, {"fido", "100.000"}};
-    for (const auto& [campo, testo] : campi) {
-        t.incolla(campo, testo);
-        t.esci(campo);
-    }
-    t.clicca("Command8");
-}
-
 TEST(Riepilogo, RigheDopoOgniFormula) {
     // The formula, the row of the threshold's block after the summary's own lines, the formula's first row.
     const std::tuple<const char*, std::size_t, const char*> casi[] = {
         {"OK", 43, "              36.500 x Totale interessi           Totale spese x 100"},
         {"Command9", 44, "              36.500 x Totale interessi + totale spese "}};
+    const std::pair<const char*, const char*> campi[] = {
+        {"NumeriD", "9.000.000"}, {"intDare", "1.234,56"}, {"ComMS", "50"}, {"speseN", "30"}, {"fido", "100.000"}};
     for (const auto& [formula, sogliaDa, primaRigaFormula] : casi) {
         SCOPED_TRACE(formula);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);
         int aperture = 0;
         t.report().apertaFinestraTesto = [&](FinestraTesto&) { ++aperture; };
-        periodo(t);
+        t.clicca("euro");
+        t.incolla("dal", "01/01/2025");
+        t.incolla("al", "31/03/2025");
+        for (const auto& [campo, testo] : campi) {
+            t.incolla(campo, testo);
+            t.esci(campo);
+        }
+        t.clicca("Command8");
         t.clicca(formula);
         t.clicca("SSCommand2");
         ASSERT_NE(t.report().finestraTesto(), nullptr);
@@ -87,11 +83,10 @@ TEST(Riepilogo, FormulaDisegnata) {
     const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
     ASSERT_EQ(r.size(), 43u);
     EXPECT_EQ(r[15], "   T.E.G.                                5,432");
-    EXPECT_EQ(r[28], std::string(10, ' ') + std::string(6, ' ') + "36.500 x 1.234,56" + "      " + std::string(9, ' ') +
-                         "30,00 x 100");
+    // Each side centred over its rule, after a margin of 10.
+    EXPECT_EQ(r[28], std::string(16, ' ') + "36.500 x 1.234,56" + std::string(15, ' ') + "30,00 x 100");
     EXPECT_EQ(r[29], "   T.E.G. = --------------------------  +  ---------------------- = 5,432");
-    EXPECT_EQ(r[30], std::string(10, ' ') + std::string(10, ' ') + "9.000.000" + std::string(11, ' ') +
-                         std::string(11, ' ') + "100.000");
+    EXPECT_EQ(r[30], std::string(20, ' ') + "9.000.000" + std::string(22, ' ') + "100.000");
 
     test::stato(t, "TotalSpese").visibile = false;
     t.imposta(t.id("totint2"), "1234567890123456789012,5");
