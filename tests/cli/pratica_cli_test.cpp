@@ -5,6 +5,7 @@
 // reopened.
 #include "calculation/taeg.h"
 #include "common/cp1252.h"
+#include "common/stampante_registrata.h"
 #include "rates/set_tassi.h"
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
@@ -85,6 +86,21 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
                   .find("\r\n3;01/07/2008;30/09/2008;Conto Corrente;2;15,035;14,805;0,230;OLTRE SOGLIA;CMS da "
                         "verificare;vecchia norma;Banca d'Italia;12,334;2,510;0,000;0,192;0,000;"),
               std::string::npos);
+
+    // The print: a cover naming the check, the account, the day and the totals; a page for each
+    // quarter over the threshold.
+    std::ostringstream stampa;
+    StampanteRegistrata s(stampa);
+    ctx.servizi.stampante = &s;
+    w.clicca("StampaPratica");
+    const std::string copertina = stampa.str().substr(0, stampa.str().find("nuova pagina"));
+    for (const char* riga : {"Verifica dei tassi soglia del conto", "conto-24-trimestri", "Data: 15/03/2026",
+                             "Trimestri controllati: 24, dal 01/01/2008 al 31/12/2013", "Trimestri oltre la soglia: 5"})
+        EXPECT_NE(copertina.find(std::string("riga       ") + riga + "\n"), std::string::npos) << riga;
+    std::size_t oltre = 0;
+    for (const auto& l : righe(stampa.str()))
+        oltre += l.starts_with("riga       Trimestre oltre la soglia N. ");
+    EXPECT_EQ(oltre, 5u);
 
     // A bad cell: named in the message, and nothing of the file is taken.
     test::scriviTesto(dir.file("errato.csv"), "Dal;Al;Interessi\r\n01/01/2020;31/03/2020;5\r\n"
