@@ -188,12 +188,14 @@ TEST_F(FinestraPraticaTest, UnImportazioneAnnullataLasciaLaPraticaComEra) {
     f->primaDiMostrare = std::chrono::milliseconds(0);
     ASSERT_TRUE(f->importazione().anteprima(kEsempi + "/movimenti-conto-2-anni.csv"));
     bool visto = false;
+    risposte.aggiungi(dir.file("copia.vantrel")); // for a "Salva con nome..." that must wait too
     f->mostraAvanzamento = [&] {
         visto = true;
         EXPECT_TRUE(f->operator[]("AvanzamentoPratica").visibile);
         EXPECT_TRUE(f->operator[]("AnnullaLavoro").visibile);
         EXPECT_FALSE(f->operator[]("SchedePratica").abilitato);
         f->clicca("CalcolaScalare"); // waits for the end of the work
+        EXPECT_FALSE(f->salvaConNome());
         f->clicca("AnnullaLavoro");
     };
     f->clicca("ImportaMovimenti");
@@ -203,6 +205,9 @@ TEST_F(FinestraPraticaTest, UnImportazioneAnnullataLasciaLaPraticaComEra) {
     EXPECT_FALSE(f->operator[]("AnnullaLavoro").visibile);
     EXPECT_TRUE(f->operator[]("SchedePratica").abilitato);
     EXPECT_FALSE(f->scalare().aggiornato());
+    EXPECT_EQ(risposte.rimaste(), 1u);
+    ctx.servizi.file = nullptr; // no file dialog: nothing to save as
+    EXPECT_FALSE(f->salvaConNome());
 }
 
 struct CasoCondizione {
