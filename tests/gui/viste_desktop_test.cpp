@@ -230,11 +230,16 @@ private slots:
         QCOMPARE(a.risposte.mostrati().size(), std::size_t{accettato ? 0u : 5u});
     }
 
+    // Each label's key reaches its field (Alt+P, Alt+N); closing from the frame refuses.
     void chiudereLAccessoDallaCorniceRifiuta() {
         AmbienteProva a;
         Accesso w(a.ctx);
         VistaAccesso d(w);
-        d.show();
+        mostra(d);
+        for (const auto& [tasto, campo] : {std::pair{Qt::Key_P, "txtPassword"}, std::pair{Qt::Key_N, "txtUserName"}}) {
+            QTest::keyClick(&d, tasto, Qt::AltModifier);
+            QTRY_COMPARE(QApplication::focusWidget(), trova(d, campo));
+        }
         d.close();
         QCOMPARE(w.esito(), Accesso::Esito::Rifiutato);
     }
