@@ -1,4 +1,5 @@
 #include "common/numeri.h"
+#include "loan/fogli_piano.h"
 #include "loan/formule_mutuo.h"
 #include "loan/piano_ammortamento.h"
 #include "loan/ricerche_letterali.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace vantrel {
 namespace {
@@ -174,6 +176,47 @@ TEST(PianoAmmortamento, LeCifreLunghePerdonoICaratteriASinistra) {
     const Piano p = costruisci("1234567890123", "1000", "1", Data{2026, 3, 15});
     EXPECT_NE(p.righe[4].find(" : 4.567.890.123,00   "), std::string::npos);
     EXPECT_EQ(p.righe[4].substr(p.righe[4].size() - 3), "000");
+}
+
+TEST(PianoAmmortamento, IlTotaleDegliInteressiSommaICentesimiDelleRighe) {
+    // Six thousand rows of tens of millions, added in binary, stray by thousandths of a euro; the totals
+    // are those of tools/cifre_attese.py's plan, which adds the interest column in whole cents.
+    const Piano p = costruisci("60534087,47", "5998", "6,389", Data{2020, 1, 31});
+    EXPECT_EQ(p.totaleInteressi, "1.872.582.745,39");
+    EXPECT_EQ(p.totaleMutuo, "1.933.116.832,86");
+}
+
+TEST(CartellaPiano, UnaRigaPerRataETotaliComeFormule) {
+    // tools/cifre_attese.py's plan of 1.200,00 at 5 % in three monthly instalments; dates as serials
+    // (days from 30/12/1899), as a spreadsheet holds them.
+    const CartellaLavoro c = cartellaPiano(costruisci("1200", "3", "5", Data{2024, 1, 31}), {"1.200,00", "31/01/2024"});
+    const Foglio& f = c.fogli.at(0);
+    // The layout of the sheet: heading, width in characters and format of each column.
+    const std::string titoli[] = {"N.",    "Scadenza",    "Quota interessi", "Quota capitale",
+                                  "Spese", "Totale rata", "Debito residuo"};
+    const double larghezze[] = {5, 11, 14, 14, 10, 14, 15};
+    const double righe[][7] = {{1, 45351, 5.00, 398.34, 0, 403.34, 801.66},
+                               {2, 45382, 3.34, 400.00, 0, 403.34, 401.66},
+                               {3, 45412, 1.68, 401.66, 0, 403.34, 0}};
+    const std::tuple<std::string, double> totali[] = {
+        {"=SUM(C2:C4)", 10.02}, {"=SUM(D2:D4)", 1200}, {"=SUM(E2:E4)", 0}, {"=SUM(F2:F4)", 1210.02}};
+    ASSERT_EQ(f.colonne.size(), 7u);
+    ASSERT_EQ(f.righe.size(), 3u);
+    for (std::size_t k = 0; k < 7; ++k) {
+        const Formato formato = k == 0 ? Formato::Intero : k == 1 ? Formato::Data : Formato::Importo;
+        EXPECT_EQ(std::tie(f.colonne[k].titolo, f.colonne[k].larghezza, f.colonne[k].formato),
+                  std::tie(titoli[k], larghezze[k], formato));
+        for (std::size_t r = 0; r < 3; ++r)
+            EXPECT_EQ(std::tuple(f.righe[r][k].numero, f.righe[r][k].formato), std::tuple(righe[r][k], formato))
+                << "riga " << r << " colonna " << k;
+        if (k >= 2 && k < 6) {
+            EXPECT_EQ(std::tuple(f.totali.at(0)[k].testo, f.totali[0][k].numero), totali[k - 2]);
+        }
+    }
+    // The loan's figures: the amount and the date become numbers.
+    const auto& dati = c.fogli.at(1).righe;
+    EXPECT_EQ(std::tuple(dati.at(0)[1].numero, dati[1][1].numero, dati[1][1].formato),
+              std::tuple(1200.0, 45322.0, Formato::Data));
 }
 
 TEST(PianoAmmortamento, LaQuotaCapitaleSommaLImportoSuMutuiCasuali) {
