@@ -162,6 +162,9 @@ TEST(FontiTassi, RegistrateAccantoAiTassi) {
     TabellaTassi t;
     caricaSetTassi(t, c, nullptr);
     EXPECT_EQ(fonteTassi(c, "32018"), "decreto del 28/06/2018");
+    // As in any CSV file, a byte-order mark opens only the file and a heading only its first line.
+    test::scriviTesto(dir.file(kFileFontiTassi), "\xEF\xBB\xBFperiodo;fonte\r\n32018;decreto\r\nperiodo;fonte\r\n");
+    EXPECT_EQ(leggiFontiTassi(c), (std::map<std::string, std::string>{{"32018", "decreto"}, {"periodo", "fonte"}}));
 }
 
 } // namespace
