@@ -242,6 +242,10 @@ private slots:
             scarto = b->height() / 2; // the next no further down than half a button
         }
         QCOMPARE(QApplication::focusWidget(), trova(v, "txtImporto"));
+        // On a wide screen the two columns of the loan's figures share the room alike.
+        v.resize(1900, v.height());
+        QApplication::processEvents();
+        QVERIFY(qAbs(trova(v, "txtImporto")->width() - trova(v, "txtData")->width()) <= 1);
         // However small the window, each figure of the loan shows a million whole.
         v.resize(1, 1);
         QApplication::processEvents();
