@@ -6,6 +6,7 @@
 #include "calculation/taeg.h"
 #include "common/cp1252.h"
 #include "common/stampante_registrata.h"
+#include "common/testo.h"
 #include "rates/set_tassi.h"
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
@@ -42,6 +43,11 @@ std::string comando(const std::string& riga) {
     }
     return out;
 }
+
+// The widths of the date columns of every sheet: 11 characters, a date and its margin, which a
+// workbook keeps as trunc((11 x 7 + 5) / 7 x 256) / 256 = 11.7109375.
+constexpr const char* kLarghezzeDate = "print(sorted({ws.column_dimensions[c.column_letter].width for ws in wb\n"
+                                       "    for c in ws[2] if c.number_format == 'dd/mm/yyyy'}))\n";
 
 /// What the Python reader prints of a workbook.
 std::string leggiXlsx(const std::string& path, const std::string& script) {
@@ -87,16 +93,19 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
                         "verificare;vecchia norma;Banca d'Italia;12,334;2,510;0,000;0,192;0,000;"),
               std::string::npos);
 
-    // The print: a cover naming the check, the account, the day and the totals; a page for each
-    // quarter over the threshold.
+    // The print: a cover naming the check, the account, the day and the totals below a top margin of
+    // four lines; a page for each quarter over the threshold.
     std::ostringstream stampa;
     StampanteRegistrata s(stampa);
     ctx.servizi.stampante = &s;
     w.clicca("StampaPratica");
-    const std::string copertina = stampa.str().substr(0, stampa.str().find("nuova pagina"));
-    for (const char* riga : {"Verifica dei tassi soglia del conto", "conto-24-trimestri", "Data: 15/03/2026",
-                             "Trimestri controllati: 24, dal 01/01/2008 al 31/12/2013", "Trimestri oltre la soglia: 5"})
-        EXPECT_NE(copertina.find(std::string("riga       ") + riga + "\n"), std::string::npos) << riga;
+    std::string copertina;
+    for (const auto& l : righe(stampa.str().substr(0, stampa.str().find("nuova pagina"))))
+        if (l == "vuota" || l.starts_with("riga ")) copertina += std::string(trim(l.substr(5))) + "|";
+    EXPECT_TRUE(copertina.starts_with("||||Verifica dei tassi soglia del conto||conto-24-trimestri||Data: 15/03/2026||"
+                                      "Trimestri controllati: 24, dal 01/01/2008 al 31/12/2013|"
+                                      "Trimestri oltre la soglia: 5|Supero massimo: "))
+        << copertina;
     std::size_t oltre = 0;
     for (const auto& l : righe(stampa.str()))
         oltre += l.starts_with("riga       Trimestre oltre la soglia N. ");
@@ -143,12 +152,12 @@ print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value
 rosse = [c.row for c in r['I'] if c.fill.fgColor.rgb.endswith('FFC7CE')]
 print(rosse, r['A27'].value, r['F27'].value, r['F28'].value, r['F29'].value, r['F30'].value)
 print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.worksheets[2]['H2'].value)
-)"),
+)" + std::string(kLarghezzeDate)),
               "['Riepilogo', 'Dati dei trimestri', 'Tassi usati'] A2 30\n"
               "15.035 #,##0.000 dd/mm/yyyy OLTRE SOGLIA\n"
               "[4, 5, 6, 11, 17] Trimestri controllati =COUNT(A2:A25) =COUNTIF(I2:I25,\"OLTRE SOGLIA\") "
               "=COUNTIF(J2:J25,\"oltre la soglia*\") =MAX(H2:H25)\n"
-              "1619800 #,##0.00 9.84\n");
+              "1619800 #,##0.00 9.84\n[11.7109375]\n");
 
     const std::string piano = dir.file("piano.xlsx");
     ASSERT_EQ(test::esegui({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026",
@@ -158,8 +167,8 @@ print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.wor
     EXPECT_EQ(leggiXlsx(piano, R"(p = wb.worksheets[0]
 print(p.max_row, p['A121'].value, p['F121'].value, p['C2'].number_format, p['B2'].value.date())
 print(p['C123'].value, p['G121'].value, wb.worksheets[1]['B2'].value)
-)"),
-              "123 120 1110.21 #,##0.00 2026-04-15\n=SUM(C2:C121) 0 100000\n");
+)" + std::string(kLarghezzeDate)),
+              "123 120 1110.21 #,##0.00 2026-04-15\n=SUM(C2:C121) 0 100000\n[11.7109375]\n");
 }
 
 class RicalcoloCli : public testing::Test {
@@ -306,8 +315,9 @@ TEST_F(RicalcoloCli, CartellaExcelConIlRicalcolo) {
                               "it = lambda v: f'{v:,.2f}'.replace(',', '_').replace('.', ',').replace('_', '.')\n"
                               "for x in r.iter_rows(min_row=2, max_row=9, values_only=True):\n"
                               "    print(it(x[13]) + ';' + it(x[15]))\n"
-                              "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n"),
-              atteso);
+                              "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n" +
+                                  std::string(kLarghezzeDate)),
+              atteso + "[11.7109375]\n");
 }
 
 } // namespace
