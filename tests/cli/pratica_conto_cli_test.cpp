@@ -88,6 +88,20 @@ TEST_F(PraticaCli, DatiErratiNonCambianoNulla) {
     EXPECT_EQ(righeTesto(ricalcolo.out).size(), 3u); // two periods and the totals: nothing was added
 }
 
+// The summary counts the movements without a value date only when there are some.
+TEST_F(PraticaCli, MovimentiSenzaValutaContatiSeCiSono) {
+    const std::pair<const char*, std::string> casi[] = {
+        {"01/04/2010;02/04/2010;5\n", ""},
+        {"01/04/2010;;5\n02/04/2010;03/04/2010;-2\n", "Senza data valuta (presa la data operazione): 1"}};
+    for (const auto& [righe, atteso] : casi) {
+        test::scriviTesto(dir.file("mov.csv"), std::string("Data contabile;Data valuta;Importo\n") + righe);
+        const auto r = pratica({"importa-movimenti", file, dir.file("mov.csv"), "--anteprima"});
+        ASSERT_EQ(r.codice, 0) << r.err;
+        const auto k = r.out.find("Senza data valuta");
+        EXPECT_EQ(k == std::string::npos ? "" : r.out.substr(k, r.out.find('\n', k) - k), atteso) << r.out;
+    }
+}
+
 TEST_F(PraticaCli, UnaPraticaApertaAltroveNonSiModifica) {
     prepara("b", "b");
     auto aperta = Pratica::apri(sqlite, file, errore);
