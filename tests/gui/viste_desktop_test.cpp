@@ -256,6 +256,25 @@ private slots:
         QVERIFY(d.m.terminata());
     }
 
+    // Each window's own closing button closes its frame too, and the window opens again afresh.
+    void ogniFinestraSiChiudeColSuoPulsante() {
+        Desktop d;
+        const std::pair<const char*, const char*> finestre[] = {{"SSCommand5", "SSCommand1"},
+                                                                {"SSCommand13", "Esc"},
+                                                                {"SSCommand27", "Esc"},
+                                                                {"SSCommand21", "Command3D8"},
+                                                                {"SSCommand11", "SSCommand2"}};
+        for (const auto& [apri, chiudi] : finestre)
+            for (int volta = 0; volta < 2; ++volta) {
+                clicca(d.m, apri);
+                QPointer<QMdiSubWindow> sub = d.m.area()->activeSubWindow();
+                QVERIFY2(sub && sub->widget()->findChild<QWidget*>(QLatin1String(chiudi)), apri);
+                clicca(*sub->widget(), chiudi);
+                QTRY_VERIFY2(!sub, apri);
+            }
+        QVERIFY(d.risposte.mostrati().empty());
+    }
+
     // The frame's final size arrives after the windows opened (a window manager's title bar and
     // panels): the calculation window shrinks with it and stays whole in sight.
     void laFinestraDiCalcoloStaNelloSpazioVisibile() {
