@@ -111,6 +111,10 @@ TEST(LetturaSerie, ArchivioZip) {
     const std::string buono = zip({{"TEGM_serie_storica.csv", kPiccola}}, true);
     std::string datiRotti = buono;
     datiRotti[60] = static_cast<char>(datiRotti[60] ^ 0x55); // inside the compressed data
+    // The ZIP64 marks of the end record (no comment: its last 22 bytes): the number of files, the index's offset.
+    const auto zip64 = [&](std::size_t campo, std::size_t byte) {
+        return std::string(buono).replace(buono.size() - 22 + campo, byte, byte, '\xFF');
+    };
     // The archive's name, its bytes, the error (none: read).
     const std::tuple<const char*, std::string, const char*> casi[] = {
         {"deflate", buono, ""},
@@ -118,6 +122,8 @@ TEST(LetturaSerie, ArchivioZip) {
         {"due CSV", zip({{"a.csv", kPiccola}, {"b.csv", kPiccola}}, true), "più di un file CSV"},
         {"troncato", buono.substr(0, buono.size() - 30), "danneggiato"},
         {"dati alterati", datiRotti, "danneggiato"},
+        {"ZIP64, numero dei file", zip64(10, 2), "ZIP64"},
+        {"ZIP64, inizio dell'indice", zip64(16, 4), "ZIP64"},
     };
     for (const auto& [nome, archivio, errore] : casi) {
         SCOPED_TRACE(nome);
