@@ -136,7 +136,8 @@ TEST_F(VerificaCmsFinestra, CasiCalcolatiAMano) {
         if (separata)
             attesi = {c.at("TassoCMS"), c.at("EccedenzaCMS"), c.at("MargineInteressi"), "16303/2018",
                       "verifica CMS separata"};
-        if (c.at("lettura") == "nelteg") attesi = {"CMS nel TEG, dalle impostazioni"};
+        if (c.at("lettura") == "nelteg")
+            attesi = {"CMS nel TEG, dalle impostazioni", "la CMS è nel T.E.G. confrontato con la soglia qui sopra"};
         for (const std::string& atteso : attesi)
             EXPECT_NE(riepilogo.find(atteso), std::string::npos) << atteso << "\n" << riepilogo;
     }
