@@ -13,11 +13,13 @@
 #include "support/esegui_cli.h"
 #include "support/righe_attese.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <regex>
 #include <sstream>
 
 namespace vantrel {
@@ -81,6 +83,12 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     EXPECT_EQ(w["List1"].voci, righe(attese.out));
     EXPECT_EQ(w["TotTrimestri"].testo, "24");
     EXPECT_EQ(w["TotSuperi"].testo, "5");
+    const auto supero = [](const EsitoTrimestre& e) { // the largest excess is the quarter's own
+        return e.oltreSoglia() ? std::stod(std::regex_replace(e.supero, std::regex(","), ".")) : -1.0;
+    };
+    const auto& esiti = w.pratica().esiti();
+    const auto& piuAlto = *std::ranges::max_element(esiti, {}, supero);
+    EXPECT_EQ(w["SuperoMax"].testo, piuAlto.supero + " (dal " + piuAlto.dal + " al " + piuAlto.al + ")");
     ASSERT_EQ(risposte.mostrati().size(), 1u); // the ignored column is named
     EXPECT_NE(risposte.mostrati()[0].testo.find("\"Note\""), std::string::npos);
     EXPECT_EQ(ctx.stato.mascheraImporti, ""); // the quarters' currency stays theirs
