@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -79,6 +80,19 @@ inline void clicca(QWidget& v, const char* pulsante) {
 inline void scegli(QComboBox* c, int voce) {
     c->setCurrentIndex(voce);
     emit c->activated(voce);
+}
+
+/// The labels shown away from the control they name (their buddy), by their text: a label
+/// touches its control, beside or above it, and covers none of it.
+inline QStringList etichetteLontane(QWidget& w) {
+    QStringList lontane;
+    for (const QLabel* l : w.findChildren<QLabel*>()) {
+        const QWidget* b = l->buddy();
+        if (!b || !l->isVisible() || !b->isVisible()) continue;
+        const QRect e(l->mapTo(&w, QPoint()), l->size()), c(b->mapTo(&w, QPoint()), b->size());
+        if (e.intersects(c) || !e.adjusted(-10, -10, 10, 10).intersects(c)) lontane << l->text();
+    }
+    return lontane;
 }
 
 inline QByteArray leggiByte(const QString& file) {

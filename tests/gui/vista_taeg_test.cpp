@@ -158,6 +158,7 @@ private slots:
         QVERIFY(spenti > 0);
         QVERIFY(soloLettura > 0);
         QVERIFY(conAiuto > 100);
+        QCOMPARE(etichetteLontane(v), QStringList());
         hover(trova(v, "NumeriD"));
         QVERIFY(help->toPlainText().startsWith(QStringLiteral("inserire i Numeri Dare")));
 

@@ -27,6 +27,10 @@ private slots:
     void tassoDigitatoAttraversoIlFiltroPoiSalvato() {
         VistaProva<VistaUsurari> v;
         mostra(v);
+        // The title stands out in larger bold type; each label is beside the control it names.
+        const QFont titolo = trova(v, "SSPanel1")->font();
+        QVERIFY(titolo.bold() && titolo.pointSizeF() > 1.2 * v.font().pointSizeF());
+        QCOMPARE(etichetteLontane(v), QStringList());
         auto* tm1 = trova<QLineEdit>(v, "TM1");
         tm1->setFocus();
         tm1->selectAll();
