@@ -326,9 +326,10 @@ private slots:
         QCOMPARE(testo.count(QStringLiteral("RIEPILOGO ELEMENTI CALCOLO T.E.G.")), 5);
     }
 
-    // A picture taller than the room left under its caption is shrunk whole: as many pixels per inch
-    // across as down, within the A4 paper, and no smaller than the room (the page is not shrunk).
-    void unaFiguraTroppoAltaRestaInProporzione() {
+    // A printed page: Courier New lines its Windows line spacing apart ((1705 + 615) / 2048 em, the
+    // font's ascent and descent), then a picture taller than the room left, shrunk whole: as many
+    // pixels per inch across as down, within the A4 paper, no smaller than the room (no page shrunk).
+    void righeEFiguraSullaPagina() {
         QImage figura(200, 800, QImage::Format_RGB32);
         figura.fill(Qt::darkBlue);
         QByteArray png;
@@ -337,9 +338,20 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("figura.pdf"));
         const auto s = pdf.apri(file.toStdString());
-        s->riga("Andamento");
+        s->font("Courier New");
+        s->dimensione(10);
+        s->riga("prima");
+        s->riga("seconda");
         s->immagine(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
         QCOMPARE(qs(s->fine()), QString());
+        const QString parole =
+            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+        std::vector<double> y;
+        for (auto i =
+                 QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>(prima|seconda)<")).globalMatch(parole);
+             i.hasNext();)
+            y.push_back(i.next().captured(1).toDouble());
+        QVERIFY(y.size() == 2 && qAbs(y[1] - y[0] - 10 * (1705.0 + 615.0) / 2048) < 0.05);
         // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
         const QStringList c = esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
                                   .split(QLatin1Char('\n'))
