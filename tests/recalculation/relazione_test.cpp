@@ -97,6 +97,9 @@ TEST_F(RelazioneTest, LeCifreDellaTabellaEDelRisultato) {
           std::string("Cass. SS.UU. 16303/2018"), std::string("art. 1815 c. 2 c.c."), std::string("OLTRE LA SOGLIA")})
         EXPECT_NE(t.find(riga), std::string::npos) << riga;
     EXPECT_EQ(t.find("OLTRE LA SOGLIA"), t.rfind("OLTRE LA SOGLIA")); // one quarter only
+    std::size_t sezione = 0; // the eight sections in their order, then the appendix
+    for (const std::string n : {"\n1. ", "\n2. ", "\n3. ", "\n4. ", "\n5. ", "\n6. ", "\n7. ", "\n8. ", "\nAppendice"})
+        EXPECT_NE(sezione = t.find(n, sezione), std::string::npos) << n;
     EXPECT_EQ(grafico.disegnati, 1);
 }
 
