@@ -85,12 +85,13 @@ TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
         {123456789012.345, "123456789012,345"},
         {1234567890123456789.0, "1234567890123460000"},
         {-1e-7, "-0,0000001"},
+        {-2.5e-8, "-0,000000025"}, // below the fast path's range: the sign is kept there too
         {-0.0, "0"},
     };
     for (const auto& [valore, testo] : casi)
         EXPECT_EQ(testoNumero(valore), testo);
     EXPECT_EQ(testoNumero(9.57f), "9,57"); // single precision: seven significant digits at most
-    EXPECT_EQ(testoNumero(19.785f), "19,785");
+    EXPECT_EQ(testoNumero(-19.785f), "-19,785");
     EXPECT_EQ(testoNumero(1.0f / 3.0f), "0,3333333");
 }
 
