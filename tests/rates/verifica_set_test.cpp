@@ -147,6 +147,34 @@ TEST(TabellaTassi, CampiDelRecordEChiavi) {
     }
 }
 
+// A disk that tells each flush to the test.
+struct DiscoCheAvvisa : Disco {
+    std::function<void()> avvisa;
+    bool sincronizza(const std::string&) override { return avvisa(), true; }
+    std::unique_ptr<BloccoFile> blocca(const std::string&, bool) override { return nullptr; }
+};
+
+// The repair of a replacement cut short after its journal was valid flushes the new files' names while
+// the journal is still there: a power cut after the journal goes must find the new set in place.
+TEST(SetTassi, LaRiparazioneFissaIlNuovoSetPrimaDiTogliereIlGiornale) {
+    test::CartellaTemporanea dir;
+    test::scriviTassi(dir, trePeriodi());
+    std::string errore;
+    const std::vector<Periodo> nuovo = {Periodo{"12012", 1, 2, 9}};
+    const auto t = leggiSetTassi(test::fileDati(nuovo), test::fileNumero(1), errore);
+    ASSERT_TRUE(t) << errore;
+    scriviSetTassi(dir.cartella(), *t, nullptr, errore, [](PassoSet p) { return p == PassoSet::GiornaleValido; });
+    bool fissato = false;
+    DiscoCheAvvisa disco;
+    disco.avvisa = [&] {
+        fissato |= std::filesystem::exists(dir.file(kFileGiornaleTassi)) &&
+                   test::leggiByte(dir.file(kFileTassi)) == test::fileDati(nuovo);
+    };
+    riparaSetTassi(dir.cartella(), &disco);
+    EXPECT_TRUE(fissato);
+    EXPECT_FALSE(std::filesystem::exists(dir.file(kFileGiornaleTassi)));
+}
+
 TEST(FontiTassi, RegistrateAccantoAiTassi) {
     test::CartellaTemporanea dir;
     const std::string c = dir.cartella();
