@@ -1,5 +1,6 @@
 #include "rates/importa_serie.h"
 #include "rates/lettura_serie.h"
+#include "rates/norma_soglia.h"
 #include "rates/riferimento_serie.h"
 #include "rates/soglia_ufficiale.h"
 #include "support/temp_dir.h"
@@ -234,6 +235,32 @@ TEST(ImportaSerie, UnTassoConPiuDecimaliRestaSeLaSerieLoArrotonda) {
     EXPECT_EQ(r.modificati, 1);
     EXPECT_EQ(t.slot(1).TM[1], 11.01f);
     EXPECT_EQ(t.slot(1).TM[3], 7.3839f);
+}
+
+// A stored period stays over an imported one when each imported figure is its rounding: within half a
+// unit of the imported figure's last decimal, half-way included.
+TEST(ImportaSerie, UnPeriodoPiuPrecisoRestaSeLaSerieLoArrotonda) {
+    const auto serie = [](const std::string& tegm) {
+        return *leggiSerieUfficiale("INIZIO;FINE;CATEGORIA;CLASSE;TEGM;SOGLIA\n01/01/2018;31/03/2018;Factoring;x;" +
+                                    tegm + ";17,7693\n")
+                    .serie;
+    };
+    const SerieUfficiale memorizzata = serie("11,0154");
+    const std::pair<const char*, const char*> casi[] = {
+        {"11,02", "11,0154"}, {"11,01", "11,01"}, {"11,015", "11,0154"}, {"11,016", "11,016"}};
+    for (const auto& [importato, atteso] : casi)
+        EXPECT_EQ(unisciSerie(&memorizzata, serie(importato)).righe().at(0).tegm.testo(), atteso) << importato;
+}
+
+// The rule written out: at least two decimals a side, more where the exact figure has them.
+TEST(NormaSoglia, FormulaConLeCifre) {
+    const std::tuple<const char*, Norma, const char*> casi[] = {
+        {"7,13", Norma::Vecchia, "7,13 x 1,5 = 10,695"},
+        {"10", Norma::Vecchia, "10,00 x 1,5 = 15,00"},
+        {"11,7", Norma::Nuova, "11,70 x 1,25 + 4 = 18,625"},
+        {"18", Norma::Nuova, "18,00 + 8 = 26,00 (tetto di 8 punti sul tasso medio)"}};
+    for (const auto& [media, norma, atteso] : casi)
+        EXPECT_EQ(formulaSoglia(*TassoEsatto::leggi(media), norma), atteso);
 }
 
 TEST(ImportaSerie, NulloCambiaSenzaUnaSerieValidaOSenzaConferma) {
