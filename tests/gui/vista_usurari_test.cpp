@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QValueAxis>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -64,6 +65,13 @@ private slots:
         QCOMPARE(serie.size(), 3); // TEGM, threshold, the date
         QCOMPARE(serie[2]->name(), QStringLiteral("20/02/2018"));
         QCOMPARE(static_cast<QLineSeries*>(serie[0])->count(), 2 * static_cast<int>(v.modello().andamento().size()));
+        for (QAbstractSeries* s : serie) // every point within the axes
+            for (const QPointF& p : static_cast<QLineSeries*>(s)->points())
+                for (QAbstractAxis* a : s->attachedAxes()) {
+                    const auto* asse = qobject_cast<QValueAxis*>(a);
+                    const qreal c = a->orientation() == Qt::Horizontal ? p.x() : p.y();
+                    QVERIFY(asse && asse->min() <= c && c <= asse->max());
+                }
     }
 
     // A date written in full is taken in full, however it is written: typed key by key with or
