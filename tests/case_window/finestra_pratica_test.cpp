@@ -8,6 +8,7 @@
 #include "support/ambiente.h"
 #include "support/righe_attese.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -208,6 +209,23 @@ TEST_F(FinestraPraticaTest, UnImportazioneAnnullataLasciaLaPraticaComEra) {
     EXPECT_EQ(risposte.rimaste(), 1u);
     ctx.servizi.file = nullptr; // no file dialog: nothing to save as
     EXPECT_FALSE(f->salvaConNome());
+}
+
+// A workbook's rows are not counted ahead: its reading reports the rows read, of an unknown total.
+TEST_F(FinestraPraticaTest, UnaCartellaDiExcelAvanzaPerRigheLette) {
+    test::scriviTesto(dir.file("scrivi.py"), R"(import sys, zipfile
+r = lambda n, a, b: '<row r="%d"><c r="A%d" t="inlineStr"><is><t>%s</t></is></c><c r="B%d" t="inlineStr"><is><t>%s</t></is></c></row>' % (n, n, a, n, b)
+righe = "".join([r(1, "Data", "Importo")] + [r(n, "04/01/2010", "1,00") for n in range(2, 1100)])
+with zipfile.ZipFile(sys.argv[1], "w") as z:
+    z.writestr("xl/worksheets/sheet1.xml", '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>' + righe + "</sheetData></worksheet>")
+)");
+    ASSERT_EQ(std::system(("/usr/bin/python3 " + dir.file("scrivi.py") + " " + dir.file("lungo.xlsx")).c_str()), 0);
+    auto f = crea();
+    f->primaDiMostrare = std::chrono::milliseconds(0);
+    std::vector<std::pair<std::size_t, std::size_t>> visti;
+    f->mostraAvanzamento = [&] { visti.emplace_back(f->fatti(), f->totale()); };
+    ASSERT_TRUE(f->importazione().anteprima(dir.file("lungo.xlsx")));
+    EXPECT_EQ(visti, (std::vector<std::pair<std::size_t, std::size_t>>{{512, 0}, {1024, 0}}));
 }
 
 struct CasoCondizione {
