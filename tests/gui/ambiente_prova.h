@@ -1,6 +1,7 @@
 #pragma once
 
 #include "applicazione.h"
+#include "common/finestra.h"
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
 #include "scelta_stampa.h"
@@ -80,6 +81,16 @@ inline void clicca(QWidget& v, const char* pulsante) {
 inline void scegli(QComboBox* c, int voce) {
     c->setCurrentIndex(voce);
     emit c->activated(voce);
+}
+
+/// The controls of the schema `s` that are not on `w` exactly once, by their names.
+inline QStringList controlliNonUnici(QWidget& w, const Schema& s) {
+    QStringList fuori;
+    for (std::size_t i = 0; i < s.dimensione(); ++i)
+        if (const QString nome = QString::fromStdString(s.definizione(static_cast<int>(i)).nome);
+            w.findChildren<QObject*>(nome).size() != 1)
+            fuori << nome;
+    return fuori;
 }
 
 /// The labels shown away from the control they name (their buddy), by their text: a label

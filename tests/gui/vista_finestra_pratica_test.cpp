@@ -101,6 +101,7 @@ private slots:
 
     void unaPraticaNuovaChiedePrimaDiChiudersi() {
         PraticaAperta v(true);
+        QCOMPARE(controlliNonUnici(v, v.modello().schema()), QStringList());
         QCOMPARE(v.windowTitle(), QStringLiteral("Pratica: Nuova pratica 1"));
         scrivi(v, "Cliente", QStringLiteral("Rossi"));
         QTest::keyClick(trova<QLineEdit>(v, "Cliente"), Qt::Key_Tab);

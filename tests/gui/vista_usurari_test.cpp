@@ -32,6 +32,7 @@ private slots:
         const QFont titolo = trova(v, "SSPanel1")->font();
         QVERIFY(titolo.bold() && titolo.pointSizeF() > 1.2 * v.font().pointSizeF());
         QCOMPARE(etichetteLontane(v), QStringList());
+        QCOMPARE(controlliNonUnici(v, v.modello().schema()), QStringList());
         auto* tm1 = trova<QLineEdit>(v, "TM1");
         tm1->setFocus();
         tm1->selectAll();
