@@ -129,9 +129,11 @@ struct SceltaProgrammata : gui::SceltaStampa {
     QStringList risposte;
     QStringList proposti; // the PDF each call proposed, one for each call
     QList<QPageLayout::Orientation> orientamenti;
+    QStringList copie; // "copies collated colour" as each call proposed them
     bool scegli(QPrinter& p, const QString& pdfProposto, const std::function<void(QPrinter*)>&) override {
         proposti << QFileInfo(pdfProposto).fileName();
         orientamenti << p.pageLayout().orientation();
+        copie << QStringLiteral("%1 %2 %3").arg(p.copyCount()).arg(p.collateCopies()).arg(p.colorMode());
         const QString file = risposte.isEmpty() ? QString() : risposte.takeFirst();
         if (file.isEmpty()) return false;
         p.setOutputFormat(QPrinter::PdfFormat);

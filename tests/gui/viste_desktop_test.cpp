@@ -90,9 +90,13 @@ private slots:
         QVERIFY(t.riepilogo());
     }
 
-    // Each document proposes its own PDF and its own orientation, whatever was printed before it.
+    // Each document proposes its own PDF and its own orientation, whatever was printed before it, and
+    // the copies, collation and colour of the printer set-up (a PDF has no sides to choose).
     void ogniDocumentoSiStampaDalDialogo() {
         Desktop d;
+        d.impostazioni.setCopyCount(2);
+        d.impostazioni.setCollateCopies(false);
+        d.impostazioni.setColorMode(QPrinter::GrayScale);
         VistaTaeg& t = *d.m.taeg();
         Taeg& w = t.modello();
         w.incolla("txtImporto", "10000");
@@ -110,6 +114,7 @@ private slots:
         QCOMPARE(d.scelta.proposti, QStringList({"report-teg.pdf", "piano-ammortamento.pdf", "report.pdf"}));
         QCOMPARE(d.scelta.orientamenti, QList<QPageLayout::Orientation>(
                                             {QPageLayout::Landscape, QPageLayout::Portrait, QPageLayout::Landscape}));
+        QCOMPARE(d.scelta.copie, QStringList(3, QStringLiteral("2 0 0")));
     }
 
     // A print that failed leaves printing usable, and an existing PDF is replaced only after a question.
