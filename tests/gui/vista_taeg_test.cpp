@@ -326,9 +326,10 @@ private slots:
         QCOMPARE(testo.count(QStringLiteral("RIEPILOGO ELEMENTI CALCOLO T.E.G.")), 5);
     }
 
-    // A printed page: Courier New lines its Windows line spacing apart ((1705 + 615) / 2048 em, the
-    // font's ascent and descent), then a picture taller than the room left, shrunk whole: as many
-    // pixels per inch across as down, within the A4 paper, no smaller than the room (no page shrunk).
+    // A printed page: lines in the 10-point Courier New a document starts with, its Windows line spacing
+    // apart ((1705 + 615) / 2048 em, the font's ascent and descent), then a picture taller than the room
+    // left, shrunk whole: as many pixels per inch across as down, within the A4 paper, no smaller than
+    // the room (no page shrunk).
     void righeEFiguraSullaPagina() {
         QImage figura(200, 800, QImage::Format_RGB32);
         figura.fill(Qt::darkBlue);
@@ -338,8 +339,6 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("figura.pdf"));
         const auto s = pdf.apri(file.toStdString());
-        s->font("Courier New");
-        s->dimensione(10);
         s->riga("prima");
         s->riga("seconda");
         s->immagine(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
