@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace vantrel {
 namespace {
@@ -116,6 +117,13 @@ TEST_F(RelazioneTest, UnPacchettoCheIProgrammiDiScritturaAprono) {
     EXPECT_EQ(elenco, "mimetype\nMETA-INF/manifest.xml\ncontent.xml\nstyles.xml\nmeta.xml\nPictures/figura1.png\n");
     EXPECT_NE(comando("unzip -p '" + odt + "' meta.xml").find("<meta:generator>Vantrel/9.9.9</meta:generator>"),
               std::string::npos);
+    // Every figure of a table (a decimal comma, nothing else) stands right, as figures do.
+    const std::string contenuto = comando("unzip -p '" + odt + "' content.xml");
+    const std::regex cifra(R"re(<text:p text:style-name="(\w+)">-?[0-9.]*[0-9],[0-9]+</text:p></table:table-cell>)re");
+    int cifre = 0;
+    for (std::sregex_iterator i(contenuto.begin(), contenuto.end(), cifra), fine; i != fine; ++i, ++cifre)
+        EXPECT_TRUE((*i)[1].str().starts_with("CellaNumero")) << i->str();
+    EXPECT_GT(cifre, 100);
 }
 
 // The characters XML reserves reach the reader as written, in a heading, a paragraph and a table.
