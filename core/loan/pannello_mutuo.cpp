@@ -283,7 +283,6 @@ std::string PannelloMutuo::trovaNumeroRate() {
     const double tasso = numero(c_.tassoAnnuo);
     stato_.tassoPeriodo = tasso / 100 / stato_.ratePerAnno;
     const auto n = formulaNumeroRate(numero(c_.rata), numero(c_.importo), tasso, stato_.ratePerAnno);
-    stato_.calcoloOk = n.has_value();
     if (!n) return kImpossibile;
     stato_.numRate = *n;
     f_.imposta(c_.numeroRate, testoNumero(stato_.numRate));

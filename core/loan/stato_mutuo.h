@@ -15,7 +15,6 @@ struct StatoMutuo {
     double rata = 0;         // instalment without expenses
     double importo = 0;
     double numRate = 0;
-    bool calcoloOk = false;
     double quotaInteressi = 0;
     double quotaCapitale = 0;
     double capitaleRimborsato = 0;
