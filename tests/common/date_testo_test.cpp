@@ -1,6 +1,7 @@
 #include "common/cp1252.h"
 #include "common/date.h"
 #include "common/testo.h"
+#include "common/testo_confronto.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,20 @@ TEST(Cp1252, AndataERitornoDelleLettereItaliane) {
     const std::pair<const char*, const char*> fuori[] = {{"aĀb", "a?b"}, {"日本", "??"}, {"a😀b", "a?b"}, {"\xC3", "?"}};
     for (const auto& [utf8, atteso] : fuori)
         EXPECT_EQ(daUtf8ACp1252(utf8), atteso) << utf8;
+}
+
+// A file's text: the byte-order mark dropped whole, Windows-1252 read when the bytes are not UTF-8.
+TEST(Cp1252, TestoDiUnFileInUtf8) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, const char*> casi[] = {
+        {bom + "perch\xE9 \x80", "perché €"}, {bom + "perché", "perché"}, {"perch\xE9", "perché"}, {"", ""}};
+    for (const auto& [byte, atteso] : casi) {
+        std::string testo;
+        EXPECT_TRUE(testoInUtf8(byte, testo));
+        EXPECT_EQ(testo, atteso) << byte;
+    }
+    std::string testo;
+    EXPECT_FALSE(testoInUtf8("\xFF\xFEp\0", testo)); // UTF-16
 }
 
 TEST(Testi, AllineamentoETaglio) {
