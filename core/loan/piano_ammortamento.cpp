@@ -6,6 +6,9 @@
 #include "common/testo.h"
 #include "loan/formule_mutuo.h"
 
+#include <cmath>
+#include <cstdint>
+
 namespace vantrel {
 namespace {
 
@@ -42,7 +45,7 @@ Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
     st.capitaleRimborsato = 0;
     st.quotaInteressi = 0;
     st.rata = 0;
-    double totInteressi = 0;
+    std::int64_t centesimiInteressi = 0; // the interest column added up in whole cents
     double resto = 0;
     const double s = leggiNumero(campi.spesePerRata).value_or(0);
     const double u = leggiNumero(campi.speseIniziali).value_or(0);
@@ -71,10 +74,9 @@ Piano pianoAmmortamento(const CampiPiano& campi, StatoMutuo& st) {
             st.quotaInteressi = st.quotaCapitale - (p - st.capitaleRimborsato) + st.quotaInteressi;
             st.quotaCapitale = st.rata - arrotondaEuro(st.quotaInteressi);
         }
-        totInteressi = totInteressi + arrotondaEuro(st.quotaInteressi);
-        // The total is a sum of cent figures: round it on its decimal digits, so that a sum just below
-        // a cent in binary (33225,2 is 33225,19999...) is not pushed up by a cent.
-        const double totale = arrotonda(totInteressi, 2);
+        // Added in whole cents: thousands of rows of millions, added in binary, stray by a cent.
+        centesimiInteressi += std::llround(arrotondaEuro(st.quotaInteressi) * 100);
+        const double totale = static_cast<double>(centesimiInteressi) / 100;
         const Data scadenza = aggiungiMesi(campi.erogazione, static_cast<std::int16_t>(k * st.mesiRata));
         r.push_back("     " + aDestra(formatta(static_cast<double>(k), maschere::intero), 3) + " " + scadenza.testo() +
                     "  " + aDestra(cifraMutuo(arrotondaEuro(st.quotaInteressi)), 12) + " " +

@@ -181,9 +181,14 @@ TEST(PianoAmmortamento, LeCifreLunghePerdonoICaratteriASinistra) {
 TEST(PianoAmmortamento, IlTotaleDegliInteressiSommaICentesimiDelleRighe) {
     // Six thousand rows of tens of millions, added in binary, stray by thousandths of a euro; the totals
     // are those of tools/cifre_attese.py's plan, which adds the interest column in whole cents.
-    const Piano p = costruisci("60534087,47", "5998", "6,389", Data{2020, 1, 31});
-    EXPECT_EQ(p.totaleInteressi, "1.872.582.745,39");
-    EXPECT_EQ(p.totaleMutuo, "1.933.116.832,86");
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> casi[] = {
+        {"60534087,47", "5998", "6,389", "1.872.582.745,39", "1.933.116.832,86"},
+        {"93540567,41", "11983", "25,157", "23.405.123.031,74", "23.498.663.599,15"}};
+    for (const auto& [importo, rate, tasso, interessi, totale] : casi) {
+        const Piano p = costruisci(importo, rate, tasso, Data{2020, 1, 31});
+        EXPECT_EQ(p.totaleInteressi, interessi) << importo;
+        EXPECT_EQ(p.totaleMutuo, totale) << importo;
+    }
 }
 
 TEST(CartellaPiano, UnaRigaPerRataETotaliComeFormule) {
