@@ -1,12 +1,10 @@
 // The case window driven by control name on a real case file: the movements' edits with undo and
 // redo, the import with its preview, the conditions, the scalare against a worked example, and a
 // long work cancelled.
-#include "case_window/finestra_pratica.h"
-#include "common/testo_confronto.h"
 #include "platform/sqlite/banche_dati_sqlite.h"
 #include "platform/xlsx/lettore_xlsx_file.h"
 #include "support/ambiente.h"
-#include "support/righe_attese.h"
+#include "tabelle_pratica.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -18,6 +16,7 @@ namespace {
 const std::string kDati = VANTREL_TEST_DATA;
 const std::string kEsempi = VANTREL_EXAMPLES_DIR;
 using M = SchedaMovimenti;
+using test::colonna;
 
 class FinestraPraticaTest : public testing::Test, protected test::Ambiente {
 protected:
@@ -49,12 +48,6 @@ protected:
         return f;
     }
     std::string ultimoMessaggio() const { return risposte.mostrati().empty() ? "" : risposte.mostrati().back().testo; }
-    static std::string colonna(TabellaCelle& t, std::size_t c) {
-        std::string s;
-        for (std::size_t r = 0; r < t.righe(); ++r)
-            s += (r ? "|" : "") + t.cella(r, c);
-        return s;
-    }
 
     BancheDatiSqlite sqlite;
     LettoreXlsxFile xlsx;
@@ -304,24 +297,7 @@ TEST_F(FinestraPraticaTest, LoScalareDellEsempioCalcolatoFuori) {
     f->clicca("ImportaCondizioni");
     f->seleziona("SchedePratica", kSchedaScalare); // shown: worked out
     ASSERT_TRUE(f->scalare().aggiornato());
-    TabellaCelle& t = f->scalare().tabella();
-
-    std::map<std::string, std::size_t> colonne;
-    for (std::size_t c = 0; c < t.colonne(); ++c) {
-        std::string h = minuscoleSenzaAccenti(t.intestazione(c));
-        std::erase(h, ':');
-        colonne[h] = c;
-    }
-    const auto attesi = test::righeFile(kDati + "/scalare_a_atteso.csv");
-    ASSERT_EQ(attesi.size(), 2u);
-    std::size_t confrontate = 0;
-    for (std::size_t p = 0; p < attesi.size(); ++p)
-        for (const auto& [nome, valore] : attesi[p])
-            if (const auto it = colonne.find(nome); it != colonne.end()) {
-                EXPECT_EQ(t.cella(p, it->second), valore) << nome << ", periodo " << p + 1;
-                ++confrontate;
-            }
-    EXPECT_GE(confrontate, 2u * 26);
+    test::scalareComeAtteso(f->scalare().tabella(), kDati + "/scalare_a_atteso.csv");
     EXPECT_TRUE(f->operator[]("EsportaScalare").abilitato);
 
     f->incolla("NuovaData", "15/01/2010");
