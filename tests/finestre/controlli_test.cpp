@@ -101,37 +101,30 @@ TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
 }
 
 // Each list's Tab places run 1..n once each; the window's own Tab order is its list's places in order.
-TEST(ControlliFinestre, OrdineTabCompleto) {
+// Option buttons exclude each other by group: every option has one, and at most one of a group starts selected.
+TEST(ControlliFinestre, OrdineTabCompletoEOpzioniInGruppo) {
     for (const FinestraProgramma& f : finestre()) {
         SCOPED_TRACE(f.schema.finestra());
         for (const Elenco& e : f.elenchi) {
             std::vector<int> posti;
-            for (const RigaControllo& r : e.righe)
+            std::map<std::string, int> selezionate;
+            for (const RigaControllo& r : e.righe) {
                 if (r.attributi.tab > 0) posti.push_back(r.attributi.tab);
+                if (r.tipo != Tipo::Opzione) continue;
+                EXPECT_STRNE(r.attributi.gruppo, "") << r.controllo;
+                selezionate[r.attributi.gruppo] += r.attributi.selezionato;
+            }
             std::sort(posti.begin(), posti.end());
             for (std::size_t k = 0; k < posti.size(); ++k)
                 EXPECT_EQ(posti[k], static_cast<int>(k) + 1) << e.struttura;
+            for (const auto& [gruppo, n] : selezionate)
+                EXPECT_LE(n, 1) << e.struttura << " " << gruppo;
         }
         std::vector<std::string> tab;
         for (int id : f.schema.tab())
             tab.push_back(f.schema.definizione(id).nome);
         EXPECT_EQ(tab, ordineTab(f.elenchi.front().righe));
     }
-}
-
-// Option buttons exclude each other by group: every option has one, and at most one of a group starts selected.
-TEST(ControlliFinestre, OpzioniInGruppo) {
-    for (const FinestraProgramma& f : finestre())
-        for (const Elenco& e : f.elenchi) {
-            std::map<std::string, int> selezionate;
-            for (const RigaControllo& r : e.righe) {
-                if (r.tipo != Tipo::Opzione) continue;
-                EXPECT_STRNE(r.attributi.gruppo, "") << r.controllo;
-                selezionate[r.attributi.gruppo] += r.attributi.selezionato;
-            }
-            for (const auto& [gruppo, n] : selezionate)
-                EXPECT_LE(n, 1) << e.struttura << " " << gruppo;
-        }
 }
 
 TEST(ControlliFinestre, GrigliaDeiTassiPerClasseETrimestre) {
