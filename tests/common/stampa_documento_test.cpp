@@ -15,12 +15,20 @@ TabellaDocumento tabella(const std::string& cella, bool orizzontale = false) {
             .orizzontale = orizzontale};
 }
 
+// What the document prints, as the recording printer writes it.
+std::string stampa(const Documento& d) {
+    std::ostringstream out;
+    StampanteRegistrata s(out);
+    stampaDocumento(s, d);
+    return out.str();
+}
+
 // The orientation in force when each table's row is printed.
-std::string orientamentoDi(const std::string& stampa, const std::string& cella) {
-    const auto riga = stampa.find("riga " + cella);
-    const auto o = stampa.rfind("orientamento ", riga);
+std::string orientamentoDi(const std::string& stampata, const std::string& cella) {
+    const auto riga = stampata.find("riga " + cella);
+    const auto o = stampata.rfind("orientamento ", riga);
     if (riga == std::string::npos || o == std::string::npos) return "?";
-    return stampa.substr(o + 13, stampa.find('\n', o) - o - 13);
+    return stampata.substr(o + 13, stampata.find('\n', o) - o - 13);
 }
 
 // A table too wide for an upright page goes on a landscape one, wherever it stands; the page turns
@@ -34,17 +42,14 @@ TEST(StampaDocumento, UnaTabellaLargaVaSuUnaPaginaOrizzontale) {
     d.paragrafo("dopo");
     d.sezione("Seconda");
     d.tabella(tabella("ultima"));
-    std::ostringstream out;
-    StampanteRegistrata s(out);
-    stampaDocumento(s, d);
-    const std::string stampa = out.str();
+    const std::string stampata = stampa(d);
     const std::pair<std::string, std::string> casi[] = {{"stretta", "verticale"},
                                                         {"segnata larga", "orizzontale"},
                                                         {std::string(120, 'x'), "orizzontale"},
                                                         {"dopo", "verticale"},
                                                         {"ultima", "verticale"}};
     for (const auto& [cella, atteso] : casi)
-        EXPECT_EQ(orientamentoDi(stampa, cella), atteso) << cella.substr(0, 20);
+        EXPECT_EQ(orientamentoDi(stampata, cella), atteso) << cella.substr(0, 20);
 }
 
 // A heading is set off by a blank line from what its page already holds, never at a page's top; a
@@ -64,10 +69,7 @@ TEST(StampaDocumento, NessunaPaginaIniziaConUnaRigaVuota) {
                   "riga didascalia|vuota|immagine 3 byte|nuova pagina|riga tre|"},
         {figura, "riga sola|vuota|immagine 3 byte|"}};
     for (const auto& [d, atteso] : casi) {
-        std::ostringstream out;
-        StampanteRegistrata s(out);
-        stampaDocumento(s, d);
-        std::istringstream in(out.str());
+        std::istringstream in(stampa(d));
         std::string righe;
         for (std::string l; std::getline(in, l);)
             if (l.starts_with("riga") || l == "vuota" || l == "nuova pagina" || l.starts_with("immagine"))
