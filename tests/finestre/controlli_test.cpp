@@ -102,7 +102,7 @@ TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
 
 // Each list's Tab places run 1..n once each; the window's own Tab order is its list's places in order.
 // Option buttons exclude each other by group: every option has one, and at most one of a group starts selected.
-TEST(ControlliFinestre, OrdineTabCompletoEOpzioniInGruppo) {
+TEST(ControlliFinestre, OrdineTabCompleto) {
     for (const FinestraProgramma& f : finestre()) {
         SCOPED_TRACE(f.schema.finestra());
         for (const Elenco& e : f.elenchi) {
