@@ -25,10 +25,12 @@ using test::CartellaTemporanea;
 
 using test::esegui;
 
-// Runs `corpo` in a child process; its exit status, or 128 + the signal that ended it.
-int inUnFiglio(const std::function<int()>& corpo) {
+// Runs `corpo` in a child process while this one runs `intanto`; the child's exit status, or 128 + the
+// signal that ended it.
+int inUnFiglio(const std::function<int()>& corpo, const std::function<void()>& intanto = {}) {
     const pid_t pid = fork();
     if (pid == 0) _exit(corpo());
+    if (intanto) intanto();
     int stato = 0;
     waitpid(pid, &stato, 0);
     return WIFEXITED(stato) ? WEXITSTATUS(stato) : 128 + WTERMSIG(stato);
@@ -174,12 +176,8 @@ TEST(TassiRobustezza, DueProcessiCheImportanoNonPerdonoPeriodi) {
             return 0;
         };
     };
-    const pid_t a = fork();
-    if (a == 0) _exit(importatore(2000)());
-    const int b = importatore(2020)();
-    int stato = 0;
-    waitpid(a, &stato, 0);
-    ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    int b = -1;
+    ASSERT_EQ(inUnFiglio(importatore(2000), [&] { b = importatore(2020)(); }), 0);
     ASSERT_EQ(b, 0);
     TabellaTassi t;
     ASSERT_TRUE(caricaSetTassi(t, dir.cartella(), nullptr));
