@@ -58,13 +58,14 @@ std::string leggiXlsx(const std::string& path, const std::string& script) {
     return comando("/usr/bin/python3 '" + py + "' '" + path + "' 2>&1");
 }
 
+// A command that must go through, its message shown when it does not.
+void riesce(const std::vector<std::string>& args) {
+    const test::Esito e = test::esegui(args);
+    ASSERT_EQ(e.codice, 0) << e.err;
+}
+
 struct Pratica : ::testing::Test, test::Ambiente {
-    Pratica() {
-        EXPECT_EQ(
-            test::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()})
-                .codice,
-            0);
-    }
+    Pratica() { riesce({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", dir.cartella()}); }
 };
 
 TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
@@ -151,9 +152,7 @@ TEST_F(Pratica, NessunaImportazioneDuranteIlControlloOSenzaDialogo) {
 
 TEST_F(Pratica, CartelleDiExcelDeiTrimestriEDelPiano) {
     const std::string xlsx = dir.file("conto.xlsx");
-    ASSERT_EQ(
-        test::esegui({"teg", kEsempio, "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--xlsx", xlsx}).codice,
-        0);
+    riesce({"teg", kEsempio, "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--xlsx", xlsx});
     EXPECT_EQ(leggiXlsx(xlsx, R"(r = wb.worksheets[0]
 print(wb.sheetnames, r.freeze_panes, r.max_row)
 print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
@@ -168,10 +167,8 @@ print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.wor
               "1619800 #,##0.00 9.84\n[11.7109375]\n");
 
     const std::string piano = dir.file("piano.xlsx");
-    ASSERT_EQ(test::esegui({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026",
-                            "--cartella", dir.cartella(), "--xlsx", piano})
-                  .codice,
-              0);
+    riesce({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026", "--cartella",
+            dir.cartella(), "--xlsx", piano});
     EXPECT_EQ(leggiXlsx(piano, R"(p = wb.worksheets[0]
 print(p.max_row, p['A121'].value, p['F121'].value, p['C2'].number_format, p['B2'].value.date())
 print(p['C123'].value, p['G121'].value, wb.worksheets[1]['B2'].value)
