@@ -69,6 +69,13 @@ TEST(Finestra, ModificheAlCursore) {
     };
     const auto digita = [](const char* t) { return [t](Finestra& f, const char* c) { f.digita(c, t); }; };
     const auto premi = [](Tasto t) { return [t](Finestra& f, const char* c) { f.premi(c, t); }; };
+    // A double click selects the word or number under it, which the next key then replaces.
+    const auto doppioClic = [](int pos) {
+        return [pos](Finestra& f, const char* c) {
+            f.doppioClic(c, pos);
+            f.digita(c, "x");
+        };
+    };
     const Caso casi[] = {
         {"Backspace su una lettera accentata", "Libero", "perché", 6, 6, premi(Tasto::Backspace), "perch", 5},
         {"Canc su una lettera accentata", "Libero", "èra", 0, 0, premi(Tasto::Canc), "ra", 0},
@@ -89,6 +96,8 @@ TEST(Finestra, ModificheAlCursore) {
              f.digita(c, "x");
          },
          "x", 1},
+        {"doppio clic su un numero e un tasto", "Libero", "4.500.000 euro", 0, 0, doppioClic(2), "x euro", 1},
+        {"doppio clic su una parola accentata", "Libero", "è dell'anno già", 0, 0, doppioClic(4), "è x già", 3},
         {"il filtro muta il punto in virgola", "Importo", "12", 2, 2, digita("."), "12,", 3},
         {"una sola virgola", "Importo", "1,2", 3, 3, digita(","), "1,2", 3},
         {"una virgola al posto di quella selezionata", "Importo", "1,2", 1, 2, digita(","), "1,2", 2},
