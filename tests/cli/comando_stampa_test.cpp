@@ -35,17 +35,6 @@ std::string scriviReport(const test::CartellaTemporanea& dir, const Righe& righe
     return rkt;
 }
 
-std::string esegui(const std::string& comando) {
-    std::string out;
-    if (FILE* p = popen(comando.c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
-            out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
 /// The words of a line joined by one space.
 std::string parole(const std::string& riga) {
     std::istringstream in(riga);
@@ -94,7 +83,7 @@ TEST(ComandoStampa, FilePdf) {
     std::ostringstream out, err;
     ASSERT_EQ(comandoStampa({lunga, "--pdf", dir.file("r.pdf"), "--cartella", dir.cartella()}, out, err, pdf), 0)
         << err.str();
-    std::istringstream testoLungo(esegui("pdftotext -layout '" + dir.file("r.pdf") + "' -"));
+    std::istringstream testoLungo(test::uscitaDi("pdftotext -layout '" + dir.file("r.pdf") + "' -"));
     std::string tagliata;
     for (std::string r; std::getline(testoLungo, r);)
         if (r.find("0123456789x") != std::string::npos) tagliata = parole(r);
@@ -117,8 +106,9 @@ TEST(ComandoStampa, FilePdf) {
 
             const std::size_t perPagina = static_cast<std::size_t>(L - 2);
             const std::size_t pagine = righe.empty() ? 1 : (righe.size() + perPagina - 1) / perPagina;
-            EXPECT_NE(esegui("pdfinfo '" + file + "'").find("Pages:           " + std::to_string(pagine) + "\n"),
-                      std::string::npos);
+            EXPECT_NE(
+                test::uscitaDi("pdfinfo '" + file + "'").find("Pages:           " + std::to_string(pagine) + "\n"),
+                std::string::npos);
             std::vector<Righe> attese(pagine);
             if (!riepilogo) attese[0].push_back("Elenco dei valori di TEG rilevati");
             for (std::size_t i = 0; i < righe.size(); ++i)
@@ -128,7 +118,7 @@ TEST(ComandoStampa, FilePdf) {
                 attese[p].push_back("Pagina " + std::to_string(p + 1) + (p + 1 < pagine ? "" : " .....fine stampa"));
             }
             std::vector<Righe> lette(1);
-            std::istringstream testo(esegui("pdftotext -layout '" + file + "' -"));
+            std::istringstream testo(test::uscitaDi("pdftotext -layout '" + file + "' -"));
             for (std::string r; std::getline(testo, r);) {
                 for (std::size_t k = 0; k < r.size() && r[k] == '\f'; ++k)
                     lette.emplace_back();

@@ -35,17 +35,6 @@ std::vector<std::string> righe(const std::string& testo) {
     return r;
 }
 
-std::string comando(const std::string& riga) {
-    std::string out;
-    if (FILE* f = popen(riga.c_str(), "r")) {
-        std::array<char, 4096> b{};
-        for (std::size_t n; (n = std::fread(b.data(), 1, b.size(), f)) > 0;)
-            out.append(b.data(), n);
-        pclose(f);
-    }
-    return out;
-}
-
 // The widths of the date columns of every sheet: 11 characters, a date and its margin, which a
 // workbook keeps as trunc((11 x 7 + 5) / 7 x 256) / 256 = 11.7109375.
 constexpr const char* kLarghezzeDate = "print(sorted({ws.column_dimensions[c.column_letter].width for ws in wb\n"
@@ -55,7 +44,7 @@ constexpr const char* kLarghezzeDate = "print(sorted({ws.column_dimensions[c.col
 std::string leggiXlsx(const std::string& path, const std::string& script) {
     const std::string py = path + ".py";
     test::scriviTesto(py, "import openpyxl, sys\nwb = openpyxl.load_workbook(sys.argv[1])\n" + script);
-    return comando("/usr/bin/python3 '" + py + "' '" + path + "' 2>&1");
+    return test::uscitaDi("/usr/bin/python3 '" + py + "' '" + path + "' 2>&1");
 }
 
 // A command that must go through, its message shown when it does not.
@@ -281,8 +270,8 @@ TEST_F(RicalcoloCli, RelazionePdfEOdtConLeCifreDelRicalcolo) {
     const std::string pdf = dir.file("relazione.pdf"), odt = dir.file("relazione.odt");
     const auto r = pratica({"relazione", file, "--pdf", pdf, "--odt", odt});
     ASSERT_EQ(r.codice, 0) << r.err;
-    const std::string testoPdf = comando("pdftotext -layout '" + pdf + "' -");
-    const std::string testoOdt = comando("odt2txt --encoding=UTF-8 --width=-1 '" + odt + "'");
+    const std::string testoPdf = test::uscitaDi("pdftotext -layout '" + pdf + "' -");
+    const std::string testoOdt = test::uscitaDi("odt2txt --encoding=UTF-8 --width=-1 '" + odt + "'");
     ASSERT_FALSE(testoPdf.empty());
     ASSERT_FALSE(testoOdt.empty());
     const auto e = test::esitoAtteso("insieme");
@@ -300,7 +289,7 @@ TEST_F(RicalcoloCli, RelazionePdfEOdtConLeCifreDelRicalcolo) {
     const std::string odt2 = dir.file("di-nuovo.odt"), pdf2 = dir.file("di-nuovo.pdf");
     ASSERT_EQ(pratica({"relazione", file, "--pdf", pdf2, "--odt", odt2}).codice, 0);
     EXPECT_EQ(test::leggiTesto(odt2), test::leggiTesto(odt));
-    EXPECT_EQ(comando("pdftotext -layout '" + pdf2 + "' -"), testoPdf);
+    EXPECT_EQ(test::uscitaDi("pdftotext -layout '" + pdf2 + "' -"), testoPdf);
 }
 
 // The workbook read back with openpyxl: the recalculation first, each period's recalculated balance

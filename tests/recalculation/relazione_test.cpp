@@ -33,17 +33,6 @@ struct GraficoFisso : DisegnoGrafico {
     }
 };
 
-std::string comando(const std::string& riga) {
-    std::string out;
-    if (FILE* f = popen(riga.c_str(), "r")) {
-        std::array<char, 4096> b{};
-        for (std::size_t n; (n = std::fread(b.data(), 1, b.size(), f)) > 0;)
-            out.append(b.data(), n);
-        pclose(f);
-    }
-    return out;
-}
-
 class RelazioneTest : public testing::Test, protected test::Ambiente {
 protected:
     void SetUp() override {
@@ -70,7 +59,7 @@ protected:
         return file;
     }
     static std::string testo(const std::string& odt) {
-        return comando("odt2txt --encoding=UTF-8 --width=-1 '" + odt + "'");
+        return test::uscitaDi("odt2txt --encoding=UTF-8 --width=-1 '" + odt + "'");
     }
 
     BancheDatiSqlite sqlite;
@@ -113,12 +102,12 @@ TEST_F(RelazioneTest, UnPacchettoCheIProgrammiDiScritturaAprono) {
     EXPECT_EQ(byte.substr(0, 4), std::string("PK\x03\x04", 4));
     EXPECT_EQ(byte.substr(30, 8), "mimetype");
     EXPECT_EQ(byte.substr(38, 39), "application/vnd.oasis.opendocument.text");
-    const std::string elenco = comando("zipinfo -1 '" + odt + "'");
+    const std::string elenco = test::uscitaDi("zipinfo -1 '" + odt + "'");
     EXPECT_EQ(elenco, "mimetype\nMETA-INF/manifest.xml\ncontent.xml\nstyles.xml\nmeta.xml\nPictures/figura1.png\n");
-    EXPECT_NE(comando("unzip -p '" + odt + "' meta.xml").find("<meta:generator>Vantrel/9.9.9</meta:generator>"),
+    EXPECT_NE(test::uscitaDi("unzip -p '" + odt + "' meta.xml").find("<meta:generator>Vantrel/9.9.9</meta:generator>"),
               std::string::npos);
     // Every figure of a table (a decimal comma, nothing else) stands right, as figures do.
-    const std::string contenuto = comando("unzip -p '" + odt + "' content.xml");
+    const std::string contenuto = test::uscitaDi("unzip -p '" + odt + "' content.xml");
     const std::regex cifra(R"re(<text:p text:style-name="(\w+)">-?[0-9.]*[0-9],[0-9]+</text:p></table:table-cell>)re");
     int cifre = 0;
     for (std::sregex_iterator i(contenuto.begin(), contenuto.end(), cifra), fine; i != fine; ++i, ++cifre)

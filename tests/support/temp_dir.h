@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,6 +54,18 @@ inline void scriviByte(const std::string& path, const std::vector<unsigned char>
 inline void scriviTesto(const std::string& path, const std::string& s) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << s;
+}
+
+/// What a shell command writes on its standard output (pdftotext, odt2txt, unzip...).
+inline std::string uscitaDi(const std::string& comando) {
+    std::string out;
+    if (FILE* f = popen(comando.c_str(), "r")) {
+        std::array<char, 4096> b{};
+        for (std::size_t n; (n = std::fread(b.data(), 1, b.size(), f)) > 0;)
+            out.append(b.data(), n);
+        pclose(f);
+    }
+    return out;
 }
 
 } // namespace vantrel::test
