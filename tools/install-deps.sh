@@ -13,8 +13,9 @@ packages=(
     # the manual pages (help2man in the Italian locale, compiled from the locales package)
     help2man locales
     # the tests and tools/: test servers and certificates, workbooks, PDFs and OpenDocument texts read
-    # back, the user's journey and the screenshots under a virtual X server
+    # back (and their XML checked), the user's journey and the screenshots under a virtual X server
     openssl python3 python3-pyftpdlib python3-openssl python3-openpyxl poppler-utils odt2txt unzip
+    libxml2-utils
     xvfb xauth xdotool imagemagick
     # the Debian package and its checks (tools/pacchetto.sh)
     dpkg-dev file lintian appstream desktop-file-utils
