@@ -5,42 +5,30 @@
 #include "common/servizi_simulati.h"
 #include "program/stato_programma.h"
 #include "scelta_stampa.h"
+#include "support/ambiente.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
+#include <filesystem>
 
 namespace vantrel::test {
 
 /// A program folder holding the default rate set (and the official series, when asked), scripted
 /// answers and a fixed "today".
-struct AmbienteProva {
-    explicit AmbienteProva(bool serieUfficiale = false) : orologio(Data{2026, 3, 15}) {
-        QStringList file{QStringLiteral("NtassiU.dat"), QStringLiteral("NRectassiU.dat")};
-        if (serieUfficiale) file << QStringLiteral("serie-ufficiale.csv");
-        for (const QString& nome : file)
-            QFile::copy(QDir(QStringLiteral(VANTREL_TASSI_DIR)).filePath(nome), dir.filePath(nome));
-        ctx.stato.cartellaDati = cartella();
-        ctx.stato.cartellaReport = cartella();
-        ctx.servizi.messaggi = &risposte;
-        ctx.servizi.file = &risposte;
-        ctx.servizi.orologio = &orologio;
+struct AmbienteProva : Ambiente {
+    explicit AmbienteProva(bool serieUfficiale = false) {
+        for (const char* nome : {"NtassiU.dat", "NRectassiU.dat", "serie-ufficiale.csv"})
+            if (serieUfficiale || nome[0] == 'N')
+                std::filesystem::copy_file(std::filesystem::path(VANTREL_TASSI_DIR) / nome, dir.file(nome));
     }
-    std::string cartella() const { return dir.path().toStdString() + "/"; }
-
-    QTemporaryDir dir;
-    RisposteProgrammate risposte;
-    OrologioFisso orologio;
-    Contesto ctx;
+    std::string cartella() const { return dir.cartella(); }
+    QString file(const char* nome) const { return QString::fromStdString(dir.file(nome)); }
 };
 
 /// The view `V` on a program folder of its own: the window, whose dialogs `risposte` answers.
@@ -104,24 +92,6 @@ inline QStringList etichetteLontane(QWidget& w) {
         if (e.intersects(c) || !e.adjusted(-10, -10, 10, 10).intersects(c)) lontane << l->text();
     }
     return lontane;
-}
-
-inline QByteArray leggiByte(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool scriviFile(const QString& file, const QByteArray& byte) {
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
-}
-
-/// What a program writes on its standard output, or the word ERRORE when it fails.
-inline QString esegui(const QString& programma, const QStringList& argomenti) {
-    QProcess p;
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("ERRORE: ") + programma;
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 /// The print dialog answered in advance: each answer a PDF path to print to, or empty to cancel.

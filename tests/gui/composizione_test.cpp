@@ -56,11 +56,11 @@ std::vector<Passo> leggiPassi(const QString& file) {
 
 // The sheets of a workbook, then the first cell and the number of rows of each: "Foglio:A1:righe;...".
 QString leggiCartella(const QString& file) {
-    const QString script = QStringLiteral("import openpyxl, sys\n"
-                                          "wb = openpyxl.load_workbook(sys.argv[1])\n"
-                                          "print(';'.join('%s:%s:%d' % (s.title, s['A1'].value, s.max_row) "
-                                          "for s in wb.worksheets))\n");
-    return esegui(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, file}).trimmed();
+    const std::string script = "import openpyxl, sys\n"
+                               "wb = openpyxl.load_workbook(sys.argv[1])\n"
+                               "print(';'.join('%s:%s:%d' % (s.title, s['A1'].value, s.max_row) "
+                               "for s in wb.worksheets))\n";
+    return qs(uscitaDi("/usr/bin/python3 -c \"" + script + "\" '" + ss(file) + "'")).trimmed();
 }
 
 } // namespace
@@ -231,15 +231,15 @@ class ProvaComposizione : public QObject {
         if (nome.endsWith(QLatin1String(".xlsx")))
             letto = leggiCartella(file);
         else if (nome.endsWith(QLatin1String(".pdf")))
-            letto = esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}) +
-                    (esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).count(QLatin1Char('\n')) > 2
+            letto = qs(uscitaDi("pdftotext -layout '" + ss(file) + "' -")) +
+                    (qs(uscitaDi("pdfimages -list '" + ss(file) + "'")).count(QLatin1Char('\n')) > 2
                          ? QStringLiteral("[immagine]")
                          : QString());
         else if (nome.endsWith(QLatin1String(".png")))
             letto = QStringLiteral("%1x%2").arg(QImage(file).width()).arg(QImage(file).height());
         else // a text, or the mark of a program started without waiting, which may still come
             QTRY_VERIFY2_WITH_TIMEOUT(
-                (letto = QString::fromLatin1(leggiByte(file))).contains(contenuto.section(QLatin1Char('|'), 0, 0)),
+                (letto = QString::fromLatin1(leggiTesto(ss(file)))).contains(contenuto.section(QLatin1Char('|'), 0, 0)),
                 qPrintable(nome + QStringLiteral(":\n") + letto.left(2000)), 3000);
         for (const QString& parte : contenuto.split(QLatin1Char('|'), Qt::SkipEmptyParts))
             QVERIFY2(letto.contains(parte), qPrintable(nome + QStringLiteral(" non contiene \"") + parte +
@@ -321,21 +321,20 @@ class ProvaComposizione : public QObject {
 private slots:
     void initTestCase() {
         preparaProva();
-        programma = ambiente.dir.path();
-        documenti = ambiente.dir.filePath(QStringLiteral("documenti"));
+        programma = QDir::cleanPath(qs(ambiente.cartella()));
+        documenti = ambiente.file("documenti");
         QDir().mkpath(documenti);
         // A rate server that takes the connection and never answers: the download waits until it is
         // cancelled. The system calculator is a script that leaves a mark.
         QVERIFY(muto.listen(QHostAddress::LocalHost));
-        QVERIFY(scriviFile(QDir(programma).filePath(QStringLiteral("ServerTassi.ini")),
-                           QStringLiteral("tipo=https\nindirizzo=https://127.0.0.1:%1/serie.zip\nsecondi_massimi=30\n")
-                               .arg(muto.serverPort())
-                               .toUtf8()));
-        const QString bin = ambiente.dir.filePath(QStringLiteral("bin"));
+        scriviTesto(ambiente.dir.file("ServerTassi.ini"),
+                    "tipo=https\nindirizzo=https://127.0.0.1:" + std::to_string(muto.serverPort()) +
+                        "/serie.zip\nsecondi_massimi=30\n");
+        const QString bin = ambiente.file("bin");
         QDir().mkpath(bin);
         const QString calcolatrice = QDir(bin).filePath(QStringLiteral("gnome-calculator")); // the first one looked for
-        QVERIFY(scriviFile(calcolatrice,
-                           "#!/bin/sh\nprintf x >>\"$(dirname \"$0\")/../documenti/calcolatrice-avviata\"\n"));
+        scriviTesto(ss(calcolatrice),
+                    "#!/bin/sh\nprintf x >>\"$(dirname \"$0\")/../documenti/calcolatrice-avviata\"\n");
         QVERIFY(QFile::setPermissions(calcolatrice, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         qputenv("PATH", bin.toLocal8Bit() + ':' + qgetenv("PATH"));
         comandi = QStringLiteral(VANTREL_TEST_GUI_DIR "/comandi_programma.tsv");
@@ -351,7 +350,7 @@ private slots:
     // the printer and the files stay as they were.
     void unFileCheNonEUnReportNonSiApre() {
         const QString vuoto = QDir(documenti).filePath(QStringLiteral("vuoto.RKT"));
-        QVERIFY(scriviFile(vuoto, {}));
+        scriviTesto(ss(vuoto), "");
         QVERIFY(premi(legame(QStringLiteral("MDIForm1")), QStringLiteral("SSCommand11")));
         QTest::qWait(200); // the new window settles in the area
         LegameFinestra* l = legame(QStringLiteral("STP2"));

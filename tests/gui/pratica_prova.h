@@ -21,7 +21,7 @@ struct AmbientePratica : AmbienteProva {
     }
     std::unique_ptr<FinestraPratica> pratica(bool nuova = false) {
         std::string errore;
-        auto p = Pratica::crea(sqlite, dir.filePath(QStringLiteral("conto.vantrel")).toStdString(), errore);
+        auto p = Pratica::crea(sqlite, dir.file("conto.vantrel"), errore);
         return std::make_unique<FinestraPratica>(ctx, std::move(p), nuova, nuova ? "Nuova pratica 1" : "");
     }
     BancheDatiSqlite sqlite;

@@ -262,11 +262,12 @@ private slots:
         QCOMPARE(v.pratica().grafico()->chart()->title(), QString::fromUtf8(kGraficoVuoto));
         QVERIFY(v.pratica().grafico()->chart()->axes().isEmpty());
         // 4.800 quarters: the example account 200 times over.
-        const QByteArray esempio = leggiByte(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
+        const QByteArray esempio =
+            QByteArray::fromStdString(leggiTesto(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"));
         const qsizetype righe = esempio.indexOf('\n') + 1; // after the heading
-        const QString lungo = v.dir.filePath(QStringLiteral("lungo.csv"));
-        QVERIFY(scriviFile(lungo, esempio.left(righe) + esempio.mid(righe).repeated(200)));
-        const std::set<int> visti = importa(v, lungo.toStdString());
+        const std::string lungo = v.dir.file("lungo.csv");
+        scriviTesto(lungo, (esempio.left(righe) + esempio.mid(righe).repeated(200)).toStdString());
+        const std::set<int> visti = importa(v, lungo);
         QVERIFY2(visti.size() >= 2, "the bar moved in more than one step");
         QVERIFY(*visti.begin() > 0 && *visti.rbegin() < 4800);
         QVERIFY(v.pratica().avanzamento()->isHidden());
@@ -277,9 +278,9 @@ private slots:
         QVERIFY(m->data(m->index(2, 0), Qt::BackgroundRole).isValid());
         QVERIFY(!m->data(m->index(0, 8), Qt::DecorationRole).isValid());
         QCOMPARE(m->data(m->index(2, 8)).toString(), QStringLiteral("OLTRE SOGLIA"));
-        const QString altro = v.dir.filePath(QStringLiteral("altro-conto.csv"));
-        QVERIFY(QFile::copy(QStringLiteral(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv"), altro));
-        importa(v, altro.toStdString());
+        const std::string altro = v.dir.file("altro-conto.csv");
+        QVERIFY(std::filesystem::copy_file(VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv", altro));
+        importa(v, altro);
         QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": altro-conto")));
         importa(v, VANTREL_EXAMPLES_DIR "/conto-24-trimestri.csv");
         QVERIFY(v.pratica().grafico()->chart()->title().endsWith(QStringLiteral(": conto-24-trimestri")));
@@ -310,18 +311,17 @@ private slots:
                 QVERIFY(asseX->min().toMSecsSinceEpoch() < p.x() && p.x() < asseX->max().toMSecsSinceEpoch() &&
                         asseY->min() <= p.y() && p.y() <= asseY->max());
 
-        const QString png = v.dir.filePath(QStringLiteral("grafico.png"));
-        v.risposte.aggiungi(png.toStdString());
+        const std::string png = v.dir.file("grafico.png");
+        v.risposte.aggiungi(png);
         trova<QPushButton>(v, "SalvaGrafico")->click();
-        QVERIFY(leggiByte(png).startsWith("\x89PNG\r\n\x1A\n"));
+        QVERIFY(leggiTesto(png).starts_with("\x89PNG\r\n\x1A\n"));
 
-        const QString file = v.dir.filePath(QStringLiteral("pratica.pdf"));
-        v.risposte.aggiungi(file.toStdString());
+        const std::string file = v.dir.file("pratica.pdf");
+        v.risposte.aggiungi(file);
         trova<QPushButton>(v, "PdfPratica")->click();
         // Cover, table, chart, then one page for each of the five quarters over the threshold.
-        QVERIFY(esegui(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression("Pages:\\s+8\\n")));
-        const QString testo =
-            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        QVERIFY(qs(uscitaDi("pdfinfo '" + file + "'")).contains(QRegularExpression("Pages:\\s+8\\n")));
+        const QString testo = qs(uscitaDi("pdftotext -layout '" + file + "' -"));
         QVERIFY(testo.contains(QStringLiteral("Trimestri oltre la soglia: 5")));
         QCOMPARE(testo.count(QStringLiteral("RIEPILOGO ELEMENTI CALCOLO T.E.G.")), 5);
     }
@@ -336,15 +336,14 @@ private slots:
         QByteArray png;
         QBuffer buffer(&png);
         QVERIFY(buffer.open(QIODevice::WriteOnly) && figura.save(&buffer, "PNG"));
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("figura.pdf"));
-        const auto s = pdf.apri(file.toStdString());
+        CartellaTemporanea dir;
+        const std::string file = dir.file("figura.pdf");
+        const auto s = pdf.apri(file);
         s->riga("prima");
         s->riga("seconda");
         s->immagine(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
         QCOMPARE(qs(s->fine()), QString());
-        const QString parole =
-            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+        const QString parole = qs(uscitaDi("pdftotext -bbox '" + file + "' -"));
         std::vector<double> y;
         for (auto i =
                  QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>(prima|seconda)<")).globalMatch(parole);
@@ -352,7 +351,7 @@ private slots:
             y.push_back(i.next().captured(1).toDouble());
         QVERIFY(y.size() == 2 && qAbs(y[1] - y[0] - 10 * (1705.0 + 615.0) / 2048) < 0.05);
         // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-        const QStringList c = esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
+        const QStringList c = qs(uscitaDi("pdfimages -list '" + file + "'"))
                                   .split(QLatin1Char('\n'))
                                   .value(2)
                                   .split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -36,7 +36,7 @@ struct Desktop : test::AmbienteProva {
         if (!m.modello().avvio()) qFatal("avvio non riuscito");
     }
     QString pdf(const char* nome) const { return documenti.filePath(QLatin1String(nome)); }
-    bool inizioPdf(const char* nome) const { return leggiByte(pdf(nome)).startsWith("%PDF-"); }
+    bool inizioPdf(const char* nome) const { return leggiTesto(ss(pdf(nome))).starts_with("%PDF-"); }
 
     QTemporaryDir documenti;
     QPrinter impostazioni{QPrinter::HighResolution};
@@ -121,7 +121,7 @@ private slots:
     void stampaFallitaEPdfGiaPresente() {
         Desktop d;
         VistaTaeg& t = *d.m.taeg();
-        QVERIFY(scriviFile(d.pdf("report-teg.pdf"), "vecchio"));
+        scriviTesto(ss(d.pdf("report-teg.pdf")), "vecchio");
         d.scelta.risposte = {d.pdf("manca/report-teg.pdf")};
         clicca(t, "Stampa");
         QCOMPARE(d.risposte.mostrati().back().icona, Icona::Critica);
@@ -193,12 +193,12 @@ private slots:
         d.risposte.aggiungi(Risposta::Annulla);
         QVERIFY(!d.m.close());
         QCOMPARE(qs(d.risposte.mostrati().back().testo), QString::fromUtf8(testiPrincipale::righeNonSalvate));
-        const QString file = d.dir.filePath(QStringLiteral("uscita.RKT"));
+        const std::string file = d.dir.file("uscita.RKT");
         d.risposte.aggiungi(Risposta::Si);
-        d.risposte.aggiungi(file.toStdString());
+        d.risposte.aggiungi(file);
         QVERIFY(d.m.close());
         QVERIFY(d.m.terminata());
-        QVERIFY(QFileInfo(file).size() > 0);
+        QVERIFY(!leggiTesto(file).empty());
     }
 
     // Attempts as "user/password": the fourth failure ends the program, one box for each and a goodbye.
@@ -216,8 +216,7 @@ private slots:
         r.utente("MARIO");
         r.password("pw");
         r.accesso(-1);
-        QVERIFY(scriviFile(a.dir.filePath(QStringLiteral("Imposta.DAT")),
-                           QByteArray(reinterpret_cast<const char*>(r.byte.data()), qsizetype(r.byte.size()))));
+        scriviByte(a.dir.file("Imposta.DAT"), {r.byte.begin(), r.byte.end()});
         VistaPrincipale m(a.ctx, a.cartella());
         m.eseguiLogin([&](Accesso& w) {
             VistaAccesso d(w);
