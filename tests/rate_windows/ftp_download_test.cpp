@@ -37,16 +37,15 @@ std::vector<Periodo> setNuovo() {
     return p;
 }
 
-std::vector<Periodo> setVecchio() { // the first three periods, one with a rate of its own
-    const std::vector<Periodo> tutti = setNuovo();
-    std::vector<Periodo> p(tutti.begin(), tutti.begin() + 3);
-    p[1].tm1 = 99;
-    return p;
-}
-
 std::vector<Periodo> setAggiornato() { // the old set with the second period as the server has it
     const std::vector<Periodo> tutti = setNuovo();
     return {tutti.begin(), tutti.begin() + 3};
+}
+
+std::vector<Periodo> setVecchio() { // the first three periods, one with a rate of its own
+    std::vector<Periodo> p = setAggiornato();
+    p[1].tm1 = 99;
+    return p;
 }
 
 // The official series as the fake reader of this test takes it: "PK", then the two rate files.
@@ -74,25 +73,21 @@ struct Caso {
     bool annulla = false;           // Annulla pressed half a second into a slow download
 };
 
-void riempi(const test::CartellaTemporanea& remota, Tipo tipo, bool piccolo) {
-    const Bytes dati = piccolo ? test::fileDati({setNuovo()[0], setNuovo()[1]}) : test::fileDati(setNuovo());
-    const Bytes numero = test::fileNumero(piccolo ? 2 : 40);
-    if (tipo == Tipo::Https) {
-        Bytes zip = {'P', 'K'};
-        zip.insert(zip.end(), dati.begin(), dati.end());
-        zip.insert(zip.end(), numero.begin(), numero.end());
-        test::scriviByte(remota.file("TEGM_serie_storica.zip"), zip);
-        return;
-    }
-    test::scriviByte(remota.file("NtassiU.dat"), dati);
-    test::scriviByte(remota.file("NRectassiU.dat"), numero);
-}
-
-// The old set in the program's folder, the server of `tipo` serving `remota`, and the settings that
-// reach it.
+// The old set in the program's folder, the server of `tipo` serving `remota` (the new set, or its first
+// two periods when `piccolo`), and the settings that reach it.
 struct Scaricamento {
     Scaricamento(Tipo tipo, bool piccolo, bool lento = false) {
-        riempi(remota, tipo, piccolo);
+        const Bytes dati = piccolo ? test::fileDati({setNuovo()[0], setNuovo()[1]}) : test::fileDati(setNuovo());
+        const Bytes numero = test::fileNumero(piccolo ? 2 : 40);
+        if (tipo == Tipo::Https) {
+            Bytes zip = {'P', 'K'};
+            zip.insert(zip.end(), dati.begin(), dati.end());
+            zip.insert(zip.end(), numero.begin(), numero.end());
+            test::scriviByte(remota.file("TEGM_serie_storica.zip"), zip);
+        } else {
+            test::scriviByte(remota.file("NtassiU.dat"), dati);
+            test::scriviByte(remota.file("NRectassiU.dat"), numero);
+        }
         test::scriviTassi(a.dir, setVecchio());
         const std::string coppia = certificati().dir.file("server.pem") + " " + certificati().dir.file("server.key");
         server = std::make_unique<Server>(

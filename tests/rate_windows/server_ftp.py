@@ -1,19 +1,14 @@
 # An FTP server on 127.0.0.1 serving one folder to one account; prints its port and pid.
 # --tls CERT KEY: FTPS, TLS required on both channels.
-import argparse, logging, os
+import logging, os, sys
 logging.basicConfig(level=logging.ERROR)
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
-a = argparse.ArgumentParser()
-a.add_argument('cartella')
-a.add_argument('utente')
-a.add_argument('parola')
-a.add_argument('--tls', nargs=2)
-arg = a.parse_args()
-
-base_dtp = TLS_DTPHandler if arg.tls else DTPHandler
+cartella, utente, parola = sys.argv[1:4]
+tls = sys.argv[5:7] if sys.argv[4:5] == ['--tls'] else None
+base_dtp = TLS_DTPHandler if tls else DTPHandler
 
 class Dtp(base_dtp):
     def readable(self):
@@ -23,15 +18,15 @@ class Dtp(base_dtp):
             return getattr(self, '_ssl_want_read', False)
         return base_dtp.readable(self)
 
-class Gestore(TLS_FTPHandler if arg.tls else FTPHandler):
+class Gestore(TLS_FTPHandler if tls else FTPHandler):
     dtp_handler = Dtp
     use_sendfile = False
 
-if arg.tls:
-    Gestore.certfile, Gestore.keyfile = arg.tls
+if tls:
+    Gestore.certfile, Gestore.keyfile = tls
     Gestore.tls_control_required = Gestore.tls_data_required = True
 autorizzazioni = DummyAuthorizer()
-autorizzazioni.add_user(arg.utente, arg.parola, arg.cartella, perm='elr')
+autorizzazioni.add_user(utente, parola, cartella, perm='elr')
 Gestore.authorizer = autorizzazioni
 Gestore.banner = 'pronto'
 Gestore.auth_failed_timeout = 0.1

@@ -87,7 +87,9 @@ TEST_F(ProvaUsurari, UscireDaUnTassoLoFormattaERicavaLaSoglia) {
     }
 }
 
+// Saving a quarter also makes its rates the user's, and only that quarter's.
 TEST_F(ProvaUsurari, SalvareUnNuovoPeriodoScriveIlRecordESvuotaICampi) {
+    ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"32004", "decreto MEF del trimestre"}}));
     Usurari u(ctx);
     scegliPeriodo(u, "3", "2004");
     const std::pair<const char*, const char*> campi[] = {
@@ -106,6 +108,8 @@ TEST_F(ProvaUsurari, SalvareUnNuovoPeriodoScriveIlRecordESvuotaICampi) {
     EXPECT_EQ(u["Combo3"].voci, std::vector<std::string>{"2004 3° trim. "});
     for (const char* campo : {"TM1", "TM8", "TU6"})
         EXPECT_EQ(u[campo].testo, "") << campo;
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "32004"), fonti::utente);
+    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "42004"), fonti::nonRegistrata);
 
     // A second period goes after the first; empty fields are stored as 0.
     scegliPeriodo(u, "4", "2004");
@@ -198,17 +202,6 @@ TEST_F(ProvaUsurari, LaFinestraDeiTassiSegueIlTrimestre) {
     ASSERT_EQ(righe.size(), 8u);
     EXPECT_NE(righe[0].find(" 13,60  20,40 "), std::string::npos) << righe[0]; // x 1,5
     EXPECT_NE(righe[4].find(" 14,65  22,31 "), std::string::npos) << righe[4]; // x 1,25 + 4
-}
-
-// Saving a quarter in the rate window makes its rates the user's, and only that quarter's.
-TEST_F(ProvaUsurari, IlSalvataggioRendeITassiDellUtente) {
-    ASSERT_TRUE(registraFontiTassi(ctx.stato.cartellaDati, {{"12018", "decreto MEF del trimestre"}}));
-    Usurari u(ctx);
-    scegliPeriodo(u, "1", "2018");
-    u.incolla("TM3", "7,3839");
-    u.clicca("OK");
-    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "12018"), fonti::utente);
-    EXPECT_EQ(fonteTassi(ctx.stato.cartellaDati, "22018"), fonti::nonRegistrata);
 }
 
 // While the server is awaited only "Esci" takes a click: it cancels the download, and closes the
