@@ -16,7 +16,7 @@ test::Esito esegui(std::vector<std::string> args) {
 }
 
 // The usury check reads the official series of the program folder.
-TEST(ComandoMutuo, CampiEMessaggiComeTesto) {
+TEST(ComandoMutuo, CampiEMessaggiComeTestoEDatiNonAmmessi) {
     test::CartellaTemporanea dir;
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
                                dir.cartella() + "serie-ufficiale.csv");
@@ -44,19 +44,13 @@ TEST(ComandoMutuo, CampiEMessaggiComeTesto) {
         for (const std::string& r : righe)
             EXPECT_NE(u.out.find(r), std::string::npos) << r << " in\n" << u.out;
     }
-}
-
-// Each figure no loan can have is refused naming its field, with exit 1: a bad figure of the loan leaves no
-// plan, one of the usury check no verdict. The loan that once froze the search for seconds answers at once.
-TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
-    test::CartellaTemporanea dir;
-    std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
-                               dir.cartella() + "serie-ufficiale.csv");
+    // Each figure no loan can have is refused naming its field, with exit 1: a bad figure of the loan
+    // leaves no plan, one of the usury check no verdict.
     struct Caso {
         const char *opzione, *valore, *messaggio;
         bool delMutuo; // a figure of the loan itself: no plan either
     };
-    const Caso casi[] = {
+    const Caso rifiuti[] = {
         {"--assicurazione", "-1000", "Il campo \"Assicurazione\" non può essere negativo.", false},
         {"--perizia", "-1", "Il campo \"Perizia\" non può essere negativo.", false},
         {"--tasso-mora", "abc", "Il campo \"Tasso di mora\" non contiene un numero valido.", false},
@@ -67,7 +61,7 @@ TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
         {"--spese-iniziali", "20000", "Il campo \"Spese iniziali\" non può raggiungere l'importo del mutuo", true},
         {"--spese-rata", "-4", "Il campo \"Spese per rata\" non può essere negativo.", true},
     };
-    for (const Caso& c : casi) {
+    for (const Caso& c : rifiuti) {
         SCOPED_TRACE(c.opzione);
         std::map<std::string, std::string> opzioni = {{"--importo", "20000"},
                                                       {"--rate", "60"},
@@ -84,6 +78,7 @@ TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
         EXPECT_EQ(u.out.find("la soglia"), std::string::npos) << u.out;
         EXPECT_EQ(u.out.find("PIANO D'AMMORTAMENTO") == std::string::npos, c.delMutuo) << u.out;
     }
+    // The loan that once froze the search for seconds answers at once.
     const auto inizio = std::chrono::steady_clock::now();
     const auto u = esegui({"--scadenza", "Annuale", "--rate", "12", "--rata", "0,01"});
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::milliseconds(500));
@@ -92,19 +87,7 @@ TEST(ComandoMutuo, DatiNonAmmessiEsconoConUno) {
     EXPECT_NE(u.out.find("messaggio: Ho bisogno di uno dei seguenti dati"), std::string::npos) << u.out;
 }
 
-TEST(ComandoMutuo, ErroriDUsoEsconoConDue) {
-    const std::vector<std::string> casi[] = {
-        {"--sconosciuta", "1"}, {"--scadenza", "Settimanale"}, {"--formato", "csv"},        {"--oggi", "32/01/2026"},
-        {"--importo"},          {"--csv", "/non/esiste.csv"},  {"--intermediario", "posta"}};
-    for (const auto& args : casi) {
-        const auto u = esegui(args);
-        EXPECT_EQ(u.codice, 2) << args[0];
-        EXPECT_FALSE(u.err.empty());
-        EXPECT_TRUE(u.out.empty());
-    }
-}
-
-TEST(ComandoMutuo, MutuiDaCsvEDatiErrati) {
+TEST(ComandoMutuo, MutuiDaCsvDatiErratiEdErroriDUso) {
     test::CartellaTemporanea dir;
     const auto buono = dir.file("buono.csv");
     test::scriviTesto(buono, "scadenza;txtImporto;txtNumRate;txtTasso\r\nMensile;100000;120;6\r\nAnnuale;10000;;5\r\n");
@@ -122,6 +105,16 @@ TEST(ComandoMutuo, MutuiDaCsvEDatiErrati) {
     EXPECT_NE(e.err.find("cattivo.csv, riga 3"), std::string::npos) << e.err;
     EXPECT_NE(e.err.find("scadenza"), std::string::npos);
     EXPECT_TRUE(e.out.empty());
+    // Wrong uses exit with 2.
+    const std::vector<std::string> casi[] = {
+        {"--sconosciuta", "1"}, {"--scadenza", "Settimanale"}, {"--formato", "csv"},        {"--oggi", "32/01/2026"},
+        {"--importo"},          {"--csv", "/non/esiste.csv"},  {"--intermediario", "posta"}};
+    for (const auto& args : casi) {
+        const auto r = esegui(args);
+        EXPECT_EQ(r.codice, 2) << args[0];
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_TRUE(r.out.empty());
+    }
 }
 
 } // namespace
