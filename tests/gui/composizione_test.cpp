@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QToolButton>
+#include <map>
 #include <set>
 
 using namespace vantrel;
@@ -143,14 +144,12 @@ class ProvaComposizione : public QObject {
     }
 
     void rispondi(const QStringList& r) {
+        const std::map<QString, Risposta> pulsanti{
+            {"ok", Risposta::Ok}, {"si", Risposta::Si}, {"no", Risposta::No}, {"annulla", Risposta::Annulla}};
         for (const QString& a : r) {
             const QString valore = a.section(QLatin1Char(':'), 1);
-            if (a == QLatin1String("ok") || a == QLatin1String("si"))
-                risposte.aggiungi(a == QLatin1String("ok") ? Risposta::Ok : Risposta::Si);
-            else if (a == QLatin1String("no"))
-                risposte.aggiungi(Risposta::No);
-            else if (a == QLatin1String("annulla"))
-                risposte.aggiungi(Risposta::Annulla);
+            if (pulsanti.contains(a))
+                risposte.aggiungi(pulsanti.at(a));
             else if (a.startsWith(QLatin1String("file:")))
                 risposte.aggiungi(ss(
                     valore.startsWith(QLatin1String("ESEMPI/")) ? QStringLiteral(VANTREL_EXAMPLES_DIR) + valore.mid(6)
@@ -391,11 +390,9 @@ private slots:
         });
         chiudiModali.start(20);
         for (const Passo& s : leggiPassi(comandi)) {
-            const QByteArray dove = QStringLiteral("%1:%2 %3 %4")
-                                        .arg(QFileInfo(comandi).fileName())
-                                        .arg(s.riga)
-                                        .arg(s.finestra, s.comando)
-                                        .toUtf8();
+            const QByteArray dove =
+                (QFileInfo(comandi).fileName() + QStringLiteral(":%1 ").arg(s.riga) + s.finestra + ' ' + s.comando)
+                    .toUtf8();
             raccogli(visti);
             LegameFinestra* l = legame(s.finestra);
             QVERIFY2(l, dove + " finestra non aperta");

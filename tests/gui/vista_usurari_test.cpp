@@ -89,25 +89,23 @@ private slots:
             for (const QChar c : tasti)
                 QTest::keyClick(data, c.toLatin1());
         };
-        const std::tuple<const char*, std::function<void()>, const char*, const char*> casi[] = {
-            {"digitata", [&] { digita(QStringLiteral("20/05/2011")); }, "20/05/2011", "17,8750"},
-            {"senza separatori", [&] { digita(QStringLiteral("20052011")); }, "20/05/2011", "17,8750"},
-            {"mese di una cifra", [&] { digita(QStringLiteral("20/5/2011")); }, "20/05/2011", "17,8750"},
-            {"vecchia norma", [&] { digita(QStringLiteral("09/05/2011")); }, "09/05/2011", "16,6500"},
-            {"incollata",
+        const std::tuple<const char*, const char*, const char*, std::function<void()>> casi[] = {
+            {"digitata", "20/05/2011", "17,8750", [&] { digita(QStringLiteral("20/05/2011")); }},
+            {"senza separatori", "20/05/2011", "17,8750", [&] { digita(QStringLiteral("20052011")); }},
+            {"mese di una cifra", "20/05/2011", "17,8750", [&] { digita(QStringLiteral("20/5/2011")); }},
+            {"vecchia norma", "09/05/2011", "16,6500", [&] { digita(QStringLiteral("09/05/2011")); }},
+            {"incollata", "20/05/2011", "17,8750",
              [&] {
                  QGuiApplication::clipboard()->setText(QStringLiteral("20/05/2011"));
                  QTest::keyClick(data, Qt::Key_V, Qt::ControlModifier);
-             },
-             "20/05/2011", "17,8750"},
-            {"frecce",
+             }},
+            {"frecce", "20/05/2011", "17,8750",
              [&] {
                  digita(QStringLiteral("19/05/2011"));
                  QTest::keyClick(data, Qt::Key_Home);
                  QTest::keyClick(data, Qt::Key_Up);
-             },
-             "20/05/2011", "17,8750"},
-            {"calendario",
+             }},
+            {"calendario", "20/05/2011", "17,8750",
              [&] {
                  digita(QStringLiteral("19/05/2011"));
                  const QPoint freccia(data->width() - 6, data->height() / 2);
@@ -116,10 +114,9 @@ private slots:
                  QTRY_VERIFY(data->calendarWidget()->isVisible());
                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-             },
-             "20/05/2011", "17,8750"},
+             }},
         };
-        for (const auto& [nome, scrivi, attesa, soglia] : casi) {
+        for (const auto& [nome, attesa, soglia, scrivi] : casi) {
             digita(QStringLiteral("01/01/2020"));
             scrivi();
             QCOMPARE(qs(v.modello()["txtData"].testo), QString::fromLatin1(attesa));
