@@ -118,22 +118,17 @@ TEST_F(InstallaSet, UnCambioDuranteLaDomandaAnnullaLaSostituzione) {
     EXPECT_EQ(test::leggiByte(dir.file("NtassiU.dat")), test::fileDati(altro));
 }
 
-TEST(TabellaTassi, IFileMancantiNasconoVuoti) {
+// Missing files are made empty. Each rate from its own place in the record (TM7 TM8 TM1..TM6, TU1..TU6);
+// of two periods with one key the first wins; a key saved without its quarter ("2005 ") is found by its digits.
+TEST(TabellaTassi, FileMancantiCampiDelRecordEChiavi) {
     test::CartellaTemporanea dir;
     TabellaTassi t;
     ASSERT_TRUE(t.caricaTassi(dir.cartella()));
     EXPECT_EQ(t.numPeriodi, 0);
     EXPECT_EQ(std::filesystem::file_size(dir.file("NtassiU.dat")), 0u);
     EXPECT_EQ(std::filesystem::file_size(dir.file("NRectassiU.dat")), 0u);
-}
-
-// Each rate from its own place in the record (TM7 TM8 TM1..TM6, TU1..TU6); of two periods with one key
-// the first wins; a key saved without its quarter ("2005 ") is found by its digits.
-TEST(TabellaTassi, CampiDelRecordEChiavi) {
-    test::CartellaTemporanea dir;
     test::scriviTassi(dir, {Periodo{"32004", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, Periodo{"32004", 0, 0, 7},
                             Periodo{"2005"}});
-    TabellaTassi t;
     ASSERT_TRUE(t.caricaTassi(dir.cartella()));
     EXPECT_EQ(t.cercaPeriodo("32004"), 1);
     EXPECT_EQ(t.cercaPeriodo("2005"), 3);
