@@ -87,15 +87,11 @@ TEST(CifreAttese, VerificaSeparataDellaCms) {
                               ";Conto Corrente;" + c["valuta"] + ";" +
                               (c["formula"] == "globale" ? "globale" : "Banca d'Italia") + ";" +
                               (c["norma"] == "nuova" ? "nuova norma" : "secondo la data");
-        for (const auto& [colonna, campo] : {std::pair{"numeri", "NumeriD"},
-                                             {"interessi", "intDare"},
-                                             {"cms_interessi", "ComMS"},
-                                             {"altri_interessi", "extrafido"},
-                                             {"spese", "speseN"},
-                                             {"cms_spese", "ComMS2"},
-                                             {"altri_oneri", "ASpese"},
-                                             {"massimo_scoperto", "MaxScoperto"},
-                                             {"fido", "fido"}}) {
+        for (const auto& [colonna, campo] :
+             {std::pair{"numeri", "NumeriD"}, std::pair{"interessi", "intDare"}, std::pair{"cms_interessi", "ComMS"},
+              std::pair{"altri_interessi", "extrafido"}, std::pair{"spese", "speseN"}, std::pair{"cms_spese", "ComMS2"},
+              std::pair{"altri_oneri", "ASpese"}, std::pair{"massimo_scoperto", "MaxScoperto"},
+              std::pair{"fido", "fido"}}) {
             periodo.insert(periodo.find('\n'), std::string(";") + campo);
             periodo += ";" + c[colonna];
         }
@@ -109,7 +105,7 @@ TEST(CifreAttese, VerificaSeparataDellaCms) {
 
 // Rows 1, 80 and 120 and the totals of 100.000 at 6 % in 120 months; the due dates of every frequency
 // from the last day of January of a leap year.
-TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
+TEST(CifreAttese, MutuoDiRiferimentoScadenzeDiOgniFrequenzaEVerificaUsura) {
     const auto mutuo = [](const std::vector<std::string>& opzioni) {
         std::vector<std::string> args = {"mutuo", "--formato", "json"};
         args.insert(args.end(), opzioni.begin(), opzioni.end());
@@ -134,24 +130,22 @@ TEST(CifreAttese, MutuoDiRiferimentoEScadenzeDiOgniFrequenza) {
             EXPECT_EQ(riferimento["campi"][campo], atteso);
         }
     }
-}
 
-// The usury check of loans against tests/data/mutui_usura_attesi.csv: the instalment paid counted once
-// with its expense, the inquiry expenses in place of the initial ones, the banks' and the other
-// intermediaries' categories up to 2009, an official category written by name.
-TEST(CifreAttese, VerificaUsuraDeiMutui) {
+    // The usury check of loans against tests/data/mutui_usura_attesi.csv: the instalment paid counted once
+    // with its expense, the inquiry expenses in place of the initial ones, the banks' and the other
+    // intermediaries' categories up to 2009, an official category written by name.
     test::CartellaTemporanea dir;
     std::filesystem::copy_file(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv",
                                dir.cartella() + "serie-ufficiale.csv");
-    const auto attese = righeFile(VANTREL_TEST_DATA "/mutui_usura_attesi.csv");
-    ASSERT_GT(attese.size(), 9u);
-    for (const auto& riga : attese) {
+    const auto usura = righeFile(VANTREL_TEST_DATA "/mutui_usura_attesi.csv");
+    ASSERT_GT(usura.size(), 9u);
+    for (const auto& riga : usura) {
         SCOPED_TRACE(riga.at("caso"));
-        std::vector<std::string> args = {"mutuo", "--formato", "json", "--cartella", dir.cartella()};
-        std::istringstream opzioni(riga.at("opzioni"));
-        for (std::string o; std::getline(opzioni, o, '|');)
-            args.push_back(o);
-        const auto u = esegui(args)["campi"];
+        std::vector<std::string> opzioni = {"--cartella", dir.cartella()};
+        std::istringstream in(riga.at("opzioni"));
+        for (std::string o; std::getline(in, o, '|');)
+            opzioni.push_back(o);
+        const auto u = mutuo(opzioni)["campi"];
         for (const auto& [campo, atteso] : riga)
             if (campo != "caso" && campo != "opzioni") {
                 EXPECT_EQ(u[campo], atteso) << campo;
