@@ -74,12 +74,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{"DefaultRateSetMissingStartsEmpty", false, false, "", true, false}),
     [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });
 
-TEST(CartellaUtente, SegueXdgPoiHome) {
+// The user's folder and the documents folder follow the environment.
+TEST(CartellaUtente, SegueXdgPoiHomeEDocumenti) {
     EXPECT_EQ(cartellaUtente("/dati", "/home/a"), fs::path("/dati/vantrel"));
     EXPECT_EQ(cartellaUtente("relativa", "/home/a"), fs::path("/home/a/.local/share/vantrel"));
     EXPECT_EQ(cartellaUtente(nullptr, "/home/a"), fs::path("/home/a/.local/share/vantrel"));
     EXPECT_EQ(cartellaUtente("", nullptr), fs::path());
     EXPECT_EQ(scegliCartella("/opt/vantrel", false, {}).cartella, fs::path("/opt/vantrel"));
+    test::CartellaTemporanea casa;
+    const std::string home = casa.cartella();
+    EXPECT_EQ(cartellaDocumenti("/dati/Documenti", home.c_str()), fs::path("/dati/Documenti"));
+    EXPECT_EQ(cartellaDocumenti("relativa", home.c_str()), fs::path(home) / "Documenti"); // neither exists
+    fs::create_directories(casa.file("Documents"));
+    EXPECT_EQ(cartellaDocumenti(nullptr, home.c_str()), fs::path(home) / "Documents");
+    fs::create_directories(casa.file("Documenti"));
+    EXPECT_EQ(cartellaDocumenti("", home.c_str()), fs::path(home) / "Documenti");
+    EXPECT_EQ(cartellaDocumenti(nullptr, nullptr), fs::path());
 }
 
 TEST(CartellaScrivibile, ProvaSenzaLasciareFile) {
@@ -114,18 +124,6 @@ TEST(CartellaReport, DocumentiDellUtentePerUnaCopiaInstallata) {
         EXPECT_TRUE(fs::is_directory(c.atteso));
         EXPECT_EQ(fs::exists(documenti / "Vantrel"), !c.portatile);
     }
-}
-
-TEST(CartellaReport, DocumentiDallAmbiente) {
-    test::CartellaTemporanea casa;
-    const std::string home = casa.cartella();
-    EXPECT_EQ(cartellaDocumenti("/dati/Documenti", home.c_str()), fs::path("/dati/Documenti"));
-    EXPECT_EQ(cartellaDocumenti("relativa", home.c_str()), fs::path(home) / "Documenti"); // neither exists
-    fs::create_directories(casa.file("Documents"));
-    EXPECT_EQ(cartellaDocumenti(nullptr, home.c_str()), fs::path(home) / "Documents");
-    fs::create_directories(casa.file("Documenti"));
-    EXPECT_EQ(cartellaDocumenti("", home.c_str()), fs::path(home) / "Documenti");
-    EXPECT_EQ(cartellaDocumenti(nullptr, nullptr), fs::path());
 }
 
 } // namespace

@@ -59,23 +59,19 @@ TEST_F(ProvaImpostazioni, SalvaScriveIDueRecordAlLoroPosto) {
     EXPECT_TRUE(riaperta["accesso"].selezionato);
     EXPECT_TRUE(riaperta["verticale"].selezionato);
     EXPECT_EQ(riaperta["decimali"].testo, "2");
-}
 
-// The days of the year of the TEG formulas: a file that never chose keeps its byte and the leap-year
-// default; "36.500 sempre" is written, read back, and undone.
-TEST_F(ProvaImpostazioni, DivisoreDellAnnoScelto) {
-    test::scriviByte(dir.file(kFileImposta), std::vector<unsigned char>(218, 0xAB));
+    // The days of the year of the TEG formulas: the file above never chose and kept its byte (the
+    // leap-year default); "36.500 sempre" is written, read back, and undone.
     const auto salva = [&](const char* opzione) {
-        FinestraImpostazioni f(ctx);
-        if (opzione) f.clicca(opzione);
-        EXPECT_TRUE(f.salvaImpostazioni());
+        FinestraImpostazioni g(ctx);
+        g.clicca(opzione);
+        EXPECT_TRUE(g.salvaImpostazioni());
         return test::leggiByte(dir.file(kFileImposta))[144];
     };
-    EXPECT_EQ(salva(nullptr), 0xAB);
     EXPECT_EQ(salva("Divisore36500"), '5');
-    FinestraImpostazioni riaperta(ctx);
-    EXPECT_TRUE(riaperta["Divisore36500"].selezionato);
-    EXPECT_FALSE(riaperta["Divisore36600"].selezionato);
+    FinestraImpostazioni divisore(ctx);
+    EXPECT_TRUE(divisore["Divisore36500"].selezionato);
+    EXPECT_FALSE(divisore["Divisore36600"].selezionato);
     EXPECT_TRUE(ctx.stato.imposta.divisoreSempre365());
     EXPECT_EQ(salva("Divisore36600"), ' ');
     EXPECT_FALSE(ctx.stato.imposta.divisoreSempre365());
