@@ -27,12 +27,10 @@ class Gestore(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(dati)
         except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
             pass
-        self.close_connection = True
 
 server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Gestore)
 contesto = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
 contesto.load_cert_chain(cert, chiave)
 server.socket = contesto.wrap_socket(server.socket, server_side=True)
-server.daemon_threads = True
 print(server.server_address[1], os.getpid(), flush=True)
 server.serve_forever()

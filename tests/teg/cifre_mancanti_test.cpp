@@ -34,33 +34,29 @@ const std::vector<std::pair<const char*, const char*>> kPeriodo = {
 TEST_F(CifreMancanti, SenzaTassiDelTrimestreNienteSogliaNeSupero) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
     periodo("12009", {10, 8, 0, 0, 9, 7, 0}); // no overdraft averages before 2010
-    struct Caso {
-        const char *nome, *dal;
-        int categoria;
-        const char *formula, *avviso;
-    };
-    const Caso casi[] = {
+    // The case, the period's new start, the category, the formula, the period the warning names.
+    const std::tuple<const char*, const char*, int, const char*, const char*> casi[] = {
         {"trimestre mancante", "01/04/2023", 0, "OK", "2° trimestre 2023"},
         // Neither formula leaves the grid of the 2023 calculation on screen for 2022.
         {"anno mancante, griglia di un altro anno", "01/02/2022", 0, "Command9", "1° trimestre 2022"},
         {"categoria senza media", "01/01/2009", 1, "OK", "\"Conto senza affidamento\""},
         {"tabella vuota", "01/01/2023", 0, "Command9", "1° trimestre 2023"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
-        periodoDigitato("01/01/2023", c.categoria, kPeriodo);
-        w->clicca(c.formula);
+    for (const auto& [nome, dal, categoria, formula, avviso] : casi) {
+        SCOPED_TRACE(nome);
+        periodoDigitato("01/01/2023", categoria, kPeriodo);
+        w->clicca(formula);
         ASSERT_NE(t("soglia"), "n.d."); // the quarter of 2023 has its rates
-        if (std::string(c.nome) == "tabella vuota") ctx.stato.tassi.numPeriodi = 0;
-        w->incolla("dal", c.dal);
-        w->clicca(c.formula);
+        if (std::string(nome) == "tabella vuota") ctx.stato.tassi.numPeriodi = 0;
+        w->incolla("dal", dal);
+        w->clicca(formula);
         EXPECT_EQ(t("soglia"), "n.d.");
         EXPECT_EQ(t("Diff"), "");
-        if (std::string(c.formula) == "Command9") {
+        if (std::string(formula) == "Command9") {
             EXPECT_EQ(t("TU1"), "0"); // no rate of 2023 is left on screen
         }
         EXPECT_NE(t("TegTXT"), "");
-        for (const char* parte : {"Tassi del trimestre non disponibili", c.avviso, "Importa serie ufficiale"})
+        for (const char* parte : {"Tassi del trimestre non disponibili", avviso, "Importa serie ufficiale"})
             EXPECT_TRUE(unMessaggioCon(parte)) << parte << " in " << risposte.mostrati().size() << " messaggi";
         w->clicca("via");
         EXPECT_EQ((*w)["List1"].voci.back().substr(29, 13), "  n.d.       "); // no threshold, no excess
@@ -75,25 +71,27 @@ TEST_F(CifreMancanti, LeFormuleContanoOgniOnereAncheSeIlCampoEVuoto) {
     const std::vector<std::pair<const char*, const char*>> tutti = {{"NumeriD", "1.000.000"}, {"intDare", "100"},
                                                                     {"extrafido", "10"},      {"speseN", "50"},
                                                                     {"ASpese", "30"},         {"fido", "10.000"}};
-    struct Caso {
-        const char *vuoto, *formula, *teg, *aiuto;
-    };
-    const Caso casi[] = {
+    // The field left empty, the formula, the TEG, the charge the status line names.
+    const std::tuple<const char*, const char*, const char*, const char*> casi[] = {
         {"extrafido", "OK", "4,450", "altri interessi"},
         {"speseN", "OK", "4,315", "spese, C.M.S. (spese)"},
         {"intDare", "Command9", "3,285", "Interessi Dare, C.M.S. (interessi)"},
         {"ASpese", "OK", "4,515", "altri oneri"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.vuoto) + " " + c.formula);
+    for (const auto& [vuoto, formula, teg, aiuto] : casi) {
+        SCOPED_TRACE(std::string(vuoto) + " " + formula);
         auto campi = tutti;
-        std::erase_if(campi, [&](const auto& p) { return std::string(p.first) == c.vuoto; });
+        std::erase_if(campi, [&](const auto& p) { return std::string(p.first) == vuoto; });
         periodoDigitato("01/01/2023", 0, campi);
-        w->clicca(c.formula);
-        EXPECT_EQ(t("TegTXT"), c.teg);
-        EXPECT_EQ(t("SommaParziali"), c.teg);
-        EXPECT_EQ(t(c.vuoto), "0");
-        EXPECT_NE(t("StatoCalcolo").find(c.aiuto), std::string::npos) << t("StatoCalcolo");
+        const std::size_t righe = (*w)["List1"].voci.size();
+        w->clicca("via"); // nothing worked out yet: no row to add
+        EXPECT_EQ((*w)["List1"].voci.size(), righe);
+        EXPECT_TRUE(unMessaggioCon("nessun calcolo da aggiungere"));
+        w->clicca(formula);
+        EXPECT_EQ(t("TegTXT"), teg);
+        EXPECT_EQ(t("SommaParziali"), teg);
+        EXPECT_EQ(t(vuoto), "0");
+        EXPECT_NE(t("StatoCalcolo").find(aiuto), std::string::npos) << t("StatoCalcolo");
         // A batch hears it with the result.
         ASSERT_FALSE(w->calcolo().avvisi().empty());
         EXPECT_EQ(w->calcolo().avvisi().front(), t("StatoCalcolo"));
@@ -158,34 +156,28 @@ TEST_F(CifreMancanti, LAnnoSegueLaDataDelPeriodo) {
     EXPECT_EQ(anni.front(), "1997"); // every year of the rate table
     EXPECT_EQ(anni.back(), "2027");  // and the next one, whose first rates come out in December
     EXPECT_EQ(t("Combo1"), "2026");  // the year of today's dates
-    struct Caso {
-        const char *dal, *anno, *ga;
+    // The period's start, the year shown, the days-per-year factor.
+    const std::tuple<const char*, const char*, const char*> casi[] = {
+        {"01/02/2024", "2024", "36600"},
+        {"31/12/2023", "2023", "36500"},
+        {"01/02/1988", "2023", "36600"}, // a year not listed still sets the factor
+        {"01/04/2029", "2029", "36500"}, // a later one joins the list
     };
-    for (const Caso& c : {Caso{"01/02/2024", "2024", "36600"}, Caso{"31/12/2023", "2023", "36500"},
-                          Caso{"01/02/1988", "2023", "36600"},    // a year not listed still sets the factor
-                          Caso{"01/04/2029", "2029", "36500"}}) { // a later one joins the list
-        w->incolla("dal", c.dal);
-        EXPECT_EQ(t("Combo1"), c.anno) << c.dal;
-        EXPECT_EQ(t("ga"), c.ga) << c.dal;
+    for (const auto& [dal, anno, ga] : casi) {
+        w->incolla("dal", dal);
+        EXPECT_EQ(t("Combo1"), anno) << dal;
+        EXPECT_EQ(t("ga"), ga) << dal;
         // The summary writes the factor the calculation used.
-        const std::string fattore = std::string(c.ga).insert(2, ".") + " x Totale interessi";
+        const std::string fattore = std::string(ga).insert(2, ".") + " x Totale interessi";
         const auto r = riepilogoCalcolo(*w, "", {});
         EXPECT_TRUE(std::ranges::any_of(r, [&](const std::string& x) { return x.find(fattore) != std::string::npos; }))
-            << c.dal;
+            << dal;
     }
     EXPECT_EQ(anni.back(), "2029");
     EXPECT_EQ(anni[anni.size() - 2], "2028");
     w->seleziona("Combo1", static_cast<int>(anni.size()) - 3);
     w->clicca("Command2");
     EXPECT_EQ(t("dal"), "01/01/2027");
-}
-
-TEST_F(CifreMancanti, CreaReportSenzaCalcoloNonAccodaNulla) {
-    periodoDigitato("01/01/2023", 0, kPeriodo);
-    const std::size_t righe = (*w)["List1"].voci.size();
-    w->clicca("via");
-    EXPECT_EQ((*w)["List1"].voci.size(), righe);
-    EXPECT_TRUE(unMessaggioCon("nessun calcolo da aggiungere"));
 }
 
 } // namespace

@@ -135,22 +135,22 @@ TEST(FinestraTesto, InserimentiETaglio) {
     EXPECT_EQ(lista(s), (Righe{"x", "a", "x", "x"}));
 }
 
-struct CasoCms {
-    const char *ComMS, *ComMS2, *dopo1, *dopo2;
-};
-
 TEST(SpostaCms, ScambiaIlLato) {
-    for (const CasoCms& c :
-         {CasoCms{"1.250,00", "0", "0", "1.250,00"}, CasoCms{"0", "1.250,00", "1.250,00", "0"},
-          CasoCms{"0", "0", "0", "0"}, CasoCms{"0,50", "12,00", "0", "0,50"}, CasoCms{"", "7", "7", "0"}}) {
-        SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
+    // ComMS and ComMS2 before the click, then after it.
+    const std::tuple<const char*, const char*, const char*, const char*> casi[] = {{"1.250,00", "0", "0", "1.250,00"},
+                                                                                   {"0", "1.250,00", "1.250,00", "0"},
+                                                                                   {"0", "0", "0", "0"},
+                                                                                   {"0,50", "12,00", "0", "0,50"},
+                                                                                   {"", "7", "7", "0"}};
+    for (const auto& [ComMS, ComMS2, dopo1, dopo2] : casi) {
+        SCOPED_TRACE(std::string(ComMS) + " / " + ComMS2);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);
-        t.imposta(t.id("ComMS"), c.ComMS);
-        t.imposta(t.id("ComMS2"), c.ComMS2);
+        t.imposta(t.id("ComMS"), ComMS);
+        t.imposta(t.id("ComMS2"), ComMS2);
         t.clicca("cmscop");
-        EXPECT_EQ(t.testo(t.id("ComMS")), c.dopo1);
-        EXPECT_EQ(t.testo(t.id("ComMS2")), c.dopo2);
+        EXPECT_EQ(t.testo(t.id("ComMS")), dopo1);
+        EXPECT_EQ(t.testo(t.id("ComMS2")), dopo2);
         ASSERT_EQ(a.risposte.mostrati().size(), 1u);
         EXPECT_NE(a.risposte.mostrati()[0].testo.find("rieseguire il calcolo"), std::string::npos);
         EXPECT_EQ(a.risposte.mostrati()[0].pulsanti, Pulsanti::Ok);

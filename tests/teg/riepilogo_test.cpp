@@ -52,23 +52,22 @@ TEST(Riepilogo, RigheDopoOgniFormula) {
 }
 
 TEST(Riepilogo, CommissioniSuEntrambiILati) {
-    struct Caso {
-        const char *ComMS, *ComMS2, *tspe, *commissioni, *spese;
-    };
-    for (const Caso& c :
-         {Caso{"0", "12,50", "100,00", "12,50", "87,50"}, Caso{"12,50", "0", "100,00", "12,50", "100,00"},
-          Caso{"0", "0", "", "0,00", ""}, Caso{"0,50", "12,00", "100", "0,50", "88,00"}}) {
-        SCOPED_TRACE(std::string(c.ComMS) + " / " + c.ComMS2);
+    // ComMS, ComMS2 and tspe as the window holds them; the summary's commissions and expenses.
+    const std::tuple<const char*, const char*, const char*, std::string, std::string> casi[] = {
+        {"0", "12,50", "100,00", "12,50", "87,50"},
+        {"12,50", "0", "100,00", "12,50", "100,00"},
+        {"0", "0", "", "0,00", ""},
+        {"0,50", "12,00", "100", "0,50", "88,00"}};
+    for (const auto& [ComMS, ComMS2, tspe, commissioni, spese] : casi) {
+        SCOPED_TRACE(std::string(ComMS) + " / " + ComMS2);
         test::Ambiente a;
         FinestraCalcolo t(a.ctx);
-        t.imposta(t.id("ComMS"), c.ComMS);
-        t.imposta(t.id("ComMS2"), c.ComMS2);
-        t.imposta(t.id("tspe"), c.tspe);
+        t.imposta(t.id("ComMS"), ComMS);
+        t.imposta(t.id("ComMS2"), ComMS2);
+        t.imposta(t.id("tspe"), tspe);
         const Righe r = riepilogoCalcolo(t, "###,###,##0.00");
-        EXPECT_EQ(r[11], "   Commissioni Max scoperto   " + std::string(16 - std::string(c.commissioni).size(), ' ') +
-                             c.commissioni);
-        EXPECT_EQ(r[13],
-                  "   Totale Spese               " + std::string(16 - std::string(c.spese).size(), ' ') + c.spese);
+        EXPECT_EQ(r[11], "   Commissioni Max scoperto   " + std::string(16 - commissioni.size(), ' ') + commissioni);
+        EXPECT_EQ(r[13], "   Totale Spese               " + std::string(16 - spese.size(), ' ') + spese);
     }
 }
 

@@ -55,17 +55,11 @@ TEST(Soglie, RegoleVecchiaENuova) {
 // "fino a" holds its limit: both sides of every limit of the account categories, in euro and in lire
 // (10 milioni for 5.000 euro, the exact conversions of 1.500, 50.000, 100.000 and 200.000 euro).
 TEST(Soglie, ClassiDImporto) {
-    struct Caso {
-        int categoria;
-        double accordato;
-        Data inizio;
-        Valuta valuta;
-        int classe;
-    };
     using enum Valuta;
     // Advances: two classes up to 31/03/2010, three from 01/04/2010, the limits of 2017 from 01/04/2017.
     const Data nuove{2010, 1, 1}, vecchie{2009, 12, 31}, anticipi{2010, 4, 1}, anticipi17{2017, 4, 1};
-    const Caso casi[] = {
+    // The category, the accordato, the start of the period, its currency, the class.
+    const std::tuple<int, double, Data, Valuta, int> casi[] = {
         {0, 5000, nuove, Euro, 1},           {0, 5000.01, nuove, Euro, 2},
         {1, 1500, nuove, Euro, 1},           {1, 1500.01, nuove, Euro, 2},
         {1, 1500.01, vecchie, Euro, 1},      {1, 5000, vecchie, Euro, 1},
@@ -81,9 +75,9 @@ TEST(Soglie, ClassiDImporto) {
         {2, 96813500, anticipi17, Lire, 1},  {2, 96813501, anticipi17, Lire, 2},
         {2, 387254000, anticipi17, Lire, 2}, {2, 387254001, anticipi17, Lire, 3},
     };
-    for (const Caso& c : casi)
-        EXPECT_EQ(categoriaConto(c.categoria).classe(c.accordato, c.inizio, c.valuta), c.classe)
-            << c.categoria << " " << c.accordato << " " << c.inizio.testo();
+    for (const auto& [categoria, accordato, inizio, valuta, classe] : casi)
+        EXPECT_EQ(categoriaConto(categoria).classe(accordato, inizio, valuta), classe)
+            << categoria << " " << accordato << " " << inizio.testo();
 }
 
 TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
