@@ -91,7 +91,8 @@ private slots:
     }
 
     // Each document proposes its own PDF and its own orientation, whatever was printed before it, and
-    // the copies, collation and colour of the printer set-up (a PDF has no sides to choose).
+    // the copies, collation and colour of the printer set-up (a PDF has no sides to choose); a failed
+    // print, and a PDF already there.
     void ogniDocumentoSiStampaDalDialogo() {
         Desktop d;
         d.impostazioni.setCopyCount(2);
@@ -115,12 +116,8 @@ private slots:
         QCOMPARE(d.scelta.orientamenti, QList<QPageLayout::Orientation>(
                                             {QPageLayout::Landscape, QPageLayout::Portrait, QPageLayout::Landscape}));
         QCOMPARE(d.scelta.copie, QStringList(3, QStringLiteral("2 0 0")));
-    }
 
-    // A print that failed leaves printing usable, and an existing PDF is replaced only after a question.
-    void stampaFallitaEPdfGiaPresente() {
-        Desktop d;
-        VistaTaeg& t = *d.m.taeg();
+        // A print that failed leaves printing usable, and an existing PDF is replaced only after a question.
         scriviTesto(ss(d.pdf("report-teg.pdf")), "vecchio");
         d.scelta.risposte = {d.pdf("manca/report-teg.pdf")};
         clicca(t, "Stampa");
@@ -277,25 +274,8 @@ private slots:
                 QTRY_VERIFY2(!sub, apri);
             }
         QVERIFY(d.risposte.mostrati().empty());
-    }
-
-    // The frame's final size arrives after the windows opened (a window manager's title bar and
-    // panels): the calculation window shrinks with it and stays whole in sight.
-    void laFinestraDiCalcoloStaNelloSpazioVisibile() {
-        Desktop d;
-        d.m.showNormal();
-        QWidget* sub = d.m.taeg()->parentWidget();
-        for (const QSize s : {QSize(1366, 768), QSize(1366, 700), QSize(1200, 640)}) {
-            d.m.resize(s);
-            QTRY_VERIFY2(QRect(QPoint(), d.m.area()->viewport()->size()).contains(sub->geometry()),
-                         qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height())));
-        }
-    }
-
-    // The calculation and the rate window open once each, report managers as often as asked; the
-    // menu "Finestra" lists the open windows, and choosing one brings it forward.
-    void unaSolaFinestraDiCalcolo() {
-        Desktop d;
+        // Then the calculation and the rate window open once each, report managers as often as asked;
+        // the menu "Finestra" lists the open windows, and choosing one brings it forward.
         for (int k = 0; k < 2; ++k)
             clicca(d.m, "SSCommand5");
         QCOMPARE(d.m.area()->subWindowList().size(), 1);
@@ -319,6 +299,19 @@ private slots:
         QCOMPARE(d.m.area()->activeSubWindow()->widget(), d.m.taeg());
         clicca(d.m, "SSCommand11");
         QCOMPARE(d.m.area()->subWindowList().size(), 3);
+    }
+
+    // The frame's final size arrives after the windows opened (a window manager's title bar and
+    // panels): the calculation window shrinks with it and stays whole in sight.
+    void laFinestraDiCalcoloStaNelloSpazioVisibile() {
+        Desktop d;
+        d.m.showNormal();
+        QWidget* sub = d.m.taeg()->parentWidget();
+        for (const QSize s : {QSize(1366, 768), QSize(1366, 700), QSize(1200, 640)}) {
+            d.m.resize(s);
+            QTRY_VERIFY2(QRect(QPoint(), d.m.area()->viewport()->size()).contains(sub->geometry()),
+                         qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height())));
+        }
     }
 
     void impostazioniAndataERitornoDaiFile() {
