@@ -119,12 +119,9 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
               std::string::npos);
     EXPECT_EQ(w["List1"].voci, lista);
     EXPECT_EQ(w.pratica().esiti().size(), 24u);
-}
 
-// An import asked while the quarters are still being checked, or with no file dialog to ask, does
-// nothing: the running check goes on untouched.
-TEST_F(Pratica, NessunaImportazioneDuranteIlControlloOSenzaDialogo) {
-    Taeg w(ctx);
+    // An import asked while the quarters are still being checked, or with no file dialog to ask, does
+    // nothing: the running check goes on untouched.
     w.pratica().continua = [] {}; // the host steps the checks
     risposte.aggiungi(kEsempio);
     w.clicca("ImportaPeriodi");
@@ -198,8 +195,31 @@ protected:
     std::string cartella = dir.cartella(), file = dir.file("conto.vantrel");
 };
 
-// The choices as options, against the outcome of the same case of the script.
+// A wrong word or date is a wrong use (2), choices that cannot be applied are bad data (1); either
+// way the case keeps the choices it had. Then the choices as options, against the outcome of the same
+// case of the script.
 TEST_F(RicalcoloCli, LeSceltePerOpzione) {
+    struct Caso {
+        std::vector<std::string> opzioni;
+        int codice;
+    };
+    for (const Caso& c : {Caso{{"--cms", "forse"}, 2}, Caso{{"--tassi-dal", "31/02/2009"}, 2},
+                          Caso{{"--tasso-inserito", "01/01/2009:7"}, 2}, Caso{{"--spese", "tutte"}, 2},
+                          Caso{{"--prescrizione"}, 2}, Caso{{"--tassi", "inseriti"}, 1},
+                          Caso{{"--capitalizzazione-dal", "01/01/2010", "--capitalizzazione-al", "01/01/2009",
+                                "--capitalizzazione", "nessuna"},
+                               1}}) {
+        std::vector<std::string> args = {"ricalcola", file};
+        args.insert(args.end(), c.opzioni.begin(), c.opzioni.end());
+        const auto r = pratica(args);
+        EXPECT_EQ(r.codice, c.codice) << c.opzioni[0] << ": " << r.err;
+        EXPECT_FALSE(r.err.empty()) << c.opzioni[0];
+    }
+    EXPECT_EQ(pratica({"relazione", file, "--pdf", dir.file("r.pdf")}).codice, 1); // never recalculated
+    EXPECT_EQ(pratica({"relazione", file}).codice, 2);
+    EXPECT_EQ(esito(pratica({"ricalcola", file, "--formato", "ricalcolo"}).out).at("Saldo rideterminato"),
+              test::esitoAtteso("banca").at("saldo rideterminato"));
+
     const std::vector<std::pair<std::string, std::vector<std::string>>> casi = {
         {"capitalizzazione-nessuna-2009",
          {"--capitalizzazione", "nessuna", "--capitalizzazione-dal", "01/01/2009", "--capitalizzazione-al",
@@ -236,32 +256,27 @@ TEST_F(RicalcoloCli, LeSceltePerOpzione) {
               test::esitoAtteso("saldo-zero").at("saldo rideterminato"));
 }
 
-// A wrong word or date is a wrong use (2), choices that cannot be applied are bad data (1); either
-// way the case keeps the choices it had.
-TEST_F(RicalcoloCli, OpzioniSbagliate) {
-    struct Caso {
-        std::vector<std::string> opzioni;
-        int codice;
-    };
-    for (const Caso& c : {Caso{{"--cms", "forse"}, 2}, Caso{{"--tassi-dal", "31/02/2009"}, 2},
-                          Caso{{"--tasso-inserito", "01/01/2009:7"}, 2}, Caso{{"--spese", "tutte"}, 2},
-                          Caso{{"--prescrizione"}, 2}, Caso{{"--tassi", "inseriti"}, 1},
-                          Caso{{"--capitalizzazione-dal", "01/01/2010", "--capitalizzazione-al", "01/01/2009",
-                                "--capitalizzazione", "nessuna"},
-                               1}}) {
-        std::vector<std::string> args = {"ricalcola", file};
-        args.insert(args.end(), c.opzioni.begin(), c.opzioni.end());
-        const auto r = pratica(args);
-        EXPECT_EQ(r.codice, c.codice) << c.opzioni[0] << ": " << r.err;
-        EXPECT_FALSE(r.err.empty()) << c.opzioni[0];
-    }
-    EXPECT_EQ(pratica({"relazione", file, "--pdf", dir.file("r.pdf")}).codice, 1); // never recalculated
-    EXPECT_EQ(pratica({"relazione", file}).codice, 2);
-    const auto r = pratica({"ricalcola", file, "--formato", "ricalcolo"});
-    EXPECT_EQ(esito(r.out).at("Saldo rideterminato"), test::esitoAtteso("banca").at("saldo rideterminato"));
-}
-
-TEST_F(RicalcoloCli, RelazionePdfEOdtConLeCifreDelRicalcolo) {
+TEST_F(RicalcoloCli, CartellaExcelRelazionePdfEOdtConLeCifreDelRicalcolo) {
+    // The workbook read back with openpyxl: the recalculation first, each period's recalculated balance
+    // and difference as the script works them out, the charges' totals as formulas over the periods,
+    // below an empty row.
+    ASSERT_EQ(pratica({"ricalcola", file, "--tassi", "legale", "--prescrizione", "no"}).codice, 0);
+    const std::string xlsx = dir.file("conto.xlsx");
+    ASSERT_EQ(pratica({"esporta", file, "--xlsx", xlsx}).codice, 0);
+    std::string atteso = "Ricalcolo;Movimenti;Scalare;Risultati\n";
+    for (const auto& riga : test::righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv"))
+        if (riga.at("caso") == "tassi-legale")
+            atteso += riga.at("saldo ricalcolato") + ";" + riga.at("differenza") + "\n";
+    atteso += "Totali =SUM(C2:C9) =SUM(H2:H9) =SUM(L2:L9)\n";
+    EXPECT_EQ(leggiXlsx(xlsx, "print(';'.join(wb.sheetnames))\n"
+                              "r = wb['Ricalcolo']\n"
+                              "it = lambda v: f'{v:,.2f}'.replace(',', '_').replace('.', ',').replace('_', '.')\n"
+                              "for x in r.iter_rows(min_row=2, max_row=9, values_only=True):\n"
+                              "    print(it(x[13]) + ';' + it(x[15]))\n"
+                              "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n" +
+                                  std::string(kLarghezzeDate)),
+              atteso + "[11.7109375]\n");
+    // The report, under other choices.
     ASSERT_EQ(
         pratica({"ricalcola", file, "--tassi", "bot", "--capitalizzazione", "norma", "--cms", "soglia", "--commissioni",
                  "eliminate", "--usura", "trimestre", "--spese", "fisse", "--prescrizione", "20/05/2019"})
@@ -290,28 +305,6 @@ TEST_F(RicalcoloCli, RelazionePdfEOdtConLeCifreDelRicalcolo) {
     ASSERT_EQ(pratica({"relazione", file, "--pdf", pdf2, "--odt", odt2}).codice, 0);
     EXPECT_EQ(test::leggiTesto(odt2), test::leggiTesto(odt));
     EXPECT_EQ(test::uscitaDi("pdftotext -layout '" + pdf2 + "' -"), testoPdf);
-}
-
-// The workbook read back with openpyxl: the recalculation first, each period's recalculated balance
-// and difference as the script works them out, the charges' totals as formulas over the periods,
-// below an empty row.
-TEST_F(RicalcoloCli, CartellaExcelConIlRicalcolo) {
-    ASSERT_EQ(pratica({"ricalcola", file, "--tassi", "legale", "--prescrizione", "no"}).codice, 0);
-    const std::string xlsx = dir.file("conto.xlsx");
-    ASSERT_EQ(pratica({"esporta", file, "--xlsx", xlsx}).codice, 0);
-    std::string atteso = "Ricalcolo;Movimenti;Scalare;Risultati\n";
-    for (const auto& riga : test::righeFile(VANTREL_TEST_DATA "/ricalcolo_atteso.csv"))
-        if (riga.at("caso") == "tassi-legale")
-            atteso += riga.at("saldo ricalcolato") + ";" + riga.at("differenza") + "\n";
-    atteso += "Totali =SUM(C2:C9) =SUM(H2:H9) =SUM(L2:L9)\n";
-    EXPECT_EQ(leggiXlsx(xlsx, "print(';'.join(wb.sheetnames))\n"
-                              "r = wb['Ricalcolo']\n"
-                              "it = lambda v: f'{v:,.2f}'.replace(',', '_').replace('.', ',').replace('_', '.')\n"
-                              "for x in r.iter_rows(min_row=2, max_row=9, values_only=True):\n"
-                              "    print(it(x[13]) + ';' + it(x[15]))\n"
-                              "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n" +
-                                  std::string(kLarghezzeDate)),
-              atteso + "[11.7109375]\n");
 }
 
 } // namespace
