@@ -17,12 +17,8 @@ namespace {
 constexpr std::int16_t kRatePerAnno[] = {12, 6, 4, 3, 2, 1};
 
 TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
-    struct Caso {
-        double importo, numRate;
-        std::int16_t m;
-        double rataData;
-    };
-    std::vector<Caso> casi = {
+    // The amount, the number of instalments, the instalments a year, the instalment given.
+    std::vector<std::tuple<double, double, std::int16_t, double>> casi = {
         {10000, 1, 12, 10100},     {5000, 2, 1, 3200},
         {100000, 120, 12, 500},    {1200, 12, 12, 100.2}, // below and just above the first rate tried
         {250000, 480, 12, 15000},  {8000, 10.5, 4, 900},  // a long loan at a high rate, a fractional count
@@ -38,22 +34,18 @@ TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
         const std::int16_t m = kRatePerAnno[opzione(gen)];
         casi.push_back({p, n, m, std::round(formulaRata(p, tasso(gen), m, n) * 100) / 100});
     }
-    for (const Caso& c : casi) {
-        const auto veloce = cercaTassoAnnuo(c.importo, c.numRate, c.m, c.rataData);
+    for (const auto& [capitale, numRate, m, rataData] : casi) {
+        const auto veloce = cercaTassoAnnuo(capitale, numRate, m, rataData);
         ASSERT_TRUE(veloce);
-        ASSERT_EQ(*veloce, letterale::tassoAnnuo(c.importo, c.numRate, c.m, c.rataData))
-            << c.importo << " " << c.numRate << " " << c.m << " " << c.rataData;
+        ASSERT_EQ(*veloce, letterale::tassoAnnuo(capitale, numRate, m, rataData))
+            << capitale << " " << numRate << " " << m << " " << rataData;
     }
 }
 
 TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSulConfine) {
     // The given instalment plus one is exactly the instalment of one of the rates tried, on the
     // ordinary steps and on those around the binade edges 1, 2, 4, 8, 16 and 32.
-    struct Prestito {
-        double importo, numRate;
-        std::int16_t m;
-    };
-    const Prestito prestiti[] = {{100000, 120, 12}, {7345.67, 7, 2}, {300000, 360, 12}};
+    const std::tuple<double, double, std::int16_t> prestiti[] = {{100000, 120, 12}, {7345.67, 7, 2}, {300000, 360, 12}};
     double t = 0.5;
     int binade = std::ilogb(t);
     for (long k = 1; k <= 320000; ++k) {
@@ -61,12 +53,11 @@ TEST(CercaTassoAnnuo, ComeLaRicercaPassoPassoSulConfine) {
         const bool bordo = std::ilogb(t) != binade || std::ilogb(t + 0.0003) != std::ilogb(t);
         binade = std::ilogb(t);
         if (k % 5003 != 0 && k != 1 && !bordo) continue;
-        for (const auto& pr : prestiti) {
+        for (const auto& [importo, numRate, m] : prestiti) {
             for (double delta : {-1e-9, 0.0, 1e-9}) {
-                const double data = formulaRata(pr.importo, t, pr.m, pr.numRate) - 1 + delta;
-                ASSERT_EQ(*cercaTassoAnnuo(pr.importo, pr.numRate, pr.m, data),
-                          letterale::tassoAnnuo(pr.importo, pr.numRate, pr.m, data))
-                    << "step " << k << " delta " << delta << " amount " << pr.importo;
+                const double data = formulaRata(importo, t, m, numRate) - 1 + delta;
+                ASSERT_EQ(*cercaTassoAnnuo(importo, numRate, m, data), letterale::tassoAnnuo(importo, numRate, m, data))
+                    << "step " << k << " delta " << delta << " amount " << importo;
             }
         }
     }
@@ -80,12 +71,8 @@ TEST(CercaTassoAnnuo, RinunciaAiMutuiCheNonRaggiunge) {
 }
 
 TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
-    struct Caso {
-        double netto, rata, j;
-        std::int16_t m;
-        int n;
-    };
-    std::vector<Caso> casi = {
+    // The net amount, the instalment, the yearly rate as a fraction, the instalments a year, their number.
+    std::vector<std::tuple<double, double, double, std::int16_t, int>> casi = {
         {0, 100, 0.05, 12, 2},    {-50, 100, 0.05, 1, 1}, // a net amount not positive never stops
         {1000, 100, 0.06, 12, 0}, {1000, 0, 0.06, 12, 12},      {1000, -10, 0.06, 12, 12}, // stop at once
         {1200, 100, 0, 12, 12},   {1000, 100, -0.1305, 12, 12}, {1000, 100, -12.0005, 12, 3},
@@ -102,12 +89,12 @@ TEST(CercaTaeg, ComeLaRicercaPassoPassoSuMutuiLimiteECasuali) {
         const double rata = arrotondaEuro(formulaRata(p, r, m, n) + spesa(gen));
         casi.push_back({arrotonda4(p - std::round(p * quota(gen))), rata, r / 100, m, n});
     }
-    for (const Caso& c : casi) {
-        const auto veloce = cercaTaeg(c.netto, c.rata, c.j, c.m, c.n);
-        const auto lento = letterale::taeg(c.netto, c.rata, c.j, c.m, c.n);
-        ASSERT_EQ(veloce.has_value(), lento.has_value()) << c.netto << " " << c.rata << " " << c.j;
+    for (const auto& [netto, rata, j, m, n] : casi) {
+        const auto veloce = cercaTaeg(netto, rata, j, m, n);
+        const auto lento = letterale::taeg(netto, rata, j, m, n);
+        ASSERT_EQ(veloce.has_value(), lento.has_value()) << netto << " " << rata << " " << j;
         if (lento) {
-            ASSERT_EQ(*veloce, *lento) << c.netto << " " << c.rata << " " << c.j << " " << c.m << " " << c.n;
+            ASSERT_EQ(*veloce, *lento) << netto << " " << rata << " " << j << " " << m << " " << n;
         }
     }
 }

@@ -28,10 +28,7 @@ TEST_F(ProvaSoglieUfficiali, LaCategoriaSegueLaDataAttraversoIRinnovi) {
     EXPECT_EQ(f["cboCategoria"].voci.size(), 16u);
     scegli(f, "cboCategoria", "Mutui con garanzia ipotecaria a tasso fisso");
     struct Caso {
-        const char* data;
-        const char* categoria;
-        const char* tegm;
-        const char* sogliaRegola;
+        const char *data, *categoria, *tegm, *sogliaRegola;
         const char* sogliaMora; // empty before 2003
         const char* regola;
     };
@@ -62,25 +59,20 @@ TEST_F(ProvaSoglieUfficiali, LImportoSceglieLaClasseDelPeriodo) {
     scegli(f, "cboPeriodo", "2018 1°");
     EXPECT_EQ(f["txtData"].testo, "01/01/2018");
     scegli(f, "cboCategoria", "ANTICIPI");
-    struct Caso {
-        const char* data;
-        const char* importo;
-        const char* classe;
-        const char* pubblicata;
-    };
-    const Caso casi[] = {
+    // The date, the amount, the class chosen, its published threshold.
+    const std::tuple<const char*, const char*, const char*, const char*> casi[] = {
         {"01/01/2018", "30000", "fino a 50.000 euro", "13,2299"},
         {"01/01/2018", "250000", "oltre 200.000 euro", "8,1592"},
         {"15/02/2010", "250000", "oltre 5.000 euro", "8,145"},        // two classes in the 1st quarter of 2010
         {"15/06/2010", "100000", "da 5.000 a 100.000 euro", "9,465"}, // "a" includes its amount
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.data) + " " + c.importo);
-        f.incolla("txtData", c.data);
-        f.incolla("txtImporto", c.importo);
+    for (const auto& [data, importo, classe, pubblicata] : casi) {
+        SCOPED_TRACE(std::string(data) + " " + importo);
+        f.incolla("txtData", data);
+        f.incolla("txtImporto", importo);
         f.esci("txtImporto");
-        EXPECT_EQ(f["cboClasse"].testo, c.classe);
-        EXPECT_EQ(f["txtSogliaPubblicata"].testo, c.pubblicata);
+        EXPECT_EQ(f["cboClasse"].testo, classe);
+        EXPECT_EQ(f["txtSogliaPubblicata"].testo, pubblicata);
     }
     f.incolla("txtData", "31/02/2018");
     EXPECT_EQ(f["LblStato"].testo, "Data non valida: usare gg/mm/aaaa.");

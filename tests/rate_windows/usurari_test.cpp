@@ -179,21 +179,19 @@ TEST_F(ProvaUsurari, LaTabellaRifiutaIl201esimoPeriodoEDicePerche) {
 
 // The rate window turns a typed average into the threshold of the chosen quarter's rule.
 TEST_F(ProvaUsurari, LaFinestraDeiTassiSegueIlTrimestre) {
-    struct Caso {
-        const char *trimestre, *anno, *media, *soglia;
-    };
-    const Caso casi[] = {
+    // The quarter and year chosen, the average typed, the threshold.
+    const std::tuple<const char*, const char*, const char*, const char*> casi[] = {
         {"1", "2011", "10,45", "15,675"},  {"2", "2011", "10,45", "15,675"}, // the 2nd quarter as published
         {"3", "2011", "10,45", "17,0625"}, {"4", "2026", "10,45", "17,0625"},
         {"4", "2026", "16,08", "24,08"},   {"", "", "10,45", "17,0625"}, // no quarter chosen: the rule in force today
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.trimestre) + " " + c.anno + " " + c.media);
+    for (const auto& [trimestre, anno, media, soglia] : casi) {
+        SCOPED_TRACE(std::string(trimestre) + " " + anno + " " + media);
         Usurari u(ctx);
-        if (*c.trimestre) scegliPeriodo(u, c.trimestre, c.anno);
-        u.incolla("TM7", c.media);
+        if (*trimestre) scegliPeriodo(u, trimestre, anno);
+        u.incolla("TM7", media);
         u.esci("TM7");
-        EXPECT_EQ(u["TU7"].testo, c.soglia);
+        EXPECT_EQ(u["TU7"].testo, soglia);
     }
     // The listing computes the overdraft thresholds by the rule of each stored quarter.
     test::scriviTassi(dir, {Periodo{"22011", 13.6f}, Periodo{"32011", 14.65f}});

@@ -89,24 +89,19 @@ TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
 }
 
 TEST(SerieUfficiale, RicercheSenzaRisposta) {
-    struct Caso {
-        const char *data, *parole;
-        std::optional<double> importo;
-        const char* errore;
-        std::size_t classi;
-    };
-    const Caso casi[] = {
+    // The date, the words, the amount, the error, the classes offered.
+    const std::tuple<const char*, const char*, std::optional<double>, const char*, std::size_t> casi[] = {
         {"01/04/1997", "aperture", 1, "la serie ufficiale non ha tassi per il 01/04/1997", 0},
         {"15/03/2015", "leasing immobiliare", {}, "corrisponde a più categorie", 0},
         {"15/03/2015", "mutui fondiari", {}, "nessuna categoria in vigore il 15/03/2015", 0},
         {"15/03/2015", "anticipi", {}, "3 classi di importo: indicare l'importo", 3},
         {"15/03/2005", "leasing", {}, "4 classi", 4}, // one category before 2010, four classes
     };
-    for (const Caso& c : casi) {
-        const RicercaSerie r = serie().cerca(data(c.data), c.parole, c.importo);
-        EXPECT_EQ(r.riga, nullptr) << c.parole;
-        EXPECT_NE(r.errore.find(c.errore), std::string::npos) << r.errore;
-        EXPECT_EQ(r.classi.size(), c.classi) << c.parole;
+    for (const auto& [giorno, parole, importo, errore, classi] : casi) {
+        const RicercaSerie r = serie().cerca(data(giorno), parole, importo);
+        EXPECT_EQ(r.riga, nullptr) << parole;
+        EXPECT_NE(r.errore.find(errore), std::string::npos) << r.errore;
+        EXPECT_EQ(r.classi.size(), classi) << parole;
     }
 }
 

@@ -46,12 +46,8 @@ DatiCms dati(const Caso& c) {
 // a test.
 TEST(VerificaCms, Limiti) {
     const Caso base = casi().front(); // 2005, CMS 200 on 40.000, threshold 0,45, margin 125,15
-    struct Riga {
-        const char* nome;
-        void (*cambia)(DatiCms&);
-        EsitoCms::Caso atteso;
-    };
-    const Riga righe[] = {
+    // The case, its change to the base, the verdict.
+    const std::tuple<const char*, void (*)(DatiCms&), EsitoCms::Caso> righe[] = {
         {"31/12/2009 a parte", [](DatiCms& d) { d.fine = Data(2009, 12, 31); }, EsitoCms::Caso::Entro},
         {"01/01/2010 nel TEG", [](DatiCms& d) { d.fine = Data(2010, 1, 1); }, EsitoCms::Caso::CmsNelTeg},
         // 180 + 125,15 of CMS: the excess equals the margin.
@@ -69,13 +65,13 @@ TEST(VerificaCms, Limiti) {
         {"CMS media zero", [](DatiCms& d) { d.cmsMedia = TassoEsatto{}; }, EsitoCms::Caso::DaVerificare},
         {"CMS vuote", [](DatiCms& d) { d.cmsInteressi.reset(); }, EsitoCms::Caso::SenzaCms},
     };
-    for (const Riga& r : righe) {
-        SCOPED_TRACE(r.nome);
+    for (const auto& [nome, cambia, atteso] : righe) {
+        SCOPED_TRACE(nome);
         DatiCms d = dati(base);
-        r.cambia(d);
+        cambia(d);
         const EsitoCms e = verificaCms(d);
-        EXPECT_EQ(e.caso, r.atteso);
-        EXPECT_EQ(e.esito == "CMS da verificare", r.atteso == EsitoCms::Caso::DaVerificare);
+        EXPECT_EQ(e.caso, atteso);
+        EXPECT_EQ(e.esito == "CMS da verificare", atteso == EsitoCms::Caso::DaVerificare);
     }
 }
 
