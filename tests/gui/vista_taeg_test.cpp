@@ -58,65 +58,6 @@ class ProvaVistaTaeg : public QObject {
 private slots:
     void initTestCase() { preparaProva(); }
 
-    // Keys reach the model and its text comes back: the field filter, amounts typed as the program
-    // writes them, a read-only field that takes no key, Backspace, Enter moving on, keys held with
-    // Alt, Ctrl or Super typing nothing, and the period's dates typed in full, which the year and its
-    // days follow. Then a tab clicked while a field has the focus: the bar, the page and the model
-    // agree on it.
-    void iTastiVannoAlModelloETornano() {
-        Vista v;
-        mostra(v);
-        const std::tuple<const char*, const char*, const char*> casi[] = {{"intDare", "1a2.5", "12,5"},
-                                                                          {"IndMedio", "99", ""},
-                                                                          {"speseN", "1.850,50", "1.850,50"},
-                                                                          {"ASpese", "12.5", "12,5"},
-                                                                          {"fido", "1.850.000,00", "1.850.000,00"}};
-        for (const auto& [campo, tasti, atteso] : casi) {
-            scrivi(v, campo, QString::fromLatin1(tasti));
-            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
-            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(atteso));
-        }
-        auto* numeri = trova<QLineEdit>(v, "NumeriD");
-        scrivi(v, "NumeriD", QStringLiteral("1234"));
-        QTest::keyClick(numeri, Qt::Key_Backspace);
-        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("123"));
-        QTest::keyClick(numeri, Qt::Key_Return);
-        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
-        QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
-
-        numeri->setFocus();
-        for (int k = 0; k < 3; ++k) // an empty field again
-            QTest::keyClick(numeri, Qt::Key_Backspace);
-        scrivi(v, "NumeriD", QStringLiteral("1000000"));
-        QTest::keyClick(numeri, Qt::Key_U, Qt::AltModifier);
-        QTest::keyClick(numeri, Qt::Key_5, Qt::ControlModifier);
-        QTest::keyClick(numeri, Qt::Key_U, Qt::MetaModifier);
-        QTest::keyClick(numeri, Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier);
-        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
-        QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
-
-        for (const auto& [campo, tasti, attesa] :
-             {std::tuple{"dal", "20/05/2012", "20/05/2012"}, std::tuple{"al", "30062012", "30/06/2012"}}) {
-            auto* d = trova<QDateEdit>(v, campo);
-            d->setFocus();
-            QTest::keyClick(d, Qt::Key_Home);
-            QTest::keyClicks(d, QString::fromLatin1(tasti));
-            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(attesa));
-        }
-        QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
-        QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
-
-        scrivi(v, "NumeriD", QStringLiteral("123"));
-        auto* schede = trova<QTabWidget>(v, "SSTab1");
-        QTabBar* barra = schede->tabBar();
-        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(2).center());
-        QCOMPARE(barra->currentIndex(), 2);
-        QCOMPARE(schede->currentWidget()->isAncestorOf(trova(v, "txtImporto")), true);
-        QCOMPARE(v.modello()["SSTab1"].selezione, 2);
-        // The loan's usury frame is on its own tab only.
-        QVERIFY(schede->widget(2)->isAncestorOf(trova(v, "FrameUsura")));
-    }
-
     // Each control is on screen by its name, enabled and editable as the model says; every control
     // of every tab that has a help text shows its own while the pointer is over it; Tab goes from each
     // control to the next of the window's order that can take the focus.
@@ -181,6 +122,60 @@ private slots:
                      qPrintable(ordine[k]->objectName() + QStringLiteral(" -> ") +
                                 QApplication::focusWidget()->objectName()));
         }
+        // Then keys reach the model and its text comes back: the field filter, amounts typed as the
+        // program writes them, a read-only field that takes no key, Backspace, Enter moving on, keys held
+        // with Alt, Ctrl or Super typing nothing, and the period's dates typed in full, which the year and
+        // its days follow. Then a tab clicked while a field has the focus: the bar, the page and the model
+        // agree on it.
+        const std::tuple<const char*, const char*, const char*> casi[] = {{"intDare", "1a2.5", "12,5"},
+                                                                          {"IndMedio", "99", ""},
+                                                                          {"speseN", "1.850,50", "1.850,50"},
+                                                                          {"ASpese", "12.5", "12,5"},
+                                                                          {"fido", "1.850.000,00", "1.850.000,00"}};
+        for (const auto& [campo, tasti, atteso] : casi) {
+            scrivi(v, campo, QString::fromLatin1(tasti));
+            QCOMPARE(testo(v, campo), QString::fromLatin1(atteso));
+            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(atteso));
+        }
+        auto* numeri = trova<QLineEdit>(v, "NumeriD");
+        scrivi(v, "NumeriD", QStringLiteral("1234"));
+        QTest::keyClick(numeri, Qt::Key_Backspace);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("123"));
+        QTest::keyClick(numeri, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), trova(v, "intDare"));
+        QCOMPARE(testo(v, "indMed2"), QStringLiteral("123")); // leaving the field updates the formula strip
+
+        numeri->setFocus();
+        for (int k = 0; k < 3; ++k) // an empty field again
+            QTest::keyClick(numeri, Qt::Key_Backspace);
+        scrivi(v, "NumeriD", QStringLiteral("1000000"));
+        QTest::keyClick(numeri, Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(numeri, Qt::Key_5, Qt::ControlModifier);
+        QTest::keyClick(numeri, Qt::Key_U, Qt::MetaModifier);
+        QTest::keyClick(numeri, Qt::Key_2, Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(testo(v, "NumeriD"), QStringLiteral("1000000"));
+        QCOMPARE(qs(v.modello()["NumeriD"].testo), QStringLiteral("1000000"));
+
+        for (const auto& [campo, tasti, attesa] :
+             {std::tuple{"dal", "20/05/2012", "20/05/2012"}, std::tuple{"al", "30062012", "30/06/2012"}}) {
+            auto* d = trova<QDateEdit>(v, campo);
+            d->setFocus();
+            QTest::keyClick(d, Qt::Key_Home);
+            QTest::keyClicks(d, QString::fromLatin1(tasti));
+            QCOMPARE(qs(v.modello()[campo].testo), QString::fromLatin1(attesa));
+        }
+        QCOMPARE(qs(v.modello()["Combo1"].testo), QStringLiteral("2012"));
+        QCOMPARE(qs(v.modello()["ga"].testo), QStringLiteral("36600"));
+
+        scrivi(v, "NumeriD", QStringLiteral("123"));
+        auto* schede = trova<QTabWidget>(v, "SSTab1");
+        QTabBar* barra = schede->tabBar();
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(2).center());
+        QCOMPARE(barra->currentIndex(), 2);
+        QCOMPARE(schede->currentWidget()->isAncestorOf(trova(v, "txtImporto")), true);
+        QCOMPARE(v.modello()["SSTab1"].selezione, 2);
+        // The loan's usury frame is on its own tab only.
+        QVERIFY(schede->widget(2)->isAncestorOf(trova(v, "FrameUsura")));
     }
 
     void calcoloCompletoAClic() {
