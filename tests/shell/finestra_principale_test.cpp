@@ -74,7 +74,7 @@ protected:
     OspiteRegistrato ospite;
 };
 
-TEST_F(ProvaPrincipale, PrimoAvvioInUnaCartellaVuota) {
+TEST_F(ProvaPrincipale, PrimoAvvioInUnaCartellaVuotaPoiLaCalcolatrice) {
     std::string senza = dir.cartella(); // the folder gets its trailing separator
     senza.pop_back();
     FinestraPrincipale m(ctx, ospite, senza);
@@ -88,6 +88,13 @@ TEST_F(ProvaPrincipale, PrimoAvvioInUnaCartellaVuota) {
     EXPECT_FALSE(std::filesystem::exists(dir.file(kFileOpzStampa)));
     ASSERT_EQ(risposte.mostrati().size(), 1u) << "only the missing rate set is said";
     EXPECT_NE(risposte.mostrati()[0].testo.find("Per avere i tassi"), std::string::npos);
+    // The system calculator that does not start is said.
+    m.clicca("calco");
+    EXPECT_EQ(risposte.mostrati().size(), 1u);
+    calcolatrice.riesce = false;
+    m.clicca("SSCommand25");
+    ASSERT_EQ(risposte.mostrati().size(), 2u);
+    EXPECT_EQ(risposte.mostrati()[1].testo, "Impossibile avviare la calcolatrice di sistema.");
 }
 
 TEST_F(ProvaPrincipale, AccessoSoloConIlSegnaleMenoUno) {
@@ -182,16 +189,6 @@ TEST_F(ProvaPrincipale, IComandiChiedonoUnaFinestraPerTipo) {
         m.clicca(comando);
         EXPECT_EQ(o.eventi, eventi) << comando;
     }
-}
-
-TEST_F(ProvaPrincipale, LaCalcolatriceCheNonPartESegnalata) {
-    FinestraPrincipale m(ctx, ospite, dir.cartella());
-    m.clicca("calco");
-    EXPECT_TRUE(risposte.mostrati().empty());
-    calcolatrice.riesce = false;
-    m.clicca("SSCommand25");
-    ASSERT_EQ(risposte.mostrati().size(), 1u);
-    EXPECT_EQ(risposte.mostrati()[0].testo, "Impossibile avviare la calcolatrice di sistema.");
 }
 
 } // namespace
