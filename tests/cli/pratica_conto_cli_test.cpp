@@ -67,6 +67,14 @@ TEST_F(PraticaCli, TrimestriComeLiCalcolaIlFoglio) {
     EXPECT_EQ(p->dato(dati_pratica::kRicalcolo), "15/03/2026");
     TabellaTassi t;
     EXPECT_TRUE(p->caricaTassi(t));
+    // Open elsewhere, the case is read but not changed.
+    auto aperta = Pratica::apri(sqlite, file, errore);
+    ASSERT_TRUE(aperta && !aperta->soloLettura());
+    const auto r = pratica({"importa-movimenti", file, kDati + "/scalare_a_movimenti.csv"});
+    EXPECT_EQ(r.codice, 1);
+    EXPECT_EQ(r.err, "vantrel-cli pratica importa-movimenti: La pratica " + file +
+                         " è già aperta in un altro programma: si apre in sola lettura.\n");
+    EXPECT_EQ(pratica({"ricalcola", file}).codice, 0); // reading is allowed
 }
 
 // Wrong uses exit with 2, bad data with 1, and neither changes the case.
@@ -132,17 +140,6 @@ TEST_F(PraticaCli, MovimentiSenzaValutaContatiSeCiSono) {
         const auto k = r.out.find("Senza data valuta");
         EXPECT_EQ(k == std::string::npos ? "" : r.out.substr(k, r.out.find('\n', k) - k), atteso) << r.out;
     }
-}
-
-TEST_F(PraticaCli, UnaPraticaApertaAltroveNonSiModifica) {
-    prepara("b", "b");
-    auto aperta = Pratica::apri(sqlite, file, errore);
-    ASSERT_TRUE(aperta && !aperta->soloLettura());
-    const auto r = pratica({"importa-movimenti", file, kDati + "/scalare_a_movimenti.csv"});
-    EXPECT_EQ(r.codice, 1);
-    EXPECT_EQ(r.err, "vantrel-cli pratica importa-movimenti: La pratica " + file +
-                         " è già aperta in un altro programma: si apre in sola lettura.\n");
-    EXPECT_EQ(pratica({"ricalcola", file}).codice, 0); // reading is allowed
 }
 
 class PraticaAddebitiCli : public PraticaCli {
