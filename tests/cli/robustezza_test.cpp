@@ -60,7 +60,7 @@ TEST(Robustezza, LettoreCsvSuFileCasuali) {
 
 using Righe = std::vector<std::vector<std::string>>;
 
-TEST(LettoreCsv, VirgoletteBomEFineRiga) {
+TEST(LettoreCsv, VirgoletteBomFineRigaEdErrori) {
     struct Caso {
         const char* nome;
         std::string testo;
@@ -82,9 +82,7 @@ TEST(LettoreCsv, VirgoletteBomEFineRiga) {
         EXPECT_EQ(t.righe, c.righe);
         EXPECT_EQ(t.numeriRiga, c.numeri);
     }
-}
-
-TEST(LettoreCsv, ErroriConFileRigaEColonna) {
+    // What is refused names the file, the row and the column.
     for (const auto& [testo, messaggio] :
          {std::pair{"dal;Interessi\n", "p.csv, riga 1, colonna 2: colonna sconosciuta \"Interessi\""},
           {"dal;al;dal\n", "p.csv, riga 1, colonna 3: colonna ripetuta \"dal\""},
