@@ -15,15 +15,13 @@
 namespace vantrel {
 namespace {
 
-namespace fs = std::filesystem;
 using Righe = std::vector<std::string>;
 
 void scriviOpzioni(const std::string& cartella, int orizzontale, int verticale) {
     OpzStampaRecord opz;
     opz.righeOrizzontale(orizzontale);
     opz.righeVerticale(verticale);
-    std::ofstream(fs::path(cartella) / "OpzStampa.DAT", std::ios::binary)
-        .write(reinterpret_cast<const char*>(opz.byte.data()), static_cast<std::streamsize>(opz.byte.size()));
+    test::scriviByte(cartella + "OpzStampa.DAT", {opz.byte.begin(), opz.byte.end()});
 }
 
 std::string scriviReport(const test::CartellaTemporanea& dir, const Righe& righe) {

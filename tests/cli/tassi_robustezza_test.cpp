@@ -260,14 +260,11 @@ void controllaEsito(const test::Esito& e) {
     ASSERT_EQ(e.out, "") << "nothing is printed from a refused file";
 }
 
-// Every import flushes the files it writes: on a disk, hundreds of them take most of the run.
-std::filesystem::path cartellaInMemoria() {
-    std::error_code ec;
-    return std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-}
-
 TEST(LettureCasuali, FileMutatiFinisconoConUnRisultatoOUnMessaggio) {
-    CartellaTemporanea dir(cartellaInMemoria());
+    // Every import flushes the files it writes: on a disk, hundreds of them take most of the run.
+    std::error_code ec;
+    CartellaTemporanea dir(std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm"
+                                                                         : std::filesystem::temp_directory_path());
     const std::string cartella = dir.cartella();
     ASSERT_EQ(
         test::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", cartella}).codice, 0);
