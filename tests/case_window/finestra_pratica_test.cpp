@@ -7,7 +7,6 @@
 #include "tabelle_pratica.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -162,7 +161,7 @@ TEST_F(FinestraPraticaTest, LAnteprimaNonImportaNullaEIDoppiSiChiedono) {
 TEST_F(FinestraPraticaTest, UnaCellaSbagliataSiNominaENonSiPuoImportare) {
     auto f = crea();
     const std::string file = dir.file("sbagliato.csv");
-    std::ofstream(file) << "Data;Descrizione;Importo\n01/02/2022;BONIFICO;-10,00\n02/02/2022;ASSEGNO;12,3,4\n";
+    test::scriviTesto(file, "Data;Descrizione;Importo\n01/02/2022;BONIFICO;-10,00\n02/02/2022;ASSEGNO;12,3,4\n");
     EXPECT_FALSE(f->importazione().anteprima(file));
     const std::string esito = f->testo(f->id("EsitoLettura"));
     EXPECT_NE(esito.find("riga 3, colonna Importo"), std::string::npos) << esito;
@@ -248,14 +247,28 @@ TEST_F(FinestraPraticaTest, UnaCellaDelleCondizioniSiLeggeComeLaScriveUnContratt
     }
 }
 
-TEST_F(FinestraPraticaTest, CondizioniImportateRiordinateEControllateInsieme) {
+// The scalare of the worked example, as tools/scalare_atteso.py computed it day by day; then its
+// conditions edited, reordered and checked together.
+TEST_F(FinestraPraticaTest, LoScalareDellEsempioCalcolatoFuoriELeSueCondizioni) {
     auto f = crea();
+    ASSERT_TRUE(f->importazione().anteprima(kDati + "/scalare_a_movimenti.csv"));
+    f->clicca("ImportaMovimenti");
     risposte.aggiungi(kDati + "/scalare_a_condizioni.csv");
     f->clicca("ImportaCondizioni");
     using C = SchedaCondizioni;
     ASSERT_EQ(f->condizioni().righe(), 3u);
     EXPECT_EQ(colonna(f->condizioni(), C::kDal), "01/10/2009|16/11/2009|01/01/2010");
     EXPECT_EQ(colonna(f->condizioni(), C::kTassoExtrafido), "14|14|13,5"); // an empty cell keeps the row before
+    f->seleziona("SchedePratica", kSchedaScalare);                         // shown: worked out
+    ASSERT_TRUE(f->scalare().aggiornato());
+    test::scalareComeAtteso(f->scalare().tabella(), kDati + "/scalare_a_atteso.csv");
+    EXPECT_TRUE(f->operator[]("EsportaScalare").abilitato);
+
+    f->incolla("NuovaData", "15/01/2010");
+    f->incolla("NuovoImporto", "-100");
+    f->clicca("AggiungiMovimento");
+    EXPECT_FALSE(f->scalare().aggiornato());
+    EXPECT_EQ(f->testo(f->id("EsitoScalare")).rfind("La pratica è cambiata", 0), 0u);
 
     // A date moved before another puts its row there.
     EXPECT_TRUE(f->condizioni().scriviCella(2, C::kDal, "01/11/2009"));
@@ -272,25 +285,6 @@ TEST_F(FinestraPraticaTest, CondizioniImportateRiordinateEControllateInsieme) {
     ASSERT_TRUE(f->operator[]("EliminaCondizioni").abilitato);
     f->clicca("EliminaCondizioni");
     EXPECT_EQ(f->pratica().condizioni(), prima);
-}
-
-// The scalare of the worked example, as tools/scalare_atteso.py computed it day by day.
-TEST_F(FinestraPraticaTest, LoScalareDellEsempioCalcolatoFuori) {
-    auto f = crea();
-    ASSERT_TRUE(f->importazione().anteprima(kDati + "/scalare_a_movimenti.csv"));
-    f->clicca("ImportaMovimenti");
-    risposte.aggiungi(kDati + "/scalare_a_condizioni.csv");
-    f->clicca("ImportaCondizioni");
-    f->seleziona("SchedePratica", kSchedaScalare); // shown: worked out
-    ASSERT_TRUE(f->scalare().aggiornato());
-    test::scalareComeAtteso(f->scalare().tabella(), kDati + "/scalare_a_atteso.csv");
-    EXPECT_TRUE(f->operator[]("EsportaScalare").abilitato);
-
-    f->incolla("NuovaData", "15/01/2010");
-    f->incolla("NuovoImporto", "-100");
-    f->clicca("AggiungiMovimento");
-    EXPECT_FALSE(f->scalare().aggiornato());
-    EXPECT_EQ(f->testo(f->id("EsitoScalare")).rfind("La pratica è cambiata", 0), 0u);
 }
 
 } // namespace

@@ -167,24 +167,17 @@ TEST_F(Mutuo, StampaIlPianoSuPagineDiCinquantadueRighe) {
 }
 
 // Expected rates worked out apart: bisection on sum(flow / (1 + i)^(k / m)) = net amount, in Python.
-struct CasoTeg {
-    const char* nome;
-    double importo, rata;
-    int n, m;
-    CostiMutuo costi;
-    double atteso;
-};
-
 TEST(TegUsuraMutuo, NettoErogatoUgualeARateECosti) {
-    const CasoTeg casi[] = {
+    // The case; amount, instalment, number of instalments and instalments a year; costs; the rate.
+    const std::tuple<const char*, double, double, int, int, CostiMutuo, double> casi[] = {
         {"no costs: effective rate of 6 % monthly", 100000, 1110.21, 120, 12, {}, 6.1678859594949},
         {"every cost, 2,50 inside the instalment", 100000, 1112.71, 120, 12, {1500, 0, 2000, 500}, 7.187379446407581},
         {"insurance alone", 10000, 278.31, 48, 12, {0, 0, 1000, 0}, 23.048611237346638},
     };
-    for (const auto& c : casi) {
-        const auto teg = tegUsuraMutuo(c.importo, c.rata, c.n, c.m, c.costi);
-        ASSERT_TRUE(teg) << c.nome;
-        EXPECT_NEAR(*teg, c.atteso, 1e-7) << c.nome;
+    for (const auto& [nome, importo, rata, n, m, costi, atteso] : casi) {
+        const auto teg = tegUsuraMutuo(importo, rata, n, m, costi);
+        ASSERT_TRUE(teg) << nome;
+        EXPECT_NEAR(*teg, atteso, 1e-7) << nome;
     }
     EXPECT_FALSE(tegUsuraMutuo(1000, 100, 12, 12, {600, 400, 0, 0})) << "nothing disbursed net of costs";
     EXPECT_FALSE(tegUsuraMutuo(1000, 0, 12, 12, {})) << "no instalment";
