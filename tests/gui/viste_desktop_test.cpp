@@ -157,8 +157,9 @@ private slots:
         QCOMPARE(p.outputFileName(), file);
     }
 
-    // Every menu opens from the keyboard (Alt+U: "Utilità"); F1 opens the help of the window in use.
-    void tastieraEGuida() {
+    // Every menu opens from the keyboard (Alt+U: "Utilità"); F1 opens the help of the window in use;
+    // then the program is left.
+    void tastieraGuidaEUscita() {
         Desktop d;
         QVERIFY(QTest::qWaitForWindowActive(&d.m));
         for (QAction* a : d.m.menuBar()->actions())
@@ -176,6 +177,14 @@ private slots:
         QCOMPARE(d.m.guida()->windowTitle(), QStringLiteral("Guida - interessi usurari"));
         const QString testo = qobject_cast<QTextBrowser*>(d.m.guida())->toPlainText();
         QVERIFY2(testo.contains(QStringLiteral("scarica tassi dal server")), qPrintable(testo.left(400)));
+        // Both exit commands ask: Annulla goes on, OK ends the program.
+        d.risposte.aggiungi(Risposta::Annulla);
+        d.m.findChild<QAction*>(QStringLiteral("Esci"))->trigger();
+        QVERIFY(!d.m.terminata() && d.m.taeg());
+        QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
+        d.risposte.aggiungi(Risposta::Ok);
+        clicca(d.m, "SSCommand2");
+        QVERIFY(d.m.terminata());
     }
 
     // Closing a window or the program through its frame asks before unsaved rows are lost.
@@ -243,18 +252,6 @@ private slots:
         }
         d.close();
         QCOMPARE(w.esito(), Accesso::Esito::Rifiutato);
-    }
-
-    // Both exit commands ask: Annulla goes on, OK ends the program.
-    void lUscitaChiede() {
-        Desktop d;
-        d.risposte.aggiungi(Risposta::Annulla);
-        d.m.findChild<QAction*>(QStringLiteral("Esci"))->trigger();
-        QVERIFY(!d.m.terminata() && d.m.taeg());
-        QCOMPARE(d.risposte.mostrati().size(), std::size_t{1});
-        d.risposte.aggiungi(Risposta::Ok);
-        clicca(d.m, "SSCommand2");
-        QVERIFY(d.m.terminata());
     }
 
     // Each window's own closing button closes its frame too, and the window opens again afresh.
