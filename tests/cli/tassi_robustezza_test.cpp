@@ -266,12 +266,10 @@ TEST(LettureCasuali, FileMutatiFinisconoConUnRisultatoOUnMessaggio) {
     CartellaTemporanea dir(std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm"
                                                                          : std::filesystem::temp_directory_path());
     const std::string cartella = dir.cartella();
-    ASSERT_EQ(
-        test::esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", cartella}).codice, 0);
-    ASSERT_EQ(test::esegui({"teg", VANTREL_EXAMPLES_DIR "/periodi.csv", "--report", dir.file("seme.RKT"), "--cartella",
-                            cartella})
-                  .codice,
-              0);
+    for (const std::vector<std::string>& a :
+         {std::vector<std::string>{"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", cartella},
+          {"teg", VANTREL_EXAMPLES_DIR "/periodi.csv", "--report", dir.file("seme.RKT"), "--cartella", cartella}})
+        ASSERT_EQ(test::esegui(a).codice, 0) << a[0];
     const std::string serie = inizio(VANTREL_DATA_DIR "/serie-ufficiale-completa.csv", 40);
     const struct {
         const char* nome;
