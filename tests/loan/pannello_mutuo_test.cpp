@@ -76,10 +76,8 @@ TEST_F(Mutuo, RicavaOgniCifraMancanteDalleAltreTre) {
 }
 
 TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
-    struct Caso {
-        const char *importo, *rate, *tasso, *rata, *messaggio;
-    };
-    const Caso casi[] = {
+    // Amount, instalments, rate and instalment as typed; the message.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> casi[] = {
         {"", "", "", "",
          "Ho bisogno di almeno 3 dei seguenti dati:\r\n\r\nImporto Mutuo\r\nNumero Rate\r\nTasso Annuo\r\nImporto "
          "Rata"},
@@ -92,17 +90,17 @@ TEST_F(Mutuo, MostraIlMessaggioELasciaLaFinestraUsabile) {
         {"1000", "-12", "5", "", "Il campo \"Numero Rate\" non può essere negativo."},
         {"abc", "12", "5", "", "Il campo \"Importo Mutuo\" non contiene un numero valido."},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.messaggio);
+    for (const auto& [importo, rate, tasso, rata, messaggio] : casi) {
+        SCOPED_TRACE(messaggio);
         risposte.dimentica();
         test::FinestraMutuo m(ctx);
-        m.incolla("txtImporto", c.importo);
-        m.incolla("txtNumRate", c.rate);
-        m.incolla("txtTasso", c.tasso);
-        test::stato(m, "txtRata").testo = c.rata;
+        m.incolla("txtImporto", importo);
+        m.incolla("txtNumRate", rate);
+        m.incolla("txtTasso", tasso);
+        test::stato(m, "txtRata").testo = rata;
         m.clicca("CmdCalcola");
         ASSERT_EQ(risposte.mostrati().size(), 1u);
-        test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", c.messaggio, Icona::Critica});
+        test::controllaMessaggio(risposte.mostrati()[0], {"ATTENZIONE", messaggio, Icona::Critica});
         EXPECT_TRUE(m["LstPianoAmm"].voci.empty());
         EXPECT_EQ(m["TxtTaeg"].testo, "") << "no TAEG of a refused loan";
         for (const char* f : {"txtImporto", "txtNumRate", "txtTasso", "txtRata", "TxtTaeg", "TotIntM", "totmutuo"})

@@ -27,25 +27,22 @@ TEST_F(ProvaSoglieUfficiali, LaCategoriaSegueLaDataAttraversoIRinnovi) {
     EXPECT_EQ(f["txtData"].testo, "05/12/2026");
     EXPECT_EQ(f["cboCategoria"].voci.size(), 16u);
     scegli(f, "cboCategoria", "Mutui con garanzia ipotecaria a tasso fisso");
-    struct Caso {
-        const char *data, *categoria, *tegm, *sogliaRegola;
-        const char* sogliaMora; // empty before 2003
-        const char* regola;
-    };
-    const Caso casi[] = {
+    // The date; the start of the category's name, TEGM, thresholds by the rule and for late payment (empty before
+    // 2003), the rule.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> casi[] = {
         {"15/02/2018", "MUTUI IPOTECARI A TASSO FISSO (dal", "2,938", "7,6725", "10,0475", "nuova norma"},
         {"13/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "7,0200", "10,1700", "vecchia norma"},
         {"14/05/2011", "MUTUI IPOTECARI A TASSO FISSO (dal", "4,68", "9,8500", "12,4750", "nuova norma"},
         {"02/04/1997", "MUTUI IPOTECARI A TASSO FISSO E VARIABILE", "10,6", "15,9000", "", "vecchia norma"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.data);
-        f.incolla("txtData", c.data);
-        EXPECT_TRUE(f["cboCategoria"].testo.starts_with(c.categoria)) << f["cboCategoria"].testo;
-        EXPECT_EQ(f["txtTegm"].testo, c.tegm);
-        EXPECT_EQ(f["txtSogliaRegola"].testo, c.sogliaRegola);
-        EXPECT_EQ(f["txtSogliaMora"].testo, c.sogliaMora);
-        EXPECT_TRUE(f["txtRegola"].testo.starts_with(c.regola));
+    for (const auto& [data, categoria, tegm, sogliaRegola, sogliaMora, regola] : casi) {
+        SCOPED_TRACE(data);
+        f.incolla("txtData", data);
+        EXPECT_TRUE(f["cboCategoria"].testo.starts_with(categoria)) << f["cboCategoria"].testo;
+        EXPECT_EQ(f["txtTegm"].testo, tegm);
+        EXPECT_EQ(f["txtSogliaRegola"].testo, sogliaRegola);
+        EXPECT_EQ(f["txtSogliaMora"].testo, sogliaMora);
+        EXPECT_TRUE(f["txtRegola"].testo.starts_with(regola));
         EXPECT_EQ(f["cboMora"].selezione, 0); // mortgages over five years
     }
     // The chart follows fixed-rate mortgages over the whole series, the chosen date included.

@@ -18,15 +18,9 @@ TEST(TassiMancanti, IlCaricamentoDistingueAssenteVuotaEDanneggiata) {
     const Periodo buono{"12020", 0, 0, 10.5f};
     const Periodo storto{"1202x", 0, 0, 10.5f};
     const Bytes nan = test::fileDati({buono, Periodo{"22020", 0, 0, std::numeric_limits<float>::quiet_NaN()}});
-    struct Caso {
-        const char* nome;
-        std::optional<Bytes> dati, numero;
-        StatoTassi stato;
-        int validi; // the periods the table holds, blank ones included
-        const char* difetto;
-    };
+    // The case; its two files (or none); the table's state, the periods it holds (blank ones included), its fault.
     using enum StatoTassi;
-    const Caso casi[] = {
+    const std::tuple<const char*, std::optional<Bytes>, std::optional<Bytes>, StatoTassi, int, const char*> casi[] = {
         {"nessun file", std::nullopt, std::nullopt, Assente, 0, ""},
         {"file vuoti", Bytes{}, Bytes{}, Vuota, 0, ""},
         {"un periodo", test::fileDati({buono}), test::fileNumero(1), Caricata, 1, ""},
@@ -42,22 +36,22 @@ TEST(TassiMancanti, IlCaricamentoDistingueAssenteVuotaEDanneggiata) {
         {"tasso negativo", test::fileDati({buono, Periodo{"22020", 0, 0, -1}}), test::fileNumero(2), Illeggibile, 2,
          "1 periodo con dati non validi"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+    for (const auto& [nome, dati, numero, stato, validi, difetto] : casi) {
+        SCOPED_TRACE(nome);
         test::CartellaTemporanea dir;
-        if (c.dati) test::scriviByte(dir.file(kFileTassi), *c.dati);
-        if (c.numero) test::scriviByte(dir.file(kFileNumeroTassi), *c.numero);
+        if (dati) test::scriviByte(dir.file(kFileTassi), *dati);
+        if (numero) test::scriviByte(dir.file(kFileNumeroTassi), *numero);
         TabellaTassi t;
         t.caricaTassi(dir.cartella());
-        EXPECT_EQ(t.stato(), c.stato);
-        EXPECT_EQ(t.validi(), c.validi);
-        if (c.validi > 1) { // a slot without a good record stays blank
-            EXPECT_EQ(t.slot(c.validi).TM[1], c.nome == std::string("conteggio di un byte") ? 10.5f : 0);
+        EXPECT_EQ(t.stato(), stato);
+        EXPECT_EQ(t.validi(), validi);
+        if (validi > 1) { // a slot without a good record stays blank
+            EXPECT_EQ(t.slot(validi).TM[1], nome == std::string("conteggio di un byte") ? 10.5f : 0);
         }
-        EXPECT_NE(t.difetto().find(c.difetto), std::string::npos) << t.difetto();
-        EXPECT_EQ(avvisoTabellaTassi(t).empty(), c.stato == Caricata);
+        EXPECT_NE(t.difetto().find(difetto), std::string::npos) << t.difetto();
+        EXPECT_EQ(avvisoTabellaTassi(t).empty(), stato == Caricata);
         // The damaged period is left out; the good one stays.
-        if (std::string(c.nome).starts_with("chiave") || std::string(c.nome).starts_with("tasso")) {
+        if (std::string(nome).starts_with("chiave") || std::string(nome).starts_with("tasso")) {
             EXPECT_EQ(t.cercaPeriodo("12020"), 1);
             EXPECT_EQ(t.slot(2).periodo, "");
         }

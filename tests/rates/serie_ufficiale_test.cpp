@@ -48,15 +48,10 @@ TEST(SerieUfficiale, OgniSogliaPubblicataSegueLaRegolaDelPeriodo) {
 
 // The row of the date, category and amount; its figures against the rule are the test above's.
 TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
-    // No amount given where it is 0; the start of the category's name found, its class and TEGM.
-    struct Caso {
-        const char *data, *parole;
-        double importo;
-        const char *categoria, *classe, *tegm;
-        Norma regola;
-    };
+    // The date, the words and the amount (none given where it is 0); the start of the category's name found,
+    // its class, TEGM and rule.
     using enum Norma;
-    const Caso casi[] = {
+    const std::tuple<const char*, const char*, double, const char*, const char*, const char*, Norma> casi[] = {
         // Lire classes: 10 million lire are 5.164,57 euro.
         {"02/04/1997", "aperture di credito", 5164.56, "APERTURE", "fino a 10 milioni di lire", "16,18", Vecchia},
         // Mortgages: one category up to 30/06/2004, fixed and floating after, renamed on 01/10/2025.
@@ -76,15 +71,14 @@ TEST(SerieUfficiale, RicercaPerDataCategoriaEImporto) {
         // The quarter the series ends on 01/09/2020 runs to 30/09/2020; one class needs no amount.
         {"30/09/2020", "credito revolving", 0, "CREDITO REVOLVING", "intera distribuzione", "15,95", Nuova},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.data) + " " + c.parole);
-        const auto importo = c.importo > 0 ? std::optional(c.importo) : std::nullopt;
-        const RicercaSerie r = serie().cerca(data(c.data), c.parole, importo);
+    for (const auto& [giorno, parole, importo, categoria, classe, tegm, regola] : casi) {
+        SCOPED_TRACE(std::string(giorno) + " " + parole);
+        const RicercaSerie r = serie().cerca(data(giorno), parole, importo > 0 ? std::optional(importo) : std::nullopt);
         ASSERT_NE(r.riga, nullptr) << r.errore;
-        EXPECT_TRUE(r.riga->categoria.starts_with(c.categoria)) << r.riga->categoria;
-        EXPECT_EQ(r.riga->classe, c.classe);
-        EXPECT_EQ(r.riga->tegm.testo(), c.tegm);
-        EXPECT_EQ(sogliaUfficiale(*r.riga).regola, c.regola);
+        EXPECT_TRUE(r.riga->categoria.starts_with(categoria)) << r.riga->categoria;
+        EXPECT_EQ(r.riga->classe, classe);
+        EXPECT_EQ(r.riga->tegm.testo(), tegm);
+        EXPECT_EQ(sogliaUfficiale(*r.riga).regola, regola);
     }
 }
 

@@ -116,36 +116,33 @@ TEST_F(FinestraTaeg, PulsantiDelPeriodoEGiorni) {
 // Zero and empty go by the value, never by the text: "0" typed is "0,00" once the field is left.
 TEST_F(FinestraTaeg, ZeroEVuotoSecondoIlValore) {
     periodo("12023", {10, 8, 12, 11, 9, 7, 6});
-    // The text typed key by key before the field is left, the box that stops the formula (or none), the
-    // TEG ("x" when nothing is computed) and CMSc.
-    struct Caso {
-        const char *campo, *digitato, *formula, *messaggio, *teg, *cms;
-    };
+    // The field, the text typed key by key before it is left, the formula, the box that stops the formula
+    // (or none), the TEG ("x" when nothing is computed) and CMSc.
     // Interest 100 over 1.000.000 numeri x 36500 is 3,650; a CMS of 0,50 as interest adds
     // 0,50 x 36500 / 1.000.000 = 0,01825, as an expense 0,50 x 100 / 10.000 = 0,005.
-    const Caso casi[] = {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*> casi[] = {
         {"fido", "0", "OK", "non può essere zero", "x", ""},    {"fido", "0,00", "OK", "non può essere zero", "x", ""},
         {"Acc", "0,000", "OK", "non può essere zero", "x", ""}, {"fido", "", "OK", "non può essere vuoto", "x", ""},
         {"ComMS", "0,50", "OK", "", "3,668", "0,018"},          {"ComMS2", "0,50", "OK", "", "3,655", "0,005"},
         {"ComMS", "0,50", "Command9", "", "3,668", "0,018"},
     };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(std::string(c.campo) + " " + c.digitato);
+    for (const auto& [nome, digitato, formula, messaggio, teg, cms] : casi) {
+        SCOPED_TRACE(std::string(nome) + " " + digitato);
         w->ricarica(false);
         w->clicca("euro");
         compila("01/01/2023", "");
-        digitaELascia(c.campo, c.digitato);
+        digitaELascia(nome, digitato);
         risposte.dimentica();
         w->incolla("TegTXT", "x");
-        w->clicca(c.formula);
-        ASSERT_EQ(risposte.mostrati().size(), *c.messaggio ? 1u : 0u);
-        if (*c.messaggio) {
-            EXPECT_NE(risposte.mostrati()[0].testo.find(c.messaggio), std::string::npos);
+        w->clicca(formula);
+        ASSERT_EQ(risposte.mostrati().size(), *messaggio ? 1u : 0u);
+        if (*messaggio) {
+            EXPECT_NE(risposte.mostrati()[0].testo.find(messaggio), std::string::npos);
             EXPECT_EQ(t("TS1"), "10"); // the rate grid is filled before the check
         }
-        controlla({{"TegTXT", c.teg}, {"CMSc", c.cms}});
-        if (!*c.messaggio) {
-            EXPECT_EQ(t("SommaParziali"), c.teg);
+        controlla({{"TegTXT", teg}, {"CMSc", cms}});
+        if (!*messaggio) {
+            EXPECT_EQ(t("SommaParziali"), teg);
         }
     }
     risposte.dimentica();
