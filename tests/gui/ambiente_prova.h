@@ -2,8 +2,6 @@
 
 #include "applicazione.h"
 #include "common/finestra.h"
-#include "common/servizi_simulati.h"
-#include "program/stato_programma.h"
 #include "scelta_stampa.h"
 #include "support/ambiente.h"
 
@@ -27,7 +25,6 @@ struct AmbienteProva : Ambiente {
             if (serieUfficiale || nome[0] == 'N')
                 std::filesystem::copy_file(std::filesystem::path(VANTREL_TASSI_DIR) / nome, dir.file(nome));
     }
-    std::string cartella() const { return dir.cartella(); }
     QString file(const char* nome) const { return QString::fromStdString(dir.file(nome)); }
 };
 

@@ -320,7 +320,7 @@ class ProvaComposizione : public QObject {
 private slots:
     void initTestCase() {
         preparaProva();
-        programma = QDir::cleanPath(qs(ambiente.cartella()));
+        programma = QDir::cleanPath(qs(ambiente.dir.cartella()));
         documenti = ambiente.file("documenti");
         QDir().mkpath(documenti);
         // A rate server that takes the connection and never answers: the download waits until it is

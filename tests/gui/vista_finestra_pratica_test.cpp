@@ -220,8 +220,8 @@ private slots:
     void sceltaNellaComboCambiaLaTabella() {
         AmbientePratica a;
         caricaTassiEsempio(a.ctx.stato.tassi);
-        const std::string path = a.cartella() + "conto.vantrel";
-        praticaEsempio(a.sqlite, path, a.cartella());
+        const std::string path = a.dir.cartella() + "conto.vantrel";
+        praticaEsempio(a.sqlite, path, a.dir.cartella());
         std::string errore;
         auto p = Pratica::apri(a.sqlite, path, errore);
         QVERIFY(p);

@@ -31,7 +31,7 @@ namespace {
 
 /// A program with the desktop's printer on a scripted dialog, PDFs proposed in its own folder.
 struct Desktop : test::AmbienteProva {
-    Desktop() : stampante(impostazioni, scelta, risposte, documenti.path()), m(ctx, cartella(), &impostazioni) {
+    Desktop() : stampante(impostazioni, scelta, risposte, documenti.path()), m(ctx, dir.cartella(), &impostazioni) {
         ctx.servizi.stampante = &stampante;
         if (!m.modello().avvio()) qFatal("avvio non riuscito");
     }
@@ -223,7 +223,7 @@ private slots:
         r.password("pw");
         r.accesso(-1);
         scriviByte(a.dir.file("Imposta.DAT"), {r.byte.begin(), r.byte.end()});
-        VistaPrincipale m(a.ctx, a.cartella());
+        VistaPrincipale m(a.ctx, a.dir.cartella());
         m.eseguiLogin([&](Accesso& w) {
             VistaAccesso d(w);
             mostra(d);
