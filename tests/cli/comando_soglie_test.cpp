@@ -4,7 +4,6 @@
 #include "support/esegui_cli.h"
 #include "support/temp_dir.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>

@@ -1,13 +1,10 @@
 #include "comando_stampa.h"
 #include "common/stampante_registrata.h"
 #include "program/record_impostazioni.h"
-#include "reports/stampa_report.h"
 #include "stampante_pdf.h"
 #include "support/temp_dir.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>

@@ -14,8 +14,6 @@
 #include "support/righe_attese.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>

@@ -5,7 +5,6 @@
 // the report of `stampa`. None may crash (the sanitizer build runs this too) or let an exception out
 // of the command: each ends with a result, or a short Italian message and the rate set as it was.
 #include "rates/set_tassi.h"
-#include "rates/verifica_set.h"
 #include "support/esegui_cli.h"
 #include "support/file_tassi.h"
 
