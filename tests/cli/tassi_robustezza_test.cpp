@@ -9,7 +9,6 @@
 #include "support/file_tassi.h"
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -239,12 +238,9 @@ std::string muta(std::string s, std::mt19937_64& rng) {
 // The official series' first quarters zipped as the Bank of Italy publishes them.
 std::string zipSerie(const CartellaTemporanea& dir, const std::string& csv) {
     test::scriviTesto(dir.file("TEGM.csv"), csv);
-    const std::string zip = dir.file("serie.zip");
-    const std::string comando = "/usr/bin/python3 -c \"import sys, zipfile\n"
-                                "zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED).write(sys.argv[1], "
-                                "'TEGM.csv')\" " +
-                                dir.file("TEGM.csv") + " " + zip;
-    return std::system(comando.c_str()) == 0 ? test::leggiTesto(zip) : std::string();
+    return test::uscitaDi(
+        "cd '" + dir.cartella() + "' && /usr/bin/python3 -c \"import zipfile\n" +
+        "zipfile.ZipFile('serie.zip', 'w', zipfile.ZIP_DEFLATED).write('TEGM.csv')\" && cat serie.zip");
 }
 
 // What a refused file may never show: an exception's own words, or a message about the program.
