@@ -64,6 +64,19 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     const test::Esito attese = test::esegui({"teg", dir.file("nomi.csv"), "--cartella", dir.cartella(), "--oggi",
                                              "15/03/2026", "--xlsx", dir.file("nomi.xlsx")});
     ASSERT_EQ(attese.codice, 0) << attese.err;
+    // Its workbook: the summary, the quarters and the rates used.
+    EXPECT_EQ(leggiXlsx(dir.file("nomi.xlsx"), R"(r = wb.worksheets[0]
+print(wb.sheetnames, r.freeze_panes, r.max_row)
+print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
+rosse = [c.row for c in r['I'] if c.fill.fgColor.rgb.endswith('FFC7CE')]
+print(rosse, r['A27'].value, r['F27'].value, r['F28'].value, r['F29'].value, r['F30'].value)
+print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.worksheets[2]['H2'].value)
+)" + std::string(kLarghezzeDate)),
+              "['Riepilogo', 'Dati dei trimestri', 'Tassi usati'] A2 30\n"
+              "15.035 #,##0.000 dd/mm/yyyy OLTRE SOGLIA\n"
+              "[4, 5, 6, 11, 17] Trimestri controllati =COUNT(A2:A25) =COUNTIF(I2:I25,\"OLTRE SOGLIA\") "
+              "=COUNTIF(J2:J25,\"oltre la soglia*\") =MAX(H2:H25)\n"
+              "1619800 #,##0.00 9.84\n[11.7109375]\n");
 
     Taeg w(ctx);
     risposte.aggiungi(kEsempio);
@@ -134,22 +147,7 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
     EXPECT_EQ(w.pratica().esiti().size(), 24u);
 }
 
-TEST_F(Pratica, CartelleDiExcelDeiTrimestriEDelPiano) {
-    const std::string xlsx = dir.file("conto.xlsx");
-    riesce({"teg", kEsempio, "--cartella", dir.cartella(), "--oggi", "15/03/2026", "--xlsx", xlsx});
-    EXPECT_EQ(leggiXlsx(xlsx, R"(r = wb.worksheets[0]
-print(wb.sheetnames, r.freeze_panes, r.max_row)
-print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
-rosse = [c.row for c in r['I'] if c.fill.fgColor.rgb.endswith('FFC7CE')]
-print(rosse, r['A27'].value, r['F27'].value, r['F28'].value, r['F29'].value, r['F30'].value)
-print(wb.worksheets[1]['F2'].value, wb.worksheets[1]['F2'].number_format, wb.worksheets[2]['H2'].value)
-)" + std::string(kLarghezzeDate)),
-              "['Riepilogo', 'Dati dei trimestri', 'Tassi usati'] A2 30\n"
-              "15.035 #,##0.000 dd/mm/yyyy OLTRE SOGLIA\n"
-              "[4, 5, 6, 11, 17] Trimestri controllati =COUNT(A2:A25) =COUNTIF(I2:I25,\"OLTRE SOGLIA\") "
-              "=COUNTIF(J2:J25,\"oltre la soglia*\") =MAX(H2:H25)\n"
-              "1619800 #,##0.00 9.84\n[11.7109375]\n");
-
+TEST_F(Pratica, CartellaExcelDelPiano) {
     const std::string piano = dir.file("piano.xlsx");
     riesce({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026", "--cartella",
             dir.cartella(), "--xlsx", piano});
