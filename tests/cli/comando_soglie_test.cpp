@@ -30,10 +30,9 @@ TEST(ComandoSoglie, SoglieAllaDataNellaValutaDellaDataEImportazioneDellaSerie) {
     // The series gives the bundled default set: the same averages, the thresholds the decrees printed with
     // four decimals rounded to the series' two, and no CMS, which the series does not have.
     test::CartellaTemporanea predefinito;
-    ASSERT_EQ(
-        esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", predefinito.cartella()})
-            .codice,
-        0);
+    const Esito base =
+        esegui({"tassi", "importa", VANTREL_DATA_DIR "/tassi-ufficiali.csv", "--cartella", predefinito.cartella()});
+    ASSERT_EQ(base.codice, 0) << base.err;
     TabellaTassi attesa, importata;
     ASSERT_TRUE(caricaSetTassi(attesa, predefinito.cartella(), nullptr));
     ASSERT_TRUE(caricaSetTassi(importata, dir.cartella(), nullptr));

@@ -273,11 +273,10 @@ TEST_F(RicalcoloCli, CartellaExcelRelazionePdfEOdtConLeCifreDelRicalcolo) {
                                   std::string(kLarghezzeDate)),
               atteso + "[11.7109375]\n");
     // The report, under other choices.
-    ASSERT_EQ(
+    const auto insieme =
         pratica({"ricalcola", file, "--tassi", "bot", "--capitalizzazione", "norma", "--cms", "soglia", "--commissioni",
-                 "eliminate", "--usura", "trimestre", "--spese", "fisse", "--prescrizione", "20/05/2019"})
-            .codice,
-        0);
+                 "eliminate", "--usura", "trimestre", "--spese", "fisse", "--prescrizione", "20/05/2019"});
+    ASSERT_EQ(insieme.codice, 0) << insieme.err;
     const std::string pdf = dir.file("relazione.pdf"), odt = dir.file("relazione.odt");
     const auto r = pratica({"relazione", file, "--pdf", pdf, "--odt", odt});
     ASSERT_EQ(r.codice, 0) << r.err;
