@@ -162,19 +162,17 @@ TEST(TassiRobustezza, ITassiSiLeggonoComeSonoScritti) {
 // Two processes each import fifty periods, one at a time, into the same folder.
 TEST(TassiRobustezza, DueProcessiCheImportanoNonPerdonoPeriodi) {
     CartellaTemporanea dir;
-    const auto importatore = [&](int primoAnno) {
-        return [&dir, primoAnno] {
-            const std::string file = dir.file("p" + std::to_string(primoAnno) + ".csv");
-            for (int n = 0; n < 50; ++n) {
-                const std::string chiave = std::to_string(n % 4 + 1) + std::to_string(primoAnno + n / 4);
-                test::scriviTesto(file, "periodo;TM1\n" + chiave + ";" + std::to_string(n % 9 + 1) + "\n");
-                if (esegui({"tassi", "importa", file, "--cartella", dir.cartella()}).codice != 0) return 1;
-            }
-            return 0;
-        };
+    const auto importa = [&dir](int primoAnno) {
+        const std::string file = dir.file("p" + std::to_string(primoAnno) + ".csv");
+        for (int n = 0; n < 50; ++n) {
+            const std::string chiave = std::to_string(n % 4 + 1) + std::to_string(primoAnno + n / 4);
+            test::scriviTesto(file, "periodo;TM1\n" + chiave + ";" + std::to_string(n % 9 + 1) + "\n");
+            if (esegui({"tassi", "importa", file, "--cartella", dir.cartella()}).codice != 0) return 1;
+        }
+        return 0;
     };
     int b = -1;
-    ASSERT_EQ(inUnFiglio(importatore(2000), [&] { b = importatore(2020)(); }), 0);
+    ASSERT_EQ(inUnFiglio([&] { return importa(2000); }, [&] { b = importa(2020); }), 0);
     ASSERT_EQ(b, 0);
     TabellaTassi t;
     ASSERT_TRUE(caricaSetTassi(t, dir.cartella(), nullptr));
