@@ -6,6 +6,7 @@
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vantrel {
@@ -77,26 +78,25 @@ TEST(VerdettiEsempio, UnSoloTrimestreOltreLaSogliaSulleCifreDellaBanca) {
         EXPECT_EQ(r.risultati[i].supero.empty() ? "no" : "sì", attesi[i].at("oltre la soglia")) << attesi[i].at("dal");
 }
 
-class RicalcoloAtteso : public testing::TestWithParam<std::string> {};
+class RicalcoloAtteso : public testing::TestWithParam<std::size_t> {};
 
 TEST_P(RicalcoloAtteso, PeriodiEsitoERimesse) {
+    const auto& [caso, scegli] = test::casiRicalcolo()[GetParam()];
     ScelteRicalcolo s;
-    for (const auto& [nome, scegli] : test::casiRicalcolo())
-        if (nome == GetParam()) scegli(s);
+    scegli(s);
     const Esempio& x = esempio();
     const Rideterminazione r =
         ridetermina({x.conto.giorni, x.conto.condizioni, x.conto.opzioni, x.banca}, s, x.pubblici, x.tassi);
     ASSERT_EQ(r.errore, "");
-    const auto periodi = delCaso("ricalcolo_atteso.csv", GetParam());
+    const auto periodi = delCaso("ricalcolo_atteso.csv", caso);
     ASSERT_EQ(r.ricalcolo.righe.size(), periodi.size());
     for (std::size_t i = 0; i < periodi.size(); ++i)
         for (const auto& [nome, valore] : figure(r.ricalcolo.righe[i]))
             EXPECT_EQ(valore, periodi[i].at(nome)) << periodi[i].at("dal") << ", " << nome;
-    const auto esito = delCaso("ricalcolo_esito_atteso.csv", GetParam());
-    ASSERT_EQ(esito.size(), 1u);
+    const auto esito = test::esitoAtteso(caso);
     for (const auto& [nome, valore] : figure(r.ricalcolo.esito))
-        EXPECT_EQ(valore, esito[0].at(nome)) << nome;
-    const auto rimesse = delCaso("ricalcolo_rimesse_attese.csv", GetParam());
+        EXPECT_EQ(valore, esito.at(nome)) << nome;
+    const auto rimesse = delCaso("ricalcolo_rimesse_attese.csv", caso);
     ASSERT_EQ(r.ricalcolo.rimesse.size(), rimesse.size());
     for (std::size_t i = 0; i < rimesse.size(); ++i) {
         const RimessaSolutoria& m = r.ricalcolo.rimesse[i];
@@ -107,16 +107,10 @@ TEST_P(RicalcoloAtteso, PeriodiEsitoERimesse) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scelte, RicalcoloAtteso, testing::ValuesIn([] {
-                             std::vector<std::string> nomi;
-                             for (const auto& c : test::casiRicalcolo())
-                                 nomi.push_back(c.first);
-                             return nomi;
-                         }()),
+INSTANTIATE_TEST_SUITE_P(Scelte, RicalcoloAtteso, testing::Range<std::size_t>(0, test::casiRicalcolo().size()),
                          [](const auto& i) {
-                             std::string n;
-                             for (char c : i.param)
-                                 n += c == '-' ? '_' : c;
+                             std::string n = test::casiRicalcolo()[i.param].first;
+                             std::ranges::replace(n, '-', '_');
                              return n;
                          });
 
