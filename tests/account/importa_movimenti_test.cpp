@@ -17,46 +17,42 @@ LetturaMovimenti leggi(const std::string& csv, std::vector<Movimento>* letti = n
     });
 }
 
-struct CasoFile {
-    const char* nome;
-    std::string csv;
-    Movimento atteso; // the first movement
-    std::size_t quanti;
-};
-
-class FileBanca : public testing::TestWithParam<CasoFile> {};
-
-TEST_P(FileBanca, PrimoMovimentoEQuanti) {
-    std::vector<Movimento> letti;
-    const auto l = leggi(GetParam().csv, &letti);
-    ASSERT_EQ(l.errore, "");
-    ASSERT_EQ(letti.size(), GetParam().quanti);
-    EXPECT_EQ(letti[0], GetParam().atteso);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formati, FileBanca,
-    testing::Values(
+// Files as the banks export them: the first movement read and how many there are.
+TEST(FileBanca, PrimoMovimentoEQuanti) {
+    const struct {
+        const char* nome;
+        std::string csv;
+        Movimento atteso;
+        std::size_t quanti;
+    } casi[] = {
         // Windows-1252 text, title rows, Dare and Avere, a quoted cell holding the separator.
-        CasoFile{"DareAvereCp1252",
-                 "Conto 123;;;\r\n\r\nData contabile;Data valuta;Descrizione;Dare;Avere\r\n"
-                 "03/02/2010;01/02/2010;\"PAGAMENTO; F24 CITT\xC0\";1.500,00;\r\n"
-                 "04/02/2010;04/02/2010;VERSAMENTO;;200\r\n",
-                 {{2010, 2, 3}, {2010, 2, 1}, "PAGAMENTO; F24 CITT\xC3\x80", -150000},
-                 2},
+        {"DareAvereCp1252",
+         "Conto 123;;;\r\n\r\nData contabile;Data valuta;Descrizione;Dare;Avere\r\n"
+         "03/02/2010;01/02/2010;\"PAGAMENTO; F24 CITT\xC0\";1.500,00;\r\n"
+         "04/02/2010;04/02/2010;VERSAMENTO;;200\r\n",
+         {{2010, 2, 3}, {2010, 2, 1}, "PAGAMENTO; F24 CITT\xC3\x80", -150000},
+         2},
         // UTF-8 with its mark, "," between quoted cells, dates year first, one signed amount.
-        CasoFile{"ImportoConSegno",
-                 "\xEF\xBB\xBF\"Data Registrazione\",\"Data valuta\",\"Causale\",\"Importo (EUR)\"\n"
-                 "\"2014-07-03\",\"2014-07-01\",\"BONIFICO\",\"-18.000,00\"\n",
-                 {{2014, 7, 3}, {2014, 7, 1}, "BONIFICO", -1800000},
-                 1},
+        {"ImportoConSegno",
+         "\xEF\xBB\xBF\"Data Registrazione\",\"Data valuta\",\"Causale\",\"Importo (EUR)\"\n"
+         "\"2014-07-03\",\"2014-07-01\",\"BONIFICO\",\"-18.000,00\"\n",
+         {{2014, 7, 3}, {2014, 7, 1}, "BONIFICO", -1800000},
+         1},
         // Dare written negative still debits; no value-date column: the operation date; two
         // description columns joined; a currency column headed "Valuta" left aside.
-        CasoFile{"SenzaDataValuta",
-                 "Data;Causale;Descrizione;Valuta;Uscite;Entrate\n15/03/26;26;BONIFICO;EUR;-12,50;\n",
-                 {{2026, 3, 15}, {2026, 3, 15}, "26 BONIFICO", -1250},
-                 1}),
-    [](const auto& i) { return std::string(i.param.nome); });
+        {"SenzaDataValuta",
+         "Data;Causale;Descrizione;Valuta;Uscite;Entrate\n15/03/26;26;BONIFICO;EUR;-12,50;\n",
+         {{2026, 3, 15}, {2026, 3, 15}, "26 BONIFICO", -1250},
+         1},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        std::vector<Movimento> letti;
+        ASSERT_EQ(leggi(c.csv, &letti).errore, "");
+        ASSERT_EQ(letti.size(), c.quanti);
+        EXPECT_EQ(letti[0], c.atteso);
+    }
+}
 
 TEST(FileBanca, AnteprimaDiceComeLeggeOgniColonna) {
     const auto l = leggi("Data operazione;Valuta;Note;Importo\n01/10/2009;02/10/2009;x;-1,00\n02/10/2009;;y;3\n");
@@ -90,24 +86,14 @@ TEST(FileBanca, CellaErrataNominataPerRigaEColonna) {
 }
 
 TEST(Importi, LettiAlCentesimoORifiutati) {
-    const std::pair<const char*, std::optional<Centesimi>> casi[] = {{"1.234,56", 123456},
-                                                                     {"-50", -5000},
-                                                                     {"50,00-", -5000},
-                                                                     {"+12,5", 1250},
-                                                                     {"12.50", 1250},
-                                                                     {"1.234", 123400},
-                                                                     {"\xE2\x82\xAC 7,10", 710},
-                                                                     {"1,500", 150},
-                                                                     {"1,005", {}},
-                                                                     {"12.5.0", {}},
-                                                                     {"1.2345", {}},
-                                                                     {"", {}},
-                                                                     {"1.234.567,8", 123456780},
-                                                                     {"abc", {}},
-                                                                     {"1.23.456", {}},
-                                                                     {"1,", {}}};
-    for (const auto& [testo, atteso] : casi)
+    const std::pair<const char*, Centesimi> letti[] = {
+        {"1.234,56", 123456},      {"-50", -5000},    {"50,00-", -5000},          {"+12,5", 1250},
+        {"12.50", 1250},           {"1.234", 123400}, {"\xE2\x82\xAC 7,10", 710}, {"1,500", 150},
+        {"1.234.567,8", 123456780}};
+    for (const auto& [testo, atteso] : letti)
         EXPECT_EQ(leggiCentesimi(testo), atteso) << testo;
+    for (const char* testo : {"1,005", "12.5.0", "1.2345", "", "abc", "1.23.456", "1,"})
+        EXPECT_EQ(leggiCentesimi(testo), std::nullopt) << testo;
     EXPECT_EQ(testoCentesimi(-123456789), "-1.234.567,89");
     // A rate never has thousands: "1.234,5" is refused, not read as 1234,5.
     const std::vector<std::pair<std::string, std::optional<TassoDecimale>>> tassi = {

@@ -30,24 +30,17 @@ with zipfile.ZipFile(sys.argv[1] + "/inline.xlsx", "w") as z:
     z.writestr("xl/worksheets/sheet1.xml", foglio)
 )";
 
-class FileExcel : public testing::Test {
-protected:
-    void SetUp() override {
-        test::scriviTesto(dir.file("scrivi.py"), kScrivi);
-        ASSERT_EQ(std::system(("/usr/bin/python3 " + dir.file("scrivi.py") + " " + dir.cartella()).c_str()), 0);
-    }
-    LetturaMovimenti leggi(const std::string& nome, std::vector<Movimento>& letti) {
+TEST(FileExcel, DateEImportiComeNumeriOComeTesti) {
+    test::CartellaTemporanea dir;
+    test::scriviTesto(dir.file("scrivi.py"), kScrivi);
+    ASSERT_EQ(std::system(("/usr/bin/python3 " + dir.file("scrivi.py") + " " + dir.cartella()).c_str()), 0);
+    const auto leggi = [&](const std::string& nome, std::vector<Movimento>& letti) {
         std::string errore;
         auto righe = LettoreXlsxFile().apri(dir.file(nome), errore);
         EXPECT_TRUE(righe) << errore;
-        if (!righe) return {};
-        return leggiMovimenti(*righe, [&](const Movimento& m) { letti.push_back(m); });
-    }
-    test::CartellaTemporanea dir;
-};
-
-TEST_F(FileExcel, DateEImportiComeNumeriOComeTesti) {
-    std::vector<Movimento> letti;
+        return righe ? leggiMovimenti(*righe, [&](const Movimento& m) { letti.push_back(m); }) : LetturaMovimenti{};
+    };
+    std::vector<Movimento> letti, inLinea;
     const auto l = leggi("excel.xlsx", letti);
     ASSERT_EQ(l.errore, "");
     EXPECT_EQ(l.rigaIntestazione, 3);
@@ -55,16 +48,9 @@ TEST_F(FileExcel, DateEImportiComeNumeriOComeTesti) {
                                            {{2010, 1, 5}, {2010, 1, 5}, "VERSAMENTO", 123456},
                                            {{2010, 1, 6}, {2010, 1, 6}, "12", 7}};
     EXPECT_EQ(letti, attesi);
-}
-
-TEST_F(FileExcel, StringheInLineaECelleSaltate) {
-    std::vector<Movimento> letti;
-    const auto l = leggi("inline.xlsx", letti);
-    ASSERT_EQ(l.errore, "");
-    EXPECT_EQ(letti, (std::vector<Movimento>{{{2010, 1, 7}, {2010, 1, 7}, "", -350}}));
-}
-
-TEST_F(FileExcel, FileCheNonSonoCartelleDiLavoro) {
+    // Inline strings, and the rows and cells a writer leaves out.
+    ASSERT_EQ(leggi("inline.xlsx", inLinea).errore, "");
+    EXPECT_EQ(inLinea, (std::vector<Movimento>{{{2010, 1, 7}, {2010, 1, 7}, "", -350}}));
     std::string errore;
     EXPECT_FALSE(LettoreXlsxFile().apri(dir.file("scrivi.py"), errore));
     EXPECT_EQ(errore, "il file non è una cartella di lavoro Excel (.xlsx) leggibile");
