@@ -11,31 +11,6 @@
 namespace vantrel {
 namespace {
 
-using Riga = test::RigaAttesa;
-
-std::vector<Riga> righeAttese(const std::string& nome) {
-    return test::righeFile(std::string(VANTREL_TEST_DATA "/") + nome);
-}
-
-struct Conto {
-    GiorniConto giorni;
-    std::vector<RigaCondizioni> condizioni;
-};
-
-Conto conto(const std::string& caso) {
-    Conto c;
-    std::ifstream mov(std::string(VANTREL_TEST_DATA "/scalare_") + caso + "_movimenti.csv", std::ios::binary);
-    RigheCsv righe(mov);
-    const auto letti = leggiMovimenti(righe, [&](const Movimento& m) { c.giorni.aggiungi(m); });
-    EXPECT_EQ(letti.errore, "");
-    std::ifstream cond(std::string(VANTREL_TEST_DATA "/scalare_") + caso + "_condizioni.csv", std::ios::binary);
-    RigheCsv righeCondizioni(cond);
-    auto lette = leggiCondizioni(righeCondizioni);
-    EXPECT_EQ(lette.errore, "");
-    c.condizioni = std::move(lette.righe);
-    return c;
-}
-
 /// Each figure of a period, as the expected file names it.
 std::map<std::string, std::string> figure(const PeriodoScalare& p) {
     const auto& k = p.calcolate;
@@ -73,8 +48,8 @@ struct Caso {
     const char* nome;
     const char* conto;
     SaldoScalare saldo;
-    const char* periodi;
-    const char* giorni; // nullptr: not worked out day by day
+    const char* periodi; // the expected files, after the account's name
+    const char* giorni;  // nullptr: not worked out day by day
 };
 
 class ScalareAtteso : public testing::TestWithParam<Caso> {};
@@ -85,19 +60,25 @@ class ScalareAtteso : public testing::TestWithParam<Caso> {};
 // year always in credit; a recalculated: the bank's entries replaced by the charges worked out.
 TEST_P(ScalareAtteso, PeriodoPerPeriodoEGiornoPerGiorno) {
     const Caso& c = GetParam();
-    const Conto x = conto(c.conto);
+    const std::string dati = std::string(VANTREL_TEST_DATA "/scalare_") + c.conto;
+    std::ifstream mov(dati + "_movimenti.csv", std::ios::binary), cond(dati + "_condizioni.csv", std::ios::binary);
+    RigheCsv righeMovimenti(mov), righeCondizioni(cond);
+    GiorniConto conto;
+    ASSERT_EQ(leggiMovimenti(righeMovimenti, [&](const Movimento& m) { conto.aggiungi(m); }).errore, "");
+    const auto condizioni = leggiCondizioni(righeCondizioni);
+    ASSERT_EQ(condizioni.errore, "");
     OpzioniScalare o;
     o.saldo = c.saldo;
     std::vector<GiornoScalare> giorni;
-    const auto r = calcolaScalare(x.giorni, x.condizioni, o, [&](const GiornoScalare& g) { giorni.push_back(g); });
+    const auto r = calcolaScalare(conto, condizioni.righe, o, [&](const GiornoScalare& g) { giorni.push_back(g); });
     ASSERT_EQ(r.errore, "");
-    const auto attesi = righeAttese(c.periodi);
+    const auto attesi = test::righeFile(dati + c.periodi);
     ASSERT_EQ(r.periodi.size(), attesi.size());
     for (std::size_t i = 0; i < attesi.size(); ++i)
         for (const auto& [nome, valore] : figure(r.periodi[i]))
             EXPECT_EQ(valore, attesi[i].at(nome)) << "periodo " << attesi[i].at("dal") << ", " << nome;
     if (!c.giorni) return;
-    const auto saldi = righeAttese(c.giorni);
+    const auto saldi = test::righeFile(dati + c.giorni);
     ASSERT_EQ(giorni.size(), saldi.size());
     for (std::size_t i = 0; i < saldi.size(); ++i) {
         EXPECT_EQ(giorni[i].giorno.testo(), saldi[i].at("giorno"));
@@ -107,9 +88,9 @@ TEST_P(ScalareAtteso, PeriodoPerPeriodoEGiornoPerGiorno) {
 
 INSTANTIATE_TEST_SUITE_P(
     Conti, ScalareAtteso,
-    testing::Values(Caso{"ConFido", "a", SaldoScalare::Banca, "scalare_a_atteso.csv", "scalare_a_giorni_atteso.csv"},
-                    Caso{"SenzaFido", "b", SaldoScalare::Banca, "scalare_b_atteso.csv", "scalare_b_giorni_atteso.csv"},
-                    Caso{"Ricalcolato", "a", SaldoScalare::Ricalcolato, "scalare_a_ricalcolato_atteso.csv", nullptr}),
+    testing::Values(Caso{"ConFido", "a", SaldoScalare::Banca, "_atteso.csv", "_giorni_atteso.csv"},
+                    Caso{"SenzaFido", "b", SaldoScalare::Banca, "_atteso.csv", "_giorni_atteso.csv"},
+                    Caso{"Ricalcolato", "a", SaldoScalare::Ricalcolato, "_ricalcolato_atteso.csv", nullptr}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 } // namespace
