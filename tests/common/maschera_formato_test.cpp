@@ -3,18 +3,14 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vantrel {
 namespace {
 
-struct Lettura {
-    const char* testo;
-    std::optional<double> italiana;
-    double iniziale;
-};
-
 TEST(LetturaNumeri, ItalianaEIniziale) {
-    const Lettura casi[] = {
+    // The Italian reading, and the leading number as Val reads it.
+    const std::tuple<const char*, std::optional<double>, double> casi[] = {
         {"1.234,56", 1234.56, 1.234}, // thousands dot ignored; Val stops at the comma
         {"2,5", 2.5, 2},              // the leading-number reading stops at ","
         {"2.5", 25, 2.5},             // a dot is a thousands separator in the Italian reading
@@ -32,10 +28,10 @@ TEST(LetturaNumeri, ItalianaEIniziale) {
         {"9.007.199.254.740.993", 9007199254740992.0, 9.007}, // 16 digits: the nearest double
         {"0,000000000000000000000001", 1e-24, 0},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.testo);
-        EXPECT_EQ(leggiNumero(c.testo), c.italiana);
-        EXPECT_DOUBLE_EQ(valNumero(c.testo), c.iniziale);
+    for (const auto& [testo, italiana, iniziale] : casi) {
+        SCOPED_TRACE(testo);
+        EXPECT_EQ(leggiNumero(testo), italiana);
+        EXPECT_DOUBLE_EQ(valNumero(testo), iniziale);
     }
 }
 
@@ -46,14 +42,8 @@ TEST(LetturaNumeri, Intero16ArrotondaAlPariEControllaIlCampo) {
         EXPECT_EQ(leggiIntero16(testo), atteso) << testo;
 }
 
-struct Formato {
-    double valore;
-    const char* maschera;
-    const char* atteso;
-};
-
 TEST(Maschere, TutteLeMaschereDelProgramma) {
-    const Formato casi[] = {
+    const std::tuple<double, const char*, const char*> casi[] = {
         {1234.5, "#,#0.00", "1.234,50"},
         {0.5, "##.000", ",500"},
         {1234567.5, "#,###,###,##0.00", "1.234.567,50"},
@@ -69,10 +59,8 @@ TEST(Maschere, TutteLeMaschereDelProgramma) {
         {0, "#", ""},
         {1e15, "#,###,###,##0", "1.000.000.000.000.000"},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(std::string(c.maschera) + " " + std::to_string(c.valore));
-        EXPECT_EQ(formatta(c.valore, c.maschera), c.atteso);
-    }
+    for (const auto& [valore, maschera, atteso] : casi)
+        EXPECT_EQ(formatta(valore, maschera), atteso) << maschera << " " << valore;
 }
 
 TEST(TestoNumerico, QuindiciCifreSignificativeSenzaZeriFinali) {
