@@ -44,13 +44,6 @@ Righe numerate(int n) {
     return r;
 }
 
-int righeDiLista(const Righe& pagina, const std::string& rientro) {
-    int n = 0;
-    for (const auto& r : pagina)
-        n += r.rfind(rientro + "R", 0) == 0;
-    return n;
-}
-
 /// Empty lines printed after the last list line, before the closing footer.
 int vuoteFinali(const Righe& operazioni) {
     auto k = std::find(operazioni.rbegin(), operazioni.rend(), "dimensione 8");
@@ -86,9 +79,12 @@ TEST(Stampa, PagineERigheDiChiusura) {
             const std::string rientro(testo ? 11 : 7, ' ');
             ASSERT_EQ(carta.pagine.size(), c.perPagina.size());
             for (std::size_t p = 0; p < c.perPagina.size(); ++p) {
-                EXPECT_EQ(righeDiLista(carta.pagine[p], rientro), c.perPagina[p]) << "pagina " << p + 1;
+                const Righe& pg = carta.pagine[p];
+                EXPECT_EQ(
+                    std::count_if(pg.begin(), pg.end(), [&](const auto& r) { return r.starts_with(rientro + "R"); }),
+                    c.perPagina[p])
+                    << "pagina " << p + 1;
                 if (p + 1 < c.perPagina.size()) {
-                    const Righe& pg = carta.pagine[p];
                     ASSERT_GE(pg.size(), 3u);
                     EXPECT_EQ(pg[pg.size() - 3], std::string(11, ' ') + std::string(95, '-'));
                     EXPECT_EQ(pg[pg.size() - 2], "");
