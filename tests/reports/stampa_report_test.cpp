@@ -18,7 +18,11 @@ struct Carta {
     Righe operazioni;
 };
 
-Carta registra(bool testo, const Righe& righe, int L) {
+// A print of the list lines R1...Rn with L lines to a page.
+Carta registra(bool testo, int n, int L) {
+    Righe righe;
+    for (int i = 1; i <= n; ++i)
+        righe.push_back("R" + std::to_string(i));
     std::ostringstream out;
     StampanteRegistrata s(out);
     testo ? stampaTestoFinestra(s, righe, L) : stampaListaRisultati(s, righe, L);
@@ -37,13 +41,6 @@ Carta registra(bool testo, const Righe& righe, int L) {
     return c;
 }
 
-Righe numerate(int n) {
-    Righe r;
-    for (int i = 1; i <= n; ++i)
-        r.push_back("R" + std::to_string(i));
-    return r;
-}
-
 /// Empty lines printed after the last list line, before the closing footer.
 int vuoteFinali(const Righe& operazioni) {
     auto k = std::find(operazioni.rbegin(), operazioni.rend(), "dimensione 8");
@@ -55,27 +52,24 @@ int vuoteFinali(const Righe& operazioni) {
 
 const std::string kChiusura = std::string(11, ' ') + std::string(94, '-');
 
-struct Caso {
-    int n, L;
-    std::vector<int> perPagina; // list lines on each page
-    int vuote;
-};
-
-const std::vector<Caso> kCasi = {
-    {58, 60, {58}, 0},
-    {59, 60, {58, 1}, 57},
-    {130, 60, {58, 58, 14}, 44},
-    {1, 10, {1}, 7},
-    {58, 10, {8, 8, 8, 8, 8, 8, 8, 2}, 6},
-    {130, 2, {0, 130}, 0},
-    {1, 0, {1}, 0},
-};
-
 TEST(Stampa, PagineERigheDiChiusura) {
+    const struct {
+        int n, L;
+        std::vector<int> perPagina; // list lines on each page
+        int vuote;
+    } casi[] = {
+        {58, 60, {58}, 0},
+        {59, 60, {58, 1}, 57},
+        {130, 60, {58, 58, 14}, 44},
+        {1, 10, {1}, 7},
+        {58, 10, {8, 8, 8, 8, 8, 8, 8, 2}, 6},
+        {130, 2, {0, 130}, 0},
+        {1, 0, {1}, 0},
+    };
     for (const bool testo : {false, true}) {
-        for (const Caso& c : kCasi) {
+        for (const auto& c : casi) {
             SCOPED_TRACE((testo ? "testo " : "risultati ") + std::to_string(c.n) + " righe, L=" + std::to_string(c.L));
-            const Carta carta = registra(testo, numerate(c.n), c.L);
+            const Carta carta = registra(testo, c.n, c.L);
             const std::string rientro(testo ? 11 : 7, ' ');
             ASSERT_EQ(carta.pagine.size(), c.perPagina.size());
             for (std::size_t p = 0; p < c.perPagina.size(); ++p) {
