@@ -109,10 +109,8 @@ TEST(FileSicuro, IlSalvataggioSeguenteTogliLeAvanziDiUnoUcciso) {
     ASSERT_EQ(nomi(dir.cartella()).size(), 3u);
     ASSERT_TRUE(sostituisciFile(file, "intero", &disco).empty());
     EXPECT_EQ(test::leggiTesto(file), "intero");
-    std::vector<std::string> restano = {"altro.csv.0123456789abcdef.nuovo", "conto.xlsx",
-                                        fs::path(vivo.percorso()).filename().string()};
-    std::sort(restano.begin(), restano.end());
-    EXPECT_EQ(nomi(dir.cartella()), restano);
+    EXPECT_EQ(nomi(dir.cartella()), (std::vector<std::string>{"altro.csv.0123456789abcdef.nuovo", "conto.xlsx",
+                                                              fs::path(vivo.percorso()).filename().string()}));
     // At start the whole folder is looked at, the names given aside.
     const std::string proprio = dir.file("NtassiU.dat.0123456789abcdef.nuovo");
     test::scriviTesto(proprio, "del set");
