@@ -20,11 +20,9 @@ protected:
         EXPECT_EQ(errore, "");
         return p;
     }
-    std::unique_ptr<Pratica> apri(std::string* errore = nullptr, bool lettura = false) {
+    std::unique_ptr<Pratica> apri(std::string* errore = nullptr) {
         std::string e;
-        auto p = Pratica::apri(sqlite, path, e, lettura);
-        if (errore) *errore = e;
-        return p;
+        return Pratica::apri(sqlite, path, errore ? *errore : e);
     }
     std::vector<Movimento> movimenti(const Pratica& p) {
         std::vector<Movimento> v;
