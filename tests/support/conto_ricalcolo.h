@@ -9,11 +9,11 @@
 #include "rates/tabella_tassi.h"
 #include "support/righe_attese.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace vantrel::test {
 
@@ -21,8 +21,6 @@ namespace vantrel::test {
 /// 2008-2010 with a credit line, its movements and conditions as the tests import them, the opening
 /// balance -5.000,00.
 struct ContoRicalcolo {
-    static constexpr Centesimi kSaldoIniziale = -500000;
-
     ContoRicalcolo() {
         std::ifstream mov(VANTREL_TEST_DATA "/ricalcolo_movimenti.csv", std::ios::binary);
         RigheCsv righe(mov);
@@ -32,7 +30,7 @@ struct ContoRicalcolo {
         auto lette = leggiCondizioni(righeCondizioni);
         EXPECT_EQ(lette.errore, "");
         condizioni = std::move(lette.righe);
-        opzioni.saldoIniziale = kSaldoIniziale;
+        opzioni.saldoIniziale = -500000;
     }
 
     GiorniConto giorni;
@@ -43,33 +41,19 @@ struct ContoRicalcolo {
 /// The official rate history of data/tassi-ufficiali.csv, with the CMS averages the worked example
 /// enters (tests/data/ricalcolo_cms_media.csv), as the rate window would store them.
 inline void caricaTassiEsempio(TabellaTassi& t) {
-    std::ifstream in(VANTREL_DATA_DIR "/tassi-ufficiali.csv", std::ios::binary);
-    std::vector<std::string> nomi;
-    for (std::string linea; std::getline(in, linea);) {
-        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
-        std::vector<std::string> campi;
-        std::stringstream s(linea + ";");
-        for (std::string c; std::getline(s, c, ';');)
-            campi.push_back(c);
-        if (nomi.empty()) {
-            nomi = campi;
-            continue;
-        }
+    const auto decimale = [](std::string v) {
+        std::ranges::replace(v, ',', '.');
+        return v.empty() ? 0.0f : std::stof(v);
+    };
+    for (const auto& riga : righeFile(VANTREL_DATA_DIR "/tassi-ufficiali.csv")) {
         RecordTassi& r = t.slot(++t.numPeriodi);
         r.numRec = t.numPeriodi;
-        r.periodo = campi[0];
-        for (std::size_t i = 1; i < nomi.size() && i < campi.size(); ++i) {
-            std::string v = campi[i];
-            for (char& c : v)
-                if (c == ',') c = '.';
-            campoTasso(r, nomi[i]) = v.empty() ? 0.0f : std::stof(v);
-        }
+        r.periodo = riga.at("periodo");
+        for (const auto& [nome, v] : riga)
+            if (nome != "periodo") campoTasso(r, nome) = decimale(v);
     }
-    for (const auto& m : righeFile(VANTREL_TEST_DATA "/ricalcolo_cms_media.csv")) {
-        std::string v = m.at("cms media");
-        v[v.find(',')] = '.';
-        t.slot(t.cercaPeriodo(m.at("periodo"))).TM[5] = std::stof(v);
-    }
+    for (const auto& m : righeFile(VANTREL_TEST_DATA "/ricalcolo_cms_media.csv"))
+        t.slot(t.cercaPeriodo(m.at("periodo"))).TM[5] = decimale(m.at("cms media"));
 }
 
 /// The choices of each case of tools/ricalcolo_atteso.py, by its name.
