@@ -24,31 +24,29 @@ std::vector<std::string> nomi(const std::string& cartella) {
 // A replaced file holds the new bytes; any failure leaves the old one whole and no new file beside it.
 TEST(FileSicuro, SostituisceOLasciaIlVecchioIntatto) {
     test::DiscoGuasto guasto;
-    using Scrittore = std::function<std::string(const std::string&)>;
-    const auto scrittore = [](const char* testo, const char* errore) {
-        return Scrittore([=](const std::string& n) {
-            test::scriviTesto(n, testo);
-            return std::string(errore);
-        });
-    };
     const struct {
         const char* caso;
         Disco* disco;
-        Scrittore scrivi; // empty: the contents given whole
+        const char* scritto; // what a writer function puts in the new file; null: the contents given whole
+        const char* errore;  // what that writer answers
         bool riesce;
     } casi[] = {
-        {"contenuto", nullptr, {}, true},
-        {"scrittore", nullptr, scrittore("nuovo\r\n", ""), true},
-        {"disco guasto", &guasto, {}, false},
-        {"scrittore fallito", nullptr, scrittore("mezzo", "disco pieno"), false}, // cut short: the disk is full
+        {"contenuto", nullptr, nullptr, "", true},
+        {"scrittore", nullptr, "nuovo\r\n", "", true},
+        {"disco guasto", &guasto, nullptr, "", false},
+        {"scrittore fallito", nullptr, "mezzo", "disco pieno", false}, // cut short: the disk is full
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.caso);
         test::CartellaTemporanea dir;
         const std::string file = dir.file("piano.csv");
         test::scriviTesto(file, "vecchio");
+        const auto scrivi = [&](const std::string& n) {
+            test::scriviTesto(n, c.scritto);
+            return std::string(c.errore);
+        };
         const std::string errore =
-            c.scrivi ? sostituisciFile(file, c.scrivi) : sostituisciFile(file, "nuovo\r\n", c.disco);
+            c.scritto ? sostituisciFile(file, scrivi) : sostituisciFile(file, "nuovo\r\n", c.disco);
         EXPECT_EQ(errore.empty(), c.riesce) << errore;
         EXPECT_EQ(test::leggiTesto(file), c.riesce ? "nuovo\r\n" : "vecchio");
         EXPECT_EQ(nomi(dir.cartella()), std::vector<std::string>{"piano.csv"});
