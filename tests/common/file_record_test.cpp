@@ -35,8 +35,7 @@ TEST(FileRecord, RecordAlSuoPostoEBuchiAZero) {
 TEST(FileRecord, CampiLittleEndianETestiFissi) {
     Byte b(8, 0xAA);
     scriviI16(b.data(), -2);
-    EXPECT_EQ(b[0], 0xFE);
-    EXPECT_EQ(b[1], 0xFF);
+    EXPECT_EQ((Byte(b.begin(), b.begin() + 2)), (Byte{0xFE, 0xFF}));
     scriviI16(b.data(), 0x0102);
     EXPECT_EQ(b[0], 0x02);
     EXPECT_EQ(leggiI16(b.data()), 0x0102);
