@@ -78,7 +78,10 @@ std::set<std::string> famiglia(const Schema& s) {
     return nomi;
 }
 
-TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
+// Each list's Tab places run 1..n once each; the window's own Tab order is its first list's places in
+// order. Option buttons exclude each other by group: every option has one, and at most one of a group
+// starts selected.
+TEST(ControlliFinestre, OgniControlloInUnaRigaEOrdineTabCompleto) {
     for (const FinestraProgramma& f : finestre()) {
         SCOPED_TRACE(f.schema.finestra());
         std::map<std::string, int> righe; // control's own name -> rows declaring it
@@ -87,28 +90,11 @@ TEST(ControlliFinestre, OgniControlloDichiaratoUnaVoltaInUnaRiga) {
                           .find(std::string("VANTREL_STRUTTURA_CONTROLLI(") + e.struttura + ","),
                       std::string::npos)
                 << e.file;
-            for (const RigaControllo& r : e.righe) {
-                ++righe[r.controllo];
-                EXPECT_GE(f.schema.trova(r.controllo), 0) << e.struttura << "::" << r.nome;
-            }
-        }
-        const std::set<std::string> calcolati = famiglia(f.schema);
-        for (std::size_t i = 0; i < f.schema.dimensione(); ++i) {
-            const std::string& nome = f.schema.definizione(static_cast<int>(i)).nome;
-            EXPECT_EQ(righe[nome] + static_cast<int>(calcolati.count(nome)), 1) << nome;
-        }
-    }
-}
-
-// Each list's Tab places run 1..n once each; the window's own Tab order is its list's places in order.
-// Option buttons exclude each other by group: every option has one, and at most one of a group starts selected.
-TEST(ControlliFinestre, OrdineTabCompleto) {
-    for (const FinestraProgramma& f : finestre()) {
-        SCOPED_TRACE(f.schema.finestra());
-        for (const Elenco& e : f.elenchi) {
             std::vector<int> posti;
             std::map<std::string, int> selezionate;
             for (const RigaControllo& r : e.righe) {
+                ++righe[r.controllo];
+                EXPECT_GE(f.schema.trova(r.controllo), 0) << e.struttura << "::" << r.nome;
                 if (r.attributi.tab > 0) posti.push_back(r.attributi.tab);
                 if (r.tipo != Tipo::Opzione) continue;
                 EXPECT_STRNE(r.attributi.gruppo, "") << r.controllo;
@@ -119,6 +105,11 @@ TEST(ControlliFinestre, OrdineTabCompleto) {
                 EXPECT_EQ(posti[k], static_cast<int>(k) + 1) << e.struttura;
             for (const auto& [gruppo, n] : selezionate)
                 EXPECT_LE(n, 1) << e.struttura << " " << gruppo;
+        }
+        const std::set<std::string> calcolati = famiglia(f.schema);
+        for (std::size_t i = 0; i < f.schema.dimensione(); ++i) {
+            const std::string& nome = f.schema.definizione(static_cast<int>(i)).nome;
+            EXPECT_EQ(righe[nome] + static_cast<int>(calcolati.count(nome)), 1) << nome;
         }
         std::vector<std::string> tab;
         for (int id : f.schema.tab())
