@@ -41,9 +41,7 @@ TEST(TassiSostitutivi, SoloLeEmissioniOrdinarie) {
     ASSERT_EQ(t.errore, "");
     const auto b = t.bot({2006, 1, 10}); // 10/01/2005 - 09/01/2006
     ASSERT_TRUE(b);
-    EXPECT_EQ(b->minimo, -500);
-    EXPECT_EQ(b->massimo, 24000);
-    EXPECT_EQ(b->aste, 3);
+    EXPECT_EQ(std::tuple(b->minimo, b->massimo, b->aste), std::tuple(-500, 24000, 3));
     EXPECT_FALSE(t.bot({2005, 12, 31})); // its twelve months begin before the first month held
     EXPECT_FALSE(t.bot({2006, 3, 1}));   // they end after the last month held
     std::istringstream legale("dal;al;tasso\n01/01/2005;31/12/2005;2,5\n01/01/2006;31/12/2006;dieci\n");
@@ -111,10 +109,8 @@ TEST(CapitalizzazioneDiLegge, PerIlGiornoDiChiusura) {
     const auto t = trattiCapitalizzazione(s);
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[0].modo, F);
-    EXPECT_EQ(t[1].dal, (Data{2009, 1, 1}));
-    EXPECT_EQ(t[1].modo, Capitalizzazione::Annuale);
-    EXPECT_EQ(t[2].dal, (Data{2010, 1, 1}));
-    EXPECT_EQ(t[2].modo, F);
+    EXPECT_EQ(std::tuple(t[1].dal, t[1].modo), std::tuple(Data{2009, 1, 1}, Capitalizzazione::Annuale));
+    EXPECT_EQ(std::tuple(t[2].dal, t[2].modo), std::tuple(Data{2010, 1, 1}, F));
 }
 
 } // namespace
