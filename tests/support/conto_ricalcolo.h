@@ -22,11 +22,10 @@ namespace vantrel::test {
 /// balance -5.000,00.
 struct ContoRicalcolo {
     ContoRicalcolo() {
-        std::ifstream mov(VANTREL_TEST_DATA "/ricalcolo_movimenti.csv", std::ios::binary);
-        RigheCsv righe(mov);
+        std::ifstream mov(VANTREL_TEST_DATA "/ricalcolo_movimenti.csv", std::ios::binary),
+            cond(VANTREL_TEST_DATA "/ricalcolo_condizioni.csv", std::ios::binary);
+        RigheCsv righe(mov), righeCondizioni(cond);
         EXPECT_EQ(leggiMovimenti(righe, [&](const Movimento& m) { giorni.aggiungi(m); }).errore, "");
-        std::ifstream cond(VANTREL_TEST_DATA "/ricalcolo_condizioni.csv", std::ios::binary);
-        RigheCsv righeCondizioni(cond);
         auto lette = leggiCondizioni(righeCondizioni);
         EXPECT_EQ(lette.errore, "");
         condizioni = std::move(lette.righe);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <fstream>
+#include "support/temp_dir.h"
+
 #include <map>
 #include <sstream>
 #include <string>
@@ -34,10 +35,7 @@ inline std::vector<RigaAttesa> righeTesto(const std::string& testo) {
 
 /// The rows of such a file.
 inline std::vector<RigaAttesa> righeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return righeTesto(s.str());
+    return righeTesto(leggiTesto(path));
 }
 
 } // namespace vantrel::test
