@@ -39,8 +39,7 @@ protected:
         test::caricaTassiEsempio(ctx.stato.tassi);
         test::praticaEsempio(sqlite, path, dir.cartella());
         ScelteRicalcolo s;
-        for (const auto& [nome, scegli] : test::casiRicalcolo())
-            if (nome == "insieme") scegli(s);
+        std::ranges::find(test::casiRicalcolo(), "insieme", [](const auto& c) { return c.first; })->second(s);
         auto p = apri();
         ASSERT_EQ(RicalcoloLegale(*p, ctx).applica(s).errore, "");
     }
