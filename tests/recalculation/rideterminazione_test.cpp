@@ -15,15 +15,12 @@ namespace {
 using test::RigaAttesa;
 
 // The worked example's account, its rates and the bank's own figures, and the public rates: read once.
-struct Esempio {
+struct Esempio : test::Ambiente {
     Esempio() {
-        test::Ambiente a;
-        test::caricaTassiEsempio(a.ctx.stato.tassi);
-        tassi = a.ctx.stato.tassi;
-        banca = ricalcola(conto.giorni, conto.condizioni, conto.opzioni, a.ctx);
+        test::caricaTassiEsempio(ctx.stato.tassi);
+        banca = ricalcola(conto.giorni, conto.condizioni, conto.opzioni, ctx);
     }
     test::ContoRicalcolo conto;
-    TabellaTassi tassi;
     Ricalcolo banca;
     TassiPubblici pubblici = leggiTassiPubblici(VANTREL_DATA_DIR);
 };
@@ -86,7 +83,7 @@ TEST_P(RicalcoloAtteso, PeriodiEsitoERimesse) {
     scegli(s);
     const Esempio& x = esempio();
     const Rideterminazione r =
-        ridetermina({x.conto.giorni, x.conto.condizioni, x.conto.opzioni, x.banca}, s, x.pubblici, x.tassi);
+        ridetermina({x.conto.giorni, x.conto.condizioni, x.conto.opzioni, x.banca}, s, x.pubblici, x.ctx.stato.tassi);
     ASSERT_EQ(r.errore, "");
     const auto periodi = delCaso("ricalcolo_atteso.csv", caso);
     ASSERT_EQ(r.ricalcolo.righe.size(), periodi.size());
