@@ -9,8 +9,6 @@
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <regex>
