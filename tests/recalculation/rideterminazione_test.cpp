@@ -12,8 +12,6 @@
 namespace vantrel {
 namespace {
 
-using test::RigaAttesa;
-
 // The worked example's account, its rates and the bank's own figures, and the public rates: read once.
 struct Esempio : test::Ambiente {
     Esempio() {
@@ -30,8 +28,8 @@ const Esempio& esempio() {
     return e;
 }
 
-std::vector<RigaAttesa> delCaso(const char* file, const std::string& caso) {
-    std::vector<RigaAttesa> out;
+std::vector<test::RigaAttesa> delCaso(const char* file, const std::string& caso) {
+    std::vector<test::RigaAttesa> out;
     for (auto& r : test::righeFile(std::string(VANTREL_TEST_DATA "/") + file))
         if (r.at("caso") == caso) out.push_back(r);
     return out;
