@@ -32,10 +32,7 @@ struct Elenco {
     const char* file;
     std::span<const RigaControllo> righe;
 };
-#define ELENCO(Struttura, file)                                                                                        \
-    Elenco {                                                                                                           \
-#Struttura, file, Struttura::kRighe                                                                            \
-    }
+#define ELENCO(Struttura, file) (Elenco{#Struttura, file, Struttura::kRighe})
 
 // Each window with its lists of rows; the first list's Tab places make the window's own Tab order.
 struct FinestraProgramma {
