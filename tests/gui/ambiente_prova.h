@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <QtTest>
 #include <filesystem>
+#include <vector>
 
 namespace vantrel::test {
 
@@ -21,9 +22,10 @@ namespace vantrel::test {
 /// answers and a fixed "today".
 struct AmbienteProva : Ambiente {
     explicit AmbienteProva(bool serieUfficiale = false) {
-        for (const char* nome : {"NtassiU.dat", "NRectassiU.dat", "serie-ufficiale.csv"})
-            if (serieUfficiale || nome[0] == 'N')
-                std::filesystem::copy_file(std::filesystem::path(VANTREL_TASSI_DIR) / nome, dir.file(nome));
+        std::vector<const char*> nomi{"NtassiU.dat", "NRectassiU.dat"};
+        if (serieUfficiale) nomi.push_back("serie-ufficiale.csv");
+        for (const char* nome : nomi)
+            std::filesystem::copy_file(std::filesystem::path(VANTREL_TASSI_DIR) / nome, dir.file(nome));
     }
     QString file(const char* nome) const { return QString::fromStdString(dir.file(nome)); }
 };
