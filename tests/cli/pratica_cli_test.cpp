@@ -11,6 +11,7 @@
 #include "support/ambiente.h"
 #include "support/conto_ricalcolo.h"
 #include "support/esegui_cli.h"
+#include "support/leggi_xlsx.h"
 #include "support/righe_attese.h"
 
 #include <algorithm>
@@ -38,13 +39,6 @@ std::vector<std::string> righe(const std::string& testo) {
 constexpr const char* kLarghezzeDate = "print(sorted({ws.column_dimensions[c.column_letter].width for ws in wb\n"
                                        "    for c in ws[2] if c.number_format == 'dd/mm/yyyy'}))\n";
 
-/// What the Python reader prints of a workbook.
-std::string leggiXlsx(const std::string& path, const std::string& script) {
-    const std::string py = path + ".py";
-    test::scriviTesto(py, "import openpyxl, sys\nwb = openpyxl.load_workbook(sys.argv[1])\n" + script);
-    return test::uscitaDi("/usr/bin/python3 '" + py + "' '" + path + "' 2>&1");
-}
-
 // A command that must go through, its message shown when it does not.
 void riesce(const std::vector<std::string>& args) {
     const test::Esito e = test::esegui(args);
@@ -65,7 +59,7 @@ TEST_F(Pratica, LImportazioneDaLeStesseRigheDiVantrelCliTeg) {
                                              "15/03/2026", "--xlsx", dir.file("nomi.xlsx")});
     ASSERT_EQ(attese.codice, 0) << attese.err;
     // Its workbook: the summary, the quarters and the rates used.
-    EXPECT_EQ(leggiXlsx(dir.file("nomi.xlsx"), R"(r = wb.worksheets[0]
+    EXPECT_EQ(test::leggiXlsx(dir.file("nomi.xlsx"), R"(r = wb.worksheets[0]
 print(wb.sheetnames, r.freeze_panes, r.max_row)
 print(r['F4'].value, r['F4'].number_format, r['B4'].number_format, r['I4'].value)
 rosse = [c.row for c in r['I'] if c.fill.fgColor.rgb.endswith('FFC7CE')]
@@ -151,7 +145,7 @@ TEST_F(Pratica, CartellaExcelDelPiano) {
     const std::string piano = dir.file("piano.xlsx");
     riesce({"mutuo", "--importo", "100000", "--rate", "120", "--tasso", "6", "--oggi", "15/03/2026", "--cartella",
             dir.cartella(), "--xlsx", piano});
-    EXPECT_EQ(leggiXlsx(piano, R"(p = wb.worksheets[0]
+    EXPECT_EQ(test::leggiXlsx(piano, R"(p = wb.worksheets[0]
 print(p.max_row, p['A121'].value, p['F121'].value, p['C2'].number_format, p['B2'].value.date())
 print(p['C123'].value, p['G121'].value, wb.worksheets[1]['B2'].value)
 )" + std::string(kLarghezzeDate)),
@@ -264,13 +258,13 @@ TEST_F(RicalcoloCli, CartellaExcelRelazionePdfEOdtConLeCifreDelRicalcolo) {
         if (riga.at("caso") == "tassi-legale")
             atteso += riga.at("saldo ricalcolato") + ";" + riga.at("differenza") + "\n";
     atteso += "Totali =SUM(C2:C9) =SUM(H2:H9) =SUM(L2:L9)\n";
-    EXPECT_EQ(leggiXlsx(xlsx, "print(';'.join(wb.sheetnames))\n"
-                              "r = wb['Ricalcolo']\n"
-                              "it = lambda v: f'{v:,.2f}'.replace(',', '_').replace('.', ',').replace('_', '.')\n"
-                              "for x in r.iter_rows(min_row=2, max_row=9, values_only=True):\n"
-                              "    print(it(x[13]) + ';' + it(x[15]))\n"
-                              "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n" +
-                                  std::string(kLarghezzeDate)),
+    EXPECT_EQ(test::leggiXlsx(xlsx, "print(';'.join(wb.sheetnames))\n"
+                                    "r = wb['Ricalcolo']\n"
+                                    "it = lambda v: f'{v:,.2f}'.replace(',', '_').replace('.', ',').replace('_', '.')\n"
+                                    "for x in r.iter_rows(min_row=2, max_row=9, values_only=True):\n"
+                                    "    print(it(x[13]) + ';' + it(x[15]))\n"
+                                    "print(r['A11'].value, r['C11'].value, r['H11'].value, r['L11'].value)\n" +
+                                        std::string(kLarghezzeDate)),
               atteso + "[11.7109375]\n");
     // The report, under other choices.
     const auto insieme =

@@ -6,6 +6,7 @@
 #include "composizione.h"
 #include "legame_finestra.h"
 #include "qt_testo.h"
+#include "support/leggi_xlsx.h"
 #include "vista_principale.h"
 #include "vista_taeg.h"
 
@@ -57,11 +58,9 @@ std::vector<Passo> leggiPassi(const QString& file) {
 
 // The sheets of a workbook, then the first cell and the number of rows of each: "Foglio:A1:righe;...".
 QString leggiCartella(const QString& file) {
-    const std::string script = "import openpyxl, sys\n"
-                               "wb = openpyxl.load_workbook(sys.argv[1])\n"
-                               "print(';'.join('%s:%s:%d' % (s.title, s['A1'].value, s.max_row) "
-                               "for s in wb.worksheets))\n";
-    return qs(uscitaDi("/usr/bin/python3 -c \"" + script + "\" '" + ss(file) + "'")).trimmed();
+    return qs(leggiXlsx(ss(file), "print(';'.join('%s:%s:%d' % (s.title, s['A1'].value, s.max_row) "
+                                  "for s in wb.worksheets))"))
+        .trimmed();
 }
 
 } // namespace
